@@ -1,0 +1,67 @@
+#pragma once
+
+#include "common/ProgramFolder.h"
+#include "common/UserDialogs.h"
+#include "lang/Language.h"
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace palimora {
+
+// What the running program knows beyond its windows: the program folder, the
+// language, the working folder and the state of the open project. The main
+// window holds one and asks it for every decision that needs no widget.
+class Session {
+public:
+    explicit Session(ProgramFolder folder);
+
+    // Start-up work of the main window's creation: loads the chosen language
+    // and prepares a fresh, empty working folder. Throws PalimoraError when
+    // the language file cannot be read.
+    void Start();
+
+    const ProgramFolder& Folder() const { return folder_; }
+    Language& CurrentLanguage() { return language_; }
+    std::string LangText(int number) const { return language_.LangText(number); }
+    const std::string& LanguageCode() const { return language_.Code(); }
+
+    // The user's first-start language choice: saved, loaded, and the working
+    // folder moved to the new language's name (text 7 differs by language).
+    void ChooseLanguage(std::string_view choice);
+
+    // The working folder Projets/<text 7>.
+    std::filesystem::path WorkingFolder() const;
+
+    // The open project's name (the caption of LabNom): text 7 until saved.
+    const std::string& ProjectName() const { return projectName_; }
+    void SetProjectName(std::string name) { projectName_ = std::move(name); }
+    bool IsUnnamedProject() const;
+
+    // The project folder the current operation addresses (text 7 outside an
+    // open or save in progress).
+    const std::string& FolderName() const { return folderName_; }
+
+    bool ProjectModified() const { return projectModified_; }
+    void SetProjectModified(bool modified) { projectModified_ = modified; }
+
+    // Asks whether to quit (text 238) and, for a changed project, whether to
+    // save it first (text 6), running `save` on Yes. True when the program
+    // may close.
+    bool ConfirmClose(UserDialogs& dialogs, const std::function<void()>& save);
+
+    // Last work before the program ends: empties the working folder.
+    void FinishClose();
+
+private:
+    void StartEmptyProject();
+
+    ProgramFolder folder_;
+    Language language_;
+    std::string projectName_;
+    std::string folderName_;
+    bool projectModified_ = false;
+};
+
+}  // namespace palimora

@@ -1,0 +1,21 @@
+#include "app/ui/MainWindow.h"
+#include "common/Error.h"
+#include "common/ui/ScreenText.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    try {
+        palimora::TForm1 mainWindow(palimora::ProgramFolder::OfRunningProgram(), {});
+        QObject::connect(&mainWindow, &palimora::TForm1::languageRefused, &application, &QApplication::quit,
+                         Qt::QueuedConnection);
+        mainWindow.show();
+        return application.exec();
+    } catch (const palimora::PalimoraError& error) {
+        // Without its language file the program has no texts to speak with.
+        QMessageBox::critical(nullptr, QStringLiteral("Palimora"), palimora::ToScreen(error.UserMessage()));
+        return 1;
+    }
+}

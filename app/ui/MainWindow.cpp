@@ -1,0 +1,239 @@
+#include "app/ui/MainWindow.h"
+
+#include "app/HelpPages.h"
+#include "app/WindowPlacement.h"
+#include "app/ui/PictureButton.h"
+#include "common/Error.h"
+#include "common/ui/Colours.h"
+#include "common/ui/ScreenText.h"
+#include "lang/LanguageChoice.h"
+#include "lang/TextNumbers.h"
+#include "lang/ui/IntroWindow.h"
+#include "lang/ui/LanguageWindow.h"
+#include "lang/ui/QtUserDialogs.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+#include <QUrl>
+
+namespace palimora {
+namespace {
+
+constexpr QSize kClientSize(792, 570);
+const QColor kBlinkColour(255, 0, 0);
+
+enum class ShownIn { Always, StepOne, StepTwo };
+
+struct ButtonLayout {
+    PictureButton* TForm1::*member;
+    const char* picture;
+    int hint;
+    QPoint position;
+    ShownIn shownIn;
+};
+
+// The toolbar as designed: picture, hint text, position and the step it
+// belongs to.
+constexpr ButtonLayout kToolbar[] = {
+    {&TForm1::BoutNou, "boutnou", 23, {65, 480}, ShownIn::Always},
+    {&TForm1::BoutOuv, "boutouv", 24, {130, 471}, ShownIn::Always},
+    {&TForm1::BoutEnr, "boutenr", 2, {198, 480}, ShownIn::Always},
+    {&TForm1::BoutImg2, "boutdep", 20, {275, 460}, ShownIn::Always},
+    {&TForm1::BoutVid, "boutvid", 38, {444, 460}, ShownIn::Always},
+    {&TForm1::BoutImg, "boutplu", 19, {338, 493}, ShownIn::StepOne},
+    {&TForm1::BoutMon, "bouthau", 22, {379, 480}, ShownIn::StepOne},
+    {&TForm1::BoutDes, "boutbas", 18, {378, 514}, ShownIn::StepOne},
+    {&TForm1::BoutSup, "boutmoi", 37, {420, 504}, ShownIn::StepOne},
+    {&TForm1::BoutS, "boutsom", 36, {320, 509}, ShownIn::StepTwo},
+    {&TForm1::BoutG, "boutgal", 3, {374, 514}, ShownIn::StepTwo},
+    {&TForm1::BoutI, "bouthti", 4, {432, 509}, ShownIn::StepTwo},
+    {&TForm1::BoutLoupe, "boutlou", 21, {365, 458}, ShownIn::StepTwo},
+    {&TForm1::BoutPro, "boutvoi", 27, {534, 480}, ShownIn::Always},
+    {&TForm1::BoutDif, "boutweb", 1, {600, 471}, ShownIn::Always},
+    {&TForm1::BoutQui, "boutqui", 31, {662, 480}, ShownIn::Always},
+    {&TForm1::BoutAid, "boutaid", 17, {137, 514}, ShownIn::Always},
+};
+
+QFont LabelFont(int pixelSize) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    return font;
+}
+
+}  // namespace
+
+TForm1::TForm1(ProgramFolder folder, Options options) : session_(std::move(folder)) {
+    if (options.dialogs) {
+        dialogs_ = options.dialogs;
+    } else {
+        ownDialogs_ = std::make_unique<QtUserDialogs>(session_.CurrentLanguage());
+        dialogs_ = ownDialogs_.get();
+    }
+    FormCreate(options.showIntro);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate(bool showIntro) {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(kClientSize);
+    PaintBackground(this, kWindowColour);
+
+    if (showIntro) {
+        Tformintro intro(session_.Folder().LogoGif());
+        intro.exec();
+    }
+    session_.Start();
+
+    ImageBarre = new QLabel(this);
+    ImageBarre->setGeometry(0, 0, 792, 553);
+    ImageBarre->setPixmap(QPixmap(QString::fromStdString(session_.Folder().Interface("fond.jpg").string())));
+
+    LabNom = new QLabel(this);
+    LabNom->setGeometry(70, 16, 171, 65);
+    LabNom->setWordWrap(true);
+    LabNom->setAlignment(Qt::AlignCenter);
+    LabNom->setFont(LabelFont(17));
+    PaintText(LabNom, kLabelColour);
+
+    LabelEtape = new QLabel(this);
+    LabelEtape->setGeometry(279, 16, 257, 57);
+    LabelEtape->setAlignment(Qt::AlignCenter);
+    LabelEtape->setFont(LabelFont(26));
+    PaintText(LabelEtape, kLabelColour);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+
+    CreateToolbar();
+    GiveStartLooks();
+
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, &TForm1::BoutAidClick);
+
+    ApplyLanguage();
+    ShowStartWarnings();
+    firstActivation_ = true;
+}
+
+void TForm1::CreateToolbar() {
+    for (const auto& layout : kToolbar) {
+        // The step buttons start from tag 0 so that the start-up toggles leave
+        // step 1 pressed; every other button starts from 1 and shows its normal look.
+        const bool stepButton = layout.member == &TForm1::BoutImg2 || layout.member == &TForm1::BoutVid;
+        auto* button = new PictureButton(session_.Folder(), layout.picture, layout.position, stepButton ? 0 : 1, this);
+        button->setVisible(layout.shownIn != ShownIn::StepTwo);
+        this->*layout.member = button;
+    }
+    connect(BoutQui, &PictureButton::clicked, this, &TForm1::BoutQuiClick);
+    connect(BoutAid, &PictureButton::clicked, this, &TForm1::BoutAidClick);
+}
+
+void TForm1::GiveStartLooks() {
+    for (PictureButton* button : {BoutOuv, BoutNou, BoutEnr, BoutVid, BoutImg2, BoutVid, BoutS, BoutG, BoutI, BoutImg,
+                                  BoutSup, BoutMon, BoutDes, BoutDif, BoutPro, BoutQui, BoutLoupe, BoutAid}) {
+        AppuieBouton(*button);
+    }
+}
+
+void TForm1::ShowStartWarnings() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    if (screen->availableGeometry().width() < kNarrowestScreen) {
+        dialogs_->ShowMessageOk(session_.LangText(text::kNarrowScreen));
+    }
+}
+
+void TForm1::ApplyLanguage() {
+    setWindowTitle(ToScreen(session_.LangText(text::kProgramTitle)));
+    LabNom->setText(ToScreen(session_.ProjectName()));
+    LabelEtape->setText(ToScreen(session_.LangText(BoutVid->Tag() ? text::kStepTwo : text::kStepOne)));
+    for (const auto& layout : kToolbar) {
+        (this->*layout.member)->setToolTip(ToScreen(session_.LangText(layout.hint)));
+    }
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (firstActivation_) {
+        QTimer::singleShot(0, this, [this] {
+            if (!FormActivate()) emit languageRefused();
+        });
+    }
+}
+
+bool TForm1::FormActivate() {
+    if (!firstActivation_) return true;
+    firstActivation_ = false;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool firstStart = IsFirstStart(session_.Folder());
+    QApplication::restoreOverrideCursor();
+    if (firstStart && !AskLanguage()) return false;
+
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen && screen->depth() <= 8) dialogs_->ShowMessageOk(session_.LangText(text::kFewColours));
+    PlaceOnScreen();
+    Timer1->start();
+    return true;
+}
+
+bool TForm1::AskLanguage() {
+    TFormLang window([this](std::string_view choice) { session_.ChooseLanguage(choice); });
+    if (window.exec() != kModalYes) return false;
+    ApplyLanguage();
+    return true;
+}
+
+void TForm1::PlaceOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const auto placement = PlacementForScreenWidth(screen->availableGeometry().width());
+    if (!placement) return;
+    if (placement->resizeTo800x553) setFixedSize(800, 553);
+    move(placement->left, placement->top);
+}
+
+void TForm1::Timer1Timer() {
+    const bool shownInLabelColour = LabelEtape->palette().color(QPalette::WindowText) == kLabelColour;
+    PaintText(LabelEtape, shownInLabelColour ? kBlinkColour : kLabelColour);
+}
+
+void TForm1::BoutQuiClick() {
+    AppuieBouton(*BoutQui);
+    if (!close()) AppuieBouton(*BoutQui);
+}
+
+void TForm1::BoutAidClick() {
+    AppuieBouton(*BoutAid);
+    // Step 1 shows the picture list; the style panels come with page design.
+    const auto page = HelpPageFor(session_.Folder(), session_.LanguageCode(), ShownPanel::PictureList);
+    if (page) QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(page->string())));
+    AppuieBouton(*BoutAid);
+}
+
+void TForm1::SaveProject() {
+    // Saving a project comes with the project commands; until then the
+    // working pictures cannot be kept past the end of the run.
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (!session_.ConfirmClose(*dialogs_, [this] { SaveProject(); })) {
+        event->ignore();
+        return;
+    }
+    Timer1->stop();
+    session_.FinishClose();
+    event->accept();
+}
+
+}  // namespace palimora

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "app/Session.h"
+#include "common/UserDialogs.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+class QTimer;
+
+namespace palimora {
+
+class PictureButton;
+
+// TForm1: the main window. It owns the session of the running program and
+// the toolbar; each command's work lives in the core or in its own window.
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    struct Options {
+        bool showIntro = true;  // tests start without the splash
+        UserDialogs* dialogs = nullptr;  // tests script the answers; default: the message windows
+    };
+
+    TForm1(ProgramFolder folder, Options options);
+    ~TForm1() override;
+
+    Session& CurrentSession() { return session_; }
+    UserDialogs& Dialogs() { return *dialogs_; }
+
+    // First activation: language question on the first start, placement,
+    // blinking step label. Runs once; false when the program must end.
+    bool FormActivate();
+
+    // Puts the language texts into the window's captions and hints.
+    void ApplyLanguage();
+
+    // Every second: the step label blinks between its colour and red.
+    void Timer1Timer();
+
+    QLabel* ImageBarre = nullptr;
+    QLabel* LabNom = nullptr;
+    QLabel* LabelEtape = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    PictureButton* BoutNou = nullptr;
+    PictureButton* BoutOuv = nullptr;
+    PictureButton* BoutEnr = nullptr;
+    PictureButton* BoutImg2 = nullptr;
+    PictureButton* BoutVid = nullptr;
+    PictureButton* BoutImg = nullptr;
+    PictureButton* BoutMon = nullptr;
+    PictureButton* BoutDes = nullptr;
+    PictureButton* BoutSup = nullptr;
+    PictureButton* BoutS = nullptr;
+    PictureButton* BoutG = nullptr;
+    PictureButton* BoutI = nullptr;
+    PictureButton* BoutLoupe = nullptr;
+    PictureButton* BoutPro = nullptr;
+    PictureButton* BoutDif = nullptr;
+    PictureButton* BoutQui = nullptr;
+    PictureButton* BoutAid = nullptr;
+
+signals:
+    // Emitted when the first-start language window was closed without OK.
+    void languageRefused();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate(bool showIntro);
+    void CreateToolbar();
+    void GiveStartLooks();
+    void ShowStartWarnings();
+    void PlaceOnScreen();
+    void BoutQuiClick();
+    void BoutAidClick();
+    bool AskLanguage();
+    void SaveProject();
+
+    Session session_;
+    std::unique_ptr<UserDialogs> ownDialogs_;
+    UserDialogs* dialogs_ = nullptr;
+    bool firstActivation_ = false;
+};
+
+}  // namespace palimora

@@ -1,0 +1,33 @@
+#include "app/ui/PictureButton.h"
+
+#include "common/ProgramFolder.h"
+
+#include <QMouseEvent>
+#include <QPixmap>
+
+namespace palimora {
+
+PictureButton::PictureButton(const ProgramFolder& folder, std::string pictureName, QPoint position,
+                             int layoutTag, QWidget* parent)
+    : QLabel(parent), folder_(folder), pictureName_(std::move(pictureName)), tag_(layoutTag) {
+    move(position);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PictureButton::ShowLook(bool pressed) {
+    const QPixmap look(QString::fromStdString(folder_.ButtonLook(pictureName_, pressed).string()));
+    setPixmap(look);
+    if (!look.isNull()) resize(look.size());
+    tag_ = pressed ? 1 : 0;
+    repaint();
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+}
+
+void AppuieBouton(PictureButton& button) { button.ShowLook(button.Tag() == 0); }
+
+void AppuieBouton2(PictureButton& button, bool normal) { button.ShowLook(!normal); }
+
+}  // namespace palimora

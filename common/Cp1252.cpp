@@ -1,0 +1,115 @@
+#include "common/Cp1252.h"
+
+#include "common/Error.h"
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+
+namespace palimora {
+namespace {
+
+// Code points of bytes 80..9F; the rest of the code page equals Latin-1.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t CodePointOf(unsigned char byte) {
+    if (byte >= 0x80 && byte <= 0x9F) return kHighControls[byte - 0x80];
+    return byte;
+}
+
+std::optional<unsigned char> ByteOf(char32_t codePoint) {
+    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
+        return static_cast<unsigned char>(codePoint);
+    }
+    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == codePoint) return static_cast<unsigned char>(0x80 + i);
+    }
+    return std::nullopt;
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Decodes one UTF-8 sequence at `pos`, advancing it; nullopt when malformed.
+std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& pos) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    if (length == 0 || pos + length > text.size()) return std::nullopt;
+    char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
+    for (int i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[pos + i]);
+        if ((next & 0xC0) != 0x80) return std::nullopt;
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    pos += length;
+    return cp;
+}
+
+}  // namespace
+
+std::string Utf8FromCp1252(std::string_view cp1252) {
+    std::string out;
+    out.reserve(cp1252.size() + cp1252.size() / 4);
+    for (char c : cp1252) AppendUtf8(out, CodePointOf(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string Cp1252FromUtf8(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const auto cp = NextCodePoint(utf8, pos);
+        if (!cp) {
+            throw PalimoraError("Texte illisible / unreadable text: \"" + std::string(utf8) +
+                                "\" n'est pas de l'UTF-8 valide / is not valid UTF-8.");
+        }
+        const auto byte = ByteOf(*cp);
+        if (!byte) {
+            // The message itself must be Windows-1252, so the character is named by its code.
+            char code[16];
+            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(*cp));
+            throw PalimoraError(std::string("Le caract\xE8re ") + code +
+                                " ne peut pas \xEAtre enregistr\xE9 / the character " + code +
+                                " cannot be stored (Windows-1252).");
+        }
+        out += static_cast<char>(*byte);
+    }
+    return out;
+}
+
+bool FitsCp1252(std::string_view utf8) {
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const auto cp = NextCodePoint(utf8, pos);
+        if (!cp || !ByteOf(*cp)) return false;
+    }
+    return true;
+}
+
+std::filesystem::path PathFromCp1252(std::string_view cp1252) {
+    const std::string utf8 = Utf8FromCp1252(cp1252);
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string Cp1252FromPath(const std::filesystem::path& path) {
+    const std::u8string utf8 = path.u8string();
+    return Cp1252FromUtf8(std::string(utf8.begin(), utf8.end()));
+}
+
+}  // namespace palimora

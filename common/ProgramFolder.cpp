@@ -1,0 +1,44 @@
+#include "common/ProgramFolder.h"
+
+#include "common/Cp1252.h"
+
+#include <utility>
+
+namespace palimora {
+namespace fs = std::filesystem;
+
+ProgramFolder::ProgramFolder(fs::path root) : root_(std::move(root)) {}
+
+ProgramFolder ProgramFolder::OfRunningProgram() {
+    return ProgramFolder(fs::read_symlink("/proc/self/exe").parent_path());
+}
+
+fs::path ProgramFolder::File(std::string_view cp1252Name) const {
+    return root_ / PathFromCp1252(cp1252Name);
+}
+
+fs::path ProgramFolder::LanguageFile(std::string_view languageCode) const {
+    return root_ / (std::string(languageCode) + ".asc");
+}
+
+fs::path ProgramFolder::Project(std::string_view cp1252Name) const {
+    return Projects() / PathFromCp1252(cp1252Name);
+}
+
+fs::path ProgramFolder::ButtonLook(std::string_view name, bool pressed) const {
+    return Interface(std::string(name) + (pressed ? "1.jpg" : ".jpg"));
+}
+
+fs::path ProgramFolder::Interface(std::string_view fileName) const {
+    return root_ / "interface" / fileName;
+}
+
+fs::path ProgramFolder::HelpFolder(std::string_view languageCode) const {
+    if (languageCode == "french") return root_ / "aide" / "aide_france" / "aideweb";
+    return root_ / "aide" / "aide_us" / "aideweb_us";
+}
+
+fs::path PicturesFolder(const fs::path& projectFolder) { return projectFolder / "images"; }
+fs::path TextsFolder(const fs::path& projectFolder) { return projectFolder / "textes"; }
+
+}  // namespace palimora

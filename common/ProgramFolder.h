@@ -1,0 +1,50 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace palimora {
+
+// The folder of the program's executable and every path the program builds
+// from it. Names given as Windows-1252 text (project names, file names from
+// the language or settings lines) are turned into disk paths here.
+class ProgramFolder {
+public:
+    explicit ProgramFolder(std::filesystem::path root);
+
+    // The folder of the running executable.
+    static ProgramFolder OfRunningProgram();
+
+    const std::filesystem::path& Root() const { return root_; }
+
+    std::filesystem::path File(std::string_view cp1252Name) const;
+    std::filesystem::path LanguageIni() const { return root_ / "palimora.ini"; }
+    std::filesystem::path LanguageFile(std::string_view languageCode) const;
+    std::filesystem::path DefaultSettings() const { return root_ / "runweb.in_"; }
+    std::filesystem::path LogoGif() const { return root_ / "logo.gif"; }
+    std::filesystem::path Patterns() const { return root_ / "motifs"; }
+
+    std::filesystem::path Projects() const { return root_ / "Projets"; }
+    // A project's folder under Projets (also the working folder, whose name is text 7).
+    std::filesystem::path Project(std::string_view cp1252Name) const;
+
+    // Toolbar looks: interface/<name>.jpg, and interface/<name>1.jpg when pressed.
+    std::filesystem::path ButtonLook(std::string_view name, bool pressed) const;
+    std::filesystem::path Interface(std::string_view fileName) const;
+
+    // The help pages of a language: any code but "french" means English.
+    std::filesystem::path HelpFolder(std::string_view languageCode) const;
+
+    // The preview scratch pages the program writes beside itself.
+    static constexpr const char* kSamplePages[] = {"blanksom.htm", "blankgal.htm", "blankimg.htm"};
+
+private:
+    std::filesystem::path root_;
+};
+
+// The sub-folders every project folder (and the working folder) holds.
+std::filesystem::path PicturesFolder(const std::filesystem::path& projectFolder);
+std::filesystem::path TextsFolder(const std::filesystem::path& projectFolder);
+
+}  // namespace palimora

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace palimora {
+
+// Modal results, as the message windows return them.
+enum ModalResult : int {
+    kModalOk = 1,
+    kModalCancel = 2,
+    kModalYes = 6,  // also the first button of the OK/cancel question
+    kModalNo = 7,
+};
+
+// How the core talks to the user. The core never shows a window: the GUI
+// answers with its modal windows, tests with scripted answers, the
+// command-line program with printed messages and a fixed policy.
+// All texts are Windows-1252.
+class UserDialogs {
+public:
+    virtual ~UserDialogs() = default;
+
+    // An OK message; returns kModalOk (kModalCancel when closed otherwise).
+    virtual int ShowMessageOk(const std::string& text) = 0;
+    // Yes / No / Cancel; returns kModalYes, kModalNo or kModalCancel.
+    virtual int AskYesNoCancel(const std::string& text) = 0;
+    // OK / Cancel; returns kModalYes for OK, kModalCancel otherwise.
+    virtual int AskOkCancel(const std::string& text) = 0;
+    // A one-line input; nullopt when the user cancels.
+    virtual std::optional<std::string> AskText(const std::string& title, const std::string& prompt,
+                                               const std::string& initial) = 0;
+    virtual void Beep() = 0;
+};
+
+// Long loops call this between their steps, so a window stays alive and a
+// Cancel button can be pressed; the GUI processes pending events there.
+class KeepAlive {
+public:
+    virtual ~KeepAlive() = default;
+    virtual void ProcessPendingEvents() = 0;
+};
+
+}  // namespace palimora

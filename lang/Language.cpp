@@ -1,0 +1,24 @@
+#include "lang/Language.h"
+
+#include "lang/LanguageChoice.h"
+
+#include <utility>
+
+namespace palimora {
+
+void Language::LoadChosen(const ProgramFolder& folder) {
+    Load(folder, StartLanguageCode(folder));
+}
+
+void Language::Choose(const ProgramFolder& folder, std::string_view choice) {
+    SaveLanguageChoice(folder, choice);
+    std::string code = LanguageCodeOfChoice(choice);
+    Load(folder, code.empty() ? std::string(kFrenchCode) : std::move(code));
+}
+
+void Language::Load(const ProgramFolder& folder, std::string code) {
+    texts_ = LanguageTexts::Load(folder.LanguageFile(code));
+    code_ = std::move(code);
+}
+
+}  // namespace palimora

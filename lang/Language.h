@@ -1,0 +1,32 @@
+#pragma once
+
+#include "common/ProgramFolder.h"
+#include "lang/LanguageTexts.h"
+
+#include <string>
+#include <string_view>
+
+namespace palimora {
+
+// The running program's language: its code ("french" or "english", which
+// also picks the help pages) and the texts of its language file.
+class Language {
+public:
+    // Loads the language named in palimora.ini, French until one is chosen.
+    void LoadChosen(const ProgramFolder& folder);
+
+    // The user's confirmed choice ("Français" or "English"): written to line 0
+    // of palimora.ini, every other line kept, and loaded at once.
+    void Choose(const ProgramFolder& folder, std::string_view choice);
+
+    const std::string& Code() const { return code_; }
+    std::string LangText(int number) const { return texts_.LangText(number); }
+
+private:
+    void Load(const ProgramFolder& folder, std::string code);
+
+    std::string code_;
+    LanguageTexts texts_;
+};
+
+}  // namespace palimora

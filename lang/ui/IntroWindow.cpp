@@ -1,0 +1,48 @@
+#include "lang/ui/IntroWindow.h"
+
+#include "common/ui/Colours.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMovie>
+
+namespace palimora {
+
+Tformintro::Tformintro(const std::filesystem::path& logoGif, QWidget* parent) : QDialog(parent) {
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setFixedSize(543, 280);
+    PaintBackground(this, Qt::white);
+
+    Panel1 = new QWidget(this);
+    Panel1->setGeometry(rect());
+    PaintBackground(Panel1, kWindowColour);
+
+    GIFImage1 = new QLabel(Panel1);
+    GIFImage1->move(0, 0);
+    movie_ = new QMovie(QString::fromStdString(logoGif.string()), QByteArray(), this);
+    if (movie_->isValid()) {
+        GIFImage1->setMovie(movie_);
+        connect(movie_, &QMovie::frameChanged, this, &Tformintro::FrameShown);
+        connect(movie_, &QMovie::finished, this, &QDialog::accept);
+        movie_->start();
+        GIFImage1->resize(movie_->currentPixmap().size());
+    }
+    // A missing logo leaves the window to a click or Escape.
+}
+
+void Tformintro::FrameShown(int frame) {
+    if (frame != 0) {
+        leftFirstFrame_ = true;
+    } else if (leftFirstFrame_) {
+        movie_->stop();
+        accept();
+    }
+}
+
+void Tformintro::mousePressEvent(QMouseEvent*) { accept(); }
+
+void Tformintro::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) accept();
+}
+
+}  // namespace palimora

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDialog>
+
+#include <filesystem>
+
+class QLabel;
+class QMovie;
+
+namespace palimora {
+
+// Tformintro: plays logo.gif once at start-up. A click or Escape closes it
+// early; it closes by itself when the animation has run once.
+class Tformintro : public QDialog {
+    Q_OBJECT
+public:
+    explicit Tformintro(const std::filesystem::path& logoGif, QWidget* parent = nullptr);
+
+    QWidget* Panel1 = nullptr;
+    QLabel* GIFImage1 = nullptr;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void FrameShown(int frame);
+
+    QMovie* movie_ = nullptr;
+    bool leftFirstFrame_ = false;
+};
+
+}  // namespace palimora

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+#include <string_view>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace palimora {
+
+// TFormLang: asks for the language on the program's first start. OK hands
+// the chosen name ("English" or "Français") to `choose` and answers 6;
+// closing it any other way answers 2.
+class TFormLang : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFormLang(std::function<void(std::string_view choice)> choose, QWidget* parent = nullptr);
+
+    QWidget* Panel1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QComboBox* Combolang = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+
+    void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void BitBtn1Click();
+
+    std::function<void(std::string_view)> choose_;
+};
+
+}  // namespace palimora

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "common/UserDialogs.h"
+
+namespace palimora {
+
+class Language;
+
+// The GUI's answer to the core's questions: the program's own message windows.
+class QtUserDialogs : public UserDialogs {
+public:
+    explicit QtUserDialogs(const Language& language) : language_(language) {}
+
+    int ShowMessageOk(const std::string& text) override;
+    int AskYesNoCancel(const std::string& text) override;
+    int AskOkCancel(const std::string& text) override;
+    std::optional<std::string> AskText(const std::string& title, const std::string& prompt,
+                                       const std::string& initial) override;
+    void Beep() override;
+
+private:
+    const Language& language_;
+};
+
+// Keeps windows alive during long loops by processing pending events.
+class QtKeepAlive : public KeepAlive {
+public:
+    void ProcessPendingEvents() override;
+};
+
+}  // namespace palimora

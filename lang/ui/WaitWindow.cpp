@@ -1,0 +1,49 @@
+#include "lang/ui/WaitWindow.h"
+
+#include "common/ui/Colours.h"
+#include "common/ui/ScreenText.h"
+#include "lang/Language.h"
+#include "lang/TextNumbers.h"
+
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace palimora {
+
+TForm2::TForm2(const Language& language, QWidget* parent) : QDialog(parent), language_(language) {
+    resize(302, 127);
+    PaintBackground(this, kLabelColour);
+
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setGeometry(0, 24, 294, 25);
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setStyleSheet(QStringLiteral(
+        "QProgressBar { background: rgb(245,158,73); border: 1px solid rgb(90,80,160); }"
+        "QProgressBar::chunk { background: rgb(40,40,140); }"));
+    ProgressBar1->hide();
+
+    BitBtn3 = new QPushButton(this);
+    BitBtn3->setGeometry(104, 62, 75, 25);
+    BitBtn3->setFont(QFont(QStringLiteral("Arial")));
+    connect(BitBtn3, &QPushButton::clicked, this, [this] { loadingCancelled_ = true; });
+}
+
+void TForm2::Begin(int pictureCount) {
+    setWindowTitle(ToScreen(language_.LangText(text::kWaitTitle)));
+    BitBtn3->setText(ToScreen(language_.LangText(text::kCancel)));
+    loadingCancelled_ = false;
+    show();
+    ProgressBar1->show();
+    ProgressBar1->setValue(0);
+    ProgressBar1->setMaximum(pictureCount);
+}
+
+void TForm2::SetPosition(int position) { ProgressBar1->setValue(position); }
+
+void TForm2::Finish() {
+    close();
+    ProgressBar1->hide();
+}
+
+}  // namespace palimora

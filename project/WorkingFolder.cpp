@@ -1,0 +1,33 @@
+#include "project/WorkingFolder.h"
+
+#include "common/Error.h"
+#include "common/FolderFiles.h"
+#include "common/ProgramFolder.h"
+#include "common/TextLines.h"
+#include "project/PictureTextLayout.h"
+
+namespace palimora {
+namespace fs = std::filesystem;
+
+void EmptyWorkingFolder(const fs::path& workingFolder) {
+    for (const auto& folder : {TextsFolder(workingFolder), PicturesFolder(workingFolder), workingFolder}) {
+        try {
+            DeleteFolderFiles(folder);
+        } catch (const PalimoraError&) {
+            // A file that cannot go is shown by the next list rebuild as it is.
+        }
+    }
+}
+
+void PrepareWorkingFolder(const fs::path& workingFolder) {
+    EmptyWorkingFolder(workingFolder);
+    fs::create_directories(PicturesFolder(workingFolder));
+    fs::create_directories(TextsFolder(workingFolder));
+    const fs::path textFile = TextsFolder(workingFolder) / picture_text::kFileName;
+    if (fs::exists(textFile)) {
+        fs::permissions(textFile, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add);
+    }
+    WriteFileAtomically(textFile, {});
+}
+
+}  // namespace palimora

@@ -1,0 +1,120 @@
+#include "app/HelpPages.h"
+#include "app/Session.h"
+#include "common/Error.h"
+#include "lang/TextNumbers.h"
+#include "project/PictureTextLayout.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace palimora {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ScriptedDialogs;
+using testing::WriteBytes;
+
+class SessionTest : public ::testing::Test {
+protected:
+    SessionTest() { testing::StageProgramFolder(temp.Path()); }
+
+    fs::path Working() const { return temp.Path() / "Projets" / "Nouveau Projet"; }
+
+    testing::TempFolder temp;
+    Session session{ProgramFolder(temp.Path())};
+    ScriptedDialogs dialogs;
+};
+
+TEST_F(SessionTest, StartLeavesAnEmptyUnnamedProjectWhateverWasLeftBehind) {
+    WriteBytes(Working() / "images" / "000001.jpg", "left by a crash");
+    WriteBytes(Working() / "textes" / "images.dat", std::string(912, 'x'));
+    WriteBytes(Working() / "stray.htm", "x");
+    WriteBytes(temp.Path() / "blanksom.htm", "sample");
+    session.Start();
+    EXPECT_TRUE(fs::is_empty(Working() / "images"));
+    EXPECT_EQ(fs::file_size(Working() / "textes" / picture_text::kFileName), 0u);
+    EXPECT_FALSE(fs::exists(Working() / "stray.htm"));
+    EXPECT_FALSE(fs::exists(temp.Path() / "blanksom.htm"));
+    EXPECT_EQ(session.ProjectName(), "Nouveau Projet");
+    EXPECT_TRUE(session.IsUnnamedProject());
+    EXPECT_FALSE(session.ProjectModified());
+}
+
+TEST_F(SessionTest, StartCreatesAMissingWorkingFolder) {
+    fs::remove_all(temp.Path() / "Projets");
+    session.Start();
+    EXPECT_TRUE(fs::is_directory(Working() / "images"));
+    EXPECT_TRUE(fs::exists(Working() / "textes" / "images.dat"));
+}
+
+TEST_F(SessionTest, StartFailsClearlyWithoutItsLanguageFile) {
+    fs::remove(temp.Path() / "french.asc");
+    EXPECT_THROW(session.Start(), PalimoraError);
+}
+
+TEST_F(SessionTest, QuittingAsksFirstAndOnlyYesGoesOn) {
+    session.Start();
+    dialogs.answers = {kModalNo};
+    EXPECT_FALSE(session.ConfirmClose(dialogs, [] { FAIL() << "no save"; }));
+    dialogs.answers = {kModalCancel};
+    EXPECT_FALSE(session.ConfirmClose(dialogs, [] { FAIL() << "no save"; }));
+    dialogs.answers = {kModalYes};
+    EXPECT_TRUE(session.ConfirmClose(dialogs, [] { FAIL() << "nothing to save"; }));
+    ASSERT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_EQ(dialogs.shown[0], session.LangText(text::kQuitQuestion));
+}
+
+TEST_F(SessionTest, AChangedProjectIsOfferedASave) {
+    session.Start();
+    session.SetProjectModified(true);
+    int saves = 0;
+    dialogs.answers = {kModalYes, kModalCancel};
+    EXPECT_FALSE(session.ConfirmClose(dialogs, [&] { ++saves; }));
+    EXPECT_EQ(dialogs.shown.back(), session.LangText(text::kSaveChangesQuestion));
+    dialogs.answers = {kModalYes, kModalNo};
+    EXPECT_TRUE(session.ConfirmClose(dialogs, [&] { ++saves; }));
+    EXPECT_EQ(saves, 0);
+    dialogs.answers = {kModalYes, kModalYes};
+    EXPECT_TRUE(session.ConfirmClose(dialogs, [&] { ++saves; }));
+    EXPECT_EQ(saves, 1);
+}
+
+TEST_F(SessionTest, ClosingEmptiesTheWorkingFolderButKeepsItsFolders) {
+    session.Start();
+    WriteBytes(Working() / "images" / "000001.jpg", "picture");
+    WriteBytes(Working() / "textes" / "images.dat", "texts");
+    WriteBytes(temp.Path() / "Projets" / "Vacances" / "images" / "000001.jpg", "saved");
+    session.FinishClose();
+    EXPECT_TRUE(fs::is_empty(Working() / "images"));
+    EXPECT_TRUE(fs::is_empty(Working() / "textes"));
+    EXPECT_TRUE(fs::exists(temp.Path() / "Projets" / "Vacances" / "images" / "000001.jpg"));
+}
+
+TEST_F(SessionTest, ChoosingEnglishMovesTheWorkingFolderToItsEnglishName) {
+    session.Start();
+    session.ChooseLanguage("English");
+    EXPECT_EQ(session.LanguageCode(), "english");
+    EXPECT_EQ(session.ProjectName(), "New Project");
+    EXPECT_EQ(session.WorkingFolder(), temp.Path() / "Projets" / "New Project");
+    EXPECT_TRUE(fs::exists(session.WorkingFolder() / "textes" / "images.dat"));
+    EXPECT_FALSE(fs::exists(Working()));
+}
+
+TEST_F(SessionTest, HelpPagesFollowTheLanguageAndWhatIsShown) {
+    const ProgramFolder folder(temp.Path());
+    EXPECT_EQ(*HelpPageFor(folder, "french", ShownPanel::PictureList),
+              temp.Path() / "aide" / "aide_france" / "aideweb" / "sommairewebs.htm");
+    EXPECT_EQ(*HelpPageFor(folder, "english", ShownPanel::GalleryStyles),
+              temp.Path() / "aide" / "aide_us" / "aideweb_us" / "etape2b.htm");
+    EXPECT_EQ(*HelpPageFor(folder, "", ShownPanel::PictureStyles),
+              temp.Path() / "aide" / "aide_us" / "aideweb_us" / "etape2c.htm");
+    EXPECT_FALSE(HelpPageFor(folder, "french", ShownPanel::Nothing));
+    for (const char* language : {"french", "english"}) {
+        EXPECT_TRUE(fs::exists(WelcomePage(folder, language))) << language;
+        EXPECT_TRUE(fs::exists(*HelpPageFor(folder, language, ShownPanel::PictureList))) << language;
+    }
+}
+
+}  // namespace
+}  // namespace palimora

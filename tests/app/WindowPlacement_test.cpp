@@ -1,0 +1,34 @@
+#include "app/WindowPlacement.h"
+
+#include <gtest/gtest.h>
+
+namespace palimora {
+namespace {
+
+TEST(WindowPlacement, WideScreensCentreThe800x553Window) {
+    const auto placement = PlacementForScreenWidth(1024);
+    ASSERT_TRUE(placement);
+    EXPECT_EQ(placement->left, 112);
+    EXPECT_EQ(placement->top, 107);
+    EXPECT_TRUE(placement->resizeTo800x553);
+
+    const auto fullHd = PlacementForScreenWidth(1920);
+    EXPECT_EQ(fullHd->left, 560);
+    EXPECT_EQ(fullHd->top, (1920 * 480 / 640 - 553) / 2);
+}
+
+TEST(WindowPlacement, An800PixelScreenTakesTheTopLeftCorner) {
+    const auto placement = PlacementForScreenWidth(800);
+    ASSERT_TRUE(placement);
+    EXPECT_EQ(placement->left, 0);
+    EXPECT_EQ(placement->top, 0);
+    EXPECT_FALSE(placement->resizeTo800x553);
+}
+
+TEST(WindowPlacement, NarrowerScreensMoveNothing) {
+    EXPECT_FALSE(PlacementForScreenWidth(799));
+    EXPECT_FALSE(PlacementForScreenWidth(640));
+}
+
+}  // namespace
+}  // namespace palimora

@@ -1,0 +1,157 @@
+#include "app/ui/MainWindow.h"
+#include "app/ui/PictureButton.h"
+#include "common/ui/Colours.h"
+#include "lang/ui/LanguageWindow.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempFolder.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+using namespace palimora;
+namespace fs = std::filesystem;
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<testing::TempFolder> temp_;
+    testing::ScriptedDialogs dialogs_;
+
+    fs::path Working() const { return temp_->Path() / "Projets" / "Nouveau Projet"; }
+
+    std::unique_ptr<TForm1> Start() {
+        return std::make_unique<TForm1>(ProgramFolder(temp_->Path()), TForm1::Options{false, &dialogs_});
+    }
+
+    // Answers the next modal language window with `choice`, or closes it.
+    void AnswerLanguageWindow(const QString& choice) {
+        QTimer::singleShot(0, [choice] {
+            auto* window = qobject_cast<TFormLang*>(QApplication::activeModalWidget());
+            QVERIFY(window);
+            if (choice.isEmpty()) {
+                window->close();
+                return;
+            }
+            window->Combolang->setCurrentText(choice);
+            QTest::mouseClick(window->BitBtn1, Qt::LeftButton);
+        });
+    }
+
+private slots:
+    void init() {
+        temp_ = std::make_unique<testing::TempFolder>();
+        testing::StageProgramFolder(temp_->Path());
+        dialogs_ = {};
+    }
+
+    void startsAsDesignedInStepOne() {
+        testing::WriteBytes(Working() / "images" / "000001.jpg", "left behind");
+        auto window = Start();
+        QVERIFY(!fs::exists(Working() / "images" / "000001.jpg"));
+        QCOMPARE(window->size(), QSize(792, 570));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Palimora"));
+        QCOMPARE(window->LabNom->text(), QStringLiteral("Nouveau Projet"));
+        QCOMPARE(window->LabelEtape->text(), QStringLiteral("Étape n°1"));
+        QVERIFY(!window->ImageBarre->pixmap().isNull());
+        QCOMPARE(window->BoutImg2->Tag(), 1);
+        for (PictureButton* button : {window->BoutVid, window->BoutNou, window->BoutQui, window->BoutImg}) {
+            QCOMPARE(button->Tag(), 0);
+            QVERIFY(!button->pixmap().isNull());
+        }
+        QCOMPARE(window->BoutNou->pos(), QPoint(65, 480));
+        QCOMPARE(window->BoutAid->pos(), QPoint(137, 514));
+        QCOMPARE(window->BoutQui->toolTip(), QStringLiteral("Quitter le logiciel"));
+        QCOMPARE(window->BoutNou->cursor().shape(), Qt::PointingHandCursor);
+        window->show();
+        QVERIFY(window->BoutImg->isVisible());
+        QVERIFY(!window->BoutS->isVisible());
+        QVERIFY(!window->BoutLoupe->isVisible());
+    }
+
+    void theStepLabelBlinks() {
+        auto window = Start();
+        window->Timer1Timer();
+        QCOMPARE(window->LabelEtape->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        window->Timer1Timer();
+        QCOMPARE(window->LabelEtape->palette().color(QPalette::WindowText), kLabelColour);
+    }
+
+    void escapeAsksBeforeQuittingAndNoKeepsEverything() {
+        testing::WriteBytes(temp_->Path() / "palimora.ini", "Fran\xE7" "ais\r\n");
+        auto window = Start();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        testing::WriteBytes(Working() / "images" / "000001.jpg", "picture");
+        dialogs_.answers = {kModalNo};
+        QTest::keyClick(window->LabNom, Qt::Key_Escape);
+        QVERIFY(window->isVisible());
+        QCOMPARE(dialogs_.shown.size(), size_t(1));
+        QCOMPARE(dialogs_.shown[0], window->CurrentSession().LangText(238));
+        QVERIFY(fs::exists(Working() / "images" / "000001.jpg"));
+
+        dialogs_.answers = {kModalYes};
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
+        QVERIFY(!fs::exists(Working() / "images" / "000001.jpg"));
+        QVERIFY(fs::is_directory(Working() / "images"));
+    }
+
+    void theQuitButtonGetsItsNormalLookBackWhenRefused() {
+        testing::WriteBytes(temp_->Path() / "palimora.ini", "English\r\n");
+        auto window = Start();
+        window->show();
+        dialogs_.answers = {kModalCancel};
+        QTest::mouseClick(window->BoutQui, Qt::LeftButton);
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->BoutQui->Tag(), 0);
+        QCOMPARE(window->LabNom->text(), QStringLiteral("New Project"));
+    }
+
+    void aChangedProjectCanStillBeKeptOpen() {
+        testing::WriteBytes(temp_->Path() / "palimora.ini", "English\r\n");
+        auto window = Start();
+        window->show();
+        window->CurrentSession().SetProjectModified(true);
+        dialogs_.answers = {kModalYes, kModalCancel};
+        window->close();
+        QVERIFY(window->isVisible());
+        QCOMPARE(dialogs_.shown.size(), size_t(2));
+    }
+
+    void firstStartAsksTheLanguageAndAppliesItAtOnce() {
+        testing::WriteBytes(temp_->Path() / "palimora.ini", "\r\nother setting\r\n");
+        auto window = Start();
+        AnswerLanguageWindow(QStringLiteral("English"));
+        QVERIFY(window->FormActivate());
+        QCOMPARE(testing::ReadBytes(temp_->Path() / "palimora.ini"), std::string("English\r\nother setting\r\n"));
+        QCOMPARE(window->LabelEtape->text(), QStringLiteral("Step 1"));
+        QCOMPARE(window->LabNom->text(), QStringLiteral("New Project"));
+        QCOMPARE(window->BoutNou->toolTip(), QStringLiteral("Create a new project"));
+        QVERIFY(fs::exists(temp_->Path() / "Projets" / "New Project" / "textes" / "images.dat"));
+        QVERIFY(window->Timer1->isActive());
+        QVERIFY(window->FormActivate());  // runs once only: no second question
+    }
+
+    void refusingTheLanguageOnFirstStartEndsTheProgram() {
+        auto window = Start();
+        AnswerLanguageWindow(QString());
+        QVERIFY(!window->FormActivate());
+        QCOMPARE(testing::ReadBytes(temp_->Path() / "palimora.ini"), std::string("\r\n"));
+    }
+
+    void laterStartsDoNotAsk() {
+        testing::WriteBytes(temp_->Path() / "palimora.ini", "English\r\n");
+        auto window = Start();
+        QVERIFY(window->FormActivate());
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,75 @@
+#include "lang/Language.h"
+#include "lang/LanguageChoice.h"
+#include "lang/TextNumbers.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace palimora {
+namespace {
+
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+class LanguageChoiceTest : public ::testing::Test {
+protected:
+    LanguageChoiceTest() : folder(temp.Path()) {
+        WriteBytes(folder.LanguageFile("french"), "0,Palimora\r\n1,fr\r\n");
+        WriteBytes(folder.LanguageFile("english"), "0,Palimora\r\n1,en\r\n");
+    }
+    testing::TempFolder temp;
+    ProgramFolder folder;
+};
+
+TEST_F(LanguageChoiceTest, AnEmptyFirstLineMeansFirstStartInFrench) {
+    WriteBytes(folder.LanguageIni(), "\r\nsecond line\r\n");
+    EXPECT_TRUE(IsFirstStart(folder));
+    Language language;
+    language.LoadChosen(folder);
+    EXPECT_EQ(language.Code(), "french");
+    EXPECT_EQ(language.LangText(1), "fr");
+}
+
+TEST_F(LanguageChoiceTest, OnlyTheExactNamesAreRecognised) {
+    WriteBytes(folder.LanguageIni(), "English\r\n");
+    EXPECT_FALSE(IsFirstStart(folder));
+    EXPECT_EQ(StartLanguageCode(folder), "english");
+
+    WriteBytes(folder.LanguageIni(), "Fran\xE7" "ais\r\n");
+    EXPECT_EQ(StartLanguageCode(folder), "french");
+
+    for (const char* other : {"english\r\n", "English \r\n", "Deutsch\r\n", "Fran\xC3\xA7" "ais\r\n"}) {
+        WriteBytes(folder.LanguageIni(), other);
+        EXPECT_TRUE(IsFirstStart(folder)) << other;  // asked again rather than left without texts
+        EXPECT_EQ(StartLanguageCode(folder), "french");
+    }
+}
+
+TEST_F(LanguageChoiceTest, AMissingIniIsAFirstStart) {
+    EXPECT_TRUE(IsFirstStart(folder));
+    EXPECT_EQ(StartLanguageCode(folder), "french");
+}
+
+TEST_F(LanguageChoiceTest, ChoosingRewritesLineZeroOnlyAndLoadsAtOnce) {
+    WriteBytes(folder.LanguageIni(), "\r\nkeep 1\r\n\r\nkeep 3\r\n");
+    Language language;
+    language.LoadChosen(folder);
+    language.Choose(folder, kEnglishChoice);
+    EXPECT_EQ(ReadBytes(folder.LanguageIni()), "English\r\nkeep 1\r\n\r\nkeep 3\r\n");
+    EXPECT_EQ(language.Code(), "english");
+    EXPECT_EQ(language.LangText(1), "en");
+
+    language.Choose(folder, kFrenchChoice);
+    EXPECT_EQ(ReadBytes(folder.LanguageIni()), "Fran\xE7" "ais\r\nkeep 1\r\n\r\nkeep 3\r\n");
+    EXPECT_EQ(language.LangText(1), "fr");
+}
+
+TEST_F(LanguageChoiceTest, ChoosingCreatesAMissingIni) {
+    Language language;
+    language.Choose(folder, kEnglishChoice);
+    EXPECT_EQ(ReadBytes(folder.LanguageIni()), "English\r\n");
+    EXPECT_FALSE(IsFirstStart(folder));
+}
+
+}  // namespace
+}  // namespace palimora

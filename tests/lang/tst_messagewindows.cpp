@@ -1,0 +1,143 @@
+#include "common/UserDialogs.h"
+#include "common/ui/ScreenText.h"
+#include "lang/Language.h"
+#include "lang/TextNumbers.h"
+#include "lang/ui/LanguageWindow.h"
+#include "lang/ui/MessageWindows.h"
+#include "tests/support/TempFolder.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+using namespace palimora;
+
+class TestMessageWindows : public QObject {
+    Q_OBJECT
+
+private:
+    testing::TempFolder temp_;
+    ProgramFolder folder_{temp_.Path()};
+    Language language_;
+
+    // Shows a window and returns what the key or click answers.
+    int Answer(MessageWindow& window, const std::function<void()>& act) {
+        window.show();
+        if (!QTest::qWaitForWindowActive(&window)) return -1;
+        act();
+        return window.isVisible() ? 0 : window.result();
+    }
+
+private slots:
+    void initTestCase() {
+        testing::StageProgramFolder(temp_.Path());
+        language_.LoadChosen(folder_);
+    }
+
+    void layoutAndTextsFollowTheDesign() {
+        TFYNC question(language_, "Question ?");
+        QCOMPARE(question.size(), QSize(329, 170));
+        QCOMPARE(question.windowTitle(), ToScreen(language_.LangText(text::kMessageTitle)));
+        QCOMPARE(question.BitBtn1->text(), QStringLiteral("Oui"));
+        QCOMPARE(question.BitBtn2->text(), QStringLiteral("Non"));
+        QCOMPARE(question.BitBtn3->text(), QStringLiteral("Annuler"));
+        QCOMPARE(question.BitBtn2->geometry(), QRect(112, 136, 89, 25));
+        QCOMPARE(question.Label1->geometry(), QRect(64, 16, 249, 105));
+        QCOMPARE(TMessOk(language_, "").size(), QSize(325, 172));
+        QCOMPARE(TFOC(language_, "").size(), QSize(328, 171));
+    }
+
+    void enterAnswersTheFocusedButton() {
+        TMessOk ok(language_, "Message");
+        QCOMPARE(Answer(ok, [&] { QTest::keyClick(&ok, Qt::Key_Return); }), int(kModalOk));
+        TFYNC yes(language_, "Question");
+        QCOMPARE(Answer(yes, [&] { QTest::keyClick(&yes, Qt::Key_Return); }), int(kModalYes));
+        TFOC first(language_, "Question");
+        QCOMPARE(Answer(first, [&] { QTest::keyClick(&first, Qt::Key_Enter); }), int(kModalYes));
+        TFYNC no(language_, "Question");
+        QCOMPARE(Answer(no, [&] {
+                     no.BitBtn2->setFocus();
+                     QTest::keyClick(&no, Qt::Key_Return);
+                 }),
+                 int(kModalNo));
+    }
+
+    void escapeAnswersLikeTheFirstCancelButton() {
+        TFYNC question(language_, "Question");
+        QCOMPARE(Answer(question, [&] { QTest::keyClick(&question, Qt::Key_Escape); }), int(kModalNo));
+        TFOC okCancel(language_, "Question");
+        QCOMPARE(Answer(okCancel, [&] { QTest::keyClick(&okCancel, Qt::Key_Escape); }), int(kModalCancel));
+        TMessOk message(language_, "Message");
+        QCOMPARE(Answer(message, [&] { QTest::keyClick(&message, Qt::Key_Escape); }), 0);  // still open
+    }
+
+    void eachButtonAnswersItsResult() {
+        const std::pair<std::function<QPushButton*(TFYNC&)>, int> cases[] = {
+            {[](TFYNC& w) { return w.BitBtn1; }, kModalYes},
+            {[](TFYNC& w) { return w.BitBtn2; }, kModalNo},
+            {[](TFYNC& w) { return w.BitBtn3; }, kModalCancel},
+        };
+        for (const auto& [button, result] : cases) {
+            TFYNC window(language_, "Question");
+            QCOMPARE(Answer(window, [&] { QTest::mouseClick(button(window), Qt::LeftButton); }), result);
+        }
+        TFOC okCancel(language_, "Question");
+        QCOMPARE(Answer(okCancel, [&] { QTest::mouseClick(okCancel.BitBtn3, Qt::LeftButton); }), int(kModalCancel));
+        TMessOk ok(language_, "Message");
+        QCOMPARE(Answer(ok, [&] { QTest::mouseClick(ok.BitBtn1, Qt::LeftButton); }), int(kModalOk));
+    }
+
+    void closingBySystemAnswersCancel() {
+        TMessOk message(language_, "Message");
+        QCOMPARE(Answer(message, [&] { message.close(); }), int(kModalCancel));
+    }
+
+    void aLongMessageWrapsInsideTheFixedLabel() {
+        TMessOk message(language_, std::string(2000, 'w') + " end");
+        message.show();
+        QVERIFY(message.Label1->wordWrap());
+        QCOMPARE(message.Label1->size(), QSize(249, 105));
+        QCOMPARE(message.size(), QSize(325, 172));
+    }
+
+    void aLanguageChangeReachesTheNextQuestion() {
+        Language language;
+        language.LoadChosen(folder_);
+        TFYNC before(language, "?");
+        QCOMPARE(before.BitBtn1->text(), QStringLiteral("Oui"));
+        testing::TempFolder other;
+        testing::StageProgramFolder(other.Path());
+        language.Choose(ProgramFolder(other.Path()), "English");
+        TFYNC after(language, "?");
+        QCOMPARE(after.BitBtn1->text(), QStringLiteral("Yes"));
+        QCOMPARE(after.BitBtn3->text(), QStringLiteral("Cancel"));
+    }
+
+    void theLanguageWindowHandsOverTheChoice() {
+        std::string chosen;
+        TFormLang window([&](std::string_view choice) { chosen = choice; });
+        QCOMPARE(window.size(), QSize(374, 142));
+        QCOMPARE(window.Combolang->count(), 2);
+        QCOMPARE(window.Combolang->itemText(0), QStringLiteral("English"));
+        window.Combolang->setCurrentIndex(1);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_Escape);  // no cancel button: Escape does nothing
+        QVERIFY(window.isVisible());
+        QTest::keyClick(&window, Qt::Key_Return);
+        QCOMPARE(window.result(), int(kModalYes));
+        QCOMPARE(chosen, std::string("Fran\xE7" "ais"));
+
+        TFormLang closed([&](std::string_view) { QFAIL("nothing is chosen"); });
+        closed.show();
+        closed.close();
+        QCOMPARE(closed.result(), int(kModalCancel));
+    }
+};
+
+QTEST_MAIN(TestMessageWindows)
+#include "tst_messagewindows.moc"

@@ -1,0 +1,366 @@
+// Draws the program folder's pictures: the main window's background, the two
+// looks of every toolbar button and the frames of the intro animation.
+// Usage: palimora_assetgen <assets folder> <frames folder>
+// tools/make_pictures.sh runs it and turns the frames into logo.gif.
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <cmath>
+#include <algorithm>
+#include <functional>
+#include <map>
+
+namespace {
+
+const QColor kWindow(245, 158, 73);
+const QColor kBand(252, 226, 190);
+const QColor kInk(74, 62, 160);
+const QColor kPlate(255, 239, 214);
+
+using Glyph = std::function<void(QPainter&, const QRectF&)>;
+
+QPen InkPen(double width) { return QPen(kInk, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+
+void Arrow(QPainter& p, const QRectF& r, bool up) {
+    const double cx = r.center().x(), t = r.top() + r.height() * 0.15, b = r.bottom() - r.height() * 0.15;
+    const double w = r.width() * 0.32;
+    QPainterPath path;
+    if (up) {
+        path.moveTo(cx, t); path.lineTo(cx + w, t + w); path.lineTo(cx + w / 2.5, t + w);
+        path.lineTo(cx + w / 2.5, b); path.lineTo(cx - w / 2.5, b); path.lineTo(cx - w / 2.5, t + w);
+        path.lineTo(cx - w, t + w);
+    } else {
+        path.moveTo(cx, b); path.lineTo(cx + w, b - w); path.lineTo(cx + w / 2.5, b - w);
+        path.lineTo(cx + w / 2.5, t); path.lineTo(cx - w / 2.5, t); path.lineTo(cx - w / 2.5, b - w);
+        path.lineTo(cx - w, b - w);
+    }
+    path.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    p.drawPath(path);
+}
+
+void Numeral(QPainter& p, const QRectF& r, const QString& digit) {
+    p.setPen(InkPen(2.2));
+    p.setBrush(Qt::NoBrush);
+    const double d = std::min(r.width(), r.height()) * 0.8;
+    p.drawEllipse(QRectF(r.center().x() - d / 2, r.center().y() - d / 2, d, d));
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setPixelSize(int(d * 0.62));
+    p.setFont(font);
+    p.drawText(r, Qt::AlignCenter, digit);
+}
+
+void Page(QPainter& p, const QRectF& r) {
+    const QRectF sheet(r.center().x() - r.height() * 0.3, r.top() + r.height() * 0.12, r.height() * 0.6,
+                       r.height() * 0.76);
+    p.setPen(InkPen(2));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(sheet, 2, 2);
+}
+
+void Picture(QPainter& p, const QRectF& frame) {
+    p.setPen(InkPen(2));
+    p.setBrush(QColor(190, 220, 255));
+    p.drawRoundedRect(frame, 2, 2);
+    QPainterPath hills;
+    hills.moveTo(frame.left() + 1, frame.bottom() - 1);
+    hills.lineTo(frame.left() + frame.width() * 0.38, frame.top() + frame.height() * 0.45);
+    hills.lineTo(frame.left() + frame.width() * 0.6, frame.top() + frame.height() * 0.7);
+    hills.lineTo(frame.left() + frame.width() * 0.75, frame.top() + frame.height() * 0.55);
+    hills.lineTo(frame.right() - 1, frame.bottom() - 1);
+    hills.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(60, 140, 80));
+    p.drawPath(hills);
+    p.setBrush(QColor(255, 200, 40));
+    const double s = frame.height() * 0.22;
+    p.drawEllipse(QRectF(frame.right() - s * 1.8, frame.top() + s * 0.5, s, s));
+}
+
+const std::map<QString, Glyph>& Glyphs() {
+    static const std::map<QString, Glyph> glyphs = {
+        {"boutnou", [](QPainter& p, const QRectF& r) {
+             Page(p, r);
+             p.setPen(InkPen(2.6));
+             const QPointF c(r.center().x() + r.height() * 0.22, r.top() + r.height() * 0.3);
+             p.drawLine(c + QPointF(-6, 0), c + QPointF(6, 0));
+             p.drawLine(c + QPointF(0, -6), c + QPointF(0, 6));
+         }},
+        {"boutouv", [](QPainter& p, const QRectF& r) {
+             const QRectF f = r.adjusted(r.width() * 0.22, r.height() * 0.2, -r.width() * 0.22, -r.height() * 0.18);
+             p.setPen(InkPen(2));
+             p.setBrush(QColor(255, 205, 90));
+             QPainterPath back;
+             back.moveTo(f.bottomLeft()); back.lineTo(f.left(), f.top() + 3); back.lineTo(f.left() + f.width() * 0.35, f.top() + 3);
+             back.lineTo(f.left() + f.width() * 0.45, f.top() + f.height() * 0.2); back.lineTo(f.right(), f.top() + f.height() * 0.2);
+             back.lineTo(f.bottomRight()); back.closeSubpath();
+             p.drawPath(back);
+             p.setBrush(QColor(255, 228, 140));
+             QPainterPath front;
+             front.moveTo(f.bottomLeft()); front.lineTo(f.left() + f.width() * 0.15, f.top() + f.height() * 0.42);
+             front.lineTo(f.right() + 4, f.top() + f.height() * 0.42); front.lineTo(f.bottomRight()); front.closeSubpath();
+             p.drawPath(front);
+         }},
+        {"boutenr", [](QPainter& p, const QRectF& r) {
+             const double s = r.height() * 0.7;
+             const QRectF d(r.center().x() - s / 2, r.center().y() - s / 2, s, s);
+             p.setPen(InkPen(2));
+             p.setBrush(QColor(110, 100, 200));
+             p.drawRoundedRect(d, 3, 3);
+             p.setBrush(Qt::white);
+             p.drawRect(QRectF(d.left() + s * 0.22, d.top() + 2, s * 0.56, s * 0.34));
+             p.setBrush(QColor(230, 230, 240));
+             p.drawRect(QRectF(d.left() + s * 0.18, d.top() + s * 0.58, s * 0.64, s * 0.42 - 2));
+         }},
+        {"boutdep", [](QPainter& p, const QRectF& r) { Numeral(p, r, QStringLiteral("1")); }},
+        {"boutvid", [](QPainter& p, const QRectF& r) { Numeral(p, r, QStringLiteral("2")); }},
+        {"boutplu", [](QPainter& p, const QRectF& r) {
+             p.setPen(InkPen(5));
+             const QPointF c = r.center();
+             const double h = r.height() * 0.28;
+             p.drawLine(c + QPointF(-h, 0), c + QPointF(h, 0));
+             p.drawLine(c + QPointF(0, -h), c + QPointF(0, h));
+         }},
+        {"boutmoi", [](QPainter& p, const QRectF& r) {
+             p.setPen(QPen(QColor(190, 40, 40), 5, Qt::SolidLine, Qt::RoundCap));
+             const QPointF c = r.center();
+             const double h = r.height() * 0.24;
+             p.drawLine(c + QPointF(-h, -h), c + QPointF(h, h));
+             p.drawLine(c + QPointF(-h, h), c + QPointF(h, -h));
+         }},
+        {"bouthau", [](QPainter& p, const QRectF& r) { Arrow(p, r, true); }},
+        {"boutbas", [](QPainter& p, const QRectF& r) { Arrow(p, r, false); }},
+        {"boutsom", [](QPainter& p, const QRectF& r) {
+             Page(p, r);
+             p.setPen(InkPen(1.6));
+             const double x0 = r.center().x() - r.height() * 0.2, x1 = r.center().x() + r.height() * 0.2;
+             for (int i = 0; i < 4; ++i) {
+                 const double y = r.top() + r.height() * (0.3 + 0.13 * i);
+                 p.drawLine(QPointF(x0, y), QPointF(i % 2 ? x1 - 4 : x1, y));
+             }
+         }},
+        {"boutgal", [](QPainter& p, const QRectF& r) {
+             const double s = r.height() * 0.3, gap = 3;
+             const QPointF o(r.center().x() - s - gap / 2, r.center().y() - s - gap / 2);
+             for (int i = 0; i < 2; ++i)
+                 for (int j = 0; j < 2; ++j) Picture(p, QRectF(o.x() + i * (s + gap), o.y() + j * (s + gap), s, s));
+         }},
+        {"bouthti", [](QPainter& p, const QRectF& r) {
+             const double h = r.height() * 0.6;
+             Picture(p, QRectF(r.center().x() - h * 0.7, r.center().y() - h / 2, h * 1.4, h));
+         }},
+        {"boutlou", [](QPainter& p, const QRectF& r) {
+             const double d = r.height() * 0.46;
+             const QPointF c(r.center().x() - 3, r.center().y() - 3);
+             p.setPen(InkPen(3));
+             p.setBrush(QColor(220, 240, 255));
+             p.drawEllipse(c, d / 2, d / 2);
+             p.setPen(InkPen(5));
+             p.drawLine(c + QPointF(d * 0.38, d * 0.38), c + QPointF(d * 0.8, d * 0.8));
+         }},
+        {"boutvoi", [](QPainter& p, const QRectF& r) {
+             const QPointF c = r.center();
+             const double w = r.width() * 0.34, h = r.height() * 0.26;
+             QPainterPath eye;
+             eye.moveTo(c.x() - w, c.y());
+             eye.quadTo(c.x(), c.y() - 2 * h, c.x() + w, c.y());
+             eye.quadTo(c.x(), c.y() + 2 * h, c.x() - w, c.y());
+             p.setPen(InkPen(2.2));
+             p.setBrush(Qt::white);
+             p.drawPath(eye);
+             p.setBrush(QColor(60, 120, 200));
+             p.drawEllipse(c, h * 0.85, h * 0.85);
+             p.setBrush(Qt::black);
+             p.setPen(Qt::NoPen);
+             p.drawEllipse(c, h * 0.35, h * 0.35);
+         }},
+        {"boutweb", [](QPainter& p, const QRectF& r) {
+             const QPointF c = r.center();
+             const double rad = r.height() * 0.32;
+             p.setPen(InkPen(2));
+             p.setBrush(QColor(150, 200, 250));
+             p.drawEllipse(c, rad, rad);
+             p.setBrush(Qt::NoBrush);
+             p.drawEllipse(c, rad * 0.45, rad);
+             p.drawLine(c + QPointF(-rad, 0), c + QPointF(rad, 0));
+             p.drawLine(c + QPointF(0, -rad), c + QPointF(0, rad));
+         }},
+        {"boutqui", [](QPainter& p, const QRectF& r) {
+             const QPointF c(r.center().x(), r.center().y() + 2);
+             const double rad = r.height() * 0.27;
+             p.setPen(QPen(QColor(190, 40, 40), 3.5, Qt::SolidLine, Qt::RoundCap));
+             p.setBrush(Qt::NoBrush);
+             p.drawArc(QRectF(c.x() - rad, c.y() - rad, 2 * rad, 2 * rad), 120 * 16, 300 * 16);
+             p.drawLine(c + QPointF(0, -rad * 1.25), c + QPointF(0, -rad * 0.2));
+         }},
+        {"boutaid", [](QPainter& p, const QRectF& r) {
+             QFont font(QStringLiteral("DejaVu Serif"));
+             font.setBold(true);
+             font.setPixelSize(int(r.height() * 0.7));
+             p.setFont(font);
+             p.setPen(kInk);
+             p.drawText(r, Qt::AlignCenter, QStringLiteral("?"));
+         }},
+    };
+    return glyphs;
+}
+
+struct ButtonSize {
+    const char* name;
+    int width;
+    int height;
+};
+
+constexpr ButtonSize kButtons[] = {
+    {"boutnou", 56, 44}, {"boutouv", 56, 40}, {"boutenr", 56, 44}, {"boutdep", 44, 44}, {"boutvid", 44, 44},
+    {"boutplu", 36, 36}, {"bouthau", 36, 32}, {"boutbas", 36, 32}, {"boutmoi", 36, 36}, {"boutsom", 44, 36},
+    {"boutgal", 44, 36}, {"bouthti", 44, 36}, {"boutlou", 40, 40}, {"boutvoi", 56, 44}, {"boutweb", 56, 44},
+    {"boutqui", 56, 44}, {"boutaid", 40, 32},
+};
+
+QImage Button(const ButtonSize& size, bool pressed) {
+    QImage image(size.width, size.height, QImage::Format_RGB32);
+    image.fill(kBand);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF face = QRectF(0.5, 0.5, size.width - 1.0, size.height - 1.0).adjusted(1, 1, -1, -1);
+    QLinearGradient fill(face.topLeft(), face.bottomLeft());
+    if (pressed) {
+        fill.setColorAt(0, QColor(228, 132, 52));
+        fill.setColorAt(1, QColor(250, 190, 120));
+    } else {
+        fill.setColorAt(0, QColor(255, 250, 240));
+        fill.setColorAt(1, QColor(250, 196, 130));
+    }
+    p.setPen(QPen(pressed ? QColor(150, 80, 30) : QColor(200, 130, 60), 1.2));
+    p.setBrush(fill);
+    p.drawRoundedRect(face, 8, 8);
+    const QRectF glyphArea = pressed ? face.translated(1, 1) : face;
+    Glyphs().at(QString::fromLatin1(size.name))(p, glyphArea);
+    return image;
+}
+
+void DrawLogoMark(QPainter& p, QPointF centre, double radius, double opening, QColor blade) {
+    // Six aperture blades turning open as `opening` goes from 0 to 1.
+    p.setPen(QPen(QColor(60, 50, 130), 2));
+    p.setBrush(QColor(40, 34, 90));
+    p.drawEllipse(centre, radius, radius);
+    const double inner = radius * (0.15 + 0.6 * opening);
+    for (int i = 0; i < 6; ++i) {
+        const double a = i * M_PI / 3 + opening * 0.8;
+        QPainterPath path;
+        path.moveTo(centre + QPointF(std::cos(a), std::sin(a)) * radius * 0.96);
+        path.lineTo(centre + QPointF(std::cos(a + M_PI / 3), std::sin(a + M_PI / 3)) * radius * 0.96);
+        path.lineTo(centre + QPointF(std::cos(a + M_PI / 2.2), std::sin(a + M_PI / 2.2)) * inner);
+        path.closeSubpath();
+        p.setBrush(blade.darker(100 + i * 8));
+        p.drawPath(path);
+    }
+}
+
+QImage Background() {
+    QImage image(792, 553, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient base(0, 0, 0, 553);
+    base.setColorAt(0, QColor(248, 172, 95));
+    base.setColorAt(1, kWindow);
+    p.fillRect(image.rect(), base);
+
+    // Header plate behind the project name and the step label.
+    p.setPen(QPen(QColor(214, 128, 50), 1.5));
+    p.setBrush(kPlate);
+    p.drawRoundedRect(QRectF(60, 8, 486, 80), 14, 14);
+    p.setBrush(QColor(255, 248, 236));
+    p.drawRoundedRect(QRectF(68, 14, 175, 69), 10, 10);
+    p.drawRoundedRect(QRectF(275, 14, 265, 61), 10, 10);
+
+    // The program's mark and name, right of the header.
+    DrawLogoMark(p, QPointF(590, 48), 30, 0.8, QColor(129, 121, 221));
+    QFont title(QStringLiteral("DejaVu Serif"));
+    title.setBold(true);
+    title.setPixelSize(30);
+    p.setFont(title);
+    p.setPen(QColor(110, 60, 20, 90));
+    p.drawText(QRectF(628, 28, 170, 44), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Palimora"));
+    p.setPen(QColor(74, 62, 160));
+    p.drawText(QRectF(626, 26, 170, 44), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Palimora"));
+
+    // Sunken frames of the left and right work areas.
+    for (const QRectF area : {QRectF(8, 96, 385, 329), QRectF(407, 96, 377, 329)}) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(150, 80, 20, 60));
+        p.drawRoundedRect(area.adjusted(-4, -4, 4, 4), 8, 8);
+        p.setBrush(QColor(255, 236, 210));
+        p.drawRoundedRect(area, 4, 4);
+    }
+
+    // The toolbar band the buttons stand on; its colour matches the buttons' corners.
+    p.setPen(QPen(QColor(214, 128, 50), 1.5));
+    p.setBrush(kBand);
+    p.drawRoundedRect(QRectF(40, 452, 712, 98), 18, 18);
+    p.setPen(QPen(QColor(232, 170, 110), 1, Qt::DotLine));
+    p.drawLine(QPointF(262, 462), QPointF(262, 540));
+    p.drawLine(QPointF(522, 462), QPointF(522, 540));
+    return image;
+}
+
+QImage LogoFrame(int frame, int frames) {
+    const double t = std::min(1.0, double(frame) / (frames - 6));
+    QImage image(543, 280, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient glow(QPointF(140, 140), 300);
+    glow.setColorAt(0, QColor(255, 226, 180));
+    glow.setColorAt(1, kWindow);
+    p.fillRect(image.rect(), glow);
+    DrawLogoMark(p, QPointF(140, 140), 90, t, QColor(129, 121, 221));
+    QFont title(QStringLiteral("DejaVu Serif"));
+    title.setBold(true);
+    title.setPixelSize(56);
+    p.setFont(title);
+    QColor ink(74, 62, 160);
+    ink.setAlphaF(std::clamp(t * 1.4 - 0.2, 0.0, 1.0));
+    p.setPen(ink);
+    p.drawText(QRectF(250, 80, 290, 80), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Palimora"));
+    QFont tagline(QStringLiteral("DejaVu Sans"));
+    tagline.setPixelSize(17);
+    p.setFont(tagline);
+    QColor sub(110, 60, 20);
+    sub.setAlphaF(std::clamp(t * 1.6 - 0.6, 0.0, 1.0));
+    p.setPen(sub);
+    p.drawText(QRectF(254, 160, 280, 60), Qt::AlignLeft | Qt::TextWordWrap,
+               QStringLiteral("photos \u2022 galeries \u2022 web\nphotos \u2022 galleries \u2022 web"));
+    return image;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    if (argc != 3) return 2;
+    const QDir assets(QString::fromLocal8Bit(argv[1]));
+    const QDir frames(QString::fromLocal8Bit(argv[2]));
+    assets.mkpath(QStringLiteral("interface"));
+    frames.mkpath(QStringLiteral("."));
+
+    bool ok = Background().save(assets.filePath(QStringLiteral("interface/fond.jpg")), "JPG", 92);
+    for (const auto& size : kButtons) {
+        const QString name = QString::fromLatin1(size.name);
+        ok &= Button(size, false).save(assets.filePath(QStringLiteral("interface/%1.jpg").arg(name)), "JPG", 95);
+        ok &= Button(size, true).save(assets.filePath(QStringLiteral("interface/%1").arg(name + QStringLiteral("1.jpg"))), "JPG", 95);
+    }
+    constexpr int kFrames = 24;
+    for (int i = 0; i < kFrames; ++i) {
+        ok &= LogoFrame(i, kFrames).save(frames.filePath(QStringLiteral("logo%1.png").arg(i, 2, 10, QLatin1Char('0'))));
+    }
+    return ok ? 0 : 1;
+}

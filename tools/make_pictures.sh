@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Redraws the pictures of assets/ (background, toolbar looks, intro animation).
+# Needs the build's packages and ImageMagick (apt-get install imagemagick).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build"
+cmake -S "$root" -B "$build" >/dev/null
+cmake --build "$build" --target palimora_assetgen -j"$(nproc)"
+frames=$(mktemp -d)
+trap 'rm -rf "$frames"' EXIT
+QT_QPA_PLATFORM=offscreen "$build/tools/palimora_assetgen" "$root/assets" "$frames"
+# 24 frames of 70 ms, the last held for a second; no loop extension, so it plays once.
+/usr/bin/convert -delay 7 "$frames"/logo0*.png "$frames"/logo1[0-9].png "$frames"/logo2[0-2].png \
+  -delay 100 "$frames"/logo23.png -layers Optimize +map "$root/assets/logo.gif"
+python3 "$root/tools/language_texts.py"
+python3 "$root/tools/help_pages.py"
