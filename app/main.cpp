@@ -1,11 +1,13 @@
 #include "app/ui/MainWindow.h"
 #include "common/Error.h"
 #include "common/ui/ScreenText.h"
+#include "styles/ui/WebBrowser.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
 int main(int argc, char* argv[]) {
+    palimora::PrepareBrowserEngine();
     QApplication application(argc, argv);
     try {
         palimora::TForm1 mainWindow(palimora::ProgramFolder::OfRunningProgram(), {});

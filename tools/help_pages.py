@@ -2,7 +2,7 @@
 """Writes the help pages of assets/aide in both languages (Windows-1252)."""
 import pathlib
 
-STYLE = """body{font-family:Arial,Helvetica,sans-serif;background:#FDEBD3;color:#2B2352;margin:0;padding:16px;line-height:1.45}
+STYLE = """body{font-family:Arial,Helvetica,sans-serif;background:#FDEBD3;color:#2B2352;margin:0;padding:16px;line-height:1.4;font-size:14px}
 h1{color:#4A3EA0;font-size:22px;margin:0 0 8px} h2{color:#4A3EA0;font-size:17px;margin:16px 0 6px}
 .card{background:#fff;border:1px solid #E0A060;border-radius:10px;padding:12px 16px;margin-bottom:12px}
 li{margin:3px 0} a{color:#4A3EA0}"""

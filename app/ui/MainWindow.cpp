@@ -11,6 +11,7 @@
 #include "lang/ui/IntroWindow.h"
 #include "lang/ui/LanguageWindow.h"
 #include "lang/ui/QtUserDialogs.h"
+#include "styles/ui/WebBrowser.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -109,6 +110,10 @@ void TForm1::FormCreate(bool showIntro) {
     LabelEtape->setFont(LabelFont(26));
     PaintText(LabelEtape, kLabelColour);
 
+    // Off-screen until there is something to show; negating its left edge shows it.
+    WebBrowser1 = new WebBrowser(this);
+    WebBrowser1->setGeometry(-407, 96, 377, 329);
+
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
@@ -163,6 +168,15 @@ void TForm1::ApplyLanguage() {
     }
 }
 
+bool TForm1::event(QEvent* event) {
+    // The embedded browser makes the window replace its native window once it
+    // is up, which would bury a question already shown; bring it back on top.
+    if (event->type() == QEvent::WinIdChange) {
+        if (QWidget* modal = QApplication::activeModalWidget()) QTimer::singleShot(0, modal, &QWidget::raise);
+    }
+    return QWidget::event(event);
+}
+
 void TForm1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (firstActivation_) {
@@ -180,6 +194,9 @@ bool TForm1::FormActivate() {
     QApplication::restoreOverrideCursor();
     if (firstStart && !AskLanguage()) return false;
 
+    WebBrowser1->Navigate(WelcomePage(session_.Folder(), session_.LanguageCode()));
+    WebBrowser1->move(-WebBrowser1->x(), WebBrowser1->y());
+
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen && screen->depth() <= 8) dialogs_->ShowMessageOk(session_.LangText(text::kFewColours));
     PlaceOnScreen();
@@ -188,7 +205,7 @@ bool TForm1::FormActivate() {
 }
 
 bool TForm1::AskLanguage() {
-    TFormLang window([this](std::string_view choice) { session_.ChooseLanguage(choice); });
+    TFormLang window([this](std::string_view choice) { session_.ChooseLanguage(choice); }, this);
     if (window.exec() != kModalYes) return false;
     ApplyLanguage();
     return true;

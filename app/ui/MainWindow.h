@@ -13,6 +13,7 @@ class QTimer;
 namespace palimora {
 
 class PictureButton;
+class WebBrowser;
 
 // TForm1: the main window. It owns the session of the running program and
 // the toolbar; each command's work lives in the core or in its own window.
@@ -44,6 +45,7 @@ public:
     QLabel* LabNom = nullptr;
     QLabel* LabelEtape = nullptr;
     QTimer* Timer1 = nullptr;
+    WebBrowser* WebBrowser1 = nullptr;
 
     PictureButton* BoutNou = nullptr;
     PictureButton* BoutOuv = nullptr;
@@ -68,6 +70,7 @@ signals:
     void languageRefused();
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

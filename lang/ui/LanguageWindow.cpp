@@ -26,11 +26,12 @@ TFormLang::TFormLang(std::function<void(std::string_view)> choose, QWidget* pare
     PaintBackground(Panel1, kWindowColour);
 
     Label1 = new QLabel(QStringLiteral("Choose your language / Choisissez votre langue :"), Panel1);
-    QFont bold = Label1->font();
+    QFont bold(QStringLiteral("Arial"));
     bold.setBold(true);
     bold.setPixelSize(13);
     Label1->setFont(bold);
-    Label1->setGeometry(16, 18, 342, 22);
+    Label1->setGeometry(16, 12, 342, 36);
+    Label1->setWordWrap(true);
 
     Combolang = new QComboBox(Panel1);
     Combolang->setGeometry(16, 54, 200, 26);

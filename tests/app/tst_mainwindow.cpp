@@ -2,6 +2,8 @@
 #include "app/ui/PictureButton.h"
 #include "common/ui/Colours.h"
 #include "lang/ui/LanguageWindow.h"
+#include "styles/ui/WebBrowser.h"
+#include "tests/support/QtTestMain.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
 
@@ -138,6 +140,18 @@ private slots:
         QVERIFY(window->FormActivate());  // runs once only: no second question
     }
 
+    void theWelcomePageComesOnScreenInTheLanguage() {
+        testing::WriteBytes(temp_->Path() / "palimora.ini", "English\r\n");
+        auto window = Start();
+        QCOMPARE(window->WebBrowser1->geometry(), QRect(-407, 96, 377, 329));
+        QSignalSpy loaded(window->WebBrowser1, &QWebEngineView::loadFinished);
+        QVERIFY(window->FormActivate());
+        QCOMPARE(window->WebBrowser1->x(), 407);
+        QVERIFY(loaded.wait(20000));
+        QVERIFY(window->WebBrowser1->url().toLocalFile().endsWith(QStringLiteral("aideweb_us/infos.htm")));
+        QCOMPARE(window->WebBrowser1->title(), QStringLiteral("Welcome to Palimora"));
+    }
+
     void refusingTheLanguageOnFirstStartEndsTheProgram() {
         auto window = Start();
         AnswerLanguageWindow(QString());
@@ -153,5 +167,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMainWindow)
+PALIMORA_QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"
