@@ -2,11 +2,14 @@
 #include "common/ui/ScreenText.h"
 #include "lang/Language.h"
 #include "lang/TextNumbers.h"
+#include "lang/ui/IntroWindow.h"
 #include "lang/ui/LanguageWindow.h"
+#include "lang/ui/WaitWindow.h"
 #include "lang/ui/MessageWindows.h"
 #include "tests/support/TempFolder.h"
 
 #include <QComboBox>
+#include <QProgressBar>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -136,6 +139,52 @@ private slots:
         closed.show();
         closed.close();
         QCOMPARE(closed.result(), int(kModalCancel));
+    }
+
+    void theWaitWindowCountsAndOnlyFlagsACancel() {
+        TForm2 wait(language_);
+        wait.Begin(12);
+        QVERIFY(wait.isVisible());
+        QVERIFY(wait.ProgressBar1->isVisible());
+        QCOMPARE(wait.ProgressBar1->maximum(), 12);
+        QCOMPARE(wait.windowTitle(), ToScreen(language_.LangText(text::kWaitTitle)));
+        wait.SetPosition(3);
+        QCOMPARE(wait.ProgressBar1->value(), 3);
+        QVERIFY(!wait.Cancelled());
+        QTest::mouseClick(wait.BitBtn3, Qt::LeftButton);
+        QVERIFY(wait.Cancelled());
+        QVERIFY(wait.isVisible());  // the caller closes it
+        wait.Finish();
+        QVERIFY(!wait.isVisible());
+        QVERIFY(!wait.ProgressBar1->isVisible());
+        wait.Begin(2);
+        QVERIFY(!wait.Cancelled());
+    }
+
+    void theIntroClosesOnEscapeAClickOrAfterOneRun() {
+        Tformintro byKey(folder_.LogoGif());
+        QCOMPARE(byKey.size(), QSize(543, 280));
+        QCOMPARE(byKey.GIFImage1->size(), QSize(543, 280));
+        byKey.show();
+        QTest::keyClick(&byKey, Qt::Key_A);
+        QVERIFY(byKey.isVisible());
+        QTest::keyClick(&byKey, Qt::Key_Escape);
+        QVERIFY(!byKey.isVisible());
+
+        Tformintro byClick(folder_.LogoGif());
+        byClick.show();
+        QTest::mouseClick(byClick.GIFImage1, Qt::LeftButton);
+        QVERIFY(!byClick.isVisible());
+
+        Tformintro played(folder_.LogoGif());
+        QSignalSpy closed(&played, &QDialog::accepted);
+        played.show();
+        QVERIFY(closed.wait(15000));
+
+        Tformintro noLogo(folder_.Root() / "missing.gif");  // waits for the user instead
+        noLogo.show();
+        QTest::mouseClick(&noLogo, Qt::LeftButton);
+        QVERIFY(!noLogo.isVisible());
     }
 };
 
