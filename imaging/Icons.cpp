@@ -1,0 +1,109 @@
+#include "imaging/Icons.h"
+
+#include "imaging/Fitting.h"
+#include "imaging/ImageError.h"
+#include "imaging/PictureReader.h"
+#include "imaging/Resize.h"
+
+#include <algorithm>
+#include <set>
+#include <system_error>
+#include <tuple>
+
+namespace palimora {
+
+Image EmptyIcon() {
+    Image icon(kIconSize, kIconSize);
+    icon.Fill(245, 158, 73);
+    return icon;
+}
+
+Image MakeIcon(const std::filesystem::path& file) {
+    // A GIF's icon shows its first frame; a JPEG is decoded reduced.
+    const Image frame = FormatOf(file) == PictureFormat::Gif ? ReadFirstFrame(file)
+                                                             : ReadPictureFile(file, kIconSize, kIconSize).image;
+    const Placement fit = FitInIcon(frame.width, frame.height);
+    Image icon = EmptyIcon();
+    icon.Paste(Resize(frame, std::max(1, fit.width), std::max(1, fit.height)), fit.left, fit.top);
+    return icon;
+}
+
+bool IconCache::Key::operator<(const Key& other) const {
+    return std::tie(file, size, modified) < std::tie(other.file, other.size, other.modified);
+}
+
+std::optional<IconCache::Key> IconCache::KeyOf(const std::filesystem::path& file) {
+    std::error_code error;
+    Key key{file, std::filesystem::file_size(file, error), {}};
+    if (error) return std::nullopt;
+    key.modified = std::filesystem::last_write_time(file, error);
+    if (error) return std::nullopt;
+    return key;
+}
+
+std::optional<Image> IconCache::Find(const Key& key) const {
+    std::lock_guard lock(mutex_);
+    const auto found = icons_.find(key);
+    if (found == icons_.end()) return std::nullopt;
+    return found->second;
+}
+
+void IconCache::Store(const Key& key, const Image& icon) {
+    std::lock_guard lock(mutex_);
+    icons_[key] = icon;
+}
+
+void IconCache::KeepOnly(const std::vector<std::filesystem::path>& kept) {
+    const std::set<std::filesystem::path> files(kept.begin(), kept.end());
+    std::lock_guard lock(mutex_);
+    std::erase_if(icons_, [&](const auto& entry) { return !files.count(entry.first.file); });
+}
+
+std::size_t IconCache::Size() const {
+    std::lock_guard lock(mutex_);
+    return icons_.size();
+}
+
+IconBatch::IconBatch(std::vector<std::filesystem::path> files, IconCache& cache, unsigned workers)
+    : files_(std::move(files)), cache_(cache), results_(files_.size()) {
+    if (workers == 0) workers = std::max(1u, std::thread::hardware_concurrency());
+    workers = std::min<unsigned>(workers, static_cast<unsigned>(std::max<std::size_t>(1, files_.size())));
+    for (unsigned i = 0; i < workers; ++i) workers_.emplace_back([this] { Work(); });
+}
+
+IconBatch::~IconBatch() {
+    Stop();
+    for (auto& worker : workers_) worker.join();
+}
+
+void IconBatch::Stop() { stopped_ = true; }
+
+void IconBatch::Work() {
+    for (std::size_t index = next_++; index < files_.size() && !stopped_; index = next_++) {
+        Result result;
+        const auto key = IconCache::KeyOf(files_[index]);
+        if (auto cached = key ? cache_.Find(*key) : std::nullopt) {
+            result.icon = std::move(*cached);
+        } else {
+            try {
+                result.icon = MakeIcon(files_[index]);
+                if (key) cache_.Store(*key, result.icon);
+            } catch (const PalimoraError& error) {
+                result = {EmptyIcon(), false, error.UserMessage()};
+            } catch (const std::bad_alloc&) {
+                result = {EmptyIcon(), false, "out of memory"};
+            }
+        }
+        std::lock_guard lock(mutex_);
+        results_[index] = std::move(result);
+        ready_.notify_all();
+    }
+}
+
+IconBatch::Result IconBatch::Take(std::size_t index) {
+    std::unique_lock lock(mutex_);
+    ready_.wait(lock, [&] { return results_[index].has_value(); });
+    return std::move(*results_[index]);
+}
+
+}  // namespace palimora

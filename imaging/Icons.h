@@ -1,0 +1,82 @@
+#pragma once
+
+#include "imaging/Image.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace palimora {
+
+// The 50 x 50 icon of a picture of the list: the picture fitted keeping its
+// proportions, centred on the window colour. Throws ImageError when the
+// picture cannot be read.
+Image MakeIcon(const std::filesystem::path& file);
+
+// The icon drawn for a file that cannot be read: the window colour alone.
+Image EmptyIcon();
+
+// Icons already made, by file identity: path, size and modification time,
+// so a picture renamed, replaced or touched is made again. Thread-safe.
+class IconCache {
+public:
+    struct Key {
+        std::filesystem::path file;
+        std::uintmax_t size = 0;
+        std::filesystem::file_time_type modified;
+        bool operator<(const Key& other) const;
+    };
+
+    static std::optional<Key> KeyOf(const std::filesystem::path& file);
+    std::optional<Image> Find(const Key& key) const;
+    void Store(const Key& key, const Image& icon);
+    // Forgets icons whose files are not in `kept` (the list as it now is).
+    void KeepOnly(const std::vector<std::filesystem::path>& kept);
+    std::size_t Size() const;
+
+private:
+    mutable std::mutex mutex_;
+    std::map<Key, Image> icons_;
+};
+
+// Makes the icons of a list of files on every core, in list order as far as
+// the workers go, while the caller takes them one by one in order.
+class IconBatch {
+public:
+    struct Result {
+        Image icon;
+        bool readable = true;
+        std::string detail;  // why the picture could not be read
+    };
+
+    IconBatch(std::vector<std::filesystem::path> files, IconCache& cache, unsigned workers = 0);
+    ~IconBatch();
+    IconBatch(const IconBatch&) = delete;
+    IconBatch& operator=(const IconBatch&) = delete;
+
+    // Waits for the icon of file `index`; not to be called after Stop.
+    Result Take(std::size_t index);
+    // Lets the workers end after the icon each one is making.
+    void Stop();
+
+private:
+    void Work();
+
+    std::vector<std::filesystem::path> files_;
+    IconCache& cache_;
+    std::vector<std::optional<Result>> results_;
+    std::atomic<std::size_t> next_{0};
+    std::atomic<bool> stopped_{false};
+    std::mutex mutex_;
+    std::condition_variable ready_;
+    std::vector<std::thread> workers_;
+};
+
+}  // namespace palimora

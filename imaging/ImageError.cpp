@@ -1,0 +1,17 @@
+#include "imaging/ImageError.h"
+
+#include <string>
+
+namespace palimora {
+
+void CheckPictureSize(long long width, long long height, const char* format) {
+    if (width <= 0 || height <= 0) {
+        throw ImageError(ImageError::Kind::Unreadable, std::string(format) + ": empty picture");
+    }
+    if (width * height > kMaxPicturePixels) {
+        throw ImageError(ImageError::Kind::TooLarge, std::string(format) + ": " + std::to_string(width) + " x " +
+                                                         std::to_string(height) + " pixels");
+    }
+}
+
+}  // namespace palimora

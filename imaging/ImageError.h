@@ -1,0 +1,33 @@
+#pragma once
+
+#include "common/Error.h"
+
+namespace palimora {
+
+// A picture that cannot be read. The message says why in the decoder's own
+// words (for the evidence); the window that reports it composes the user's
+// message from the language texts by Kind.
+class ImageError : public PalimoraError {
+public:
+    enum class Kind {
+        Unreadable,  // damaged, truncated, or not a picture of its format
+        TooLarge,    // beyond the pixel count the program agrees to decode
+        Unsupported, // a format the program does not draw (metafiles)
+    };
+
+    ImageError(Kind kind, const std::string& detail) : PalimoraError(detail), kind_(kind) {}
+    Kind ErrorKind() const { return kind_; }
+
+private:
+    Kind kind_;
+};
+
+// Pictures above this many pixels are refused rather than decoded whole:
+// 200 million pixels take 600 MB as RGB.
+inline constexpr long long kMaxPicturePixels = 200'000'000;
+
+// Throws ImageError(TooLarge) when width x height is beyond the cap, or a
+// side is not positive.
+void CheckPictureSize(long long width, long long height, const char* format);
+
+}  // namespace palimora

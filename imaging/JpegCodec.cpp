@@ -1,0 +1,190 @@
+#include "imaging/JpegCodec.h"
+
+#include "imaging/ImageError.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <system_error>
+
+#include <jpeglib.h>
+#include <jerror.h>
+
+namespace palimora {
+namespace {
+
+// libjpeg reports a fatal error by calling error_exit, which must not
+// return; it jumps back to the decoding function with the message kept.
+struct ErrorManager {
+    jpeg_error_mgr base;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+    bool truncated;
+};
+
+void OnFatalError(j_common_ptr info) {
+    auto* errors = reinterpret_cast<ErrorManager*>(info->err);
+    (*info->err->format_message)(info, errors->message);
+    std::longjmp(errors->jump, 1);
+}
+
+void OnMessage(j_common_ptr info, int level) {
+    // A file that ends early is filled with grey by the decoder; a picture
+    // shown half grey is a damaged picture, so it counts as an error.
+    auto* errors = reinterpret_cast<ErrorManager*>(info->err);
+    if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) errors->truncated = true;
+}
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+File OpenForReading(const std::filesystem::path& file) {
+    File handle(std::fopen(file.c_str(), "rb"));
+    if (!handle) throw ImageError(ImageError::Kind::Unreadable, "cannot open " + file.string());
+    return handle;
+}
+
+ErrorManager* InstallErrors(jpeg_decompress_struct& info, ErrorManager& errors) {
+    info.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = OnFatalError;
+    errors.base.emit_message = OnMessage;
+    errors.message[0] = '\0';
+    errors.truncated = false;
+    return &errors;
+}
+
+// The smallest of libjpeg's scalings n/8 whose output still covers the wanted size.
+unsigned ScaleNumerator(int width, int height, int wantedWidth, int wantedHeight) {
+    if (wantedWidth <= 0 && wantedHeight <= 0) return 8;
+    for (unsigned n = 1; n < 8; ++n) {
+        const long long w = (static_cast<long long>(width) * n + 7) / 8;
+        const long long h = (static_cast<long long>(height) * n + 7) / 8;
+        if (w >= wantedWidth && h >= wantedHeight) return n;
+    }
+    return 8;
+}
+
+// Decodes inside one frame of setjmp: nothing with a destructor lives here.
+// Returns false with errors.message set when libjpeg gave up.
+bool DecodeInto(std::FILE* file, ErrorManager& errors, int wantedWidth, int wantedHeight, Image& out,
+                std::string& failure) {
+    jpeg_decompress_struct info;
+    InstallErrors(info, errors);
+    if (setjmp(errors.jump)) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    jpeg_create_decompress(&info);
+    jpeg_stdio_src(&info, file);
+    jpeg_read_header(&info, TRUE);
+    if (static_cast<long long>(info.image_width) * info.image_height > kMaxPicturePixels) {
+        failure = "too large";
+        out.width = static_cast<int>(info.image_width);
+        out.height = static_cast<int>(info.image_height);
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    info.out_color_space = JCS_RGB;
+    info.scale_num = ScaleNumerator(static_cast<int>(info.image_width), static_cast<int>(info.image_height),
+                                    wantedWidth, wantedHeight);
+    info.scale_denom = 8;
+    info.dct_method = JDCT_ISLOW;
+    jpeg_start_decompress(&info);
+    out.width = static_cast<int>(info.output_width);
+    out.height = static_cast<int>(info.output_height);
+    out.rgb.resize(static_cast<std::size_t>(out.width) * out.height * 3);
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = out.Row(static_cast<int>(info.output_scanline));
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return true;
+}
+
+}  // namespace
+
+PictureSize ReadJpegSize(const std::filesystem::path& file) {
+    File handle = OpenForReading(file);
+    ErrorManager errors;
+    jpeg_decompress_struct info;
+    InstallErrors(info, errors);
+    if (setjmp(errors.jump)) {
+        jpeg_destroy_decompress(&info);
+        throw ImageError(ImageError::Kind::Unreadable, std::string("JPEG: ") + errors.message);
+    }
+    jpeg_create_decompress(&info);
+    jpeg_stdio_src(&info, handle.get());
+    jpeg_read_header(&info, TRUE);
+    const PictureSize size{static_cast<int>(info.image_width), static_cast<int>(info.image_height)};
+    jpeg_destroy_decompress(&info);
+    return size;
+}
+
+Image DecodeJpeg(const std::filesystem::path& file, int wantedWidth, int wantedHeight) {
+    File handle = OpenForReading(file);
+    ErrorManager errors;
+    Image image;
+    std::string failure;
+    if (!DecodeInto(handle.get(), errors, wantedWidth, wantedHeight, image, failure)) {
+        if (failure == "too large") CheckPictureSize(image.width, image.height, "JPEG");
+        throw ImageError(ImageError::Kind::Unreadable, std::string("JPEG: ") + errors.message);
+    }
+    if (errors.truncated) throw ImageError(ImageError::Kind::Unreadable, "JPEG: the file ends before the picture");
+    return image;
+}
+
+namespace {
+
+// Compresses inside one frame of setjmp, like DecodeInto.
+bool CompressInto(std::FILE* out, ErrorManager& errors, const Image& image, int quality) {
+    jpeg_compress_struct info;
+    info.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = OnFatalError;
+    errors.message[0] = '\0';
+    if (setjmp(errors.jump)) {
+        jpeg_destroy_compress(&info);
+        return false;
+    }
+    jpeg_create_compress(&info);
+    jpeg_stdio_dest(&info, out);
+    info.image_width = static_cast<JDIMENSION>(image.width);
+    info.image_height = static_cast<JDIMENSION>(image.height);
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, quality, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<JSAMPROW>(image.Row(static_cast<int>(info.next_scanline)));
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    return true;
+}
+
+}  // namespace
+
+void EncodeJpeg(const Image& image, const std::filesystem::path& file, int quality) {
+    std::filesystem::path temporary = file;
+    temporary += ".tmp";
+    std::FILE* out = std::fopen(temporary.c_str(), "wb");
+    if (!out) throw PalimoraError("Impossible d'\xE9" "crire / cannot write: " + file.string());
+    ErrorManager errors;
+    bool written = CompressInto(out, errors, image, quality);
+    written = std::fflush(out) == 0 && written;
+    written = std::fclose(out) == 0 && written;
+    std::error_code error;
+    if (written) std::filesystem::rename(temporary, file, error);
+    if (!written || error) {
+        std::filesystem::remove(temporary, error);
+        throw PalimoraError("Impossible d'\xE9" "crire / cannot write: " + file.string() +
+                            (errors.message[0] ? std::string(" (") + errors.message + ")" : ""));
+    }
+}
+
+}  // namespace palimora

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "imaging/Image.h"
+
+#include <filesystem>
+
+namespace palimora {
+
+struct PictureSize {
+    int width = 0;
+    int height = 0;
+};
+
+// Reads the size from the JPEG header alone.
+PictureSize ReadJpegSize(const std::filesystem::path& file);
+
+// Decodes a JPEG to RGB. With a wanted size, the decoder scales in the DCT
+// domain to the smallest size that still covers width x height (the result
+// is then at least that large, or the natural size when that is smaller).
+// Throws ImageError for a damaged, truncated or too large picture.
+Image DecodeJpeg(const std::filesystem::path& file, int wantedWidth = 0, int wantedHeight = 0);
+
+// Encodes at the given quality, baseline, into a temporary file renamed over
+// `file`, so an old picture stays whole until the new one is complete.
+void EncodeJpeg(const Image& image, const std::filesystem::path& file, int quality = 90);
+
+}  // namespace palimora

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "imaging/Image.h"
+
+#include <filesystem>
+#include <string_view>
+
+namespace palimora {
+
+// Formats by file-name extension, compared without regard to letter case.
+enum class PictureFormat { Jpeg, Bmp, Icon, Metafile, Gif, Other };
+PictureFormat FormatOfName(std::string_view fileName);
+PictureFormat FormatOf(const std::filesystem::path& file);
+
+// A picture read for showing: its pixels, possibly reduced, and the natural
+// size and frame count the display reports.
+struct ReadPicture {
+    Image image;
+    int naturalWidth = 0;
+    int naturalHeight = 0;
+    int frames = 1;
+};
+
+// Reads a JPEG, BMP or GIF picture. A JPEG larger than wantedWidth x
+// wantedHeight is decoded reduced (never below that size). A GIF of several
+// frames is read as a filmstrip: the frames side by side, and its natural
+// size is that of the strip. Throws ImageError: Unreadable for a damaged
+// file, TooLarge past the pixel cap, Unsupported for other formats (icons,
+// metafiles and the rest are left to the screen's own loader).
+ReadPicture ReadPictureFile(const std::filesystem::path& file, int wantedWidth = 0, int wantedHeight = 0);
+
+// The first frame of a GIF, or the picture itself for the other formats,
+// read at full size: what a conversion to JPEG encodes.
+Image ReadFirstFrame(const std::filesystem::path& file);
+
+}  // namespace palimora
