@@ -93,6 +93,24 @@ std::string Cp1252FromUtf8(std::string_view utf8) {
     return out;
 }
 
+std::string Cp1252ForDisplay(std::string_view utf8) {
+    std::string out;
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const std::size_t start = pos;
+        const auto cp = NextCodePoint(utf8, pos);
+        if (!cp) pos = start + 1;
+        const auto byte = cp ? ByteOf(*cp) : std::nullopt;
+        out += byte ? static_cast<char>(*byte) : '?';
+    }
+    return out;
+}
+
+std::string DisplayPath(const std::filesystem::path& path) {
+    const std::u8string utf8 = path.u8string();
+    return Cp1252ForDisplay(std::string(utf8.begin(), utf8.end()));
+}
+
 bool FitsCp1252(std::string_view utf8) {
     std::size_t pos = 0;
     while (pos < utf8.size()) {

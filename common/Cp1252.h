@@ -17,6 +17,10 @@ std::string Utf8FromCp1252(std::string_view cp1252);
 // Windows-1252 cannot hold, or the first byte that is not valid UTF-8.
 std::string Cp1252FromUtf8(std::string_view utf8);
 
+// UTF-8 to Windows-1252 for a message: characters it cannot hold become '?'.
+std::string Cp1252ForDisplay(std::string_view utf8);
+std::string DisplayPath(const std::filesystem::path& path);
+
 // True when every character of the UTF-8 text has a Windows-1252 byte.
 bool FitsCp1252(std::string_view utf8);
 

@@ -1,21 +1,17 @@
 #include "imaging/PictureReader.h"
 
+#include "common/FileNames.h"
 #include "imaging/BmpCodec.h"
 #include "imaging/GifCodec.h"
 #include "imaging/ImageError.h"
 #include "imaging/JpegCodec.h"
 
-#include <algorithm>
-#include <cctype>
 #include <string>
 
 namespace palimora {
 
 PictureFormat FormatOfName(std::string_view fileName) {
-    const auto dot = fileName.rfind('.');
-    std::string extension(dot == std::string_view::npos ? std::string_view() : fileName.substr(dot));
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    const std::string extension = UpperExtensionOf(fileName);
     if (extension == ".JPG" || extension == ".JPEG") return PictureFormat::Jpeg;
     if (extension == ".BMP") return PictureFormat::Bmp;
     if (extension == ".ICO") return PictureFormat::Icon;

@@ -3,7 +3,7 @@
 #include "common/Error.h"
 #include "common/FolderFiles.h"
 #include "common/ProgramFolder.h"
-#include "common/TextLines.h"
+#include "project/PictureTextFile.h"
 #include "project/PictureTextLayout.h"
 
 namespace palimora {
@@ -23,11 +23,7 @@ void PrepareWorkingFolder(const fs::path& workingFolder) {
     EmptyWorkingFolder(workingFolder);
     fs::create_directories(PicturesFolder(workingFolder));
     fs::create_directories(TextsFolder(workingFolder));
-    const fs::path textFile = TextsFolder(workingFolder) / picture_text::kFileName;
-    if (fs::exists(textFile)) {
-        fs::permissions(textFile, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add);
-    }
-    WriteFileAtomically(textFile, {});
+    PictureTextFile(TextsFolder(workingFolder) / picture_text::kFileName).CreateEmpty();
 }
 
 }  // namespace palimora

@@ -1,0 +1,68 @@
+#include "project/PictureConversion.h"
+
+#include "common/Cp1252.h"
+#include "common/FileNames.h"
+#include "common/UserDialogs.h"
+#include "imaging/GifCodec.h"
+#include "imaging/ImageError.h"
+#include "imaging/JpegCodec.h"
+#include "imaging/PictureReader.h"
+#include "lang/Language.h"
+#include "imaging/PictureMessages.h"
+#include "lang/TextNumbers.h"
+
+#include <system_error>
+
+namespace palimora {
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path AsJpeg(const fs::path& copy) {
+    fs::path jpeg = copy;
+    jpeg.replace_extension(".jpg");
+    return jpeg;
+}
+
+// Encodes the first frame as JPEG beside the copy, then deletes the copy.
+fs::path ConvertToJpeg(const fs::path& copy, const Image& picture) {
+    const fs::path jpeg = AsJpeg(copy);
+    EncodeJpeg(picture, jpeg);
+    std::error_code ignored;
+    fs::remove(copy, ignored);
+    return jpeg;
+}
+
+}  // namespace
+
+fs::path ConvertAddedPicture(const fs::path& copy, const fs::path& source, UserDialogs& dialogs,
+                             const Language& language) {
+    const std::string extension = UpperExtensionOf(copy.filename().string());
+    if (extension == ".JPEG") {
+        std::error_code error;
+        fs::rename(copy, AsJpeg(copy), error);
+        return error ? copy : AsJpeg(copy);
+    }
+    const bool bitmap = extension == ".BMP";
+    if (!bitmap && extension != ".GIF" && extension != ".GIFF") return copy;
+
+    try {
+        int question = text::kConvertBmpEnd;
+        Image first;
+        if (bitmap) {
+            first = ReadFirstFrame(copy);
+        } else {
+            GifPicture gif = DecodeGif(copy);
+            question = gif.frames.size() < 2 ? text::kConvertGifEnd : text::kConvertAnimatedGifEnd;
+            first = std::move(gif.frames.front());
+        }
+        const std::string ask = language.LangText(text::kConvertStart) + " " + DisplayPath(source) + language.LangText(question);
+        if (dialogs.AskOkCancel(ask) != kModalYes) return copy;
+        return ConvertToJpeg(copy, first);
+    } catch (const ImageError& error) {
+        dialogs.ShowMessageOk(UnreadablePictureMessage(language, error, copy));
+        return copy;
+    }
+}
+
+}  // namespace palimora

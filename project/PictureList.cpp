@@ -1,0 +1,118 @@
+#include "project/PictureList.h"
+
+#include "common/Cp1252.h"
+#include "common/Error.h"
+#include "common/FileNames.h"
+#include "common/ProgramFolder.h"
+#include "project/PictureNames.h"
+#include "project/PictureTextLayout.h"
+
+#include <system_error>
+
+namespace palimora {
+namespace fs = std::filesystem;
+
+namespace {
+
+// A number picture files never reach, used while two pictures swap places.
+constexpr int kSwapNumber = 9999;
+
+}  // namespace
+
+std::string TitleOfSource(const fs::path& source) {
+    return Cp1252FromPath(source.stem());
+}
+
+PictureList::PictureList(fs::path projectFolder)
+    : folder_(std::move(projectFolder)), texts_(TextsFolder(folder_) / picture_text::kFileName) {}
+
+fs::path PictureList::PicturesFolder() const { return palimora::PicturesFolder(folder_); }
+
+std::vector<std::string> PictureList::Files() const { return ListPictureFiles(PicturesFolder()); }
+
+void PictureList::RenameTo(const std::string& name, int number) const {
+    std::error_code ignored;  // the next listing shows the files as they are
+    fs::rename(FileOf(name), FileOf(SixDigits(number) + ExtensionOf(name)), ignored);
+}
+
+std::vector<PictureList::Added> PictureList::Add(const std::vector<fs::path>& sources, int current,
+                                                 const Converter& convert) {
+    std::vector<std::string> titles;  // every name is checked before anything moves
+    for (const fs::path& source : sources) titles.push_back(TitleOfSource(source));
+    const std::vector<std::string> files = Files();
+    const int count = static_cast<int>(files.size());
+    const int inserted = static_cast<int>(sources.size());
+    int next = current + 1;
+    if (current < count) {
+        // Free the numbers current .. current + k - 1, from the last picture down.
+        for (auto it = files.rbegin(); it != files.rend(); ++it) {
+            const int number = PictureFileNumber(*it);
+            if (number < current) continue;
+            texts_.Copy(number, number + inserted);
+            RenameTo(*it, number + inserted);
+        }
+        next = current;
+    }
+    std::vector<Added> added;
+    for (std::size_t i = 0; i < sources.size(); ++i) {
+        const fs::path& source = sources[i];
+        const int number = next++;
+        const fs::path copy = FileOf(SixDigits(number) + LowerExtensionOf(source.filename().string()));
+        std::error_code error;
+        fs::copy_file(source, copy, fs::copy_options::overwrite_existing, error);
+        if (error) {
+            throw PalimoraError("Impossible de copier / cannot copy: " + DisplayPath(source) + " (" + error.message() + ")");
+        }
+        fs::permissions(copy, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, error);
+        texts_.Write(number, titles[i], {});
+        added.push_back({number, titles[i], convert ? convert(copy, source) : copy});
+    }
+    return added;
+}
+
+void PictureList::Delete(const std::vector<int>& positions) {
+    const std::vector<std::string> before = Files();
+    for (int position : positions) {
+        if (position < 0 || position >= static_cast<int>(before.size())) continue;
+        std::error_code ignored;
+        fs::remove(FileOf(SixDigits(position + 1) + ExtensionOf(before[position])), ignored);
+        texts_.Clear(position + 1);
+    }
+    // Numbers only fall and the walk goes up, so no file or record is
+    // overwritten before it has moved; the backup holds the texts meanwhile.
+    const PictureTextFile backup(TextsFolder(folder_) / picture_text::kDeleteCopyName);
+    std::error_code error;
+    fs::copy_file(texts_.Path(), backup.Path(), fs::copy_options::overwrite_existing, error);
+    if (error) throw PalimoraError("Impossible de copier / cannot copy: " + DisplayPath(texts_.Path()));
+    const std::vector<std::string> remaining = Files();
+    for (std::size_t j = 0; j < remaining.size(); ++j) {
+        const int number = PictureFileNumber(remaining[j]);
+        const int wanted = static_cast<int>(j) + 1;
+        if (number == wanted) continue;
+        texts_.CopyFromBackup(backup, number, wanted);
+        RenameTo(remaining[j], wanted);
+    }
+    fs::remove(backup.Path(), error);
+}
+
+bool PictureList::Move(int current, int direction) {
+    const std::vector<std::string> files = Files();
+    const int other = current + direction;
+    if (files.empty() || current < 1 || current > static_cast<int>(files.size()) || other < 1 ||
+        other > static_cast<int>(files.size())) {
+        return false;
+    }
+    const std::string& mine = files[current - 1];
+    const std::string& theirs = files[other - 1];
+    texts_.Renumber(current, kSwapNumber);
+    std::error_code ignored;
+    const fs::path parked = FileOf(std::to_string(kSwapNumber) + ExtensionOf(mine));
+    fs::rename(FileOf(mine), parked, ignored);
+    fs::rename(FileOf(theirs), FileOf(SixDigits(current) + ExtensionOf(theirs)), ignored);
+    fs::rename(parked, FileOf(SixDigits(other) + ExtensionOf(mine)), ignored);
+    texts_.Renumber(other, current);
+    texts_.Renumber(kSwapNumber, other);
+    return true;
+}
+
+}  // namespace palimora

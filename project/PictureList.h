@@ -1,0 +1,64 @@
+#pragma once
+
+#include "project/PictureTextFile.h"
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace palimora {
+
+// The pictures of a project folder (the working folder while editing): the
+// numbered files of images/ and their texts in textes/images.dat. Every
+// operation keeps the numbers gap-free 1..n and the texts with their pictures.
+class PictureList {
+public:
+    explicit PictureList(std::filesystem::path projectFolder);
+
+    const std::filesystem::path& Folder() const { return folder_; }
+    std::filesystem::path PicturesFolder() const;
+    const PictureTextFile& Texts() const { return texts_; }
+
+    std::vector<std::string> Files() const;
+    std::filesystem::path FileOf(const std::string& name) const { return PicturesFolder() / name; }
+
+    // Turns the copy of an added picture into the picture that stays (a
+    // JPEG for a converted bitmap or GIF) and returns its path.
+    using Converter = std::function<std::filesystem::path(const std::filesystem::path& copy,
+                                                          const std::filesystem::path& source)>;
+
+    struct Added {
+        int number = 0;
+        std::string title;
+        std::filesystem::path file;  // the picture that stays
+    };
+
+    // Adds pictures, numbered in the order given: after the last picture
+    // when `current` is the last (or the list is empty), else before picture
+    // `current`, the following pictures moving up. Titles are the sources'
+    // names without extension (Windows-1252: check with TitleOfSource first).
+    // Throws PalimoraError when a picture cannot be copied.
+    std::vector<Added> Add(const std::vector<std::filesystem::path>& sources, int current, const Converter& convert);
+
+    // Deletes the pictures at the given list positions (0-based) and numbers
+    // the rest 1..n again, their texts following them.
+    void Delete(const std::vector<int>& positions);
+
+    // Swaps picture `current` with its neighbour below (+1) or above (-1).
+    // False, and nothing changes, when there is no such neighbour.
+    bool Move(int current, int direction);
+
+private:
+    void RenameTo(const std::string& name, int number) const;
+
+    std::filesystem::path folder_;
+    PictureTextFile texts_;
+};
+
+// An added picture's title: its source file name without extension, in
+// Windows-1252. Throws PalimoraError when the name holds a character that
+// Windows-1252 cannot.
+std::string TitleOfSource(const std::filesystem::path& source);
+
+}  // namespace palimora

@@ -1,0 +1,131 @@
+#include "project/PictureTextFile.h"
+
+#include "common/Cp1252.h"
+#include "common/Error.h"
+#include "common/TextLines.h"
+#include "project/PictureTextLayout.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <fstream>
+
+namespace palimora {
+namespace fs = std::filesystem;
+using namespace picture_text;
+
+namespace {
+
+using Record = std::array<char, kRecordSize>;
+
+std::int32_t NumberOf(const Record& record) {
+    std::uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(record[i]);
+    return static_cast<std::int32_t>(value);
+}
+
+std::string FieldOf(const Record& record, std::size_t offset, std::size_t maxLength) {
+    const std::size_t length = std::min<std::size_t>(static_cast<unsigned char>(record[offset]), maxLength);
+    return std::string(record.data() + offset + 1, length);
+}
+
+void PutField(Record& record, std::size_t offset, std::size_t maxLength, const std::string& text) {
+    const std::size_t length = std::min(text.size(), maxLength);
+    record[offset] = static_cast<char>(length);
+    std::copy_n(text.data(), length, record.data() + offset + 1);
+}
+
+[[noreturn]] void Fail(const fs::path& file) {
+    throw PalimoraError("Impossible d'\xE9" "crire / cannot write: " + DisplayPath(file));
+}
+
+// Calls `visit(slot, record)` for slots 1.. while it returns false; returns
+// the slot it stopped at.
+template <typename Visit>
+std::optional<std::size_t> Scan(const fs::path& file, Visit visit) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return std::nullopt;
+    Record record;
+    in.seekg(static_cast<std::streamoff>(kRecordSize));
+    for (std::size_t slot = 1; in.read(record.data(), kRecordSize); ++slot) {
+        if (visit(slot, record)) return slot;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void PictureTextFile::CreateEmpty() const {
+    WriteFileAtomically(file_, {});
+}
+
+std::size_t PictureTextFile::SlotCount() const {
+    std::error_code error;
+    const auto size = fs::file_size(file_, error);
+    return error ? 0 : static_cast<std::size_t>(size / kRecordSize);
+}
+
+std::optional<std::size_t> PictureTextFile::FindSlot(int number) const {
+    return Scan(file_, [&](std::size_t, const Record& record) { return NumberOf(record) == number; });
+}
+
+std::optional<PictureTextFile::Texts> PictureTextFile::Read(int number) const {
+    std::optional<Texts> texts;
+    Scan(file_, [&](std::size_t, const Record& record) {
+        if (NumberOf(record) != number) return false;
+        texts = Texts{FieldOf(record, kTitleOffset, kMaxTitle), FieldOf(record, kCommentOffset, kMaxComment)};
+        return true;
+    });
+    return texts;
+}
+
+void PictureTextFile::WriteSlot(std::size_t slot, int number, const Texts& texts) const {
+    Record record{};
+    const auto value = static_cast<std::uint32_t>(number);
+    for (int i = 0; i < 4; ++i) record[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    PutField(record, kTitleOffset, kMaxTitle, texts.title);
+    PutField(record, kCommentOffset, kMaxComment, texts.comment);
+
+    std::fstream out(file_, std::ios::binary | std::ios::in | std::ios::out);
+    if (!out) Fail(file_);
+    if (slot == 1 && SlotCount() == 0) {
+        // The first record goes to slot 1; slot 0 is never read and stays zero.
+        const Record zero{};
+        out.write(zero.data(), kRecordSize);
+    }
+    out.seekp(static_cast<std::streamoff>(slot * kRecordSize));
+    out.write(record.data(), kRecordSize);
+    out.flush();
+    if (!out) Fail(file_);
+}
+
+void PictureTextFile::Write(int number, const std::string& title, const std::string& comment) const {
+    const auto slot = FindSlot(number);
+    WriteSlot(slot ? *slot : std::max<std::size_t>(1, SlotCount()), number, {title, comment});
+}
+
+void PictureTextFile::Clear(int number) const {
+    const auto slot = FindSlot(number);
+    WriteSlot(slot ? *slot : std::max<std::size_t>(1, SlotCount()), 0, {});
+}
+
+void PictureTextFile::Copy(int from, int to) const {
+    const Texts texts = Read(from).value_or(Texts{});
+    Write(to, texts.title, texts.comment);
+}
+
+bool PictureTextFile::Renumber(int from, int to) const {
+    const auto slot = FindSlot(from);
+    if (!slot) return false;
+    const Texts texts = Read(from).value_or(Texts{});
+    WriteSlot(*slot, to, texts);
+    return true;
+}
+
+void PictureTextFile::CopyFromBackup(const PictureTextFile& backup, int oldNumber, int newNumber) const {
+    const Texts texts = backup.Read(oldNumber).value_or(Texts{});
+    const auto slot = FindSlot(oldNumber);
+    WriteSlot(slot ? *slot : std::max<std::size_t>(1, SlotCount()), newNumber, texts);
+}
+
+}  // namespace palimora
