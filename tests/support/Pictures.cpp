@@ -89,6 +89,7 @@ void WriteBmp(const std::filesystem::path& file, const Image& image) {
 }
 
 void WriteGif(const std::filesystem::path& file, int width, int height, const std::vector<Rgb>& frameColours) {
+    std::filesystem::create_directories(file.parent_path());
     int error = 0;
     GifFileType* gif = EGifOpenFileName(file.c_str(), false, &error);
     if (!gif) throw std::runtime_error("cannot write test GIF");
