@@ -10,6 +10,8 @@
 #include <system_error>
 #include <tuple>
 
+#include <sys/stat.h>
+
 namespace palimora {
 
 Image EmptyIcon() {
@@ -29,16 +31,16 @@ Image MakeIcon(const std::filesystem::path& file) {
 }
 
 bool IconCache::Key::operator<(const Key& other) const {
-    return std::tie(file, size, modified) < std::tie(other.file, other.size, other.modified);
+    return std::tie(device, inode, size, modifiedNanoseconds) <
+           std::tie(other.device, other.inode, other.size, other.modifiedNanoseconds);
 }
 
 std::optional<IconCache::Key> IconCache::KeyOf(const std::filesystem::path& file) {
-    std::error_code error;
-    Key key{file, std::filesystem::file_size(file, error), {}};
-    if (error) return std::nullopt;
-    key.modified = std::filesystem::last_write_time(file, error);
-    if (error) return std::nullopt;
-    return key;
+    struct stat status {};
+    if (::stat(file.c_str(), &status) != 0) return std::nullopt;
+    return Key{static_cast<std::uintmax_t>(status.st_dev), static_cast<std::uintmax_t>(status.st_ino),
+               static_cast<std::uintmax_t>(status.st_size),
+               static_cast<long long>(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec};
 }
 
 std::optional<Image> IconCache::Find(const Key& key) const {
@@ -54,9 +56,12 @@ void IconCache::Store(const Key& key, const Image& icon) {
 }
 
 void IconCache::KeepOnly(const std::vector<std::filesystem::path>& kept) {
-    const std::set<std::filesystem::path> files(kept.begin(), kept.end());
+    std::set<Key> keys;
+    for (const auto& file : kept) {
+        if (const auto key = KeyOf(file)) keys.insert(*key);
+    }
     std::lock_guard lock(mutex_);
-    std::erase_if(icons_, [&](const auto& entry) { return !files.count(entry.first.file); });
+    std::erase_if(icons_, [&](const auto& entry) { return !keys.count(entry.first); });
 }
 
 std::size_t IconCache::Size() const {

@@ -23,21 +23,24 @@ Image MakeIcon(const std::filesystem::path& file);
 // The icon drawn for a file that cannot be read: the window colour alone.
 Image EmptyIcon();
 
-// Icons already made, by file identity: path, size and modification time,
-// so a picture renamed, replaced or touched is made again. Thread-safe.
+// Icons already made, by file identity: the file itself (device and inode,
+// which a rename keeps), its size and modification time, so a picture that
+// was renumbered keeps its icon while one replaced or touched is made
+// again. Thread-safe.
 class IconCache {
 public:
     struct Key {
-        std::filesystem::path file;
+        std::uintmax_t device = 0;
+        std::uintmax_t inode = 0;
         std::uintmax_t size = 0;
-        std::filesystem::file_time_type modified;
+        long long modifiedNanoseconds = 0;
         bool operator<(const Key& other) const;
     };
 
     static std::optional<Key> KeyOf(const std::filesystem::path& file);
     std::optional<Image> Find(const Key& key) const;
     void Store(const Key& key, const Image& icon);
-    // Forgets icons whose files are not in `kept` (the list as it now is).
+    // Forgets icons of files that are not in `kept` (the list as it now is).
     void KeepOnly(const std::vector<std::filesystem::path>& kept);
     std::size_t Size() const;
 

@@ -33,7 +33,7 @@ TEST(Icons, APictureIsFittedAndCentredOnTheWindowColour) {
     EXPECT_EQ(PixelAt(gifIcon, 25, 25), (Rgb{0, 255, 0}));      // first frame
 }
 
-TEST(Icons, TheCacheKnowsAFileByPathSizeAndTime) {
+TEST(Icons, TheCacheKnowsAFileByIdentitySizeAndTime) {
     testing::TempFolder temp;
     const fs::path file = temp.Path() / "a.jpg";
     EncodeJpeg(testing::Plain(8, 8, {1, 2, 3}), file);
@@ -47,6 +47,11 @@ TEST(Icons, TheCacheKnowsAFileByPathSizeAndTime) {
     EXPECT_FALSE(cache.Find(*IconCache::KeyOf(file)));
     EXPECT_FALSE(IconCache::KeyOf(temp.Path() / "missing.jpg"));
 
+    cache.Store(*IconCache::KeyOf(file), EmptyIcon());
+    fs::rename(file, temp.Path() / "000002.jpg");  // renumbered: the same picture
+    EXPECT_TRUE(cache.Find(*IconCache::KeyOf(temp.Path() / "000002.jpg")));
+    cache.KeepOnly({temp.Path() / "000002.jpg"});
+    EXPECT_EQ(cache.Size(), 1u);
     cache.KeepOnly({});
     EXPECT_EQ(cache.Size(), 0u);
 }
