@@ -5,7 +5,9 @@
 
 namespace palimora {
 
-Session::Session(ProgramFolder folder) : folder_(std::move(folder)) {}
+Session::Session(ProgramFolder folder) : folder_(std::move(folder)), pictures_(folder_.Projects()) {
+    lastPictureFolder = folder_.Root();
+}
 
 void Session::Start() {
     language_.LoadChosen(folder_);
@@ -33,7 +35,10 @@ void Session::StartEmptyProject() {
     folderName_ = LangText(text::kWorkingName);
     projectName_ = folderName_;
     projectModified_ = false;
+    pictureCount = currentPicture = 0;
+    selectAfterInsert = false;
     PrepareWorkingFolder(WorkingFolder());
+    pictures_ = PictureList(WorkingFolder());
 }
 
 std::filesystem::path Session::WorkingFolder() const {

@@ -3,6 +3,7 @@
 #include "common/ProgramFolder.h"
 #include "common/UserDialogs.h"
 #include "lang/Language.h"
+#include "project/PictureList.h"
 
 #include <filesystem>
 #include <functional>
@@ -46,6 +47,17 @@ public:
     bool ProjectModified() const { return projectModified_; }
     void SetProjectModified(bool modified) { projectModified_ = modified; }
 
+    // The pictures being edited: those of the working folder.
+    PictureList& Pictures() { return pictures_; }
+
+    // The picture step: how many pictures are listed, which one is current
+    // (1-based, 0 for none), whether the next rebuild keeps that current
+    // picture (after an insert) and the folder the add dialog starts in.
+    int pictureCount = 0;
+    int currentPicture = 0;
+    bool selectAfterInsert = false;
+    std::filesystem::path lastPictureFolder;
+
     // Asks whether to quit (text 238) and, for a changed project, whether to
     // save it first (text 6), running `save` on Yes. True when the program
     // may close.
@@ -59,6 +71,7 @@ private:
 
     ProgramFolder folder_;
     Language language_;
+    PictureList pictures_;
     std::string projectName_;
     std::string folderName_;
     bool projectModified_ = false;

@@ -11,12 +11,17 @@
 #include "lang/ui/IntroWindow.h"
 #include "lang/ui/LanguageWindow.h"
 #include "lang/ui/QtUserDialogs.h"
+#include "lang/ui/WaitWindow.h"
+#include "project/ui/PictureDisplay.h"
+#include "project/ui/PictureListView.h"
+#include "project/ui/PictureTabs.h"
 #include "styles/ui/WebBrowser.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
@@ -110,14 +115,11 @@ void TForm1::FormCreate(bool showIntro) {
     LabelEtape->setFont(LabelFont(26));
     PaintText(LabelEtape, kLabelColour);
 
-    // Off-screen until there is something to show; negating its left edge shows it.
-    WebBrowser1 = new WebBrowser(this);
-    WebBrowser1->setGeometry(-407, 96, 377, 329);
-
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
 
+    CreatePictureStep();
     CreateToolbar();
     GiveStartLooks();
 
@@ -141,6 +143,10 @@ void TForm1::CreateToolbar() {
         this->*layout.member = button;
     }
     connect(BoutQui, &PictureButton::clicked, this, &TForm1::BoutQuiClick);
+    connect(BoutImg, &PictureButton::clicked, this, &TForm1::BoutImgClick);
+    connect(BoutSup, &PictureButton::clicked, this, &TForm1::BoutSupClick);
+    connect(BoutMon, &PictureButton::clicked, this, &TForm1::BoutMonClick);
+    connect(BoutDes, &PictureButton::clicked, this, &TForm1::BoutDesClick);
     connect(BoutAid, &PictureButton::clicked, this, &TForm1::BoutAidClick);
 }
 
@@ -159,6 +165,22 @@ void TForm1::ShowStartWarnings() {
     }
 }
 
+void TForm1::CreatePictureStep() {
+    TabbedImg = new PictureTabs(*dialogs_, session_.CurrentLanguage(), this);
+    TabbedImg->setGeometry(8, 96, 385, 329);
+    ListView1 = new PictureListView(this);
+    ListView1->setGeometry(407, 96, 377, 329);
+    // Off-screen until there is something to show; negating its left edge shows it.
+    WebBrowser1 = new WebBrowser(this);
+    WebBrowser1->setGeometry(-407, 96, 377, 329);
+    Form2 = new TForm2(session_.CurrentLanguage(), this);
+    Form2->setWindowFlag(Qt::Window);
+
+    connect(ListView1, &QListWidget::itemClicked, this, &TForm1::ListView1Click);
+    connect(TabbedImg->BitTextOk, &QPushButton::clicked, this, &TForm1::BitTextOkClick);
+    connect(TabbedImg->Panel1, &PictureDisplay::pictureClicked, this, &TForm1::Image1Click);
+}
+
 void TForm1::ApplyLanguage() {
     setWindowTitle(ToScreen(session_.LangText(text::kProgramTitle)));
     LabNom->setText(ToScreen(session_.ProjectName()));
@@ -166,6 +188,7 @@ void TForm1::ApplyLanguage() {
     for (const auto& layout : kToolbar) {
         (this->*layout.member)->setToolTip(ToScreen(session_.LangText(layout.hint)));
     }
+    TabbedImg->ApplyLanguage();
 }
 
 bool TForm1::event(QEvent* event) {
@@ -189,9 +212,9 @@ void TForm1::showEvent(QShowEvent* event) {
 bool TForm1::FormActivate() {
     if (!firstActivation_) return true;
     firstActivation_ = false;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    FileListBox1Change();
+    TabbedImg->setCurrentIndex(0);
     const bool firstStart = IsFirstStart(session_.Folder());
-    QApplication::restoreOverrideCursor();
     if (firstStart && !AskLanguage()) return false;
 
     WebBrowser1->Navigate(WelcomePage(session_.Folder(), session_.LanguageCode()));

@@ -2,6 +2,7 @@
 
 #include "app/Session.h"
 #include "common/UserDialogs.h"
+#include "imaging/Icons.h"
 
 #include <QWidget>
 
@@ -13,6 +14,9 @@ class QTimer;
 namespace palimora {
 
 class PictureButton;
+class PictureListView;
+class PictureTabs;
+class TForm2;
 class WebBrowser;
 
 // TForm1: the main window. It owns the session of the running program and
@@ -41,11 +45,26 @@ public:
     // Every second: the step label blinks between its colour and red.
     void Timer1Timer();
 
+    // The picture step's commands.
+    void FileListBox1Change();
+    void ListView1Click();
+    void BitTextOkClick();
+    void BoutImgClick();
+    // Adds the chosen files as the add dialog's confirmation does.
+    void AddPictures(const std::vector<std::filesystem::path>& chosen);
+    void BoutSupClick();
+    void BoutMonClick();
+    void BoutDesClick();
+    void Image1Click();
+
     QLabel* ImageBarre = nullptr;
     QLabel* LabNom = nullptr;
     QLabel* LabelEtape = nullptr;
     QTimer* Timer1 = nullptr;
     WebBrowser* WebBrowser1 = nullptr;
+    PictureTabs* TabbedImg = nullptr;
+    PictureListView* ListView1 = nullptr;
+    TForm2* Form2 = nullptr;  // the wait window, made once and shown without blocking
 
     PictureButton* BoutNou = nullptr;
     PictureButton* BoutOuv = nullptr;
@@ -77,6 +96,8 @@ protected:
 private:
     void FormCreate(bool showIntro);
     void CreateToolbar();
+    void CreatePictureStep();
+    void MovePicture(PictureButton& button, int direction);
     void GiveStartLooks();
     void ShowStartWarnings();
     void PlaceOnScreen();
@@ -89,6 +110,7 @@ private:
     std::unique_ptr<UserDialogs> ownDialogs_;
     UserDialogs* dialogs_ = nullptr;
     bool firstActivation_ = false;
+    IconCache icons_;
 };
 
 }  // namespace palimora

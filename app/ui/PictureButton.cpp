@@ -2,14 +2,13 @@
 
 #include "common/ProgramFolder.h"
 
-#include <QMouseEvent>
 #include <QPixmap>
 
 namespace palimora {
 
 PictureButton::PictureButton(const ProgramFolder& folder, std::string pictureName, QPoint position,
                              int layoutTag, QWidget* parent)
-    : QLabel(parent), folder_(folder), pictureName_(std::move(pictureName)), tag_(layoutTag) {
+    : ClickableLabel(parent), folder_(folder), pictureName_(std::move(pictureName)), tag_(layoutTag) {
     move(position);
     setCursor(Qt::PointingHandCursor);
 }
@@ -20,10 +19,6 @@ void PictureButton::ShowLook(bool pressed) {
     if (!look.isNull()) resize(look.size());
     tag_ = pressed ? 1 : 0;
     repaint();
-}
-
-void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
 }
 
 void AppuieBouton(PictureButton& button) { button.ShowLook(button.Tag() == 0); }

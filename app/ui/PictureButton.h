@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QLabel>
+#include "common/ui/ClickableLabel.h"
 
 #include <filesystem>
 #include <string>
@@ -12,7 +12,7 @@ class ProgramFolder;
 // A toolbar button drawn as a picture, with a normal and a pressed look
 // (interface/<name>.jpg and interface/<name>1.jpg). Tag() tells the look
 // shown: 0 normal, 1 pressed. It sizes itself to its picture.
-class PictureButton : public QLabel {
+class PictureButton : public ClickableLabel {
     Q_OBJECT
 public:
     // `layoutTag` is the tag before the first look is shown, as the window
@@ -23,12 +23,6 @@ public:
     int Tag() const { return tag_; }
     const std::string& PictureName() const { return pictureName_; }
     void ShowLook(bool pressed);
-
-signals:
-    void clicked();
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     const ProgramFolder& folder_;

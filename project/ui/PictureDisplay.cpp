@@ -1,0 +1,123 @@
+#include "project/ui/PictureDisplay.h"
+
+#include "common/UserDialogs.h"
+#include "common/ui/BusyCursor.h"
+#include "common/ui/Colours.h"
+#include "common/ui/QtImages.h"
+#include "imaging/Fitting.h"
+#include "imaging/GifCodec.h"
+#include "imaging/ImageError.h"
+#include "imaging/PictureMessages.h"
+#include "imaging/PictureReader.h"
+#include "imaging/Resize.h"
+#include "lang/Language.h"
+#include "lang/TextNumbers.h"
+#include "common/ui/ClickableLabel.h"
+
+#include <QImageReader>
+#include <QMovie>
+
+namespace palimora {
+namespace {
+
+QString Native(const std::filesystem::path& file) { return QString::fromStdString(file.string()); }
+
+}  // namespace
+
+PictureDisplay::PictureDisplay(UserDialogs& dialogs, const Language& language, QWidget* parent)
+    : QWidget(parent), dialogs_(dialogs), language_(language) {
+    PaintBackground(this, kWindowColour);
+    Image1 = new ClickableLabel(this);
+    GIFImage1 = new ClickableLabel(this);
+    for (ClickableLabel* control : {Image1, GIFImage1}) {
+        control->setCursor(Qt::PointingHandCursor);
+        control->setScaledContents(true);
+        connect(control, &ClickableLabel::clicked, this, &PictureDisplay::pictureClicked);
+    }
+    GIFImage1->hide();
+    movie_ = new QMovie(this);
+    // The animation plays once and stays on its last frame.
+    connect(movie_, &QMovie::frameChanged, this, [this](int frame) {
+        if (movie_->frameCount() > 1 && frame == movie_->frameCount() - 1) movie_->setPaused(true);
+    });
+}
+
+void PictureDisplay::Clear() {
+    movie_->stop();
+    Image1->clear();
+    GIFImage1->clear();
+}
+
+bool PictureDisplay::ReportMissing(const std::filesystem::path& file) {
+    std::error_code error;
+    if (std::filesystem::exists(file, error)) return false;
+    for (const std::string& message : MissingPictureMessages(language_, file)) dialogs_.ShowMessageOk(message);
+    return true;
+}
+
+void PictureDisplay::Place(QWidget* control) {
+    const Placement fit = FitInPanel(PictureWidth, PictureHeight, width(), height());
+    control->setGeometry(fit.left, fit.top, fit.width, fit.height);
+    (control == Image1 ? static_cast<QWidget*>(GIFImage1) : Image1)->hide();
+    control->show();
+}
+
+bool PictureDisplay::ShowPictureInPanel(const std::filesystem::path& file) {
+    BusyCursor busy;
+    repaint();
+    movie_->stop();
+    Image1->clear();
+    if (ReportMissing(file)) return false;
+    PictureFrames = 1;
+    QImage picture;
+    try {
+        const ReadPicture read = ReadPictureFile(file, width(), height());
+        PictureWidth = read.naturalWidth;
+        PictureHeight = read.naturalHeight;
+        PictureFrames = read.frames;
+        const Placement fit = FitInPanel(PictureWidth, PictureHeight, width(), height());
+        picture = ToQImage(Resize(read.image, std::max(1, fit.width), std::max(1, fit.height)));
+    } catch (const ImageError& error) {
+        if (error.ErrorKind() != ImageError::Kind::Unsupported || FormatOf(file) == PictureFormat::Metafile) {
+            dialogs_.ShowMessageOk(UnreadablePictureMessage(language_, error, file));
+            return false;
+        }
+        // Icons and other formats: the screen's own loader.
+        QImageReader reader(Native(file));
+        picture = reader.read();
+        if (picture.isNull()) {
+            dialogs_.ShowMessageOk(language_.LangText(text::kNotAPicture));
+            return false;
+        }
+        PictureWidth = picture.width();
+        PictureHeight = picture.height();
+    }
+    Image1->setPixmap(QPixmap::fromImage(picture));
+    Place(Image1);
+    return true;
+}
+
+bool PictureDisplay::ShowGifInPanel(const std::filesystem::path& file) {
+    BusyCursor busy;
+    repaint();
+    movie_->stop();
+    GIFImage1->clear();
+    if (ReportMissing(file)) return false;
+    try {
+        const GifPicture first = DecodeGif(file, true);
+        PictureWidth = first.width;
+        PictureHeight = first.height;
+    } catch (const ImageError& error) {
+        dialogs_.ShowMessageOk(UnreadablePictureMessage(language_, error, file));
+        return false;
+    }
+    movie_->setFileName(Native(file));
+    const Placement fit = FitInPanel(PictureWidth, PictureHeight, width(), height());
+    movie_->setScaledSize(QSize(fit.width, fit.height));
+    GIFImage1->setMovie(movie_);
+    movie_->start();
+    Place(GIFImage1);
+    return true;
+}
+
+}  // namespace palimora

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QWidget>
+
+#include <filesystem>
+
+class QMovie;
+
+namespace palimora {
+
+class ClickableLabel;
+class Language;
+class UserDialogs;
+
+// Panel1: the large display of the picture step. Still pictures go to
+// Image1, GIF pictures to the animated GIFImage1 (played once); either is
+// fitted into the panel and centred. Damaged and missing files are told to
+// the user and show nothing new.
+class PictureDisplay : public QWidget {
+    Q_OBJECT
+public:
+    PictureDisplay(UserDialogs& dialogs, const Language& language, QWidget* parent);
+
+    ClickableLabel* Image1 = nullptr;
+    ClickableLabel* GIFImage1 = nullptr;
+
+    // Natural size and frame count of the picture last read.
+    int PictureWidth = 0;
+    int PictureHeight = 0;
+    int PictureFrames = 1;
+
+    bool ShowPictureInPanel(const std::filesystem::path& file);
+    bool ShowGifInPanel(const std::filesystem::path& file);
+    void Clear();
+
+signals:
+    // A click on the picture shown.
+    void pictureClicked();
+
+private:
+    bool ReportMissing(const std::filesystem::path& file);
+    void Place(QWidget* control);
+
+    UserDialogs& dialogs_;
+    const Language& language_;
+    QMovie* movie_ = nullptr;
+};
+
+}  // namespace palimora

@@ -1,0 +1,73 @@
+#include "project/ui/PictureListView.h"
+
+#include "common/ui/Colours.h"
+#include "common/ui/QtImages.h"
+#include "imaging/Icons.h"
+#include "lang/ui/WaitWindow.h"
+
+#include <QApplication>
+
+namespace palimora {
+
+PictureListView::PictureListView(QWidget* parent) : QListWidget(parent) {
+    setViewMode(QListView::IconMode);
+    setIconSize(QSize(50, 50));
+    setGridSize(QSize(86, 82));
+    setResizeMode(QListView::Adjust);
+    setMovement(QListView::Static);
+    setWordWrap(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(8);
+    setFont(font);
+    setStyleSheet(QStringLiteral("QListWidget { background: rgb(245,158,73); border: 1px solid rgb(200,120,50); }"
+                                 "QListWidget::item:selected { background: rgb(129,121,221); color: white; }"));
+}
+
+PictureListView::Rebuilt PictureListView::Rebuild(const std::vector<std::filesystem::path>& files, TForm2& wait,
+                                                  IconCache& cache) {
+    clear();
+    Rebuilt rebuilt;
+    if (files.empty()) return rebuilt;
+    wait.Begin(static_cast<int>(files.size()));
+    IconBatch batch(files, cache);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        QApplication::processEvents();
+        if (wait.Cancelled()) {
+            batch.Stop();
+            rebuilt.cancelled = true;
+            break;
+        }
+        wait.SetPosition(static_cast<int>(i) + 1);
+        const IconBatch::Result result = batch.Take(i);
+        if (!result.readable) {
+            ++rebuilt.unreadable;
+            QApplication::beep();
+        }
+        auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(ToQImage(result.icon))),
+                                         QString::fromStdString(files[i].filename().string()), this);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+    }
+    wait.Finish();
+    cache.KeepOnly(files);
+    return rebuilt;
+}
+
+std::vector<int> PictureListView::TickedPositions() const {
+    std::vector<int> ticked;
+    for (int i = 0; i < count(); ++i) {
+        if (item(i)->checkState() == Qt::Checked) ticked.push_back(i);
+    }
+    return ticked;
+}
+
+int PictureListView::CurrentPosition() const { return currentRow(); }
+
+void PictureListView::MakeCurrent(int position) {
+    if (position < 0 || position >= count()) return;
+    setCurrentRow(position);
+    scrollToItem(item(position));
+}
+
+}  // namespace palimora

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QListWidget>
+
+#include <filesystem>
+#include <vector>
+
+namespace palimora {
+
+class IconCache;
+class KeepAlive;
+class TForm2;
+
+// ListView1: one item per picture, its file name under its 50 x 50 icon,
+// with a check box that marks it for deletion.
+class PictureListView : public QListWidget {
+    Q_OBJECT
+public:
+    explicit PictureListView(QWidget* parent);
+
+    struct Rebuilt {
+        bool cancelled = false;
+        int unreadable = 0;  // pictures shown with an empty icon
+    };
+
+    // Lists the files with their icons, made on every core and taken from
+    // `cache` when the file has not changed. The wait window shows the
+    // progress; its Cancel stops before the next picture.
+    Rebuilt Rebuild(const std::vector<std::filesystem::path>& files, TForm2& wait, IconCache& cache);
+
+    std::vector<int> TickedPositions() const;
+    // The current item's position, or -1.
+    int CurrentPosition() const;
+    void MakeCurrent(int position);
+};
+
+}  // namespace palimora

@@ -1,0 +1,96 @@
+#include "project/ui/PictureTabs.h"
+
+#include "common/ui/Colours.h"
+#include "common/ui/ScreenText.h"
+#include "lang/Language.h"
+#include "lang/TextNumbers.h"
+#include "project/ui/PictureDisplay.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace palimora {
+namespace {
+
+constexpr int kTitleText = 58;
+constexpr int kCommentText = 69;
+
+}  // namespace
+
+PictureTabs::PictureTabs(UserDialogs& dialogs, const Language& language, QWidget* parent)
+    : QTabWidget(parent), language_(language) {
+    setStyleSheet(QStringLiteral(
+        "QTabWidget::pane { background: rgb(245,158,73); border: 1px solid rgb(200,120,50); }"
+        "QTabBar::tab { background: rgb(250,196,130); padding: 4px 14px; border: 1px solid rgb(200,120,50);"
+        " border-bottom: none; border-top-left-radius: 4px; border-top-right-radius: 4px; }"
+        "QTabBar::tab:selected { background: rgb(245,158,73); font-weight: bold; }"));
+
+    auto* picturePage = new QWidget;
+    PaintBackground(picturePage, kWindowColour);
+    Panel1 = new PictureDisplay(dialogs, language, picturePage);
+    Panel1->setGeometry(4, 4, 377, 305);
+    addTab(picturePage, QString());
+
+    auto* textsPage = new QWidget;
+    PaintBackground(textsPage, kWindowColour);
+    Label1 = new QLabel(textsPage);
+    Label1->setGeometry(12, 10, 353, 18);
+    Edit1 = new QLineEdit(textsPage);
+    Edit1->setGeometry(12, 30, 353, 26);
+    Edit1->setMaxLength(200);
+    QFont bold = Edit1->font();
+    bold.setBold(true);
+    Edit1->setFont(bold);
+    Label2 = new QLabel(textsPage);
+    Label2->setGeometry(12, 66, 353, 18);
+    MemoComm = new QPlainTextEdit(textsPage);
+    MemoComm->setGeometry(12, 86, 353, 176);
+    MemoComm->setLineWrapMode(QPlainTextEdit::NoWrap);
+    MemoComm->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    connect(MemoComm, &QPlainTextEdit::textChanged, this, [this] {
+        const QString text = MemoComm->toPlainText();
+        if (text.size() > kMaxComment) {
+            MemoComm->setPlainText(text.left(kMaxComment));
+            MemoComm->moveCursor(QTextCursor::End);
+        }
+    });
+    BitTextOk = new QPushButton(textsPage);
+    BitTextOk->setGeometry(276, 270, 89, 25);
+    addTab(textsPage, QString());
+    for (QWidget* field : {static_cast<QWidget*>(Edit1), static_cast<QWidget*>(MemoComm)}) {
+        QPalette palette = field->palette();
+        palette.setColor(QPalette::Text, Qt::black);
+        field->setPalette(palette);
+    }
+}
+
+void PictureTabs::ApplyLanguage() {
+    setTabText(0, ToScreen(language_.LangText(text::kImageTab)));
+    setTabText(1, ToScreen(language_.LangText(text::kTextsTab)));
+    Label1->setText(ToScreen(language_.LangText(kTitleText)));
+    Label2->setText(ToScreen(language_.LangText(kCommentText)));
+    BitTextOk->setText(ToScreen(language_.LangText(text::kOk)));
+}
+
+std::string PictureTabs::Title() const { return FromScreen(Edit1->text()); }
+
+std::vector<std::string> PictureTabs::CommentLines() const {
+    const QString text = MemoComm->toPlainText();
+    std::vector<std::string> lines;
+    if (text.isEmpty()) return lines;
+    QStringList parts = text.split(QLatin1Char('\n'));
+    if (parts.size() > 1 && parts.back().isEmpty()) parts.removeLast();  // a final line end starts no line
+    for (const QString& line : parts) lines.push_back(FromScreen(line));
+    return lines;
+}
+
+void PictureTabs::ShowTexts(const std::string& title, const std::vector<std::string>& commentLines) {
+    Edit1->setText(ToScreen(title));
+    QStringList lines;
+    for (const std::string& line : commentLines) lines << ToScreen(line);
+    MemoComm->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+}  // namespace palimora

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QTabWidget>
+
+#include <string>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace palimora {
+
+class Language;
+class PictureDisplay;
+class UserDialogs;
+
+// TabbedImg: the picture step's notebook. "Image" shows the current picture
+// large (Panel1); "Textes" edits its title and comment.
+class PictureTabs : public QTabWidget {
+    Q_OBJECT
+public:
+    PictureTabs(UserDialogs& dialogs, const Language& language, QWidget* parent);
+
+    PictureDisplay* Panel1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QPlainTextEdit* MemoComm = nullptr;
+    QPushButton* BitTextOk = nullptr;
+
+    void ApplyLanguage();
+
+    // Windows-1252 texts of the two fields. Throw PalimoraError when a
+    // character cannot be stored.
+    std::string Title() const;
+    std::vector<std::string> CommentLines() const;
+    void ShowTexts(const std::string& title, const std::vector<std::string>& commentLines);
+
+    // The comment holds at most this many characters.
+    static constexpr int kMaxComment = 249;
+
+private:
+    const Language& language_;
+};
+
+}  // namespace palimora

@@ -1,0 +1,184 @@
+#include "app/ui/MainWindow.h"
+#include "app/ui/PictureButton.h"
+#include "imaging/JpegCodec.h"
+#include "lang/TextNumbers.h"
+#include "lang/ui/WaitWindow.h"
+#include "project/CommaList.h"
+#include "project/ui/PictureDisplay.h"
+#include "project/ui/PictureListView.h"
+#include "project/ui/PictureTabs.h"
+#include "styles/ui/WebBrowser.h"
+#include "tests/support/Pictures.h"
+#include "tests/support/QtTestMain.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempFolder.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+using namespace palimora;
+namespace fs = std::filesystem;
+
+class TestPictureStep : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<testing::TempFolder> temp_;
+    testing::ScriptedDialogs dialogs_;
+    std::unique_ptr<TForm1> window_;
+
+    fs::path Images() const { return temp_->Path() / "Projets" / "Nouveau Projet" / "images"; }
+
+    fs::path Source(const std::string& name, int width = 120, int height = 90) {
+        const fs::path file = temp_->Path() / "photos" / name;
+        fs::create_directories(file.parent_path());
+        EncodeJpeg(testing::Quadrants(width, height), file);
+        return file;
+    }
+
+    void Click(int position) {
+        ListView1()->MakeCurrent(position);
+        window_->ListView1Click();
+    }
+
+    PictureListView* ListView1() { return window_->ListView1; }
+
+private slots:
+    void init() {
+        temp_ = std::make_unique<testing::TempFolder>();
+        testing::StageProgramFolder(temp_->Path());
+        testing::WriteBytes(temp_->Path() / "palimora.ini", "Fran\xE7" "ais\r\n");
+        dialogs_ = {};
+        window_ = std::make_unique<TForm1>(ProgramFolder(temp_->Path()), TForm1::Options{false, &dialogs_});
+        window_->show();
+        QVERIFY(window_->FormActivate());
+    }
+
+    void cleanup() { window_.reset(); }
+
+    void addedPicturesAreListedWithIconsAndTheLastIsShown() {
+        window_->AddPictures({Source("Plage.jpg", 1000, 900), Source("Montagne.jpg")});
+        QCOMPARE(ListView1()->count(), 2);
+        QCOMPARE(ListView1()->item(0)->text(), QStringLiteral("000001.jpg"));
+        QVERIFY(!ListView1()->item(0)->icon().isNull());
+        QCOMPARE(ListView1()->item(1)->checkState(), Qt::Unchecked);
+        QCOMPARE(window_->CurrentSession().pictureCount, 2);
+        QCOMPARE(window_->CurrentSession().currentPicture, 2);
+        QCOMPARE(ListView1()->CurrentPosition(), 1);
+        QVERIFY(window_->CurrentSession().ProjectModified());
+        QVERIFY(!window_->Form2->isVisible());
+
+        Click(1);  // numbered in name order: Montagne, then Plage
+        PictureDisplay* panel = window_->TabbedImg->Panel1;
+        QCOMPARE(panel->PictureWidth, 1000);
+        QCOMPARE(panel->Image1->geometry(), QRect(20, 1, 336, 302));
+        QCOMPARE(window_->TabbedImg->Edit1->text(), QStringLiteral("Plage"));
+        QCOMPARE(window_->WebBrowser1->x(), -407);
+    }
+
+    void textsAreStoredOnlyByTheStoreButton() {
+        window_->AddPictures({Source("a.jpg"), Source("b.jpg")});
+        Click(0);
+        window_->TabbedImg->Edit1->setText(QStringLiteral("Coucher de soleil"));
+        window_->TabbedImg->MemoComm->setPlainText(QStringLiteral("Nice day\nx,y"));
+        QTest::mouseClick(window_->TabbedImg->BitTextOk, Qt::LeftButton);
+        const auto stored = window_->CurrentSession().Pictures().Texts().Read(1);
+        QCOMPARE(stored->title, std::string("Coucher de soleil"));
+        QCOMPARE(stored->comment, std::string("\"Nice day\",\"x,y\""));
+
+        window_->TabbedImg->Edit1->setText(QStringLiteral("typed, not stored"));
+        Click(1);
+        Click(0);
+        QCOMPARE(window_->TabbedImg->Edit1->text(), QStringLiteral("Coucher de soleil"));
+        QCOMPARE(window_->TabbedImg->MemoComm->toPlainText(), QStringLiteral("Nice day\nx,y"));
+
+        window_->TabbedImg->Edit1->setText(QStringLiteral("東京"));  // no Windows-1252 for these
+        QTest::mouseClick(window_->TabbedImg->BitTextOk, Qt::LeftButton);
+        QCOMPARE(dialogs_.shown.size(), size_t(1));
+        QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(1)->title, std::string("Coucher de soleil"));
+    }
+
+    void theCommentHoldsAtMost249Characters() {
+        window_->TabbedImg->MemoComm->setPlainText(QString(300, QLatin1Char('c')));
+        QCOMPARE(window_->TabbedImg->MemoComm->toPlainText().size(), 249);
+    }
+
+    void tickedPicturesAreDeletedAndTheRestRenumbered() {
+        window_->AddPictures({Source("p1.jpg"), Source("p2.jpg"), Source("p3.jpg"), Source("p4.jpg"), Source("p5.jpg")});
+        ListView1()->item(1)->setCheckState(Qt::Checked);
+        ListView1()->item(3)->setCheckState(Qt::Checked);
+        QTest::mouseClick(window_->BoutSup, Qt::LeftButton);
+        QCOMPARE(ListView1()->count(), 3);
+        QCOMPARE(window_->CurrentSession().pictureCount, 3);
+        QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(2)->title, std::string("p3"));
+        QCOMPARE(window_->BoutSup->Tag(), 0);
+        QCOMPARE(window_->TabbedImg->Edit1->text(), QStringLiteral("p5"));
+    }
+
+    void movingBeepsAtTheEndsAndOtherwiseSwaps() {
+        window_->AddPictures({Source("p1.jpg"), Source("p2.jpg"), Source("p3.jpg")});
+        QTest::mouseClick(window_->BoutDes, Qt::LeftButton);  // the last picture is current
+        QCOMPARE(dialogs_.beeps, 1);
+        Click(0);
+        QTest::mouseClick(window_->BoutMon, Qt::LeftButton);
+        QCOMPARE(dialogs_.beeps, 2);
+        QTest::mouseClick(window_->BoutDes, Qt::LeftButton);
+        QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(2)->title, std::string("p1"));
+        QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(1)->title, std::string("p2"));
+        QCOMPARE(window_->BoutDes->Tag(), 0);
+        QCOMPARE(window_->CurrentSession().currentPicture, 3);  // the rebuild selects the last picture
+    }
+
+    void insertingKeepsTheNewPictureSelected() {
+        window_->AddPictures({Source("p1.jpg"), Source("p2.jpg"), Source("p3.jpg")});
+        Click(1);
+        window_->AddPictures({Source("new.jpg")});
+        QCOMPARE(ListView1()->count(), 4);
+        QCOMPARE(window_->CurrentSession().currentPicture, 2);
+        QCOMPARE(ListView1()->CurrentPosition(), 1);
+        QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(2)->title, std::string("new"));
+    }
+
+    void aPictureOfTheProjectItselfIsRefused() {
+        window_->AddPictures({Source("p1.jpg")});
+        window_->AddPictures({Images() / "000001.jpg"});
+        QCOMPARE(ListView1()->count(), 1);
+        QCOMPARE(dialogs_.shown.back(), window_->CurrentSession().LangText(text::kAlreadyInProject));
+    }
+
+    void damagedAndMissingPicturesAreToldNotFatal() {
+        window_->AddPictures({Source("good.jpg"), Source("bad.jpg")});
+        testing::CutFile(Images() / "000001.jpg", 300);
+        window_->FileListBox1Change();
+        QCOMPARE(ListView1()->count(), 2);  // the damaged one gets an empty icon
+        Click(0);
+        QVERIFY(dialogs_.shown.back().rfind("Error 6: ", 0) == 0);
+
+        fs::remove(Images() / "000002.jpg");
+        Click(1);
+        QCOMPARE(dialogs_.shown.back().find(window_->CurrentSession().LangText(text::kDoesNotExist)) != std::string::npos,
+                 true);
+    }
+
+    void aRebuildDoesNotDecodeUnchangedPicturesAgain() {
+        std::vector<fs::path> sources;
+        for (int i = 0; i < 6; ++i) sources.push_back(Source("p" + std::to_string(i) + ".jpg"));
+        window_->AddPictures(sources);
+        // Garbage written over a picture in place, keeping its size and time,
+        // goes unnoticed: its icon comes from the cache, no decode is tried.
+        const fs::path third = Images() / "000003.jpg";
+        const auto time = fs::last_write_time(third);
+        testing::WriteBytes(third, std::string(fs::file_size(third), 'x'));
+        fs::last_write_time(third, time);
+        window_->FileListBox1Change();
+        QCOMPARE(ListView1()->count(), 6);
+        QCOMPARE(dialogs_.beeps, 0);  // no decode was tried: the icon came from the cache
+    }
+};
+
+PALIMORA_QTEST_MAIN(TestPictureStep)
+#include "tst_picturestep.moc"
