@@ -18,8 +18,9 @@ std::string UnreadablePictureMessage(const Language& language, const ImageError&
 }
 
 std::vector<std::string> MissingPictureMessages(const Language& language, const std::filesystem::path& file) {
-    return {language.LangText(text::kPictureNotFound), " " + language.LangText(text::kFileWord) + " " +
-                                                           DisplayPath(file) + " " + language.LangText(text::kDoesNotExist)};
+    std::string second(" ");
+    second += language.LangText(text::kFileWord) + " " + DisplayPath(file) + " " + language.LangText(text::kDoesNotExist);
+    return {language.LangText(text::kPictureNotFound), second};
 }
 
 }  // namespace palimora
