@@ -1,0 +1,25 @@
+#include "project/PageTexts.h"
+
+#include "project/CommaList.h"
+#include "project/PictureNames.h"
+#include "project/PictureTextFile.h"
+#include "project/TextWidth.h"
+
+namespace palimora {
+
+std::string PictureTitleOfPage(const PictureTextFile& texts, std::string_view pageName) {
+    const auto found = texts.Read(PictureNumberOfPage(pageName));
+    return found ? found->title : std::string();
+}
+
+std::string PictureCommentHtml(const PictureTextFile& texts, std::string_view pageName) {
+    const auto found = texts.Read(PictureNumberOfPage(pageName));
+    if (!found) return {};
+    std::string html;
+    for (const std::string& line : FromCommaList(found->comment)) {
+        for (const std::string& shown : WrapLine(line, kCommentWrapWidth)) html += shown + " <br>";
+    }
+    return html;
+}
+
+}  // namespace palimora
