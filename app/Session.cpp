@@ -12,10 +12,6 @@ Session::Session(ProgramFolder folder) : folder_(std::move(folder)), pictures_(f
 void Session::Start() {
     language_.LoadChosen(folder_);
     StartEmptyProject();
-    for (const char* page : ProgramFolder::kSamplePages) {
-        std::error_code ignored;
-        std::filesystem::remove(folder_.Root() / page, ignored);
-    }
 }
 
 void Session::ChooseLanguage(std::string_view choice) {
@@ -39,6 +35,10 @@ void Session::StartEmptyProject() {
     selectAfterInsert = false;
     PrepareWorkingFolder(WorkingFolder());
     pictures_ = PictureList(WorkingFolder());
+    for (const char* page : ProgramFolder::kSamplePages) {
+        std::error_code ignored;
+        std::filesystem::remove(folder_.Root() / page, ignored);
+    }
 }
 
 std::filesystem::path Session::WorkingFolder() const {

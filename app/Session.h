@@ -4,6 +4,7 @@
 #include "common/UserDialogs.h"
 #include "lang/Language.h"
 #include "project/PictureList.h"
+#include "styles/ProjectSettings.h"
 
 #include <filesystem>
 #include <functional>
@@ -28,6 +29,9 @@ public:
     std::string LangText(int number) const { return language_.LangText(number); }
     const std::string& LanguageCode() const { return language_.Code(); }
 
+    // A new, empty, unnamed project in a freshly emptied working folder.
+    void StartEmptyProject();
+
     // The user's first-start language choice: saved, loaded, and the working
     // folder moved to the new language's name (text 7 differs by language).
     void ChooseLanguage(std::string_view choice);
@@ -43,6 +47,12 @@ public:
     // The project folder the current operation addresses (text 7 outside an
     // open or save in progress).
     const std::string& FolderName() const { return folderName_; }
+    void SetFolderName(std::string name) { folderName_ = std::move(name); }
+    // The folder of the project named `name` under Projets.
+    std::filesystem::path ProjectFolder(const std::string& name) const { return folder_.Project(name); }
+
+    // The open project's settings lines (named projects only).
+    ProjectSettings& Settings() { return settings_; }
 
     bool ProjectModified() const { return projectModified_; }
     void SetProjectModified(bool modified) { projectModified_ = modified; }
@@ -67,11 +77,10 @@ public:
     void FinishClose();
 
 private:
-    void StartEmptyProject();
-
     ProgramFolder folder_;
     Language language_;
     PictureList pictures_;
+    ProjectSettings settings_;
     std::string projectName_;
     std::string folderName_;
     bool projectModified_ = false;

@@ -14,3 +14,4 @@ QT_QPA_PLATFORM=offscreen "$build/tools/palimora_assetgen" "$root/assets" "$fram
   -delay 100 "$frames"/logo23.png -layers Optimize +map "$root/assets/logo.gif"
 python3 "$root/tools/language_texts.py"
 python3 "$root/tools/help_pages.py"
+python3 "$root/tools/default_settings.py"

@@ -1,0 +1,171 @@
+#include "app/ProjectCommands.h"
+
+#include "app/Session.h"
+#include "common/Error.h"
+#include "common/FolderFiles.h"
+#include "common/UserDialogs.h"
+#include "lang/TextNumbers.h"
+#include "project/PictureTextLayout.h"
+#include "project/ProjectFolders.h"
+#include "project/WorkingFolder.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace palimora {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kOverwriteQuestion = 10;
+constexpr int kReservedName = 11;
+constexpr int kSavedChanged = 76;
+constexpr int kSaveNewCaption = 8;
+constexpr int kSaveOtherCaption = 9;
+constexpr int kNothingToSave = 225;
+constexpr int kOpenProjectCannotGo = 235;
+constexpr int kOpenFailed = 237;
+constexpr int kUnusableName = 127;
+constexpr int kSaveIncomplete = 128;
+
+void DeleteBuiltSiteMarkers(const fs::path& projectFolder) {
+    for (const char* page : kBuiltSiteMarkers) {
+        std::error_code ignored;
+        fs::remove(projectFolder / page, ignored);
+    }
+}
+
+}  // namespace
+
+void NewProject(Session& session) { session.StartEmptyProject(); }
+
+void AskSaveChanges(Session& session, UserDialogs& dialogs, ProjectWindows& windows) {
+    if (!session.ProjectModified()) return;
+    if (dialogs.AskYesNoCancel(session.LangText(text::kSaveChangesQuestion)) == kModalYes) {
+        SaveCommand(session, dialogs, windows);
+    }
+}
+
+void NewCommand(Session& session, UserDialogs& dialogs, ProjectWindows& windows) {
+    AskSaveChanges(session, dialogs, windows);
+    NewProject(session);
+}
+
+void SaveProject(Session& session) {
+    const std::string name = session.FolderName();
+    const fs::path target = session.ProjectFolder(name);
+    session.SetProjectName(name);
+    session.selectAfterInsert = false;
+    session.SetProjectModified(false);
+    const fs::path working = session.WorkingFolder();
+    try {
+        MirrorFolderFiles(PicturesFolder(working), PicturesFolder(target));
+        MirrorFolderFiles(TextsFolder(working), TextsFolder(target));
+    } catch (const PalimoraError& error) {
+        session.SetFolderName(session.LangText(text::kWorkingName));
+        session.SetProjectModified(true);  // the pictures are not safe yet
+        throw PalimoraError(session.LangText(kSaveIncomplete) + " " + error.UserMessage());
+    }
+    ProjectSettings& settings = session.Settings();
+    settings.settingsLoaded = false;
+    settings.Commit(session.Folder(), name, session.CurrentLanguage());
+    session.SetFolderName(session.LangText(text::kWorkingName));
+    settings.settingsLoaded = true;
+}
+
+void SaveCommand(Session& session, UserDialogs& dialogs, ProjectWindows& windows) {
+    try {
+        if (!session.IsUnnamedProject()) {
+            if (session.ProjectModified()) {
+                session.SetFolderName(session.ProjectName());
+                SaveProject(session);
+                DeleteBuiltSiteMarkers(session.ProjectFolder(session.ProjectName()));
+                dialogs.ShowMessageOk(session.LangText(kSavedChanged));
+            } else if (windows.ShowSaveWindow(kSaveOtherCaption)) {
+                SaveProject(session);
+            }
+        } else if (session.pictureCount != 0) {
+            if (windows.ShowSaveWindow(kSaveNewCaption)) SaveProject(session);
+        } else {
+            dialogs.ShowMessageOk(session.LangText(kNothingToSave));
+        }
+    } catch (const PalimoraError& error) {
+        dialogs.ShowMessageOk(error.UserMessage());
+    }
+}
+
+bool ConfirmSaveName(Session& session, const std::string& typed, UserDialogs& dialogs) {
+    const std::string workingName = session.LangText(text::kWorkingName);
+    if (typed == workingName) {
+        dialogs.ShowMessageOk(session.LangText(kReservedName));
+        return false;
+    }
+    if (!IsUsableProjectName(typed)) {
+        dialogs.ShowMessageOk(session.LangText(kUnusableName));
+        return false;
+    }
+    // Saving onto the open project's own name is a plain save: copying the
+    // project onto itself would first empty what it copies from.
+    const bool ownName = !session.IsUnnamedProject() && typed == session.ProjectName();
+    const std::vector<std::string> existing = ListProjects(session.Folder(), workingName);
+    if (!ownName && std::find(existing.begin(), existing.end(), typed) != existing.end()) {
+        if (dialogs.AskYesNoCancel(session.LangText(kOverwriteQuestion)) != kModalYes) return false;
+        const std::string sourceName = session.IsUnnamedProject() ? workingName : session.ProjectName();
+        try {
+            CopyProjectOnto(session.ProjectFolder(sourceName), sourceName, session.ProjectFolder(typed), typed);
+        } catch (const PalimoraError& error) {
+            dialogs.ShowMessageOk(error.UserMessage());
+            return false;
+        }
+    }
+    session.SetFolderName(typed);
+    return true;
+}
+
+void OpenProjectFiles(Session& session, const std::string& name) {
+    session.SetProjectName(name);
+    session.selectAfterInsert = false;
+    session.SetProjectModified(false);
+    session.pictureCount = session.currentPicture = 0;
+    const fs::path working = session.WorkingFolder();
+    const fs::path project = session.ProjectFolder(name);
+    if (!fs::is_directory(project)) throw PalimoraError(project.string());
+    EmptyWorkingFolder(working);
+    CopyFolderFiles(PicturesFolder(project), PicturesFolder(working));
+    CopyFolderFiles(TextsFolder(project), TextsFolder(working));
+    if (!fs::exists(TextsFolder(working) / picture_text::kFileName)) {
+        session.Pictures().Texts().CreateEmpty();
+    }
+    for (const char* page : ProgramFolder::kSamplePages) {
+        std::error_code ignored;
+        fs::remove(session.Folder().Root() / page, ignored);
+    }
+    ProjectSettings& settings = session.Settings();
+    settings.settingsLoaded = false;
+    settings.Restore(session.Folder(), name, session.CurrentLanguage());
+    settings.settingsLoaded = true;
+    session.SetFolderName(session.LangText(text::kWorkingName));
+}
+
+bool OpenCommand(Session& session, UserDialogs& dialogs, ProjectWindows& windows) {
+    AskSaveChanges(session, dialogs, windows);
+    if (!windows.ShowOpenWindow()) return false;
+    try {
+        OpenProjectFiles(session, session.FolderName());
+        return true;
+    } catch (const std::exception&) {  // our errors and the file system's
+        dialogs.ShowMessageOk(session.LangText(kOpenFailed));
+        NewProject(session);
+        return false;
+    }
+}
+
+void DeleteProject(Session& session, const std::string& name, UserDialogs& dialogs) {
+    if (name == session.ProjectName()) {
+        dialogs.ShowMessageOk(session.LangText(kOpenProjectCannotGo));
+        return;
+    }
+    RemoveProjectFolder(session.ProjectFolder(name));
+}
+
+}  // namespace palimora

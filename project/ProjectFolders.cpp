@@ -1,0 +1,85 @@
+#include "project/ProjectFolders.h"
+
+#include "common/Cp1252.h"
+#include "common/Error.h"
+#include "common/FolderFiles.h"
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+#include <system_error>
+
+namespace palimora {
+namespace fs = std::filesystem;
+
+bool IsUsableProjectName(std::string_view name) {
+    if (name.empty() || name == "." || name == "..") return false;
+    if (name.back() == '.' || name.back() == ' ') return false;
+    for (char c : name) {
+        if (static_cast<unsigned char>(c) < 32 || std::string_view("<>:\"/\\|?*").find(c) != std::string_view::npos) {
+            return false;
+        }
+    }
+    std::string stem(name.substr(0, name.find('.')));
+    std::transform(stem.begin(), stem.end(), stem.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    static const std::set<std::string> kReserved = {"CON", "PRN", "AUX", "NUL", "COM1", "COM2", "COM3", "COM4",
+                                                    "COM5", "COM6", "COM7", "COM8", "COM9", "LPT1", "LPT2", "LPT3",
+                                                    "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
+    return !kReserved.count(stem);
+}
+
+std::vector<std::string> ListProjects(const ProgramFolder& folder, std::string_view workingName) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator it(folder.Projects(), error), end; !error && it != end; it.increment(error)) {
+        if (!it->is_directory(error)) continue;
+        const std::u8string utf8 = it->path().filename().u8string();
+        const std::string name(utf8.begin(), utf8.end());
+        if (!FitsCp1252(name)) continue;  // not a folder this program made
+        std::string cp1252 = Cp1252FromUtf8(name);
+        if (cp1252 != workingName) names.push_back(std::move(cp1252));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void RemoveProjectFolder(const fs::path& projectFolder) {
+    try {
+        std::error_code error;
+        for (const char* sub : kProjectSubfolders) {
+            if (!fs::is_directory(projectFolder / sub, error)) continue;
+            DeleteFolderFiles(projectFolder / sub);
+            if (!fs::remove(projectFolder / sub, error)) return;
+        }
+        if (!fs::is_directory(projectFolder, error)) return;
+        DeleteFolderFiles(projectFolder);
+        fs::remove(projectFolder, error);
+    } catch (const PalimoraError&) {
+        // What could not be removed stays.
+    }
+}
+
+void CopyProjectOnto(const fs::path& source, const std::string& sourceName, const fs::path& target,
+                     const std::string& targetName) {
+    std::error_code error;
+    DeleteFolderFiles(target);
+    for (const char* sub : kProjectSubfolders) DeleteFolderFiles(target / sub);
+    if (fs::is_directory(source, error)) CopyFolderFiles(source, target);
+    const fs::path copiedIni = target / PathFromCp1252(sourceName + ".ini");
+    if (fs::exists(copiedIni, error)) fs::rename(copiedIni, target / PathFromCp1252(targetName + ".ini"), error);
+    for (const char* sub : kProjectSubfolders) {
+        if (fs::is_directory(source / sub, error)) CopyFolderFiles(source / sub, target / sub);
+    }
+}
+
+void MirrorFolderFiles(const fs::path& source, const fs::path& target) {
+    CopyFolderFiles(source, target);
+    std::error_code error;
+    for (fs::directory_iterator it(target, error), end; !error && it != end; it.increment(error)) {
+        if (it->is_regular_file(error) && !fs::exists(source / it->path().filename(), error)) {
+            fs::remove(it->path(), error);
+        }
+    }
+}
+
+}  // namespace palimora

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "common/ProgramFolder.h"
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace palimora {
+
+// The sub-folders a project folder may hold: pictures, texts and the built site.
+inline constexpr std::array<const char*, 6> kProjectSubfolders = {"images", "textes", "param",
+                                                                  "morc_images", "tn_images", "tns_images"};
+// The pages whose presence tells that a project's site has been built.
+inline constexpr std::array<const char*, 3> kBuiltSiteMarkers = {"index.html", "Gal1.htm", "g1-000001.htm"};
+
+// Whether a name can name a project folder under Projets on every system:
+// not empty, no path separators or characters Windows refuses (<>:"/\|?*
+// and control characters), not "." or "..", not a reserved device name,
+// no trailing dot or blank.
+bool IsUsableProjectName(std::string_view cp1252Name);
+
+// The projects: the sub-folders of Projets in name order, less the working folder.
+std::vector<std::string> ListProjects(const ProgramFolder& folder, std::string_view workingName);
+
+// Removes a project folder: the files of its sub-folders, the sub-folders,
+// its own files, then itself. Stops at the first failure, leaving the rest.
+void RemoveProjectFolder(const std::filesystem::path& projectFolder);
+
+// Empties `target` (its files and those of its sub-folders), copies the
+// top-level files and the sub-folders of `source` into it, and renames the
+// copied <sourceName>.ini to <targetName>.ini.
+void CopyProjectOnto(const std::filesystem::path& source, const std::string& sourceName,
+                     const std::filesystem::path& target, const std::string& targetName);
+
+// Copies the files of `source` into `target` and removes from `target` the
+// files that `source` does not hold, so `target` ends as a copy of
+// `source`. Throws PalimoraError naming what could not be copied.
+void MirrorFolderFiles(const std::filesystem::path& source, const std::filesystem::path& target);
+
+}  // namespace palimora

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "styles/SettingValues.h"
+#include "styles/SettingsStore.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace palimora {
+
+class Language;
+class ProgramFolder;
+
+// The settings of the open project: the store loaded from its runweb.ini,
+// the saved copy <name>.ini beside it, and the rules that read a line as
+// its control shows it.
+class ProjectSettings {
+public:
+    // False while the controls are being filled, so their change handlers
+    // write nothing back.
+    bool settingsLoaded = false;
+
+    const SettingsStore& Lines() const { return store_; }
+    const std::filesystem::path& WorkingFile() const { return workingFile_; }
+
+    // Saving: when <name>.ini exists, runweb.ini is copied over it and
+    // loaded; otherwise the settings are initialised and written to both.
+    void Commit(const ProgramFolder& folder, const std::string& name, const Language& language);
+    // Opening: when <name>.ini exists, it is copied over runweb.ini (unsaved
+    // changes dropped) and loaded; otherwise the settings are initialised and
+    // written to runweb.ini.
+    void Restore(const ProgramFolder& folder, const std::string& name, const Language& language);
+
+    // The write-through of one change: the line takes the value and the whole
+    // store goes to runweb.ini. The caller marks the project modified.
+    void Store(int line, std::string value);
+
+    // A line as its control shows it (see SettingValues.h for the rules).
+    bool Check(int line) const;
+    int Number(int line) const;
+    int Colour(int line) const;
+    // `projectName` is the summary title's default.
+    std::string Text(int line, const Language& language, const std::string& projectName) const;
+    std::optional<std::size_t> Choice(int line, const std::vector<std::string>& items) const;
+
+    // The items of a list line: fixed language texts for styles, positions
+    // and corners; text 85 then `fonts` for fonts; the project's pictures;
+    // the templates of the line's template folder.
+    std::vector<std::string> ItemsOf(int line, const ProgramFolder& folder, const Language& language,
+                                     const std::vector<std::string>& fonts) const;
+    // The text a list line resolves to; empty when nothing is selected.
+    std::string ChosenItem(int line, const ProgramFolder& folder, const Language& language,
+                           const std::vector<std::string>& fonts) const;
+
+private:
+    void Initialise(const ProgramFolder& folder, const std::filesystem::path& projectFolder,
+                    const std::filesystem::path& savedFile, const Language& language);
+
+    SettingsStore store_;
+    std::filesystem::path workingFile_;
+    std::filesystem::path picturesFolder_;
+};
+
+// The names of the files of a project's images folder, sorted: the items of
+// the gallery picture lists.
+std::vector<std::string> PictureListItems(const std::filesystem::path& picturesFolder);
+
+// The .htm and .html files of a template folder, sorted.
+std::vector<std::string> TemplateItems(const std::filesystem::path& templateFolder);
+
+}  // namespace palimora

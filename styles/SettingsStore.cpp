@@ -1,0 +1,21 @@
+#include "styles/SettingsStore.h"
+
+#include "styles/SettingsLayout.h"
+
+namespace palimora {
+
+void SettingsStore::Load(const std::filesystem::path& file) { lines_ = ReadTextLines(file); }
+
+void SettingsStore::Save(const std::filesystem::path& file) const { WriteTextLines(file, lines_); }
+
+std::string SettingsStore::Line(int number) const {
+    if (number < 0 || static_cast<std::size_t>(number) >= lines_.size()) return {};
+    return lines_[number].substr(0, settings::kMaxLineLength);
+}
+
+void SettingsStore::SetLine(int number, std::string value) {
+    if (number < 0 || static_cast<std::size_t>(number) >= lines_.size()) return;
+    lines_[number] = std::move(value);
+}
+
+}  // namespace palimora
