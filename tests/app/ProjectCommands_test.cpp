@@ -1,0 +1,270 @@
+#include "app/ProjectCommands.h"
+#include "app/Session.h"
+#include "imaging/JpegCodec.h"
+#include "lang/TextNumbers.h"
+#include "project/ProjectFolders.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace palimora {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+// The save window types the next scripted name and presses OK until the
+// window may close (or no name is left: Cancel); the open window picks a name.
+class ScriptedWindows : public ProjectWindows {
+public:
+    ScriptedWindows(Session& session, UserDialogs& dialogs) : session_(session), dialogs_(dialogs) {}
+
+    std::vector<std::string> typedNames;
+    std::string openChoice;
+    std::vector<int> captions;
+
+    bool ShowSaveWindow(int captionText) override {
+        captions.push_back(captionText);
+        while (!typedNames.empty()) {
+            const std::string typed = typedNames.front();
+            typedNames.erase(typedNames.begin());
+            if (ConfirmSaveName(session_, typed, dialogs_)) return true;
+        }
+        return false;
+    }
+    bool ShowOpenWindow() override {
+        if (openChoice.empty()) return false;
+        session_.SetFolderName(openChoice);
+        return true;
+    }
+
+private:
+    Session& session_;
+    UserDialogs& dialogs_;
+};
+
+class ProjectCommandsTest : public ::testing::Test {
+protected:
+    ProjectCommandsTest() {
+        testing::StageProgramFolder(temp.Path());
+        session.Start();
+    }
+
+    void AddPictures(std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            const fs::path source = temp.Path() / "photos" / name;
+            fs::create_directories(source.parent_path());
+            EncodeJpeg(Image(6, 4), source);
+            session.Pictures().Add({source}, session.pictureCount, {});
+            ++session.pictureCount;
+            session.currentPicture = session.pictureCount;
+        }
+        session.SetProjectModified(true);
+    }
+
+    fs::path Project(const std::string& name) const { return temp.Path() / "Projets" / name; }
+    std::string Text(int number) const { return session.LangText(number); }
+
+    testing::TempFolder temp;
+    Session session{ProgramFolder(temp.Path())};
+    testing::ScriptedDialogs dialogs;
+    ScriptedWindows windows{session, dialogs};
+};
+
+TEST_F(ProjectCommandsTest, TheFirstSaveNamesTheProjectAndWritesItsFiles) {
+    AddPictures({"a.jpg", "b.jpg", "c.jpg"});
+    session.Pictures().Texts().Write(2, "Plage", "\"Nice day\"");
+    windows.typedNames = {"Vacances"};
+    SaveCommand(session, dialogs, windows);
+    EXPECT_EQ(windows.captions, std::vector<int>{8});
+    EXPECT_EQ(session.ProjectName(), "Vacances");
+    EXPECT_EQ(session.FolderName(), "Nouveau Projet");
+    EXPECT_FALSE(session.ProjectModified());
+    EXPECT_TRUE(session.Settings().settingsLoaded);
+    for (const char* file : {"images/000001.jpg", "images/000003.jpg", "textes/images.dat", "runweb.ini", "Vacances.ini"}) {
+        EXPECT_TRUE(fs::exists(Project("Vacances") / file)) << file;
+    }
+    EXPECT_EQ(ReadTextLines(Project("Vacances") / "Vacances.ini")[124], "000003.jpg");
+}
+
+TEST_F(ProjectCommandsTest, AnUnnamedProjectWithoutPicturesIsNotSaved) {
+    SaveCommand(session, dialogs, windows);
+    EXPECT_EQ(dialogs.shown, std::vector<std::string>{Text(225)});
+    EXPECT_TRUE(windows.captions.empty());
+    EXPECT_TRUE(ListProjects(session.Folder(), Text(text::kWorkingName)).empty());
+}
+
+TEST_F(ProjectCommandsTest, ANamedChangedProjectIsSavedInPlaceAndMustBeBuiltAgain) {
+    AddPictures({"a.jpg"});
+    windows.typedNames = {"Vacances"};
+    SaveCommand(session, dialogs, windows);
+    for (const char* page : {"index.html", "Gal1.htm", "g1-000001.htm", "Gal2.htm"}) {
+        WriteBytes(Project("Vacances") / page, "built");
+    }
+    AddPictures({"b.jpg"});
+    SaveCommand(session, dialogs, windows);
+    EXPECT_EQ(windows.captions.size(), 1u);  // no window this time
+    EXPECT_EQ(dialogs.shown.back(), Text(76));
+    EXPECT_TRUE(fs::exists(Project("Vacances") / "images" / "000002.jpg"));
+    EXPECT_FALSE(fs::exists(Project("Vacances") / "index.html"));
+    EXPECT_FALSE(fs::exists(Project("Vacances") / "g1-000001.htm"));
+    EXPECT_TRUE(fs::exists(Project("Vacances") / "Gal2.htm"));
+
+    SaveCommand(session, dialogs, windows);  // unchanged: save under another name, here cancelled
+    EXPECT_EQ(windows.captions.back(), 9);
+}
+
+TEST_F(ProjectCommandsTest, DeletedPicturesLeaveTheProjectAtTheNextSave) {
+    AddPictures({"a.jpg", "b.jpg"});
+    windows.typedNames = {"Vacances"};
+    SaveCommand(session, dialogs, windows);
+    session.Pictures().Delete({1});
+    session.pictureCount = 1;
+    session.SetProjectModified(true);
+    SaveCommand(session, dialogs, windows);
+    EXPECT_FALSE(fs::exists(Project("Vacances") / "images" / "000002.jpg"));
+}
+
+TEST_F(ProjectCommandsTest, NamesThatCannotNameAProjectAreRefused) {
+    AddPictures({"a.jpg"});
+    for (const std::string name : {"Nouveau Projet", "../escape", "a/b", "dot.", "CON", "", "tab\there", "what?"}) {
+        EXPECT_FALSE(ConfirmSaveName(session, name, dialogs)) << name;
+    }
+    EXPECT_EQ(dialogs.shown.front(), Text(11));
+    EXPECT_EQ(dialogs.shown.back(), Text(127));
+    EXPECT_FALSE(fs::exists(temp.Path() / "escape"));
+    EXPECT_TRUE(ConfirmSaveName(session, "vacances d'\xE9t\xE9 2026", dialogs));
+}
+
+TEST_F(ProjectCommandsTest, SavingOntoAnotherProjectReplacesItWithTheOpenOne) {
+    AddPictures({"a.jpg"});
+    windows.typedNames = {"B"};
+    SaveCommand(session, dialogs, windows);
+    WriteBytes(Project("B") / "tn_images" / "old.jpg", "old thumbnail");
+    WriteBytes(Project("B") / "index.html", "old page");
+
+    NewProject(session);
+    AddPictures({"x.jpg", "y.jpg"});
+    windows.typedNames = {"A"};
+    SaveCommand(session, dialogs, windows);
+    WriteBytes(Project("A") / "param" / "fond.jpg", "A's background");
+    session.Settings().Store(9, "6");
+    session.Settings().Commit(session.Folder(), "A", session.CurrentLanguage());
+
+    dialogs.answers = {kModalNo, kModalYes};
+    windows.typedNames = {"B", "B"};  // No keeps the window open; Yes replaces B
+    session.SetProjectModified(false);
+    SaveCommand(session, dialogs, windows);
+    EXPECT_EQ(session.ProjectName(), "B");
+    EXPECT_FALSE(fs::exists(Project("B") / "tn_images" / "old.jpg"));
+    EXPECT_FALSE(fs::exists(Project("B") / "index.html"));
+    EXPECT_TRUE(fs::exists(Project("B") / "B.ini"));
+    EXPECT_FALSE(fs::exists(Project("B") / "A.ini"));
+    EXPECT_EQ(ReadBytes(Project("B") / "param" / "fond.jpg"), "A's background");
+    EXPECT_TRUE(fs::exists(Project("B") / "images" / "000002.jpg"));
+    EXPECT_EQ(ReadTextLines(Project("B") / "B.ini")[9], "6");
+    EXPECT_TRUE(fs::exists(Project("A") / "A.ini"));  // A itself is untouched
+}
+
+TEST_F(ProjectCommandsTest, SavingUnderTheOpenProjectsOwnNameLosesNothing) {
+    AddPictures({"a.jpg"});
+    windows.typedNames = {"Vacances"};
+    SaveCommand(session, dialogs, windows);
+    WriteBytes(Project("Vacances") / "tn_images" / "000001.jpg", "thumbnail");
+    session.Settings().Store(9, "6");
+    session.Settings().Commit(session.Folder(), "Vacances", session.CurrentLanguage());
+
+    windows.typedNames = {"Vacances"};
+    SaveCommand(session, dialogs, windows);  // unchanged: the save-as window, given its own name
+    EXPECT_EQ(windows.captions.back(), 9);
+    EXPECT_TRUE(fs::exists(Project("Vacances") / "images" / "000001.jpg"));
+    EXPECT_TRUE(fs::exists(Project("Vacances") / "tn_images" / "000001.jpg"));
+    EXPECT_EQ(ReadTextLines(Project("Vacances") / "Vacances.ini")[9], "6");
+    EXPECT_TRUE(dialogs.shown.empty());  // no overwrite question
+}
+
+TEST_F(ProjectCommandsTest, ARoundTripBringsEverythingBack) {
+    AddPictures({"a.jpg", "b.jpg"});
+    session.Pictures().Texts().Write(1, "Plage", "\"Nice day\",x");
+    windows.typedNames = {"Vacances"};
+    SaveCommand(session, dialogs, windows);
+    session.Settings().Store(20, "5");
+    session.SetProjectModified(true);
+    dialogs.answers = {kModalYes, kModalYes};  // quit, and save the changes
+    EXPECT_TRUE(session.ConfirmClose(dialogs, [&] { SaveCommand(session, dialogs, windows); }));
+    session.FinishClose();
+
+    Session again{ProgramFolder(temp.Path())};
+    again.Start();
+    EXPECT_TRUE(fs::is_empty(again.WorkingFolder() / "images"));
+    ScriptedWindows openWindow{again, dialogs};
+    openWindow.openChoice = "Vacances";
+    ASSERT_TRUE(OpenCommand(again, dialogs, openWindow));
+    EXPECT_EQ(again.ProjectName(), "Vacances");
+    EXPECT_EQ(again.Pictures().Files().size(), 2u);
+    EXPECT_EQ(again.Pictures().Texts().Read(1)->title, "Plage");
+    EXPECT_EQ(again.Pictures().Texts().Read(1)->comment, "\"Nice day\",x");
+    EXPECT_EQ(again.Settings().Number(20), 5);
+    EXPECT_FALSE(again.ProjectModified());
+}
+
+TEST_F(ProjectCommandsTest, OpeningDropsUnsavedSettings) {
+    AddPictures({"a.jpg"});
+    windows.typedNames = {"Vacances"};
+    SaveCommand(session, dialogs, windows);
+    session.Settings().Store(20, "6");
+    windows.openChoice = "Vacances";
+    ASSERT_TRUE(OpenCommand(session, dialogs, windows));
+    EXPECT_NE(session.Settings().Number(20), 6);
+}
+
+TEST_F(ProjectCommandsTest, AProjectThatCannotBeOpenedStartsANewOne) {
+    AddPictures({"a.jpg"});
+    session.SetProjectModified(false);
+    windows.openChoice = "Missing";
+    EXPECT_FALSE(OpenCommand(session, dialogs, windows));
+    EXPECT_EQ(dialogs.shown.back(), Text(237));
+    EXPECT_TRUE(session.IsUnnamedProject());
+    EXPECT_TRUE(session.Pictures().Files().empty());
+}
+
+TEST_F(ProjectCommandsTest, TheNewCommandOffersASaveAndEmptiesTheProjectAnyway) {
+    AddPictures({"a.jpg"});
+    dialogs.answers = {kModalCancel};
+    NewCommand(session, dialogs, windows);
+    EXPECT_EQ(dialogs.shown, std::vector<std::string>{Text(6)});
+    EXPECT_TRUE(session.Pictures().Files().empty());
+    EXPECT_FALSE(session.ProjectModified());
+}
+
+TEST_F(ProjectCommandsTest, DeletingRemovesAnyProjectButTheOpenOne) {
+    AddPictures({"a.jpg"});
+    windows.typedNames = {"Vacances"};
+    SaveCommand(session, dialogs, windows);
+    WriteBytes(Project("Old") / "images" / "000001.jpg", "x");
+    WriteBytes(Project("Old") / "tns_images" / "000001.jpg", "x");
+    WriteBytes(Project("Old") / "Old.ini", "x");
+    DeleteProject(session, "Old", dialogs);
+    EXPECT_FALSE(fs::exists(Project("Old")));
+    DeleteProject(session, "Vacances", dialogs);
+    EXPECT_EQ(dialogs.shown.back(), Text(235));
+    EXPECT_TRUE(fs::exists(Project("Vacances") / "images" / "000001.jpg"));
+}
+
+TEST_F(ProjectCommandsTest, ASaveThatCannotCopyAPictureSaysSo) {
+    AddPictures({"a.jpg", "b.jpg"});
+    fs::create_directories(Project("Vacances") / "images" / "000002.jpg");  // stands in the way
+    windows.typedNames = {"Vacances"};
+    dialogs.answers = {kModalYes};  // the folder exists: replace it
+    SaveCommand(session, dialogs, windows);
+    ASSERT_FALSE(dialogs.shown.empty());
+    EXPECT_EQ(dialogs.shown.back().rfind(Text(128), 0), 0u);
+    EXPECT_NE(dialogs.shown.back().find("000002.jpg"), std::string::npos);
+    EXPECT_TRUE(session.ProjectModified());
+    EXPECT_TRUE(fs::exists(session.WorkingFolder() / "images" / "000002.jpg"));
+}
+
+}  // namespace
+}  // namespace palimora
