@@ -114,7 +114,7 @@ bool ConfirmSaveName(Session& session, const std::string& typed, UserDialogs& di
         try {
             CopyProjectOnto(session.ProjectFolder(sourceName), sourceName, session.ProjectFolder(typed), typed);
         } catch (const PalimoraError& error) {
-            dialogs.ShowMessageOk(error.UserMessage());
+            dialogs.ShowMessageOk(session.LangText(kSaveIncomplete) + " " + error.UserMessage());
             return false;
         }
     }
