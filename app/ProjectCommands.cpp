@@ -27,6 +27,7 @@ constexpr int kOpenProjectCannotGo = 235;
 constexpr int kOpenFailed = 237;
 constexpr int kUnusableName = 127;
 constexpr int kSaveIncomplete = 128;
+constexpr int kDeleteQuestion = 129;
 
 void DeleteBuiltSiteMarkers(const fs::path& projectFolder) {
     for (const char* page : kBuiltSiteMarkers) {
@@ -165,6 +166,8 @@ void DeleteProject(Session& session, const std::string& name, UserDialogs& dialo
         dialogs.ShowMessageOk(session.LangText(kOpenProjectCannotGo));
         return;
     }
+    // A whole project with its pictures goes only when the user confirms.
+    if (dialogs.AskOkCancel(session.LangText(kDeleteQuestion) + " " + name) != kModalYes) return;
     RemoveProjectFolder(session.ProjectFolder(name));
 }
 

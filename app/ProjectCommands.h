@@ -43,7 +43,8 @@ void AskSaveChanges(Session& session, UserDialogs& dialogs, ProjectWindows& wind
 // only when the user says Yes to text 10.
 bool ConfirmSaveName(Session& session, const std::string& typed, UserDialogs& dialogs);
 
-// The open window's delete: every project but the open one (text 235).
+// The open window's delete: every project but the open one (text 235),
+// once the user confirms (text 129 and the name).
 void DeleteProject(Session& session, const std::string& name, UserDialogs& dialogs);
 
 // The routines behind the commands.

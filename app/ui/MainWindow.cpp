@@ -1,6 +1,8 @@
 #include "app/ui/MainWindow.h"
 
 #include "app/HelpPages.h"
+#include "app/ProjectCommands.h"
+#include "app/ui/ProjectWindows.h"
 #include "app/WindowPlacement.h"
 #include "app/ui/PictureButton.h"
 #include "common/Error.h"
@@ -81,6 +83,12 @@ TForm1::TForm1(ProgramFolder folder, Options options) : session_(std::move(folde
         ownDialogs_ = std::make_unique<QtUserDialogs>(session_.CurrentLanguage());
         dialogs_ = ownDialogs_.get();
     }
+    if (options.projectWindows) {
+        projectWindows_ = options.projectWindows;
+    } else {
+        ownProjectWindows_ = std::make_unique<QtProjectWindows>(session_, *dialogs_, this);
+        projectWindows_ = ownProjectWindows_.get();
+    }
     FormCreate(options.showIntro);
 }
 
@@ -143,6 +151,9 @@ void TForm1::CreateToolbar() {
         this->*layout.member = button;
     }
     connect(BoutQui, &PictureButton::clicked, this, &TForm1::BoutQuiClick);
+    connect(BoutNou, &PictureButton::clicked, this, &TForm1::BoutNouClick);
+    connect(BoutOuv, &PictureButton::clicked, this, &TForm1::BoutOuvClick);
+    connect(BoutEnr, &PictureButton::clicked, this, &TForm1::BoutEnrClick);
     connect(BoutImg, &PictureButton::clicked, this, &TForm1::BoutImgClick);
     connect(BoutSup, &PictureButton::clicked, this, &TForm1::BoutSupClick);
     connect(BoutMon, &PictureButton::clicked, this, &TForm1::BoutMonClick);
@@ -261,13 +272,9 @@ void TForm1::BoutAidClick() {
     AppuieBouton(*BoutAid);
 }
 
-void TForm1::SaveProject() {
-    // Saving a project comes with the project commands; until then the
-    // working pictures cannot be kept past the end of the run.
-}
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    if (!session_.ConfirmClose(*dialogs_, [this] { SaveProject(); })) {
+    if (!session_.ConfirmClose(*dialogs_, [this] { BoutEnrClick(); })) {
         event->ignore();
         return;
     }

@@ -15,6 +15,7 @@ namespace palimora {
 
 class PictureButton;
 class PictureListView;
+class ProjectWindows;
 class PictureTabs;
 class TForm2;
 class WebBrowser;
@@ -27,6 +28,7 @@ public:
     struct Options {
         bool showIntro = true;  // tests start without the splash
         UserDialogs* dialogs = nullptr;  // tests script the answers; default: the message windows
+        ProjectWindows* projectWindows = nullptr;  // tests script them; default: the save and open windows
     };
 
     TForm1(ProgramFolder folder, Options options);
@@ -56,6 +58,11 @@ public:
     void BoutMonClick();
     void BoutDesClick();
     void Image1Click();
+
+    // The project commands.
+    void BoutNouClick();
+    void BoutOuvClick();
+    void BoutEnrClick();
 
     QLabel* ImageBarre = nullptr;
     QLabel* LabNom = nullptr;
@@ -104,11 +111,14 @@ private:
     void BoutQuiClick();
     void BoutAidClick();
     bool AskLanguage();
-    void SaveProject();
+    // Shows the project as the session now holds it: name, step 1, the list.
+    void ShowProject();
 
     Session session_;
     std::unique_ptr<UserDialogs> ownDialogs_;
     UserDialogs* dialogs_ = nullptr;
+    std::unique_ptr<ProjectWindows> ownProjectWindows_;
+    ProjectWindows* projectWindows_ = nullptr;
     bool firstActivation_ = false;
     IconCache icons_;
 };

@@ -44,11 +44,8 @@ void TForm1::FileListBox1Change() {
     for (const std::string& name : pictures.Files()) files.push_back(pictures.FileOf(name));
     const PictureListView::Rebuilt rebuilt = ListView1->Rebuild(files, *Form2, icons_);
     if (rebuilt.cancelled) {
-        // Starting afresh from a half-made list comes with the project commands;
-        // until then the list keeps what it made.
-        session_.pictureCount = ListView1->count();
-        session_.currentPicture = session_.pictureCount;
-        ListView1->MakeCurrent(session_.currentPicture - 1);
+        // A list left half made starts the project afresh (a save is offered first).
+        BoutNouClick();
         return;
     }
     session_.pictureCount = static_cast<int>(files.size());

@@ -246,6 +246,11 @@ TEST_F(ProjectCommandsTest, DeletingRemovesAnyProjectButTheOpenOne) {
     WriteBytes(Project("Old") / "images" / "000001.jpg", "x");
     WriteBytes(Project("Old") / "tns_images" / "000001.jpg", "x");
     WriteBytes(Project("Old") / "Old.ini", "x");
+    dialogs.answers = {kModalCancel};
+    DeleteProject(session, "Old", dialogs);
+    EXPECT_TRUE(fs::exists(Project("Old") / "Old.ini"));
+    EXPECT_EQ(dialogs.shown.back(), Text(129) + " Old");
+    dialogs.answers = {kModalYes};
     DeleteProject(session, "Old", dialogs);
     EXPECT_FALSE(fs::exists(Project("Old")));
     DeleteProject(session, "Vacances", dialogs);

@@ -1,0 +1,54 @@
+// The project commands of the main window: new, open and save.
+
+#include "app/ProjectCommands.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/PictureButton.h"
+#include "app/ui/PressedLook.h"
+#include "common/ui/BusyCursor.h"
+#include "common/ui/ScreenText.h"
+#include "lang/TextNumbers.h"
+#include "project/ui/PictureDisplay.h"
+#include "project/ui/PictureListView.h"
+#include "project/ui/PictureTabs.h"
+#include "styles/ui/WebBrowser.h"
+
+#include <QLabel>
+
+namespace palimora {
+
+void TForm1::ShowProject() {
+    LabNom->setText(ToScreen(session_.ProjectName()));
+    TabbedImg->Panel1->Clear();
+    TabbedImg->ShowTexts({}, {});
+    // Step 1: the picture tools and the list; the browser off-screen.
+    AppuieBouton2(*BoutImg2, false);
+    AppuieBouton2(*BoutVid, true);
+    LabelEtape->setText(ToScreen(session_.LangText(text::kStepOne)));
+    for (PictureButton* button : {BoutMon, BoutImg, BoutDes, BoutSup}) button->show();
+    for (PictureButton* button : {BoutG, BoutS, BoutI, BoutLoupe}) button->hide();
+    ListView1->show();
+    WebBrowser1->move(-407, WebBrowser1->y());
+    FileListBox1Change();
+    ListView1Click();
+}
+
+void TForm1::BoutNouClick() {
+    PressedLook pressed(*BoutNou);
+    NewCommand(session_, *dialogs_, *projectWindows_);
+    ShowProject();
+}
+
+void TForm1::BoutOuvClick() {
+    PressedLook pressed(*BoutOuv);
+    OpenCommand(session_, *dialogs_, *projectWindows_);
+    ShowProject();
+}
+
+void TForm1::BoutEnrClick() {
+    PressedLook pressed(*BoutEnr);
+    BusyCursor busy;
+    SaveCommand(session_, *dialogs_, *projectWindows_);
+    LabNom->setText(ToScreen(session_.ProjectName()));
+}
+
+}  // namespace palimora

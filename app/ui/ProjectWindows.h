@@ -1,0 +1,81 @@
+#pragma once
+
+#include "app/ProjectCommands.h"
+
+#include <QDialog>
+
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace palimora {
+
+class Session;
+class UserDialogs;
+
+// TFEnrPro: asks the name to save the project under. OK runs the save
+// confirmation and closes only when it agrees.
+class TFEnrPro : public QDialog {
+    Q_OBJECT
+public:
+    TFEnrPro(Session& session, UserDialogs& dialogs, int captionText, QWidget* parent);
+
+    QWidget* Panel1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+
+    void reject() override;
+
+private:
+    void BitBtn1Click();
+
+    Session& session_;
+    UserDialogs& dialogs_;
+};
+
+// TFOpPr: lists the projects to open one, or delete one.
+class TFOpPr : public QDialog {
+    Q_OBJECT
+public:
+    TFOpPr(Session& session, UserDialogs& dialogs, QWidget* parent);
+
+    QWidget* Panel1 = nullptr;
+    QListWidget* ListBox1 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+    QPushButton* BitBtn3 = nullptr;
+
+    const std::string& OpenChoice() const { return openChoice_; }
+    void reject() override;
+
+private:
+    void FillList();
+    void ListBox1Click();
+    void BitBtn1Click();
+    void BitBtn3Click();
+
+    Session& session_;
+    UserDialogs& dialogs_;
+    std::string openChoice_;
+};
+
+// The project windows as the commands see them.
+class QtProjectWindows : public ProjectWindows {
+public:
+    QtProjectWindows(Session& session, UserDialogs& dialogs, QWidget* parent)
+        : session_(session), dialogs_(dialogs), parent_(parent) {}
+    bool ShowSaveWindow(int captionText) override;
+    bool ShowOpenWindow() override;
+
+private:
+    Session& session_;
+    UserDialogs& dialogs_;
+    QWidget* parent_;
+};
+
+}  // namespace palimora
