@@ -109,6 +109,13 @@ bool ProjectSettings::Check(int line) const { return ReadCheck(store_.Line(line)
 int ProjectSettings::Number(int line) const { return ReadNumber(store_.Line(line), Layout(line)); }
 int ProjectSettings::Colour(int line) const { return ReadColour(store_.Line(line), Layout(line)); }
 
+int ProjectSettings::RgbColour(int line) const { return ResolveColour(Colour(line)); }
+
+std::string ProjectSettings::FontFace(int line, const Language& language) const {
+    const std::string stored = store_.Line(line);
+    return stored.empty() ? language.LangText(kBrowserFont) : stored;
+}
+
 std::string ProjectSettings::Text(int line, const Language& language, const std::string& projectName) const {
     const int defaultText = Layout(line).defaultText;
     const std::string shownWhenEmpty = defaultText == kDefaultIsProjectName ? projectName

@@ -50,6 +50,13 @@ public:
     // the templates of the line's template folder.
     std::vector<std::string> ItemsOf(int line, const ProgramFolder& folder, const Language& language,
                                      const std::vector<std::string>& fonts) const;
+    // A colour line as a plain RGB value (system colours resolved).
+    int RgbColour(int line) const;
+    // A font line as pages name it: text 85 (the browser's own font) for an
+    // empty line, else the stored name, installed on this machine or not, so
+    // that every machine builds the same pages.
+    std::string FontFace(int line, const Language& language) const;
+
     // The text a list line resolves to; empty when nothing is selected.
     std::string ChosenItem(int line, const ProgramFolder& folder, const Language& language,
                            const std::vector<std::string>& fonts) const;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <iterator>
 #include <limits>
 
 namespace palimora::settings {
@@ -42,6 +43,22 @@ unsigned char Folded(unsigned char c) {
 }
 
 }  // namespace
+
+int ResolveColour(int colour) {
+    if (colour >= 0) return colour & 0xFFFFFF;
+    // Indices of the system colours, in their order, in the classic scheme.
+    static constexpr int kSystem[][3] = {
+        {212, 208, 200}, {58, 110, 165},  {10, 36, 106},    {128, 128, 128}, {212, 208, 200}, {255, 255, 255},
+        {0, 0, 0},       {0, 0, 0},       {0, 0, 0},        {255, 255, 255}, {212, 208, 200}, {212, 208, 200},
+        {128, 128, 128}, {10, 36, 106},   {255, 255, 255},  {212, 208, 200}, {128, 128, 128}, {128, 128, 128},
+        {0, 0, 0},       {212, 208, 200}, {255, 255, 255},  {64, 64, 64},    {212, 208, 200}, {0, 0, 0},
+        {255, 255, 225}, {181, 181, 181}, {0, 0, 128},      {166, 202, 240}, {192, 192, 192}, {49, 106, 197},
+        {236, 233, 216},
+    };
+    const unsigned index = static_cast<unsigned>(colour) & 0xFF;
+    if (index >= std::size(kSystem)) return 0;
+    return kSystem[index][0] + 256 * kSystem[index][1] + 65536 * kSystem[index][2];
+}
 
 bool ReadCheck(std::string_view line) { return line == "1"; }
 std::string WriteCheck(bool checked) { return checked ? "1" : "0"; }

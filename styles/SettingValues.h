@@ -24,6 +24,11 @@ int ReadNumber(std::string_view line, const LineLayout& layout);
 // line that holds no integer gives the control's initial colour.
 int ReadColour(std::string_view line, const LineLayout& layout);
 
+// A colour value as red + 256 x green + 65536 x blue: the Windows system
+// colours that older settings files store (negative values) resolve
+// through the classic colour scheme.
+int ResolveColour(int colour);
+
 // Text: the line, or the default shown for an empty one (not written back).
 std::string ReadText(std::string_view line, const std::string& defaultText);
 

@@ -15,3 +15,4 @@ QT_QPA_PLATFORM=offscreen "$build/tools/palimora_assetgen" "$root/assets" "$fram
 python3 "$root/tools/language_texts.py"
 python3 "$root/tools/help_pages.py"
 python3 "$root/tools/default_settings.py"
+python3 "$root/tools/make_templates.py"

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace palimora {
+
+// What every page writer knows of the build under way: whether it writes
+// the real site (BuildMode) or a preview sample, and which gallery and
+// picture page it is at. Outside a build every link points at the samples.
+struct BuildContext {
+    static constexpr int kGalleries = 10;
+    static constexpr int kGalleryCapacity = 50;  // entry slots of a gallery template
+
+    bool buildMode = false;
+    int currentGallery = 1;
+    std::string currentPage = "blankimg.htm";
+    std::string previousPage = "blankimg.htm";
+    std::string nextPage = "blankimg.htm";
+    std::string galleryPage = "blankgal.htm";
+    std::string currentPicture;
+    std::array<int, kGalleries> galleryCount{50, 50, 50, 50, 50, 50, 50, 50, 50, 50};
+    std::array<std::string, kGalleries> firstPicture{};
+    // The list position (0-based) of each gallery's first picture.
+    std::array<int, kGalleries> firstPosition{};
+
+    // Back to the values outside a build.
+    void Reset() { *this = BuildContext(); }
+};
+
+// "Gal<k>.htm" in a build, "blankgal.htm" outside.
+std::string GalleryPageName(const BuildContext& context, int gallery);
+
+// The picture page of picture n in gallery k: g<k>-<N6>.htm.
+std::string PicturePageName(int gallery, int pictureNumber);
+
+}  // namespace palimora

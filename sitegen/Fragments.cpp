@@ -1,0 +1,94 @@
+#include "sitegen/Fragments.h"
+
+#include "common/Cp1252.h"
+#include "lang/Language.h"
+
+#include <cstdio>
+#include <system_error>
+
+namespace palimora {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kBold = 78, kItalic = 79, kUnderlined = 80;
+constexpr int kCentred = 81, kLeft = 82, kRight = 83;
+constexpr int kBrowserFont = 85;
+
+// The tag letter of a style, or 0 for plain or an unknown value.
+char StyleLetter(const std::string& style, const Language& language) {
+    if (style == language.LangText(kBold)) return 'B';
+    if (style == language.LangText(kItalic)) return 'I';
+    if (style == language.LangText(kUnderlined)) return 'U';
+    return 0;
+}
+
+bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
+
+}  // namespace
+
+std::string AlignOpen(const std::string& alignment, const Language& language) {
+    if (alignment == language.LangText(kCentred)) return "<DIV ALIGN=CENTER>";
+    if (alignment == language.LangText(kLeft)) return "<DIV ALIGN=LEFT>";
+    if (alignment == language.LangText(kRight)) return "<DIV ALIGN=RIGHT>";
+    return {};
+}
+
+std::string StyleOpen(const std::string& style, const Language& language) {
+    const char letter = StyleLetter(style, language);
+    return letter ? std::string("<") + letter + ">" : std::string();
+}
+
+std::string StyleClose(const std::string& style, const Language& language) {
+    const char letter = StyleLetter(style, language);
+    return letter ? std::string("</") + letter + ">" : std::string();
+}
+
+std::string HtmlColour(int colour) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    return text;
+}
+
+std::string FontOpen(const std::string& face, int size, int colour, const Language& language) {
+    const std::string faces = face == language.LangText(kBrowserFont) ? std::string() : face + ",Arial,Helvetica";
+    return "<font face=\"" + faces + "\" size=\"" + std::to_string(size) + "\" color=\"" + HtmlColour(colour) + "\">";
+}
+
+std::string LinkText(const std::string& text, const std::string& target) {
+    return target.empty() ? text : "<a href=\"" + target + "\">" + text + "</a>";
+}
+
+bool IsWebAddress(const std::string& path) { return StartsWith(path, "http") || StartsWith(path, "www"); }
+
+std::string WebAddress(const std::string& path) { return StartsWith(path, "www") ? "http://" + path : path; }
+
+std::string AssetReferences::CopyIntoParam(const std::string& path) const {
+    // Settings may hold Windows paths: the name is what follows the last separator.
+    const auto separator = path.find_last_of("\\/");
+    const std::string name = separator == std::string::npos ? path : path.substr(separator + 1);
+    std::error_code ignored;  // a missing file still gets its reference
+    fs::create_directories(projectFolder_ / "param", ignored);
+    fs::copy_file(PathFromCp1252(path), projectFolder_ / "param" / PathFromCp1252(name),
+                  fs::copy_options::overwrite_existing, ignored);
+    return name;
+}
+
+std::string AssetReferences::Reference(const std::string& path) const {
+    if (path.empty()) return {};
+    if (IsWebAddress(path)) return WebAddress(path);
+    const std::string name = CopyIntoParam(path);
+    return buildMode_ ? "./param/" + name : "./Projets/" + projectName_ + "/param/" + name;
+}
+
+std::string AssetReferences::TableOpen(int border, const std::string& background, int borderColour, int cellSpacing,
+                                       int cellPadding, int backColour) const {
+    const std::string reference = Reference(background);
+    const bool localFile = !background.empty() && !IsWebAddress(background);
+    return "<TABLE BORDER=\"" + std::to_string(border) + "\" BACKGROUND=\"" + reference + "\" " +
+           (localFile ? "bordercolor" : "BORDERCOLOR") + "=\"" + HtmlColour(borderColour) + "\"  BGCOLOR=\"" +
+           HtmlColour(backColour) + "\"  CELLPADDING=\"" + std::to_string(cellPadding) + "\" CELLSPACING=\"" +
+           std::to_string(cellSpacing) + "\">";
+}
+
+}  // namespace palimora

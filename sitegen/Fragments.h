@@ -1,0 +1,50 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace palimora {
+
+class Language;
+
+// The one-line HTML fragments of the pages, spelt exactly as the pages hold
+// them. Alignment, style and font values are compared with the language
+// texts that the style lists are filled with.
+
+std::string AlignOpen(const std::string& alignment, const Language& language);
+std::string StyleOpen(const std::string& style, const Language& language);
+std::string StyleClose(const std::string& style, const Language& language);
+std::string FontOpen(const std::string& face, int size, int colour, const Language& language);
+std::string LinkText(const std::string& text, const std::string& target);
+// "#RRGGBB" of a colour value red + 256 x green + 65536 x blue.
+std::string HtmlColour(int colour);
+
+// Where a picture named by a setting is found from a page: nothing, a web
+// address as it is ("www" gains "http://"), or a local file copied into the
+// project's param folder and named from there ("./param/NAME" in a build,
+// "./Projets/<project>/param/NAME" for a preview sample).
+class AssetReferences {
+public:
+    AssetReferences(std::filesystem::path projectFolder, std::string projectName, bool buildMode)
+        : projectFolder_(std::move(projectFolder)), projectName_(std::move(projectName)), buildMode_(buildMode) {}
+
+    std::string Reference(const std::string& path) const;
+    // `<TABLE ...>` with its background picture referenced as above.
+    std::string TableOpen(int border, const std::string& background, int borderColour, int cellSpacing,
+                          int cellPadding, int backColour) const;
+
+    // Copies a local file into param and returns its file name.
+    std::string CopyIntoParam(const std::string& path) const;
+
+private:
+    std::filesystem::path projectFolder_;
+    std::string projectName_;
+    bool buildMode_;
+};
+
+// Whether a setting names a web address rather than a local file.
+bool IsWebAddress(const std::string& path);
+// "http://" in front of an address that starts with "www".
+std::string WebAddress(const std::string& path);
+
+}  // namespace palimora

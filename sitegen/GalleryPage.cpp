@@ -1,0 +1,165 @@
+// Gallery pages: a grid of thumbnails and the links to the other pages.
+
+#include "common/FileNames.h"
+#include "lang/Language.h"
+#include "project/PageTexts.h"
+#include "sitegen/PageWriter.h"
+#include "styles/SettingsLayout.h"
+
+#include <cmath>
+
+namespace palimora {
+namespace {
+
+constexpr int kPictureWord = 100;
+constexpr int kGalleryWord = 101;
+constexpr int kSummaryWord = 102;
+constexpr int kCentred = 81, kRight = 83;
+
+int RoundUp(int count, int perRow) { return (count + perRow - 1) / perRow; }
+
+bool IsJpegName(const std::string& name) {
+    const std::string extension = UpperExtensionOf(name);
+    return extension == ".JPG" || extension == ".JPEG";
+}
+
+}  // namespace
+
+std::string PageWriter::GalleryPictureName(int j) const {
+    const int position = context_.firstPosition[context_.currentGallery - 1] + j - 1;
+    const auto& names = sources_.pictureNames;
+    return position >= 0 && position < static_cast<int>(names.size()) ? names[position] : std::string();
+}
+
+std::string PageWriter::GalleryPicturePage(int j) const {
+    const std::string name = GalleryPictureName(j);
+    return "g" + std::to_string(context_.currentGallery) + "-" + name.substr(0, name.size() - ExtensionOf(name).size()) +
+           ".htm";
+}
+
+bool PageWriter::WriteGalleryPage(int gallery) {
+    PageLines page;
+    if (!LoadTemplate(page, "blankgal.htm")) return false;
+    WriteBody(page, 134, 136, 110);
+    WriteGalleryTitleBlock(page, Text(settings::kGalleryName1 + gallery - 1));
+    WriteTitle(page, Text(1) + " " + Word(kGalleryWord) + " " + std::to_string(gallery));
+    WriteGalleryTable(page);
+    Finish(page, "Gal" + std::to_string(gallery) + ".htm");
+    return true;
+}
+
+void PageWriter::WriteGalleryTitleBlock(PageLines& page, const std::string& title) const {
+    WriteTitleBlock(page, On(52), Face(53), 'g', title, Item(56), Num(57), Colour(55), Item(54));
+}
+
+void PageWriter::WriteGalleryTable(PageLines& page) const {
+    const Language& language = sources_.language;
+    const int count = context_.buildMode ? context_.galleryCount[context_.currentGallery - 1]
+                                         : BuildContext::kGalleryCapacity;
+    const int perRow = std::max(1, Num(101));
+    const int rows = RoundUp(count, perRow);
+    const bool titles = On(107);
+    const int rowSpan = titles ? 2 * perRow : perRow;
+
+    if (context_.buildMode) {
+        for (int j = count + 1; j <= BuildContext::kGalleryCapacity; ++j) {
+            const std::string n = std::to_string(j);
+            const int r = Find(page, "SOMMAIRE" + n, 0) + 1;
+            const int p = Find(page, "IMAGE" + n, r) + 1;
+            const int pe = Find(page, "FINIMAGE" + n, p) - 1;
+            const int t = Find(page, "TITRE" + n, r) + 1;
+            const int te = Find(page, "FINTITRE" + n, t);
+            const int s = Find(page, "FINSOMMAIRE" + n, te - 1) - 1;
+            ClearLines(page, p, pe);
+            ClearLines(page, t, te - 1);
+            page.Put(r, {});
+            page.Put(s, {});
+        }
+    }
+    markers_.InsertHeaderFooter(page, FileSetting(141), FileSetting(142));
+    const int table = Find(page, "TABLEAU", 0) + 1;
+    page.Put(table, AlignOpen(Item(93), language));
+    page.Put(table + 1, assets_.TableOpen(Num(96), Text(100), Colour(95), Num(98), Num(97), Colour(94)));
+
+    const std::string border = std::to_string(Num(106));
+    const std::string borderColour = HtmlColour(Colour(105));
+    int s = 0;
+    for (int j = 1; j <= count; ++j) {
+        const std::string n = std::to_string(j);
+        const int r = Find(page, "SOMMAIRE" + n, 0) + 1;
+        const int p = Find(page, "IMAGE" + n, r) + 1;
+        const std::string name = GalleryPictureName(j);
+        std::string link = "blankimg.htm";
+        if (context_.buildMode) link = On(43) ? GalleryPicturePage(j) : "./images/" + name;
+        const std::string source =
+            On(138) && IsJpegName(name) ? "./tn_images/tn-" + name : "./images/" + name;
+        std::string picture = "<a href=\"" + link + "\"><img border=\"" + border + "\" bordercolor=\"" + borderColour +
+                              "\"  src=\"" + source + "\" alt=\"\" ";
+        if (!context_.buildMode) {
+            picture += "WIDTH=\"" + std::to_string(Num(102)) + "\" HEIGHT=\"" + std::to_string(Num(103)) + "\" ";
+        }
+        picture += "></a>";
+        page.Put(p, "<TD colspan=1>");
+        page.Put(p + 1, AlignOpen(Item(104), language));
+        page.Put(p + 2, picture);
+        page.Put(p + 3, "</DIV>");
+        page.Put(p + 4, "</TD>");
+
+        const int t = Find(page, "TITRE" + n, r) + 1;
+        if (titles) {
+            const std::string titleLink =
+                context_.buildMode
+                    ? LinkText(PictureTitleOfPage(sources_.texts, GalleryPicturePage(j)), GalleryPicturePage(j))
+                    : LinkText(Word(kPictureWord) + " " + n, "blankimg.htm");
+            page.Put(t, "<TD colspan=1>");
+            page.Put(t + 1, AlignOpen(Item(113), language));
+            page.Put(t + 2, StyleOpen(Item(109), language) + FontOpen(Face(108), Num(112), Colour(110), language));
+            page.Put(t + 3, titleLink);
+            page.Put(t + 4, "</FONT>" + StyleClose(Item(109), language));
+            page.Put(t + 5, "</DIV>");
+            page.Put(t + 6, "</TD>");
+        } else {
+            ClearLines(page, t, t + 6);
+        }
+        s = Find(page, "FINSOMMAIRE" + n, t) - 1;
+
+        if (j == 1 || (j - 1) % perRow != 0) {
+            page.Put(r, {});
+            page.Put(s, {});
+            continue;
+        }
+        int padding = 0;
+        const int remaining = count - j + 1;
+        if (RoundUp(j, perRow) == rows && remaining != perRow) {
+            const int missing = perRow - remaining;
+            const std::string alignment = Item(93);
+            if (alignment == Word(kCentred)) {
+                padding = static_cast<int>(std::nearbyint(missing / 2.0 + (titles ? missing / 2.0 : 0.0)));
+            } else if (alignment == Word(kRight)) {
+                padding = missing * (titles ? 2 : 1);
+            }
+        }
+        page.Put(r, RowBreak(rowSpan, padding, 1));
+        page.Put(s, {});
+    }
+
+    // The row of links under the grid: the summary, then the other galleries.
+    int p = Find(page, "TITRESOMMAIRE", s) + 1;
+    const std::string span = std::to_string(rowSpan);
+    page.Put(p - 5, "</TR><TR colspan=" + span + ">");
+    page.Put(p - 4, "<TD colspan=" + span + ">");
+    page.Put(p - 3, AlignOpen(Item(93), language));
+    page.Put(p - 2, StyleOpen(Item(109), language) + FontOpen(Face(108), Num(112), Colour(110), language));
+    page.Put(p, On(41) ? LinkText(Word(kSummaryWord), context_.buildMode ? "index.html" : "blanksom.htm") : std::string());
+    for (int g = 1; g <= BuildContext::kGalleries; ++g) {
+        const int y = Find(page, "TITREGALERIE" + std::to_string(g), p);
+        p = y + 1;
+        page.Put(p, g == context_.currentGallery
+                        ? std::string()
+                        : LinkText(Text(settings::kGalleryName1 + g - 1), GalleryPageName(context_, g)));
+    }
+    page.Put(Find(page, "FINTABLEAU", p) + 1, "</DIV>");
+    markers_.ClearSignature(page);
+}
+
+}  // namespace palimora

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace palimora {
+
+class PageLines;
+class Language;
+class UserDialogs;
+
+// Template marker lines: a whole line reading <!--NAME--!>, compared
+// exactly. Missing markers and header/footer files are told to the user.
+class Markers {
+public:
+    Markers(UserDialogs& dialogs, const Language& language) : dialogs_(dialogs), language_(language) {}
+
+    // The index of the first line at or after `start` that is the marker
+    // NAME; 0 when there is none, after telling the user (text 219). A
+    // marker on the very first line therefore counts as missing.
+    int Find(const PageLines& page, std::string_view name, int start) const;
+
+    // Replaces the TEMPLATEHAUT and TEMPLATEBAS sections with the lines of
+    // the header and footer files (empty paths: nothing); a missing file is
+    // told (texts 122 and 123) and nothing is inserted.
+    void InsertHeaderFooter(PageLines& page, const std::filesystem::path& header,
+                            const std::filesystem::path& footer) const;
+
+    // Empties the lines between SIGNATURE and FINSIGNATURE.
+    void ClearSignature(PageLines& page) const;
+
+private:
+    void InsertFile(PageLines& page, std::string_view marker, const std::filesystem::path& file, int missingText) const;
+
+    UserDialogs& dialogs_;
+    const Language& language_;
+};
+
+std::string MarkerLine(std::string_view name);
+
+// Sets lines first..last to empty (nothing when last < first).
+void ClearLines(PageLines& page, int first, int last);
+
+// Run once before a page is saved: every line starting with "<!--" becomes
+// empty, then every run of empty lines from the second line on shrinks to one.
+void StripMarkers(PageLines& page);
+
+}  // namespace palimora

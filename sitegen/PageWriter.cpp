@@ -1,0 +1,106 @@
+#include "sitegen/PageWriter.h"
+
+#include "common/Cp1252.h"
+#include "common/ProgramFolder.h"
+#include "lang/Language.h"
+#include "styles/ProjectSettings.h"
+
+#include <system_error>
+
+namespace palimora {
+namespace fs = std::filesystem;
+
+PageWriter::PageWriter(PageSources sources, BuildContext& context, UserDialogs& dialogs)
+    : sources_(std::move(sources)),
+      context_(context),
+      markers_(dialogs, sources_.language),
+      assets_(sources_.folder.Project(sources_.projectName), sources_.projectName, context.buildMode) {}
+
+fs::path PageWriter::ProjectFolder() const { return sources_.folder.Project(sources_.projectName); }
+
+bool PageWriter::On(int line) const { return sources_.settings.Check(line); }
+int PageWriter::Num(int line) const { return sources_.settings.Number(line); }
+int PageWriter::Colour(int line) const { return sources_.settings.RgbColour(line); }
+std::string PageWriter::Text(int line) const {
+    return sources_.settings.Text(line, sources_.language, sources_.projectName);
+}
+std::string PageWriter::Item(int line) const {
+    return sources_.settings.ChosenItem(line, sources_.folder, sources_.language, {});
+}
+std::string PageWriter::Face(int line) const { return sources_.settings.FontFace(line, sources_.language); }
+std::string PageWriter::Word(int textNumber) const { return sources_.language.LangText(textNumber); }
+
+fs::path PageWriter::FileSetting(int line) const {
+    const std::string path = Text(line);
+    return path.empty() ? fs::path() : PathFromCp1252(path);
+}
+
+bool PageWriter::LoadTemplate(PageLines& page, const char* workingTemplate) const {
+    page.Clear();
+    const fs::path file = sources_.folder.Root() / workingTemplate;
+    std::error_code error;
+    if (!fs::exists(file, error)) return false;
+    page.Load(file);
+    return true;
+}
+
+void PageWriter::Finish(PageLines& page, const std::string& fileName) const {
+    StripMarkers(page);
+    page.Save(ProjectFolder() / PathFromCp1252(fileName));
+}
+
+void PageWriter::WriteTitle(PageLines& page, const std::string& text) const {
+    page.Put(Find(page, "TITRE", 0) + 1, "<title>" + text + "</title>");
+}
+
+void PageWriter::WriteBody(PageLines& page, int backColourLine, int backgroundLine, int linkColourLine) const {
+    const std::string link = HtmlColour(Colour(linkColourLine));
+    page.Put(Find(page, "BODY", 0) + 1, "<BODY background=\"" + assets_.Reference(Text(backgroundLine)) +
+                                            "\" bgcolor=\"" + HtmlColour(Colour(backColourLine)) + "\" link=\"" +
+                                            link + "\" vlink=\"" + link + "\" alink=\"" + link + "\">");
+}
+
+void PageWriter::WriteTitleBlock(PageLines& page, bool show, const std::string& font, char kind, const std::string& text,
+                                 const std::string& alignment, int size, int colour, const std::string& style) const {
+    if (!show) {
+        const int t = Find(page, "TITREIMAGE", 0);
+        ClearLines(page, t + 1, Find(page, "FINTITREIMAGE", t + 1) - 1);
+        return;
+    }
+    const int a = Find(page, "TABLEAU", 0);
+    const int t = Find(page, "TITREIMAGE", 0);
+    const int f = Find(page, "FINTITREIMAGE", 0) - 1;
+    if (a < t) {
+        // The block stands inside the page's table: it takes a row of its own.
+        if (kind == 'i') {
+            page.Put(f + 2, "</TD>");
+        } else {
+            int span = 0;
+            if (kind == 's') {
+                const int perRow = Num(92);
+                span = On(82) && On(76) ? 2 * perRow : (!On(82) && !On(76) ? 0 : perRow);
+            } else {
+                span = On(107) ? 2 * Num(101) : Num(101);
+            }
+            const std::string n = std::to_string(span);
+            page.Put(t - 2, "<TR colspan=" + n + ">");
+            page.Put(t - 1, "<TD colspan=" + n + ">");
+            page.Put(f + 2, "</TD>");
+            page.Put(f + 3, "</TR><TR colspan=" + n + ">");
+        }
+    }
+    const Language& language = sources_.language;
+    page.Put(t + 1, AlignOpen(alignment, language));
+    page.Put(t + 2, StyleOpen(style, language) + FontOpen(font, size, colour, language));
+    page.Put(t + 3, text);
+    page.Put(t + 4, "</FONT>" + StyleClose(style, language));
+    page.Put(t + 5, "</DIV>");
+}
+
+std::string PageWriter::RowBreak(int rowSpan, int paddingCells, int cellSpan) const {
+    std::string line = "</TR><TR colspan=" + std::to_string(rowSpan) + ">";
+    for (int i = 0; i < paddingCells; ++i) line += "<TD colspan=" + std::to_string(cellSpan) + "></TD>";
+    return line;
+}
+
+}  // namespace palimora

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "sitegen/BuildContext.h"
+#include "sitegen/Fragments.h"
+#include "sitegen/Markers.h"
+#include "sitegen/PageLines.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace palimora {
+
+class Language;
+class PictureTextFile;
+class ProgramFolder;
+class ProjectSettings;
+class UserDialogs;
+
+// What the page writers read besides the build context.
+struct PageSources {
+    const ProgramFolder& folder;
+    std::string projectName;
+    const Language& language;
+    const ProjectSettings& settings;
+    const PictureTextFile& texts;          // titles and comments (the working images.dat)
+    std::vector<std::string> pictureNames;  // the project's pictures, in list order
+};
+
+// Writes the three kinds of page from the working templates (blanksom.htm,
+// blankgal.htm, blankimg.htm in the program folder): the same writers make
+// the real site (context.buildMode) and the preview samples.
+class PageWriter {
+public:
+    PageWriter(PageSources sources, BuildContext& context, UserDialogs& dialogs);
+
+    // Whole pages, saved into the project folder. False, silently, when the
+    // working template is missing.
+    bool WritePicturePage(int pictureNumber);
+    bool WriteGalleryPage(int gallery);
+    bool WriteSummaryPage();
+
+    // The writers the pages are made of, also run by the preview on a sample.
+    void WriteTitle(PageLines& page, const std::string& text) const;
+    void WriteBody(PageLines& page, int backColourLine, int backgroundLine, int linkColourLine) const;
+    void WriteTitleBlock(PageLines& page, bool show, const std::string& font, char kind, const std::string& text,
+                         const std::string& alignment, int size, int colour, const std::string& style) const;
+    void WritePictureTable(PageLines& page) const;
+    void WritePicture(PageLines& page) const;
+    void WriteComment(PageLines& page) const;
+    void WriteTextButtons(PageLines& page) const;
+    void WritePictureButtons(PageLines& page) const;
+    void WriteGalleryTable(PageLines& page) const;
+    void WriteSummaryTable(PageLines& page) const;
+
+    // The picture-page title block, as WritePicturePage writes it.
+    void WritePictureTitleBlock(PageLines& page, const std::string& title) const;
+    void WriteGalleryTitleBlock(PageLines& page, const std::string& title) const;
+    void WriteSummaryTitleBlock(PageLines& page) const;
+
+    std::filesystem::path ProjectFolder() const;
+
+private:
+    // Settings lines as their controls show them.
+    bool On(int line) const;
+    int Num(int line) const;
+    int Colour(int line) const;
+    std::string Text(int line) const;
+    std::string Item(int line) const;
+    std::string Face(int line) const;
+    std::string Word(int textNumber) const;
+    std::filesystem::path FileSetting(int line) const;
+
+    int Find(const PageLines& page, const std::string& name, int start) const { return markers_.Find(page, name, start); }
+    bool LoadTemplate(PageLines& page, const char* workingTemplate) const;
+    void Finish(PageLines& page, const std::string& fileName) const;
+
+    void WriteButtons(PageLines& page, bool pictures) const;
+    std::string GalleryPictureName(int j) const;
+    std::string GalleryPicturePage(int j) const;
+    std::string RowBreak(int rowSpan, int paddingCells, int cellSpan) const;
+
+    PageSources sources_;
+    BuildContext& context_;
+    Markers markers_;
+    AssetReferences assets_;
+};
+
+}  // namespace palimora

@@ -1,0 +1,69 @@
+#include "common/ProgramFolder.h"
+#include "lang/Language.h"
+#include "sitegen/Fragments.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace palimora {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FragmentsTest : public ::testing::Test {
+protected:
+    FragmentsTest() {
+        testing::StageProgramFolder(temp.Path());
+        language.LoadChosen(ProgramFolder(temp.Path()));
+    }
+    testing::TempFolder temp;
+    Language language;
+};
+
+TEST_F(FragmentsTest, AlignmentStyleAndFontAreSpeltExactly) {
+    EXPECT_EQ(AlignOpen(language.LangText(81), language), "<DIV ALIGN=CENTER>");
+    EXPECT_EQ(AlignOpen(language.LangText(82), language), "<DIV ALIGN=LEFT>");
+    EXPECT_EQ(AlignOpen(language.LangText(83), language), "<DIV ALIGN=RIGHT>");
+    EXPECT_EQ(AlignOpen("Right", language), "");  // another language's text: no tag
+    EXPECT_EQ(StyleOpen(language.LangText(78), language) + StyleClose(language.LangText(78), language), "<B></B>");
+    EXPECT_EQ(StyleOpen(language.LangText(80), language), "<U>");
+    EXPECT_EQ(StyleOpen(language.LangText(77), language) + StyleClose(language.LangText(77), language), "");
+    EXPECT_EQ(FontOpen(language.LangText(85), 2, 0x800000, language), "<font face=\"\" size=\"2\" color=\"#000080\">");
+    EXPECT_EQ(FontOpen("Verdana", 3, 0xFFFFFF, language),
+              "<font face=\"Verdana,Arial,Helvetica\" size=\"3\" color=\"#FFFFFF\">");
+    EXPECT_EQ(HtmlColour(255), "#FF0000");
+    EXPECT_EQ(HtmlColour(0x563412), "#123456");
+}
+
+TEST_F(FragmentsTest, LinksKeepTheirTextWithoutATarget) {
+    EXPECT_EQ(LinkText("Retour", ""), "Retour");
+    EXPECT_EQ(LinkText("", "Gal3.htm"), "<a href=\"Gal3.htm\"></a>");
+    EXPECT_EQ(LinkText("Suite", "g1-000002.htm"), "<a href=\"g1-000002.htm\">Suite</a>");
+}
+
+TEST_F(FragmentsTest, TablesReferenceTheirBackgroundByKind) {
+    const fs::path project = temp.Path() / "Projets" / "Demo";
+    const AssetReferences build(project, "Demo", true);
+    EXPECT_EQ(build.TableOpen(3, "", 0, 2, 4, 0xFFFFFF),
+              "<TABLE BORDER=\"3\" BACKGROUND=\"\" BORDERCOLOR=\"#000000\"  BGCOLOR=\"#FFFFFF\"  CELLPADDING=\"4\" CELLSPACING=\"2\">");
+    EXPECT_EQ(build.TableOpen(0, "www.example.org/b.gif", 0, 0, 0, 0),
+              "<TABLE BORDER=\"0\" BACKGROUND=\"http://www.example.org/b.gif\" BORDERCOLOR=\"#000000\"  BGCOLOR=\"#000000\"  "
+              "CELLPADDING=\"0\" CELLSPACING=\"0\">");
+
+    testing::WriteBytes(temp.Path() / "patterns" / "b.gif", "GIF89a");
+    const std::string local = (temp.Path() / "patterns" / "b.gif").string();
+    EXPECT_EQ(build.TableOpen(1, local, 0xFF, 0, 0, 0),
+              "<TABLE BORDER=\"1\" BACKGROUND=\"./param/b.gif\" bordercolor=\"#FF0000\"  BGCOLOR=\"#000000\"  "
+              "CELLPADDING=\"0\" CELLSPACING=\"0\">");
+    EXPECT_EQ(testing::ReadBytes(project / "param" / "b.gif"), "GIF89a");
+
+    const AssetReferences sample(project, "Demo", false);
+    EXPECT_EQ(sample.Reference(local), "./Projets/Demo/param/b.gif");
+    EXPECT_EQ(sample.Reference("http://x.org/a.jpg"), "http://x.org/a.jpg");
+    EXPECT_EQ(sample.Reference("HTTP-not-a-url.jpg"), "./Projets/Demo/param/HTTP-not-a-url.jpg");  // a local file
+    EXPECT_EQ(sample.Reference("C:\\Mes images\\fond.jpg"), "./Projets/Demo/param/fond.jpg");       // old Windows path
+    EXPECT_EQ(sample.Reference(""), "");
+}
+
+}  // namespace
+}  // namespace palimora
