@@ -41,6 +41,21 @@ Placement FitInPanel(int width, int height, int panelWidth, int panelHeight) {
     return placement;
 }
 
+Placement FitInBox(int width, int height, int boxWidth, int boxHeight) {
+    Placement placement{0, 0, width, height};
+    if (width <= boxWidth && height <= boxHeight) return placement;
+    if (width > height) {
+        placement.width = boxWidth;
+        placement.height = RoundHalfEven(static_cast<double>(height) * boxWidth / width);
+        ShrinkUntilFits(width, height, placement.width, placement.height, boxHeight);
+    } else {
+        placement.height = boxHeight;
+        placement.width = RoundHalfEven(static_cast<double>(width) * boxHeight / height);
+        ShrinkUntilFits(height, width, placement.height, placement.width, boxWidth);
+    }
+    return placement;
+}
+
 Placement FitInIcon(int width, int height) {
     Placement placement{0, 0, width, height};
     if (width > kIconSize || height > kIconSize) {

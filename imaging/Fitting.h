@@ -17,6 +17,11 @@ struct Placement {
 // little inside the edges), shown at its natural size otherwise, centred.
 Placement FitInPanel(int width, int height, int panelWidth, int panelHeight);
 
+// The size of a derived picture (thumbnail, size-limited picture) in a box:
+// its own size when it fits, else the box's width (or height) shrunk step by
+// step until the other side fits too.
+Placement FitInBox(int width, int height, int boxWidth, int boxHeight);
+
 // The size of a picture's icon in the 50 x 50 box, keeping proportions.
 Placement FitInIcon(int width, int height);
 

@@ -70,45 +70,22 @@ std::size_t IconCache::Size() const {
 }
 
 IconBatch::IconBatch(std::vector<std::filesystem::path> files, IconCache& cache, unsigned workers)
-    : files_(std::move(files)), cache_(cache), results_(files_.size()) {
-    if (workers == 0) workers = std::max(1u, std::thread::hardware_concurrency());
-    workers = std::min<unsigned>(workers, static_cast<unsigned>(std::max<std::size_t>(1, files_.size())));
-    for (unsigned i = 0; i < workers; ++i) workers_.emplace_back([this] { Work(); });
-}
+    : files_(std::move(files)),
+      cache_(cache),
+      work_(files_.size(), [this](std::size_t index) { return Make(index); }, 0, workers) {}
 
-IconBatch::~IconBatch() {
-    Stop();
-    for (auto& worker : workers_) worker.join();
-}
-
-void IconBatch::Stop() { stopped_ = true; }
-
-void IconBatch::Work() {
-    for (std::size_t index = next_++; index < files_.size() && !stopped_; index = next_++) {
-        Result result;
-        const auto key = IconCache::KeyOf(files_[index]);
-        if (auto cached = key ? cache_.Find(*key) : std::nullopt) {
-            result.icon = std::move(*cached);
-        } else {
-            try {
-                result.icon = MakeIcon(files_[index]);
-                if (key) cache_.Store(*key, result.icon);
-            } catch (const PalimoraError& error) {
-                result = {EmptyIcon(), false, error.UserMessage()};
-            } catch (const std::bad_alloc&) {
-                result = {EmptyIcon(), false, "out of memory"};
-            }
-        }
-        std::lock_guard lock(mutex_);
-        results_[index] = std::move(result);
-        ready_.notify_all();
+IconBatch::Result IconBatch::Make(std::size_t index) const {
+    const auto key = IconCache::KeyOf(files_[index]);
+    if (auto cached = key ? cache_.Find(*key) : std::nullopt) return {std::move(*cached), true, {}};
+    try {
+        Result result{MakeIcon(files_[index]), true, {}};
+        if (key) cache_.Store(*key, result.icon);
+        return result;
+    } catch (const PalimoraError& error) {
+        return {EmptyIcon(), false, error.UserMessage()};
+    } catch (const std::bad_alloc&) {
+        return {EmptyIcon(), false, "out of memory"};
     }
-}
-
-IconBatch::Result IconBatch::Take(std::size_t index) {
-    std::unique_lock lock(mutex_);
-    ready_.wait(lock, [&] { return results_[index].has_value(); });
-    return std::move(*results_[index]);
 }
 
 }  // namespace palimora

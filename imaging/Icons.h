@@ -1,16 +1,14 @@
 #pragma once
 
+#include "common/OrderedWork.h"
 #include "imaging/Image.h"
 
-#include <atomic>
-#include <condition_variable>
 #include <cstdint>
 #include <filesystem>
 #include <map>
 #include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace palimora {
@@ -60,26 +58,18 @@ public:
     };
 
     IconBatch(std::vector<std::filesystem::path> files, IconCache& cache, unsigned workers = 0);
-    ~IconBatch();
-    IconBatch(const IconBatch&) = delete;
-    IconBatch& operator=(const IconBatch&) = delete;
 
     // Waits for the icon of file `index`; not to be called after Stop.
-    Result Take(std::size_t index);
+    Result Take(std::size_t index) { return work_.Take(index); }
     // Lets the workers end after the icon each one is making.
-    void Stop();
+    void Stop() { work_.Stop(); }
 
 private:
-    void Work();
+    Result Make(std::size_t index) const;
 
     std::vector<std::filesystem::path> files_;
     IconCache& cache_;
-    std::vector<std::optional<Result>> results_;
-    std::atomic<std::size_t> next_{0};
-    std::atomic<bool> stopped_{false};
-    std::mutex mutex_;
-    std::condition_variable ready_;
-    std::vector<std::thread> workers_;
+    OrderedWork<Result> work_;
 };
 
 }  // namespace palimora

@@ -1,9 +1,11 @@
 #include "imaging/JpegCodec.h"
 
+#include "common/TextLines.h"
 #include "imaging/ImageError.h"
 
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <system_error>
@@ -139,8 +141,9 @@ Image DecodeJpeg(const std::filesystem::path& file, int wantedWidth, int wantedH
 
 namespace {
 
-// Compresses inside one frame of setjmp, like DecodeInto.
-bool CompressInto(std::FILE* out, ErrorManager& errors, const Image& image, int quality) {
+// Compresses inside one frame of setjmp, like DecodeInto, into memory that
+// libjpeg allocates (*buffer, *size).
+bool CompressInto(unsigned char** buffer, unsigned long* size, ErrorManager& errors, const Image& image, int quality) {
     jpeg_compress_struct info;
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = OnFatalError;
@@ -150,7 +153,7 @@ bool CompressInto(std::FILE* out, ErrorManager& errors, const Image& image, int 
         return false;
     }
     jpeg_create_compress(&info);
-    jpeg_stdio_dest(&info, out);
+    jpeg_mem_dest(&info, buffer, size);
     info.image_width = static_cast<JDIMENSION>(image.width);
     info.image_height = static_cast<JDIMENSION>(image.height);
     info.input_components = 3;
@@ -169,22 +172,19 @@ bool CompressInto(std::FILE* out, ErrorManager& errors, const Image& image, int 
 
 }  // namespace
 
-void EncodeJpeg(const Image& image, const std::filesystem::path& file, int quality) {
-    std::filesystem::path temporary = file;
-    temporary += ".tmp";
-    std::FILE* out = std::fopen(temporary.c_str(), "wb");
-    if (!out) throw PalimoraError("Impossible d'\xE9" "crire / cannot write: " + file.string());
+std::string EncodeJpegToMemory(const Image& image, int quality) {
     ErrorManager errors;
-    bool written = CompressInto(out, errors, image, quality);
-    written = std::fflush(out) == 0 && written;
-    written = std::fclose(out) == 0 && written;
-    std::error_code error;
-    if (written) std::filesystem::rename(temporary, file, error);
-    if (!written || error) {
-        std::filesystem::remove(temporary, error);
-        throw PalimoraError("Impossible d'\xE9" "crire / cannot write: " + file.string() +
-                            (errors.message[0] ? std::string(" (") + errors.message + ")" : ""));
-    }
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    const bool encoded = CompressInto(&buffer, &size, errors, image, quality);
+    std::string bytes(encoded && buffer ? reinterpret_cast<const char*>(buffer) : "", encoded ? size : 0);
+    std::free(buffer);
+    if (!encoded) throw PalimoraError(std::string("JPEG: ") + errors.message);
+    return bytes;
+}
+
+void EncodeJpeg(const Image& image, const std::filesystem::path& file, int quality) {
+    WriteFileAtomically(file, EncodeJpegToMemory(image, quality));
 }
 
 }  // namespace palimora

@@ -3,6 +3,7 @@
 #include "imaging/Image.h"
 
 #include <filesystem>
+#include <string>
 
 namespace palimora {
 
@@ -19,6 +20,9 @@ PictureSize ReadJpegSize(const std::filesystem::path& file);
 // is then at least that large, or the natural size when that is smaller).
 // Throws ImageError for a damaged, truncated or too large picture.
 Image DecodeJpeg(const std::filesystem::path& file, int wantedWidth = 0, int wantedHeight = 0);
+
+// Encodes at the given quality, baseline, into memory.
+std::string EncodeJpegToMemory(const Image& image, int quality = 90);
 
 // Encodes at the given quality, baseline, into a temporary file renamed over
 // `file`, so an old picture stays whole until the new one is complete.

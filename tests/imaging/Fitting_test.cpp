@@ -33,6 +33,15 @@ TEST(Fitting, IconsKeepTheirProportionsInFiftyPixels) {
     ExpectPlacement(FitInIcon(4000, 3000), 0, 6, 50, 38);  // 37.5 rounds to even 38
 }
 
+TEST(Fitting, DerivedPicturesShrinkIntoTheirBox) {
+    ExpectPlacement(FitInBox(800, 600, 100, 100), 0, 0, 100, 75);
+    ExpectPlacement(FitInBox(600, 800, 100, 100), 0, 0, 75, 100);
+    ExpectPlacement(FitInBox(640, 480, 100, 100), 0, 0, 100, 75);
+    // 120 x 60, 118 x 59, 115 x 58 (57.5 to even), 111 x 56, 106 x 53, then 100 x 50.
+    ExpectPlacement(FitInBox(1000, 500, 120, 50), 0, 0, 100, 50);
+    ExpectPlacement(FitInBox(90, 60, 100, 100), 0, 0, 90, 60);  // never enlarged
+}
+
 TEST(Fitting, HalvesRoundToTheEvenNeighbour) {
     EXPECT_EQ(RoundHalfEven(150.5), 150);
     EXPECT_EQ(RoundHalfEven(151.5), 152);

@@ -1,0 +1,44 @@
+#include "sitegen/Galleries.h"
+
+#include "sitegen/BuildContext.h"
+#include "styles/ProjectSettings.h"
+#include "styles/SettingsLayout.h"
+
+#include <algorithm>
+
+namespace palimora {
+
+Galleries ReadGalleries(const ProjectSettings& settings, const Language& language,
+                        const std::vector<std::string>& pictureNames) {
+    Galleries galleries;
+    for (int k = 0; k < 10; ++k) {
+        Gallery& gallery = galleries[k];
+        gallery.name = settings.Text(settings::kGalleryName1 + k, language, {});
+        const auto first = settings.Choice(settings::kGalleryFirstPicture1 + k, pictureNames);
+        const auto last = settings.Choice(settings::kGalleryLastPicture1 + k, pictureNames);
+        gallery.first = first ? static_cast<int>(*first) : -1;
+        gallery.last = last ? static_cast<int>(*last) : -1;
+        if (first) gallery.firstPicture = pictureNames[*first];
+    }
+    return galleries;
+}
+
+GalleryMembership PictureInGallery(int pictureNumber, int gallery, bool galleriesOn, const Galleries& galleries,
+                                   int pictureCount) {
+    const int position = pictureNumber - 1;
+    int first = 0, last = pictureCount - 1;
+    if (galleriesOn) {
+        first = galleries[gallery - 1].first;
+        last = galleries[gallery - 1].last;
+    }
+    GalleryMembership membership;
+    if (position < first || position > last || first < 0) return membership;
+    membership.member = true;
+    membership.page = PicturePageName(gallery, pictureNumber);
+    membership.previousPage = position - 1 >= first ? PicturePageName(gallery, pictureNumber - 1) : std::string();
+    membership.nextPage = position + 1 <= last ? PicturePageName(gallery, pictureNumber + 1) : std::string();
+    membership.galleryPage = "Gal" + std::to_string(gallery) + ".htm";
+    return membership;
+}
+
+}  // namespace palimora

@@ -1,0 +1,136 @@
+#include "sitegen/PictureConversion.h"
+
+#include "common/FileNames.h"
+#include "common/TextLines.h"
+#include "imaging/BmpCodec.h"
+#include "imaging/Fitting.h"
+#include "imaging/Image.h"
+#include "imaging/JpegCodec.h"
+#include "imaging/Resize.h"
+
+#include <algorithm>
+
+namespace palimora {
+namespace fs = std::filesystem;
+
+namespace {
+
+bool IsJpeg(const std::string& name) {
+    const std::string extension = UpperExtensionOf(name);
+    return extension == ".JPG" || extension == ".JPEG";
+}
+
+struct Size {
+    int width = 0;
+    int height = 0;
+};
+
+Size Fit(const PictureSize& natural, int boxWidth, int boxHeight) {
+    const Placement fit = FitInBox(natural.width, natural.height, boxWidth, boxHeight);
+    return {std::max(1, fit.width), std::max(1, fit.height)};
+}
+
+Image Scaled(const Image& decoded, Size size) { return Resize(decoded, size.width, size.height); }
+
+Image DecodeStamp(const fs::path& file) {
+    return IsJpeg(file.filename().string()) ? DecodeJpeg(file) : DecodeBmp(file);
+}
+
+}  // namespace
+
+std::vector<Image> CutStrips(const Image& picture, int strips) {
+    std::vector<Image> pieces;
+    const int rows = RoundHalfEven(static_cast<double>(picture.height) / strips);
+    for (int i = 1; i <= strips; ++i) {
+        const int top = rows * (i - 1);
+        const int bottom = i == strips ? picture.height : std::min(picture.height, rows * i);
+        Image piece(picture.width, std::max(0, bottom - top));
+        for (int y = 0; y < piece.height; ++y) std::copy_n(picture.Row(top + y), picture.width * 3, piece.Row(y));
+        pieces.push_back(std::move(piece));
+    }
+    return pieces;
+}
+
+void StampCopyright(Image& picture, const Image& stamp, ConversionSettings::Corner corner, int margin) {
+    const int right = picture.width - margin - stamp.width;
+    const int bottom = picture.height - margin - stamp.height;
+    switch (corner) {
+        case ConversionSettings::Corner::BottomRight: picture.Paste(stamp, right, bottom); break;
+        case ConversionSettings::Corner::BottomLeft: picture.Paste(stamp, margin, bottom); break;
+        case ConversionSettings::Corner::TopRight: picture.Paste(stamp, right, margin); break;
+        case ConversionSettings::Corner::TopLeft: picture.Paste(stamp, margin, margin); break;
+        case ConversionSettings::Corner::None: break;
+    }
+}
+
+std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const fs::path& workingPictures,
+                                          const std::string& name, const ConversionSettings& settings) {
+    std::vector<ConvertedFile> files;
+    if (!IsJpeg(name)) return files;
+    const fs::path source = projectFolder / "images" / name;
+    const std::string base = name.substr(0, name.size() - ExtensionOf(name).size());
+    const PictureSize natural = ReadJpegSize(source);
+
+    // What is made, and so how large the one decode must be.
+    const bool summaryThumbnail =
+        settings.thumbnails && std::find(settings.galleryFirstPictures.begin(), settings.galleryFirstPictures.end(),
+                                         name) != settings.galleryFirstPictures.end();
+    const Size thumbnail = Fit(natural, settings.galleryBoxWidth, settings.galleryBoxHeight);
+    const Size summary = Fit(natural, settings.summaryBoxWidth, settings.summaryBoxHeight);
+    const bool limited = settings.limitWidth != 0 && settings.limitHeight != 0;
+    const Size limit = limited ? Fit(natural, settings.limitWidth, settings.limitHeight) : Size{natural.width, natural.height};
+    // A picture that already fits its limit is left as it is: encoding it
+    // again at each build would only lose quality.
+    const bool reduce = limited && (limit.width != natural.width || limit.height != natural.height);
+    const bool reducedIsThePicture = LowerExtensionOf(name) == ".jpg";
+    const bool pixelsOfThePicture = settings.strips > 1 || settings.stamp;
+    Size wanted{0, 0};
+    auto need = [&](Size size) {
+        wanted.width = std::max(wanted.width, size.width);
+        wanted.height = std::max(wanted.height, size.height);
+    };
+    if (settings.thumbnails) need(thumbnail);
+    if (summaryThumbnail) need(summary);
+    if (reduce) need(limit);
+    if (pixelsOfThePicture) need(reduce && reducedIsThePicture ? limit : Size{natural.width, natural.height});
+    if (wanted.width == 0) return files;
+    const Image decoded = DecodeJpeg(source, wanted.width, wanted.height);
+
+    if (settings.thumbnails) {
+        files.push_back({projectFolder / "tn_images" / ("tn-" + base + ".jpg"), EncodeJpegToMemory(Scaled(decoded, thumbnail))});
+    }
+    if (summaryThumbnail) {
+        files.push_back({projectFolder / "tns_images" / ("tns-" + base + ".jpg"), EncodeJpegToMemory(Scaled(decoded, summary))});
+    }
+    Image picture;
+    if (reduce) {
+        picture = Scaled(decoded, limit);
+        std::string bytes = EncodeJpegToMemory(picture);
+        files.push_back({workingPictures / (base + ".jpg"), bytes});
+        files.push_back({projectFolder / "images" / (base + ".jpg"), std::move(bytes)});
+    }
+    if (!pixelsOfThePicture) return files;
+    if (!(reduce && reducedIsThePicture)) picture = Scaled(decoded, {natural.width, natural.height});
+
+    if (settings.strips > 1) {
+        std::vector<Image> strips = CutStrips(picture, settings.strips);
+        if (settings.stamp) StampCopyright(strips.back(), DecodeStamp(settings.stampFile), settings.corner, settings.margin);
+        for (std::size_t i = 0; i < strips.size(); ++i) {
+            files.push_back({projectFolder / "morc_images" / (base + "-" + std::to_string(i + 1) + ".jpg"),
+                             EncodeJpegToMemory(strips[i])});
+        }
+    } else if (settings.stamp) {
+        StampCopyright(picture, DecodeStamp(settings.stampFile), settings.corner, settings.margin);
+        files.push_back({source, EncodeJpegToMemory(picture)});
+    }
+    return files;
+}
+
+void WriteConversion(const std::vector<ConvertedFile>& files) {
+    for (const ConvertedFile& converted : files) {
+        fs::create_directories(converted.file.parent_path());
+        WriteFileAtomically(converted.file, converted.bytes);
+    }
+}
+
+}  // namespace palimora

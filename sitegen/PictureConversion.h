@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace palimora {
+
+struct Image;
+
+// What a build derives from each JPEG picture of a project.
+struct ConversionSettings {
+    enum class Corner { BottomRight, BottomLeft, TopRight, TopLeft, None };
+
+    bool thumbnails = false;
+    int galleryBoxWidth = 0, galleryBoxHeight = 0;  // tn_images
+    int summaryBoxWidth = 0, summaryBoxHeight = 0;  // tns_images, for gallery first pictures
+    std::array<std::string, 10> galleryFirstPictures;
+    int limitWidth = 0, limitHeight = 0;  // both non-zero: the picture itself is reduced
+    int strips = 1;                       // more than 1: morc_images/BASE-i.jpg
+    bool stamp = false;
+    std::filesystem::path stampFile;  // JPEG, or a bitmap
+    Corner corner = Corner::None;
+    int margin = 0;
+};
+
+// One file a conversion writes: the bytes go through a temporary file
+// renamed over the target, so a picture is replaced whole or not at all.
+struct ConvertedFile {
+    std::filesystem::path file;
+    std::string bytes;
+};
+
+// Derives the files of one picture, in the order they are written:
+// thumbnails, the size-limited picture (project and working folder), the
+// strips, and the stamped strip or picture. Reads the picture once; writes
+// nothing (WriteConversion does). Non-JPEG pictures give no files. Throws
+// ImageError for a picture or stamp that cannot be read.
+std::vector<ConvertedFile> ConvertPicture(const std::filesystem::path& projectFolder,
+                                          const std::filesystem::path& workingPictures, const std::string& name,
+                                          const ConversionSettings& settings);
+
+void WriteConversion(const std::vector<ConvertedFile>& files);
+
+// The strips of a picture: h = round(height / s) rows each, the last taking the rest.
+std::vector<Image> CutStrips(const Image& picture, int strips);
+
+// Pastes the stamp into the picture's corner, `margin` pixels from the edges,
+// cut at the picture's edges.
+void StampCopyright(Image& picture, const Image& stamp, ConversionSettings::Corner corner, int margin);
+
+}  // namespace palimora

@@ -1,0 +1,268 @@
+#include "sitegen/SiteBuild.h"
+
+#include "common/Cp1252.h"
+#include "common/Error.h"
+#include "common/FolderFiles.h"
+#include "common/OrderedWork.h"
+#include "common/ProgramFolder.h"
+#include "common/UserDialogs.h"
+#include "imaging/ImageError.h"
+#include "imaging/PictureMessages.h"
+#include "lang/Language.h"
+#include "project/PictureNames.h"
+#include "project/ProjectFolders.h"
+#include "sitegen/BuildContext.h"
+#include "sitegen/Galleries.h"
+#include "sitegen/PageWriter.h"
+#include "sitegen/PictureConversion.h"
+#include "styles/ProjectSettings.h"
+#include "styles/SettingsLayout.h"
+
+#include <optional>
+#include <system_error>
+
+namespace palimora {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kClearing = 117, kGalleryStatus = 118, kPageStatus = 119, kPictureStatus = 120, kFinished = 121;
+constexpr int kCorners[] = {207, 208, 209, 210};
+// The settings that name a file of param, which its clearing keeps.
+constexpr int kFileSettings[] = {137, 40, 30, 31, 32, 136, 100, 3, 75, 91};
+
+struct Cancelled {};
+
+class Run {
+public:
+    Run(const SiteBuildSources& sources, BuildContext& context, BuildProgress& progress)
+        : s_(sources), context_(context), progress_(progress), project_(sources.folder.Project(sources.projectName)) {}
+
+    void Execute();
+    void CancelCleanup() const;
+
+private:
+    void Check() const {
+        if (progress_.CancelRequested()) throw Cancelled{};
+    }
+    void Status(int text, int value = 0) const {
+        progress_.SetStatus(s_.language.LangText(text) + (value ? " " + std::to_string(value) : std::string()));
+    }
+    std::string Line(int line) const { return s_.settings.Lines().Line(line); }
+    void ClearOldOutput() const;
+    void InstallTemplates() const;
+    ConversionSettings Conversion(const Galleries& galleries) const;
+
+    const SiteBuildSources& s_;
+    BuildContext& context_;
+    BuildProgress& progress_;
+    fs::path project_;
+};
+
+void Run::ClearOldOutput() const {
+    for (const auto& [folder, mask] : {std::pair{project_, "*.htm"}, std::pair{project_ / "tn_images", "*.*"},
+                                       std::pair{project_ / "tns_images", "*.*"}, std::pair{project_ / "morc_images", "*.*"}}) {
+        try {
+            DeleteFolderFilesMasked(folder, mask);
+        } catch (const PalimoraError& error) {
+            s_.dialogs.ShowMessageOk(error.UserMessage());  // that folder's clearing stops; the run goes on
+        }
+    }
+    std::vector<std::string> kept;
+    for (int line : kFileSettings) kept.push_back(Line(line));
+    CleanParamFolder(project_, kept);
+}
+
+void Run::InstallTemplates() const {
+    for (const auto& [line, sample] : {std::pair{settings::kGalleryTemplate, "blankgal.htm"},
+                                       std::pair{settings::kSummaryTemplate, "blanksom.htm"},
+                                       std::pair{settings::kPictureTemplate, "blankimg.htm"}}) {
+        const std::string chosen = s_.settings.ChosenItem(line, s_.folder, s_.language, {});
+        const fs::path model = s_.folder.Root() / "models" / std::string(*settings::TemplateFolderOf(line)) / PathFromCp1252(chosen);
+        std::error_code error;
+        if (chosen.empty() || !fs::exists(model, error)) {
+            fs::remove(s_.folder.Root() / sample, error);  // that kind of page is then skipped
+            continue;
+        }
+        fs::copy_file(model, s_.folder.Root() / sample, fs::copy_options::overwrite_existing, error);
+    }
+}
+
+ConversionSettings Run::Conversion(const Galleries& galleries) const {
+    const ProjectSettings& settings = s_.settings;
+    ConversionSettings conversion;
+    conversion.thumbnails = settings.Check(138);
+    conversion.galleryBoxWidth = settings.Number(102);
+    conversion.galleryBoxHeight = settings.Number(103);
+    conversion.summaryBoxWidth = settings.Number(83);
+    conversion.summaryBoxHeight = settings.Number(84);
+    for (int k = 0; k < 10; ++k) conversion.galleryFirstPictures[k] = galleries[k].firstPicture;
+    conversion.limitWidth = settings.Number(145);
+    conversion.limitHeight = settings.Number(146);
+    conversion.strips = settings.Number(147);
+    conversion.stamp = settings.Check(148);
+    conversion.stampFile = PathFromCp1252(settings.Text(149, s_.language, s_.projectName));
+    const std::string corner = settings.ChosenItem(150, s_.folder, s_.language, {});
+    for (int i = 0; i < 4; ++i) {
+        if (corner == s_.language.LangText(kCorners[i])) conversion.corner = static_cast<ConversionSettings::Corner>(i);
+    }
+    conversion.margin = settings.Number(151);
+    return conversion;
+}
+
+void Run::Execute() {
+    const std::vector<std::string> names = ListPictureFiles(project_ / "images");
+    const int pictureCount = static_cast<int>(names.size());
+    context_.buildMode = true;
+    progress_.SetMaximum(2 * pictureCount + 11);
+    progress_.Step();
+    Status(kClearing);
+    Check();
+    ClearOldOutput();
+    Check();
+    InstallTemplates();
+    Check();
+
+    const Galleries galleries = ReadGalleries(s_.settings, s_.language, names);
+    for (int k = 0; k < 10; ++k) {
+        context_.galleryCount[k] = galleries[k].Count();
+        if (!galleries[k].name.empty()) context_.firstPicture[k] = galleries[k].firstPicture;
+        context_.firstPosition[k] = galleries[k].first;
+    }
+    Check();
+
+    PageWriter writer({s_.folder, s_.projectName, s_.language, s_.settings, s_.texts, names}, context_, s_.dialogs);
+    if (s_.settings.Check(settings::kMakeSummary)) writer.WriteSummaryPage();
+    progress_.Step();
+    Check();
+
+    const bool galleriesOn = s_.settings.Check(settings::kMakeGalleries);
+    for (int k = 1; k <= 10; ++k) {
+        progress_.Step();
+        Check();
+        if (!galleriesOn) continue;
+        Status(kGalleryStatus, k);
+        context_.currentGallery = k;
+        if (context_.galleryCount[k - 1] != 0) {
+            context_.galleryPage = "Gal" + std::to_string(k) + ".htm";
+            writer.WriteGalleryPage(k);
+        }
+    }
+
+    for (int n = 1; n <= pictureCount; ++n) {
+        progress_.Step();
+        Status(kPageStatus, n);
+        Check();
+        for (int k = 1; k <= (galleriesOn ? 10 : 1); ++k) {
+            context_.currentGallery = k;
+            if (galleriesOn && context_.galleryCount[k - 1] == 0) continue;
+            const GalleryMembership membership = PictureInGallery(n, k, galleriesOn, galleries, pictureCount);
+            if (!membership.member) continue;
+            context_.currentPicture = names[n - 1];
+            context_.currentPage = membership.page;
+            context_.previousPage = membership.previousPage;
+            context_.nextPage = membership.nextPage;
+            context_.galleryPage = membership.galleryPage;
+            writer.WritePicturePage(n);
+        }
+    }
+
+    const ConversionSettings conversion = Conversion(galleries);
+    if (conversion.thumbnails) {
+        fs::create_directories(project_ / "tn_images");
+        fs::create_directories(project_ / "tns_images");
+    }
+    // Pictures are converted on every core, a few ahead of the progress; the
+    // files are written here, in list order, as a one-thread run writes them.
+    struct Converted {
+        std::vector<ConvertedFile> files;
+        std::optional<ImageError> unreadable;
+        std::string failure;
+    };
+    OrderedWork<Converted> work(
+        names.size(),
+        [&](std::size_t i) {
+            Converted converted;
+            try {
+                converted.files = ConvertPicture(project_, s_.workingPictures, names[i], conversion);
+            } catch (const ImageError& error) {
+                converted.unreadable = error;
+            } catch (const std::exception& error) {
+                converted.failure = error.what();
+            }
+            return converted;
+        },
+        4);
+    for (int n = 1; n <= pictureCount; ++n) {
+        progress_.Step();
+        Status(kPictureStatus, n);
+        if (progress_.CancelRequested()) {
+            work.Stop();
+            throw Cancelled{};
+        }
+        Converted converted = work.Take(static_cast<std::size_t>(n - 1));
+        if (converted.unreadable) {
+            work.Stop();
+            throw PalimoraError(UnreadablePictureMessage(s_.language, *converted.unreadable, project_ / "images" / names[n - 1]));
+        }
+        if (!converted.failure.empty()) {
+            work.Stop();
+            throw PalimoraError(converted.failure);
+        }
+        WriteConversion(converted.files);
+    }
+
+    Status(kFinished);
+    context_.Reset();
+    for (const char* sample : ProgramFolder::kSamplePages) {
+        std::error_code ignored;
+        fs::remove(s_.folder.Root() / sample, ignored);
+    }
+}
+
+void Run::CancelCleanup() const {
+    std::error_code ignored;
+    for (const char* page : kBuiltSiteMarkers) fs::remove(project_ / page, ignored);
+    for (const char* sample : ProgramFolder::kSamplePages) fs::remove(s_.folder.Root() / sample, ignored);
+    context_.Reset();
+}
+
+}  // namespace
+
+void CleanParamFolder(const fs::path& projectFolder, const std::vector<std::string>& keptFiles) {
+    const fs::path param = projectFolder / "param";
+    std::error_code error;
+    if (!fs::is_directory(param, error)) return;
+    std::vector<fs::path> files;
+    for (fs::directory_iterator it(param, error), end; !error && it != end; it.increment(error)) {
+        if (it->is_regular_file(error)) files.push_back(it->path());
+    }
+    for (const fs::path& file : files) {
+        bool kept = false;
+        for (const std::string& setting : keptFiles) {
+            if (!setting.empty() && PathFromCp1252(setting) == file) kept = true;
+        }
+        if (kept) continue;
+        fs::permissions(file, fs::perms::owner_write, fs::perm_options::add, error);
+        fs::remove(file, error);
+    }
+}
+
+BuildOutcome SiteBuild(const SiteBuildSources& sources, BuildContext& context, BuildProgress& progress) {
+    Run run(sources, context, progress);
+    try {
+        run.Execute();
+        return BuildOutcome::Built;
+    } catch (const Cancelled&) {
+        run.CancelCleanup();
+        return BuildOutcome::Cancelled;
+    } catch (const PalimoraError& error) {
+        sources.dialogs.ShowMessageOk(error.UserMessage());
+    } catch (const std::exception& error) {
+        sources.dialogs.ShowMessageOk(Cp1252ForDisplay(error.what()));
+    }
+    context.Reset();
+    return BuildOutcome::Failed;
+}
+
+}  // namespace palimora

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace palimora {
+
+class Language;
+class PictureTextFile;
+class ProgramFolder;
+class ProjectSettings;
+class UserDialogs;
+struct BuildContext;
+
+// How a build shows itself: the build window, or the command line.
+class BuildProgress {
+public:
+    virtual ~BuildProgress() = default;
+    virtual void SetMaximum(int maximum) = 0;
+    virtual void Step() = 0;
+    virtual void SetStatus(const std::string& cp1252Text) = 0;
+    // The check between steps: keeps the window alive, then tells whether
+    // the user asked to stop.
+    virtual bool CancelRequested() = 0;
+};
+
+struct SiteBuildSources {
+    const ProgramFolder& folder;
+    std::string projectName;
+    const Language& language;
+    const ProjectSettings& settings;
+    const PictureTextFile& texts;                 // titles and comments
+    std::filesystem::path workingPictures;        // where size-limited pictures are also written
+    UserDialogs& dialogs;
+};
+
+enum class BuildOutcome { Built, Cancelled, Failed };
+
+// Writes the whole site of a project: clears the old output, installs the
+// chosen templates as the working templates, writes the summary, gallery and
+// picture pages, then derives the pictures (on every core, written in list
+// order). An error ends the run with its message (Failed); a cancel removes
+// the entry pages so a half-built site is never taken for a built one.
+BuildOutcome SiteBuild(const SiteBuildSources& sources, BuildContext& context, BuildProgress& progress);
+
+// Deletes every file of the project's param folder but those a setting names.
+void CleanParamFolder(const std::filesystem::path& projectFolder, const std::vector<std::string>& keptFiles);
+
+}  // namespace palimora
