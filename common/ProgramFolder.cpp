@@ -7,7 +7,9 @@
 namespace palimora {
 namespace fs = std::filesystem;
 
-ProgramFolder::ProgramFolder(fs::path root) : root_(std::move(root)) {}
+ProgramFolder::ProgramFolder(fs::path root) : root_(std::move(root)), projects_(root_ / "Projets") {}
+
+ProgramFolder::ProgramFolder(fs::path root, fs::path projects) : root_(std::move(root)), projects_(std::move(projects)) {}
 
 ProgramFolder ProgramFolder::OfRunningProgram() {
     return ProgramFolder(fs::read_symlink("/proc/self/exe").parent_path());

@@ -12,6 +12,8 @@ namespace palimora {
 class ProgramFolder {
 public:
     explicit ProgramFolder(std::filesystem::path root);
+    // A program folder whose projects live elsewhere (a project given by its path).
+    ProgramFolder(std::filesystem::path root, std::filesystem::path projects);
 
     // The folder of the running executable.
     static ProgramFolder OfRunningProgram();
@@ -25,7 +27,7 @@ public:
     std::filesystem::path LogoGif() const { return root_ / "logo.gif"; }
     std::filesystem::path Patterns() const { return root_ / "motifs"; }
 
-    std::filesystem::path Projects() const { return root_ / "Projets"; }
+    std::filesystem::path Projects() const { return projects_; }
     // A project's folder under Projets (also the working folder, whose name is text 7).
     std::filesystem::path Project(std::string_view cp1252Name) const;
 
@@ -41,6 +43,7 @@ public:
 
 private:
     std::filesystem::path root_;
+    std::filesystem::path projects_;
 };
 
 // The sub-folders every project folder (and the working folder) holds.

@@ -100,6 +100,13 @@ void ProjectSettings::Restore(const ProgramFolder& folder, const std::string& na
     store_.Save(workingFile_);
 }
 
+void ProjectSettings::LoadWorking(const ProgramFolder& folder, const std::string& name) {
+    const fs::path projectFolder = folder.Project(name);
+    workingFile_ = projectFolder / "runweb.ini";
+    picturesFolder_ = PicturesFolder(projectFolder);
+    store_.Load(workingFile_);
+}
+
 void ProjectSettings::Store(int line, std::string value) {
     store_.SetLine(line, std::move(value));
     store_.Save(workingFile_);

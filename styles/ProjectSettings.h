@@ -33,6 +33,10 @@ public:
     // written to runweb.ini.
     void Restore(const ProgramFolder& folder, const std::string& name, const Language& language);
 
+    // Loads a project's working settings as they are, for a build. Throws
+    // PalimoraError when the project has none (it was never saved).
+    void LoadWorking(const ProgramFolder& folder, const std::string& name);
+
     // The write-through of one change: the line takes the value and the whole
     // store goes to runweb.ini. The caller marks the project modified.
     void Store(int line, std::string value);

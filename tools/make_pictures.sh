@@ -9,6 +9,7 @@ cmake --build "$build" --target palimora_assetgen -j"$(nproc)"
 frames=$(mktemp -d)
 trap 'rm -rf "$frames"' EXIT
 QT_QPA_PLATFORM=offscreen "$build/tools/palimora_assetgen" "$root/assets" "$frames"
+QT_QPA_PLATFORM=offscreen "$build/tools/palimora_assetgen" --demo "$root/assets/Projets/Demo/images"
 # 24 frames of 70 ms, the last held for a second; no loop extension, so it plays once.
 /usr/bin/convert -delay 7 "$frames"/logo0*.png "$frames"/logo1[0-9].png "$frames"/logo2[0-2].png \
   -delay 100 "$frames"/logo23.png -layers Optimize +map "$root/assets/logo.gif"
@@ -16,3 +17,4 @@ python3 "$root/tools/language_texts.py"
 python3 "$root/tools/help_pages.py"
 python3 "$root/tools/default_settings.py"
 python3 "$root/tools/make_templates.py"
+python3 "$root/tools/make_demo.py"

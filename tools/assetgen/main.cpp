@@ -342,10 +342,105 @@ QImage LogoFrame(int frame, int frames) {
     return image;
 }
 
+// The demo project's pictures: nine painted landscapes, three per gallery.
+QImage Scene(int index) {
+    QImage image(1600, 1067, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const int kind = index / 3;  // sea, mountains, town
+    const int variant = index % 3;
+    const QColor skies[3][2] = {{QColor(120, 180, 235), QColor(250, 220, 170)},
+                                {QColor(40, 60, 120), QColor(240, 150, 90)},
+                                {QColor(170, 200, 230), QColor(235, 240, 245)}};
+    QLinearGradient sky(0, 0, 0, 700);
+    sky.setColorAt(0, skies[variant][0]);
+    sky.setColorAt(1, skies[variant][1]);
+    p.fillRect(image.rect(), sky);
+    const QPointF sun(300 + variant * 480, 260 + variant * 60);
+    QRadialGradient glow(sun, 160);
+    glow.setColorAt(0, QColor(255, 245, 200));
+    glow.setColorAt(0.35, QColor(255, 220, 140, 200));
+    glow.setColorAt(1, QColor(255, 220, 140, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(glow);
+    p.drawEllipse(sun, 160, 160);
+    if (kind == 0) {
+        for (int band = 0; band < 7; ++band) {
+            QLinearGradient sea(0, 640, 0, 1067);
+            sea.setColorAt(0, QColor(30, 90 + band * 8, 150 + band * 10));
+            sea.setColorAt(1, QColor(10, 40, 80));
+            QPainterPath wave;
+            const double top = 640 + band * 60;
+            wave.moveTo(0, top);
+            for (int x = 0; x <= 1600; x += 40) wave.lineTo(x, top + 10 * std::sin((x + band * 90 + variant * 50) / 70.0));
+            wave.lineTo(1600, 1067);
+            wave.lineTo(0, 1067);
+            p.setBrush(sea);
+            p.drawPath(wave);
+        }
+        p.setBrush(QColor(240, 240, 240));
+        QPainterPath sail;
+        sail.moveTo(900 - variant * 200, 560);
+        sail.lineTo(980 - variant * 200, 700);
+        sail.lineTo(900 - variant * 200, 700);
+        sail.closeSubpath();
+        p.drawPath(sail);
+        p.setBrush(QColor(90, 50, 30));
+        p.drawRect(QRectF(860 - variant * 200, 700, 150, 22));
+    } else if (kind == 1) {
+        const QColor ranges[3] = {QColor(90, 100, 140), QColor(60, 80, 90), QColor(40, 70, 50)};
+        for (int r = 0; r < 3; ++r) {
+            QPainterPath ridge;
+            ridge.moveTo(0, 1067);
+            const double base = 560 + r * 140;
+            for (int x = 0; x <= 1600; x += 100) {
+                ridge.lineTo(x, base - 220 * std::abs(std::sin((x + r * 300 + variant * 170) / 330.0)) / (r + 1));
+            }
+            ridge.lineTo(1600, 1067);
+            ridge.closeSubpath();
+            p.setBrush(ranges[r]);
+            p.drawPath(ridge);
+        }
+        p.setBrush(QColor(250, 250, 255, 220));
+        QPainterPath snow;
+        snow.moveTo(500 + variant * 120, 330);
+        snow.lineTo(560 + variant * 120, 420);
+        snow.lineTo(440 + variant * 120, 420);
+        snow.closeSubpath();
+        p.drawPath(snow);
+    } else {
+        for (int b = 0; b < 14; ++b) {
+            const double w = 80 + (b * 37 + variant * 13) % 70;
+            const double h = 200 + (b * 53 + variant * 29) % 380;
+            const double x = b * 118 - 20;
+            p.setBrush(QColor(60 + b * 6, 55 + b * 4, 80 + variant * 20));
+            p.drawRect(QRectF(x, 1067 - 160 - h, w, h));
+            p.setBrush(QColor(255, 225, 140, 180));
+            for (double wy = 1067 - 140 - h; wy < 1067 - 180; wy += 36) {
+                for (double wx = x + 10; wx < x + w - 16; wx += 24) {
+                    if (static_cast<int>(wx + wy + b) % 3) p.drawRect(QRectF(wx, wy, 10, 16));
+                }
+            }
+        }
+        p.setBrush(QColor(35, 35, 45));
+        p.drawRect(QRectF(0, 1067 - 160, 1600, 160));
+    }
+    return image;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    if (argc == 3 && QString::fromLocal8Bit(argv[1]) == QStringLiteral("--demo")) {
+        const QDir pictures(QString::fromLocal8Bit(argv[2]));
+        pictures.mkpath(QStringLiteral("."));
+        bool ok = true;
+        for (int i = 0; i < 9; ++i) {
+            ok &= Scene(i).save(pictures.filePath(QStringLiteral("%1.jpg").arg(i + 1, 6, 10, QLatin1Char('0'))), "JPG", 88);
+        }
+        return ok ? 0 : 1;
+    }
     if (argc != 3) return 2;
     const QDir assets(QString::fromLocal8Bit(argv[1]));
     const QDir frames(QString::fromLocal8Bit(argv[2]));

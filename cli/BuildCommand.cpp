@@ -1,0 +1,55 @@
+#include "cli/BuildCommand.h"
+
+#include "cli/ConsoleDialogs.h"
+#include "common/Cp1252.h"
+#include "common/Error.h"
+#include "common/ProgramFolder.h"
+#include "lang/Language.h"
+#include "project/PictureTextFile.h"
+#include "project/PictureTextLayout.h"
+#include "sitegen/BuildContext.h"
+#include "sitegen/SiteBuild.h"
+#include "styles/ProjectSettings.h"
+
+#include <ostream>
+#include <system_error>
+
+namespace palimora {
+namespace fs = std::filesystem;
+
+int BuildCommand(const ProgramFolder& program, const std::string& project, std::ostream& messages) {
+    ConsoleDialogs dialogs(messages);
+    try {
+        // A path to a project folder, or a project name under Projets.
+        fs::path projectFolder = fs::path(project);
+        std::error_code error;
+        if (!fs::is_directory(projectFolder, error) || projectFolder.filename().empty()) {
+            projectFolder = program.Projects() / fs::path(project);
+        }
+        projectFolder = fs::weakly_canonical(projectFolder, error);
+        if (!fs::is_directory(projectFolder / "images", error)) {
+            messages << "palimora-cli: no project at " << projectFolder.string() << '\n';
+            return 2;
+        }
+        const ProgramFolder folder(program.Root(), projectFolder.parent_path());
+        const std::string name = Cp1252FromPath(projectFolder.filename());
+
+        Language language;
+        language.LoadChosen(folder);
+        ProjectSettings settings;
+        settings.LoadWorking(folder, name);
+        const PictureTextFile texts(TextsFolder(projectFolder) / picture_text::kFileName);
+
+        BuildContext context;
+        ConsoleProgress progress(messages);
+        const SiteBuildSources sources{folder, name, language, settings, texts, PicturesFolder(projectFolder), dialogs};
+        if (SiteBuild(sources, context, progress) != BuildOutcome::Built) return 1;
+        messages << (projectFolder / "index.html").string() << '\n';
+        return 0;
+    } catch (const PalimoraError& error) {
+        dialogs.ShowMessageOk(error.UserMessage());
+        return 1;
+    }
+}
+
+}  // namespace palimora
