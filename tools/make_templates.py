@@ -56,12 +56,24 @@ a:hover img { transform: rotate(0deg); }
 """,
 }
 
+# What each kind of page adds: summary and gallery cells hold a picture
+# and, beside it, its title; the gallery's last row holds the links.
+KIND_CSS = {
+    "sommaires": "td { vertical-align: middle; white-space: nowrap; padding: 6px 10px; }",
+    "galeries": ("td { vertical-align: middle; padding: 6px 8px; }\n"
+                 "table tr:last-child td { padding-top: 18px; }\n"
+                 "table tr:last-child a { display: inline-block; padding: 3px 12px; margin: 2px 3px;"
+                 " border-radius: 14px; border: 1px solid rgba(128,128,128,.45); }\n"
+                 "a:empty { display: none; }"),
+    "images": "td { text-align: center; }",
+}
+
 # On a narrow screen the table cells flow and wrap instead of overflowing.
 PHONE = """
 @media (max-width: 640px) {
   .page { padding: 12px 8px 24px; }
   table, tbody, tr { display: block; width: 100% !important; }
-  td { display: inline-block; vertical-align: top; max-width: 100%; }
+  td { display: inline-block; vertical-align: top; max-width: 100%; white-space: normal; }
 }
 """
 
@@ -74,7 +86,7 @@ def slots(count, content=""):
     return [content] * count
 
 
-def head(theme):
+def head(theme, kind):
     return [
         "<!DOCTYPE html>",
         "<html>",
@@ -85,6 +97,7 @@ def head(theme):
         "<title>Palimora</title>",
         "<style>",
         *THEMES[theme].strip().splitlines(),
+        *KIND_CSS[kind].splitlines(),
         *PHONE.strip().splitlines(),
         "</style>",
         "</head>",
@@ -124,7 +137,7 @@ def tail():
 
 
 def summary(theme):
-    lines = head(theme) + title_block()
+    lines = head(theme, "sommaires") + title_block()
     lines += [marker("TABLEAU"), *slots(2), "<TR>"]
     for n in range(1, SUMMARY_SLOTS + 1):
         lines += entry(n)
@@ -133,15 +146,15 @@ def summary(theme):
 
 
 def gallery(theme):
-    lines = head(theme) + title_block()
+    lines = head(theme, "galeries") + title_block()
     lines += [marker("TABLEAU"), *slots(2), "<TR>"]
     for n in range(1, GALLERY_SLOTS + 1):
         lines += entry(n)
     # The row of links under the grid, opened by the writer's four lines.
-    lines += [*slots(4), marker("TITRESOMMAIRE"), '<span class="nav">']
+    lines += [*slots(4), marker("TITRESOMMAIRE"), ""]
     for g in range(1, 11):
         lines += [marker(f"TITREGALERIE{g}"), ""]
-    lines += ["</span>", "</FONT></DIV></TD></TR>", "</TABLE>", marker("FINTABLEAU"), ""]
+    lines += ["</FONT></DIV></TD></TR>", "</TABLE>", marker("FINTABLEAU"), ""]
     return lines + tail()
 
 
@@ -150,7 +163,7 @@ def buttons(name):
 
 
 def picture(theme):
-    lines = head(theme) + buttons("BOUTHAUT")
+    lines = head(theme, "images") + buttons("BOUTHAUT")
     lines += [marker("TABLEAU"), *slots(3), '<TR><TD class="head">']
     lines += [marker("TITREIMAGE"), *slots(5), marker("FINTITREIMAGE"), "</TD>"]
     lines += ["</TR><TR><TD>", marker("IMAGE"), *slots(3)]

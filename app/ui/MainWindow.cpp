@@ -154,6 +154,7 @@ void TForm1::CreateToolbar() {
     connect(BoutNou, &PictureButton::clicked, this, &TForm1::BoutNouClick);
     connect(BoutOuv, &PictureButton::clicked, this, &TForm1::BoutOuvClick);
     connect(BoutEnr, &PictureButton::clicked, this, &TForm1::BoutEnrClick);
+    connect(BoutPro, &PictureButton::clicked, this, &TForm1::BoutProClick);
     connect(BoutImg, &PictureButton::clicked, this, &TForm1::BoutImgClick);
     connect(BoutSup, &PictureButton::clicked, this, &TForm1::BoutSupClick);
     connect(BoutMon, &PictureButton::clicked, this, &TForm1::BoutMonClick);

@@ -3,6 +3,7 @@
 #include "app/Session.h"
 #include "common/UserDialogs.h"
 #include "imaging/Icons.h"
+#include "sitegen/BuildContext.h"
 
 #include <QWidget>
 
@@ -63,6 +64,10 @@ public:
     void BoutNouClick();
     void BoutOuvClick();
     void BoutEnrClick();
+    // See the result: builds the site when needed and opens its start page.
+    void BoutProClick();
+    // Runs the build window; true when the site was built and OK pressed.
+    bool RunBuildWindow();
 
     QLabel* ImageBarre = nullptr;
     QLabel* LabNom = nullptr;
@@ -121,6 +126,7 @@ private:
     ProjectWindows* projectWindows_ = nullptr;
     bool firstActivation_ = false;
     IconCache icons_;
+    BuildContext buildContext_;
 };
 
 }  // namespace palimora

@@ -1,6 +1,7 @@
 // The project commands of the main window: new, open and save.
 
 #include "app/ProjectCommands.h"
+#include "app/ResultCommand.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/PictureButton.h"
 #include "app/ui/PressedLook.h"
@@ -10,7 +11,11 @@
 #include "project/ui/PictureDisplay.h"
 #include "project/ui/PictureListView.h"
 #include "project/ui/PictureTabs.h"
+#include "sitegen/ui/BuildWindow.h"
 #include "styles/ui/WebBrowser.h"
+
+#include <QDesktopServices>
+#include <QUrl>
 
 #include <QLabel>
 
@@ -49,6 +54,33 @@ void TForm1::BoutEnrClick() {
     BusyCursor busy;
     SaveCommand(session_, *dialogs_, *projectWindows_);
     LabNom->setText(ToScreen(session_.ProjectName()));
+}
+
+bool TForm1::RunBuildWindow() {
+    LabelEtape->setText(ToScreen(session_.LangText(27)));
+    const SiteBuildSources sources{session_.Folder(),
+                                   session_.ProjectName(),
+                                   session_.CurrentLanguage(),
+                                   session_.Settings(),
+                                   session_.Pictures().Texts(),
+                                   PicturesFolder(session_.WorkingFolder()),
+                                   *dialogs_};
+    TFCreaHTML window(sources, buildContext_, this);
+    const bool built = window.exec() == kModalYes;
+    buildContext_.Reset();
+    LabelEtape->setText(ToScreen(session_.LangText(ListView1->isVisible() ? text::kStepOne : 38)));
+    return built;
+}
+
+void TForm1::BoutProClick() {
+    PressedLook pressed(*BoutPro);
+    const ResultStep step = SeeResult(session_, *dialogs_, *projectWindows_);
+    LabNom->setText(ToScreen(session_.ProjectName()));
+    if (step == ResultStep::Refused) return;
+    if (step == ResultStep::Build && !RunBuildWindow()) return;
+    if (const auto page = StartPage(session_, step == ResultStep::OpenBuilt)) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(page->string())));
+    }
 }
 
 }  // namespace palimora

@@ -1,0 +1,58 @@
+#include "app/ResultCommand.h"
+
+#include "app/ProjectCommands.h"
+#include "app/Session.h"
+#include "common/UserDialogs.h"
+#include "project/ProjectFolders.h"
+#include "styles/SettingsLayout.h"
+
+#include <system_error>
+
+namespace palimora {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kNoPictures = 13;
+constexpr int kSaveFirst = 232;
+constexpr int kNoKindOfPage = 216;
+
+}  // namespace
+
+std::optional<fs::path> StartPage(Session& session, bool existingOnly) {
+    const fs::path project = session.ProjectFolder(session.ProjectName());
+    const ProjectSettings& settings = session.Settings();
+    std::error_code error;
+    auto usable = [&](const char* page) { return !existingOnly || fs::exists(project / page, error); };
+    if (settings.Check(settings::kMakeSummary) && usable("index.html")) return project / "index.html";
+    if (settings.Check(settings::kMakeGalleries) && usable("Gal1.htm")) return project / "Gal1.htm";
+    if (usable("g1-000001.htm")) return project / "g1-000001.htm";
+    return std::nullopt;
+}
+
+ResultStep SeeResult(Session& session, UserDialogs& dialogs, ProjectWindows& windows) {
+    if (session.pictureCount == 0) {
+        dialogs.ShowMessageOk(session.LangText(kNoPictures));
+        return ResultStep::Refused;
+    }
+    if (session.IsUnnamedProject()) {
+        dialogs.ShowMessageOk(session.LangText(kSaveFirst));
+        SaveCommand(session, dialogs, windows);
+        return ResultStep::Refused;
+    }
+    const ProjectSettings& settings = session.Settings();
+    if (!settings.Check(settings::kMakeSummary) && !settings.Check(settings::kMakeGalleries) &&
+        !settings.Check(settings::kMakePicturePages)) {
+        dialogs.ShowMessageOk(session.LangText(kNoKindOfPage));
+        return ResultStep::Refused;
+    }
+    if (session.ProjectModified()) return ResultStep::Build;
+    const fs::path project = session.ProjectFolder(session.ProjectName());
+    std::error_code error;
+    for (const char* page : kBuiltSiteMarkers) {
+        if (fs::exists(project / page, error)) return ResultStep::OpenBuilt;
+    }
+    return ResultStep::Build;
+}
+
+}  // namespace palimora

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+namespace palimora {
+
+class ProjectWindows;
+class Session;
+class UserDialogs;
+
+// See the result: what the command does for the open project.
+enum class ResultStep {
+    Refused,      // told why (no pictures, no name, no kind of page), maybe saved
+    Build,        // run the build window, then open the start page
+    OpenBuilt,    // a built site is there: open its start page
+};
+
+ResultStep SeeResult(Session& session, UserDialogs& dialogs, ProjectWindows& windows);
+
+// The page to open: index.html when the summary is made, else Gal1.htm when
+// galleries are, else g1-000001.htm; with `existingOnly`, only a page that
+// is there (nullopt when none is).
+std::optional<std::filesystem::path> StartPage(Session& session, bool existingOnly);
+
+}  // namespace palimora

@@ -1,0 +1,94 @@
+#include "sitegen/ui/BuildWindow.h"
+
+#include "common/UserDialogs.h"
+#include "common/ui/Colours.h"
+#include "common/ui/ScreenText.h"
+#include "lang/Language.h"
+#include "lang/TextNumbers.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace palimora {
+namespace {
+
+constexpr int kTitle = 187, kFirstStatus = 186, kViewSite = 188;
+
+}  // namespace
+
+TFCreaHTML::TFCreaHTML(const SiteBuildSources& sources, BuildContext& context, QWidget* parent)
+    : QDialog(parent), sources_(sources), context_(context) {
+    const Language& language = sources.language;
+    setWindowTitle(ToScreen(language.LangText(kTitle)));
+    setFixedSize(536, 116);
+    Panel1 = new QWidget(this);
+    Panel1->setGeometry(rect());
+    PaintBackground(Panel1, kWindowColour);
+    Label1 = new QLabel(ToScreen(language.LangText(kFirstStatus)), Panel1);
+    Label1->setGeometry(24, 12, 489, 20);
+    ProgressBar1 = new QProgressBar(Panel1);
+    ProgressBar1->setGeometry(24, 38, 489, 18);
+    ProgressBar1->setTextVisible(false);
+    BitBtn1 = new QPushButton(ToScreen(language.LangText(kViewSite)), Panel1);
+    BitBtn1->setGeometry(160, 74, 105, 25);
+    BitBtn1->setEnabled(false);
+    BitBtn2 = new QPushButton(ToScreen(language.LangText(text::kCancel)), Panel1);
+    BitBtn2->setGeometry(280, 74, 105, 25);
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { done(kModalYes); });
+    connect(BitBtn2, &QPushButton::clicked, this, &TFCreaHTML::reject);
+}
+
+void TFCreaHTML::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!started_) {
+        started_ = true;
+        QTimer::singleShot(0, this, &TFCreaHTML::Run);
+    }
+}
+
+void TFCreaHTML::Run() {
+    running_ = true;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    outcome_ = SiteBuild(sources_, context_, *this);
+    QApplication::restoreOverrideCursor();
+    running_ = false;
+    if (outcome_ == BuildOutcome::Built) {
+        ProgressBar1->setValue(ProgressBar1->maximum());
+        BitBtn1->setEnabled(true);
+        BitBtn1->setDefault(true);
+        BitBtn1->setFocus();
+    } else if (outcome_ == BuildOutcome::Cancelled) {
+        done(kModalCancel);
+    }
+}
+
+void TFCreaHTML::SetMaximum(int maximum) {
+    ProgressBar1->setRange(0, maximum);
+    ProgressBar1->setValue(0);
+}
+
+void TFCreaHTML::Step() { ProgressBar1->setValue(std::min(ProgressBar1->value() + 1, ProgressBar1->maximum())); }
+
+void TFCreaHTML::SetStatus(const std::string& cp1252Text) {
+    Label1->setText(ToScreen(cp1252Text));
+    Label1->repaint();
+}
+
+bool TFCreaHTML::CancelRequested() {
+    QApplication::processEvents();
+    return cancelled_;
+}
+
+void TFCreaHTML::reject() {
+    // While the run goes on, Cancel only asks it to stop; it closes the window itself.
+    if (running_) {
+        cancelled_ = true;
+        return;
+    }
+    done(kModalCancel);
+}
+
+}  // namespace palimora

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "sitegen/SiteBuild.h"
+
+#include <QDialog>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace palimora {
+
+// TFCreaHTML: builds the site when it is shown. OK (enabled once the site
+// is built) closes with Yes; Cancel stops the run at its next check.
+class TFCreaHTML : public QDialog, public BuildProgress {
+    Q_OBJECT
+public:
+    TFCreaHTML(const SiteBuildSources& sources, BuildContext& context, QWidget* parent);
+
+    QWidget* Panel1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+
+    BuildOutcome Outcome() const { return outcome_; }
+
+    void SetMaximum(int maximum) override;
+    void Step() override;
+    void SetStatus(const std::string& cp1252Text) override;
+    bool CancelRequested() override;
+
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Run();
+
+    const SiteBuildSources& sources_;
+    BuildContext& context_;
+    bool started_ = false;
+    bool running_ = false;
+    bool cancelled_ = false;
+    BuildOutcome outcome_ = BuildOutcome::Failed;
+};
+
+}  // namespace palimora
