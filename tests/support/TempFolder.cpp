@@ -32,7 +32,12 @@ std::string ReadBytes(const fs::path& file) {
 }
 
 void StageProgramFolder(const fs::path& root) {
-    fs::copy(PALIMORA_SOURCE_ASSETS, root, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    // Everything but the shipped projects (the demo): tests make their own.
+    for (const auto& entry : fs::directory_iterator(PALIMORA_SOURCE_ASSETS)) {
+        if (entry.path().filename() == "Projets") continue;
+        fs::copy(entry.path(), root / entry.path().filename(),
+                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    }
     fs::create_directories(root / "Projets");
 }
 
