@@ -1,0 +1,158 @@
+#include "cli/BuildCommand.h"
+#include "common/ProgramFolder.h"
+#include "imaging/JpegCodec.h"
+#include "lang/Language.h"
+#include "project/PictureTextFile.h"
+#include "sitegen/BuildContext.h"
+#include "sitegen/SiteBuild.h"
+#include "styles/ProjectSettings.h"
+#include "tests/support/Pictures.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+
+namespace palimora {
+namespace {
+
+namespace fs = std::filesystem;
+
+class RecordingProgress : public BuildProgress {
+public:
+    int maximum = 0;
+    int steps = 0;
+    std::vector<std::string> statuses;
+    std::string cancelAt;  // cancel at the check after this status
+
+    void SetMaximum(int value) override { maximum = value; }
+    void Step() override { ++steps; }
+    void SetStatus(const std::string& text) override { statuses.push_back(text); }
+    bool CancelRequested() override { return !cancelAt.empty() && !statuses.empty() && statuses.back() == cancelAt; }
+};
+
+class SiteBuildTest : public ::testing::Test {
+protected:
+    SiteBuildTest() {
+        testing::StageProgramFolder(temp.Path());
+        language.LoadChosen(folder);
+        fs::create_directories(project / "textes");
+        fs::create_directories(project / "images");
+        texts.CreateEmpty();
+        for (int n = 1; n <= 5; ++n) {
+            EncodeJpeg(testing::Quadrants(400, 300), project / "images" / ("00000" + std::to_string(n) + ".jpg"));
+            texts.Write(n, "Photo " + std::to_string(n), "");
+        }
+        settings.Commit(folder, "Demo", language);
+    }
+
+    BuildOutcome Build() {
+        const SiteBuildSources sources{folder, "Demo", language, settings, texts, project / "images", dialogs};
+        return SiteBuild(sources, context, progress);
+    }
+    bool Exists(const std::string& name) const { return fs::exists(project / name); }
+    std::string Word(int n) const { return language.LangText(n); }
+
+    testing::TempFolder temp;
+    ProgramFolder folder{temp.Path()};
+    fs::path project = temp.Path() / "Projets" / "Demo";
+    Language language;
+    PictureTextFile texts{project / "textes" / "images.dat"};
+    ProjectSettings settings;
+    BuildContext context;
+    RecordingProgress progress;
+    testing::ScriptedDialogs dialogs;
+};
+
+TEST_F(SiteBuildTest, ABuildWritesEveryPageAndPictureAndReportsEachStep) {
+    ASSERT_EQ(Build(), BuildOutcome::Built);
+    for (const char* page : {"index.html", "Gal1.htm", "g1-000001.htm", "g1-000005.htm", "tn_images/tn-000003.jpg",
+                             "tns_images/tns-000001.jpg"}) {
+        EXPECT_TRUE(Exists(page)) << page;
+    }
+    EXPECT_FALSE(Exists("Gal2.htm"));
+    EXPECT_EQ(progress.maximum, 2 * 5 + 11);
+    EXPECT_EQ(progress.steps, 2 * 5 + 12);
+    EXPECT_EQ(progress.statuses.front(), Word(117));
+    EXPECT_EQ(progress.statuses[1], Word(118) + " 1");
+    EXPECT_EQ(progress.statuses[11], Word(119) + " 1");
+    EXPECT_EQ(progress.statuses[16], Word(120) + " 1");
+    EXPECT_EQ(progress.statuses.back(), Word(121));
+    for (const char* sample : {"blanksom.htm", "blankgal.htm", "blankimg.htm"}) EXPECT_FALSE(fs::exists(temp.Path() / sample));
+    EXPECT_FALSE(context.buildMode);
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(SiteBuildTest, WithoutGalleriesEveryPictureIsChainedInGalleryOne) {
+    settings.Store(42, "0");
+    ASSERT_EQ(Build(), BuildOutcome::Built);
+    EXPECT_FALSE(Exists("Gal1.htm"));
+    const std::string third = testing::ReadBytes(project / "g1-000003.htm");
+    EXPECT_NE(third.find("href=\"g1-000004.htm\""), std::string::npos);
+    EXPECT_NE(third.find("href=\"g1-000002.htm\""), std::string::npos);
+}
+
+TEST_F(SiteBuildTest, APictureInTwoGalleriesGetsTwoPagesWithTheirOwnNeighbours) {
+    settings.Store(59, "Deux");
+    settings.Store(115, "000002.jpg");
+    settings.Store(125, "000004.jpg");
+    settings.Store(60, "Trois");
+    settings.Store(116, "000003.jpg");
+    settings.Store(126, "000005.jpg");
+    ASSERT_EQ(Build(), BuildOutcome::Built);
+    const std::string inTwo = testing::ReadBytes(project / "g2-000003.htm");
+    const std::string inThree = testing::ReadBytes(project / "g3-000003.htm");
+    EXPECT_NE(inTwo.find("href=\"g2-000002.htm\""), std::string::npos);
+    EXPECT_EQ(inThree.find("g3-000002.htm"), std::string::npos);  // first of gallery 3: no previous page
+    EXPECT_TRUE(Exists("Gal2.htm"));
+    EXPECT_TRUE(Exists("tns_images/tns-000003.jpg"));
+}
+
+TEST_F(SiteBuildTest, ACancelLeavesNoEntryPageBehind) {
+    ASSERT_EQ(Build(), BuildOutcome::Built);
+    progress = {};
+    progress.cancelAt = Word(119) + " 2";
+    EXPECT_EQ(Build(), BuildOutcome::Cancelled);
+    for (const char* page : {"index.html", "Gal1.htm", "g1-000001.htm"}) EXPECT_FALSE(Exists(page)) << page;
+    EXPECT_FALSE(fs::exists(temp.Path() / "blankimg.htm"));
+}
+
+TEST_F(SiteBuildTest, TheParamFolderKeepsOnlyFilesThatSettingsName) {
+    testing::WriteBytes(project / "param" / "fond.jpg", "background");
+    testing::WriteBytes(project / "param" / "old.gif", "stale");
+    settings.Store(3, (project / "param" / "fond.jpg").string());
+    ASSERT_EQ(Build(), BuildOutcome::Built);
+    EXPECT_TRUE(Exists("param/fond.jpg"));
+    EXPECT_FALSE(Exists("param/old.gif"));
+}
+
+TEST_F(SiteBuildTest, ADamagedPictureEndsTheRunAfterThePicturesBeforeIt) {
+    testing::CutFile(project / "images" / "000003.jpg", 500);
+    EXPECT_EQ(Build(), BuildOutcome::Failed);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].rfind("Error 6: ", 0), 0u);
+    EXPECT_TRUE(Exists("tn_images/tn-000002.jpg"));
+    EXPECT_FALSE(Exists("tn_images/tn-000004.jpg"));  // one-thread order, whatever the workers did
+}
+
+TEST_F(SiteBuildTest, TheCommandLineBuildWritesWhatTheRunWrites) {
+    ASSERT_EQ(Build(), BuildOutcome::Built);
+    fs::copy(project, temp.Path() / "copy", fs::copy_options::recursive);
+    std::map<std::string, std::string> first;
+    for (const auto& entry : fs::recursive_directory_iterator(project)) {
+        if (entry.is_regular_file()) first[fs::relative(entry.path(), project).string()] = testing::ReadBytes(entry.path());
+    }
+    std::ostringstream messages;
+    ASSERT_EQ(BuildCommand(folder, "Demo", messages), 0) << messages.str();
+    for (const auto& [name, bytes] : first) EXPECT_EQ(testing::ReadBytes(project / name), bytes) << name;
+    EXPECT_NE(messages.str().find("index.html"), std::string::npos);
+
+    std::ostringstream byPath;
+    EXPECT_EQ(BuildCommand(folder, (temp.Path() / "copy").string(), byPath), 0) << byPath.str();
+    EXPECT_EQ(BuildCommand(folder, "Missing", byPath), 2);
+}
+
+}  // namespace
+}  // namespace palimora

@@ -1,0 +1,81 @@
+#include "common/ProgramFolder.h"
+#include "imaging/JpegCodec.h"
+#include "lang/Language.h"
+#include "project/PictureTextFile.h"
+#include "sitegen/BuildContext.h"
+#include "sitegen/ui/BuildWindow.h"
+#include "styles/ProjectSettings.h"
+#include "tests/support/Pictures.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempFolder.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace palimora;
+namespace fs = std::filesystem;
+
+class TestBuildWindow : public QObject {
+    Q_OBJECT
+
+private:
+    testing::TempFolder temp_;
+    ProgramFolder folder_{temp_.Path()};
+    fs::path project_ = temp_.Path() / "Projets" / "Demo";
+    Language language_;
+    ProjectSettings settings_;
+    testing::ScriptedDialogs dialogs_;
+
+private slots:
+    void initTestCase() {
+        testing::StageProgramFolder(temp_.Path());
+        language_.LoadChosen(folder_);
+        fs::create_directories(project_ / "images");
+        fs::create_directories(project_ / "textes");
+        for (int n = 1; n <= 3; ++n) {
+            EncodeJpeg(testing::Quadrants(300, 200), project_ / "images" / ("00000" + std::to_string(n) + ".jpg"));
+        }
+        PictureTextFile(project_ / "textes" / "images.dat").CreateEmpty();
+        settings_.Commit(folder_, "Demo", language_);
+    }
+
+    void theRunStartsWhenShownAndOkClosesWithYes() {
+        const PictureTextFile texts(project_ / "textes" / "images.dat");
+        const SiteBuildSources sources{folder_, "Demo", language_, settings_, texts, project_ / "images", dialogs_};
+        BuildContext context;
+        TFCreaHTML window(sources, context, nullptr);
+        QCOMPARE(window.size(), QSize(536, 116));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Construction du site"));
+        QVERIFY(!window.BitBtn1->isEnabled());
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(window.BitBtn1->isEnabled(), 20000);
+        QCOMPARE(window.Outcome(), BuildOutcome::Built);
+        QCOMPARE(window.Label1->text(), QStringLiteral("Le site est prêt !"));
+        QCOMPARE(window.ProgressBar1->value(), window.ProgressBar1->maximum());
+        QVERIFY(fs::exists(project_ / "index.html"));
+        QTest::mouseClick(window.BitBtn1, Qt::LeftButton);
+        QCOMPARE(window.result(), int(kModalYes));
+    }
+
+    void cancelStopsTheRunAtItsNextCheck() {
+        const PictureTextFile texts(project_ / "textes" / "images.dat");
+        const SiteBuildSources sources{folder_, "Demo", language_, settings_, texts, project_ / "images", dialogs_};
+        BuildContext context;
+        TFCreaHTML window(sources, context, nullptr);
+        // Cancel is pressed as the run reports its first step.
+        connect(window.ProgressBar1, &QProgressBar::valueChanged, &window, [&window] {
+            if (window.ProgressBar1->value() == 1) QTest::mouseClick(window.BitBtn2, Qt::LeftButton);
+        });
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 20000);
+        QCOMPARE(window.Outcome(), BuildOutcome::Cancelled);
+        QCOMPARE(window.result(), int(kModalCancel));
+        QVERIFY(!fs::exists(project_ / "index.html"));
+        QVERIFY(!context.buildMode);
+    }
+};
+
+QTEST_MAIN(TestBuildWindow)
+#include "tst_buildwindow.moc"
