@@ -6,6 +6,7 @@
 #include "sitegen/PageWriter.h"
 #include "styles/SettingsLayout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace palimora {
@@ -54,7 +55,10 @@ void PageWriter::WriteGalleryTitleBlock(PageLines& page, const std::string& titl
 
 void PageWriter::WriteGalleryTable(PageLines& page) const {
     const Language& language = sources_.language;
-    const int count = context_.buildMode ? context_.galleryCount[context_.currentGallery - 1]
+    // A template holds 50 entries: a larger gallery shows its first 50
+    // (each picture still has its page, chained to its neighbours).
+    const int count = context_.buildMode ? std::min(context_.galleryCount[context_.currentGallery - 1],
+                                                    BuildContext::kGalleryCapacity)
                                          : BuildContext::kGalleryCapacity;
     const int perRow = std::max(1, Num(101));
     const int rows = RoundUp(count, perRow);

@@ -241,6 +241,13 @@ TEST_F(PageWriterTest, EveryShippedTemplateCarriesEveryMarker) {
     }
 }
 
+TEST_F(PageWriterTest, AGalleryLargerThanItsTemplateShowsItsFirstFifty) {
+    Gallery(1, 1, 7);
+    context.galleryCount[0] = 80;
+    EXPECT_TRUE(Writer().WriteGalleryPage(1));
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
 TEST_F(PageWriterTest, AMissingWorkingTemplateWritesNothing) {
     fs::remove(temp.Path() / "blankimg.htm");
     EXPECT_FALSE(Writer().WritePicturePage(1));
