@@ -69,41 +69,40 @@ void ProjectSettings::Initialise(const ProgramFolder& folder, const fs::path& pr
     store_.SetLine(kGalleryLastPicture1, pictures.empty() ? std::string() : pictures.back());
 }
 
-void ProjectSettings::Commit(const ProgramFolder& folder, const std::string& name, const Language& language) {
+fs::path ProjectSettings::Bind(const ProgramFolder& folder, const std::string& name) {
     const fs::path projectFolder = folder.Project(name);
     workingFile_ = projectFolder / "runweb.ini";
     picturesFolder_ = PicturesFolder(projectFolder);
-    const fs::path savedFile = projectFolder / PathFromCp1252(name + ".ini");
+    return projectFolder / PathFromCp1252(name + ".ini");
+}
+
+void ProjectSettings::Commit(const ProgramFolder& folder, const std::string& name, const Language& language) {
+    const fs::path savedFile = Bind(folder, name);
     std::error_code error;
     if (fs::exists(savedFile, error)) {
         CopyOver(workingFile_, savedFile);
         store_.Load(workingFile_);
         return;
     }
-    Initialise(folder, projectFolder, savedFile, language);
+    Initialise(folder, folder.Project(name), savedFile, language);
     store_.Save(workingFile_);
     store_.Save(savedFile);
 }
 
 void ProjectSettings::Restore(const ProgramFolder& folder, const std::string& name, const Language& language) {
-    const fs::path projectFolder = folder.Project(name);
-    workingFile_ = projectFolder / "runweb.ini";
-    picturesFolder_ = PicturesFolder(projectFolder);
-    const fs::path savedFile = projectFolder / PathFromCp1252(name + ".ini");
+    const fs::path savedFile = Bind(folder, name);
     std::error_code error;
     if (fs::exists(savedFile, error)) {
         CopyOver(savedFile, workingFile_);
         store_.Load(workingFile_);
         return;
     }
-    Initialise(folder, projectFolder, savedFile, language);
+    Initialise(folder, folder.Project(name), savedFile, language);
     store_.Save(workingFile_);
 }
 
 void ProjectSettings::LoadWorking(const ProgramFolder& folder, const std::string& name) {
-    const fs::path projectFolder = folder.Project(name);
-    workingFile_ = projectFolder / "runweb.ini";
-    picturesFolder_ = PicturesFolder(projectFolder);
+    Bind(folder, name);
     store_.Load(workingFile_);
 }
 

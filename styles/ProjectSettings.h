@@ -66,6 +66,8 @@ public:
                            const std::vector<std::string>& fonts) const;
 
 private:
+    // Points the files at the project's; returns the saved copy <name>.ini.
+    std::filesystem::path Bind(const ProgramFolder& folder, const std::string& name);
     void Initialise(const ProgramFolder& folder, const std::filesystem::path& projectFolder,
                     const std::filesystem::path& savedFile, const Language& language);
 
