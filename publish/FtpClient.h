@@ -1,0 +1,85 @@
+#pragma once
+
+#include "publish/SockLink.h"
+#include "publish/UnixListing.h"
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace palimora {
+
+// An FTP client (RFC 959) on the control connection of its SockLink, with a
+// data connection of its own for each listing and upload: active (PORT, the
+// program's mode) or passive (PASV). Failure replies raise FtpError.
+class FtpClient : public SockLink {
+public:
+    enum CommandKind { kChangeFolder = 0, kMakeFolder = 1, kDeleteFile = 2, kRemoveFolder = 3, kList = 4,
+                       kUpload = 9, kOther = 14, kCurrentFolder = 15 };
+    enum Vendor { kDetect = 2411, kUnix = 2400, kDos = 2401, kVm = 2402, kMacOs = 2404, kVms = 2406, kMvs = 2408,
+                  kOtherSystem = 2410, kOs400 = 2414, kNetware = 2416 };
+    enum class Firewall { User, Open, Site };
+
+    explicit FtpClient(KeepAlive* keepAlive = nullptr);
+    ~FtpClient() override;
+
+    std::string UserID;
+    std::string Password;
+    int VendorKind = kDetect;
+    bool ParseList = true;
+    bool Passive = false;
+    Firewall FirewallType = Firewall::User;
+    std::string FWUserID;
+    std::string FWPassword;
+    bool FWAuthenticate = false;
+
+    // The login succeeded; a publishing run happens inside it.
+    std::function<void()> OnLoggedIn;
+    std::function<bool()> OnAuthenticationNeeded;
+    std::function<void()> OnTransactionStart;
+    std::function<void()> OnTransactionStop;
+    std::function<void(const std::string&)> OnListItem;
+    std::function<void(int kind)> OnSuccess;
+    std::function<bool(int kind)> OnFailure;  // true: handled, no error raised
+    std::function<void(int kind)> OnUnSupportedFunction;
+
+    void OpenSession();
+    void CloseSession();
+    void SendCommand(const std::string& command);
+    void EnterFolder(const std::string& name) { SendCommand("CWD " + name); }
+    void MakeFolder(const std::string& name) { SendCommand("MKD " + name); }
+    std::string CurrentFolder();
+    // 1 ASCII, 2 image (binary), 3 local 8 bits.
+    void SetTransferType(int kind);
+    void ListFolder();
+    void UploadFile(const std::filesystem::path& local, const std::string& remoteName = {});
+    // Stops the running listing or upload at its next step.
+    void AbortTransfer();
+
+    const UnixListing* Listing() const { return listing_.get(); }
+
+    // "PORT h1,h2,h3,h4,p1,p2" for a local IPv4 address and port.
+    static std::string PortCommand(const std::string& dottedAddress, std::uint16_t port);
+    static int KindOf(const std::string& command);
+
+private:
+    // The reply of the command just sent: its first line, then continuation
+    // lines up to the one that begins with the same code and a blank.
+    void ReadContinuation();
+    long long Command(const std::string& command);
+    void Judge(long long code, int kind, long long failureFrom);
+    void Fail(int kind);
+    void LoginStep(const std::string& command);
+    std::unique_ptr<SockLink> OpenDataConnection(int kind);
+    void DetectVendor();
+
+    std::unique_ptr<UnixListing> listing_;
+    SockLink* data_ = nullptr;  // the data connection while a transfer runs
+    bool listing_in_progress_ = false;
+    bool transferring_ = false;
+    KeepAlive* keepAlive_;
+};
+
+}  // namespace palimora

@@ -1,0 +1,385 @@
+#include "publish/SockLink.h"
+
+#include "common/UserDialogs.h"
+#include "publish/SocketErrors.h"
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <future>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#include <utility>
+
+namespace palimora {
+namespace {
+
+constexpr int kSliceMilliseconds = 20;
+
+long long NowMilliseconds() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+int NewSocket() {
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, IPPROTO_TCP);
+    if (fd < 0) return fd;
+    // Closing is immediate, as for the control connection.
+    const linger immediate{1, 0};
+    ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &immediate, sizeof immediate);
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+    return fd;
+}
+
+}  // namespace
+
+SockLink::SockLink(KeepAlive* keepAlive) : keepAlive_(keepAlive) {}
+
+SockLink::~SockLink() {
+    cancelled_ = true;
+    if (fd_ >= 0) ::close(fd_);
+}
+
+void SockLink::Status(int level, const std::string& text) const {
+    if (OnStatus && level <= ReportLevel) OnStatus(text);
+}
+
+void SockLink::KeepAliveStep() const {
+    if (keepAlive_) keepAlive_->ProcessPendingEvents();
+}
+
+void SockLink::StartDeadline() {
+    timedOut_ = false;
+    deadline_ = TimeOut > 0 ? NowMilliseconds() + TimeOut : 0;
+}
+
+bool SockLink::PastDeadline() const { return deadline_ != 0 && NowMilliseconds() >= deadline_; }
+
+SockLink::Wait SockLink::WaitFor(int fd, short events) {
+    while (true) {
+        if (cancelled_) return Wait::Cancelled;
+        if (PastDeadline()) {
+            // A time-out is a cancel that says why.
+            timedOut_ = true;
+            cancelled_ = true;
+            return Wait::TimedOut;
+        }
+        pollfd watched{fd, events, 0};
+        const int ready = ::poll(&watched, 1, kSliceMilliseconds);
+        if (ready > 0) return Wait::Ready;
+        if (ready < 0 && errno != EINTR) RaiseSystemError(errno);
+        KeepAliveStep();
+    }
+}
+
+void SockLink::RaiseSystemError(int systemError) {
+    const int code = WinsockCode(systemError);
+    const std::string text = code ? SocketErrorText(code) : std::string(std::strerror(systemError));
+    if (OnError) OnError(code, text);
+    throw SockError(text, code);
+}
+
+void SockLink::RequireConnection() {
+    if (connected_) return;
+    if (OnConnectionRequired) OnConnectionRequired();
+    if (!connected_) throw PalimoraError("Non connect\xE9");
+}
+
+std::string SockLink::Resolve() {
+    const std::string name = Proxy.empty() ? Host : Proxy;
+    in_addr address{};
+    if (::inet_pton(AF_INET, name.c_str(), &address) == 1) return name;
+    // The lookup runs beside the waits, so it can be cancelled or time out.
+    auto lookup = std::async(std::launch::async, [name] {
+        addrinfo hints{};
+        hints.ai_family = AF_INET;
+        hints.ai_socktype = SOCK_STREAM;
+        addrinfo* found = nullptr;
+        std::string dotted;
+        if (::getaddrinfo(name.c_str(), nullptr, &hints, &found) == 0 && found) {
+            char text[INET_ADDRSTRLEN] = {};
+            ::inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in*>(found->ai_addr)->sin_addr, text, sizeof text);
+            dotted = text;
+            ::freeaddrinfo(found);
+        }
+        return dotted;
+    });
+    StartDeadline();
+    while (lookup.wait_for(std::chrono::milliseconds(2)) != std::future_status::ready) {
+        if (PastDeadline()) {
+            timedOut_ = true;
+            throw SockError("Temps d\xE9pass\xE9 pour la recherche de l'h\xF4te");
+        }
+        if (cancelled_) {
+            cancelled_ = false;
+            throw SockError("Recherche de l'h\xF4te annul\xE9" "e");
+        }
+        KeepAliveStep();
+    }
+    std::string dotted = lookup.get();
+    if (dotted.empty()) {
+        Status(2, "Echec de la recherche de l'h\xF4te");
+    } else if (OnHostResolved) {
+        OnHostResolved();
+    }
+    return dotted;
+}
+
+void SockLink::Connect() {
+    if (connected_) throw SockError("D\xE9j\xE0 connect\xE9");
+    cancelled_ = false;
+    std::string address = Resolve();
+    if (address.empty() && OnInvalidHost && OnInvalidHost()) address = Resolve();
+    if (address.empty()) throw SockError("Adresse distante nulle");
+
+    CloseSocket();
+    fd_ = NewSocket();
+    if (fd_ < 0) RaiseSystemError(errno);
+    sockaddr_in peer{};
+    peer.sin_family = AF_INET;
+    peer.sin_port = htons(static_cast<std::uint16_t>(Proxy.empty() ? Port : ProxyPort));
+    ::inet_pton(AF_INET, address.c_str(), &peer.sin_addr);
+    StartDeadline();
+    const bool now = ::connect(fd_, reinterpret_cast<sockaddr*>(&peer), sizeof peer) == 0;
+    if (!now && errno != EINPROGRESS) {
+        if (OnConnectionFailed) OnConnectionFailed();
+        throw SockError("La connection a \xE9" "chou\xE9");
+    }
+    if (!now) {
+        const Wait wait = WaitFor(fd_, POLLOUT);
+        int error = 0;
+        socklen_t length = sizeof error;
+        ::getsockopt(fd_, SOL_SOCKET, SO_ERROR, &error, &length);
+        if (wait != Wait::Ready || error != 0) {
+            if (OnConnectionFailed) OnConnectionFailed();
+            cancelled_ = false;
+            CloseSocket();
+            if (wait == Wait::TimedOut) throw SockError("Temps d\xE9pass\xE9 pour la connexion");
+            if (wait == Wait::Cancelled) throw SockError("Connexion annul\xE9" "e");
+            throw SockError("La connection a \xE9" "chou\xE9");
+        }
+    }
+    connected_ = true;
+    pending_.clear();
+    if (OnConnect) OnConnect();
+}
+
+void SockLink::CloseSocket() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+}
+
+void SockLink::Disconnect() {
+    Status(2, "Demande de fermeture de socket");
+    const bool wasConnected = connected_;
+    connected_ = false;
+    CloseSocket();
+    pending_.clear();
+    if (wasConnected && OnDisconnect) OnDisconnect();
+}
+
+void SockLink::SetLingerOff() {
+    const linger off{0, 0};
+    if (fd_ >= 0) ::setsockopt(fd_, SOL_SOCKET, SO_LINGER, &off, sizeof off);
+}
+
+void SockLink::Write(std::string_view text) {
+    RequireConnection();
+    text = text.substr(0, kBufferSize);
+    StartDeadline();
+    while (!text.empty()) {
+        if (cancelled_ || WaitFor(fd_, POLLOUT) != Wait::Ready) {
+            cancelled_ = false;
+            throw AbortError("Envoi de Socket abandonn\xE9");
+        }
+        const ssize_t sent = ::send(fd_, text.data(), text.size(), MSG_NOSIGNAL);
+        if (sent < 0) {
+            if (errno == EAGAIN || errno == EINTR) continue;
+            RaiseSystemError(errno);
+        }
+        text.remove_prefix(static_cast<std::size_t>(sent));
+    }
+}
+
+void SockLink::Writeln(std::string_view text) {
+    std::string line(text);
+    line += "\r\n";
+    Write(line);
+}
+
+bool SockLink::Receive() {
+    char buffer[kBufferSize];
+    while (true) {
+        const ssize_t received = ::recv(fd_, buffer, sizeof buffer, 0);
+        if (received > 0) {
+            pending_.append(buffer, static_cast<std::size_t>(received));
+            return true;
+        }
+        if (received == 0) return false;
+        if (errno == EINTR) continue;
+        if (errno == EAGAIN) return true;
+        RaiseSystemError(errno);
+    }
+}
+
+std::string SockLink::ReadLn() {
+    StartDeadline();
+    while (true) {
+        const auto end = pending_.find('\n');
+        if (end != std::string::npos || pending_.size() >= kBufferSize) {
+            const std::size_t length = end != std::string::npos ? std::min(end + 1, kBufferSize) : kBufferSize;
+            std::string line = pending_.substr(0, length);
+            pending_.erase(0, length);
+            return line;
+        }
+        if (fd_ < 0) return std::exchange(pending_, {});
+        const Wait wait = WaitFor(fd_, POLLIN);
+        if (wait != Wait::Ready) {
+            cancelled_ = false;
+            throw AbortError("ReadLn de Socket abandonn\xE9" "e");
+        }
+        if (!Receive()) {
+            // The peer closed: what is left is the last line, then nothing.
+            if (connected_) Disconnect();
+            return std::exchange(pending_, {});
+        }
+    }
+}
+
+std::string SockLink::Read(std::size_t count) {
+    StartDeadline();
+    if (count == 0) {
+        if (pending_.empty() && fd_ >= 0) {
+            if (WaitFor(fd_, POLLIN) != Wait::Ready) return {};
+            if (!Receive() && connected_) Disconnect();
+        }
+        std::string data = pending_.substr(0, kBufferSize);
+        pending_.erase(0, data.size());
+        return data;
+    }
+    while (pending_.size() < count && fd_ >= 0) {
+        if (WaitFor(fd_, POLLIN) != Wait::Ready) break;
+        if (!Receive()) {
+            if (connected_) Disconnect();
+            break;
+        }
+    }
+    std::string data = pending_.substr(0, count);
+    pending_.erase(0, data.size());
+    return data;
+}
+
+long long SockLink::ReplyCodeOf(std::string_view line) {
+    long long code = 0;
+    for (std::size_t i = 0; i < line.size() && i < 10 && line[i] >= '0' && line[i] <= '9'; ++i) {
+        code = code * 10 + (line[i] - '0');
+    }
+    return code;
+}
+
+void SockLink::SetReply(std::string line) {
+    lastReply_ = std::move(line);
+    replyCode_ = ReplyCodeOf(lastReply_);
+}
+
+long long SockLink::Transaction(std::string_view command) {
+    replyCode_ = 0;
+    Writeln(command);
+    std::string line = ReadLn();
+    if (!line.empty()) Status(1, line);
+    SetReply(std::move(line));
+    return replyCode_;
+}
+
+void SockLink::SendFile(const std::filesystem::path& file) {
+    RequireConnection();
+    std::ifstream in(file, std::ios::binary);
+    if (!in) throw SockError("Impossible de lire / cannot read: " + file.string());
+    std::string block(kBufferSize, '\0');
+    StartDeadline();
+    while (in) {
+        in.read(block.data(), static_cast<std::streamsize>(block.size()));
+        std::string_view rest(block.data(), static_cast<std::size_t>(in.gcount()));
+        while (!rest.empty()) {
+            if (cancelled_ || WaitFor(fd_, POLLOUT) != Wait::Ready) {
+                cancelled_ = false;
+                throw AbortError("Envoi de Socket abandonn\xE9");
+            }
+            const ssize_t sent = ::send(fd_, rest.data(), rest.size(), MSG_NOSIGNAL);
+            if (sent < 0) {
+                if (errno == EAGAIN || errno == EINTR) continue;
+                RaiseSystemError(errno);
+            }
+            rest.remove_prefix(static_cast<std::size_t>(sent));
+            bytesSent_ += static_cast<std::uint64_t>(sent);
+            if (OnPacketSent) OnPacketSent();
+            KeepAliveStep();
+        }
+    }
+}
+
+std::uint16_t SockLink::Listen() {
+    CloseSocket();
+    fd_ = NewSocket();
+    if (fd_ < 0) RaiseSystemError(errno);
+    sockaddr_in any{};
+    any.sin_family = AF_INET;
+    any.sin_addr.s_addr = htonl(INADDR_ANY);
+    any.sin_port = 0;
+    if (::bind(fd_, reinterpret_cast<sockaddr*>(&any), sizeof any) != 0 || ::listen(fd_, 1) != 0) {
+        RaiseSystemError(errno);
+    }
+    socklen_t length = sizeof any;
+    ::getsockname(fd_, reinterpret_cast<sockaddr*>(&any), &length);
+    return ntohs(any.sin_port);
+}
+
+void SockLink::Accept() {
+    StartDeadline();
+    const Wait wait = WaitFor(fd_, POLLIN);
+    if (wait != Wait::Ready) {
+        cancelled_ = false;
+        throw SockError("Acceptation annul\xE9" "e");
+    }
+    const int accepted = ::accept4(fd_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+    if (accepted < 0) throw SockError("Erreur \xE0 la cr\xE9" "ation de donn\xE9" "es");
+    CloseSocket();
+    fd_ = accepted;
+    connected_ = true;
+    pending_.clear();
+}
+
+bool SockLink::DataAvailable() {
+    if (!pending_.empty()) return true;
+    if (fd_ < 0) return false;
+    pollfd watched{fd_, POLLIN, 0};
+    if (::poll(&watched, 1, 0) <= 0) return false;
+    char probe;
+    return ::recv(fd_, &probe, 1, MSG_PEEK) > 0;
+}
+
+void SockLink::FlushInput() {
+    pending_.clear();
+    if (fd_ < 0) return;
+    char buffer[kBufferSize];
+    while (::recv(fd_, buffer, sizeof buffer, MSG_DONTWAIT) > 0) {
+    }
+}
+
+std::string SockLink::LocalAddress() const {
+    sockaddr_in local{};
+    socklen_t length = sizeof local;
+    if (fd_ < 0 || ::getsockname(fd_, reinterpret_cast<sockaddr*>(&local), &length) != 0) return "0.0.0.0";
+    char text[INET_ADDRSTRLEN] = {};
+    ::inet_ntop(AF_INET, &local.sin_addr, text, sizeof text);
+    return text;
+}
+
+}  // namespace palimora

@@ -1,0 +1,116 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace palimora {
+
+class KeepAlive;
+
+// A TCP connection for the FTP client: connects (with host lookup),
+// reads lines, sends texts and files, listens for and accepts one incoming
+// connection. Every wait polls the socket in short slices and calls the
+// keep-alive between them, so a window stays responsive and Cancel ends
+// any wait at once; TimeOut bounds every wait (0: no bound). Failures raise
+// SockError, cancels AbortError, with the texts of the socket layer.
+class SockLink {
+public:
+    explicit SockLink(KeepAlive* keepAlive = nullptr);
+    virtual ~SockLink();
+    SockLink(const SockLink&) = delete;
+    SockLink& operator=(const SockLink&) = delete;
+
+    std::string Host;
+    int Port = 0;
+    int TimeOut = 0;       // milliseconds, 0 = no bound
+    int ReportLevel = 1;   // status texts of a level not above this are reported
+    std::string Proxy;
+    int ProxyPort = 0;
+
+    std::function<void()> OnConnect;
+    std::function<void()> OnDisconnect;
+    std::function<bool()> OnInvalidHost;  // may set Host; true to retry the lookup once
+    std::function<void()> OnHostResolved;
+    std::function<void(const std::string&)> OnStatus;
+    std::function<void()> OnConnectionFailed;
+    std::function<void(int code, const std::string& message)> OnError;
+    std::function<void()> OnPacketSent;
+    std::function<bool()> OnConnectionRequired;
+
+    void Connect();
+    void Disconnect();
+    void Write(std::string_view text);
+    void Writeln(std::string_view text);
+    // One line with its line end; at most 65,536 bytes (a longer line comes
+    // in pieces); empty when the peer closed the connection.
+    std::string ReadLn();
+    // count 0: what is waiting (at most 65,536 bytes); else exactly count
+    // bytes, fewer only when the connection closes. Empty: closed.
+    std::string Read(std::size_t count);
+    // Sends the command, reads one line; returns the reply code.
+    long long Transaction(std::string_view command);
+    void SendFile(const std::filesystem::path& file);
+    // Binds to any free port on all addresses and listens; returns the port.
+    std::uint16_t Listen();
+    // Waits for the incoming connection, which becomes this link's socket.
+    void Accept();
+    bool DataAvailable();
+    void FlushInput();
+    void Cancel() { cancelled_ = true; }
+    bool Cancelled() const { return cancelled_; }
+    void ClearCancel() { cancelled_ = false; }
+    bool TimedOut() const { return timedOut_; }
+    // Off: closing waits until what was sent is delivered (after an upload).
+    void SetLingerOff();
+
+    bool Connected() const { return connected_; }
+    const std::string& LastReply() const { return lastReply_; }
+    long long ReplyCode() const { return replyCode_; }
+    std::uint64_t BytesSent() const { return bytesSent_; }
+    std::uint64_t BytesTotal() const { return bytesTotal_; }
+    void SetBytesTotal(std::uint64_t total) { bytesTotal_ = total; }
+    // The local IPv4 address of the connected socket, dotted.
+    std::string LocalAddress() const;
+
+    static constexpr std::size_t kBufferSize = 65536;
+
+    // The reply code of a line: its leading decimal digits (at most 10), or 0.
+    static long long ReplyCodeOf(std::string_view line);
+
+protected:
+    void Status(int level, const std::string& text) const;
+    // Lets the windows run (and Cancel be pressed) between two steps.
+    void KeepAliveStep() const;
+    // Raises "Non connecté" (after OnConnectionRequired) without a connection.
+    void RequireConnection();
+    void SetReply(std::string line);
+
+private:
+    enum class Wait { Ready, Cancelled, TimedOut };
+    // Polls the socket for `events` until ready, cancelled or out of time.
+    Wait WaitFor(int fd, short events);
+    void StartDeadline();
+    bool PastDeadline() const;
+    [[noreturn]] void RaiseSystemError(int systemError);
+    std::string Resolve();
+    void CloseSocket();
+    // Pulls what is waiting into the pending buffer; false when the peer closed.
+    bool Receive();
+
+    KeepAlive* keepAlive_;
+    int fd_ = -1;
+    bool connected_ = false;
+    bool cancelled_ = false;
+    bool timedOut_ = false;
+    long long deadline_ = 0;
+    std::string pending_;  // received, not yet read
+    std::string lastReply_;
+    long long replyCode_ = 0;
+    std::uint64_t bytesSent_ = 0;
+    std::uint64_t bytesTotal_ = 0;
+};
+
+}  // namespace palimora

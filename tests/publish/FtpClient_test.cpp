@@ -1,0 +1,215 @@
+#include "common/UserDialogs.h"
+#include "publish/FtpClient.h"
+#include "publish/SocketErrors.h"
+#include "tests/publish/FtpServers.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+
+using namespace std::string_literals;
+
+namespace palimora {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+// A keep-alive that counts its calls and can act at one of them (the
+// windows' Cancel button, in the program).
+class CountingKeepAlive : public KeepAlive {
+public:
+    int calls = 0;
+    int actAt = -1;
+    std::function<void()> act;
+    void ProcessPendingEvents() override {
+        if (++calls == actAt && act) act();
+    }
+};
+
+std::string RandomBytes(std::size_t size) {
+    std::mt19937 random(42);
+    std::string bytes(size, '\0');
+    for (char& byte : bytes) byte = static_cast<char>(random() & 0xFF);
+    return bytes;
+}
+
+class RealServerTest : public ::testing::Test {
+protected:
+    RealServerTest() : server(root.Path()) {
+        client.Host = "127.0.0.1";
+        client.Port = server.Port();
+        client.UserID = "photo";
+        client.Password = "secret";
+    }
+    ~RealServerTest() override {
+        try {
+            client.CloseSession();
+        } catch (...) {
+        }
+    }
+
+    testing::TempFolder root;
+    testing::TempFolder local;
+    testing::LocalFtpServer server;
+    CountingKeepAlive keepAlive;
+    FtpClient client{&keepAlive};
+};
+
+TEST_F(RealServerTest, LogsInMakesFoldersAndUploadsInBothModes) {
+    bool loggedIn = false;
+    client.OnLoggedIn = [&] { loggedIn = true; };
+    client.OpenSession();
+    ASSERT_TRUE(loggedIn);
+    EXPECT_EQ(client.CurrentFolder(), "/");
+    client.MakeFolder("Vacances");
+    client.EnterFolder("Vacances");
+    EXPECT_EQ(client.CurrentFolder(), "/Vacances");
+
+    WriteBytes(local.Path() / "index.html", "<html>\r\n\xE9t\xE9\r\n</html>\r\n");
+    client.SetTransferType(1);
+    client.UploadFile(local.Path() / "index.html");
+    const std::string picture = RandomBytes(300'000);
+    WriteBytes(local.Path() / "photo.jpg", picture);
+    client.SetTransferType(2);
+    client.Passive = true;
+    client.UploadFile(local.Path() / "photo.jpg", "my photo.jpg");
+    EXPECT_EQ(ReadBytes(root.Path() / "Vacances" / "my photo.jpg"), picture);
+    // In ASCII mode the server keeps text with its own line ends.
+    EXPECT_EQ(ReadBytes(root.Path() / "Vacances" / "index.html"), "<html>\n\xE9t\xE9\n</html>\n");
+
+    client.Passive = false;
+    std::vector<std::string> items;
+    client.OnListItem = [&](const std::string& item) { items.push_back(item); };
+    client.ListFolder();
+    EXPECT_EQ(client.VendorKind, FtpClient::kUnix);
+    ASSERT_NE(client.Listing(), nullptr);
+    EXPECT_TRUE(client.Listing()->Contains("my photo.jpg"));
+    EXPECT_TRUE(client.Listing()->Contains("index.html"));
+    EXPECT_EQ(items.size(), 2u);
+
+    client.EnterFolder("..");
+    EXPECT_THROW(client.EnterFolder("missing"), FtpError);
+    client.CloseSession();
+    EXPECT_FALSE(client.Connected());
+}
+
+TEST_F(RealServerTest, AWrongPasswordFailsAndClosesTheConnection) {
+    client.Password = "wrong";
+    int failures = 0;
+    client.OnConnectionFailed = [&] { ++failures; };
+    EXPECT_THROW(client.OpenSession(), FtpError);
+    EXPECT_EQ(failures, 1);
+    EXPECT_FALSE(client.Connected());
+}
+
+TEST_F(RealServerTest, ANeededLoginIsAskedForBeforeUse) {
+    client.UserID.clear();
+    client.Password.clear();
+    client.OnAuthenticationNeeded = [&] {
+        client.UserID = "photo";
+        client.Password = "secret";
+        return true;
+    };
+    client.OpenSession();
+    EXPECT_TRUE(client.Connected());
+}
+
+TEST_F(RealServerTest, ACancelledUploadStopsAndTheSessionGoesOn) {
+    client.OpenSession();
+    WriteBytes(local.Path() / "big.bin", RandomBytes(4'000'000));
+    // Cancel while the first blocks go out.
+    keepAlive.actAt = keepAlive.calls + 3;
+    keepAlive.act = [&] { client.AbortTransfer(); };
+    EXPECT_THROW(client.UploadFile(local.Path() / "big.bin"), AbortError);
+    EXPECT_LT(fs::file_size(root.Path() / "big.bin"), 4'000'000u);
+    client.ClearCancel();
+    EXPECT_EQ(client.CurrentFolder(), "/");
+}
+
+TEST(FtpConnection, ARefusedConnectionIsAClearError) {
+    FtpClient client;
+    client.Host = "127.0.0.1";
+    client.Port = testing::ClosedPort();
+    client.UserID = "a";
+    client.Password = "b";
+    try {
+        client.OpenSession();
+        FAIL();
+    } catch (const SockError& error) {
+        EXPECT_EQ(error.UserMessage(), "La connection a \xE9" "chou\xE9");
+    }
+    EXPECT_FALSE(client.Connected());
+}
+
+// Servers that misbehave, answered from a script.
+std::string LoginScript(const std::string& command, const std::function<std::string(const std::string&)>& more) {
+    if (command.rfind("USER", 0) == 0) return "331 Password please\r\n";
+    if (command.rfind("PASS", 0) == 0) return "230 Welcome\r\n";
+    if (command == "QUIT") return "221 Bye\r\n";
+    return more(command);
+}
+
+TEST(FtpReplies, MultiLineRepliesEndAtTheirOwnCodeFollowedByABlank) {
+    testing::ScriptedFtpServer server(
+        "220-Welcome\r\nThis middle line begins with other text\r\n 220 indented is not the end\r\n220-nor this\r\n220 Ready\r\n",
+        [](const std::string& command) {
+            return LoginScript(command, [](const std::string& c) -> std::string {
+                if (c == "PWD") return "257 \"/a\0b\" is current\r\n"s;
+                if (c == "NOOP") return "200 " + std::string(70'000, 'x') + "\r\n";
+                if (c == "SITE HELP") return "214-The following\r\n  commands exist\r\n214 End\r\n";
+                return "500 Unknown\r\n";
+            });
+        });
+    FtpClient client;
+    client.Host = "127.0.0.1";
+    client.Port = server.Port();
+    client.UserID = "u";
+    client.Password = "p";
+    client.OpenSession();
+    EXPECT_EQ(client.CurrentFolder(), std::string("/a\0b", 4));  // a NUL byte is carried, not a crash
+    client.SendCommand("NOOP");                                // longer than the buffer
+    client.SendCommand("SITE HELP");
+    EXPECT_EQ(client.ReplyCode(), 214);
+    EXPECT_EQ(client.CurrentFolder(), std::string("/a\0b", 4));
+    int unsupported = -1;
+    client.OnUnSupportedFunction = [&](int kind) { unsupported = kind; };
+    EXPECT_THROW(client.SendCommand("RMD x"), FtpError);
+    EXPECT_EQ(unsupported, FtpClient::kRemoveFolder);
+}
+
+TEST(FtpReplies, AnEndlessReplyOrASilentServerCanBeCancelled) {
+    testing::ScriptedFtpServer* serverPointer = nullptr;
+    testing::ScriptedFtpServer server("220 Hi\r\n", [&](const std::string& command) {
+        return LoginScript(command, [&](const std::string& c) -> std::string {
+            if (c == "STAT") {
+                serverPointer->endless = true;
+                return "211-Status follows\r\n";
+            }
+            if (c == "NOOP") return " ";  // sends one blank and then nothing: a line that never ends
+            return "200 OK\r\n";
+        });
+    });
+    serverPointer = &server;
+    CountingKeepAlive keepAlive;
+    FtpClient client(&keepAlive);
+    client.Host = "127.0.0.1";
+    client.Port = server.Port();
+    client.UserID = "u";
+    client.Password = "p";
+    client.OpenSession();
+
+    keepAlive.actAt = keepAlive.calls + 50;
+    keepAlive.act = [&] { client.Cancel(); };
+    EXPECT_THROW(client.SendCommand("NOOP"), AbortError);
+
+    keepAlive.actAt = keepAlive.calls + 200;
+    EXPECT_THROW(client.SendCommand("STAT"), AbortError);
+    server.endless = false;
+}
+
+}  // namespace
+}  // namespace palimora
