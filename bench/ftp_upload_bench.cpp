@@ -4,40 +4,20 @@
 // Usage: ftp_upload_bench [megabytes=50]
 
 #include "publish/FtpClient.h"
+#include "tests/support/FtpServers.h"
 
-#include <arpa/inet.h>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <netinet/in.h>
 #include <random>
-#include <spawn.h>
 #include <string>
-#include <sys/socket.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-extern char** environ;
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-
-int FreePort() {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    socklen_t length = sizeof address;
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-    ::close(fd);
-    return ntohs(address.sin_port);
-}
 
 double Seconds(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
@@ -58,16 +38,9 @@ int main(int argc, char* argv[]) {
             out.write(block.data(), static_cast<std::streamsize>(block.size()));
         }
     }
-    const int port = FreePort();
-    const std::string portText = std::to_string(port), root = (work / "server").string();
-    const char* args[] = {"/usr/bin/python3", "-m", "pyftpdlib", "-i", "127.0.0.1", "-p", portText.c_str(), "-w",
-                          "-d", root.c_str(), "-u", "photo", "-P", "secret", nullptr};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t server = 0;
-    if (posix_spawn(&server, args[0], &actions, nullptr, const_cast<char**>(args), environ) != 0) return 1;
-    ::sleep(2);
+    palimora::testing::LocalFtpServer server(work / "server");
+    const int port = server.Port();
+    const std::string portText = std::to_string(port);
 
     double best[3] = {1e9, 1e9, 1e9};
     for (int round = 0; round < 2; ++round) {
@@ -90,8 +63,6 @@ int main(int argc, char* argv[]) {
         if (std::system(curl.c_str()) != 0) std::fprintf(stderr, "curl failed\n");
         best[2] = std::min(best[2], Seconds(start));
     }
-    ::kill(server, SIGTERM);
-    ::waitpid(server, nullptr, 0);
     const bool same = fs::file_size(work / "server" / "ours.bin") == fs::file_size(file);
     std::printf("upload of %d MB to pyftpdlib on 127.0.0.1: palimora active %.1f MB/s, passive %.1f MB/s; "
                 "curl -T %.1f MB/s (ratio active/curl %.2f)%s\n",

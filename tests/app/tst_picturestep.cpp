@@ -8,6 +8,7 @@
 #include "project/ui/PictureListView.h"
 #include "project/ui/PictureTabs.h"
 #include "styles/ui/WebBrowser.h"
+#include "tests/support/MainWindowHarness.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/QtTestMain.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -27,17 +28,14 @@ class TestPictureStep : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<testing::TempFolder> temp_;
-    testing::ScriptedDialogs dialogs_;
+    testing::MainWindowHarness harness_;
+    testing::ScriptedDialogs& dialogs_ = harness_.dialogs;
     std::unique_ptr<TForm1> window_;
 
-    fs::path Images() const { return temp_->Path() / "Projets" / "Nouveau Projet" / "images"; }
+    fs::path Images() const { return harness_.Root() / "Projets" / "Nouveau Projet" / "images"; }
 
     fs::path Source(const std::string& name, int width = 120, int height = 90) {
-        const fs::path file = temp_->Path() / "photos" / name;
-        fs::create_directories(file.parent_path());
-        EncodeJpeg(testing::Quadrants(width, height), file);
-        return file;
+        return harness_.Photo(name, width, height);
     }
 
     void Click(int position) {
@@ -49,13 +47,8 @@ private:
 
 private slots:
     void init() {
-        temp_ = std::make_unique<testing::TempFolder>();
-        testing::StageProgramFolder(temp_->Path());
-        testing::WriteBytes(temp_->Path() / "palimora.ini", "Fran\xE7" "ais\r\n");
-        dialogs_ = {};
-        window_ = std::make_unique<TForm1>(ProgramFolder(temp_->Path()), TForm1::Options{false, &dialogs_});
-        window_->show();
-        QVERIFY(window_->FormActivate());
+        harness_.Reset();
+        window_ = harness_.Start();
     }
 
     void cleanup() { window_.reset(); }

@@ -4,6 +4,7 @@
 #include "imaging/JpegCodec.h"
 #include "project/ui/PictureListView.h"
 #include "project/ui/PictureTabs.h"
+#include "tests/support/MainWindowHarness.h"
 #include "tests/support/QtTestMain.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
@@ -25,15 +26,11 @@ class TestProjectWindows : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<testing::TempFolder> temp_;
-    testing::ScriptedDialogs dialogs_;
+    testing::MainWindowHarness harness_;
+    testing::ScriptedDialogs& dialogs_ = harness_.dialogs;
 
-    std::unique_ptr<TForm1> Start() {
-        auto window = std::make_unique<TForm1>(ProgramFolder(temp_->Path()), TForm1::Options{false, &dialogs_, nullptr});
-        window->show();
-        window->FormActivate();
-        return window;
-    }
+    std::unique_ptr<TForm1> Start() { return harness_.Start(); }
+    fs::path Root() const { return harness_.Root(); }
 
     // Acts on the next modal window of type W once it shows.
     template <typename W>
@@ -45,23 +42,13 @@ private:
         });
     }
 
-    fs::path Photo(const std::string& name) {
-        const fs::path file = temp_->Path() / "photos" / name;
-        fs::create_directories(file.parent_path());
-        EncodeJpeg(Image(40, 30), file);
-        return file;
-    }
+    fs::path Photo(const std::string& name) { return harness_.Photo(name, 40, 30); }
 
 private slots:
-    void init() {
-        temp_ = std::make_unique<testing::TempFolder>();
-        testing::StageProgramFolder(temp_->Path());
-        testing::WriteBytes(temp_->Path() / "palimora.ini", "Fran\xE7" "ais\r\n");
-        dialogs_ = {};
-    }
+    void init() { harness_.Reset(); }
 
     void theSaveWindowOnlyClosesOnAUsableName() {
-        Session session{ProgramFolder(temp_->Path())};
+        Session session{ProgramFolder(Root())};
         session.Start();
         TFEnrPro window(session, dialogs_, 8, nullptr);
         QCOMPARE(window.size(), QSize(409, 107));
@@ -84,9 +71,9 @@ private slots:
 
     void theOpenWindowListsProjectsAndDeletesOnlyWhenConfirmed() {
         for (const char* name : {"Zoo", "Alpes", "Nouveau Projet"}) {
-            fs::create_directories(temp_->Path() / "Projets" / name);
+            fs::create_directories(Root() / "Projets" / name);
         }
-        Session session{ProgramFolder(temp_->Path())};
+        Session session{ProgramFolder(Root())};
         session.Start();
         TFOpPr window(session, dialogs_, nullptr);
         QCOMPARE(window.ListBox1->count(), 2);
@@ -100,20 +87,20 @@ private slots:
         QVERIFY(window.BitBtn3->isEnabled());
         dialogs_.answers = {kModalCancel};
         QTest::mouseClick(window.BitBtn3, Qt::LeftButton);
-        QVERIFY(fs::exists(temp_->Path() / "Projets" / "Zoo"));
+        QVERIFY(fs::exists(Root() / "Projets" / "Zoo"));
         dialogs_.answers = {kModalYes};
         window.ListBox1->setCurrentRow(1);
         QTest::mouseClick(window.ListBox1->viewport(), Qt::LeftButton, {},
                           window.ListBox1->visualItemRect(window.ListBox1->item(1)).center());
         QTest::mouseClick(window.BitBtn3, Qt::LeftButton);
-        QVERIFY(!fs::exists(temp_->Path() / "Projets" / "Zoo"));
+        QVERIFY(!fs::exists(Root() / "Projets" / "Zoo"));
         QCOMPARE(window.ListBox1->count(), 1);
         QVERIFY(!window.BitBtn1->isEnabled());
 
         window.ListBox1->setCurrentRow(0);
         QTest::keyClick(window.ListBox1, Qt::Key_Return);  // Enter opens, never deletes
         QTest::mouseClick(window.BitBtn1, Qt::LeftButton);
-        QVERIFY(fs::exists(temp_->Path() / "Projets" / "Alpes"));
+        QVERIFY(fs::exists(Root() / "Projets" / "Alpes"));
     }
 
     void aRoundTripThroughTheProgramKeepsPicturesTextsAndSettings() {
@@ -138,7 +125,7 @@ private slots:
             dialogs_.answers = {kModalYes};
             QVERIFY(window->close());
         }
-        QVERIFY(fs::is_empty(temp_->Path() / "Projets" / "Nouveau Projet" / "images"));
+        QVERIFY(fs::is_empty(Root() / "Projets" / "Nouveau Projet" / "images"));
         auto window = Start();
         QCOMPARE(window->ListView1->count(), 0);
         WhenShown<TFOpPr>([](TFOpPr& open) {
@@ -156,7 +143,7 @@ private slots:
         QCOMPARE(window->TabbedImg->MemoComm->toPlainText(), QStringLiteral("Un beau jour\nsans nuages"));
         // Settings changed after the last save are replaced by the saved copy.
         QCOMPARE(window->CurrentSession().Settings().Number(20),
-                 std::stoi(ReadTextLines(temp_->Path() / "runweb.in_")[20]));
+                 std::stoi(ReadTextLines(Root() / "runweb.in_")[20]));
     }
 
     void quittingAChangedProjectCanSaveIt() {
@@ -168,7 +155,7 @@ private slots:
         });
         dialogs_.answers = {kModalYes, kModalYes};  // quit? save?
         QVERIFY(window->close());
-        QVERIFY(fs::exists(temp_->Path() / "Projets" / "Parti" / "images" / "000001.jpg"));
+        QVERIFY(fs::exists(Root() / "Projets" / "Parti" / "images" / "000001.jpg"));
     }
 };
 

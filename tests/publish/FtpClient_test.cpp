@@ -1,7 +1,7 @@
 #include "common/UserDialogs.h"
 #include "publish/FtpClient.h"
 #include "publish/SocketErrors.h"
-#include "tests/publish/FtpServers.h"
+#include "tests/support/FtpServers.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>

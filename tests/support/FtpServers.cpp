@@ -1,4 +1,4 @@
-#include "tests/publish/FtpServers.h"
+#include "tests/support/FtpServers.h"
 
 #include <arpa/inet.h>
 #include <cerrno>

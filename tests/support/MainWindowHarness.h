@@ -1,0 +1,46 @@
+#pragma once
+
+#include "app/ui/MainWindow.h"
+#include "imaging/JpegCodec.h"
+#include "tests/support/Pictures.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempFolder.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace palimora::testing {
+
+// A program folder staged afresh in French, the main window started on it
+// with scripted answers, and photos to add.
+class MainWindowHarness {
+public:
+    void Reset() {
+        temp = std::make_unique<TempFolder>();
+        StageProgramFolder(temp->Path());
+        WriteBytes(temp->Path() / "palimora.ini", "Fran\xE7" "ais\r\n");
+        dialogs = {};
+    }
+
+    std::unique_ptr<TForm1> Start() {
+        auto window = std::make_unique<TForm1>(ProgramFolder(temp->Path()), TForm1::Options{false, &dialogs, nullptr});
+        window->show();
+        window->FormActivate();
+        return window;
+    }
+
+    std::filesystem::path Root() const { return temp->Path(); }
+
+    std::filesystem::path Photo(const std::string& name, int width = 120, int height = 90) const {
+        const std::filesystem::path file = temp->Path() / "photos" / name;
+        std::filesystem::create_directories(file.parent_path());
+        EncodeJpeg(Quadrants(width, height), file);
+        return file;
+    }
+
+    std::unique_ptr<TempFolder> temp;
+    ScriptedDialogs dialogs;
+};
+
+}  // namespace palimora::testing
