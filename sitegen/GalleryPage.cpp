@@ -158,7 +158,10 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
     for (int g = 1; g <= BuildContext::kGalleries; ++g) {
         const int y = Find(page, "TITREGALERIE" + std::to_string(g), p);
         p = y + 1;
-        page.Put(p, g == context_.currentGallery
+        // A gallery without a page (no name, or no pictures) gets no link in a
+        // build: an empty link to a page that does not exist is a dead link.
+        const bool noPage = context_.buildMode && context_.galleryCount[g - 1] == 0;
+        page.Put(p, g == context_.currentGallery || noPage
                         ? std::string()
                         : LinkText(Text(settings::kGalleryName1 + g - 1), GalleryPageName(context_, g)));
     }
