@@ -137,6 +137,62 @@ TEST_F(SiteBuildTest, ADamagedPictureEndsTheRunAfterThePicturesBeforeIt) {
     EXPECT_FALSE(Exists("tn_images/tn-000004.jpg"));  // one-thread order, whatever the workers did
 }
 
+// The values of every `attribute="..."` of the pages of a project folder.
+std::vector<std::pair<std::string, std::string>> References(const fs::path& project, const std::string& attribute) {
+    std::vector<std::pair<std::string, std::string>> found;
+    const std::string opening = attribute + "=\"";
+    for (const auto& entry : fs::directory_iterator(project)) {
+        const std::string name = entry.path().filename().string();
+        if (name.find(".htm") == std::string::npos) continue;
+        const std::string page = testing::ReadBytes(entry.path());
+        for (std::size_t at = page.find(opening); at != std::string::npos; at = page.find(opening, at + 1)) {
+            const std::size_t begin = at + opening.size();
+            found.emplace_back(name, page.substr(begin, page.find('"', begin) - begin));
+        }
+    }
+    return found;
+}
+
+TEST_F(SiteBuildTest, EveryTemplateGivesPagesWhoseLinksAndPicturesAllExist) {
+    for (int n = 6; n <= 23; ++n) {
+        const std::string name = (n < 10 ? "00000" : "0000") + std::to_string(n) + (n == 12 ? ".gif" : ".jpg");
+        if (n == 12) {
+            testing::WriteGif(project / "images" / name, 30, 20, {{10, 20, 30}, {40, 50, 60}});
+        } else {
+            EncodeJpeg(testing::Quadrants(120, 90), project / "images" / name);
+        }
+        texts.Write(n, "Photo " + std::to_string(n), "\"Un commentaire\"");
+    }
+    const std::pair<int, int> ranges[] = {{1, 8}, {9, 15}, {16, 23}};
+    for (int k = 0; k < 3; ++k) {
+        settings.Store(58 + k, "Galerie " + std::to_string(k + 1));
+        const auto [first, last] = ranges[k];
+        settings.Store(114 + k, (first < 10 ? "00000" : "0000") + std::to_string(first) + ".jpg");
+        settings.Store(124 + k, (last < 10 ? "00000" : "0000") + std::to_string(last) + ".jpg");
+    }
+    settings.Store(147, "2");  // strips, so that morc_images is referenced too
+    for (const char* look : {"clair.htm", "sombre.htm", "carnet.htm"}) {
+        SCOPED_TRACE(look);
+        for (int line : {10, 44, 45}) settings.Store(line, look);
+        dialogs.shown.clear();
+        ASSERT_EQ(Build(), BuildOutcome::Built);
+        EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front();  // no marker was missing
+        EXPECT_TRUE(Exists("g3-000023.htm"));
+        int links = 0, pictures = 0;
+        for (const auto& [page, target] : References(project, "href")) {
+            ++links;
+            EXPECT_TRUE(Exists(target)) << page << " links to " << target;
+        }
+        for (const auto& [page, source] : References(project, "src")) {
+            ++pictures;
+            EXPECT_FALSE(source.empty()) << page;
+            EXPECT_TRUE(Exists(source.substr(source.rfind("./", 0) == 0 ? 2 : 0))) << page << " shows " << source;
+        }
+        EXPECT_GT(links, 60);
+        EXPECT_GT(pictures, 40);
+    }
+}
+
 TEST_F(SiteBuildTest, TheCommandLineBuildWritesWhatTheRunWrites) {
     ASSERT_EQ(Build(), BuildOutcome::Built);
     fs::copy(project, temp.Path() / "copy", fs::copy_options::recursive);
