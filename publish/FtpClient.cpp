@@ -72,6 +72,9 @@ void FtpClient::ReadContinuation() {
 
 long long FtpClient::Command(const std::string& command) {
     const long long code = Transaction(command);
+    // No reply at all means the server closed the connection: that is not
+    // a success with code 0.
+    if (LastReply().empty() && !Connected()) throw PalimoraError("Non connect\xE9");
     ReadContinuation();
     return code;
 }
@@ -100,7 +103,7 @@ void FtpClient::SendCommand(const std::string& command) {
 
 std::string FtpClient::CurrentFolder() {
     SendCommand("PWD");
-    const std::string& reply = LastReply();
+    const std::string reply = WithoutLineEnd(LastReply());
     const auto open = reply.find('"');
     if (open == std::string::npos) return {};
     const auto close = reply.find('"', open + 1);

@@ -213,3 +213,176 @@ TEST(FtpReplies, AnEndlessReplyOrASilentServerCanBeCancelled) {
 
 }  // namespace
 }  // namespace palimora
+
+namespace palimora {
+namespace {
+
+// A client logged in to a scripted server (USER, PASS and QUIT answered).
+class ScriptedServerTest : public ::testing::Test {
+protected:
+    void Start(const std::string& greeting, std::function<std::string(const std::string&)> script) {
+        server = std::make_unique<testing::ScriptedFtpServer>(greeting, [script](const std::string& command) {
+            return LoginScript(command, script);
+        });
+        client.Host = "127.0.0.1";
+        client.Port = server->Port();
+        client.UserID = "u";
+        client.Password = "p";
+    }
+
+    std::string Sent(std::size_t index) const {
+        const auto commands = server->Commands();
+        return index < commands.size() ? commands[index] : std::string();
+    }
+
+    std::unique_ptr<testing::ScriptedFtpServer> server;
+    CountingKeepAlive keepAlive;
+    FtpClient client{&keepAlive};
+};
+
+TEST_F(ScriptedServerTest, AFailureGreetingOrLoginEndsTheSessionWithTheReply) {
+    Start("421 Too many users\r\n", [](const std::string&) { return "200 OK\r\n"; });
+    int failures = 0;
+    client.OnConnectionFailed = [&] { ++failures; };
+    try {
+        client.OpenSession();
+        FAIL();
+    } catch (const FtpError& error) {
+        EXPECT_EQ(error.UserMessage(), "421 Too many users");
+        EXPECT_EQ(error.Code(), 421);
+    }
+    EXPECT_EQ(failures, 1);
+    EXPECT_FALSE(client.Connected());
+}
+
+TEST_F(ScriptedServerTest, ARefusedPasswordIsAnFtpError) {
+    server = std::make_unique<testing::ScriptedFtpServer>("220 Hi\r\n", [](const std::string& command) -> std::string {
+        if (command.rfind("USER", 0) == 0) return "331 Password\r\n";
+        if (command.rfind("PASS", 0) == 0) return "530 Login incorrect.\r\n";
+        return "221 Bye\r\n";
+    });
+    client.Host = "127.0.0.1";
+    client.Port = server->Port();
+    client.UserID = "u";
+    client.Password = "p";
+    EXPECT_THROW(client.OpenSession(), FtpError);
+    EXPECT_EQ(Sent(0), "USER u");
+    EXPECT_EQ(Sent(1), "PASS p");
+    EXPECT_FALSE(client.Connected());
+}
+
+TEST_F(ScriptedServerTest, RepliesWithoutDigitsSplitOrUnclosedAreRead) {
+    Start("220 Hi\r\n", [](const std::string& command) -> std::string {
+        if (command == "NOOP") return "Hello there\r\n";
+        if (command == "PWD") return "SPLIT:257 \"/split\" is current\r\n";
+        if (command == "XPWD") return "257 \"/open\r\n";
+        return "200 OK\r\n";
+    });
+    client.OpenSession();
+    int succeeded = -1;
+    client.OnSuccess = [&](int kind) { succeeded = kind; };
+    client.SendCommand("NOOP");
+    EXPECT_EQ(client.ReplyCode(), 0);
+    EXPECT_EQ(succeeded, FtpClient::kOther);
+    EXPECT_EQ(client.CurrentFolder(), "/split");
+    client.SendCommand("XPWD");
+    EXPECT_EQ(client.ReplyCode(), 257);
+}
+
+TEST_F(ScriptedServerTest, A421InTheMiddleOfASessionFailsThatCommandAndTheNext) {
+    Start("220 Hi\r\n", [](const std::string& command) -> std::string {
+        if (command.rfind("CWD", 0) == 0) return "CLOSE:421 Service not available, closing control connection\r\n";
+        return "200 OK\r\n";
+    });
+    client.OpenSession();
+    try {
+        client.EnterFolder("photos");
+        FAIL();
+    } catch (const FtpError& error) {
+        EXPECT_EQ(error.UserMessage(), "421 Service not available, closing control connection");
+    }
+    EXPECT_THROW(client.SendCommand("NOOP"), PalimoraError);  // the connection is gone
+}
+
+TEST_F(ScriptedServerTest, AnUnsupportedListingFiresItsEventAfterTheExactPortCommand) {
+    Start("220 Hi\r\n", [](const std::string& command) -> std::string {
+        if (command == "SYST") return "215 UNIX Type: L8\r\n";
+        if (command.rfind("PORT", 0) == 0) return "200 PORT command successful\r\n";
+        if (command == "LIST") return "502 LIST not implemented\r\n";
+        return "200 OK\r\n";
+    });
+    client.OpenSession();
+    int unsupported = -1;
+    client.OnUnSupportedFunction = [&](int kind) { unsupported = kind; };
+    EXPECT_THROW(client.ListFolder(), FtpError);
+    EXPECT_EQ(unsupported, FtpClient::kList);
+    EXPECT_EQ(Sent(2), "SYST");
+    const std::string port = Sent(3);
+    ASSERT_EQ(port.rfind("PORT 127,0,0,1,", 0), 0u) << port;
+    int high = -1, low = -1;
+    ASSERT_EQ(std::sscanf(port.c_str(), "PORT 127,0,0,1,%d,%d", &high, &low), 2);
+    EXPECT_GT(high * 256 + low, 0);
+    EXPECT_LT(high, 256);
+    EXPECT_LT(low, 256);
+    EXPECT_EQ(Sent(4), "LIST");
+    EXPECT_EQ(client.CurrentFolder(), "");  // the session goes on: this PWD gets its own reply
+}
+
+TEST_F(ScriptedServerTest, ADataConnectionThatNeverComesCanBeCancelled) {
+    Start("220 Hi\r\n", [](const std::string& command) -> std::string {
+        if (command.rfind("PORT", 0) == 0) return "200 PORT ok\r\n";
+        if (command == "LIST") return "150 Here it comes\r\n";  // and it never does
+        return "215 UNIX\r\n";
+    });
+    client.OpenSession();
+    keepAlive.actAt = keepAlive.calls + 30;
+    keepAlive.act = [&] { client.AbortTransfer(); };
+    try {
+        client.ListFolder();
+        FAIL();
+    } catch (const SockError& error) {
+        EXPECT_EQ(error.UserMessage(), "Acceptation annul\xE9" "e");
+    }
+    EXPECT_TRUE(client.Connected());
+}
+
+TEST_F(ScriptedServerTest, ARefusedStoreIsTheServersReply) {
+    testing::ScriptedFtpServer* self = nullptr;
+    Start("220 Hi\r\n", [&self](const std::string& command) -> std::string {
+        if (command == "PASV") return self->PassiveReply();
+        if (command.rfind("STOR", 0) == 0) return "552 Quota exceeded\r\n";
+        return "200 OK\r\n";
+    });
+    self = server.get();
+    testing::TempFolder local;
+    WriteBytes(local.Path() / "a.jpg", "picture");
+    client.OpenSession();
+    client.Passive = true;
+    try {
+        client.UploadFile(local.Path() / "a.jpg");
+        FAIL();
+    } catch (const FtpError& error) {
+        EXPECT_EQ(error.UserMessage(), "552 Quota exceeded");
+    }
+    EXPECT_EQ(server->Commands().back(), "STOR a.jpg");
+}
+
+TEST_F(ScriptedServerTest, AConnectionClosedMidTransferIsASocketError) {
+    testing::ScriptedFtpServer* self = nullptr;
+    Start("220 Hi\r\n", [&self](const std::string& command) -> std::string {
+        if (command == "PASV") return self->PassiveReply();
+        if (command.rfind("STOR", 0) == 0) return "150 Ok to send data\r\n";
+        return "200 OK\r\n";
+    });
+    self = server.get();
+    server->closeAfterBytes = 100'000;
+    testing::TempFolder local;
+    WriteBytes(local.Path() / "big.bin", RandomBytes(20'000'000));
+    client.OpenSession();
+    client.Passive = true;
+    EXPECT_THROW(client.UploadFile(local.Path() / "big.bin"), PalimoraError);
+    EXPECT_LT(server->DataBytes(), 20'000'000u);
+}
+
+}  // namespace
+}  // namespace palimora

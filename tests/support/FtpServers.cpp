@@ -86,6 +86,38 @@ ScriptedFtpServer::~ScriptedFtpServer() {
     stop_ = true;
     thread_.join();
     ::close(listener_);
+    if (dataListener_ >= 0) ::close(dataListener_);
+}
+
+std::string ScriptedFtpServer::PassiveReply() {
+    int port = 0;
+    dataListener_ = BoundSocket(port);
+    ::listen(dataListener_, 1);
+    return "227 Entering Passive Mode (127,0,0,1," + std::to_string(port / 256) + "," + std::to_string(port % 256) +
+           ")\r\n";
+}
+
+std::vector<std::string> ScriptedFtpServer::Commands() const {
+    std::lock_guard lock(mutex_);
+    return commands_;
+}
+
+void ScriptedFtpServer::ServeData(int& data) {
+    if (data < 0 && dataListener_ >= 0) {
+        pollfd waiting{dataListener_, POLLIN, 0};
+        if (::poll(&waiting, 1, 0) > 0) data = ::accept(dataListener_, nullptr, nullptr);
+    }
+    if (data < 0) return;
+    pollfd readable{data, POLLIN, 0};
+    if (::poll(&readable, 1, 0) <= 0) return;
+    char buffer[65536];
+    const ssize_t count = ::recv(data, buffer, sizeof buffer, 0);
+    if (count <= 0) {
+        ::close(data);
+        data = -1;
+        return;
+    }
+    dataBytes_ += static_cast<std::size_t>(count);
 }
 
 void ScriptedFtpServer::Serve() {
@@ -96,7 +128,10 @@ void ScriptedFtpServer::Serve() {
     const int client = ::accept(listener_, nullptr, nullptr);
     ::send(client, greeting_.data(), greeting_.size(), MSG_NOSIGNAL);
     std::string received;
+    int data = -1;
     while (!stop_) {
+        ServeData(data);
+        if (closeAfterBytes != 0 && dataBytes_ >= closeAfterBytes) break;
         if (endless) {
             // A reply that never ends; the loop is bounded by the test's end.
             if (::send(client, "more\r\n", 6, MSG_NOSIGNAL | MSG_DONTWAIT) < 0) {
@@ -106,7 +141,7 @@ void ScriptedFtpServer::Serve() {
             continue;
         }
         pollfd readable{client, POLLIN, 0};
-        if (::poll(&readable, 1, 50) <= 0) continue;
+        if (::poll(&readable, 1, 10) <= 0) continue;
         char buffer[4096];
         const ssize_t count = ::recv(client, buffer, sizeof buffer, 0);
         if (count <= 0) break;
@@ -114,14 +149,33 @@ void ScriptedFtpServer::Serve() {
         for (size_t end; (end = received.find("\r\n")) != std::string::npos;) {
             const std::string command = received.substr(0, end);
             received.erase(0, end + 2);
+            {
+                std::lock_guard lock(mutex_);
+                commands_.push_back(command);
+            }
             const std::string reply = script_(command);
             if (reply.empty()) {
-                ::close(client);
-                return;
+                stop_ = true;
+                break;
             }
-            ::send(client, reply.data(), reply.size(), MSG_NOSIGNAL);
+            // A reply sent in pieces, a few bytes at a time, when it asks for
+            // it; or sent just before the server hangs up.
+            if (reply.rfind("CLOSE:", 0) == 0) {
+                ::send(client, reply.data() + 6, reply.size() - 6, MSG_NOSIGNAL);
+                stop_ = true;
+                break;
+            }
+            if (reply.rfind("SPLIT:", 0) == 0) {
+                for (char byte : reply.substr(6)) {
+                    ::send(client, &byte, 1, MSG_NOSIGNAL);
+                    ::usleep(2000);
+                }
+            } else {
+                ::send(client, reply.data(), reply.size(), MSG_NOSIGNAL);
+            }
         }
     }
+    if (data >= 0) ::close(data);
     ::close(client);
 }
 
