@@ -63,14 +63,14 @@ void SaveProject(Session& session) {
         MirrorFolderFiles(PicturesFolder(working), PicturesFolder(target));
         MirrorFolderFiles(TextsFolder(working), TextsFolder(target));
     } catch (const PalimoraError& error) {
-        session.SetFolderName(session.LangText(text::kWorkingName));
+        session.SetFolderName(session.WorkingName());
         session.SetProjectModified(true);  // the pictures are not safe yet
         throw PalimoraError(session.LangText(kSaveIncomplete) + " " + error.UserMessage());
     }
     ProjectSettings& settings = session.Settings();
     settings.settingsLoaded = false;
     settings.Commit(session.Folder(), name, session.CurrentLanguage());
-    session.SetFolderName(session.LangText(text::kWorkingName));
+    session.SetFolderName(session.WorkingName());
     settings.settingsLoaded = true;
 }
 
@@ -96,7 +96,7 @@ void SaveCommand(Session& session, UserDialogs& dialogs, ProjectWindows& windows
 }
 
 bool ConfirmSaveName(Session& session, const std::string& typed, UserDialogs& dialogs) {
-    const std::string workingName = session.LangText(text::kWorkingName);
+    const std::string workingName = session.WorkingName();
     if (typed == workingName) {
         dialogs.ShowMessageOk(session.LangText(kReservedName));
         return false;
@@ -145,7 +145,7 @@ void OpenProjectFiles(Session& session, const std::string& name) {
     settings.settingsLoaded = false;
     settings.Restore(session.Folder(), name, session.CurrentLanguage());
     settings.settingsLoaded = true;
-    session.SetFolderName(session.LangText(text::kWorkingName));
+    session.SetFolderName(session.WorkingName());
 }
 
 bool OpenCommand(Session& session, UserDialogs& dialogs, ProjectWindows& windows) {

@@ -1,5 +1,6 @@
 #include "app/Session.h"
 
+#include "common/Error.h"
 #include "lang/TextNumbers.h"
 #include "project/WorkingFolder.h"
 
@@ -10,8 +11,19 @@ Session::Session(ProgramFolder folder) : folder_(std::move(folder)), pictures_(f
 }
 
 void Session::Start() {
-    language_.LoadChosen(folder_);
+    // Without its language file the program still starts, on the other
+    // language's file or, failing that, without texts, and says why.
+    try {
+        language_.LoadChosen(folder_);
+    } catch (const PalimoraError& error) {
+        languageProblem_ = error.UserMessage();
+    }
     StartEmptyProject();
+}
+
+std::string Session::WorkingName() const {
+    const std::string name = LangText(text::kWorkingName);
+    return name.empty() ? std::string("Nouveau Projet") : name;
 }
 
 void Session::ChooseLanguage(std::string_view choice) {
@@ -23,12 +35,12 @@ void Session::ChooseLanguage(std::string_view choice) {
         std::filesystem::remove_all(oldWorkingFolder, ignored);
         StartEmptyProject();
     } else {
-        folderName_ = projectName_ = LangText(text::kWorkingName);
+        folderName_ = projectName_ = WorkingName();
     }
 }
 
 void Session::StartEmptyProject() {
-    folderName_ = LangText(text::kWorkingName);
+    folderName_ = WorkingName();
     projectName_ = folderName_;
     projectModified_ = false;
     pictureCount = currentPicture = 0;
@@ -42,11 +54,11 @@ void Session::StartEmptyProject() {
 }
 
 std::filesystem::path Session::WorkingFolder() const {
-    return folder_.Project(LangText(text::kWorkingName));
+    return folder_.Project(WorkingName());
 }
 
 bool Session::IsUnnamedProject() const {
-    return projectName_ == LangText(text::kWorkingName);
+    return projectName_ == WorkingName();
 }
 
 bool Session::ConfirmClose(UserDialogs& dialogs, const std::function<void()>& save) {
@@ -60,7 +72,7 @@ bool Session::ConfirmClose(UserDialogs& dialogs, const std::function<void()>& sa
 }
 
 void Session::FinishClose() {
-    folderName_ = LangText(text::kWorkingName);
+    folderName_ = WorkingName();
     EmptyWorkingFolder(WorkingFolder());
 }
 

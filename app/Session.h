@@ -36,6 +36,12 @@ public:
     // folder moved to the new language's name (text 7 differs by language).
     void ChooseLanguage(std::string_view choice);
 
+    // Text 7: the working folder's name and an unsaved project's.
+    std::string WorkingName() const;
+
+    // Why the language file could not be read at start (empty when it was).
+    const std::string& LanguageProblem() const { return languageProblem_; }
+
     // The working folder Projets/<text 7>.
     std::filesystem::path WorkingFolder() const;
 
@@ -82,6 +88,7 @@ private:
     PictureList pictures_;
     ProjectSettings settings_;
     std::string projectName_;
+    std::string languageProblem_;
     std::string folderName_;
     bool projectModified_ = false;
 };

@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
         mainWindow.show();
         return application.exec();
     } catch (const palimora::PalimoraError& error) {
-        // Without its language file the program has no texts to speak with.
+        // A failure the start-up could not get past (a working folder that cannot be made).
         QMessageBox::critical(nullptr, QStringLiteral("Palimora"), palimora::ToScreen(error.UserMessage()));
         return 1;
     }

@@ -1,5 +1,6 @@
 #include "lang/Language.h"
 
+#include "common/Error.h"
 #include "lang/LanguageChoice.h"
 
 #include <utility>
@@ -7,7 +8,19 @@
 namespace palimora {
 
 void Language::LoadChosen(const ProgramFolder& folder) {
-    Load(folder, StartLanguageCode(folder));
+    const std::string chosen = StartLanguageCode(folder);
+    try {
+        Load(folder, chosen);
+    } catch (const PalimoraError& problem) {
+        const std::string other(chosen == kFrenchCode ? kEnglishCode : kFrenchCode);
+        try {
+            Load(folder, other);
+        } catch (const PalimoraError&) {
+            texts_ = LanguageTexts();
+            code_ = chosen;
+        }
+        throw;
+    }
 }
 
 void Language::Choose(const ProgramFolder& folder, std::string_view choice) {

@@ -13,6 +13,9 @@ namespace palimora {
 class Language {
 public:
     // Loads the language named in palimora.ini, French until one is chosen.
+    // When that file cannot be read, the other language's file is loaded
+    // and, failing both, no texts; the PalimoraError raised then says which
+    // file was missing (the language is usable all the same).
     void LoadChosen(const ProgramFolder& folder);
 
     // The user's confirmed choice ("Français" or "English"): written to line 0

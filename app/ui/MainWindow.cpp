@@ -137,6 +137,7 @@ void TForm1::FormCreate(bool showIntro) {
     connect(help, &QShortcut::activated, this, &TForm1::BoutAidClick);
 
     ApplyLanguage();
+    if (!session_.LanguageProblem().empty()) dialogs_->ShowMessageOk(session_.LanguageProblem());
     ShowStartWarnings();
     firstActivation_ = true;
 }

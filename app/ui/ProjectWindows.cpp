@@ -95,7 +95,7 @@ TFOpPr::TFOpPr(Session& session, UserDialogs& dialogs, QWidget* parent)
 
 void TFOpPr::FillList() {
     ListBox1->clear();
-    for (const std::string& name : ListProjects(session_.Folder(), session_.LangText(text::kWorkingName))) {
+    for (const std::string& name : ListProjects(session_.Folder(), session_.WorkingName())) {
         ListBox1->addItem(ToScreen(name));
     }
     openChoice_.clear();

@@ -48,9 +48,24 @@ TEST_F(SessionTest, StartCreatesAMissingWorkingFolder) {
     EXPECT_TRUE(fs::exists(Working() / "textes" / "images.dat"));
 }
 
-TEST_F(SessionTest, StartFailsClearlyWithoutItsLanguageFile) {
+TEST_F(SessionTest, AMissingLanguageFileIsToldAndTheOtherLanguageServes) {
     fs::remove(temp.Path() / "french.asc");
-    EXPECT_THROW(session.Start(), PalimoraError);
+    session.Start();
+    EXPECT_NE(session.LanguageProblem().find("french.asc"), std::string::npos);
+    EXPECT_EQ(session.LangText(text::kWorkingName), "New Project");
+    EXPECT_TRUE(fs::exists(temp.Path() / "Projets" / "New Project" / "textes" / "images.dat"));
+}
+
+TEST_F(SessionTest, WithoutAnyLanguageFileTheProgramStillHasAWorkingFolder) {
+    fs::remove(temp.Path() / "french.asc");
+    fs::remove(temp.Path() / "english.asc");
+    WriteBytes(temp.Path() / "Projets" / "keep.txt", "not the working folder");
+    session.Start();
+    EXPECT_FALSE(session.LanguageProblem().empty());
+    EXPECT_EQ(session.WorkingName(), "Nouveau Projet");
+    EXPECT_TRUE(fs::exists(Working() / "textes" / "images.dat"));
+    session.FinishClose();
+    EXPECT_TRUE(fs::exists(temp.Path() / "Projets" / "keep.txt"));
 }
 
 TEST_F(SessionTest, QuittingAsksFirstAndOnlyYesGoesOn) {
