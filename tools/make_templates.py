@@ -26,16 +26,16 @@ a:hover img { box-shadow: 0 4px 14px rgba(0,0,0,.3); }
 .nav a { display: inline-block; padding: 4px 12px; margin: 2px; border-radius: 14px; border: 1px solid rgba(0,0,0,.15); }
 .foot { margin-top: 32px; font-size: 12px; opacity: .6; text-align: center; }
 """,
-    "sombre": """
+    "moderne": """
 body { margin: 0; font-family: "Helvetica Neue", "Liberation Sans", Arial, sans-serif; line-height: 1.45; }
 .page { max-width: 1200px; margin: 0 auto; padding: 28px 18px 44px; }
 .head { padding: 10px 0 24px; letter-spacing: .04em; }
 table { margin: 0 auto; }
 td { vertical-align: top; }
 img { max-width: 100%; height: auto; vertical-align: bottom; }
-td img { outline: 1px solid rgba(255,255,255,.15); }
+td img { outline: 1px solid rgba(0,0,0,.12); outline-offset: 3px; }
 a { text-decoration: none; }
-a:hover img { outline: 2px solid rgba(255,255,255,.6); }
+a:hover img { outline: 2px solid rgba(0,0,0,.35); }
 .nav { margin: 20px 0; text-transform: uppercase; letter-spacing: .08em; }
 .nav a { display: inline-block; padding: 4px 10px; }
 .foot { margin-top: 36px; font-size: 12px; opacity: .5; text-align: center; }

@@ -222,7 +222,7 @@ TEST_F(PageWriterTest, SamplesLinkToSamplesAndShowSampleTexts) {
 }
 
 TEST_F(PageWriterTest, EveryShippedTemplateCarriesEveryMarker) {
-    for (const char* look : {"clair.htm", "sombre.htm", "carnet.htm"}) {
+    for (const char* look : {"clair.htm", "moderne.htm", "carnet.htm"}) {
         UseTemplates(look);
         settings.Store(58, "Une");
         Gallery(1, 1, 7);

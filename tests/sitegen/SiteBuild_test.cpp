@@ -171,7 +171,7 @@ TEST_F(SiteBuildTest, EveryTemplateGivesPagesWhoseLinksAndPicturesAllExist) {
         settings.Store(124 + k, (last < 10 ? "00000" : "0000") + std::to_string(last) + ".jpg");
     }
     settings.Store(147, "2");  // strips, so that morc_images is referenced too
-    for (const char* look : {"clair.htm", "sombre.htm", "carnet.htm"}) {
+    for (const char* look : {"clair.htm", "moderne.htm", "carnet.htm"}) {
         SCOPED_TRACE(look);
         for (int line : {10, 44, 45}) settings.Store(line, look);
         dialogs.shown.clear();
