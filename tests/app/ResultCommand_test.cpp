@@ -1,0 +1,86 @@
+#include "app/ProjectCommands.h"
+#include "app/ResultCommand.h"
+#include "app/Session.h"
+#include "imaging/JpegCodec.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace palimora {
+namespace {
+
+namespace fs = std::filesystem;
+
+class NamingWindows : public ProjectWindows {
+public:
+    explicit NamingWindows(Session& session) : session_(session) {}
+    int saveWindows = 0;
+    bool ShowSaveWindow(int) override {
+        ++saveWindows;
+        session_.SetFolderName("Vacances");
+        return true;
+    }
+    bool ShowOpenWindow() override { return false; }
+
+private:
+    Session& session_;
+};
+
+class ResultCommandTest : public ::testing::Test {
+protected:
+    ResultCommandTest() {
+        testing::StageProgramFolder(temp.Path());
+        session.Start();
+    }
+    void AddPicture() {
+        const fs::path source = temp.Path() / "a.jpg";
+        EncodeJpeg(Image(8, 8), source);
+        session.Pictures().Add({source}, session.pictureCount, {});
+        session.pictureCount = session.currentPicture = 1;
+        session.SetProjectModified(true);
+    }
+    fs::path Project() const { return temp.Path() / "Projets" / "Vacances"; }
+
+    testing::TempFolder temp;
+    Session session{ProgramFolder(temp.Path())};
+    testing::ScriptedDialogs dialogs;
+    NamingWindows windows{session};
+};
+
+TEST_F(ResultCommandTest, EmptyOrUnnamedProjectsAreRefused) {
+    EXPECT_EQ(SeeResult(session, dialogs, windows), ResultStep::Refused);
+    EXPECT_EQ(dialogs.shown.back(), session.LangText(13));
+    AddPicture();
+    EXPECT_EQ(SeeResult(session, dialogs, windows), ResultStep::Refused);
+    EXPECT_EQ(dialogs.shown.back(), session.LangText(232));
+    EXPECT_EQ(windows.saveWindows, 1);  // the save command followed
+    EXPECT_EQ(session.ProjectName(), "Vacances");
+}
+
+TEST_F(ResultCommandTest, AChangedOrUnbuiltProjectIsBuiltABuiltOneOpened) {
+    AddPicture();
+    SaveCommand(session, dialogs, windows);
+    EXPECT_EQ(SeeResult(session, dialogs, windows), ResultStep::Build);  // nothing built yet
+    testing::WriteBytes(Project() / "g1-000001.htm", "built");
+    EXPECT_EQ(SeeResult(session, dialogs, windows), ResultStep::OpenBuilt);
+    session.SetProjectModified(true);
+    EXPECT_EQ(SeeResult(session, dialogs, windows), ResultStep::Build);
+}
+
+TEST_F(ResultCommandTest, NoKindOfPageIsRefusedAndTheStartPageFollowsTheKinds) {
+    AddPicture();
+    SaveCommand(session, dialogs, windows);
+    testing::WriteBytes(Project() / "g1-000001.htm", "built");
+    EXPECT_EQ(StartPage(session, true), Project() / "g1-000001.htm");  // index.html is not there
+    EXPECT_EQ(StartPage(session, false), Project() / "index.html");
+    session.Settings().Store(41, "0");
+    session.Settings().Store(42, "0");
+    EXPECT_EQ(StartPage(session, false), Project() / "g1-000001.htm");
+    session.Settings().Store(43, "0");
+    EXPECT_EQ(SeeResult(session, dialogs, windows), ResultStep::Refused);
+    EXPECT_EQ(dialogs.shown.back(), session.LangText(216));
+}
+
+}  // namespace
+}  // namespace palimora
