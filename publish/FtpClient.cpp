@@ -246,6 +246,7 @@ void FtpClient::ListFolder() {
 
     bool succeeded = false;
     std::unique_ptr<SockLink> data;
+    const auto cancelled = [&] { return Cancelled() || (data && data->Cancelled()); };
     try {
         data = OpenDataConnection(kList);
         if (data) {
@@ -257,7 +258,7 @@ void FtpClient::ListFolder() {
             } else {
                 if (!Passive) data->Accept();
                 if (OnTransactionStart) OnTransactionStart();
-                while (!Cancelled() && !data->Cancelled()) {
+                while (!cancelled()) {
                     KeepAliveStep();
                     const std::string line = data->ReadLn();
                     if (line.empty()) break;
@@ -267,7 +268,7 @@ void FtpClient::ListFolder() {
                 }
                 if (OnTransactionStop) OnTransactionStop();
                 data->Disconnect();
-                if (!Cancelled() && !data->Cancelled()) {
+                if (!cancelled()) {
                     SetReply(ReadLn());
                     ReadContinuation();
                 }
@@ -276,22 +277,24 @@ void FtpClient::ListFolder() {
         }
     } catch (...) {
         data_ = nullptr;
-        if (Cancelled() || (data && data->Cancelled())) {
-            ClearCancel();
-            try {
-                Writeln("ABOR");
-            } catch (...) {
-            }
-        }
+        if (cancelled()) SendAbort();
         throw;
     }
     data_ = nullptr;
-    if (Cancelled() || (data && data->Cancelled())) {
-        ClearCancel();
-        Writeln("ABOR");
+    if (cancelled()) {
+        SendAbort();
         throw AbortError("ReadLn de Socket abandonn\xE9" "e");
     }
     if (succeeded && OnSuccess) OnSuccess(kList);
+}
+
+void FtpClient::SendAbort() {
+    ClearCancel();
+    try {
+        Writeln("ABOR");
+    } catch (const PalimoraError&) {
+        // The connection may be gone already; the listing's own failure is the one to tell.
+    }
 }
 
 void FtpClient::UploadFile(const fs::path& local, const std::string& remoteName) {

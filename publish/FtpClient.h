@@ -74,6 +74,8 @@ private:
     void LoginStep(const std::string& command);
     std::unique_ptr<SockLink> OpenDataConnection(int kind);
     void DetectVendor();
+    // After a cancelled listing: tells the server to stop the transfer.
+    void SendAbort();
 
     std::unique_ptr<UnixListing> listing_;
     SockLink* data_ = nullptr;  // the data connection while a transfer runs
