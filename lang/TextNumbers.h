@@ -19,6 +19,7 @@ inline constexpr int kStepTwo = 104;
 inline constexpr int kPictureTooLarge = 124;
 inline constexpr int kPictureTooLargeEnd = 125;
 inline constexpr int kNameNotStorable = 126;
+inline constexpr int kTextNotStorable = 130;
 inline constexpr int kConvertStart = 133;  // text 133, the source path, then one of the three below
 inline constexpr int kConvertBmpEnd = 134;
 inline constexpr int kConvertGifEnd = 135;

@@ -122,6 +122,7 @@ TEXTS = {
     127: ("Ce nom ne peut pas nommer un projet : évitez les caractères < > : \" / \\ | ? *, les noms réservés et un point ou un espace à la fin.", "This name cannot name a project: avoid the characters < > : \" / \\ | ? *, reserved names, and a dot or a blank at the end."),
     128: ("Le projet n'a pas pu être enregistré entièrement :", "The project could not be saved completely:"),
     129: ("Supprimer définitivement ce projet et toutes ses images ?", "Delete this project and all its pictures for good?"),
+    130: ("Ce texte contient un caractère que Palimora ne peut pas enregistrer ; il n'a pas été enregistré.", "This text holds a character that Palimora cannot store; it was not stored."),
     133: ("L'image", "The picture"),
     134: (" est au format BMP, que les navigateurs affichent mal. La convertir en JPEG ?", " is a BMP file, which browsers show poorly. Convert it to JPEG?"),
     135: (" est une image GIF. La convertir en JPEG ?", " is a GIF picture. Convert it to JPEG?"),

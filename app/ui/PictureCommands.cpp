@@ -79,10 +79,16 @@ void TForm1::ListView1Click() {
 
 void TForm1::BitTextOkClick() {
     if (session_.pictureCount == 0) return;
+    std::string title, comment;
     try {
-        const std::string title = TabbedImg->Title();
-        const std::string comment = ToCommaList(TabbedImg->CommentLines());
-        session_.SetProjectModified(true);
+        title = TabbedImg->Title();
+        comment = ToCommaList(TabbedImg->CommentLines());
+    } catch (const PalimoraError&) {
+        dialogs_->ShowMessageOk(session_.LangText(text::kTextNotStorable));
+        return;
+    }
+    session_.SetProjectModified(true);
+    try {
         session_.Pictures().Texts().Write(session_.currentPicture, title, comment);
     } catch (const PalimoraError& error) {
         dialogs_->ShowMessageOk(error.UserMessage());

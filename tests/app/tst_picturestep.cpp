@@ -91,7 +91,7 @@ private slots:
 
         window_->TabbedImg->Edit1->setText(QStringLiteral("東京"));  // no Windows-1252 for these
         QTest::mouseClick(window_->TabbedImg->BitTextOk, Qt::LeftButton);
-        QCOMPARE(dialogs_.shown.size(), size_t(1));
+        QCOMPARE(dialogs_.shown, std::vector<std::string>{window_->CurrentSession().LangText(text::kTextNotStorable)});
         QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(1)->title, std::string("Coucher de soleil"));
     }
 
