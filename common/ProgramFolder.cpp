@@ -15,10 +15,6 @@ ProgramFolder ProgramFolder::OfRunningProgram() {
     return ProgramFolder(fs::read_symlink("/proc/self/exe").parent_path());
 }
 
-fs::path ProgramFolder::File(std::string_view cp1252Name) const {
-    return root_ / PathFromCp1252(cp1252Name);
-}
-
 fs::path ProgramFolder::LanguageFile(std::string_view languageCode) const {
     return root_ / (std::string(languageCode) + ".asc");
 }

@@ -20,12 +20,10 @@ public:
 
     const std::filesystem::path& Root() const { return root_; }
 
-    std::filesystem::path File(std::string_view cp1252Name) const;
     std::filesystem::path LanguageIni() const { return root_ / "palimora.ini"; }
     std::filesystem::path LanguageFile(std::string_view languageCode) const;
     std::filesystem::path DefaultSettings() const { return root_ / "runweb.in_"; }
     std::filesystem::path LogoGif() const { return root_ / "logo.gif"; }
-    std::filesystem::path Patterns() const { return root_ / "motifs"; }
 
     std::filesystem::path Projects() const { return projects_; }
     // A project's folder under Projets (also the working folder, whose name is text 7).
