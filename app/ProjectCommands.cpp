@@ -137,10 +137,7 @@ void OpenProjectFiles(Session& session, const std::string& name) {
     if (!fs::exists(TextsFolder(working) / picture_text::kFileName)) {
         session.Pictures().Texts().CreateEmpty();
     }
-    for (const char* page : ProgramFolder::kSamplePages) {
-        std::error_code ignored;
-        fs::remove(session.Folder().Root() / page, ignored);
-    }
+    session.Folder().DeleteSamplePages();
     ProjectSettings& settings = session.Settings();
     settings.settingsLoaded = false;
     settings.Restore(session.Folder(), name, session.CurrentLanguage());

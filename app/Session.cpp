@@ -47,10 +47,7 @@ void Session::StartEmptyProject() {
     selectAfterInsert = false;
     PrepareWorkingFolder(WorkingFolder());
     pictures_ = PictureList(WorkingFolder());
-    for (const char* page : ProgramFolder::kSamplePages) {
-        std::error_code ignored;
-        std::filesystem::remove(folder_.Root() / page, ignored);
-    }
+    folder_.DeleteSamplePages();
 }
 
 std::filesystem::path Session::WorkingFolder() const {

@@ -2,6 +2,7 @@
 
 #include "common/Cp1252.h"
 
+#include <system_error>
 #include <utility>
 
 namespace palimora {
@@ -34,6 +35,13 @@ fs::path ProgramFolder::Interface(std::string_view fileName) const {
 fs::path ProgramFolder::HelpFolder(std::string_view languageCode) const {
     if (languageCode == "french") return root_ / "aide" / "aide_france" / "aideweb";
     return root_ / "aide" / "aide_us" / "aideweb_us";
+}
+
+void ProgramFolder::DeleteSamplePages() const {
+    for (const char* page : kSamplePages) {
+        std::error_code ignored;
+        fs::remove(root_ / page, ignored);
+    }
 }
 
 fs::path PicturesFolder(const fs::path& projectFolder) { return projectFolder / "images"; }

@@ -36,8 +36,10 @@ public:
     // The help pages of a language: any code but "french" means English.
     std::filesystem::path HelpFolder(std::string_view languageCode) const;
 
-    // The preview scratch pages the program writes beside itself.
+    // The preview scratch pages the program writes beside itself (also the
+    // working templates of a build); deleting them ignores missing ones.
     static constexpr const char* kSamplePages[] = {"blanksom.htm", "blankgal.htm", "blankimg.htm"};
+    void DeleteSamplePages() const;
 
 private:
     std::filesystem::path root_;

@@ -11,6 +11,7 @@ namespace palimora {
 enum class PictureFormat { Jpeg, Bmp, Icon, Metafile, Gif, Other };
 PictureFormat FormatOfName(std::string_view fileName);
 PictureFormat FormatOf(const std::filesystem::path& file);
+inline bool IsJpegName(std::string_view fileName) { return FormatOfName(fileName) == PictureFormat::Jpeg; }
 
 // A picture read for showing: its pixels, possibly reduced, and the natural
 // size and frame count the display reports.

@@ -190,22 +190,29 @@ void SockLink::SetLingerOff() {
     if (fd_ >= 0) ::setsockopt(fd_, SOL_SOCKET, SO_LINGER, &off, sizeof off);
 }
 
-void SockLink::Write(std::string_view text) {
-    RequireConnection();
-    text = text.substr(0, kBufferSize);
-    StartDeadline();
-    while (!text.empty()) {
+void SockLink::SendAll(std::string_view bytes, bool counted) {
+    while (!bytes.empty()) {
         if (cancelled_ || WaitFor(fd_, POLLOUT) != Wait::Ready) {
             cancelled_ = false;
             throw AbortError("Envoi de Socket abandonn\xE9");
         }
-        const ssize_t sent = ::send(fd_, text.data(), text.size(), MSG_NOSIGNAL);
+        const ssize_t sent = ::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL);
         if (sent < 0) {
             if (errno == EAGAIN || errno == EINTR) continue;
             RaiseSystemError(errno);
         }
-        text.remove_prefix(static_cast<std::size_t>(sent));
+        bytes.remove_prefix(static_cast<std::size_t>(sent));
+        if (!counted) continue;
+        bytesSent_ += static_cast<std::uint64_t>(sent);
+        if (OnPacketSent) OnPacketSent();
+        KeepAliveStep();
     }
+}
+
+void SockLink::Write(std::string_view text) {
+    RequireConnection();
+    StartDeadline();
+    SendAll(text.substr(0, kBufferSize), false);
 }
 
 void SockLink::Writeln(std::string_view text) {
@@ -306,22 +313,7 @@ void SockLink::SendFile(const std::filesystem::path& file) {
     StartDeadline();
     while (in) {
         in.read(block.data(), static_cast<std::streamsize>(block.size()));
-        std::string_view rest(block.data(), static_cast<std::size_t>(in.gcount()));
-        while (!rest.empty()) {
-            if (cancelled_ || WaitFor(fd_, POLLOUT) != Wait::Ready) {
-                cancelled_ = false;
-                throw AbortError("Envoi de Socket abandonn\xE9");
-            }
-            const ssize_t sent = ::send(fd_, rest.data(), rest.size(), MSG_NOSIGNAL);
-            if (sent < 0) {
-                if (errno == EAGAIN || errno == EINTR) continue;
-                RaiseSystemError(errno);
-            }
-            rest.remove_prefix(static_cast<std::size_t>(sent));
-            bytesSent_ += static_cast<std::uint64_t>(sent);
-            if (OnPacketSent) OnPacketSent();
-            KeepAliveStep();
-        }
+        SendAll(std::string_view(block.data(), static_cast<std::size_t>(in.gcount())), true);
     }
 }
 

@@ -95,6 +95,9 @@ private:
     void StartDeadline();
     bool PastDeadline() const;
     [[noreturn]] void RaiseSystemError(int systemError);
+    // Sends every byte, waiting when the socket is full; `counted` adds them
+    // to BytesSent and reports each send (a file's blocks).
+    void SendAll(std::string_view bytes, bool counted);
     std::string Resolve();
     void CloseSocket();
     // Pulls what is waiting into the pending buffer; false when the peer closed.

@@ -1,13 +1,13 @@
 // Gallery pages: a grid of thumbnails and the links to the other pages.
 
 #include "common/FileNames.h"
+#include "imaging/PictureReader.h"
 #include "lang/Language.h"
 #include "project/PageTexts.h"
 #include "sitegen/PageWriter.h"
 #include "styles/SettingsLayout.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace palimora {
 namespace {
@@ -15,14 +15,8 @@ namespace {
 constexpr int kPictureWord = 100;
 constexpr int kGalleryWord = 101;
 constexpr int kSummaryWord = 102;
-constexpr int kCentred = 81, kRight = 83;
 
 int RoundUp(int count, int perRow) { return (count + perRow - 1) / perRow; }
-
-bool IsJpegName(const std::string& name) {
-    const std::string extension = UpperExtensionOf(name);
-    return extension == ".JPG" || extension == ".JPEG";
-}
 
 }  // namespace
 
@@ -135,13 +129,7 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
         int padding = 0;
         const int remaining = count - j + 1;
         if (RoundUp(j, perRow) == rows && remaining != perRow) {
-            const int missing = perRow - remaining;
-            const std::string alignment = Item(93);
-            if (alignment == Word(kCentred)) {
-                padding = static_cast<int>(std::nearbyint(missing / 2.0 + (titles ? missing / 2.0 : 0.0)));
-            } else if (alignment == Word(kRight)) {
-                padding = missing * (titles ? 2 : 1);
-            }
+            padding = PaddingCells(93, perRow - remaining, true, titles);
         }
         page.Put(r, RowBreak(rowSpan, padding, 1));
         page.Put(s, {});

@@ -5,10 +5,17 @@
 #include "lang/Language.h"
 #include "styles/ProjectSettings.h"
 
+#include <cmath>
 #include <system_error>
 
 namespace palimora {
 namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kCentred = 81, kRight = 83;
+
+}  // namespace
 
 PageWriter::PageWriter(PageSources sources, BuildContext& context, UserDialogs& dialogs)
     : sources_(std::move(sources)),
@@ -95,6 +102,15 @@ void PageWriter::WriteTitleBlock(PageLines& page, bool show, const std::string& 
     page.Put(t + 3, text);
     page.Put(t + 4, "</FONT>" + StyleClose(style, language));
     page.Put(t + 5, "</DIV>");
+}
+
+int PageWriter::PaddingCells(int alignmentLine, int missing, bool pictures, bool titles) const {
+    const std::string alignment = Item(alignmentLine);
+    const int cellsPerEntry = (pictures ? 1 : 0) + (titles ? 1 : 0);
+    if (alignment == Word(kCentred)) {
+        return static_cast<int>(std::nearbyint((pictures ? missing / 2.0 : 0.0) + (titles ? missing / 2.0 : 0.0)));
+    }
+    return alignment == Word(kRight) ? missing * cellsPerEntry : 0;
 }
 
 std::string PageWriter::RowBreak(int rowSpan, int paddingCells, int cellSpan) const {

@@ -79,6 +79,10 @@ private:
     std::string GalleryPictureName(int j) const;
     std::string GalleryPicturePage(int j) const;
     std::string RowBreak(int rowSpan, int paddingCells, int cellSpan) const;
+    // The empty cells in front of a last row that is `missing` entries
+    // short, by the table's alignment (its settings line): none on the left,
+    // half of the entry cells when centred, all of them on the right.
+    int PaddingCells(int alignmentLine, int missing, bool pictures, bool titles) const;
 
     PageSources sources_;
     BuildContext& context_;

@@ -6,6 +6,7 @@
 #include "imaging/Fitting.h"
 #include "imaging/Image.h"
 #include "imaging/JpegCodec.h"
+#include "imaging/PictureReader.h"
 #include "imaging/Resize.h"
 
 #include <algorithm>
@@ -14,11 +15,6 @@ namespace palimora {
 namespace fs = std::filesystem;
 
 namespace {
-
-bool IsJpeg(const std::string& name) {
-    const std::string extension = UpperExtensionOf(name);
-    return extension == ".JPG" || extension == ".JPEG";
-}
 
 struct Size {
     int width = 0;
@@ -33,7 +29,7 @@ Size Fit(const PictureSize& natural, int boxWidth, int boxHeight) {
 Image Scaled(const Image& decoded, Size size) { return Resize(decoded, size.width, size.height); }
 
 Image DecodeStamp(const fs::path& file) {
-    return IsJpeg(file.filename().string()) ? DecodeJpeg(file) : DecodeBmp(file);
+    return IsJpegName(file.filename().string()) ? DecodeJpeg(file) : DecodeBmp(file);
 }
 
 }  // namespace
@@ -66,7 +62,7 @@ void StampCopyright(Image& picture, const Image& stamp, ConversionSettings::Corn
 std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const fs::path& workingPictures,
                                           const std::string& name, const ConversionSettings& settings) {
     std::vector<ConvertedFile> files;
-    if (!IsJpeg(name)) return files;
+    if (!IsJpegName(name)) return files;
     const fs::path source = projectFolder / "images" / name;
     const std::string base = name.substr(0, name.size() - ExtensionOf(name).size());
     const PictureSize natural = ReadJpegSize(source);

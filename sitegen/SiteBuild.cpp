@@ -214,16 +214,13 @@ void Run::Execute() {
 
     Status(kFinished);
     context_.Reset();
-    for (const char* sample : ProgramFolder::kSamplePages) {
-        std::error_code ignored;
-        fs::remove(s_.folder.Root() / sample, ignored);
-    }
+    s_.folder.DeleteSamplePages();
 }
 
 void Run::CancelCleanup() const {
     std::error_code ignored;
     for (const char* page : kBuiltSiteMarkers) fs::remove(project_ / page, ignored);
-    for (const char* sample : ProgramFolder::kSamplePages) fs::remove(s_.folder.Root() / sample, ignored);
+    s_.folder.DeleteSamplePages();
     context_.Reset();
 }
 

@@ -1,24 +1,16 @@
 // The summary page: one entry per gallery and the home link.
 
-#include "common/FileNames.h"
+#include "imaging/PictureReader.h"
 #include "lang/Language.h"
 #include "sitegen/PageWriter.h"
 #include "styles/SettingsLayout.h"
-
-#include <cmath>
 
 namespace palimora {
 namespace {
 
 constexpr int kSummaryWord = 102;
-constexpr int kCentred = 81, kRight = 83;
 constexpr int kEntries = 11;  // ten galleries and the home link
 constexpr int kHomeEntry = 11;
-
-bool IsJpegName(const std::string& name) {
-    const std::string extension = UpperExtensionOf(name);
-    return extension == ".JPG" || extension == ".JPEG";
-}
 
 }  // namespace
 
@@ -142,13 +134,7 @@ void PageWriter::WriteSummaryTable(PageLines& page) const {
         int padding = 0;
         const int remaining = count - e + (homeOn ? 1 : 0);
         if ((e + perRow - 1) / perRow == rows && remaining != perRow) {
-            const int missing = perRow - remaining;
-            const std::string alignment = Item(68);
-            if (alignment == Word(kCentred)) {
-                padding = static_cast<int>(std::nearbyint((pictures ? missing / 2.0 : 0.0) + (titles ? missing / 2.0 : 0.0)));
-            } else if (alignment == Word(kRight)) {
-                padding = missing * ((pictures ? 1 : 0) + (titles ? 1 : 0));
-            }
+            padding = PaddingCells(68, perRow - remaining, pictures, titles);
         }
         page.Put(r, RowBreak(rowSpan, padding, cellSpan));
         page.Put(f, {});

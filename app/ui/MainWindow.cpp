@@ -7,6 +7,7 @@
 #include "app/ui/PictureButton.h"
 #include "common/Error.h"
 #include "common/ui/Colours.h"
+#include "common/ui/OpenFile.h"
 #include "common/ui/ScreenText.h"
 #include "lang/LanguageChoice.h"
 #include "lang/TextNumbers.h"
@@ -21,13 +22,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
-#include <QUrl>
 
 namespace palimora {
 namespace {
@@ -270,7 +269,7 @@ void TForm1::BoutAidClick() {
     AppuieBouton(*BoutAid);
     // Step 1 shows the picture list; the style panels come with page design.
     const auto page = HelpPageFor(session_.Folder(), session_.LanguageCode(), ShownPanel::PictureList);
-    if (page) QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(page->string())));
+    if (page) OpenWithDefaultProgram(*page);
     AppuieBouton(*BoutAid);
 }
 

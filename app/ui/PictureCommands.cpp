@@ -6,8 +6,8 @@
 #include "app/ui/PressedLook.h"
 #include "common/Cp1252.h"
 #include "common/Error.h"
-#include "common/FileNames.h"
 #include "common/ui/BusyCursor.h"
+#include "common/ui/OpenFile.h"
 #include "common/ui/QtImages.h"
 #include "common/ui/ScreenText.h"
 #include "lang/TextNumbers.h"
@@ -18,10 +18,8 @@
 #include "project/ui/PictureTabs.h"
 #include "styles/ui/WebBrowser.h"
 
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QUrl>
 
 #include <algorithm>
 
@@ -66,11 +64,7 @@ void TForm1::ListView1Click() {
     if (session_.pictureCount == 0 || position < 0) return;
     TabbedImg->show();
     const fs::path file = session_.Pictures().FileOf(ListView1->item(position)->text().toStdString());
-    if (UpperExtensionOf(file.filename().string()) == ".GIF") {
-        TabbedImg->Panel1->ShowGifInPanel(file);
-    } else {
-        TabbedImg->Panel1->ShowPictureInPanel(file);
-    }
+    TabbedImg->Panel1->Show(file);
     session_.currentPicture = position + 1;
     const auto texts = session_.Pictures().Texts().Read(session_.currentPicture);
     TabbedImg->ShowTexts(texts ? texts->title : std::string(), FromCommaList(texts ? texts->comment : std::string()));
@@ -144,11 +138,7 @@ void TForm1::AddPictures(const std::vector<fs::path>& chosen) {
                                         });
         for (const auto& picture : added) {
             TabbedImg->Edit1->setText(ToScreen(picture.title));
-            if (UpperExtensionOf(picture.file.filename().string()) == ".GIF") {
-                TabbedImg->Panel1->ShowGifInPanel(picture.file);
-            } else {
-                TabbedImg->Panel1->ShowPictureInPanel(picture.file);
-            }
+            TabbedImg->Panel1->Show(picture.file);
             session_.currentPicture = picture.number;
         }
         TabbedImg->show();
@@ -192,7 +182,7 @@ void TForm1::Image1Click() {
     const int position = ListView1->CurrentPosition();
     if (session_.pictureCount == 0 || position < 0) return;
     const fs::path file = session_.Pictures().FileOf(ListView1->item(position)->text().toStdString());
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file.string())));
+    OpenWithDefaultProgram(file);
 }
 
 }  // namespace palimora

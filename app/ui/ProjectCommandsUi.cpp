@@ -6,6 +6,7 @@
 #include "app/ui/PictureButton.h"
 #include "app/ui/PressedLook.h"
 #include "common/ui/BusyCursor.h"
+#include "common/ui/OpenFile.h"
 #include "common/ui/ScreenText.h"
 #include "lang/TextNumbers.h"
 #include "project/ui/PictureDisplay.h"
@@ -14,8 +15,6 @@
 #include "sitegen/ui/BuildWindow.h"
 #include "styles/ui/WebBrowser.h"
 
-#include <QDesktopServices>
-#include <QUrl>
 
 #include <QLabel>
 
@@ -79,7 +78,7 @@ void TForm1::BoutProClick() {
     if (step == ResultStep::Refused) return;
     if (step == ResultStep::Build && !RunBuildWindow()) return;
     if (const auto page = StartPage(session_, step == ResultStep::OpenBuilt)) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(page->string())));
+        OpenWithDefaultProgram(*page);
     }
 }
 

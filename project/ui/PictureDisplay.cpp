@@ -1,5 +1,6 @@
 #include "project/ui/PictureDisplay.h"
 
+#include "common/FileNames.h"
 #include "common/UserDialogs.h"
 #include "common/ui/BusyCursor.h"
 #include "common/ui/Colours.h"
@@ -95,6 +96,10 @@ bool PictureDisplay::ShowPictureInPanel(const std::filesystem::path& file) {
     Image1->setPixmap(QPixmap::fromImage(picture));
     Place(Image1);
     return true;
+}
+
+bool PictureDisplay::Show(const std::filesystem::path& file) {
+    return UpperExtensionOf(file.filename().string()) == ".GIF" ? ShowGifInPanel(file) : ShowPictureInPanel(file);
 }
 
 bool PictureDisplay::ShowGifInPanel(const std::filesystem::path& file) {

@@ -31,6 +31,8 @@ public:
 
     bool ShowPictureInPanel(const std::filesystem::path& file);
     bool ShowGifInPanel(const std::filesystem::path& file);
+    // GIF pictures in the animated control, the others in the still one.
+    bool Show(const std::filesystem::path& file);
     void Clear();
 
 signals:
