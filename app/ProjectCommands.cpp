@@ -52,41 +52,33 @@ void NewCommand(Session& session, UserDialogs& dialogs, ProjectWindows& windows)
     NewProject(session);
 }
 
-void SaveProject(Session& session) {
-    const std::string name = session.FolderName();
+void SaveProject(Session& session, const std::string& name) {
     const fs::path target = session.ProjectFolder(name);
     session.SetProjectName(name);
-    session.selectAfterInsert = false;
     session.SetProjectModified(false);
     const fs::path working = session.WorkingFolder();
     try {
         MirrorFolderFiles(PicturesFolder(working), PicturesFolder(target));
         MirrorFolderFiles(TextsFolder(working), TextsFolder(target));
     } catch (const PalimoraError& error) {
-        session.SetFolderName(session.WorkingName());
         session.SetProjectModified(true);  // the pictures are not safe yet
         throw PalimoraError(session.LangText(kSaveIncomplete) + " " + error.UserMessage());
     }
-    ProjectSettings& settings = session.Settings();
-    settings.settingsLoaded = false;
-    settings.Commit(session.Folder(), name, session.CurrentLanguage());
-    session.SetFolderName(session.WorkingName());
-    settings.settingsLoaded = true;
+    session.Settings().Commit(session.Folder(), name, session.CurrentLanguage());
 }
 
 void SaveCommand(Session& session, UserDialogs& dialogs, ProjectWindows& windows) {
     try {
         if (!session.IsUnnamedProject()) {
             if (session.ProjectModified()) {
-                session.SetFolderName(session.ProjectName());
-                SaveProject(session);
+                SaveProject(session, session.ProjectName());
                 DeleteBuiltSiteMarkers(session.ProjectFolder(session.ProjectName()));
                 dialogs.ShowMessageOk(session.LangText(kSavedChanged));
-            } else if (windows.ShowSaveWindow(kSaveOtherCaption)) {
-                SaveProject(session);
+            } else if (const auto name = windows.ShowSaveWindow(kSaveOtherCaption)) {
+                SaveProject(session, *name);
             }
-        } else if (session.pictureCount != 0) {
-            if (windows.ShowSaveWindow(kSaveNewCaption)) SaveProject(session);
+        } else if (session.HasPictures()) {
+            if (const auto name = windows.ShowSaveWindow(kSaveNewCaption)) SaveProject(session, *name);
         } else {
             dialogs.ShowMessageOk(session.LangText(kNothingToSave));
         }
@@ -119,15 +111,12 @@ bool ConfirmSaveName(Session& session, const std::string& typed, UserDialogs& di
             return false;
         }
     }
-    session.SetFolderName(typed);
     return true;
 }
 
 void OpenProjectFiles(Session& session, const std::string& name) {
     session.SetProjectName(name);
-    session.selectAfterInsert = false;
     session.SetProjectModified(false);
-    session.pictureCount = session.currentPicture = 0;
     const fs::path working = session.WorkingFolder();
     const fs::path project = session.ProjectFolder(name);
     if (!fs::is_directory(project)) throw PalimoraError(project.string());
@@ -138,18 +127,15 @@ void OpenProjectFiles(Session& session, const std::string& name) {
         session.Pictures().Texts().CreateEmpty();
     }
     session.Folder().DeleteSamplePages();
-    ProjectSettings& settings = session.Settings();
-    settings.settingsLoaded = false;
-    settings.Restore(session.Folder(), name, session.CurrentLanguage());
-    settings.settingsLoaded = true;
-    session.SetFolderName(session.WorkingName());
+    session.Settings().Restore(session.Folder(), name, session.CurrentLanguage());
 }
 
 bool OpenCommand(Session& session, UserDialogs& dialogs, ProjectWindows& windows) {
     AskSaveChanges(session, dialogs, windows);
-    if (!windows.ShowOpenWindow()) return false;
+    const auto name = windows.ShowOpenWindow();
+    if (!name) return false;
     try {
-        OpenProjectFiles(session, session.FolderName());
+        OpenProjectFiles(session, *name);
         return true;
     } catch (const std::exception&) {  // our errors and the file system's
         dialogs.ShowMessageOk(session.LangText(kOpenFailed));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace palimora {
@@ -8,14 +9,14 @@ class Session;
 class UserDialogs;
 
 // The windows the project commands open, shown by the GUI (or a script in
-// tests). Each returns true when it closed with OK; the save window has
-// then set the session's folder name to the name to save under, the open
-// window to the project to open.
+// tests). Each returns the name chosen with OK: the save window the name to
+// save under (already confirmed by ConfirmSaveName), the open window the
+// project to open; nothing when it was cancelled.
 class ProjectWindows {
 public:
     virtual ~ProjectWindows() = default;
-    virtual bool ShowSaveWindow(int captionText) = 0;
-    virtual bool ShowOpenWindow() = 0;
+    virtual std::optional<std::string> ShowSaveWindow(int captionText) = 0;
+    virtual std::optional<std::string> ShowOpenWindow() = 0;
 };
 
 // New: a changed project is offered a save; then the project is emptied.
@@ -37,7 +38,7 @@ void SaveCommand(Session& session, UserDialogs& dialogs, ProjectWindows& windows
 void AskSaveChanges(Session& session, UserDialogs& dialogs, ProjectWindows& windows);
 
 // The save window's OK: whether the window may close with `typed` as the
-// name to save under (the session's folder name is then set). Refuses the
+// name to save under. Refuses the
 // working name (text 11) and unusable names (text 127); saving onto the open
 // project's own name is a plain save; another existing project is replaced
 // only when the user says Yes to text 10.
@@ -50,9 +51,9 @@ void DeleteProject(Session& session, const std::string& name, UserDialogs& dialo
 // The routines behind the commands.
 void NewProject(Session& session);
 void OpenProjectFiles(Session& session, const std::string& name);
-// Copies the working pictures and texts into the project of the session's
-// folder name and commits its settings. Throws PalimoraError (text 128 and
+// Copies the working pictures and texts into the project `name`, which
+// becomes the open project, and commits its settings. Throws PalimoraError (text 128 and
 // the file) when a picture or text could not be copied.
-void SaveProject(Session& session);
+void SaveProject(Session& session, const std::string& name);
 
 }  // namespace palimora

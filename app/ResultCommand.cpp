@@ -31,7 +31,7 @@ std::optional<fs::path> StartPage(Session& session, bool existingOnly) {
 }
 
 ResultStep SeeResult(Session& session, UserDialogs& dialogs, ProjectWindows& windows) {
-    if (session.pictureCount == 0) {
+    if (!session.HasPictures()) {
         dialogs.ShowMessageOk(session.LangText(kNoPictures));
         return ResultStep::Refused;
     }

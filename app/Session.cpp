@@ -6,18 +6,12 @@
 
 namespace palimora {
 
-Session::Session(ProgramFolder folder) : folder_(std::move(folder)), pictures_(folder_.Projects()) {
-    lastPictureFolder = folder_.Root();
-}
+Session::Session(ProgramFolder folder) : folder_(std::move(folder)), pictures_(folder_.Projects()) {}
 
 void Session::Start() {
     // Without its language file the program still starts, on the other
     // language's file or, failing that, without texts, and says why.
-    try {
-        language_.LoadChosen(folder_);
-    } catch (const PalimoraError& error) {
-        languageProblem_ = error.UserMessage();
-    }
+    languageProblem_ = language_.LoadChosen(folder_);
     StartEmptyProject();
 }
 
@@ -35,16 +29,13 @@ void Session::ChooseLanguage(std::string_view choice) {
         std::filesystem::remove_all(oldWorkingFolder, ignored);
         StartEmptyProject();
     } else {
-        folderName_ = projectName_ = WorkingName();
+        projectName_ = WorkingName();
     }
 }
 
 void Session::StartEmptyProject() {
-    folderName_ = WorkingName();
-    projectName_ = folderName_;
+    projectName_ = WorkingName();
     projectModified_ = false;
-    pictureCount = currentPicture = 0;
-    selectAfterInsert = false;
     PrepareWorkingFolder(WorkingFolder());
     pictures_ = PictureList(WorkingFolder());
     folder_.DeleteSamplePages();
@@ -69,7 +60,6 @@ bool Session::ConfirmClose(UserDialogs& dialogs, const std::function<void()>& sa
 }
 
 void Session::FinishClose() {
-    folderName_ = WorkingName();
     EmptyWorkingFolder(WorkingFolder());
 }
 

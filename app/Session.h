@@ -50,10 +50,6 @@ public:
     void SetProjectName(std::string name) { projectName_ = std::move(name); }
     bool IsUnnamedProject() const;
 
-    // The project folder the current operation addresses (text 7 outside an
-    // open or save in progress).
-    const std::string& FolderName() const { return folderName_; }
-    void SetFolderName(std::string name) { folderName_ = std::move(name); }
     // The folder of the project named `name` under Projets.
     std::filesystem::path ProjectFolder(const std::string& name) const { return folder_.Project(name); }
 
@@ -66,13 +62,8 @@ public:
     // The pictures being edited: those of the working folder.
     PictureList& Pictures() { return pictures_; }
 
-    // The picture step: how many pictures are listed, which one is current
-    // (1-based, 0 for none), whether the next rebuild keeps that current
-    // picture (after an insert) and the folder the add dialog starts in.
-    int pictureCount = 0;
-    int currentPicture = 0;
-    bool selectAfterInsert = false;
-    std::filesystem::path lastPictureFolder;
+    // Whether the project being edited has a picture.
+    bool HasPictures() const { return !pictures_.Files().empty(); }
 
     // Asks whether to quit (text 238) and, for a changed project, whether to
     // save it first (text 6), running `save` on Yes. True when the program
@@ -89,7 +80,6 @@ private:
     ProjectSettings settings_;
     std::string projectName_;
     std::string languageProblem_;
-    std::string folderName_;
     bool projectModified_ = false;
 };
 

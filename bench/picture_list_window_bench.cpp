@@ -4,8 +4,12 @@
 // Run offscreen: QT_QPA_PLATFORM=offscreen.
 
 #include "app/ui/MainWindow.h"
+#include "app/ui/PageDesignStep.h"
+#include "app/ui/PictureStep.h"
+#include "app/ui/Toolbar.h"
 #include "common/UserDialogs.h"
 #include "project/PictureNames.h"
+#include "project/ui/PictureListView.h"
 #include "styles/ui/WebBrowser.h"
 
 #include <QApplication>
@@ -49,12 +53,13 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i <= 300; ++i) photos.push_back(fs::path(argv[1]) / (palimora::SixDigits(i) + ".jpg"));
     using Clock = std::chrono::steady_clock;
     auto start = Clock::now();
-    window.AddPictures(photos);
+    window.Pictures().AddPictures(photos);
     const double added = std::chrono::duration<double>(Clock::now() - start).count();
 
-    window.CurrentSession().currentPicture = 150;
+    window.Pictures().ListView1->MakeCurrent(149);
+    window.Pictures().ListView1Click();
     start = Clock::now();
-    window.BoutDesClick();
+    window.Pictures().BoutDesClick();
     const double moved = std::chrono::duration<double>(Clock::now() - start).count();
     std::printf("window: adding 300 photos %.2f s; moving one and rebuilding the list %.3f s\n", added, moved);
     fs::remove_all(program);

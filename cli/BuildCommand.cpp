@@ -4,12 +4,7 @@
 #include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/ProgramFolder.h"
-#include "lang/Language.h"
-#include "project/PictureTextFile.h"
-#include "project/PictureTextLayout.h"
-#include "sitegen/BuildContext.h"
-#include "sitegen/SiteBuild.h"
-#include "styles/ProjectSettings.h"
+#include "sitegen/ProjectBuild.h"
 
 #include <ostream>
 #include <system_error>
@@ -31,19 +26,10 @@ int BuildCommand(const ProgramFolder& program, const std::string& project, std::
             messages << "palimora-cli: no project at " << projectFolder.string() << '\n';
             return 2;
         }
-        const ProgramFolder folder(program.Root(), projectFolder.parent_path());
-        const std::string name = Cp1252FromPath(projectFolder.filename());
-
-        Language language;
-        language.LoadChosen(folder);
-        ProjectSettings settings;
-        settings.LoadWorking(folder, name);
-        const PictureTextFile texts(TextsFolder(projectFolder) / picture_text::kFileName);
-
-        BuildContext context;
+        const BuildRequest request{ProgramFolder(program.Root(), projectFolder.parent_path()),
+                                   Cp1252FromPath(projectFolder.filename()), {}};
         ConsoleProgress progress(messages);
-        const SiteBuildSources sources{folder, name, language, settings, texts, PicturesFolder(projectFolder), dialogs};
-        if (SiteBuild(sources, context, progress) != BuildOutcome::Built) return 1;
+        if (BuildProject(request, dialogs, progress) != BuildOutcome::Built) return 1;
         messages << (projectFolder / "index.html").string() << '\n';
         return 0;
     } catch (const PalimoraError& error) {

@@ -7,10 +7,11 @@
 
 namespace palimora {
 
-void Language::LoadChosen(const ProgramFolder& folder) {
+std::string Language::LoadChosen(const ProgramFolder& folder) {
     const std::string chosen = StartLanguageCode(folder);
     try {
         Load(folder, chosen);
+        return {};
     } catch (const PalimoraError& problem) {
         const std::string other(chosen == kFrenchCode ? kEnglishCode : kFrenchCode);
         try {
@@ -19,7 +20,7 @@ void Language::LoadChosen(const ProgramFolder& folder) {
             texts_ = LanguageTexts();
             code_ = chosen;
         }
-        throw;
+        return problem.UserMessage();
     }
 }
 

@@ -14,9 +14,9 @@ class Language {
 public:
     // Loads the language named in palimora.ini, French until one is chosen.
     // When that file cannot be read, the other language's file is loaded
-    // and, failing both, no texts; the PalimoraError raised then says which
-    // file was missing (the language is usable all the same).
-    void LoadChosen(const ProgramFolder& folder);
+    // and, failing both, no texts; the language is usable all the same, and
+    // the message returned says which file was missing (empty when none was).
+    std::string LoadChosen(const ProgramFolder& folder);
 
     // The user's confirmed choice ("Français" or "English"): written to line 0
     // of palimora.ini, every other line kept, and loaded at once.

@@ -14,7 +14,7 @@
 #include "sitegen/BuildContext.h"
 #include "sitegen/Galleries.h"
 #include "sitegen/PageWriter.h"
-#include "sitegen/PictureConversion.h"
+#include "sitegen/DerivedPictures.h"
 #include "styles/ProjectSettings.h"
 #include "styles/SettingsLayout.h"
 

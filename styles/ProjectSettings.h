@@ -18,10 +18,6 @@ class ProgramFolder;
 // its control shows it.
 class ProjectSettings {
 public:
-    // False while the controls are being filled, so their change handlers
-    // write nothing back.
-    bool settingsLoaded = false;
-
     const SettingsStore& Lines() const { return store_; }
     const std::filesystem::path& WorkingFile() const { return workingFile_; }
 

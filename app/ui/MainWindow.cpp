@@ -2,9 +2,14 @@
 
 #include "app/HelpPages.h"
 #include "app/ProjectCommands.h"
-#include "app/ui/ProjectWindows.h"
 #include "app/WindowPlacement.h"
+#include "app/ui/CommandGuard.h"
+#include "app/ui/PageDesignStep.h"
 #include "app/ui/PictureButton.h"
+#include "app/ui/PressedLook.h"
+#include "app/ui/PictureStep.h"
+#include "app/ui/ProjectWindows.h"
+#include "app/ui/Toolbar.h"
 #include "common/Error.h"
 #include "common/ui/Colours.h"
 #include "common/ui/OpenFile.h"
@@ -14,11 +19,10 @@
 #include "lang/ui/IntroWindow.h"
 #include "lang/ui/LanguageWindow.h"
 #include "lang/ui/QtUserDialogs.h"
-#include "lang/ui/WaitWindow.h"
 #include "project/ui/PictureDisplay.h"
 #include "project/ui/PictureListView.h"
 #include "project/ui/PictureTabs.h"
-#include "styles/ui/WebBrowser.h"
+#include "project/ui/PictureTabs.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -33,38 +37,6 @@ namespace {
 
 constexpr QSize kClientSize(792, 570);
 const QColor kBlinkColour(255, 0, 0);
-
-enum class ShownIn { Always, StepOne, StepTwo };
-
-struct ButtonLayout {
-    PictureButton* TForm1::*member;
-    const char* picture;
-    int hint;
-    QPoint position;
-    ShownIn shownIn;
-};
-
-// The toolbar as designed: picture, hint text, position and the step it
-// belongs to.
-constexpr ButtonLayout kToolbar[] = {
-    {&TForm1::BoutNou, "boutnou", 23, {65, 480}, ShownIn::Always},
-    {&TForm1::BoutOuv, "boutouv", 24, {130, 471}, ShownIn::Always},
-    {&TForm1::BoutEnr, "boutenr", 2, {198, 480}, ShownIn::Always},
-    {&TForm1::BoutImg2, "boutdep", 20, {275, 460}, ShownIn::Always},
-    {&TForm1::BoutVid, "boutvid", 38, {444, 460}, ShownIn::Always},
-    {&TForm1::BoutImg, "boutplu", 19, {338, 493}, ShownIn::StepOne},
-    {&TForm1::BoutMon, "bouthau", 22, {379, 480}, ShownIn::StepOne},
-    {&TForm1::BoutDes, "boutbas", 18, {378, 514}, ShownIn::StepOne},
-    {&TForm1::BoutSup, "boutmoi", 37, {420, 504}, ShownIn::StepOne},
-    {&TForm1::BoutS, "boutsom", 36, {320, 509}, ShownIn::StepTwo},
-    {&TForm1::BoutG, "boutgal", 3, {374, 514}, ShownIn::StepTwo},
-    {&TForm1::BoutI, "bouthti", 4, {432, 509}, ShownIn::StepTwo},
-    {&TForm1::BoutLoupe, "boutlou", 21, {365, 458}, ShownIn::StepTwo},
-    {&TForm1::BoutPro, "boutvoi", 27, {534, 480}, ShownIn::Always},
-    {&TForm1::BoutDif, "boutweb", 1, {600, 471}, ShownIn::Always},
-    {&TForm1::BoutQui, "boutqui", 31, {662, 480}, ShownIn::Always},
-    {&TForm1::BoutAid, "boutaid", 17, {137, 514}, ShownIn::Always},
-};
 
 QFont LabelFont(int pixelSize) {
     QFont font(QStringLiteral("Arial"));
@@ -126,14 +98,11 @@ void TForm1::FormCreate(bool showIntro) {
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
 
-    CreatePictureStep();
-    CreateToolbar();
-    GiveStartLooks();
-
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
-    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, &TForm1::BoutAidClick);
+    toolbar_ = std::make_unique<Toolbar>(session_.Folder(), this);
+    pictureStep_ = new PictureStep(session_, *dialogs_, *toolbar_, this);
+    pageDesign_ = new PageDesignStep(this);
+    toolbar_->GiveStartLooks();
+    ConnectCommands();
 
     ApplyLanguage();
     if (!session_.LanguageProblem().empty()) dialogs_->ShowMessageOk(session_.LanguageProblem());
@@ -141,32 +110,33 @@ void TForm1::FormCreate(bool showIntro) {
     firstActivation_ = true;
 }
 
-void TForm1::CreateToolbar() {
-    for (const auto& layout : kToolbar) {
-        // The step buttons start from tag 0 so that the start-up toggles leave
-        // step 1 pressed; every other button starts from 1 and shows its normal look.
-        const bool stepButton = layout.member == &TForm1::BoutImg2 || layout.member == &TForm1::BoutVid;
-        auto* button = new PictureButton(session_.Folder(), layout.picture, layout.position, stepButton ? 0 : 1, this);
-        button->setVisible(layout.shownIn != ShownIn::StepTwo);
-        this->*layout.member = button;
-    }
-    connect(BoutQui, &PictureButton::clicked, this, &TForm1::BoutQuiClick);
-    connect(BoutNou, &PictureButton::clicked, this, &TForm1::BoutNouClick);
-    connect(BoutOuv, &PictureButton::clicked, this, &TForm1::BoutOuvClick);
-    connect(BoutEnr, &PictureButton::clicked, this, &TForm1::BoutEnrClick);
-    connect(BoutPro, &PictureButton::clicked, this, &TForm1::BoutProClick);
-    connect(BoutImg, &PictureButton::clicked, this, &TForm1::BoutImgClick);
-    connect(BoutSup, &PictureButton::clicked, this, &TForm1::BoutSupClick);
-    connect(BoutMon, &PictureButton::clicked, this, &TForm1::BoutMonClick);
-    connect(BoutDes, &PictureButton::clicked, this, &TForm1::BoutDesClick);
-    connect(BoutAid, &PictureButton::clicked, this, &TForm1::BoutAidClick);
-}
+void TForm1::ConnectCommands() {
+    const CommandGuard guard(*dialogs_, session_.CurrentLanguage());
+    Toolbar& tools = *toolbar_;
+    PictureStep& pictures = *pictureStep_;
+    guard.Connect(tools.BoutQui, &PictureButton::clicked, this, [this] { BoutQuiClick(); });
+    guard.Connect(tools.BoutNou, &PictureButton::clicked, this, [this] { BoutNouClick(); });
+    guard.Connect(tools.BoutOuv, &PictureButton::clicked, this, [this] { BoutOuvClick(); });
+    guard.Connect(tools.BoutEnr, &PictureButton::clicked, this, [this] { BoutEnrClick(); });
+    guard.Connect(tools.BoutPro, &PictureButton::clicked, this, [this] { BoutProClick(); });
+    guard.Connect(tools.BoutAid, &PictureButton::clicked, this, [this] { BoutAidClick(); });
+    guard.Connect(tools.BoutImg, &PictureButton::clicked, this, [&pictures] { pictures.BoutImgClick(); });
+    guard.Connect(tools.BoutSup, &PictureButton::clicked, this, [&pictures] { pictures.BoutSupClick(); });
+    guard.Connect(tools.BoutMon, &PictureButton::clicked, this, [&pictures] { pictures.BoutMonClick(); });
+    guard.Connect(tools.BoutDes, &PictureButton::clicked, this, [&pictures] { pictures.BoutDesClick(); });
+    guard.Connect(pictures.ListView1, &QListWidget::itemClicked, this, [&pictures] { pictures.ListView1Click(); });
+    guard.Connect(pictures.TabbedImg->BitTextOk, &QPushButton::clicked, this, [&pictures] { pictures.BitTextOkClick(); });
+    guard.Connect(pictures.TabbedImg->Panel1, &PictureDisplay::pictureClicked, this, [&pictures] { pictures.Image1Click(); });
+    guard.Connect(&pictures, &PictureStep::listCancelled, this, [this] { BoutNouClick(); });
+    // In step 1 the browser gives the picture list its place back.
+    connect(&pictures, &PictureStep::pictureShown, this, [this] {
+        if (step_.IsPictureList()) pageDesign_->SetBrowserShown(false);
+    });
 
-void TForm1::GiveStartLooks() {
-    for (PictureButton* button : {BoutOuv, BoutNou, BoutEnr, BoutVid, BoutImg2, BoutVid, BoutS, BoutG, BoutI, BoutImg,
-                                  BoutSup, BoutMon, BoutDes, BoutDif, BoutPro, BoutQui, BoutLoupe, BoutAid}) {
-        AppuieBouton(*button);
-    }
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    guard.Connect(help, &QShortcut::activated, this, [this] { BoutAidClick(); });
 }
 
 void TForm1::ShowStartWarnings() {
@@ -177,30 +147,12 @@ void TForm1::ShowStartWarnings() {
     }
 }
 
-void TForm1::CreatePictureStep() {
-    TabbedImg = new PictureTabs(*dialogs_, session_.CurrentLanguage(), this);
-    TabbedImg->setGeometry(8, 96, 385, 329);
-    ListView1 = new PictureListView(this);
-    ListView1->setGeometry(407, 96, 377, 329);
-    // Off-screen until there is something to show; negating its left edge shows it.
-    WebBrowser1 = new WebBrowser(this);
-    WebBrowser1->setGeometry(-407, 96, 377, 329);
-    Form2 = new TForm2(session_.CurrentLanguage(), this);
-    Form2->setWindowFlag(Qt::Window);
-
-    connect(ListView1, &QListWidget::itemClicked, this, &TForm1::ListView1Click);
-    connect(TabbedImg->BitTextOk, &QPushButton::clicked, this, &TForm1::BitTextOkClick);
-    connect(TabbedImg->Panel1, &PictureDisplay::pictureClicked, this, &TForm1::Image1Click);
-}
-
 void TForm1::ApplyLanguage() {
     setWindowTitle(ToScreen(session_.LangText(text::kProgramTitle)));
     LabNom->setText(ToScreen(session_.ProjectName()));
-    LabelEtape->setText(ToScreen(session_.LangText(BoutVid->Tag() ? text::kStepTwo : text::kStepOne)));
-    for (const auto& layout : kToolbar) {
-        (this->*layout.member)->setToolTip(ToScreen(session_.LangText(layout.hint)));
-    }
-    TabbedImg->ApplyLanguage();
+    ShowStepLabel(step_.LabelText());
+    toolbar_->ApplyLanguage(session_.CurrentLanguage());
+    pictureStep_->TabbedImg->ApplyLanguage();
 }
 
 bool TForm1::event(QEvent* event) {
@@ -224,13 +176,12 @@ void TForm1::showEvent(QShowEvent* event) {
 bool TForm1::FormActivate() {
     if (!firstActivation_) return true;
     firstActivation_ = false;
-    FileListBox1Change();
-    TabbedImg->setCurrentIndex(0);
+    pictureStep_->FileListBox1Change();
+    pictureStep_->TabbedImg->setCurrentIndex(0);
     const bool firstStart = IsFirstStart(session_.Folder());
     if (firstStart && !AskLanguage()) return false;
 
-    WebBrowser1->Navigate(WelcomePage(session_.Folder(), session_.LanguageCode()));
-    WebBrowser1->move(-WebBrowser1->x(), WebBrowser1->y());
+    pageDesign_->ShowPage(WelcomePage(session_.Folder(), session_.LanguageCode()));
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen && screen->depth() <= 8) dialogs_->ShowMessageOk(session_.LangText(text::kFewColours));
@@ -261,27 +212,37 @@ void TForm1::Timer1Timer() {
 }
 
 void TForm1::BoutQuiClick() {
-    AppuieBouton(*BoutQui);
-    if (!close()) AppuieBouton(*BoutQui);
+    AppuieBouton(*toolbar_->BoutQui);
+    if (!close()) AppuieBouton(*toolbar_->BoutQui);
 }
 
 void TForm1::BoutAidClick() {
-    AppuieBouton(*BoutAid);
-    // Step 1 shows the picture list; the style panels come with page design.
-    const auto page = HelpPageFor(session_.Folder(), session_.LanguageCode(), ShownPanel::PictureList);
+    PressedLook pressed(*toolbar_->BoutAid);
+    const auto page = HelpPageFor(session_.Folder(), session_.LanguageCode(), step_.HelpPanel());
     if (page) OpenWithDefaultProgram(*page);
-    AppuieBouton(*BoutAid);
 }
 
-
 void TForm1::closeEvent(QCloseEvent* event) {
-    if (!session_.ConfirmClose(*dialogs_, [this] { BoutEnrClick(); })) {
+    bool mayClose = false;
+    CommandGuard(*dialogs_, session_.CurrentLanguage()).Run([&] {
+        mayClose = session_.ConfirmClose(*dialogs_, [this] { BoutEnrClick(); });
+    });
+    if (!mayClose) {
         event->ignore();
         return;
     }
     Timer1->stop();
-    session_.FinishClose();
+    CommandGuard(*dialogs_, session_.CurrentLanguage()).Run([this] { session_.FinishClose(); });
     event->accept();
 }
+
+void TForm1::ShowStep() {
+    toolbar_->ShowStep(step_);
+    pictureStep_->SetShown(step_.IsPictureList());
+    pageDesign_->SetBrowserShown(step_.IsPageDesign());
+    ShowStepLabel(step_.LabelText());
+}
+
+void TForm1::ShowStepLabel(int text) { LabelEtape->setText(ToScreen(session_.LangText(text))); }
 
 }  // namespace palimora

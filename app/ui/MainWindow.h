@@ -1,9 +1,7 @@
 #pragma once
 
 #include "app/Session.h"
-#include "common/UserDialogs.h"
-#include "imaging/Icons.h"
-#include "sitegen/BuildContext.h"
+#include "app/Step.h"
 
 #include <QWidget>
 
@@ -14,15 +12,16 @@ class QTimer;
 
 namespace palimora {
 
-class PictureButton;
-class PictureListView;
+class PageDesignStep;
+class PictureStep;
 class ProjectWindows;
-class PictureTabs;
-class TForm2;
-class WebBrowser;
+class Toolbar;
+class UserDialogs;
 
-// TForm1: the main window. It owns the session of the running program and
-// the toolbar; each command's work lives in the core or in its own window.
+// TForm1, the main window: the session of the running program, the project
+// name and step labels, and its rooms: the toolbar (Toolbar.h), the picture
+// list of step 1 (PictureStep.h) and the page design of step 2
+// (PageDesignStep.h). The project commands are in ProjectCommandsUi.cpp.
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
@@ -37,6 +36,10 @@ public:
 
     Session& CurrentSession() { return session_; }
     UserDialogs& Dialogs() { return *dialogs_; }
+    const Step& CurrentStep() const { return step_; }
+    Toolbar& Tools() { return *toolbar_; }
+    PictureStep& Pictures() { return *pictureStep_; }
+    PageDesignStep& PageDesign() { return *pageDesign_; }
 
     // First activation: language question on the first start, placement,
     // blinking step label. Runs once; false when the program must end.
@@ -47,18 +50,6 @@ public:
 
     // Every second: the step label blinks between its colour and red.
     void Timer1Timer();
-
-    // The picture step's commands.
-    void FileListBox1Change();
-    void ListView1Click();
-    void BitTextOkClick();
-    void BoutImgClick();
-    // Adds the chosen files as the add dialog's confirmation does.
-    void AddPictures(const std::vector<std::filesystem::path>& chosen);
-    void BoutSupClick();
-    void BoutMonClick();
-    void BoutDesClick();
-    void Image1Click();
 
     // The project commands.
     void BoutNouClick();
@@ -73,28 +64,6 @@ public:
     QLabel* LabNom = nullptr;
     QLabel* LabelEtape = nullptr;
     QTimer* Timer1 = nullptr;
-    WebBrowser* WebBrowser1 = nullptr;
-    PictureTabs* TabbedImg = nullptr;
-    PictureListView* ListView1 = nullptr;
-    TForm2* Form2 = nullptr;  // the wait window, made once and shown without blocking
-
-    PictureButton* BoutNou = nullptr;
-    PictureButton* BoutOuv = nullptr;
-    PictureButton* BoutEnr = nullptr;
-    PictureButton* BoutImg2 = nullptr;
-    PictureButton* BoutVid = nullptr;
-    PictureButton* BoutImg = nullptr;
-    PictureButton* BoutMon = nullptr;
-    PictureButton* BoutDes = nullptr;
-    PictureButton* BoutSup = nullptr;
-    PictureButton* BoutS = nullptr;
-    PictureButton* BoutG = nullptr;
-    PictureButton* BoutI = nullptr;
-    PictureButton* BoutLoupe = nullptr;
-    PictureButton* BoutPro = nullptr;
-    PictureButton* BoutDif = nullptr;
-    PictureButton* BoutQui = nullptr;
-    PictureButton* BoutAid = nullptr;
 
 signals:
     // Emitted when the first-start language window was closed without OK.
@@ -107,10 +76,7 @@ protected:
 
 private:
     void FormCreate(bool showIntro);
-    void CreateToolbar();
-    void CreatePictureStep();
-    void MovePicture(PictureButton& button, int direction);
-    void GiveStartLooks();
+    void ConnectCommands();
     void ShowStartWarnings();
     void PlaceOnScreen();
     void BoutQuiClick();
@@ -118,15 +84,20 @@ private:
     bool AskLanguage();
     // Shows the project as the session now holds it: name, step 1, the list.
     void ShowProject();
+    // Shows the current step: its rooms, its buttons and its label.
+    void ShowStep();
+    void ShowStepLabel(int text);
 
     Session session_;
+    Step step_;
     std::unique_ptr<UserDialogs> ownDialogs_;
     UserDialogs* dialogs_ = nullptr;
     std::unique_ptr<ProjectWindows> ownProjectWindows_;
     ProjectWindows* projectWindows_ = nullptr;
+    std::unique_ptr<Toolbar> toolbar_;
+    PictureStep* pictureStep_ = nullptr;
+    PageDesignStep* pageDesign_ = nullptr;
     bool firstActivation_ = false;
-    IconCache icons_;
-    BuildContext buildContext_;
 };
 
 }  // namespace palimora

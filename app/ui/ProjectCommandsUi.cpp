@@ -3,18 +3,15 @@
 #include "app/ProjectCommands.h"
 #include "app/ResultCommand.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/PageDesignStep.h"
 #include "app/ui/PictureButton.h"
+#include "app/ui/PictureStep.h"
 #include "app/ui/PressedLook.h"
+#include "app/ui/Toolbar.h"
 #include "common/ui/BusyCursor.h"
 #include "common/ui/OpenFile.h"
 #include "common/ui/ScreenText.h"
-#include "lang/TextNumbers.h"
-#include "project/ui/PictureDisplay.h"
-#include "project/ui/PictureListView.h"
-#include "project/ui/PictureTabs.h"
 #include "sitegen/ui/BuildWindow.h"
-#include "styles/ui/WebBrowser.h"
-
 
 #include <QLabel>
 
@@ -22,57 +19,43 @@ namespace palimora {
 
 void TForm1::ShowProject() {
     LabNom->setText(ToScreen(session_.ProjectName()));
-    TabbedImg->Panel1->Clear();
-    TabbedImg->ShowTexts({}, {});
-    // Step 1: the picture tools and the list; the browser off-screen.
-    AppuieBouton2(*BoutImg2, false);
-    AppuieBouton2(*BoutVid, true);
-    LabelEtape->setText(ToScreen(session_.LangText(text::kStepOne)));
-    for (PictureButton* button : {BoutMon, BoutImg, BoutDes, BoutSup}) button->show();
-    for (PictureButton* button : {BoutG, BoutS, BoutI, BoutLoupe}) button->hide();
-    ListView1->show();
-    WebBrowser1->move(-407, WebBrowser1->y());
-    FileListBox1Change();
-    ListView1Click();
+    pictureStep_->ShowNewProject();
+    step_.EnterPictureList();
+    ShowStep();
+    pictureStep_->FileListBox1Change();
+    pictureStep_->ListView1Click();
 }
 
 void TForm1::BoutNouClick() {
-    PressedLook pressed(*BoutNou);
+    PressedLook pressed(*toolbar_->BoutNou);
     NewCommand(session_, *dialogs_, *projectWindows_);
     ShowProject();
 }
 
 void TForm1::BoutOuvClick() {
-    PressedLook pressed(*BoutOuv);
+    PressedLook pressed(*toolbar_->BoutOuv);
     OpenCommand(session_, *dialogs_, *projectWindows_);
     ShowProject();
 }
 
 void TForm1::BoutEnrClick() {
-    PressedLook pressed(*BoutEnr);
+    PressedLook pressed(*toolbar_->BoutEnr);
     BusyCursor busy;
     SaveCommand(session_, *dialogs_, *projectWindows_);
     LabNom->setText(ToScreen(session_.ProjectName()));
 }
 
 bool TForm1::RunBuildWindow() {
-    LabelEtape->setText(ToScreen(session_.LangText(27)));
-    const SiteBuildSources sources{session_.Folder(),
-                                   session_.ProjectName(),
-                                   session_.CurrentLanguage(),
-                                   session_.Settings(),
-                                   session_.Pictures().Texts(),
-                                   PicturesFolder(session_.WorkingFolder()),
-                                   *dialogs_};
-    TFCreaHTML window(sources, buildContext_, this);
+    ShowStepLabel(27);
+    TFCreaHTML window({session_.Folder(), session_.ProjectName(), session_.WorkingFolder()}, session_.CurrentLanguage(),
+                      *dialogs_, this);
     const bool built = window.exec() == kModalYes;
-    buildContext_.Reset();
-    LabelEtape->setText(ToScreen(session_.LangText(ListView1->isVisible() ? text::kStepOne : 38)));
+    ShowStepLabel(step_.IsPictureList() ? step_.LabelText() : 38);
     return built;
 }
 
 void TForm1::BoutProClick() {
-    PressedLook pressed(*BoutPro);
+    PressedLook pressed(*toolbar_->BoutPro);
     const ResultStep step = SeeResult(session_, *dialogs_, *projectWindows_);
     LabNom->setText(ToScreen(session_.ProjectName()));
     if (step == ResultStep::Refused) return;

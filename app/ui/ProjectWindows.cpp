@@ -60,7 +60,9 @@ void TFEnrPro::BitBtn1Click() {
         dialogs_.ShowMessageOk(session_.LangText(127));
         return;
     }
-    if (ConfirmSaveName(session_, name, dialogs_)) done(kModalYes);
+    if (!ConfirmSaveName(session_, name, dialogs_)) return;
+    chosenName_ = name;
+    done(kModalYes);
 }
 
 void TFEnrPro::reject() { done(kModalCancel); }
@@ -113,7 +115,6 @@ void TFOpPr::ListBox1Click() {
 void TFOpPr::BitBtn1Click() {
     ListBox1Click();
     if (openChoice_.empty()) return;
-    session_.SetFolderName(openChoice_);
     done(kModalYes);
 }
 
@@ -126,14 +127,16 @@ void TFOpPr::BitBtn3Click() {
 
 void TFOpPr::reject() { done(kModalCancel); }
 
-bool QtProjectWindows::ShowSaveWindow(int captionText) {
+std::optional<std::string> QtProjectWindows::ShowSaveWindow(int captionText) {
     TFEnrPro window(session_, dialogs_, captionText, parent_);
-    return window.exec() == kModalYes;
+    if (window.exec() != kModalYes) return std::nullopt;
+    return window.ChosenName();
 }
 
-bool QtProjectWindows::ShowOpenWindow() {
+std::optional<std::string> QtProjectWindows::ShowOpenWindow() {
     TFOpPr window(session_, dialogs_, parent_);
-    return window.exec() == kModalYes;
+    if (window.exec() != kModalYes) return std::nullopt;
+    return window.OpenChoice();
 }
 
 }  // namespace palimora

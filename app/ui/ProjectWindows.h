@@ -16,8 +16,8 @@ namespace palimora {
 class Session;
 class UserDialogs;
 
-// TFEnrPro: asks the name to save the project under. OK runs the save
-// confirmation and closes only when it agrees.
+// TFEnrPro, the save window: asks the name to save the project under. OK
+// runs the save confirmation and closes only when it agrees.
 class TFEnrPro : public QDialog {
     Q_OBJECT
 public:
@@ -29,6 +29,8 @@ public:
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn2 = nullptr;
 
+    // The name confirmed by OK.
+    const std::string& ChosenName() const { return chosenName_; }
     void reject() override;
 
 private:
@@ -36,9 +38,10 @@ private:
 
     Session& session_;
     UserDialogs& dialogs_;
+    std::string chosenName_;
 };
 
-// TFOpPr: lists the projects to open one, or delete one.
+// TFOpPr, the open window: lists the projects to open one, or delete one.
 class TFOpPr : public QDialog {
     Q_OBJECT
 public:
@@ -69,8 +72,8 @@ class QtProjectWindows : public ProjectWindows {
 public:
     QtProjectWindows(Session& session, UserDialogs& dialogs, QWidget* parent)
         : session_(session), dialogs_(dialogs), parent_(parent) {}
-    bool ShowSaveWindow(int captionText) override;
-    bool ShowOpenWindow() override;
+    std::optional<std::string> ShowSaveWindow(int captionText) override;
+    std::optional<std::string> ShowOpenWindow() override;
 
 private:
     Session& session_;

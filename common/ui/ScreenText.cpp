@@ -2,6 +2,8 @@
 
 #include "common/Cp1252.h"
 
+#include <QStringList>
+
 namespace palimora {
 
 QString ToScreen(const std::string& cp1252) {
@@ -10,6 +12,20 @@ QString ToScreen(const std::string& cp1252) {
 
 std::string FromScreen(const QString& text) {
     return Cp1252FromUtf8(text.toStdString());
+}
+
+QString QtFileFilter(const std::string& cp1252Filter) {
+    const QStringList parts = ToScreen(cp1252Filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i];
+        const int bracket = description.indexOf(QLatin1Char('('));
+        if (bracket > 0) description = description.left(bracket).trimmed();
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters << QStringLiteral("%1 (%2)").arg(description, patterns);
+    }
+    return filters.join(QStringLiteral(";;"));
 }
 
 }  // namespace palimora

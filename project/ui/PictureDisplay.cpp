@@ -4,7 +4,7 @@
 #include "common/UserDialogs.h"
 #include "common/ui/BusyCursor.h"
 #include "common/ui/Colours.h"
-#include "common/ui/QtImages.h"
+#include "imaging/ui/QtImages.h"
 #include "imaging/Fitting.h"
 #include "imaging/GifCodec.h"
 #include "imaging/ImageError.h"

@@ -1,7 +1,7 @@
 #include "project/ui/PictureListView.h"
 
 #include "common/ui/Colours.h"
-#include "common/ui/QtImages.h"
+#include "imaging/ui/QtImages.h"
 #include "imaging/Icons.h"
 #include "lang/ui/WaitWindow.h"
 

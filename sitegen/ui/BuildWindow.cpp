@@ -19,9 +19,8 @@ constexpr int kTitle = 187, kFirstStatus = 186, kViewSite = 188;
 
 }  // namespace
 
-TFCreaHTML::TFCreaHTML(const SiteBuildSources& sources, BuildContext& context, QWidget* parent)
-    : QDialog(parent), sources_(sources), context_(context) {
-    const Language& language = sources.language;
+TFCreaHTML::TFCreaHTML(BuildRequest request, const Language& language, UserDialogs& dialogs, QWidget* parent)
+    : QDialog(parent), request_(std::move(request)), dialogs_(dialogs) {
     setWindowTitle(ToScreen(language.LangText(kTitle)));
     setFixedSize(536, 116);
     Panel1 = new QWidget(this);
@@ -52,7 +51,7 @@ void TFCreaHTML::showEvent(QShowEvent* event) {
 void TFCreaHTML::Run() {
     running_ = true;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    outcome_ = SiteBuild(sources_, context_, *this);
+    outcome_ = BuildProject(request_, dialogs_, *this);
     QApplication::restoreOverrideCursor();
     running_ = false;
     if (outcome_ == BuildOutcome::Built) {

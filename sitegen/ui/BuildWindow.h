@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sitegen/SiteBuild.h"
+#include "sitegen/ProjectBuild.h"
 
 #include <QDialog>
 
@@ -10,12 +10,16 @@ class QPushButton;
 
 namespace palimora {
 
-// TFCreaHTML: builds the site when it is shown. OK (enabled once the site
+class Language;
+class UserDialogs;
+
+// TFCreaHTML, the build window: builds the site when it is shown. OK (enabled once the site
 // is built) closes with Yes; Cancel stops the run at its next check.
 class TFCreaHTML : public QDialog, public BuildProgress {
     Q_OBJECT
 public:
-    TFCreaHTML(const SiteBuildSources& sources, BuildContext& context, QWidget* parent);
+    // `language` gives the window's texts; the build loads its own.
+    TFCreaHTML(BuildRequest request, const Language& language, UserDialogs& dialogs, QWidget* parent);
 
     QWidget* Panel1 = nullptr;
     QLabel* Label1 = nullptr;
@@ -38,8 +42,8 @@ protected:
 private:
     void Run();
 
-    const SiteBuildSources& sources_;
-    BuildContext& context_;
+    BuildRequest request_;
+    UserDialogs& dialogs_;
     bool started_ = false;
     bool running_ = false;
     bool cancelled_ = false;

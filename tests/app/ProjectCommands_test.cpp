@@ -25,19 +25,18 @@ public:
     std::string openChoice;
     std::vector<int> captions;
 
-    bool ShowSaveWindow(int captionText) override {
+    std::optional<std::string> ShowSaveWindow(int captionText) override {
         captions.push_back(captionText);
         while (!typedNames.empty()) {
             const std::string typed = typedNames.front();
             typedNames.erase(typedNames.begin());
-            if (ConfirmSaveName(session_, typed, dialogs_)) return true;
+            if (ConfirmSaveName(session_, typed, dialogs_)) return typed;
         }
-        return false;
+        return std::nullopt;
     }
-    bool ShowOpenWindow() override {
-        if (openChoice.empty()) return false;
-        session_.SetFolderName(openChoice);
-        return true;
+    std::optional<std::string> ShowOpenWindow() override {
+        if (openChoice.empty()) return std::nullopt;
+        return openChoice;
     }
 
 private:
@@ -57,9 +56,7 @@ protected:
             const fs::path source = temp.Path() / "photos" / name;
             fs::create_directories(source.parent_path());
             EncodeJpeg(Image(6, 4), source);
-            session.Pictures().Add({source}, session.pictureCount, {});
-            ++session.pictureCount;
-            session.currentPicture = session.pictureCount;
+            session.Pictures().Add({source}, static_cast<int>(session.Pictures().Files().size()), {});
         }
         session.SetProjectModified(true);
     }
@@ -80,9 +77,7 @@ TEST_F(ProjectCommandsTest, TheFirstSaveNamesTheProjectAndWritesItsFiles) {
     SaveCommand(session, dialogs, windows);
     EXPECT_EQ(windows.captions, std::vector<int>{8});
     EXPECT_EQ(session.ProjectName(), "Vacances");
-    EXPECT_EQ(session.FolderName(), "Nouveau Projet");
     EXPECT_FALSE(session.ProjectModified());
-    EXPECT_TRUE(session.Settings().settingsLoaded);
     for (const char* file : {"images/000001.jpg", "images/000003.jpg", "textes/images.dat", "runweb.ini", "Vacances.ini"}) {
         EXPECT_TRUE(fs::exists(Project("Vacances") / file)) << file;
     }
@@ -121,7 +116,6 @@ TEST_F(ProjectCommandsTest, DeletedPicturesLeaveTheProjectAtTheNextSave) {
     windows.typedNames = {"Vacances"};
     SaveCommand(session, dialogs, windows);
     session.Pictures().Delete({1});
-    session.pictureCount = 1;
     session.SetProjectModified(true);
     SaveCommand(session, dialogs, windows);
     EXPECT_FALSE(fs::exists(Project("Vacances") / "images" / "000002.jpg"));

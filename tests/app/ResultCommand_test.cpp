@@ -14,17 +14,12 @@ namespace fs = std::filesystem;
 
 class NamingWindows : public ProjectWindows {
 public:
-    explicit NamingWindows(Session& session) : session_(session) {}
     int saveWindows = 0;
-    bool ShowSaveWindow(int) override {
+    std::optional<std::string> ShowSaveWindow(int) override {
         ++saveWindows;
-        session_.SetFolderName("Vacances");
-        return true;
+        return "Vacances";
     }
-    bool ShowOpenWindow() override { return false; }
-
-private:
-    Session& session_;
+    std::optional<std::string> ShowOpenWindow() override { return std::nullopt; }
 };
 
 class ResultCommandTest : public ::testing::Test {
@@ -36,8 +31,7 @@ protected:
     void AddPicture() {
         const fs::path source = temp.Path() / "a.jpg";
         EncodeJpeg(Image(8, 8), source);
-        session.Pictures().Add({source}, session.pictureCount, {});
-        session.pictureCount = session.currentPicture = 1;
+        session.Pictures().Add({source}, 0, {});
         session.SetProjectModified(true);
     }
     fs::path Project() const { return temp.Path() / "Projets" / "Vacances"; }
@@ -45,7 +39,7 @@ protected:
     testing::TempFolder temp;
     Session session{ProgramFolder(temp.Path())};
     testing::ScriptedDialogs dialogs;
-    NamingWindows windows{session};
+    NamingWindows windows;
 };
 
 TEST_F(ResultCommandTest, EmptyOrUnnamedProjectsAreRefused) {

@@ -1,4 +1,7 @@
 #include "app/ui/MainWindow.h"
+#include "app/ui/PageDesignStep.h"
+#include "app/ui/PictureStep.h"
+#include "app/ui/Toolbar.h"
 #include "app/ui/PictureButton.h"
 #include "common/ui/Colours.h"
 #include "lang/ui/LanguageWindow.h"
@@ -61,19 +64,19 @@ private slots:
         QCOMPARE(window->LabNom->text(), QStringLiteral("Nouveau Projet"));
         QCOMPARE(window->LabelEtape->text(), QStringLiteral("Étape n°1"));
         QVERIFY(!window->ImageBarre->pixmap().isNull());
-        QCOMPARE(window->BoutImg2->Tag(), 1);
-        for (PictureButton* button : {window->BoutVid, window->BoutNou, window->BoutQui, window->BoutImg}) {
+        QCOMPARE(window->Tools().BoutImg2->Tag(), 1);
+        for (PictureButton* button : {window->Tools().BoutVid, window->Tools().BoutNou, window->Tools().BoutQui, window->Tools().BoutImg}) {
             QCOMPARE(button->Tag(), 0);
             QVERIFY(!button->pixmap().isNull());
         }
-        QCOMPARE(window->BoutNou->pos(), QPoint(65, 480));
-        QCOMPARE(window->BoutAid->pos(), QPoint(137, 514));
-        QCOMPARE(window->BoutQui->toolTip(), QStringLiteral("Quitter le logiciel"));
-        QCOMPARE(window->BoutNou->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(window->Tools().BoutNou->pos(), QPoint(65, 480));
+        QCOMPARE(window->Tools().BoutAid->pos(), QPoint(137, 514));
+        QCOMPARE(window->Tools().BoutQui->toolTip(), QStringLiteral("Quitter le logiciel"));
+        QCOMPARE(window->Tools().BoutNou->cursor().shape(), Qt::PointingHandCursor);
         window->show();
-        QVERIFY(window->BoutImg->isVisible());
-        QVERIFY(!window->BoutS->isVisible());
-        QVERIFY(!window->BoutLoupe->isVisible());
+        QVERIFY(window->Tools().BoutImg->isVisible());
+        QVERIFY(!window->Tools().BoutS->isVisible());
+        QVERIFY(!window->Tools().BoutLoupe->isVisible());
     }
 
     void theStepLabelBlinks() {
@@ -109,9 +112,9 @@ private slots:
         auto window = Start();
         window->show();
         dialogs_.answers = {kModalCancel};
-        QTest::mouseClick(window->BoutQui, Qt::LeftButton);
+        QTest::mouseClick(window->Tools().BoutQui, Qt::LeftButton);
         QVERIFY(window->isVisible());
-        QCOMPARE(window->BoutQui->Tag(), 0);
+        QCOMPARE(window->Tools().BoutQui->Tag(), 0);
         QCOMPARE(window->LabNom->text(), QStringLiteral("New Project"));
     }
 
@@ -134,7 +137,7 @@ private slots:
         QCOMPARE(testing::ReadBytes(temp_->Path() / "palimora.ini"), std::string("English\r\nother setting\r\n"));
         QCOMPARE(window->LabelEtape->text(), QStringLiteral("Step 1"));
         QCOMPARE(window->LabNom->text(), QStringLiteral("New Project"));
-        QCOMPARE(window->BoutNou->toolTip(), QStringLiteral("Create a new project"));
+        QCOMPARE(window->Tools().BoutNou->toolTip(), QStringLiteral("Create a new project"));
         QVERIFY(fs::exists(temp_->Path() / "Projets" / "New Project" / "textes" / "images.dat"));
         QVERIFY(window->Timer1->isActive());
         QVERIFY(window->FormActivate());  // runs once only: no second question
@@ -143,13 +146,14 @@ private slots:
     void theWelcomePageComesOnScreenInTheLanguage() {
         testing::WriteBytes(temp_->Path() / "palimora.ini", "English\r\n");
         auto window = Start();
-        QCOMPARE(window->WebBrowser1->geometry(), QRect(-407, 96, 377, 329));
-        QSignalSpy loaded(window->WebBrowser1, &QWebEngineView::loadFinished);
+        QCOMPARE(window->PageDesign().WebBrowser1->geometry(), QRect(407, 96, 377, 329));
+        QVERIFY(window->PageDesign().WebBrowser1->isHidden());
+        QSignalSpy loaded(window->PageDesign().WebBrowser1, &QWebEngineView::loadFinished);
         QVERIFY(window->FormActivate());
-        QCOMPARE(window->WebBrowser1->x(), 407);
+        QVERIFY(!window->PageDesign().WebBrowser1->isHidden());
         QVERIFY(loaded.wait(20000));
-        QVERIFY(window->WebBrowser1->url().toLocalFile().endsWith(QStringLiteral("aideweb_us/infos.htm")));
-        QCOMPARE(window->WebBrowser1->title(), QStringLiteral("Welcome to Palimora"));
+        QVERIFY(window->PageDesign().WebBrowser1->url().toLocalFile().endsWith(QStringLiteral("aideweb_us/infos.htm")));
+        QCOMPARE(window->PageDesign().WebBrowser1->title(), QStringLiteral("Welcome to Palimora"));
     }
 
     void refusingTheLanguageOnFirstStartEndsTheProgram() {

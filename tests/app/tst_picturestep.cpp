@@ -1,4 +1,7 @@
 #include "app/ui/MainWindow.h"
+#include "app/ui/PageDesignStep.h"
+#include "app/ui/PictureStep.h"
+#include "app/ui/Toolbar.h"
 #include "app/ui/PictureButton.h"
 #include "imaging/JpegCodec.h"
 #include "lang/TextNumbers.h"
@@ -40,10 +43,10 @@ private:
 
     void Click(int position) {
         ListView1()->MakeCurrent(position);
-        window_->ListView1Click();
+        window_->Pictures().ListView1Click();
     }
 
-    PictureListView* ListView1() { return window_->ListView1; }
+    PictureListView* ListView1() { return window_->Pictures().ListView1; }
 
 private slots:
     void init() {
@@ -54,99 +57,99 @@ private slots:
     void cleanup() { window_.reset(); }
 
     void addedPicturesAreListedWithIconsAndTheLastIsShown() {
-        window_->AddPictures({Source("Plage.jpg", 1000, 900), Source("Montagne.jpg")});
+        window_->Pictures().AddPictures({Source("Plage.jpg", 1000, 900), Source("Montagne.jpg")});
         QCOMPARE(ListView1()->count(), 2);
         QCOMPARE(ListView1()->item(0)->text(), QStringLiteral("000001.jpg"));
         QVERIFY(!ListView1()->item(0)->icon().isNull());
         QCOMPARE(ListView1()->item(1)->checkState(), Qt::Unchecked);
-        QCOMPARE(window_->CurrentSession().pictureCount, 2);
-        QCOMPARE(window_->CurrentSession().currentPicture, 2);
+        QCOMPARE(window_->Pictures().PictureCount(), 2);
+        QCOMPARE(window_->Pictures().CurrentPicture(), 2);
         QCOMPARE(ListView1()->CurrentPosition(), 1);
         QVERIFY(window_->CurrentSession().ProjectModified());
-        QVERIFY(!window_->Form2->isVisible());
+        QVERIFY(!window_->Pictures().Form2->isVisible());
 
         Click(1);  // numbered in name order: Montagne, then Plage
-        PictureDisplay* panel = window_->TabbedImg->Panel1;
+        PictureDisplay* panel = window_->Pictures().TabbedImg->Panel1;
         QCOMPARE(panel->PictureWidth, 1000);
         QCOMPARE(panel->Image1->geometry(), QRect(20, 1, 336, 302));
-        QCOMPARE(window_->TabbedImg->Edit1->text(), QStringLiteral("Plage"));
-        QCOMPARE(window_->WebBrowser1->x(), -407);
+        QCOMPARE(window_->Pictures().TabbedImg->Edit1->text(), QStringLiteral("Plage"));
+        QVERIFY(window_->PageDesign().WebBrowser1->isHidden());  // the list has its place back
     }
 
     void textsAreStoredOnlyByTheStoreButton() {
-        window_->AddPictures({Source("a.jpg"), Source("b.jpg")});
+        window_->Pictures().AddPictures({Source("a.jpg"), Source("b.jpg")});
         Click(0);
-        window_->TabbedImg->Edit1->setText(QStringLiteral("Coucher de soleil"));
-        window_->TabbedImg->MemoComm->setPlainText(QStringLiteral("Nice day\nx,y"));
-        QTest::mouseClick(window_->TabbedImg->BitTextOk, Qt::LeftButton);
+        window_->Pictures().TabbedImg->Edit1->setText(QStringLiteral("Coucher de soleil"));
+        window_->Pictures().TabbedImg->MemoComm->setPlainText(QStringLiteral("Nice day\nx,y"));
+        QTest::mouseClick(window_->Pictures().TabbedImg->BitTextOk, Qt::LeftButton);
         const auto stored = window_->CurrentSession().Pictures().Texts().Read(1);
         QCOMPARE(stored->title, std::string("Coucher de soleil"));
         QCOMPARE(stored->comment, std::string("\"Nice day\",\"x,y\""));
 
-        window_->TabbedImg->Edit1->setText(QStringLiteral("typed, not stored"));
+        window_->Pictures().TabbedImg->Edit1->setText(QStringLiteral("typed, not stored"));
         Click(1);
         Click(0);
-        QCOMPARE(window_->TabbedImg->Edit1->text(), QStringLiteral("Coucher de soleil"));
-        QCOMPARE(window_->TabbedImg->MemoComm->toPlainText(), QStringLiteral("Nice day\nx,y"));
+        QCOMPARE(window_->Pictures().TabbedImg->Edit1->text(), QStringLiteral("Coucher de soleil"));
+        QCOMPARE(window_->Pictures().TabbedImg->MemoComm->toPlainText(), QStringLiteral("Nice day\nx,y"));
 
-        window_->TabbedImg->Edit1->setText(QStringLiteral("東京"));  // no Windows-1252 for these
-        QTest::mouseClick(window_->TabbedImg->BitTextOk, Qt::LeftButton);
+        window_->Pictures().TabbedImg->Edit1->setText(QStringLiteral("東京"));  // no Windows-1252 for these
+        QTest::mouseClick(window_->Pictures().TabbedImg->BitTextOk, Qt::LeftButton);
         QCOMPARE(dialogs_.shown, std::vector<std::string>{window_->CurrentSession().LangText(text::kTextNotStorable)});
         QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(1)->title, std::string("Coucher de soleil"));
     }
 
     void theCommentHoldsAtMost249Characters() {
-        window_->TabbedImg->MemoComm->setPlainText(QString(300, QLatin1Char('c')));
-        QCOMPARE(window_->TabbedImg->MemoComm->toPlainText().size(), 249);
+        window_->Pictures().TabbedImg->MemoComm->setPlainText(QString(300, QLatin1Char('c')));
+        QCOMPARE(window_->Pictures().TabbedImg->MemoComm->toPlainText().size(), 249);
     }
 
     void tickedPicturesAreDeletedAndTheRestRenumbered() {
-        window_->AddPictures({Source("p1.jpg"), Source("p2.jpg"), Source("p3.jpg"), Source("p4.jpg"), Source("p5.jpg")});
+        window_->Pictures().AddPictures({Source("p1.jpg"), Source("p2.jpg"), Source("p3.jpg"), Source("p4.jpg"), Source("p5.jpg")});
         ListView1()->item(1)->setCheckState(Qt::Checked);
         ListView1()->item(3)->setCheckState(Qt::Checked);
-        QTest::mouseClick(window_->BoutSup, Qt::LeftButton);
+        QTest::mouseClick(window_->Tools().BoutSup, Qt::LeftButton);
         QCOMPARE(ListView1()->count(), 3);
-        QCOMPARE(window_->CurrentSession().pictureCount, 3);
+        QCOMPARE(window_->Pictures().PictureCount(), 3);
         QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(2)->title, std::string("p3"));
-        QCOMPARE(window_->BoutSup->Tag(), 0);
-        QCOMPARE(window_->TabbedImg->Edit1->text(), QStringLiteral("p5"));
+        QCOMPARE(window_->Tools().BoutSup->Tag(), 0);
+        QCOMPARE(window_->Pictures().TabbedImg->Edit1->text(), QStringLiteral("p5"));
     }
 
     void movingBeepsAtTheEndsAndOtherwiseSwaps() {
-        window_->AddPictures({Source("p1.jpg"), Source("p2.jpg"), Source("p3.jpg")});
-        QTest::mouseClick(window_->BoutDes, Qt::LeftButton);  // the last picture is current
+        window_->Pictures().AddPictures({Source("p1.jpg"), Source("p2.jpg"), Source("p3.jpg")});
+        QTest::mouseClick(window_->Tools().BoutDes, Qt::LeftButton);  // the last picture is current
         QCOMPARE(dialogs_.beeps, 1);
         Click(0);
-        QTest::mouseClick(window_->BoutMon, Qt::LeftButton);
+        QTest::mouseClick(window_->Tools().BoutMon, Qt::LeftButton);
         QCOMPARE(dialogs_.beeps, 2);
-        QTest::mouseClick(window_->BoutDes, Qt::LeftButton);
+        QTest::mouseClick(window_->Tools().BoutDes, Qt::LeftButton);
         QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(2)->title, std::string("p1"));
         QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(1)->title, std::string("p2"));
-        QCOMPARE(window_->BoutDes->Tag(), 0);
-        QCOMPARE(window_->CurrentSession().currentPicture, 3);  // the rebuild selects the last picture
+        QCOMPARE(window_->Tools().BoutDes->Tag(), 0);
+        QCOMPARE(window_->Pictures().CurrentPicture(), 3);  // the rebuild selects the last picture
     }
 
     void insertingKeepsTheNewPictureSelected() {
-        window_->AddPictures({Source("p1.jpg"), Source("p2.jpg"), Source("p3.jpg")});
+        window_->Pictures().AddPictures({Source("p1.jpg"), Source("p2.jpg"), Source("p3.jpg")});
         Click(1);
-        window_->AddPictures({Source("new.jpg")});
+        window_->Pictures().AddPictures({Source("new.jpg")});
         QCOMPARE(ListView1()->count(), 4);
-        QCOMPARE(window_->CurrentSession().currentPicture, 2);
+        QCOMPARE(window_->Pictures().CurrentPicture(), 2);
         QCOMPARE(ListView1()->CurrentPosition(), 1);
         QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(2)->title, std::string("new"));
     }
 
     void aPictureOfTheProjectItselfIsRefused() {
-        window_->AddPictures({Source("p1.jpg")});
-        window_->AddPictures({Images() / "000001.jpg"});
+        window_->Pictures().AddPictures({Source("p1.jpg")});
+        window_->Pictures().AddPictures({Images() / "000001.jpg"});
         QCOMPARE(ListView1()->count(), 1);
         QCOMPARE(dialogs_.shown.back(), window_->CurrentSession().LangText(text::kAlreadyInProject));
     }
 
     void damagedAndMissingPicturesAreToldNotFatal() {
-        window_->AddPictures({Source("good.jpg"), Source("bad.jpg")});
+        window_->Pictures().AddPictures({Source("good.jpg"), Source("bad.jpg")});
         testing::CutFile(Images() / "000001.jpg", 300);
-        window_->FileListBox1Change();
+        window_->Pictures().FileListBox1Change();
         QCOMPARE(ListView1()->count(), 2);  // the damaged one gets an empty icon
         Click(0);
         QVERIFY(dialogs_.shown.back().rfind("Error 6: ", 0) == 0);
@@ -160,14 +163,14 @@ private slots:
     void aRebuildDoesNotDecodeUnchangedPicturesAgain() {
         std::vector<fs::path> sources;
         for (int i = 0; i < 6; ++i) sources.push_back(Source("p" + std::to_string(i) + ".jpg"));
-        window_->AddPictures(sources);
+        window_->Pictures().AddPictures(sources);
         // Garbage written over a picture in place, keeping its size and time,
         // goes unnoticed: its icon comes from the cache, no decode is tried.
         const fs::path third = Images() / "000003.jpg";
         const auto time = fs::last_write_time(third);
         testing::WriteBytes(third, std::string(fs::file_size(third), 'x'));
         fs::last_write_time(third, time);
-        window_->FileListBox1Change();
+        window_->Pictures().FileListBox1Change();
         QCOMPARE(ListView1()->count(), 6);
         QCOMPARE(dialogs_.beeps, 0);  // no decode was tried: the icon came from the cache
     }

@@ -1,4 +1,7 @@
 #include "app/ui/MainWindow.h"
+#include "app/ui/PageDesignStep.h"
+#include "app/ui/PictureStep.h"
+#include "app/ui/Toolbar.h"
 #include "app/ui/PictureButton.h"
 #include "app/ui/ProjectWindows.h"
 #include "imaging/JpegCodec.h"
@@ -66,7 +69,7 @@ private slots:
         QTest::mouseClick(window.BitBtn1, Qt::LeftButton);
         QVERIFY(!window.isVisible());
         QCOMPARE(window.result(), int(kModalYes));
-        QCOMPARE(session.FolderName(), std::string("\xC9t\xE9"));
+        QCOMPARE(window.ChosenName(), std::string("\xC9t\xE9"));
     }
 
     void theOpenWindowListsProjectsAndDeletesOnlyWhenConfirmed() {
@@ -106,20 +109,20 @@ private slots:
     void aRoundTripThroughTheProgramKeepsPicturesTextsAndSettings() {
         {
             auto window = Start();
-            window->AddPictures({Photo("plage.jpg"), Photo("port.jpg")});
-            window->ListView1->MakeCurrent(0);
-            window->ListView1Click();
-            window->TabbedImg->Edit1->setText(QStringLiteral("La plage"));
-            window->TabbedImg->MemoComm->setPlainText(QStringLiteral("Un beau jour\nsans nuages"));
-            QTest::mouseClick(window->TabbedImg->BitTextOk, Qt::LeftButton);
+            window->Pictures().AddPictures({Photo("plage.jpg"), Photo("port.jpg")});
+            window->Pictures().ListView1->MakeCurrent(0);
+            window->Pictures().ListView1Click();
+            window->Pictures().TabbedImg->Edit1->setText(QStringLiteral("La plage"));
+            window->Pictures().TabbedImg->MemoComm->setPlainText(QStringLiteral("Un beau jour\nsans nuages"));
+            QTest::mouseClick(window->Pictures().TabbedImg->BitTextOk, Qt::LeftButton);
 
             WhenShown<TFEnrPro>([](TFEnrPro& save) {
                 save.Edit1->setText(QStringLiteral("Vacances"));
                 QTest::mouseClick(save.BitBtn1, Qt::LeftButton);
             });
-            QTest::mouseClick(window->BoutEnr, Qt::LeftButton);
+            QTest::mouseClick(window->Tools().BoutEnr, Qt::LeftButton);
             QCOMPARE(window->LabNom->text(), QStringLiteral("Vacances"));
-            QCOMPARE(window->BoutEnr->Tag(), 0);
+            QCOMPARE(window->Tools().BoutEnr->Tag(), 0);
             window->CurrentSession().Settings().Store(20, "5");
 
             dialogs_.answers = {kModalYes};
@@ -127,20 +130,20 @@ private slots:
         }
         QVERIFY(fs::is_empty(Root() / "Projets" / "Nouveau Projet" / "images"));
         auto window = Start();
-        QCOMPARE(window->ListView1->count(), 0);
+        QCOMPARE(window->Pictures().ListView1->count(), 0);
         WhenShown<TFOpPr>([](TFOpPr& open) {
             open.ListBox1->setCurrentRow(0);
             QTest::mouseClick(open.ListBox1->viewport(), Qt::LeftButton, {},
                               open.ListBox1->visualItemRect(open.ListBox1->item(0)).center());
             QTest::mouseClick(open.BitBtn1, Qt::LeftButton);
         });
-        QTest::mouseClick(window->BoutOuv, Qt::LeftButton);
+        QTest::mouseClick(window->Tools().BoutOuv, Qt::LeftButton);
         QCOMPARE(window->LabNom->text(), QStringLiteral("Vacances"));
-        QCOMPARE(window->ListView1->count(), 2);
-        window->ListView1->MakeCurrent(0);
-        window->ListView1Click();
-        QCOMPARE(window->TabbedImg->Edit1->text(), QStringLiteral("La plage"));
-        QCOMPARE(window->TabbedImg->MemoComm->toPlainText(), QStringLiteral("Un beau jour\nsans nuages"));
+        QCOMPARE(window->Pictures().ListView1->count(), 2);
+        window->Pictures().ListView1->MakeCurrent(0);
+        window->Pictures().ListView1Click();
+        QCOMPARE(window->Pictures().TabbedImg->Edit1->text(), QStringLiteral("La plage"));
+        QCOMPARE(window->Pictures().TabbedImg->MemoComm->toPlainText(), QStringLiteral("Un beau jour\nsans nuages"));
         // Settings changed after the last save are replaced by the saved copy.
         QCOMPARE(window->CurrentSession().Settings().Number(20),
                  std::stoi(ReadTextLines(Root() / "runweb.in_")[20]));
@@ -148,7 +151,7 @@ private slots:
 
     void quittingAChangedProjectCanSaveIt() {
         auto window = Start();
-        window->AddPictures({Photo("a.jpg")});
+        window->Pictures().AddPictures({Photo("a.jpg")});
         WhenShown<TFEnrPro>([](TFEnrPro& save) {
             save.Edit1->setText(QStringLiteral("Parti"));
             QTest::mouseClick(save.BitBtn1, Qt::LeftButton);

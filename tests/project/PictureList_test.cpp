@@ -3,7 +3,7 @@
 #include "imaging/JpegCodec.h"
 #include "lang/Language.h"
 #include "lang/TextNumbers.h"
-#include "project/PictureConversion.h"
+#include "project/AddedPictureConversion.h"
 #include "project/PictureList.h"
 #include "project/WorkingFolder.h"
 #include "tests/support/Pictures.h"

@@ -1,4 +1,3 @@
-#include "cli/BuildCommand.h"
 #include "common/ProgramFolder.h"
 #include "imaging/JpegCodec.h"
 #include "lang/Language.h"
@@ -12,8 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <sstream>
 
 namespace palimora {
 namespace {
@@ -191,23 +188,6 @@ TEST_F(SiteBuildTest, EveryTemplateGivesPagesWhoseLinksAndPicturesAllExist) {
         EXPECT_GT(links, 60);
         EXPECT_GT(pictures, 40);
     }
-}
-
-TEST_F(SiteBuildTest, TheCommandLineBuildWritesWhatTheRunWrites) {
-    ASSERT_EQ(Build(), BuildOutcome::Built);
-    fs::copy(project, temp.Path() / "copy", fs::copy_options::recursive);
-    std::map<std::string, std::string> first;
-    for (const auto& entry : fs::recursive_directory_iterator(project)) {
-        if (entry.is_regular_file()) first[fs::relative(entry.path(), project).string()] = testing::ReadBytes(entry.path());
-    }
-    std::ostringstream messages;
-    ASSERT_EQ(BuildCommand(folder, "Demo", messages), 0) << messages.str();
-    for (const auto& [name, bytes] : first) EXPECT_EQ(testing::ReadBytes(project / name), bytes) << name;
-    EXPECT_NE(messages.str().find("index.html"), std::string::npos);
-
-    std::ostringstream byPath;
-    EXPECT_EQ(BuildCommand(folder, (temp.Path() / "copy").string(), byPath), 0) << byPath.str();
-    EXPECT_EQ(BuildCommand(folder, "Missing", byPath), 2);
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ public:
     }
 
     std::unique_ptr<TForm1> Start() {
-        auto window = std::make_unique<TForm1>(ProgramFolder(temp->Path()), TForm1::Options{false, &dialogs, nullptr});
+        auto window = std::make_unique<TForm1>(ProgramFolder(temp->Path()), TForm1::Options{false, &dialogs, projectWindows});
         window->show();
         window->FormActivate();
         return window;
@@ -41,6 +41,7 @@ public:
 
     std::unique_ptr<TempFolder> temp;
     ScriptedDialogs dialogs;
+    ProjectWindows* projectWindows = nullptr;  // none: the real save and open windows
 };
 
 }  // namespace palimora::testing

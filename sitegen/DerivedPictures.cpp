@@ -1,4 +1,4 @@
-#include "sitegen/PictureConversion.h"
+#include "sitegen/DerivedPictures.h"
 
 #include "common/FileNames.h"
 #include "common/TextLines.h"

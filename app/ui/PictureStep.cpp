@@ -1,22 +1,21 @@
-// The picture step of the main window: the list, the large display, the
-// texts, and adding, deleting and moving pictures.
+#include "app/ui/PictureStep.h"
 
-#include "app/ui/MainWindow.h"
+#include "app/Session.h"
 #include "app/ui/PictureButton.h"
+#include "app/ui/Toolbar.h"
 #include "app/ui/PressedLook.h"
 #include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/ui/BusyCursor.h"
 #include "common/ui/OpenFile.h"
-#include "common/ui/QtImages.h"
 #include "common/ui/ScreenText.h"
 #include "lang/TextNumbers.h"
 #include "project/CommaList.h"
-#include "project/PictureConversion.h"
+#include "project/AddedPictureConversion.h"
 #include "project/ui/PictureDisplay.h"
 #include "project/ui/PictureListView.h"
 #include "project/ui/PictureTabs.h"
-#include "styles/ui/WebBrowser.h"
+#include "lang/ui/WaitWindow.h"
 
 #include <QFileDialog>
 #include <QLineEdit>
@@ -35,7 +34,32 @@ bool SameFolder(const fs::path& a, const fs::path& b) {
 
 }  // namespace
 
-void TForm1::FileListBox1Change() {
+PictureStep::PictureStep(Session& session, UserDialogs& dialogs, Toolbar& toolbar, QWidget* window)
+    : QObject(window), session_(session), dialogs_(dialogs), toolbar_(toolbar), lastPictureFolder_(session.Folder().Root()) {
+    TabbedImg = new PictureTabs(dialogs, session.CurrentLanguage(), window);
+    TabbedImg->setGeometry(8, 96, 385, 329);
+    ListView1 = new PictureListView(window);
+    ListView1->setGeometry(407, 96, 377, 329);
+    Form2 = new TForm2(session.CurrentLanguage(), window);
+    Form2->setWindowFlag(Qt::Window);
+}
+
+PictureStep::~PictureStep() = default;
+
+void PictureStep::ShowNewProject() {
+    pictureCount_ = currentPicture_ = 0;
+    selectAfterInsert_ = false;
+    TabbedImg->Panel1->Clear();
+    TabbedImg->ShowTexts({}, {});
+}
+
+void PictureStep::SetShown(bool shown) {
+    TabbedImg->setVisible(shown);
+    ListView1->setVisible(shown);
+    if (shown) TabbedImg->setCurrentIndex(0);
+}
+
+void PictureStep::FileListBox1Change() {
     BusyCursor busy;
     PictureList& pictures = session_.Pictures();
     std::vector<fs::path> files;
@@ -43,60 +67,60 @@ void TForm1::FileListBox1Change() {
     const PictureListView::Rebuilt rebuilt = ListView1->Rebuild(files, *Form2, icons_);
     if (rebuilt.cancelled) {
         // A list left half made starts the project afresh (a save is offered first).
-        BoutNouClick();
+        emit listCancelled();
         return;
     }
-    session_.pictureCount = static_cast<int>(files.size());
+    pictureCount_ = static_cast<int>(files.size());
     if (files.empty()) {
-        session_.currentPicture = 0;
+        currentPicture_ = 0;
         return;
     }
-    if (session_.selectAfterInsert) {
-        session_.selectAfterInsert = false;
+    if (selectAfterInsert_) {
+        selectAfterInsert_ = false;
     } else {
-        session_.currentPicture = session_.pictureCount;
+        currentPicture_ = pictureCount_;
     }
-    ListView1->MakeCurrent(session_.currentPicture - 1);
+    ListView1->MakeCurrent(currentPicture_ - 1);
 }
 
-void TForm1::ListView1Click() {
+void PictureStep::ListView1Click() {
     const int position = ListView1->CurrentPosition();
-    if (session_.pictureCount == 0 || position < 0) return;
+    if (pictureCount_ == 0 || position < 0) return;
     TabbedImg->show();
     const fs::path file = session_.Pictures().FileOf(ListView1->item(position)->text().toStdString());
     TabbedImg->Panel1->Show(file);
-    session_.currentPicture = position + 1;
-    const auto texts = session_.Pictures().Texts().Read(session_.currentPicture);
+    currentPicture_ = position + 1;
+    const auto texts = session_.Pictures().Texts().Read(currentPicture_);
     TabbedImg->ShowTexts(texts ? texts->title : std::string(), FromCommaList(texts ? texts->comment : std::string()));
-    WebBrowser1->move(-407, WebBrowser1->y());
+    emit pictureShown();
 }
 
-void TForm1::BitTextOkClick() {
-    if (session_.pictureCount == 0) return;
+void PictureStep::BitTextOkClick() {
+    if (pictureCount_ == 0) return;
     std::string title, comment;
     try {
         title = TabbedImg->Title();
         comment = ToCommaList(TabbedImg->CommentLines());
     } catch (const PalimoraError&) {
-        dialogs_->ShowMessageOk(session_.LangText(text::kTextNotStorable));
+        dialogs_.ShowMessageOk(session_.LangText(text::kTextNotStorable));
         return;
     }
     session_.SetProjectModified(true);
     try {
-        session_.Pictures().Texts().Write(session_.currentPicture, title, comment);
+        session_.Pictures().Texts().Write(currentPicture_, title, comment);
     } catch (const PalimoraError& error) {
-        dialogs_->ShowMessageOk(error.UserMessage());
+        dialogs_.ShowMessageOk(error.UserMessage());
     }
 }
 
-void TForm1::BoutImgClick() {
-    PressedLook pressed(*BoutImg);
+void PictureStep::BoutImgClick() {
+    PressedLook pressed(*toolbar_.BoutImg);
     const QString filter = QtFileFilter(session_.LangText(text::kPictureFilter));
     // The dialog comes back after each confirmation, for the next pictures.
     while (true) {
         const QStringList chosen = QFileDialog::getOpenFileNames(
-            this, ToScreen(session_.LangText(text::kAddPicturesHint)),
-            QString::fromStdString(session_.lastPictureFolder.string()), filter);
+            TabbedImg->window(), ToScreen(session_.LangText(text::kAddPicturesHint)),
+            QString::fromStdString(lastPictureFolder_.string()), filter);
         if (chosen.isEmpty()) break;
         std::vector<fs::path> files;
         for (const QString& name : chosen) files.emplace_back(name.toStdString());
@@ -105,11 +129,11 @@ void TForm1::BoutImgClick() {
     ListView1Click();
 }
 
-void TForm1::AddPictures(const std::vector<fs::path>& chosen) {
+void PictureStep::AddPictures(const std::vector<fs::path>& chosen) {
     if (chosen.empty()) return;
     PictureList& pictures = session_.Pictures();
     if (SameFolder(chosen.front().parent_path(), pictures.PicturesFolder())) {
-        dialogs_->ShowMessageOk(session_.LangText(text::kAlreadyInProject));
+        dialogs_.ShowMessageOk(session_.LangText(text::kAlreadyInProject));
         ListView1Click();
         return;
     }
@@ -118,7 +142,7 @@ void TForm1::AddPictures(const std::vector<fs::path>& chosen) {
         if (FitsCp1252(file.stem().string())) {
             sources.push_back(file);
         } else {
-            dialogs_->ShowMessageOk(session_.LangText(text::kNameNotStorable) + " " + DisplayPath(file));
+            dialogs_.ShowMessageOk(session_.LangText(text::kNameNotStorable) + " " + DisplayPath(file));
         }
     }
     if (sources.empty()) return;
@@ -129,43 +153,43 @@ void TForm1::AddPictures(const std::vector<fs::path>& chosen) {
     session_.SetProjectModified(true);
     TabbedImg->Panel1->Clear();
     ListView1->clear();
-    session_.lastPictureFolder = sources.front().parent_path();
-    const bool inserting = session_.currentPicture < session_.pictureCount;
+    lastPictureFolder_ = sources.front().parent_path();
+    const bool inserting = currentPicture_ < pictureCount_;
     try {
-        const auto added = pictures.Add(sources, session_.currentPicture,
+        const auto added = pictures.Add(sources, currentPicture_,
                                         [this](const fs::path& copy, const fs::path& source) {
-                                            return ConvertAddedPicture(copy, source, *dialogs_, session_.CurrentLanguage());
+                                            return ConvertAddedPicture(copy, source, dialogs_, session_.CurrentLanguage());
                                         });
         for (const auto& picture : added) {
             TabbedImg->Edit1->setText(ToScreen(picture.title));
             TabbedImg->Panel1->Show(picture.file);
-            session_.currentPicture = picture.number;
+            currentPicture_ = picture.number;
         }
         TabbedImg->show();
-        session_.selectAfterInsert = inserting;
+        selectAfterInsert_ = inserting;
     } catch (const PalimoraError& error) {
-        dialogs_->ShowMessageOk(error.UserMessage());
+        dialogs_.ShowMessageOk(error.UserMessage());
     }
     FileListBox1Change();
 }
 
-void TForm1::BoutSupClick() {
+void PictureStep::BoutSupClick() {
     BusyCursor busy;
-    PressedLook pressed(*BoutSup);
+    PressedLook pressed(*toolbar_.BoutSup);
     const std::vector<int> ticked = ListView1->TickedPositions();
     if (!ticked.empty()) session_.SetProjectModified(true);
     try {
         session_.Pictures().Delete(ticked);
     } catch (const PalimoraError& error) {
-        dialogs_->ShowMessageOk(error.UserMessage());
+        dialogs_.ShowMessageOk(error.UserMessage());
     }
     FileListBox1Change();
     ListView1Click();
 }
 
-void TForm1::MovePicture(PictureButton& button, int direction) {
-    if (session_.pictureCount == 0 || !session_.Pictures().Move(session_.currentPicture, direction)) {
-        dialogs_->Beep();
+void PictureStep::MovePicture(PictureButton& button, int direction) {
+    if (pictureCount_ == 0 || !session_.Pictures().Move(currentPicture_, direction)) {
+        dialogs_.Beep();
         return;
     }
     BusyCursor busy;
@@ -175,12 +199,12 @@ void TForm1::MovePicture(PictureButton& button, int direction) {
     ListView1Click();
 }
 
-void TForm1::BoutMonClick() { MovePicture(*BoutMon, -1); }
-void TForm1::BoutDesClick() { MovePicture(*BoutDes, +1); }
+void PictureStep::BoutMonClick() { MovePicture(*toolbar_.BoutMon, -1); }
+void PictureStep::BoutDesClick() { MovePicture(*toolbar_.BoutDes, +1); }
 
-void TForm1::Image1Click() {
+void PictureStep::Image1Click() {
     const int position = ListView1->CurrentPosition();
-    if (session_.pictureCount == 0 || position < 0) return;
+    if (pictureCount_ == 0 || position < 0) return;
     const fs::path file = session_.Pictures().FileOf(ListView1->item(position)->text().toStdString());
     OpenWithDefaultProgram(file);
 }

@@ -1,4 +1,4 @@
-#include "project/PictureConversion.h"
+#include "project/AddedPictureConversion.h"
 
 #include "common/Cp1252.h"
 #include "common/FileNames.h"

@@ -1,0 +1,23 @@
+#include "app/ui/PageDesignStep.h"
+
+#include "styles/ui/WebBrowser.h"
+
+namespace palimora {
+
+PageDesignStep::PageDesignStep(QWidget* window) : QObject(window) {
+    WebBrowser1 = new WebBrowser(window);
+    WebBrowser1->setGeometry(407, 96, 377, 329);
+    WebBrowser1->hide();  // nothing to show until the welcome page
+}
+
+void PageDesignStep::ShowPage(const std::filesystem::path& page) {
+    WebBrowser1->Navigate(page);
+    SetBrowserShown(true);
+}
+
+void PageDesignStep::SetBrowserShown(bool shown) {
+    WebBrowser1->setVisible(shown);
+    if (shown) WebBrowser1->raise();
+}
+
+}  // namespace palimora

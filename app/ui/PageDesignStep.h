@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+
+#include <filesystem>
+
+class QWidget;
+
+namespace palimora {
+
+class WebBrowser;
+
+// Step 2 of the main window: page design. Today it holds the right-hand
+// browser area, which also shows the welcome page after start-up; the style
+// notebooks and the live preview belong here.
+class PageDesignStep : public QObject {
+    Q_OBJECT
+public:
+    explicit PageDesignStep(QWidget* window);
+
+    WebBrowser* WebBrowser1 = nullptr;
+
+    // The browser area shown over the picture list's place with `page`.
+    void ShowPage(const std::filesystem::path& page);
+    // The browser area shown (page design) or hidden (the picture list).
+    void SetBrowserShown(bool shown);
+};
+
+}  // namespace palimora

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "imaging/Icons.h"
+
+#include <QObject>
+
+#include <filesystem>
+#include <vector>
+
+class QWidget;
+
+namespace palimora {
+
+class PictureButton;
+class PictureListView;
+class PictureTabs;
+class Session;
+class TForm2;
+class Toolbar;
+class UserDialogs;
+
+// Step 1 of the main window: the picture list with its icons, the large
+// display with the title and comment, and the commands that add, delete
+// and move pictures. It keeps which picture is current.
+class PictureStep : public QObject {
+    Q_OBJECT
+public:
+    PictureStep(Session& session, UserDialogs& dialogs, Toolbar& toolbar, QWidget* window);
+    ~PictureStep() override;
+
+    PictureTabs* TabbedImg = nullptr;
+    PictureListView* ListView1 = nullptr;
+    TForm2* Form2 = nullptr;  // the wait window, made once and shown without blocking
+
+    // How many pictures are listed, and which one is current (1-based, 0 for none).
+    int PictureCount() const { return pictureCount_; }
+    int CurrentPicture() const { return currentPicture_; }
+    // A project was opened or started: no picture current, the display empty.
+    void ShowNewProject();
+    // The picture list and the large display shown (step 1) or hidden.
+    void SetShown(bool shown);
+
+    // The commands.
+    void FileListBox1Change();
+    void ListView1Click();
+    void BitTextOkClick();
+    void BoutImgClick();
+    // Adds the chosen files as the add dialog's confirmation does.
+    void AddPictures(const std::vector<std::filesystem::path>& chosen);
+    void BoutSupClick();
+    void BoutMonClick();
+    void BoutDesClick();
+    void Image1Click();
+
+signals:
+    // The user cancelled the rebuild of the list: the project starts afresh.
+    void listCancelled();
+    // A picture is shown in the large display.
+    void pictureShown();
+
+private:
+    void MovePicture(PictureButton& button, int direction);
+
+    Session& session_;
+    UserDialogs& dialogs_;
+    Toolbar& toolbar_;
+    IconCache icons_;
+    int pictureCount_ = 0;
+    int currentPicture_ = 0;
+    bool selectAfterInsert_ = false;  // the next rebuild keeps the current picture (after an insert)
+    std::filesystem::path lastPictureFolder_;  // where the add dialog opens
+};
+
+}  // namespace palimora

@@ -1,0 +1,52 @@
+# Checks that each folder includes only the folders below it:
+#   common <- lang <- imaging <- project <- styles <- sitegen;  publish <- common
+# app/ and cli/ sit on top of everything. A folder's ui/ may include what its
+# folder may include, and the ui/ of those folders; a core file includes no ui/.
+# Tests, benchmarks and tools are not checked.
+#
+# Usage: cmake -DROOT=<source folder> -P CheckLayers.cmake
+# Fails (and names every offending line) when a file includes a folder above it.
+
+cmake_policy(SET CMP0057 NEW)
+
+if(NOT ROOT)
+  message(FATAL_ERROR "CheckLayers.cmake needs -DROOT=<source folder>")
+endif()
+
+set(below_common "")
+set(below_lang common)
+set(below_imaging common lang)
+set(below_project common lang imaging)
+set(below_styles common lang imaging project)
+set(below_sitegen common lang imaging project styles)
+set(below_publish common)
+set(below_app common lang imaging project styles sitegen publish)
+set(below_cli common lang imaging project styles sitegen publish)
+set(layers common lang imaging project styles sitegen publish app cli)
+
+set(offences "")
+foreach(layer ${layers})
+  set(allowed ${layer} ${below_${layer}})
+  file(GLOB_RECURSE sources RELATIVE ${ROOT} ${ROOT}/${layer}/*.h ${ROOT}/${layer}/*.cpp)
+  foreach(source ${sources})
+    string(REGEX MATCH "/ui/" in_ui "${source}")
+    file(STRINGS ${ROOT}/${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z]+/")
+    foreach(line ${includes})
+      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([a-z]+)/.*" "\\1" target "${line}")
+      string(REGEX MATCH "^[ \t]*#[ \t]*include[ \t]*\"[a-z]+/ui/" target_is_ui "${line}")
+      if(NOT target IN_LIST layers)
+        continue()  # a system or third-party header with a folder name
+      endif()
+      if(NOT target IN_LIST allowed)
+        list(APPEND offences "${source}: ${line} (${layer} may include only: ${allowed})")
+      elseif(target_is_ui AND NOT in_ui)
+        list(APPEND offences "${source}: ${line} (core code includes no window code)")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(offences)
+  list(JOIN offences "\n  " report)
+  message(FATAL_ERROR "Includes that go up the layers:\n  ${report}")
+endif()

@@ -1,0 +1,37 @@
+#include "lang/ErrorMessages.h"
+
+#include "common/Cp1252.h"
+#include "common/Error.h"
+#include "lang/Language.h"
+
+#include <filesystem>
+#include <new>
+
+namespace palimora {
+namespace {
+
+constexpr int kFileUnusable = 244, kOutOfMemory = 245, kUnexpected = 246;
+
+std::string Named(const std::filesystem::path& path) { return Cp1252ForDisplay(path.string()); }
+
+}  // namespace
+
+std::string UserMessageOf(const std::exception_ptr& error, const Language& language) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const PalimoraError& failure) {
+        return failure.UserMessage();
+    } catch (const std::filesystem::filesystem_error& failure) {
+        std::string message = language.LangText(kFileUnusable) + " " + Named(failure.path1());
+        if (!failure.path2().empty()) message += " " + Named(failure.path2());
+        return message + ".";
+    } catch (const std::bad_alloc&) {
+        return language.LangText(kOutOfMemory);
+    } catch (const std::exception& failure) {
+        return language.LangText(kUnexpected) + " " + Cp1252ForDisplay(failure.what());
+    } catch (...) {
+        return language.LangText(kUnexpected);
+    }
+}
+
+}  // namespace palimora

@@ -1,0 +1,3 @@
+#pragma once
+// A common header that reaches up into the site generator.
+#include "sitegen/PageLines.h"

@@ -1,0 +1,2 @@
+// A core file that includes window code.
+#include "styles/ui/WebBrowser.h"
