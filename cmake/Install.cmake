@@ -30,8 +30,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# What the libraries load at run time rather than link: the browser engine's
-# helper process and the display plug-ins.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6webenginecore6-bin, qt6-qpa-plugins")
+# What Qt loads at run time rather than links: the display plug-ins (only
+# recommended by its libraries). The browser engine's helper process comes
+# with the engine library's own dependencies.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
 include(CPack)
