@@ -1,6 +1,12 @@
 #include "common/ProgramFolder.h"
 
 #include "common/Cp1252.h"
+#include "common/ProgramFolderChoice.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
 
 #include <system_error>
 #include <utility>
@@ -13,7 +19,16 @@ ProgramFolder::ProgramFolder(fs::path root) : root_(std::move(root)), projects_(
 ProgramFolder::ProgramFolder(fs::path root, fs::path projects) : root_(std::move(root)), projects_(std::move(projects)) {}
 
 ProgramFolder ProgramFolder::OfRunningProgram() {
-    return ProgramFolder(fs::read_symlink("/proc/self/exe").parent_path());
+    const fs::path executableFolder = fs::read_symlink("/proc/self/exe").parent_path();
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || *home == '\0') {
+        const passwd* account = ::getpwuid(::getuid());
+        home = account != nullptr ? account->pw_dir : nullptr;
+    }
+    // PALIMORA_INSTALLED_DATA: the installed data folder, relative to the installed executables.
+    return ProgramFolder(ChooseProgramFolder(executableFolder, IsWritableFolder(executableFolder),
+                                             (executableFolder / PALIMORA_INSTALLED_DATA).lexically_normal(),
+                                             UserDataHome(std::getenv("XDG_DATA_HOME"), home)));
 }
 
 fs::path ProgramFolder::LanguageFile(std::string_view languageCode) const {

@@ -6,8 +6,8 @@
 
 namespace palimora {
 
-// The folder of the program's executable and every path the program builds
-// from it. Names given as Windows-1252 text (project names, file names from
+// The program folder (the executable's folder, or a per-user one for an
+// installed copy) and every path the program builds from it. Names given as Windows-1252 text (project names, file names from
 // the language or settings lines) are turned into disk paths here.
 class ProgramFolder {
 public:
@@ -15,7 +15,8 @@ public:
     // A program folder whose projects live elsewhere (a project given by its path).
     ProgramFolder(std::filesystem::path root, std::filesystem::path projects);
 
-    // The folder of the running executable.
+    // The program folder of the running executable (see ChooseProgramFolder);
+    // throws PalimoraError when its per-user folder cannot be prepared.
     static ProgramFolder OfRunningProgram();
 
     const std::filesystem::path& Root() const { return root_; }

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Redraws the pictures of assets/ (background, toolbar looks, intro animation).
+# Redraws the pictures of assets/ (background, toolbar looks, intro animation)
+# and the menu entry's icons in desktop/icons/.
 # Needs the build's packages and ImageMagick (apt-get install imagemagick).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -9,6 +10,7 @@ cmake --build "$build" --target palimora_assetgen -j"$(nproc)"
 frames=$(mktemp -d)
 trap 'rm -rf "$frames"' EXIT
 QT_QPA_PLATFORM=offscreen "$build/tools/palimora_assetgen" "$root/assets" "$frames"
+QT_QPA_PLATFORM=offscreen "$build/tools/palimora_assetgen" --icons "$root/desktop/icons"
 QT_QPA_PLATFORM=offscreen "$build/tools/palimora_assetgen" --demo "$root/assets/Projets/Demo/images"
 # 24 frames of 70 ms, the last held for a second; no loop extension, so it plays once.
 /usr/bin/convert -delay 7 "$frames"/logo0*.png "$frames"/logo1[0-9].png "$frames"/logo2[0-2].png \

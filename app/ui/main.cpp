@@ -6,7 +6,14 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char* argv[]) {
+    if (argc == 2 && (std::strcmp(argv[1], "--version") == 0 || std::strcmp(argv[1], "-V") == 0)) {
+        std::puts("palimora " PALIMORA_VERSION);
+        return 0;
+    }
     palimora::PrepareBrowserEngine();
     QApplication application(argc, argv);
     try {

@@ -1,10 +1,13 @@
 // Draws the program folder's pictures: the main window's background, the two
 // looks of every toolbar button and the frames of the intro animation.
 // Usage: palimora_assetgen <assets folder> <frames folder>
+//        palimora_assetgen --demo <pictures folder>
+//        palimora_assetgen --icons <icons folder>: the menu entry's icon, 48, 128, 256 pixels and SVG
 // tools/make_pictures.sh runs it and turns the frames into logo.gif.
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -15,6 +18,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -248,22 +252,101 @@ QImage Button(const ButtonSize& size, bool pressed) {
     return image;
 }
 
-void DrawLogoMark(QPainter& p, QPointF centre, double radius, double opening, QColor blade) {
-    // Six aperture blades turning open as `opening` goes from 0 to 1.
-    p.setPen(QPen(QColor(60, 50, 130), 2));
-    p.setBrush(QColor(40, 34, 90));
-    p.drawEllipse(centre, radius, radius);
+// The six aperture blades of the logo mark, turned open as `opening` goes from 0 to 1.
+std::vector<QPolygonF> LogoBlades(QPointF centre, double radius, double opening) {
+    std::vector<QPolygonF> blades;
     const double inner = radius * (0.15 + 0.6 * opening);
     for (int i = 0; i < 6; ++i) {
         const double a = i * M_PI / 3 + opening * 0.8;
+        blades.push_back(QPolygonF{
+            centre + QPointF(std::cos(a), std::sin(a)) * radius * 0.96,
+            centre + QPointF(std::cos(a + M_PI / 3), std::sin(a + M_PI / 3)) * radius * 0.96,
+            centre + QPointF(std::cos(a + M_PI / 2.2), std::sin(a + M_PI / 2.2)) * inner,
+        });
+    }
+    return blades;
+}
+
+void DrawLogoMark(QPainter& p, QPointF centre, double radius, double opening, QColor blade) {
+    p.setPen(QPen(QColor(60, 50, 130), 2));
+    p.setBrush(QColor(40, 34, 90));
+    p.drawEllipse(centre, radius, radius);
+    const std::vector<QPolygonF> blades = LogoBlades(centre, radius, opening);
+    for (int i = 0; i < 6; ++i) {
         QPainterPath path;
-        path.moveTo(centre + QPointF(std::cos(a), std::sin(a)) * radius * 0.96);
-        path.lineTo(centre + QPointF(std::cos(a + M_PI / 3), std::sin(a + M_PI / 3)) * radius * 0.96);
-        path.lineTo(centre + QPointF(std::cos(a + M_PI / 2.2), std::sin(a + M_PI / 2.2)) * inner);
+        path.addPolygon(blades[i]);
         path.closeSubpath();
         p.setBrush(blade.darker(100 + i * 8));
         p.drawPath(path);
     }
+}
+
+// The program's icon: the logo mark, open, on a rounded plate of the window's colour.
+// Drawn on a 256-unit square; the pictures scale it, the SVG keeps its units.
+constexpr double kIconUnits = 256;
+const QRectF kIconPlate(12, 12, 232, 232);
+constexpr double kIconCorner = 44;
+const QPointF kIconCentre(128, 128);
+constexpr double kIconRadius = 96;
+constexpr double kIconOpening = 0.8;
+const QColor kIconBlade(129, 121, 221);
+
+QImage IconPicture(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / kIconUnits, size / kIconUnits);
+    QLinearGradient plate(0, kIconPlate.top(), 0, kIconPlate.bottom());
+    plate.setColorAt(0, QColor(248, 172, 95));
+    plate.setColorAt(1, kWindow);
+    p.setPen(QPen(QColor(214, 128, 50), 4));
+    p.setBrush(plate);
+    p.drawRoundedRect(kIconPlate, kIconCorner, kIconCorner);
+    DrawLogoMark(p, kIconCentre, kIconRadius, kIconOpening, kIconBlade);
+    return image;
+}
+
+QString SvgColour(const QColor& colour) { return colour.name(QColor::HexRgb); }
+
+QString IconSvg() {
+    QString svg;
+    const auto number = [](double value) { return QString::number(value, 'f', 2); };
+    svg += QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                          "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" viewBox=\"0 0 256 256\">\n"
+                          "  <defs><linearGradient id=\"plate\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">"
+                          "<stop offset=\"0\" stop-color=\"%1\"/><stop offset=\"1\" stop-color=\"%2\"/>"
+                          "</linearGradient></defs>\n")
+               .arg(SvgColour(QColor(248, 172, 95)), SvgColour(kWindow));
+    svg += QStringLiteral("  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\" fill=\"url(#plate)\" "
+                          "stroke=\"%6\" stroke-width=\"4\"/>\n")
+               .arg(number(kIconPlate.x()), number(kIconPlate.y()), number(kIconPlate.width()),
+                    number(kIconPlate.height()), number(kIconCorner), SvgColour(QColor(214, 128, 50)));
+    svg += QStringLiteral("  <circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"%4\" stroke=\"%5\" stroke-width=\"2\"/>\n")
+               .arg(number(kIconCentre.x()), number(kIconCentre.y()), number(kIconRadius),
+                    SvgColour(QColor(40, 34, 90)), SvgColour(QColor(60, 50, 130)));
+    const std::vector<QPolygonF> blades = LogoBlades(kIconCentre, kIconRadius, kIconOpening);
+    for (int i = 0; i < 6; ++i) {
+        QStringList points;
+        for (const QPointF& point : blades[i]) points << number(point.x()) + QLatin1Char(',') + number(point.y());
+        svg += QStringLiteral("  <polygon points=\"%1\" fill=\"%2\" stroke=\"%3\" stroke-width=\"2\" "
+                              "stroke-linejoin=\"round\"/>\n")
+                   .arg(points.join(QLatin1Char(' ')), SvgColour(kIconBlade.darker(100 + i * 8)),
+                        SvgColour(QColor(60, 50, 130)));
+    }
+    svg += QStringLiteral("</svg>\n");
+    return svg;
+}
+
+bool WriteIcons(const QDir& icons) {
+    icons.mkpath(QStringLiteral("."));
+    bool ok = true;
+    for (const int size : {48, 128, 256}) {
+        ok &= IconPicture(size).save(icons.filePath(QStringLiteral("palimora-%1.png").arg(size)));
+    }
+    QFile svg(icons.filePath(QStringLiteral("palimora.svg")));
+    ok &= svg.open(QIODevice::WriteOnly | QIODevice::Truncate) && svg.write(IconSvg().toUtf8()) > 0;
+    return ok;
 }
 
 QImage Background() {
@@ -440,6 +523,9 @@ int main(int argc, char* argv[]) {
             ok &= Scene(i).save(pictures.filePath(QStringLiteral("%1.jpg").arg(i + 1, 6, 10, QLatin1Char('0'))), "JPG", 88);
         }
         return ok ? 0 : 1;
+    }
+    if (argc == 3 && QString::fromLocal8Bit(argv[1]) == QStringLiteral("--icons")) {
+        return WriteIcons(QDir(QString::fromLocal8Bit(argv[2]))) ? 0 : 1;
     }
     if (argc != 3) return 2;
     const QDir assets(QString::fromLocal8Bit(argv[1]));

@@ -1,0 +1,38 @@
+# cmake --install: the executables in bin/, the program's read-only data in
+# share/palimora/ (each user's program folder is filled from it), the menu
+# entry, its icons and the AppStream metadata. Honours CMAKE_INSTALL_PREFIX
+# and DESTDIR. cpack -G DEB packages the same files under /usr.
+set(PALIMORA_APP_ID org.palimora.Palimora)
+
+install(TARGETS palimora palimora-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/assets/ DESTINATION ${CMAKE_INSTALL_DATADIR}/palimora)
+install(FILES ${PROJECT_SOURCE_DIR}/desktop/${PALIMORA_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/desktop/${PALIMORA_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(size 48 128 256)
+  install(FILES ${PROJECT_SOURCE_DIR}/desktop/icons/palimora-${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME ${PALIMORA_APP_ID}.png)
+endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/desktop/icons/palimora.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${PALIMORA_APP_ID}.svg)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME palimora)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Palimora")
+set(CPACK_PACKAGE_CONTACT "Palimora developers <palimora@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "builds photo web sites without writing HTML")
+set(CPACK_PACKAGE_DESCRIPTION "Palimora builds a small photo web site: pictures with titles and comments,
+grouped into galleries, styled through panels with a live preview, built
+into pages, thumbnails and stamped pictures, and published by FTP.")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# What Qt loads at run time rather than links: the display plug-ins (only
+# recommended by its libraries). The browser engine's helper process comes
+# with the engine library's own dependencies.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+include(CPack)
