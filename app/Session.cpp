@@ -36,8 +36,10 @@ void Session::ChooseLanguage(std::string_view choice) {
 void Session::StartEmptyProject() {
     projectName_ = WorkingName();
     projectModified_ = false;
-    PrepareWorkingFolder(WorkingFolder());
+    // The list points at the working folder before it is prepared, so that
+    // even a folder that could not be made is never mistaken for another.
     pictures_ = PictureList(WorkingFolder());
+    PrepareWorkingFolder(WorkingFolder());
     folder_.DeleteSamplePages();
 }
 

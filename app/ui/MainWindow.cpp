@@ -75,7 +75,8 @@ void TForm1::FormCreate(bool showIntro) {
         Tformintro intro(session_.Folder().LogoGif());
         intro.exec();
     }
-    session_.Start();
+    // A working folder that cannot be made is told; the program goes on.
+    CommandGuard(*dialogs_, session_.CurrentLanguage()).Run([this] { session_.Start(); });
 
     ImageBarre = new QLabel(this);
     ImageBarre->setGeometry(0, 0, 792, 553);

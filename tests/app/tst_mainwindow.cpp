@@ -143,6 +143,27 @@ private slots:
         QVERIFY(window->FormActivate());  // runs once only: no second question
     }
 
+    // A file where the working folder should be: every command that needs the
+    // folder says so, naming it, and the program goes on.
+    void aWorkingFolderThatCannotBeMadeIsToldAndTheProgramGoesOn() {
+        testing::WriteBytes(temp_->Path() / "palimora.ini", "Fran\xE7" "ais\r\n");
+        fs::create_directories(Working().parent_path());
+        testing::WriteBytes(Working(), "not a folder");
+        auto window = Start();
+        QCOMPARE(dialogs_.shown.size(), std::size_t(1));
+        QVERIFY(dialogs_.shown[0].find(Working().string()) != std::string::npos);
+        window->show();
+        QVERIFY(window->FormActivate());
+
+        dialogs_.shown.clear();
+        QTest::mouseClick(window->Tools().BoutNou, Qt::LeftButton);
+        QCOMPARE(dialogs_.shown.size(), std::size_t(1));
+        QVERIFY(dialogs_.shown[0].find(Working().string()) != std::string::npos);
+        QVERIFY(window->isVisible());
+        QVERIFY(!window->Tools().BoutNou->Tag());  // the button's normal look is back
+        QCOMPARE(testing::ReadBytes(Working()), std::string("not a folder"));
+    }
+
     void theWelcomePageComesOnScreenInTheLanguage() {
         testing::WriteBytes(temp_->Path() / "palimora.ini", "English\r\n");
         auto window = Start();
