@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lang/TextId.h"
+
 #include <string>
 
 namespace palimora {
@@ -14,7 +16,7 @@ class UserDialogs;
 class ProjectWindows {
 public:
     virtual ~ProjectWindows() = default;
-    virtual bool ShowSaveWindow(int captionText) = 0;
+    virtual bool ShowSaveWindow(TextId caption) = 0;
     virtual bool ShowOpenWindow() = 0;
 };
 

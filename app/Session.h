@@ -26,7 +26,7 @@ public:
 
     const ProgramFolder& Folder() const { return folder_; }
     Language& CurrentLanguage() { return language_; }
-    std::string LangText(int number) const { return language_.LangText(number); }
+    std::string LangText(TextId text) const { return language_.LangText(text); }
     const std::string& LanguageCode() const { return language_.Code(); }
 
     // A new, empty, unnamed project in a freshly emptied working folder.

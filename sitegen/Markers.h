@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lang/TextId.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -31,7 +33,7 @@ public:
     void ClearSignature(PageLines& page) const;
 
 private:
-    void InsertFile(PageLines& page, std::string_view marker, const std::filesystem::path& file, int missingText) const;
+    void InsertFile(PageLines& page, std::string_view marker, const std::filesystem::path& file, TextId missingText) const;
 
     UserDialogs& dialogs_;
     const Language& language_;

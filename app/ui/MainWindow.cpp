@@ -10,7 +10,7 @@
 #include "common/ui/OpenFile.h"
 #include "common/ui/ScreenText.h"
 #include "lang/LanguageChoice.h"
-#include "lang/TextNumbers.h"
+#include "lang/TextId.h"
 #include "lang/ui/IntroWindow.h"
 #include "lang/ui/LanguageWindow.h"
 #include "lang/ui/QtUserDialogs.h"
@@ -39,7 +39,7 @@ enum class ShownIn { Always, StepOne, StepTwo };
 struct ButtonLayout {
     PictureButton* TForm1::*member;
     const char* picture;
-    int hint;
+    TextId hint;
     QPoint position;
     ShownIn shownIn;
 };
@@ -47,23 +47,23 @@ struct ButtonLayout {
 // The toolbar as designed: picture, hint text, position and the step it
 // belongs to.
 constexpr ButtonLayout kToolbar[] = {
-    {&TForm1::BoutNou, "boutnou", 23, {65, 480}, ShownIn::Always},
-    {&TForm1::BoutOuv, "boutouv", 24, {130, 471}, ShownIn::Always},
-    {&TForm1::BoutEnr, "boutenr", 2, {198, 480}, ShownIn::Always},
-    {&TForm1::BoutImg2, "boutdep", 20, {275, 460}, ShownIn::Always},
-    {&TForm1::BoutVid, "boutvid", 38, {444, 460}, ShownIn::Always},
-    {&TForm1::BoutImg, "boutplu", 19, {338, 493}, ShownIn::StepOne},
-    {&TForm1::BoutMon, "bouthau", 22, {379, 480}, ShownIn::StepOne},
-    {&TForm1::BoutDes, "boutbas", 18, {378, 514}, ShownIn::StepOne},
-    {&TForm1::BoutSup, "boutmoi", 37, {420, 504}, ShownIn::StepOne},
-    {&TForm1::BoutS, "boutsom", 36, {320, 509}, ShownIn::StepTwo},
-    {&TForm1::BoutG, "boutgal", 3, {374, 514}, ShownIn::StepTwo},
-    {&TForm1::BoutI, "bouthti", 4, {432, 509}, ShownIn::StepTwo},
-    {&TForm1::BoutLoupe, "boutlou", 21, {365, 458}, ShownIn::StepTwo},
-    {&TForm1::BoutPro, "boutvoi", 27, {534, 480}, ShownIn::Always},
-    {&TForm1::BoutDif, "boutweb", 1, {600, 471}, ShownIn::Always},
-    {&TForm1::BoutQui, "boutqui", 31, {662, 480}, ShownIn::Always},
-    {&TForm1::BoutAid, "boutaid", 17, {137, 514}, ShownIn::Always},
+    {&TForm1::BoutNou, "boutnou", TextId::NewProjectHint, {65, 480}, ShownIn::Always},
+    {&TForm1::BoutOuv, "boutouv", TextId::OpenProjectHint, {130, 471}, ShownIn::Always},
+    {&TForm1::BoutEnr, "boutenr", TextId::SaveHint, {198, 480}, ShownIn::Always},
+    {&TForm1::BoutImg2, "boutdep", TextId::PicturesStepHint, {275, 460}, ShownIn::Always},
+    {&TForm1::BoutVid, "boutvid", TextId::DesignPages, {444, 460}, ShownIn::Always},
+    {&TForm1::BoutImg, "boutplu", TextId::AddPicturesHint, {338, 493}, ShownIn::StepOne},
+    {&TForm1::BoutMon, "bouthau", TextId::MoveUpHint, {379, 480}, ShownIn::StepOne},
+    {&TForm1::BoutDes, "boutbas", TextId::MoveDownHint, {378, 514}, ShownIn::StepOne},
+    {&TForm1::BoutSup, "boutmoi", TextId::DeleteTickedHint, {420, 504}, ShownIn::StepOne},
+    {&TForm1::BoutS, "boutsom", TextId::SummaryDesignHint, {320, 509}, ShownIn::StepTwo},
+    {&TForm1::BoutG, "boutgal", TextId::GalleryDesignHint, {374, 514}, ShownIn::StepTwo},
+    {&TForm1::BoutI, "bouthti", TextId::PictureDesignHint, {432, 509}, ShownIn::StepTwo},
+    {&TForm1::BoutLoupe, "boutlou", TextId::RefreshPreviewHint, {365, 458}, ShownIn::StepTwo},
+    {&TForm1::BoutPro, "boutvoi", TextId::SeeResult, {534, 480}, ShownIn::Always},
+    {&TForm1::BoutDif, "boutweb", TextId::PublishHint, {600, 471}, ShownIn::Always},
+    {&TForm1::BoutQui, "boutqui", TextId::QuitHint, {662, 480}, ShownIn::Always},
+    {&TForm1::BoutAid, "boutaid", TextId::HelpHint, {137, 514}, ShownIn::Always},
 };
 
 QFont LabelFont(int pixelSize) {
@@ -173,7 +173,7 @@ void TForm1::ShowStartWarnings() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     if (screen->availableGeometry().width() < kNarrowestScreen) {
-        dialogs_->ShowMessageOk(session_.LangText(text::kNarrowScreen));
+        dialogs_->ShowMessageOk(session_.LangText(TextId::NarrowScreen));
     }
 }
 
@@ -194,9 +194,9 @@ void TForm1::CreatePictureStep() {
 }
 
 void TForm1::ApplyLanguage() {
-    setWindowTitle(ToScreen(session_.LangText(text::kProgramTitle)));
+    setWindowTitle(ToScreen(session_.LangText(TextId::ProgramTitle)));
     LabNom->setText(ToScreen(session_.ProjectName()));
-    LabelEtape->setText(ToScreen(session_.LangText(BoutVid->Tag() ? text::kStepTwo : text::kStepOne)));
+    LabelEtape->setText(ToScreen(session_.LangText(BoutVid->Tag() ? TextId::StepTwoSummary : TextId::StepOne)));
     for (const auto& layout : kToolbar) {
         (this->*layout.member)->setToolTip(ToScreen(session_.LangText(layout.hint)));
     }
@@ -233,7 +233,7 @@ bool TForm1::FormActivate() {
     WebBrowser1->move(-WebBrowser1->x(), WebBrowser1->y());
 
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen && screen->depth() <= 8) dialogs_->ShowMessageOk(session_.LangText(text::kFewColours));
+    if (screen && screen->depth() <= 8) dialogs_->ShowMessageOk(session_.LangText(TextId::FewColours));
     PlaceOnScreen();
     Timer1->start();
     return true;

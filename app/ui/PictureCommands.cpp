@@ -10,7 +10,7 @@
 #include "common/ui/OpenFile.h"
 #include "common/ui/QtImages.h"
 #include "common/ui/ScreenText.h"
-#include "lang/TextNumbers.h"
+#include "lang/TextId.h"
 #include "project/CommaList.h"
 #include "project/PictureConversion.h"
 #include "project/ui/PictureDisplay.h"
@@ -78,7 +78,7 @@ void TForm1::BitTextOkClick() {
         title = TabbedImg->Title();
         comment = ToCommaList(TabbedImg->CommentLines());
     } catch (const PalimoraError&) {
-        dialogs_->ShowMessageOk(session_.LangText(text::kTextNotStorable));
+        dialogs_->ShowMessageOk(session_.LangText(TextId::TextNotStorable));
         return;
     }
     session_.SetProjectModified(true);
@@ -91,11 +91,11 @@ void TForm1::BitTextOkClick() {
 
 void TForm1::BoutImgClick() {
     PressedLook pressed(*BoutImg);
-    const QString filter = QtFileFilter(session_.LangText(text::kPictureFilter));
+    const QString filter = QtFileFilter(session_.LangText(TextId::PictureFilter));
     // The dialog comes back after each confirmation, for the next pictures.
     while (true) {
         const QStringList chosen = QFileDialog::getOpenFileNames(
-            this, ToScreen(session_.LangText(text::kAddPicturesHint)),
+            this, ToScreen(session_.LangText(TextId::AddPicturesHint)),
             QString::fromStdString(session_.lastPictureFolder.string()), filter);
         if (chosen.isEmpty()) break;
         std::vector<fs::path> files;
@@ -109,7 +109,7 @@ void TForm1::AddPictures(const std::vector<fs::path>& chosen) {
     if (chosen.empty()) return;
     PictureList& pictures = session_.Pictures();
     if (SameFolder(chosen.front().parent_path(), pictures.PicturesFolder())) {
-        dialogs_->ShowMessageOk(session_.LangText(text::kAlreadyInProject));
+        dialogs_->ShowMessageOk(session_.LangText(TextId::AlreadyInProject));
         ListView1Click();
         return;
     }
@@ -118,7 +118,7 @@ void TForm1::AddPictures(const std::vector<fs::path>& chosen) {
         if (FitsCp1252(file.stem().string())) {
             sources.push_back(file);
         } else {
-            dialogs_->ShowMessageOk(session_.LangText(text::kNameNotStorable) + " " + DisplayPath(file));
+            dialogs_->ShowMessageOk(session_.LangText(TextId::NameNotStorable) + " " + DisplayPath(file));
         }
     }
     if (sources.empty()) return;

@@ -8,7 +8,7 @@
 #include "common/ui/BusyCursor.h"
 #include "common/ui/OpenFile.h"
 #include "common/ui/ScreenText.h"
-#include "lang/TextNumbers.h"
+#include "lang/TextId.h"
 #include "project/ui/PictureDisplay.h"
 #include "project/ui/PictureListView.h"
 #include "project/ui/PictureTabs.h"
@@ -27,7 +27,7 @@ void TForm1::ShowProject() {
     // Step 1: the picture tools and the list; the browser off-screen.
     AppuieBouton2(*BoutImg2, false);
     AppuieBouton2(*BoutVid, true);
-    LabelEtape->setText(ToScreen(session_.LangText(text::kStepOne)));
+    LabelEtape->setText(ToScreen(session_.LangText(TextId::StepOne)));
     for (PictureButton* button : {BoutMon, BoutImg, BoutDes, BoutSup}) button->show();
     for (PictureButton* button : {BoutG, BoutS, BoutI, BoutLoupe}) button->hide();
     ListView1->show();
@@ -56,7 +56,7 @@ void TForm1::BoutEnrClick() {
 }
 
 bool TForm1::RunBuildWindow() {
-    LabelEtape->setText(ToScreen(session_.LangText(27)));
+    LabelEtape->setText(ToScreen(session_.LangText(TextId::SeeResult)));
     const SiteBuildSources sources{session_.Folder(),
                                    session_.ProjectName(),
                                    session_.CurrentLanguage(),
@@ -67,7 +67,7 @@ bool TForm1::RunBuildWindow() {
     TFCreaHTML window(sources, buildContext_, this);
     const bool built = window.exec() == kModalYes;
     buildContext_.Reset();
-    LabelEtape->setText(ToScreen(session_.LangText(ListView1->isVisible() ? text::kStepOne : 38)));
+    LabelEtape->setText(ToScreen(session_.LangText(ListView1->isVisible() ? TextId::StepOne : TextId::DesignPages)));
     return built;
 }
 

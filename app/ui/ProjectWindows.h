@@ -21,7 +21,7 @@ class UserDialogs;
 class TFEnrPro : public QDialog {
     Q_OBJECT
 public:
-    TFEnrPro(Session& session, UserDialogs& dialogs, int captionText, QWidget* parent);
+    TFEnrPro(Session& session, UserDialogs& dialogs, TextId caption, QWidget* parent);
 
     QWidget* Panel1 = nullptr;
     QLabel* Label1 = nullptr;
@@ -69,7 +69,7 @@ class QtProjectWindows : public ProjectWindows {
 public:
     QtProjectWindows(Session& session, UserDialogs& dialogs, QWidget* parent)
         : session_(session), dialogs_(dialogs), parent_(parent) {}
-    bool ShowSaveWindow(int captionText) override;
+    bool ShowSaveWindow(TextId caption) override;
     bool ShowOpenWindow() override;
 
 private:

@@ -1,7 +1,7 @@
 #include "app/ProjectCommands.h"
 #include "app/Session.h"
 #include "imaging/JpegCodec.h"
-#include "lang/TextNumbers.h"
+#include "lang/TextId.h"
 #include "project/ProjectFolders.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
@@ -93,7 +93,7 @@ TEST_F(ProjectCommandsTest, AnUnnamedProjectWithoutPicturesIsNotSaved) {
     SaveCommand(session, dialogs, windows);
     EXPECT_EQ(dialogs.shown, std::vector<std::string>{Text(225)});
     EXPECT_TRUE(windows.captions.empty());
-    EXPECT_TRUE(ListProjects(session.Folder(), Text(text::kWorkingName)).empty());
+    EXPECT_TRUE(ListProjects(session.Folder(), Text(TextId::WorkingName)).empty());
 }
 
 TEST_F(ProjectCommandsTest, ANamedChangedProjectIsSavedInPlaceAndMustBeBuiltAgain) {

@@ -1,7 +1,7 @@
 #include "app/ui/MainWindow.h"
 #include "app/ui/PictureButton.h"
 #include "imaging/JpegCodec.h"
-#include "lang/TextNumbers.h"
+#include "lang/TextId.h"
 #include "lang/ui/WaitWindow.h"
 #include "project/CommaList.h"
 #include "project/ui/PictureDisplay.h"
@@ -91,7 +91,7 @@ private slots:
 
         window_->TabbedImg->Edit1->setText(QStringLiteral("東京"));  // no Windows-1252 for these
         QTest::mouseClick(window_->TabbedImg->BitTextOk, Qt::LeftButton);
-        QCOMPARE(dialogs_.shown, std::vector<std::string>{window_->CurrentSession().LangText(text::kTextNotStorable)});
+        QCOMPARE(dialogs_.shown, std::vector<std::string>{window_->CurrentSession().LangText(TextId::TextNotStorable)});
         QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(1)->title, std::string("Coucher de soleil"));
     }
 
@@ -140,7 +140,7 @@ private slots:
         window_->AddPictures({Source("p1.jpg")});
         window_->AddPictures({Images() / "000001.jpg"});
         QCOMPARE(ListView1()->count(), 1);
-        QCOMPARE(dialogs_.shown.back(), window_->CurrentSession().LangText(text::kAlreadyInProject));
+        QCOMPARE(dialogs_.shown.back(), window_->CurrentSession().LangText(TextId::AlreadyInProject));
     }
 
     void damagedAndMissingPicturesAreToldNotFatal() {
@@ -153,7 +153,7 @@ private slots:
 
         fs::remove(Images() / "000002.jpg");
         Click(1);
-        QCOMPARE(dialogs_.shown.back().find(window_->CurrentSession().LangText(text::kDoesNotExist)) != std::string::npos,
+        QCOMPARE(dialogs_.shown.back().find(window_->CurrentSession().LangText(TextId::DoesNotExist)) != std::string::npos,
                  true);
     }
 

@@ -1,6 +1,6 @@
 #include "lang/Language.h"
 #include "lang/LanguageChoice.h"
-#include "lang/TextNumbers.h"
+#include "lang/TextId.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
