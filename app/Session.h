@@ -33,24 +33,24 @@ public:
     void StartEmptyProject();
 
     // The user's first-start language choice: saved, loaded, and the working
-    // folder moved to the new language's name (text 7 differs by language).
+    // folder moved to the new language's name (WorkingName differs by language).
     void ChooseLanguage(std::string_view choice);
 
-    // Text 7: the working folder's name and an unsaved project's.
+    // WorkingName: the working folder's name and an unsaved project's.
     std::string WorkingName() const;
 
     // Why the language file could not be read at start (empty when it was).
     const std::string& LanguageProblem() const { return languageProblem_; }
 
-    // The working folder Projets/<text 7>.
+    // The working folder Projets/<WorkingName>.
     std::filesystem::path WorkingFolder() const;
 
-    // The open project's name (the caption of LabNom): text 7 until saved.
+    // The open project's name (the caption of LabNom): WorkingName until saved.
     const std::string& ProjectName() const { return projectName_; }
     void SetProjectName(std::string name) { projectName_ = std::move(name); }
     bool IsUnnamedProject() const;
 
-    // The project folder the current operation addresses (text 7 outside an
+    // The project folder the current operation addresses (WorkingName outside an
     // open or save in progress).
     const std::string& FolderName() const { return folderName_; }
     void SetFolderName(std::string name) { folderName_ = std::move(name); }
@@ -74,8 +74,8 @@ public:
     bool selectAfterInsert = false;
     std::filesystem::path lastPictureFolder;
 
-    // Asks whether to quit (text 238) and, for a changed project, whether to
-    // save it first (text 6), running `save` on Yes. True when the program
+    // Asks whether to quit (QuitQuestion) and, for a changed project, whether to
+    // save it first (SaveChangesQuestion), running `save` on Yes. True when the program
     // may close.
     bool ConfirmClose(UserDialogs& dialogs, const std::function<void()>& save);
 
