@@ -17,7 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-
 void DeleteBuiltSiteMarkers(const fs::path& projectFolder) {
     for (const char* page : kBuiltSiteMarkers) {
         std::error_code ignored;

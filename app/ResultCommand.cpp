@@ -11,11 +11,6 @@
 namespace palimora {
 namespace fs = std::filesystem;
 
-namespace {
-
-
-}  // namespace
-
 std::optional<fs::path> StartPage(Session& session, bool existingOnly) {
     const fs::path project = session.ProjectFolder(session.ProjectName());
     const ProjectSettings& settings = session.Settings();

@@ -92,7 +92,8 @@ int main(int argc, char* argv[]) {
                                           std::pair{L::GalleryThumbnailHeight, "120"},
                                           std::pair{L::SummaryGalleryPictureWidth, "260"},
                                           std::pair{L::SummaryGalleryPictureHeight, "174"},
-                                          std::pair{L::LargestPictureWidth, "1024"}, std::pair{L::LargestPictureHeight, "768"},
+                                          std::pair{L::LargestPictureWidth, "1024"},
+                                          std::pair{L::LargestPictureHeight, "768"},
                                           std::pair{L::PictureStrips, "3"}, std::pair{L::MakeGalleries, "1"}}) {
             settings.Store(line, value);
         }

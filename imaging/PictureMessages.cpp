@@ -11,7 +11,8 @@ std::string UnreadablePictureMessage(const Language& language, const ImageError&
                                      const std::filesystem::path& file) {
     const std::string path = DisplayPath(file);
     if (error.ErrorKind() == ImageError::Kind::TooLarge) {
-        return language.LangText(TextId::PictureTooLarge) + " " + path + " " + language.LangText(TextId::PictureTooLargeEnd);
+        return language.LangText(TextId::PictureTooLarge) + " " + path + " " +
+               language.LangText(TextId::PictureTooLargeEnd);
     }
     return "Error 6: " + language.LangText(TextId::CannotReadPicture) + " " + path + " " +
            language.LangText(TextId::DamagedOrUnknown);
@@ -19,7 +20,8 @@ std::string UnreadablePictureMessage(const Language& language, const ImageError&
 
 std::vector<std::string> MissingPictureMessages(const Language& language, const std::filesystem::path& file) {
     std::string second(" ");
-    second += language.LangText(TextId::FileWord) + " " + DisplayPath(file) + " " + language.LangText(TextId::DoesNotExist);
+    second += language.LangText(TextId::FileWord) + " " + DisplayPath(file) + " " +
+              language.LangText(TextId::DoesNotExist);
     return {language.LangText(TextId::PictureNotFound), second};
 }
 

@@ -11,7 +11,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-
 // The tag letter of a style, or 0 for plain or an unknown value.
 char StyleLetter(const std::string& style, const Language& language) {
     if (style == language.LangText(TextId::StyleBold)) return 'B';

@@ -12,8 +12,8 @@
 namespace palimora {
 
 using L = SettingLine;
-namespace {
 
+namespace {
 
 int RoundUp(int count, int perRow) { return (count + perRow - 1) / perRow; }
 

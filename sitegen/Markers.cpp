@@ -8,11 +8,6 @@
 #include <system_error>
 
 namespace palimora {
-namespace {
-
-
-}  // namespace
-
 std::string MarkerLine(std::string_view name) { return "<!--" + std::string(name) + "--!>"; }
 
 int Markers::Find(const PageLines& page, std::string_view name, int start) const {

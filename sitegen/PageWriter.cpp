@@ -11,12 +11,8 @@
 namespace palimora {
 
 using L = SettingLine;
+
 namespace fs = std::filesystem;
-
-namespace {
-
-
-}  // namespace
 
 PageWriter::PageWriter(PageSources sources, BuildContext& context, UserDialogs& dialogs)
     : sources_(std::move(sources)),

@@ -9,16 +9,13 @@
 namespace palimora {
 
 using L = SettingLine;
-namespace {
-
-
-}  // namespace
 
 bool PageWriter::WritePicturePage(int pictureNumber) {
     PageLines page;
     if (!LoadTemplate(page, "blankimg.htm")) return false;
     WriteBody(page, L::PicturePageBackgroundColour, L::PicturePageBackgroundPicture, L::ButtonsColour);
-    WriteTitle(page, Text(L::SummaryTitle) + " " + Word(TextId::ImageTab) /* the picture tab's caption names the pages too */ + " " + std::to_string(pictureNumber));
+    // The caption of the picture tab names the picture pages too.
+    WriteTitle(page, Text(L::SummaryTitle) + " " + Word(TextId::ImageTab) + " " + std::to_string(pictureNumber));
     WritePictureTable(page);
     WritePictureTitleBlock(page, PictureTitleOfPage(sources_.texts, context_.currentPage));
     WritePicture(page);

@@ -8,6 +8,7 @@
 namespace palimora {
 
 using L = SettingLine;
+
 namespace {
 
 constexpr int kEntries = 11;  // ten galleries and the home link

@@ -17,7 +17,6 @@
 namespace palimora {
 namespace {
 
-
 QWidget* FillingPanel(QDialog* window) {
     auto* panel = new QWidget(window);
     PaintBackground(panel, kWindowColour);

@@ -12,11 +12,6 @@
 #include <QPushButton>
 
 namespace palimora {
-namespace {
-
-
-}  // namespace
-
 PictureTabs::PictureTabs(UserDialogs& dialogs, const Language& language, QWidget* parent)
     : QTabWidget(parent), language_(language) {
     setStyleSheet(QStringLiteral(

@@ -13,11 +13,6 @@
 #include <QTimer>
 
 namespace palimora {
-namespace {
-
-
-}  // namespace
-
 TFCreaHTML::TFCreaHTML(const SiteBuildSources& sources, BuildContext& context, QWidget* parent)
     : QDialog(parent), sources_(sources), context_(context) {
     const Language& language = sources.language;
