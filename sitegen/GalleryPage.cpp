@@ -76,7 +76,7 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
     markers_.InsertHeaderFooter(page, FileSetting(L::GalleryTopHtml), FileSetting(L::GalleryBottomHtml));
     const int table = Find(page, "TABLEAU", 0) + 1;
     page.Put(table, AlignOpen(Item(L::GalleryTablePosition), language));
-    page.Put(table + 1, assets_.TableOpen(Num(L::GalleryTableBorderWidth), Text(L::GalleryTableBackgroundPicture), Colour(L::GalleryTableBorderColour), Num(L::GalleryTableMargin), Num(L::GalleryTableCellMargin), Colour(L::GalleryTableBackgroundColour)));
+    page.Put(table + 1, assets_.TableOpen(Num(L::GalleryTableBorderWidth), Text(L::GalleryTableBackgroundPicture), Colour(L::GalleryTableBorderColour), Num(L::GalleryTableCellSpacing), Num(L::GalleryTableCellPadding), Colour(L::GalleryTableBackgroundColour)));
 
     const std::string border = std::to_string(Num(L::GalleryThumbnailBorderWidth));
     const std::string borderColour = HtmlColour(Colour(L::GalleryThumbnailBorderColour));

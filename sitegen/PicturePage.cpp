@@ -33,7 +33,7 @@ void PageWriter::WritePictureTable(PageLines& page) const {
     markers_.InsertHeaderFooter(page, FileSetting(L::PictureTopHtml), FileSetting(L::PictureBottomHtml));
     const int c = Find(page, "TABLEAU", 0);
     page.Put(c + 1, AlignOpen(Item(L::PictureTablePosition), sources_.language));
-    page.Put(c + 2, assets_.TableOpen(Num(L::PictureTableBorderWidth), Text(L::PictureTableBackgroundPicture), Colour(L::PictureTableBorderColour), Num(L::PictureTableMargin), Num(L::PictureTableCellMargin), Colour(L::PictureTableBackgroundColour)));
+    page.Put(c + 2, assets_.TableOpen(Num(L::PictureTableBorderWidth), Text(L::PictureTableBackgroundPicture), Colour(L::PictureTableBorderColour), Num(L::PictureTableCellSpacing), Num(L::PictureTableCellPadding), Colour(L::PictureTableBackgroundColour)));
     page.Put(c + 3, "</DIV>");
 }
 

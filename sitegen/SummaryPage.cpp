@@ -51,7 +51,7 @@ void PageWriter::WriteSummaryTable(PageLines& page) const {
     const int a = Find(page, "TABLEAU", 0);
     const int z = Find(page, "FINTABLEAU", a + 1);
     page.Put(a + 1, AlignOpen(Item(L::SummaryTablePosition), language));
-    page.Put(a + 2, assets_.TableOpen(Num(L::SummaryTableBorderWidth), Text(L::SummaryTableBackgroundPicture), Colour(L::SummaryTableBorderColour), Num(L::SummaryTableMargin), Num(L::SummaryTableCellMargin), Colour(L::SummaryTableBackgroundColour)));
+    page.Put(a + 2, assets_.TableOpen(Num(L::SummaryTableBorderWidth), Text(L::SummaryTableBackgroundPicture), Colour(L::SummaryTableBorderColour), Num(L::SummaryTableCellSpacing), Num(L::SummaryTableCellPadding), Colour(L::SummaryTableBackgroundColour)));
     page.Put(z + 1, "</DIV>");
     markers_.InsertHeaderFooter(page, FileSetting(L::SummaryTopHtml), FileSetting(L::SummaryBottomHtml));
 

@@ -66,8 +66,8 @@ constexpr std::array<LineLayout, kLineCount> kLayout = {{
     Colour(L::PictureTableBackgroundColour, "PaintTabFon", kWhite),
     Colour(L::PictureTableBorderColour, "PaintTabBor", kBlack),
     Width(L::PictureTableBorderWidth, "SpinTabBor", 3),
-    Width(L::PictureTableCellMargin, "SpinTabEcaBor", 3),
-    Width(L::PictureTableMargin, "SpinTabEcaCel", 3),
+    Width(L::PictureTableCellPadding, "SpinTabEcaBor", 3),
+    Width(L::PictureTableCellSpacing, "SpinTabEcaCel", 3),
     Free(L::Unused39),
     Text(L::PictureTableBackgroundPicture, "EditTabFon"),
     Of(L::MakeSummary, "CheckESom", Kind::Check),
@@ -101,8 +101,8 @@ constexpr std::array<LineLayout, kLineCount> kLayout = {{
     Colour(L::SummaryTableBackgroundColour, "PaintSTabFon", kWhite),
     Colour(L::SummaryTableBorderColour, "PaintSTabBor", kBlack),
     Width(L::SummaryTableBorderWidth, "SpinSTabBor", 3),
-    Width(L::SummaryTableCellMargin, "SpinSTabEcaBor", 3),
-    Width(L::SummaryTableMargin, "SpinSTabEcaCel", 3),
+    Width(L::SummaryTableCellPadding, "SpinSTabEcaBor", 3),
+    Width(L::SummaryTableCellSpacing, "SpinSTabEcaCel", 3),
     Free(L::Unused74),
     Text(L::SummaryTableBackgroundPicture, "EditSTabFon"),
     Of(L::SummaryGalleryTitlesShown, "CheckSTitGal", Kind::Check),
@@ -126,8 +126,8 @@ constexpr std::array<LineLayout, kLineCount> kLayout = {{
     Colour(L::GalleryTableBackgroundColour, "PaintGTabFon", kWhite),
     Colour(L::GalleryTableBorderColour, "PaintGTabBor", kBlack),
     Width(L::GalleryTableBorderWidth, "SpinGTabBor", 3),
-    Width(L::GalleryTableCellMargin, "SpinGTabEcaBor", 3),
-    Width(L::GalleryTableMargin, "SpinGTabEcaCel", 3),
+    Width(L::GalleryTableCellPadding, "SpinGTabEcaBor", 3),
+    Width(L::GalleryTableCellSpacing, "SpinGTabEcaCel", 3),
     Free(L::Unused99),
     Text(L::GalleryTableBackgroundPicture, "EditGTabFon"),
     Number(L::GalleryTablePicturesPerRow, "SpinGTabLig", 1, 5000, 3),
@@ -197,6 +197,7 @@ const std::array<LineLayout, kLineCount>& AllLines() { return kLayout; }
 
 const LineLayout& Layout(SettingLine line) {
     const int n = LineNumber(line);
+    // A value outside the file (a gallery past the tenth) reads as a free line.
     if (n < 0 || n >= kLineCount) return kLayout[static_cast<std::size_t>(LineNumber(SettingLine::Unused39))];
     return kLayout[static_cast<std::size_t>(n)];
 }
