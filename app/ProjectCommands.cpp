@@ -4,7 +4,7 @@
 #include "common/Error.h"
 #include "common/FolderFiles.h"
 #include "common/UserDialogs.h"
-#include "lang/TextNumbers.h"
+#include "lang/TextId.h"
 #include "project/PictureTextLayout.h"
 #include "project/ProjectFolders.h"
 #include "project/WorkingFolder.h"
@@ -16,18 +16,6 @@ namespace palimora {
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr int kOverwriteQuestion = 10;
-constexpr int kReservedName = 11;
-constexpr int kSavedChanged = 76;
-constexpr int kSaveNewCaption = 8;
-constexpr int kSaveOtherCaption = 9;
-constexpr int kNothingToSave = 225;
-constexpr int kOpenProjectCannotGo = 235;
-constexpr int kOpenFailed = 237;
-constexpr int kUnusableName = 127;
-constexpr int kSaveIncomplete = 128;
-constexpr int kDeleteQuestion = 129;
 
 void DeleteBuiltSiteMarkers(const fs::path& projectFolder) {
     for (const char* page : kBuiltSiteMarkers) {
@@ -42,7 +30,7 @@ void NewProject(Session& session) { session.StartEmptyProject(); }
 
 void AskSaveChanges(Session& session, UserDialogs& dialogs, ProjectWindows& windows) {
     if (!session.ProjectModified()) return;
-    if (dialogs.AskYesNoCancel(session.LangText(text::kSaveChangesQuestion)) == kModalYes) {
+    if (dialogs.AskYesNoCancel(session.LangText(TextId::SaveChangesQuestion)) == kModalYes) {
         SaveCommand(session, dialogs, windows);
     }
 }
@@ -62,7 +50,7 @@ void SaveProject(Session& session, const std::string& name) {
         MirrorFolderFiles(TextsFolder(working), TextsFolder(target));
     } catch (const PalimoraError& error) {
         session.SetProjectModified(true);  // the pictures are not safe yet
-        throw PalimoraError(session.LangText(kSaveIncomplete) + " " + error.UserMessage());
+        throw PalimoraError(session.LangText(TextId::SaveIncomplete) + " " + error.UserMessage());
     }
     session.Settings().Commit(session.Folder(), name, session.CurrentLanguage());
 }
@@ -73,14 +61,14 @@ void SaveCommand(Session& session, UserDialogs& dialogs, ProjectWindows& windows
             if (session.ProjectModified()) {
                 SaveProject(session, session.ProjectName());
                 DeleteBuiltSiteMarkers(session.ProjectFolder(session.ProjectName()));
-                dialogs.ShowMessageOk(session.LangText(kSavedChanged));
-            } else if (const auto name = windows.ShowSaveWindow(kSaveOtherCaption)) {
+                dialogs.ShowMessageOk(session.LangText(TextId::SavedChanged));
+            } else if (const auto name = windows.ShowSaveWindow(TextId::SaveOtherCaption)) {
                 SaveProject(session, *name);
             }
         } else if (session.HasPictures()) {
-            if (const auto name = windows.ShowSaveWindow(kSaveNewCaption)) SaveProject(session, *name);
+            if (const auto name = windows.ShowSaveWindow(TextId::SaveNewCaption)) SaveProject(session, *name);
         } else {
-            dialogs.ShowMessageOk(session.LangText(kNothingToSave));
+            dialogs.ShowMessageOk(session.LangText(TextId::NothingToSave));
         }
     } catch (const PalimoraError& error) {
         dialogs.ShowMessageOk(error.UserMessage());
@@ -90,11 +78,11 @@ void SaveCommand(Session& session, UserDialogs& dialogs, ProjectWindows& windows
 bool ConfirmSaveName(Session& session, const std::string& typed, UserDialogs& dialogs) {
     const std::string workingName = session.WorkingName();
     if (typed == workingName) {
-        dialogs.ShowMessageOk(session.LangText(kReservedName));
+        dialogs.ShowMessageOk(session.LangText(TextId::ReservedName));
         return false;
     }
     if (!IsUsableProjectName(typed)) {
-        dialogs.ShowMessageOk(session.LangText(kUnusableName));
+        dialogs.ShowMessageOk(session.LangText(TextId::UnusableName));
         return false;
     }
     // Saving onto the open project's own name is a plain save: copying the
@@ -102,12 +90,12 @@ bool ConfirmSaveName(Session& session, const std::string& typed, UserDialogs& di
     const bool ownName = !session.IsUnnamedProject() && typed == session.ProjectName();
     const std::vector<std::string> existing = ListProjects(session.Folder(), workingName);
     if (!ownName && std::find(existing.begin(), existing.end(), typed) != existing.end()) {
-        if (dialogs.AskYesNoCancel(session.LangText(kOverwriteQuestion)) != kModalYes) return false;
+        if (dialogs.AskYesNoCancel(session.LangText(TextId::OverwriteQuestion)) != kModalYes) return false;
         const std::string sourceName = session.IsUnnamedProject() ? workingName : session.ProjectName();
         try {
             CopyProjectOnto(session.ProjectFolder(sourceName), sourceName, session.ProjectFolder(typed), typed);
         } catch (const PalimoraError& error) {
-            dialogs.ShowMessageOk(session.LangText(kSaveIncomplete) + " " + error.UserMessage());
+            dialogs.ShowMessageOk(session.LangText(TextId::SaveIncomplete) + " " + error.UserMessage());
             return false;
         }
     }
@@ -123,7 +111,7 @@ void OpenProjectFiles(Session& session, const std::string& name) {
     EmptyWorkingFolder(working);
     CopyFolderFiles(PicturesFolder(project), PicturesFolder(working));
     CopyFolderFiles(TextsFolder(project), TextsFolder(working));
-    if (!fs::exists(TextsFolder(working) / picture_text::kFileName)) {
+    if (!fs::exists(TextsFolder(working) / picture_TextId::FileName)) {
         session.Pictures().Texts().CreateEmpty();
     }
     session.Folder().DeleteSamplePages();
@@ -138,7 +126,7 @@ bool OpenCommand(Session& session, UserDialogs& dialogs, ProjectWindows& windows
         OpenProjectFiles(session, *name);
         return true;
     } catch (const std::exception&) {  // our errors and the file system's
-        dialogs.ShowMessageOk(session.LangText(kOpenFailed));
+        dialogs.ShowMessageOk(session.LangText(TextId::OpenFailed));
         NewProject(session);
         return false;
     }
@@ -146,11 +134,11 @@ bool OpenCommand(Session& session, UserDialogs& dialogs, ProjectWindows& windows
 
 void DeleteProject(Session& session, const std::string& name, UserDialogs& dialogs) {
     if (name == session.ProjectName()) {
-        dialogs.ShowMessageOk(session.LangText(kOpenProjectCannotGo));
+        dialogs.ShowMessageOk(session.LangText(TextId::OpenProjectCannotGo));
         return;
     }
     // A whole project with its pictures goes only when the user confirms.
-    if (dialogs.AskOkCancel(session.LangText(kDeleteQuestion) + " " + name) != kModalYes) return;
+    if (dialogs.AskOkCancel(session.LangText(TextId::DeleteQuestion) + " " + name) != kModalYes) return;
     RemoveProjectFolder(session.ProjectFolder(name));
 }
 

@@ -11,39 +11,31 @@
 namespace palimora {
 namespace fs = std::filesystem;
 
-namespace {
-
-constexpr int kNoPictures = 13;
-constexpr int kSaveFirst = 232;
-constexpr int kNoKindOfPage = 216;
-
-}  // namespace
-
 std::optional<fs::path> StartPage(Session& session, bool existingOnly) {
     const fs::path project = session.ProjectFolder(session.ProjectName());
     const ProjectSettings& settings = session.Settings();
     std::error_code error;
     auto usable = [&](const char* page) { return !existingOnly || fs::exists(project / page, error); };
-    if (settings.Check(settings::kMakeSummary) && usable("index.html")) return project / "index.html";
-    if (settings.Check(settings::kMakeGalleries) && usable("Gal1.htm")) return project / "Gal1.htm";
+    if (settings.Check(SettingLine::MakeSummary) && usable("index.html")) return project / "index.html";
+    if (settings.Check(SettingLine::MakeGalleries) && usable("Gal1.htm")) return project / "Gal1.htm";
     if (usable("g1-000001.htm")) return project / "g1-000001.htm";
     return std::nullopt;
 }
 
 ResultStep SeeResult(Session& session, UserDialogs& dialogs, ProjectWindows& windows) {
     if (!session.HasPictures()) {
-        dialogs.ShowMessageOk(session.LangText(kNoPictures));
+        dialogs.ShowMessageOk(session.LangText(TextId::NoPictures));
         return ResultStep::Refused;
     }
     if (session.IsUnnamedProject()) {
-        dialogs.ShowMessageOk(session.LangText(kSaveFirst));
+        dialogs.ShowMessageOk(session.LangText(TextId::SaveFirst));
         SaveCommand(session, dialogs, windows);
         return ResultStep::Refused;
     }
     const ProjectSettings& settings = session.Settings();
-    if (!settings.Check(settings::kMakeSummary) && !settings.Check(settings::kMakeGalleries) &&
-        !settings.Check(settings::kMakePicturePages)) {
-        dialogs.ShowMessageOk(session.LangText(kNoKindOfPage));
+    if (!settings.Check(SettingLine::MakeSummary) && !settings.Check(SettingLine::MakeGalleries) &&
+        !settings.Check(SettingLine::MakePicturePages)) {
+        dialogs.ShowMessageOk(session.LangText(TextId::NoKindOfPage));
         return ResultStep::Refused;
     }
     if (session.ProjectModified()) return ResultStep::Build;

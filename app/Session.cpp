@@ -1,7 +1,7 @@
 #include "app/Session.h"
 
 #include "common/Error.h"
-#include "lang/TextNumbers.h"
+#include "lang/TextId.h"
 #include "project/WorkingFolder.h"
 
 namespace palimora {
@@ -16,7 +16,7 @@ void Session::Start() {
 }
 
 std::string Session::WorkingName() const {
-    const std::string name = LangText(text::kWorkingName);
+    const std::string name = LangText(TextId::WorkingName);
     return name.empty() ? std::string("Nouveau Projet") : name;
 }
 
@@ -52,9 +52,9 @@ bool Session::IsUnnamedProject() const {
 }
 
 bool Session::ConfirmClose(UserDialogs& dialogs, const std::function<void()>& save) {
-    if (dialogs.AskYesNoCancel(LangText(text::kQuitQuestion)) != kModalYes) return false;
+    if (dialogs.AskYesNoCancel(LangText(TextId::QuitQuestion)) != kModalYes) return false;
     if (projectModified_) {
-        const int answer = dialogs.AskYesNoCancel(LangText(text::kSaveChangesQuestion));
+        const int answer = dialogs.AskYesNoCancel(LangText(TextId::SaveChangesQuestion));
         if (answer == kModalCancel) return false;
         if (answer == kModalYes) save();
     }

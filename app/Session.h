@@ -26,26 +26,26 @@ public:
 
     const ProgramFolder& Folder() const { return folder_; }
     Language& CurrentLanguage() { return language_; }
-    std::string LangText(int number) const { return language_.LangText(number); }
+    std::string LangText(TextId text) const { return language_.LangText(text); }
     const std::string& LanguageCode() const { return language_.Code(); }
 
     // A new, empty, unnamed project in a freshly emptied working folder.
     void StartEmptyProject();
 
     // The user's first-start language choice: saved, loaded, and the working
-    // folder moved to the new language's name (text 7 differs by language).
+    // folder moved to the new language's name (WorkingName differs by language).
     void ChooseLanguage(std::string_view choice);
 
-    // Text 7: the working folder's name and an unsaved project's.
+    // WorkingName: the working folder's name and an unsaved project's.
     std::string WorkingName() const;
 
     // Why the language file could not be read at start (empty when it was).
     const std::string& LanguageProblem() const { return languageProblem_; }
 
-    // The working folder Projets/<text 7>.
+    // The working folder Projets/<WorkingName>.
     std::filesystem::path WorkingFolder() const;
 
-    // The open project's name (the caption of LabNom): text 7 until saved.
+    // The open project's name (the caption of LabNom): WorkingName until saved.
     const std::string& ProjectName() const { return projectName_; }
     void SetProjectName(std::string name) { projectName_ = std::move(name); }
     bool IsUnnamedProject() const;
@@ -65,8 +65,8 @@ public:
     // Whether the project being edited has a picture.
     bool HasPictures() const { return !pictures_.Files().empty(); }
 
-    // Asks whether to quit (text 238) and, for a changed project, whether to
-    // save it first (text 6), running `save` on Yes. True when the program
+    // Asks whether to quit (QuitQuestion) and, for a changed project, whether to
+    // save it first (SaveChangesQuestion), running `save` on Yes. True when the program
     // may close.
     bool ConfirmClose(UserDialogs& dialogs, const std::function<void()>& save);
 

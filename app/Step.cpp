@@ -1,20 +1,15 @@
 #include "app/Step.h"
 
 namespace palimora {
-namespace {
 
-constexpr int kStepOneLabel = 103, kSummaryLabel = 104, kGalleryLabel = 105, kPictureLabel = 106;
-
-}  // namespace
-
-int Step::LabelText() const {
-    if (IsPictureList()) return kStepOneLabel;
+TextId Step::LabelText() const {
+    if (IsPictureList()) return TextId::StepOne;
     switch (notebook_) {
-        case PageKind::Summary: return kSummaryLabel;
-        case PageKind::Gallery: return kGalleryLabel;
-        case PageKind::Picture: return kPictureLabel;
+        case PageKind::Summary: return TextId::StepTwoSummary;
+        case PageKind::Gallery: return TextId::StepTwoGalleries;
+        case PageKind::Picture: return TextId::StepTwoPictures;
     }
-    return kSummaryLabel;
+    return TextId::StepTwoSummary;
 }
 
 ShownPanel Step::HelpPanel() const {

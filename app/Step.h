@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/HelpPages.h"
+#include "lang/TextId.h"
 
 namespace palimora {
 
@@ -24,8 +25,8 @@ public:
     }
     void ShowNotebook(PageKind kind) { notebook_ = kind; }
 
-    // The number of the step label's text.
-    int LabelText() const;
+    // The step label's text.
+    TextId LabelText() const;
     // What is shown, for the help page.
     ShownPanel HelpPanel() const;
 

@@ -15,7 +15,7 @@ struct WindowPlacement {
 
 std::optional<WindowPlacement> PlacementForScreenWidth(int usableWidth);
 
-// Below this usable width the program warns that it will not fit (text 236).
+// Below this usable width the program warns that it will not fit (NarrowScreen).
 inline constexpr int kNarrowestScreen = 800;
 
 }  // namespace palimora

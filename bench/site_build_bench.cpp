@@ -87,9 +87,14 @@ int main(int argc, char* argv[]) {
         palimora::ProjectSettings settings;
         fs::remove(project / (name + ".ini"));
         settings.Commit(folder, name, language);
-        for (const auto& [line, value] : {std::pair{138, "1"}, std::pair{102, "160"}, std::pair{103, "120"},
-                                          std::pair{83, "260"}, std::pair{84, "174"}, std::pair{145, "1024"},
-                                          std::pair{146, "768"}, std::pair{147, "3"}, std::pair{42, "1"}}) {
+        using L = palimora::SettingLine;
+        for (const auto& [line, value] : {std::pair{L::MakeThumbnails, "1"}, std::pair{L::GalleryThumbnailWidth, "160"},
+                                          std::pair{L::GalleryThumbnailHeight, "120"},
+                                          std::pair{L::SummaryGalleryPictureWidth, "260"},
+                                          std::pair{L::SummaryGalleryPictureHeight, "174"},
+                                          std::pair{L::LargestPictureWidth, "1024"},
+                                          std::pair{L::LargestPictureHeight, "768"},
+                                          std::pair{L::PictureStrips, "3"}, std::pair{L::MakeGalleries, "1"}}) {
             settings.Store(line, value);
         }
         palimora::ConsoleDialogs dialogs(std::cerr);

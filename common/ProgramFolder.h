@@ -27,7 +27,7 @@ public:
     std::filesystem::path LogoGif() const { return root_ / "logo.gif"; }
 
     std::filesystem::path Projects() const { return projects_; }
-    // A project's folder under Projets (also the working folder, whose name is text 7).
+    // A project's folder under Projets (also the working folder, whose name is WorkingName).
     std::filesystem::path Project(std::string_view cp1252Name) const;
 
     // Toolbar looks: interface/<name>.jpg, and interface/<name>1.jpg when pressed.

@@ -3,7 +3,7 @@
 #include "common/Cp1252.h"
 #include "imaging/ImageError.h"
 #include "lang/Language.h"
-#include "lang/TextNumbers.h"
+#include "lang/TextId.h"
 
 namespace palimora {
 
@@ -11,16 +11,18 @@ std::string UnreadablePictureMessage(const Language& language, const ImageError&
                                      const std::filesystem::path& file) {
     const std::string path = DisplayPath(file);
     if (error.ErrorKind() == ImageError::Kind::TooLarge) {
-        return language.LangText(text::kPictureTooLarge) + " " + path + " " + language.LangText(text::kPictureTooLargeEnd);
+        return language.LangText(TextId::PictureTooLarge) + " " + path + " " +
+               language.LangText(TextId::PictureTooLargeEnd);
     }
-    return "Error 6: " + language.LangText(text::kCannotReadPicture) + " " + path + " " +
-           language.LangText(text::kDamagedOrUnknown);
+    return "Error 6: " + language.LangText(TextId::CannotReadPicture) + " " + path + " " +
+           language.LangText(TextId::DamagedOrUnknown);
 }
 
 std::vector<std::string> MissingPictureMessages(const Language& language, const std::filesystem::path& file) {
     std::string second(" ");
-    second += language.LangText(text::kFileWord) + " " + DisplayPath(file) + " " + language.LangText(text::kDoesNotExist);
-    return {language.LangText(text::kPictureNotFound), second};
+    second += language.LangText(TextId::FileWord) + " " + DisplayPath(file) + " " +
+              language.LangText(TextId::DoesNotExist);
+    return {language.LangText(TextId::PictureNotFound), second};
 }
 
 }  // namespace palimora

@@ -3,14 +3,13 @@
 #include "common/Cp1252.h"
 #include "common/Error.h"
 #include "lang/Language.h"
+#include "lang/TextId.h"
 
 #include <filesystem>
 #include <new>
 
 namespace palimora {
 namespace {
-
-constexpr int kFileUnusable = 244, kOutOfMemory = 245, kUnexpected = 246;
 
 std::string Named(const std::filesystem::path& path) { return Cp1252ForDisplay(path.string()); }
 
@@ -22,15 +21,15 @@ std::string UserMessageOf(const std::exception_ptr& error, const Language& langu
     } catch (const PalimoraError& failure) {
         return failure.UserMessage();
     } catch (const std::filesystem::filesystem_error& failure) {
-        std::string message = language.LangText(kFileUnusable) + " " + Named(failure.path1());
+        std::string message = language.LangText(TextId::FileUnusable) + " " + Named(failure.path1());
         if (!failure.path2().empty()) message += " " + Named(failure.path2());
         return message + ".";
     } catch (const std::bad_alloc&) {
-        return language.LangText(kOutOfMemory);
+        return language.LangText(TextId::OutOfMemory);
     } catch (const std::exception& failure) {
-        return language.LangText(kUnexpected) + " " + Cp1252ForDisplay(failure.what());
+        return language.LangText(TextId::UnexpectedError) + " " + Cp1252ForDisplay(failure.what());
     } catch (...) {
-        return language.LangText(kUnexpected);
+        return language.LangText(TextId::UnexpectedError);
     }
 }
 

@@ -23,7 +23,7 @@ public:
     void Choose(const ProgramFolder& folder, std::string_view choice);
 
     const std::string& Code() const { return code_; }
-    std::string LangText(int number) const { return texts_.LangText(number); }
+    std::string LangText(TextId text) const { return texts_.LangText(text); }
 
 private:
     void Load(const ProgramFolder& folder, std::string code);

@@ -14,7 +14,8 @@ LanguageTexts LanguageTexts::Load(const std::filesystem::path& languageFile) {
     }
 }
 
-std::string LanguageTexts::LangText(int number) const {
+std::string LanguageTexts::LangText(TextId text) const {
+    const int number = static_cast<int>(text);
     if (number < 0 || static_cast<std::size_t>(number) >= lines_.size()) return {};
     const std::string_view line = std::string_view(lines_[number]).substr(0, kMaxLineLength);
     const auto comma = line.find(',');

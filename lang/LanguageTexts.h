@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/TextLines.h"
+#include "lang/TextId.h"
 
 #include <filesystem>
 #include <string>
@@ -19,7 +20,7 @@ public:
 
     // Text N: what follows the first comma of line N, read from the line's
     // first 249 characters; empty when the line is missing or has no comma.
-    std::string LangText(int number) const;
+    std::string LangText(TextId text) const;
 
     std::size_t LineCount() const { return lines_.size(); }
 

@@ -9,7 +9,7 @@
 #include "imaging/PictureReader.h"
 #include "lang/Language.h"
 #include "imaging/PictureMessages.h"
-#include "lang/TextNumbers.h"
+#include "lang/TextId.h"
 
 #include <system_error>
 
@@ -47,16 +47,16 @@ fs::path ConvertAddedPicture(const fs::path& copy, const fs::path& source, UserD
     if (!bitmap && extension != ".GIF" && extension != ".GIFF") return copy;
 
     try {
-        int question = text::kConvertBmpEnd;
+        TextId question = TextId::ConvertBmpEnd;
         Image first;
         if (bitmap) {
             first = ReadFirstFrame(copy);
         } else {
             GifPicture gif = DecodeGif(copy);
-            question = gif.frames.size() < 2 ? text::kConvertGifEnd : text::kConvertAnimatedGifEnd;
+            question = gif.frames.size() < 2 ? TextId::ConvertGifEnd : TextId::ConvertAnimatedGifEnd;
             first = std::move(gif.frames.front());
         }
-        const std::string ask = language.LangText(text::kConvertStart) + " " + DisplayPath(source) + language.LangText(question);
+        const std::string ask = language.LangText(TextId::ConvertStart) + " " + DisplayPath(source) + language.LangText(question);
         if (dialogs.AskOkCancel(ask) != kModalYes) return copy;
         return ConvertToJpeg(copy, first);
     } catch (const ImageError& error) {

@@ -11,15 +11,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kBold = 78, kItalic = 79, kUnderlined = 80;
-constexpr int kCentred = 81, kLeft = 82, kRight = 83;
-constexpr int kBrowserFont = 85;
-
 // The tag letter of a style, or 0 for plain or an unknown value.
 char StyleLetter(const std::string& style, const Language& language) {
-    if (style == language.LangText(kBold)) return 'B';
-    if (style == language.LangText(kItalic)) return 'I';
-    if (style == language.LangText(kUnderlined)) return 'U';
+    if (style == language.LangText(TextId::StyleBold)) return 'B';
+    if (style == language.LangText(TextId::StyleItalic)) return 'I';
+    if (style == language.LangText(TextId::StyleUnderlined)) return 'U';
     return 0;
 }
 
@@ -28,9 +24,9 @@ bool StartsWith(const std::string& text, const char* prefix) { return text.rfind
 }  // namespace
 
 std::string AlignOpen(const std::string& alignment, const Language& language) {
-    if (alignment == language.LangText(kCentred)) return "<DIV ALIGN=CENTER>";
-    if (alignment == language.LangText(kLeft)) return "<DIV ALIGN=LEFT>";
-    if (alignment == language.LangText(kRight)) return "<DIV ALIGN=RIGHT>";
+    if (alignment == language.LangText(TextId::PositionCentred)) return "<DIV ALIGN=CENTER>";
+    if (alignment == language.LangText(TextId::PositionLeft)) return "<DIV ALIGN=LEFT>";
+    if (alignment == language.LangText(TextId::PositionRight)) return "<DIV ALIGN=RIGHT>";
     return {};
 }
 
@@ -51,7 +47,7 @@ std::string HtmlColour(int colour) {
 }
 
 std::string FontOpen(const std::string& face, int size, int colour, const Language& language) {
-    const std::string faces = face == language.LangText(kBrowserFont) ? std::string() : face + ",Arial,Helvetica";
+    const std::string faces = face == language.LangText(TextId::BrowserFont) ? std::string() : face + ",Arial,Helvetica";
     return "<font face=\"" + faces + "\" size=\"" + std::to_string(size) + "\" color=\"" + HtmlColour(colour) + "\">";
 }
 

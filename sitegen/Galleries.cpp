@@ -13,9 +13,9 @@ Galleries ReadGalleries(const ProjectSettings& settings, const Language& languag
     Galleries galleries;
     for (int k = 0; k < 10; ++k) {
         Gallery& gallery = galleries[k];
-        gallery.name = settings.Text(settings::kGalleryName1 + k, language, {});
-        const auto first = settings.Choice(settings::kGalleryFirstPicture1 + k, pictureNames);
-        const auto last = settings.Choice(settings::kGalleryLastPicture1 + k, pictureNames);
+        gallery.name = settings.Text(GalleryLine(SettingLine::GalleryName1, k + 1), language, {});
+        const auto first = settings.Choice(GalleryLine(SettingLine::GalleryFirstPicture1, k + 1), pictureNames);
+        const auto last = settings.Choice(GalleryLine(SettingLine::GalleryLastPicture1, k + 1), pictureNames);
         gallery.first = first ? static_cast<int>(*first) : -1;
         gallery.last = last ? static_cast<int>(*last) : -1;
         if (first) gallery.firstPicture = pictureNames[*first];

@@ -10,11 +10,10 @@
 #include <algorithm>
 
 namespace palimora {
-namespace {
 
-constexpr int kPictureWord = 100;
-constexpr int kGalleryWord = 101;
-constexpr int kSummaryWord = 102;
+using L = SettingLine;
+
+namespace {
 
 int RoundUp(int count, int perRow) { return (count + perRow - 1) / perRow; }
 
@@ -35,16 +34,16 @@ std::string PageWriter::GalleryPicturePage(int j) const {
 bool PageWriter::WriteGalleryPage(int gallery) {
     PageLines page;
     if (!LoadTemplate(page, "blankgal.htm")) return false;
-    WriteBody(page, 134, 136, 110);
-    WriteGalleryTitleBlock(page, Text(settings::kGalleryName1 + gallery - 1));
-    WriteTitle(page, Text(1) + " " + Word(kGalleryWord) + " " + std::to_string(gallery));
+    WriteBody(page, L::GalleryBackgroundColour, L::GalleryBackgroundPicture, L::GalleryThumbnailTitleColour);
+    WriteGalleryTitleBlock(page, Text(GalleryLine(L::GalleryName1, gallery)));
+    WriteTitle(page, Text(L::SummaryTitle) + " " + Word(TextId::GalleryWord) + " " + std::to_string(gallery));
     WriteGalleryTable(page);
     Finish(page, "Gal" + std::to_string(gallery) + ".htm");
     return true;
 }
 
 void PageWriter::WriteGalleryTitleBlock(PageLines& page, const std::string& title) const {
-    WriteTitleBlock(page, On(52), Face(53), 'g', title, Item(56), Num(57), Colour(55), Item(54));
+    WriteTitleBlock(page, On(L::GalleryTitleShown), Face(L::GalleryTitleFont), 'g', title, Item(L::GalleryTitlePosition), Num(L::GalleryTitleSize), Colour(L::GalleryTitleColour), Item(L::GalleryTitleStyle));
 }
 
 void PageWriter::WriteGalleryTable(PageLines& page) const {
@@ -52,15 +51,15 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
     // A template holds 50 entries: a larger gallery shows its first 50
     // (each picture still has its page, chained to its neighbours).
     const int count = context_.buildMode ? std::min(context_.galleryCount[context_.currentGallery - 1],
-                                                    BuildContext::kGalleryCapacity)
-                                         : BuildContext::kGalleryCapacity;
-    const int perRow = std::max(1, Num(101));
+                                                    BuildConTextId::GalleryCapacity)
+                                         : BuildConTextId::GalleryCapacity;
+    const int perRow = std::max(1, Num(L::GalleryTablePicturesPerRow));
     const int rows = RoundUp(count, perRow);
-    const bool titles = On(107);
+    const bool titles = On(L::GalleryThumbnailTitlesShown);
     const int rowSpan = titles ? 2 * perRow : perRow;
 
     if (context_.buildMode) {
-        for (int j = count + 1; j <= BuildContext::kGalleryCapacity; ++j) {
+        for (int j = count + 1; j <= BuildConTextId::GalleryCapacity; ++j) {
             const std::string n = std::to_string(j);
             const int r = Find(page, "SOMMAIRE" + n, 0) + 1;
             const int p = Find(page, "IMAGE" + n, r) + 1;
@@ -74,13 +73,13 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
             page.Put(s, {});
         }
     }
-    markers_.InsertHeaderFooter(page, FileSetting(141), FileSetting(142));
+    markers_.InsertHeaderFooter(page, FileSetting(L::GalleryTopHtml), FileSetting(L::GalleryBottomHtml));
     const int table = Find(page, "TABLEAU", 0) + 1;
-    page.Put(table, AlignOpen(Item(93), language));
-    page.Put(table + 1, assets_.TableOpen(Num(96), Text(100), Colour(95), Num(98), Num(97), Colour(94)));
+    page.Put(table, AlignOpen(Item(L::GalleryTablePosition), language));
+    page.Put(table + 1, assets_.TableOpen(Num(L::GalleryTableBorderWidth), Text(L::GalleryTableBackgroundPicture), Colour(L::GalleryTableBorderColour), Num(L::GalleryTableCellSpacing), Num(L::GalleryTableCellPadding), Colour(L::GalleryTableBackgroundColour)));
 
-    const std::string border = std::to_string(Num(106));
-    const std::string borderColour = HtmlColour(Colour(105));
+    const std::string border = std::to_string(Num(L::GalleryThumbnailBorderWidth));
+    const std::string borderColour = HtmlColour(Colour(L::GalleryThumbnailBorderColour));
     int s = 0;
     for (int j = 1; j <= count; ++j) {
         const std::string n = std::to_string(j);
@@ -88,17 +87,17 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
         const int p = Find(page, "IMAGE" + n, r) + 1;
         const std::string name = GalleryPictureName(j);
         std::string link = "blankimg.htm";
-        if (context_.buildMode) link = On(43) ? GalleryPicturePage(j) : "./images/" + name;
+        if (context_.buildMode) link = On(L::MakePicturePages) ? GalleryPicturePage(j) : "./images/" + name;
         const std::string source =
-            On(138) && IsJpegName(name) ? "./tn_images/tn-" + name : "./images/" + name;
+            On(L::MakeThumbnails) && IsJpegName(name) ? "./tn_images/tn-" + name : "./images/" + name;
         std::string picture = "<a href=\"" + link + "\"><img border=\"" + border + "\" bordercolor=\"" + borderColour +
                               "\"  src=\"" + source + "\" alt=\"\" ";
         if (!context_.buildMode) {
-            picture += "WIDTH=\"" + std::to_string(Num(102)) + "\" HEIGHT=\"" + std::to_string(Num(103)) + "\" ";
+            picture += "WIDTH=\"" + std::to_string(Num(L::GalleryThumbnailWidth)) + "\" HEIGHT=\"" + std::to_string(Num(L::GalleryThumbnailHeight)) + "\" ";
         }
         picture += "></a>";
         page.Put(p, "<TD colspan=1>");
-        page.Put(p + 1, AlignOpen(Item(104), language));
+        page.Put(p + 1, AlignOpen(Item(L::GalleryThumbnailPosition), language));
         page.Put(p + 2, picture);
         page.Put(p + 3, "</DIV>");
         page.Put(p + 4, "</TD>");
@@ -108,12 +107,12 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
             const std::string titleLink =
                 context_.buildMode
                     ? LinkText(PictureTitleOfPage(sources_.texts, GalleryPicturePage(j)), GalleryPicturePage(j))
-                    : LinkText(Word(kPictureWord) + " " + n, "blankimg.htm");
+                    : LinkText(Word(TextId::PictureWord) + " " + n, "blankimg.htm");
             page.Put(t, "<TD colspan=1>");
-            page.Put(t + 1, AlignOpen(Item(113), language));
-            page.Put(t + 2, StyleOpen(Item(109), language) + FontOpen(Face(108), Num(112), Colour(110), language));
+            page.Put(t + 1, AlignOpen(Item(L::GalleryThumbnailTitlePosition), language));
+            page.Put(t + 2, StyleOpen(Item(L::GalleryThumbnailTitleStyle), language) + FontOpen(Face(L::GalleryThumbnailTitleFont), Num(L::GalleryThumbnailTitleSize), Colour(L::GalleryThumbnailTitleColour), language));
             page.Put(t + 3, titleLink);
-            page.Put(t + 4, "</FONT>" + StyleClose(Item(109), language));
+            page.Put(t + 4, "</FONT>" + StyleClose(Item(L::GalleryThumbnailTitleStyle), language));
             page.Put(t + 5, "</DIV>");
             page.Put(t + 6, "</TD>");
         } else {
@@ -129,7 +128,7 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
         int padding = 0;
         const int remaining = count - j + 1;
         if (RoundUp(j, perRow) == rows && remaining != perRow) {
-            padding = PaddingCells(93, perRow - remaining, true, titles);
+            padding = PaddingCells(L::GalleryTablePosition, perRow - remaining, true, titles);
         }
         page.Put(r, RowBreak(rowSpan, padding, 1));
         page.Put(s, {});
@@ -140,10 +139,10 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
     const std::string span = std::to_string(rowSpan);
     page.Put(p - 5, "</TR><TR colspan=" + span + ">");
     page.Put(p - 4, "<TD colspan=" + span + ">");
-    page.Put(p - 3, AlignOpen(Item(93), language));
-    page.Put(p - 2, StyleOpen(Item(109), language) + FontOpen(Face(108), Num(112), Colour(110), language));
-    page.Put(p, On(41) ? LinkText(Word(kSummaryWord), context_.buildMode ? "index.html" : "blanksom.htm") : std::string());
-    for (int g = 1; g <= BuildContext::kGalleries; ++g) {
+    page.Put(p - 3, AlignOpen(Item(L::GalleryTablePosition), language));
+    page.Put(p - 2, StyleOpen(Item(L::GalleryThumbnailTitleStyle), language) + FontOpen(Face(L::GalleryThumbnailTitleFont), Num(L::GalleryThumbnailTitleSize), Colour(L::GalleryThumbnailTitleColour), language));
+    page.Put(p, On(L::MakeSummary) ? LinkText(Word(TextId::SummaryWord), context_.buildMode ? "index.html" : "blanksom.htm") : std::string());
+    for (int g = 1; g <= BuildConTextId::Galleries; ++g) {
         const int y = Find(page, "TITREGALERIE" + std::to_string(g), p);
         p = y + 1;
         // A gallery without a page (no name, or no pictures) gets no link in a
@@ -151,7 +150,7 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
         const bool noPage = context_.buildMode && context_.galleryCount[g - 1] == 0;
         page.Put(p, g == context_.currentGallery || noPage
                         ? std::string()
-                        : LinkText(Text(settings::kGalleryName1 + g - 1), GalleryPageName(context_, g)));
+                        : LinkText(Text(GalleryLine(L::GalleryName1, g)), GalleryPageName(context_, g)));
     }
     page.Put(Find(page, "FINTABLEAU", p) + 1, "</DIV>");
     markers_.ClearSignature(page);

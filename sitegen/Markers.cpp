@@ -8,14 +8,6 @@
 #include <system_error>
 
 namespace palimora {
-namespace {
-
-constexpr int kMissingMarker = 219;
-constexpr int kMissingHeader = 122;
-constexpr int kMissingFooter = 123;
-
-}  // namespace
-
 std::string MarkerLine(std::string_view name) { return "<!--" + std::string(name) + "--!>"; }
 
 int Markers::Find(const PageLines& page, std::string_view name, int start) const {
@@ -23,7 +15,7 @@ int Markers::Find(const PageLines& page, std::string_view name, int start) const
     for (int i = std::max(start, 0); i < page.Count(); ++i) {
         if (page.Get(i) == target) return i;
     }
-    dialogs_.ShowMessageOk(language_.LangText(kMissingMarker) + " " + std::string(name) + ".");
+    dialogs_.ShowMessageOk(language_.LangText(TextId::MissingMarker) + " " + std::string(name) + ".");
     return 0;
 }
 
@@ -32,7 +24,7 @@ void ClearLines(PageLines& page, int first, int last) {
 }
 
 void Markers::InsertFile(PageLines& page, std::string_view marker, const std::filesystem::path& file,
-                         int missingText) const {
+                         TextId missingText) const {
     const int a = Find(page, marker, 0);
     const int b = Find(page, "FIN" + std::string(marker), a + 1);
     page.Put(a + 1, {});
@@ -50,8 +42,8 @@ void Markers::InsertFile(PageLines& page, std::string_view marker, const std::fi
 
 void Markers::InsertHeaderFooter(PageLines& page, const std::filesystem::path& header,
                                  const std::filesystem::path& footer) const {
-    InsertFile(page, "TEMPLATEHAUT", header, kMissingHeader);
-    InsertFile(page, "TEMPLATEBAS", footer, kMissingFooter);
+    InsertFile(page, "TEMPLATEHAUT", header, TextId::MissingHeader);
+    InsertFile(page, "TEMPLATEBAS", footer, TextId::MissingFooter);
 }
 
 void Markers::ClearSignature(PageLines& page) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lang/TextId.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -17,13 +19,13 @@ public:
     Markers(UserDialogs& dialogs, const Language& language) : dialogs_(dialogs), language_(language) {}
 
     // The index of the first line at or after `start` that is the marker
-    // NAME; 0 when there is none, after telling the user (text 219). A
+    // NAME; 0 when there is none, after telling the user (MissingMarker). A
     // marker on the very first line therefore counts as missing.
     int Find(const PageLines& page, std::string_view name, int start) const;
 
     // Replaces the TEMPLATEHAUT and TEMPLATEBAS sections with the lines of
     // the header and footer files (empty paths: nothing); a missing file is
-    // told (texts 122 and 123) and nothing is inserted.
+    // told (MissingHeader and MissingFooter) and nothing is inserted.
     void InsertHeaderFooter(PageLines& page, const std::filesystem::path& header,
                             const std::filesystem::path& footer) const;
 
@@ -31,7 +33,7 @@ public:
     void ClearSignature(PageLines& page) const;
 
 private:
-    void InsertFile(PageLines& page, std::string_view marker, const std::filesystem::path& file, int missingText) const;
+    void InsertFile(PageLines& page, std::string_view marker, const std::filesystem::path& file, TextId missingText) const;
 
     UserDialogs& dialogs_;
     const Language& language_;

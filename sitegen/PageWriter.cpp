@@ -9,13 +9,10 @@
 #include <system_error>
 
 namespace palimora {
+
+using L = SettingLine;
+
 namespace fs = std::filesystem;
-
-namespace {
-
-constexpr int kCentred = 81, kRight = 83;
-
-}  // namespace
 
 PageWriter::PageWriter(PageSources sources, BuildContext& context, UserDialogs& dialogs)
     : sources_(std::move(sources)),
@@ -25,19 +22,19 @@ PageWriter::PageWriter(PageSources sources, BuildContext& context, UserDialogs& 
 
 fs::path PageWriter::ProjectFolder() const { return sources_.folder.Project(sources_.projectName); }
 
-bool PageWriter::On(int line) const { return sources_.settings.Check(line); }
-int PageWriter::Num(int line) const { return sources_.settings.Number(line); }
-int PageWriter::Colour(int line) const { return sources_.settings.RgbColour(line); }
-std::string PageWriter::Text(int line) const {
+bool PageWriter::On(SettingLine line) const { return sources_.settings.Check(line); }
+int PageWriter::Num(SettingLine line) const { return sources_.settings.Number(line); }
+int PageWriter::Colour(SettingLine line) const { return sources_.settings.RgbColour(line); }
+std::string PageWriter::Text(SettingLine line) const {
     return sources_.settings.Text(line, sources_.language, sources_.projectName);
 }
-std::string PageWriter::Item(int line) const {
+std::string PageWriter::Item(SettingLine line) const {
     return sources_.settings.ChosenItem(line, sources_.folder, sources_.language, {});
 }
-std::string PageWriter::Face(int line) const { return sources_.settings.FontFace(line, sources_.language); }
-std::string PageWriter::Word(int textNumber) const { return sources_.language.LangText(textNumber); }
+std::string PageWriter::Face(SettingLine line) const { return sources_.settings.FontFace(line, sources_.language); }
+std::string PageWriter::Word(TextId text) const { return sources_.language.LangText(text); }
 
-fs::path PageWriter::FileSetting(int line) const {
+fs::path PageWriter::FileSetting(SettingLine line) const {
     const std::string path = Text(line);
     return path.empty() ? fs::path() : PathFromCp1252(path);
 }
@@ -60,7 +57,8 @@ void PageWriter::WriteTitle(PageLines& page, const std::string& text) const {
     page.Put(Find(page, "TITRE", 0) + 1, "<title>" + text + "</title>");
 }
 
-void PageWriter::WriteBody(PageLines& page, int backColourLine, int backgroundLine, int linkColourLine) const {
+void PageWriter::WriteBody(PageLines& page, SettingLine backColourLine, SettingLine backgroundLine,
+                           SettingLine linkColourLine) const {
     const std::string link = HtmlColour(Colour(linkColourLine));
     page.Put(Find(page, "BODY", 0) + 1, "<BODY background=\"" + assets_.Reference(Text(backgroundLine)) +
                                             "\" bgcolor=\"" + HtmlColour(Colour(backColourLine)) + "\" link=\"" +
@@ -84,10 +82,10 @@ void PageWriter::WriteTitleBlock(PageLines& page, bool show, const std::string& 
         } else {
             int span = 0;
             if (kind == 's') {
-                const int perRow = Num(92);
-                span = On(82) && On(76) ? 2 * perRow : (!On(82) && !On(76) ? 0 : perRow);
+                const int perRow = Num(L::SummaryTableEntriesPerRow);
+                span = On(L::SummaryGalleryPicturesShown) && On(L::SummaryGalleryTitlesShown) ? 2 * perRow : (!On(L::SummaryGalleryPicturesShown) && !On(L::SummaryGalleryTitlesShown) ? 0 : perRow);
             } else {
-                span = On(107) ? 2 * Num(101) : Num(101);
+                span = On(L::GalleryThumbnailTitlesShown) ? 2 * Num(L::GalleryTablePicturesPerRow) : Num(L::GalleryTablePicturesPerRow);
             }
             const std::string n = std::to_string(span);
             page.Put(t - 2, "<TR colspan=" + n + ">");
@@ -104,13 +102,13 @@ void PageWriter::WriteTitleBlock(PageLines& page, bool show, const std::string& 
     page.Put(t + 5, "</DIV>");
 }
 
-int PageWriter::PaddingCells(int alignmentLine, int missing, bool pictures, bool titles) const {
+int PageWriter::PaddingCells(SettingLine alignmentLine, int missing, bool pictures, bool titles) const {
     const std::string alignment = Item(alignmentLine);
     const int cellsPerEntry = (pictures ? 1 : 0) + (titles ? 1 : 0);
-    if (alignment == Word(kCentred)) {
+    if (alignment == Word(TextId::PositionCentred)) {
         return static_cast<int>(std::nearbyint((pictures ? missing / 2.0 : 0.0) + (titles ? missing / 2.0 : 0.0)));
     }
-    return alignment == Word(kRight) ? missing * cellsPerEntry : 0;
+    return alignment == Word(TextId::PositionRight) ? missing * cellsPerEntry : 0;
 }
 
 std::string PageWriter::RowBreak(int rowSpan, int paddingCells, int cellSpan) const {

@@ -4,6 +4,7 @@
 #include "sitegen/Fragments.h"
 #include "sitegen/Markers.h"
 #include "sitegen/PageLines.h"
+#include "styles/SettingsLayout.h"
 
 #include <filesystem>
 #include <string>
@@ -42,7 +43,8 @@ public:
 
     // The writers the pages are made of, also run by the preview on a sample.
     void WriteTitle(PageLines& page, const std::string& text) const;
-    void WriteBody(PageLines& page, int backColourLine, int backgroundLine, int linkColourLine) const;
+    void WriteBody(PageLines& page, SettingLine backColourLine, SettingLine backgroundLine,
+                   SettingLine linkColourLine) const;
     void WriteTitleBlock(PageLines& page, bool show, const std::string& font, char kind, const std::string& text,
                          const std::string& alignment, int size, int colour, const std::string& style) const;
     void WritePictureTable(PageLines& page) const;
@@ -62,14 +64,14 @@ public:
 
 private:
     // Settings lines as their controls show them.
-    bool On(int line) const;
-    int Num(int line) const;
-    int Colour(int line) const;
-    std::string Text(int line) const;
-    std::string Item(int line) const;
-    std::string Face(int line) const;
-    std::string Word(int textNumber) const;
-    std::filesystem::path FileSetting(int line) const;
+    bool On(SettingLine line) const;
+    int Num(SettingLine line) const;
+    int Colour(SettingLine line) const;
+    std::string Text(SettingLine line) const;
+    std::string Item(SettingLine line) const;
+    std::string Face(SettingLine line) const;
+    std::string Word(TextId text) const;
+    std::filesystem::path FileSetting(SettingLine line) const;
 
     int Find(const PageLines& page, const std::string& name, int start) const { return markers_.Find(page, name, start); }
     bool LoadTemplate(PageLines& page, const char* workingTemplate) const;
@@ -82,7 +84,7 @@ private:
     // The empty cells in front of a last row that is `missing` entries
     // short, by the table's alignment (its settings line): none on the left,
     // half of the entry cells when centred, all of them on the right.
-    int PaddingCells(int alignmentLine, int missing, bool pictures, bool titles) const;
+    int PaddingCells(SettingLine alignmentLine, int missing, bool pictures, bool titles) const;
 
     PageSources sources_;
     BuildContext& context_;

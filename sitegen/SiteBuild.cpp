@@ -26,10 +26,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kClearing = 117, kGalleryStatus = 118, kPageStatus = 119, kPictureStatus = 120, kFinished = 121;
-constexpr int kCorners[] = {207, 208, 209, 210};
 // The settings that name a file of param, which its clearing keeps.
-constexpr int kFileSettings[] = {137, 40, 30, 31, 32, 136, 100, 3, 75, 91};
+constexpr SettingLine kFileSettings[] = {
+    SettingLine::PicturePageBackgroundPicture, SettingLine::PictureTableBackgroundPicture, SettingLine::BackButton,
+    SettingLine::ContentsButton, SettingLine::NextButton, SettingLine::GalleryBackgroundPicture,
+    SettingLine::GalleryTableBackgroundPicture, SettingLine::SummaryBackgroundPicture,
+    SettingLine::SummaryTableBackgroundPicture, SettingLine::HomePicture};
 
 struct Cancelled {};
 
@@ -45,10 +47,10 @@ private:
     void Check() const {
         if (progress_.CancelRequested()) throw Cancelled{};
     }
-    void Status(int text, int value = 0) const {
+    void Status(TextId text, int value = 0) const {
         progress_.SetStatus(s_.language.LangText(text) + (value ? " " + std::to_string(value) : std::string()));
     }
-    std::string Line(int line) const { return s_.settings.Lines().Line(line); }
+    std::string Line(SettingLine line) const { return s_.settings.Lines().Line(line); }
     void ClearOldOutput() const;
     void InstallTemplates() const;
     ConversionSettings Conversion(const Galleries& galleries) const;
@@ -69,14 +71,14 @@ void Run::ClearOldOutput() const {
         }
     }
     std::vector<std::string> kept;
-    for (int line : kFileSettings) kept.push_back(Line(line));
+    for (const SettingLine line : kFileSettings) kept.push_back(Line(line));
     CleanParamFolder(project_, kept);
 }
 
 void Run::InstallTemplates() const {
-    for (const auto& [line, sample] : {std::pair{settings::kGalleryTemplate, "blankgal.htm"},
-                                       std::pair{settings::kSummaryTemplate, "blanksom.htm"},
-                                       std::pair{settings::kPictureTemplate, "blankimg.htm"}}) {
+    for (const auto& [line, sample] : {std::pair{SettingLine::GalleryTemplate, "blankgal.htm"},
+                                       std::pair{SettingLine::SummaryTemplate, "blanksom.htm"},
+                                       std::pair{SettingLine::PictureTemplate, "blankimg.htm"}}) {
         const std::string chosen = s_.settings.ChosenItem(line, s_.folder, s_.language, {});
         const fs::path model = s_.folder.Root() / "models" / std::string(*settings::TemplateFolderOf(line)) / PathFromCp1252(chosen);
         std::error_code error;
@@ -91,22 +93,25 @@ void Run::InstallTemplates() const {
 ConversionSettings Run::Conversion(const Galleries& galleries) const {
     const ProjectSettings& settings = s_.settings;
     ConversionSettings conversion;
-    conversion.thumbnails = settings.Check(138);
-    conversion.galleryBoxWidth = settings.Number(102);
-    conversion.galleryBoxHeight = settings.Number(103);
-    conversion.summaryBoxWidth = settings.Number(83);
-    conversion.summaryBoxHeight = settings.Number(84);
+    conversion.thumbnails = settings.Check(SettingLine::MakeThumbnails);
+    conversion.galleryBoxWidth = settings.Number(SettingLine::GalleryThumbnailWidth);
+    conversion.galleryBoxHeight = settings.Number(SettingLine::GalleryThumbnailHeight);
+    conversion.summaryBoxWidth = settings.Number(SettingLine::SummaryGalleryPictureWidth);
+    conversion.summaryBoxHeight = settings.Number(SettingLine::SummaryGalleryPictureHeight);
     for (int k = 0; k < 10; ++k) conversion.galleryFirstPictures[k] = galleries[k].firstPicture;
-    conversion.limitWidth = settings.Number(145);
-    conversion.limitHeight = settings.Number(146);
-    conversion.strips = settings.Number(147);
-    conversion.stamp = settings.Check(148);
-    conversion.stampFile = PathFromCp1252(settings.Text(149, s_.language, s_.projectName));
-    const std::string corner = settings.ChosenItem(150, s_.folder, s_.language, {});
-    for (int i = 0; i < 4; ++i) {
-        if (corner == s_.language.LangText(kCorners[i])) conversion.corner = static_cast<ConversionSettings::Corner>(i);
+    conversion.limitWidth = settings.Number(SettingLine::LargestPictureWidth);
+    conversion.limitHeight = settings.Number(SettingLine::LargestPictureHeight);
+    conversion.strips = settings.Number(SettingLine::PictureStrips);
+    conversion.stamp = settings.Check(SettingLine::StampCopyright);
+    conversion.stampFile = PathFromCp1252(settings.Text(SettingLine::CopyrightPicture, s_.language, s_.projectName));
+    const std::string corner = settings.ChosenItem(SettingLine::CopyrightCorner, s_.folder, s_.language, {});
+    // The corners in the order of the list's items.
+    for (std::size_t i = 0; i < settings::kCornerTexts.size(); ++i) {
+        if (corner == s_.language.LangText(settings::kCornerTexts[i])) {
+            conversion.corner = static_cast<ConversionSettings::Corner>(i);
+        }
     }
-    conversion.margin = settings.Number(151);
+    conversion.margin = settings.Number(SettingLine::CopyrightDistance);
     return conversion;
 }
 
@@ -116,7 +121,7 @@ void Run::Execute() {
     context_.buildMode = true;
     progress_.SetMaximum(2 * pictureCount + 11);
     progress_.Step();
-    Status(kClearing);
+    Status(TextId::RemovingOldSite);
     Check();
     ClearOldOutput();
     Check();
@@ -132,16 +137,16 @@ void Run::Execute() {
     Check();
 
     PageWriter writer({s_.folder, s_.projectName, s_.language, s_.settings, s_.texts, names}, context_, s_.dialogs);
-    if (s_.settings.Check(settings::kMakeSummary)) writer.WriteSummaryPage();
+    if (s_.settings.Check(SettingLine::MakeSummary)) writer.WriteSummaryPage();
     progress_.Step();
     Check();
 
-    const bool galleriesOn = s_.settings.Check(settings::kMakeGalleries);
+    const bool galleriesOn = s_.settings.Check(SettingLine::MakeGalleries);
     for (int k = 1; k <= 10; ++k) {
         progress_.Step();
         Check();
         if (!galleriesOn) continue;
-        Status(kGalleryStatus, k);
+        Status(TextId::GalleryPageStatus, k);
         context_.currentGallery = k;
         if (context_.galleryCount[k - 1] != 0) {
             context_.galleryPage = "Gal" + std::to_string(k) + ".htm";
@@ -151,7 +156,7 @@ void Run::Execute() {
 
     for (int n = 1; n <= pictureCount; ++n) {
         progress_.Step();
-        Status(kPageStatus, n);
+        Status(TextId::PicturePageStatus, n);
         Check();
         for (int k = 1; k <= (galleriesOn ? 10 : 1); ++k) {
             context_.currentGallery = k;
@@ -195,7 +200,7 @@ void Run::Execute() {
         4);
     for (int n = 1; n <= pictureCount; ++n) {
         progress_.Step();
-        Status(kPictureStatus, n);
+        Status(TextId::PreparingPicture, n);
         if (progress_.CancelRequested()) {
             work.Stop();
             throw Cancelled{};
@@ -212,7 +217,7 @@ void Run::Execute() {
         WriteConversion(converted.files);
     }
 
-    Status(kFinished);
+    Status(TextId::SiteReady);
     context_.Reset();
     s_.folder.DeleteSamplePages();
 }

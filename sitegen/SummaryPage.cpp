@@ -6,9 +6,11 @@
 #include "styles/SettingsLayout.h"
 
 namespace palimora {
+
+using L = SettingLine;
+
 namespace {
 
-constexpr int kSummaryWord = 102;
 constexpr int kEntries = 11;  // ten galleries and the home link
 constexpr int kHomeEntry = 11;
 
@@ -17,8 +19,8 @@ constexpr int kHomeEntry = 11;
 bool PageWriter::WriteSummaryPage() {
     PageLines page;
     if (!LoadTemplate(page, "blanksom.htm")) return false;
-    WriteTitle(page, Word(kSummaryWord) + " " + Text(1));
-    WriteBody(page, settings::kSummaryBackgroundColour, 3, 79);
+    WriteTitle(page, Word(TextId::SummaryWord) + " " + Text(L::SummaryTitle));
+    WriteBody(page, L::SummaryBackgroundColour, L::SummaryBackgroundPicture, L::SummaryGalleryTitleColour);
     WriteSummaryTitleBlock(page);
     WriteSummaryTable(page);
     Finish(page, "index.html");
@@ -26,14 +28,14 @@ bool PageWriter::WriteSummaryPage() {
 }
 
 void PageWriter::WriteSummaryTitleBlock(PageLines& page) const {
-    WriteTitleBlock(page, On(46), Face(47), 's', Text(1), Item(50), Num(settings::kSummaryTitleSize), Colour(49),
-                    Item(48));
+    WriteTitleBlock(page, On(L::SummaryTitleShown), Face(L::SummaryTitleFont), 's', Text(L::SummaryTitle), Item(L::SummaryTitlePosition), Num(L::SummaryTitleSize), Colour(L::SummaryTitleColour),
+                    Item(L::SummaryTitleStyle));
 }
 
 void PageWriter::WriteSummaryTable(PageLines& page) const {
     const Language& language = sources_.language;
-    const bool pictures = On(82), titles = On(76), homeOn = On(88);
-    const int perRow = std::max(1, Num(92));
+    const bool pictures = On(L::SummaryGalleryPicturesShown), titles = On(L::SummaryGalleryTitlesShown), homeOn = On(L::HomeLinkShown);
+    const int perRow = std::max(1, Num(L::SummaryTableEntriesPerRow));
     const int rowSpan = pictures && titles ? 2 * perRow : (!pictures && !titles ? 0 : perRow);
     const int cellSpan = !pictures && !titles ? 0 : 1;
     const std::string cell = "<TD colspan=" + std::to_string(cellSpan) + ">";
@@ -41,20 +43,20 @@ void PageWriter::WriteSummaryTable(PageLines& page) const {
     std::string names[kEntries];
     int count = 0;
     for (int e = 1; e <= kEntries; ++e) {
-        names[e - 1] = Text(e == kHomeEntry ? 89 : settings::kGalleryName1 + e - 1);
+        names[e - 1] = Text(e == kHomeEntry ? L::HomeTitle : GalleryLine(L::GalleryName1, e));
         if (!names[e - 1].empty()) ++count;
     }
     const int rows = (count + perRow - 1) / perRow;
 
     const int a = Find(page, "TABLEAU", 0);
     const int z = Find(page, "FINTABLEAU", a + 1);
-    page.Put(a + 1, AlignOpen(Item(68), language));
-    page.Put(a + 2, assets_.TableOpen(Num(71), Text(75), Colour(70), Num(73), Num(72), Colour(69)));
+    page.Put(a + 1, AlignOpen(Item(L::SummaryTablePosition), language));
+    page.Put(a + 2, assets_.TableOpen(Num(L::SummaryTableBorderWidth), Text(L::SummaryTableBackgroundPicture), Colour(L::SummaryTableBorderColour), Num(L::SummaryTableCellSpacing), Num(L::SummaryTableCellPadding), Colour(L::SummaryTableBackgroundColour)));
     page.Put(z + 1, "</DIV>");
-    markers_.InsertHeaderFooter(page, FileSetting(139), FileSetting(140));
+    markers_.InsertHeaderFooter(page, FileSetting(L::SummaryTopHtml), FileSetting(L::SummaryBottomHtml));
 
-    const std::string border = std::to_string(Num(87));
-    const std::string borderColour = HtmlColour(Colour(86));
+    const std::string border = std::to_string(Num(L::SummaryGalleryPictureBorderWidth));
+    const std::string borderColour = HtmlColour(Colour(L::SummaryGalleryPictureBorderColour));
     for (int e = 1; e <= kEntries; ++e) {
         const std::string n = std::to_string(e);
         const bool home = e == kHomeEntry;
@@ -66,7 +68,7 @@ void PageWriter::WriteSummaryTable(PageLines& page) const {
         const int pe = finImage - 1;
         const int titleMarker = Find(page, "TITRE" + n, r);
         const int t = titleMarker + 1;
-        const std::string link = home ? Text(90) : GalleryPageName(context_, e);
+        const std::string link = home ? Text(L::HomeLink) : GalleryPageName(context_, e);
 
         if (hidden) {
             if (p < t) page.Put(p - 2, {});
@@ -74,22 +76,22 @@ void PageWriter::WriteSummaryTable(PageLines& page) const {
         } else if (pictures) {
             std::string source;
             if (home) {
-                const std::string picture = Text(91);
+                const std::string picture = Text(L::HomePicture);
                 source = picture.empty() ? std::string()
                          : IsWebAddress(picture) ? WebAddress(picture)
                                                  : "./param/" + assets_.CopyIntoParam(picture);
             } else {
                 const std::string& first = context_.firstPicture[e - 1];
-                source = On(138) && IsJpegName(first) ? "./tns_images/tns-" + first : "./images/" + first;
+                source = On(L::MakeThumbnails) && IsJpegName(first) ? "./tns_images/tns-" + first : "./images/" + first;
             }
             std::string element = "<a href=\"" + link + "\"><img border=\"" + border + "\" bordercolor=\"" +
                                   borderColour + "\"  src=\"" + source + "\" alt=\"\" ";
             if (!context_.buildMode) {
-                element += "WIDTH=\"" + std::to_string(Num(83)) + "\" HEIGHT=\"" + std::to_string(Num(84)) + "\" ";
+                element += "WIDTH=\"" + std::to_string(Num(L::SummaryGalleryPictureWidth)) + "\" HEIGHT=\"" + std::to_string(Num(L::SummaryGalleryPictureHeight)) + "\" ";
             }
             element += "></a>";
             page.Put(p, cell);
-            page.Put(p + 1, AlignOpen(Item(85), language));
+            page.Put(p + 1, AlignOpen(Item(L::SummaryGalleryPicturePosition), language));
             page.Put(p + 2, element);
             page.Put(p + 3, "</DIV>");
             page.Put(p + 4, "</TD>");
@@ -104,10 +106,10 @@ void PageWriter::WriteSummaryTable(PageLines& page) const {
             ClearLines(page, t, te);
         } else if (titles) {
             page.Put(t, cell);
-            page.Put(t + 1, AlignOpen(Item(80), language));
-            page.Put(t + 2, StyleOpen(Item(78), language) + FontOpen(Face(77), Num(81), Colour(79), language));
+            page.Put(t + 1, AlignOpen(Item(L::SummaryGalleryTitlePosition), language));
+            page.Put(t + 2, StyleOpen(Item(L::SummaryGalleryTitleStyle), language) + FontOpen(Face(L::SummaryGalleryTitleFont), Num(L::SummaryGalleryTitleSize), Colour(L::SummaryGalleryTitleColour), language));
             page.Put(t + 3, LinkText(names[e - 1], link));
-            page.Put(t + 4, "</FONT>" + StyleClose(Item(78), language));
+            page.Put(t + 4, "</FONT>" + StyleClose(Item(L::SummaryGalleryTitleStyle), language));
             page.Put(t + 5, "</DIV>");
             page.Put(t + 6, "</TD>");
         } else {
@@ -134,7 +136,7 @@ void PageWriter::WriteSummaryTable(PageLines& page) const {
         int padding = 0;
         const int remaining = count - e + (homeOn ? 1 : 0);
         if ((e + perRow - 1) / perRow == rows && remaining != perRow) {
-            padding = PaddingCells(68, perRow - remaining, pictures, titles);
+            padding = PaddingCells(L::SummaryTablePosition, perRow - remaining, pictures, titles);
         }
         page.Put(r, RowBreak(rowSpan, padding, cellSpan));
         page.Put(f, {});

@@ -15,12 +15,6 @@ using namespace settings;
 
 namespace {
 
-constexpr int kGalleryOneName = 89;
-constexpr int kBrowserFont = 85;
-constexpr int kFirstStyle = 77, kLastStyle = 80;
-constexpr int kFirstPosition = 81, kLastPosition = 83;
-constexpr int kFirstCorner = 207, kLastCorner = 210;
-
 std::vector<std::string> SortedFiles(const fs::path& folder, bool (*keep)(const std::string&)) {
     std::vector<std::string> names;
     std::error_code error;
@@ -32,9 +26,10 @@ std::vector<std::string> SortedFiles(const fs::path& folder, bool (*keep)(const 
     return names;
 }
 
-std::vector<std::string> Texts(const Language& language, int first, int last) {
+template <std::size_t N>
+std::vector<std::string> Texts(const Language& language, const std::array<TextId, N>& texts) {
     std::vector<std::string> items;
-    for (int n = first; n <= last; ++n) items.push_back(language.LangText(n));
+    for (const TextId text : texts) items.push_back(language.LangText(text));
     return items;
 }
 
@@ -62,11 +57,11 @@ void ProjectSettings::Initialise(const ProgramFolder& folder, const fs::path& pr
     CopyOver(folder.DefaultSettings(), workingFile_);
     CopyOver(folder.DefaultSettings(), savedFile);
     store_.Load(workingFile_);
-    // One gallery, named text 89, from the first picture to the last.
-    store_.SetLine(kGalleryName1, language.LangText(kGalleryOneName));
+    // One gallery, with the first gallery's default name, from the first picture to the last.
+    store_.SetLine(SettingLine::GalleryName1, language.LangText(GalleryText(1)));
     const std::vector<std::string> pictures = PictureListItems(PicturesFolder(projectFolder));
-    store_.SetLine(kGalleryFirstPicture1, pictures.empty() ? std::string() : pictures.front());
-    store_.SetLine(kGalleryLastPicture1, pictures.empty() ? std::string() : pictures.back());
+    store_.SetLine(SettingLine::GalleryFirstPicture1, pictures.empty() ? std::string() : pictures.front());
+    store_.SetLine(SettingLine::GalleryLastPicture1, pictures.empty() ? std::string() : pictures.back());
 }
 
 fs::path ProjectSettings::Bind(const ProgramFolder& folder, const std::string& name) {
@@ -106,43 +101,43 @@ void ProjectSettings::LoadWorking(const ProgramFolder& folder, const std::string
     store_.Load(workingFile_);
 }
 
-void ProjectSettings::Store(int line, std::string value) {
+void ProjectSettings::Store(SettingLine line, std::string value) {
     store_.SetLine(line, std::move(value));
     store_.Save(workingFile_);
 }
 
-bool ProjectSettings::Check(int line) const { return ReadCheck(store_.Line(line)); }
-int ProjectSettings::Number(int line) const { return ReadNumber(store_.Line(line), Layout(line)); }
-int ProjectSettings::Colour(int line) const { return ReadColour(store_.Line(line), Layout(line)); }
+bool ProjectSettings::Check(SettingLine line) const { return ReadCheck(store_.Line(line)); }
+int ProjectSettings::Number(SettingLine line) const { return ReadNumber(store_.Line(line), Layout(line)); }
+int ProjectSettings::Colour(SettingLine line) const { return ReadColour(store_.Line(line), Layout(line)); }
 
-int ProjectSettings::RgbColour(int line) const { return ResolveColour(Colour(line)); }
+int ProjectSettings::RgbColour(SettingLine line) const { return ResolveColour(Colour(line)); }
 
-std::string ProjectSettings::FontFace(int line, const Language& language) const {
+std::string ProjectSettings::FontFace(SettingLine line, const Language& language) const {
     const std::string stored = store_.Line(line);
-    return stored.empty() ? language.LangText(kBrowserFont) : stored;
+    return stored.empty() ? language.LangText(TextId::BrowserFont) : stored;
 }
 
-std::string ProjectSettings::Text(int line, const Language& language, const std::string& projectName) const {
-    const int defaultText = Layout(line).defaultText;
-    const std::string shownWhenEmpty = defaultText == kDefaultIsProjectName ? projectName
-                                       : defaultText >= 0                   ? language.LangText(defaultText)
-                                                                            : std::string();
+std::string ProjectSettings::Text(SettingLine line, const Language& language, const std::string& projectName) const {
+    const LineLayout& layout = Layout(line);
+    const std::string shownWhenEmpty = layout.whenEmpty == EmptyText::ProjectName    ? projectName
+                                       : layout.whenEmpty == EmptyText::LanguageText ? language.LangText(layout.defaultText)
+                                                                                     : std::string();
     return ReadText(store_.Line(line), shownWhenEmpty);
 }
 
-std::optional<std::size_t> ProjectSettings::Choice(int line, const std::vector<std::string>& items) const {
+std::optional<std::size_t> ProjectSettings::Choice(SettingLine line, const std::vector<std::string>& items) const {
     return Layout(line).kind == Kind::Picture ? ReadPictureChoice(store_.Line(line), items)
                                               : ReadChoice(store_.Line(line), items);
 }
 
-std::vector<std::string> ProjectSettings::ItemsOf(int line, const ProgramFolder& folder, const Language& language,
+std::vector<std::string> ProjectSettings::ItemsOf(SettingLine line, const ProgramFolder& folder, const Language& language,
                                                   const std::vector<std::string>& fonts) const {
     switch (Layout(line).kind) {
-        case Kind::Style: return Texts(language, kFirstStyle, kLastStyle);
-        case Kind::Position: return Texts(language, kFirstPosition, kLastPosition);
-        case Kind::Corner: return Texts(language, kFirstCorner, kLastCorner);
+        case Kind::Style: return Texts(language, kStyleTexts);
+        case Kind::Position: return Texts(language, kPositionTexts);
+        case Kind::Corner: return Texts(language, kCornerTexts);
         case Kind::Font: {
-            std::vector<std::string> items{language.LangText(kBrowserFont)};
+            std::vector<std::string> items{language.LangText(TextId::BrowserFont)};
             items.insert(items.end(), fonts.begin(), fonts.end());
             return items;
         }
@@ -152,7 +147,7 @@ std::vector<std::string> ProjectSettings::ItemsOf(int line, const ProgramFolder&
     }
 }
 
-std::string ProjectSettings::ChosenItem(int line, const ProgramFolder& folder, const Language& language,
+std::string ProjectSettings::ChosenItem(SettingLine line, const ProgramFolder& folder, const Language& language,
                                         const std::vector<std::string>& fonts) const {
     const std::vector<std::string> items = ItemsOf(line, folder, language, fonts);
     const auto choice = Choice(line, items);

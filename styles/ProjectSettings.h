@@ -35,30 +35,30 @@ public:
 
     // The write-through of one change: the line takes the value and the whole
     // store goes to runweb.ini. The caller marks the project modified.
-    void Store(int line, std::string value);
+    void Store(SettingLine line, std::string value);
 
     // A line as its control shows it (see SettingValues.h for the rules).
-    bool Check(int line) const;
-    int Number(int line) const;
-    int Colour(int line) const;
+    bool Check(SettingLine line) const;
+    int Number(SettingLine line) const;
+    int Colour(SettingLine line) const;
     // `projectName` is the summary title's default.
-    std::string Text(int line, const Language& language, const std::string& projectName) const;
-    std::optional<std::size_t> Choice(int line, const std::vector<std::string>& items) const;
+    std::string Text(SettingLine line, const Language& language, const std::string& projectName) const;
+    std::optional<std::size_t> Choice(SettingLine line, const std::vector<std::string>& items) const;
 
     // The items of a list line: fixed language texts for styles, positions
-    // and corners; text 85 then `fonts` for fonts; the project's pictures;
+    // and corners; the browser's font then `fonts` for fonts; the project's pictures;
     // the templates of the line's template folder.
-    std::vector<std::string> ItemsOf(int line, const ProgramFolder& folder, const Language& language,
+    std::vector<std::string> ItemsOf(SettingLine line, const ProgramFolder& folder, const Language& language,
                                      const std::vector<std::string>& fonts) const;
     // A colour line as a plain RGB value (system colours resolved).
-    int RgbColour(int line) const;
-    // A font line as pages name it: text 85 (the browser's own font) for an
+    int RgbColour(SettingLine line) const;
+    // A font line as pages name it: the browser's own font for an
     // empty line, else the stored name, installed on this machine or not, so
     // that every machine builds the same pages.
-    std::string FontFace(int line, const Language& language) const;
+    std::string FontFace(SettingLine line, const Language& language) const;
 
     // The text a list line resolves to; empty when nothing is selected.
-    std::string ChosenItem(int line, const ProgramFolder& folder, const Language& language,
+    std::string ChosenItem(SettingLine line, const ProgramFolder& folder, const Language& language,
                            const std::vector<std::string>& fonts) const;
 
 private:

@@ -3,189 +3,210 @@
 namespace palimora::settings {
 namespace {
 
-constexpr LineLayout Free() { return {"", Kind::Free}; }
-constexpr LineLayout Of(std::string_view control, Kind kind) { return {control, kind}; }
-constexpr LineLayout Number(std::string_view control, int minimum, int maximum, int initial) {
-    return {control, Kind::Number, minimum, maximum, initial};
+using L = SettingLine;
+
+constexpr LineLayout Free(SettingLine line) { return {line, "", Kind::Free}; }
+constexpr LineLayout Of(SettingLine line, std::string_view control, Kind kind) { return {line, control, kind}; }
+constexpr LineLayout Number(SettingLine line, std::string_view control, int minimum, int maximum, int initial) {
+    return {line, control, Kind::Number, minimum, maximum, initial};
 }
-constexpr LineLayout Colour(std::string_view control, int initial) { return {control, Kind::Colour, 0, 0, initial}; }
-constexpr LineLayout Text(std::string_view control, int defaultText = -1) {
-    return {control, Kind::Text, 0, 0, 0, defaultText};
+constexpr LineLayout Colour(SettingLine line, std::string_view control, int initial) {
+    return {line, control, Kind::Colour, 0, 0, initial};
 }
-constexpr LineLayout FontSize(std::string_view control) { return Number(control, 1, 7, 3); }
-constexpr LineLayout Width(std::string_view control, int initial) { return Number(control, 0, 5000, initial); }
+constexpr LineLayout Text(SettingLine line, std::string_view control) { return {line, control, Kind::Text}; }
+constexpr LineLayout Text(SettingLine line, std::string_view control, TextId shownWhenEmpty) {
+    return {line, control, Kind::Text, 0, 0, 0, EmptyText::LanguageText, shownWhenEmpty};
+}
+constexpr LineLayout ProjectNameText(SettingLine line, std::string_view control) {
+    return {line, control, Kind::Text, 0, 0, 0, EmptyText::ProjectName};
+}
+constexpr LineLayout FontSize(SettingLine line, std::string_view control) { return Number(line, control, 1, 7, 3); }
+constexpr LineLayout Width(SettingLine line, std::string_view control, int initial) {
+    return Number(line, control, 0, 5000, initial);
+}
 
 constexpr int kWhite = 0xFFFFFF;
 constexpr int kBlack = 0;
 
 constexpr std::array<LineLayout, kLineCount> kLayout = {{
-    /* 0 */ Colour("PaintBox5", kWhite),
-    /* 1 */ Text("EditSTit", kDefaultIsProjectName),
-    /* 2 */ FontSize("SpinSTitSiz"),
-    /* 3 */ Text("Edit8"),
-    /* 4 */ Of("CheckBox1", Kind::Check),
-    /* 5 */ Of("ComboBox2", Kind::Font),
-    /* 6 */ Of("ComboBox3", Kind::Style),
-    /* 7 */ Colour("PaintBox4", kBlack),
-    /* 8 */ Of("ComboBox4", Kind::Position),
-    /* 9 */ FontSize("SpinEdit2"),
-    /* 10 */ Of("ComboEImg", Kind::Template),
-    /* 11 */ Of("ComboImPos", Kind::Position),
-    /* 12 */ Colour("PaintImg", kBlack),
-    /* 13 */ Width("SpinImg", 0),
-    /* 14 */ Width("SpinImEspH", 0),
-    /* 15 */ Width("SpinImEspV", 0),
-    /* 16 */ Of("CheckComm", Kind::Check),
-    /* 17 */ Of("ComboCommPos", Kind::Position),
-    /* 18 */ Of("ComboCommFon", Kind::Font),
-    /* 19 */ Of("ComboCommSty", Kind::Style),
-    /* 20 */ FontSize("SpinCommSiz"),
-    /* 21 */ Colour("PaintCommCol", kBlack),
-    /* 22 */ Of("CheckBouHau", Kind::Check),
-    /* 23 */ Of("CheckBouBas", Kind::Check),
-    /* 24 */ Of("ComboBouPos", Kind::Position),
-    /* 25 */ Of("ComboBouFon", Kind::Font),
-    /* 26 */ Of("ComboBouSty", Kind::Style),
-    /* 27 */ FontSize("SpinBouSiz"),
-    /* 28 */ Colour("PaintBouCou", kBlack),
-    /* 29 */ Of("RadioBouTex", Kind::Mode),
-    /* 30 */ Text("EditBouRet", 14),
-    /* 31 */ Text("EditBouSom", 16),
-    /* 32 */ Text("EditBouSui", 15),
-    /* 33 */ Of("ComboTabPos", Kind::Position),
-    /* 34 */ Colour("PaintTabFon", kWhite),
-    /* 35 */ Colour("PaintTabBor", kBlack),
-    /* 36 */ Width("SpinTabBor", 3),
-    /* 37 */ Width("SpinTabEcaBor", 3),
-    /* 38 */ Width("SpinTabEcaCel", 3),
-    /* 39 */ Free(),
-    /* 40 */ Text("EditTabFon"),
-    /* 41 */ Of("CheckESom", Kind::Check),
-    /* 42 */ Of("CheckEGal", Kind::Check),
-    /* 43 */ Of("CheckEImg", Kind::Check),
-    /* 44 */ Of("ComboESom", Kind::Template),
-    /* 45 */ Of("ComboEGal", Kind::Template),
-    /* 46 */ Of("CheckSTit", Kind::Check),
-    /* 47 */ Of("ComboSTitFon", Kind::Font),
-    /* 48 */ Of("ComboSTitSty", Kind::Style),
-    /* 49 */ Colour("PaintSTitCou", kBlack),
-    /* 50 */ Of("ComboSTitPos", Kind::Position),
-    /* 51 */ Free(),
-    /* 52 */ Of("CheckGTit", Kind::Check),
-    /* 53 */ Of("ComboGTitFon", Kind::Font),
-    /* 54 */ Of("ComboGTitSty", Kind::Style),
-    /* 55 */ Colour("PaintGTitCou", kBlack),
-    /* 56 */ Of("ComboGTitPos", Kind::Position),
-    /* 57 */ FontSize("SpinGTitSiz"),
-    /* 58 */ Text("EditNGal1"),
-    /* 59 */ Text("EditNGal2"),
-    /* 60 */ Text("EditNGal3"),
-    /* 61 */ Text("EditNGal4"),
-    /* 62 */ Text("EditNGal5"),
-    /* 63 */ Text("EditNGal6"),
-    /* 64 */ Text("EditNGal7"),
-    /* 65 */ Text("EditNGal8"),
-    /* 66 */ Text("EditNGal9"),
-    /* 67 */ Text("EditNGal10"),
-    /* 68 */ Of("ComboSTabPos", Kind::Position),
-    /* 69 */ Colour("PaintSTabFon", kWhite),
-    /* 70 */ Colour("PaintSTabBor", kBlack),
-    /* 71 */ Width("SpinSTabBor", 3),
-    /* 72 */ Width("SpinSTabEcaBor", 3),
-    /* 73 */ Width("SpinSTabEcaCel", 3),
-    /* 74 */ Free(),
-    /* 75 */ Text("EditSTabFon"),
-    /* 76 */ Of("CheckSTitGal", Kind::Check),
-    /* 77 */ Of("ComboSTitGalFon", Kind::Font),
-    /* 78 */ Of("ComboSTitGalSty", Kind::Style),
-    /* 79 */ Colour("PaintSTitGalCou", kBlack),
-    /* 80 */ Of("ComboSTitGalPos", Kind::Position),
-    /* 81 */ FontSize("SpinSTitGalSiz"),
-    /* 82 */ Of("CheckSImgGal", Kind::Check),
-    /* 83 */ Number("SpinSImgGalHor", 1, 5000, 1),
-    /* 84 */ Number("SpinSImgGalVer", 1, 5000, 1),
-    /* 85 */ Of("ComboSImgGalPos", Kind::Position),
-    /* 86 */ Colour("PaintSImgGalCou", kBlack),
-    /* 87 */ Width("SpinSImgGalBor", 0),
-    /* 88 */ Of("CheckSAcc", Kind::Check),
-    /* 89 */ Text("EditSAccTit", 99),
-    /* 90 */ Text("EditSAccLie"),
-    /* 91 */ Text("EditSAccImg"),
-    /* 92 */ Number("SpinSTabLig", 1, 11, 1),
-    /* 93 */ Of("ComboGTabPos", Kind::Position),
-    /* 94 */ Colour("PaintGTabFon", kWhite),
-    /* 95 */ Colour("PaintGTabBor", kBlack),
-    /* 96 */ Width("SpinGTabBor", 3),
-    /* 97 */ Width("SpinGTabEcaBor", 3),
-    /* 98 */ Width("SpinGTabEcaCel", 3),
-    /* 99 */ Free(),
-    /* 100 */ Text("EditGTabFon"),
-    /* 101 */ Number("SpinGTabLig", 1, 5000, 3),
-    /* 102 */ Number("SpinGImgHor", 1, 5000, 1),
-    /* 103 */ Number("SpinGImgVer", 1, 5000, 1),
-    /* 104 */ Of("ComboGImgPos", Kind::Position),
-    /* 105 */ Colour("PaintgImgBorCou", kBlack),
-    /* 106 */ Number("SpinGImgBor", 0, 500, 0),
-    /* 107 */ Of("CheckGTitImg", Kind::Check),
-    /* 108 */ Of("ComboGTitImgFon", Kind::Font),
-    /* 109 */ Of("ComboGTitImgSty", Kind::Style),
-    /* 110 */ Colour("PaintgTitImgCou", kBlack),
-    /* 111 */ Free(),
-    /* 112 */ FontSize("SpinGTitImgSiz"),
-    /* 113 */ Of("ComboGTitImgPos", Kind::Position),
-    /* 114 */ Of("ComboFImgGal1", Kind::Picture),
-    /* 115 */ Of("ComboFImgGal2", Kind::Picture),
-    /* 116 */ Of("ComboFImgGal3", Kind::Picture),
-    /* 117 */ Of("ComboFImgGal4", Kind::Picture),
-    /* 118 */ Of("ComboFImgGal5", Kind::Picture),
-    /* 119 */ Of("ComboFImgGal6", Kind::Picture),
-    /* 120 */ Of("ComboFImgGal7", Kind::Picture),
-    /* 121 */ Of("ComboFImgGal8", Kind::Picture),
-    /* 122 */ Of("ComboFImgGal9", Kind::Picture),
-    /* 123 */ Of("ComboFImgGal10", Kind::Picture),
-    /* 124 */ Of("ComboLImgGal1", Kind::Picture),
-    /* 125 */ Of("ComboLImgGal2", Kind::Picture),
-    /* 126 */ Of("ComboLImgGal3", Kind::Picture),
-    /* 127 */ Of("ComboLImgGal4", Kind::Picture),
-    /* 128 */ Of("ComboLImgGal5", Kind::Picture),
-    /* 129 */ Of("ComboLImgGal6", Kind::Picture),
-    /* 130 */ Of("ComboLImgGal7", Kind::Picture),
-    /* 131 */ Of("ComboLImgGal8", Kind::Picture),
-    /* 132 */ Of("ComboLImgGal9", Kind::Picture),
-    /* 133 */ Of("ComboLImgGal10", Kind::Picture),
-    /* 134 */ Colour("PaintGCou", kWhite),
-    /* 135 */ Colour("PaintICou", kWhite),
-    /* 136 */ Text("EditGMot"),
-    /* 137 */ Text("EditIMot"),
-    /* 138 */ Of("CheckImagette", Kind::Check),
-    /* 139 */ Text("EditSTempHaut"),
-    /* 140 */ Text("EditSTempBas"),
-    /* 141 */ Text("EditGTempHaut"),
-    /* 142 */ Text("EditGTempBas"),
-    /* 143 */ Text("EditITempHaut"),
-    /* 144 */ Text("EditITempBas"),
-    /* 145 */ Number("SpinILarg", 0, 35000, 0),
-    /* 146 */ Number("SpinIHaut", 0, 35000, 0),
-    /* 147 */ Number("SpinIMorceaux", 1, 9, 1),
-    /* 148 */ Of("CheckCopyRight", Kind::Check),
-    /* 149 */ Text("EditImgCopyRight"),
-    /* 150 */ Of("ComboIPosCopyRight", Kind::Corner),
-    /* 151 */ Number("SpinICopyRight", 0, 100, 3),
+    Colour(L::SummaryBackgroundColour, "PaintBox5", kWhite),
+    ProjectNameText(L::SummaryTitle, "EditSTit"),
+    FontSize(L::SummaryTitleSize, "SpinSTitSiz"),
+    Text(L::SummaryBackgroundPicture, "Edit8"),
+    Of(L::PictureTitleShown, "CheckBox1", Kind::Check),
+    Of(L::PictureTitleFont, "ComboBox2", Kind::Font),
+    Of(L::PictureTitleStyle, "ComboBox3", Kind::Style),
+    Colour(L::PictureTitleColour, "PaintBox4", kBlack),
+    Of(L::PictureTitlePosition, "ComboBox4", Kind::Position),
+    FontSize(L::PictureTitleSize, "SpinEdit2"),
+    Of(L::PictureTemplate, "ComboEImg", Kind::Template),
+    Of(L::PicturePosition, "ComboImPos", Kind::Position),
+    Colour(L::PictureBorderColour, "PaintImg", kBlack),
+    Width(L::PictureBorderWidth, "SpinImg", 0),
+    Width(L::PictureSpaceHorizontal, "SpinImEspH", 0),
+    Width(L::PictureSpaceVertical, "SpinImEspV", 0),
+    Of(L::CommentShown, "CheckComm", Kind::Check),
+    Of(L::CommentPosition, "ComboCommPos", Kind::Position),
+    Of(L::CommentFont, "ComboCommFon", Kind::Font),
+    Of(L::CommentStyle, "ComboCommSty", Kind::Style),
+    FontSize(L::CommentSize, "SpinCommSiz"),
+    Colour(L::CommentColour, "PaintCommCol", kBlack),
+    Of(L::ButtonsAtTop, "CheckBouHau", Kind::Check),
+    Of(L::ButtonsAtBottom, "CheckBouBas", Kind::Check),
+    Of(L::ButtonsPosition, "ComboBouPos", Kind::Position),
+    Of(L::ButtonsFont, "ComboBouFon", Kind::Font),
+    Of(L::ButtonsStyle, "ComboBouSty", Kind::Style),
+    FontSize(L::ButtonsSize, "SpinBouSiz"),
+    Colour(L::ButtonsColour, "PaintBouCou", kBlack),
+    Of(L::ButtonMode, "RadioBouTex", Kind::Mode),
+    Text(L::BackButton, "EditBouRet", TextId::Previous),
+    Text(L::ContentsButton, "EditBouSom", TextId::ContentsButton),
+    Text(L::NextButton, "EditBouSui", TextId::Next),
+    Of(L::PictureTablePosition, "ComboTabPos", Kind::Position),
+    Colour(L::PictureTableBackgroundColour, "PaintTabFon", kWhite),
+    Colour(L::PictureTableBorderColour, "PaintTabBor", kBlack),
+    Width(L::PictureTableBorderWidth, "SpinTabBor", 3),
+    Width(L::PictureTableCellPadding, "SpinTabEcaBor", 3),
+    Width(L::PictureTableCellSpacing, "SpinTabEcaCel", 3),
+    Free(L::Unused39),
+    Text(L::PictureTableBackgroundPicture, "EditTabFon"),
+    Of(L::MakeSummary, "CheckESom", Kind::Check),
+    Of(L::MakeGalleries, "CheckEGal", Kind::Check),
+    Of(L::MakePicturePages, "CheckEImg", Kind::Check),
+    Of(L::SummaryTemplate, "ComboESom", Kind::Template),
+    Of(L::GalleryTemplate, "ComboEGal", Kind::Template),
+    Of(L::SummaryTitleShown, "CheckSTit", Kind::Check),
+    Of(L::SummaryTitleFont, "ComboSTitFon", Kind::Font),
+    Of(L::SummaryTitleStyle, "ComboSTitSty", Kind::Style),
+    Colour(L::SummaryTitleColour, "PaintSTitCou", kBlack),
+    Of(L::SummaryTitlePosition, "ComboSTitPos", Kind::Position),
+    Free(L::Unused51),
+    Of(L::GalleryTitleShown, "CheckGTit", Kind::Check),
+    Of(L::GalleryTitleFont, "ComboGTitFon", Kind::Font),
+    Of(L::GalleryTitleStyle, "ComboGTitSty", Kind::Style),
+    Colour(L::GalleryTitleColour, "PaintGTitCou", kBlack),
+    Of(L::GalleryTitlePosition, "ComboGTitPos", Kind::Position),
+    FontSize(L::GalleryTitleSize, "SpinGTitSiz"),
+    Text(L::GalleryName1, "EditNGal1"),
+    Text(L::GalleryName2, "EditNGal2"),
+    Text(L::GalleryName3, "EditNGal3"),
+    Text(L::GalleryName4, "EditNGal4"),
+    Text(L::GalleryName5, "EditNGal5"),
+    Text(L::GalleryName6, "EditNGal6"),
+    Text(L::GalleryName7, "EditNGal7"),
+    Text(L::GalleryName8, "EditNGal8"),
+    Text(L::GalleryName9, "EditNGal9"),
+    Text(L::GalleryName10, "EditNGal10"),
+    Of(L::SummaryTablePosition, "ComboSTabPos", Kind::Position),
+    Colour(L::SummaryTableBackgroundColour, "PaintSTabFon", kWhite),
+    Colour(L::SummaryTableBorderColour, "PaintSTabBor", kBlack),
+    Width(L::SummaryTableBorderWidth, "SpinSTabBor", 3),
+    Width(L::SummaryTableCellPadding, "SpinSTabEcaBor", 3),
+    Width(L::SummaryTableCellSpacing, "SpinSTabEcaCel", 3),
+    Free(L::Unused74),
+    Text(L::SummaryTableBackgroundPicture, "EditSTabFon"),
+    Of(L::SummaryGalleryTitlesShown, "CheckSTitGal", Kind::Check),
+    Of(L::SummaryGalleryTitleFont, "ComboSTitGalFon", Kind::Font),
+    Of(L::SummaryGalleryTitleStyle, "ComboSTitGalSty", Kind::Style),
+    Colour(L::SummaryGalleryTitleColour, "PaintSTitGalCou", kBlack),
+    Of(L::SummaryGalleryTitlePosition, "ComboSTitGalPos", Kind::Position),
+    FontSize(L::SummaryGalleryTitleSize, "SpinSTitGalSiz"),
+    Of(L::SummaryGalleryPicturesShown, "CheckSImgGal", Kind::Check),
+    Number(L::SummaryGalleryPictureWidth, "SpinSImgGalHor", 1, 5000, 1),
+    Number(L::SummaryGalleryPictureHeight, "SpinSImgGalVer", 1, 5000, 1),
+    Of(L::SummaryGalleryPicturePosition, "ComboSImgGalPos", Kind::Position),
+    Colour(L::SummaryGalleryPictureBorderColour, "PaintSImgGalCou", kBlack),
+    Width(L::SummaryGalleryPictureBorderWidth, "SpinSImgGalBor", 0),
+    Of(L::HomeLinkShown, "CheckSAcc", Kind::Check),
+    Text(L::HomeTitle, "EditSAccTit", TextId::Home),
+    Text(L::HomeLink, "EditSAccLie"),
+    Text(L::HomePicture, "EditSAccImg"),
+    Number(L::SummaryTableEntriesPerRow, "SpinSTabLig", 1, 11, 1),
+    Of(L::GalleryTablePosition, "ComboGTabPos", Kind::Position),
+    Colour(L::GalleryTableBackgroundColour, "PaintGTabFon", kWhite),
+    Colour(L::GalleryTableBorderColour, "PaintGTabBor", kBlack),
+    Width(L::GalleryTableBorderWidth, "SpinGTabBor", 3),
+    Width(L::GalleryTableCellPadding, "SpinGTabEcaBor", 3),
+    Width(L::GalleryTableCellSpacing, "SpinGTabEcaCel", 3),
+    Free(L::Unused99),
+    Text(L::GalleryTableBackgroundPicture, "EditGTabFon"),
+    Number(L::GalleryTablePicturesPerRow, "SpinGTabLig", 1, 5000, 3),
+    Number(L::GalleryThumbnailWidth, "SpinGImgHor", 1, 5000, 1),
+    Number(L::GalleryThumbnailHeight, "SpinGImgVer", 1, 5000, 1),
+    Of(L::GalleryThumbnailPosition, "ComboGImgPos", Kind::Position),
+    Colour(L::GalleryThumbnailBorderColour, "PaintgImgBorCou", kBlack),
+    Number(L::GalleryThumbnailBorderWidth, "SpinGImgBor", 0, 500, 0),
+    Of(L::GalleryThumbnailTitlesShown, "CheckGTitImg", Kind::Check),
+    Of(L::GalleryThumbnailTitleFont, "ComboGTitImgFon", Kind::Font),
+    Of(L::GalleryThumbnailTitleStyle, "ComboGTitImgSty", Kind::Style),
+    Colour(L::GalleryThumbnailTitleColour, "PaintgTitImgCou", kBlack),
+    Free(L::Unused111),
+    FontSize(L::GalleryThumbnailTitleSize, "SpinGTitImgSiz"),
+    Of(L::GalleryThumbnailTitlePosition, "ComboGTitImgPos", Kind::Position),
+    Of(L::GalleryFirstPicture1, "ComboFImgGal1", Kind::Picture),
+    Of(L::GalleryFirstPicture2, "ComboFImgGal2", Kind::Picture),
+    Of(L::GalleryFirstPicture3, "ComboFImgGal3", Kind::Picture),
+    Of(L::GalleryFirstPicture4, "ComboFImgGal4", Kind::Picture),
+    Of(L::GalleryFirstPicture5, "ComboFImgGal5", Kind::Picture),
+    Of(L::GalleryFirstPicture6, "ComboFImgGal6", Kind::Picture),
+    Of(L::GalleryFirstPicture7, "ComboFImgGal7", Kind::Picture),
+    Of(L::GalleryFirstPicture8, "ComboFImgGal8", Kind::Picture),
+    Of(L::GalleryFirstPicture9, "ComboFImgGal9", Kind::Picture),
+    Of(L::GalleryFirstPicture10, "ComboFImgGal10", Kind::Picture),
+    Of(L::GalleryLastPicture1, "ComboLImgGal1", Kind::Picture),
+    Of(L::GalleryLastPicture2, "ComboLImgGal2", Kind::Picture),
+    Of(L::GalleryLastPicture3, "ComboLImgGal3", Kind::Picture),
+    Of(L::GalleryLastPicture4, "ComboLImgGal4", Kind::Picture),
+    Of(L::GalleryLastPicture5, "ComboLImgGal5", Kind::Picture),
+    Of(L::GalleryLastPicture6, "ComboLImgGal6", Kind::Picture),
+    Of(L::GalleryLastPicture7, "ComboLImgGal7", Kind::Picture),
+    Of(L::GalleryLastPicture8, "ComboLImgGal8", Kind::Picture),
+    Of(L::GalleryLastPicture9, "ComboLImgGal9", Kind::Picture),
+    Of(L::GalleryLastPicture10, "ComboLImgGal10", Kind::Picture),
+    Colour(L::GalleryBackgroundColour, "PaintGCou", kWhite),
+    Colour(L::PicturePageBackgroundColour, "PaintICou", kWhite),
+    Text(L::GalleryBackgroundPicture, "EditGMot"),
+    Text(L::PicturePageBackgroundPicture, "EditIMot"),
+    Of(L::MakeThumbnails, "CheckImagette", Kind::Check),
+    Text(L::SummaryTopHtml, "EditSTempHaut"),
+    Text(L::SummaryBottomHtml, "EditSTempBas"),
+    Text(L::GalleryTopHtml, "EditGTempHaut"),
+    Text(L::GalleryBottomHtml, "EditGTempBas"),
+    Text(L::PictureTopHtml, "EditITempHaut"),
+    Text(L::PictureBottomHtml, "EditITempBas"),
+    Number(L::LargestPictureWidth, "SpinILarg", 0, 35000, 0),
+    Number(L::LargestPictureHeight, "SpinIHaut", 0, 35000, 0),
+    Number(L::PictureStrips, "SpinIMorceaux", 1, 9, 1),
+    Of(L::StampCopyright, "CheckCopyRight", Kind::Check),
+    Text(L::CopyrightPicture, "EditImgCopyRight"),
+    Of(L::CopyrightCorner, "ComboIPosCopyRight", Kind::Corner),
+    Number(L::CopyrightDistance, "SpinICopyRight", 0, 100, 3),
 }};
+
+constexpr bool EachRowIsItsLine() {
+    for (int n = 0; n < kLineCount; ++n) {
+        if (LineNumber(kLayout[static_cast<std::size_t>(n)].line) != n) return false;
+    }
+    return true;
+}
+static_assert(EachRowIsItsLine(), "row n of the layout must describe line n");
 
 }  // namespace
 
-const LineLayout& Layout(int line) {
-    static const LineLayout free = Free();
-    if (line < 0 || line >= kLineCount) return free;
-    return kLayout[static_cast<std::size_t>(line)];
+const std::array<LineLayout, kLineCount>& AllLines() { return kLayout; }
+
+const LineLayout& Layout(SettingLine line) {
+    const int n = LineNumber(line);
+    // A value outside the file (a gallery past the tenth) reads as a free line.
+    if (n < 0 || n >= kLineCount) return kLayout[static_cast<std::size_t>(LineNumber(SettingLine::Unused39))];
+    return kLayout[static_cast<std::size_t>(n)];
 }
 
-std::optional<std::string_view> TemplateFolderOf(int line) {
+std::optional<std::string_view> TemplateFolderOf(SettingLine line) {
     switch (line) {
-        case kSummaryTemplate: return "sommaires";
-        case kGalleryTemplate: return "galeries";
-        case kPictureTemplate: return "images";
+        case SettingLine::SummaryTemplate: return "sommaires";
+        case SettingLine::GalleryTemplate: return "galeries";
+        case SettingLine::PictureTemplate: return "images";
         default: return std::nullopt;
     }
 }

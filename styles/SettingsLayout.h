@@ -1,16 +1,188 @@
 #pragma once
 
+#include "lang/TextId.h"
+
 #include <array>
 #include <optional>
 #include <string_view>
 
+namespace palimora {
+
 // runweb.ini and runweb.in_: a project's settings lines.
 //
 // 152 lines of Windows-1252 text, CR LF, numbered from 0; each line holds
-// the value of one style control (the control's tag is its line number),
-// encoded by the control's kind. Lines 39, 51, 74, 99 and 111 belong to no
-// control and are carried through. The summary title size has line 2 of its
-// own (the summary background colour keeps line 0).
+// the value of one style control, encoded by the control's kind. The free
+// lines belong to no control and are carried through. The summary title
+// size has a line of its own beside the summary background colour.
+//
+// A line is only ever named through this enumeration; its value is the line's
+// number in the file.
+enum class SettingLine {
+    SummaryBackgroundColour = 0,
+    SummaryTitle = 1,
+    SummaryTitleSize = 2,
+    SummaryBackgroundPicture = 3,
+    PictureTitleShown = 4,
+    PictureTitleFont = 5,
+    PictureTitleStyle = 6,
+    PictureTitleColour = 7,
+    PictureTitlePosition = 8,
+    PictureTitleSize = 9,
+    PictureTemplate = 10,
+    PicturePosition = 11,
+    PictureBorderColour = 12,
+    PictureBorderWidth = 13,
+    PictureSpaceHorizontal = 14,
+    PictureSpaceVertical = 15,
+    CommentShown = 16,
+    CommentPosition = 17,
+    CommentFont = 18,
+    CommentStyle = 19,
+    CommentSize = 20,
+    CommentColour = 21,
+    ButtonsAtTop = 22,
+    ButtonsAtBottom = 23,
+    ButtonsPosition = 24,
+    ButtonsFont = 25,
+    ButtonsStyle = 26,
+    ButtonsSize = 27,
+    ButtonsColour = 28,
+    ButtonMode = 29,
+    BackButton = 30,
+    ContentsButton = 31,
+    NextButton = 32,
+    PictureTablePosition = 33,
+    PictureTableBackgroundColour = 34,
+    PictureTableBorderColour = 35,
+    PictureTableBorderWidth = 36,
+    PictureTableCellPadding = 37,
+    PictureTableCellSpacing = 38,
+    Unused39 = 39,
+    PictureTableBackgroundPicture = 40,
+    MakeSummary = 41,
+    MakeGalleries = 42,
+    MakePicturePages = 43,
+    SummaryTemplate = 44,
+    GalleryTemplate = 45,
+    SummaryTitleShown = 46,
+    SummaryTitleFont = 47,
+    SummaryTitleStyle = 48,
+    SummaryTitleColour = 49,
+    SummaryTitlePosition = 50,
+    Unused51 = 51,
+    GalleryTitleShown = 52,
+    GalleryTitleFont = 53,
+    GalleryTitleStyle = 54,
+    GalleryTitleColour = 55,
+    GalleryTitlePosition = 56,
+    GalleryTitleSize = 57,
+    GalleryName1 = 58,
+    GalleryName2 = 59,
+    GalleryName3 = 60,
+    GalleryName4 = 61,
+    GalleryName5 = 62,
+    GalleryName6 = 63,
+    GalleryName7 = 64,
+    GalleryName8 = 65,
+    GalleryName9 = 66,
+    GalleryName10 = 67,
+    SummaryTablePosition = 68,
+    SummaryTableBackgroundColour = 69,
+    SummaryTableBorderColour = 70,
+    SummaryTableBorderWidth = 71,
+    SummaryTableCellPadding = 72,
+    SummaryTableCellSpacing = 73,
+    Unused74 = 74,
+    SummaryTableBackgroundPicture = 75,
+    SummaryGalleryTitlesShown = 76,
+    SummaryGalleryTitleFont = 77,
+    SummaryGalleryTitleStyle = 78,
+    SummaryGalleryTitleColour = 79,
+    SummaryGalleryTitlePosition = 80,
+    SummaryGalleryTitleSize = 81,
+    SummaryGalleryPicturesShown = 82,
+    SummaryGalleryPictureWidth = 83,
+    SummaryGalleryPictureHeight = 84,
+    SummaryGalleryPicturePosition = 85,
+    SummaryGalleryPictureBorderColour = 86,
+    SummaryGalleryPictureBorderWidth = 87,
+    HomeLinkShown = 88,
+    HomeTitle = 89,
+    HomeLink = 90,
+    HomePicture = 91,
+    SummaryTableEntriesPerRow = 92,
+    GalleryTablePosition = 93,
+    GalleryTableBackgroundColour = 94,
+    GalleryTableBorderColour = 95,
+    GalleryTableBorderWidth = 96,
+    GalleryTableCellPadding = 97,
+    GalleryTableCellSpacing = 98,
+    Unused99 = 99,
+    GalleryTableBackgroundPicture = 100,
+    GalleryTablePicturesPerRow = 101,
+    GalleryThumbnailWidth = 102,
+    GalleryThumbnailHeight = 103,
+    GalleryThumbnailPosition = 104,
+    GalleryThumbnailBorderColour = 105,
+    GalleryThumbnailBorderWidth = 106,
+    GalleryThumbnailTitlesShown = 107,
+    GalleryThumbnailTitleFont = 108,
+    GalleryThumbnailTitleStyle = 109,
+    GalleryThumbnailTitleColour = 110,
+    Unused111 = 111,
+    GalleryThumbnailTitleSize = 112,
+    GalleryThumbnailTitlePosition = 113,
+    GalleryFirstPicture1 = 114,
+    GalleryFirstPicture2 = 115,
+    GalleryFirstPicture3 = 116,
+    GalleryFirstPicture4 = 117,
+    GalleryFirstPicture5 = 118,
+    GalleryFirstPicture6 = 119,
+    GalleryFirstPicture7 = 120,
+    GalleryFirstPicture8 = 121,
+    GalleryFirstPicture9 = 122,
+    GalleryFirstPicture10 = 123,
+    GalleryLastPicture1 = 124,
+    GalleryLastPicture2 = 125,
+    GalleryLastPicture3 = 126,
+    GalleryLastPicture4 = 127,
+    GalleryLastPicture5 = 128,
+    GalleryLastPicture6 = 129,
+    GalleryLastPicture7 = 130,
+    GalleryLastPicture8 = 131,
+    GalleryLastPicture9 = 132,
+    GalleryLastPicture10 = 133,
+    GalleryBackgroundColour = 134,
+    PicturePageBackgroundColour = 135,
+    GalleryBackgroundPicture = 136,
+    PicturePageBackgroundPicture = 137,
+    MakeThumbnails = 138,
+    SummaryTopHtml = 139,
+    SummaryBottomHtml = 140,
+    GalleryTopHtml = 141,
+    GalleryBottomHtml = 142,
+    PictureTopHtml = 143,
+    PictureBottomHtml = 144,
+    LargestPictureWidth = 145,
+    LargestPictureHeight = 146,
+    PictureStrips = 147,
+    StampCopyright = 148,
+    CopyrightPicture = 149,
+    CopyrightCorner = 150,
+    CopyrightDistance = 151,
+};
+
+// The line's number in the file: what the store is indexed by.
+constexpr int LineNumber(SettingLine line) { return static_cast<int>(line); }
+
+// The line of gallery `gallery` (1 to 10) in a run of ten gallery lines, named
+// by its first: GalleryName1, GalleryFirstPicture1 or GalleryLastPicture1.
+constexpr SettingLine GalleryLine(SettingLine lineOfGallery1, int gallery) {
+    return static_cast<SettingLine>(LineNumber(lineOfGallery1) + gallery - 1);
+}
+
+}  // namespace palimora
+
 namespace palimora::settings {
 
 inline constexpr int kLineCount = 152;
@@ -22,45 +194,43 @@ enum class Kind {
     Text,      // the text; an empty line shows the control's default text
     Number,    // a decimal integer, clamped to the control's range
     Colour,    // red + 256 x green + 65536 x blue, decimal or "$" hexadecimal
-    Font,      // list: text 85 (the browser's font), then the installed fonts
-    Style,     // list: texts 77 to 80
-    Position,  // list: texts 81 to 83
-    Corner,    // list: texts 207 to 210
+    Font,      // list: the browser's font, then the installed fonts
+    Style,     // list: the four style texts
+    Position,  // list: the three position texts
+    Corner,    // list: the four corner texts
     Picture,   // list: the project's picture file names
     Template,  // list: the .htm/.html files of a template folder
     Mode,      // "1" texts, anything else pictures
 };
 
+// What an empty text line shows.
+enum class EmptyText { Nothing, LanguageText, ProjectName };
+
 struct LineLayout {
+    SettingLine line;
     std::string_view control;  // the control's name in the style panels
     Kind kind = Kind::Free;
     int minimum = 0;   // numbers: range and the value shown before any load
     int maximum = 0;
     int initial = 0;   // numbers and colours: the control's own value
-    int defaultText = -1;  // texts: the language text shown for an empty line (-1: none)
+    EmptyText whenEmpty = EmptyText::Nothing;  // texts
+    TextId defaultText = TextId::ProgramTitle;  // texts, with EmptyText::LanguageText
 };
 
-// The default of the summary title is the project's name, not a language text.
-inline constexpr int kDefaultIsProjectName = -2;
+const LineLayout& Layout(SettingLine line);
 
-const LineLayout& Layout(int line);
+// The items of the fixed lists, in list order.
+inline constexpr std::array<TextId, 4> kStyleTexts{TextId::StylePlain, TextId::StyleBold, TextId::StyleItalic,
+                                                   TextId::StyleUnderlined};
+inline constexpr std::array<TextId, 3> kPositionTexts{TextId::PositionCentred, TextId::PositionLeft,
+                                                      TextId::PositionRight};
+inline constexpr std::array<TextId, 4> kCornerTexts{TextId::CornerBottomRight, TextId::CornerBottomLeft,
+                                                    TextId::CornerTopRight, TextId::CornerTopLeft};
 
-// Lines by name, for the code that reads a setting.
-inline constexpr int kSummaryBackgroundColour = 0;
-inline constexpr int kSummaryTitle = 1;
-inline constexpr int kSummaryTitleSize = 2;
-inline constexpr int kPictureTemplate = 10;
-inline constexpr int kButtonMode = 29;
-inline constexpr int kMakeSummary = 41;
-inline constexpr int kMakeGalleries = 42;
-inline constexpr int kMakePicturePages = 43;
-inline constexpr int kSummaryTemplate = 44;
-inline constexpr int kGalleryTemplate = 45;
-inline constexpr int kGalleryName1 = 58;            // 58..67: galleries 1 to 10
-inline constexpr int kGalleryFirstPicture1 = 114;   // 114..123
-inline constexpr int kGalleryLastPicture1 = 124;    // 124..133
+// Every line of the file, in order: row n is line n.
+const std::array<LineLayout, kLineCount>& AllLines();
 
 // The template folder of a template line (models/sommaires, galeries, images).
-std::optional<std::string_view> TemplateFolderOf(int line);
+std::optional<std::string_view> TemplateFolderOf(SettingLine line);
 
 }  // namespace palimora::settings

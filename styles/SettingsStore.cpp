@@ -8,12 +8,14 @@ void SettingsStore::Load(const std::filesystem::path& file) { lines_ = ReadTextL
 
 void SettingsStore::Save(const std::filesystem::path& file) const { WriteTextLines(file, lines_); }
 
-std::string SettingsStore::Line(int number) const {
+std::string SettingsStore::Line(SettingLine line) const {
+    const int number = LineNumber(line);
     if (number < 0 || static_cast<std::size_t>(number) >= lines_.size()) return {};
     return lines_[number].substr(0, settings::kMaxLineLength);
 }
 
-void SettingsStore::SetLine(int number, std::string value) {
+void SettingsStore::SetLine(SettingLine line, std::string value) {
+    const int number = LineNumber(line);
     if (number < 0 || static_cast<std::size_t>(number) >= lines_.size()) return;
     lines_[number] = std::move(value);
 }

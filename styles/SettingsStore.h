@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/TextLines.h"
+#include "styles/SettingsLayout.h"
 
 #include <filesystem>
 #include <string>
@@ -19,10 +20,10 @@ public:
     // Writes the whole store through a temporary file renamed over `file`.
     void Save(const std::filesystem::path& file) const;
 
-    // Line n, read up to its first 4,096 characters; empty past the end.
-    std::string Line(int number) const;
-    // Replaces line n; a line at or past the end is left alone.
-    void SetLine(int number, std::string value);
+    // A line, read up to its first 4,096 characters; empty past the end.
+    std::string Line(SettingLine line) const;
+    // Replaces a line; a line at or past the end is left alone.
+    void SetLine(SettingLine line, std::string value);
 
     std::size_t LineCount() const { return lines_.size(); }
 

@@ -5,6 +5,8 @@ settings (runweb.ini, Demo.ini). Its pictures are drawn by
 import pathlib
 import struct
 
+from setting_lines import LINE, LINE_COUNT, gallery_line
+
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 DEMO = ROOT / "assets" / "Projets" / "Demo"
 
@@ -51,20 +53,20 @@ if __name__ == "__main__":
         data += record(n, title, comma_list(comment))
     (DEMO / "textes" / "images.dat").write_bytes(data)
 
-    lines = (ROOT / "assets" / "runweb.in_").read_bytes().decode("cp1252").split("\r\n")[:152]
-    lines[1] = "Carnet de voyage"
-    for k, (name, first, last) in enumerate(GALLERIES):
-        lines[58 + k] = name
-        lines[114 + k] = f"{first:06d}.jpg"
-        lines[124 + k] = f"{last:06d}.jpg"
-    lines[88] = "0"
-    lines[92] = "3"
-    lines[101] = "3"
-    lines[102], lines[103] = "240", "160"
-    lines[83], lines[84] = "260", "174"
-    lines[145], lines[146] = "1200", "800"
-    lines[49] = rgb("#1D3557")
-    lines[79] = rgb("#1D3557")
+    lines = (ROOT / "assets" / "runweb.in_").read_bytes().decode("cp1252").split("\r\n")[:LINE_COUNT]
+    lines[LINE["SummaryTitle"]] = "Carnet de voyage"
+    for k, (name, first, last) in enumerate(GALLERIES, start=1):
+        lines[gallery_line("GalleryName1", k)] = name
+        lines[gallery_line("GalleryFirstPicture1", k)] = f"{first:06d}.jpg"
+        lines[gallery_line("GalleryLastPicture1", k)] = f"{last:06d}.jpg"
+    lines[LINE["HomeLinkShown"]] = "0"
+    lines[LINE["SummaryTableEntriesPerRow"]] = "3"
+    lines[LINE["GalleryTablePicturesPerRow"]] = "3"
+    lines[LINE["GalleryThumbnailWidth"]], lines[LINE["GalleryThumbnailHeight"]] = "240", "160"
+    lines[LINE["SummaryGalleryPictureWidth"]], lines[LINE["SummaryGalleryPictureHeight"]] = "260", "174"
+    lines[LINE["LargestPictureWidth"]], lines[LINE["LargestPictureHeight"]] = "1200", "800"
+    lines[LINE["SummaryTitleColour"]] = rgb("#1D3557")
+    lines[LINE["SummaryGalleryTitleColour"]] = rgb("#1D3557")
     text = "\r\n".join(lines) + "\r\n"
     for name in ("runweb.ini", "Demo.ini"):
         (DEMO / name).write_bytes(text.encode("cp1252"))

@@ -15,7 +15,7 @@
 #include "common/ui/OpenFile.h"
 #include "common/ui/ScreenText.h"
 #include "lang/LanguageChoice.h"
-#include "lang/TextNumbers.h"
+#include "lang/TextId.h"
 #include "lang/ui/IntroWindow.h"
 #include "lang/ui/LanguageWindow.h"
 #include "lang/ui/QtUserDialogs.h"
@@ -144,12 +144,12 @@ void TForm1::ShowStartWarnings() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     if (screen->availableGeometry().width() < kNarrowestScreen) {
-        dialogs_->ShowMessageOk(session_.LangText(text::kNarrowScreen));
+        dialogs_->ShowMessageOk(session_.LangText(TextId::NarrowScreen));
     }
 }
 
 void TForm1::ApplyLanguage() {
-    setWindowTitle(ToScreen(session_.LangText(text::kProgramTitle)));
+    setWindowTitle(ToScreen(session_.LangText(TextId::ProgramTitle)));
     LabNom->setText(ToScreen(session_.ProjectName()));
     ShowStepLabel(step_.LabelText());
     toolbar_->ApplyLanguage(session_.CurrentLanguage());
@@ -185,7 +185,7 @@ bool TForm1::FormActivate() {
     pageDesign_->ShowPage(WelcomePage(session_.Folder(), session_.LanguageCode()));
 
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen && screen->depth() <= 8) dialogs_->ShowMessageOk(session_.LangText(text::kFewColours));
+    if (screen && screen->depth() <= 8) dialogs_->ShowMessageOk(session_.LangText(TextId::FewColours));
     PlaceOnScreen();
     Timer1->start();
     return true;
@@ -244,6 +244,6 @@ void TForm1::ShowStep() {
     ShowStepLabel(step_.LabelText());
 }
 
-void TForm1::ShowStepLabel(int text) { LabelEtape->setText(ToScreen(session_.LangText(text))); }
+void TForm1::ShowStepLabel(TextId text) { LabelEtape->setText(ToScreen(session_.LangText(text))); }
 
 }  // namespace palimora

@@ -2,6 +2,7 @@
 
 #include "app/Session.h"
 #include "app/Step.h"
+#include "lang/TextId.h"
 
 #include <QWidget>
 
@@ -86,7 +87,7 @@ private:
     void ShowProject();
     // Shows the current step: its rooms, its buttons and its label.
     void ShowStep();
-    void ShowStepLabel(int text);
+    void ShowStepLabel(TextId text);
 
     Session session_;
     Step step_;

@@ -9,7 +9,7 @@
 #include "common/ui/BusyCursor.h"
 #include "common/ui/OpenFile.h"
 #include "common/ui/ScreenText.h"
-#include "lang/TextNumbers.h"
+#include "lang/TextId.h"
 #include "project/CommaList.h"
 #include "project/AddedPictureConversion.h"
 #include "project/ui/PictureDisplay.h"
@@ -102,7 +102,7 @@ void PictureStep::BitTextOkClick() {
         title = TabbedImg->Title();
         comment = ToCommaList(TabbedImg->CommentLines());
     } catch (const PalimoraError&) {
-        dialogs_.ShowMessageOk(session_.LangText(text::kTextNotStorable));
+        dialogs_.ShowMessageOk(session_.LangText(TextId::TextNotStorable));
         return;
     }
     session_.SetProjectModified(true);
@@ -115,11 +115,11 @@ void PictureStep::BitTextOkClick() {
 
 void PictureStep::BoutImgClick() {
     PressedLook pressed(*toolbar_.BoutImg);
-    const QString filter = QtFileFilter(session_.LangText(text::kPictureFilter));
+    const QString filter = QtFileFilter(session_.LangText(TextId::PictureFilter));
     // The dialog comes back after each confirmation, for the next pictures.
     while (true) {
         const QStringList chosen = QFileDialog::getOpenFileNames(
-            TabbedImg->window(), ToScreen(session_.LangText(text::kAddPicturesHint)),
+            TabbedImg->window(), ToScreen(session_.LangText(TextId::AddPicturesHint)),
             QString::fromStdString(lastPictureFolder_.string()), filter);
         if (chosen.isEmpty()) break;
         std::vector<fs::path> files;
@@ -133,7 +133,7 @@ void PictureStep::AddPictures(const std::vector<fs::path>& chosen) {
     if (chosen.empty()) return;
     PictureList& pictures = session_.Pictures();
     if (SameFolder(chosen.front().parent_path(), pictures.PicturesFolder())) {
-        dialogs_.ShowMessageOk(session_.LangText(text::kAlreadyInProject));
+        dialogs_.ShowMessageOk(session_.LangText(TextId::AlreadyInProject));
         ListView1Click();
         return;
     }
@@ -142,7 +142,7 @@ void PictureStep::AddPictures(const std::vector<fs::path>& chosen) {
         if (FitsCp1252(file.stem().string())) {
             sources.push_back(file);
         } else {
-            dialogs_.ShowMessageOk(session_.LangText(text::kNameNotStorable) + " " + DisplayPath(file));
+            dialogs_.ShowMessageOk(session_.LangText(TextId::NameNotStorable) + " " + DisplayPath(file));
         }
     }
     if (sources.empty()) return;

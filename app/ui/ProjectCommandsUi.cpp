@@ -46,11 +46,11 @@ void TForm1::BoutEnrClick() {
 }
 
 bool TForm1::RunBuildWindow() {
-    ShowStepLabel(27);
+    ShowStepLabel(TextId::SeeResult);
     TFCreaHTML window({session_.Folder(), session_.ProjectName(), session_.WorkingFolder()}, session_.CurrentLanguage(),
                       *dialogs_, this);
     const bool built = window.exec() == kModalYes;
-    ShowStepLabel(step_.IsPictureList() ? step_.LabelText() : 38);
+    ShowStepLabel(step_.IsPictureList() ? step_.LabelText() : TextId::DesignPages);
     return built;
 }
 

@@ -5,7 +5,7 @@
 #include "common/UserDialogs.h"
 #include "common/ui/Colours.h"
 #include "common/ui/ScreenText.h"
-#include "lang/TextNumbers.h"
+#include "lang/TextId.h"
 #include "project/ProjectFolders.h"
 
 #include <QLabel>
@@ -16,10 +16,6 @@
 
 namespace palimora {
 namespace {
-
-constexpr int kProjectNameLabel = 175;
-constexpr int kOpenTitle = 56;
-constexpr int kDeleteCaption = 234;
 
 QWidget* FillingPanel(QDialog* window) {
     auto* panel = new QWidget(window);
@@ -32,20 +28,20 @@ QWidget* FillingPanel(QDialog* window) {
 
 }  // namespace
 
-TFEnrPro::TFEnrPro(Session& session, UserDialogs& dialogs, int captionText, QWidget* parent)
+TFEnrPro::TFEnrPro(Session& session, UserDialogs& dialogs, TextId caption, QWidget* parent)
     : QDialog(parent), session_(session), dialogs_(dialogs) {
-    setWindowTitle(ToScreen(session.LangText(captionText)));
+    setWindowTitle(ToScreen(session.LangText(caption)));
     setFixedSize(409, 107);
     Panel1 = FillingPanel(this);
-    Label1 = new QLabel(ToScreen(session.LangText(kProjectNameLabel)), Panel1);
+    Label1 = new QLabel(ToScreen(session.LangText(TextId::ProjectNameLabel)), Panel1);
     Label1->setGeometry(16, 14, 377, 18);
     Edit1 = new QLineEdit(Panel1);
     Edit1->setGeometry(16, 34, 377, 26);
-    BitBtn1 = new QPushButton(ToScreen(session.LangText(text::kOk)), Panel1);
+    BitBtn1 = new QPushButton(ToScreen(session.LangText(TextId::Ok)), Panel1);
     BitBtn1->setGeometry(200, 72, 89, 25);
     BitBtn1->setEnabled(false);
     BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(ToScreen(session.LangText(text::kCancel)), Panel1);
+    BitBtn2 = new QPushButton(ToScreen(session.LangText(TextId::Cancel)), Panel1);
     BitBtn2->setGeometry(304, 72, 89, 25);
     connect(Edit1, &QLineEdit::textChanged, this, [this](const QString& name) { BitBtn1->setEnabled(!name.isEmpty()); });
     connect(BitBtn1, &QPushButton::clicked, this, &TFEnrPro::BitBtn1Click);
@@ -57,7 +53,7 @@ void TFEnrPro::BitBtn1Click() {
     try {
         name = FromScreen(Edit1->text());
     } catch (const PalimoraError&) {
-        dialogs_.ShowMessageOk(session_.LangText(127));
+        dialogs_.ShowMessageOk(session_.LangText(TextId::UnusableName));
         return;
     }
     if (!ConfirmSaveName(session_, name, dialogs_)) return;
@@ -69,7 +65,7 @@ void TFEnrPro::reject() { done(kModalCancel); }
 
 TFOpPr::TFOpPr(Session& session, UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent), session_(session), dialogs_(dialogs) {
-    setWindowTitle(ToScreen(session.LangText(kOpenTitle)));
+    setWindowTitle(ToScreen(session.LangText(TextId::OpenTitle)));
     resize(502, 265);
     Panel1 = FillingPanel(this);
     ListBox1 = new QListWidget(Panel1);
@@ -77,9 +73,9 @@ TFOpPr::TFOpPr(Session& session, UserDialogs& dialogs, QWidget* parent)
     layout->setContentsMargins(12, 12, 12, 12);
     layout->addWidget(ListBox1);
     auto* buttons = new QHBoxLayout;
-    BitBtn3 = new QPushButton(ToScreen(session.LangText(kDeleteCaption)), Panel1);
-    BitBtn1 = new QPushButton(ToScreen(session.LangText(text::kOk)), Panel1);
-    BitBtn2 = new QPushButton(ToScreen(session.LangText(text::kCancel)), Panel1);
+    BitBtn3 = new QPushButton(ToScreen(session.LangText(TextId::DeleteCaption)), Panel1);
+    BitBtn1 = new QPushButton(ToScreen(session.LangText(TextId::Ok)), Panel1);
+    BitBtn2 = new QPushButton(ToScreen(session.LangText(TextId::Cancel)), Panel1);
     buttons->addWidget(BitBtn3);
     buttons->addStretch();
     buttons->addWidget(BitBtn1);
@@ -127,8 +123,8 @@ void TFOpPr::BitBtn3Click() {
 
 void TFOpPr::reject() { done(kModalCancel); }
 
-std::optional<std::string> QtProjectWindows::ShowSaveWindow(int captionText) {
-    TFEnrPro window(session_, dialogs_, captionText, parent_);
+std::optional<std::string> QtProjectWindows::ShowSaveWindow(TextId caption) {
+    TFEnrPro window(session_, dialogs_, caption, parent_);
     if (window.exec() != kModalYes) return std::nullopt;
     return window.ChosenName();
 }

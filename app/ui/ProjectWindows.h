@@ -21,7 +21,7 @@ class UserDialogs;
 class TFEnrPro : public QDialog {
     Q_OBJECT
 public:
-    TFEnrPro(Session& session, UserDialogs& dialogs, int captionText, QWidget* parent);
+    TFEnrPro(Session& session, UserDialogs& dialogs, TextId caption, QWidget* parent);
 
     QWidget* Panel1 = nullptr;
     QLabel* Label1 = nullptr;
@@ -72,7 +72,7 @@ class QtProjectWindows : public ProjectWindows {
 public:
     QtProjectWindows(Session& session, UserDialogs& dialogs, QWidget* parent)
         : session_(session), dialogs_(dialogs), parent_(parent) {}
-    std::optional<std::string> ShowSaveWindow(int captionText) override;
+    std::optional<std::string> ShowSaveWindow(TextId caption) override;
     std::optional<std::string> ShowOpenWindow() override;
 
 private:

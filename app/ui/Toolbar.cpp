@@ -4,6 +4,7 @@
 #include "app/ui/PictureButton.h"
 #include "common/ui/ScreenText.h"
 #include "lang/Language.h"
+#include "lang/TextId.h"
 
 namespace palimora {
 namespace {
@@ -13,7 +14,7 @@ enum class ShownIn { Always, PictureList, PageDesign };
 struct ButtonLayout {
     PictureButton* Toolbar::*member;
     const char* picture;
-    int hint;
+    TextId hint;
     QPoint position;
     ShownIn shownIn;
 };
@@ -21,23 +22,23 @@ struct ButtonLayout {
 // The toolbar as designed: picture, hint text, position and the step it
 // belongs to.
 constexpr ButtonLayout kButtons[] = {
-    {&Toolbar::BoutNou, "boutnou", 23, {65, 480}, ShownIn::Always},
-    {&Toolbar::BoutOuv, "boutouv", 24, {130, 471}, ShownIn::Always},
-    {&Toolbar::BoutEnr, "boutenr", 2, {198, 480}, ShownIn::Always},
-    {&Toolbar::BoutImg2, "boutdep", 20, {275, 460}, ShownIn::Always},
-    {&Toolbar::BoutVid, "boutvid", 38, {444, 460}, ShownIn::Always},
-    {&Toolbar::BoutImg, "boutplu", 19, {338, 493}, ShownIn::PictureList},
-    {&Toolbar::BoutMon, "bouthau", 22, {379, 480}, ShownIn::PictureList},
-    {&Toolbar::BoutDes, "boutbas", 18, {378, 514}, ShownIn::PictureList},
-    {&Toolbar::BoutSup, "boutmoi", 37, {420, 504}, ShownIn::PictureList},
-    {&Toolbar::BoutS, "boutsom", 36, {320, 509}, ShownIn::PageDesign},
-    {&Toolbar::BoutG, "boutgal", 3, {374, 514}, ShownIn::PageDesign},
-    {&Toolbar::BoutI, "bouthti", 4, {432, 509}, ShownIn::PageDesign},
-    {&Toolbar::BoutLoupe, "boutlou", 21, {365, 458}, ShownIn::PageDesign},
-    {&Toolbar::BoutPro, "boutvoi", 27, {534, 480}, ShownIn::Always},
-    {&Toolbar::BoutDif, "boutweb", 1, {600, 471}, ShownIn::Always},
-    {&Toolbar::BoutQui, "boutqui", 31, {662, 480}, ShownIn::Always},
-    {&Toolbar::BoutAid, "boutaid", 17, {137, 514}, ShownIn::Always},
+    {&Toolbar::BoutNou, "boutnou", TextId::NewProjectHint, {65, 480}, ShownIn::Always},
+    {&Toolbar::BoutOuv, "boutouv", TextId::OpenProjectHint, {130, 471}, ShownIn::Always},
+    {&Toolbar::BoutEnr, "boutenr", TextId::SaveHint, {198, 480}, ShownIn::Always},
+    {&Toolbar::BoutImg2, "boutdep", TextId::PicturesStepHint, {275, 460}, ShownIn::Always},
+    {&Toolbar::BoutVid, "boutvid", TextId::DesignPages, {444, 460}, ShownIn::Always},
+    {&Toolbar::BoutImg, "boutplu", TextId::AddPicturesHint, {338, 493}, ShownIn::PictureList},
+    {&Toolbar::BoutMon, "bouthau", TextId::MoveUpHint, {379, 480}, ShownIn::PictureList},
+    {&Toolbar::BoutDes, "boutbas", TextId::MoveDownHint, {378, 514}, ShownIn::PictureList},
+    {&Toolbar::BoutSup, "boutmoi", TextId::DeleteTickedHint, {420, 504}, ShownIn::PictureList},
+    {&Toolbar::BoutS, "boutsom", TextId::SummaryDesignHint, {320, 509}, ShownIn::PageDesign},
+    {&Toolbar::BoutG, "boutgal", TextId::GalleryDesignHint, {374, 514}, ShownIn::PageDesign},
+    {&Toolbar::BoutI, "bouthti", TextId::PictureDesignHint, {432, 509}, ShownIn::PageDesign},
+    {&Toolbar::BoutLoupe, "boutlou", TextId::RefreshPreviewHint, {365, 458}, ShownIn::PageDesign},
+    {&Toolbar::BoutPro, "boutvoi", TextId::SeeResult, {534, 480}, ShownIn::Always},
+    {&Toolbar::BoutDif, "boutweb", TextId::PublishHint, {600, 471}, ShownIn::Always},
+    {&Toolbar::BoutQui, "boutqui", TextId::QuitHint, {662, 480}, ShownIn::Always},
+    {&Toolbar::BoutAid, "boutaid", TextId::HelpHint, {137, 514}, ShownIn::Always},
 };
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include "common/UserDialogs.h"
 #include "common/ui/ScreenText.h"
 #include "lang/Language.h"
-#include "lang/TextNumbers.h"
+#include "lang/TextId.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,7 +22,7 @@ MessageWindow::MessageWindow(const Language& language, const std::string& messag
     : language_(language) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(clientSize);
-    setWindowTitle(ToScreen(language.LangText(text::kMessageTitle)));
+    setWindowTitle(ToScreen(language.LangText(TextId::MessageTitle)));
 
     Image1 = new QLabel(this);
     Image1->setGeometry(8, 16, 43, 43);
@@ -38,8 +38,8 @@ MessageWindow::MessageWindow(const Language& language, const std::string& messag
     Label1->setStyleSheet(QStringLiteral("color: maroon;"));
 }
 
-QPushButton* MessageWindow::AddButton(int left, int textNumber, int result) {
-    auto* button = new QPushButton(ToScreen(language_.LangText(textNumber)), this);
+QPushButton* MessageWindow::AddButton(int left, TextId caption, int result) {
+    auto* button = new QPushButton(ToScreen(language_.LangText(caption)), this);
     button->setGeometry(QRect(QPoint(left, kButtonTop), kButtonSize));
     button->setAutoDefault(true);
     connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
@@ -60,7 +60,7 @@ void MessageWindow::keyPressEvent(QKeyEvent* event) {
 
 TMessOk::TMessOk(const Language& language, const std::string& message)
     : MessageWindow(language, message, QSize(325, 172)) {
-    BitBtn1 = AddButton(104, text::kOk, kModalOk);
+    BitBtn1 = AddButton(104, TextId::Ok, kModalOk);
     BitBtn1->setDefault(true);
     BitBtn1->setFocus();
 }
@@ -68,9 +68,9 @@ TMessOk::TMessOk(const Language& language, const std::string& message)
 TFYNC::TFYNC(const Language& language, const std::string& message)
     : MessageWindow(language, message, QSize(329, 170)) {
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    BitBtn1 = AddButton(8, text::kYes, kModalYes);
-    BitBtn2 = AddButton(112, text::kNo, kModalNo);
-    BitBtn3 = AddButton(224, text::kCancel, kModalCancel);
+    BitBtn1 = AddButton(8, TextId::Yes, kModalYes);
+    BitBtn2 = AddButton(112, TextId::No, kModalNo);
+    BitBtn3 = AddButton(224, TextId::Cancel, kModalCancel);
     BitBtn1->setDefault(true);
     BitBtn1->setFocus();
 }
@@ -79,8 +79,8 @@ int TFYNC::EscapeResult() const { return kModalNo; }
 
 TFOC::TFOC(const Language& language, const std::string& message)
     : MessageWindow(language, message, QSize(328, 171)) {
-    BitBtn1 = AddButton(8, text::kYes, kModalYes);
-    BitBtn3 = AddButton(224, text::kCancel, kModalCancel);
+    BitBtn1 = AddButton(8, TextId::Yes, kModalYes);
+    BitBtn3 = AddButton(224, TextId::Cancel, kModalCancel);
     BitBtn1->setDefault(true);
     BitBtn1->setFocus();
 }

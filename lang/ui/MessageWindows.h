@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lang/TextId.h"
+
 #include <QDialog>
 
 #include <string>
@@ -25,7 +27,7 @@ public:
 
 protected:
     MessageWindow(const Language& language, const std::string& message, QSize clientSize);
-    QPushButton* AddButton(int left, int textNumber, int result);
+    QPushButton* AddButton(int left, TextId caption, int result);
     void keyPressEvent(QKeyEvent* event) override;
     // What Escape answers; 0 when the window ignores it.
     virtual int EscapeResult() const = 0;

@@ -3,7 +3,7 @@
 #include "common/ui/Colours.h"
 #include "common/ui/ScreenText.h"
 #include "lang/Language.h"
-#include "lang/TextNumbers.h"
+#include "lang/TextId.h"
 
 #include <QProgressBar>
 #include <QPushButton>
@@ -30,8 +30,8 @@ TForm2::TForm2(const Language& language, QWidget* parent) : QDialog(parent), lan
 }
 
 void TForm2::Begin(int pictureCount) {
-    setWindowTitle(ToScreen(language_.LangText(text::kWaitTitle)));
-    BitBtn3->setText(ToScreen(language_.LangText(text::kCancel)));
+    setWindowTitle(ToScreen(language_.LangText(TextId::WaitTitle)));
+    BitBtn3->setText(ToScreen(language_.LangText(TextId::Cancel)));
     loadingCancelled_ = false;
     show();
     ProgressBar1->show();

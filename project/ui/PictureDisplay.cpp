@@ -12,7 +12,7 @@
 #include "imaging/PictureReader.h"
 #include "imaging/Resize.h"
 #include "lang/Language.h"
-#include "lang/TextNumbers.h"
+#include "lang/TextId.h"
 #include "common/ui/ClickableLabel.h"
 
 #include <QImageReader>
@@ -87,7 +87,7 @@ bool PictureDisplay::ShowPictureInPanel(const std::filesystem::path& file) {
         QImageReader reader(Native(file));
         picture = reader.read();
         if (picture.isNull()) {
-            dialogs_.ShowMessageOk(language_.LangText(text::kNotAPicture));
+            dialogs_.ShowMessageOk(language_.LangText(TextId::NotAPicture));
             return false;
         }
         PictureWidth = picture.width();

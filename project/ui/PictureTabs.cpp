@@ -3,7 +3,7 @@
 #include "common/ui/Colours.h"
 #include "common/ui/ScreenText.h"
 #include "lang/Language.h"
-#include "lang/TextNumbers.h"
+#include "lang/TextId.h"
 #include "project/ui/PictureDisplay.h"
 
 #include <QLabel>
@@ -12,13 +12,6 @@
 #include <QPushButton>
 
 namespace palimora {
-namespace {
-
-constexpr int kTitleText = 58;
-constexpr int kCommentText = 69;
-
-}  // namespace
-
 PictureTabs::PictureTabs(UserDialogs& dialogs, const Language& language, QWidget* parent)
     : QTabWidget(parent), language_(language) {
     setStyleSheet(QStringLiteral(
@@ -67,11 +60,11 @@ PictureTabs::PictureTabs(UserDialogs& dialogs, const Language& language, QWidget
 }
 
 void PictureTabs::ApplyLanguage() {
-    setTabText(0, ToScreen(language_.LangText(text::kImageTab)));
-    setTabText(1, ToScreen(language_.LangText(text::kTextsTab)));
-    Label1->setText(ToScreen(language_.LangText(kTitleText)));
-    Label2->setText(ToScreen(language_.LangText(kCommentText)));
-    BitTextOk->setText(ToScreen(language_.LangText(text::kOk)));
+    setTabText(0, ToScreen(language_.LangText(TextId::ImageTab)));
+    setTabText(1, ToScreen(language_.LangText(TextId::TextsTab)));
+    Label1->setText(ToScreen(language_.LangText(TextId::TitleLabel)));
+    Label2->setText(ToScreen(language_.LangText(TextId::CommentLabel)));
+    BitTextOk->setText(ToScreen(language_.LangText(TextId::Ok)));
 }
 
 std::string PictureTabs::Title() const { return FromScreen(Edit1->text()); }

@@ -4,7 +4,7 @@
 #include "common/ui/Colours.h"
 #include "common/ui/ScreenText.h"
 #include "lang/Language.h"
-#include "lang/TextNumbers.h"
+#include "lang/TextId.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -26,15 +26,15 @@ TFCreaHTML::TFCreaHTML(BuildRequest request, const Language& language, UserDialo
     Panel1 = new QWidget(this);
     Panel1->setGeometry(rect());
     PaintBackground(Panel1, kWindowColour);
-    Label1 = new QLabel(ToScreen(language.LangText(kFirstStatus)), Panel1);
+    Label1 = new QLabel(ToScreen(language.LangText(TextId::PleaseWait)), Panel1);
     Label1->setGeometry(24, 12, 489, 20);
     ProgressBar1 = new QProgressBar(Panel1);
     ProgressBar1->setGeometry(24, 38, 489, 18);
     ProgressBar1->setTextVisible(false);
-    BitBtn1 = new QPushButton(ToScreen(language.LangText(kViewSite)), Panel1);
+    BitBtn1 = new QPushButton(ToScreen(language.LangText(TextId::ViewSite)), Panel1);
     BitBtn1->setGeometry(160, 74, 105, 25);
     BitBtn1->setEnabled(false);
-    BitBtn2 = new QPushButton(ToScreen(language.LangText(text::kCancel)), Panel1);
+    BitBtn2 = new QPushButton(ToScreen(language.LangText(TextId::Cancel)), Panel1);
     BitBtn2->setGeometry(280, 74, 105, 25);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { done(kModalYes); });
     connect(BitBtn2, &QPushButton::clicked, this, &TFCreaHTML::reject);

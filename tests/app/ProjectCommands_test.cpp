@@ -1,7 +1,7 @@
 #include "app/ProjectCommands.h"
 #include "app/Session.h"
 #include "imaging/JpegCodec.h"
-#include "lang/TextNumbers.h"
+#include "lang/TextId.h"
 #include "project/ProjectFolders.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
@@ -23,10 +23,10 @@ public:
 
     std::vector<std::string> typedNames;
     std::string openChoice;
-    std::vector<int> captions;
+    std::vector<TextId> captions;
 
-    std::optional<std::string> ShowSaveWindow(int captionText) override {
-        captions.push_back(captionText);
+    std::optional<std::string> ShowSaveWindow(TextId caption) override {
+        captions.push_back(caption);
         while (!typedNames.empty()) {
             const std::string typed = typedNames.front();
             typedNames.erase(typedNames.begin());
@@ -62,7 +62,7 @@ protected:
     }
 
     fs::path Project(const std::string& name) const { return temp.Path() / "Projets" / name; }
-    std::string Text(int number) const { return session.LangText(number); }
+    std::string Text(TextId text) const { return session.LangText(text); }
 
     testing::TempFolder temp;
     Session session{ProgramFolder(temp.Path())};
@@ -75,7 +75,7 @@ TEST_F(ProjectCommandsTest, TheFirstSaveNamesTheProjectAndWritesItsFiles) {
     session.Pictures().Texts().Write(2, "Plage", "\"Nice day\"");
     windows.typedNames = {"Vacances"};
     SaveCommand(session, dialogs, windows);
-    EXPECT_EQ(windows.captions, std::vector<int>{8});
+    EXPECT_EQ(windows.captions, std::vector<TextId>{TextId::SaveNewCaption});
     EXPECT_EQ(session.ProjectName(), "Vacances");
     EXPECT_FALSE(session.ProjectModified());
     for (const char* file : {"images/000001.jpg", "images/000003.jpg", "textes/images.dat", "runweb.ini", "Vacances.ini"}) {
@@ -86,9 +86,9 @@ TEST_F(ProjectCommandsTest, TheFirstSaveNamesTheProjectAndWritesItsFiles) {
 
 TEST_F(ProjectCommandsTest, AnUnnamedProjectWithoutPicturesIsNotSaved) {
     SaveCommand(session, dialogs, windows);
-    EXPECT_EQ(dialogs.shown, std::vector<std::string>{Text(225)});
+    EXPECT_EQ(dialogs.shown, std::vector<std::string>{Text(TextId::NothingToSave)});
     EXPECT_TRUE(windows.captions.empty());
-    EXPECT_TRUE(ListProjects(session.Folder(), Text(text::kWorkingName)).empty());
+    EXPECT_TRUE(ListProjects(session.Folder(), Text(TextId::WorkingName)).empty());
 }
 
 TEST_F(ProjectCommandsTest, ANamedChangedProjectIsSavedInPlaceAndMustBeBuiltAgain) {
@@ -101,14 +101,14 @@ TEST_F(ProjectCommandsTest, ANamedChangedProjectIsSavedInPlaceAndMustBeBuiltAgai
     AddPictures({"b.jpg"});
     SaveCommand(session, dialogs, windows);
     EXPECT_EQ(windows.captions.size(), 1u);  // no window this time
-    EXPECT_EQ(dialogs.shown.back(), Text(76));
+    EXPECT_EQ(dialogs.shown.back(), Text(TextId::SavedChanged));
     EXPECT_TRUE(fs::exists(Project("Vacances") / "images" / "000002.jpg"));
     EXPECT_FALSE(fs::exists(Project("Vacances") / "index.html"));
     EXPECT_FALSE(fs::exists(Project("Vacances") / "g1-000001.htm"));
     EXPECT_TRUE(fs::exists(Project("Vacances") / "Gal2.htm"));
 
     SaveCommand(session, dialogs, windows);  // unchanged: save under another name, here cancelled
-    EXPECT_EQ(windows.captions.back(), 9);
+    EXPECT_EQ(windows.captions.back(), TextId::SaveOtherCaption);
 }
 
 TEST_F(ProjectCommandsTest, DeletedPicturesLeaveTheProjectAtTheNextSave) {
@@ -126,8 +126,8 @@ TEST_F(ProjectCommandsTest, NamesThatCannotNameAProjectAreRefused) {
     for (const std::string name : {"Nouveau Projet", "../escape", "a/b", "dot.", "CON", "", "tab\there", "what?"}) {
         EXPECT_FALSE(ConfirmSaveName(session, name, dialogs)) << name;
     }
-    EXPECT_EQ(dialogs.shown.front(), Text(11));
-    EXPECT_EQ(dialogs.shown.back(), Text(127));
+    EXPECT_EQ(dialogs.shown.front(), Text(TextId::ReservedName));
+    EXPECT_EQ(dialogs.shown.back(), Text(TextId::UnusableName));
     EXPECT_FALSE(fs::exists(temp.Path() / "escape"));
     EXPECT_TRUE(ConfirmSaveName(session, "vacances d'\xE9t\xE9 2026", dialogs));
 }
@@ -144,7 +144,7 @@ TEST_F(ProjectCommandsTest, SavingOntoAnotherProjectReplacesItWithTheOpenOne) {
     windows.typedNames = {"A"};
     SaveCommand(session, dialogs, windows);
     WriteBytes(Project("A") / "param" / "fond.jpg", "A's background");
-    session.Settings().Store(9, "6");
+    session.Settings().Store(SettingLine::PictureTitleSize, "6");
     session.Settings().Commit(session.Folder(), "A", session.CurrentLanguage());
 
     dialogs.answers = {kModalNo, kModalYes};
@@ -167,12 +167,12 @@ TEST_F(ProjectCommandsTest, SavingUnderTheOpenProjectsOwnNameLosesNothing) {
     windows.typedNames = {"Vacances"};
     SaveCommand(session, dialogs, windows);
     WriteBytes(Project("Vacances") / "tn_images" / "000001.jpg", "thumbnail");
-    session.Settings().Store(9, "6");
+    session.Settings().Store(SettingLine::PictureTitleSize, "6");
     session.Settings().Commit(session.Folder(), "Vacances", session.CurrentLanguage());
 
     windows.typedNames = {"Vacances"};
     SaveCommand(session, dialogs, windows);  // unchanged: the save-as window, given its own name
-    EXPECT_EQ(windows.captions.back(), 9);
+    EXPECT_EQ(windows.captions.back(), TextId::SaveOtherCaption);
     EXPECT_TRUE(fs::exists(Project("Vacances") / "images" / "000001.jpg"));
     EXPECT_TRUE(fs::exists(Project("Vacances") / "tn_images" / "000001.jpg"));
     EXPECT_EQ(ReadTextLines(Project("Vacances") / "Vacances.ini")[9], "6");
@@ -184,7 +184,7 @@ TEST_F(ProjectCommandsTest, ARoundTripBringsEverythingBack) {
     session.Pictures().Texts().Write(1, "Plage", "\"Nice day\",x");
     windows.typedNames = {"Vacances"};
     SaveCommand(session, dialogs, windows);
-    session.Settings().Store(20, "5");
+    session.Settings().Store(SettingLine::CommentSize, "5");
     session.SetProjectModified(true);
     dialogs.answers = {kModalYes, kModalYes};  // quit, and save the changes
     EXPECT_TRUE(session.ConfirmClose(dialogs, [&] { SaveCommand(session, dialogs, windows); }));
@@ -200,7 +200,7 @@ TEST_F(ProjectCommandsTest, ARoundTripBringsEverythingBack) {
     EXPECT_EQ(again.Pictures().Files().size(), 2u);
     EXPECT_EQ(again.Pictures().Texts().Read(1)->title, "Plage");
     EXPECT_EQ(again.Pictures().Texts().Read(1)->comment, "\"Nice day\",x");
-    EXPECT_EQ(again.Settings().Number(20), 5);
+    EXPECT_EQ(again.Settings().Number(SettingLine::CommentSize), 5);
     EXPECT_FALSE(again.ProjectModified());
 }
 
@@ -208,10 +208,10 @@ TEST_F(ProjectCommandsTest, OpeningDropsUnsavedSettings) {
     AddPictures({"a.jpg"});
     windows.typedNames = {"Vacances"};
     SaveCommand(session, dialogs, windows);
-    session.Settings().Store(20, "6");
+    session.Settings().Store(SettingLine::CommentSize, "6");
     windows.openChoice = "Vacances";
     ASSERT_TRUE(OpenCommand(session, dialogs, windows));
-    EXPECT_NE(session.Settings().Number(20), 6);
+    EXPECT_NE(session.Settings().Number(SettingLine::CommentSize), 6);
 }
 
 TEST_F(ProjectCommandsTest, AProjectThatCannotBeOpenedStartsANewOne) {
@@ -219,7 +219,7 @@ TEST_F(ProjectCommandsTest, AProjectThatCannotBeOpenedStartsANewOne) {
     session.SetProjectModified(false);
     windows.openChoice = "Missing";
     EXPECT_FALSE(OpenCommand(session, dialogs, windows));
-    EXPECT_EQ(dialogs.shown.back(), Text(237));
+    EXPECT_EQ(dialogs.shown.back(), Text(TextId::OpenFailed));
     EXPECT_TRUE(session.IsUnnamedProject());
     EXPECT_TRUE(session.Pictures().Files().empty());
 }
@@ -228,7 +228,7 @@ TEST_F(ProjectCommandsTest, TheNewCommandOffersASaveAndEmptiesTheProjectAnyway) 
     AddPictures({"a.jpg"});
     dialogs.answers = {kModalCancel};
     NewCommand(session, dialogs, windows);
-    EXPECT_EQ(dialogs.shown, std::vector<std::string>{Text(6)});
+    EXPECT_EQ(dialogs.shown, std::vector<std::string>{Text(TextId::SaveChangesQuestion)});
     EXPECT_TRUE(session.Pictures().Files().empty());
     EXPECT_FALSE(session.ProjectModified());
 }
@@ -243,12 +243,12 @@ TEST_F(ProjectCommandsTest, DeletingRemovesAnyProjectButTheOpenOne) {
     dialogs.answers = {kModalCancel};
     DeleteProject(session, "Old", dialogs);
     EXPECT_TRUE(fs::exists(Project("Old") / "Old.ini"));
-    EXPECT_EQ(dialogs.shown.back(), Text(129) + " Old");
+    EXPECT_EQ(dialogs.shown.back(), Text(TextId::DeleteQuestion) + " Old");
     dialogs.answers = {kModalYes};
     DeleteProject(session, "Old", dialogs);
     EXPECT_FALSE(fs::exists(Project("Old")));
     DeleteProject(session, "Vacances", dialogs);
-    EXPECT_EQ(dialogs.shown.back(), Text(235));
+    EXPECT_EQ(dialogs.shown.back(), Text(TextId::OpenProjectCannotGo));
     EXPECT_TRUE(fs::exists(Project("Vacances") / "images" / "000001.jpg"));
 }
 
@@ -259,7 +259,7 @@ TEST_F(ProjectCommandsTest, ASaveThatCannotCopyAPictureSaysSo) {
     dialogs.answers = {kModalYes};  // the folder exists: replace it
     SaveCommand(session, dialogs, windows);
     ASSERT_FALSE(dialogs.shown.empty());
-    EXPECT_EQ(dialogs.shown.back().rfind(Text(128), 0), 0u);
+    EXPECT_EQ(dialogs.shown.back().rfind(Text(TextId::SaveIncomplete), 0), 0u);
     EXPECT_NE(dialogs.shown.back().find("000002.jpg"), std::string::npos);
     EXPECT_TRUE(session.ProjectModified());
     EXPECT_TRUE(fs::exists(session.WorkingFolder() / "images" / "000002.jpg"));

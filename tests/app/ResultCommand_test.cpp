@@ -15,7 +15,7 @@ namespace fs = std::filesystem;
 class NamingWindows : public ProjectWindows {
 public:
     int saveWindows = 0;
-    std::optional<std::string> ShowSaveWindow(int) override {
+    std::optional<std::string> ShowSaveWindow(TextId) override {
         ++saveWindows;
         return "Vacances";
     }
@@ -44,10 +44,10 @@ protected:
 
 TEST_F(ResultCommandTest, EmptyOrUnnamedProjectsAreRefused) {
     EXPECT_EQ(SeeResult(session, dialogs, windows), ResultStep::Refused);
-    EXPECT_EQ(dialogs.shown.back(), session.LangText(13));
+    EXPECT_EQ(dialogs.shown.back(), session.LangText(TextId::NoPictures));
     AddPicture();
     EXPECT_EQ(SeeResult(session, dialogs, windows), ResultStep::Refused);
-    EXPECT_EQ(dialogs.shown.back(), session.LangText(232));
+    EXPECT_EQ(dialogs.shown.back(), session.LangText(TextId::SaveFirst));
     EXPECT_EQ(windows.saveWindows, 1);  // the save command followed
     EXPECT_EQ(session.ProjectName(), "Vacances");
 }
@@ -68,12 +68,12 @@ TEST_F(ResultCommandTest, NoKindOfPageIsRefusedAndTheStartPageFollowsTheKinds) {
     testing::WriteBytes(Project() / "g1-000001.htm", "built");
     EXPECT_EQ(StartPage(session, true), Project() / "g1-000001.htm");  // index.html is not there
     EXPECT_EQ(StartPage(session, false), Project() / "index.html");
-    session.Settings().Store(41, "0");
-    session.Settings().Store(42, "0");
+    session.Settings().Store(SettingLine::MakeSummary, "0");
+    session.Settings().Store(SettingLine::MakeGalleries, "0");
     EXPECT_EQ(StartPage(session, false), Project() / "g1-000001.htm");
-    session.Settings().Store(43, "0");
+    session.Settings().Store(SettingLine::MakePicturePages, "0");
     EXPECT_EQ(SeeResult(session, dialogs, windows), ResultStep::Refused);
-    EXPECT_EQ(dialogs.shown.back(), session.LangText(216));
+    EXPECT_EQ(dialogs.shown.back(), session.LangText(TextId::NoKindOfPage));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "app/HelpPages.h"
 #include "app/Session.h"
 #include "common/Error.h"
-#include "lang/TextNumbers.h"
+#include "lang/TextId.h"
 #include "project/PictureTextLayout.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
@@ -33,7 +33,7 @@ TEST_F(SessionTest, StartLeavesAnEmptyUnnamedProjectWhateverWasLeftBehind) {
     WriteBytes(temp.Path() / "blanksom.htm", "sample");
     session.Start();
     EXPECT_TRUE(fs::is_empty(Working() / "images"));
-    EXPECT_EQ(fs::file_size(Working() / "textes" / picture_text::kFileName), 0u);
+    EXPECT_EQ(fs::file_size(Working() / "textes" / picture_TextId::FileName), 0u);
     EXPECT_FALSE(fs::exists(Working() / "stray.htm"));
     EXPECT_FALSE(fs::exists(temp.Path() / "blanksom.htm"));
     EXPECT_EQ(session.ProjectName(), "Nouveau Projet");
@@ -52,7 +52,7 @@ TEST_F(SessionTest, AMissingLanguageFileIsToldAndTheOtherLanguageServes) {
     fs::remove(temp.Path() / "french.asc");
     session.Start();
     EXPECT_NE(session.LanguageProblem().find("french.asc"), std::string::npos);
-    EXPECT_EQ(session.LangText(text::kWorkingName), "New Project");
+    EXPECT_EQ(session.LangText(TextId::WorkingName), "New Project");
     EXPECT_TRUE(fs::exists(temp.Path() / "Projets" / "New Project" / "textes" / "images.dat"));
 }
 
@@ -77,7 +77,7 @@ TEST_F(SessionTest, QuittingAsksFirstAndOnlyYesGoesOn) {
     dialogs.answers = {kModalYes};
     EXPECT_TRUE(session.ConfirmClose(dialogs, [] { FAIL() << "nothing to save"; }));
     ASSERT_EQ(dialogs.shown.size(), 3u);
-    EXPECT_EQ(dialogs.shown[0], session.LangText(text::kQuitQuestion));
+    EXPECT_EQ(dialogs.shown[0], session.LangText(TextId::QuitQuestion));
 }
 
 TEST_F(SessionTest, AChangedProjectIsOfferedASave) {
@@ -86,7 +86,7 @@ TEST_F(SessionTest, AChangedProjectIsOfferedASave) {
     int saves = 0;
     dialogs.answers = {kModalYes, kModalCancel};
     EXPECT_FALSE(session.ConfirmClose(dialogs, [&] { ++saves; }));
-    EXPECT_EQ(dialogs.shown.back(), session.LangText(text::kSaveChangesQuestion));
+    EXPECT_EQ(dialogs.shown.back(), session.LangText(TextId::SaveChangesQuestion));
     dialogs.answers = {kModalYes, kModalNo};
     EXPECT_TRUE(session.ConfirmClose(dialogs, [&] { ++saves; }));
     EXPECT_EQ(saves, 0);

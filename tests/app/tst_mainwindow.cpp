@@ -97,7 +97,7 @@ private slots:
         QTest::keyClick(window->LabNom, Qt::Key_Escape);
         QVERIFY(window->isVisible());
         QCOMPARE(dialogs_.shown.size(), size_t(1));
-        QCOMPARE(dialogs_.shown[0], window->CurrentSession().LangText(238));
+        QCOMPARE(dialogs_.shown[0], window->CurrentSession().LangText(TextId::QuitQuestion));
         QVERIFY(fs::exists(Working() / "images" / "000001.jpg"));
 
         dialogs_.answers = {kModalYes};

@@ -4,7 +4,7 @@
 #include "app/ui/Toolbar.h"
 #include "app/ui/PictureButton.h"
 #include "imaging/JpegCodec.h"
-#include "lang/TextNumbers.h"
+#include "lang/TextId.h"
 #include "lang/ui/WaitWindow.h"
 #include "project/CommaList.h"
 #include "project/ui/PictureDisplay.h"
@@ -94,7 +94,7 @@ private slots:
 
         window_->Pictures().TabbedImg->Edit1->setText(QStringLiteral("東京"));  // no Windows-1252 for these
         QTest::mouseClick(window_->Pictures().TabbedImg->BitTextOk, Qt::LeftButton);
-        QCOMPARE(dialogs_.shown, std::vector<std::string>{window_->CurrentSession().LangText(text::kTextNotStorable)});
+        QCOMPARE(dialogs_.shown, std::vector<std::string>{window_->CurrentSession().LangText(TextId::TextNotStorable)});
         QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(1)->title, std::string("Coucher de soleil"));
     }
 
@@ -143,7 +143,7 @@ private slots:
         window_->Pictures().AddPictures({Source("p1.jpg")});
         window_->Pictures().AddPictures({Images() / "000001.jpg"});
         QCOMPARE(ListView1()->count(), 1);
-        QCOMPARE(dialogs_.shown.back(), window_->CurrentSession().LangText(text::kAlreadyInProject));
+        QCOMPARE(dialogs_.shown.back(), window_->CurrentSession().LangText(TextId::AlreadyInProject));
     }
 
     void damagedAndMissingPicturesAreToldNotFatal() {
@@ -156,7 +156,7 @@ private slots:
 
         fs::remove(Images() / "000002.jpg");
         Click(1);
-        QCOMPARE(dialogs_.shown.back().find(window_->CurrentSession().LangText(text::kDoesNotExist)) != std::string::npos,
+        QCOMPARE(dialogs_.shown.back().find(window_->CurrentSession().LangText(TextId::DoesNotExist)) != std::string::npos,
                  true);
     }
 

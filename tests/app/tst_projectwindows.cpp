@@ -53,7 +53,7 @@ private slots:
     void theSaveWindowOnlyClosesOnAUsableName() {
         Session session{ProgramFolder(Root())};
         session.Start();
-        TFEnrPro window(session, dialogs_, 8, nullptr);
+        TFEnrPro window(session, dialogs_, TextId::SaveNewCaption, nullptr);
         QCOMPARE(window.size(), QSize(409, 107));
         QCOMPARE(window.windowTitle(), QStringLiteral("Enregistrer le nouveau projet"));
         QVERIFY(!window.BitBtn1->isEnabled());
@@ -123,7 +123,7 @@ private slots:
             QTest::mouseClick(window->Tools().BoutEnr, Qt::LeftButton);
             QCOMPARE(window->LabNom->text(), QStringLiteral("Vacances"));
             QCOMPARE(window->Tools().BoutEnr->Tag(), 0);
-            window->CurrentSession().Settings().Store(20, "5");
+            window->CurrentSession().Settings().Store(SettingLine::CommentSize, "5");
 
             dialogs_.answers = {kModalYes};
             QVERIFY(window->close());
@@ -145,7 +145,7 @@ private slots:
         QCOMPARE(window->Pictures().TabbedImg->Edit1->text(), QStringLiteral("La plage"));
         QCOMPARE(window->Pictures().TabbedImg->MemoComm->toPlainText(), QStringLiteral("Un beau jour\nsans nuages"));
         // Settings changed after the last save are replaced by the saved copy.
-        QCOMPARE(window->CurrentSession().Settings().Number(20),
+        QCOMPARE(window->CurrentSession().Settings().Number(SettingLine::CommentSize),
                  std::stoi(ReadTextLines(Root() / "runweb.in_")[20]));
     }
 

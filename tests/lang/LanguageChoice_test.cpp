@@ -1,6 +1,6 @@
 #include "lang/Language.h"
 #include "lang/LanguageChoice.h"
-#include "lang/TextNumbers.h"
+#include "lang/TextId.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +27,7 @@ TEST_F(LanguageChoiceTest, AnEmptyFirstLineMeansFirstStartInFrench) {
     Language language;
     language.LoadChosen(folder);
     EXPECT_EQ(language.Code(), "french");
-    EXPECT_EQ(language.LangText(1), "fr");
+    EXPECT_EQ(language.LangText(TextId::PublishHint), "fr");
 }
 
 TEST_F(LanguageChoiceTest, OnlyTheExactNamesAreRecognised) {
@@ -57,11 +57,11 @@ TEST_F(LanguageChoiceTest, ChoosingRewritesLineZeroOnlyAndLoadsAtOnce) {
     language.Choose(folder, kEnglishChoice);
     EXPECT_EQ(ReadBytes(folder.LanguageIni()), "English\r\nkeep 1\r\n\r\nkeep 3\r\n");
     EXPECT_EQ(language.Code(), "english");
-    EXPECT_EQ(language.LangText(1), "en");
+    EXPECT_EQ(language.LangText(TextId::PublishHint), "en");
 
     language.Choose(folder, kFrenchChoice);
     EXPECT_EQ(ReadBytes(folder.LanguageIni()), "Fran\xE7" "ais\r\nkeep 1\r\n\r\nkeep 3\r\n");
-    EXPECT_EQ(language.LangText(1), "fr");
+    EXPECT_EQ(language.LangText(TextId::PublishHint), "fr");
 }
 
 TEST_F(LanguageChoiceTest, ChoosingCreatesAMissingIni) {

@@ -9,41 +9,60 @@ namespace {
 
 TEST(LangText, TextIsWhatFollowsTheFirstComma) {
     const LanguageTexts texts({"caption,Palimora", "msg,Oui, non, peut-\xEAtre", "empty,", "no comma here", ",lead"});
-    EXPECT_EQ(texts.LangText(0), "Palimora");
-    EXPECT_EQ(texts.LangText(1), "Oui, non, peut-\xEAtre");
-    EXPECT_EQ(texts.LangText(2), "");
-    EXPECT_EQ(texts.LangText(3), "");
-    EXPECT_EQ(texts.LangText(4), "lead");
+    EXPECT_EQ(texts.LangText(TextId::ProgramTitle), "Palimora");
+    EXPECT_EQ(texts.LangText(TextId::PublishHint), "Oui, non, peut-\xEAtre");
+    EXPECT_EQ(texts.LangText(TextId::SaveHint), "");
+    EXPECT_EQ(texts.LangText(TextId::GalleryDesignHint), "");
+    EXPECT_EQ(texts.LangText(TextId::PictureDesignHint), "lead");
 }
 
 TEST(LangText, NumbersOutsideTheFileAreEmpty) {
     TextLines hundred(100, "id,text");
     const LanguageTexts texts(hundred);
-    EXPECT_EQ(texts.LangText(99), "text");
-    EXPECT_EQ(texts.LangText(100), "");
-    EXPECT_EQ(texts.LangText(150), "");
-    EXPECT_EQ(texts.LangText(-1), "");
+    EXPECT_EQ(texts.LangText(TextId::Home), "text");
+    EXPECT_EQ(texts.LangText(TextId::PictureWord), "");
+    EXPECT_EQ(texts.LangText(TextId::MaxHeightLabel), "");
+    EXPECT_EQ(texts.LangText(static_cast<TextId>(-1)), "");
 }
 
 TEST(LangText, OnlyTheFirst249CharactersOfALineCount) {
     const std::string body(300, 'x');
     const LanguageTexts texts({"id," + body, std::string(249, 'y') + ",after"});
-    EXPECT_EQ(texts.LangText(0), std::string(249 - 3, 'x'));
-    EXPECT_EQ(texts.LangText(1), "");  // the comma lies beyond the limit
+    EXPECT_EQ(texts.LangText(TextId::ProgramTitle), std::string(249 - 3, 'x'));
+    EXPECT_EQ(texts.LangText(TextId::PublishHint), "");  // the comma lies beyond the limit
 }
 
 TEST(LangText, ShippedFilesHoldEveryTextInBothLanguages) {
     for (const char* file : {"french.asc", "english.asc"}) {
         SCOPED_TRACE(file);
         const auto texts = LanguageTexts::Load(std::filesystem::path(PALIMORA_SOURCE_ASSETS) / file);
-        EXPECT_GE(texts.LineCount(), 244u);
-        for (int n : {0, 6, 7, 25, 26, 53, 54, 103, 174, 199, 236, 238, 239, 243}) {
-            EXPECT_FALSE(texts.LangText(n).empty()) << "text " << n;
+        EXPECT_EQ(texts.LineCount(), static_cast<std::size_t>(kLanguageFileLines));
+        for (const TextId text : kAllTextIds) {
+            EXPECT_FALSE(texts.LangText(text).empty()) << "text " << static_cast<int>(text);
         }
     }
     const auto french = LanguageTexts::Load(std::filesystem::path(PALIMORA_SOURCE_ASSETS) / "french.asc");
-    EXPECT_EQ(french.LangText(7), "Nouveau Projet");
-    EXPECT_EQ(french.LangText(80), "Soulign\xE9");  // Windows-1252 on disk
+    EXPECT_EQ(french.LangText(TextId::WorkingName), "Nouveau Projet");
+    EXPECT_EQ(french.LangText(TextId::StyleUnderlined), "Soulign\xE9");  // Windows-1252 on disk
+}
+
+TEST(TextId, EveryNameHasALineOfItsOwnInsideTheLanguageFiles) {
+    for (std::size_t i = 0; i < kAllTextIds.size(); ++i) {
+        const int line = static_cast<int>(kAllTextIds[i]);
+        EXPECT_GE(line, 0);
+        EXPECT_LT(line, kLanguageFileLines);
+        // In line order and strictly so: no two names share a text.
+        if (i > 0) {
+            EXPECT_GT(line, static_cast<int>(kAllTextIds[i - 1])) << "text " << line;
+        }
+    }
+}
+
+TEST(TextId, GalleryTextsFollowEachOther) {
+    EXPECT_EQ(GalleryText(1), TextId::Gallery1);
+    EXPECT_EQ(GalleryText(10), TextId::Gallery10);
+    const auto french = LanguageTexts::Load(std::filesystem::path(PALIMORA_SOURCE_ASSETS) / "french.asc");
+    EXPECT_EQ(french.LangText(GalleryText(7)), "Galerie 7");
 }
 
 TEST(LangText, AnUnreadableFileSaysSoInBothLanguages) {

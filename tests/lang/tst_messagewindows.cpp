@@ -1,7 +1,7 @@
 #include "common/UserDialogs.h"
 #include "common/ui/ScreenText.h"
 #include "lang/Language.h"
-#include "lang/TextNumbers.h"
+#include "lang/TextId.h"
 #include "lang/ui/IntroWindow.h"
 #include "lang/ui/LanguageWindow.h"
 #include "lang/ui/WaitWindow.h"
@@ -44,7 +44,7 @@ private slots:
     void layoutAndTextsFollowTheDesign() {
         TFYNC question(language_, "Question ?");
         QCOMPARE(question.size(), QSize(329, 170));
-        QCOMPARE(question.windowTitle(), ToScreen(language_.LangText(text::kMessageTitle)));
+        QCOMPARE(question.windowTitle(), ToScreen(language_.LangText(TextId::MessageTitle)));
         QCOMPARE(question.BitBtn1->text(), QStringLiteral("Oui"));
         QCOMPARE(question.BitBtn2->text(), QStringLiteral("Non"));
         QCOMPARE(question.BitBtn3->text(), QStringLiteral("Annuler"));
@@ -147,7 +147,7 @@ private slots:
         QVERIFY(wait.isVisible());
         QVERIFY(wait.ProgressBar1->isVisible());
         QCOMPARE(wait.ProgressBar1->maximum(), 12);
-        QCOMPARE(wait.windowTitle(), ToScreen(language_.LangText(text::kWaitTitle)));
+        QCOMPARE(wait.windowTitle(), ToScreen(language_.LangText(TextId::WaitTitle)));
         wait.SetPosition(3);
         QCOMPARE(wait.ProgressBar1->value(), 3);
         QVERIFY(!wait.Cancelled());

@@ -2,7 +2,7 @@
 #include "common/ProgramFolder.h"
 #include "imaging/JpegCodec.h"
 #include "lang/Language.h"
-#include "lang/TextNumbers.h"
+#include "lang/TextId.h"
 #include "project/AddedPictureConversion.h"
 #include "project/PictureList.h"
 #include "project/WorkingFolder.h"
@@ -127,8 +127,8 @@ TEST_F(PictureListTest, BitmapsAndGifsBecomeJpegsOnlyWhenTheUserAgrees) {
     EXPECT_EQ(list.Files(), Names{"000001.jpg"});
     EXPECT_EQ(ReadJpegSize(added[0].file).width, 8);
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].rfind(language.LangText(text::kConvertStart) + " ", 0), 0u);
-    EXPECT_NE(dialogs.shown[0].find(language.LangText(text::kConvertBmpEnd)), std::string::npos);
+    EXPECT_EQ(dialogs.shown[0].rfind(language.LangText(TextId::ConvertStart) + " ", 0), 0u);
+    EXPECT_NE(dialogs.shown[0].find(language.LangText(TextId::ConvertBmpEnd)), std::string::npos);
 
     dialogs.answers = {kModalCancel};
     list.Add({temp.Path() / "sources" / "scan.bmp"}, 1, Convert());
@@ -137,7 +137,7 @@ TEST_F(PictureListTest, BitmapsAndGifsBecomeJpegsOnlyWhenTheUserAgrees) {
     testing::WriteGif(temp.Path() / "sources" / "anim.gif", 4, 4, {{1, 1, 1}, {2, 2, 2}});
     dialogs.answers = {kModalYes};
     list.Add({temp.Path() / "sources" / "anim.gif"}, 2, Convert());
-    EXPECT_NE(dialogs.shown.back().find(language.LangText(text::kConvertAnimatedGifEnd)), std::string::npos);
+    EXPECT_NE(dialogs.shown.back().find(language.LangText(TextId::ConvertAnimatedGifEnd)), std::string::npos);
     EXPECT_EQ(list.Files().back(), "000003.jpg");
 }
 

@@ -21,14 +21,14 @@ protected:
 };
 
 TEST_F(FragmentsTest, AlignmentStyleAndFontAreSpeltExactly) {
-    EXPECT_EQ(AlignOpen(language.LangText(81), language), "<DIV ALIGN=CENTER>");
-    EXPECT_EQ(AlignOpen(language.LangText(82), language), "<DIV ALIGN=LEFT>");
-    EXPECT_EQ(AlignOpen(language.LangText(83), language), "<DIV ALIGN=RIGHT>");
+    EXPECT_EQ(AlignOpen(language.LangText(TextId::PositionCentred), language), "<DIV ALIGN=CENTER>");
+    EXPECT_EQ(AlignOpen(language.LangText(TextId::PositionLeft), language), "<DIV ALIGN=LEFT>");
+    EXPECT_EQ(AlignOpen(language.LangText(TextId::PositionRight), language), "<DIV ALIGN=RIGHT>");
     EXPECT_EQ(AlignOpen("Right", language), "");  // another language's text: no tag
-    EXPECT_EQ(StyleOpen(language.LangText(78), language) + StyleClose(language.LangText(78), language), "<B></B>");
-    EXPECT_EQ(StyleOpen(language.LangText(80), language), "<U>");
-    EXPECT_EQ(StyleOpen(language.LangText(77), language) + StyleClose(language.LangText(77), language), "");
-    EXPECT_EQ(FontOpen(language.LangText(85), 2, 0x800000, language), "<font face=\"\" size=\"2\" color=\"#000080\">");
+    EXPECT_EQ(StyleOpen(language.LangText(TextId::StyleBold), language) + StyleClose(language.LangText(TextId::StyleBold), language), "<B></B>");
+    EXPECT_EQ(StyleOpen(language.LangText(TextId::StyleUnderlined), language), "<U>");
+    EXPECT_EQ(StyleOpen(language.LangText(TextId::StylePlain), language) + StyleClose(language.LangText(TextId::StylePlain), language), "");
+    EXPECT_EQ(FontOpen(language.LangText(TextId::BrowserFont), 2, 0x800000, language), "<font face=\"\" size=\"2\" color=\"#000080\">");
     EXPECT_EQ(FontOpen("Verdana", 3, 0xFFFFFF, language),
               "<font face=\"Verdana,Arial,Helvetica\" size=\"3\" color=\"#FFFFFF\">");
     EXPECT_EQ(HtmlColour(255), "#FF0000");

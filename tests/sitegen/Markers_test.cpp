@@ -30,7 +30,7 @@ TEST_F(MarkersTest, MarkersMatchWholeLinesOnly) {
     EXPECT_EQ(markers.Find(page, "TITRE1", 0), 3);
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(markers.Find(page, "TITRE", 5), 0);
-    EXPECT_EQ(dialogs.shown, Lines{language.LangText(219) + " TITRE."});
+    EXPECT_EQ(dialogs.shown, Lines{language.LangText(TextId::MissingMarker) + " TITRE."});
 }
 
 TEST_F(MarkersTest, AMarkerOnTheFirstLineReadsAsNotFound) {
@@ -56,7 +56,7 @@ TEST_F(MarkersTest, HeaderAndFooterReplaceTheirSections) {
     EXPECT_TRUE(dialogs.shown.empty());
 
     markers.InsertHeaderFooter(page, {}, temp.Path() / "missing.htm");
-    EXPECT_EQ(dialogs.shown, Lines{language.LangText(123)});
+    EXPECT_EQ(dialogs.shown, Lines{language.LangText(TextId::MissingFooter)});
 }
 
 TEST_F(MarkersTest, PagesAreSavedWithCrLfWhateverTheTemplateHad) {

@@ -54,7 +54,7 @@ protected:
         context.firstPicture[k - 1] = names[first - 1];
     }
 
-    std::string Word(int n) const { return language.LangText(n); }
+    std::string Word(TextId text) const { return language.LangText(text); }
 
     testing::TempFolder temp;
     ProgramFolder folder{temp.Path()};
@@ -70,10 +70,10 @@ protected:
 bool Has(const std::string& page, const std::string& text) { return page.find(text) != std::string::npos; }
 
 TEST_F(PageWriterTest, APicturePageLinksItsNeighboursAndShowsItsTexts) {
-    settings.Store(13, "2");
-    settings.Store(12, "255");
-    settings.Store(14, "5");
-    settings.Store(15, "0");
+    settings.Store(SettingLine::PictureBorderWidth, "2");
+    settings.Store(SettingLine::PictureBorderColour, "255");
+    settings.Store(SettingLine::PictureSpaceHorizontal, "5");
+    settings.Store(SettingLine::PictureSpaceVertical, "0");
     Gallery(3, 1, 7);
     context.currentPage = "g3-000002.htm";
     context.previousPage = "g3-000001.htm";
@@ -82,20 +82,20 @@ TEST_F(PageWriterTest, APicturePageLinksItsNeighboursAndShowsItsTexts) {
     context.currentPicture = "000002.jpg";
     ASSERT_TRUE(Writer().WritePicturePage(2));
     const std::string page = Page("g3-000002.htm");
-    EXPECT_TRUE(Has(page, "<title>Demo " + Word(172) + " 2</title>"));
+    EXPECT_TRUE(Has(page, "<title>Demo " + Word(TextId::ImageTab) + " 2</title>"));
     EXPECT_TRUE(Has(page, "<a href=\"g3-000003.htm\"><img border=\"2\" bordercolor=\"#FF0000\"  src=\"./images/000002.jpg\" alt=\"" +
-                              Word(218) + "\" HSPACE=\"5\" VSPACE=\"0\" ></a>\r\n"));
+                              Word(TextId::PictureAlt) + "\" HSPACE=\"5\" VSPACE=\"0\" ></a>\r\n"));
     EXPECT_TRUE(Has(page, "\r\nPhoto 2\r\n"));
     EXPECT_TRUE(Has(page, "Ligne un <br>Ligne deux <br>"));
-    EXPECT_TRUE(Has(page, "<a href=\"g3-000001.htm\">" + Word(14) + "</a>"));
-    EXPECT_TRUE(Has(page, "<a href=\"Gal3.htm\">" + Word(16) + "</a>"));
+    EXPECT_TRUE(Has(page, "<a href=\"g3-000001.htm\">" + Word(TextId::Previous) + "</a>"));
+    EXPECT_TRUE(Has(page, "<a href=\"Gal3.htm\">" + Word(TextId::ContentsButton) + "</a>"));
     EXPECT_FALSE(Has(page, "<!--"));
     EXPECT_FALSE(Has(page, "\r\n\r\n\r\n"));
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(PageWriterTest, TheLastPictureIsNoLinkAndStripsFollowTheFormat) {
-    settings.Store(147, "3");
+    settings.Store(SettingLine::PictureStrips, "3");
     Gallery(1, 1, 7);
     context.currentPage = "g1-000007.htm";
     context.previousPage = "g1-000006.htm";
@@ -104,21 +104,21 @@ TEST_F(PageWriterTest, TheLastPictureIsNoLinkAndStripsFollowTheFormat) {
     Writer().WritePicturePage(7);
     const std::string align = "<DIV ALIGN=CENTER>";
     EXPECT_TRUE(Has(Page("g1-000007.htm"),
-                    "<img border=\"0\" src=\"./morc_images/000007-1.jpg\" alt=\"" + Word(218) + "\" ></div>" + align +
-                        "<img border=\"0\" src=\"./morc_images/000007-2.jpg\" alt=\"" + Word(218) + "\" ></div>" + align +
+                    "<img border=\"0\" src=\"./morc_images/000007-1.jpg\" alt=\"" + Word(TextId::PictureAlt) + "\" ></div>" + align +
+                        "<img border=\"0\" src=\"./morc_images/000007-2.jpg\" alt=\"" + Word(TextId::PictureAlt) + "\" ></div>" + align +
                         "<img border=\"0\" src=\"./morc_images/000007-3.jpg\""));
-    EXPECT_FALSE(Has(Page("g1-000007.htm"), ">" + Word(15) + "</a>"));  // no next button
+    EXPECT_FALSE(Has(Page("g1-000007.htm"), ">" + Word(TextId::Next) + "</a>"));  // no next button
 
     context.currentPage = "g1-000006.htm";
     context.nextPage = "g1-000007.htm";
     context.currentPicture = "000006.gif";
     Writer().WritePicturePage(6);
     EXPECT_TRUE(Has(Page("g1-000006.htm"), "<a href=\"g1-000007.htm\"><img border=\"0\" src=\"./images/000006.gif\" alt=\"" +
-                                               Word(218) + "\" HSPACE=\"0\" VSPACE=\"10\" ></a>"));
+                                               Word(TextId::PictureAlt) + "\" HSPACE=\"0\" VSPACE=\"10\" ></a>"));
 }
 
 TEST_F(PageWriterTest, WithoutGalleriesThereIsNoGalleryButton) {
-    settings.Store(42, "0");
+    settings.Store(SettingLine::MakeGalleries, "0");
     Gallery(1, 1, 7);
     context.currentPage = "g1-000003.htm";
     context.previousPage = "g1-000002.htm";
@@ -130,8 +130,8 @@ TEST_F(PageWriterTest, WithoutGalleriesThereIsNoGalleryButton) {
 }
 
 TEST_F(PageWriterTest, GalleryRowsBreakAndPadAsTheAlignmentSays) {
-    settings.Store(101, "3");
-    settings.Store(107, "1");
+    settings.Store(SettingLine::GalleryTablePicturesPerRow, "3");
+    settings.Store(SettingLine::GalleryThumbnailTitlesShown, "1");
     Gallery(1, 1, 7);
     const std::string pad = "<TD colspan=1></TD>";
     Writer().WriteGalleryPage(1);
@@ -139,17 +139,17 @@ TEST_F(PageWriterTest, GalleryRowsBreakAndPadAsTheAlignmentSays) {
     EXPECT_TRUE(Has(page, "\r\n</TR><TR colspan=6>\r\n"));         // entry 4: a full row follows
     EXPECT_TRUE(Has(page, "</TR><TR colspan=6>" + pad + pad + "\r\n"));  // entry 7, centred: round(1 + 1)
 
-    settings.Store(93, Word(82));
+    settings.Store(SettingLine::GalleryTablePosition, Word(TextId::PositionLeft));
     Writer().WriteGalleryPage(1);
     EXPECT_FALSE(Has(Page("Gal1.htm"), pad));
-    settings.Store(93, Word(83));
+    settings.Store(SettingLine::GalleryTablePosition, Word(TextId::PositionRight));
     Writer().WriteGalleryPage(1);
     EXPECT_TRUE(Has(Page("Gal1.htm"), "</TR><TR colspan=6>" + pad + pad + pad + pad + "\r\n"));
 }
 
 TEST_F(PageWriterTest, GalleryPagesLinkEveryOtherGalleryAndTheSummary) {
-    settings.Store(58, "Mer");
-    settings.Store(138, "1");
+    settings.Store(SettingLine::GalleryName1, "Mer");
+    settings.Store(SettingLine::MakeThumbnails, "1");
     context.galleryCount = {4, 0, 0, 0, 0, 0, 0, 0, 0, 0};  // as a build counts them: only "Mer" and this one
     Gallery(2, 5, 7);
     Writer().WriteGalleryPage(2);
@@ -157,14 +157,14 @@ TEST_F(PageWriterTest, GalleryPagesLinkEveryOtherGalleryAndTheSummary) {
     EXPECT_TRUE(Has(page, "<a href=\"g2-000005.htm\"><img border=\"1\" bordercolor=\"#D8D2C4\"  src=\"./tn_images/tn-000005.jpg\" alt=\"\" ></a>"));
     EXPECT_TRUE(Has(page, "src=\"./images/000006.gif\""));  // no thumbnail for a GIF
     EXPECT_TRUE(Has(page, "<a href=\"g2-000007.htm\">Photo 7</a>"));
-    EXPECT_TRUE(Has(page, "<a href=\"index.html\">" + Word(102) + "</a>"));
+    EXPECT_TRUE(Has(page, "<a href=\"index.html\">" + Word(TextId::SummaryWord) + "</a>"));
     EXPECT_TRUE(Has(page, "<a href=\"Gal1.htm\">Mer</a>"));
     EXPECT_FALSE(Has(page, "Gal4.htm"));  // no page, no dead link
     EXPECT_FALSE(Has(page, "href=\"Gal2.htm\""));
     EXPECT_FALSE(Has(page, "000004.jpg"));
     EXPECT_FALSE(Has(page, "WIDTH="));
 
-    settings.Store(43, "0");
+    settings.Store(SettingLine::MakePicturePages, "0");
     Writer().WriteGalleryPage(2);
     EXPECT_TRUE(Has(Page("Gal2.htm"), "<a href=\"./images/000005.jpg\">"));
     EXPECT_TRUE(Has(Page("Gal2.htm"), "<a href=\"g2-000005.htm\">Photo 5</a>"));  // titles still lead to the pages
@@ -173,30 +173,30 @@ TEST_F(PageWriterTest, GalleryPagesLinkEveryOtherGalleryAndTheSummary) {
 TEST_F(PageWriterTest, TheSummaryCountsNamedEntriesAndPadsTheLastRow) {
     const std::string pad = "<TD colspan=1></TD>";
     for (int k = 1; k <= 3; ++k) {
-        settings.Store(57 + k, "G" + std::to_string(k));
+        settings.Store(GalleryLine(SettingLine::GalleryName1, k), "G" + std::to_string(k));
         Gallery(k, 1, 7);
     }
-    settings.Store(88, "1");
-    settings.Store(92, "2");
+    settings.Store(SettingLine::HomeLinkShown, "1");
+    settings.Store(SettingLine::SummaryTableEntriesPerRow, "2");
     Writer().WriteSummaryPage();
     std::string page = Page("index.html");
     EXPECT_FALSE(Has(page, pad));                                  // remaining 2 = per row
     EXPECT_TRUE(Has(page, "<a href=\"Gal3.htm\">G3</a>"));
-    EXPECT_TRUE(Has(page, "\r\n" + Word(99) + "\r\n"));        // the home entry, with no address: no link
+    EXPECT_TRUE(Has(page, "\r\n" + Word(TextId::Home) + "\r\n"));        // the home entry, with no address: no link
     EXPECT_TRUE(Has(page, "src=\"./tns_images/tns-000001.jpg\""));
     EXPECT_FALSE(Has(page, "Gal4.htm"));
 
-    for (int k = 4; k <= 5; ++k) settings.Store(57 + k, "G" + std::to_string(k));
-    settings.Store(88, "0");
-    settings.Store(92, "3");
-    settings.Store(76, "0");
+    for (int k = 4; k <= 5; ++k) settings.Store(GalleryLine(SettingLine::GalleryName1, k), "G" + std::to_string(k));
+    settings.Store(SettingLine::HomeLinkShown, "0");
+    settings.Store(SettingLine::SummaryTableEntriesPerRow, "3");
+    settings.Store(SettingLine::SummaryGalleryTitlesShown, "0");
     Writer().WriteSummaryPage();
     EXPECT_FALSE(Has(Page("index.html"), pad));  // centred: round(0.5) is 0
-    settings.Store(68, Word(83));
+    settings.Store(SettingLine::SummaryTablePosition, Word(TextId::PositionRight));
     Writer().WriteSummaryPage();
     EXPECT_TRUE(Has(Page("index.html"), "</TR><TR colspan=3>" + pad + "\r\n"));
 
-    settings.Store(82, "0");
+    settings.Store(SettingLine::SummaryGalleryPicturesShown, "0");
     Writer().WriteSummaryPage();
     EXPECT_FALSE(Has(Page("index.html"), "colspan=1"));
 }
@@ -210,21 +210,21 @@ TEST_F(PageWriterTest, SamplesLinkToSamplesAndShowSampleTexts) {
     writer.WriteComment(page);
     std::string text;
     for (const auto& line : page.Lines()) text += line + "\n";
-    EXPECT_TRUE(Has(text, Word(86) + " <br>\n" + Word(87) + " <br>\n" + Word(88) + " <br>"));
+    EXPECT_TRUE(Has(text, Word(TextId::SampleComment1) + " <br>\n" + Word(TextId::SampleComment2) + " <br>\n" + Word(TextId::SampleComment3) + " <br>"));
 
     page.Load(temp.Path() / "blankgal.htm");
     writer.WriteGalleryTable(page);
     text.clear();
     for (const auto& line : page.Lines()) text += line + "\n";
     EXPECT_TRUE(Has(text, "WIDTH=\"160\" HEIGHT=\"120\""));
-    EXPECT_TRUE(Has(text, "<a href=\"blankimg.htm\">" + Word(100) + " 50</a>"));
+    EXPECT_TRUE(Has(text, "<a href=\"blankimg.htm\">" + Word(TextId::PictureWord) + " 50</a>"));
     EXPECT_TRUE(Has(text, "<a href=\"blanksom.htm\">"));
 }
 
 TEST_F(PageWriterTest, EveryShippedTemplateCarriesEveryMarker) {
     for (const char* look : {"clair.htm", "moderne.htm", "carnet.htm"}) {
         UseTemplates(look);
-        settings.Store(58, "Une");
+        settings.Store(SettingLine::GalleryName1, "Une");
         Gallery(1, 1, 7);
         context.currentPicture = "000001.jpg";
         context.currentPage = "g1-000001.htm";
@@ -232,13 +232,13 @@ TEST_F(PageWriterTest, EveryShippedTemplateCarriesEveryMarker) {
         EXPECT_TRUE(writer.WriteSummaryPage());
         EXPECT_TRUE(writer.WriteGalleryPage(1));
         EXPECT_TRUE(writer.WritePicturePage(1));
-        settings.Store(107, "0");
-        settings.Store(22, "1");
+        settings.Store(SettingLine::GalleryThumbnailTitlesShown, "0");
+        settings.Store(SettingLine::ButtonsAtTop, "1");
         EXPECT_TRUE(writer.WriteGalleryPage(1));
         EXPECT_TRUE(writer.WritePicturePage(1));
         EXPECT_TRUE(dialogs.shown.empty()) << look << ": " << (dialogs.shown.empty() ? "" : dialogs.shown.front());
-        settings.Store(107, "1");
-        settings.Store(22, "0");
+        settings.Store(SettingLine::GalleryThumbnailTitlesShown, "1");
+        settings.Store(SettingLine::ButtonsAtTop, "0");
     }
 }
 
@@ -260,7 +260,7 @@ TEST_F(PageWriterTest, ATemplateLackingMarkersIsToldAndStillGivesAPage) {
     Gallery(1, 1, 7);
     EXPECT_TRUE(Writer().WriteSummaryPage());
     EXPECT_FALSE(dialogs.shown.empty());
-    EXPECT_EQ(dialogs.shown.front(), Word(219) + " TITRE.");
+    EXPECT_EQ(dialogs.shown.front(), Word(TextId::MissingMarker) + " TITRE.");
     EXPECT_TRUE(fs::exists(project / "index.html"));
 }
 

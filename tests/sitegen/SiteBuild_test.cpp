@@ -50,7 +50,7 @@ protected:
         return SiteBuild(sources, context, progress);
     }
     bool Exists(const std::string& name) const { return fs::exists(project / name); }
-    std::string Word(int n) const { return language.LangText(n); }
+    std::string Word(TextId text) const { return language.LangText(text); }
 
     testing::TempFolder temp;
     ProgramFolder folder{temp.Path()};
@@ -72,18 +72,18 @@ TEST_F(SiteBuildTest, ABuildWritesEveryPageAndPictureAndReportsEachStep) {
     EXPECT_FALSE(Exists("Gal2.htm"));
     EXPECT_EQ(progress.maximum, 2 * 5 + 11);
     EXPECT_EQ(progress.steps, 2 * 5 + 12);
-    EXPECT_EQ(progress.statuses.front(), Word(117));
-    EXPECT_EQ(progress.statuses[1], Word(118) + " 1");
-    EXPECT_EQ(progress.statuses[11], Word(119) + " 1");
-    EXPECT_EQ(progress.statuses[16], Word(120) + " 1");
-    EXPECT_EQ(progress.statuses.back(), Word(121));
+    EXPECT_EQ(progress.statuses.front(), Word(TextId::RemovingOldSite));
+    EXPECT_EQ(progress.statuses[1], Word(TextId::GalleryPageStatus) + " 1");
+    EXPECT_EQ(progress.statuses[11], Word(TextId::PicturePageStatus) + " 1");
+    EXPECT_EQ(progress.statuses[16], Word(TextId::PreparingPicture) + " 1");
+    EXPECT_EQ(progress.statuses.back(), Word(TextId::SiteReady));
     for (const char* sample : {"blanksom.htm", "blankgal.htm", "blankimg.htm"}) EXPECT_FALSE(fs::exists(temp.Path() / sample));
     EXPECT_FALSE(context.buildMode);
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(SiteBuildTest, WithoutGalleriesEveryPictureIsChainedInGalleryOne) {
-    settings.Store(42, "0");
+    settings.Store(SettingLine::MakeGalleries, "0");
     ASSERT_EQ(Build(), BuildOutcome::Built);
     EXPECT_FALSE(Exists("Gal1.htm"));
     const std::string third = testing::ReadBytes(project / "g1-000003.htm");
@@ -92,12 +92,12 @@ TEST_F(SiteBuildTest, WithoutGalleriesEveryPictureIsChainedInGalleryOne) {
 }
 
 TEST_F(SiteBuildTest, APictureInTwoGalleriesGetsTwoPagesWithTheirOwnNeighbours) {
-    settings.Store(59, "Deux");
-    settings.Store(115, "000002.jpg");
-    settings.Store(125, "000004.jpg");
-    settings.Store(60, "Trois");
-    settings.Store(116, "000003.jpg");
-    settings.Store(126, "000005.jpg");
+    settings.Store(SettingLine::GalleryName2, "Deux");
+    settings.Store(SettingLine::GalleryFirstPicture2, "000002.jpg");
+    settings.Store(SettingLine::GalleryLastPicture2, "000004.jpg");
+    settings.Store(SettingLine::GalleryName3, "Trois");
+    settings.Store(SettingLine::GalleryFirstPicture3, "000003.jpg");
+    settings.Store(SettingLine::GalleryLastPicture3, "000005.jpg");
     ASSERT_EQ(Build(), BuildOutcome::Built);
     const std::string inTwo = testing::ReadBytes(project / "g2-000003.htm");
     const std::string inThree = testing::ReadBytes(project / "g3-000003.htm");
@@ -110,7 +110,7 @@ TEST_F(SiteBuildTest, APictureInTwoGalleriesGetsTwoPagesWithTheirOwnNeighbours) 
 TEST_F(SiteBuildTest, ACancelLeavesNoEntryPageBehind) {
     ASSERT_EQ(Build(), BuildOutcome::Built);
     progress = {};
-    progress.cancelAt = Word(119) + " 2";
+    progress.cancelAt = Word(TextId::PicturePageStatus) + " 2";
     EXPECT_EQ(Build(), BuildOutcome::Cancelled);
     for (const char* page : {"index.html", "Gal1.htm", "g1-000001.htm"}) EXPECT_FALSE(Exists(page)) << page;
     EXPECT_FALSE(fs::exists(temp.Path() / "blankimg.htm"));
@@ -119,7 +119,7 @@ TEST_F(SiteBuildTest, ACancelLeavesNoEntryPageBehind) {
 TEST_F(SiteBuildTest, TheParamFolderKeepsOnlyFilesThatSettingsName) {
     testing::WriteBytes(project / "param" / "fond.jpg", "background");
     testing::WriteBytes(project / "param" / "old.gif", "stale");
-    settings.Store(3, (project / "param" / "fond.jpg").string());
+    settings.Store(SettingLine::SummaryBackgroundPicture, (project / "param" / "fond.jpg").string());
     ASSERT_EQ(Build(), BuildOutcome::Built);
     EXPECT_TRUE(Exists("param/fond.jpg"));
     EXPECT_FALSE(Exists("param/old.gif"));
@@ -162,15 +162,17 @@ TEST_F(SiteBuildTest, EveryTemplateGivesPagesWhoseLinksAndPicturesAllExist) {
     }
     const std::pair<int, int> ranges[] = {{1, 8}, {9, 15}, {16, 23}};
     for (int k = 0; k < 3; ++k) {
-        settings.Store(58 + k, "Galerie " + std::to_string(k + 1));
+        settings.Store(GalleryLine(SettingLine::GalleryName1, k + 1), "Galerie " + std::to_string(k + 1));
         const auto [first, last] = ranges[k];
-        settings.Store(114 + k, (first < 10 ? "00000" : "0000") + std::to_string(first) + ".jpg");
-        settings.Store(124 + k, (last < 10 ? "00000" : "0000") + std::to_string(last) + ".jpg");
+        settings.Store(GalleryLine(SettingLine::GalleryFirstPicture1, k + 1), (first < 10 ? "00000" : "0000") + std::to_string(first) + ".jpg");
+        settings.Store(GalleryLine(SettingLine::GalleryLastPicture1, k + 1), (last < 10 ? "00000" : "0000") + std::to_string(last) + ".jpg");
     }
-    settings.Store(147, "2");  // strips, so that morc_images is referenced too
+    settings.Store(SettingLine::PictureStrips, "2");  // strips, so that morc_images is referenced too
     for (const char* look : {"clair.htm", "moderne.htm", "carnet.htm"}) {
         SCOPED_TRACE(look);
-        for (int line : {10, 44, 45}) settings.Store(line, look);
+        for (const SettingLine line : {SettingLine::PictureTemplate, SettingLine::SummaryTemplate, SettingLine::GalleryTemplate}) {
+            settings.Store(line, look);
+        }
         dialogs.shown.clear();
         ASSERT_EQ(Build(), BuildOutcome::Built);
         EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front();  // no marker was missing

@@ -15,22 +15,22 @@ using namespace settings;
 using Items = std::vector<std::string>;
 
 TEST(SettingValues, NumbersAreClampedAndNonNumbersTakeTheInitialValue) {
-    EXPECT_EQ(ReadNumber("9", Layout(9)), 7);      // a font size: 1..7
-    EXPECT_EQ(ReadNumber("0", Layout(13)), 0);     // a border width: 0..5000
-    EXPECT_EQ(ReadNumber("-4", Layout(9)), 1);
-    EXPECT_EQ(ReadNumber(" 12 ", Layout(101)), 12);
-    EXPECT_EQ(ReadNumber("", Layout(36)), 3);      // the spin's own value
-    EXPECT_EQ(ReadNumber("abc", Layout(36)), 3);
-    EXPECT_EQ(ReadNumber("12px", Layout(36)), 3);
-    EXPECT_EQ(ReadNumber("99999999999999999999", Layout(36)), 3);
+    EXPECT_EQ(ReadNumber("9", Layout(SettingLine::PictureTitleSize)), 7);      // a font size: 1..7
+    EXPECT_EQ(ReadNumber("0", Layout(SettingLine::PictureBorderWidth)), 0);     // a border width: 0..5000
+    EXPECT_EQ(ReadNumber("-4", Layout(SettingLine::PictureTitleSize)), 1);
+    EXPECT_EQ(ReadNumber(" 12 ", Layout(SettingLine::GalleryTablePicturesPerRow)), 12);
+    EXPECT_EQ(ReadNumber("", Layout(SettingLine::PictureTableBorderWidth)), 3);      // the spin's own value
+    EXPECT_EQ(ReadNumber("abc", Layout(SettingLine::PictureTableBorderWidth)), 3);
+    EXPECT_EQ(ReadNumber("12px", Layout(SettingLine::PictureTableBorderWidth)), 3);
+    EXPECT_EQ(ReadNumber("99999999999999999999", Layout(SettingLine::PictureTableBorderWidth)), 3);
 }
 
 TEST(SettingValues, ColoursAreDecimalOrDollarHexadecimal) {
-    EXPECT_EQ(ReadColour("16777215", Layout(0)), 0xFFFFFF);
-    EXPECT_EQ(ReadColour("255", Layout(0)), 255);
-    EXPECT_EQ(ReadColour("$00FF00", Layout(0)), 0xFF00);
-    EXPECT_EQ(ReadColour("-16777201", Layout(0)), -16777201);  // a system colour of old files
-    EXPECT_EQ(ReadColour("red", Layout(7)), Layout(7).initial);
+    EXPECT_EQ(ReadColour("16777215", Layout(SettingLine::SummaryBackgroundColour)), 0xFFFFFF);
+    EXPECT_EQ(ReadColour("255", Layout(SettingLine::SummaryBackgroundColour)), 255);
+    EXPECT_EQ(ReadColour("$00FF00", Layout(SettingLine::SummaryBackgroundColour)), 0xFF00);
+    EXPECT_EQ(ReadColour("-16777201", Layout(SettingLine::SummaryBackgroundColour)), -16777201);  // a system colour of old files
+    EXPECT_EQ(ReadColour("red", Layout(SettingLine::PictureTitleColour)), Layout(SettingLine::PictureTitleColour).initial);
 }
 
 TEST(SettingValues, ChecksTextsAndModes) {
@@ -61,16 +61,36 @@ TEST(SettingValues, ListsMatchWithoutLetterCase) {
     EXPECT_EQ(ReadPictureChoice("", pictures), 0u);
 }
 
+TEST(SettingLine, EveryLineOfTheFileHasExactlyOneName) {
+    std::vector<int> named(kLineCount, 0);
+    for (const LineLayout& layout : AllLines()) {
+        const int line = LineNumber(layout.line);
+        ASSERT_GE(line, 0);
+        ASSERT_LT(line, kLineCount);
+        ++named[static_cast<std::size_t>(line)];
+        EXPECT_EQ(&Layout(layout.line), &layout) << "line " << line;  // row n is line n
+    }
+    for (int line = 0; line < kLineCount; ++line) EXPECT_EQ(named[static_cast<std::size_t>(line)], 1) << "line " << line;
+}
+
+TEST(SettingLine, GalleryLinesRunFromGalleryOneToTen) {
+    EXPECT_EQ(GalleryLine(SettingLine::GalleryName1, 1), SettingLine::GalleryName1);
+    EXPECT_EQ(GalleryLine(SettingLine::GalleryName1, 10), SettingLine::GalleryName10);
+    EXPECT_EQ(GalleryLine(SettingLine::GalleryFirstPicture1, 10), SettingLine::GalleryFirstPicture10);
+    EXPECT_EQ(GalleryLine(SettingLine::GalleryLastPicture1, 4), SettingLine::GalleryLastPicture4);
+    EXPECT_EQ(Layout(GalleryLine(SettingLine::GalleryLastPicture1, 10)).control, "ComboLImgGal10");
+}
+
 TEST(SettingsStore, NeverGrowsAndReadsEmptyPastTheEnd) {
     SettingsStore store({"a", "b"});
-    store.SetLine(5, "lost");
-    store.SetLine(-1, "lost");
-    store.SetLine(1, "B");
+    store.SetLine(SettingLine::PictureTitleFont, "lost");
+    store.SetLine(static_cast<SettingLine>(-1), "lost");
+    store.SetLine(SettingLine::SummaryTitle, "B");
     EXPECT_EQ(store.LineCount(), 2u);
-    EXPECT_EQ(store.Line(1), "B");
-    EXPECT_EQ(store.Line(7), "");
+    EXPECT_EQ(store.Line(SettingLine::SummaryTitle), "B");
+    EXPECT_EQ(store.Line(SettingLine::PictureTitleColour), "");
     SettingsStore longLine({std::string(5000, 'x')});
-    EXPECT_EQ(longLine.Line(0).size(), 4096u);
+    EXPECT_EQ(longLine.Line(SettingLine::SummaryBackgroundColour).size(), 4096u);
 }
 
 class ProjectSettingsTest : public ::testing::Test {
@@ -112,43 +132,43 @@ TEST_F(ProjectSettingsTest, TheFirstSaveStartsFromTheDefaultsWithOneGallery) {
 
 TEST_F(ProjectSettingsTest, WithoutPicturesTheGalleryLinesStayEmpty) {
     settings.Commit(folder, "Vacances", language);
-    EXPECT_EQ(settings.Lines().Line(114), "");
-    EXPECT_EQ(settings.Lines().Line(124), "");
+    EXPECT_EQ(settings.Lines().Line(SettingLine::GalleryFirstPicture1), "");
+    EXPECT_EQ(settings.Lines().Line(SettingLine::GalleryLastPicture1), "");
 }
 
 TEST_F(ProjectSettingsTest, OpeningDropsChangesMadeSinceTheLastSave) {
     settings.Commit(folder, "Vacances", language);
-    settings.Store(9, "2");
+    settings.Store(SettingLine::PictureTitleSize, "2");
     EXPECT_EQ(ReadTextLines(project / "runweb.ini")[9], "2");
     ProjectSettings reopened;
     reopened.Restore(folder, "Vacances", language);
-    EXPECT_EQ(reopened.Number(9), ReadNumber(ReadTextLines(folder.DefaultSettings())[9], Layout(9)));
+    EXPECT_EQ(reopened.Number(SettingLine::PictureTitleSize), ReadNumber(ReadTextLines(folder.DefaultSettings())[9], Layout(SettingLine::PictureTitleSize)));
     EXPECT_EQ(ReadTextLines(project / "runweb.ini")[9], ReadTextLines(project / "Vacances.ini")[9]);
 
-    settings.Store(9, "2");
+    settings.Store(SettingLine::PictureTitleSize, "2");
     settings.Commit(folder, "Vacances", language);  // saving keeps them
     EXPECT_EQ(ReadTextLines(project / "Vacances.ini")[9], "2");
 }
 
 TEST_F(ProjectSettingsTest, LinesResolveAsTheirControlsShowThem) {
     settings.Commit(folder, "Vacances", language);
-    EXPECT_EQ(settings.Text(kSummaryTitle, language, "Vacances"), "Vacances");  // shown, not written
-    EXPECT_EQ(settings.Lines().Line(kSummaryTitle), "");
-    EXPECT_EQ(settings.Text(89, language, "Vacances"), "Accueil");
-    EXPECT_EQ(settings.ChosenItem(50, folder, language, {}), "Centr\xE9");  // an empty line: item 0
-    settings.Store(5, "Deja Vu Sans");
-    EXPECT_EQ(settings.ChosenItem(5, folder, language, {"DejaVu Sans"}), "");   // no such font: nothing
-    settings.Store(5, "dejavu sans");
-    EXPECT_EQ(settings.ChosenItem(5, folder, language, {"DejaVu Sans"}), "DejaVu Sans");
-    settings.Store(36, "not a number");
-    EXPECT_EQ(settings.Number(36), 3);
+    EXPECT_EQ(settings.Text(SettingLine::SummaryTitle, language, "Vacances"), "Vacances");  // shown, not written
+    EXPECT_EQ(settings.Lines().Line(SettingLine::SummaryTitle), "");
+    EXPECT_EQ(settings.Text(SettingLine::HomeTitle, language, "Vacances"), "Accueil");
+    EXPECT_EQ(settings.ChosenItem(SettingLine::SummaryTitlePosition, folder, language, {}), "Centr\xE9");  // an empty line: item 0
+    settings.Store(SettingLine::PictureTitleFont, "Deja Vu Sans");
+    EXPECT_EQ(settings.ChosenItem(SettingLine::PictureTitleFont, folder, language, {"DejaVu Sans"}), "");   // no such font: nothing
+    settings.Store(SettingLine::PictureTitleFont, "dejavu sans");
+    EXPECT_EQ(settings.ChosenItem(SettingLine::PictureTitleFont, folder, language, {"DejaVu Sans"}), "DejaVu Sans");
+    settings.Store(SettingLine::PictureTableBorderWidth, "not a number");
+    EXPECT_EQ(settings.Number(SettingLine::PictureTableBorderWidth), 3);
 }
 
 TEST_F(ProjectSettingsTest, ShippedDefaultsHoldAValueOfTheRightKindOnEveryLine) {
     const TextLines defaults = ReadTextLines(folder.DefaultSettings());
     ASSERT_EQ(defaults.size(), 152u);
-    for (int line = 0; line < 152; ++line) {
-        const LineLayout& layout = Layout(line);
+    for (const LineLayout& layout : AllLines()) {
+        const auto line = static_cast<std::size_t>(LineNumber(layout.line));
         if (layout.kind == Kind::Number) {
             EXPECT_EQ(std::to_string(ReadNumber(defaults[line], layout)), defaults[line]) << line;
         } else if (layout.kind == Kind::Colour) {
