@@ -111,7 +111,7 @@ void OpenProjectFiles(Session& session, const std::string& name) {
     EmptyWorkingFolder(working);
     CopyFolderFiles(PicturesFolder(project), PicturesFolder(working));
     CopyFolderFiles(TextsFolder(project), TextsFolder(working));
-    if (!fs::exists(TextsFolder(working) / picture_TextId::FileName)) {
+    if (!fs::exists(TextsFolder(working) / picture_text::kFileName)) {
         session.Pictures().Texts().CreateEmpty();
     }
     session.Folder().DeleteSamplePages();

@@ -24,7 +24,7 @@ std::string TitleOfSource(const fs::path& source) {
 }
 
 PictureList::PictureList(fs::path projectFolder)
-    : folder_(std::move(projectFolder)), texts_(TextsFolder(folder_) / picture_TextId::FileName) {}
+    : folder_(std::move(projectFolder)), texts_(TextsFolder(folder_) / picture_text::kFileName) {}
 
 fs::path PictureList::PicturesFolder() const { return palimora::PicturesFolder(folder_); }
 
@@ -80,7 +80,7 @@ void PictureList::Delete(const std::vector<int>& positions) {
     }
     // Numbers only fall and the walk goes up, so no file or record is
     // overwritten before it has moved; the backup holds the texts meanwhile.
-    const PictureTextFile backup(TextsFolder(folder_) / picture_TextId::DeleteCopyName);
+    const PictureTextFile backup(TextsFolder(folder_) / picture_text::kDeleteCopyName);
     std::error_code error;
     fs::copy_file(texts_.Path(), backup.Path(), fs::copy_options::overwrite_existing, error);
     if (error) throw PalimoraError("Impossible de copier / cannot copy: " + DisplayPath(texts_.Path()));

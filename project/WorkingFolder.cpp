@@ -23,7 +23,7 @@ void PrepareWorkingFolder(const fs::path& workingFolder) {
     EmptyWorkingFolder(workingFolder);
     fs::create_directories(PicturesFolder(workingFolder));
     fs::create_directories(TextsFolder(workingFolder));
-    PictureTextFile(TextsFolder(workingFolder) / picture_TextId::FileName).CreateEmpty();
+    PictureTextFile(TextsFolder(workingFolder) / picture_text::kFileName).CreateEmpty();
 }
 
 }  // namespace palimora

@@ -51,15 +51,15 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
     // A template holds 50 entries: a larger gallery shows its first 50
     // (each picture still has its page, chained to its neighbours).
     const int count = context_.buildMode ? std::min(context_.galleryCount[context_.currentGallery - 1],
-                                                    BuildConTextId::GalleryCapacity)
-                                         : BuildConTextId::GalleryCapacity;
+                                                    BuildContext::kGalleryCapacity)
+                                         : BuildContext::kGalleryCapacity;
     const int perRow = std::max(1, Num(L::GalleryTablePicturesPerRow));
     const int rows = RoundUp(count, perRow);
     const bool titles = On(L::GalleryThumbnailTitlesShown);
     const int rowSpan = titles ? 2 * perRow : perRow;
 
     if (context_.buildMode) {
-        for (int j = count + 1; j <= BuildConTextId::GalleryCapacity; ++j) {
+        for (int j = count + 1; j <= BuildContext::kGalleryCapacity; ++j) {
             const std::string n = std::to_string(j);
             const int r = Find(page, "SOMMAIRE" + n, 0) + 1;
             const int p = Find(page, "IMAGE" + n, r) + 1;
@@ -142,7 +142,7 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
     page.Put(p - 3, AlignOpen(Item(L::GalleryTablePosition), language));
     page.Put(p - 2, StyleOpen(Item(L::GalleryThumbnailTitleStyle), language) + FontOpen(Face(L::GalleryThumbnailTitleFont), Num(L::GalleryThumbnailTitleSize), Colour(L::GalleryThumbnailTitleColour), language));
     page.Put(p, On(L::MakeSummary) ? LinkText(Word(TextId::SummaryWord), context_.buildMode ? "index.html" : "blanksom.htm") : std::string());
-    for (int g = 1; g <= BuildConTextId::Galleries; ++g) {
+    for (int g = 1; g <= BuildContext::kGalleries; ++g) {
         const int y = Find(page, "TITREGALERIE" + std::to_string(g), p);
         p = y + 1;
         // A gallery without a page (no name, or no pictures) gets no link in a

@@ -25,7 +25,7 @@ BuildOutcome BuildProject(const BuildRequest& request, UserDialogs& dialogs, Bui
     }
     const fs::path project = request.folder.Project(request.projectName);
     const fs::path edited = request.workingFolder.empty() ? project : request.workingFolder;
-    const PictureTextFile texts(TextsFolder(edited) / picture_TextId::FileName);
+    const PictureTextFile texts(TextsFolder(edited) / picture_text::kFileName);
     BuildContext context;
     const SiteBuildSources sources{request.folder, request.projectName, language, settings,
                                    texts,          PicturesFolder(edited), dialogs};

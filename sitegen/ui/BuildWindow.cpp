@@ -13,15 +13,9 @@
 #include <QTimer>
 
 namespace palimora {
-namespace {
-
-constexpr int kTitle = 187, kFirstStatus = 186, kViewSite = 188;
-
-}  // namespace
-
 TFCreaHTML::TFCreaHTML(BuildRequest request, const Language& language, UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent), request_(std::move(request)), dialogs_(dialogs) {
-    setWindowTitle(ToScreen(language.LangText(kTitle)));
+    setWindowTitle(ToScreen(language.LangText(TextId::BuildTitle)));
     setFixedSize(536, 116);
     Panel1 = new QWidget(this);
     Panel1->setGeometry(rect());

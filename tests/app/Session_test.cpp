@@ -33,7 +33,7 @@ TEST_F(SessionTest, StartLeavesAnEmptyUnnamedProjectWhateverWasLeftBehind) {
     WriteBytes(temp.Path() / "blanksom.htm", "sample");
     session.Start();
     EXPECT_TRUE(fs::is_empty(Working() / "images"));
-    EXPECT_EQ(fs::file_size(Working() / "textes" / picture_TextId::FileName), 0u);
+    EXPECT_EQ(fs::file_size(Working() / "textes" / picture_text::kFileName), 0u);
     EXPECT_FALSE(fs::exists(Working() / "stray.htm"));
     EXPECT_FALSE(fs::exists(temp.Path() / "blanksom.htm"));
     EXPECT_EQ(session.ProjectName(), "Nouveau Projet");

@@ -23,7 +23,7 @@ namespace {
 
 class NamedSave : public ProjectWindows {
 public:
-    std::optional<std::string> ShowSaveWindow(int) override { return "Demo"; }
+    std::optional<std::string> ShowSaveWindow(TextId) override { return "Demo"; }
     std::optional<std::string> ShowOpenWindow() override { return std::nullopt; }
 };
 
