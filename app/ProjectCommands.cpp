@@ -8,6 +8,7 @@
 #include "project/PictureTextLayout.h"
 #include "project/ProjectFolders.h"
 #include "project/WorkingFolder.h"
+#include "project/ProjectLayout.h"
 
 #include <algorithm>
 #include <system_error>
@@ -18,7 +19,7 @@ namespace fs = std::filesystem;
 namespace {
 
 void DeleteBuiltSiteMarkers(const fs::path& projectFolder) {
-    for (const char* page : kBuiltSiteMarkers) {
+    for (const std::string& page : BuiltSiteMarkers()) {
         std::error_code ignored;
         fs::remove(projectFolder / page, ignored);
     }
@@ -46,8 +47,8 @@ void SaveProject(Session& session, const std::string& name) {
     session.SetProjectModified(false);
     const fs::path working = session.WorkingFolder();
     try {
-        MirrorFolderFiles(PicturesFolder(working), PicturesFolder(target));
-        MirrorFolderFiles(TextsFolder(working), TextsFolder(target));
+        MirrorFolderFiles(project_layout::PicturesFolder(working), project_layout::PicturesFolder(target));
+        MirrorFolderFiles(project_layout::TextsFolder(working), project_layout::TextsFolder(target));
     } catch (const PalimoraError& error) {
         session.SetProjectModified(true);  // the pictures are not safe yet
         throw PalimoraError(session.LangText(TextId::SaveIncomplete) + " " + error.UserMessage());
@@ -109,9 +110,9 @@ void OpenProjectFiles(Session& session, const std::string& name) {
     const fs::path project = session.ProjectFolder(name);
     if (!fs::is_directory(project)) throw PalimoraError(project.string());
     EmptyWorkingFolder(working);
-    CopyFolderFiles(PicturesFolder(project), PicturesFolder(working));
-    CopyFolderFiles(TextsFolder(project), TextsFolder(working));
-    if (!fs::exists(TextsFolder(working) / picture_text::kFileName)) {
+    CopyFolderFiles(project_layout::PicturesFolder(project), project_layout::PicturesFolder(working));
+    CopyFolderFiles(project_layout::TextsFolder(project), project_layout::TextsFolder(working));
+    if (!fs::exists(project_layout::PictureTextFile(working))) {
         session.Pictures().Texts().CreateEmpty();
     }
     session.Folder().DeleteSamplePages();

@@ -3,8 +3,10 @@
 #include "app/ProjectCommands.h"
 #include "app/Session.h"
 #include "common/UserDialogs.h"
+#include "project/PictureNames.h"
 #include "project/ProjectFolders.h"
 #include "styles/SettingsLayout.h"
+#include "project/SiteLayout.h"
 
 #include <system_error>
 
@@ -15,10 +17,12 @@ std::optional<fs::path> StartPage(Session& session, bool existingOnly) {
     const fs::path project = session.ProjectFolder(session.ProjectName());
     const ProjectSettings& settings = session.Settings();
     std::error_code error;
-    auto usable = [&](const char* page) { return !existingOnly || fs::exists(project / page, error); };
-    if (settings.Check(SettingLine::MakeSummary) && usable("index.html")) return project / "index.html";
-    if (settings.Check(SettingLine::MakeGalleries) && usable("Gal1.htm")) return project / "Gal1.htm";
-    if (usable("g1-000001.htm")) return project / "g1-000001.htm";
+    auto usable = [&](const std::string& page) { return !existingOnly || fs::exists(project / page, error); };
+    const std::string galleryPage = site_layout::GalleryPage(1);
+    const std::string picturePage = site_layout::PicturePage(1, SixDigits(1));
+    if (settings.Check(SettingLine::MakeSummary) && usable(site_layout::kStartPage)) return project / site_layout::kStartPage;
+    if (settings.Check(SettingLine::MakeGalleries) && usable(galleryPage)) return project / galleryPage;
+    if (usable(picturePage)) return project / picturePage;
     return std::nullopt;
 }
 
@@ -41,7 +45,7 @@ ResultStep SeeResult(Session& session, UserDialogs& dialogs, ProjectWindows& win
     if (session.ProjectModified()) return ResultStep::Build;
     const fs::path project = session.ProjectFolder(session.ProjectName());
     std::error_code error;
-    for (const char* page : kBuiltSiteMarkers) {
+    for (const std::string& page : BuiltSiteMarkers()) {
         if (fs::exists(project / page, error)) return ResultStep::OpenBuilt;
     }
     return ResultStep::Build;

@@ -5,6 +5,8 @@
 #include "common/Error.h"
 #include "common/ProgramFolder.h"
 #include "sitegen/ProjectBuild.h"
+#include "project/ProjectLayout.h"
+#include "project/SiteLayout.h"
 
 #include <ostream>
 #include <system_error>
@@ -22,7 +24,7 @@ int BuildCommand(const ProgramFolder& program, const std::string& project, std::
             projectFolder = program.Projects() / fs::path(project);
         }
         projectFolder = fs::weakly_canonical(projectFolder, error);
-        if (!fs::is_directory(projectFolder / "images", error)) {
+        if (!fs::is_directory(project_layout::PicturesFolder(projectFolder), error)) {
             messages << "palimora-cli: no project at " << projectFolder.string() << '\n';
             return 2;
         }
@@ -30,7 +32,7 @@ int BuildCommand(const ProgramFolder& program, const std::string& project, std::
                                    Cp1252FromPath(projectFolder.filename()), {}};
         ConsoleProgress progress(messages);
         if (BuildProject(request, dialogs, progress) != BuildOutcome::Built) return 1;
-        messages << (projectFolder / "index.html").string() << '\n';
+        messages << (projectFolder / site_layout::kStartPage).string() << '\n';
         return 0;
     } catch (const PalimoraError& error) {
         dialogs.ShowMessageOk(error.UserMessage());

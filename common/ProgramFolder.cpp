@@ -59,7 +59,4 @@ void ProgramFolder::DeleteSamplePages() const {
     }
 }
 
-fs::path PicturesFolder(const fs::path& projectFolder) { return projectFolder / "images"; }
-fs::path TextsFolder(const fs::path& projectFolder) { return projectFolder / "textes"; }
-
 }  // namespace palimora

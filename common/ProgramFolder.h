@@ -39,16 +39,15 @@ public:
 
     // The preview scratch pages the program writes beside itself (also the
     // working templates of a build); deleting them ignores missing ones.
-    static constexpr const char* kSamplePages[] = {"blanksom.htm", "blankgal.htm", "blankimg.htm"};
+    static constexpr const char* kSummarySample = "blanksom.htm";
+    static constexpr const char* kGallerySample = "blankgal.htm";
+    static constexpr const char* kPictureSample = "blankimg.htm";
+    static constexpr const char* kSamplePages[] = {kSummarySample, kGallerySample, kPictureSample};
     void DeleteSamplePages() const;
 
 private:
     std::filesystem::path root_;
     std::filesystem::path projects_;
 };
-
-// The sub-folders every project folder (and the working folder) holds.
-std::filesystem::path PicturesFolder(const std::filesystem::path& projectFolder);
-std::filesystem::path TextsFolder(const std::filesystem::path& projectFolder);
 
 }  // namespace palimora

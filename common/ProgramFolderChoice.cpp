@@ -1,5 +1,7 @@
 #include "common/ProgramFolderChoice.h"
 
+#include "common/ProgramFolder.h"
+
 #include "common/Error.h"
 
 #include <unistd.h>
@@ -91,7 +93,7 @@ bool IsShippedProject(const fs::path& relative) { return *relative.begin() == "P
 
 bool HoldsProgramData(const fs::path& folder) {
     std::error_code error;
-    return fs::is_regular_file(folder / "runweb.in_", error);
+    return fs::is_regular_file(palimora::ProgramFolder(folder).DefaultSettings(), error);
 }
 
 bool IsWritableFolder(const fs::path& folder) {

@@ -6,6 +6,7 @@
 #include "common/ProgramFolder.h"
 #include "project/PictureNames.h"
 #include "project/PictureTextLayout.h"
+#include "project/ProjectLayout.h"
 
 #include <system_error>
 
@@ -24,9 +25,9 @@ std::string TitleOfSource(const fs::path& source) {
 }
 
 PictureList::PictureList(fs::path projectFolder)
-    : folder_(std::move(projectFolder)), texts_(TextsFolder(folder_) / picture_text::kFileName) {}
+    : folder_(std::move(projectFolder)), texts_(project_layout::PictureTextFile(folder_)) {}
 
-fs::path PictureList::PicturesFolder() const { return palimora::PicturesFolder(folder_); }
+fs::path PictureList::PicturesFolder() const { return project_layout::PicturesFolder(folder_); }
 
 std::vector<std::string> PictureList::Files() const { return ListPictureFiles(PicturesFolder()); }
 
@@ -80,7 +81,7 @@ void PictureList::Delete(const std::vector<int>& positions) {
     }
     // Numbers only fall and the walk goes up, so no file or record is
     // overwritten before it has moved; the backup holds the texts meanwhile.
-    const PictureTextFile backup(TextsFolder(folder_) / picture_text::kDeleteCopyName);
+    const PictureTextFile backup(project_layout::TextsFolder(folder_) / picture_text::kDeleteCopyName);
     std::error_code error;
     fs::copy_file(texts_.Path(), backup.Path(), fs::copy_options::overwrite_existing, error);
     if (error) throw PalimoraError("Impossible de copier / cannot copy: " + DisplayPath(texts_.Path()));

@@ -3,6 +3,7 @@
 #include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/FolderFiles.h"
+#include "project/PictureNames.h"
 
 #include <algorithm>
 #include <cctype>
@@ -10,6 +11,10 @@
 #include <system_error>
 
 namespace palimora {
+
+std::array<std::string, 3> BuiltSiteMarkers() {
+    return {site_layout::kStartPage, site_layout::GalleryPage(1), site_layout::PicturePage(1, SixDigits(1))};
+}
 namespace fs = std::filesystem;
 
 bool IsUsableProjectName(std::string_view name) {
@@ -65,8 +70,8 @@ void CopyProjectOnto(const fs::path& source, const std::string& sourceName, cons
     DeleteFolderFiles(target);
     for (const char* sub : kProjectSubfolders) DeleteFolderFiles(target / sub);
     if (fs::is_directory(source, error)) CopyFolderFiles(source, target);
-    const fs::path copiedIni = target / PathFromCp1252(sourceName + ".ini");
-    if (fs::exists(copiedIni, error)) fs::rename(copiedIni, target / PathFromCp1252(targetName + ".ini"), error);
+    const fs::path copiedIni = project_layout::SavedSettingsFile(target, sourceName);
+    if (fs::exists(copiedIni, error)) fs::rename(copiedIni, project_layout::SavedSettingsFile(target, targetName), error);
     for (const char* sub : kProjectSubfolders) {
         if (fs::is_directory(source / sub, error)) CopyFolderFiles(source / sub, target / sub);
     }

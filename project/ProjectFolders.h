@@ -1,6 +1,8 @@
 #pragma once
 
 #include "common/ProgramFolder.h"
+#include "project/ProjectLayout.h"
+#include "project/SiteLayout.h"
 
 #include <array>
 #include <filesystem>
@@ -12,10 +14,11 @@
 namespace palimora {
 
 // The sub-folders a project folder may hold: pictures, texts and the built site.
-inline constexpr std::array<const char*, 6> kProjectSubfolders = {"images", "textes", "param",
-                                                                  "morc_images", "tn_images", "tns_images"};
+inline constexpr std::array<const char*, 6> kProjectSubfolders = {
+    project_layout::kPicturesFolder, project_layout::kTextsFolder, site_layout::kParamFolder,
+    site_layout::kStripFolder,       site_layout::kThumbnailFolder, site_layout::kSummaryThumbnailFolder};
 // The pages whose presence tells that a project's site has been built.
-inline constexpr std::array<const char*, 3> kBuiltSiteMarkers = {"index.html", "Gal1.htm", "g1-000001.htm"};
+std::array<std::string, 3> BuiltSiteMarkers();
 
 // Whether a name can name a project folder under Projets on every system:
 // not empty, no path separators or characters Windows refuses (<>:"/\|?*

@@ -5,12 +5,13 @@
 #include "common/ProgramFolder.h"
 #include "project/PictureTextFile.h"
 #include "project/PictureTextLayout.h"
+#include "project/ProjectLayout.h"
 
 namespace palimora {
 namespace fs = std::filesystem;
 
 void EmptyWorkingFolder(const fs::path& workingFolder) {
-    for (const auto& folder : {TextsFolder(workingFolder), PicturesFolder(workingFolder), workingFolder}) {
+    for (const auto& folder : {project_layout::TextsFolder(workingFolder), project_layout::PicturesFolder(workingFolder), workingFolder}) {
         try {
             DeleteFolderFiles(folder);
         } catch (const PalimoraError&) {
@@ -21,9 +22,9 @@ void EmptyWorkingFolder(const fs::path& workingFolder) {
 
 void PrepareWorkingFolder(const fs::path& workingFolder) {
     EmptyWorkingFolder(workingFolder);
-    fs::create_directories(PicturesFolder(workingFolder));
-    fs::create_directories(TextsFolder(workingFolder));
-    PictureTextFile(TextsFolder(workingFolder) / picture_text::kFileName).CreateEmpty();
+    fs::create_directories(project_layout::PicturesFolder(workingFolder));
+    fs::create_directories(project_layout::TextsFolder(workingFolder));
+    PictureTextFile(project_layout::PictureTextFile(workingFolder)).CreateEmpty();
 }
 
 }  // namespace palimora

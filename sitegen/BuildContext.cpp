@@ -1,15 +1,17 @@
 #include "sitegen/BuildContext.h"
 
 #include "project/PictureNames.h"
+#include "common/ProgramFolder.h"
+#include "project/SiteLayout.h"
 
 namespace palimora {
 
 std::string GalleryPageName(const BuildContext& context, int gallery) {
-    return context.buildMode ? "Gal" + std::to_string(gallery) + ".htm" : "blankgal.htm";
+    return context.buildMode ? site_layout::GalleryPage(gallery) : ProgramFolder::kGallerySample;
 }
 
 std::string PicturePageName(int gallery, int pictureNumber) {
-    return "g" + std::to_string(gallery) + "-" + SixDigits(pictureNumber) + ".htm";
+    return site_layout::PicturePage(gallery, SixDigits(pictureNumber));
 }
 
 }  // namespace palimora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/ProgramFolder.h"
+
 #include <array>
 #include <string>
 
@@ -14,10 +16,10 @@ struct BuildContext {
 
     bool buildMode = false;
     int currentGallery = 1;
-    std::string currentPage = "blankimg.htm";
-    std::string previousPage = "blankimg.htm";
-    std::string nextPage = "blankimg.htm";
-    std::string galleryPage = "blankgal.htm";
+    std::string currentPage = ProgramFolder::kPictureSample;
+    std::string previousPage = ProgramFolder::kPictureSample;
+    std::string nextPage = ProgramFolder::kPictureSample;
+    std::string galleryPage = ProgramFolder::kGallerySample;
     std::string currentPicture;
     std::array<int, kGalleries> galleryCount{50, 50, 50, 50, 50, 50, 50, 50, 50, 50};
     std::array<std::string, kGalleries> firstPicture{};

@@ -8,6 +8,8 @@
 #include "imaging/JpegCodec.h"
 #include "imaging/PictureReader.h"
 #include "imaging/Resize.h"
+#include "project/ProjectLayout.h"
+#include "project/SiteLayout.h"
 
 #include <algorithm>
 
@@ -63,7 +65,7 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const f
                                           const std::string& name, const ConversionSettings& settings) {
     std::vector<ConvertedFile> files;
     if (!IsJpegName(name)) return files;
-    const fs::path source = projectFolder / "images" / name;
+    const fs::path source = project_layout::PicturesFolder(projectFolder) / name;
     const std::string base = name.substr(0, name.size() - ExtensionOf(name).size());
     const PictureSize natural = ReadJpegSize(source);
 
@@ -93,17 +95,17 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const f
     const Image decoded = DecodeJpeg(source, wanted.width, wanted.height);
 
     if (settings.thumbnails) {
-        files.push_back({projectFolder / "tn_images" / ("tn-" + base + ".jpg"), EncodeJpegToMemory(Scaled(decoded, thumbnail))});
+        files.push_back({projectFolder / site_layout::kThumbnailFolder / site_layout::ThumbnailName(base), EncodeJpegToMemory(Scaled(decoded, thumbnail))});
     }
     if (summaryThumbnail) {
-        files.push_back({projectFolder / "tns_images" / ("tns-" + base + ".jpg"), EncodeJpegToMemory(Scaled(decoded, summary))});
+        files.push_back({projectFolder / site_layout::kSummaryThumbnailFolder / site_layout::SummaryThumbnailName(base), EncodeJpegToMemory(Scaled(decoded, summary))});
     }
     Image picture;
     if (reduce) {
         picture = Scaled(decoded, limit);
         std::string bytes = EncodeJpegToMemory(picture);
         files.push_back({workingPictures / (base + ".jpg"), bytes});
-        files.push_back({projectFolder / "images" / (base + ".jpg"), std::move(bytes)});
+        files.push_back({project_layout::PicturesFolder(projectFolder) / (base + ".jpg"), std::move(bytes)});
     }
     if (!pixelsOfThePicture) return files;
     if (!(reduce && reducedIsThePicture)) picture = Scaled(decoded, {natural.width, natural.height});
@@ -112,7 +114,7 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const f
         std::vector<Image> strips = CutStrips(picture, settings.strips);
         if (settings.stamp) StampCopyright(strips.back(), DecodeStamp(settings.stampFile), settings.corner, settings.margin);
         for (std::size_t i = 0; i < strips.size(); ++i) {
-            files.push_back({projectFolder / "morc_images" / (base + "-" + std::to_string(i + 1) + ".jpg"),
+            files.push_back({projectFolder / site_layout::kStripFolder / site_layout::StripName(base, i + 1),
                              EncodeJpegToMemory(strips[i])});
         }
     } else if (settings.stamp) {

@@ -2,6 +2,7 @@
 
 #include "common/Cp1252.h"
 #include "lang/Language.h"
+#include "project/SiteLayout.h"
 
 #include <cstdio>
 #include <system_error>
@@ -64,8 +65,8 @@ std::string AssetReferences::CopyIntoParam(const std::string& path) const {
     const auto separator = path.find_last_of("\\/");
     const std::string name = separator == std::string::npos ? path : path.substr(separator + 1);
     std::error_code ignored;  // a missing file still gets its reference
-    fs::create_directories(projectFolder_ / "param", ignored);
-    fs::copy_file(PathFromCp1252(path), projectFolder_ / "param" / PathFromCp1252(name),
+    fs::create_directories(projectFolder_ / site_layout::kParamFolder, ignored);
+    fs::copy_file(PathFromCp1252(path), projectFolder_ / site_layout::kParamFolder / PathFromCp1252(name),
                   fs::copy_options::overwrite_existing, ignored);
     return name;
 }

@@ -3,6 +3,7 @@
 #include "sitegen/BuildContext.h"
 #include "styles/ProjectSettings.h"
 #include "styles/SettingsLayout.h"
+#include "project/SiteLayout.h"
 
 #include <algorithm>
 
@@ -37,7 +38,7 @@ GalleryMembership PictureInGallery(int pictureNumber, int gallery, bool gallerie
     membership.page = PicturePageName(gallery, pictureNumber);
     membership.previousPage = position - 1 >= first ? PicturePageName(gallery, pictureNumber - 1) : std::string();
     membership.nextPage = position + 1 <= last ? PicturePageName(gallery, pictureNumber + 1) : std::string();
-    membership.galleryPage = "Gal" + std::to_string(gallery) + ".htm";
+    membership.galleryPage = site_layout::GalleryPage(gallery);
     return membership;
 }
 

@@ -6,6 +6,8 @@
 #include "project/PageTexts.h"
 #include "sitegen/PageWriter.h"
 #include "styles/SettingsLayout.h"
+#include "common/ProgramFolder.h"
+#include "project/SiteLayout.h"
 
 #include <algorithm>
 
@@ -27,18 +29,17 @@ std::string PageWriter::GalleryPictureName(int j) const {
 
 std::string PageWriter::GalleryPicturePage(int j) const {
     const std::string name = GalleryPictureName(j);
-    return "g" + std::to_string(context_.currentGallery) + "-" + name.substr(0, name.size() - ExtensionOf(name).size()) +
-           ".htm";
+    return site_layout::PicturePage(context_.currentGallery, name.substr(0, name.size() - ExtensionOf(name).size()));
 }
 
 bool PageWriter::WriteGalleryPage(int gallery) {
     PageLines page;
-    if (!LoadTemplate(page, "blankgal.htm")) return false;
+    if (!LoadTemplate(page, ProgramFolder::kGallerySample)) return false;
     WriteBody(page, L::GalleryBackgroundColour, L::GalleryBackgroundPicture, L::GalleryThumbnailTitleColour);
     WriteGalleryTitleBlock(page, Text(GalleryLine(L::GalleryName1, gallery)));
     WriteTitle(page, Text(L::SummaryTitle) + " " + Word(TextId::GalleryWord) + " " + std::to_string(gallery));
     WriteGalleryTable(page);
-    Finish(page, "Gal" + std::to_string(gallery) + ".htm");
+    Finish(page, site_layout::GalleryPage(gallery));
     return true;
 }
 
@@ -86,7 +87,7 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
         const int r = Find(page, "SOMMAIRE" + n, 0) + 1;
         const int p = Find(page, "IMAGE" + n, r) + 1;
         const std::string name = GalleryPictureName(j);
-        std::string link = "blankimg.htm";
+        std::string link = ProgramFolder::kPictureSample;
         if (context_.buildMode) link = On(L::MakePicturePages) ? GalleryPicturePage(j) : "./images/" + name;
         const std::string source =
             On(L::MakeThumbnails) && IsJpegName(name) ? "./tn_images/tn-" + name : "./images/" + name;
@@ -107,7 +108,7 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
             const std::string titleLink =
                 context_.buildMode
                     ? LinkText(PictureTitleOfPage(sources_.texts, GalleryPicturePage(j)), GalleryPicturePage(j))
-                    : LinkText(Word(TextId::PictureWord) + " " + n, "blankimg.htm");
+                    : LinkText(Word(TextId::PictureWord) + " " + n, ProgramFolder::kPictureSample);
             page.Put(t, "<TD colspan=1>");
             page.Put(t + 1, AlignOpen(Item(L::GalleryThumbnailTitlePosition), language));
             page.Put(t + 2, StyleOpen(Item(L::GalleryThumbnailTitleStyle), language) + FontOpen(Face(L::GalleryThumbnailTitleFont), Num(L::GalleryThumbnailTitleSize), Colour(L::GalleryThumbnailTitleColour), language));
@@ -141,7 +142,7 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
     page.Put(p - 4, "<TD colspan=" + span + ">");
     page.Put(p - 3, AlignOpen(Item(L::GalleryTablePosition), language));
     page.Put(p - 2, StyleOpen(Item(L::GalleryThumbnailTitleStyle), language) + FontOpen(Face(L::GalleryThumbnailTitleFont), Num(L::GalleryThumbnailTitleSize), Colour(L::GalleryThumbnailTitleColour), language));
-    page.Put(p, On(L::MakeSummary) ? LinkText(Word(TextId::SummaryWord), context_.buildMode ? "index.html" : "blanksom.htm") : std::string());
+    page.Put(p, On(L::MakeSummary) ? LinkText(Word(TextId::SummaryWord), context_.buildMode ? site_layout::kStartPage : ProgramFolder::kSummarySample) : std::string());
     for (int g = 1; g <= BuildContext::kGalleries; ++g) {
         const int y = Find(page, "TITREGALERIE" + std::to_string(g), p);
         p = y + 1;

@@ -5,6 +5,7 @@
 #include "project/PageTexts.h"
 #include "sitegen/PageWriter.h"
 #include "styles/ProjectSettings.h"
+#include "common/ProgramFolder.h"
 
 namespace palimora {
 
@@ -12,7 +13,7 @@ using L = SettingLine;
 
 bool PageWriter::WritePicturePage(int pictureNumber) {
     PageLines page;
-    if (!LoadTemplate(page, "blankimg.htm")) return false;
+    if (!LoadTemplate(page, ProgramFolder::kPictureSample)) return false;
     WriteBody(page, L::PicturePageBackgroundColour, L::PicturePageBackgroundPicture, L::ButtonsColour);
     // The caption of the picture tab names the picture pages too.
     WriteTitle(page, Text(L::SummaryTitle) + " " + Word(TextId::ImageTab) + " " + std::to_string(pictureNumber));

@@ -7,6 +7,7 @@
 #include "project/PictureTextLayout.h"
 #include "sitegen/BuildContext.h"
 #include "styles/ProjectSettings.h"
+#include "project/ProjectLayout.h"
 
 namespace palimora {
 namespace fs = std::filesystem;
@@ -25,10 +26,10 @@ BuildOutcome BuildProject(const BuildRequest& request, UserDialogs& dialogs, Bui
     }
     const fs::path project = request.folder.Project(request.projectName);
     const fs::path edited = request.workingFolder.empty() ? project : request.workingFolder;
-    const PictureTextFile texts(TextsFolder(edited) / picture_text::kFileName);
+    const PictureTextFile texts(project_layout::PictureTextFile(edited));
     BuildContext context;
     const SiteBuildSources sources{request.folder, request.projectName, language, settings,
-                                   texts,          PicturesFolder(edited), dialogs};
+                                   texts,          project_layout::PicturesFolder(edited), dialogs};
     return SiteBuild(sources, context, progress);
 }
 

@@ -17,6 +17,8 @@
 #include "sitegen/DerivedPictures.h"
 #include "styles/ProjectSettings.h"
 #include "styles/SettingsLayout.h"
+#include "project/ProjectLayout.h"
+#include "project/SiteLayout.h"
 
 #include <optional>
 #include <system_error>
@@ -62,8 +64,9 @@ private:
 };
 
 void Run::ClearOldOutput() const {
-    for (const auto& [folder, mask] : {std::pair{project_, "*.htm"}, std::pair{project_ / "tn_images", "*.*"},
-                                       std::pair{project_ / "tns_images", "*.*"}, std::pair{project_ / "morc_images", "*.*"}}) {
+    for (const auto& [folder, mask] : {std::pair{project_, "*.htm"}, std::pair{project_ / site_layout::kThumbnailFolder, "*.*"},
+                                       std::pair{project_ / site_layout::kSummaryThumbnailFolder, "*.*"},
+                                       std::pair{project_ / site_layout::kStripFolder, "*.*"}}) {
         try {
             DeleteFolderFilesMasked(folder, mask);
         } catch (const PalimoraError& error) {
@@ -76,9 +79,9 @@ void Run::ClearOldOutput() const {
 }
 
 void Run::InstallTemplates() const {
-    for (const auto& [line, sample] : {std::pair{SettingLine::GalleryTemplate, "blankgal.htm"},
-                                       std::pair{SettingLine::SummaryTemplate, "blanksom.htm"},
-                                       std::pair{SettingLine::PictureTemplate, "blankimg.htm"}}) {
+    for (const auto& [line, sample] : {std::pair{SettingLine::GalleryTemplate, ProgramFolder::kGallerySample},
+                                       std::pair{SettingLine::SummaryTemplate, ProgramFolder::kSummarySample},
+                                       std::pair{SettingLine::PictureTemplate, ProgramFolder::kPictureSample}}) {
         const std::string chosen = s_.settings.ChosenItem(line, s_.folder, s_.language, {});
         const fs::path model = s_.folder.Root() / "models" / std::string(*settings::TemplateFolderOf(line)) / PathFromCp1252(chosen);
         std::error_code error;
@@ -116,7 +119,7 @@ ConversionSettings Run::Conversion(const Galleries& galleries) const {
 }
 
 void Run::Execute() {
-    const std::vector<std::string> names = ListPictureFiles(project_ / "images");
+    const std::vector<std::string> names = ListPictureFiles(project_layout::PicturesFolder(project_));
     const int pictureCount = static_cast<int>(names.size());
     context_.buildMode = true;
     progress_.SetMaximum(2 * pictureCount + 11);
@@ -149,7 +152,7 @@ void Run::Execute() {
         Status(TextId::GalleryPageStatus, k);
         context_.currentGallery = k;
         if (context_.galleryCount[k - 1] != 0) {
-            context_.galleryPage = "Gal" + std::to_string(k) + ".htm";
+            context_.galleryPage = site_layout::GalleryPage(k);
             writer.WriteGalleryPage(k);
         }
     }
@@ -174,8 +177,8 @@ void Run::Execute() {
 
     const ConversionSettings conversion = Conversion(galleries);
     if (conversion.thumbnails) {
-        fs::create_directories(project_ / "tn_images");
-        fs::create_directories(project_ / "tns_images");
+        fs::create_directories(project_ / site_layout::kThumbnailFolder);
+        fs::create_directories(project_ / site_layout::kSummaryThumbnailFolder);
     }
     // Pictures are converted on every core, a few ahead of the progress; the
     // files are written here, in list order, as a one-thread run writes them.
@@ -208,7 +211,7 @@ void Run::Execute() {
         Converted converted = work.Take(static_cast<std::size_t>(n - 1));
         if (converted.unreadable) {
             work.Stop();
-            throw PalimoraError(UnreadablePictureMessage(s_.language, *converted.unreadable, project_ / "images" / names[n - 1]));
+            throw PalimoraError(UnreadablePictureMessage(s_.language, *converted.unreadable, project_layout::PicturesFolder(project_) / names[n - 1]));
         }
         if (!converted.failure.empty()) {
             work.Stop();
@@ -224,7 +227,7 @@ void Run::Execute() {
 
 void Run::CancelCleanup() const {
     std::error_code ignored;
-    for (const char* page : kBuiltSiteMarkers) fs::remove(project_ / page, ignored);
+    for (const std::string& page : BuiltSiteMarkers()) fs::remove(project_ / page, ignored);
     s_.folder.DeleteSamplePages();
     context_.Reset();
 }
@@ -232,7 +235,7 @@ void Run::CancelCleanup() const {
 }  // namespace
 
 void CleanParamFolder(const fs::path& projectFolder, const std::vector<std::string>& keptFiles) {
-    const fs::path param = projectFolder / "param";
+    const fs::path param = projectFolder / site_layout::kParamFolder;
     std::error_code error;
     if (!fs::is_directory(param, error)) return;
     std::vector<fs::path> files;

@@ -4,6 +4,8 @@
 #include "lang/Language.h"
 #include "sitegen/PageWriter.h"
 #include "styles/SettingsLayout.h"
+#include "common/ProgramFolder.h"
+#include "project/SiteLayout.h"
 
 namespace palimora {
 
@@ -18,12 +20,12 @@ constexpr int kHomeEntry = 11;
 
 bool PageWriter::WriteSummaryPage() {
     PageLines page;
-    if (!LoadTemplate(page, "blanksom.htm")) return false;
+    if (!LoadTemplate(page, ProgramFolder::kSummarySample)) return false;
     WriteTitle(page, Word(TextId::SummaryWord) + " " + Text(L::SummaryTitle));
     WriteBody(page, L::SummaryBackgroundColour, L::SummaryBackgroundPicture, L::SummaryGalleryTitleColour);
     WriteSummaryTitleBlock(page);
     WriteSummaryTable(page);
-    Finish(page, "index.html");
+    Finish(page, site_layout::kStartPage);
     return true;
 }
 

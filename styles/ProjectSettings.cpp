@@ -5,6 +5,7 @@
 #include "common/FileNames.h"
 #include "common/ProgramFolder.h"
 #include "lang/Language.h"
+#include "project/ProjectLayout.h"
 
 #include <algorithm>
 #include <system_error>
@@ -59,16 +60,16 @@ void ProjectSettings::Initialise(const ProgramFolder& folder, const fs::path& pr
     store_.Load(workingFile_);
     // One gallery, with the first gallery's default name, from the first picture to the last.
     store_.SetLine(SettingLine::GalleryName1, language.LangText(GalleryText(1)));
-    const std::vector<std::string> pictures = PictureListItems(PicturesFolder(projectFolder));
+    const std::vector<std::string> pictures = PictureListItems(project_layout::PicturesFolder(projectFolder));
     store_.SetLine(SettingLine::GalleryFirstPicture1, pictures.empty() ? std::string() : pictures.front());
     store_.SetLine(SettingLine::GalleryLastPicture1, pictures.empty() ? std::string() : pictures.back());
 }
 
 fs::path ProjectSettings::Bind(const ProgramFolder& folder, const std::string& name) {
     const fs::path projectFolder = folder.Project(name);
-    workingFile_ = projectFolder / "runweb.ini";
-    picturesFolder_ = PicturesFolder(projectFolder);
-    return projectFolder / PathFromCp1252(name + ".ini");
+    workingFile_ = project_layout::WorkingSettingsFile(projectFolder);
+    picturesFolder_ = project_layout::PicturesFolder(projectFolder);
+    return project_layout::SavedSettingsFile(projectFolder, name);
 }
 
 void ProjectSettings::Commit(const ProgramFolder& folder, const std::string& name, const Language& language) {

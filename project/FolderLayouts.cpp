@@ -1,0 +1,34 @@
+#include "common/Cp1252.h"
+#include "project/ProjectLayout.h"
+#include "project/PictureTextLayout.h"
+#include "project/SiteLayout.h"
+
+namespace palimora {
+namespace fs = std::filesystem;
+
+namespace project_layout {
+
+fs::path PicturesFolder(const fs::path& projectFolder) { return projectFolder / kPicturesFolder; }
+fs::path TextsFolder(const fs::path& projectFolder) { return projectFolder / kTextsFolder; }
+fs::path PictureTextFile(const fs::path& projectFolder) { return TextsFolder(projectFolder) / picture_text::kFileName; }
+fs::path WorkingSettingsFile(const fs::path& projectFolder) { return projectFolder / kWorkingSettings; }
+fs::path SavedSettingsFile(const fs::path& projectFolder, const std::string& cp1252Name) {
+    return projectFolder / PathFromCp1252(cp1252Name + ".ini");
+}
+
+}  // namespace project_layout
+
+namespace site_layout {
+
+std::string GalleryPage(int gallery) { return "Gal" + std::to_string(gallery) + ".htm"; }
+std::string PicturePage(int gallery, std::string_view pictureBase) {
+    return "g" + std::to_string(gallery) + "-" + std::string(pictureBase) + ".htm";
+}
+std::string ThumbnailName(std::string_view pictureBase) { return "tn-" + std::string(pictureBase) + ".jpg"; }
+std::string SummaryThumbnailName(std::string_view pictureBase) { return "tns-" + std::string(pictureBase) + ".jpg"; }
+std::string StripName(std::string_view pictureBase, int strip) {
+    return std::string(pictureBase) + "-" + std::to_string(strip) + ".jpg";
+}
+
+}  // namespace site_layout
+}  // namespace palimora

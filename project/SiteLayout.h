@@ -1,0 +1,32 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// The files of a site built into a project folder:
+//   index.html                 the summary page
+//   Gal<k>.htm                 the page of gallery k (1 to 10)
+//   g<k>-<picture>.htm         the page of a picture in gallery k, named after its file
+//   tn_images/tn-<picture>.jpg     gallery thumbnails
+//   tns_images/tns-<picture>.jpg   summary thumbnails of the galleries' first pictures
+//   morc_images/<picture>-<i>.jpg  the strips a picture is cut into
+//   param/                     the files the settings name (backgrounds, buttons, headers)
+// While pages are designed, the sample pages of the program folder stand in
+// for them (ProgramFolder::kSummarySample and its neighbours).
+namespace palimora::site_layout {
+
+inline constexpr const char* kStartPage = "index.html";
+inline constexpr const char* kThumbnailFolder = "tn_images";
+inline constexpr const char* kSummaryThumbnailFolder = "tns_images";
+inline constexpr const char* kStripFolder = "morc_images";
+inline constexpr const char* kParamFolder = "param";
+
+std::string GalleryPage(int gallery);
+// `pictureBase`: the picture's file name without its extension.
+std::string PicturePage(int gallery, std::string_view pictureBase);
+std::string ThumbnailName(std::string_view pictureBase);
+std::string SummaryThumbnailName(std::string_view pictureBase);
+std::string StripName(std::string_view pictureBase, int strip);
+
+}  // namespace palimora::site_layout
