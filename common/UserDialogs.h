@@ -33,12 +33,15 @@ public:
     virtual void Beep() = 0;
 };
 
-// Long loops call this between their steps, so a window stays alive and a
-// Cancel button can be pressed; the GUI processes pending events there.
+// The one way long work stays responsive and cancellable: the picture list,
+// the site build and the socket layer call CancelRequested between their
+// steps. The window in charge processes pending events there (so it stays
+// alive and its Cancel button can be pressed) and tells whether the user
+// asked to stop; the work then stops at that step.
 class KeepAlive {
 public:
     virtual ~KeepAlive() = default;
-    virtual void ProcessPendingEvents() = 0;
+    virtual bool CancelRequested() = 0;
 };
 
 }  // namespace palimora

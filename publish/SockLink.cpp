@@ -51,8 +51,8 @@ void SockLink::Status(int level, const std::string& text) const {
     if (OnStatus && level <= ReportLevel) OnStatus(text);
 }
 
-void SockLink::KeepAliveStep() const {
-    if (keepAlive_) keepAlive_->ProcessPendingEvents();
+void SockLink::KeepAliveStep() {
+    if (keepAlive_ && keepAlive_->CancelRequested()) Cancel();
 }
 
 void SockLink::StartDeadline() {

@@ -83,7 +83,8 @@ public:
 protected:
     void Status(int level, const std::string& text) const;
     // Lets the windows run (and Cancel be pressed) between two steps.
-    void KeepAliveStep() const;
+    // Keeps the window alive; a Cancel pressed there cancels what is under way.
+    void KeepAliveStep();
     // Raises "Non connecté" (after OnConnectionRequired) without a connection.
     void RequireConnection();
     void SetReply(std::string line);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/UserDialogs.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -13,16 +15,13 @@ class ProjectSettings;
 class UserDialogs;
 struct BuildContext;
 
-// How a build shows itself: the build window, or the command line.
-class BuildProgress {
+// How a build shows itself: the build window, or the command line. Between
+// its steps the build asks CancelRequested (KeepAlive).
+class BuildProgress : public KeepAlive {
 public:
-    virtual ~BuildProgress() = default;
     virtual void SetMaximum(int maximum) = 0;
     virtual void Step() = 0;
     virtual void SetStatus(const std::string& cp1252Text) = 0;
-    // The check between steps: keeps the window alive, then tells whether
-    // the user asked to stop.
-    virtual bool CancelRequested() = 0;
 };
 
 struct SiteBuildSources {

@@ -3,7 +3,7 @@
 #include "app/HelpPages.h"
 #include "app/ProjectCommands.h"
 #include "app/WindowPlacement.h"
-#include "app/ui/CommandGuard.h"
+#include "lang/ui/CommandGuard.h"
 #include "app/ui/PageDesignStep.h"
 #include "app/ui/PictureButton.h"
 #include "app/ui/PressedLook.h"
@@ -192,7 +192,11 @@ bool TForm1::FormActivate() {
 }
 
 bool TForm1::AskLanguage() {
-    TFormLang window([this](std::string_view choice) { session_.ChooseLanguage(choice); }, this);
+    TFormLang window(
+        [this](std::string_view choice) {
+            CommandGuard(*dialogs_, session_.CurrentLanguage()).Run([&] { session_.ChooseLanguage(choice); });
+        },
+        this);
     if (window.exec() != kModalYes) return false;
     ApplyLanguage();
     return true;

@@ -5,6 +5,7 @@
 #include "common/UserDialogs.h"
 #include "common/ui/Colours.h"
 #include "common/ui/ScreenText.h"
+#include "lang/ui/CommandGuard.h"
 #include "lang/TextId.h"
 #include "project/ProjectFolders.h"
 
@@ -44,7 +45,8 @@ TFEnrPro::TFEnrPro(Session& session, UserDialogs& dialogs, TextId caption, QWidg
     BitBtn2 = new QPushButton(ToScreen(session.LangText(TextId::Cancel)), Panel1);
     BitBtn2->setGeometry(304, 72, 89, 25);
     connect(Edit1, &QLineEdit::textChanged, this, [this](const QString& name) { BitBtn1->setEnabled(!name.isEmpty()); });
-    connect(BitBtn1, &QPushButton::clicked, this, &TFEnrPro::BitBtn1Click);
+    const CommandGuard guard(dialogs, session.CurrentLanguage());
+    guard.Connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     connect(BitBtn2, &QPushButton::clicked, this, &TFEnrPro::reject);
 }
 
@@ -85,10 +87,11 @@ TFOpPr::TFOpPr(Session& session, UserDialogs& dialogs, QWidget* parent)
     BitBtn1->setDefault(true);  // Enter opens; deleting takes a click and a confirmation
     FillList();
     connect(ListBox1, &QListWidget::itemClicked, this, &TFOpPr::ListBox1Click);
-    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TFOpPr::BitBtn1Click);
-    connect(BitBtn1, &QPushButton::clicked, this, &TFOpPr::BitBtn1Click);
+    const CommandGuard guard(dialogs, session.CurrentLanguage());
+    guard.Connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { BitBtn1Click(); });
+    guard.Connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     connect(BitBtn2, &QPushButton::clicked, this, &TFOpPr::reject);
-    connect(BitBtn3, &QPushButton::clicked, this, &TFOpPr::BitBtn3Click);
+    guard.Connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
 }
 
 void TFOpPr::FillList() {

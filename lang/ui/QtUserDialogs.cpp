@@ -39,6 +39,9 @@ std::optional<std::string> QtUserDialogs::AskText(const std::string& title, cons
 
 void QtUserDialogs::Beep() { QApplication::beep(); }
 
-void QtKeepAlive::ProcessPendingEvents() { QApplication::processEvents(); }
+bool QtKeepAlive::CancelRequested() {
+    QApplication::processEvents();
+    return false;
+}
 
 }  // namespace palimora

@@ -22,10 +22,11 @@ private:
     const Language& language_;
 };
 
-// Keeps windows alive during long loops by processing pending events.
+// Keeps windows alive during long loops by processing pending events; a
+// window with a Cancel button of its own implements KeepAlive itself.
 class QtKeepAlive : public KeepAlive {
 public:
-    void ProcessPendingEvents() override;
+    bool CancelRequested() override;
 };
 
 }  // namespace palimora

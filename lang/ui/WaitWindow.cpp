@@ -5,6 +5,7 @@
 #include "lang/Language.h"
 #include "lang/TextId.h"
 
+#include <QApplication>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -27,6 +28,11 @@ TForm2::TForm2(const Language& language, QWidget* parent) : QDialog(parent), lan
     BitBtn3->setGeometry(104, 62, 75, 25);
     BitBtn3->setFont(QFont(QStringLiteral("Arial")));
     connect(BitBtn3, &QPushButton::clicked, this, [this] { loadingCancelled_ = true; });
+}
+
+bool TForm2::CancelRequested() {
+    QApplication::processEvents();
+    return loadingCancelled_;
 }
 
 void TForm2::Begin(int pictureCount) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/UserDialogs.h"
+
 #include <QDialog>
 
 class QProgressBar;
@@ -9,10 +11,10 @@ namespace palimora {
 
 class Language;
 
-// TForm2: shown without blocking while pictures are loaded into the list.
-// The caller drives it: Begin, then per picture keep the window alive, test
-// Cancelled() and SetPosition, then Finish.
-class TForm2 : public QDialog {
+// TForm2, the wait window: shown without blocking while pictures are loaded
+// into the list. The caller drives it: Begin, then per picture
+// CancelRequested (which keeps the window alive) and SetPosition, then Finish.
+class TForm2 : public QDialog, public KeepAlive {
     Q_OBJECT
 public:
     explicit TForm2(const Language& language, QWidget* parent = nullptr);
@@ -23,6 +25,7 @@ public:
     void Begin(int pictureCount);
     void SetPosition(int position);
     bool Cancelled() const { return loadingCancelled_; }
+    bool CancelRequested() override;
     void Finish();
 
 private:

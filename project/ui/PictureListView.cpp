@@ -32,8 +32,7 @@ PictureListView::Rebuilt PictureListView::Rebuild(const std::vector<std::filesys
     wait.Begin(static_cast<int>(files.size()));
     IconBatch batch(files, cache);
     for (std::size_t i = 0; i < files.size(); ++i) {
-        QApplication::processEvents();
-        if (wait.Cancelled()) {
+        if (wait.CancelRequested()) {
             batch.Stop();
             rebuilt.cancelled = true;
             break;

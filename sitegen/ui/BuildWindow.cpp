@@ -5,6 +5,7 @@
 #include "common/ui/ScreenText.h"
 #include "lang/Language.h"
 #include "lang/TextId.h"
+#include "lang/ui/CommandGuard.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -14,7 +15,7 @@
 
 namespace palimora {
 TFCreaHTML::TFCreaHTML(BuildRequest request, const Language& language, UserDialogs& dialogs, QWidget* parent)
-    : QDialog(parent), request_(std::move(request)), dialogs_(dialogs) {
+    : QDialog(parent), request_(std::move(request)), language_(language), dialogs_(dialogs) {
     setWindowTitle(ToScreen(language.LangText(TextId::BuildTitle)));
     setFixedSize(536, 116);
     Panel1 = new QWidget(this);
@@ -45,7 +46,7 @@ void TFCreaHTML::showEvent(QShowEvent* event) {
 void TFCreaHTML::Run() {
     running_ = true;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    outcome_ = BuildProject(request_, dialogs_, *this);
+    CommandGuard(dialogs_, language_).Run([this] { outcome_ = BuildProject(request_, dialogs_, *this); });
     QApplication::restoreOverrideCursor();
     running_ = false;
     if (outcome_ == BuildOutcome::Built) {

@@ -43,6 +43,7 @@ private:
     void Run();
 
     BuildRequest request_;
+    const Language& language_;
     UserDialogs& dialogs_;
     bool started_ = false;
     bool running_ = false;

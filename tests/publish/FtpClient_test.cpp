@@ -25,8 +25,9 @@ public:
     int calls = 0;
     int actAt = -1;
     std::function<void()> act;
-    void ProcessPendingEvents() override {
+    bool CancelRequested() override {
         if (++calls == actAt && act) act();
+        return false;
     }
 };
 

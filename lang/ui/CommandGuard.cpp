@@ -1,4 +1,4 @@
-#include "app/ui/CommandGuard.h"
+#include "lang/ui/CommandGuard.h"
 
 #include "common/UserDialogs.h"
 #include "lang/ErrorMessages.h"
