@@ -26,6 +26,27 @@ std::optional<fs::path> StartPage(Session& session, bool existingOnly) {
     return std::nullopt;
 }
 
+bool MayEnterPageDesign(Session& session, UserDialogs& dialogs, ProjectWindows& windows) {
+    if (!session.HasPictures()) {
+        dialogs.ShowMessageOk(session.LangText(TextId::NoPictures));
+        return false;
+    }
+    if (session.IsUnnamedProject()) {
+        dialogs.ShowMessageOk(session.LangText(TextId::SaveFirstQuestion));
+        SaveCommand(session, dialogs, windows);
+        return false;
+    }
+    if (session.ProjectModified()) {
+        const int answer = dialogs.AskOkCancel(session.LangText(TextId::SaveFirstQuestion));
+        if (answer == kModalCancel) return false;
+        if (answer == kModalYes) {
+            SaveCommand(session, dialogs, windows);
+            return false;
+        }
+    }
+    return true;
+}
+
 ResultStep SeeResult(Session& session, UserDialogs& dialogs, ProjectWindows& windows) {
     if (!session.HasPictures()) {
         dialogs.ShowMessageOk(session.LangText(TextId::NoPictures));

@@ -18,6 +18,13 @@ enum class ResultStep {
 
 ResultStep SeeResult(Session& session, UserDialogs& dialogs, ProjectWindows& windows);
 
+// The step-2 switch: whether page design may start now. A project without
+// pictures is refused (NoPictures); an unnamed one is told to be saved
+// first (SaveFirstQuestion) and the save command follows; a changed one is
+// asked the same question: OK saves, Cancel stops, and either way page
+// design waits for the next click.
+bool MayEnterPageDesign(Session& session, UserDialogs& dialogs, ProjectWindows& windows);
+
 // The page to open: index.html when the summary is made, else Gal1.htm when
 // galleries are, else g1-000001.htm; with `existingOnly`, only a page that
 // is there (nullopt when none is).

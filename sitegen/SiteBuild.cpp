@@ -16,6 +16,7 @@
 #include "sitegen/PageWriter.h"
 #include "sitegen/DerivedPictures.h"
 #include "styles/ProjectSettings.h"
+#include "styles/SampleTemplates.h"
 #include "styles/SettingsLayout.h"
 #include "project/ProjectLayout.h"
 #include "project/SiteLayout.h"
@@ -79,18 +80,7 @@ void Run::ClearOldOutput() const {
 }
 
 void Run::InstallTemplates() const {
-    for (const auto& [line, sample] : {std::pair{SettingLine::GalleryTemplate, ProgramFolder::kGallerySample},
-                                       std::pair{SettingLine::SummaryTemplate, ProgramFolder::kSummarySample},
-                                       std::pair{SettingLine::PictureTemplate, ProgramFolder::kPictureSample}}) {
-        const std::string chosen = s_.settings.ChosenItem(line, s_.folder, s_.language, {});
-        const fs::path model = s_.folder.Root() / "models" / std::string(*settings::TemplateFolderOf(line)) / PathFromCp1252(chosen);
-        std::error_code error;
-        if (chosen.empty() || !fs::exists(model, error)) {
-            fs::remove(s_.folder.Root() / sample, error);  // that kind of page is then skipped
-            continue;
-        }
-        fs::copy_file(model, s_.folder.Root() / sample, fs::copy_options::overwrite_existing, error);
-    }
+    for (const SettingLine line : kTemplateLines) InstallChosenTemplate(s_.folder, s_.settings, s_.language, line);
 }
 
 ConversionSettings Run::Conversion(const Galleries& galleries) const {

@@ -121,6 +121,8 @@ void TForm1::ConnectCommands() {
     guard.Connect(tools.BoutEnr, &PictureButton::clicked, this, [this] { BoutEnrClick(); });
     guard.Connect(tools.BoutPro, &PictureButton::clicked, this, [this] { BoutProClick(); });
     guard.Connect(tools.BoutAid, &PictureButton::clicked, this, [this] { BoutAidClick(); });
+    guard.Connect(tools.BoutImg2, &PictureButton::clicked, this, [this] { BoutImg2Click(); });
+    guard.Connect(tools.BoutVid, &PictureButton::clicked, this, [this] { BoutVidClick(); });
     guard.Connect(tools.BoutImg, &PictureButton::clicked, this, [&pictures] { pictures.BoutImgClick(); });
     guard.Connect(tools.BoutSup, &PictureButton::clicked, this, [&pictures] { pictures.BoutSupClick(); });
     guard.Connect(tools.BoutMon, &PictureButton::clicked, this, [&pictures] { pictures.BoutMonClick(); });

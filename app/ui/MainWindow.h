@@ -52,6 +52,10 @@ public:
     // Every second: the step label blinks between its colour and red.
     void Timer1Timer();
 
+    // The step switch: the picture list (step 1) and page design (step 2).
+    void BoutImg2Click();
+    void BoutVidClick();
+
     // The project commands.
     void BoutNouClick();
     void BoutOuvClick();

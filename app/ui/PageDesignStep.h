@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sitegen/BuildContext.h"
+
 #include <QObject>
 
 #include <filesystem>
@@ -24,6 +26,14 @@ public:
     void ShowPage(const std::filesystem::path& page);
     // The browser area shown (page design) or hidden (the picture list).
     void SetBrowserShown(bool shown);
+
+    // Entering page design: the samples' build context afresh (every gallery
+    // 50 pictures, links to the sample pages, gallery 1).
+    void PreparePreview() { preview_.Reset(); }
+    const BuildContext& Preview() const { return preview_; }
+
+private:
+    BuildContext preview_;
 };
 
 }  // namespace palimora

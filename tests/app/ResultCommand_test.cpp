@@ -52,6 +52,30 @@ TEST_F(ResultCommandTest, EmptyOrUnnamedProjectsAreRefused) {
     EXPECT_EQ(session.ProjectName(), "Vacances");
 }
 
+TEST_F(ResultCommandTest, PageDesignNeedsPicturesAndASavedNamedProject) {
+    EXPECT_FALSE(MayEnterPageDesign(session, dialogs, windows));
+    EXPECT_EQ(dialogs.shown.back(), session.LangText(TextId::NoPictures));
+
+    AddPicture();
+    EXPECT_FALSE(MayEnterPageDesign(session, dialogs, windows));  // unnamed: told, then the save window
+    EXPECT_EQ(dialogs.shown.back(), session.LangText(TextId::SaveFirstQuestion));
+    EXPECT_EQ(windows.saveWindows, 1);
+    EXPECT_EQ(session.ProjectName(), "Vacances");
+    EXPECT_FALSE(session.ProjectModified());
+    EXPECT_TRUE(MayEnterPageDesign(session, dialogs, windows));
+
+    session.SetProjectModified(true);
+    dialogs.answers = {kModalCancel};
+    EXPECT_FALSE(MayEnterPageDesign(session, dialogs, windows));
+    EXPECT_TRUE(session.ProjectModified());  // cancelled: nothing saved
+    dialogs.answers = {kModalYes};
+    const std::size_t asked = dialogs.shown.size();
+    EXPECT_FALSE(MayEnterPageDesign(session, dialogs, windows));  // saved; the next click enters
+    EXPECT_EQ(dialogs.shown[asked], session.LangText(TextId::SaveFirstQuestion));
+    EXPECT_FALSE(session.ProjectModified());
+    EXPECT_TRUE(MayEnterPageDesign(session, dialogs, windows));
+}
+
 TEST_F(ResultCommandTest, AChangedOrUnbuiltProjectIsBuiltABuiltOneOpened) {
     AddPicture();
     SaveCommand(session, dialogs, windows);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "styles/SettingsLayout.h"
+
+namespace palimora {
+
+class Language;
+class ProgramFolder;
+class ProjectSettings;
+
+// The three template lines (summary, gallery and picture template) and the
+// sample page of the program folder each one fills: blanksom.htm,
+// blankgal.htm, blankimg.htm. A build writes its pages from these working
+// templates, and the preview shows them.
+inline constexpr SettingLine kTemplateLines[] = {SettingLine::SummaryTemplate, SettingLine::GalleryTemplate,
+                                                 SettingLine::PictureTemplate};
+const char* SamplePageOf(SettingLine templateLine);
+
+// Copies the template chosen on `templateLine` over its sample page. When
+// none is chosen or its file is gone, the sample page is removed (that kind
+// of page is then skipped) and false returned.
+bool InstallChosenTemplate(const ProgramFolder& folder, const ProjectSettings& settings, const Language& language,
+                           SettingLine templateLine);
+
+}  // namespace palimora
