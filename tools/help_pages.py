@@ -100,11 +100,11 @@ lets you choose a file; the picture is copied with the site. You can also type t
 
 PREVIEW = {
     "fr": """<p>Passez d'une sorte de page à l'autre avec les boutons {SummaryDesignHint}, {GalleryDesignHint} et {PictureDesignHint}.
-À droite, l'aperçu montre une page d'exemple. Un autre {TemplateLabel} s'y voit aussitôt ; pour voir les autres réglages,
+À droite, l'aperçu montre une page d'exemple. Un changement de {TemplateLabel} s'y voit aussitôt ; pour voir les autres réglages,
 cliquez la loupe ({RefreshPreviewHint}). Chaque réglage compte dès que vous le changez : enregistrez le projet pour le garder,
 puis cliquez {SeeResult} pour construire le site.</p>""",
     "en": """<p>Go from one kind of page to another with the buttons {SummaryDesignHint}, {GalleryDesignHint} and {PictureDesignHint}.
-On the right, the preview shows a sample page. Another {TemplateLabel} shows there at once; to see the other settings,
+On the right, the preview shows a sample page. A change of {TemplateLabel} shows there at once; to see the other settings,
 click the magnifier ({RefreshPreviewHint}). Every setting counts as soon as you change it: save the project to keep it,
 then click {SeeResult} to build the site.</p>""",
 }
