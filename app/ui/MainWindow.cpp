@@ -33,6 +33,7 @@
 #include <QTimer>
 
 namespace palimora {
+namespace fs = std::filesystem;
 namespace {
 
 constexpr QSize kClientSize(792, 570);
@@ -60,6 +61,7 @@ TForm1::TForm1(ProgramFolder folder, Options options) : session_(std::move(folde
         ownProjectWindows_ = std::make_unique<QtProjectWindows>(session_, *dialogs_, this);
         projectWindows_ = ownProjectWindows_.get();
     }
+    openFile_ = options.openFile ? options.openFile : [](const fs::path& file) { OpenWithDefaultProgram(file); };
     FormCreate(options.showIntro);
 }
 
@@ -226,7 +228,7 @@ void TForm1::BoutQuiClick() {
 void TForm1::BoutAidClick() {
     PressedLook pressed(*toolbar_->BoutAid);
     const auto page = HelpPageFor(session_.Folder(), session_.LanguageCode(), step_.HelpPanel());
-    if (page) OpenWithDefaultProgram(*page);
+    if (page) openFile_(*page);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <filesystem>
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -30,6 +32,8 @@ public:
         bool showIntro = true;  // tests start without the splash
         UserDialogs* dialogs = nullptr;  // tests script the answers; default: the message windows
         ProjectWindows* projectWindows = nullptr;  // tests script them; default: the save and open windows
+        // Opens a page or a picture with the user's default program; tests record it.
+        std::function<void(const std::filesystem::path&)> openFile;
     };
 
     TForm1(ProgramFolder folder, Options options);
@@ -103,6 +107,7 @@ private:
     PictureStep* pictureStep_ = nullptr;
     PageDesignStep* pageDesign_ = nullptr;
     bool firstActivation_ = false;
+    std::function<void(const std::filesystem::path&)> openFile_;
 };
 
 }  // namespace palimora

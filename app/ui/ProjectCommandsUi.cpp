@@ -61,7 +61,7 @@ void TForm1::BoutProClick() {
     if (step == ResultStep::Refused) return;
     if (step == ResultStep::Build && !RunBuildWindow()) return;
     if (const auto page = StartPage(session_, step == ResultStep::OpenBuilt)) {
-        OpenWithDefaultProgram(*page);
+        openFile_(*page);
     }
 }
 

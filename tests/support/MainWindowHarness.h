@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace palimora::testing {
 
@@ -24,7 +25,9 @@ public:
     }
 
     std::unique_ptr<TForm1> Start() {
-        auto window = std::make_unique<TForm1>(ProgramFolder(temp->Path()), TForm1::Options{false, &dialogs, projectWindows});
+        const auto record = [this](const std::filesystem::path& file) { opened.push_back(file); };
+        auto window = std::make_unique<TForm1>(ProgramFolder(temp->Path()),
+                                               TForm1::Options{false, &dialogs, projectWindows, record});
         window->show();
         window->FormActivate();
         return window;
@@ -42,6 +45,7 @@ public:
     std::unique_ptr<TempFolder> temp;
     ScriptedDialogs dialogs;
     ProjectWindows* projectWindows = nullptr;  // none: the real save and open windows
+    std::vector<std::filesystem::path> opened;  // what the window asked the system to open
 };
 
 }  // namespace palimora::testing
