@@ -11,6 +11,7 @@
 #include "app/ui/ProjectWindows.h"
 #include "app/ui/Toolbar.h"
 #include "common/Error.h"
+#include "common/ui/ClickableLabel.h"
 #include "common/ui/Colours.h"
 #include "common/ui/OpenFile.h"
 #include "common/ui/ScreenText.h"
@@ -26,6 +27,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -38,6 +41,7 @@ namespace {
 
 constexpr QSize kClientSize(792, 570);
 const QColor kBlinkColour(255, 0, 0);
+constexpr const char* kWebAddress = "https://palimora.org/";
 
 QFont LabelFont(int pixelSize) {
     QFont font(QStringLiteral("Arial"));
@@ -97,6 +101,16 @@ void TForm1::FormCreate(bool showIntro) {
     LabelEtape->setFont(LabelFont(26));
     PaintText(LabelEtape, kLabelColour);
 
+    // The logo drawn on the background, in two clickable parts: the mark and the name.
+    Imagelogo = new ClickableLabel(this);
+    Imagelogo->setGeometry(556, 13, 68, 70);
+    Image2 = new ClickableLabel(this);
+    Image2->setGeometry(624, 22, 158, 52);
+    for (ClickableLabel* logo : {Imagelogo, Image2}) {
+        logo->setCursor(Qt::PointingHandCursor);
+        connect(logo, &ClickableLabel::clicked, this, [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebAddress))); });
+    }
+
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
@@ -154,6 +168,7 @@ void TForm1::ShowStartWarnings() {
 
 void TForm1::ApplyLanguage() {
     setWindowTitle(ToScreen(session_.LangText(TextId::ProgramTitle)));
+    for (ClickableLabel* logo : {Imagelogo, Image2}) logo->setToolTip(ToScreen(session_.LangText(TextId::MainWindowTitle)));
     LabNom->setText(ToScreen(session_.ProjectName()));
     ShowStepLabel(step_.LabelText());
     toolbar_->ApplyLanguage(session_.CurrentLanguage());

@@ -15,6 +15,7 @@ class QTimer;
 
 namespace palimora {
 
+class ClickableLabel;
 class PageDesignStep;
 class PictureStep;
 class ProjectWindows;
@@ -70,6 +71,8 @@ public:
     bool RunBuildWindow();
 
     QLabel* ImageBarre = nullptr;
+    ClickableLabel* Imagelogo = nullptr;  // the logo's mark and name: a click opens the program's web site
+    ClickableLabel* Image2 = nullptr;
     QLabel* LabNom = nullptr;
     QLabel* LabelEtape = nullptr;
     QTimer* Timer1 = nullptr;

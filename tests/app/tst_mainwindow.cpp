@@ -138,6 +138,7 @@ private slots:
         QCOMPARE(window->LabelEtape->text(), QStringLiteral("Step 1"));
         QCOMPARE(window->LabNom->text(), QStringLiteral("New Project"));
         QCOMPARE(window->Tools().BoutNou->toolTip(), QStringLiteral("Create a new project"));
+        QCOMPARE(window->Image2->toolTip(), QStringLiteral("Palimora: your photo site without writing any HTML"));
         QVERIFY(fs::exists(temp_->Path() / "Projets" / "New Project" / "textes" / "images.dat"));
         QVERIFY(window->Timer1->isActive());
         QVERIFY(window->FormActivate());  // runs once only: no second question
