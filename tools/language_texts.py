@@ -51,7 +51,7 @@ TEXTS = {
     41: ("PictureTitleCaption", "Afficher le titre des images", "Show the picture titles"),
     42: ("CommentCaption", "Afficher le commentaire des images", "Show the picture comments"),
     43: ("MakeGalleriesCaption", "Générer les pages \"Galerie\"", "Make the \"Gallery\" pages"),
-    44: ("MakePicturePagesCaption", "Générer les pages \"Image\" (si non coché, images seules)", "Make the \"Picture\" pages (if unticked, pictures alone)"),
+    44: ("MakePicturePagesCaption", "Générer les pages \"Image\" (sinon, images seules)", "Make the \"Picture\" pages (if unticked, pictures alone)"),
     45: ("MakeSummaryCaption", "Générer la page \"Sommaire\"", "Make the \"Contents\" page"),
     46: ("GalleryTitleCaption", "Afficher le titre des galeries", "Show the gallery titles"),
     47: ("ThumbnailTitlesCaption", "Afficher les titres des images", "Show the picture titles"),

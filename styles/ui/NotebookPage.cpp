@@ -104,7 +104,11 @@ QWidget* NotebookPage::Beside(std::initializer_list<QWidget*> widgets) {
         expands = expands || widens;
         layout->addWidget(widget, widens ? 1 : 0);
     }
-    if (!expands) layout->addStretch(1);
+    if (expands) {
+        field->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    } else {
+        layout->addStretch(1);
+    }
     return field;
 }
 
@@ -126,8 +130,8 @@ QGridLayout* NotebookPage::Grid() {
     if (!group_) {
         group_ = new QGridLayout;
         group_->setContentsMargins(0, 0, 0, 0);
-        group_->setHorizontalSpacing(6);
-        group_->setVerticalSpacing(4);
+        group_->setHorizontalSpacing(gap_);
+        group_->setVerticalSpacing(gap_ - 2);
         group_->setColumnStretch(widestColumn_, 1);
         rows_->insertLayout(rows_->count() - 1, group_);  // above the closing stretch
         nextRow_ = 0;
@@ -148,6 +152,11 @@ void NotebookPage::Row(std::initializer_list<QWidget*> cells) {
         }
         ++column;
     }
+}
+
+void NotebookPage::Compact() {
+    rows_->setContentsMargins(4, 4, 4, 4);
+    gap_ = 3;
 }
 
 void NotebookPage::Note(TextId text) {

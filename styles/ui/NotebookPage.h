@@ -54,6 +54,8 @@ public:
     // A row of the current group: its widgets in columns 0, 1, ... (null
     // leaves a column empty); the last one reaches to the end of the row.
     void Row(std::initializer_list<QWidget*> cells);
+    // Narrower margins and gaps, for a tab of many rows.
+    void Compact();
     // A word-wrapped remark across the row.
     void Note(TextId text);
 
@@ -69,6 +71,7 @@ private:
     QGridLayout* group_ = nullptr;
     int widestColumn_ = kColumns;
     int nextRow_ = 0;
+    int gap_ = 6;
     Captions& captions_;
 };
 

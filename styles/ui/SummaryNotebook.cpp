@@ -31,6 +31,10 @@ constexpr List kLasts[] = {&SummaryNotebook::ComboLImgGal1, &SummaryNotebook::Co
                            &SummaryNotebook::ComboLImgGal7, &SummaryNotebook::ComboLImgGal8,
                            &SummaryNotebook::ComboLImgGal9, &SummaryNotebook::ComboLImgGal10};
 
+// Ten rows of name, first and last picture fit the notebook's width and height.
+constexpr int kNameWidth = 70;
+constexpr int kPictureCharacters = 7;
+
 }  // namespace
 
 SummaryNotebook::SummaryNotebook(QWidget* parent) : StyleNotebook(parent) {
@@ -93,6 +97,7 @@ void SummaryNotebook::MakeMoreTab() {
 
 void SummaryNotebook::MakeGalleriesTab() {
     NotebookPage page(*this, TextId::ButtonsTab, captions_);
+    page.Compact();
     page.Group(1);  // the names take the width the picture lists leave
     page.Row({nullptr, page.Label(TextId::NamesLabel), page.Label(TextId::FirstPictureLabel),
               page.Label(TextId::LastPictureLabel)});
@@ -105,7 +110,8 @@ void SummaryNotebook::MakeGalleriesTab() {
         name = page.Edit(("EditNGal" + number).c_str());
         first = page.List(("ComboFImgGal" + number).c_str());
         last = page.List(("ComboLImgGal" + number).c_str());
-        for (QComboBox* list : {first, last}) list->setMinimumContentsLength(8);
+        name->setMinimumWidth(kNameWidth);
+        for (QComboBox* list : {first, last}) list->setMinimumContentsLength(kPictureCharacters);
         page.Row({page.Label(GalleryText(gallery), TextId::ColonLabel), name, first, last});
     }
 }
