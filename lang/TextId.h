@@ -182,6 +182,10 @@ enum class TextId {
     TextsTab = 173,
     No = 174,
     ProjectNameLabel = 175,
+    StyleLabel = 176,
+    SizeLabel = 177,
+    ColourLabel = 178,
+    ThicknessLabel = 179,
     PleaseWait = 186,
     BuildTitle = 187,
     ViewSite = 188,
@@ -245,7 +249,7 @@ enum class TextId {
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 232> kAllTextIds{{
+inline constexpr std::array<TextId, 236> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -418,6 +422,10 @@ inline constexpr std::array<TextId, 232> kAllTextIds{{
     TextId::TextsTab,
     TextId::No,
     TextId::ProjectNameLabel,
+    TextId::StyleLabel,
+    TextId::SizeLabel,
+    TextId::ColourLabel,
+    TextId::ThicknessLabel,
     TextId::PleaseWait,
     TextId::BuildTitle,
     TextId::ViewSite,

@@ -10,6 +10,7 @@ class QWidget;
 
 namespace palimora {
 
+class StyleNotebooks;
 class WebBrowser;
 
 // Step 2 of the main window: page design. Today it holds the right-hand
@@ -21,6 +22,8 @@ public:
     explicit PageDesignStep(QWidget* window);
 
     WebBrowser* WebBrowser1 = nullptr;
+    // The summary, gallery and picture notebooks at 8, 96; hidden.
+    StyleNotebooks* Notebooks = nullptr;
 
     // The browser area shown over the picture list's place with `page`.
     void ShowPage(const std::filesystem::path& page);

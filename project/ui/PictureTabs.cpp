@@ -14,11 +14,7 @@
 namespace palimora {
 PictureTabs::PictureTabs(UserDialogs& dialogs, const Language& language, QWidget* parent)
     : QTabWidget(parent), language_(language) {
-    setStyleSheet(QStringLiteral(
-        "QTabWidget::pane { background: rgb(245,158,73); border: 1px solid rgb(200,120,50); }"
-        "QTabBar::tab { background: rgb(250,196,130); padding: 4px 14px; border: 1px solid rgb(200,120,50);"
-        " border-bottom: none; border-top-left-radius: 4px; border-top-right-radius: 4px; }"
-        "QTabBar::tab:selected { background: rgb(245,158,73); font-weight: bold; }"));
+    setStyleSheet(NotebookStyleSheet());
 
     auto* picturePage = new QWidget;
     PaintBackground(picturePage, kWindowColour);

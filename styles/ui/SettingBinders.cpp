@@ -1,0 +1,164 @@
+#include "styles/ui/SettingBinders.h"
+
+#include "common/ProgramFolder.h"
+#include "common/ui/BusyCursor.h"
+#include "common/ui/ScreenText.h"
+#include "lang/Language.h"
+#include "project/ProjectLayout.h"
+#include "styles/ProjectSettings.h"
+#include "styles/ui/BindingContext.h"
+#include "styles/ui/ColourBox.h"
+#include "styles/ui/PictureNotebook.h"
+#include "styles/ui/StyleDialogs.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+#include <system_error>
+
+namespace palimora {
+namespace fs = std::filesystem;
+using namespace settings;
+
+bool SettingBinder::Store(std::string value, bool busy) {
+    if (!context_.settingsLoaded) return false;
+    std::optional<BusyCursor> cursor;
+    if (busy) cursor.emplace();
+    context_.reportModified();
+    context_.settings.Store(line_, std::move(value));
+    return true;
+}
+
+CheckBinder::CheckBinder(BindingContext& context, SettingLine line, QCheckBox* check)
+    : SettingBinder(context, line), check_(check) {
+    context.guard.Connect(check, &QCheckBox::toggled, context.owner,
+                          [this] { Store(WriteCheck(check_->isChecked()), true); });
+}
+
+void CheckBinder::Load(const ShownProject&) {
+    const QSignalBlocker silent(check_);
+    check_->setChecked(context_.settings.Check(line_));
+}
+
+ListBinder::ListBinder(BindingContext& context, SettingLine line, QComboBox* list)
+    : SettingBinder(context, line), list_(list) {
+    context.guard.Connect(list, &QComboBox::currentIndexChanged, context.owner, [this] {
+        const int index = list_->currentIndex();
+        if (index < 0 || index >= static_cast<int>(items_.size())) return;
+        const std::string item = items_[static_cast<std::size_t>(index)];
+        if (Store(item, true) && chosen_) chosen_(item);
+    });
+}
+
+void ListBinder::Load(const ShownProject& project) {
+    const QSignalBlocker silent(list_);
+    if (auto items = Items(project)) {
+        items_ = std::move(*items);
+        list_->clear();
+        for (const std::string& item : items_) list_->addItem(ToScreen(item));
+    }
+    const std::optional<std::size_t> choice = context_.settings.Choice(line_, items_);
+    list_->setCurrentIndex(choice ? static_cast<int>(*choice) : -1);
+}
+
+std::optional<std::vector<std::string>> ListBinder::Items(const ShownProject& project) const {
+    if (const auto templates = TemplateFolderOf(line_)) {
+        return FilesOf(context_.folder.Root() / "models" / std::string(*templates), TemplateItems);
+    }
+    return context_.settings.ItemsOf(line_, context_.folder, context_.language, project.fonts);
+}
+
+std::optional<std::vector<std::string>> ListBinder::FilesOf(
+    const fs::path& folder, std::vector<std::string> (*list)(const fs::path&)) const {
+    std::error_code error;
+    if (!fs::is_directory(folder, error)) return std::nullopt;
+    return list(folder);
+}
+
+std::optional<std::vector<std::string>> PictureListBinder::Items(const ShownProject&) const {
+    const fs::path projectFolder = context_.settings.WorkingFile().parent_path();
+    return FilesOf(project_layout::PicturesFolder(projectFolder), PictureListItems);
+}
+
+EditBinder::EditBinder(BindingContext& context, SettingLine line, QLineEdit* edit)
+    : SettingBinder(context, line), edit_(edit) {
+    edit->setMaxLength(static_cast<int>(kMaxLineLength));
+    context.guard.Connect(edit, &QLineEdit::textChanged, context.owner,
+                          [this] { Store(FromScreen(edit_->text()), false); });
+}
+
+void EditBinder::Load(const ShownProject& project) {
+    const QSignalBlocker silent(edit_);
+    edit_->setText(ToScreen(context_.settings.Text(line_, context_.language, project.name)));
+}
+
+SpinBinder::SpinBinder(BindingContext& context, SettingLine line, QSpinBox* spin)
+    : SettingBinder(context, line), spin_(spin) {
+    const LineLayout& layout = Layout(line);
+    spin->setRange(layout.minimum, layout.maximum);
+    spin->setValue(layout.initial);
+    context.guard.Connect(spin, &QSpinBox::valueChanged, context.owner,
+                          [this] { Store(std::to_string(spin_->value()), true); });
+}
+
+void SpinBinder::Load(const ShownProject&) {
+    const QSignalBlocker silent(spin_);
+    spin_->setValue(context_.settings.Number(line_));
+}
+
+ColourBinder::ColourBinder(BindingContext& context, SettingLine line, ColourBox* box)
+    : SettingBinder(context, line), box_(box) {
+    box->SetRgb(Layout(line).initial);
+    context.guard.Connect(box, &ColourBox::clicked, context.owner, [this] { Choose(); });
+}
+
+void ColourBinder::Load(const ShownProject&) { box_->SetRgb(ResolveColour(context_.settings.Colour(line_))); }
+
+void ColourBinder::Choose() {
+    if (!context_.settingsLoaded) return;
+    if (const std::optional<QColor> chosen = context_.dialogs.ChooseColour(box_->Colour())) box_->SetColour(*chosen);
+    // Chosen or not, the box's colour is written again.
+    Store(std::to_string(box_->Rgb()), true);
+}
+
+ModeBinder::ModeBinder(BindingContext& context, SettingLine line, PictureNotebook& notebook)
+    : SettingBinder(context, line), notebook_(notebook) {
+    context.guard.Connect(notebook.RadioBouTex, &QRadioButton::clicked, context.owner,
+                          [this] { Choose(ButtonMode::Texts); });
+    context.guard.Connect(notebook.RadioBouImg, &QRadioButton::clicked, context.owner,
+                          [this] { Choose(ButtonMode::Pictures); });
+}
+
+void ModeBinder::Load(const ShownProject&) { Show(ReadMode(context_.settings.Lines().Line(line_))); }
+
+void ModeBinder::Show(ButtonMode mode) {
+    mode_ = mode;
+    const bool pictures = mode == ButtonMode::Pictures;
+    notebook_.RadioBouTex->setChecked(!pictures);
+    notebook_.RadioBouImg->setChecked(pictures);
+    const auto caption = [this](TextId text) { return ToScreen(context_.language.LangText(text)); };
+    notebook_.Label27->setText(caption(pictures ? TextId::BackPictureLabel : TextId::BackTextLabel));
+    notebook_.Label29->setText(caption(pictures ? TextId::ContentsPictureLabel : TextId::ContentsTextLabel));
+    notebook_.Label28->setText(caption(pictures ? TextId::NextPictureLabel : TextId::NextTextLabel));
+    for (QPushButton* chooser : {notebook_.BitBouRet, notebook_.BitBouSom, notebook_.BitBouSui}) {
+        chooser->setVisible(pictures);
+    }
+}
+
+void ModeBinder::Choose(ButtonMode mode) {
+    if (!context_.settingsLoaded) {
+        Show(mode_);  // nothing changes before a project's settings are shown
+        return;
+    }
+    const BusyCursor cursor;
+    Show(mode);
+    Store(WriteMode(mode), false);
+}
+
+}  // namespace palimora

@@ -1,0 +1,135 @@
+#include "styles/ui/SummaryNotebook.h"
+
+#include "styles/ui/ColourBox.h"
+#include "styles/ui/NotebookPage.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace palimora {
+namespace {
+
+// The members of the gallery rows, gallery 1 first.
+using Edit = QLineEdit* SummaryNotebook::*;
+using List = QComboBox* SummaryNotebook::*;
+constexpr Edit kNames[] = {&SummaryNotebook::EditNGal1, &SummaryNotebook::EditNGal2, &SummaryNotebook::EditNGal3,
+                           &SummaryNotebook::EditNGal4, &SummaryNotebook::EditNGal5, &SummaryNotebook::EditNGal6,
+                           &SummaryNotebook::EditNGal7, &SummaryNotebook::EditNGal8, &SummaryNotebook::EditNGal9,
+                           &SummaryNotebook::EditNGal10};
+constexpr List kFirsts[] = {&SummaryNotebook::ComboFImgGal1, &SummaryNotebook::ComboFImgGal2,
+                            &SummaryNotebook::ComboFImgGal3, &SummaryNotebook::ComboFImgGal4,
+                            &SummaryNotebook::ComboFImgGal5, &SummaryNotebook::ComboFImgGal6,
+                            &SummaryNotebook::ComboFImgGal7, &SummaryNotebook::ComboFImgGal8,
+                            &SummaryNotebook::ComboFImgGal9, &SummaryNotebook::ComboFImgGal10};
+constexpr List kLasts[] = {&SummaryNotebook::ComboLImgGal1, &SummaryNotebook::ComboLImgGal2,
+                           &SummaryNotebook::ComboLImgGal3, &SummaryNotebook::ComboLImgGal4,
+                           &SummaryNotebook::ComboLImgGal5, &SummaryNotebook::ComboLImgGal6,
+                           &SummaryNotebook::ComboLImgGal7, &SummaryNotebook::ComboLImgGal8,
+                           &SummaryNotebook::ComboLImgGal9, &SummaryNotebook::ComboLImgGal10};
+
+// Ten rows of name, first and last picture fit the notebook's width and height.
+constexpr int kNameWidth = 70;
+constexpr int kPictureCharacters = 7;
+
+}  // namespace
+
+SummaryNotebook::SummaryNotebook(QWidget* parent) : StyleNotebook(parent) {
+    setObjectName(QStringLiteral("Tabbedhtml"));
+    MakePageTab();
+    MakeMoreTab();
+    MakeGalleriesTab();
+    MakeExtrasTab();
+}
+
+SummaryNotebook::GalleryRow SummaryNotebook::Gallery(int gallery) const {
+    const auto row = static_cast<std::size_t>(gallery - 1);
+    return {this->*kNames[row], this->*kFirsts[row], this->*kLasts[row]};
+}
+
+void SummaryNotebook::MakePageTab() {
+    NotebookPage page(*this, TextId::SummaryPageTab, captions_);
+    CheckESom = page.Check("CheckESom", TextId::MakeSummaryCaption);
+    page.Row({page.Label(TextId::TemplateLabel), ComboESom = page.List("ComboESom")});
+    page.Row({page.Label(TextId::BackgroundColourLabel), PaintBox5 = page.Colour("PaintBox5")});
+    page.Row({page.Label(TextId::PatternLabel), page.Beside({Edit8 = page.Edit("Edit8"), BitBtn7 = page.Chooser("BitBtn7")})});
+    CheckImagette = page.Check("CheckImagette", TextId::MakeThumbnailsCaption);
+
+    CheckSTit = page.Check("CheckSTit", TextId::SummaryTitleCaption);
+    page.Row({page.Label(TextId::TitleLabel), EditSTit = page.Edit("EditSTit")});
+    page.Row({page.Label(TextId::PositionLabel), ComboSTitPos = page.List("ComboSTitPos")});
+    page.Row({page.Label(TextId::FontLabel), ComboSTitFon = page.List("ComboSTitFon")});
+    page.Row({page.Label(TextId::StyleLabel), ComboSTitSty = page.List("ComboSTitSty")});
+    page.Row({page.Label(TextId::SizeLabel), SpinSTitSiz = page.Spin("SpinSTitSiz"), page.Label(TextId::ColourLabel),
+              PaintSTitCou = page.Colour("PaintSTitCou")});
+}
+
+void SummaryNotebook::MakeMoreTab() {
+    NotebookPage page(*this, TextId::MoreTab, captions_);
+    page.Heading(TextId::TableLabel);
+    page.Row({page.Beside({page.Label(TextId::ItemsPerRowLabel), SpinSTabLig = page.Spin("SpinSTabLig")})});
+    page.Row({page.Label(TextId::PositionLabel), ComboSTabPos = page.List("ComboSTabPos")});
+    page.Row({page.Label(TextId::BackgroundLabel), PaintSTabFon = page.Colour("PaintSTabFon")});
+    page.Row({page.Label(TextId::PatternLabel),
+              page.Beside({EditSTabFon = page.Edit("EditSTabFon"), BitSTabFon = page.Chooser("BitSTabFon")})});
+    page.Row({page.Label(TextId::BorderLabel), PaintSTabBor = page.Colour("PaintSTabBor"),
+              page.Label(TextId::ThicknessLabel), SpinSTabBor = page.Spin("SpinSTabBor")});
+    page.Row({page.Label(TextId::MarginLabel), SpinSTabEcaCel = page.Spin("SpinSTabEcaCel"),
+              page.Label(TextId::CellPaddingLabel), SpinSTabEcaBor = page.Spin("SpinSTabEcaBor")});
+
+    CheckSImgGal = page.Check("CheckSImgGal", TextId::GalleryPicturesCaption);
+    page.Row({page.Label(TextId::MaxWidthLabel), SpinSImgGalHor = page.Spin("SpinSImgGalHor"),
+              page.Label(TextId::MaxHeightLabel), SpinSImgGalVer = page.Spin("SpinSImgGalVer")});
+    page.Row({page.Label(TextId::PositionLabel), ComboSImgGalPos = page.List("ComboSImgGalPos")});
+    page.Row({page.Label(TextId::BorderLabel), PaintSImgGalCou = page.Colour("PaintSImgGalCou"),
+              page.Label(TextId::ThicknessLabel), SpinSImgGalBor = page.Spin("SpinSImgGalBor")});
+
+    CheckSTitGal = page.Check("CheckSTitGal", TextId::GalleryTitlesCaption);
+    page.Row({page.Label(TextId::PositionLabel), ComboSTitGalPos = page.List("ComboSTitGalPos")});
+    page.Row({page.Label(TextId::FontLabel), ComboSTitGalFon = page.List("ComboSTitGalFon")});
+    page.Row({page.Label(TextId::StyleLabel), ComboSTitGalSty = page.List("ComboSTitGalSty")});
+    page.Row({page.Label(TextId::SizeLabel), SpinSTitGalSiz = page.Spin("SpinSTitGalSiz"), page.Label(TextId::ColourLabel),
+              PaintSTitGalCou = page.Colour("PaintSTitGalCou")});
+}
+
+void SummaryNotebook::MakeGalleriesTab() {
+    NotebookPage page(*this, TextId::ButtonsTab, captions_);
+    page.Compact();
+    page.Group(1);  // the names take the width the picture lists leave
+    page.Row({nullptr, page.Label(TextId::NamesLabel), page.Label(TextId::FirstPictureLabel),
+              page.Label(TextId::LastPictureLabel)});
+    for (int gallery = 1; gallery <= kGalleries; ++gallery) {
+        const auto row = static_cast<std::size_t>(gallery - 1);
+        const std::string number = std::to_string(gallery);
+        QLineEdit*& name = this->*kNames[row];
+        QComboBox*& first = this->*kFirsts[row];
+        QComboBox*& last = this->*kLasts[row];
+        name = page.Edit(("EditNGal" + number).c_str());
+        first = page.List(("ComboFImgGal" + number).c_str());
+        last = page.List(("ComboLImgGal" + number).c_str());
+        name->setMinimumWidth(kNameWidth);
+        for (QComboBox* list : {first, last}) list->setMinimumContentsLength(kPictureCharacters);
+        page.Row({page.Label(GalleryText(gallery), TextId::ColonLabel), name, first, last});
+    }
+}
+
+void SummaryNotebook::MakeExtrasTab() {
+    NotebookPage page(*this, TextId::ExtrasTab, captions_);
+    CheckSAcc = page.Check("CheckSAcc", TextId::HomeLinkCaption);
+    page.Row({page.Label(TextId::HomeTitleLabel), EditSAccTit = page.Edit("EditSAccTit")});
+    page.Row({page.Label(TextId::HomeLinkLabel), EditSAccLie = page.Edit("EditSAccLie")});
+    page.Row({page.Label(TextId::HomePictureLabel),
+              page.Beside({EditSAccImg = page.Edit("EditSAccImg"), BitSAccImg = page.Chooser("BitSAccImg")})});
+
+    page.Heading(TextId::InsertHtmlLabel);
+    page.Row({page.Label(TextId::TopHtmlLabel),
+              page.Beside({EditSTempHaut = page.Edit("EditSTempHaut"), BitSTempH = page.Chooser("BitSTempH")})});
+    page.Row({page.Label(TextId::BottomHtmlLabel),
+              page.Beside({EditSTempBas = page.Edit("EditSTempBas"), BitSTempB = page.Chooser("BitSTempB")})});
+    page.Note(TextId::HtmlPathNote);
+}
+
+}  // namespace palimora
