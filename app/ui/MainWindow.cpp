@@ -20,6 +20,7 @@
 #include "lang/ui/IntroWindow.h"
 #include "lang/ui/LanguageWindow.h"
 #include "lang/ui/QtUserDialogs.h"
+#include "styles/ui/StyleNotebooks.h"
 #include "project/ui/PictureDisplay.h"
 #include "project/ui/PictureListView.h"
 #include "project/ui/PictureTabs.h"
@@ -117,7 +118,7 @@ void TForm1::FormCreate(bool showIntro) {
 
     toolbar_ = std::make_unique<Toolbar>(session_.Folder(), this);
     pictureStep_ = new PictureStep(session_, *dialogs_, *toolbar_, this);
-    pageDesign_ = new PageDesignStep(this);
+    pageDesign_ = new PageDesignStep(session_, *dialogs_, this);
     toolbar_->GiveStartLooks();
     ConnectCommands();
 
@@ -139,6 +140,9 @@ void TForm1::ConnectCommands() {
     guard.Connect(tools.BoutAid, &PictureButton::clicked, this, [this] { BoutAidClick(); });
     guard.Connect(tools.BoutImg2, &PictureButton::clicked, this, [this] { BoutImg2Click(); });
     guard.Connect(tools.BoutVid, &PictureButton::clicked, this, [this] { BoutVidClick(); });
+    guard.Connect(tools.BoutS, &PictureButton::clicked, this, [this] { BoutSClick(); });
+    guard.Connect(tools.BoutG, &PictureButton::clicked, this, [this] { BoutGClick(); });
+    guard.Connect(tools.BoutI, &PictureButton::clicked, this, [this] { BoutIClick(); });
     guard.Connect(tools.BoutImg, &PictureButton::clicked, this, [&pictures] { pictures.BoutImgClick(); });
     guard.Connect(tools.BoutSup, &PictureButton::clicked, this, [&pictures] { pictures.BoutSupClick(); });
     guard.Connect(tools.BoutMon, &PictureButton::clicked, this, [&pictures] { pictures.BoutMonClick(); });
@@ -147,6 +151,7 @@ void TForm1::ConnectCommands() {
     guard.Connect(pictures.TabbedImg->BitTextOk, &QPushButton::clicked, this, [&pictures] { pictures.BitTextOkClick(); });
     guard.Connect(pictures.TabbedImg->Panel1, &PictureDisplay::pictureClicked, this, [&pictures] { pictures.Image1Click(); });
     guard.Connect(&pictures, &PictureStep::listCancelled, this, [this] { BoutNouClick(); });
+    connect(pageDesign_, &PageDesignStep::modified, this, [this] { session_.SetProjectModified(true); });
     // In step 1 the browser gives the picture list its place back.
     connect(&pictures, &PictureStep::pictureShown, this, [this] {
         if (step_.IsPictureList()) pageDesign_->SetBrowserShown(false);
@@ -173,6 +178,7 @@ void TForm1::ApplyLanguage() {
     ShowStepLabel(step_.LabelText());
     toolbar_->ApplyLanguage(session_.CurrentLanguage());
     pictureStep_->TabbedImg->ApplyLanguage();
+    pageDesign_->Notebooks->ApplyLanguage();
 }
 
 bool TForm1::event(QEvent* event) {
@@ -263,7 +269,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::ShowStep() {
     toolbar_->ShowStep(step_);
     pictureStep_->SetShown(step_.IsPictureList());
-    pageDesign_->SetBrowserShown(step_.IsPageDesign());
+    pageDesign_->Show(step_);
     ShowStepLabel(step_.LabelText());
 }
 

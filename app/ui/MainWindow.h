@@ -60,6 +60,10 @@ public:
     // The step switch: the picture list (step 1) and page design (step 2).
     void BoutImg2Click();
     void BoutVidClick();
+    // The page-kind buttons of page design: the notebook of that kind of page.
+    void BoutSClick();
+    void BoutGClick();
+    void BoutIClick();
 
     // The project commands.
     void BoutNouClick();
@@ -98,6 +102,10 @@ private:
     void ShowProject();
     // Shows the current step: its rooms, its buttons and its label.
     void ShowStep();
+    void ShowNotebookOf(PageKind kind);
+    // After a command that may have saved or opened: the name, and the
+    // project's settings in the style controls.
+    void ShowSavedProject();
     void ShowStepLabel(TextId text);
 
     Session session_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Step.h"
 #include "sitegen/BuildContext.h"
 
 #include <QObject>
@@ -10,19 +11,21 @@ class QWidget;
 
 namespace palimora {
 
+class Session;
 class StyleNotebooks;
+class UserDialogs;
 class WebBrowser;
 
-// Step 2 of the main window: page design. Today it holds the right-hand
-// browser area, which also shows the welcome page after start-up; the style
-// notebooks and the live preview belong here.
+// Step 2 of the main window: page design. The three style notebooks on the
+// left (styles/ui/StyleNotebooks.h) and the browser area on the right, which
+// also shows the welcome page after start-up; the preview's build context.
 class PageDesignStep : public QObject {
     Q_OBJECT
 public:
-    explicit PageDesignStep(QWidget* window);
+    PageDesignStep(Session& session, UserDialogs& dialogs, QWidget* window);
 
     WebBrowser* WebBrowser1 = nullptr;
-    // The summary, gallery and picture notebooks at 8, 96; hidden.
+    // The summary, gallery and picture notebooks at 8, 96; hidden in step 1.
     StyleNotebooks* Notebooks = nullptr;
 
     // The browser area shown over the picture list's place with `page`.
@@ -30,12 +33,24 @@ public:
     // The browser area shown (page design) or hidden (the picture list).
     void SetBrowserShown(bool shown);
 
-    // Entering page design: the samples' build context afresh (every gallery
-    // 50 pictures, links to the sample pages, gallery 1).
-    void PreparePreview() { preview_.Reset(); }
+    // Shows the step: the notebook of `step`, or none in step 1.
+    void Show(const Step& step);
+    // Entering page design: the gallery lists refilled from the settings, the
+    // samples' build context afresh (every gallery 50 pictures, links to the
+    // sample pages, gallery 1), and the controls writing through.
+    void Enter();
+    // The open project's settings shown in the controls (nothing for a
+    // project not saved yet, whose controls then write nothing).
+    void LoadSettings();
+
     const BuildContext& Preview() const { return preview_; }
 
+signals:
+    // A style control changed a settings line.
+    void modified();
+
 private:
+    Session& session_;
     BuildContext preview_;
 };
 

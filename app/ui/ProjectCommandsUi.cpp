@@ -17,8 +17,13 @@
 
 namespace palimora {
 
-void TForm1::ShowProject() {
+void TForm1::ShowSavedProject() {
     LabNom->setText(ToScreen(session_.ProjectName()));
+    pageDesign_->LoadSettings();
+}
+
+void TForm1::ShowProject() {
+    ShowSavedProject();
     pictureStep_->ShowNewProject();
     step_.EnterPictureList();
     ShowStep();
@@ -42,7 +47,7 @@ void TForm1::BoutEnrClick() {
     PressedLook pressed(*toolbar_->BoutEnr);
     BusyCursor busy;
     SaveCommand(session_, *dialogs_, *projectWindows_);
-    LabNom->setText(ToScreen(session_.ProjectName()));
+    ShowSavedProject();
 }
 
 bool TForm1::RunBuildWindow() {
@@ -57,7 +62,7 @@ bool TForm1::RunBuildWindow() {
 void TForm1::BoutProClick() {
     PressedLook pressed(*toolbar_->BoutPro);
     const ResultStep step = SeeResult(session_, *dialogs_, *projectWindows_);
-    LabNom->setText(ToScreen(session_.ProjectName()));
+    ShowSavedProject();
     if (step == ResultStep::Refused) return;
     if (step == ResultStep::Build && !RunBuildWindow()) return;
     if (const auto page = StartPage(session_, step == ResultStep::OpenBuilt)) {

@@ -24,19 +24,29 @@ void TForm1::BoutImg2Click() {
     ShowStep();
 }
 
+void TForm1::BoutSClick() { ShowNotebookOf(PageKind::Summary); }
+void TForm1::BoutGClick() { ShowNotebookOf(PageKind::Gallery); }
+void TForm1::BoutIClick() { ShowNotebookOf(PageKind::Picture); }
+
 void TForm1::BoutVidClick() {
     if (step_.IsPageDesign()) {
         dialogs_->Beep();
         return;
     }
     const bool mayEnter = MayEnterPageDesign(session_, *dialogs_, *projectWindows_);
-    LabNom->setText(ToScreen(session_.ProjectName()));  // a save may have named the project
+    ShowSavedProject();  // a save may have named the project
     if (!mayEnter) return;
     BusyCursor busy;
     step_.EnterPageDesign();
-    pageDesign_->PreparePreview();
+    pageDesign_->Enter();
     InstallChosenTemplate(session_.Folder(), session_.Settings(), session_.CurrentLanguage(),
                           SettingLine::SummaryTemplate);
+    ShowStep();
+}
+
+void TForm1::ShowNotebookOf(PageKind kind) {
+    if (!step_.IsPageDesign()) return;
+    step_.ShowNotebook(kind);
     ShowStep();
 }
 

@@ -6,14 +6,23 @@
 #include "app/ui/Toolbar.h"
 #include "common/ui/ScreenText.h"
 #include "project/ui/PictureListView.h"
+#include "cli/BuildCommand.h"
 #include "project/ui/PictureTabs.h"
+#include "styles/ui/GalleryNotebook.h"
+#include "styles/ui/PictureNotebook.h"
+#include "styles/ui/StyleNotebooks.h"
+#include "styles/ui/SummaryNotebook.h"
 #include "tests/support/MainWindowHarness.h"
 #include "tests/support/QtTestMain.h"
 
+#include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QtTest>
 
 #include <memory>
+#include <sstream>
 
 using namespace palimora;
 namespace fs = std::filesystem;
@@ -27,7 +36,7 @@ public:
         ++saveWindows;
         return "Vacances";
     }
-    std::optional<std::string> ShowOpenWindow() override { return std::nullopt; }
+    std::optional<std::string> ShowOpenWindow() override { return std::string("Vacances"); }
 };
 
 }  // namespace
@@ -60,6 +69,15 @@ private slots:
 
     void cleanup() { window_.reset(); }
 
+    StyleNotebooks& Notebooks() { return *window_->PageDesign().Notebooks; }
+
+    void EnterPageDesignOnASavedProject() {
+        window_->Pictures().AddPictures({harness_.Photo("plage.jpg"), harness_.Photo("port.jpg")});
+        window_->BoutEnrClick();
+        Click(Tools().BoutVid);
+        QVERIFY(window_->CurrentStep().IsPageDesign());
+    }
+
     void pageDesignIsRefusedUntilTheProjectHasPicturesAndIsSaved() {
         Click(Tools().BoutImg2);  // step 1 is current: a beep only
         QCOMPARE(dialogs_.beeps, 1);
@@ -83,6 +101,86 @@ private slots:
         QCOMPARE(dialogs_.shown.back(), Text(TextId::SaveFirstQuestion));
         QVERIFY(window_->CurrentStep().IsPictureList());
         QVERIFY(window_->CurrentSession().ProjectModified());
+    }
+
+    void thePageKindButtonsShowTheirNotebookAndAChangeMarksTheProject() {
+        EnterPageDesignOnASavedProject();
+        QVERIFY(Notebooks().Tabbedhtml->isVisible());
+        QVERIFY(!Notebooks().TabbedGHTML->isVisible());
+        Click(Tools().BoutG);
+        QVERIFY(Notebooks().TabbedGHTML->isVisible());
+        QVERIFY(!Notebooks().Tabbedhtml->isVisible());
+        QCOMPARE(Label(), ToScreen(Text(TextId::StepTwoGalleries)));
+        QCOMPARE(Tools().BoutG->Tag(), 1);
+        QCOMPARE(Tools().BoutS->Tag(), 0);
+        Click(Tools().BoutAid);
+        QCOMPARE(harness_.opened.back(), Help("etape2b.htm"));
+        Click(Tools().BoutI);
+        QVERIFY(Notebooks().TabbedIHTML->isVisible());
+        QCOMPARE(Label(), ToScreen(Text(TextId::StepTwoPictures)));
+
+        QVERIFY(!window_->CurrentSession().ProjectModified());
+        Notebooks().TabbedIHTML->SpinImg->setValue(4);
+        QVERIFY(window_->CurrentSession().ProjectModified());
+        QCOMPARE(window_->CurrentSession().Settings().Number(SettingLine::PictureBorderWidth), 4);
+
+        Click(Tools().BoutImg2);
+        QVERIFY(!Notebooks().TabbedIHTML->isVisible());
+    }
+
+    // One control on each of the eleven tabs, saved, the program closed and
+    // started again, the project opened: every value is back, and the
+    // command-line build writes pages that show them.
+    void styleChangesSurviveASaveAndReachTheBuiltSite() {
+        EnterPageDesignOnASavedProject();
+        testing::WriteBytes(harness_.Root() / "bandeau.htm", "<p>Bandeau du haut</p>\r\n");
+        SummaryNotebook& summary = *Notebooks().Tabbedhtml;
+        GalleryNotebook& gallery = *Notebooks().TabbedGHTML;
+        PictureNotebook& picture = *Notebooks().TabbedIHTML;
+        summary.EditSTit->setText(QStringLiteral("Mes vacances au soleil"));
+        summary.SpinSTabLig->setValue(2);
+        summary.EditNGal1->setText(QStringLiteral("Plages"));
+        summary.EditSAccTit->setText(QStringLiteral("Retour"));
+        gallery.SpinGTabLig->setValue(4);
+        gallery.SpinGTitSiz->setValue(5);
+        gallery.EditGTempHaut->setText(QString::fromStdString((harness_.Root() / "bandeau.htm").string()));
+        const bool titleShown = picture.CheckBox1->isChecked();
+        picture.CheckBox1->click();
+        picture.SpinImg->setValue(2);
+        picture.EditBouRet->setText(QStringLiteral("Avant"));
+        picture.SpinICopyRight->setValue(7);
+        window_->BoutEnrClick();
+        QVERIFY(!window_->CurrentSession().ProjectModified());
+
+        dialogs_.answers = {kModalYes};
+        QVERIFY(window_->close());
+        window_.reset();
+        window_ = harness_.Start();
+        window_->show();
+        window_->BoutOuvClick();
+        QCOMPARE(window_->CurrentSession().ProjectName(), std::string("Vacances"));
+        Click(Tools().BoutVid);
+        QCOMPARE(Notebooks().Tabbedhtml->EditSTit->text(), QStringLiteral("Mes vacances au soleil"));
+        QCOMPARE(Notebooks().Tabbedhtml->SpinSTabLig->value(), 2);
+        QCOMPARE(Notebooks().Tabbedhtml->EditNGal1->text(), QStringLiteral("Plages"));
+        QCOMPARE(Notebooks().Tabbedhtml->EditSAccTit->text(), QStringLiteral("Retour"));
+        QCOMPARE(Notebooks().TabbedGHTML->SpinGTabLig->value(), 4);
+        QCOMPARE(Notebooks().TabbedGHTML->SpinGTitSiz->value(), 5);
+        QVERIFY(Notebooks().TabbedGHTML->EditGTempHaut->text().endsWith(QStringLiteral("bandeau.htm")));
+        QCOMPARE(Notebooks().TabbedIHTML->CheckBox1->isChecked(), !titleShown);
+        QCOMPARE(Notebooks().TabbedIHTML->SpinImg->value(), 2);
+        QCOMPARE(Notebooks().TabbedIHTML->EditBouRet->text(), QStringLiteral("Avant"));
+        QCOMPARE(Notebooks().TabbedIHTML->SpinICopyRight->value(), 7);
+        QVERIFY(!window_->CurrentSession().ProjectModified());
+
+        std::ostringstream messages;
+        QCOMPARE(BuildCommand(ProgramFolder(harness_.Root()), "Vacances", messages), 0);
+        const fs::path project = harness_.Root() / "Projets" / "Vacances";
+        const std::string index = testing::ReadBytes(project / "index.html");
+        QVERIFY(index.find("Mes vacances au soleil") != std::string::npos);
+        QVERIFY(index.find("Plages") != std::string::npos);
+        QVERIFY(testing::ReadBytes(project / "Gal1.htm").find("Bandeau du haut") != std::string::npos);
+        QVERIFY(testing::ReadBytes(project / "g1-000002.htm").find("Avant") != std::string::npos);  // the first has no Back
     }
 
     void theTwoStepsShowTheirOwnButtonsPanelsAndLabel() {

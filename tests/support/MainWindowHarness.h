@@ -22,6 +22,7 @@ public:
         StageProgramFolder(temp->Path());
         WriteBytes(temp->Path() / "palimora.ini", "Fran\xE7" "ais\r\n");
         dialogs = {};
+        opened.clear();
     }
 
     std::unique_ptr<TForm1> Start() {
