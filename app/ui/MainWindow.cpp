@@ -28,6 +28,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QDesktopServices>
 #include <QUrl>
 #include <QLabel>
@@ -41,6 +42,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr QSize kClientSize(792, 570);
+constexpr int kStepLabelPixelSize = 26, kSmallestStepLabelPixelSize = 14;
 const QColor kBlinkColour(255, 0, 0);
 constexpr const char* kWebAddress = "https://palimora.org/";
 
@@ -99,7 +101,7 @@ void TForm1::FormCreate(bool showIntro) {
     LabelEtape = new QLabel(this);
     LabelEtape->setGeometry(279, 16, 257, 57);
     LabelEtape->setAlignment(Qt::AlignCenter);
-    LabelEtape->setFont(LabelFont(26));
+    LabelEtape->setFont(LabelFont(kStepLabelPixelSize));
     PaintText(LabelEtape, kLabelColour);
 
     // The logo drawn on the background, in two clickable parts: the mark and the name.
@@ -273,6 +275,16 @@ void TForm1::ShowStep() {
     ShowStepLabel(step_.LabelText());
 }
 
-void TForm1::ShowStepLabel(TextId text) { LabelEtape->setText(ToScreen(session_.LangText(text))); }
+void TForm1::ShowStepLabel(TextId text) {
+    // The longer step texts ("Étape n°2 : sommaire") take a smaller font rather than lose letters.
+    const QString caption = ToScreen(session_.LangText(text));
+    int pixelSize = kStepLabelPixelSize;
+    while (pixelSize > kSmallestStepLabelPixelSize &&
+           QFontMetrics(LabelFont(pixelSize)).horizontalAdvance(caption) > LabelEtape->width() - 8) {
+        --pixelSize;
+    }
+    LabelEtape->setFont(LabelFont(pixelSize));
+    LabelEtape->setText(caption);
+}
 
 }  // namespace palimora
