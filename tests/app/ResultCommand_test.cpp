@@ -4,6 +4,7 @@
 #include "imaging/JpegCodec.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/NamingWindows.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +13,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class NamingWindows : public ProjectWindows {
-public:
-    int saveWindows = 0;
-    std::optional<std::string> ShowSaveWindow(TextId) override {
-        ++saveWindows;
-        return "Vacances";
-    }
-    std::optional<std::string> ShowOpenWindow() override { return std::nullopt; }
-};
 
 class ResultCommandTest : public ::testing::Test {
 protected:
@@ -39,7 +31,7 @@ protected:
     testing::TempFolder temp;
     Session session{ProgramFolder(temp.Path())};
     testing::ScriptedDialogs dialogs;
-    NamingWindows windows;
+    testing::NamingWindows windows;
 };
 
 TEST_F(ResultCommandTest, EmptyOrUnnamedProjectsAreRefused) {

@@ -13,6 +13,7 @@
 #include "styles/ui/StyleNotebooks.h"
 #include "styles/ui/SummaryNotebook.h"
 #include "tests/support/MainWindowHarness.h"
+#include "tests/support/NamingWindows.h"
 #include "tests/support/QtTestMain.h"
 
 #include <QCheckBox>
@@ -27,19 +28,6 @@
 using namespace palimora;
 namespace fs = std::filesystem;
 
-namespace {
-
-class NamingWindows : public ProjectWindows {
-public:
-    int saveWindows = 0;
-    std::optional<std::string> ShowSaveWindow(TextId) override {
-        ++saveWindows;
-        return "Vacances";
-    }
-    std::optional<std::string> ShowOpenWindow() override { return std::string("Vacances"); }
-};
-
-}  // namespace
 
 class TestStepSwitch : public QObject {
     Q_OBJECT
@@ -47,7 +35,7 @@ class TestStepSwitch : public QObject {
 private:
     testing::MainWindowHarness harness_;
     testing::ScriptedDialogs& dialogs_ = harness_.dialogs;
-    NamingWindows windows_;
+    testing::NamingWindows windows_;
     std::unique_ptr<TForm1> window_;
 
     Toolbar& Tools() { return window_->Tools(); }

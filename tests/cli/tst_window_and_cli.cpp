@@ -8,6 +8,7 @@
 #include "cli/BuildCommand.h"
 #include "sitegen/ui/BuildWindow.h"
 #include "tests/support/MainWindowHarness.h"
+#include "tests/support/NamingWindows.h"
 #include "tests/support/QtTestMain.h"
 
 #include <QPushButton>
@@ -20,12 +21,6 @@ using namespace palimora;
 namespace fs = std::filesystem;
 
 namespace {
-
-class NamedSave : public ProjectWindows {
-public:
-    std::optional<std::string> ShowSaveWindow(TextId) override { return "Demo"; }
-    std::optional<std::string> ShowOpenWindow() override { return std::nullopt; }
-};
 
 std::map<std::string, std::string> FilesOf(const fs::path& folder) {
     std::map<std::string, std::string> files;
@@ -46,7 +41,7 @@ private slots:
     void theWindowAndTheCommandLineWriteTheSameSite() {
         testing::MainWindowHarness harness;
         harness.Reset();
-        NamedSave save;
+        testing::NamingWindows save("Demo");
         harness.projectWindows = &save;
         auto window = harness.Start();
         window->Pictures().AddPictures({harness.Photo("plage.jpg", 640, 480), harness.Photo("port.jpg", 480, 640),
