@@ -3,7 +3,10 @@
 // Usage: palimora_assetgen <assets folder> <frames folder>
 //        palimora_assetgen --demo <pictures folder>
 //        palimora_assetgen --icons <icons folder>: the menu entry's icon, 48, 128, 256 pixels and SVG
+//        palimora_assetgen --patterns <motifs folder>: the background patterns
 // tools/make_pictures.sh runs it and turns the frames into logo.gif.
+
+#include "Patterns.h"
 
 #include <QApplication>
 #include <QDir>
@@ -523,6 +526,9 @@ int main(int argc, char* argv[]) {
             ok &= Scene(i).save(pictures.filePath(QStringLiteral("%1.jpg").arg(i + 1, 6, 10, QLatin1Char('0'))), "JPG", 88);
         }
         return ok ? 0 : 1;
+    }
+    if (argc == 3 && QString::fromLocal8Bit(argv[1]) == QStringLiteral("--patterns")) {
+        return WritePatterns(QDir(QString::fromLocal8Bit(argv[2]))) ? 0 : 1;
     }
     if (argc == 3 && QString::fromLocal8Bit(argv[1]) == QStringLiteral("--icons")) {
         return WriteIcons(QDir(QString::fromLocal8Bit(argv[2]))) ? 0 : 1;
