@@ -28,6 +28,9 @@ struct PageSources {
     std::vector<std::string> pictureNames;  // the project's pictures, in list order
 };
 
+// The three kinds of page, and so of preview sample.
+enum class SampleKind { Summary, Gallery, Picture };
+
 // Writes the three kinds of page from the working templates (blanksom.htm,
 // blankgal.htm, blankimg.htm in the program folder): the same writers make
 // the real site (context.buildMode) and the preview samples.
@@ -40,6 +43,13 @@ public:
     bool WritePicturePage(int pictureNumber);
     bool WriteGalleryPage(int gallery);
     bool WriteSummaryPage();
+
+    // Rebuilds a preview sample in place: the sample page of the program
+    // folder (blanksom.htm, blankgal.htm, blankimg.htm) run through its
+    // kind's writers and saved back with its markers and without a page
+    // title, so it can be rebuilt any number of times. Run with a sample
+    // context (BuildMode false). False, silently, when the sample is missing.
+    bool WriteSample(SampleKind kind);
 
     // The writers the pages are made of, also run by the preview on a sample.
     void WriteTitle(PageLines& page, const std::string& text) const;

@@ -264,5 +264,45 @@ TEST_F(PageWriterTest, ATemplateLackingMarkersIsToldAndStillGivesAPage) {
     EXPECT_TRUE(fs::exists(project / "index.html"));
 }
 
+// Every shipped template, as a preview sample: no marker is missing, every
+// link leads to one of the three samples or out of the site, and a second
+// rebuild in place gives the same page.
+TEST_F(PageWriterTest, EveryTemplateMakesSamplesThatLinkOnlyToSamplesAndRebuildInPlace) {
+    const std::string samples[] = {"blanksom.htm", "blankgal.htm", "blankimg.htm"};
+    for (const std::string model : {"clair.htm", "moderne.htm", "carnet.htm"}) {
+        UseTemplates(model);
+        for (SampleKind kind : {SampleKind::Summary, SampleKind::Gallery, SampleKind::Picture}) {
+            const fs::path sample = temp.Path() / samples[static_cast<int>(kind)];
+            ASSERT_TRUE(Writer().WriteSample(kind)) << model;
+            const std::string once = testing::ReadBytes(sample);
+            ASSERT_TRUE(Writer().WriteSample(kind));
+            EXPECT_EQ(testing::ReadBytes(sample), once) << model << " " << sample;
+            EXPECT_TRUE(Has(once, "<!--TABLEAU-->") || Has(once, "<!-- TABLEAU -->") || Has(once, "TABLEAU"))
+                << "markers kept";
+            for (std::size_t at = once.find("href=\""); at != std::string::npos; at = once.find("href=\"", at + 1)) {
+                const std::string target = once.substr(at + 6, once.find('"', at + 6) - at - 6);
+                const bool toSample = target == samples[0] || target == samples[1] || target == samples[2];
+                const bool outside = target.rfind("http", 0) == 0 || target.rfind("mailto:", 0) == 0 || target.empty() ||
+                                     target.front() == '#';
+                EXPECT_TRUE(toSample || outside) << model << " " << sample << ": " << target;
+            }
+        }
+    }
+    EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front();
+}
+
+TEST_F(PageWriterTest, APictureSampleShowsTheSampleTitleAndSettingsChangeItOnTheNextRebuild) {
+    settings.Store(SettingLine::PictureTitleColour, "255");
+    ASSERT_TRUE(Writer().WriteSample(SampleKind::Picture));
+    const std::string page = testing::ReadBytes(temp.Path() / "blankimg.htm");
+    EXPECT_TRUE(Has(page, Word(TextId::SampleTitle)));
+    EXPECT_TRUE(Has(page, "#FF0000"));
+    EXPECT_FALSE(fs::exists(project / "blankimg.htm"));  // nothing is written into the project
+
+    settings.Store(SettingLine::PictureTitleColour, "65280");
+    ASSERT_TRUE(Writer().WriteSample(SampleKind::Picture));
+    EXPECT_TRUE(Has(testing::ReadBytes(temp.Path() / "blankimg.htm"), "#00FF00"));
+}
+
 }  // namespace
 }  // namespace palimora
