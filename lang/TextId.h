@@ -246,10 +246,12 @@ enum class TextId {
     FileUnusable = 244,
     OutOfMemory = 245,
     UnexpectedError = 246,
+    SampleUnavailable = 247,
+    PreviewWidthHint = 248,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 236> kAllTextIds{{
+inline constexpr std::array<TextId, 238> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -486,9 +488,11 @@ inline constexpr std::array<TextId, 236> kAllTextIds{{
     TextId::FileUnusable,
     TextId::OutOfMemory,
     TextId::UnexpectedError,
+    TextId::SampleUnavailable,
+    TextId::PreviewWidthHint,
 }};
 
-inline constexpr int kLanguageFileLines = 247;
+inline constexpr int kLanguageFileLines = 249;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

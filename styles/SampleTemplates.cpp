@@ -19,7 +19,10 @@ const char* SamplePageOf(SettingLine templateLine) {
 
 bool InstallChosenTemplate(const ProgramFolder& folder, const ProjectSettings& settings, const Language& language,
                            SettingLine templateLine) {
-    const std::string chosen = settings.ChosenItem(templateLine, folder, language, {});
+    return InstallTemplate(folder, templateLine, settings.ChosenItem(templateLine, folder, language, {}));
+}
+
+bool InstallTemplate(const ProgramFolder& folder, SettingLine templateLine, const std::string& chosen) {
     const fs::path model =
         folder.Root() / "models" / std::string(*settings::TemplateFolderOf(templateLine)) / PathFromCp1252(chosen);
     const fs::path sample = folder.Root() / SamplePageOf(templateLine);

@@ -2,6 +2,8 @@
 
 #include "styles/SettingsLayout.h"
 
+#include <string>
+
 namespace palimora {
 
 class Language;
@@ -15,6 +17,11 @@ class ProjectSettings;
 inline constexpr SettingLine kTemplateLines[] = {SettingLine::SummaryTemplate, SettingLine::GalleryTemplate,
                                                  SettingLine::PictureTemplate};
 const char* SamplePageOf(SettingLine templateLine);
+
+// Copies the template file `cp1252Item` of `templateLine`'s template folder
+// over its sample page. When it is empty or its file is gone, the sample
+// page is removed and false returned.
+bool InstallTemplate(const ProgramFolder& folder, SettingLine templateLine, const std::string& cp1252Item);
 
 // Copies the template chosen on `templateLine` over its sample page. When
 // none is chosen or its file is gone, the sample page is removed (that kind

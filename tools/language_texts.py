@@ -237,9 +237,13 @@ TEXTS = {
     245: ("OutOfMemory", "La mémoire manque pour terminer cette commande. Fermez d'autres programmes et réessayez.",
           "There is not enough memory to finish this command. Close other programs and try again."),
     246: ("UnexpectedError", "Erreur inattendue :", "Unexpected error:"),
+    247: ("SampleUnavailable", "L'aperçu ne peut pas être affiché : choisissez un modèle dans le premier onglet.",
+          "The preview cannot be shown: choose a template on the first tab."),
+    248: ("PreviewWidthHint", "Clic droit sur l'aperçu : la page comme sur un téléphone, ou comme sur un ordinateur.",
+          "Right-click the preview: the page as on a phone, or as on a computer."),
 }
 
-LAST = 246
+LAST = 248
 FRENCH, ENGLISH = 1, 2
 
 

@@ -21,6 +21,7 @@
 #include "lang/ui/LanguageWindow.h"
 #include "lang/ui/QtUserDialogs.h"
 #include "styles/ui/StyleNotebooks.h"
+#include "styles/ui/WebBrowser.h"
 #include "project/ui/PictureDisplay.h"
 #include "project/ui/PictureListView.h"
 #include "project/ui/PictureTabs.h"
@@ -145,6 +146,10 @@ void TForm1::ConnectCommands() {
     guard.Connect(tools.BoutS, &PictureButton::clicked, this, [this] { BoutSClick(); });
     guard.Connect(tools.BoutG, &PictureButton::clicked, this, [this] { BoutGClick(); });
     guard.Connect(tools.BoutI, &PictureButton::clicked, this, [this] { BoutIClick(); });
+    guard.Connect(tools.BoutLoupe, &PictureButton::clicked, this, [this] { BoutLoupeClick(); });
+    connect(pageDesign_, &PageDesignStep::pageKindChosen, this, [this](PageKind kind, bool panelOnly) {
+        CommandGuard(*dialogs_, session_.CurrentLanguage()).Run([&] { ChoosePageKind(kind, panelOnly); });
+    });
     guard.Connect(tools.BoutImg, &PictureButton::clicked, this, [&pictures] { pictures.BoutImgClick(); });
     guard.Connect(tools.BoutSup, &PictureButton::clicked, this, [&pictures] { pictures.BoutSupClick(); });
     guard.Connect(tools.BoutMon, &PictureButton::clicked, this, [&pictures] { pictures.BoutMonClick(); });
@@ -176,6 +181,7 @@ void TForm1::ShowStartWarnings() {
 void TForm1::ApplyLanguage() {
     setWindowTitle(ToScreen(session_.LangText(TextId::ProgramTitle)));
     for (ClickableLabel* logo : {Imagelogo, Image2}) logo->setToolTip(ToScreen(session_.LangText(TextId::MainWindowTitle)));
+    pageDesign_->WebBrowser1->setToolTip(ToScreen(session_.LangText(TextId::PreviewWidthHint)));
     LabNom->setText(ToScreen(session_.ProjectName()));
     ShowStepLabel(step_.LabelText());
     toolbar_->ApplyLanguage(session_.CurrentLanguage());

@@ -64,6 +64,8 @@ public:
     void BoutSClick();
     void BoutGClick();
     void BoutIClick();
+    // The magnifier: the shown kind's sample rebuilt with the current settings.
+    void BoutLoupeClick();
 
     // The project commands.
     void BoutNouClick();
@@ -102,7 +104,9 @@ private:
     void ShowProject();
     // Shows the current step: its rooms, its buttons and its label.
     void ShowStep();
-    void ShowNotebookOf(PageKind kind);
+    // A page kind chosen by its button or by a link followed in a sample;
+    // `panelOnly` when the browser is already showing that kind's sample.
+    void ChoosePageKind(PageKind kind, bool panelOnly);
     // After a command that may have saved or opened: the name, and the
     // project's settings in the style controls.
     void ShowSavedProject();

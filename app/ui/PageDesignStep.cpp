@@ -1,11 +1,47 @@
 #include "app/ui/PageDesignStep.h"
 
 #include "app/Session.h"
+#include "common/Cp1252.h"
+#include "common/ui/BusyCursor.h"
+#include "common/ui/ScreenText.h"
+#include "sitegen/PageWriter.h"
+#include "styles/SampleTemplates.h"
+#include "styles/ui/GalleryNotebook.h"
+#include "styles/ui/PictureNotebook.h"
 #include "styles/ui/StyleNotebooks.h"
+#include "styles/ui/SummaryNotebook.h"
 #include "styles/ui/WebBrowser.h"
+
+#include <QTimer>
+#include <QUrl>
+
+#include <array>
 
 namespace palimora {
 namespace {
+
+// Page kinds in the order links are compared: gallery, summary, picture.
+struct SampleOfKind {
+    PageKind kind;
+    SampleKind sample;
+    SettingLine templateLine;
+    const char* file;
+};
+constexpr std::array<SampleOfKind, 3> kSamples = {{
+    {PageKind::Gallery, SampleKind::Gallery, SettingLine::GalleryTemplate, ProgramFolder::kGallerySample},
+    {PageKind::Summary, SampleKind::Summary, SettingLine::SummaryTemplate, ProgramFolder::kSummarySample},
+    {PageKind::Picture, SampleKind::Picture, SettingLine::PictureTemplate, ProgramFolder::kPictureSample},
+}};
+
+const SampleOfKind& SampleOf(PageKind kind) {
+    for (const SampleOfKind& each : kSamples) {
+        if (each.kind == kind) return each;
+    }
+    return kSamples[1];
+}
+
+// The browser area's width in CSS pixels: a small desktop window, or a phone.
+constexpr double kDesktopWidth = 680, kPhoneWidth = 390;
 
 StyledPage StyledPageOf(PageKind kind) {
     switch (kind) {
@@ -19,19 +55,29 @@ StyledPage StyledPageOf(PageKind kind) {
 }  // namespace
 
 PageDesignStep::PageDesignStep(Session& session, UserDialogs& dialogs, QWidget* window)
-    : QObject(window), session_(session) {
+    : QObject(window), session_(session), dialogs_(dialogs) {
     WebBrowser1 = new WebBrowser(window);
     WebBrowser1->setGeometry(407, 96, 377, 329);
     WebBrowser1->hide();  // nothing to show until the welcome page
+    WebBrowser1->Page().SetBeforeNavigate([this](const QUrl& url, bool programsOwn) { return BeforeNavigate(url, programsOwn); });
+    WebBrowser1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(WebBrowser1, &QWidget::customContextMenuRequested, this, [this] { SetPhoneWidth(!phoneWidth_); });
 
     Notebooks = new StyleNotebooks(session.Folder(), session.CurrentLanguage(), dialogs, session.Settings(), window);
     Notebooks->MoveTo(8, 96);
     Notebooks->HideAll();
     connect(Notebooks, &StyleNotebooks::modified, this, &PageDesignStep::modified);
+    // A new template replaced the sample page: the preview shows it at once.
+    connect(Notebooks, &StyleNotebooks::previewRebuildRequested, this, [this](StyledPage page) {
+        for (const SampleOfKind& sample : kSamples) {
+            if (StyledPageOf(sample.kind) == page) RebuildSample(sample.kind);
+        }
+    });
 }
 
 void PageDesignStep::ShowPage(const std::filesystem::path& page) {
     WebBrowser1->Navigate(page);
+    WebBrowser1->setZoomFactor(1.0);  // a help page reads at its own size
     SetBrowserShown(true);
 }
 
@@ -53,6 +99,70 @@ void PageDesignStep::Enter() {
     preview_.Reset();
     Notebooks->RefreshGalleryLists();
     Notebooks->SetSettingsLoaded(true);
+}
+
+void PageDesignStep::RebuildSample(PageKind kind) {
+    BusyCursor busy;
+    const SampleOfKind& sample = SampleOf(kind);
+    PageWriter writer({session_.Folder(), session_.ProjectName(), session_.CurrentLanguage(), session_.Settings(),
+                       session_.Pictures().Texts(), session_.Pictures().Files()},
+                      preview_, dialogs_);
+    if (!writer.WriteSample(sample.sample)) {
+        WebBrowser1->setHtml(QStringLiteral("<body style=\"font-family:sans-serif;margin:24px\"><p>%1</p></body>")
+                                 .arg(ToScreen(session_.LangText(TextId::SampleUnavailable)).toHtmlEscaped()));
+        return;
+    }
+    WebBrowser1->Navigate(session_.Folder().Root() / sample.file);
+    ApplyZoom();
+}
+
+void PageDesignStep::RefreshSample(PageKind kind, bool onlyWhenMissing) {
+    const SampleOfKind& sample = SampleOf(kind);
+    std::error_code error;
+    if (!onlyWhenMissing || !std::filesystem::exists(session_.Folder().Root() / sample.file, error)) {
+        InstallChosenTemplate(session_.Folder(), session_.Settings(), session_.CurrentLanguage(), sample.templateLine);
+    }
+    RebuildSample(kind);
+}
+
+void PageDesignStep::ShowFirstTab(PageKind kind) {
+    switch (kind) {
+        case PageKind::Summary: Notebooks->Tabbedhtml->setCurrentIndex(0); break;
+        case PageKind::Gallery: Notebooks->TabbedGHTML->setCurrentIndex(0); break;
+        case PageKind::Picture: Notebooks->TabbedIHTML->setCurrentIndex(0); break;
+    }
+}
+
+void PageDesignStep::SetPhoneWidth(bool phone) {
+    phoneWidth_ = phone;
+    ApplyZoom();
+}
+
+void PageDesignStep::ApplyZoom() {
+    WebBrowser1->setZoomFactor(WebBrowser1->width() / (phoneWidth_ ? kPhoneWidth : kDesktopWidth));
+}
+
+bool PageDesignStep::BeforeNavigate(const QUrl& url, bool programsOwn) {
+    if (programsOwn && url.isLocalFile()) {
+        // The program's own navigation to a sample: the notebook follows, the page loads.
+        const std::string name = url.fileName().toStdString();
+        for (const SampleOfKind& sample : kSamples) {
+            if (name == sample.file) emit pageKindChosen(sample.kind, true);
+        }
+        return true;
+    }
+    if (programsOwn) return true;
+    // A link followed inside a sample: its last twelve characters name the sample it leads to.
+    const std::string target = url.toString().toStdString();
+    for (const SampleOfKind& sample : kSamples) {
+        const std::string file = sample.file;
+        if (target.size() >= file.size() && target.compare(target.size() - file.size(), file.size(), file) == 0) {
+            // The switch rebuilds and loads the sample itself, once this navigation is refused.
+            QTimer::singleShot(0, this, [this, kind = sample.kind] { emit pageKindChosen(kind, false); });
+            return false;
+        }
+    }
+    return true;
 }
 
 void PageDesignStep::LoadSettings() {

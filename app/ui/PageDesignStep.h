@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+class QUrl;
 class QWidget;
 
 namespace palimora {
@@ -43,15 +44,37 @@ public:
     // project not saved yet, whose controls then write nothing).
     void LoadSettings();
 
+    // The preview. RebuildSample rewrites the sample page of `kind` with the
+    // current settings and shows it; a sample page that is missing is told in
+    // the browser area. RefreshSample first copies the chosen template over
+    // the sample page (always, or with `onlyWhenMissing` when it is missing).
+    void RebuildSample(PageKind kind);
+    void RefreshSample(PageKind kind, bool onlyWhenMissing);
+    // The notebook of `kind` on its first tab.
+    void ShowFirstTab(PageKind kind);
+    // The preview as a computer shows the page, or as a phone does (390 CSS
+    // pixels wide); a right-click on the preview switches.
+    void SetPhoneWidth(bool phone);
+    bool PhoneWidth() const { return phoneWidth_; }
+
     const BuildContext& Preview() const { return preview_; }
 
 signals:
     // A style control changed a settings line.
     void modified();
+    // A link followed in a sample leads to the sample of `kind`: the full
+    // switch to that kind of page is asked for. With `panelOnly` the browser
+    // is already going there, and only the notebook is to follow.
+    void pageKindChosen(PageKind kind, bool panelOnly);
 
 private:
+    bool BeforeNavigate(const QUrl& url, bool programsOwn);
+    void ApplyZoom();
+
     Session& session_;
+    UserDialogs& dialogs_;
     BuildContext preview_;
+    bool phoneWidth_ = false;
 };
 
 }  // namespace palimora

@@ -9,7 +9,8 @@
 #include "common/UserDialogs.h"
 #include "common/ui/BusyCursor.h"
 #include "common/ui/ScreenText.h"
-#include "styles/SampleTemplates.h"
+#include "app/ui/PressedLook.h"
+#include "styles/ui/StyleNotebooks.h"
 
 #include <QLabel>
 
@@ -24,9 +25,15 @@ void TForm1::BoutImg2Click() {
     ShowStep();
 }
 
-void TForm1::BoutSClick() { ShowNotebookOf(PageKind::Summary); }
-void TForm1::BoutGClick() { ShowNotebookOf(PageKind::Gallery); }
-void TForm1::BoutIClick() { ShowNotebookOf(PageKind::Picture); }
+void TForm1::BoutSClick() { ChoosePageKind(PageKind::Summary, false); }
+void TForm1::BoutGClick() { ChoosePageKind(PageKind::Gallery, false); }
+void TForm1::BoutIClick() { ChoosePageKind(PageKind::Picture, false); }
+
+void TForm1::BoutLoupeClick() {
+    if (!pageDesign_->Notebooks->SettingsLoaded()) return;
+    PressedLook pressed(*toolbar_->BoutLoupe);
+    pageDesign_->RefreshSample(step_.Notebook(), true);
+}
 
 void TForm1::BoutVidClick() {
     if (step_.IsPageDesign()) {
@@ -39,15 +46,18 @@ void TForm1::BoutVidClick() {
     BusyCursor busy;
     step_.EnterPageDesign();
     pageDesign_->Enter();
-    InstallChosenTemplate(session_.Folder(), session_.Settings(), session_.CurrentLanguage(),
-                          SettingLine::SummaryTemplate);
     ShowStep();
+    pageDesign_->RefreshSample(PageKind::Summary, false);
 }
 
-void TForm1::ShowNotebookOf(PageKind kind) {
+void TForm1::ChoosePageKind(PageKind kind, bool panelOnly) {
     if (!step_.IsPageDesign()) return;
+    BusyCursor busy;
     step_.ShowNotebook(kind);
     ShowStep();
+    if (panelOnly) return;
+    pageDesign_->ShowFirstTab(kind);
+    pageDesign_->RefreshSample(kind, false);
 }
 
 }  // namespace palimora

@@ -1,5 +1,7 @@
 #include "styles/ui/StyleNotebooks.h"
 
+#include "styles/SampleTemplates.h"
+
 #include "common/Cp1252.h"
 #include "common/ProgramFolder.h"
 #include "common/ui/ScreenText.h"
@@ -46,13 +48,12 @@ std::vector<std::string> InstalledFonts() {
 struct TemplateList {
     SettingLine line;
     StyledPage page;
-    const char* samplePage;
 };
 
 constexpr TemplateList kTemplateLists[] = {
-    {SettingLine::SummaryTemplate, StyledPage::Summary, ProgramFolder::kSummarySample},
-    {SettingLine::GalleryTemplate, StyledPage::Gallery, ProgramFolder::kGallerySample},
-    {SettingLine::PictureTemplate, StyledPage::Picture, ProgramFolder::kPictureSample},
+    {SettingLine::SummaryTemplate, StyledPage::Summary},
+    {SettingLine::GalleryTemplate, StyledPage::Gallery},
+    {SettingLine::PictureTemplate, StyledPage::Picture},
 };
 
 template <class Control>
@@ -192,11 +193,7 @@ void StyleNotebooks::ApplyLanguage() {
 void StyleNotebooks::CopyTemplate(StyledPage page, const std::string& item) {
     for (const TemplateList& list : kTemplateLists) {
         if (list.page != page) continue;
-        const ProgramFolder& folder = context_->folder;
-        const fs::path source = folder.Root() / "models" / std::string(*settings::TemplateFolderOf(list.line)) /
-                                  PathFromCp1252(item);
-        std::error_code error;  // a template that cannot be copied leaves the sample page as it was
-        fs::copy_file(source, folder.Root() / list.samplePage, fs::copy_options::overwrite_existing, error);
+        InstallTemplate(context_->folder, list.line, item);
     }
     emit previewRebuildRequested(page);
 }
