@@ -41,7 +41,7 @@ const SampleOfKind& SampleOf(PageKind kind) {
 }
 
 // The browser area's width in CSS pixels: a small desktop window, or a phone.
-constexpr double kDesktopWidth = 680, kPhoneWidth = 390;
+constexpr double kDesktopWidth = 760, kPhoneWidth = 390;
 
 StyledPage StyledPageOf(PageKind kind) {
     switch (kind) {
