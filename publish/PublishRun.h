@@ -1,0 +1,61 @@
+#pragma once
+
+#include "common/ProgramFolder.h"
+#include "common/UserDialogs.h"
+
+#include <functional>
+#include <string>
+
+namespace palimora {
+
+class Language;
+
+// Where and as whom a site is published. The password lives in memory for
+// the run only: it is never written to a file or a log.
+struct FtpServer {
+    std::string host;  // host name or dotted address, as typed
+    int port = 21;
+    std::string user;
+    std::string password;
+    // Seconds without a byte before the run ends with the socket's time-out
+    // message; 0 waits without end (the window, whose Cancel is there).
+    int timeoutSeconds = 0;
+};
+
+// What to do with a file whose name the remote folder already lists.
+enum class ReplacePolicy {
+    Ask,      // the replace question, through UserDialogs (Yes replaces, No skips, Cancel stops)
+    All,      // replace every one
+    None,     // replace none
+    Changed,  // replace one whose listed size differs from the local file's
+};
+
+// How a publication shows itself: the transfer window, or the command line.
+// CancelRequested (KeepAlive) is asked before each step and while waiting.
+class PublishProgress : public KeepAlive {
+public:
+    virtual void SetMaximum(int maximum) = 0;
+    virtual void Step() = 0;
+    virtual void SetStatus(const std::string& cp1252Text) = 0;
+};
+
+struct PublishRequest {
+    ProgramFolder folder;     // its Projects() holds the project
+    std::string projectName;  // Windows-1252; the built site is in its project folder
+    FtpServer server;
+    ReplacePolicy replace = ReplacePolicy::Ask;
+};
+
+enum class PublishOutcome { Published, Cancelled, Failed };
+
+// Publishes the built site of a project: connects and logs in, asks the
+// remote folder (UserDialogs::AskText, title text 242, prompt text 243, the
+// project name with blanks as "_" offered), walks and creates it, then sends
+// the pages in ASCII mode and the picture folders, param, tn_images and
+// tns_images in image mode, each file once. Questions and messages go to
+// `dialogs` in the user's language; progress and the cancel test to
+// `progress`. Only Published means that every file was sent.
+PublishOutcome PublishSite(const PublishRequest& request, const Language& language, UserDialogs& dialogs,
+                           PublishProgress& progress);
+
+}  // namespace palimora
