@@ -1,5 +1,8 @@
 # Checks that each folder includes only the folders below it:
-#   common <- lang <- imaging <- project <- styles <- sitegen;  publish <- common
+#   common <- lang <- imaging <- project <- styles <- sitegen
+#   common <- lang <- project <- styles <- publish (the socket layer and the
+#   FTP client use common only; the publishing run reads the project's
+#   settings and speaks the user's language)
 # app/ and cli/ sit on top of everything. A folder's ui/ may include what its
 # folder may include, and the ui/ of those folders; a core file includes no ui/.
 # Tests, benchmarks and tools are not checked.
@@ -19,7 +22,7 @@ set(below_imaging common lang)
 set(below_project common lang imaging)
 set(below_styles common lang imaging project)
 set(below_sitegen common lang imaging project styles)
-set(below_publish common)
+set(below_publish common lang imaging project styles)
 set(below_app common lang imaging project styles sitegen publish)
 set(below_cli common lang imaging project styles sitegen publish)
 set(layers common lang imaging project styles sitegen publish app cli)
