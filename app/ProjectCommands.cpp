@@ -29,16 +29,21 @@ void DeleteBuiltSiteMarkers(const fs::path& projectFolder) {
 
 void NewProject(Session& session) { session.StartEmptyProject(); }
 
-void AskSaveChanges(Session& session, UserDialogs& dialogs, ProjectWindows& windows) {
-    if (!session.ProjectModified()) return;
-    if (dialogs.AskYesNoCancel(session.LangText(TextId::SaveChangesQuestion)) == kModalYes) {
+bool AskSaveChanges(Session& session, UserDialogs& dialogs, ProjectWindows& windows) {
+    if (!session.ProjectModified()) return true;
+    const int answer = dialogs.AskYesNoCancel(session.LangText(TextId::SaveChangesQuestion));
+    if (answer == kModalCancel) return false;
+    if (answer == kModalYes) {
         SaveCommand(session, dialogs, windows);
+        return !session.ProjectModified();  // a save that was cancelled or failed keeps the work
     }
+    return true;
 }
 
-void NewCommand(Session& session, UserDialogs& dialogs, ProjectWindows& windows) {
-    AskSaveChanges(session, dialogs, windows);
+bool NewCommand(Session& session, UserDialogs& dialogs, ProjectWindows& windows) {
+    if (!AskSaveChanges(session, dialogs, windows)) return false;
     NewProject(session);
+    return true;
 }
 
 void SaveProject(Session& session, const std::string& name) {
@@ -120,7 +125,7 @@ void OpenProjectFiles(Session& session, const std::string& name) {
 }
 
 bool OpenCommand(Session& session, UserDialogs& dialogs, ProjectWindows& windows) {
-    AskSaveChanges(session, dialogs, windows);
+    if (!AskSaveChanges(session, dialogs, windows)) return false;
     const auto name = windows.ShowOpenWindow();
     if (!name) return false;
     try {

@@ -22,7 +22,9 @@ public:
 };
 
 // New: a changed project is offered a save; then the project is emptied.
-void NewCommand(Session& session, UserDialogs& dialogs, ProjectWindows& windows);
+// False, and nothing changed, when the user cancelled (or the save did not
+// happen).
+bool NewCommand(Session& session, UserDialogs& dialogs, ProjectWindows& windows);
 
 // Open: a changed project is offered a save; then the chosen project's
 // pictures and texts come into the working folder and its saved settings
@@ -37,7 +39,8 @@ bool OpenCommand(Session& session, UserDialogs& dialogs, ProjectWindows& windows
 void SaveCommand(Session& session, UserDialogs& dialogs, ProjectWindows& windows);
 
 // Asks SaveChangesQuestion when the project has changed and saves on Yes.
-void AskSaveChanges(Session& session, UserDialogs& dialogs, ProjectWindows& windows);
+// True when the work may go on: no change, No, or Yes and saved.
+bool AskSaveChanges(Session& session, UserDialogs& dialogs, ProjectWindows& windows);
 
 // The save window's OK: whether the window may close with `typed` as the
 // name to save under. Refuses the

@@ -56,7 +56,10 @@ bool Session::ConfirmClose(UserDialogs& dialogs, const std::function<void()>& sa
     if (projectModified_) {
         const int answer = dialogs.AskYesNoCancel(LangText(TextId::SaveChangesQuestion));
         if (answer == kModalCancel) return false;
-        if (answer == kModalYes) save();
+        if (answer == kModalYes) {
+            save();
+            return !projectModified_;  // a save that did not happen keeps the program open
+        }
     }
     return true;
 }

@@ -33,8 +33,7 @@ void TForm1::ShowProject() {
 
 void TForm1::BoutNouClick() {
     PressedLook pressed(*toolbar_->BoutNou);
-    NewCommand(session_, *dialogs_, *projectWindows_);
-    ShowProject();
+    if (NewCommand(session_, *dialogs_, *projectWindows_)) ShowProject();
 }
 
 void TForm1::BoutOuvClick() {

@@ -224,11 +224,20 @@ TEST_F(ProjectCommandsTest, AProjectThatCannotBeOpenedStartsANewOne) {
     EXPECT_TRUE(session.Pictures().Files().empty());
 }
 
-TEST_F(ProjectCommandsTest, TheNewCommandOffersASaveAndEmptiesTheProjectAnyway) {
+TEST_F(ProjectCommandsTest, TheNewCommandOffersASaveAndKeepsTheWorkOnCancel) {
     AddPictures({"a.jpg"});
     dialogs.answers = {kModalCancel};
-    NewCommand(session, dialogs, windows);
+    EXPECT_FALSE(NewCommand(session, dialogs, windows));
     EXPECT_EQ(dialogs.shown, std::vector<std::string>{Text(TextId::SaveChangesQuestion)});
+    EXPECT_EQ(session.Pictures().Files().size(), 1u);  // nothing lost
+    EXPECT_TRUE(session.ProjectModified());
+
+    dialogs.answers = {kModalYes};  // Yes, then the save window cancelled: still nothing lost
+    EXPECT_FALSE(NewCommand(session, dialogs, windows));
+    EXPECT_EQ(session.Pictures().Files().size(), 1u);
+
+    dialogs.answers = {kModalNo};
+    EXPECT_TRUE(NewCommand(session, dialogs, windows));
     EXPECT_TRUE(session.Pictures().Files().empty());
     EXPECT_FALSE(session.ProjectModified());
 }

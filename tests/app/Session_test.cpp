@@ -90,9 +90,15 @@ TEST_F(SessionTest, AChangedProjectIsOfferedASave) {
     dialogs.answers = {kModalYes, kModalNo};
     EXPECT_TRUE(session.ConfirmClose(dialogs, [&] { ++saves; }));
     EXPECT_EQ(saves, 0);
-    dialogs.answers = {kModalYes, kModalYes};
-    EXPECT_TRUE(session.ConfirmClose(dialogs, [&] { ++saves; }));
+    dialogs.answers = {kModalYes, kModalYes};  // the save did not happen (its window was cancelled)
+    EXPECT_FALSE(session.ConfirmClose(dialogs, [&] { ++saves; }));
     EXPECT_EQ(saves, 1);
+    dialogs.answers = {kModalYes, kModalYes};
+    EXPECT_TRUE(session.ConfirmClose(dialogs, [&] {
+        ++saves;
+        session.SetProjectModified(false);
+    }));
+    EXPECT_EQ(saves, 2);
 }
 
 TEST_F(SessionTest, ClosingEmptiesTheWorkingFolderButKeepsItsFolders) {
