@@ -25,6 +25,8 @@ public:
     std::filesystem::path LanguageFile(std::string_view languageCode) const;
     std::filesystem::path DefaultSettings() const { return root_ / "runweb.in_"; }
     std::filesystem::path LogoGif() const { return root_ / "logo.gif"; }
+    // Held by the running copy of the program (InstanceLock).
+    std::filesystem::path LockFile() const { return root_ / "palimora.lock"; }
 
     std::filesystem::path Projects() const { return projects_; }
     // A project's folder under Projets (also the working folder, whose name is WorkingName).

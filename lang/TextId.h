@@ -248,10 +248,11 @@ enum class TextId {
     UnexpectedError = 246,
     SampleUnavailable = 247,
     PreviewWidthHint = 248,
+    AlreadyRunning = 249,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 238> kAllTextIds{{
+inline constexpr std::array<TextId, 239> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -490,9 +491,10 @@ inline constexpr std::array<TextId, 238> kAllTextIds{{
     TextId::UnexpectedError,
     TextId::SampleUnavailable,
     TextId::PreviewWidthHint,
+    TextId::AlreadyRunning,
 }};
 
-inline constexpr int kLanguageFileLines = 249;
+inline constexpr int kLanguageFileLines = 250;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

@@ -241,9 +241,11 @@ TEXTS = {
           "The preview cannot be shown: choose a template on the first tab."),
     248: ("PreviewWidthHint", "Clic droit sur l'aperçu : la page comme sur un téléphone, ou comme sur un ordinateur.",
           "Right-click the preview: the page as on a phone, or as on a computer."),
+    249: ("AlreadyRunning", "Palimora est déjà ouvert avec ce dossier de programme : utilisez la fenêtre déjà ouverte.",
+          "Palimora is already running with this program folder: please use the window that is already open."),
 }
 
-LAST = 248
+LAST = 249
 FRENCH, ENGLISH = 1, 2
 
 

@@ -1,5 +1,9 @@
 #include "app/ui/MainWindow.h"
 #include "common/Error.h"
+#include "common/InstanceLock.h"
+#include "lang/Language.h"
+#include "lang/TextId.h"
+#include "lang/ui/QtUserDialogs.h"
 #include "common/ui/ScreenText.h"
 #include "styles/ui/WebBrowser.h"
 
@@ -17,7 +21,16 @@ int main(int argc, char* argv[]) {
     palimora::PrepareBrowserEngine();
     QApplication application(argc, argv);
     try {
-        palimora::TForm1 mainWindow(palimora::ProgramFolder::OfRunningProgram(), {});
+        const palimora::ProgramFolder folder = palimora::ProgramFolder::OfRunningProgram();
+        // A second copy on the same program folder would empty the first one's working folder.
+        const palimora::InstanceLock lock(folder.LockFile());
+        if (!lock.Held()) {
+            palimora::Language language;
+            (void)language.LoadChosen(folder);  // a missing language file still leaves a message to show
+            palimora::QtUserDialogs(language).ShowMessageOk(language.LangText(palimora::TextId::AlreadyRunning));
+            return 0;
+        }
+        palimora::TForm1 mainWindow(folder, {});
         QObject::connect(&mainWindow, &palimora::TForm1::languageRefused, &application, &QApplication::quit,
                          Qt::QueuedConnection);
         mainWindow.show();
