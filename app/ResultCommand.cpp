@@ -2,6 +2,7 @@
 
 #include "app/ProjectCommands.h"
 #include "app/Session.h"
+#include "common/Error.h"
 #include "common/UserDialogs.h"
 #include "project/PictureNames.h"
 #include "project/ProjectFolders.h"
@@ -63,7 +64,16 @@ ResultStep SeeResult(Session& session, UserDialogs& dialogs, ProjectWindows& win
         dialogs.ShowMessageOk(session.LangText(TextId::NoKindOfPage));
         return ResultStep::Refused;
     }
-    if (session.ProjectModified()) return ResultStep::Build;
+    if (session.ProjectModified()) {
+        // The site shows what the user sees: the changes are saved first, as the save button would.
+        try {
+            SaveProject(session, session.ProjectName());
+        } catch (const PalimoraError& error) {
+            dialogs.ShowMessageOk(error.UserMessage());
+            return ResultStep::Refused;
+        }
+        return ResultStep::Build;
+    }
     const fs::path project = session.ProjectFolder(session.ProjectName());
     std::error_code error;
     for (const std::string& page : BuiltSiteMarkers()) {

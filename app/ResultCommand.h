@@ -16,6 +16,8 @@ enum class ResultStep {
     OpenBuilt,    // a built site is there: open its start page
 };
 
+// A changed named project is saved first (without a question), so the site
+// shows what the user sees.
 ResultStep SeeResult(Session& session, UserDialogs& dialogs, ProjectWindows& windows);
 
 // The step-2 switch: whether page design may start now. A project without

@@ -154,7 +154,7 @@ void TForm1::ConnectCommands() {
     guard.Connect(tools.BoutSup, &PictureButton::clicked, this, [&pictures] { pictures.BoutSupClick(); });
     guard.Connect(tools.BoutMon, &PictureButton::clicked, this, [&pictures] { pictures.BoutMonClick(); });
     guard.Connect(tools.BoutDes, &PictureButton::clicked, this, [&pictures] { pictures.BoutDesClick(); });
-    guard.Connect(pictures.ListView1, &QListWidget::itemClicked, this, [&pictures] { pictures.ListView1Click(); });
+    guard.Connect(pictures.ListView1, &QListWidget::itemClicked, this, [&pictures] { pictures.ListView1Selected(); });
     guard.Connect(pictures.TabbedImg->BitTextOk, &QPushButton::clicked, this, [&pictures] { pictures.BitTextOkClick(); });
     guard.Connect(pictures.TabbedImg->Panel1, &PictureDisplay::pictureClicked, this, [&pictures] { pictures.Image1Click(); });
     guard.Connect(&pictures, &PictureStep::listCancelled, this, [this] { BoutNouClick(); });
@@ -263,6 +263,7 @@ void TForm1::BoutAidClick() {
 void TForm1::closeEvent(QCloseEvent* event) {
     bool mayClose = false;
     CommandGuard(*dialogs_, session_.CurrentLanguage()).Run([&] {
+        pictureStep_->StoreTypedTexts();
         mayClose = session_.ConfirmClose(*dialogs_, [this] { BoutEnrClick(); });
     });
     if (!mayClose) {

@@ -17,7 +17,9 @@
 #include "project/ui/PictureTabs.h"
 #include "lang/ui/WaitWindow.h"
 
+#include <QCollator>
 #include <QFileDialog>
+#include <QLocale>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -47,7 +49,7 @@ PictureStep::PictureStep(Session& session, UserDialogs& dialogs, Toolbar& toolba
 PictureStep::~PictureStep() = default;
 
 void PictureStep::ShowNewProject() {
-    pictureCount_ = currentPicture_ = 0;
+    pictureCount_ = currentPicture_ = textsPicture_ = 0;
     selectAfterInsert_ = false;
     TabbedImg->Panel1->Clear();
     TabbedImg->ShowTexts({}, {});
@@ -92,11 +94,27 @@ void PictureStep::ListView1Click() {
     currentPicture_ = position + 1;
     const auto texts = session_.Pictures().Texts().Read(currentPicture_);
     TabbedImg->ShowTexts(texts ? texts->title : std::string(), FromCommaList(texts ? texts->comment : std::string()));
+    textsPicture_ = currentPicture_;
     emit pictureShown();
+}
+
+void PictureStep::ListView1Selected() {
+    StoreTypedTexts();
+    ListView1Click();
 }
 
 void PictureStep::BitTextOkClick() {
     if (pictureCount_ == 0) return;
+    StoreTexts(false);
+}
+
+void PictureStep::StoreTypedTexts() {
+    if (pictureCount_ == 0 || textsPicture_ == 0) return;
+    StoreTexts(true);
+}
+
+void PictureStep::StoreTexts(bool onlyWhenChanged) {
+    const int picture = textsPicture_ != 0 ? textsPicture_ : currentPicture_;
     std::string title, comment;
     try {
         title = TabbedImg->Title();
@@ -105,9 +123,14 @@ void PictureStep::BitTextOkClick() {
         dialogs_.ShowMessageOk(session_.LangText(TextId::TextNotStorable));
         return;
     }
+    if (onlyWhenChanged) {
+        const auto stored = session_.Pictures().Texts().Read(picture);
+        const bool same = stored ? stored->title == title && stored->comment == comment : title.empty() && comment.empty();
+        if (same) return;
+    }
     session_.SetProjectModified(true);
     try {
-        session_.Pictures().Texts().Write(currentPicture_, title, comment);
+        session_.Pictures().Texts().Write(picture, title, comment);
     } catch (const PalimoraError& error) {
         dialogs_.ShowMessageOk(error.UserMessage());
     }
@@ -131,6 +154,7 @@ void PictureStep::BoutImgClick() {
 
 void PictureStep::AddPictures(const std::vector<fs::path>& chosen) {
     if (chosen.empty()) return;
+    StoreTypedTexts();  // the numbers are about to change
     PictureList& pictures = session_.Pictures();
     if (SameFolder(chosen.front().parent_path(), pictures.PicturesFolder())) {
         dialogs_.ShowMessageOk(session_.LangText(TextId::AlreadyInProject));
@@ -146,8 +170,13 @@ void PictureStep::AddPictures(const std::vector<fs::path>& chosen) {
         }
     }
     if (sources.empty()) return;
-    // Numbered in name order, as the user sees them in the dialog.
-    std::sort(sources.begin(), sources.end());
+    // Numbered in the order a person reads the names: letter case aside, numbers by value.
+    QCollator collator(QLocale(session_.LanguageCode() == "english" ? QLocale::English : QLocale::French));
+    collator.setNumericMode(true);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(sources.begin(), sources.end(), [&collator](const fs::path& a, const fs::path& b) {
+        return collator.compare(QString::fromStdString(a.filename().string()), QString::fromStdString(b.filename().string())) < 0;
+    });
 
     BusyCursor busy;
     session_.SetProjectModified(true);
@@ -174,6 +203,7 @@ void PictureStep::AddPictures(const std::vector<fs::path>& chosen) {
 }
 
 void PictureStep::BoutSupClick() {
+    StoreTypedTexts();
     BusyCursor busy;
     PressedLook pressed(*toolbar_.BoutSup);
     const std::vector<int> ticked = ListView1->TickedPositions();
@@ -188,6 +218,7 @@ void PictureStep::BoutSupClick() {
 }
 
 void PictureStep::MovePicture(PictureButton& button, int direction) {
+    StoreTypedTexts();
     if (pictureCount_ == 0 || !session_.Pictures().Move(currentPicture_, direction)) {
         dialogs_.Beep();
         return;

@@ -43,7 +43,14 @@ public:
     // The commands.
     void FileListBox1Change();
     void ListView1Click();
+    // The user picked another picture: the texts typed for the one shown are
+    // kept first.
+    void ListView1Selected();
     void BitTextOkClick();
+    // Stores the title and comment typed for the picture shown when they
+    // differ from its stored ones, as OK would; before the selection, the
+    // numbers or the step change, and before a save or the end.
+    void StoreTypedTexts();
     void BoutImgClick();
     // Adds the chosen files as the add dialog's confirmation does.
     void AddPictures(const std::vector<std::filesystem::path>& chosen);
@@ -60,6 +67,7 @@ signals:
 
 private:
     void MovePicture(PictureButton& button, int direction);
+    void StoreTexts(bool onlyWhenChanged);
 
     Session& session_;
     UserDialogs& dialogs_;
@@ -67,6 +75,7 @@ private:
     IconCache icons_;
     int pictureCount_ = 0;
     int currentPicture_ = 0;
+    int textsPicture_ = 0;  // the picture whose texts the fields show (0: none)
     bool selectAfterInsert_ = false;  // the next rebuild keeps the current picture (after an insert)
     std::filesystem::path lastPictureFolder_;  // where the add dialog opens
 };

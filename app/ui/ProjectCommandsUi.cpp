@@ -33,17 +33,20 @@ void TForm1::ShowProject() {
 
 void TForm1::BoutNouClick() {
     PressedLook pressed(*toolbar_->BoutNou);
+    pictureStep_->StoreTypedTexts();
     if (NewCommand(session_, *dialogs_, *projectWindows_)) ShowProject();
 }
 
 void TForm1::BoutOuvClick() {
     PressedLook pressed(*toolbar_->BoutOuv);
+    pictureStep_->StoreTypedTexts();
     OpenCommand(session_, *dialogs_, *projectWindows_);
     ShowProject();
 }
 
 void TForm1::BoutEnrClick() {
     PressedLook pressed(*toolbar_->BoutEnr);
+    pictureStep_->StoreTypedTexts();
     BusyCursor busy;
     SaveCommand(session_, *dialogs_, *projectWindows_);
     ShowSavedProject();
@@ -60,6 +63,7 @@ bool TForm1::RunBuildWindow() {
 
 void TForm1::BoutProClick() {
     PressedLook pressed(*toolbar_->BoutPro);
+    pictureStep_->StoreTypedTexts();
     const ResultStep step = SeeResult(session_, *dialogs_, *projectWindows_);
     ShowSavedProject();
     if (step == ResultStep::Refused) return;

@@ -40,6 +40,7 @@ void TForm1::BoutVidClick() {
         dialogs_->Beep();
         return;
     }
+    pictureStep_->StoreTypedTexts();
     const bool mayEnter = MayEnterPageDesign(session_, *dialogs_, *projectWindows_);
     ShowSavedProject();  // a save may have named the project
     if (!mayEnter) return;

@@ -74,8 +74,15 @@ TEST_F(ResultCommandTest, AChangedOrUnbuiltProjectIsBuiltABuiltOneOpened) {
     EXPECT_EQ(SeeResult(session, dialogs, windows), ResultStep::Build);  // nothing built yet
     testing::WriteBytes(Project() / "g1-000001.htm", "built");
     EXPECT_EQ(SeeResult(session, dialogs, windows), ResultStep::OpenBuilt);
+    // A picture added since the save: saved first, so the build shows it.
+    const fs::path source = temp.Path() / "b.jpg";
+    EncodeJpeg(Image(8, 8), source);
+    session.Pictures().Add({source}, 1, {});
     session.SetProjectModified(true);
     EXPECT_EQ(SeeResult(session, dialogs, windows), ResultStep::Build);
+    EXPECT_FALSE(session.ProjectModified());
+    EXPECT_TRUE(fs::exists(Project() / "images" / "000002.jpg"));
+    EXPECT_EQ(windows.saveWindows, 1);  // no question, no save window
 }
 
 TEST_F(ResultCommandTest, NoKindOfPageIsRefusedAndTheStartPageFollowsTheKinds) {

@@ -98,6 +98,35 @@ private slots:
         QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(1)->title, std::string("Coucher de soleil"));
     }
 
+    void typedTextsAreKeptWhenTheUserPicksAnotherPicture() {
+        window_->Pictures().AddPictures({Source("a.jpg"), Source("b.jpg")});
+        Click(0);
+        window_->CurrentSession().SetProjectModified(false);
+        window_->Pictures().TabbedImg->Edit1->setText(QStringLiteral("Plage du matin"));
+        window_->Pictures().TabbedImg->MemoComm->setPlainText(QStringLiteral("Calme"));
+        ListView1()->MakeCurrent(1);
+        window_->Pictures().ListView1Selected();  // no OK: the texts go with the picture all the same
+        const auto stored = window_->CurrentSession().Pictures().Texts().Read(1);
+        QCOMPARE(stored->title, std::string("Plage du matin"));
+        QCOMPARE(stored->comment, ToCommaList({"Calme"}));
+        QVERIFY(window_->CurrentSession().ProjectModified());
+        QCOMPARE(window_->Pictures().TabbedImg->Edit1->text(), QStringLiteral("b"));
+
+        window_->CurrentSession().SetProjectModified(false);
+        ListView1()->MakeCurrent(0);
+        window_->Pictures().ListView1Selected();  // nothing typed: nothing written
+        QVERIFY(!window_->CurrentSession().ProjectModified());
+        QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(2)->title, std::string("b"));
+    }
+
+    void picturesAreNumberedInTheOrderAPersonReadsTheirNames() {
+        window_->Pictures().AddPictures({Source("b10.jpg"), Source("B2.jpg"), Source("a1.jpg")});
+        const PictureTextFile& texts = window_->CurrentSession().Pictures().Texts();
+        QCOMPARE(texts.Read(1)->title, std::string("a1"));
+        QCOMPARE(texts.Read(2)->title, std::string("B2"));
+        QCOMPARE(texts.Read(3)->title, std::string("b10"));
+    }
+
     void theCommentHoldsAtMost249Characters() {
         window_->Pictures().TabbedImg->MemoComm->setPlainText(QString(300, QLatin1Char('c')));
         QCOMPARE(window_->Pictures().TabbedImg->MemoComm->toPlainText().size(), 249);
