@@ -346,8 +346,11 @@ void FtpClient::ListFolder() {
                 }
                 if (OnTransactionStop) OnTransactionStop();
                 data->Disconnect();
-                // A listing the server cut short (426, 451) is not an empty folder.
-                if (!cancelled()) ReadFinalReply(kList);
+                // A listing the server cut short (426, 451) is not an empty
+                // folder. A server whose first answer was already the final
+                // one (2xx, no 1xx before it) has nothing more to say.
+                const bool answered = code >= 200 && code <= 299;
+                if (!cancelled() && !answered) ReadFinalReply(kList);
                 succeeded = true;
             }
         }

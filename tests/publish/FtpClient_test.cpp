@@ -433,7 +433,8 @@ TEST_F(ScriptedServerTest, TransfersTheServerCutShortFailAndTheSessionGoesOn) {
 TEST_F(ScriptedServerTest, RepliesBelongToTheirOwnCommand) {
     testing::ScriptedFtpServer* self = nullptr;
     int pwd = 0;
-    Start("120 Ready in a moment\r\n220 Ready\r\n", [&self, &pwd](const std::string& command) -> std::string {
+    int lists = 0;
+    Start("120 Ready in a moment\r\n220 Ready\r\n", [&self, &pwd, &lists](const std::string& command) -> std::string {
         if (command == "PASV") {
             // Many lines, and an address that is not the server's: the data
             // connection still goes to the control connection's host.
@@ -442,6 +443,11 @@ TEST_F(ScriptedServerTest, RepliesBelongToTheirOwnCommand) {
             return "227-Passive mode, the address follows\r\n227-(10,255,0,1," + port + "227 Entering Passive Mode\r\n";
         }
         if (command == "SITE LONG") return "200 " + std::string(70'000, 'x') + "\r\n";
+        if (command == "LIST" && ++lists == 2) {
+            // The final reply at once, without a preliminary one before it.
+            self->SendOnData("-rw-r--r-- 1 u g 10 Jan 01 00:00 b.jpg\r\n");
+            return "226 Done\r\n";
+        }
         if (command == "LIST") {
             self->SendOnData("-rw-r--r-- 1 u g 10 Jan 01 00:00 a.jpg\r\n");
             self->ReplyAfterData("226-Listing sent\r\n226 Done\r\n");
@@ -461,6 +467,9 @@ TEST_F(ScriptedServerTest, RepliesBelongToTheirOwnCommand) {
     ASSERT_NE(client.Listing(), nullptr);
     EXPECT_TRUE(client.Listing()->Contains("a.jpg"));
     EXPECT_EQ(client.CurrentFolder(), "/2");
+    client.ListFolder();
+    EXPECT_TRUE(client.Listing()->Contains("b.jpg"));
+    EXPECT_EQ(client.CurrentFolder(), "/3");
 }
 
 TEST_F(ScriptedServerTest, AnAccountAskedForAfterThePasswordFailsTheLogin) {

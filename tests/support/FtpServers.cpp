@@ -123,6 +123,17 @@ std::string VsftpdServer::Unavailable() {
 VsftpdServer::VsftpdServer() {
     user_ = "palimora" + std::to_string(::getpid());
     home_ = std::filesystem::temp_directory_path() / (user_ + "-home");
+    config_ = std::filesystem::temp_directory_path() / (user_ + ".conf");
+    try {
+        Start();
+    } catch (...) {
+        Stop();
+        throw;
+    }
+}
+
+void VsftpdServer::Start() {
+    RunQuietly({"/usr/sbin/userdel", user_});  // one left by a test that was killed
     std::filesystem::remove_all(home_);
     if (RunQuietly({"/usr/sbin/useradd", "--home-dir", home_.string(), "--create-home", "--shell", "/bin/sh",
                     user_}) != 0) {
@@ -132,7 +143,6 @@ VsftpdServer::VsftpdServer() {
     if (RunQuietly({"/bin/sh", "-c", pipeline}) != 0) throw std::runtime_error("chpasswd failed");
     std::filesystem::create_directories("/var/run/vsftpd/empty");
     port_ = ClosedPort();
-    config_ = std::filesystem::temp_directory_path() / (user_ + ".conf");
     std::ofstream config(config_);
     config << "listen=YES\nlisten_ipv6=NO\nlisten_address=127.0.0.1\nlisten_port=" << port_
            << "\nbackground=NO\nanonymous_enable=NO\nlocal_enable=YES\nwrite_enable=YES\nlocal_umask=022\n"
@@ -144,16 +154,19 @@ VsftpdServer::VsftpdServer() {
     if (!WaitUntilAccepting(port_)) throw std::runtime_error("vsftpd did not start");
 }
 
-VsftpdServer::~VsftpdServer() {
+void VsftpdServer::Stop() {
     if (pid_ > 0) {
         ::kill(pid_, SIGTERM);
         ::waitpid(pid_, nullptr, 0);
+        pid_ = -1;
     }
     RunQuietly({"/usr/sbin/userdel", user_});
     std::error_code error;
     std::filesystem::remove_all(home_, error);
     std::filesystem::remove(config_, error);
 }
+
+VsftpdServer::~VsftpdServer() { Stop(); }
 
 ScriptedFtpServer::ScriptedFtpServer(std::string greeting, Script script)
     : greeting_(std::move(greeting)), script_(std::move(script)) {

@@ -28,7 +28,7 @@ private:
 };
 
 // vsftpd on 127.0.0.1, serving the home folder of a throw-away system user
-// (made for the test, removed after it). Needs root: Available() says why not.
+// (made for the test, removed after it). Needs root: Unavailable() says why not.
 class VsftpdServer {
 public:
     // Empty when the server can be started; else the reason it cannot.
@@ -43,6 +43,9 @@ public:
     const std::filesystem::path& Home() const { return home_; }
 
 private:
+    void Start();
+    void Stop();
+
     int port_ = 0;
     int pid_ = -1;
     std::string user_;
