@@ -248,11 +248,13 @@ enum class TextId {
     UnexpectedError = 246,
     SampleUnavailable = 247,
     PreviewWidthHint = 248,
-    AlreadyRunning = 249,
+    ServerTimedOut = 249,
+    RemotePathTooLong = 250,
+    AlreadyRunning = 251,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 239> kAllTextIds{{
+inline constexpr std::array<TextId, 241> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -491,10 +493,12 @@ inline constexpr std::array<TextId, 239> kAllTextIds{{
     TextId::UnexpectedError,
     TextId::SampleUnavailable,
     TextId::PreviewWidthHint,
+    TextId::ServerTimedOut,
+    TextId::RemotePathTooLong,
     TextId::AlreadyRunning,
 }};
 
-inline constexpr int kLanguageFileLines = 250;
+inline constexpr int kLanguageFileLines = 252;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {
