@@ -2,6 +2,8 @@
 
 #include "common/Error.h"
 
+#include <filesystem>
+
 namespace palimora {
 
 // A picture that cannot be read. The message says why in the decoder's own
@@ -18,8 +20,14 @@ public:
     ImageError(Kind kind, const std::string& detail) : PalimoraError(detail), kind_(kind) {}
     Kind ErrorKind() const { return kind_; }
 
+    // The picture concerned, when it is not the one the caller is working on
+    // (a copyright stamp, say); empty otherwise.
+    const std::filesystem::path& File() const { return file_; }
+    void SetFile(std::filesystem::path file) { file_ = std::move(file); }
+
 private:
     Kind kind_;
+    std::filesystem::path file_;
 };
 
 // Pictures above this many pixels are refused rather than decoded whole:

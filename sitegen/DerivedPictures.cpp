@@ -5,6 +5,7 @@
 #include "imaging/BmpCodec.h"
 #include "imaging/Fitting.h"
 #include "imaging/Image.h"
+#include "imaging/ImageError.h"
 #include "imaging/JpegCodec.h"
 #include "imaging/PictureReader.h"
 #include "imaging/Resize.h"
@@ -30,19 +31,36 @@ Size Fit(const PictureSize& natural, int boxWidth, int boxHeight) {
 
 Image Scaled(const Image& decoded, Size size) { return Resize(decoded, size.width, size.height); }
 
+// A stamp that cannot be read is told by its own name, not the photo's.
 Image DecodeStamp(const fs::path& file) {
-    return IsJpegName(file.filename().string()) ? DecodeJpeg(file) : DecodeBmp(file);
+    try {
+        return IsJpegName(file.filename().string()) ? DecodeJpeg(file) : DecodeBmp(file);
+    } catch (ImageError& error) {
+        error.SetFile(file);
+        throw;
+    }
 }
 
 }  // namespace
 
 std::vector<Image> CutStrips(const Image& picture, int strips) {
+    // Strips of equal rounded height, the last taking the rest. When that
+    // would leave a strip without rows (a picture hardly taller than its
+    // strip count), the rows are shared out evenly instead; a picture with
+    // fewer rows than strips repeats its last row, so that every strip the
+    // pages show is a picture, never an empty file.
+    const int height = picture.height;
+    const int rows = RoundHalfEven(static_cast<double>(height) / strips);
+    const bool evenShare = rows == 0 || rows * (strips - 1) >= height;
     std::vector<Image> pieces;
-    const int rows = RoundHalfEven(static_cast<double>(picture.height) / strips);
     for (int i = 1; i <= strips; ++i) {
-        const int top = rows * (i - 1);
-        const int bottom = i == strips ? picture.height : std::min(picture.height, rows * i);
-        Image piece(picture.width, std::max(0, bottom - top));
+        int top = rows * (i - 1);
+        int bottom = i == strips ? height : std::min(height, rows * i);
+        if (evenShare) {
+            top = std::min(height * (i - 1) / strips, height - 1);
+            bottom = std::max(top + 1, height * i / strips);
+        }
+        Image piece(picture.width, bottom - top);
         for (int y = 0; y < piece.height; ++y) std::copy_n(picture.Row(top + y), picture.width * 3, piece.Row(y));
         pieces.push_back(std::move(piece));
     }

@@ -201,7 +201,10 @@ void Run::Execute() {
         Converted converted = work.Take(static_cast<std::size_t>(n - 1));
         if (converted.unreadable) {
             work.Stop();
-            throw PalimoraError(UnreadablePictureMessage(s_.language, *converted.unreadable, project_layout::PicturesFolder(project_) / names[n - 1]));
+            throw PalimoraError(UnreadablePictureMessage(s_.language, *converted.unreadable,
+                                                        converted.unreadable->File().empty()
+                                                            ? project_layout::PicturesFolder(project_) / names[n - 1]
+                                                            : converted.unreadable->File()));
         }
         if (!converted.failure.empty()) {
             work.Stop();

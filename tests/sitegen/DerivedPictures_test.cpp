@@ -76,6 +76,23 @@ TEST_F(ConversionTest, StripsHalveToEvenAndTheLastTakesTheRest) {
     EXPECT_EQ(heights(100, 3), (std::vector<int>{33, 33, 34}));
     EXPECT_EQ(heights(101, 2), (std::vector<int>{50, 51}));
     EXPECT_EQ(heights(10, 1), (std::vector<int>{10}));
+    // Where the rounded height would leave a strip empty, none is.
+    EXPECT_EQ(heights(6, 4), (std::vector<int>{1, 2, 1, 2}));
+    EXPECT_EQ(heights(2, 3), (std::vector<int>{1, 1, 1}));
+    EXPECT_EQ(heights(1, 3), (std::vector<int>{1, 1, 1}));
+}
+
+TEST_F(ConversionTest, APictureWithFewerRowsThanStripsStillGivesEveryStrip) {
+    for (const auto& [width, height] : {std::pair{1, 1}, std::pair{2, 2}, std::pair{1000, 1}}) {
+        EncodeJpeg(testing::Plain(width, height, {90, 120, 150}), project / "images" / "000009.jpg");
+        ConversionSettings threeStrips;
+        threeStrips.strips = 3;
+        const auto files = ConvertPicture(project, working, "000009.jpg", threeStrips);
+        ASSERT_EQ(files.size(), 3u) << width << " x " << height;
+        for (const ConvertedFile& strip : files) EXPECT_FALSE(strip.bytes.empty());
+        WriteConversion(files);
+        EXPECT_EQ(DecodeJpeg(project / "morc_images" / "000009-3.jpg", 0, 0).width, width);
+    }
 }
 
 TEST_F(ConversionTest, TheStampGoesInItsCornerCutAtTheEdges) {

@@ -134,6 +134,17 @@ TEST_F(SiteBuildTest, ADamagedPictureEndsTheRunAfterThePicturesBeforeIt) {
     EXPECT_FALSE(Exists("tn_images/tn-000004.jpg"));  // one-thread order, whatever the workers did
 }
 
+TEST_F(SiteBuildTest, ADamagedStampIsToldByItsOwnName) {
+    const fs::path stamp = temp.Path() / "signature.jpg";
+    testing::WriteBytes(stamp, "not a picture at all");
+    settings.Store(SettingLine::StampCopyright, "1");
+    settings.Store(SettingLine::CopyrightPicture, stamp.string());
+    EXPECT_EQ(Build(), BuildOutcome::Failed);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_NE(dialogs.shown[0].find("signature.jpg"), std::string::npos) << dialogs.shown[0];
+    EXPECT_EQ(dialogs.shown[0].find("000001.jpg"), std::string::npos) << dialogs.shown[0];
+}
+
 // The values of every `attribute="..."` of the pages of a project folder.
 std::vector<std::pair<std::string, std::string>> References(const fs::path& project, const std::string& attribute) {
     std::vector<std::pair<std::string, std::string>> found;
