@@ -60,7 +60,7 @@ fs::path ConvertAddedPicture(const fs::path& copy, const fs::path& source, UserD
         if (dialogs.AskOkCancel(ask) != kModalYes) return copy;
         return ConvertToJpeg(copy, first);
     } catch (const ImageError& error) {
-        dialogs.ShowMessageOk(UnreadablePictureMessage(language, error, copy));
+        dialogs.ShowMessageOk(UnreadablePictureMessage(language, error, source));  // the file the user chose
         return copy;
     }
 }

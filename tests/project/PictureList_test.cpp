@@ -148,6 +148,8 @@ TEST_F(PictureListTest, ADamagedGifIsKeptAndReported) {
     EXPECT_EQ(list.Files(), Names{"000001.gif"});
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].rfind("Error 6: ", 0), 0u);
+    EXPECT_NE(dialogs.shown[0].find("bad.gif"), std::string::npos) << dialogs.shown[0];  // the user's file, not the copy
+    EXPECT_EQ(dialogs.shown[0].find("000001"), std::string::npos) << dialogs.shown[0];
 }
 
 TEST_F(PictureListTest, NamesBecomeWindows1252TitlesOrAreRefusedBeforeAnyChange) {
