@@ -1,19 +1,33 @@
 #include "cli/BuildCommand.h"
+#include "cli/PublishCommand.h"
+#include "cli/Terminal.h"
 #include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/ProgramFolder.h"
 
 #include <iostream>
 #include <string_view>
+#include <vector>
 
 namespace {
 
 void PrintUsage(std::ostream& out) {
     out << "Usage: palimora-cli build PROJECT\n"
+           "       palimora-cli publish PROJECT --host H [--port N] --user U [--folder PATH]\n"
+           "                    [--replace ask|all|none|changed] [--timeout S]\n"
            "       palimora-cli --help | --version\n"
-           "Builds the web site of a project: a name under the program folder's\n"
-           "Projets folder, or the path of a project folder. Messages and progress\n"
-           "go to standard error; the exit status is 0 only when the site was built.\n"
+           "build: builds the web site of a project: a name under the program folder's\n"
+           "Projets folder, or the path of a project folder.\n"
+           "publish: sends the built site to an FTP server (port 21 unless --port) into\n"
+           "the remote folder PATH (default: the project name, blanks as '_'; '/'\n"
+           "separates folders, '..' goes up). The password is read from the variable\n"
+           "PALIMORA_FTP_PASSWORD or asked without echo. --replace says what to do\n"
+           "with a file already on the server: ask (the default on a terminal; without\n"
+           "one --replace must be given), all, none, or changed (those whose size\n"
+           "differs, after printing the plan). --timeout ends a silent server's run\n"
+           "after S seconds (60 by default).\n"
+           "Messages and progress go to standard error; the exit status is 0 only when\n"
+           "the site was built or every file was sent, 2 for unusable arguments.\n"
            "\n"
            "  -h, --help     show this help and exit\n"
            "  -V, --version  show the version and exit\n"
@@ -34,6 +48,11 @@ int main(int argc, char* argv[]) {
     if (argc == 2 && (first == "--version" || first == "-V")) {
         std::cout << "palimora-cli " PALIMORA_VERSION "\n";
         return 0;
+    }
+    if (first == "publish") {
+        palimora::SystemTerminal terminal;
+        return palimora::PublishCommand(palimora::ProgramFolder::OfRunningProgram(),
+                                        std::vector<std::string>(argv + 2, argv + argc), std::cerr, terminal);
     }
     if (argc != 3 || first != "build") {
         PrintUsage(std::cerr);

@@ -248,10 +248,12 @@ enum class TextId {
     UnexpectedError = 246,
     SampleUnavailable = 247,
     PreviewWidthHint = 248,
+    ServerTimedOut = 249,
+    RemotePathTooLong = 250,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 238> kAllTextIds{{
+inline constexpr std::array<TextId, 240> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -490,9 +492,11 @@ inline constexpr std::array<TextId, 238> kAllTextIds{{
     TextId::UnexpectedError,
     TextId::SampleUnavailable,
     TextId::PreviewWidthHint,
+    TextId::ServerTimedOut,
+    TextId::RemotePathTooLong,
 }};
 
-inline constexpr int kLanguageFileLines = 249;
+inline constexpr int kLanguageFileLines = 251;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

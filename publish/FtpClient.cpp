@@ -3,6 +3,7 @@
 #include "publish/SocketErrors.h"
 
 #include <algorithm>
+#include <optional>
 #include <system_error>
 
 namespace palimora {
@@ -16,6 +17,27 @@ std::string WithoutLineEnd(std::string line) {
     return line;
 }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The port of "h1,h2,h3,h4,p1,p2" at the start of `text`, or 0.
+int PortOfSixNumbers(std::string_view text) {
+    int numbers[6] = {};
+    std::size_t at = 0;
+    for (int n = 0; n < 6; ++n) {
+        if (n > 0) {
+            if (at >= text.size() || text[at] != ',') return 0;
+            ++at;
+        }
+        if (at >= text.size() || !IsDigit(text[at])) return 0;
+        for (int digits = 0; at < text.size() && IsDigit(text[at]); ++at) {
+            if (++digits > 3) return 0;
+            numbers[n] = numbers[n] * 10 + (text[at] - '0');
+        }
+        if (numbers[n] > 255) return 0;
+    }
+    return numbers[4] * 256 + numbers[5];
+}
+
 // Clears a flag on every way out of a scope.
 class Flag {
 public:
@@ -26,6 +48,29 @@ public:
 
 private:
     bool& flag_;
+};
+
+// The clean-up after a cancel or a failed transfer: the waits still keep the
+// window alive but no longer stop at its cancel request, and none lasts
+// longer than two seconds, so that one Cancel ends the run.
+class BoundedCleanUp {
+public:
+    static constexpr int kMilliseconds = 2000;
+    explicit BoundedCleanUp(SockLink& link) : link_(link), timeOut_(link.TimeOut) {
+        link_.IgnoreCancelRequests(true);
+        link_.ClearCancel();
+        if (link_.TimeOut == 0 || link_.TimeOut > kMilliseconds) link_.TimeOut = kMilliseconds;
+    }
+    ~BoundedCleanUp() {
+        link_.TimeOut = timeOut_;
+        link_.IgnoreCancelRequests(false);
+    }
+    BoundedCleanUp(const BoundedCleanUp&) = delete;
+    BoundedCleanUp& operator=(const BoundedCleanUp&) = delete;
+
+private:
+    SockLink& link_;
+    int timeOut_;
 };
 
 }  // namespace
@@ -55,6 +100,7 @@ void FtpClient::ReadContinuation() {
     // that begins with the same three digits and a blank; lines between may
     // hold anything. A single-line reply has no continuation.
     const std::string first = LastReply();
+    wholeReply_ = first;
     if (first.size() < 4 || first[3] != '-') return;
     const std::string end = first.substr(0, 3) + " ";
     while (true) {
@@ -63,14 +109,16 @@ void FtpClient::ReadContinuation() {
             ClearCancel();
             throw AbortError("ReadLn de Socket abandonn\xE9" "e");
         }
-        const std::string line = ReadLn();
+        const std::string line = ReadReplyLine();
         if (line.empty()) return;  // the connection closed
+        wholeReply_ += line;
         Status(1, line);
         if (line.compare(0, 4, end) == 0) return;
     }
 }
 
 long long FtpClient::Command(const std::string& command) {
+    wholeReply_.clear();
     const long long code = Transaction(command);
     // No reply at all means the server closed the connection: that is not
     // a success with code 0.
@@ -114,9 +162,9 @@ void FtpClient::SetTransferType(int kind) {
     SendCommand(kind == 1 ? "TYPE A" : kind == 2 ? "TYPE I" : "TYPE L 8");
 }
 
-void FtpClient::LoginStep(const std::string& command) {
+void FtpClient::LoginStep(const std::string& command, long long failureFrom) {
     const long long code = Command(command);
-    if (code >= 401 && code <= 599) {
+    if (code >= failureFrom && code <= 599) {
         if (OnConnectionFailed) OnConnectionFailed();
         throw FtpError(WithoutLineEnd(LastReply()), code);
     }
@@ -126,9 +174,16 @@ void FtpClient::OpenSession() {
     if (Connected()) return;
     try {
         FlushInput();
+        ForgetCancel();
+        passiveRefused_ = false;
         Connect();
-        SetReply(ReadLn());
-        ReadContinuation();
+        // A server may say "120 ready in n minutes" before its greeting: the
+        // greeting is the first reply that is not preliminary.
+        do {
+            SetReply(ReadReplyLine());
+            ReadContinuation();
+        } while (ReplyCode() >= 100 && ReplyCode() <= 199);
+        if (LastReply().empty()) throw PalimoraError("Non connect\xE9");
         if (ReplyCode() > 400) {
             if (OnConnectionFailed) OnConnectionFailed();
             throw FtpError(WithoutLineEnd(LastReply()), ReplyCode());
@@ -144,7 +199,9 @@ void FtpClient::OpenSession() {
             if (FirewallType == Firewall::Site) LoginStep("SITE " + Host);
         }
         if (Proxy.empty() || FirewallType != Firewall::User) LoginStep("USER " + UserID);
-        if (ReplyCode() == 331) LoginStep("PASS " + Password);
+        // After PASS, a 332 asks for an account, which this client has none
+        // of: the login failed as surely as with a 530.
+        if (ReplyCode() == 331) LoginStep("PASS " + Password, 300);
         if (OnLoggedIn) OnLoggedIn();
     } catch (...) {
         try {
@@ -165,44 +222,65 @@ void FtpClient::CloseSession() {
     Status(1, "QUIT");
     listing_.reset();
     VendorKind = kDetect;
+    passiveRefused_ = false;
     FlushInput();
+    std::optional<BoundedCleanUp> bounded;
+    if (CancelSeen()) bounded.emplace(*this);
     try {
         const long long code = Command("QUIT");
         if (code >= 301 && code <= 599) throw FtpError(WithoutLineEnd(LastReply()), code);
     } catch (...) {
+        bounded.reset();
+        ForgetCancel();
         Disconnect();
         throw;
     }
+    bounded.reset();
+    ForgetCancel();
     Disconnect();
 }
 
 void FtpClient::AbortTransfer() {
-    if (data_) data_->Cancel();
+    if (!data_) return;  // a cancel left set here would fail the next command
+    data_->Cancel();
     Cancel();
+}
+
+int FtpClient::PassivePort() const {
+    // "227 Entering Passive Mode (h1,h2,h3,h4,p1,p2)": numbers 5 and 6 give the port.
+    std::size_t lineStart = 0;
+    while (lineStart < wholeReply_.size()) {
+        const std::size_t lineEnd = std::min(wholeReply_.find('\n', lineStart), wholeReply_.size());
+        const std::string_view line(wholeReply_.data() + lineStart, lineEnd - lineStart);
+        lineStart = lineEnd + 1;
+        for (std::size_t at = 4; at < line.size(); ++at) {  // past the reply code
+            if (IsDigit(line[at]) && !IsDigit(line[at - 1])) {
+                if (const int port = PortOfSixNumbers(line.substr(at)); port > 0) return port;
+            }
+        }
+    }
+    return 0;
 }
 
 std::unique_ptr<SockLink> FtpClient::OpenDataConnection(int kind) {
     auto data = std::make_unique<SockLink>(keepAlive_);
     data->TimeOut = TimeOut;
-    if (Passive) {
+    if (Passive && !passiveRefused_) {
         const long long code = Command("PASV");
-        if (code >= 500) {
+        // A server without passive mode gets PORT for the rest of the session.
+        if (code >= 500 && code <= 502) passiveRefused_ = true;
+    }
+    if (Passive && !passiveRefused_) {
+        if (ReplyCode() >= 400) {
             Fail(kind);
             return nullptr;
         }
-        // "227 Entering Passive Mode (h1,h2,h3,h4,p1,p2)": fields 5 and 6 give the port.
-        std::string reply = LastReply();
-        std::vector<std::string> fields;
-        std::size_t start = 0;
-        for (std::size_t comma; (comma = reply.find(',', start)) != std::string::npos; start = comma + 1) {
-            fields.push_back(reply.substr(start, comma - start));
-        }
-        fields.push_back(reply.substr(start));
-        if (fields.size() < 6) throw FtpError(WithoutLineEnd(reply), code);
-        const int high = std::atoi(fields[4].c_str());
-        const int low = std::atoi(fields[5].substr(0, fields[5].find(')')).c_str());
-        data->Host = Host;
-        data->Port = high * 256 + low;
+        const int port = PassivePort();
+        if (port <= 0) throw FtpError(WithoutLineEnd(LastReply()), ReplyCode());
+        // The data connection goes where the control connection goes: the
+        // address in the reply may be a private one, or someone else's.
+        data->Host = Proxy.empty() ? Host : Proxy;
+        data->Port = port;
         data->Connect();
     } else {
         const std::uint16_t port = data->Listen();
@@ -256,7 +334,7 @@ void FtpClient::ListFolder() {
                 if (code >= 500 && code <= 502 && OnUnSupportedFunction) OnUnSupportedFunction(kList);
                 Fail(kList);
             } else {
-                if (!Passive) data->Accept();
+                if (!Passive || passiveRefused_) data->Accept();
                 if (OnTransactionStart) OnTransactionStart();
                 while (!cancelled()) {
                     KeepAliveStep();
@@ -268,15 +346,14 @@ void FtpClient::ListFolder() {
                 }
                 if (OnTransactionStop) OnTransactionStop();
                 data->Disconnect();
-                if (!cancelled()) {
-                    SetReply(ReadLn());
-                    ReadContinuation();
-                }
+                // A listing the server cut short (426, 451) is not an empty folder.
+                if (!cancelled()) ReadFinalReply(kList);
                 succeeded = true;
             }
         }
     } catch (...) {
         data_ = nullptr;
+        if (data && data->CancelSeen()) NoteCancelSeen();
         if (cancelled()) SendAbort();
         throw;
     }
@@ -286,6 +363,16 @@ void FtpClient::ListFolder() {
         throw AbortError("ReadLn de Socket abandonn\xE9" "e");
     }
     if (succeeded && OnSuccess) OnSuccess(kList);
+}
+
+void FtpClient::ReadFinalReply(int kind) {
+    SetReply(ReadReplyLine());
+    if (LastReply().empty()) throw PalimoraError("Non connect\xE9");
+    ReadContinuation();
+    if (ReplyCode() >= 400 && ReplyCode() <= 599) {
+        if (OnFailure && OnFailure(kind)) return;
+        throw FtpError(WithoutLineEnd(LastReply()), ReplyCode());
+    }
 }
 
 void FtpClient::SendAbort() {
@@ -299,13 +386,13 @@ void FtpClient::SendAbort() {
 
 void FtpClient::UploadFile(const fs::path& local, const std::string& remoteName) {
     RequireConnection();
-    if (transferring_) throw PalimoraError("A transfer is already being processed!");
+    if (transferring_) throw SockError(SocketErrorText(10037), 10037);  // "Operation already in progress"
     Flag busy(transferring_);
     FlushInput();
     try {
         std::error_code error;
         const auto size = fs::file_size(local, error);
-        if (error) throw SockError("Impossible de lire / cannot read: " + local.string());
+        if (error) throw SockError(SystemErrorText(error.value()));
         std::unique_ptr<SockLink> data = OpenDataConnection(kUpload);
         if (!data) return;
         data_ = data.get();
@@ -313,28 +400,40 @@ void FtpClient::UploadFile(const fs::path& local, const std::string& remoteName)
         const std::string name = remoteName.empty() ? local.filename().string() : remoteName;
         const long long code = Command("STOR " + name);
         if (code <= 300 || code >= 600) {
-            if (!Passive) data->Accept();
+            if (!Passive || passiveRefused_) data->Accept();
             if (OnTransactionStart) OnTransactionStart();
             bool aborted = Cancelled();
+            bool timedOut = false;
             if (!aborted) {
                 try {
                     data->SendFile(local);
-                } catch (const AbortError&) {
+                } catch (const AbortError& stopped) {
                     aborted = true;
+                    timedOut = stopped.TimedOut();
                 }
             }
             if (OnTransactionStop) OnTransactionStop();
+            if (data->CancelSeen()) NoteCancelSeen();
             if (!aborted) data->SetLingerOff();  // a whole file is delivered before the close
             data->Disconnect();
             data_ = nullptr;
             // The server answers the closed transfer even when it was cut
-            // short; reading that answer keeps the next command's reply its own.
+            // short; reading that answer keeps the next command's reply its
+            // own. After a cancel that wait is bounded.
             ClearCancel();
-            if (!TimedOut()) {
-                SetReply(ReadLn());
-                ReadContinuation();
+            if (aborted) {
+                if (!timedOut) {
+                    try {
+                        BoundedCleanUp bounded(*this);
+                        SetReply(ReadReplyLine());
+                        ReadContinuation();
+                    } catch (const PalimoraError&) {
+                        // The abort is the failure to tell.
+                    }
+                }
+                throw AbortError("Envoi de Socket abandonn\xE9", timedOut);
             }
-            if (aborted) throw AbortError("Envoi de Socket abandonn\xE9");
+            ReadFinalReply(kUpload);
             if (OnSuccess) OnSuccess(kUpload);
             return;
         }

@@ -55,7 +55,8 @@ public:
     void SetTransferType(int kind);
     void ListFolder();
     void UploadFile(const std::filesystem::path& local, const std::string& remoteName = {});
-    // Stops the running listing or upload at its next step.
+    // Stops the running listing or upload at its next step; outside a
+    // transfer it does nothing.
     void AbortTransfer();
 
     const UnixListing* Listing() const { return listing_.get(); }
@@ -69,15 +70,24 @@ private:
     // lines up to the one that begins with the same code and a blank.
     void ReadContinuation();
     long long Command(const std::string& command);
+    // The final reply after a transfer; a failure code (400 and up) or a
+    // closed connection fails the transfer.
+    void ReadFinalReply(int kind);
+    // The port of a PASV reply, from the first of its lines that holds six
+    // numbers separated by commas; 0 when none does.
+    int PassivePort() const;
     void Judge(long long code, int kind, long long failureFrom);
     void Fail(int kind);
-    void LoginStep(const std::string& command);
+    // `failureFrom`: the first reply code that fails this step.
+    void LoginStep(const std::string& command, long long failureFrom = 401);
     std::unique_ptr<SockLink> OpenDataConnection(int kind);
     void DetectVendor();
     // After a cancelled listing: tells the server to stop the transfer.
     void SendAbort();
 
     std::unique_ptr<UnixListing> listing_;
+    std::string wholeReply_;      // every line of the last reply
+    bool passiveRefused_ = false;  // PASV refused: PORT for the rest of the session
     SockLink* data_ = nullptr;  // the data connection while a transfer runs
     bool listing_in_progress_ = false;
     bool transferring_ = false;

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace palimora {
 
@@ -30,6 +31,14 @@ enum class ReplacePolicy {
     Changed,  // replace one whose listed size differs from the local file's
 };
 
+// A file of the site against the remote folder's listing.
+struct PlannedFile {
+    enum class State { New, Changed, Unchanged };
+    std::string folder;  // the site's sub-folder, empty for the pages
+    std::string name;
+    State state = State::New;
+};
+
 // How a publication shows itself: the transfer window, or the command line.
 // CancelRequested (KeepAlive) is asked before each step and while waiting.
 class PublishProgress : public KeepAlive {
@@ -37,6 +46,9 @@ public:
     virtual void SetMaximum(int maximum) = 0;
     virtual void Step() = 0;
     virtual void SetStatus(const std::string& cp1252Text) = 0;
+    // With ReplacePolicy::Changed, once the remote folders are listed and
+    // before the first file is sent: every file and its state.
+    virtual void ReportPlan(const std::vector<PlannedFile>& plan) { (void)plan; }
 };
 
 struct PublishRequest {

@@ -52,7 +52,7 @@ void SockLink::Status(int level, const std::string& text) const {
 }
 
 void SockLink::KeepAliveStep() {
-    if (keepAlive_ && keepAlive_->CancelRequested()) Cancel();
+    if (keepAlive_ && keepAlive_->CancelRequested() && !ignoreCancelRequests_) Cancel();
 }
 
 void SockLink::StartDeadline() {
@@ -81,7 +81,7 @@ SockLink::Wait SockLink::WaitFor(int fd, short events) {
 
 void SockLink::RaiseSystemError(int systemError) {
     const int code = WinsockCode(systemError);
-    const std::string text = code ? SocketErrorText(code) : std::string(std::strerror(systemError));
+    const std::string text = SystemErrorText(systemError);
     if (OnError) OnError(code, text);
     throw SockError(text, code);
 }
@@ -115,7 +115,7 @@ std::string SockLink::Resolve() {
     while (lookup.wait_for(std::chrono::milliseconds(2)) != std::future_status::ready) {
         if (PastDeadline()) {
             timedOut_ = true;
-            throw SockError("Temps d\xE9pass\xE9 pour la recherche de l'h\xF4te");
+            throw SockError("Temps d\xE9pass\xE9 pour la recherche de l'h\xF4te", 0, true);
         }
         if (cancelled_) {
             cancelled_ = false;
@@ -161,7 +161,7 @@ void SockLink::Connect() {
             if (OnConnectionFailed) OnConnectionFailed();
             cancelled_ = false;
             CloseSocket();
-            if (wait == Wait::TimedOut) throw SockError("Temps d\xE9pass\xE9 pour la connexion");
+            if (wait == Wait::TimedOut) throw SockError("Temps d\xE9pass\xE9 pour la connexion", 0, true);
             if (wait == Wait::Cancelled) throw SockError("Connexion annul\xE9" "e");
             throw SockError("La connection a \xE9" "chou\xE9");
         }
@@ -192,9 +192,10 @@ void SockLink::SetLingerOff() {
 
 void SockLink::SendAll(std::string_view bytes, bool counted) {
     while (!bytes.empty()) {
-        if (cancelled_ || WaitFor(fd_, POLLOUT) != Wait::Ready) {
+        const Wait wait = cancelled_ ? Wait::Cancelled : WaitFor(fd_, POLLOUT);
+        if (wait != Wait::Ready) {
             cancelled_ = false;
-            throw AbortError("Envoi de Socket abandonn\xE9");
+            throw AbortError("Envoi de Socket abandonn\xE9", wait == Wait::TimedOut);
         }
         const ssize_t sent = ::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL);
         if (sent < 0) {
@@ -250,7 +251,7 @@ std::string SockLink::ReadLn() {
         const Wait wait = WaitFor(fd_, POLLIN);
         if (wait != Wait::Ready) {
             cancelled_ = false;
-            throw AbortError("ReadLn de Socket abandonn\xE9" "e");
+            throw AbortError("ReadLn de Socket abandonn\xE9" "e", wait == Wait::TimedOut);
         }
         if (!Receive()) {
             // The peer closed: what is left is the last line, then nothing.
@@ -296,10 +297,18 @@ void SockLink::SetReply(std::string line) {
     replyCode_ = ReplyCodeOf(lastReply_);
 }
 
+std::string SockLink::ReadReplyLine() {
+    std::string line = ReadLn();
+    if (line.size() < kBufferSize || line.back() == '\n') return line;
+    for (std::string rest = ReadLn(); !rest.empty() && rest.back() != '\n'; rest = ReadLn()) {
+    }
+    return line;
+}
+
 long long SockLink::Transaction(std::string_view command) {
     replyCode_ = 0;
     Writeln(command);
-    std::string line = ReadLn();
+    std::string line = ReadReplyLine();
     if (!line.empty()) Status(1, line);
     SetReply(std::move(line));
     return replyCode_;
@@ -338,7 +347,7 @@ void SockLink::Accept() {
     const Wait wait = WaitFor(fd_, POLLIN);
     if (wait != Wait::Ready) {
         cancelled_ = false;
-        throw SockError("Acceptation annul\xE9" "e");
+        throw SockError("Acceptation annul\xE9" "e", 0, wait == Wait::TimedOut);
     }
     const int accepted = ::accept4(fd_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
     if (accepted < 0) throw SockError("Erreur \xE0 la cr\xE9" "ation de donn\xE9" "es");

@@ -59,10 +59,19 @@ public:
     void Accept();
     bool DataAvailable();
     void FlushInput();
-    void Cancel() { cancelled_ = true; }
+    void Cancel() { cancelled_ = cancelSeen_ = true; }
     bool Cancelled() const { return cancelled_; }
     void ClearCancel() { cancelled_ = false; }
     bool TimedOut() const { return timedOut_; }
+    // A Cancel (the user's through the keep-alive, or Cancel itself) reached
+    // this link since the last ForgetCancel.
+    bool CancelSeen() const { return cancelSeen_; }
+    void ForgetCancel() { cancelSeen_ = false; }
+    // A cancel that reached another link of the same session (a data connection).
+    void NoteCancelSeen() { cancelSeen_ = true; }
+    // While set, the waits still call the keep-alive but no longer stop at
+    // its cancel request: the clean-up after a cancelled run.
+    void IgnoreCancelRequests(bool ignore) { ignoreCancelRequests_ = ignore; }
     // Off: closing waits until what was sent is delivered (after an upload).
     void SetLingerOff();
 
@@ -88,6 +97,10 @@ protected:
     // Raises "Non connecté" (after OnConnectionRequired) without a connection.
     void RequireConnection();
     void SetReply(std::string line);
+    // One reply line. A line longer than the buffer keeps its first 65,536
+    // bytes; the rest of it is read and dropped, so that it is not taken
+    // for the next reply.
+    std::string ReadReplyLine();
 
 private:
     enum class Wait { Ready, Cancelled, TimedOut };
@@ -109,6 +122,8 @@ private:
     bool connected_ = false;
     bool cancelled_ = false;
     bool timedOut_ = false;
+    bool cancelSeen_ = false;
+    bool ignoreCancelRequests_ = false;
     long long deadline_ = 0;
     std::string pending_;  // received, not yet read
     std::string lastReply_;

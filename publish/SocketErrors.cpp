@@ -57,4 +57,9 @@ std::string SocketErrorText(int winsockCode) {
     return "N\xB0 d'erreur inconnu " + std::to_string(winsockCode);
 }
 
+std::string SystemErrorText(int systemError) {
+    const int code = WinsockCode(systemError);
+    return SocketErrorText(code != 0 ? code : systemError);
+}
+
 }  // namespace palimora

@@ -7,20 +7,24 @@
 namespace palimora {
 
 // A failure of the socket layer, with its WinSock-style code (0 for the
-// layer's own failures) and a text.
+// layer's own failures) and a text. TimedOut: the wait ran out of time
+// rather than being cancelled or failing.
 class SockError : public PalimoraError {
 public:
-    explicit SockError(const std::string& message, int code = 0) : PalimoraError(message), code_(code) {}
+    explicit SockError(const std::string& message, int code = 0, bool timedOut = false)
+        : PalimoraError(message), code_(code), timedOut_(timedOut) {}
     int Code() const { return code_; }
+    bool TimedOut() const { return timedOut_; }
 
 private:
     int code_;
+    bool timedOut_;
 };
 
 // An operation stopped by Cancel (or its time-out).
 class AbortError : public SockError {
 public:
-    explicit AbortError(const std::string& message) : SockError(message) {}
+    explicit AbortError(const std::string& message, bool timedOut = false) : SockError(message, 0, timedOut) {}
 };
 
 // An FTP server's failure reply; the message is the reply line.
@@ -39,5 +43,9 @@ int WinsockCode(int systemError);
 
 // "10061:Connection refused"; an unknown code gives "N° d'erreur inconnu " and the code.
 std::string SocketErrorText(int winsockCode);
+
+// The text of a system error number: its WinSock text, or the unknown-error
+// text with the system's own number when it has no WinSock equivalent.
+std::string SystemErrorText(int systemError);
 
 }  // namespace palimora

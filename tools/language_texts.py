@@ -241,9 +241,12 @@ TEXTS = {
           "The preview cannot be shown: choose a template on the first tab."),
     248: ("PreviewWidthHint", "Clic droit sur l'aperçu : la page comme sur un téléphone, ou comme sur un ordinateur.",
           "Right-click the preview: the page as on a phone, or as on a computer."),
+    249: ("ServerTimedOut", "Le serveur ne répond plus : temps dépassé.", "The server stopped answering: timed out."),
+    250: ("RemotePathTooLong", "Le chemin du dossier du serveur ne peut pas dépasser 400 caractères.",
+          "The server folder's path cannot be longer than 400 characters."),
 }
 
-LAST = 248
+LAST = 250
 FRENCH, ENGLISH = 1, 2
 
 

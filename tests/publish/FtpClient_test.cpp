@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
 #include <functional>
 #include <random>
 
@@ -222,9 +225,11 @@ namespace {
 class ScriptedServerTest : public ::testing::Test {
 protected:
     void Start(const std::string& greeting, std::function<std::string(const std::string&)> script) {
-        server = std::make_unique<testing::ScriptedFtpServer>(greeting, [script](const std::string& command) {
-            return LoginScript(command, script);
-        });
+        StartRaw(greeting, [script](const std::string& command) { return LoginScript(command, script); });
+    }
+    // Without the login replies of LoginScript: the script answers everything.
+    void StartRaw(const std::string& greeting, testing::ScriptedFtpServer::Script script) {
+        server = std::make_unique<testing::ScriptedFtpServer>(greeting, std::move(script));
         client.Host = "127.0.0.1";
         client.Port = server->Port();
         client.UserID = "u";
@@ -383,6 +388,169 @@ TEST_F(ScriptedServerTest, AConnectionClosedMidTransferIsASocketError) {
     client.Passive = true;
     EXPECT_THROW(client.UploadFile(local.Path() / "big.bin"), PalimoraError);
     EXPECT_LT(server->DataBytes(), 20'000'000u);
+}
+
+TEST_F(ScriptedServerTest, TransfersTheServerCutShortFailAndTheSessionGoesOn) {
+    testing::ScriptedFtpServer* self = nullptr;
+    Start("220 Hi\r\n", [&self](const std::string& command) -> std::string {
+        if (command == "PASV") return self->PassiveReply();
+        if (command.rfind("STOR", 0) == 0) {
+            self->ReplyAfterData("426 Connection closed; transfer aborted.\r\n");
+            return "150 Send it\r\n";
+        }
+        if (command == "LIST") {
+            self->SendOnData("-rw-r--r-- 1 u g 10 Jan 01 00:00 half.jpg\r\n");
+            self->ReplyAfterData("451 Local error in processing.\r\n");
+            return "150 Listing follows\r\n";
+        }
+        if (command == "PWD") return "257 \"/site\"\r\n";
+        return "215 UNIX\r\n";
+    });
+    self = server.get();
+    testing::TempFolder local;
+    WriteBytes(local.Path() / "a.jpg", "picture");
+    client.Passive = true;
+    client.OpenSession();
+    bool succeeded = false;
+    client.OnSuccess = [&](int kind) { succeeded = succeeded || kind == FtpClient::kUpload || kind == FtpClient::kList; };
+    try {
+        client.UploadFile(local.Path() / "a.jpg");
+        FAIL() << "a 426 after the data is not a stored file";
+    } catch (const FtpError& error) {
+        EXPECT_EQ(error.Code(), 426);
+    }
+    EXPECT_EQ(client.CurrentFolder(), "/site");
+    try {
+        client.ListFolder();
+        FAIL() << "a 451 after the listing is not a whole folder";
+    } catch (const FtpError& error) {
+        EXPECT_EQ(error.Code(), 451);
+    }
+    EXPECT_FALSE(succeeded);
+    EXPECT_EQ(client.CurrentFolder(), "/site");
+}
+
+TEST_F(ScriptedServerTest, RepliesBelongToTheirOwnCommand) {
+    testing::ScriptedFtpServer* self = nullptr;
+    int pwd = 0;
+    Start("120 Ready in a moment\r\n220 Ready\r\n", [&self, &pwd](const std::string& command) -> std::string {
+        if (command == "PASV") {
+            // Many lines, and an address that is not the server's: the data
+            // connection still goes to the control connection's host.
+            std::string port = self->PassiveReply();  // "227 ... (127,0,0,1,p1,p2)\r\n"
+            for (int comma = 0; comma < 4; ++comma) port.erase(0, port.find(',') + 1);
+            return "227-Passive mode, the address follows\r\n227-(10,255,0,1," + port + "227 Entering Passive Mode\r\n";
+        }
+        if (command == "SITE LONG") return "200 " + std::string(70'000, 'x') + "\r\n";
+        if (command == "LIST") {
+            self->SendOnData("-rw-r--r-- 1 u g 10 Jan 01 00:00 a.jpg\r\n");
+            self->ReplyAfterData("226-Listing sent\r\n226 Done\r\n");
+            return "150 Listing follows\r\n";
+        }
+        if (command == "PWD") return "257 \"/" + std::to_string(++pwd) + "\"\r\n";
+        return "215 UNIX\r\n";
+    });
+    self = server.get();
+    client.Passive = true;
+    client.OpenSession();
+    EXPECT_EQ(Sent(0), "USER u");
+    client.SendCommand("SITE LONG");
+    EXPECT_EQ(client.LastReply().size(), SockLink::kBufferSize);
+    EXPECT_EQ(client.CurrentFolder(), "/1");
+    client.ListFolder();
+    ASSERT_NE(client.Listing(), nullptr);
+    EXPECT_TRUE(client.Listing()->Contains("a.jpg"));
+    EXPECT_EQ(client.CurrentFolder(), "/2");
+}
+
+TEST_F(ScriptedServerTest, AnAccountAskedForAfterThePasswordFailsTheLogin) {
+    StartRaw("220 Hi\r\n", [](const std::string& command) -> std::string {
+        if (command.rfind("USER", 0) == 0) return "331 Password\r\n";
+        if (command.rfind("PASS", 0) == 0) return "332 Need account for login.\r\n";
+        return "200 OK\r\n";
+    });
+    int failures = 0;
+    client.OnConnectionFailed = [&] { ++failures; };
+    EXPECT_THROW(client.OpenSession(), FtpError);
+    EXPECT_EQ(failures, 1);
+    EXPECT_FALSE(client.Connected());
+}
+
+TEST_F(ScriptedServerTest, ARefusedPassiveModeGivesWayToPortForTheRestOfTheSession) {
+    testing::ScriptedFtpServer* self = nullptr;
+    Start("220 Hi\r\n", [&self](const std::string& command) -> std::string {
+        if (command == "PASV") return "502 Command not implemented.\r\n";
+        if (command.rfind("PORT", 0) == 0) return self->ActiveReply(command);
+        if (command == "LIST") {
+            self->SendOnData("-rw-r--r-- 1 u g 10 Jan 01 00:00 a.jpg\r\n");
+            self->ReplyAfterData("226 Done\r\n");
+            return "150 Listing follows\r\n";
+        }
+        return "215 UNIX\r\n";
+    });
+    self = server.get();
+    client.Passive = true;
+    int unsupported = 0;
+    client.OnUnSupportedFunction = [&](int) { ++unsupported; };
+    client.OpenSession();
+    client.ListFolder();
+    client.ListFolder();
+    EXPECT_TRUE(client.Listing()->Contains("a.jpg"));
+    const auto commands = server->Commands();
+    EXPECT_EQ(std::count(commands.begin(), commands.end(), "PASV"), 1);
+    EXPECT_EQ(std::count_if(commands.begin(), commands.end(), [](const std::string& c) { return c.rfind("PORT", 0) == 0; }),
+              2);
+    EXPECT_EQ(unsupported, 0);
+}
+
+TEST_F(ScriptedServerTest, AnAbortOutsideATransferLeavesTheNextCommandAlone) {
+    Start("220 Hi\r\n", [](const std::string& command) -> std::string {
+        return command == "PWD" ? "257 \"/\"\r\n" : "200 OK\r\n";
+    });
+    client.OpenSession();
+    client.AbortTransfer();
+    EXPECT_EQ(client.CurrentFolder(), "/");
+}
+
+TEST_F(ScriptedServerTest, TheCleanUpAfterACancelWaitsTwoSecondsAtMost) {
+    StartRaw("220 Hi\r\n", [](const std::string& command) -> std::string {
+        if (command == "NOOP" || command == "QUIT") return testing::ScriptedFtpServer::kNoReply;
+        if (command.rfind("USER", 0) == 0) return "331 Password please\r\n";
+        return command.rfind("PASS", 0) == 0 ? "230 Welcome\r\n" : "200 OK\r\n";
+    });
+    client.OpenSession();
+    // One press of Cancel while NOOP waits.
+    keepAlive.actAt = keepAlive.calls + 10;
+    keepAlive.act = [&] { client.Cancel(); };
+    EXPECT_THROW(client.SendCommand("NOOP"), AbortError);
+    const auto start = std::chrono::steady_clock::now();
+    try {
+        client.CloseSession();
+    } catch (const PalimoraError&) {
+        // QUIT went unanswered: said, and the connection closed all the same.
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2500));
+    EXPECT_FALSE(client.Connected());
+}
+
+TEST_F(ScriptedServerTest, ATimeOutEndsAWaitAndSaysSo) {
+    Start("220 Hi\r\n", [](const std::string& command) -> std::string {
+        return command == "NOOP" ? testing::ScriptedFtpServer::kNoReply : "200 OK\r\n";
+    });
+    client.TimeOut = 300;
+    client.OpenSession();
+    try {
+        client.SendCommand("NOOP");
+        FAIL();
+    } catch (const AbortError& error) {
+        EXPECT_TRUE(error.TimedOut());
+    }
+}
+
+TEST(SocketErrors, SystemErrorsReadAsTheSocketTable) {
+    EXPECT_EQ(SystemErrorText(ECONNREFUSED), "10061:Connection refused");
+    // No WinSock equivalent: the table's unknown-error text with the system's number.
+    EXPECT_EQ(SystemErrorText(ENOENT), "N\xB0 d'erreur inconnu " + std::to_string(ENOENT));
 }
 
 }  // namespace

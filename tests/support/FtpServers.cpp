@@ -4,6 +4,8 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstdio>
+#include <fstream>
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -49,23 +51,60 @@ int ClosedPort() {
     return port;
 }
 
-LocalFtpServer::LocalFtpServer(const std::filesystem::path& root) {
-    port_ = ClosedPort();
-    const std::string port = std::to_string(port_);
-    const std::string folder = root.string();
-    const char* argv[] = {"/usr/bin/python3", "-m", "pyftpdlib", "-i", "127.0.0.1", "-p", port.c_str(), "-w",
-                          "-d", folder.c_str(), "-u", "photo", "-P", "secret", nullptr};
+namespace {
+
+pid_t Spawn(const std::vector<std::string>& arguments) {
+    std::vector<char*> argv;
+    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, const_cast<char**>(argv), environ) != 0) {
-        throw std::runtime_error("cannot start pyftpdlib");
-    }
+    const int failed = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    pid_ = pid;
-    for (int attempt = 0; attempt < 200 && !Accepts(port_); ++attempt) ::usleep(50'000);
-    if (!Accepts(port_)) throw std::runtime_error("pyftpdlib did not start (apt-get install python3-pyftpdlib)");
+    if (failed != 0) throw std::runtime_error("cannot start " + arguments[0]);
+    return pid;
+}
+
+bool WaitUntilAccepting(int port) {
+    for (int attempt = 0; attempt < 200 && !Accepts(port); ++attempt) ::usleep(50'000);
+    return Accepts(port);
+}
+
+int RunQuietly(const std::vector<std::string>& arguments) {
+    const pid_t pid = Spawn(arguments);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// pyftpdlib with one user; PASV refused when asked.
+constexpr const char* kPyftpdlibServer = R"(
+import sys
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.servers import FTPServer
+port, root, passive = int(sys.argv[1]), sys.argv[2], sys.argv[3] == "1"
+class Handler(FTPHandler):
+    def ftp_PASV(self, line):
+        if passive:
+            return FTPHandler.ftp_PASV(self, line)
+        self.respond("502 Passive mode not offered.")
+authorizer = DummyAuthorizer()
+authorizer.add_user("photo", "secret", root, perm="elradfmwMT")
+Handler.authorizer = authorizer
+FTPServer(("127.0.0.1", port), Handler).serve_forever()
+)";
+
+}  // namespace
+
+LocalFtpServer::LocalFtpServer(const std::filesystem::path& root, bool passive) {
+    port_ = ClosedPort();
+    pid_ = Spawn({"/usr/bin/python3", "-c", kPyftpdlibServer, std::to_string(port_), root.string(), passive ? "1" : "0"});
+    if (!WaitUntilAccepting(port_)) {
+        throw std::runtime_error("pyftpdlib did not start (apt-get install python3-pyftpdlib)");
+    }
 }
 
 LocalFtpServer::~LocalFtpServer() {
@@ -73,6 +112,47 @@ LocalFtpServer::~LocalFtpServer() {
         ::kill(pid_, SIGTERM);
         ::waitpid(pid_, nullptr, 0);
     }
+}
+
+std::string VsftpdServer::Unavailable() {
+    if (::geteuid() != 0) return "vsftpd needs a throw-away system user, which only root can make";
+    if (!std::filesystem::exists("/usr/sbin/vsftpd")) return "vsftpd is not installed (apt-get install vsftpd)";
+    return {};
+}
+
+VsftpdServer::VsftpdServer() {
+    user_ = "palimora" + std::to_string(::getpid());
+    home_ = std::filesystem::temp_directory_path() / (user_ + "-home");
+    std::filesystem::remove_all(home_);
+    if (RunQuietly({"/usr/sbin/useradd", "--home-dir", home_.string(), "--create-home", "--shell", "/bin/sh",
+                    user_}) != 0) {
+        throw std::runtime_error("useradd failed for " + user_);
+    }
+    const std::string pipeline = "echo '" + user_ + ":" + password_ + "' | /usr/sbin/chpasswd";
+    if (RunQuietly({"/bin/sh", "-c", pipeline}) != 0) throw std::runtime_error("chpasswd failed");
+    std::filesystem::create_directories("/var/run/vsftpd/empty");
+    port_ = ClosedPort();
+    config_ = std::filesystem::temp_directory_path() / (user_ + ".conf");
+    std::ofstream config(config_);
+    config << "listen=YES\nlisten_ipv6=NO\nlisten_address=127.0.0.1\nlisten_port=" << port_
+           << "\nbackground=NO\nanonymous_enable=NO\nlocal_enable=YES\nwrite_enable=YES\nlocal_umask=022\n"
+              "pasv_enable=YES\nport_enable=YES\nseccomp_sandbox=NO\nsecure_chroot_dir=/var/run/vsftpd/empty\n"
+              "pam_service_name=vsftpd\nuserlist_enable=NO\ncheck_shell=NO\nxferlog_enable=NO\n"
+              "connect_from_port_20=NO\n";
+    config.close();
+    pid_ = Spawn({"/usr/sbin/vsftpd", config_.string()});
+    if (!WaitUntilAccepting(port_)) throw std::runtime_error("vsftpd did not start");
+}
+
+VsftpdServer::~VsftpdServer() {
+    if (pid_ > 0) {
+        ::kill(pid_, SIGTERM);
+        ::waitpid(pid_, nullptr, 0);
+    }
+    RunQuietly({"/usr/sbin/userdel", user_});
+    std::error_code error;
+    std::filesystem::remove_all(home_, error);
+    std::filesystem::remove(config_, error);
 }
 
 ScriptedFtpServer::ScriptedFtpServer(std::string greeting, Script script)
@@ -91,6 +171,7 @@ ScriptedFtpServer::~ScriptedFtpServer() {
 
 std::string ScriptedFtpServer::PassiveReply() {
     int port = 0;
+    if (dataListener_ >= 0) ::close(dataListener_);
     dataListener_ = BoundSocket(port);
     ::listen(dataListener_, 1);
     return "227 Entering Passive Mode (127,0,0,1," + std::to_string(port / 256) + "," + std::to_string(port % 256) +
@@ -102,22 +183,50 @@ std::vector<std::string> ScriptedFtpServer::Commands() const {
     return commands_;
 }
 
-void ScriptedFtpServer::ServeData(int& data) {
-    if (data < 0 && dataListener_ >= 0) {
+std::string ScriptedFtpServer::ActiveReply(const std::string& portCommand) {
+    int h1 = 0, h2 = 0, h3 = 0, h4 = 0, p1 = 0, p2 = 0;
+    if (std::sscanf(portCommand.c_str(), "PORT %d,%d,%d,%d,%d,%d", &h1, &h2, &h3, &h4, &p1, &p2) != 6) {
+        return "501 Bad PORT\r\n";
+    }
+    data_ = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<uint16_t>(p1 * 256 + p2));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);  // never anywhere else
+    if (::connect(data_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+        ::close(data_);
+        data_ = -1;
+        return "425 Cannot open data connection\r\n";
+    }
+    return "200 PORT ok\r\n";
+}
+
+void ScriptedFtpServer::ServeData(int client) {
+    if (data_ < 0 && dataListener_ >= 0) {
         pollfd waiting{dataListener_, POLLIN, 0};
-        if (::poll(&waiting, 1, 0) > 0) data = ::accept(dataListener_, nullptr, nullptr);
+        if (::poll(&waiting, 1, 0) > 0) data_ = ::accept(dataListener_, nullptr, nullptr);
     }
-    if (data < 0) return;
-    pollfd readable{data, POLLIN, 0};
-    if (::poll(&readable, 1, 0) <= 0) return;
-    char buffer[65536];
-    const ssize_t count = ::recv(data, buffer, sizeof buffer, 0);
-    if (count <= 0) {
-        ::close(data);
-        data = -1;
-        return;
+    if (data_ < 0) return;
+    bool closed = false;
+    if (sendOnData_) {
+        ::send(data_, toSend_.data(), toSend_.size(), MSG_NOSIGNAL);
+        sendOnData_ = false;
+        closed = true;
+    } else {
+        pollfd readable{data_, POLLIN, 0};
+        if (::poll(&readable, 1, 0) <= 0) return;
+        char buffer[65536];
+        const ssize_t count = ::recv(data_, buffer, sizeof buffer, 0);
+        if (count > 0) dataBytes_ += static_cast<std::size_t>(count);
+        closed = count <= 0;
     }
-    dataBytes_ += static_cast<std::size_t>(count);
+    if (!closed) return;
+    ::close(data_);
+    data_ = -1;
+    if (!afterData_.empty()) {
+        ::send(client, afterData_.data(), afterData_.size(), MSG_NOSIGNAL);
+        afterData_.clear();
+    }
 }
 
 void ScriptedFtpServer::Serve() {
@@ -128,9 +237,10 @@ void ScriptedFtpServer::Serve() {
     const int client = ::accept(listener_, nullptr, nullptr);
     ::send(client, greeting_.data(), greeting_.size(), MSG_NOSIGNAL);
     std::string received;
-    int data = -1;
-    while (!stop_) {
-        ServeData(data);
+    // However a test goes, the server gives up after two minutes.
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::minutes(2);
+    while (!stop_ && std::chrono::steady_clock::now() < giveUp) {
+        ServeData(client);
         if (closeAfterBytes != 0 && dataBytes_ >= closeAfterBytes) break;
         if (endless) {
             // A reply that never ends; the loop is bounded by the test's end.
@@ -154,6 +264,7 @@ void ScriptedFtpServer::Serve() {
                 commands_.push_back(command);
             }
             const std::string reply = script_(command);
+            if (reply == kNoReply) continue;
             if (reply.empty()) {
                 stop_ = true;
                 break;
@@ -175,7 +286,7 @@ void ScriptedFtpServer::Serve() {
             }
         }
     }
-    if (data >= 0) ::close(data);
+    if (data_ >= 0) ::close(data_);
     ::close(client);
 }
 

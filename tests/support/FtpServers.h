@@ -12,15 +12,43 @@ namespace palimora::testing {
 
 // A real FTP server (pyftpdlib) on 127.0.0.1, serving `root` to user "photo"
 // with password "secret", started for a test and stopped after it.
+// With `passive` false it refuses PASV (502), so that clients fall back to
+// active data connections.
 class LocalFtpServer {
 public:
-    explicit LocalFtpServer(const std::filesystem::path& root);
+    explicit LocalFtpServer(const std::filesystem::path& root, bool passive = true);
     ~LocalFtpServer();
+    LocalFtpServer(const LocalFtpServer&) = delete;
+    LocalFtpServer& operator=(const LocalFtpServer&) = delete;
     int Port() const { return port_; }
 
 private:
     int port_ = 0;
     int pid_ = -1;
+};
+
+// vsftpd on 127.0.0.1, serving the home folder of a throw-away system user
+// (made for the test, removed after it). Needs root: Available() says why not.
+class VsftpdServer {
+public:
+    // Empty when the server can be started; else the reason it cannot.
+    static std::string Unavailable();
+    VsftpdServer();
+    ~VsftpdServer();
+    VsftpdServer(const VsftpdServer&) = delete;
+    VsftpdServer& operator=(const VsftpdServer&) = delete;
+    int Port() const { return port_; }
+    const std::string& User() const { return user_; }
+    const std::string& Password() const { return password_; }
+    const std::filesystem::path& Home() const { return home_; }
+
+private:
+    int port_ = 0;
+    int pid_ = -1;
+    std::string user_;
+    std::string password_ = "Pal1mora-test";
+    std::filesystem::path home_;
+    std::filesystem::path config_;
 };
 
 // A server of our own that answers each command line from a script: the
@@ -41,18 +69,33 @@ public:
 
     // For a script: listens for a data connection and returns the PASV reply.
     std::string PassiveReply();
+    // For a script: connects to the address of a PORT command (127.0.0.1
+    // only) as the data connection and returns the PORT reply.
+    std::string ActiveReply(const std::string& portCommand);
+    // For a script: what the data connection sends once it is there; it is
+    // closed after that.
+    void SendOnData(std::string bytes) { toSend_ = std::move(bytes); sendOnData_ = true; }
+    // For a script: a reply sent once the data connection is closed, by
+    // either side (the final reply of a transfer).
+    void ReplyAfterData(std::string reply) { afterData_ = std::move(reply); }
+    // A script's reply that sends nothing and leaves the connection open.
+    static constexpr const char* kNoReply = "NOREPLY";
     // The command lines received so far, and the data received on data connections.
     std::vector<std::string> Commands() const;
     std::size_t DataBytes() const { return dataBytes_; }
 
 private:
     void Serve();
-    void ServeData(int& data);
+    void ServeData(int client);
 
     std::string greeting_;
     Script script_;
     int listener_ = -1;
     int dataListener_ = -1;
+    int data_ = -1;
+    std::string toSend_;
+    bool sendOnData_ = false;
+    std::string afterData_;
     int port_ = 0;
     std::atomic<bool> stop_{false};
     std::atomic<std::size_t> dataBytes_{0};

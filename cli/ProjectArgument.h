@@ -1,0 +1,21 @@
+#pragma once
+
+#include "common/ProgramFolder.h"
+
+#include <optional>
+#include <string>
+
+namespace palimora {
+
+// A project as the command line names it: a name under the program folder's
+// Projets, or the path of a project folder anywhere.
+struct ProjectArgument {
+    ProgramFolder folder;     // its Projects() holds the project
+    std::string projectName;  // Windows-1252, as the project folder is named
+    std::filesystem::path projectFolder;
+};
+
+// nullopt when no project folder (one with a pictures folder) is there.
+std::optional<ProjectArgument> FindProject(const ProgramFolder& program, const std::string& project);
+
+}  // namespace palimora

@@ -1,0 +1,90 @@
+#include "cli/PublishOptions.h"
+
+#include <charconv>
+
+namespace palimora {
+namespace {
+
+std::optional<int> NumberIn(const std::string& text, int lowest, int highest) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < lowest || value > highest) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<ReplacePolicy> PolicyNamed(const std::string& name) {
+    if (name == "ask") return ReplacePolicy::Ask;
+    if (name == "all") return ReplacePolicy::All;
+    if (name == "none") return ReplacePolicy::None;
+    if (name == "changed") return ReplacePolicy::Changed;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<PublishOptions> ParsePublishOptions(const std::vector<std::string>& arguments, std::string& problem) {
+    PublishOptions options;
+    bool hostGiven = false;
+    bool userGiven = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument.rfind("--", 0) != 0) {
+            if (!options.project.empty()) {
+                problem = "one project only: " + argument;
+                return std::nullopt;
+            }
+            options.project = argument;
+            continue;
+        }
+        if (argument == "--password") {
+            problem = "the password is read from PALIMORA_FTP_PASSWORD or asked, never taken from the command line";
+            return std::nullopt;
+        }
+        if (i + 1 >= arguments.size()) {
+            problem = argument + " needs a value";
+            return std::nullopt;
+        }
+        const std::string& value = arguments[++i];
+        if (argument == "--host") {
+            options.host = value;
+            hostGiven = true;
+        } else if (argument == "--user") {
+            options.user = value;
+            userGiven = true;
+        } else if (argument == "--folder") {
+            options.folder = value;
+        } else if (argument == "--port") {
+            const auto port = NumberIn(value, 1, 65535);
+            if (!port) {
+                problem = "--port takes a number from 1 to 65535: " + value;
+                return std::nullopt;
+            }
+            options.port = *port;
+        } else if (argument == "--timeout") {
+            const auto seconds = NumberIn(value, 1, 86400);
+            if (!seconds) {
+                problem = "--timeout takes a number of seconds from 1 to 86400: " + value;
+                return std::nullopt;
+            }
+            options.timeoutSeconds = *seconds;
+        } else if (argument == "--replace") {
+            options.replace = PolicyNamed(value);
+            if (!options.replace) {
+                problem = "--replace takes ask, all, none or changed: " + value;
+                return std::nullopt;
+            }
+        } else {
+            problem = "unknown option " + argument;
+            return std::nullopt;
+        }
+    }
+    if (options.project.empty() || !hostGiven || options.host.empty() || !userGiven) {
+        problem = "publish needs a project, --host and --user";
+        return std::nullopt;
+    }
+    return options;
+}
+
+}  // namespace palimora

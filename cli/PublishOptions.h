@@ -1,0 +1,26 @@
+#pragma once
+
+#include "publish/PublishRun.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace palimora {
+
+// The arguments of palimora-cli publish, as typed.
+struct PublishOptions {
+    std::string project;
+    std::string host;
+    int port = 21;
+    std::string user;
+    std::optional<std::string> folder;          // UTF-8; the project name with "_" for blanks when absent
+    std::optional<ReplacePolicy> replace;       // absent: ask, when a terminal is there to answer
+    int timeoutSeconds = 60;
+};
+
+// Reads `arguments` (those after "publish"). Returns nullopt and sets `problem`
+// to a one-line reason when they cannot be used.
+std::optional<PublishOptions> ParsePublishOptions(const std::vector<std::string>& arguments, std::string& problem);
+
+}  // namespace palimora

@@ -1,0 +1,98 @@
+#include "publish/RemoteFolders.h"
+
+#include "common/Error.h"
+#include "common/UserDialogs.h"
+#include "lang/Language.h"
+#include "publish/FtpClient.h"
+#include "publish/SocketErrors.h"
+
+namespace palimora {
+namespace {
+
+// A cancel or a time-out ends the run wherever it happens, even where other
+// failures are told and the run goes on.
+bool EndsTheRun(const PalimoraError& error, const FtpClient& client) {
+    const auto* socket = dynamic_cast<const SockError*>(&error);
+    return client.CancelSeen() || (socket && socket->TimedOut());
+}
+
+}  // namespace
+
+RemoteFolders::RemoteFolders(FtpClient& client, UserDialogs& dialogs, const Language& language,
+                             std::string projectName)
+    : client_(client), dialogs_(dialogs), language_(language), projectName_(std::move(projectName)) {}
+
+void RemoteFolders::List(const std::string& key) {
+    current_.clear();
+    client_.ListFolder();
+    if (client_.Listing()) current_ = client_.Listing()->Entries();
+    byKey_[key] = current_;
+}
+
+bool RemoteFolders::Listed(const std::string& name) const {
+    for (const auto& entry : current_) {
+        if (entry.name == name) return true;  // exact, letter case included
+    }
+    return false;
+}
+
+void RemoteFolders::ListSiteFolder() { List(""); }
+
+void RemoteFolders::Relist(const std::string& key) { List(key); }
+
+const std::vector<UnixListing::Entry>& RemoteFolders::ListingOf(const std::string& key) const {
+    static const std::vector<UnixListing::Entry> kNone;
+    const auto found = byKey_.find(key);
+    return found == byKey_.end() ? kNone : found->second;
+}
+
+std::string RemoteFolders::WalkPath(const std::string& path) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (std::size_t slash; (slash = path.find('/', start)) != std::string::npos; start = slash + 1) {
+        parts.push_back(path.substr(start, slash - start));
+    }
+    parts.push_back(path.substr(start));
+    for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
+        if (parts[i] == "..") {
+            GoUp();
+        } else {
+            EnterOrCreate(parts[i], parts[i]);
+        }
+    }
+    EnterOrCreate(parts.back(), "");
+    return parts.back();
+}
+
+void RemoteFolders::EnterOrCreate(const std::string& name, const std::string& key) {
+    if (Listed(name)) {
+        client_.EnterFolder(name);
+        List(key);
+        return;
+    }
+    try {
+        client_.MakeFolder(name);
+        client_.EnterFolder(name);
+        List(key);
+    } catch (const PalimoraError& error) {
+        if (EndsTheRun(error, client_)) throw;
+        dialogs_.ShowMessageOk(language_.LangText(TextId::CannotCreateFolder) + " " + projectName_ + "/" + name);
+    }
+}
+
+void RemoteFolders::GoUp() {
+    try {
+        client_.EnterFolder("..");
+        List("");
+    } catch (const PalimoraError& error) {
+        if (EndsTheRun(error, client_)) throw;
+        dialogs_.ShowMessageOk(language_.LangText(TextId::CannotGoUp));
+    }
+}
+
+void RemoteFolders::EnterExisting(const std::string& name) {
+    client_.EnterFolder(name);
+    List(name);
+}
+
+}  // namespace palimora

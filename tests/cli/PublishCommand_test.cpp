@@ -1,0 +1,144 @@
+#include "cli/BuildCommand.h"
+#include "cli/PublishCommand.h"
+#include "cli/Terminal.h"
+#include "common/Cp1252.h"
+#include "common/ProgramFolder.h"
+#include "lang/Language.h"
+#include "tests/support/BuiltSite.h"
+#include "tests/support/FtpServers.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
+#include <sstream>
+
+namespace palimora {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ScriptedTerminal : public Terminal {
+public:
+    bool attached = false;
+    std::deque<std::string> lines;
+    std::vector<std::string> prompts;
+    bool Attached() const override { return attached; }
+    std::optional<std::string> ReadLine(const std::string& prompt, bool) override {
+        prompts.push_back(prompt);
+        if (lines.empty()) return std::nullopt;
+        std::string line = lines.front();
+        lines.pop_front();
+        return line;
+    }
+};
+
+class PublishCommandTest : public ::testing::Test {
+protected:
+    PublishCommandTest() {
+        testing::StageProgramFolder(program.Path());
+        fs::copy(fs::path(PALIMORA_SOURCE_ASSETS) / "Projets" / "Demo", project, fs::copy_options::recursive);
+        std::ostringstream built;
+        if (BuildCommand(folder, "Demo", built) != 0) ADD_FAILURE() << built.str();
+        ::setenv("PALIMORA_FTP_PASSWORD", "secret", 1);
+    }
+    ~PublishCommandTest() override { ::unsetenv("PALIMORA_FTP_PASSWORD"); }
+
+    int Run(std::vector<std::string> arguments) {
+        messages.str({});
+        return PublishCommand(folder, arguments, messages, terminal);
+    }
+    std::vector<std::string> To(int port, std::vector<std::string> more) {
+        std::vector<std::string> arguments{"Demo", "--host", "127.0.0.1", "--port", std::to_string(port), "--user",
+                                           "photo"};
+        arguments.insert(arguments.end(), more.begin(), more.end());
+        return arguments;
+    }
+    std::string Printed() const { return messages.str(); }
+
+    testing::TempFolder program;
+    ProgramFolder folder{program.Path()};
+    fs::path project = program.Path() / "Projets" / "Demo";
+    ScriptedTerminal terminal;
+    std::ostringstream messages;
+};
+
+TEST_F(PublishCommandTest, ArgumentsItCannotUseEndWithStatus2AndAReason) {
+    EXPECT_EQ(Run({"Demo", "--user", "photo", "--replace", "all"}), 2);
+    EXPECT_NE(Printed().find("--host"), std::string::npos);
+    EXPECT_EQ(Run(To(21, {"--replace", "sometimes"})), 2);
+    EXPECT_EQ(Run(To(21, {"--port", "70000", "--replace", "all"})), 2);
+    EXPECT_EQ(Run(To(21, {"--password", "secret", "--replace", "all"})), 2);
+    EXPECT_NE(Printed().find("never"), std::string::npos);
+    EXPECT_EQ(Run({"Missing", "--host", "h", "--user", "u", "--replace", "all"}), 2);
+    // Without a terminal to ask on, the command will not guess.
+    EXPECT_EQ(Run(To(21, {})), 2);
+    EXPECT_NE(Printed().find("--replace"), std::string::npos);
+    ::unsetenv("PALIMORA_FTP_PASSWORD");
+    EXPECT_EQ(Run(To(21, {"--replace", "all"})), 2);
+    EXPECT_NE(Printed().find("PALIMORA_FTP_PASSWORD"), std::string::npos);
+}
+
+TEST_F(PublishCommandTest, TheBuiltSiteIsSentThenOnlyTheChangedPictureAfterAPlan) {
+    testing::TempFolder served;
+    testing::LocalFtpServer server(served.Path());
+    ASSERT_EQ(Run(To(server.Port(), {"--folder", "albums/../Demo", "--replace", "all"})), 0) << Printed();
+    EXPECT_EQ(testing::DifferingFiles(project, served.Path() / "Demo", true), std::vector<std::string>{});
+
+    const fs::path picture = project / "images" / "000003.jpg";
+    testing::WriteBytes(picture, testing::ReadBytes(picture) + "changed");
+    const std::size_t files = testing::SiteFiles(project).size();
+    ASSERT_EQ(Run(To(server.Port(), {"--folder", "Demo", "--replace", "changed"})), 0) << Printed();
+    EXPECT_NE(Printed().find("changed  images/000003.jpg\n"), std::string::npos) << Printed();
+    EXPECT_NE(Printed().find("plan: 0 new, 1 changed, " + std::to_string(files - 1) + " unchanged\n"),
+              std::string::npos)
+        << Printed();
+    // The plan comes before the first file is sent.
+    Language language;
+    language.LoadChosen(folder);
+    const std::string sending = "] " + Utf8FromCp1252(language.LangText(TextId::Sending)) + " ";
+    ASSERT_NE(Printed().find(sending), std::string::npos);
+    EXPECT_LT(Printed().find("plan:"), Printed().find(sending));
+    EXPECT_EQ(testing::ReadBytes(served.Path() / "Demo" / "images" / "000003.jpg"), testing::ReadBytes(picture));
+}
+
+TEST_F(PublishCommandTest, OnATerminalEveryFileAlreadyThereIsAskedAbout) {
+    testing::TempFolder served;
+    testing::LocalFtpServer server(served.Path());
+    ASSERT_EQ(Run(To(server.Port(), {"--replace", "all"})), 0) << Printed();
+    terminal.attached = true;
+    const std::size_t files = testing::SiteFiles(project).size();
+    terminal.lines.assign(files, "n");
+    EXPECT_EQ(Run(To(server.Port(), {})), 0) << Printed();
+    EXPECT_EQ(terminal.prompts.size(), files);
+    EXPECT_NE(terminal.prompts.front().find("[y/n/c]"), std::string::npos);
+    // The end of the input is a Cancel: not everything was sent.
+    terminal.prompts.clear();
+    EXPECT_EQ(Run(To(server.Port(), {})), 1);
+    EXPECT_EQ(terminal.prompts.size(), 1u);
+}
+
+TEST_F(PublishCommandTest, ASilentServerEndsTheRunAtTheTimeOut) {
+    bool silent = false;
+    testing::ScriptedFtpServer server("220 Hi\r\n", [&](const std::string& command) -> std::string {
+        if (command == "PASV") silent = true;
+        if (silent) return testing::ScriptedFtpServer::kNoReply;
+        if (command.rfind("USER", 0) == 0) return "331 Password please\r\n";
+        if (command.rfind("PASS", 0) == 0) return "230 Welcome\r\n";
+        return "200 OK\r\n";
+    });
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(Run(To(server.Port(), {"--replace", "all", "--timeout", "1"})), 1);
+    // The time-out, then a clean-up of two seconds at most.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(6));
+    Language language;
+    language.LoadChosen(folder);
+    EXPECT_NE(Printed().find(Utf8FromCp1252(language.LangText(TextId::ServerTimedOut))), std::string::npos)
+        << Printed();
+}
+
+}  // namespace
+}  // namespace palimora

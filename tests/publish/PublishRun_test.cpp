@@ -1,0 +1,311 @@
+#include "common/ProgramFolder.h"
+#include "lang/Language.h"
+#include "publish/PublishRun.h"
+#include "styles/ProjectSettings.h"
+#include "styles/SettingsLayout.h"
+#include "tests/publish/PublishTestSupport.h"
+#include "tests/support/BuiltSite.h"
+#include "tests/support/FtpServers.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace palimora {
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+// A built demo site and what a publication of it needs; the server is the
+// test's own.
+class PublishRunTest : public ::testing::Test {
+protected:
+    PublishRunTest() : project(testing::BuildDemoSite(program.Path())) { language.LoadChosen(folder); }
+
+    PublishOutcome Publish(int port, ReplacePolicy replace, std::optional<std::string> remotePath,
+                           const std::string& password = "secret") {
+        dialogs.textAnswers = {std::move(remotePath)};
+        const PublishRequest request{folder, "Demo", FtpServer{"127.0.0.1", port, "photo", password, 20}, replace};
+        return PublishSite(request, language, dialogs, progress);
+    }
+
+    std::string Text(TextId text) const { return language.LangText(text); }
+
+    // Every message shown but the remote-path prompt.
+    std::vector<std::string> Messages() const {
+        std::vector<std::string> messages;
+        for (const std::string& text : dialogs.shown) {
+            if (text != Text(TextId::PublishFolderLabel)) messages.push_back(text);
+        }
+        return messages;
+    }
+
+    testing::TempFolder program;
+    ProgramFolder folder{program.Path()};
+    fs::path project;
+    Language language;
+    testing::ScriptedDialogs dialogs;
+    testing::RecordingPublishProgress progress;
+};
+
+class RealServerRunTest : public PublishRunTest {
+protected:
+    testing::TempFolder served;
+    testing::LocalFtpServer server{served.Path()};
+};
+
+TEST_F(RealServerRunTest, TheSiteArrivesWholeThroughAPathThatGoesUpInTheMiddle) {
+    ASSERT_EQ(Publish(server.Port(), ReplacePolicy::Ask, "albums/../Demo_web"), PublishOutcome::Published);
+    EXPECT_TRUE(Messages().empty()) << Messages().front();
+    EXPECT_TRUE(fs::is_directory(served.Path() / "albums"));
+    EXPECT_TRUE(fs::is_empty(served.Path() / "albums"));
+    // This server stores ASCII uploads with its own line ends.
+    EXPECT_EQ(testing::DifferingFiles(project, served.Path() / "Demo_web", true), std::vector<std::string>{});
+    EXPECT_GT(testing::SiteFiles(project).size(), 20u);
+    EXPECT_EQ(progress.steps, progress.maximum);
+    EXPECT_EQ(progress.statuses.back(), Text(TextId::Disconnecting));
+}
+
+TEST_F(PublishRunTest, AServerWithoutPassiveModeGetsActiveConnections) {
+    testing::TempFolder served;
+    testing::LocalFtpServer server(served.Path(), false);
+    ASSERT_EQ(Publish(server.Port(), ReplacePolicy::Ask, "Demo"), PublishOutcome::Published);
+    EXPECT_EQ(testing::DifferingFiles(project, served.Path() / "Demo", true), std::vector<std::string>{});
+}
+
+TEST_F(RealServerRunTest, PublishingAgainAsksAboutEveryFileAndSendsOnlyWhatIsAllowed) {
+    ASSERT_EQ(Publish(server.Port(), ReplacePolicy::All, "Demo"), PublishOutcome::Published);
+    const auto files = testing::SiteFiles(project);
+    // The pages go first, by name: the first of the site's files is asked first.
+    const fs::path stale = served.Path() / "Demo" / files.front();
+    testing::WriteBytes(stale, "old");
+    // Yes to the first question, No to the rest.
+    dialogs.answers.assign(files.size(), kModalNo);
+    dialogs.answers.front() = kModalYes;
+    dialogs.shown.clear();
+    ASSERT_EQ(Publish(server.Port(), ReplacePolicy::Ask, "Demo"), PublishOutcome::Published);
+    const auto questions = Messages();
+    ASSERT_EQ(questions.size(), files.size());
+    EXPECT_EQ(questions.front(), Text(TextId::RemoteFileWord) + " " + files.front().string() + " " +
+                                     Text(TextId::ReplaceRemoteQuestion));
+    for (const fs::path& file : files) {
+        const std::string name = file.filename().string();
+        EXPECT_EQ(std::count_if(questions.begin(), questions.end(),
+                                [&](const std::string& q) { return q.find(" " + name + " ") != std::string::npos; }),
+                  1)
+            << name;
+    }
+    EXPECT_NE(testing::ReadBytes(stale), "old");
+
+    // Cancel to a question ends the run there.
+    dialogs.answers = {kModalCancel};
+    EXPECT_EQ(Publish(server.Port(), ReplacePolicy::Ask, "Demo"), PublishOutcome::Cancelled);
+}
+
+TEST_F(RealServerRunTest, ReplacingChangedFilesSendsExactlyTheChangedPicture) {
+    ASSERT_EQ(Publish(server.Port(), ReplacePolicy::All, "Demo"), PublishOutcome::Published);
+    const auto old = fs::file_time_type::clock::now() - std::chrono::hours(24 * 365);
+    for (const auto& entry : fs::recursive_directory_iterator(served.Path() / "Demo")) {
+        fs::last_write_time(entry.path(), old);
+    }
+    const fs::path picture = project / "images" / "000002.jpg";
+    testing::WriteBytes(picture, testing::ReadBytes(picture) + "more");
+
+    ASSERT_EQ(Publish(server.Port(), ReplacePolicy::Changed, "Demo"), PublishOutcome::Published);
+    std::vector<std::string> changed;
+    std::size_t unchanged = 0;
+    for (const PlannedFile& file : progress.plan) {
+        if (file.state == PlannedFile::State::Changed) changed.push_back(file.folder + "/" + file.name);
+        if (file.state == PlannedFile::State::Unchanged) ++unchanged;
+    }
+    EXPECT_EQ(changed, std::vector<std::string>{"images/000002.jpg"});
+    EXPECT_EQ(unchanged + 1, testing::SiteFiles(project).size());
+    std::vector<std::string> sent;
+    for (const auto& entry : fs::recursive_directory_iterator(served.Path() / "Demo")) {
+        if (entry.is_regular_file() && fs::last_write_time(entry.path()) > old + std::chrono::hours(1)) {
+            sent.push_back(fs::relative(entry.path(), served.Path() / "Demo").string());
+        }
+    }
+    EXPECT_EQ(sent, std::vector<std::string>{"images/000002.jpg"});
+    EXPECT_EQ(testing::ReadBytes(served.Path() / "Demo" / "images" / "000002.jpg"), testing::ReadBytes(picture));
+}
+
+TEST_F(RealServerRunTest, RefusalsAreToldInTheUsersLanguage) {
+    // A wrong password.
+    EXPECT_EQ(Publish(server.Port(), ReplacePolicy::All, "Demo", "wrong"), PublishOutcome::Failed);
+    EXPECT_EQ(Messages(), std::vector<std::string>{Text(TextId::ConnectionFailed)});
+
+    // A remote path longer than the walk takes.
+    dialogs.shown.clear();
+    EXPECT_EQ(Publish(server.Port(), ReplacePolicy::All, std::string(401, 'a')), PublishOutcome::Failed);
+    EXPECT_EQ(Messages(), std::vector<std::string>{Text(TextId::RemotePathTooLong)});
+    EXPECT_TRUE(fs::is_empty(served.Path()));
+
+    // A leading "/" makes an empty first part, which cannot be made: told, and the walk goes on.
+    dialogs.shown.clear();
+    EXPECT_EQ(Publish(server.Port(), ReplacePolicy::All, "/Demo"), PublishOutcome::Published);
+    EXPECT_EQ(Messages(), std::vector<std::string>{Text(TextId::CannotCreateFolder) + " Demo/"});
+    EXPECT_TRUE(fs::exists(served.Path() / "Demo" / "index.html"));
+
+    // Pictures cut in strips whose folder was never built: the picture folder fails.
+    ProjectSettings settings;
+    settings.LoadWorking(folder, "Demo");
+    settings.Store(SettingLine::PictureStrips, "3");
+    dialogs.shown.clear();
+    EXPECT_EQ(Publish(server.Port(), ReplacePolicy::All, "Strips"), PublishOutcome::Failed);
+    EXPECT_EQ(Messages(), std::vector<std::string>{Text(TextId::SendFolderError) + " " +
+                                                   (project / "morc_images").string() + "."});
+    EXPECT_TRUE(fs::exists(served.Path() / "Strips" / "index.html"));
+    EXPECT_TRUE(fs::is_directory(served.Path() / "Strips" / "morc_images"));
+}
+
+TEST_F(RealServerRunTest, ACancelBetweenStepsEndsTheRunWithoutAMessage) {
+    progress.cancelWhen = [&] { return progress.steps >= 8; };
+    EXPECT_EQ(Publish(server.Port(), ReplacePolicy::All, "Demo"), PublishOutcome::Cancelled);
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_LT(testing::DifferingFiles(project, served.Path() / "Demo", true).size(),
+              testing::SiteFiles(project).size());
+    EXPECT_FALSE(testing::DifferingFiles(project, served.Path() / "Demo", true).empty());
+}
+
+TEST_F(PublishRunTest, ACancelledInputEndsTheRun) {
+    testing::TempFolder served;
+    testing::LocalFtpServer server(served.Path());
+    EXPECT_EQ(Publish(server.Port(), ReplacePolicy::All, std::nullopt), PublishOutcome::Cancelled);
+    EXPECT_TRUE(fs::is_empty(served.Path()));
+}
+
+TEST_F(PublishRunTest, VsftpdStoresTheSiteAsSent) {
+    if (const std::string why = testing::VsftpdServer::Unavailable(); !why.empty()) GTEST_SKIP() << why;
+    testing::VsftpdServer server;
+    const auto run = [&](ReplacePolicy replace) {
+        dialogs.textAnswers.push_back("site/../www/Demo");
+        const PublishRequest request{folder, "Demo",
+                                     FtpServer{"127.0.0.1", server.Port(), server.User(), server.Password(), 20},
+                                     replace};
+        return PublishSite(request, language, dialogs, progress);
+    };
+    ASSERT_EQ(run(ReplacePolicy::Ask), PublishOutcome::Published);
+    EXPECT_TRUE(Messages().empty()) << Messages().front();
+    EXPECT_EQ(testing::DifferingFiles(project, server.Home() / "www" / "Demo", false), std::vector<std::string>{});
+    // Again: the folders exist (this server refuses to make them twice) and
+    // every file is one the server lists, with the size it was sent with.
+    ASSERT_EQ(run(ReplacePolicy::Changed), PublishOutcome::Published);
+    EXPECT_TRUE(Messages().empty()) << Messages().front();
+    EXPECT_EQ(progress.plan.size(), testing::SiteFiles(project).size());
+    for (const PlannedFile& file : progress.plan) {
+        EXPECT_EQ(file.state, PlannedFile::State::Unchanged) << file.folder << "/" << file.name;
+    }
+}
+
+// Scripted servers: failures a real server is hard to bring to.
+class ScriptedRunTest : public PublishRunTest {
+protected:
+    void Start(testing::ScriptHook first, std::string greeting = "220 Hi\r\n") {
+        server = std::make_unique<testing::ScriptedFtpServer>(greeting, testing::SmallSite(self, std::move(first)));
+        self = server.get();
+    }
+    std::vector<std::string> Sent(const std::string& verb) const {
+        std::vector<std::string> sent;
+        for (const std::string& command : server->Commands()) {
+            if (command.rfind(verb, 0) == 0) sent.push_back(command);
+        }
+        return sent;
+    }
+
+    testing::ScriptedFtpServer* self = nullptr;
+    std::unique_ptr<testing::ScriptedFtpServer> server;
+};
+
+TEST_F(ScriptedRunTest, AnUploadTheServerCutsShortStopsTheRun) {
+    Start([&](const std::string& command) -> std::optional<std::string> {
+        if (command.rfind("STOR", 0) != 0) return std::nullopt;
+        self->ReplyAfterData("426 Connection closed; transfer aborted.\r\n");
+        return "150 Send it\r\n";
+    });
+    EXPECT_EQ(Publish(server->Port(), ReplacePolicy::All, "Demo"), PublishOutcome::Failed);
+    EXPECT_EQ(Messages(), std::vector<std::string>{Text(TextId::SendFolderError) + " " + project.string() + "."});
+    EXPECT_EQ(Sent("STOR").size(), 1u);
+}
+
+TEST_F(ScriptedRunTest, AListingTheServerCutsShortIsNotAnEmptyFolder) {
+    Start([&](const std::string& command) -> std::optional<std::string> {
+        if (command != "LIST") return std::nullopt;
+        self->SendOnData("drwxr-xr-x 2 photo photo 4096 Jan 01 00:00 half\r\n");
+        self->ReplyAfterData("451 Requested action aborted: local error.\r\n");
+        return "150 Listing follows\r\n";
+    });
+    EXPECT_EQ(Publish(server->Port(), ReplacePolicy::All, "Demo"), PublishOutcome::Failed);
+    EXPECT_TRUE(Sent("MKD").empty());
+    EXPECT_TRUE(Sent("STOR").empty());
+}
+
+TEST_F(ScriptedRunTest, AGreetingAfterAPreliminaryReplyLogsIn) {
+    Start({}, "120 Ready in a moment\r\n220 Ready\r\n");
+    EXPECT_EQ(Publish(server->Port(), ReplacePolicy::All, "Demo"), PublishOutcome::Published);
+    EXPECT_EQ(server->Commands().front(), "USER photo");
+    EXPECT_EQ(Sent("STOR").size(), testing::SiteFiles(project).size());
+}
+
+TEST_F(ScriptedRunTest, AnAccountAskedForAfterThePasswordIsAFailedLogin) {
+    Start([](const std::string& command) -> std::optional<std::string> {
+        if (command.rfind("PASS", 0) == 0) return "332 Need account for login.\r\n";
+        return std::nullopt;
+    });
+    EXPECT_EQ(Publish(server->Port(), ReplacePolicy::All, "Demo"), PublishOutcome::Failed);
+    EXPECT_EQ(Messages(), std::vector<std::string>{Text(TextId::ConnectionFailed)});
+    EXPECT_TRUE(Sent("LIST").empty());
+}
+
+TEST_F(ScriptedRunTest, ARefusedPassiveModeFallsBackToPortForTheSession) {
+    Start([](const std::string& command) -> std::optional<std::string> {
+        if (command == "PASV") return "502 Command not implemented.\r\n";
+        return std::nullopt;
+    });
+    EXPECT_EQ(Publish(server->Port(), ReplacePolicy::All, "Demo"), PublishOutcome::Published);
+    EXPECT_EQ(Sent("PASV").size(), 1u);
+    EXPECT_EQ(Sent("PORT").size(), Sent("STOR").size() + Sent("LIST").size());
+    EXPECT_EQ(self->DataBytes(), [&] {
+        std::uintmax_t total = 0;
+        for (const fs::path& file : testing::SiteFiles(project)) total += fs::file_size(project / file);
+        return total;
+    }());
+}
+
+TEST_F(ScriptedRunTest, ADataConnectionThatNeverComesEndsAtTheTimeOut) {
+    Start([](const std::string& command) -> std::optional<std::string> {
+        if (command == "PASV") return "502 Command not implemented.\r\n";
+        if (command.rfind("PORT", 0) == 0) return "200 PORT ok\r\n";  // and it never connects
+        return std::nullopt;
+    });
+    dialogs.textAnswers.push_back("Demo");
+    const auto start = Clock::now();
+    const PublishRequest request{folder, "Demo", FtpServer{"127.0.0.1", server->Port(), "photo", "secret", 1},
+                                 ReplacePolicy::All};
+    EXPECT_EQ(PublishSite(request, language, dialogs, progress), PublishOutcome::Failed);
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(5));
+    EXPECT_EQ(Messages(), std::vector<std::string>{Text(TextId::ServerTimedOut)});
+}
+
+TEST_F(ScriptedRunTest, OneCancelEndsARunWhoseServerWentSilent) {
+    bool silent = false;
+    Start([&](const std::string& command) -> std::optional<std::string> {
+        if (command == "PASV") silent = true;
+        if (silent) return std::string(testing::ScriptedFtpServer::kNoReply);
+        return std::nullopt;
+    });
+    const auto start = Clock::now();
+    progress.cancelWhen = [&] { return Clock::now() - start > std::chrono::milliseconds(500); };
+    EXPECT_EQ(Publish(server->Port(), ReplacePolicy::All, "Demo"), PublishOutcome::Cancelled);
+    ASSERT_TRUE(progress.cancelledAt);
+    // The clean-up (QUIT to a server that no longer answers) is bounded too.
+    EXPECT_LT(Clock::now() - *progress.cancelledAt, std::chrono::milliseconds(2500));
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(Sent("QUIT").size(), 1u);
+}
+
+}  // namespace
+}  // namespace palimora

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "common/UserDialogs.h"
+#include "publish/PublishRun.h"
+#include "tests/support/FtpServers.h"
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace palimora::testing {
+
+// Records what a publication shows; CancelRequested answers true once, when
+// `cancelWhen` first holds (one press of the Cancel button).
+class RecordingPublishProgress : public PublishProgress {
+public:
+    int maximum = 0;
+    int steps = 0;
+    std::vector<std::string> statuses;
+    std::vector<PlannedFile> plan;
+    std::function<bool()> cancelWhen;
+    std::optional<std::chrono::steady_clock::time_point> cancelledAt;
+
+    void SetMaximum(int value) override { maximum = value; }
+    void Step() override { ++steps; }
+    void SetStatus(const std::string& text) override { statuses.push_back(text); }
+    void ReportPlan(const std::vector<PlannedFile>& files) override { plan = files; }
+    bool CancelRequested() override {
+        if (!cancelWhen || !cancelWhen()) return false;
+        cancelWhen = nullptr;
+        cancelledAt = std::chrono::steady_clock::now();
+        return true;
+    }
+};
+
+// A script for ScriptedFtpServer that plays a small, empty FTP site: user
+// "photo" with password "secret", any folder made and entered, empty
+// listings, every upload taken. `first` may answer a command before it
+// (nullopt: the site answers).
+using ScriptHook = std::function<std::optional<std::string>(const std::string& command)>;
+ScriptedFtpServer::Script SmallSite(ScriptedFtpServer*& server, ScriptHook first = {});
+
+}  // namespace palimora::testing

@@ -1,0 +1,84 @@
+#include "tests/support/BuiltSite.h"
+
+#include "common/ProgramFolder.h"
+#include "common/UserDialogs.h"
+#include "sitegen/ProjectBuild.h"
+#include "tests/support/TempFolder.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace palimora::testing {
+namespace fs = std::filesystem;
+namespace {
+
+class QuietDialogs : public UserDialogs {
+public:
+    std::string shown;
+    int ShowMessageOk(const std::string& text) override {
+        shown += text + "\n";
+        return kModalOk;
+    }
+    int AskYesNoCancel(const std::string&) override { return kModalNo; }
+    int AskOkCancel(const std::string&) override { return kModalCancel; }
+    std::optional<std::string> AskText(const std::string&, const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    void Beep() override {}
+};
+
+class QuietProgress : public BuildProgress {
+public:
+    void SetMaximum(int) override {}
+    void Step() override {}
+    void SetStatus(const std::string&) override {}
+    bool CancelRequested() override { return false; }
+};
+
+bool IsPage(const fs::path& file) { return file.extension() == ".htm" || file.extension() == ".html"; }
+
+}  // namespace
+
+fs::path BuildDemoSite(const fs::path& root, const std::string& name) {
+    StageProgramFolder(root);
+    const fs::path project = root / "Projets" / name;
+    fs::copy(fs::path(PALIMORA_SOURCE_ASSETS) / "Projets" / "Demo", project, fs::copy_options::recursive);
+    if (name != "Demo") fs::rename(project / "Demo.ini", project / (name + ".ini"));
+    QuietDialogs dialogs;
+    QuietProgress progress;
+    if (BuildProject(BuildRequest{ProgramFolder(root), name, {}}, dialogs, progress) != BuildOutcome::Built) {
+        throw std::runtime_error("the demo site was not built: " + dialogs.shown);
+    }
+    return project;
+}
+
+std::vector<fs::path> SiteFiles(const fs::path& projectFolder, const std::string& pictureFolder) {
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(projectFolder)) {
+        if (entry.is_regular_file() && IsPage(entry.path())) files.push_back(entry.path().filename());
+    }
+    for (const std::string& folder : {pictureFolder, std::string("param"), std::string("tn_images"),
+                                     std::string("tns_images")}) {
+        if (!fs::is_directory(projectFolder / folder)) continue;
+        for (const auto& entry : fs::directory_iterator(projectFolder / folder)) {
+            if (entry.is_regular_file()) files.push_back(fs::path(folder) / entry.path().filename());
+        }
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+std::vector<std::string> DifferingFiles(const fs::path& projectFolder, const fs::path& remoteFolder, bool pagesAsLf,
+                                        const std::string& pictureFolder) {
+    std::vector<std::string> differing;
+    for (const fs::path& file : SiteFiles(projectFolder, pictureFolder)) {
+        std::string expected = ReadBytes(projectFolder / file);
+        if (pagesAsLf && IsPage(file)) expected.erase(std::remove(expected.begin(), expected.end(), '\r'), expected.end());
+        if (!fs::exists(remoteFolder / file) || ReadBytes(remoteFolder / file) != expected) {
+            differing.push_back(file.string());
+        }
+    }
+    return differing;
+}
+
+}  // namespace palimora::testing

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace palimora::testing {
+
+// Stages a program folder in `root` with the shipped demo project, named
+// `name`, and builds its site. Returns the project folder.
+std::filesystem::path BuildDemoSite(const std::filesystem::path& root, const std::string& name = "Demo");
+
+// The site's files under a project folder that a publication sends, as
+// paths relative to it: the pages, then every file of the site folders.
+std::vector<std::filesystem::path> SiteFiles(const std::filesystem::path& projectFolder,
+                                             const std::string& pictureFolder = "images");
+
+// The files of the site that differ between a project folder and the folder
+// the server stored it in (missing ones too). `pagesAsLf`: the server stores
+// ASCII uploads with LF line ends, so pages are compared that way.
+std::vector<std::string> DifferingFiles(const std::filesystem::path& projectFolder,
+                                        const std::filesystem::path& remoteFolder, bool pagesAsLf,
+                                        const std::string& pictureFolder = "images");
+
+}  // namespace palimora::testing
