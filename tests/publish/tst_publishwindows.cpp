@@ -4,6 +4,8 @@
 #include "lang/TextId.h"
 #include "publish/ui/FtpSettingsWindow.h"
 #include "publish/ui/TransferWindow.h"
+#include "tests/support/BuiltSite.h"
+#include "tests/support/FtpServers.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
 
@@ -266,6 +268,52 @@ private slots:
         QTRY_VERIFY(!refused->isVisible());
         QCOMPARE(dialogs_.shown.back(), language_.LangText(TextId::PublishFolderLabel));
         QVERIFY(refused->RemoteFolder().empty());
+    }
+
+    // The real run against a server of the test: the built demo site arrives
+    // whole in the folder typed, and see online looks there.
+    void theWindowPublishesABuiltSite() {
+        testing::TempFolder program;
+        const auto project = testing::BuildDemoSite(program.Path());
+        testing::TempFolder served;
+        testing::LocalFtpServer server(served.Path());
+        TFormFTP2 window(ProgramFolder(program.Path()), "Demo", {"127.0.0.1", server.Port(), "photo", "secret", 20},
+                         "index.html", language_, dialogs_,
+                         [this](const std::string& address) { opened_.push_back(address); }, nullptr);
+        dialogs_.textAnswers = {std::string("albums/../Demo_web")};
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(window.BitBtn1->isEnabled() || !window.isVisible(), 60000);
+        QCOMPARE(window.Outcome(), PublishOutcome::Published);
+        QCOMPARE(dialogs_.shown, std::vector<std::string>{language_.LangText(TextId::PublishFolderLabel)});
+        QCOMPARE(testing::DifferingFiles(project, served.Path() / "Demo_web", true), std::vector<std::string>{});
+        QCOMPARE(window.ProgressBar1->value(), window.ProgressBar1->maximum());
+        QTest::mouseClick(window.BitBtn1, Qt::LeftButton);
+        QCOMPARE(opened_, std::vector<std::string>{"http://www.0.0.1/photo/Demo_web/index.html"});
+    }
+
+    void cancelDuringARealUploadClosesTheWindow() {
+        testing::TempFolder program;
+        const auto project = testing::BuildDemoSite(program.Path());
+        testing::TempFolder served;
+        testing::LocalFtpServer server(served.Path());
+        TFormFTP2 window(ProgramFolder(program.Path()), "Demo", {"127.0.0.1", server.Port(), "photo", "secret", 20},
+                         "index.html", language_, dialogs_, {}, nullptr);
+        dialogs_.textAnswers = {std::string("Demo")};
+        // Cancel is pressed as the first file goes out.
+        const QString sending = Text(TextId::Sending);
+        int shownWhenSending = -1;
+        connect(window.ProgressBar1, &QProgressBar::valueChanged, &window, [&] {
+            if (shownWhenSending < 0 && window.Label1->text().startsWith(sending)) {
+                shownWhenSending = window.ProgressBar1->value();
+                QTest::mouseClick(window.BitBtn2, Qt::LeftButton);
+            }
+        });
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 60000);
+        QVERIFY(shownWhenSending > 0);
+        QCOMPARE(window.Outcome(), PublishOutcome::Cancelled);
+        QCOMPARE(window.result(), int(kModalCancel));
+        QVERIFY(testing::DifferingFiles(project, served.Path() / "Demo", true).size() > 10);
     }
 };
 
