@@ -291,6 +291,17 @@ private slots:
         QCOMPARE(opened_, std::vector<std::string>{"http://www.0.0.1/photo/Demo_web/index.html"});
     }
 
+    void aServerThatIsNotThereIsToldAndTheWindowCloses() {
+        testing::TempFolder program;
+        testing::BuildDemoSite(program.Path());
+        TFormFTP2 window(ProgramFolder(program.Path()), "Demo", {"127.0.0.1", testing::ClosedPort(), "photo", "secret", 20},
+                         "index.html", language_, dialogs_, {}, nullptr);
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 30000);
+        QCOMPARE(window.Outcome(), PublishOutcome::Failed);
+        QCOMPARE(dialogs_.shown, std::vector<std::string>{language_.LangText(TextId::ConnectionFailed)});
+    }
+
     void cancelDuringARealUploadClosesTheWindow() {
         testing::TempFolder program;
         const auto project = testing::BuildDemoSite(program.Path());
