@@ -15,6 +15,10 @@ std::optional<std::filesystem::path> HelpPageFor(const ProgramFolder& folder, st
     return folder.HelpFolder(languageCode) / page;
 }
 
+std::filesystem::path PublishHelpPage(const ProgramFolder& folder, std::string_view languageCode) {
+    return folder.HelpFolder(languageCode) / "etape4.htm";
+}
+
 std::filesystem::path WelcomePage(const ProgramFolder& folder, std::string_view languageCode) {
     return folder.HelpFolder(languageCode) / "infos.htm";
 }

@@ -15,6 +15,9 @@ enum class ShownPanel { PictureList, SummaryStyles, GalleryStyles, PictureStyles
 std::optional<std::filesystem::path> HelpPageFor(const ProgramFolder& folder, std::string_view languageCode,
                                                  ShownPanel shown);
 
+// The help page of the FTP settings window.
+std::filesystem::path PublishHelpPage(const ProgramFolder& folder, std::string_view languageCode);
+
 // The welcome page shown at start-up.
 std::filesystem::path WelcomePage(const ProgramFolder& folder, std::string_view languageCode);
 

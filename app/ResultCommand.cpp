@@ -48,6 +48,53 @@ bool MayEnterPageDesign(Session& session, UserDialogs& dialogs, ProjectWindows& 
     return true;
 }
 
+namespace {
+
+bool MakesAPageKind(Session& session) {
+    const ProjectSettings& settings = session.Settings();
+    return settings.Check(SettingLine::MakeSummary) || settings.Check(SettingLine::MakeGalleries) ||
+           settings.Check(SettingLine::MakePicturePages);
+}
+
+bool SiteIsBuilt(Session& session) {
+    const fs::path project = session.ProjectFolder(session.ProjectName());
+    std::error_code error;
+    for (const std::string& page : BuiltSiteMarkers()) {
+        if (fs::exists(project / page, error)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool MayPublish(Session& session, UserDialogs& dialogs, ProjectWindows& windows) {
+    if (!session.HasPictures()) {
+        dialogs.ShowMessageOk(session.LangText(TextId::NoPictures));
+        return false;
+    }
+    if (session.IsUnnamedProject()) {
+        dialogs.ShowMessageOk(session.LangText(TextId::SaveFirstToPublish));
+        SaveCommand(session, dialogs, windows);
+        return false;
+    }
+    if (!MakesAPageKind(session)) {
+        dialogs.ShowMessageOk(session.LangText(TextId::NoKindOfPageToPublish));
+        return false;
+    }
+    if (session.ProjectModified()) {
+        // Saving deletes the built pages, so the site must be built again before it goes out.
+        if (dialogs.AskOkCancel(session.LangText(TextId::SaveFirstQuestion)) == kModalYes) {
+            SaveCommand(session, dialogs, windows);
+        }
+        return false;
+    }
+    if (!SiteIsBuilt(session)) {
+        dialogs.ShowMessageOk(session.LangText(TextId::NotBuiltYet));
+        return false;
+    }
+    return true;
+}
+
 ResultStep SeeResult(Session& session, UserDialogs& dialogs, ProjectWindows& windows) {
     if (!session.HasPictures()) {
         dialogs.ShowMessageOk(session.LangText(TextId::NoPictures));
@@ -58,9 +105,7 @@ ResultStep SeeResult(Session& session, UserDialogs& dialogs, ProjectWindows& win
         SaveCommand(session, dialogs, windows);
         return ResultStep::Refused;
     }
-    const ProjectSettings& settings = session.Settings();
-    if (!settings.Check(SettingLine::MakeSummary) && !settings.Check(SettingLine::MakeGalleries) &&
-        !settings.Check(SettingLine::MakePicturePages)) {
+    if (!MakesAPageKind(session)) {
         dialogs.ShowMessageOk(session.LangText(TextId::NoKindOfPage));
         return ResultStep::Refused;
     }
@@ -74,12 +119,7 @@ ResultStep SeeResult(Session& session, UserDialogs& dialogs, ProjectWindows& win
         }
         return ResultStep::Build;
     }
-    const fs::path project = session.ProjectFolder(session.ProjectName());
-    std::error_code error;
-    for (const std::string& page : BuiltSiteMarkers()) {
-        if (fs::exists(project / page, error)) return ResultStep::OpenBuilt;
-    }
-    return ResultStep::Build;
+    return SiteIsBuilt(session) ? ResultStep::OpenBuilt : ResultStep::Build;
 }
 
 }  // namespace palimora

@@ -27,6 +27,13 @@ ResultStep SeeResult(Session& session, UserDialogs& dialogs, ProjectWindows& win
 // design waits for the next click.
 bool MayEnterPageDesign(Session& session, UserDialogs& dialogs, ProjectWindows& windows);
 
+// Publish: whether the FTP windows may open now. A project without pictures,
+// an unnamed one (told, then the save command) or one without any kind of
+// page is refused; a changed one is asked whether to save (OK saves, Cancel
+// stops, and either way nothing is published); an unbuilt one is told to see
+// the result first.
+bool MayPublish(Session& session, UserDialogs& dialogs, ProjectWindows& windows);
+
 // The page to open: index.html when the summary is made, else Gal1.htm when
 // galleries are, else g1-000001.htm; with `existingOnly`, only a page that
 // is there (nullopt when none is).

@@ -46,7 +46,7 @@ int main(int argc, char* argv[]) {
     fs::remove_all(program);
     fs::copy(fs::path(argv[0]).parent_path().parent_path() / "palimora", program, fs::copy_options::recursive);
     SilentDialogs dialogs;
-    palimora::TForm1 window(palimora::ProgramFolder(program), {false, &dialogs, nullptr, {}});
+    palimora::TForm1 window(palimora::ProgramFolder(program), {false, &dialogs, nullptr, {}, {}});
     window.FormActivate();
 
     std::vector<fs::path> photos;

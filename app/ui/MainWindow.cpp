@@ -70,6 +70,9 @@ TForm1::TForm1(ProgramFolder folder, Options options) : session_(std::move(folde
         projectWindows_ = ownProjectWindows_.get();
     }
     openFile_ = options.openFile ? options.openFile : [](const fs::path& file) { OpenWithDefaultProgram(file); };
+    openAddress_ = options.openAddress ? options.openAddress : [](const std::string& address) {
+        QDesktopServices::openUrl(QUrl(ToScreen(address)));
+    };
     FormCreate(options.showIntro);
 }
 
@@ -140,6 +143,7 @@ void TForm1::ConnectCommands() {
     guard.Connect(tools.BoutOuv, &PictureButton::clicked, this, [this] { BoutOuvClick(); });
     guard.Connect(tools.BoutEnr, &PictureButton::clicked, this, [this] { BoutEnrClick(); });
     guard.Connect(tools.BoutPro, &PictureButton::clicked, this, [this] { BoutProClick(); });
+    guard.Connect(tools.BoutDif, &PictureButton::clicked, this, [this] { BoutDifClick(); });
     guard.Connect(tools.BoutAid, &PictureButton::clicked, this, [this] { BoutAidClick(); });
     guard.Connect(tools.BoutImg2, &PictureButton::clicked, this, [this] { BoutImg2Click(); });
     guard.Connect(tools.BoutVid, &PictureButton::clicked, this, [this] { BoutVidClick(); });

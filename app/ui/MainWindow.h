@@ -3,6 +3,7 @@
 #include "app/Session.h"
 #include "app/Step.h"
 #include "lang/TextId.h"
+#include "publish/PublishRun.h"
 
 #include <QWidget>
 
@@ -35,6 +36,8 @@ public:
         ProjectWindows* projectWindows = nullptr;  // tests script them; default: the save and open windows
         // Opens a page or a picture with the user's default program; tests record it.
         std::function<void(const std::filesystem::path&)> openFile;
+        // Opens a web address in the user's browser; tests record it.
+        std::function<void(const std::string&)> openAddress;
     };
 
     TForm1(ProgramFolder folder, Options options);
@@ -75,6 +78,11 @@ public:
     void BoutProClick();
     // Runs the build window; true when the site was built and OK pressed.
     bool RunBuildWindow();
+    // Publish: checks the project, then the FTP settings and transfer windows.
+    void BoutDifClick();
+    // The server typed in the FTP settings window, kept for this run of the
+    // program only (the password too, though the window never shows it again).
+    const FtpServer& FtpSettings() const { return ftp_; }
 
     QLabel* ImageBarre = nullptr;
     ClickableLabel* Imagelogo = nullptr;  // the logo's mark and name: a click opens the program's web site
@@ -111,6 +119,10 @@ private:
     // project's settings in the style controls.
     void ShowSavedProject();
     void ShowStepLabel(TextId text);
+    // The step label once a publishing window closes.
+    void ShowStepLabelAfterPublishing();
+    bool RunFtpSettingsWindow();
+    void RunTransferWindow();
 
     Session session_;
     Step step_;
@@ -123,6 +135,8 @@ private:
     PageDesignStep* pageDesign_ = nullptr;
     bool firstActivation_ = false;
     std::function<void(const std::filesystem::path&)> openFile_;
+    std::function<void(const std::string&)> openAddress_;
+    FtpServer ftp_;
 };
 
 }  // namespace palimora

@@ -1,5 +1,6 @@
 // The project commands of the main window: new, open and save.
 
+#include "app/HelpPages.h"
 #include "app/ProjectCommands.h"
 #include "app/ResultCommand.h"
 #include "app/ui/MainWindow.h"
@@ -11,11 +12,14 @@
 #include "common/ui/BusyCursor.h"
 #include "common/ui/OpenFile.h"
 #include "common/ui/ScreenText.h"
+#include "publish/ui/FtpSettingsWindow.h"
+#include "publish/ui/TransferWindow.h"
 #include "sitegen/ui/BuildWindow.h"
 
 #include <QLabel>
 
 namespace palimora {
+namespace fs = std::filesystem;
 
 void TForm1::ShowSavedProject() {
     LabNom->setText(ToScreen(session_.ProjectName()));
@@ -71,6 +75,37 @@ void TForm1::BoutProClick() {
     if (const auto page = StartPage(session_, step == ResultStep::OpenBuilt)) {
         openFile_(*page);
     }
+}
+
+void TForm1::ShowStepLabelAfterPublishing() {
+    ShowStepLabel(step_.IsPictureList() ? TextId::StepOne : TextId::DesignPages);
+}
+
+bool TForm1::RunFtpSettingsWindow() {
+    ShowStepLabel(TextId::PublishHint);
+    const fs::path help = PublishHelpPage(session_.Folder(), session_.LanguageCode());
+    TFormFTP window(ftp_, session_.CurrentLanguage(), *dialogs_, session_.ProjectName(),
+                    [this, help] { openFile_(help); }, this);
+    const bool confirmed = window.exec() == kModalYes;
+    ShowStepLabelAfterPublishing();
+    return confirmed;
+}
+
+void TForm1::RunTransferWindow() {
+    ShowStepLabel(TextId::PublishHint);
+    const auto page = StartPage(session_, false);
+    TFormFTP2 window(session_.Folder(), session_.ProjectName(), ftp_, page ? page->filename().string() : std::string(),
+                     session_.CurrentLanguage(), *dialogs_, openAddress_, this);
+    window.exec();
+    ShowStepLabelAfterPublishing();
+}
+
+void TForm1::BoutDifClick() {
+    PressedLook pressed(*toolbar_->BoutDif);
+    const bool mayPublish = MayPublish(session_, *dialogs_, *projectWindows_);
+    ShowSavedProject();
+    if (!mayPublish) return;
+    if (RunFtpSettingsWindow()) RunTransferWindow();
 }
 
 }  // namespace palimora

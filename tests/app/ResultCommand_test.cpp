@@ -99,5 +99,51 @@ TEST_F(ResultCommandTest, NoKindOfPageIsRefusedAndTheStartPageFollowsTheKinds) {
     EXPECT_EQ(dialogs.shown.back(), session.LangText(TextId::NoKindOfPage));
 }
 
+TEST_F(ResultCommandTest, PublishingIsRefusedForAnEmptyUnnamedOrKindlessProject) {
+    EXPECT_FALSE(MayPublish(session, dialogs, windows));
+    EXPECT_EQ(dialogs.shown.back(), session.LangText(TextId::NoPictures));
+    EXPECT_EQ(windows.saveWindows, 0);
+
+    AddPicture();
+    EXPECT_FALSE(MayPublish(session, dialogs, windows));  // unnamed: told, then the save window
+    EXPECT_EQ(dialogs.shown.back(), session.LangText(TextId::SaveFirstToPublish));
+    EXPECT_EQ(windows.saveWindows, 1);
+    EXPECT_EQ(session.ProjectName(), "Vacances");
+
+    testing::WriteBytes(Project() / "index.html", "built");
+    for (SettingLine kind : {SettingLine::MakeSummary, SettingLine::MakeGalleries, SettingLine::MakePicturePages}) {
+        session.Settings().Store(kind, "0");
+    }
+    EXPECT_FALSE(MayPublish(session, dialogs, windows));
+    EXPECT_EQ(dialogs.shown.back(), session.LangText(TextId::NoKindOfPageToPublish));
+    session.Settings().Store(SettingLine::MakePicturePages, "1");  // one kind is enough
+    EXPECT_TRUE(MayPublish(session, dialogs, windows));
+}
+
+TEST_F(ResultCommandTest, AChangedProjectIsSavedNotPublishedAndAnUnbuiltOneIsRefused) {
+    AddPicture();
+    SaveCommand(session, dialogs, windows);
+    EXPECT_FALSE(MayPublish(session, dialogs, windows));  // saved but never built
+    EXPECT_EQ(dialogs.shown.back(), session.LangText(TextId::NotBuiltYet));
+    testing::WriteBytes(Project() / "Gal1.htm", "built");
+    EXPECT_TRUE(MayPublish(session, dialogs, windows));
+
+    session.SetProjectModified(true);
+    dialogs.answers = {kModalCancel};
+    EXPECT_FALSE(MayPublish(session, dialogs, windows));
+    EXPECT_EQ(dialogs.shown.back(), session.LangText(TextId::SaveFirstQuestion));
+    EXPECT_TRUE(session.ProjectModified());  // cancelled: nothing saved
+    EXPECT_TRUE(fs::exists(Project() / "Gal1.htm"));
+
+    const int saves = windows.saveWindows;
+    dialogs.answers = {kModalYes};
+    EXPECT_FALSE(MayPublish(session, dialogs, windows));  // saved, and still nothing published
+    EXPECT_FALSE(session.ProjectModified());
+    EXPECT_EQ(windows.saveWindows, saves);  // a named project is saved under its name
+    // The save removed the built pages: the next click asks for a build first.
+    EXPECT_FALSE(MayPublish(session, dialogs, windows));
+    EXPECT_EQ(dialogs.shown.back(), session.LangText(TextId::NotBuiltYet));
+}
+
 }  // namespace
 }  // namespace palimora

@@ -31,7 +31,7 @@ private:
     fs::path Working() const { return temp_->Path() / "Projets" / "Nouveau Projet"; }
 
     std::unique_ptr<TForm1> Start() {
-        return std::make_unique<TForm1>(ProgramFolder(temp_->Path()), TForm1::Options{false, &dialogs_, nullptr, {}});
+        return std::make_unique<TForm1>(ProgramFolder(temp_->Path()), TForm1::Options{false, &dialogs_, nullptr, {}, {}});
     }
 
     // Answers the next modal language window with `choice`, or closes it.

@@ -23,12 +23,14 @@ public:
         WriteBytes(temp->Path() / "palimora.ini", "Fran\xE7" "ais\r\n");
         dialogs = {};
         opened.clear();
+        openedAddresses.clear();
     }
 
     std::unique_ptr<TForm1> Start() {
         const auto record = [this](const std::filesystem::path& file) { opened.push_back(file); };
+        const auto recordAddress = [this](const std::string& address) { openedAddresses.push_back(address); };
         auto window = std::make_unique<TForm1>(ProgramFolder(temp->Path()),
-                                               TForm1::Options{false, &dialogs, projectWindows, record});
+                                               TForm1::Options{false, &dialogs, projectWindows, record, recordAddress});
         window->show();
         window->FormActivate();
         return window;
@@ -47,6 +49,7 @@ public:
     ScriptedDialogs dialogs;
     ProjectWindows* projectWindows = nullptr;  // none: the real save and open windows
     std::vector<std::filesystem::path> opened;  // what the window asked the system to open
+    std::vector<std::string> openedAddresses;   // the web addresses it asked the browser to open
 };
 
 }  // namespace palimora::testing

@@ -1,0 +1,145 @@
+#include "publish/ui/TransferWindow.h"
+
+#include "common/ui/Colours.h"
+#include "common/ui/ScreenText.h"
+#include "lang/Language.h"
+#include "lang/TextId.h"
+#include "lang/ui/CommandGuard.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace palimora {
+
+std::string PublishedPageAddress(const std::string& host, const std::string& user, const std::string& remoteFolder,
+                                 const std::string& page) {
+    std::string address = "http://";
+    if (host.starts_with("www")) {
+        address += host + "/";
+    } else {
+        address += "www" + host.substr(std::min<std::size_t>(3, host.size())) + "/" + user + "/";
+    }
+    if (!remoteFolder.empty()) address += remoteFolder + "/";
+    return address + page;
+}
+
+// Passes every question on to the user and keeps the remote path the run
+// was given: its last part is the folder "see online" looks in.
+class TFormFTP2::RemotePathAnswers : public UserDialogs {
+public:
+    RemotePathAnswers(UserDialogs& user, std::string folderTitle, std::string& remoteFolder)
+        : user_(user), folderTitle_(std::move(folderTitle)), remoteFolder_(remoteFolder) {}
+
+    int ShowMessageOk(const std::string& text) override { return user_.ShowMessageOk(text); }
+    int AskYesNoCancel(const std::string& text) override { return user_.AskYesNoCancel(text); }
+    int AskOkCancel(const std::string& text) override { return user_.AskOkCancel(text); }
+    std::optional<std::string> AskText(const std::string& title, const std::string& prompt,
+                                       const std::string& initial) override {
+        auto answer = user_.AskText(title, prompt, initial);
+        if (answer && title == folderTitle_) {
+            const std::size_t slash = answer->rfind('/');
+            remoteFolder_ = slash == std::string::npos ? *answer : answer->substr(slash + 1);
+        }
+        return answer;
+    }
+    void Beep() override { user_.Beep(); }
+
+private:
+    UserDialogs& user_;
+    std::string folderTitle_;
+    std::string& remoteFolder_;
+};
+
+TFormFTP2::TFormFTP2(ProgramFolder folder, std::string projectName, FtpServer server, std::string startPage,
+                     const Language& language, UserDialogs& dialogs,
+                     std::function<void(const std::string&)> openAddress, QWidget* parent, Run run)
+    : QDialog(parent),
+      request_{std::move(folder), std::move(projectName), std::move(server), ReplacePolicy::Ask},
+      startPage_(std::move(startPage)),
+      language_(language),
+      dialogs_(dialogs),
+      openAddress_(std::move(openAddress)),
+      run_(std::move(run)) {
+    // No time-out: the user is there to press Cancel.
+    request_.server.timeoutSeconds = 0;
+    setWindowTitle(ToScreen(language.LangText(TextId::Publishing)));
+    setFixedSize(536, 115);
+    Panel1 = new QWidget(this);
+    Panel1->setGeometry(rect());
+    PaintBackground(Panel1, kWindowColour);
+    Label1 = new QLabel(ToScreen(language.LangText(TextId::Connecting)), Panel1);
+    Label1->setGeometry(24, 14, 489, 20);
+    ProgressBar1 = new QProgressBar(Panel1);
+    ProgressBar1->setGeometry(24, 40, 489, 16);
+    ProgressBar1->setTextVisible(false);
+    BitBtn1 = new QPushButton(ToScreen(language.LangText(TextId::ViewOnline)), Panel1);
+    BitBtn1->setGeometry(56, 74, 105, 25);
+    BitBtn1->setEnabled(false);
+    BitBtn2 = new QPushButton(ToScreen(language.LangText(TextId::Cancel)), Panel1);
+    BitBtn2->setGeometry(368, 72, 105, 25);
+    const CommandGuard guard(dialogs_, language_);
+    guard.Connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    connect(BitBtn2, &QPushButton::clicked, this, &TFormFTP2::reject);
+}
+
+void TFormFTP2::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!started_) {
+        started_ = true;
+        QTimer::singleShot(0, this, &TFormFTP2::Publish);
+    }
+}
+
+void TFormFTP2::Publish() {
+    running_ = true;
+    cancelled_ = false;
+    RemotePathAnswers answers(dialogs_, language_.LangText(TextId::ServerFolder), remoteFolder_);
+    CommandGuard(dialogs_, language_).Run([&] { outcome_ = run_(request_, language_, answers, *this); });
+    running_ = false;
+    if (outcome_ == PublishOutcome::Published) {
+        ProgressBar1->setValue(ProgressBar1->maximum());
+        Label1->setText(ToScreen(language_.LangText(TextId::PublishingFinished)));
+        BitBtn1->setEnabled(true);
+        BitBtn1->setDefault(true);
+        BitBtn1->setFocus();
+    } else {
+        // Cancelled, or failed after telling the user why: nothing more to show.
+        done(kModalCancel);
+    }
+}
+
+void TFormFTP2::BitBtn1Click() {
+    if (openAddress_) openAddress_(PublishedPageAddress(request_.server.host, request_.server.user, remoteFolder_, startPage_));
+    done(kModalOk);
+}
+
+void TFormFTP2::SetMaximum(int maximum) {
+    ProgressBar1->setRange(0, std::max(maximum, 1));
+    ProgressBar1->setValue(0);
+}
+
+void TFormFTP2::Step() { ProgressBar1->setValue(std::min(ProgressBar1->value() + 1, ProgressBar1->maximum())); }
+
+void TFormFTP2::SetStatus(const std::string& cp1252Text) {
+    Label1->setText(ToScreen(cp1252Text));
+    Label1->repaint();
+}
+
+bool TFormFTP2::CancelRequested() {
+    QApplication::processEvents();
+    return cancelled_;
+}
+
+void TFormFTP2::reject() {
+    // While the run goes on, Cancel only asks it to stop; the run then closes the window.
+    if (running_) {
+        cancelled_ = true;
+        return;
+    }
+    done(kModalCancel);
+}
+
+}  // namespace palimora

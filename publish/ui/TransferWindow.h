@@ -1,0 +1,82 @@
+#pragma once
+
+#include "publish/PublishRun.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <string>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace palimora {
+
+class Language;
+
+// The address of a published page: a host beginning with "www" is the site's
+// own address; any other (an FTP host such as "ftp.host.fr") has its first
+// three characters replaced by "www" and the user's folder put first. An
+// empty remote folder leaves its part out. All texts are Windows-1252.
+std::string PublishedPageAddress(const std::string& host, const std::string& user, const std::string& remoteFolder,
+                                 const std::string& page);
+
+// TFormFTP2, the transfer window: publishes the built site when it is shown,
+// with no time-out (Cancel is there) and asking before it replaces a file.
+// Cancel stops the run at its next test and the window closes; so does a
+// failed run. Once every file is sent, "see online" opens the published
+// start page and closes the window.
+class TFormFTP2 : public QDialog, public PublishProgress {
+    Q_OBJECT
+public:
+    using Run = std::function<PublishOutcome(const PublishRequest&, const Language&, UserDialogs&, PublishProgress&)>;
+
+    // `startPage` is the page "see online" opens; `openAddress` opens a web
+    // address in the user's browser; `run` is the publication (PublishSite
+    // unless a test gives its own).
+    TFormFTP2(ProgramFolder folder, std::string projectName, FtpServer server, std::string startPage,
+              const Language& language, UserDialogs& dialogs, std::function<void(const std::string&)> openAddress,
+              QWidget* parent, Run run = PublishSite);
+
+    QWidget* Panel1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QPushButton* BitBtn1 = nullptr;  // see online
+    QPushButton* BitBtn2 = nullptr;  // cancel
+
+    PublishOutcome Outcome() const { return outcome_; }
+    // The last part of the remote path the user chose ("" for the login folder).
+    const std::string& RemoteFolder() const { return remoteFolder_; }
+
+    void BitBtn1Click();
+
+    void SetMaximum(int maximum) override;
+    void Step() override;
+    void SetStatus(const std::string& cp1252Text) override;
+    bool CancelRequested() override;
+
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    class RemotePathAnswers;
+
+    void Publish();
+
+    PublishRequest request_;
+    std::string startPage_;
+    const Language& language_;
+    UserDialogs& dialogs_;
+    std::function<void(const std::string&)> openAddress_;
+    Run run_;
+    std::string remoteFolder_;
+    bool started_ = false;
+    bool running_ = false;
+    bool cancelled_ = false;
+    PublishOutcome outcome_ = PublishOutcome::Failed;
+};
+
+}  // namespace palimora

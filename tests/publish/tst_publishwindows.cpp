@@ -1,0 +1,332 @@
+#include "common/ProgramFolder.h"
+#include "common/ui/ScreenText.h"
+#include "lang/Language.h"
+#include "lang/TextId.h"
+#include "publish/ui/FtpSettingsWindow.h"
+#include "publish/ui/TransferWindow.h"
+#include "tests/support/BuiltSite.h"
+#include "tests/support/FtpServers.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempFolder.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace palimora;
+
+class TestPublishWindows : public QObject {
+    Q_OBJECT
+
+private:
+    testing::TempFolder temp_;
+    ProgramFolder folder_{temp_.Path()};
+    Language language_;
+    testing::ScriptedDialogs dialogs_;
+    int helpShown_ = 0;
+    std::vector<std::string> opened_;
+
+    QString Text(TextId id) const { return ToScreen(language_.LangText(id)); }
+
+    std::unique_ptr<TFormFTP> Settings(FtpServer& server) {
+        return std::make_unique<TFormFTP>(server, language_, dialogs_, "Vacances d'\xE9t\xE9", [this] { ++helpShown_; },
+                                          nullptr);
+    }
+
+    static void Fill(TFormFTP& window, const char* host, const char* user, const char* password) {
+        window.Edit1->setText(QString::fromUtf8(host));
+        window.Edit2->setText(QString::fromUtf8(user));
+        window.MaskEdit1->setText(QString::fromUtf8(password));
+    }
+
+    // A transfer window whose run is `run`; the page "see online" opens is index.html.
+    std::unique_ptr<TFormFTP2> Transfer(FtpServer server, TFormFTP2::Run run, std::string page = "index.html") {
+        return std::make_unique<TFormFTP2>(
+            folder_, "Vacances", std::move(server), std::move(page), language_, dialogs_,
+            [this](const std::string& address) { opened_.push_back(address); }, nullptr, std::move(run));
+    }
+
+    // A run that asks the remote path as the publishing run does, counts
+    // three steps and sends everything.
+    TFormFTP2::Run PublishingRun(PublishRequest* seen = nullptr) {
+        return [this, seen](const PublishRequest& request, const Language&, UserDialogs& dialogs,
+                            PublishProgress& progress) {
+            if (seen) *seen = request;
+            progress.SetMaximum(3);
+            if (!dialogs.AskText(language_.LangText(TextId::ServerFolder), language_.LangText(TextId::PublishFolderLabel),
+                                 "Vacances")) {
+                return PublishOutcome::Cancelled;
+            }
+            for (int step = 0; step < 3; ++step) {
+                if (progress.CancelRequested()) return PublishOutcome::Cancelled;
+                progress.SetStatus(language_.LangText(TextId::Sending) + " index.html");
+                progress.Step();
+            }
+            return PublishOutcome::Published;
+        };
+    }
+
+private slots:
+    void initTestCase() {
+        testing::StageProgramFolder(temp_.Path());
+        language_.LoadChosen(folder_);
+    }
+
+    void init() {
+        dialogs_ = {};
+        helpShown_ = 0;
+        opened_.clear();
+    }
+
+    void theSettingsWindowIsLaidOutAsDesigned() {
+        FtpServer server;
+        auto window = Settings(server);
+        window->show();
+        QCOMPARE(window->size(), QSize(401, 266));
+        QCOMPARE(window->windowTitle(), Text(TextId::PublishTitle));
+        QCOMPARE(window->Label7->text(), QStringLiteral("Le projet Vacances d'été sera publié dans le dossier du serveur que vous choisirez."));
+        QCOMPARE(window->Label5->text(), Text(TextId::AskYourHost));
+        QCOMPARE(window->BitBtn3->text(), Text(TextId::HelpButton));
+        QCOMPARE(window->BitBtn1->geometry(), QRect(16, 232, 105, 25));
+        QCOMPARE(window->MaskEdit1->pos(), QPoint(128, 160));
+        // The password shows as dollars.
+        window->MaskEdit1->setText(QStringLiteral("abc"));
+        QCOMPARE(window->MaskEdit1->displayText(), QStringLiteral("$$$"));
+    }
+
+    void noLabelRunsIntoItsFieldOrOutOfTheWindowInEitherLanguage() {
+        Language english;
+        english.Choose(folder_, "English");
+        for (const Language* language : {&language_, &english}) {
+            FtpServer server;
+            TFormFTP window(server, *language, dialogs_, "Vacances", {}, nullptr);
+            window.show();
+            for (QLabel* label : {window.Label1, window.Label2, window.Label3}) {
+                QVERIFY2(label->geometry().right() < window.Edit1->x(), qPrintable(label->text()));
+            }
+            for (QLabel* label : {window.Label4, window.Label5, window.Label6, window.Label7}) {
+                QVERIFY2(label->geometry().right() < window.width(), qPrintable(label->text()));
+            }
+            QVERIFY(window.Label7->geometry().bottom() < window.Edit2->y());
+        }
+    }
+
+    void okNeedsAllThreeFields() {
+        FtpServer server;
+        auto window = Settings(server);
+        QVERIFY(!window->BitBtn1->isEnabled());
+        Fill(*window, "ftp.hebergeur.fr", "marie", "");
+        QVERIFY(!window->BitBtn1->isEnabled());
+        window->MaskEdit1->setText(QStringLiteral("s"));
+        QVERIFY(window->BitBtn1->isEnabled());
+        for (QLineEdit* field : {window->Edit1, window->Edit2, window->MaskEdit1}) {
+            const QString kept = field->text();
+            field->clear();
+            QVERIFY(!window->BitBtn1->isEnabled());
+            field->setText(kept);
+            QVERIFY(window->BitBtn1->isEnabled());
+        }
+    }
+
+    void okStoresTheServerAndTheSecondOpeningAsksThePasswordAgain() {
+        FtpServer server;
+        auto first = Settings(server);
+        Fill(*first, "ftp.hebergeur.fr", "marie", "s3cret");
+        dialogs_.answers = {kModalYes};
+        QTest::mouseClick(first->BitBtn1, Qt::LeftButton);
+        QCOMPARE(first->result(), int(kModalYes));
+        QCOMPARE(dialogs_.shown.back(), language_.LangText(TextId::PublishQuestion));
+        QCOMPARE(server.host, std::string("ftp.hebergeur.fr"));
+        QCOMPARE(server.user, std::string("marie"));
+        QCOMPARE(server.password, std::string("s3cret"));
+
+        auto second = Settings(server);
+        QCOMPARE(second->Edit1->text(), QStringLiteral("ftp.hebergeur.fr"));
+        QCOMPARE(second->Edit2->text(), QStringLiteral("marie"));
+        QVERIFY(second->MaskEdit1->text().isEmpty());
+        QVERIFY(!second->BitBtn1->isEnabled());
+    }
+
+    void cancellingTheQuestionKeepsTheValuesButDoesNotPublish() {
+        FtpServer server;
+        auto window = Settings(server);
+        Fill(*window, "www.monsite.fr", "paul", "pw");
+        dialogs_.answers = {kModalCancel};
+        QTest::mouseClick(window->BitBtn1, Qt::LeftButton);
+        QCOMPARE(window->result(), int(kModalCancel));
+        QCOMPARE(server.host, std::string("www.monsite.fr"));
+        QCOMPARE(server.user, std::string("paul"));
+        QCOMPARE(Settings(server)->Edit1->text(), QStringLiteral("www.monsite.fr"));
+    }
+
+    void cancelEscapeAndHelp() {
+        FtpServer server;
+        {
+            auto window = Settings(server);
+            window->show();
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window.get()));
+            QTest::keyClick(window->Edit1, Qt::Key_F1);
+            QTest::mouseClick(window->BitBtn3, Qt::LeftButton);
+            QCOMPARE(helpShown_, 2);
+            QVERIFY(window->isVisible());
+            QTest::keyClick(window.get(), Qt::Key_Escape);
+            QVERIFY(!window->isVisible());
+            QCOMPARE(window->result(), int(kModalCancel));
+        }
+        auto window = Settings(server);
+        Fill(*window, "ftp.hebergeur.fr", "marie", "pw");
+        window->show();
+        QTest::mouseClick(window->BitBtn2, Qt::LeftButton);
+        QCOMPARE(window->result(), int(kModalCancel));
+        QVERIFY(server.host.empty());  // Cancel keeps nothing of what was typed
+        QVERIFY(dialogs_.shown.empty());
+    }
+
+    void theTransferRunsWhenShownWithoutTimeOutAndAsking() {
+        PublishRequest seen{folder_, "", {}, ReplacePolicy::None};
+        auto window = Transfer({"www.monsite.fr", 2121, "paul", "pw", 30}, PublishingRun(&seen));
+        QCOMPARE(window->size(), QSize(536, 115));
+        QCOMPARE(window->windowTitle(), Text(TextId::Publishing));
+        QCOMPARE(window->BitBtn1->text(), Text(TextId::ViewOnline));
+        QVERIFY(!window->BitBtn1->isEnabled());
+        dialogs_.textAnswers = {std::string("albums/ete")};
+        window->show();
+        QTRY_VERIFY(window->BitBtn1->isEnabled());
+        QCOMPARE(window->Outcome(), PublishOutcome::Published);
+        QCOMPARE(seen.server.timeoutSeconds, 0);
+        QCOMPARE(seen.server.port, 2121);
+        QVERIFY(seen.replace == ReplacePolicy::Ask);
+        QCOMPARE(seen.projectName, std::string("Vacances"));
+        QCOMPARE(window->ProgressBar1->value(), window->ProgressBar1->maximum());
+        QCOMPARE(window->Label1->text(), Text(TextId::PublishingFinished));
+        QCOMPARE(window->RemoteFolder(), std::string("ete"));
+    }
+
+    // A "www" host is the site's address; any other has its first three
+    // letters replaced by "www" and the user's folder put first.
+    void seeOnlineOpensThePublishedStartPage() {
+        auto site = Transfer({"www.monsite.fr", 21, "paul", "pw", 0}, PublishingRun());
+        dialogs_.textAnswers = {std::string("albums/ete")};
+        site->show();
+        QTRY_VERIFY(site->BitBtn1->isEnabled());
+        QTest::mouseClick(site->BitBtn1, Qt::LeftButton);
+        QVERIFY(!site->isVisible());
+        QCOMPARE(opened_, std::vector<std::string>{"http://www.monsite.fr/ete/index.html"});
+
+        auto host = Transfer({"ftp.hebergeur.fr", 21, "marie", "pw", 0}, PublishingRun(), "Gal1.htm");
+        dialogs_.textAnswers = {std::string("photos")};
+        host->show();
+        QTRY_VERIFY(host->BitBtn1->isEnabled());
+        QTest::mouseClick(host->BitBtn1, Qt::LeftButton);
+        QCOMPARE(opened_.back(), std::string("http://www.hebergeur.fr/marie/photos/Gal1.htm"));
+
+        // Published straight into the login folder: no folder part.
+        QCOMPARE(PublishedPageAddress("ftp.hebergeur.fr", "marie", "", "g1-000001.htm"),
+                 std::string("http://www.hebergeur.fr/marie/g1-000001.htm"));
+        QCOMPARE(PublishedPageAddress("www.monsite.fr", "paul", "", "index.html"),
+                 std::string("http://www.monsite.fr/index.html"));
+    }
+
+    void cancelDuringTheUploadClosesTheWindow() {
+        int tests = 0;
+        auto window = Transfer({"ftp.hebergeur.fr", 21, "marie", "pw", 0},
+                               [&tests](const PublishRequest&, const Language&, UserDialogs&, PublishProgress& progress) {
+                                   progress.SetMaximum(1000);
+                                   while (!progress.CancelRequested()) {
+                                       if (++tests > 100000) return PublishOutcome::Published;
+                                       progress.Step();
+                                   }
+                                   return PublishOutcome::Cancelled;
+                               });
+        connect(window->ProgressBar1, &QProgressBar::valueChanged, window.get(), [&window] {
+            if (window->ProgressBar1->value() == 5) QTest::mouseClick(window->BitBtn2, Qt::LeftButton);
+        });
+        window->show();
+        QTRY_VERIFY(!window->isVisible());
+        QCOMPARE(window->Outcome(), PublishOutcome::Cancelled);
+        QCOMPARE(window->result(), int(kModalCancel));
+        QVERIFY(tests < 10);  // stopped at the next test after the click
+        QVERIFY(opened_.empty());
+    }
+
+    void aFailedOrRefusedRunClosesTheWindow() {
+        auto failed = Transfer({"ftp.hebergeur.fr", 21, "marie", "pw", 0},
+                               [](const PublishRequest&, const Language& language, UserDialogs& dialogs, PublishProgress&) {
+                                   dialogs.ShowMessageOk(language.LangText(TextId::ConnectionFailed));
+                                   return PublishOutcome::Failed;
+                               });
+        failed->show();
+        QTRY_VERIFY(!failed->isVisible());
+        QCOMPARE(failed->result(), int(kModalCancel));
+        QCOMPARE(dialogs_.shown, std::vector<std::string>{language_.LangText(TextId::ConnectionFailed)});
+
+        auto refused = Transfer({"ftp.hebergeur.fr", 21, "marie", "pw", 0}, PublishingRun());
+        refused->show();  // no answer scripted: the remote path question is cancelled
+        QTRY_VERIFY(!refused->isVisible());
+        QCOMPARE(dialogs_.shown.back(), language_.LangText(TextId::PublishFolderLabel));
+        QVERIFY(refused->RemoteFolder().empty());
+    }
+
+    // The real run against a server of the test: the built demo site arrives
+    // whole in the folder typed, and see online looks there.
+    void theWindowPublishesABuiltSite() {
+        testing::TempFolder program;
+        const auto project = testing::BuildDemoSite(program.Path());
+        testing::TempFolder served;
+        testing::LocalFtpServer server(served.Path());
+        TFormFTP2 window(ProgramFolder(program.Path()), "Demo", {"127.0.0.1", server.Port(), "photo", "secret", 20},
+                         "index.html", language_, dialogs_,
+                         [this](const std::string& address) { opened_.push_back(address); }, nullptr);
+        dialogs_.textAnswers = {std::string("albums/../Demo_web")};
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(window.BitBtn1->isEnabled() || !window.isVisible(), 60000);
+        QCOMPARE(window.Outcome(), PublishOutcome::Published);
+        QCOMPARE(dialogs_.shown, std::vector<std::string>{language_.LangText(TextId::PublishFolderLabel)});
+        QCOMPARE(testing::DifferingFiles(project, served.Path() / "Demo_web", true), std::vector<std::string>{});
+        QCOMPARE(window.ProgressBar1->value(), window.ProgressBar1->maximum());
+        QTest::mouseClick(window.BitBtn1, Qt::LeftButton);
+        QCOMPARE(opened_, std::vector<std::string>{"http://www.0.0.1/photo/Demo_web/index.html"});
+    }
+
+    void aServerThatIsNotThereIsToldAndTheWindowCloses() {
+        testing::TempFolder program;
+        testing::BuildDemoSite(program.Path());
+        TFormFTP2 window(ProgramFolder(program.Path()), "Demo", {"127.0.0.1", testing::ClosedPort(), "photo", "secret", 20},
+                         "index.html", language_, dialogs_, {}, nullptr);
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 30000);
+        QCOMPARE(window.Outcome(), PublishOutcome::Failed);
+        QCOMPARE(dialogs_.shown, std::vector<std::string>{language_.LangText(TextId::ConnectionFailed)});
+    }
+
+    void cancelDuringARealUploadClosesTheWindow() {
+        testing::TempFolder program;
+        const auto project = testing::BuildDemoSite(program.Path());
+        testing::TempFolder served;
+        testing::LocalFtpServer server(served.Path());
+        TFormFTP2 window(ProgramFolder(program.Path()), "Demo", {"127.0.0.1", server.Port(), "photo", "secret", 20},
+                         "index.html", language_, dialogs_, {}, nullptr);
+        dialogs_.textAnswers = {std::string("Demo")};
+        // Cancel is pressed as the first file goes out.
+        const QString sending = Text(TextId::Sending);
+        int shownWhenSending = -1;
+        connect(window.ProgressBar1, &QProgressBar::valueChanged, &window, [&] {
+            if (shownWhenSending < 0 && window.Label1->text().startsWith(sending)) {
+                shownWhenSending = window.ProgressBar1->value();
+                QTest::mouseClick(window.BitBtn2, Qt::LeftButton);
+            }
+        });
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 60000);
+        QVERIFY(shownWhenSending > 0);
+        QCOMPARE(window.Outcome(), PublishOutcome::Cancelled);
+        QCOMPARE(window.result(), int(kModalCancel));
+        QVERIFY(testing::DifferingFiles(project, served.Path() / "Demo", true).size() > 10);
+    }
+};
+
+QTEST_MAIN(TestPublishWindows)
+#include "tst_publishwindows.moc"
