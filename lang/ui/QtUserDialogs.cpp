@@ -2,6 +2,8 @@
 
 #include "common/Error.h"
 #include "common/ui/ScreenText.h"
+#include "lang/Language.h"
+#include "lang/TextId.h"
 #include "lang/ui/MessageWindows.h"
 
 #include <QApplication>
@@ -25,12 +27,16 @@ int QtUserDialogs::AskOkCancel(const std::string& text) { return ShowModal<TFOC>
 std::optional<std::string> QtUserDialogs::AskText(const std::string& title, const std::string& prompt,
                                                   const std::string& initial) {
     while (true) {
-        bool accepted = false;
-        const QString answer = QInputDialog::getText(nullptr, ToScreen(title), ToScreen(prompt),
-                                                     QLineEdit::Normal, ToScreen(initial), &accepted);
-        if (!accepted) return std::nullopt;
+        // Over the window in front, with the program's own button captions.
+        QInputDialog dialog(QApplication::activeWindow());
+        dialog.setWindowTitle(ToScreen(title));
+        dialog.setLabelText(ToScreen(prompt));
+        dialog.setTextValue(ToScreen(initial));
+        dialog.setOkButtonText(ToScreen(language_.LangText(TextId::Ok)));
+        dialog.setCancelButtonText(ToScreen(language_.LangText(TextId::Cancel)));
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
         try {
-            return FromScreen(answer);
+            return FromScreen(dialog.textValue());
         } catch (const PalimoraError& error) {
             ShowMessageOk(error.UserMessage());
         }
