@@ -5,6 +5,7 @@
 #include "lang/Language.h"
 #include "sitegen/PageLines.h"
 
+#include <algorithm>
 #include <system_error>
 
 namespace palimora {
@@ -15,8 +16,16 @@ int Markers::Find(const PageLines& page, std::string_view name, int start) const
     for (int i = std::max(start, 0); i < page.Count(); ++i) {
         if (page.Get(i) == target) return i;
     }
-    dialogs_.ShowMessageOk(language_.LangText(TextId::MissingMarker) + " " + std::string(name) + ".");
+    if (std::find(missing_.begin(), missing_.end(), name) == missing_.end()) missing_.emplace_back(name);
     return 0;
+}
+
+void Markers::TellMissing() const {
+    if (missing_.empty()) return;
+    std::string names;
+    for (const std::string& name : missing_) names += (names.empty() ? "" : ", ") + name;
+    missing_.clear();
+    dialogs_.ShowMessageOk(language_.LangText(TextId::MissingMarker) + " " + names + ".");
 }
 
 void ClearLines(PageLines& page, int first, int last) {

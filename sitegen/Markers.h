@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace palimora {
 
@@ -19,9 +20,13 @@ public:
     Markers(UserDialogs& dialogs, const Language& language) : dialogs_(dialogs), language_(language) {}
 
     // The index of the first line at or after `start` that is the marker
-    // NAME; 0 when there is none, after telling the user (MissingMarker). A
+    // NAME; 0 when there is none, and the name is kept for TellMissing. A
     // marker on the very first line therefore counts as missing.
     int Find(const PageLines& page, std::string_view name, int start) const;
+
+    // Tells the user, in one message (MissingMarker and the names), every
+    // marker found missing since the last time, each name once.
+    void TellMissing() const;
 
     // Replaces the TEMPLATEHAUT and TEMPLATEBAS sections with the lines of
     // the header and footer files (empty paths: nothing); a missing file is
@@ -37,6 +42,7 @@ private:
 
     UserDialogs& dialogs_;
     const Language& language_;
+    mutable std::vector<std::string> missing_;
 };
 
 std::string MarkerLine(std::string_view name);

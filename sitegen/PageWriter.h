@@ -51,6 +51,10 @@ public:
     // context (BuildMode false). False, silently, when the sample is missing.
     bool WriteSample(SampleKind kind);
 
+    // One message for every marker the pages written so far lacked (see
+    // Markers::TellMissing); a build calls it once, after its pages.
+    void TellMissingMarkers() const { markers_.TellMissing(); }
+
     // The writers the pages are made of, also run by the preview on a sample.
     void WriteTitle(PageLines& page, const std::string& text) const;
     void WriteBody(PageLines& page, SettingLine backColourLine, SettingLine backgroundLine,

@@ -164,6 +164,7 @@ void Run::Execute() {
             writer.WritePicturePage(n);
         }
     }
+    writer.TellMissingMarkers();  // once for the whole build, however many pages lacked them
 
     const ConversionSettings conversion = Conversion(galleries);
     if (conversion.thumbnails) {

@@ -107,7 +107,9 @@ void PageDesignStep::RebuildSample(PageKind kind) {
     PageWriter writer({session_.Folder(), session_.ProjectName(), session_.CurrentLanguage(), session_.Settings(),
                        session_.Pictures().Texts(), session_.Pictures().Files()},
                       preview_, dialogs_);
-    if (!writer.WriteSample(sample.sample)) {
+    const bool written = writer.WriteSample(sample.sample);
+    writer.TellMissingMarkers();
+    if (!written) {
         WebBrowser1->setHtml(QStringLiteral("<body style=\"font-family:sans-serif;margin:24px\"><p>%1</p></body>")
                                  .arg(ToScreen(session_.LangText(TextId::SampleUnavailable)).toHtmlEscaped()));
         return;

@@ -30,7 +30,13 @@ TEST_F(MarkersTest, MarkersMatchWholeLinesOnly) {
     EXPECT_EQ(markers.Find(page, "TITRE1", 0), 3);
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(markers.Find(page, "TITRE", 5), 0);
-    EXPECT_EQ(dialogs.shown, Lines{language.LangText(TextId::MissingMarker) + " TITRE."});
+    EXPECT_EQ(markers.Find(page, "TITRE", 5), 0);
+    EXPECT_EQ(markers.Find(page, "FINTITRE", 0), 0);
+    EXPECT_TRUE(dialogs.shown.empty());  // told together, later
+    markers.TellMissing();
+    EXPECT_EQ(dialogs.shown, Lines{language.LangText(TextId::MissingMarker) + " TITRE, FINTITRE."});
+    markers.TellMissing();
+    EXPECT_EQ(dialogs.shown.size(), 1u);  // each only once
 }
 
 TEST_F(MarkersTest, AMarkerOnTheFirstLineReadsAsNotFound) {
