@@ -50,21 +50,110 @@ void CheckWhole(const std::string& data) {
     }
 }
 
+// Some writers put a palette before true-colour pixels, which the decoder
+// takes for a misplaced picture: the palette is dropped, the pixels kept.
+std::string WithoutUnusedPalette(std::string data) {
+    if (data.size() < 54 || data.compare(0, 2, "BM") != 0) return data;
+    const std::uint32_t headerSize = LittleEndian(data, 14, 4);
+    const std::uint32_t bits = LittleEndian(data, 28, 2);
+    const std::uint32_t compression = LittleEndian(data, 30, 4);
+    const std::uint32_t colours = LittleEndian(data, 46, 4);
+    if (headerSize != 40 || bits < 16 || colours == 0 || (compression != 0 && compression != 3)) return data;
+    const std::size_t paletteStart = 14 + 40 + (compression == 3 ? 12 : 0);
+    const std::size_t pixels = LittleEndian(data, 10, 4);
+    if (pixels <= paletteStart || pixels > data.size()) return data;
+    data.erase(paletteStart, pixels - paletteStart);
+    for (int i = 0; i < 4; ++i) {
+        data[10 + i] = static_cast<char>((paletteStart >> (8 * i)) & 0xFF);
+        data[46 + i] = '\0';
+    }
+    return data;
+}
+
+void PutLittleEndian(std::string& data, std::size_t offset, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) data[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+// The decoder draws no run-length bitmaps: their runs are expanded here into
+// the plain 8-bit rows of the same palette.
+std::string ExpandRunLengths(std::string data) {
+    if (data.size() < 54 || data.compare(0, 2, "BM") != 0) return data;
+    const std::uint32_t headerSize = LittleEndian(data, 14, 4);
+    const std::uint32_t bits = LittleEndian(data, 28, 2);
+    const std::uint32_t compression = LittleEndian(data, 30, 4);
+    if (headerSize < 40 || !((compression == 1 && bits == 8) || (compression == 2 && bits == 4))) return data;
+    const long long width = static_cast<std::int32_t>(LittleEndian(data, 18, 4));
+    const long long height = static_cast<std::int32_t>(LittleEndian(data, 22, 4));
+    CheckPictureSize(width, height, "BMP");
+    const std::size_t start = LittleEndian(data, 10, 4);
+    const auto cut = [] { return ImageError(ImageError::Kind::Unreadable, "BMP: the file ends before the picture"); };
+    if (start < 14 + headerSize || start > data.size()) throw cut();
+
+    const std::size_t rowBytes = static_cast<std::size_t>((width + 3) / 4 * 4);
+    std::string rows(rowBytes * static_cast<std::size_t>(height), '\0');
+    std::size_t at = start;
+    const auto next = [&] {
+        if (at >= data.size()) throw cut();
+        return static_cast<unsigned char>(data[at++]);
+    };
+    long long x = 0, y = 0;  // y counts rows from the bottom, as they are stored
+    const auto put = [&](unsigned index) {
+        if (x < width && y < height) rows[static_cast<std::size_t>(y) * rowBytes + static_cast<std::size_t>(x)] = static_cast<char>(index);
+        ++x;
+    };
+    const auto pixelOf = [&](unsigned byte, unsigned i) { return bits == 8 ? byte : (i % 2 == 0 ? byte >> 4 : byte & 15u); };
+    for (;;) {
+        const unsigned count = next(), value = next();
+        if (count > 0) {
+            for (unsigned i = 0; i < count; ++i) put(pixelOf(value, i));
+        } else if (value == 0) {  // end of line
+            x = 0;
+            ++y;
+        } else if (value == 1) {  // end of bitmap
+            break;
+        } else if (value == 2) {  // move right and up
+            x += next();
+            y += next();
+        } else {  // literal pixels, padded to an even byte count
+            const std::size_t bytes = bits == 8 ? value : (value + 1) / 2;
+            if (at + bytes > data.size()) throw cut();
+            for (unsigned i = 0; i < value; ++i) {
+                put(pixelOf(static_cast<unsigned char>(data[at + (bits == 8 ? i : i / 2)]), i));
+            }
+            at += bytes + bytes % 2;
+        }
+    }
+
+    std::string plain = data.substr(0, start);
+    PutLittleEndian(plain, 2, static_cast<std::uint32_t>(start + rows.size()), 4);
+    PutLittleEndian(plain, 28, 8, 2);
+    PutLittleEndian(plain, 30, 0, 4);
+    PutLittleEndian(plain, 34, static_cast<std::uint32_t>(rows.size()), 4);
+    if (LittleEndian(plain, 46, 4) == 0) {
+        PutLittleEndian(plain, 46, static_cast<std::uint32_t>((start - 14 - headerSize) / 4), 4);
+    }
+    return plain + rows;
+}
+
+// The pixel count of the header, whichever way its rows run.
+PictureSize SizeOf(const std::string& data) {
+    int width = 0, height = 0, components = 0;
+    if (!stbi_info_from_memory(Bytes(data), static_cast<int>(data.size()), &width, &height, &components)) Fail();
+    return {width, height < 0 ? -height : height};
+}
+
 }  // namespace
 
 PictureSize ReadBmpSize(const std::filesystem::path& file) {
-    const std::string data = ReadWhole(file);
-    int width = 0, height = 0, components = 0;
-    if (!stbi_info_from_memory(Bytes(data), static_cast<int>(data.size()), &width, &height, &components)) Fail();
-    return {width, height};
+    return SizeOf(ExpandRunLengths(WithoutUnusedPalette(ReadWhole(file))));
 }
 
 Image DecodeBmp(const std::filesystem::path& file) {
-    const std::string data = ReadWhole(file);
-    int width = 0, height = 0, components = 0;
-    if (!stbi_info_from_memory(Bytes(data), static_cast<int>(data.size()), &width, &height, &components)) Fail();
-    CheckPictureSize(width, height, "BMP");
+    const std::string data = ExpandRunLengths(WithoutUnusedPalette(ReadWhole(file)));
+    const PictureSize size = SizeOf(data);
+    CheckPictureSize(size.width, size.height, "BMP");
     CheckWhole(data);
+    int width = 0, height = 0, components = 0;
     std::unique_ptr<stbi_uc, void (*)(void*)> pixels(
         stbi_load_from_memory(Bytes(data), static_cast<int>(data.size()), &width, &height, &components, 3),
         stbi_image_free);

@@ -5,6 +5,7 @@
 
 #include <csetjmp>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -69,6 +70,18 @@ unsigned ScaleNumerator(int width, int height, int wantedWidth, int wantedHeight
     return 8;
 }
 
+// CMYK to RGB. Files with Adobe's marker store the inks inverted (255 for
+// none), the others as they are.
+void InksToRgb(const JSAMPLE* inks, bool inverted, int width, std::uint8_t* rgb) {
+    for (int x = 0; x < width; ++x, inks += 4, rgb += 3) {
+        const unsigned black = inverted ? inks[3] : 255u - inks[3];
+        for (int c = 0; c < 3; ++c) {
+            const unsigned ink = inverted ? inks[c] : 255u - inks[c];
+            rgb[c] = static_cast<std::uint8_t>((ink * black + 127) / 255);
+        }
+    }
+}
+
 // Decodes inside one frame of setjmp: nothing with a destructor lives here.
 // Returns false with errors.message set when libjpeg gave up.
 bool DecodeInto(std::FILE* file, ErrorManager& errors, int wantedWidth, int wantedHeight, Image& out,
@@ -89,7 +102,9 @@ bool DecodeInto(std::FILE* file, ErrorManager& errors, int wantedWidth, int want
         jpeg_destroy_decompress(&info);
         return false;
     }
-    info.out_color_space = JCS_RGB;
+    // Four-channel pictures come out as CMYK, turned into RGB row by row.
+    const bool inks = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+    info.out_color_space = inks ? JCS_CMYK : JCS_RGB;
     info.scale_num = ScaleNumerator(static_cast<int>(info.image_width), static_cast<int>(info.image_height),
                                     wantedWidth, wantedHeight);
     info.scale_denom = 8;
@@ -98,9 +113,14 @@ bool DecodeInto(std::FILE* file, ErrorManager& errors, int wantedWidth, int want
     out.width = static_cast<int>(info.output_width);
     out.height = static_cast<int>(info.output_height);
     out.rgb.resize(static_cast<std::size_t>(out.width) * out.height * 3);
+    JSAMPARRAY inkRow = inks ? (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
+                                                         info.output_width * 4, 1)
+                             : nullptr;
     while (info.output_scanline < info.output_height) {
-        JSAMPROW row = out.Row(static_cast<int>(info.output_scanline));
+        const int y = static_cast<int>(info.output_scanline);
+        JSAMPROW row = inks ? inkRow[0] : out.Row(y);
         jpeg_read_scanlines(&info, &row, 1);
+        if (inks) InksToRgb(inkRow[0], info.saw_Adobe_marker != 0, out.width, out.Row(y));
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);

@@ -6,6 +6,7 @@
 #include "imaging/ImageError.h"
 #include "imaging/JpegCodec.h"
 
+#include <new>
 #include <string>
 
 namespace palimora {
@@ -26,16 +27,7 @@ PictureFormat FormatOf(const std::filesystem::path& file) {
 
 namespace {
 
-Image Filmstrip(const GifPicture& gif) {
-    CheckPictureSize(static_cast<long long>(gif.width) * static_cast<long long>(gif.frames.size()), gif.height, "GIF");
-    Image strip(gif.width * static_cast<int>(gif.frames.size()), gif.height);
-    for (std::size_t i = 0; i < gif.frames.size(); ++i) strip.Paste(gif.frames[i], static_cast<int>(i) * gif.width, 0);
-    return strip;
-}
-
-}  // namespace
-
-ReadPicture ReadPictureFile(const std::filesystem::path& file, int wantedWidth, int wantedHeight) {
+ReadPicture Read(const std::filesystem::path& file, int wantedWidth, int wantedHeight) {
     ReadPicture read;
     switch (FormatOf(file)) {
         case PictureFormat::Jpeg: {
@@ -49,10 +41,12 @@ ReadPicture ReadPictureFile(const std::filesystem::path& file, int wantedWidth, 
             read.image = DecodeBmp(file);
             break;
         case PictureFormat::Gif: {
-            GifPicture gif = DecodeGif(file);
-            read.frames = static_cast<int>(gif.frames.size());
-            read.image = read.frames > 1 ? Filmstrip(gif) : std::move(gif.frames.front());
-            break;
+            GifPicture gif = DecodeGifFilmstrip(file, wantedWidth, wantedHeight);
+            read.frames = gif.frames;
+            read.image = std::move(gif.image);
+            read.naturalWidth = gif.width * gif.frames;  // the strip at full size
+            read.naturalHeight = gif.height;
+            return read;
         }
         case PictureFormat::Metafile:
         case PictureFormat::Icon:
@@ -64,8 +58,18 @@ ReadPicture ReadPictureFile(const std::filesystem::path& file, int wantedWidth, 
     return read;
 }
 
+}  // namespace
+
+ReadPicture ReadPictureFile(const std::filesystem::path& file, int wantedWidth, int wantedHeight) {
+    try {
+        return Read(file, wantedWidth, wantedHeight);
+    } catch (const std::bad_alloc&) {
+        throw ImageError(ImageError::Kind::TooLarge, "not enough memory for " + file.filename().string());
+    }
+}
+
 Image ReadFirstFrame(const std::filesystem::path& file) {
-    if (FormatOf(file) == PictureFormat::Gif) return std::move(DecodeGif(file, true).frames.front());
+    if (FormatOf(file) == PictureFormat::Gif) return DecodeGif(file).image;
     return ReadPictureFile(file).image;
 }
 

@@ -24,8 +24,9 @@ struct ReadPicture {
 
 // Reads a JPEG, BMP or GIF picture. A JPEG larger than wantedWidth x
 // wantedHeight is decoded reduced (never below that size). A GIF of several
-// frames is read as a filmstrip: the frames side by side, and its natural
-// size is that of the strip. Throws ImageError: Unreadable for a damaged
+// frames is read as a filmstrip: the frames side by side, each reduced as it
+// is read so the strip fits the wanted size, and its natural size is that of
+// the strip at full size. Running out of memory is TooLarge. Throws ImageError: Unreadable for a damaged
 // file, TooLarge past the pixel cap, Unsupported for other formats (icons,
 // metafiles and the rest are left to the screen's own loader).
 ReadPicture ReadPictureFile(const std::filesystem::path& file, int wantedWidth = 0, int wantedHeight = 0);

@@ -53,8 +53,8 @@ fs::path ConvertAddedPicture(const fs::path& copy, const fs::path& source, UserD
             first = ReadFirstFrame(copy);
         } else {
             GifPicture gif = DecodeGif(copy);
-            question = gif.frames.size() < 2 ? TextId::ConvertGifEnd : TextId::ConvertAnimatedGifEnd;
-            first = std::move(gif.frames.front());
+            question = gif.frames < 2 ? TextId::ConvertGifEnd : TextId::ConvertAnimatedGifEnd;
+            first = std::move(gif.image);
         }
         const std::string ask = language.LangText(TextId::ConvertStart) + " " + DisplayPath(source) + language.LangText(question);
         if (dialogs.AskOkCancel(ask) != kModalYes) return copy;

@@ -109,7 +109,7 @@ bool PictureDisplay::ShowGifInPanel(const std::filesystem::path& file) {
     GIFImage1->clear();
     if (ReportMissing(file)) return false;
     try {
-        const GifPicture first = DecodeGif(file, true);
+        const GifPicture first = DecodeGif(file);
         PictureWidth = first.width;
         PictureHeight = first.height;
     } catch (const ImageError& error) {

@@ -132,8 +132,9 @@ TEST_F(CodecTest, ACutGifKeepsItsWholeFramesOnly) {
     const auto size = fs::file_size(File("two.gif"));
     testing::CutFile(File("two.gif"), size - 8);  // inside the second frame
     const GifPicture kept = DecodeGif(File("two.gif"));
-    ASSERT_EQ(kept.frames.size(), 1u);
-    EXPECT_EQ(PixelAt(kept.frames[0], 0, 0), (Rgb{255, 0, 0}));
+    ASSERT_EQ(kept.frames, 1);
+    EXPECT_EQ(PixelAt(kept.image, 0, 0), (Rgb{255, 0, 0}));
+    EXPECT_EQ(ReadPictureFile(File("two.gif")).frames, 1);
 
     testing::WriteGif(File("one.gif"), 40, 40, {{255, 0, 0}});
     testing::CutFile(File("one.gif"), fs::file_size(File("one.gif")) - 8);
