@@ -4,6 +4,8 @@
 #include "common/ui/ScreenText.h"
 #include "lang/Language.h"
 #include "lang/TextId.h"
+#include "project/CommaList.h"
+#include "project/PictureTextLayout.h"
 #include "project/ui/PictureDisplay.h"
 
 #include <QLabel>
@@ -12,6 +14,22 @@
 #include <QPushButton>
 
 namespace palimora {
+namespace {
+
+// The bytes a comment takes in images.dat: its lines as a comma list, one
+// byte a character (a character Windows-1252 cannot hold is refused on OK).
+std::size_t StoredCommentSize(const QString& text) {
+    std::vector<std::string> lines;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        std::string bytes;
+        for (const QChar c : line) bytes += c.unicode() < 256 ? static_cast<char>(c.unicode()) : '?';
+        lines.push_back(std::move(bytes));
+    }
+    return ToCommaList(lines).size();
+}
+
+}  // namespace
+
 PictureTabs::PictureTabs(UserDialogs& dialogs, const Language& language, QWidget* parent)
     : QTabWidget(parent), language_(language) {
     setStyleSheet(NotebookStyleSheet());
@@ -38,12 +56,15 @@ PictureTabs::PictureTabs(UserDialogs& dialogs, const Language& language, QWidget
     MemoComm->setGeometry(12, 86, 353, 176);
     MemoComm->setLineWrapMode(QPlainTextEdit::NoWrap);
     MemoComm->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The comment is stored as a comma list (quotes around a line with a
+    // comma, a quote or a blank) in 249 bytes: the field holds no more than
+    // fits in that form, so nothing is ever cut when it is stored.
     connect(MemoComm, &QPlainTextEdit::textChanged, this, [this] {
-        const QString text = MemoComm->toPlainText();
-        if (text.size() > kMaxComment) {
-            MemoComm->setPlainText(text.left(kMaxComment));
-            MemoComm->moveCursor(QTextCursor::End);
-        }
+        QString text = MemoComm->toPlainText();
+        if (StoredCommentSize(text) <= picture_text::kMaxComment) return;
+        while (!text.isEmpty() && StoredCommentSize(text) > picture_text::kMaxComment) text.chop(1);
+        MemoComm->setPlainText(text);
+        MemoComm->moveCursor(QTextCursor::End);
     });
     BitTextOk = new QPushButton(textsPage);
     BitTextOk->setGeometry(276, 270, 89, 25);

@@ -38,9 +38,6 @@ public:
     std::vector<std::string> CommentLines() const;
     void ShowTexts(const std::string& title, const std::vector<std::string>& commentLines);
 
-    // The comment holds at most this many characters.
-    static constexpr int kMaxComment = 249;
-
 private:
     const Language& language_;
 };

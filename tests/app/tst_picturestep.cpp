@@ -132,6 +132,23 @@ private slots:
         QCOMPARE(window_->Pictures().TabbedImg->MemoComm->toPlainText().size(), 249);
     }
 
+    // The limit counts the comment as it is stored (quotes around a line
+    // with a comma or a quote), so what the field holds is stored whole.
+    void aCommentThatFillsTheRecordIsStoredWhole() {
+        window_->Pictures().AddPictures({Source("a.jpg")});
+        Click(0);
+        const QString full = QStringLiteral("Au bord de l'eau, le soir") + QString(222, QLatin1Char('x'));  // 247 characters
+        QCOMPARE(full.size(), 247);
+        window_->Pictures().TabbedImg->MemoComm->setPlainText(full);
+        QCOMPARE(window_->Pictures().TabbedImg->MemoComm->toPlainText(), full);  // 249 stored bytes: it fits
+        QTest::mouseClick(window_->Pictures().TabbedImg->BitTextOk, Qt::LeftButton);
+        QCOMPARE(FromCommaList(window_->CurrentSession().Pictures().Texts().Read(1)->comment),
+                 std::vector<std::string>{full.toStdString()});
+
+        window_->Pictures().TabbedImg->MemoComm->setPlainText(full + QStringLiteral("y"));  // 250 stored bytes
+        QCOMPARE(window_->Pictures().TabbedImg->MemoComm->toPlainText(), full);
+    }
+
     void tickedPicturesAreDeletedAndTheRestRenumbered() {
         window_->Pictures().AddPictures({Source("p1.jpg"), Source("p2.jpg"), Source("p3.jpg"), Source("p4.jpg"), Source("p5.jpg")});
         ListView1()->item(1)->setCheckState(Qt::Checked);
