@@ -206,7 +206,11 @@ void TForm1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (firstActivation_) {
         QTimer::singleShot(0, this, [this] {
-            if (!FormActivate()) emit languageRefused();
+            if (FormActivate()) return;
+            // Without a language the program ends at once: nothing to ask, nothing to save.
+            endWithoutQuestions_ = true;
+            close();
+            emit languageRefused();
         });
     }
 }
@@ -265,11 +269,13 @@ void TForm1::BoutAidClick() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    bool mayClose = false;
-    CommandGuard(*dialogs_, session_.CurrentLanguage()).Run([&] {
-        pictureStep_->StoreTypedTexts();
-        mayClose = session_.ConfirmClose(*dialogs_, [this] { BoutEnrClick(); });
-    });
+    bool mayClose = endWithoutQuestions_;
+    if (!mayClose) {
+        CommandGuard(*dialogs_, session_.CurrentLanguage()).Run([&] {
+            pictureStep_->StoreTypedTexts();
+            mayClose = session_.ConfirmClose(*dialogs_, [this] { BoutEnrClick(); });
+        });
+    }
     if (!mayClose) {
         event->ignore();
         return;

@@ -134,6 +134,7 @@ private:
     PictureStep* pictureStep_ = nullptr;
     PageDesignStep* pageDesign_ = nullptr;
     bool firstActivation_ = false;
+    bool endWithoutQuestions_ = false;  // the first-start language was refused
     std::function<void(const std::filesystem::path&)> openFile_;
     std::function<void(const std::string&)> openAddress_;
     FtpServer ftp_;

@@ -66,7 +66,7 @@ void PictureStep::FileListBox1Change() {
     PictureList& pictures = session_.Pictures();
     std::vector<fs::path> files;
     for (const std::string& name : pictures.Files()) files.push_back(pictures.FileOf(name));
-    const PictureListView::Rebuilt rebuilt = ListView1->Rebuild(files, *Form2, icons_);
+    const PictureListView::Rebuilt rebuilt = ListView1->Rebuild(files, *Form2, icons_, dialogs_);
     if (rebuilt.cancelled) {
         // A list left half made starts the project afresh (a save is offered first).
         emit listCancelled();

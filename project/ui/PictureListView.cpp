@@ -1,11 +1,10 @@
 #include "project/ui/PictureListView.h"
 
+#include "common/UserDialogs.h"
 #include "common/ui/Colours.h"
 #include "imaging/ui/QtImages.h"
 #include "imaging/Icons.h"
 #include "lang/ui/WaitWindow.h"
-
-#include <QApplication>
 
 namespace palimora {
 
@@ -25,7 +24,7 @@ PictureListView::PictureListView(QWidget* parent) : QListWidget(parent) {
 }
 
 PictureListView::Rebuilt PictureListView::Rebuild(const std::vector<std::filesystem::path>& files, TForm2& wait,
-                                                  IconCache& cache) {
+                                                  IconCache& cache, UserDialogs& dialogs) {
     clear();
     Rebuilt rebuilt;
     if (files.empty()) return rebuilt;
@@ -41,7 +40,7 @@ PictureListView::Rebuilt PictureListView::Rebuild(const std::vector<std::filesys
         const IconBatch::Result result = batch.Take(i);
         if (!result.readable) {
             ++rebuilt.unreadable;
-            QApplication::beep();
+            dialogs.Beep();
         }
         auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(ToQImage(result.icon))),
                                          QString::fromStdString(files[i].filename().string()), this);

@@ -10,6 +10,7 @@ namespace palimora {
 class IconCache;
 class KeepAlive;
 class TForm2;
+class UserDialogs;
 
 // ListView1: one item per picture, its file name under its 50 x 50 icon,
 // with a check box that marks it for deletion.
@@ -25,8 +26,10 @@ public:
 
     // Lists the files with their icons, made on every core and taken from
     // `cache` when the file has not changed. The wait window shows the
-    // progress; its Cancel stops before the next picture.
-    Rebuilt Rebuild(const std::vector<std::filesystem::path>& files, TForm2& wait, IconCache& cache);
+    // progress; its Cancel stops before the next picture. A picture without
+    // an icon beeps through `dialogs`.
+    Rebuilt Rebuild(const std::vector<std::filesystem::path>& files, TForm2& wait, IconCache& cache,
+                    UserDialogs& dialogs);
 
     std::vector<int> TickedPositions() const;
     // The current item's position, or -1.

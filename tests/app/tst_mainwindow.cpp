@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 
@@ -180,8 +181,12 @@ private slots:
 
     void refusingTheLanguageOnFirstStartEndsTheProgram() {
         auto window = Start();
+        QSignalSpy refused(window.get(), &TForm1::languageRefused);
+        window->show();  // the first activation asks the language
         AnswerLanguageWindow(QString());
-        QVERIFY(!window->FormActivate());
+        QVERIFY(refused.wait(20000));
+        QVERIFY(!window->isVisible());  // closed at once,
+        QVERIFY(dialogs_.shown.empty());  // without the quit question
         QCOMPARE(testing::ReadBytes(temp_->Path() / "palimora.ini"), std::string("\r\n"));
     }
 
