@@ -1,25 +1,31 @@
 #include "app/Step.h"
 
 namespace palimora {
+namespace {
 
-TextId Step::LabelText() const {
-    if (IsPictureList()) return TextId::StepOne;
-    switch (notebook_) {
-        case PageKind::Summary: return TextId::StepTwoSummary;
-        case PageKind::Gallery: return TextId::StepTwoGalleries;
-        case PageKind::Picture: return TextId::StepTwoPictures;
+// What each notebook of page design shows in the step label and opens as help.
+struct NotebookShown {
+    PageKind kind;
+    TextId label;
+    ShownPanel help;
+};
+constexpr NotebookShown kNotebooks[] = {
+    {PageKind::Summary, TextId::StepTwoSummary, ShownPanel::SummaryStyles},
+    {PageKind::Gallery, TextId::StepTwoGalleries, ShownPanel::GalleryStyles},
+    {PageKind::Picture, TextId::StepTwoPictures, ShownPanel::PictureStyles},
+};
+
+const NotebookShown& Shown(PageKind kind) {
+    for (const NotebookShown& notebook : kNotebooks) {
+        if (notebook.kind == kind) return notebook;
     }
-    return TextId::StepTwoSummary;
+    return kNotebooks[0];
 }
 
-ShownPanel Step::HelpPanel() const {
-    if (IsPictureList()) return ShownPanel::PictureList;
-    switch (notebook_) {
-        case PageKind::Summary: return ShownPanel::SummaryStyles;
-        case PageKind::Gallery: return ShownPanel::GalleryStyles;
-        case PageKind::Picture: return ShownPanel::PictureStyles;
-    }
-    return ShownPanel::Nothing;
-}
+}  // namespace
+
+TextId Step::LabelText() const { return IsPictureList() ? TextId::StepOne : Shown(notebook_).label; }
+
+ShownPanel Step::HelpPanel() const { return IsPictureList() ? ShownPanel::PictureList : Shown(notebook_).help; }
 
 }  // namespace palimora

@@ -4,6 +4,7 @@
 #include "common/ProgramFolder.h"
 #include "sitegen/PageWriter.h"
 #include "styles/ProjectSettings.h"
+#include "styles/SampleTemplates.h"
 #include "styles/SettingValues.h"
 
 namespace palimora {
@@ -14,11 +15,11 @@ namespace {
 
 const char* SampleFile(SampleKind kind) {
     switch (kind) {
-        case SampleKind::Summary: return ProgramFolder::kSummarySample;
-        case SampleKind::Gallery: return ProgramFolder::kGallerySample;
+        case SampleKind::Summary: return SamplePageOf(SettingLine::SummaryTemplate);
+        case SampleKind::Gallery: return SamplePageOf(SettingLine::GalleryTemplate);
         case SampleKind::Picture: break;
     }
-    return ProgramFolder::kPictureSample;
+    return SamplePageOf(SettingLine::PictureTemplate);
 }
 
 }  // namespace

@@ -24,13 +24,12 @@ namespace {
 struct SampleOfKind {
     PageKind kind;
     SampleKind sample;
-    SettingLine templateLine;
-    const char* file;
+    SettingLine templateLine;  // its sample page: SamplePageOf(templateLine)
 };
 constexpr std::array<SampleOfKind, 3> kSamples = {{
-    {PageKind::Gallery, SampleKind::Gallery, SettingLine::GalleryTemplate, ProgramFolder::kGallerySample},
-    {PageKind::Summary, SampleKind::Summary, SettingLine::SummaryTemplate, ProgramFolder::kSummarySample},
-    {PageKind::Picture, SampleKind::Picture, SettingLine::PictureTemplate, ProgramFolder::kPictureSample},
+    {PageKind::Gallery, SampleKind::Gallery, SettingLine::GalleryTemplate},
+    {PageKind::Summary, SampleKind::Summary, SettingLine::SummaryTemplate},
+    {PageKind::Picture, SampleKind::Picture, SettingLine::PictureTemplate},
 }};
 
 const SampleOfKind& SampleOf(PageKind kind) {
@@ -114,14 +113,15 @@ void PageDesignStep::RebuildSample(PageKind kind) {
                                  .arg(ToScreen(session_.LangText(TextId::SampleUnavailable)).toHtmlEscaped()));
         return;
     }
-    WebBrowser1->Navigate(session_.Folder().Root() / sample.file);
+    WebBrowser1->Navigate(session_.Folder().Root() / SamplePageOf(sample.templateLine));
     ApplyZoom();
 }
 
 void PageDesignStep::RefreshSample(PageKind kind, bool onlyWhenMissing) {
     const SampleOfKind& sample = SampleOf(kind);
     std::error_code error;
-    if (!onlyWhenMissing || !std::filesystem::exists(session_.Folder().Root() / sample.file, error)) {
+    const std::filesystem::path file = session_.Folder().Root() / SamplePageOf(sample.templateLine);
+    if (!onlyWhenMissing || !std::filesystem::exists(file, error)) {
         InstallChosenTemplate(session_.Folder(), session_.Settings(), session_.CurrentLanguage(), sample.templateLine);
     }
     RebuildSample(kind);
@@ -149,7 +149,7 @@ bool PageDesignStep::BeforeNavigate(const QUrl& url, bool programsOwn) {
         // The program's own navigation to a sample: the notebook follows, the page loads.
         const std::string name = url.fileName().toStdString();
         for (const SampleOfKind& sample : kSamples) {
-            if (name == sample.file) emit pageKindChosen(sample.kind, true);
+            if (name == SamplePageOf(sample.templateLine)) emit pageKindChosen(sample.kind, true);
         }
         return true;
     }
@@ -157,7 +157,7 @@ bool PageDesignStep::BeforeNavigate(const QUrl& url, bool programsOwn) {
     // A link followed inside a sample: its last twelve characters name the sample it leads to.
     const std::string target = url.toString().toStdString();
     for (const SampleOfKind& sample : kSamples) {
-        const std::string file = sample.file;
+        const std::string file = SamplePageOf(sample.templateLine);
         if (target.size() >= file.size() && target.compare(target.size() - file.size(), file.size(), file) == 0) {
             // The switch rebuilds and loads the sample itself, once this navigation is refused.
             QTimer::singleShot(0, this, [this, kind = sample.kind] { emit pageKindChosen(kind, false); });
