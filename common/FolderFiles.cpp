@@ -29,6 +29,15 @@ std::vector<fs::path> FilesOf(const fs::path& folder, std::string_view mask) {
     return files;
 }
 
+void DeleteFiles(const fs::path& folder, std::string_view mask, bool stopAtStuckFile) {
+    std::error_code error;
+    if (!fs::is_directory(folder, error)) return;
+    for (const auto& file : FilesOf(folder, mask)) {
+        fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, error);
+        if ((!fs::remove(file, error) || error) && stopAtStuckFile) FailOn(folder);
+    }
+}
+
 char Folded(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 
 }  // namespace
@@ -55,12 +64,11 @@ bool MatchesMask(std::string_view name, std::string_view mask) {
 }
 
 void DeleteFolderFilesMasked(const fs::path& folder, std::string_view mask) {
-    std::error_code error;
-    if (!fs::is_directory(folder, error)) return;
-    for (const auto& file : FilesOf(folder, mask)) {
-        fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, error);
-        if (!fs::remove(file, error) || error) FailOn(folder);
-    }
+    DeleteFiles(folder, mask, true);
+}
+
+void DeleteDeletableFiles(const fs::path& folder, std::string_view mask) {
+    DeleteFiles(folder, mask, false);
 }
 
 void DeleteFolderFiles(const fs::path& folder) {

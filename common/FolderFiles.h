@@ -15,6 +15,11 @@ void DeleteFolderFiles(const std::filesystem::path& folder);
 // compared without regard to ASCII letter case ("*.htm", "g1-*.htm").
 void DeleteFolderFilesMasked(const std::filesystem::path& folder, std::string_view mask);
 
+// As DeleteFolderFilesMasked, but a file that cannot be deleted is left in
+// place, silently, and the others still go. Throws PalimoraError naming the
+// folder only when it cannot be listed.
+void DeleteDeletableFiles(const std::filesystem::path& folder, std::string_view mask);
+
 // Copies every file of `source` (no sub-folders) into `target`, overwriting,
 // creating `target` and its parents where missing. Throws PalimoraError
 // naming the file that could not be copied.

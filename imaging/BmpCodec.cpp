@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -32,6 +33,26 @@ std::uint32_t LittleEndian(const std::string& data, std::size_t offset, int byte
     std::uint32_t value = 0;
     for (int i = bytes - 1; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(data[offset + i]);
     return value;
+}
+
+// The pixel count the header declares is checked against the cap before
+// the file is read whole: a small header can announce gigabytes of pixels.
+void CheckDeclaredSize(const std::filesystem::path& file) {
+    char bytes[26] = {};
+    std::ifstream in(file, std::ios::binary);
+    in.read(bytes, sizeof bytes);
+    const std::string head(bytes, static_cast<std::size_t>(in.gcount()));
+    if (head.size() < 22 || head.compare(0, 2, "BM") != 0) return;  // the decoder tells what is wrong
+    const std::uint32_t headerSize = LittleEndian(head, 14, 4);
+    long long width = 0, height = 0;
+    if (headerSize == 12) {  // the old core header: 16-bit sizes
+        width = LittleEndian(head, 18, 2);
+        height = LittleEndian(head, 20, 2);
+    } else if (head.size() == sizeof bytes) {
+        width = static_cast<std::int32_t>(LittleEndian(head, 18, 4));
+        height = static_cast<std::int32_t>(LittleEndian(head, 22, 4));
+    }
+    if (width > 0 && height != 0) CheckPictureSize(width, height < 0 ? -height : height, "BMP");
 }
 
 // The decoder fills the rows of a cut file with black; an uncompressed
@@ -145,10 +166,12 @@ PictureSize SizeOf(const std::string& data) {
 }  // namespace
 
 PictureSize ReadBmpSize(const std::filesystem::path& file) {
+    CheckDeclaredSize(file);
     return SizeOf(ExpandRunLengths(WithoutUnusedPalette(ReadWhole(file))));
 }
 
 Image DecodeBmp(const std::filesystem::path& file) {
+    CheckDeclaredSize(file);
     const std::string data = ExpandRunLengths(WithoutUnusedPalette(ReadWhole(file)));
     const PictureSize size = SizeOf(data);
     CheckPictureSize(size.width, size.height, "BMP");

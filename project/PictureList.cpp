@@ -8,7 +8,9 @@
 #include "project/PictureTextLayout.h"
 #include "project/ProjectLayout.h"
 
+#include <iterator>
 #include <system_error>
+#include <utility>
 
 namespace palimora {
 namespace fs = std::filesystem;
@@ -105,12 +107,24 @@ bool PictureList::Move(int current, int direction) {
     }
     const std::string& mine = files[current - 1];
     const std::string& theirs = files[other - 1];
-    texts_.Renumber(current, kSwapNumber);
-    std::error_code ignored;
     const fs::path parked = FileOf(std::to_string(kSwapNumber) + ExtensionOf(mine));
-    fs::rename(FileOf(mine), parked, ignored);
-    fs::rename(FileOf(theirs), FileOf(SixDigits(current) + ExtensionOf(theirs)), ignored);
-    fs::rename(parked, FileOf(SixDigits(other) + ExtensionOf(mine)), ignored);
+    // The three renames of the swap; when one fails, those done are undone
+    // backwards, so every picture keeps its number and its texts.
+    const std::pair<fs::path, fs::path> renames[] = {
+        {FileOf(mine), parked},
+        {FileOf(theirs), FileOf(SixDigits(current) + ExtensionOf(theirs))},
+        {parked, FileOf(SixDigits(other) + ExtensionOf(mine))}};
+    for (std::size_t done = 0; done < std::size(renames); ++done) {
+        std::error_code error;
+        fs::rename(renames[done].first, renames[done].second, error);
+        if (!error) continue;
+        for (std::size_t back = done; back-- > 0;) {
+            std::error_code ignored;  // what cannot be put back shows in the next listing
+            fs::rename(renames[back].second, renames[back].first, ignored);
+        }
+        throw fs::filesystem_error("rename", renames[done].first, renames[done].second, error);
+    }
+    texts_.Renumber(current, kSwapNumber);
     texts_.Renumber(other, current);
     texts_.Renumber(kSwapNumber, other);
     return true;

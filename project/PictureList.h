@@ -46,7 +46,10 @@ public:
     void Delete(const std::vector<int>& positions);
 
     // Swaps picture `current` with its neighbour below (+1) or above (-1).
-    // False, and nothing changes, when there is no such neighbour.
+    // False, and nothing changes, when there is no such neighbour. Throws
+    // std::filesystem::filesystem_error naming the file when a rename fails,
+    // after putting back the files already renamed (texts are renumbered
+    // only once every file has moved).
     bool Move(int current, int direction);
 
 private:

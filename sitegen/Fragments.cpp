@@ -1,9 +1,11 @@
 #include "sitegen/Fragments.h"
 
 #include "common/Cp1252.h"
+#include "common/UserDialogs.h"
 #include "lang/Language.h"
 #include "project/SiteLayout.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <system_error>
 
@@ -64,11 +66,28 @@ std::string AssetReferences::CopyIntoParam(const std::string& path) const {
     // Settings may hold Windows paths: the name is what follows the last separator.
     const auto separator = path.find_last_of("\\/");
     const std::string name = separator == std::string::npos ? path : path.substr(separator + 1);
-    std::error_code ignored;  // a missing file still gets its reference
-    fs::create_directories(projectFolder_ / site_layout::kParamFolder, ignored);
-    fs::copy_file(PathFromCp1252(path), projectFolder_ / site_layout::kParamFolder / PathFromCp1252(name),
-                  fs::copy_options::overwrite_existing, ignored);
+    const fs::path param = projectFolder_ / site_layout::kParamFolder;
+    const fs::path source = PathFromCp1252(path);
+    const fs::path target = param / PathFromCp1252(name);
+    std::error_code error, notSame;
+    fs::create_directories(param, error);
+    // A file already in param (one the clearing kept) is its own copy.
+    if (!error && !fs::equivalent(source, target, notSame)) {
+        fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);
+    }
+    // The page still gets its reference; the file is told once, by TellFailedCopies.
+    if (error && std::find(failedCopies_.begin(), failedCopies_.end(), path) == failedCopies_.end()) {
+        failedCopies_.push_back(path);
+    }
     return name;
+}
+
+void AssetReferences::TellFailedCopies(UserDialogs& dialogs, const Language& language) const {
+    if (failedCopies_.empty()) return;
+    std::string files;
+    for (const std::string& path : failedCopies_) files += (files.empty() ? "" : ", ") + path;
+    failedCopies_.clear();
+    dialogs.ShowMessageOk(language.LangText(TextId::ParamCopyFailed) + " " + files + ".");
 }
 
 std::string AssetReferences::Reference(const std::string& path) const {

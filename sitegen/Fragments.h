@@ -2,10 +2,12 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace palimora {
 
 class Language;
+class UserDialogs;
 
 // The one-line HTML fragments of the pages, spelt exactly as the pages hold
 // them. Alignment, style and font values are compared with the language
@@ -33,13 +35,20 @@ public:
     std::string TableOpen(int border, const std::string& background, int borderColour, int cellSpacing,
                           int cellPadding, int backColour) const;
 
-    // Copies a local file into param and returns its file name.
+    // Copies a local file into param and returns its file name. A file that
+    // cannot be copied keeps its reference and is remembered for
+    // TellFailedCopies.
     std::string CopyIntoParam(const std::string& path) const;
+
+    // Tells the user, in one message (ParamCopyFailed and the paths), every
+    // file that could not be copied since the last time, each once.
+    void TellFailedCopies(UserDialogs& dialogs, const Language& language) const;
 
 private:
     std::filesystem::path projectFolder_;
     std::string projectName_;
     bool buildMode_;
+    mutable std::vector<std::string> failedCopies_;  // Windows-1252 paths, as the settings hold them
 };
 
 // Whether a setting names a web address rather than a local file.

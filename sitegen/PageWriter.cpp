@@ -17,6 +17,7 @@ namespace fs = std::filesystem;
 PageWriter::PageWriter(PageSources sources, BuildContext& context, UserDialogs& dialogs)
     : sources_(std::move(sources)),
       context_(context),
+      dialogs_(dialogs),
       markers_(dialogs, sources_.language),
       assets_(sources_.folder.Project(sources_.projectName), sources_.projectName, context.buildMode) {}
 

@@ -54,6 +54,9 @@ public:
     // One message for every marker the pages written so far lacked (see
     // Markers::TellMissing); a build calls it once, after its pages.
     void TellMissingMarkers() const { markers_.TellMissing(); }
+    // One message for every picture the pages written so far name but that
+    // could not be copied into param; a build calls it once, after its pages.
+    void TellFailedCopies() const { assets_.TellFailedCopies(dialogs_, sources_.language); }
 
     // The writers the pages are made of, also run by the preview on a sample.
     void WriteTitle(PageLines& page, const std::string& text) const;
@@ -102,6 +105,7 @@ private:
 
     PageSources sources_;
     BuildContext& context_;
+    UserDialogs& dialogs_;
     Markers markers_;
     AssetReferences assets_;
 };

@@ -15,12 +15,14 @@
 #include "sitegen/Galleries.h"
 #include "sitegen/PageWriter.h"
 #include "sitegen/DerivedPictures.h"
+#include "sitegen/Fragments.h"
 #include "styles/ProjectSettings.h"
 #include "styles/SampleTemplates.h"
 #include "styles/SettingsLayout.h"
 #include "project/ProjectLayout.h"
 #include "project/SiteLayout.h"
 
+#include <algorithm>
 #include <optional>
 #include <system_error>
 
@@ -69,9 +71,10 @@ void Run::ClearOldOutput() const {
                                        std::pair{project_ / site_layout::kSummaryThumbnailFolder, "*.*"},
                                        std::pair{project_ / site_layout::kStripFolder, "*.*"}}) {
         try {
-            DeleteFolderFilesMasked(folder, mask);
-        } catch (const PalimoraError& error) {
-            s_.dialogs.ShowMessageOk(error.UserMessage());  // that folder's clearing stops; the run goes on
+            DeleteDeletableFiles(folder, mask);
+        } catch (const PalimoraError&) {
+            // A folder that cannot be listed is told and left; the run goes on.
+            s_.dialogs.ShowMessageOk(s_.language.LangText(TextId::FileUnusable) + " " + DisplayPath(folder) + ".");
         }
     }
     std::vector<std::string> kept;
@@ -165,6 +168,7 @@ void Run::Execute() {
         }
     }
     writer.TellMissingMarkers();  // once for the whole build, however many pages lacked them
+    writer.TellFailedCopies();    // likewise for the pictures param could not receive
 
     const ConversionSettings conversion = Conversion(galleries);
     if (conversion.thumbnails) {
@@ -228,20 +232,36 @@ void Run::CancelCleanup() const {
 
 }  // namespace
 
+namespace {
+
+// The name of the file of param that a setting names, or nothing when it
+// names a file elsewhere. Any spelling of the param folder counts (a
+// doubled or trailing separator, "." or ".." steps, a link to it).
+std::optional<fs::path> NameInParam(const std::string& setting, const fs::path& param) {
+    if (setting.empty() || IsWebAddress(setting)) return std::nullopt;
+    fs::path file = PathFromCp1252(setting).lexically_normal();
+    if (file.filename().empty()) file = file.parent_path();  // a trailing separator
+    std::error_code error;
+    if (file.filename().empty() || !fs::equivalent(file.parent_path(), param, error)) return std::nullopt;
+    return file.filename();
+}
+
+}  // namespace
+
 void CleanParamFolder(const fs::path& projectFolder, const std::vector<std::string>& keptFiles) {
     const fs::path param = projectFolder / site_layout::kParamFolder;
     std::error_code error;
     if (!fs::is_directory(param, error)) return;
+    std::vector<fs::path> kept;
+    for (const std::string& setting : keptFiles) {
+        if (const auto name = NameInParam(setting, param)) kept.push_back(*name);
+    }
     std::vector<fs::path> files;
     for (fs::directory_iterator it(param, error), end; !error && it != end; it.increment(error)) {
         if (it->is_regular_file(error)) files.push_back(it->path());
     }
     for (const fs::path& file : files) {
-        bool kept = false;
-        for (const std::string& setting : keptFiles) {
-            if (!setting.empty() && PathFromCp1252(setting) == file) kept = true;
-        }
-        if (kept) continue;
+        if (std::find(kept.begin(), kept.end(), file.filename()) != kept.end()) continue;
         fs::permissions(file, fs::perms::owner_write, fs::perm_options::add, error);
         fs::remove(file, error);
     }

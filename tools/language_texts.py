@@ -246,9 +246,14 @@ TEXTS = {
           "The server folder's path cannot be longer than 400 characters."),
     251: ("AlreadyRunning", "Palimora est déjà ouvert avec ce dossier de programme : utilisez la fenêtre déjà ouverte.",
           "Palimora is already running with this program folder: please use the window that is already open."),
+    310: ("PictureNotMoved", "L'image n'a pas pu être déplacée ; les images restent à leur place. Fichier en cause :",
+          "The picture could not be moved; the pictures stay where they were. File concerned:"),
+    311: ("ParamCopyFailed", "Ces fichiers n'ont pas pu être copiés dans le dossier param du site, les pages qui les montrent resteront sans eux :",
+          "These files could not be copied into the site's param folder, so the pages that show them will be without them:"),
+    312: ("PreviewPixels", "pixels", "pixels"),
 }
 
-LAST = 251
+LAST = 312
 FRENCH, ENGLISH = 1, 2
 
 

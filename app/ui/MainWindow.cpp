@@ -11,6 +11,7 @@
 #include "app/ui/ProjectWindows.h"
 #include "app/ui/Toolbar.h"
 #include "common/Error.h"
+#include "common/ui/BusyCursor.h"
 #include "common/ui/ClickableLabel.h"
 #include "common/ui/Colours.h"
 #include "common/ui/OpenFile.h"
@@ -219,6 +220,7 @@ bool TForm1::FormActivate() {
     if (!firstActivation_) return true;
     firstActivation_ = false;
     pictureStep_->FileListBox1Change();
+    BusyCursor busy;  // until the window is placed, the language window included
     pictureStep_->TabbedImg->setCurrentIndex(0);
     const bool firstStart = IsFirstStart(session_.Folder());
     if (firstStart && !AskLanguage()) return false;

@@ -14,11 +14,11 @@
 #include "project/AddedPictureConversion.h"
 #include "project/ui/PictureDisplay.h"
 #include "project/ui/PictureListView.h"
+#include "project/ui/PictureOpenDialog.h"
 #include "project/ui/PictureTabs.h"
 #include "lang/ui/WaitWindow.h"
 
 #include <QCollator>
-#include <QFileDialog>
 #include <QLocale>
 #include <QLineEdit>
 
@@ -139,11 +139,14 @@ void PictureStep::StoreTexts(bool onlyWhenChanged) {
 void PictureStep::BoutImgClick() {
     PressedLook pressed(*toolbar_.BoutImg);
     const QString filter = QtFileFilter(session_.LangText(TextId::PictureFilter));
-    // The dialog comes back after each confirmation, for the next pictures.
+    PictureOpenDialog OpenImg(session_.CurrentLanguage(), ToScreen(session_.LangText(TextId::AddPicturesHint)), filter,
+                              TabbedImg->window());
+    // The dialog comes back after each confirmation, for the next pictures,
+    // in the folder of the last ones.
     while (true) {
-        const QStringList chosen = QFileDialog::getOpenFileNames(
-            TabbedImg->window(), ToScreen(session_.LangText(TextId::AddPicturesHint)),
-            QString::fromStdString(lastPictureFolder_.string()), filter);
+        OpenImg.setDirectory(QString::fromStdString(lastPictureFolder_.string()));
+        if (OpenImg.exec() != QDialog::Accepted) break;
+        const QStringList chosen = OpenImg.selectedFiles();
         if (chosen.isEmpty()) break;
         std::vector<fs::path> files;
         for (const QString& name : chosen) files.emplace_back(name.toStdString());
@@ -219,13 +222,20 @@ void PictureStep::BoutSupClick() {
 
 void PictureStep::MovePicture(PictureButton& button, int direction) {
     StoreTypedTexts();
-    if (pictureCount_ == 0 || !session_.Pictures().Move(currentPicture_, direction)) {
-        dialogs_.Beep();
-        return;
+    bool moved = false;
+    try {
+        moved = pictureCount_ != 0 && session_.Pictures().Move(currentPicture_, direction);
+        if (!moved) {
+            dialogs_.Beep();
+            return;
+        }
+    } catch (const fs::filesystem_error& error) {
+        // The pictures stay where they were; the list shows them as they are.
+        dialogs_.ShowMessageOk(session_.LangText(TextId::PictureNotMoved) + " " + DisplayPath(error.path1()) + ".");
     }
     BusyCursor busy;
     PressedLook pressed(button);
-    session_.SetProjectModified(true);
+    if (moved) session_.SetProjectModified(true);
     FileListBox1Change();
     ListView1Click();
 }

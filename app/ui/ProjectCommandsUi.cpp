@@ -9,6 +9,7 @@
 #include "app/ui/PictureStep.h"
 #include "app/ui/PressedLook.h"
 #include "app/ui/Toolbar.h"
+#include "project/ui/PictureTabs.h"
 #include "common/ui/BusyCursor.h"
 #include "common/ui/OpenFile.h"
 #include "common/ui/ScreenText.h"
@@ -38,7 +39,9 @@ void TForm1::ShowProject() {
 void TForm1::BoutNouClick() {
     PressedLook pressed(*toolbar_->BoutNou);
     pictureStep_->StoreTypedTexts();
-    if (NewCommand(session_, *dialogs_, *projectWindows_)) ShowProject();
+    if (!NewCommand(session_, *dialogs_, *projectWindows_)) return;
+    ShowProject();
+    pictureStep_->TabbedImg->hide();  // until a picture is added: nothing to show or title
 }
 
 void TForm1::BoutOuvClick() {

@@ -82,6 +82,9 @@ void TFCreaHTML::reject() {
         cancelled_ = true;
         return;
     }
+    // After a run that ended with an error the working templates are still
+    // there: Cancel removes them as a cancelled run does.
+    request_.folder.DeleteSamplePages();
     done(kModalCancel);
 }
 

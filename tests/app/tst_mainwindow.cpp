@@ -18,6 +18,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <optional>
 
 using namespace palimora;
 namespace fs = std::filesystem;
@@ -143,6 +144,20 @@ private slots:
         QVERIFY(fs::exists(temp_->Path() / "Projets" / "New Project" / "textes" / "images.dat"));
         QVERIFY(window->Timer1->isActive());
         QVERIFY(window->FormActivate());  // runs once only: no second question
+    }
+
+    void theFirstActivationShowsTheBusyCursorUntilItEnds() {
+        auto window = Start();
+        std::optional<Qt::CursorShape> whileAsked;
+        QTimer::singleShot(0, [&whileAsked] {  // the language window comes half-way through the activation
+            if (const QCursor* cursor = QApplication::overrideCursor()) whileAsked = cursor->shape();
+            auto* languages = qobject_cast<TFormLang*>(QApplication::activeModalWidget());
+            QVERIFY(languages);
+            QTest::mouseClick(languages->BitBtn1, Qt::LeftButton);
+        });
+        QVERIFY(window->FormActivate());
+        QCOMPARE(whileAsked, std::optional<Qt::CursorShape>(Qt::WaitCursor));
+        QVERIFY(!QApplication::overrideCursor());
     }
 
     // A file where the working folder should be: every command that needs the

@@ -9,6 +9,8 @@
 #include "project/CommaList.h"
 #include "project/ui/PictureDisplay.h"
 #include "project/ui/PictureListView.h"
+#include "project/ui/PictureOpenDialog.h"
+#include "project/ui/PicturePreview.h"
 #include "project/ui/PictureTabs.h"
 #include "styles/ui/WebBrowser.h"
 #include "tests/support/MainWindowHarness.h"
@@ -20,6 +22,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QLabel>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -74,6 +78,44 @@ private slots:
         QCOMPARE(panel->Image1->geometry(), QRect(20, 1, 336, 302));
         QCOMPARE(window_->Pictures().TabbedImg->Edit1->text(), QStringLiteral("Plage"));
         QVERIFY(window_->PageDesign().WebBrowser1->isHidden());  // the list has its place back
+    }
+
+    // The add button's dialog comes back after each confirmation, in the
+    // folder of the pictures just added, until it is cancelled.
+    void theAddDialogPreviewsAndComesBackUntilCancelled() {
+        const fs::path photo = Source("Plage.jpg", 800, 600);
+        int opened = 0, waited = 0;
+        bool chosen = false;
+        QString previewed, folderOnReturn;
+        QTimer answer;
+        answer.setInterval(20);
+        connect(&answer, &QTimer::timeout, this, [&] {
+            auto* dialog = qobject_cast<PictureOpenDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible()) return;
+            if (!chosen) {  // first opening: choose the photo once its preview is up
+                if (opened == 0) {
+                    opened = 1;
+                    dialog->selectFile(QString::fromStdString(photo.string()));
+                }
+                if (dialog->Preview->SizeLabel->text().isEmpty() && ++waited < 250) return;
+                previewed = dialog->Preview->SizeLabel->text();
+                chosen = true;
+                dialog->accept();
+                return;
+            }
+            opened = 2;
+            folderOnReturn = dialog->directory().absolutePath();
+            answer.stop();
+            dialog->reject();
+        });
+        answer.start();
+        QTest::mouseClick(window_->Tools().BoutImg, Qt::LeftButton);
+        QCOMPARE(opened, 2);
+        QCOMPARE(previewed, QStringLiteral("800 x 600 pixels"));
+        QCOMPARE(folderOnReturn, QString::fromStdString(photo.parent_path().string()));
+        QCOMPARE(ListView1()->count(), 1);
+        QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(1)->title, std::string("Plage"));
+        QCOMPARE(window_->Tools().BoutImg->Tag(), 0);
     }
 
     void textsAreStoredOnlyByTheStoreButton() {
@@ -190,6 +232,35 @@ private slots:
         window_->Pictures().AddPictures({Images() / "000001.jpg"});
         QCOMPARE(ListView1()->count(), 1);
         QCOMPARE(dialogs_.shown.back(), window_->CurrentSession().LangText(TextId::AlreadyInProject));
+    }
+
+    void aNewProjectHidesThePictureTabsUntilAPictureIsAdded() {
+        window_->Pictures().AddPictures({Source("p1.jpg")});
+        QVERIFY(window_->Pictures().TabbedImg->isVisible());
+        dialogs_.answers = {kModalNo};  // not saved
+        QTest::mouseClick(window_->Tools().BoutNou, Qt::LeftButton);
+        QCOMPARE(ListView1()->count(), 0);
+        QVERIFY(window_->Pictures().TabbedImg->isHidden());
+        QVERIFY(ListView1()->isVisible());
+        window_->Pictures().AddPictures({Source("p2.jpg")});
+        QVERIFY(window_->Pictures().TabbedImg->isVisible());
+        QCOMPARE(window_->Pictures().TabbedImg->Edit1->text(), QStringLiteral("p2"));
+    }
+
+    // A folder where the swap's last rename goes stops it, root or not: the
+    // files already renamed go back and the user is told.
+    void aMoveThatCannotBeDoneIsUndoneAndTold() {
+        window_->Pictures().AddPictures({Source("p1.jpg"), Source("p2.jpg"), Source("p3.jpg")});
+        fs::create_directories(Images() / "9999.jpg" / "in the way");
+        Click(1);
+        QTest::mouseClick(window_->Tools().BoutDes, Qt::LeftButton);
+        QCOMPARE(dialogs_.beeps, 0);
+        QCOMPARE(dialogs_.shown.size(), std::size_t(1));
+        QVERIFY(dialogs_.shown[0].rfind(window_->CurrentSession().LangText(TextId::PictureNotMoved) + " ", 0) == 0);
+        QVERIFY(dialogs_.shown[0].find("000002.jpg") != std::string::npos);
+        QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(2)->title, std::string("p2"));
+        QCOMPARE(ListView1()->count(), 3);
+        QCOMPARE(window_->Tools().BoutDes->Tag(), 0);
     }
 
     void damagedAndMissingPicturesAreToldNotFatal() {

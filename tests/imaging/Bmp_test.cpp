@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -113,6 +116,30 @@ TEST_F(BmpTest, ARunLengthBitmapThatStopsShortIsDamaged) {
     } catch (const ImageError& error) {
         EXPECT_EQ(error.ErrorKind(), ImageError::Kind::Unreadable);
     }
+}
+
+// A bitmap whose header declares 15000 x 15000 pixels (past the cap) and
+// whose file holds them all, sparse on disk: it is refused from its header,
+// before the 675 MB are read. The child process runs with 512 MB of address
+// space, so a whole read fails there instead of merely taking its time.
+TEST_F(BmpTest, AnOversizedBitmapIsRefusedFromItsHeaderAlone) {
+    const fs::path file = temp.Path() / "huge.bmp";
+    testing::WriteBytes(file, Bitmap(15000, 15000, 24, 0, {}, {}));
+    fs::resize_file(file, 54 + 45000ull * 15000ull);
+    const auto refusedFromHeader = [&file](auto read) {
+        rlimit limit{512ull << 20, 512ull << 20};
+        setrlimit(RLIMIT_AS, &limit);
+        try {
+            read(file);
+        } catch (const ImageError& error) {
+            _exit(error.ErrorKind() == ImageError::Kind::TooLarge ? 0 : 1);
+        } catch (...) {
+            _exit(2);
+        }
+        _exit(3);
+    };
+    EXPECT_EXIT(refusedFromHeader([](const fs::path& f) { DecodeBmp(f); }), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(refusedFromHeader([](const fs::path& f) { ReadBmpSize(f); }), ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

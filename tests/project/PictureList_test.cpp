@@ -120,6 +120,36 @@ TEST_F(PictureListTest, MovingSwapsFilesAndTextsEachKeepingItsExtension) {
     EXPECT_EQ(Titles(), (Names{"p1", "anim", "p3"}));
 }
 
+// A rename that fails half-way through a swap (here a folder stands where
+// the last rename goes, which stops root too) puts back the files already
+// renamed and leaves the texts with their pictures.
+TEST_F(PictureListTest, AMoveWhoseRenameFailsIsUndoneAndReported) {
+    AddNumbered(1);
+    testing::WriteGif(temp.Path() / "sources" / "anim.gif", 4, 4, {{1, 1, 1}});
+    dialogs.answers = {kModalCancel};
+    list.Add({temp.Path() / "sources" / "anim.gif"}, 1, Convert());
+    list.Add({Source("p3.jpg")}, 2, Convert());
+    const fs::path inTheWay = working / "images" / "000003.gif";
+    fs::create_directories(inTheWay / "full");
+
+    try {
+        list.Move(2, +1);
+        FAIL() << "the failed rename was not reported";
+    } catch (const fs::filesystem_error& error) {
+        EXPECT_EQ(error.path2(), inTheWay);
+    }
+    EXPECT_EQ(list.Files(), (Names{"000001.jpg", "000002.gif", "000003.jpg"}));
+    EXPECT_EQ(Titles(), (Names{"p1", "anim", "p3"}));
+    EXPECT_FALSE(fs::exists(working / "images" / "9999.gif"));
+    EXPECT_FALSE(list.Texts().Read(9999));
+
+    // A failure at the first rename leaves everything as it was too.
+    fs::create_directories(working / "images" / "9999.jpg" / "full");
+    EXPECT_THROW(list.Move(1, +1), fs::filesystem_error);
+    EXPECT_EQ(list.Files(), (Names{"000001.jpg", "000002.gif", "000003.jpg"}));
+    EXPECT_EQ(Titles(), (Names{"p1", "anim", "p3"}));
+}
+
 TEST_F(PictureListTest, BitmapsAndGifsBecomeJpegsOnlyWhenTheUserAgrees) {
     testing::WriteBmp(temp.Path() / "sources" / "scan.bmp", testing::Quadrants(8, 6));
     dialogs.answers = {kModalYes};

@@ -68,6 +68,30 @@ private slots:
         QVERIFY(!fs::exists(project_ / "index.html"));
         QVERIFY(!fs::exists(folder_.Root() / "blankgal.htm"));  // the working templates are gone too
     }
+
+    // A run that ends with an error leaves the window to its Cancel button,
+    // which still removes the working templates.
+    void cancelAfterAFailedRunRemovesTheWorkingTemplates() {
+        const fs::path broken = temp_.Path() / "Projets" / "Broken";
+        fs::create_directories(broken / "textes");
+        fs::copy(project_ / "images", broken / "images");
+        PictureTextFile(broken / "textes" / "images.dat").CreateEmpty();
+        ProjectSettings().Commit(folder_, "Broken", language_);
+        testing::CutFile(broken / "images" / "000002.jpg", 300);
+        dialogs_ = {};
+        TFCreaHTML window({folder_, "Broken", {}}, language_, dialogs_, nullptr);
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialogs_.shown.empty(), 20000);  // the run ends once the error is told
+        QCOMPARE(window.Outcome(), BuildOutcome::Failed);
+        QVERIFY(!window.BitBtn1->isEnabled());
+        QVERIFY(fs::exists(folder_.Root() / "blankimg.htm"));  // the failed run left them
+        QTest::mouseClick(window.BitBtn2, Qt::LeftButton);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(window.result(), int(kModalCancel));
+        for (const char* sample : {"blanksom.htm", "blankgal.htm", "blankimg.htm"}) {
+            QVERIFY2(!fs::exists(folder_.Root() / sample), sample);
+        }
+    }
 };
 
 QTEST_MAIN(TestBuildWindow)
