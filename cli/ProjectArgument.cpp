@@ -4,20 +4,38 @@
 #include "project/ProjectLayout.h"
 
 #include <system_error>
+#include <vector>
 
 namespace palimora {
 namespace fs = std::filesystem;
 
-std::optional<ProjectArgument> FindProject(const ProgramFolder& program, const std::string& project) {
-    fs::path projectFolder = fs::path(project);
+namespace {
+
+bool IsProjectFolder(const fs::path& folder) {
     std::error_code error;
-    if (!fs::is_directory(projectFolder, error) || projectFolder.filename().empty()) {
-        projectFolder = program.Projects() / fs::path(project);
+    return fs::is_directory(project_layout::PicturesFolder(folder), error);
+}
+
+}  // namespace
+
+std::optional<ProjectArgument> FindProject(const ProgramFolder& program, const std::string& project) {
+    const fs::path given(project);
+    // A bare name is a project of Projets first, then a folder of the
+    // current folder; anything with a separator is a path.
+    std::vector<fs::path> candidates;
+    if (!given.has_parent_path() && !given.filename().empty() && given.filename() != "." && given.filename() != "..") {
+        candidates.push_back(program.Projects() / given);
     }
-    projectFolder = fs::weakly_canonical(projectFolder, error);
-    if (!fs::is_directory(project_layout::PicturesFolder(projectFolder), error)) return std::nullopt;
-    return ProjectArgument{ProgramFolder(program.Root(), projectFolder.parent_path()),
-                           Cp1252FromPath(projectFolder.filename()), projectFolder};
+    candidates.push_back(given);
+    for (const fs::path& candidate : candidates) {
+        std::error_code error;
+        fs::path projectFolder = fs::weakly_canonical(fs::absolute(candidate, error), error);
+        if (error || !IsProjectFolder(projectFolder)) continue;
+        if (projectFolder.filename().empty()) projectFolder = projectFolder.parent_path();  // a trailing separator
+        return ProjectArgument{ProgramFolder(program.Root(), projectFolder.parent_path()),
+                               Cp1252FromPath(projectFolder.filename()), projectFolder};
+    }
+    return std::nullopt;
 }
 
 }  // namespace palimora

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# palimora-cli as a user calls it: a project by name, by a path (absolute,
+# relative, with a trailing separator), and what is no project (a folder
+# without pictures, a file, a missing name) or no command at all.
+set -uo pipefail
+stage=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp -r "$stage" "$work/palimora"
+cli="$work/palimora/palimora-cli"
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# run EXPECTED_STATUS ARGS...: runs the program from $work/here, keeping its messages in $work/err
+mkdir -p "$work/here"
+run() {
+  local expected=$1 status
+  shift
+  (cd "$work/here" && "$cli" "$@") >"$work/out" 2>"$work/err"
+  status=$?
+  [ "$status" -eq "$expected" ] || { fail "palimora-cli $* ended with $status, not $expected: $(tail -3 "$work/err")"; return 1; }
+}
+
+# By name, under the program folder's Projets.
+site="$work/palimora/Projets/Demo"
+run 0 build Demo && grep -qx "$site/index.html" "$work/err" || fail "build Demo did not tell its start page"
+[ -f "$site/index.html" ] || fail "build Demo wrote no index.html"
+
+# A folder of the current folder named like the project, which is no project, does not hide it.
+mkdir -p "$work/here/Demo"
+rm -f "$site/index.html"
+run 0 build Demo && [ -f "$site/index.html" ] || fail "a folder named Demo in the current folder hid the project Demo"
+
+# By path: absolute, with a trailing separator, relative to the current folder.
+mkdir -p "$work/elsewhere"
+cp -r "$site" "$work/elsewhere/Copie"
+rm -f "$work/elsewhere/Copie/"*.htm*
+run 0 build "$work/elsewhere/Copie" && [ -f "$work/elsewhere/Copie/index.html" ] || fail "build by absolute path"
+rm -f "$work/elsewhere/Copie/index.html"
+run 0 build "$work/elsewhere/Copie/" && [ -f "$work/elsewhere/Copie/index.html" ] || fail "build by a path ending in a separator"
+rm -f "$work/elsewhere/Copie/index.html"
+run 0 build ../elsewhere/Copie && [ -f "$work/elsewhere/Copie/index.html" ] || fail "build by relative path"
+[ ! -e "$work/palimora/Projets/Copie" ] || fail "a build by path wrote into Projets"
+
+# What is no project: exit status 2, a message naming it, nothing written.
+mkdir -p "$work/empty"
+run 2 build "$work/empty" && grep -q "no project at $work/empty" "$work/err" || fail "a folder without pictures was not refused"
+[ -z "$(ls -A "$work/empty")" ] || fail "something was written into a folder that is no project"
+echo "text" > "$work/file.txt"
+run 2 build "$work/file.txt" && grep -q "no project" "$work/err" || fail "a file was not refused"
+run 2 build Absent && grep -q "no project at Absent" "$work/err" || fail "a missing name was not refused"
+
+# No project, too many arguments, an unknown command: the usage, status 2.
+for args in "build" "build Demo Demo" "bake Demo" ""; do
+  # shellcheck disable=SC2086
+  run 2 $args && grep -q '^Usage: palimora-cli build PROJECT' "$work/err" || fail "'palimora-cli $args' did not show the usage"
+done
+
+[ "$failures" -eq 0 ] || { echo "$failures failed"; exit 1; }
+echo "1 passed, 0 failed"
