@@ -13,6 +13,7 @@
 #include "project/ui/PicturePreview.h"
 #include "project/ui/PictureTabs.h"
 #include "styles/ui/WebBrowser.h"
+#include "tests/support/FileDialogs.h"
 #include "tests/support/MainWindowHarness.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/QtTestMain.h"
@@ -93,14 +94,12 @@ private slots:
             auto* dialog = qobject_cast<PictureOpenDialog*>(QApplication::activeModalWidget());
             if (!dialog || !dialog->isVisible()) return;
             if (!chosen) {  // first opening: choose the photo once its preview is up
-                if (opened == 0) {
-                    opened = 1;
-                    dialog->selectFile(QString::fromStdString(photo.string()));
-                }
-                if (dialog->Preview->SizeLabel->text().isEmpty() && ++waited < 250) return;
+                if (opened == 0) dialog->setDirectory(QString::fromStdString(photo.parent_path().string()));
+                opened = 1;
+                if (!testing::ClickFirstFile(*dialog) && ++waited < 250) return;  // the folder is being read
                 previewed = dialog->Preview->SizeLabel->text();
                 chosen = true;
-                dialog->accept();
+                static_cast<QDialog*>(dialog)->accept();  // as the Open button does
                 return;
             }
             opened = 2;

@@ -3,6 +3,7 @@
 #include "lang/Language.h"
 #include "project/ui/PictureOpenDialog.h"
 #include "project/ui/PicturePreview.h"
+#include "tests/support/FileDialogs.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/TempFolder.h"
 
@@ -89,12 +90,12 @@ private slots:
         dialog.setDirectory(QString::fromStdString(folder.string()));
         dialog.show();
         QVERIFY(dialog.Preview->isVisible());
-        dialog.selectFile(QStringLiteral("plage.jpg"));
-        QTRY_COMPARE_WITH_TIMEOUT(dialog.Preview->SizeLabel->text(), QStringLiteral("640 x 480 pixels"), 10000);
-        // The pane stands to the right of the list of files.
-        const QWidget* list = dialog.findChild<QWidget*>(QStringLiteral("listView"));
-        QVERIFY(list);
-        QVERIFY(dialog.Preview->mapTo(&dialog, QPoint(0, 0)).x() >= list->mapTo(&dialog, QPoint(list->width(), 0)).x());
+        QTRY_VERIFY_WITH_TIMEOUT(testing::ClickFirstFile(dialog), 10000);  // once the folder is read
+        QCOMPARE(dialog.Preview->SizeLabel->text(), QStringLiteral("640 x 480 pixels"));
+        QCOMPARE(dialog.Preview->Picture->pixmap().size(), QSize(216, 162));
+        // The pane stands to the right of the files.
+        const QWidget* files = testing::ShownFileView(dialog);
+        QVERIFY(dialog.Preview->mapTo(&dialog, QPoint(0, 0)).x() >= files->mapTo(&dialog, QPoint(files->width(), 0)).x());
     }
 };
 
