@@ -90,8 +90,16 @@ private slots:
         QString previewed, folderOnReturn;
         QTimer answer;
         answer.setInterval(20);
+        bool plainDialog = false;
         connect(&answer, &QTimer::timeout, this, [&] {
-            auto* dialog = qobject_cast<PictureOpenDialog*>(QApplication::activeModalWidget());
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* plain = qobject_cast<QFileDialog*>(modal); plain && !qobject_cast<PictureOpenDialog*>(modal)) {
+                plainDialog = true;  // a file dialog without the preview pane
+                answer.stop();
+                plain->reject();
+                return;
+            }
+            auto* dialog = qobject_cast<PictureOpenDialog*>(modal);
             if (!dialog || !dialog->isVisible()) return;
             if (!chosen) {  // first opening: choose the photo once its preview is up
                 if (opened == 0) dialog->setDirectory(QString::fromStdString(photo.parent_path().string()));
@@ -109,6 +117,7 @@ private slots:
         });
         answer.start();
         QTest::mouseClick(window_->Tools().BoutImg, Qt::LeftButton);
+        QVERIFY(!plainDialog);
         QCOMPARE(opened, 2);
         QCOMPARE(previewed, QStringLiteral("800 x 600 pixels"));
         QCOMPARE(folderOnReturn, QString::fromStdString(photo.parent_path().string()));
