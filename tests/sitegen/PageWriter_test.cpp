@@ -320,7 +320,7 @@ TEST_F(PageWriterTest, SamplesLinkToSamplesAndShowSampleTexts) {
 }
 
 TEST_F(PageWriterTest, EveryShippedTemplateCarriesEveryMarker) {
-    for (const char* look : {"clair.htm", "moderne.htm", "carnet.htm", "nuit.htm"}) {
+    for (const char* look : {"clair.htm", "moderne.htm", "carnet.htm", "ecrin.htm"}) {
         UseTemplates(look);
         settings.Store(SettingLine::GalleryName1, "Une");
         Gallery(1, 1, 7);
@@ -371,7 +371,7 @@ TEST_F(PageWriterTest, ATemplateLackingMarkersIsToldAndStillGivesAPage) {
 // rebuild in place gives the same page.
 TEST_F(PageWriterTest, EveryTemplateMakesSamplesThatLinkOnlyToSamplesAndRebuildInPlace) {
     const std::string samples[] = {"blanksom.htm", "blankgal.htm", "blankimg.htm"};
-    for (const std::string model : {"clair.htm", "moderne.htm", "carnet.htm", "nuit.htm"}) {
+    for (const std::string model : {"clair.htm", "moderne.htm", "carnet.htm", "ecrin.htm"}) {
         UseTemplates(model);
         for (SampleKind kind : {SampleKind::Summary, SampleKind::Gallery, SampleKind::Picture}) {
             const fs::path sample = temp.Path() / samples[static_cast<int>(kind)];

@@ -200,7 +200,7 @@ TEST_F(SiteBuildTest, EveryTemplateGivesPagesWhoseLinksAndPicturesAllExist) {
         settings.Store(GalleryLine(SettingLine::GalleryLastPicture1, k + 1), (last < 10 ? "00000" : "0000") + std::to_string(last) + ".jpg");
     }
     settings.Store(SettingLine::PictureStrips, "2");  // strips, so that morc_images is referenced too
-    for (const char* look : {"clair.htm", "moderne.htm", "carnet.htm", "nuit.htm"}) {
+    for (const char* look : {"clair.htm", "moderne.htm", "carnet.htm", "ecrin.htm"}) {
         SCOPED_TRACE(look);
         for (const SettingLine line : {SettingLine::PictureTemplate, SettingLine::SummaryTemplate, SettingLine::GalleryTemplate}) {
             settings.Store(line, look);
