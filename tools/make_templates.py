@@ -56,7 +56,7 @@ body { margin: 0; font-family: "Gill Sans", "Gillius ADF", "DejaVu Sans", sans-s
 a { text-decoration: none; }
 td img { box-shadow: 0 0 0 7px #0b0b0b, 0 8px 22px rgba(0,0,0,.55); }
 a:hover img { box-shadow: 0 0 0 7px #0b0b0b, 0 0 0 9px rgba(255,255,255,.35), 0 8px 22px rgba(0,0,0,.55); }
-.shot { padding: 12px 0; }
+.shot { padding: 12px 0; --around: 274px; }
 .shot img { box-shadow: 0 0 0 12px #0b0b0b, 0 14px 40px rgba(0,0,0,.6); }
 .nav { text-transform: uppercase; letter-spacing: .14em; font-size: 13px; }
 .nav a { display: inline-block; padding: 4px 14px; border-bottom: 1px solid rgba(128,128,128,.5); }
@@ -125,8 +125,8 @@ table, tbody, tr, td { display: block; }
 table { margin: 0 auto; }
 .head { text-align: center; padding-bottom: 6px; }
 .shot img { max-width: 100%; height: auto; vertical-align: bottom; box-sizing: border-box; }
-.shot img[hspace] { max-width: calc(100% - 24px); max-height: calc(100vh - 200px); width: auto; }
-@supports (height: 100svh) { .shot img[hspace] { max-height: calc(100svh - 200px); } }
+.shot img[hspace] { max-width: calc(100% - 24px); max-height: calc(100vh - var(--around, 250px)); width: auto; }
+@supports (height: 100svh) { .shot img[hspace] { max-height: calc(100svh - var(--around, 250px)); } }
 .note { max-width: 46em; margin: 4px auto 0; }
 .nav { margin: 6px 0; }
 .nav:empty { display: none; }
