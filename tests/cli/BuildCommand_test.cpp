@@ -57,11 +57,9 @@ TEST_F(BuildCommandTest, AProjectIsFoundByNameOrByPathAndAMissingOneIsTold) {
 }
 
 TEST_F(BuildCommandTest, TheStartPageToldIsTheOneSeeTheResultWouldOpen) {
-    Language language;
-    language.LoadChosen(folder);
     ProjectSettings settings;
-    settings.Store(SettingLine::MakeSummary, "0");
-    settings.Commit(folder, "Demo", language);
+    settings.LoadWorking(folder, "Demo");
+    settings.Store(SettingLine::MakeSummary, "0");  // written through to runweb.ini, which a build reads
     std::ostringstream output;
     ASSERT_EQ(BuildCommand(folder, "Demo", output), 0) << output.str();
     EXPECT_NE(output.str().find((project / "Gal1.htm").string()), std::string::npos) << output.str();

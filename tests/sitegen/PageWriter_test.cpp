@@ -135,7 +135,7 @@ TEST_F(PageWriterTest, TitlesAndNamesReadAsTypedWhileCommentsKeepTheirHtml) {
     settings.Store(SettingLine::SummaryTitle, "Mes \"photos\" <1>");
     settings.Store(SettingLine::GalleryName1, "Ponts & quais");
     settings.Store(SettingLine::GalleryName2, "<b>Mer</b>");
-    texts.Write(2, "Le pont <vieux> & \xE7a", ToCommaList({"Voir <i>ici</i>", "<!--COMMENTAIRE--!>"}));
+    texts.Write(2, "Le pont <vieux> & \xE7" "a", ToCommaList({"Voir <i>ici</i>", "<!--COMMENTAIRE--!>"}));
     Gallery(1, 1, 7);
     context.currentPage = "g1-000002.htm";
     context.currentPicture = "000002.jpg";
@@ -143,12 +143,12 @@ TEST_F(PageWriterTest, TitlesAndNamesReadAsTypedWhileCommentsKeepTheirHtml) {
     ASSERT_TRUE(writer.WritePicturePage(2));
     const std::string picture = Page("g1-000002.htm");
     EXPECT_TRUE(Has(picture, "<title>Mes &quot;photos&quot; &lt;1&gt; " + Word(TextId::ImageTab) + " 2</title>"));
-    EXPECT_TRUE(Has(picture, "\r\nLe pont &lt;vieux&gt; &amp; \xE7a\r\n"));
+    EXPECT_TRUE(Has(picture, "\r\nLe pont &lt;vieux&gt; &amp; \xE7" "a\r\n"));
     EXPECT_TRUE(Has(picture, "Voir <i>ici</i> <br><!--COMMENTAIRE--!> <br>"));  // kept, and not stripped
 
     ASSERT_TRUE(writer.WriteGalleryPage(1));
     const std::string gallery = Page("Gal1.htm");
-    EXPECT_TRUE(Has(gallery, "<a href=\"g1-000002.htm\">Le pont &lt;vieux&gt; &amp; \xE7a</a>"));
+    EXPECT_TRUE(Has(gallery, "<a href=\"g1-000002.htm\">Le pont &lt;vieux&gt; &amp; \xE7" "a</a>"));
     EXPECT_TRUE(Has(gallery, "\r\nPonts &amp; quais\r\n"));  // the gallery's title block
     EXPECT_TRUE(Has(gallery, "<a href=\"Gal2.htm\">&lt;b&gt;Mer&lt;/b&gt;</a>"));
 
