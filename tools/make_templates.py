@@ -130,7 +130,12 @@ table { margin: 0 auto; }
 .note { max-width: 46em; margin: 4px auto 0; }
 .nav { margin: 6px 0; }
 .nav:empty { display: none; }
-@media (max-width: 640px) { .page { padding: 8px 8px 20px; } .head { padding: 2px 0 4px; margin-bottom: 4px; } }
+@media (max-width: 640px) {
+  .page { padding: 8px 8px 20px; }
+  .head { padding: 2px 0 4px; margin-bottom: 4px; }
+  .nav { letter-spacing: normal; }
+  .nav a { padding: 3px 8px; margin: 1px; }
+}
 """
 
 # Summary entries are the galleries' larger pictures; gallery cells hold thumbnails.
