@@ -64,9 +64,7 @@ a:hover img { box-shadow: 0 0 0 7px #0b0b0b, 0 0 0 9px rgba(255,255,255,.35), 0 
 """,
 }
 
-# The widest table a grid rule is written for, in entries per row (the
-# summary has at most 11 entries, a gallery row is rarely wider).
-MOST_PER_ROW = 12
+# The most grid columns a table is given (at 8 x the cell width and more).
 MOST_COLUMNS = 8
 
 
@@ -78,14 +76,17 @@ def between(first, last):
     return f"td:nth-child(n+{first} {of}):nth-child(-n+{last} {of})"
 
 
-def grid_css(cell):
+def grid_css(cell, most_per_row):
     """The writers' table as a grid. Each table row becomes a grid whose
     entries stand in columns of at least `cell` pixels, as many as the table's
     width holds: a row of entries wraps onto as many grid lines as it needs,
     each picture on one line and its title on the next, in the same column.
     The rules count a row's cells: with pictures and titles both shown they
     alternate (picture, title), otherwise each cell is an entry. A browser
-    without these selectors stacks the cells in one column, in order."""
+    without these selectors stacks the cells in one column, in order, which
+    is also the layout of a table narrower than two cells. Rows are placed
+    for table rows of up to `most_per_row` entries; the entries of a wider
+    row beyond that take the grid's free cells."""
     css = [
         "table { display: block; width: 100%; container-type: inline-size; }",
         "tbody { display: block; }",
@@ -102,19 +103,16 @@ def grid_css(cell):
         "a:empty { display: none; }",
     ]
     both = "tr:has(> td img):has(> td font) "
-    for columns in range(1, MOST_COLUMNS + 1):
+    for columns in range(2, MOST_COLUMNS + 1):
         rules = [f"tr {{ --col: {100 / columns:.4f}%; }}"]
-        bands = -(-MOST_PER_ROW // columns)
+        bands = -(-most_per_row // columns)
         for band in range(1, bands + 1):
             first, last = (band - 1) * columns + 1, band * columns
             rules.append(f"{between(first, last)} {{ grid-row: {band}; }}")
             cells = between(2 * first - 1, 2 * last)
             rules.append(f"{both}{cells}:nth-child(odd of td:not(:empty)) {{ grid-row: {2 * band - 1}; }}")
             rules.append(f"{both}{cells}:nth-child(even of td:not(:empty)) {{ grid-row: {2 * band}; }}")
-        if columns == 1:
-            css += rules
-        else:
-            css += [f"@container (min-width: {columns * cell}px) {{", *("  " + r for r in rules), "}"]
+        css += [f"@container (min-width: {columns * cell}px) {{", *("  " + r for r in rules), "}"]
     return "\n".join(css)
 
 
@@ -140,8 +138,8 @@ table { margin: 0 auto; }
 
 # Summary entries are the galleries' larger pictures; gallery cells hold thumbnails.
 KIND_CSS = {
-    "sommaires": grid_css(240),
-    "galeries": grid_css(180),
+    "sommaires": grid_css(240, 11),
+    "galeries": grid_css(180, 20),
     "images": PICTURE_CSS.strip(),
 }
 
