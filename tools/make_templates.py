@@ -82,25 +82,31 @@ def grid_css(cell, most_per_row):
     width holds: a row of entries wraps onto as many grid lines as it needs,
     each picture on one line and its title on the next, in the same column.
     The rules count a row's cells: with pictures and titles both shown they
-    alternate (picture, title), otherwise each cell is an entry. A browser
-    without these selectors stacks the cells in one column, in order, which
-    is also the layout of a table narrower than two cells. Rows are placed
+    alternate (picture, title), otherwise each cell is an entry; a table
+    narrower than two cells stacks them in one column, in order. A browser
+    without these selectors keeps each table row on one band. Rows are placed
     for table rows of up to `most_per_row` entries; the entries of a wider
     row beyond that take the grid's free cells."""
     css = [
-        "table { display: block; width: 100%; container-type: inline-size; }",
+        # Every engine: each table row is a band of columns, the title under
+        # its picture (an older engine, the program's preview among them,
+        # stops here and keeps a table row on one band).
+        "table { display: block; width: 100%; }",
         "tbody { display: block; }",
-        "tr { display: grid; grid-auto-columns: var(--col, 100%); justify-content: center; row-gap: 4px; }",
+        "tr { display: grid; grid-auto-flow: column; grid-template-rows: auto auto; justify-content: center; row-gap: 4px; }",
         'div[align="left" i] tr { justify-content: start; }',
         'div[align="right" i] tr { justify-content: end; }',
         "td { display: block; min-width: 0; align-self: start; }",
-        "td:has(img) { align-self: end; }",
         "td:empty { display: none; }",
         "td img { max-width: 100%; height: auto; vertical-align: bottom; }",
+        "a:empty { display: none; }",
+        "@supports (container-type: inline-size) and selector(:has(a)) and selector(:nth-child(1 of a)) {",
+        "table { container-type: inline-size; }",
+        "tr { grid-auto-flow: row; grid-template-rows: none; grid-auto-columns: var(--col, 100%); }",
+        "td:has(img) { align-self: end; }",
         # The gallery's row of links under the grid is one wide cell.
         "tr:not(:has(img)):has(> td:only-child) { display: block; margin-top: 14px; }",
         "tr:not(:has(img)):has(> td:only-child) a { display: inline-block; padding: 3px 10px; margin: 2px; }",
-        "a:empty { display: none; }",
     ]
     both = "tr:has(> td img):has(> td font) "
     for columns in range(2, MOST_COLUMNS + 1):
@@ -113,6 +119,7 @@ def grid_css(cell, most_per_row):
             rules.append(f"{both}{cells}:nth-child(odd of td:not(:empty)) {{ grid-row: {2 * band - 1}; }}")
             rules.append(f"{both}{cells}:nth-child(even of td:not(:empty)) {{ grid-row: {2 * band}; }}")
         css += [f"@container (min-width: {columns * cell}px) {{", *("  " + r for r in rules), "}"]
+    css.append("}")
     return "\n".join(css)
 
 
