@@ -100,6 +100,7 @@ def grid_css(cell, most_per_row):
         "td:empty { display: none; }",
         "td img { max-width: 100%; height: auto; vertical-align: bottom; }",
         "a:empty { display: none; }",
+        "td a + a { margin-left: 1em; }",
         "@supports (container-type: inline-size) and selector(:has(a)) and selector(:nth-child(1 of a)) {",
         "table { container-type: inline-size; }",
         "tr { grid-auto-flow: row; grid-template-rows: none; grid-auto-columns: var(--col, 100%); }",
