@@ -6,6 +6,7 @@
 #include "common/UserDialogs.h"
 #include "project/PictureNames.h"
 #include "project/ProjectFolders.h"
+#include "sitegen/SiteBuild.h"
 #include "styles/SettingsLayout.h"
 #include "project/SiteLayout.h"
 
@@ -15,16 +16,7 @@ namespace palimora {
 namespace fs = std::filesystem;
 
 std::optional<fs::path> StartPage(Session& session, bool existingOnly) {
-    const fs::path project = session.ProjectFolder(session.ProjectName());
-    const ProjectSettings& settings = session.Settings();
-    std::error_code error;
-    auto usable = [&](const std::string& page) { return !existingOnly || fs::exists(project / page, error); };
-    const std::string galleryPage = site_layout::GalleryPage(1);
-    const std::string picturePage = site_layout::PicturePage(1, SixDigits(1));
-    if (settings.Check(SettingLine::MakeSummary) && usable(site_layout::kStartPage)) return project / site_layout::kStartPage;
-    if (settings.Check(SettingLine::MakeGalleries) && usable(galleryPage)) return project / galleryPage;
-    if (usable(picturePage)) return project / picturePage;
-    return std::nullopt;
+    return SiteStartPage(session.ProjectFolder(session.ProjectName()), session.Settings(), existingOnly);
 }
 
 bool MayEnterPageDesign(Session& session, UserDialogs& dialogs, ProjectWindows& windows) {

@@ -6,7 +6,7 @@
 #include "common/Error.h"
 #include "common/ProgramFolder.h"
 #include "sitegen/ProjectBuild.h"
-#include "project/SiteLayout.h"
+#include "styles/ProjectSettings.h"
 
 #include <ostream>
 
@@ -23,7 +23,10 @@ int BuildCommand(const ProgramFolder& program, const std::string& project, std::
         const BuildRequest request{found->folder, found->projectName, {}};
         ConsoleProgress progress(messages);
         if (BuildProject(request, dialogs, progress) != BuildOutcome::Built) return 1;
-        messages << (found->projectFolder / site_layout::kStartPage).string() << '\n';
+        // The page see-the-result would open, as the build left the site.
+        ProjectSettings settings;
+        settings.LoadWorking(found->folder, found->projectName);
+        if (const auto start = SiteStartPage(found->projectFolder, settings, true)) messages << start->string() << '\n';
         return 0;
     } catch (const PalimoraError& error) {
         dialogs.ShowMessageOk(error.UserMessage());

@@ -58,6 +58,29 @@ std::string LinkText(const std::string& text, const std::string& target) {
     return target.empty() ? text : "<a href=\"" + target + "\">" + text + "</a>";
 }
 
+std::string HtmlText(const std::string& text) {
+    std::string html;
+    html.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+            case '&': html += "&amp;"; break;
+            case '<': html += "&lt;"; break;
+            case '>': html += "&gt;"; break;
+            case '"': html += "&quot;"; break;
+            default: html += c;
+        }
+    }
+    return html;
+}
+
+std::string NeverAMarker(const std::string& html) {
+    std::string line = html;
+    for (char& c : line) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    return StartsWith(line, "<!--") ? " " + line : line;
+}
+
 bool IsWebAddress(const std::string& path) { return StartsWith(path, "http") || StartsWith(path, "www"); }
 
 std::string WebAddress(const std::string& path) { return StartsWith(path, "www") ? "http://" + path : path; }

@@ -18,6 +18,14 @@ std::string StyleOpen(const std::string& style, const Language& language);
 std::string StyleClose(const std::string& style, const Language& language);
 std::string FontOpen(const std::string& face, int size, int colour, const Language& language);
 std::string LinkText(const std::string& text, const std::string& target);
+// Typed text as it must stand in a page to read as typed: &, <, > and "
+// become entities. Titles and names go through it wherever they are written,
+// so none can open a tag or be taken for a marker line.
+std::string HtmlText(const std::string& text);
+// A comment line keeps its HTML, but stays one line of the page that is no
+// marker: line breaks become blanks and a line that would start with "<!--"
+// (which the final stripping empties) is moved off the first column.
+std::string NeverAMarker(const std::string& html);
 // "#RRGGBB" of a colour value red + 256 x green + 65536 x blue.
 std::string HtmlColour(int colour);
 

@@ -107,7 +107,7 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
         if (titles) {
             const std::string titleLink =
                 context_.buildMode
-                    ? LinkText(PictureTitleOfPage(sources_.texts, GalleryPicturePage(j)), GalleryPicturePage(j))
+                    ? LinkText(HtmlText(PictureTitleOfPage(sources_.texts, GalleryPicturePage(j))), GalleryPicturePage(j))
                     : LinkText(Word(TextId::PictureWord) + " " + n, ProgramFolder::kPictureSample);
             page.Put(t, "<TD colspan=1>");
             page.Put(t + 1, AlignOpen(Item(L::GalleryThumbnailTitlePosition), language));
@@ -151,7 +151,7 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
         const bool noPage = context_.buildMode && context_.galleryCount[g - 1] == 0;
         page.Put(p, g == context_.currentGallery || noPage
                         ? std::string()
-                        : LinkText(Text(GalleryLine(L::GalleryName1, g)), GalleryPageName(context_, g)));
+                        : LinkText(HtmlText(Text(GalleryLine(L::GalleryName1, g))), GalleryPageName(context_, g)));
     }
     page.Put(Find(page, "FINTABLEAU", p) + 1, "</DIV>");
     markers_.ClearSignature(page);

@@ -55,7 +55,7 @@ void PageWriter::Finish(PageLines& page, const std::string& fileName) const {
 }
 
 void PageWriter::WriteTitle(PageLines& page, const std::string& text) const {
-    page.Put(Find(page, "TITRE", 0) + 1, "<title>" + text + "</title>");
+    page.Put(Find(page, "TITRE", 0) + 1, "<title>" + HtmlText(text) + "</title>");
 }
 
 void PageWriter::WriteBody(PageLines& page, SettingLine backColourLine, SettingLine backgroundLine,
@@ -98,7 +98,7 @@ void PageWriter::WriteTitleBlock(PageLines& page, bool show, const std::string& 
     const Language& language = sources_.language;
     page.Put(t + 1, AlignOpen(alignment, language));
     page.Put(t + 2, StyleOpen(style, language) + FontOpen(font, size, colour, language));
-    page.Put(t + 3, text);
+    page.Put(t + 3, HtmlText(text));
     page.Put(t + 4, "</FONT>" + StyleClose(style, language));
     page.Put(t + 5, "</DIV>");
 }

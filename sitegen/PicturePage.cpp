@@ -78,7 +78,7 @@ void PageWriter::WriteComment(PageLines& page) const {
         page.Put(a + 1, AlignOpen(Item(L::CommentPosition), language));
         page.Put(a + 2, StyleOpen(Item(L::CommentStyle), language) + FontOpen(Face(L::CommentFont), Num(L::CommentSize), Colour(L::CommentColour), language));
         if (context_.buildMode) {
-            page.Put(a + 3, PictureCommentHtml(sources_.texts, context_.currentPage));
+            page.Put(a + 3, NeverAMarker(PictureCommentHtml(sources_.texts, context_.currentPage)));
             page.Put(a + 4, {});
             page.Put(a + 5, {});
         } else {
@@ -105,7 +105,9 @@ void PageWriter::WriteButtons(PageLines& page, bool pictures) const {
     const std::string gallery = On(L::MakeGalleries) ? context_.galleryPage : std::string();
     auto button = [&](SettingLine line, const std::string& target) -> std::string {
         if (target.empty()) return {};
-        if (!pictures) return LinkText(Text(line), target);
+        // A picture button without a picture is written as its text: the
+        // default text is no file name.
+        if (!pictures || sources_.settings.Lines().Line(line).empty()) return LinkText(Text(line), target);
         return "<a href=\"" + target + "\"><img src=\"" + assets_.Reference(Text(line)) + "\"></a>";
     };
     int searchFrom = 0;

@@ -57,6 +57,9 @@ private:
     }
     std::string Line(SettingLine line) const { return s_.settings.Lines().Line(line); }
     void ClearOldOutput() const;
+    // The pages that mark a built site go first, so that none of an earlier
+    // build outlives one that no longer writes it (the summary switched off).
+    void RemoveEntryPages() const;
     void InstallTemplates() const;
     ConversionSettings Conversion(const Galleries& galleries) const;
 
@@ -80,6 +83,11 @@ void Run::ClearOldOutput() const {
     std::vector<std::string> kept;
     for (const SettingLine line : kFileSettings) kept.push_back(Line(line));
     CleanParamFolder(project_, kept);
+}
+
+void Run::RemoveEntryPages() const {
+    std::error_code ignored;
+    for (const std::string& page : BuiltSiteMarkers()) fs::remove(project_ / page, ignored);
 }
 
 void Run::InstallTemplates() const {
@@ -120,6 +128,7 @@ void Run::Execute() {
     Status(TextId::RemovingOldSite);
     Check();
     ClearOldOutput();
+    RemoveEntryPages();
     Check();
     InstallTemplates();
     Check();
@@ -230,10 +239,6 @@ void Run::CancelCleanup() const {
     context_.Reset();
 }
 
-}  // namespace
-
-namespace {
-
 // The name of the file of param that a setting names, or nothing when it
 // names a file elsewhere. Any spelling of the param folder counts (a
 // doubled or trailing separator, "." or ".." steps, a link to it).
@@ -247,6 +252,17 @@ std::optional<fs::path> NameInParam(const std::string& setting, const fs::path& 
 }
 
 }  // namespace
+
+std::optional<fs::path> SiteStartPage(const fs::path& projectFolder, const ProjectSettings& settings, bool existingOnly) {
+    std::error_code error;
+    auto usable = [&](const std::string& page) { return !existingOnly || fs::exists(projectFolder / page, error); };
+    const std::string galleryPage = site_layout::GalleryPage(1);
+    const std::string picturePage = site_layout::PicturePage(1, SixDigits(1));
+    if (settings.Check(SettingLine::MakeSummary) && usable(site_layout::kStartPage)) return projectFolder / site_layout::kStartPage;
+    if (settings.Check(SettingLine::MakeGalleries) && usable(galleryPage)) return projectFolder / galleryPage;
+    if (usable(picturePage)) return projectFolder / picturePage;
+    return std::nullopt;
+}
 
 void CleanParamFolder(const fs::path& projectFolder, const std::vector<std::string>& keptFiles) {
     const fs::path param = projectFolder / site_layout::kParamFolder;

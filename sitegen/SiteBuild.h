@@ -3,6 +3,7 @@
 #include "common/UserDialogs.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,13 @@ enum class BuildOutcome { Built, Cancelled, Failed };
 // order). An error ends the run with its message (Failed); a cancel removes
 // the entry pages so a half-built site is never taken for a built one.
 BuildOutcome SiteBuild(const SiteBuildSources& sources, BuildContext& context, BuildProgress& progress);
+
+// The page a visitor starts from, as see-the-result opens it: the summary
+// when it is made, else gallery 1's page when galleries are made, else the
+// first picture's page; with `existingOnly`, only a page that is there
+// (none: nothing).
+std::optional<std::filesystem::path> SiteStartPage(const std::filesystem::path& projectFolder,
+                                                   const ProjectSettings& settings, bool existingOnly);
 
 // Deletes every file of the project's param folder but those a setting names.
 void CleanParamFolder(const std::filesystem::path& projectFolder, const std::vector<std::string>& keptFiles);

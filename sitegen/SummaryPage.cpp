@@ -44,8 +44,13 @@ void PageWriter::WriteSummaryTable(PageLines& page) const {
 
     std::string names[kEntries];
     int count = 0;
+    // In a build, a gallery that gets no page (galleries off, or an empty or
+    // reversed range) is left out like an unnamed one: no link to a page
+    // that is never written.
+    const bool galleryPages = On(L::MakeGalleries);
     for (int e = 1; e <= kEntries; ++e) {
         names[e - 1] = Text(e == kHomeEntry ? L::HomeTitle : GalleryLine(L::GalleryName1, e));
+        if (context_.buildMode && e != kHomeEntry && (!galleryPages || context_.galleryCount[e - 1] == 0)) names[e - 1].clear();
         if (!names[e - 1].empty()) ++count;
     }
     const int rows = (count + perRow - 1) / perRow;
@@ -110,7 +115,7 @@ void PageWriter::WriteSummaryTable(PageLines& page) const {
             page.Put(t, cell);
             page.Put(t + 1, AlignOpen(Item(L::SummaryGalleryTitlePosition), language));
             page.Put(t + 2, StyleOpen(Item(L::SummaryGalleryTitleStyle), language) + FontOpen(Face(L::SummaryGalleryTitleFont), Num(L::SummaryGalleryTitleSize), Colour(L::SummaryGalleryTitleColour), language));
-            page.Put(t + 3, LinkText(names[e - 1], link));
+            page.Put(t + 3, LinkText(HtmlText(names[e - 1]), link));
             page.Put(t + 4, "</FONT>" + StyleClose(Item(L::SummaryGalleryTitleStyle), language));
             page.Put(t + 5, "</DIV>");
             page.Put(t + 6, "</TD>");

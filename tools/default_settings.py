@@ -31,7 +31,7 @@ VALUES = {
     "CommentShown": "1",
     "CommentSize": "3",
     "CommentColour": MUTED,
-    "ButtonsAtTop": "0",
+    "ButtonsAtTop": "1",
     "ButtonsAtBottom": "1",
     "ButtonsSize": "3",
     "ButtonsColour": ACCENT,

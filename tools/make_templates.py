@@ -11,69 +11,149 @@ import pathlib
 SUMMARY_SLOTS = 11
 GALLERY_SLOTS = 50
 
+# The looks: type, spacing and how a picture is framed. None of them sets a
+# colour the settings give (page, table, text and border colours come from
+# the BODY, TABLE and FONT attributes the writers write).
 THEMES = {
     "clair": """
 body { margin: 0; font-family: "Trebuchet MS", "DejaVu Sans", Verdana, sans-serif; line-height: 1.4; }
-.page { max-width: 1100px; margin: 0 auto; padding: 24px 16px 40px; }
-.head { padding: 12px 0 20px; border-bottom: 1px solid rgba(0,0,0,.12); margin-bottom: 24px; }
-table { margin: 0 auto; }
-td { vertical-align: top; }
-img { max-width: 100%; height: auto; vertical-align: bottom; }
-td img { border-radius: 4px; box-shadow: 0 2px 8px rgba(0,0,0,.18); }
+.page { max-width: 1100px; margin: 0 auto; padding: 20px 16px 32px; }
+.head { padding: 8px 0 14px; border-bottom: 1px solid rgba(0,0,0,.12); margin-bottom: 18px; }
 a { text-decoration: none; }
+td img { border-radius: 4px; box-shadow: 0 2px 8px rgba(0,0,0,.18); }
 a:hover img { box-shadow: 0 4px 14px rgba(0,0,0,.3); }
-.nav { margin: 18px 0; }
-.nav a { display: inline-block; padding: 4px 12px; margin: 2px; border-radius: 14px; border: 1px solid rgba(0,0,0,.15); }
-.foot { margin-top: 32px; font-size: 12px; opacity: .6; text-align: center; }
+.nav a { display: inline-block; padding: 3px 12px; margin: 2px; border-radius: 14px; border: 1px solid rgba(0,0,0,.15); }
+.foot { margin-top: 28px; font-size: 12px; opacity: .6; text-align: center; }
 """,
     "moderne": """
 body { margin: 0; font-family: "Helvetica Neue", "Liberation Sans", Arial, sans-serif; line-height: 1.45; }
-.page { max-width: 1200px; margin: 0 auto; padding: 28px 18px 44px; }
-.head { padding: 10px 0 24px; letter-spacing: .04em; }
-table { margin: 0 auto; }
-td { vertical-align: top; }
-img { max-width: 100%; height: auto; vertical-align: bottom; }
-td img { outline: 1px solid rgba(0,0,0,.12); outline-offset: 3px; }
+.page { max-width: 1200px; margin: 0 auto; padding: 22px 18px 36px; }
+.head { padding: 6px 0 18px; letter-spacing: .04em; }
 a { text-decoration: none; }
+td img { outline: 1px solid rgba(0,0,0,.12); outline-offset: 3px; }
 a:hover img { outline: 2px solid rgba(0,0,0,.35); }
-.nav { margin: 20px 0; text-transform: uppercase; letter-spacing: .08em; }
-.nav a { display: inline-block; padding: 4px 10px; }
-.foot { margin-top: 36px; font-size: 12px; opacity: .5; text-align: center; }
+.nav { text-transform: uppercase; letter-spacing: .08em; }
+.nav a { display: inline-block; padding: 3px 10px; }
+.foot { margin-top: 30px; font-size: 12px; opacity: .5; text-align: center; }
 """,
     "carnet": """
 body { margin: 0; font-family: Georgia, "DejaVu Serif", "Times New Roman", serif; line-height: 1.5; }
-.page { max-width: 980px; margin: 0 auto; padding: 32px 20px 48px; }
-.head { padding: 8px 0 18px; margin-bottom: 22px; border-bottom: 3px double rgba(0,0,0,.25); font-style: italic; }
-table { margin: 0 auto; }
-td { vertical-align: top; }
-img { max-width: 100%; height: auto; vertical-align: bottom; }
-td img { background: #fff; padding: 6px; box-shadow: 1px 2px 6px rgba(0,0,0,.25); transform: rotate(-.6deg); }
+.page { max-width: 980px; margin: 0 auto; padding: 24px 20px 40px; }
+.head { padding: 6px 0 14px; margin-bottom: 18px; border-bottom: 3px double rgba(0,0,0,.25); font-style: italic; }
 a { text-decoration: none; }
+td img { padding: 4px; background: #fff; box-shadow: 1px 2px 6px rgba(0,0,0,.25); transform: rotate(-.6deg); }
 a:hover img { transform: rotate(0deg); }
-.nav { margin: 18px 0; font-style: italic; }
+.nav { font-style: italic; }
 .nav a { display: inline-block; padding: 2px 10px; }
-.foot { margin-top: 34px; font-size: 12px; opacity: .6; text-align: center; }
+.foot { margin-top: 30px; font-size: 12px; opacity: .6; text-align: center; }
+""",
+    # Each picture in a black mat, as on a gallery wall: photographs glow on
+    # it, and most on a dark page colour.
+    "ecrin": """
+body { margin: 0; font-family: "Gill Sans", "Gillius ADF", "DejaVu Sans", sans-serif; line-height: 1.45; }
+.page { max-width: 1240px; margin: 0 auto; padding: 22px 18px 36px; }
+.head { padding: 4px 0 20px; text-transform: uppercase; letter-spacing: .18em; font-weight: 300; }
+a { text-decoration: none; }
+td img { box-shadow: 0 0 0 7px #0b0b0b, 0 8px 22px rgba(0,0,0,.55); }
+a:hover img { box-shadow: 0 0 0 7px #0b0b0b, 0 0 0 9px rgba(255,255,255,.35), 0 8px 22px rgba(0,0,0,.55); }
+.shot { padding: 12px 0; --around: 274px; }
+.shot img { box-shadow: 0 0 0 12px #0b0b0b, 0 14px 40px rgba(0,0,0,.6); }
+.nav { text-transform: uppercase; letter-spacing: .14em; font-size: 13px; }
+.nav a { display: inline-block; padding: 4px 14px; border-bottom: 1px solid rgba(128,128,128,.5); }
+.foot { margin-top: 30px; font-size: 11px; letter-spacing: .2em; text-transform: uppercase; opacity: .45; text-align: center; }
 """,
 }
 
-# What each kind of page adds: summary and gallery cells hold a picture
-# and, beside it, its title; the gallery's last row holds the links.
+# The most grid columns a table is given (at 8 x the cell width and more).
+MOST_COLUMNS = 8
+
+
+def between(first, last):
+    """Selects the cells first..last (1-based) of a row, counting only cells
+    with content (the padding cells the writers put in front of a last row
+    are empty and hidden)."""
+    of = "of td:not(:empty)"
+    return f"td:nth-child(n+{first} {of}):nth-child(-n+{last} {of})"
+
+
+def grid_css(cell, most_per_row):
+    """The writers' table as a grid. Each table row becomes a grid whose
+    entries stand in columns of at least `cell` pixels, as many as the table's
+    width holds: a row of entries wraps onto as many grid lines as it needs,
+    each picture on one line and its title on the next, in the same column.
+    The rules count a row's cells: with pictures and titles both shown they
+    alternate (picture, title), otherwise each cell is an entry; a table
+    narrower than two cells stacks them in one column, in order. A browser
+    without these selectors keeps each table row on one band. Rows are placed
+    for table rows of up to `most_per_row` entries; the entries of a wider
+    row beyond that take the grid's free cells."""
+    css = [
+        # Every engine: each table row is a band of columns, the title under
+        # its picture (an older engine, the program's preview among them,
+        # stops here and keeps a table row on one band).
+        "table { display: block; width: 100%; }",
+        "tbody { display: block; }",
+        "tr { display: grid; grid-auto-flow: column; grid-template-rows: auto auto; justify-content: center; row-gap: 4px; }",
+        'div[align="left" i] tr { justify-content: start; }',
+        'div[align="right" i] tr { justify-content: end; }',
+        "td { display: block; min-width: 0; align-self: start; }",
+        "td:empty { display: none; }",
+        "td img { max-width: 100%; height: auto; vertical-align: bottom; }",
+        "a:empty { display: none; }",
+        "td a + a { margin-left: 1em; }",
+        "@supports (container-type: inline-size) and selector(:has(a)) and selector(:nth-child(1 of a)) {",
+        "table { container-type: inline-size; }",
+        "tr { grid-auto-flow: row; grid-template-rows: none; grid-auto-columns: var(--col, 100%); }",
+        "td:has(img) { align-self: end; }",
+        # The gallery's row of links under the grid is one wide cell.
+        "tr:not(:has(img)):has(> td:only-child) { display: block; margin-top: 14px; }",
+        "tr:not(:has(img)):has(> td:only-child) a { display: inline-block; padding: 3px 10px; margin: 2px; }",
+    ]
+    both = "tr:has(> td img):has(> td font) "
+    for columns in range(2, MOST_COLUMNS + 1):
+        rules = [f"tr {{ --col: {100 / columns:.4f}%; }}"]
+        bands = -(-most_per_row // columns)
+        for band in range(1, bands + 1):
+            first, last = (band - 1) * columns + 1, band * columns
+            rules.append(f"{between(first, last)} {{ grid-row: {band}; }}")
+            cells = between(2 * first - 1, 2 * last)
+            rules.append(f"{both}{cells}:nth-child(odd of td:not(:empty)) {{ grid-row: {2 * band - 1}; }}")
+            rules.append(f"{both}{cells}:nth-child(even of td:not(:empty)) {{ grid-row: {2 * band}; }}")
+        css += [f"@container (min-width: {columns * cell}px) {{", *("  " + r for r in rules), "}"]
+    css.append("}")
+    return "\n".join(css)
+
+
+# A picture page shows the whole picture and the buttons above and below it
+# without scrolling: the picture is scaled down to the window, never up.
+PICTURE_CSS = """
+table, tbody, tr, td { display: block; }
+table { margin: 0 auto; }
+.head { text-align: center; padding-bottom: 6px; }
+.shot img { max-width: 100%; height: auto; vertical-align: bottom; box-sizing: border-box; }
+.shot img[hspace] { max-width: calc(100% - 24px); max-height: calc(100vh - var(--around, 250px)); width: auto; }
+@supports (height: 100svh) { .shot img[hspace] { max-height: calc(100svh - var(--around, 250px)); } }
+.note { max-width: 46em; margin: 4px auto 0; }
+.nav { margin: 6px 0; }
+.nav:empty { display: none; }
+@media (max-width: 640px) {
+  .page { padding: 8px 8px 20px; }
+  .head { padding: 2px 0 4px; margin-bottom: 4px; }
+  .nav { letter-spacing: normal; }
+  .nav a { padding: 3px 8px; margin: 1px; }
+}
+"""
+
+# Summary entries are the galleries' larger pictures; gallery cells hold thumbnails.
 KIND_CSS = {
-    "sommaires": "td { vertical-align: middle; white-space: nowrap; padding: 6px 10px; }",
-    "galeries": ("td { vertical-align: middle; padding: 6px 8px; }\n"
-                 "table tr:last-child td { padding-top: 18px; }\n"
-                 "table tr:last-child a { display: inline-block; padding: 3px 12px; margin: 2px 3px;"
-                 " border-radius: 14px; border: 1px solid rgba(128,128,128,.45); }\n"
-                 "a:empty { display: none; }"),
-    "images": "td { text-align: center; }",
+    "sommaires": grid_css(240, 11),
+    "galeries": grid_css(180, 20),
+    "images": PICTURE_CSS.strip(),
 }
 
-# On a narrow screen the table cells flow and wrap instead of overflowing.
 PHONE = """
 @media (max-width: 640px) {
   .page { padding: 12px 8px 24px; }
-  table, tbody, tr { display: block; width: 100% !important; }
-  td { display: inline-block; vertical-align: top; max-width: 100%; white-space: normal; }
 }
 """
 
@@ -166,8 +246,8 @@ def picture(theme):
     lines = head(theme, "images") + buttons("BOUTHAUT")
     lines += [marker("TABLEAU"), *slots(3), '<TR><TD class="head">']
     lines += [marker("TITREIMAGE"), *slots(5), marker("FINTITREIMAGE"), "</TD>"]
-    lines += ["</TR><TR><TD>", marker("IMAGE"), *slots(3)]
-    lines += [marker("COMMENTAIRE"), *slots(7), marker("FINCOMMENTAIRE"), "</TD></TR>", "</TABLE>"]
+    lines += ["</TR><TR><TD>", '<div class="shot">', marker("IMAGE"), *slots(3), "</div>"]
+    lines += ['<div class="note">', marker("COMMENTAIRE"), *slots(7), marker("FINCOMMENTAIRE"), "</div>", "</TD></TR>", "</TABLE>"]
     lines += buttons("BOUTBAS")
     return lines + tail()
 

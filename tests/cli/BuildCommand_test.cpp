@@ -56,6 +56,16 @@ TEST_F(BuildCommandTest, AProjectIsFoundByNameOrByPathAndAMissingOneIsTold) {
     EXPECT_NE(missing.str().find("no project"), std::string::npos);
 }
 
+TEST_F(BuildCommandTest, TheStartPageToldIsTheOneSeeTheResultWouldOpen) {
+    ProjectSettings settings;
+    settings.LoadWorking(folder, "Demo");
+    settings.Store(SettingLine::MakeSummary, "0");  // written through to runweb.ini, which a build reads
+    std::ostringstream output;
+    ASSERT_EQ(BuildCommand(folder, "Demo", output), 0) << output.str();
+    EXPECT_NE(output.str().find((project / "Gal1.htm").string()), std::string::npos) << output.str();
+    EXPECT_EQ(output.str().find("index.html"), std::string::npos) << output.str();
+}
+
 TEST_F(BuildCommandTest, AProjectThatWasNeverSavedFailsWithAMessage) {
     fs::remove(project / "runweb.ini");
     std::ostringstream messages;

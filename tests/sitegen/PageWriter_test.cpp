@@ -5,6 +5,7 @@
 #include "project/PictureTextFile.h"
 #include "sitegen/PageWriter.h"
 #include "styles/ProjectSettings.h"
+#include "styles/SettingValues.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
 
@@ -129,6 +130,103 @@ TEST_F(PageWriterTest, WithoutGalleriesThereIsNoGalleryButton) {
     EXPECT_FALSE(Has(Page("g1-000003.htm"), "Gal1.htm"));
 }
 
+// "\xE7" is the Windows-1252 c cedilla the pages are written in.
+TEST_F(PageWriterTest, TitlesAndNamesReadAsTypedWhileCommentsKeepTheirHtml) {
+    settings.Store(SettingLine::SummaryTitle, "Mes \"photos\" <1>");
+    settings.Store(SettingLine::GalleryName1, "Ponts & quais");
+    settings.Store(SettingLine::GalleryName2, "<b>Mer</b>");
+    texts.Write(2, "Le pont <vieux> & \xE7" "a", ToCommaList({"Voir <i>ici</i>", "<!--COMMENTAIRE--!>"}));
+    Gallery(1, 1, 7);
+    context.currentPage = "g1-000002.htm";
+    context.currentPicture = "000002.jpg";
+    PageWriter writer = Writer();
+    ASSERT_TRUE(writer.WritePicturePage(2));
+    const std::string picture = Page("g1-000002.htm");
+    EXPECT_TRUE(Has(picture, "<title>Mes &quot;photos&quot; &lt;1&gt; " + Word(TextId::ImageTab) + " 2</title>"));
+    EXPECT_TRUE(Has(picture, "\r\nLe pont &lt;vieux&gt; &amp; \xE7" "a\r\n"));
+    EXPECT_TRUE(Has(picture, "Voir <i>ici</i> <br><!--COMMENTAIRE--!> <br>"));  // kept, and not stripped
+
+    ASSERT_TRUE(writer.WriteGalleryPage(1));
+    const std::string gallery = Page("Gal1.htm");
+    EXPECT_TRUE(Has(gallery, "<a href=\"g1-000002.htm\">Le pont &lt;vieux&gt; &amp; \xE7" "a</a>"));
+    EXPECT_TRUE(Has(gallery, "\r\nPonts &amp; quais\r\n"));  // the gallery's title block
+    EXPECT_TRUE(Has(gallery, "<a href=\"Gal2.htm\">&lt;b&gt;Mer&lt;/b&gt;</a>"));
+
+    context.galleryCount[1] = 7;
+    ASSERT_TRUE(writer.WriteSummaryPage());
+    const std::string summary = Page("index.html");
+    EXPECT_TRUE(Has(summary, "<a href=\"Gal1.htm\">Ponts &amp; quais</a>"));
+    EXPECT_TRUE(Has(summary, "\r\nMes &quot;photos&quot; &lt;1&gt;\r\n"));
+    EXPECT_FALSE(Has(summary + gallery + picture, "<b>Mer"));
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// A name typed as a marker line would move every later marker search of a
+// sample that is rebuilt in place; escaped, it is plain text.
+TEST_F(PageWriterTest, ANameTypedAsAMarkerLeavesTheSampleRebuildingInPlace) {
+    settings.Store(SettingLine::SummaryTitle, "<!--TITRE1--!>");
+    settings.Store(SettingLine::GalleryName1, "<!--SOMMAIRE2--!>");
+    ASSERT_TRUE(Writer().WriteSample(SampleKind::Summary));
+    const std::string once = testing::ReadBytes(temp.Path() / "blanksom.htm");
+    ASSERT_TRUE(Writer().WriteSample(SampleKind::Summary));
+    EXPECT_EQ(testing::ReadBytes(temp.Path() / "blanksom.htm"), once);
+    EXPECT_TRUE(Has(once, "&lt;!--SOMMAIRE2--!&gt;"));
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(PageWriterTest, TheSummaryLinksOnlyToGalleryPagesThatAreWritten) {
+    for (int k = 1; k <= 3; ++k) settings.Store(GalleryLine(SettingLine::GalleryName1, k), "G" + std::to_string(k));
+    Gallery(1, 1, 3);
+    Gallery(3, 4, 7);
+    context.galleryCount[1] = 0;  // an empty or reversed range: no page
+    Writer().WriteSummaryPage();
+    std::string page = Page("index.html");
+    EXPECT_TRUE(Has(page, "<a href=\"Gal1.htm\">G1</a>"));
+    EXPECT_TRUE(Has(page, "<a href=\"Gal3.htm\">G3</a>"));
+    EXPECT_FALSE(Has(page, "Gal2.htm"));
+    EXPECT_FALSE(Has(page, "G2"));
+    // Two entries left, three per row: the first row is the last, never padded.
+    EXPECT_FALSE(Has(page, "</TR><TR"));
+
+    settings.Store(SettingLine::MakeGalleries, "0");  // no gallery page at all
+    Writer().WriteSummaryPage();
+    EXPECT_FALSE(Has(Page("index.html"), "Gal"));
+}
+
+TEST_F(PageWriterTest, PictureButtonsShowTheirPicturesAndAnEmptyPathShowsTheText) {
+    settings.Store(SettingLine::ButtonMode, settings::WriteMode(settings::ButtonMode::Pictures));
+    settings.Store(SettingLine::ButtonsAtTop, "1");
+    const fs::path back = temp.Path() / "boutons" / "retour.gif";
+    testing::WriteBytes(back, "GIF89a");
+    settings.Store(SettingLine::BackButton, back.string());
+    settings.Store(SettingLine::ContentsButton, "http://example.org/sommaire.gif");
+    Gallery(2, 1, 7);
+    context.currentPage = "g2-000002.htm";
+    context.previousPage = "g2-000001.htm";
+    context.nextPage = "g2-000003.htm";
+    context.galleryPage = "Gal2.htm";
+    context.currentPicture = "000002.jpg";
+    ASSERT_TRUE(Writer().WritePicturePage(2));
+    const std::string page = Page("g2-000002.htm");
+    const std::string backButton = "<a href=\"g2-000001.htm\"><img src=\"./param/retour.gif\"></a>";
+    const std::string contents = "<a href=\"Gal2.htm\"><img src=\"http://example.org/sommaire.gif\"></a>";
+    const std::string next = "<a href=\"g2-000003.htm\">" + Word(TextId::Next) + "</a>";
+    for (const std::string& button : {backButton, contents, next}) {
+        // once above the picture, once below
+        const auto first = page.find(button);
+        ASSERT_NE(first, std::string::npos) << button;
+        EXPECT_NE(page.find(button, first + 1), std::string::npos) << button;
+    }
+    EXPECT_TRUE(fs::exists(project / "param" / "retour.gif"));
+    EXPECT_FALSE(Has(page, "./param/" + Word(TextId::Next)));
+    EXPECT_FALSE(fs::exists(project / "param" / Word(TextId::Next)));
+
+    settings.Store(SettingLine::BackButton, "");
+    ASSERT_TRUE(Writer().WritePicturePage(2));
+    EXPECT_TRUE(Has(Page("g2-000002.htm"), "<a href=\"g2-000001.htm\">" + Word(TextId::Previous) + "</a>"));
+    EXPECT_FALSE(Has(Page("g2-000002.htm"), "<img src=\"./param/"));
+}
+
 TEST_F(PageWriterTest, GalleryRowsBreakAndPadAsTheAlignmentSays) {
     settings.Store(SettingLine::GalleryTablePicturesPerRow, "3");
     settings.Store(SettingLine::GalleryThumbnailTitlesShown, "1");
@@ -222,7 +320,7 @@ TEST_F(PageWriterTest, SamplesLinkToSamplesAndShowSampleTexts) {
 }
 
 TEST_F(PageWriterTest, EveryShippedTemplateCarriesEveryMarker) {
-    for (const char* look : {"clair.htm", "moderne.htm", "carnet.htm"}) {
+    for (const char* look : {"clair.htm", "moderne.htm", "carnet.htm", "ecrin.htm"}) {
         UseTemplates(look);
         settings.Store(SettingLine::GalleryName1, "Une");
         Gallery(1, 1, 7);
@@ -273,7 +371,7 @@ TEST_F(PageWriterTest, ATemplateLackingMarkersIsToldAndStillGivesAPage) {
 // rebuild in place gives the same page.
 TEST_F(PageWriterTest, EveryTemplateMakesSamplesThatLinkOnlyToSamplesAndRebuildInPlace) {
     const std::string samples[] = {"blanksom.htm", "blankgal.htm", "blankimg.htm"};
-    for (const std::string model : {"clair.htm", "moderne.htm", "carnet.htm"}) {
+    for (const std::string model : {"clair.htm", "moderne.htm", "carnet.htm", "ecrin.htm"}) {
         UseTemplates(model);
         for (SampleKind kind : {SampleKind::Summary, SampleKind::Gallery, SampleKind::Picture}) {
             const fs::path sample = temp.Path() / samples[static_cast<int>(kind)];

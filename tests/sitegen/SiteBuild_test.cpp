@@ -58,6 +58,27 @@ TEST_F(SiteBuildTest, ACancelLeavesNoEntryPageBehind) {
     EXPECT_FALSE(fs::exists(temp.Path() / "blankimg.htm"));
 }
 
+// A site built again without its summary keeps no index.html of the build
+// before (it would be published); the start page is then the first gallery.
+TEST_F(SiteBuildTest, AnEntryPageNoLongerWrittenDoesNotOutliveItsBuild) {
+    ASSERT_EQ(Build(), BuildOutcome::Built);
+    ASSERT_TRUE(Exists("index.html"));
+    EXPECT_EQ(SiteStartPage(project, settings, true), project / "index.html");
+
+    settings.Store(SettingLine::MakeSummary, "0");
+    ASSERT_EQ(Build(), BuildOutcome::Built);
+    EXPECT_FALSE(Exists("index.html"));
+    EXPECT_EQ(SiteStartPage(project, settings, true), project / "Gal1.htm");
+
+    settings.Store(SettingLine::MakeGalleries, "0");
+    ASSERT_EQ(Build(), BuildOutcome::Built);
+    EXPECT_FALSE(Exists("Gal1.htm"));
+    EXPECT_EQ(SiteStartPage(project, settings, true), project / "g1-000001.htm");
+    fs::remove(project / "g1-000001.htm");
+    EXPECT_EQ(SiteStartPage(project, settings, true), std::nullopt);
+    EXPECT_EQ(SiteStartPage(project, settings, false), project / "g1-000001.htm");
+}
+
 TEST_F(SiteBuildTest, TheParamFolderKeepsOnlyFilesThatSettingsName) {
     testing::WriteBytes(project / "param" / "fond.jpg", "background");
     testing::WriteBytes(project / "param" / "old.gif", "stale");
@@ -121,7 +142,7 @@ TEST_F(SiteBuildTest, EveryTemplateGivesPagesWhoseLinksAndPicturesAllExist) {
         settings.Store(GalleryLine(SettingLine::GalleryLastPicture1, k + 1), (last < 10 ? "00000" : "0000") + std::to_string(last) + ".jpg");
     }
     settings.Store(SettingLine::PictureStrips, "2");  // strips, so that morc_images is referenced too
-    for (const char* look : {"clair.htm", "moderne.htm", "carnet.htm"}) {
+    for (const char* look : {"clair.htm", "moderne.htm", "carnet.htm", "ecrin.htm"}) {
         SCOPED_TRACE(look);
         for (const SettingLine line : {SettingLine::PictureTemplate, SettingLine::SummaryTemplate, SettingLine::GalleryTemplate}) {
             settings.Store(line, look);
