@@ -251,10 +251,16 @@ enum class TextId {
     ServerTimedOut = 249,
     RemotePathTooLong = 250,
     AlreadyRunning = 251,
+    UntrustedCertificate = 330,
+    UnknownHostKey = 331,
+    ChangedHostKey = 332,
+    ReasonLabel = 333,
+    FingerprintLabel = 334,
+    ConnectOnlyIfKnown = 335,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 241> kAllTextIds{{
+inline constexpr std::array<TextId, 247> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -496,9 +502,15 @@ inline constexpr std::array<TextId, 241> kAllTextIds{{
     TextId::ServerTimedOut,
     TextId::RemotePathTooLong,
     TextId::AlreadyRunning,
+    TextId::UntrustedCertificate,
+    TextId::UnknownHostKey,
+    TextId::ChangedHostKey,
+    TextId::ReasonLabel,
+    TextId::FingerprintLabel,
+    TextId::ConnectOnlyIfKnown,
 }};
 
-inline constexpr int kLanguageFileLines = 252;
+inline constexpr int kLanguageFileLines = 336;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

@@ -246,9 +246,19 @@ TEXTS = {
           "The server folder's path cannot be longer than 400 characters."),
     251: ("AlreadyRunning", "Palimora est déjà ouvert avec ce dossier de programme : utilisez la fenêtre déjà ouverte.",
           "Palimora is already running with this program folder: please use the window that is already open."),
+    330: ("UntrustedCertificate", "Le certificat présenté par le serveur n'a pas pu être vérifié.",
+          "The certificate the server presented could not be verified."),
+    331: ("UnknownHostKey", "La clé de ce serveur SSH est inconnue : elle ne figure pas dans ~/.ssh/known_hosts.",
+          "This SSH server's key is unknown: it is not in ~/.ssh/known_hosts."),
+    332: ("ChangedHostKey", "ATTENTION : la clé de ce serveur SSH a changé depuis la dernière fois. Quelqu'un pourrait se faire passer pour lui.",
+          "WARNING: this SSH server's key has changed since last time. Someone may be pretending to be it."),
+    333: ("ReasonLabel", "Raison :", "Reason:"),
+    334: ("FingerprintLabel", "Empreinte SHA-256 :", "SHA-256 fingerprint:"),
+    335: ("ConnectOnlyIfKnown", "Ne continuez que si vous reconnaissez cette empreinte. Continuer ?",
+          "Go on only if you recognise this fingerprint. Go on?"),
 }
 
-LAST = 251
+LAST = 335
 FRENCH, ENGLISH = 1, 2
 
 

@@ -8,6 +8,7 @@ ScriptedFtpServer::Script SmallSite(ScriptedFtpServer*& server, ScriptHook first
             if (auto answer = first(command)) return *answer;
         }
         const std::string verb = command.substr(0, command.find(' '));
+        if (verb == "AUTH") return "502 No TLS here\r\n";
         if (verb == "USER") return "331 Password please\r\n";
         if (verb == "PASS") return command == "PASS secret" ? "230 Welcome\r\n" : "530 Login incorrect\r\n";
         if (verb == "SYST") return "215 UNIX Type: L8\r\n";

@@ -35,7 +35,8 @@ public:
     }
 };
 
-// A script for ScriptedFtpServer that plays a small, empty FTP site: user
+// A script for ScriptedFtpServer that plays a small, empty FTP site without
+// TLS: user
 // "photo" with password "secret", any folder made and entered, empty
 // listings, every upload taken. `first` may answer a command before it
 // (nullopt: the site answers).
