@@ -209,11 +209,15 @@ void FtpClient::OpenSession() {
         }
         if (OnLoggedIn) OnLoggedIn();
     } catch (...) {
+        // A cancel stays known past the clean-up, so the caller tells it
+        // from a failed connection.
+        const bool cancelSeen = CancelSeen();
         try {
             CloseSession();
         } catch (...) {
             Disconnect();  // the first failure is the one to tell
         }
+        if (cancelSeen) NoteCancelSeen();
         Status(1, "D\xE9" "connect\xE9");
         throw;
     }

@@ -26,7 +26,7 @@ struct FtpServer {
     int timeoutSeconds = 0;
     // A certificate or host key with this SHA-256 fingerprint is taken
     // without asking, though it does not verify (the command line's way).
-    std::string trustedFingerprint;
+    std::string trustedFingerprint = {};
 };
 
 // What to do with a file whose name the remote folder already lists.

@@ -44,7 +44,11 @@ private:
 SSL_CTX* ClientContext() {
     static SSL_CTX* const context = [] {
         SSL_CTX* made = SSL_CTX_new(TLS_client_method());
+        // TLS 1.2: every data connection resumes the control connection's
+        // session, and servers that require it (vsftpd) let a TLS 1.3
+        // session be resumed once only, refusing the second data connection.
         SSL_CTX_set_min_proto_version(made, TLS1_2_VERSION);
+        SSL_CTX_set_max_proto_version(made, TLS1_2_VERSION);
         SSL_CTX_set_default_verify_paths(made);
         // The certificate is judged after the handshake, so that one that
         // does not verify can be shown to the user.
@@ -99,7 +103,13 @@ TlsChannel::TlsChannel(int fd, const std::string& hostName, const TlsChannel* re
     }
 }
 
-TlsChannel::~TlsChannel() { SSL_free(state_->ssl); }
+TlsChannel::~TlsChannel() {
+    // Freed without the closing alerts, the library would mark the session
+    // as not to be resumed: a data connection closed that way (or cut by a
+    // cancel) would cost every later one the control connection's session.
+    SSL_set_shutdown(state_->ssl, SSL_SENT_SHUTDOWN | SSL_RECEIVED_SHUTDOWN);
+    SSL_free(state_->ssl);
+}
 
 TlsChannel::Io TlsChannel::Result(int returned) {
     switch (SSL_get_error(state_->ssl, returned)) {

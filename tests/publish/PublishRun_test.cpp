@@ -28,7 +28,7 @@ protected:
     PublishOutcome Publish(int port, ReplacePolicy replace, std::optional<std::string> remotePath,
                            const std::string& password = "secret") {
         dialogs.textAnswers = {std::move(remotePath)};
-        const PublishRequest request{folder, "Demo", FtpServer{"127.0.0.1", port, "photo", password, 20, {}}, replace};
+        const PublishRequest request{folder, "Demo", FtpServer{"127.0.0.1", port, "photo", password, 20}, replace};
         return PublishSite(request, language, dialogs, progress);
     }
 
@@ -184,7 +184,7 @@ TEST_F(PublishRunTest, VsftpdStoresTheSiteAsSent) {
     const auto run = [&](ReplacePolicy replace) {
         dialogs.textAnswers.push_back("site/../www/Demo");
         const PublishRequest request{folder, "Demo",
-                                     FtpServer{"127.0.0.1", server.Port(), server.User(), server.Password(), 20, {}},
+                                     FtpServer{"127.0.0.1", server.Port(), server.User(), server.Password(), 20},
                                      replace};
         return PublishSite(request, language, dialogs, progress);
     };
@@ -286,7 +286,7 @@ TEST_F(ScriptedRunTest, ADataConnectionThatNeverComesEndsAtTheTimeOut) {
     });
     dialogs.textAnswers.push_back("Demo");
     const auto start = Clock::now();
-    const PublishRequest request{folder, "Demo", FtpServer{"127.0.0.1", server->Port(), "photo", "secret", 1, {}},
+    const PublishRequest request{folder, "Demo", FtpServer{"127.0.0.1", server->Port(), "photo", "secret", 1},
                                  ReplacePolicy::All};
     EXPECT_EQ(PublishSite(request, language, dialogs, progress), PublishOutcome::Failed);
     EXPECT_LT(Clock::now() - start, std::chrono::seconds(5));

@@ -291,7 +291,7 @@ TEST_F(SftpPublishTest, AWrongPasswordIsAFailedConnection) {
 
 TEST_F(SftpPublishTest, ACancelDuringTheUploadsEndsTheRun) {
     KnowHost(server->KnownHostsLine());
-    progress.cancelWhen = [&] { return progress.steps >= 8; };
+    progress.cancelWhen = [&] { return progress.steps >= 12; };
     EXPECT_EQ(PublishBySftp(), PublishOutcome::Cancelled);
     EXPECT_TRUE(Messages().empty());
     EXPECT_LT(testing::DifferingFiles(project, server->Home() / "www" / "Demo", false).size(),
