@@ -99,6 +99,10 @@ void SftpTransport::Open() {
         ssh_options_set(session_->ssh, SSH_OPTIONS_USER, login_.user.c_str());
         ssh_options_set(session_->ssh, SSH_OPTIONS_KNOWNHOSTS, knownHosts.c_str());
         ssh_options_set(session_->ssh, SSH_OPTIONS_PROCESS_CONFIG, &no);
+        // Each block waits for the server's answer: a delayed small packet
+        // would hold every one back.
+        const int noDelay = 1;
+        ssh_options_set(session_->ssh, SSH_OPTIONS_NODELAY, &noDelay);
         if (login_.timeOutMilliseconds > 0) {
             const long seconds = (login_.timeOutMilliseconds + 999) / 1000;
             ssh_options_set(session_->ssh, SSH_OPTIONS_TIMEOUT, &seconds);

@@ -1,6 +1,9 @@
 #include "common/ProgramFolder.h"
 #include "lang/Language.h"
+#include "publish/FtpClient.h"
+#include "publish/IdentityCheck.h"
 #include "publish/PublishRun.h"
+#include "publish/SocketErrors.h"
 #include "tests/publish/PublishTestSupport.h"
 #include "tests/support/BuiltSite.h"
 #include "tests/support/FtpServers.h"
@@ -49,6 +52,17 @@ protected:
         }
         return messages;
     }
+    // Whether a file under `root` holds `text`.
+    static bool AnyFileHolds(const fs::path& root, const std::string& text) {
+        std::error_code error;
+        for (auto entry = fs::recursive_directory_iterator(root, error); entry != fs::recursive_directory_iterator();
+             entry.increment(error)) {
+            if (entry->is_regular_file() && testing::ReadBytes(entry->path()).find(text) != std::string::npos) {
+                return true;
+            }
+        }
+        return false;
+    }
     // Everything the run showed or reported.
     std::string AllItWrote() const {
         std::string all;
@@ -85,7 +99,11 @@ TEST_F(FtpsPublishTest, TheSiteArrivesOverTlsAfterOneQuestionAboutTheCertificate
     EXPECT_NE(questions[0].find(certificate.Fingerprint()), std::string::npos);
     EXPECT_NE(questions[0].find("self-signed"), std::string::npos) << questions[0];
     EXPECT_EQ(Messages().size(), 1u);
+    // The password is nowhere the run wrote: its messages and statuses, the
+    // program folder, the server's files.
     EXPECT_EQ(AllItWrote().find("secret"), std::string::npos);
+    EXPECT_FALSE(AnyFileHolds(program.Path(), "secret"));
+    EXPECT_FALSE(AnyFileHolds(served.Path(), "secret"));
 }
 
 TEST_F(FtpsPublishTest, ABareHostTakesTlsWhenTheServerOffersIt) {
@@ -141,6 +159,57 @@ TEST_F(SecurePublishTest, VsftpdWithTlsAndSessionReuseStoresTheSiteAsSent) {
     EXPECT_TRUE(Messages().empty()) << Messages().front();
     EXPECT_EQ(testing::DifferingFiles(project, server.Home() / "www" / "Demo", false), std::vector<std::string>{});
     EXPECT_EQ(AllItWrote().find(server.Password()), std::string::npos);
+}
+
+// A keep-alive that cancels the client's transfer at one of its calls.
+class CancellingKeepAlive : public KeepAlive {
+public:
+    int calls = 0;
+    int cancelAt = -1;
+    FtpClient* client = nullptr;
+    bool CancelRequested() override {
+        if (++calls == cancelAt) client->AbortTransfer();
+        return false;
+    }
+};
+
+TEST(FtpsClient, AnUploadCancelledOverTlsLeavesTheSessionForTheNextTransfers) {
+    if (const std::string why = testing::VsftpdServer::Unavailable(); !why.empty()) GTEST_SKIP() << why;
+    testing::TestCertificate certificate;
+    testing::VsftpdServer server(&certificate);
+    testing::TempFolder local;
+    std::string bytes(6'000'000, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>((i * 7919) >> 3);
+    testing::WriteBytes(local.Path() / "big.bin", bytes);
+
+    CancellingKeepAlive keepAlive;
+    FtpClient client(&keepAlive);
+    keepAlive.client = &client;
+    client.Host = "127.0.0.1";
+    client.Port = server.Port();
+    client.UserID = server.User();
+    client.Password = server.Password();
+    client.Passive = true;
+    client.Security = FtpClient::Encryption::Required;
+    int asked = 0;
+    client.OnUntrustedCertificate = [&](const IdentityCheck& check) {
+        ++asked;
+        return SameFingerprint(check.fingerprint, certificate.Fingerprint());
+    };
+    client.OpenSession();
+    ASSERT_TRUE(client.Secure());
+    client.SetTransferType(2);
+    keepAlive.cancelAt = keepAlive.calls + 5;
+    EXPECT_THROW(client.UploadFile(local.Path() / "big.bin"), AbortError);
+    client.ForgetCancel();
+    // This server refuses a data connection that does not resume the
+    // control connection's session: the cut one did not spoil it.
+    client.UploadFile(local.Path() / "big.bin", "whole.bin");
+    EXPECT_EQ(testing::ReadBytes(server.Home() / "whole.bin"), bytes);
+    client.ListFolder();
+    EXPECT_TRUE(client.Listing()->Contains("whole.bin"));
+    EXPECT_GE(asked, 1);
+    client.CloseSession();
 }
 
 // Scripted servers: a server without TLS, and one that goes silent in the handshake.
@@ -253,6 +322,8 @@ TEST_F(SftpPublishTest, AKnownHostGetsTheSiteByteForByteWithoutAQuestion) {
         EXPECT_EQ(file.state, PlannedFile::State::Unchanged) << file.folder << "/" << file.name;
     }
     EXPECT_EQ(AllItWrote().find(server->Password()), std::string::npos);
+    EXPECT_FALSE(AnyFileHolds(program.Path(), server->Password()));
+    EXPECT_FALSE(AnyFileHolds(home.Path(), server->Password()));
 }
 
 TEST_F(SftpPublishTest, AnUnknownHostKeyIsAskedAboutWithItsFingerprint) {
