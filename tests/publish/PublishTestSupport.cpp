@@ -1,6 +1,18 @@
 #include "tests/publish/PublishTestSupport.h"
 
+#include "tests/support/BuiltSite.h"
+
 namespace palimora::testing {
+
+DemoSitePublishTest::DemoSitePublishTest() : project(BuildDemoSite(program.Path())) { language.LoadChosen(folder); }
+
+std::vector<std::string> DemoSitePublishTest::Messages() const {
+    std::vector<std::string> messages;
+    for (const std::string& text : dialogs.shown) {
+        if (text != Text(TextId::PublishFolderLabel)) messages.push_back(text);
+    }
+    return messages;
+}
 
 ScriptedFtpServer::Script SmallSite(ScriptedFtpServer*& server, ScriptHook first) {
     return [&server, first](const std::string& command) -> std::string {

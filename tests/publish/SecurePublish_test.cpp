@@ -20,11 +20,9 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-// A built demo site published to servers that speak TLS or SSH.
-class SecurePublishTest : public ::testing::Test {
+// The demo site published to servers that speak TLS or SSH.
+class SecurePublishTest : public testing::DemoSitePublishTest {
 protected:
-    SecurePublishTest() : project(testing::BuildDemoSite(program.Path())) { language.LoadChosen(folder); }
-
     PublishOutcome Publish(const std::string& host, const std::string& user, const std::string& password,
                            std::optional<std::string> remotePath = "Demo", int timeoutSeconds = 20,
                            std::string trusted = {}) {
@@ -35,8 +33,6 @@ protected:
         return PublishSite(request, language, dialogs, progress);
     }
 
-    std::string Text(TextId text) const { return language.LangText(text); }
-
     // The identity questions asked, in order.
     std::vector<std::string> Questions() const {
         std::vector<std::string> questions;
@@ -44,13 +40,6 @@ protected:
             if (text.find(Text(TextId::FingerprintLabel)) != std::string::npos) questions.push_back(text);
         }
         return questions;
-    }
-    std::vector<std::string> Messages() const {
-        std::vector<std::string> messages;
-        for (const std::string& text : dialogs.shown) {
-            if (text != Text(TextId::PublishFolderLabel)) messages.push_back(text);
-        }
-        return messages;
     }
     // Whether a file under `root` holds `text`.
     static bool AnyFileHolds(const fs::path& root, const std::string& text) {
@@ -70,13 +59,6 @@ protected:
         for (const std::string& text : progress.statuses) all += text + "\n";
         return all;
     }
-
-    testing::TempFolder program;
-    ProgramFolder folder{program.Path()};
-    fs::path project;
-    Language language;
-    testing::ScriptedDialogs dialogs;
-    testing::RecordingPublishProgress progress;
 };
 
 class FtpsPublishTest : public SecurePublishTest {
