@@ -115,7 +115,7 @@ int PublishCommand(const ProgramFolder& program, const std::vector<std::string>&
         }
         PublishRequest request{project->folder, project->projectName,
                                FtpServer{options->host, options->port, options->user, *password,
-                                         options->timeoutSeconds},
+                                         options->timeoutSeconds, options->trustFingerprint},
                                options->replace.value_or(ReplacePolicy::Ask)};
         PublishConsoleProgress progress(messages);
         const PublishOutcome outcome = PublishSite(request, language, dialogs, progress);

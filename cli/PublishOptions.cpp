@@ -69,6 +69,8 @@ std::optional<PublishOptions> ParsePublishOptions(const std::vector<std::string>
                 return std::nullopt;
             }
             options.timeoutSeconds = *seconds;
+        } else if (argument == "--trust-fingerprint") {
+            options.trustFingerprint = value;
         } else if (argument == "--replace") {
             options.replace = PolicyNamed(value);
             if (!options.replace) {

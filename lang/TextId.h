@@ -254,10 +254,16 @@ enum class TextId {
     PictureNotMoved = 310,
     ParamCopyFailed = 311,
     PreviewPixels = 312,
+    UntrustedCertificate = 330,
+    UnknownHostKey = 331,
+    ChangedHostKey = 332,
+    ReasonLabel = 333,
+    FingerprintLabel = 334,
+    ConnectOnlyIfKnown = 335,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 244> kAllTextIds{{
+inline constexpr std::array<TextId, 250> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -502,9 +508,15 @@ inline constexpr std::array<TextId, 244> kAllTextIds{{
     TextId::PictureNotMoved,
     TextId::ParamCopyFailed,
     TextId::PreviewPixels,
+    TextId::UntrustedCertificate,
+    TextId::UnknownHostKey,
+    TextId::ChangedHostKey,
+    TextId::ReasonLabel,
+    TextId::FingerprintLabel,
+    TextId::ConnectOnlyIfKnown,
 }};
 
-inline constexpr int kLanguageFileLines = 313;
+inline constexpr int kLanguageFileLines = 336;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

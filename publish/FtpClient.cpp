@@ -188,6 +188,7 @@ void FtpClient::OpenSession() {
             if (OnConnectionFailed) OnConnectionFailed();
             throw FtpError(WithoutLineEnd(LastReply()), ReplyCode());
         }
+        NegotiateTls();
         if (FWAuthenticate) {
             LoginStep("USER " + FWUserID);
             if (ReplyCode() == 331) LoginStep("PASS " + FWPassword);
@@ -202,14 +203,48 @@ void FtpClient::OpenSession() {
         // After PASS, a 332 asks for an account, which this client has none
         // of: the login failed as surely as with a 530.
         if (ReplyCode() == 331) LoginStep("PASS " + Password, 300);
+        if (Secure()) {
+            LoginStep("PBSZ 0", 400);
+            LoginStep("PROT P", 400);
+        }
         if (OnLoggedIn) OnLoggedIn();
     } catch (...) {
+        // A cancel stays known past the clean-up, so the caller tells it
+        // from a failed connection.
+        const bool cancelSeen = CancelSeen();
         try {
             CloseSession();
         } catch (...) {
             Disconnect();  // the first failure is the one to tell
         }
+        if (cancelSeen) NoteCancelSeen();
         Status(1, "D\xE9" "connect\xE9");
+        throw;
+    }
+}
+
+void FtpClient::NegotiateTls() {
+    if (Security == Encryption::Plain) return;
+    const long long code = Command("AUTH TLS");
+    if (code == 234) {
+        StartTls(Proxy.empty() ? Host : Proxy);
+        return;
+    }
+    // Servers without TLS answer 500 to 504 or 534, some 530: plain FTP then,
+    // unless TLS is required.
+    if (Security == Encryption::Required) {
+        if (OnConnectionFailed) OnConnectionFailed();
+        throw FtpError(WithoutLineEnd(LastReply()), code);
+    }
+}
+
+void FtpClient::SecureData(SockLink& data) {
+    if (!Secure()) return;
+    data.OnUntrustedCertificate = OnUntrustedCertificate;
+    try {
+        data.StartTls(Proxy.empty() ? Host : Proxy, this);
+    } catch (...) {
+        if (data.CancelSeen()) NoteCancelSeen();
         throw;
     }
 }
@@ -323,6 +358,7 @@ void FtpClient::ListFolder() {
     if (listing_) listing_->Clear();
 
     bool succeeded = false;
+    bool cancelledBeforeReading = false;
     std::unique_ptr<SockLink> data;
     const auto cancelled = [&] { return Cancelled() || (data && data->Cancelled()); };
     try {
@@ -335,7 +371,11 @@ void FtpClient::ListFolder() {
                 Fail(kList);
             } else {
                 if (!Passive || passiveRefused_) data->Accept();
+                SecureData(*data);
                 if (OnTransactionStart) OnTransactionStart();
+                // Cancelled before a line was read: the listing ends there as
+                // a success, and ABOR tells the server to stop sending.
+                cancelledBeforeReading = cancelled();
                 while (!cancelled()) {
                     KeepAliveStep();
                     const std::string line = data->ReadLn();
@@ -363,7 +403,7 @@ void FtpClient::ListFolder() {
     data_ = nullptr;
     if (cancelled()) {
         SendAbort();
-        throw AbortError("ReadLn de Socket abandonn\xE9" "e");
+        if (!cancelledBeforeReading) throw AbortError("ReadLn de Socket abandonn\xE9" "e");
     }
     if (succeeded && OnSuccess) OnSuccess(kList);
 }
@@ -404,6 +444,7 @@ void FtpClient::UploadFile(const fs::path& local, const std::string& remoteName)
         const long long code = Command("STOR " + name);
         if (code <= 300 || code >= 600) {
             if (!Passive || passiveRefused_) data->Accept();
+            SecureData(*data);
             if (OnTransactionStart) OnTransactionStart();
             bool aborted = Cancelled();
             bool timedOut = false;

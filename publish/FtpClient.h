@@ -14,6 +14,9 @@ namespace palimora {
 // An FTP client (RFC 959) on the control connection of its SockLink, with a
 // data connection of its own for each listing and upload: active (PORT, the
 // program's mode) or passive (PASV). Failure replies raise FtpError.
+// With Encryption set, the session asks for TLS (AUTH TLS, RFC 4217) before
+// the login and then protects every data connection too (PBSZ 0, PROT P),
+// each resuming the control connection's TLS session.
 class FtpClient : public SockLink {
 public:
     enum CommandKind { kChangeFolder = 0, kMakeFolder = 1, kDeleteFile = 2, kRemoveFolder = 3, kList = 4,
@@ -21,6 +24,10 @@ public:
     enum Vendor { kDetect = 2411, kUnix = 2400, kDos = 2401, kVm = 2402, kMacOs = 2404, kVms = 2406, kMvs = 2408,
                   kOtherSystem = 2410, kOs400 = 2414, kNetware = 2416 };
     enum class Firewall { User, Open, Site };
+    // Plain: no TLS. WhenOffered: TLS when the server accepts AUTH TLS,
+    // plain FTP when it answers anything else. Required: a server that does
+    // not accept it fails the connection, before the login is sent.
+    enum class Encryption { Plain, WhenOffered, Required };
 
     explicit FtpClient(KeepAlive* keepAlive = nullptr);
     ~FtpClient() override;
@@ -34,6 +41,7 @@ public:
     std::string FWUserID;
     std::string FWPassword;
     bool FWAuthenticate = false;
+    Encryption Security = Encryption::Plain;
 
     // The login succeeded; a publishing run happens inside it.
     std::function<void()> OnLoggedIn;
@@ -82,6 +90,10 @@ private:
     void LoginStep(const std::string& command, long long failureFrom = 401);
     std::unique_ptr<SockLink> OpenDataConnection(int kind);
     void DetectVendor();
+    // AUTH TLS after the greeting, by Security.
+    void NegotiateTls();
+    // TLS on a data connection once the server expects it (after its 1xx).
+    void SecureData(SockLink& data);
     // After a cancelled listing: tells the server to stop the transfer.
     void SendAbort();
 

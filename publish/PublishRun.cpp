@@ -5,9 +5,11 @@
 #include "common/TextLines.h"
 #include "lang/ErrorMessages.h"
 #include "lang/Language.h"
-#include "publish/FtpClient.h"
+#include "publish/FtpTransport.h"
 #include "publish/LocalSiteFiles.h"
 #include "publish/RemoteFolders.h"
+#include "publish/ServerAddress.h"
+#include "publish/SftpTransport.h"
 #include "publish/SocketErrors.h"
 #include "styles/ProjectSettings.h"
 #include "styles/SettingsLayout.h"
@@ -51,8 +53,9 @@ public:
           dialogs_(dialogs),
           progress_(progress),
           project_(request.folder.Project(request.projectName)),
-          client_(&progress),
-          remote_(client_, dialogs, language, request.projectName) {}
+          address_(ParseServerAddress(request.server.host, request.server.port)),
+          transport_(MakeTransport()),
+          remote_(*transport_, dialogs, language, request.projectName) {}
 
     PublishOutcome Run() {
         PublishOutcome outcome = PublishOutcome::Failed;
@@ -63,7 +66,7 @@ public:
             outcome = PublishOutcome::Published;
         } catch (const RunCancelled&) {
             outcome = PublishOutcome::Cancelled;
-            client_.NoteCancelSeen();  // the clean-up below then waits briefly only
+            transport_->NoteCancelSeen();  // the clean-up below then waits briefly only
         } catch (const RunFailed&) {
         } catch (...) {
             dialogs_.ShowMessageOk(UserMessageOf(std::current_exception(), language_));
@@ -75,7 +78,7 @@ public:
 private:
     std::string Text(TextId text) const { return language_.LangText(text); }
 
-    bool CancelNoted() { return client_.CancelSeen() || progress_.CancelRequested(); }
+    bool CancelNoted() { return transport_->CancelSeen() || progress_.CancelRequested(); }
 
     void TestCancel() {
         if (CancelNoted()) throw RunCancelled{};
@@ -92,7 +95,7 @@ private:
     // cancelled; otherwise `message` (none when empty) is told, followed by
     // the time-out text when the server stopped answering.
     [[noreturn]] void Fail(const std::exception& error, const std::string& message) {
-        if (client_.CancelSeen()) throw RunCancelled{};
+        if (transport_->CancelSeen() || identityRefused_) throw RunCancelled{};
         const auto* socket = dynamic_cast<const SockError*>(&error);
         std::string told = message;
         if (socket && socket->TimedOut()) told += (told.empty() ? "" : " ") + Text(TextId::ServerTimedOut);
@@ -122,21 +125,52 @@ private:
         progress_.SetStatus(Text(TextId::ConnectingTo) + " " + request_.server.host);
     }
 
-    void Connect() {
-        client_.Host = request_.server.host;
-        client_.Port = request_.server.port;
-        client_.TimeOut = request_.server.timeoutSeconds * 1000;
-        client_.ReportLevel = 0;
-        client_.Passive = true;  // PORT only when the server refuses PASV
-        client_.OnAuthenticationNeeded = [this] {
-            StepStatus(Text(TextId::LoggingIn));
-            client_.UserID = request_.server.user;
-            client_.Password = request_.server.password;
+    std::unique_ptr<RemoteTransport> MakeTransport() {
+        TransportLogin login;
+        login.host = address_.host;
+        login.port = address_.port;
+        login.user = request_.server.user;
+        login.password = request_.server.password;
+        login.timeOutMilliseconds = request_.server.timeoutSeconds * 1000;
+        login.loggingIn = [this] { StepStatus(Text(TextId::LoggingIn)); };
+        login.untrustedIdentity = [this](const IdentityCheck& check) { return TrustIdentity(check); };
+        switch (address_.protocol) {
+            case RemoteProtocol::Sftp: return std::make_unique<SftpTransport>(&progress_, std::move(login));
+            case RemoteProtocol::Ftps:
+                return std::make_unique<FtpTransport>(&progress_, std::move(login), FtpClient::Encryption::Required);
+            case RemoteProtocol::Ftp:
+                return std::make_unique<FtpTransport>(&progress_, std::move(login), FtpClient::Encryption::Plain);
+            case RemoteProtocol::FtpTlsWhenOffered: break;
+        }
+        return std::make_unique<FtpTransport>(&progress_, std::move(login), FtpClient::Encryption::WhenOffered);
+    }
+
+    // A server whose certificate or host key did not verify: the fingerprint
+    // the command line was given, or one the user accepted in this run, goes
+    // on; else the user is asked, once.
+    bool TrustIdentity(const IdentityCheck& check) {
+        for (const std::string& trusted : {request_.server.trustedFingerprint, acceptedFingerprint_}) {
+            if (SameFingerprint(trusted, check.fingerprint)) return true;
+        }
+        const TextId what = check.kind == IdentityCheck::Kind::ChangedHostKey ? TextId::ChangedHostKey
+                            : check.kind == IdentityCheck::Kind::UnknownHostKey ? TextId::UnknownHostKey
+                                                                                : TextId::UntrustedCertificate;
+        std::string question = Text(what) + "\n" + address_.host + ":" + std::to_string(address_.port);
+        if (!check.reason.empty()) question += "\n" + Text(TextId::ReasonLabel) + " " + check.reason;
+        question += "\n" + Text(TextId::FingerprintLabel) + " " + check.fingerprint + "\n" +
+                    Text(TextId::ConnectOnlyIfKnown);
+        if (dialogs_.AskOkCancel(question) == kModalYes) {
+            acceptedFingerprint_ = check.fingerprint;
             return true;
-        };
+        }
+        identityRefused_ = true;
+        return false;
+    }
+
+    void Connect() {
         TestCancel();
         try {
-            client_.OpenSession();
+            transport_->Open();
         } catch (const PalimoraError& error) {
             Fail(error, Text(TextId::ConnectionFailed));
         }
@@ -174,7 +208,8 @@ private:
 
     void ChooseSiteFolder() {
         remote_.ListSiteFolder();
-        client_.CurrentFolder();
+        transport_->CurrentFolder();
+        TestCancel();  // a listing cancelled before its first line ends as a success
         std::string offered = request_.projectName;
         std::replace(offered.begin(), offered.end(), ' ', '_');
         const std::optional<std::string> answer =
@@ -188,7 +223,7 @@ private:
     }
 
     void PrepareSubFolders() {
-        client_.CurrentFolder();
+        transport_->CurrentFolder();
         remote_.EnterOrCreate(pictureFolder_, pictureFolder_);
         StepStatus(Text(TextId::SendingProject) + " " + siteFolder_ + "/" + pictureFolder_);
         remote_.GoUp();
@@ -242,10 +277,10 @@ private:
         try {
             enter();
             const std::vector<fs::path> files = FilesOf(local, pages);
-            client_.SetTransferType(pages ? 1 : 2);
+            transport_->SetTextMode(pages);
             for (const fs::path& file : files) {
                 StepStatus(Text(TextId::Sending) + " " + Cp1252FromPath(file.filename()));
-                if (ShouldSend(file, pages)) client_.UploadFile(file, file.filename().string());
+                if (ShouldSend(file, pages)) transport_->Upload(file, file.filename().string());
             }
             remote_.Relist(key);
         } catch (const RunCancelled&) {
@@ -256,10 +291,10 @@ private:
     }
 
     void Close() {
-        if (!client_.Connected()) return;
+        if (!transport_->Connected()) return;
         progress_.SetStatus(Text(TextId::Disconnecting));
         try {
-            client_.CloseSession();
+            transport_->Close();
         } catch (const PalimoraError&) {
             // Everything that counts was told; the connection is closed all the same.
         }
@@ -270,8 +305,11 @@ private:
     UserDialogs& dialogs_;
     PublishProgress& progress_;
     fs::path project_;
-    FtpClient client_;
+    ServerAddress address_;
+    std::unique_ptr<RemoteTransport> transport_;
     RemoteFolders remote_;
+    std::string acceptedFingerprint_;
+    bool identityRefused_ = false;
     std::string pictureFolder_;
     std::vector<std::string> extraFolders_;
     std::string siteFolder_;

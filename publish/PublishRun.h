@@ -14,13 +14,19 @@ class Language;
 // Where and as whom a site is published. The password lives in memory for
 // the run only: it is never written to a file or a log.
 struct FtpServer {
-    std::string host;  // host name or dotted address, as typed
+    // Host name or dotted address, as typed: "ftps://", "sftp://" or "ftp://"
+    // before it choose the protocol, ":port" after it the port (see
+    // ParseServerAddress); a bare host gets TLS when the server offers it.
+    std::string host;
     int port = 21;
     std::string user;
     std::string password;
     // Seconds without a byte before the run ends with the socket's time-out
     // message; 0 waits without end (the window, whose Cancel is there).
     int timeoutSeconds = 0;
+    // A certificate or host key with this SHA-256 fingerprint is taken
+    // without asking, though it does not verify (the command line's way).
+    std::string trustedFingerprint = {};
 };
 
 // What to do with a file whose name the remote folder already lists.

@@ -3,7 +3,7 @@
 #include "common/Error.h"
 #include "common/UserDialogs.h"
 #include "lang/Language.h"
-#include "publish/FtpClient.h"
+#include "publish/RemoteTransport.h"
 #include "publish/SocketErrors.h"
 
 namespace palimora {
@@ -11,21 +11,20 @@ namespace {
 
 // A cancel or a time-out ends the run wherever it happens, even where other
 // failures are told and the run goes on.
-bool EndsTheRun(const PalimoraError& error, const FtpClient& client) {
+bool EndsTheRun(const PalimoraError& error, const RemoteTransport& remote) {
     const auto* socket = dynamic_cast<const SockError*>(&error);
-    return client.CancelSeen() || (socket && socket->TimedOut());
+    return remote.CancelSeen() || (socket && socket->TimedOut());
 }
 
 }  // namespace
 
-RemoteFolders::RemoteFolders(FtpClient& client, UserDialogs& dialogs, const Language& language,
+RemoteFolders::RemoteFolders(RemoteTransport& remote, UserDialogs& dialogs, const Language& language,
                              std::string projectName)
-    : client_(client), dialogs_(dialogs), language_(language), projectName_(std::move(projectName)) {}
+    : remote_(remote), dialogs_(dialogs), language_(language), projectName_(std::move(projectName)) {}
 
 void RemoteFolders::List(const std::string& key) {
     current_.clear();
-    client_.ListFolder();
-    if (client_.Listing()) current_ = client_.Listing()->Entries();
+    current_ = remote_.List();
     byKey_[key] = current_;
 }
 
@@ -66,32 +65,32 @@ std::string RemoteFolders::WalkPath(const std::string& path) {
 
 void RemoteFolders::EnterOrCreate(const std::string& name, const std::string& key) {
     if (Listed(name)) {
-        client_.EnterFolder(name);
+        remote_.Enter(name);
         List(key);
         return;
     }
     try {
-        client_.MakeFolder(name);
-        client_.EnterFolder(name);
+        remote_.MakeFolder(name);
+        remote_.Enter(name);
         List(key);
     } catch (const PalimoraError& error) {
-        if (EndsTheRun(error, client_)) throw;
+        if (EndsTheRun(error, remote_)) throw;
         dialogs_.ShowMessageOk(language_.LangText(TextId::CannotCreateFolder) + " " + projectName_ + "/" + name);
     }
 }
 
 void RemoteFolders::GoUp() {
     try {
-        client_.EnterFolder("..");
+        remote_.Up();
         List("");
     } catch (const PalimoraError& error) {
-        if (EndsTheRun(error, client_)) throw;
+        if (EndsTheRun(error, remote_)) throw;
         dialogs_.ShowMessageOk(language_.LangText(TextId::CannotGoUp));
     }
 }
 
 void RemoteFolders::EnterExisting(const std::string& name) {
-    client_.EnterFolder(name);
+    remote_.Enter(name);
     List(name);
 }
 

@@ -8,7 +8,7 @@
 
 namespace palimora {
 
-class FtpClient;
+class RemoteTransport;
 class Language;
 class UserDialogs;
 
@@ -19,14 +19,14 @@ public:
     // The longest remote path the walk takes.
     static constexpr std::size_t kMaxPathLength = 400;
 
-    RemoteFolders(FtpClient& client, UserDialogs& dialogs, const Language& language, std::string projectName);
+    RemoteFolders(RemoteTransport& remote, UserDialogs& dialogs, const Language& language, std::string projectName);
 
-    // Lists the folder the client is in, as the site's own folder.
+    // Lists the folder the session is in, as the site's own folder.
     void ListSiteFolder();
     // Walks a path the user typed: "/" separates the parts, ".." goes up,
     // every other part (an empty one too) is entered or created; the last
     // part becomes the site's folder and its name is returned. Throws what
-    // the client throws while entering an existing folder.
+    // the transport throws while entering an existing folder.
     std::string WalkPath(const std::string& path);
     // Enters `name` from the current folder: when the listing names it, or
     // else after creating it; a failed creation is told (text 111) and the
@@ -47,7 +47,7 @@ private:
     void List(const std::string& key);
     bool Listed(const std::string& name) const;
 
-    FtpClient& client_;
+    RemoteTransport& remote_;
     UserDialogs& dialogs_;
     const Language& language_;
     std::string projectName_;

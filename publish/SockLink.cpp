@@ -2,6 +2,7 @@
 
 #include "common/UserDialogs.h"
 #include "publish/SocketErrors.h"
+#include "publish/TlsChannel.h"
 
 #include <arpa/inet.h>
 #include <cerrno>
@@ -10,11 +11,13 @@
 #include <fcntl.h>
 #include <fstream>
 #include <future>
+#include <memory>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 
@@ -44,6 +47,7 @@ SockLink::SockLink(KeepAlive* keepAlive) : keepAlive_(keepAlive) {}
 
 SockLink::~SockLink() {
     cancelled_ = true;
+    tls_.reset();
     if (fd_ >= 0) ::close(fd_);
 }
 
@@ -79,6 +83,17 @@ SockLink::Wait SockLink::WaitFor(int fd, short events) {
     }
 }
 
+SockLink::Wait SockLink::WaitForInput() {
+    if (tls_ && tls_->HasPending() && !cancelled_) return Wait::Ready;
+    return WaitFor(fd_, POLLIN);
+}
+
+void SockLink::RaiseTlsFailure() {
+    const std::string text = "Echec TLS : " + tls_->FailureText();
+    if (OnError) OnError(0, text);
+    throw SockError(text);
+}
+
 void SockLink::RaiseSystemError(int systemError) {
     const int code = WinsockCode(systemError);
     const std::string text = SystemErrorText(systemError);
@@ -96,8 +111,12 @@ std::string SockLink::Resolve() {
     const std::string name = Proxy.empty() ? Host : Proxy;
     in_addr address{};
     if (::inet_pton(AF_INET, name.c_str(), &address) == 1) return name;
-    // The lookup runs beside the waits, so it can be cancelled or time out.
-    auto lookup = std::async(std::launch::async, [name] {
+    // The lookup runs on a thread of its own, beside the waits, so it can be
+    // cancelled or time out. A lookup given up is abandoned, not joined:
+    // getaddrinfo cannot be interrupted, and its thread ends on its own.
+    auto answer = std::make_shared<std::promise<std::string>>();
+    std::future<std::string> lookup = answer->get_future();
+    std::thread([name, answer] {
         addrinfo hints{};
         hints.ai_family = AF_INET;
         hints.ai_socktype = SOCK_STREAM;
@@ -109,8 +128,8 @@ std::string SockLink::Resolve() {
             dotted = text;
             ::freeaddrinfo(found);
         }
-        return dotted;
-    });
+        answer->set_value(std::move(dotted));
+    }).detach();
     StartDeadline();
     while (lookup.wait_for(std::chrono::milliseconds(2)) != std::future_status::ready) {
         if (PastDeadline()) {
@@ -172,6 +191,12 @@ void SockLink::Connect() {
 }
 
 void SockLink::CloseSocket() {
+    if (tls_) {
+        // Without the closing alert, the server takes the close for a cut.
+        if (orderlyClose_) tls_->Shutdown();
+        tls_.reset();
+    }
+    orderlyClose_ = false;
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
 }
@@ -188,21 +213,68 @@ void SockLink::Disconnect() {
 void SockLink::SetLingerOff() {
     const linger off{0, 0};
     if (fd_ >= 0) ::setsockopt(fd_, SOL_SOCKET, SO_LINGER, &off, sizeof off);
+    orderlyClose_ = true;
 }
 
+void SockLink::StartTls(const std::string& hostName, const SockLink* resumeFrom) {
+    RequireConnection();
+    pending_.clear();
+    tls_ = std::make_unique<TlsChannel>(fd_, hostName, resumeFrom ? resumeFrom->tls_.get() : nullptr);
+    StartDeadline();
+    short waitFor = POLLOUT;
+    while (true) {
+        const TlsChannel::Io io = tls_->Handshake();
+        if (io == TlsChannel::Io::Done) break;
+        if (io == TlsChannel::Io::WantRead || io == TlsChannel::Io::WantWrite) {
+            waitFor = io == TlsChannel::Io::WantRead ? POLLIN : POLLOUT;
+        } else {
+            const std::string text = "La n\xE9gociation TLS a \xE9" "chou\xE9" "e : " + tls_->FailureText();
+            tls_.reset();
+            throw SockError(text);
+        }
+        const Wait wait = WaitFor(fd_, waitFor);
+        if (wait != Wait::Ready) {
+            cancelled_ = false;
+            tls_.reset();
+            throw AbortError("N\xE9gociation TLS abandonn\xE9" "e", wait == Wait::TimedOut);
+        }
+    }
+    const IdentityCheck check = tls_->Check();
+    if (!check.verified && !(OnUntrustedCertificate && OnUntrustedCertificate(check))) {
+        tls_.reset();
+        throw SockError("Certificat du serveur refus\xE9 : " + check.reason);
+    }
+    Status(2, "TLS");
+}
+
+bool SockLink::TlsResumed() const { return tls_ && tls_->Resumed(); }
+
 void SockLink::SendAll(std::string_view bytes, bool counted) {
+    short waitFor = POLLOUT;
     while (!bytes.empty()) {
-        const Wait wait = cancelled_ ? Wait::Cancelled : WaitFor(fd_, POLLOUT);
+        const Wait wait = cancelled_ ? Wait::Cancelled : WaitFor(fd_, waitFor);
         if (wait != Wait::Ready) {
             cancelled_ = false;
             throw AbortError("Envoi de Socket abandonn\xE9", wait == Wait::TimedOut);
         }
-        const ssize_t sent = ::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL);
-        if (sent < 0) {
-            if (errno == EAGAIN || errno == EINTR) continue;
-            RaiseSystemError(errno);
+        std::size_t sent = 0;
+        if (tls_) {
+            const TlsChannel::Io io = tls_->Write(bytes.data(), bytes.size(), sent);
+            if (io == TlsChannel::Io::WantRead || io == TlsChannel::Io::WantWrite) {
+                waitFor = io == TlsChannel::Io::WantRead ? POLLIN : POLLOUT;
+                continue;
+            }
+            if (io != TlsChannel::Io::Done) RaiseTlsFailure();
+        } else {
+            const ssize_t result = ::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL);
+            if (result < 0) {
+                if (errno == EAGAIN || errno == EINTR) continue;
+                RaiseSystemError(errno);
+            }
+            sent = static_cast<std::size_t>(result);
         }
-        bytes.remove_prefix(static_cast<std::size_t>(sent));
+        waitFor = POLLOUT;
+        bytes.remove_prefix(sent);
         if (!counted) continue;
         bytesSent_ += static_cast<std::uint64_t>(sent);
         if (OnPacketSent) OnPacketSent();
@@ -224,6 +296,16 @@ void SockLink::Writeln(std::string_view text) {
 
 bool SockLink::Receive() {
     char buffer[kBufferSize];
+    if (tls_) {
+        std::size_t received = 0;
+        switch (tls_->Read(buffer, sizeof buffer, received)) {
+            case TlsChannel::Io::Done: pending_.append(buffer, received); return true;
+            case TlsChannel::Io::WantRead:
+            case TlsChannel::Io::WantWrite: return true;  // a record not whole yet, or none for the reader
+            case TlsChannel::Io::Closed: return false;
+            case TlsChannel::Io::Failed: RaiseTlsFailure();
+        }
+    }
     while (true) {
         const ssize_t received = ::recv(fd_, buffer, sizeof buffer, 0);
         if (received > 0) {
@@ -248,7 +330,7 @@ std::string SockLink::ReadLn() {
             return line;
         }
         if (fd_ < 0) return std::exchange(pending_, {});
-        const Wait wait = WaitFor(fd_, POLLIN);
+        const Wait wait = WaitForInput();
         if (wait != Wait::Ready) {
             cancelled_ = false;
             throw AbortError("ReadLn de Socket abandonn\xE9" "e", wait == Wait::TimedOut);
@@ -265,7 +347,7 @@ std::string SockLink::Read(std::size_t count) {
     StartDeadline();
     if (count == 0) {
         if (pending_.empty() && fd_ >= 0) {
-            if (WaitFor(fd_, POLLIN) != Wait::Ready) return {};
+            if (WaitForInput() != Wait::Ready) return {};
             if (!Receive() && connected_) Disconnect();
         }
         std::string data = pending_.substr(0, kBufferSize);
@@ -273,7 +355,7 @@ std::string SockLink::Read(std::size_t count) {
         return data;
     }
     while (pending_.size() < count && fd_ >= 0) {
-        if (WaitFor(fd_, POLLIN) != Wait::Ready) break;
+        if (WaitForInput() != Wait::Ready) break;
         if (!Receive()) {
             if (connected_) Disconnect();
             break;
@@ -360,6 +442,7 @@ void SockLink::Accept() {
 bool SockLink::DataAvailable() {
     if (!pending_.empty()) return true;
     if (fd_ < 0) return false;
+    if (tls_ && tls_->HasPending()) return true;
     pollfd watched{fd_, POLLIN, 0};
     if (::poll(&watched, 1, 0) <= 0) return false;
     char probe;
@@ -369,6 +452,16 @@ bool SockLink::DataAvailable() {
 void SockLink::FlushInput() {
     pending_.clear();
     if (fd_ < 0) return;
+    if (tls_) {
+        // Bounded: what is waiting now, not what keeps coming.
+        for (int round = 0; round < 64; ++round) {
+            pollfd watched{fd_, POLLIN, 0};
+            if (!tls_->HasPending() && ::poll(&watched, 1, 0) <= 0) break;
+            if (!Receive()) break;
+        }
+        pending_.clear();
+        return;
+    }
     char buffer[kBufferSize];
     while (::recv(fd_, buffer, sizeof buffer, MSG_DONTWAIT) > 0) {
     }

@@ -3,12 +3,15 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
 namespace palimora {
 
 class KeepAlive;
+class TlsChannel;
+struct IdentityCheck;
 
 // A TCP connection for the FTP client: connects (with host lookup),
 // reads lines, sends texts and files, listens for and accepts one incoming
@@ -16,6 +19,8 @@ class KeepAlive;
 // keep-alive between them, so a window stays responsive and Cancel ends
 // any wait at once; TimeOut bounds every wait (0: no bound). Failures raise
 // SockError, cancels AbortError, with the texts of the socket layer.
+// StartTls turns a connection into TLS; reading and sending then go through
+// it, with the same waits.
 class SockLink {
 public:
     explicit SockLink(KeepAlive* keepAlive = nullptr);
@@ -39,6 +44,8 @@ public:
     std::function<void(int code, const std::string& message)> OnError;
     std::function<void()> OnPacketSent;
     std::function<bool()> OnConnectionRequired;
+    // Asked when the server's certificate does not verify: true goes on.
+    std::function<bool(const IdentityCheck&)> OnUntrustedCertificate;
 
     void Connect();
     void Disconnect();
@@ -72,8 +79,18 @@ public:
     // While set, the waits still call the keep-alive but no longer stop at
     // its cancel request: the clean-up after a cancelled run.
     void IgnoreCancelRequests(bool ignore) { ignoreCancelRequests_ = ignore; }
-    // Off: closing waits until what was sent is delivered (after an upload).
+    // Off: closing waits until what was sent is delivered (after an upload);
+    // over TLS the closing alert goes first, so the server knows the end came.
     void SetLingerOff();
+
+    // The TLS handshake as client, then the certificate check against the
+    // system's trusted certificates and `hostName`; a certificate that does
+    // not verify goes to OnUntrustedCertificate, and is refused without it.
+    // `resumeFrom` lends the session of its own TLS (a data connection
+    // resumes the control connection's).
+    void StartTls(const std::string& hostName, const SockLink* resumeFrom = nullptr);
+    bool Secure() const { return tls_ != nullptr; }
+    bool TlsResumed() const;
 
     bool Connected() const { return connected_; }
     const std::string& LastReply() const { return lastReply_; }
@@ -106,6 +123,9 @@ private:
     enum class Wait { Ready, Cancelled, TimedOut };
     // Polls the socket for `events` until ready, cancelled or out of time.
     Wait WaitFor(int fd, short events);
+    // Ready at once when TLS holds decrypted bytes a poll cannot see.
+    Wait WaitForInput();
+    [[noreturn]] void RaiseTlsFailure();
     void StartDeadline();
     bool PastDeadline() const;
     [[noreturn]] void RaiseSystemError(int systemError);
@@ -119,6 +139,8 @@ private:
 
     KeepAlive* keepAlive_;
     int fd_ = -1;
+    std::unique_ptr<TlsChannel> tls_;
+    bool orderlyClose_ = false;
     bool connected_ = false;
     bool cancelled_ = false;
     bool timedOut_ = false;

@@ -251,9 +251,19 @@ TEXTS = {
     311: ("ParamCopyFailed", "Ces fichiers n'ont pas pu être copiés dans le dossier param du site, les pages qui les montrent resteront sans eux :",
           "These files could not be copied into the site's param folder, so the pages that show them will be without them:"),
     312: ("PreviewPixels", "pixels", "pixels"),
+    330: ("UntrustedCertificate", "Le certificat présenté par le serveur n'a pas pu être vérifié.",
+          "The certificate the server presented could not be verified."),
+    331: ("UnknownHostKey", "La clé de ce serveur SSH est inconnue : elle ne figure pas dans ~/.ssh/known_hosts.",
+          "This SSH server's key is unknown: it is not in ~/.ssh/known_hosts."),
+    332: ("ChangedHostKey", "ATTENTION : la clé de ce serveur SSH a changé depuis la dernière fois. Quelqu'un pourrait se faire passer pour lui.",
+          "WARNING: this SSH server's key has changed since last time. Someone may be pretending to be it."),
+    333: ("ReasonLabel", "Raison :", "Reason:"),
+    334: ("FingerprintLabel", "Empreinte SHA-256 :", "SHA-256 fingerprint:"),
+    335: ("ConnectOnlyIfKnown", "Ne continuez que si vous reconnaissez cette empreinte. Continuer ?",
+          "Go on only if you recognise this fingerprint. Go on?"),
 }
 
-LAST = 312
+LAST = 335
 FRENCH, ENGLISH = 1, 2
 
 

@@ -5,6 +5,7 @@
 #include "lang/Language.h"
 #include "lang/TextId.h"
 #include "lang/ui/CommandGuard.h"
+#include "publish/ServerAddress.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -14,8 +15,10 @@
 
 namespace palimora {
 
-std::string PublishedPageAddress(const std::string& host, const std::string& user, const std::string& remoteFolder,
-                                 const std::string& page) {
+std::string PublishedPageAddress(const std::string& typedHost, const std::string& user,
+                                 const std::string& remoteFolder, const std::string& page) {
+    // The web server is named after the host, without its protocol and port.
+    const std::string host = ParseServerAddress(typedHost).host;
     std::string address = "http://";
     if (host.starts_with("www")) {
         address += host + "/";

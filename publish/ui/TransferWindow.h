@@ -18,7 +18,8 @@ class Language;
 // The address of a published page: a host beginning with "www" is the site's
 // own address; any other (an FTP host such as "ftp.host.fr") has its first
 // three characters replaced by "www" and the user's folder put first. An
-// empty remote folder leaves its part out. All texts are Windows-1252.
+// empty remote folder leaves its part out; "ftps://", "sftp://" and a port
+// in the host are left out. All texts are Windows-1252.
 std::string PublishedPageAddress(const std::string& host, const std::string& user, const std::string& remoteFolder,
                                  const std::string& page);
 

@@ -105,6 +105,23 @@ TEST_F(PublishCommandTest, TheBuiltSiteIsSentThenOnlyTheChangedPictureAfterAPlan
     EXPECT_EQ(testing::ReadBytes(served.Path() / "Demo" / "images" / "000003.jpg"), testing::ReadBytes(picture));
 }
 
+TEST_F(PublishCommandTest, ACertificateThatDoesNotVerifyIsRefusedUnlessItsFingerprintIsGiven) {
+    testing::TestCertificate certificate;
+    testing::TempFolder served;
+    testing::LocalFtpServer server(served.Path(), true, &certificate);
+    const std::vector<std::string> ftps{"Demo", "--host", "ftps://127.0.0.1:" + std::to_string(server.Port()),
+                                        "--user", "photo", "--replace", "all"};
+    EXPECT_EQ(Run(ftps), 1);
+    // The refusal prints the fingerprint to give next time, and nothing was sent.
+    EXPECT_NE(Printed().find(certificate.Fingerprint()), std::string::npos) << Printed();
+    EXPECT_TRUE(fs::is_empty(served.Path()));
+    std::vector<std::string> trusting = ftps;
+    trusting.insert(trusting.end(), {"--trust-fingerprint", certificate.Fingerprint()});
+    EXPECT_EQ(Run(trusting), 0) << Printed();
+    EXPECT_EQ(testing::DifferingFiles(project, served.Path() / "Demo", true), std::vector<std::string>{});
+    EXPECT_EQ(Printed().find("secret"), std::string::npos);
+}
+
 TEST_F(PublishCommandTest, OnATerminalEveryFileAlreadyThereIsAskedAbout) {
     testing::TempFolder served;
     testing::LocalFtpServer server(served.Path());

@@ -1,6 +1,7 @@
 #include "common/UserDialogs.h"
 #include "publish/FtpClient.h"
 #include "publish/SocketErrors.h"
+#include "tests/publish/SlowLookup.h"
 #include "tests/support/FtpServers.h"
 #include "tests/support/TempFolder.h"
 
@@ -11,6 +12,7 @@
 #include <chrono>
 #include <functional>
 #include <random>
+#include <unistd.h>
 
 using namespace std::string_literals;
 
@@ -560,6 +562,102 @@ TEST(SocketErrors, SystemErrorsReadAsTheSocketTable) {
     EXPECT_EQ(SystemErrorText(ECONNREFUSED), "10061:Connection refused");
     // No WinSock equivalent: the table's unknown-error text with the system's number.
     EXPECT_EQ(SystemErrorText(ENOENT), "N\xB0 d'erreur inconnu " + std::to_string(ENOENT));
+}
+
+}  // namespace
+}  // namespace palimora
+
+namespace palimora {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The server's ABOR replies are not read; the test only asks whether ABOR came.
+bool Received(const testing::ScriptedFtpServer& server, const std::string& command) {
+    const auto commands = server.Commands();
+    return std::find(commands.begin(), commands.end(), command) != commands.end();
+}
+
+TEST_F(ScriptedServerTest, AListingCancelledBeforeItsFirstLineSucceedsAndIsAborted) {
+    testing::ScriptedFtpServer* self = nullptr;
+    Start("220 Hi\r\n", [&self](const std::string& command) -> std::string {
+        if (command == "PASV") return self->PassiveReply();
+        if (command == "LIST") {
+            self->SendOnData("-rw-r--r-- 1 u g 10 Jan 01 00:00 a.jpg\r\n");
+            return "150 Listing follows\r\n";
+        }
+        if (command == "PWD") return "257 \"/\"\r\n";
+        return command == "ABOR" ? "226 Aborted\r\n" : "215 UNIX\r\n";
+    });
+    self = server.get();
+    client.Passive = true;
+    client.OpenSession();
+    std::vector<int> successes;
+    client.OnSuccess = [&](int kind) { successes.push_back(kind); };
+    client.OnTransactionStart = [&] { client.AbortTransfer(); };
+    EXPECT_NO_THROW(client.ListFolder());
+    EXPECT_EQ(successes, std::vector<int>{FtpClient::kList});
+    EXPECT_FALSE(client.Listing()->Contains("a.jpg"));
+    EXPECT_TRUE(client.CancelSeen());
+    // ABOR's reply is left for the next command to discard.
+    for (auto start = Clock::now(); !Received(*server, "ABOR") && Clock::now() - start < std::chrono::seconds(2);) {
+        ::usleep(10'000);
+    }
+    EXPECT_TRUE(Received(*server, "ABOR"));
+}
+
+TEST_F(ScriptedServerTest, ACancelledUploadSendsNoAbor) {
+    testing::ScriptedFtpServer* self = nullptr;
+    Start("220 Hi\r\n", [&self](const std::string& command) -> std::string {
+        if (command == "PASV") return self->PassiveReply();
+        if (command.rfind("STOR", 0) == 0) {
+            self->ReplyAfterData("426 Transfer aborted.\r\n");
+            return "150 Send it\r\n";
+        }
+        return command == "PWD" ? "257 \"/\"\r\n" : "200 OK\r\n";
+    });
+    self = server.get();
+    testing::TempFolder local;
+    WriteBytes(local.Path() / "big.bin", RandomBytes(8'000'000));
+    client.Passive = true;
+    client.OpenSession();
+    client.OnTransactionStart = [&] { client.AbortTransfer(); };
+    EXPECT_THROW(client.UploadFile(local.Path() / "big.bin"), AbortError);
+    EXPECT_EQ(client.CurrentFolder(), "/");
+    EXPECT_FALSE(Received(*server, "ABOR"));
+}
+
+// A host lookup that does not answer: a cancel or the time-out ends the wait
+// at once, without waiting for the lookup to give up.
+TEST(FtpConnection, AHangingHostLookupEndsAtCancelOrTimeOut) {
+    const std::string host = std::string("ftp") + testing::kSlowLookupSuffix;
+    {
+        CountingKeepAlive keepAlive;
+        FtpClient client(&keepAlive);
+        client.Host = host;
+        keepAlive.actAt = 20;
+        keepAlive.act = [&] { client.Cancel(); };
+        const auto start = Clock::now();
+        try {
+            client.OpenSession();
+            FAIL();
+        } catch (const SockError& error) {
+            EXPECT_FALSE(error.TimedOut());
+            EXPECT_EQ(error.UserMessage(), "Recherche de l'h\xF4te annul\xE9" "e");
+        }
+        EXPECT_LT(Clock::now() - start, std::chrono::seconds(testing::kSlowLookupSeconds / 2));
+    }
+    FtpClient client;
+    client.Host = host;
+    client.TimeOut = 300;
+    const auto start = Clock::now();
+    try {
+        client.OpenSession();
+        FAIL();
+    } catch (const SockError& error) {
+        EXPECT_TRUE(error.TimedOut());
+    }
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(testing::kSlowLookupSeconds / 2));
 }
 
 }  // namespace

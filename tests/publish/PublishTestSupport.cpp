@@ -1,6 +1,18 @@
 #include "tests/publish/PublishTestSupport.h"
 
+#include "tests/support/BuiltSite.h"
+
 namespace palimora::testing {
+
+DemoSitePublishTest::DemoSitePublishTest() : project(BuildDemoSite(program.Path())) { language.LoadChosen(folder); }
+
+std::vector<std::string> DemoSitePublishTest::Messages() const {
+    std::vector<std::string> messages;
+    for (const std::string& text : dialogs.shown) {
+        if (text != Text(TextId::PublishFolderLabel)) messages.push_back(text);
+    }
+    return messages;
+}
 
 ScriptedFtpServer::Script SmallSite(ScriptedFtpServer*& server, ScriptHook first) {
     return [&server, first](const std::string& command) -> std::string {
@@ -8,6 +20,7 @@ ScriptedFtpServer::Script SmallSite(ScriptedFtpServer*& server, ScriptHook first
             if (auto answer = first(command)) return *answer;
         }
         const std::string verb = command.substr(0, command.find(' '));
+        if (verb == "AUTH") return "502 No TLS here\r\n";
         if (verb == "USER") return "331 Password please\r\n";
         if (verb == "PASS") return command == "PASS secret" ? "230 Welcome\r\n" : "530 Login incorrect\r\n";
         if (verb == "SYST") return "215 UNIX Type: L8\r\n";

@@ -1,8 +1,14 @@
 #pragma once
 
+#include "common/ProgramFolder.h"
 #include "common/UserDialogs.h"
+#include "lang/Language.h"
 #include "publish/PublishRun.h"
 #include "tests/support/FtpServers.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
 
 #include <chrono>
 #include <functional>
@@ -35,10 +41,29 @@ public:
     }
 };
 
-// A script for ScriptedFtpServer that plays a small, empty FTP site: user
+// A script for ScriptedFtpServer that plays a small, empty FTP site without
+// TLS: user
 // "photo" with password "secret", any folder made and entered, empty
 // listings, every upload taken. `first` may answer a command before it
 // (nullopt: the site answers).
+// A built demo site in a program folder of its own, and what a publication
+// of it records.
+class DemoSitePublishTest : public ::testing::Test {
+protected:
+    DemoSitePublishTest();
+
+    std::string Text(TextId text) const { return language.LangText(text); }
+    // Every message shown but the remote-path prompt.
+    std::vector<std::string> Messages() const;
+
+    TempFolder program;
+    ProgramFolder folder{program.Path()};
+    std::filesystem::path project;
+    Language language;
+    ScriptedDialogs dialogs;
+    RecordingPublishProgress progress;
+};
+
 using ScriptHook = std::function<std::optional<std::string>(const std::string& command)>;
 ScriptedFtpServer::Script SmallSite(ScriptedFtpServer*& server, ScriptHook first = {});
 

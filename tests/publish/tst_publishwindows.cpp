@@ -228,6 +228,11 @@ private slots:
                  std::string("http://www.hebergeur.fr/marie/g1-000001.htm"));
         QCOMPARE(PublishedPageAddress("www.monsite.fr", "paul", "", "index.html"),
                  std::string("http://www.monsite.fr/index.html"));
+        // The protocol and port of the address are no part of the web address.
+        QCOMPARE(PublishedPageAddress("ftps://ftp.hebergeur.fr:2121", "marie", "", "index.html"),
+                 std::string("http://www.hebergeur.fr/marie/index.html"));
+        QCOMPARE(PublishedPageAddress("sftp://www.monsite.fr", "paul", "", "index.html"),
+                 std::string("http://www.monsite.fr/index.html"));
     }
 
     void cancelDuringTheUploadClosesTheWindow() {

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -79,17 +80,48 @@ int RunQuietly(const std::vector<std::string>& arguments) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// pyftpdlib with one user; PASV refused when asked.
+// The standard output of a command; empty when it fails.
+std::string OutputOf(const std::string& command) {
+    std::string output;
+    if (FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[4096];
+        for (std::size_t count; (count = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, count);
+        if (::pclose(pipe) != 0) output.clear();
+    }
+    return output;
+}
+
+std::string FirstLine(const std::filesystem::path& file) {
+    std::ifstream in(file);
+    std::string line;
+    std::getline(in, line);
+    return line;
+}
+
+std::filesystem::path FreshFolder(const std::string& prefix) {
+    std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "XXXXXX")).string();
+    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    return pattern;
+}
+
+// pyftpdlib with one user; PASV refused when asked; with a certificate and
+// its key (arguments 4 and 5), TLS required on both connections.
 constexpr const char* kPyftpdlibServer = R"(
 import sys
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import FTPHandler
 from pyftpdlib.servers import FTPServer
 port, root, passive = int(sys.argv[1]), sys.argv[2], sys.argv[3] == "1"
-class Handler(FTPHandler):
+Base = FTPHandler
+if len(sys.argv) > 5:
+    from pyftpdlib.handlers import TLS_FTPHandler
+    Base = TLS_FTPHandler
+    Base.certfile, Base.keyfile = sys.argv[4], sys.argv[5]
+    Base.tls_control_required = Base.tls_data_required = True
+class Handler(Base):
     def ftp_PASV(self, line):
         if passive:
-            return FTPHandler.ftp_PASV(self, line)
+            return Base.ftp_PASV(self, line)
         self.respond("502 Passive mode not offered.")
 authorizer = DummyAuthorizer()
 authorizer.add_user("photo", "secret", root, perm="elradfmwMT")
@@ -99,9 +131,33 @@ FTPServer(("127.0.0.1", port), Handler).serve_forever()
 
 }  // namespace
 
-LocalFtpServer::LocalFtpServer(const std::filesystem::path& root, bool passive) {
+TestCertificate::TestCertificate() : folder_(FreshFolder("palimora-certificate-")) {
+    const std::string made = OutputOf(
+        "openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 2 -subj /CN=127.0.0.1"
+        " -keyout " + Key().string() + " -out " + Certificate().string() + " 2>/dev/null && echo made");
+    if (made.empty()) throw std::runtime_error("openssl could not make a certificate");
+    // "sha256 Fingerprint=AB:CD:..."
+    const std::string printed =
+        OutputOf("openssl x509 -noout -fingerprint -sha256 -in " + Certificate().string());
+    const auto equals = printed.find('=');
+    if (equals == std::string::npos) throw std::runtime_error("openssl printed no fingerprint");
+    fingerprint_ = printed.substr(equals + 1, printed.find_first_of("\r\n") - equals - 1);
+}
+
+TestCertificate::~TestCertificate() {
+    std::error_code error;
+    std::filesystem::remove_all(folder_, error);
+}
+
+LocalFtpServer::LocalFtpServer(const std::filesystem::path& root, bool passive, const TestCertificate* tls) {
     port_ = ClosedPort();
-    pid_ = Spawn({"/usr/bin/python3", "-c", kPyftpdlibServer, std::to_string(port_), root.string(), passive ? "1" : "0"});
+    std::vector<std::string> arguments{"/usr/bin/python3", "-c", kPyftpdlibServer, std::to_string(port_),
+                                       root.string(), passive ? "1" : "0"};
+    if (tls) {
+        arguments.push_back(tls->Certificate().string());
+        arguments.push_back(tls->Key().string());
+    }
+    pid_ = Spawn(arguments);
     if (!WaitUntilAccepting(port_)) {
         throw std::runtime_error("pyftpdlib did not start (apt-get install python3-pyftpdlib)");
     }
@@ -120,27 +176,32 @@ std::string VsftpdServer::Unavailable() {
     return {};
 }
 
-VsftpdServer::VsftpdServer() {
-    user_ = "palimora" + std::to_string(::getpid());
-    home_ = std::filesystem::temp_directory_path() / (user_ + "-home");
-    config_ = std::filesystem::temp_directory_path() / (user_ + ".conf");
-    try {
-        Start();
-    } catch (...) {
-        Stop();
-        throw;
+ThrowAwayUser::ThrowAwayUser(const std::string& prefix) {
+    name_ = prefix + std::to_string(::getpid());
+    home_ = std::filesystem::temp_directory_path() / (name_ + "-home");
+    RunQuietly({"/usr/sbin/userdel", name_});  // one left by a test that was killed
+    std::filesystem::remove_all(home_);
+    if (RunQuietly({"/usr/sbin/useradd", "--home-dir", home_.string(), "--create-home", "--shell", "/bin/sh",
+                    name_}) != 0) {
+        throw std::runtime_error("useradd failed for " + name_);
+    }
+    const std::string pipeline = "echo '" + name_ + ":" + password_ + "' | /usr/sbin/chpasswd";
+    if (RunQuietly({"/bin/sh", "-c", pipeline}) != 0) {
+        Remove();
+        throw std::runtime_error("chpasswd failed");
     }
 }
 
-void VsftpdServer::Start() {
-    RunQuietly({"/usr/sbin/userdel", user_});  // one left by a test that was killed
-    std::filesystem::remove_all(home_);
-    if (RunQuietly({"/usr/sbin/useradd", "--home-dir", home_.string(), "--create-home", "--shell", "/bin/sh",
-                    user_}) != 0) {
-        throw std::runtime_error("useradd failed for " + user_);
-    }
-    const std::string pipeline = "echo '" + user_ + ":" + password_ + "' | /usr/sbin/chpasswd";
-    if (RunQuietly({"/bin/sh", "-c", pipeline}) != 0) throw std::runtime_error("chpasswd failed");
+void ThrowAwayUser::Remove() {
+    RunQuietly({"/usr/sbin/userdel", name_});
+    std::error_code error;
+    std::filesystem::remove_all(home_, error);
+}
+
+ThrowAwayUser::~ThrowAwayUser() { Remove(); }
+
+VsftpdServer::VsftpdServer(const TestCertificate* tls) : user_("palimora") {
+    config_ = std::filesystem::temp_directory_path() / (user_.Name() + ".conf");
     std::filesystem::create_directories("/var/run/vsftpd/empty");
     port_ = ClosedPort();
     std::ofstream config(config_);
@@ -149,9 +210,18 @@ void VsftpdServer::Start() {
               "pasv_enable=YES\nport_enable=YES\nseccomp_sandbox=NO\nsecure_chroot_dir=/var/run/vsftpd/empty\n"
               "pam_service_name=vsftpd\nuserlist_enable=NO\ncheck_shell=NO\nxferlog_enable=NO\n"
               "connect_from_port_20=NO\n";
+    if (tls) {
+        config << "ssl_enable=YES\nrsa_cert_file=" << tls->Certificate().string()
+               << "\nrsa_private_key_file=" << tls->Key().string()
+               << "\nforce_local_logins_ssl=YES\nforce_local_data_ssl=YES\nrequire_ssl_reuse=YES\n"
+                  "ssl_ciphers=HIGH\n";
+    }
     config.close();
     pid_ = Spawn({"/usr/sbin/vsftpd", config_.string()});
-    if (!WaitUntilAccepting(port_)) throw std::runtime_error("vsftpd did not start");
+    if (!WaitUntilAccepting(port_)) {
+        Stop();
+        throw std::runtime_error("vsftpd did not start");
+    }
 }
 
 void VsftpdServer::Stop() {
@@ -160,13 +230,67 @@ void VsftpdServer::Stop() {
         ::waitpid(pid_, nullptr, 0);
         pid_ = -1;
     }
-    RunQuietly({"/usr/sbin/userdel", user_});
     std::error_code error;
-    std::filesystem::remove_all(home_, error);
     std::filesystem::remove(config_, error);
 }
 
 VsftpdServer::~VsftpdServer() { Stop(); }
+
+std::string SshServer::Unavailable() {
+    if (::geteuid() != 0) return "sshd needs a throw-away system user, which only root can make";
+    if (!std::filesystem::exists("/usr/sbin/sshd")) return "sshd is not installed (apt-get install openssh-server)";
+    return {};
+}
+
+SshServer::SshServer() : user_("palimorassh"), folder_(FreshFolder("palimora-sshd-")) {
+    for (const char* key : {"host_key", "other_key"}) {
+        if (RunQuietly({"/usr/bin/ssh-keygen", "-q", "-t", "ed25519", "-N", "", "-f", (folder_ / key).string()}) != 0) {
+            Stop();
+            throw std::runtime_error("ssh-keygen failed");
+        }
+    }
+    std::filesystem::create_directories("/run/sshd");
+    port_ = ClosedPort();
+    const std::filesystem::path config = folder_ / "sshd_config";
+    std::ofstream out(config);
+    out << "Port " << port_ << "\nListenAddress 127.0.0.1\nHostKey " << (folder_ / "host_key").string()
+        << "\nPidFile none\nUsePAM no\nPasswordAuthentication yes\nKbdInteractiveAuthentication no\n"
+           "PubkeyAuthentication no\nPermitRootLogin no\nStrictModes no\nAllowUsers "
+        << user_.Name() << "\nSubsystem sftp internal-sftp\n";
+    out.close();
+    pid_ = Spawn({"/usr/sbin/sshd", "-D", "-e", "-f", config.string()});
+    if (!WaitUntilAccepting(port_)) {
+        Stop();
+        throw std::runtime_error("sshd did not start");
+    }
+}
+
+std::string SshServer::KnownHostsLine() const {
+    return "[127.0.0.1]:" + std::to_string(port_) + " " + FirstLine(folder_ / "host_key.pub");
+}
+
+std::string SshServer::OtherKeyLine() const {
+    return "[127.0.0.1]:" + std::to_string(port_) + " " + FirstLine(folder_ / "other_key.pub");
+}
+
+std::string SshServer::Fingerprint() const {
+    // "256 SHA256:base64 comment (ED25519)"
+    const std::string printed = OutputOf("ssh-keygen -l -E sha256 -f " + (folder_ / "host_key.pub").string());
+    const auto start = printed.find("SHA256:");
+    return start == std::string::npos ? std::string() : printed.substr(start, printed.find(' ', start) - start);
+}
+
+void SshServer::Stop() {
+    if (pid_ > 0) {
+        ::kill(pid_, SIGTERM);
+        ::waitpid(pid_, nullptr, 0);
+        pid_ = -1;
+    }
+    std::error_code error;
+    std::filesystem::remove_all(folder_, error);
+}
+
+SshServer::~SshServer() { Stop(); }
 
 ScriptedFtpServer::ScriptedFtpServer(std::string greeting, Script script)
     : greeting_(std::move(greeting)), script_(std::move(script)) {

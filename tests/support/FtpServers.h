@@ -10,13 +10,33 @@
 
 namespace palimora::testing {
 
+// A self-signed certificate for 127.0.0.1 and its key, made by the openssl
+// command in a folder of its own, removed with it.
+class TestCertificate {
+public:
+    TestCertificate();
+    ~TestCertificate();
+    TestCertificate(const TestCertificate&) = delete;
+    TestCertificate& operator=(const TestCertificate&) = delete;
+    std::filesystem::path Certificate() const { return folder_ / "certificate.pem"; }
+    std::filesystem::path Key() const { return folder_ / "key.pem"; }
+    // SHA-256, "AB:CD:...", as openssl prints it.
+    const std::string& Fingerprint() const { return fingerprint_; }
+
+private:
+    std::filesystem::path folder_;
+    std::string fingerprint_;
+};
+
 // A real FTP server (pyftpdlib) on 127.0.0.1, serving `root` to user "photo"
 // with password "secret", started for a test and stopped after it.
 // With `passive` false it refuses PASV (502), so that clients fall back to
-// active data connections.
+// active data connections. With a certificate it offers explicit TLS (AUTH
+// TLS) and requires it on both connections.
 class LocalFtpServer {
 public:
-    explicit LocalFtpServer(const std::filesystem::path& root, bool passive = true);
+    explicit LocalFtpServer(const std::filesystem::path& root, bool passive = true,
+                            const TestCertificate* tls = nullptr);
     ~LocalFtpServer();
     LocalFtpServer(const LocalFtpServer&) = delete;
     LocalFtpServer& operator=(const LocalFtpServer&) = delete;
@@ -27,31 +47,80 @@ private:
     int pid_ = -1;
 };
 
-// vsftpd on 127.0.0.1, serving the home folder of a throw-away system user
-// (made for the test, removed after it). Needs root: Unavailable() says why not.
-class VsftpdServer {
+// A throw-away system user with a password and a home folder, made for a
+// test and removed after it. Needs root.
+class ThrowAwayUser {
 public:
-    // Empty when the server can be started; else the reason it cannot.
-    static std::string Unavailable();
-    VsftpdServer();
-    ~VsftpdServer();
-    VsftpdServer(const VsftpdServer&) = delete;
-    VsftpdServer& operator=(const VsftpdServer&) = delete;
-    int Port() const { return port_; }
-    const std::string& User() const { return user_; }
+    explicit ThrowAwayUser(const std::string& prefix);
+    ~ThrowAwayUser();
+    ThrowAwayUser(const ThrowAwayUser&) = delete;
+    ThrowAwayUser& operator=(const ThrowAwayUser&) = delete;
+    const std::string& Name() const { return name_; }
     const std::string& Password() const { return password_; }
     const std::filesystem::path& Home() const { return home_; }
 
 private:
-    void Start();
-    void Stop();
+    void Remove();
 
-    int port_ = 0;
-    int pid_ = -1;
-    std::string user_;
+    std::string name_;
     std::string password_ = "Pal1mora-test";
     std::filesystem::path home_;
+};
+
+// vsftpd on 127.0.0.1, serving the home folder of a throw-away system user.
+// Needs root: Unavailable() says why not. With a certificate it requires
+// TLS on both connections and the control connection's TLS session to be
+// resumed by every data connection.
+class VsftpdServer {
+public:
+    // Empty when the server can be started; else the reason it cannot.
+    static std::string Unavailable();
+    explicit VsftpdServer(const TestCertificate* tls = nullptr);
+    ~VsftpdServer();
+    VsftpdServer(const VsftpdServer&) = delete;
+    VsftpdServer& operator=(const VsftpdServer&) = delete;
+    int Port() const { return port_; }
+    const std::string& User() const { return user_.Name(); }
+    const std::string& Password() const { return user_.Password(); }
+    const std::filesystem::path& Home() const { return user_.Home(); }
+
+private:
+    void Stop();
+
+    ThrowAwayUser user_;
+    int port_ = 0;
+    int pid_ = -1;
     std::filesystem::path config_;
+};
+
+// OpenSSH's sshd on 127.0.0.1 on a free port, with a configuration and a
+// host key of its own (made for the test), letting a throw-away user in by
+// password, with SFTP. Needs root: Unavailable() says why not.
+class SshServer {
+public:
+    static std::string Unavailable();
+    SshServer();
+    ~SshServer();
+    SshServer(const SshServer&) = delete;
+    SshServer& operator=(const SshServer&) = delete;
+    int Port() const { return port_; }
+    const std::string& User() const { return user_.Name(); }
+    const std::string& Password() const { return user_.Password(); }
+    const std::filesystem::path& Home() const { return user_.Home(); }
+    // The known-hosts line that names this server and its host key.
+    std::string KnownHostsLine() const;
+    // A known-hosts line for this server with another key of the same type.
+    std::string OtherKeyLine() const;
+    // SHA256:base64, as ssh-keygen -l prints it.
+    std::string Fingerprint() const;
+
+private:
+    void Stop();
+
+    ThrowAwayUser user_;
+    std::filesystem::path folder_;
+    int port_ = 0;
+    int pid_ = -1;
 };
 
 // A server of our own that answers each command line from a script: the
