@@ -251,10 +251,13 @@ enum class TextId {
     ServerTimedOut = 249,
     RemotePathTooLong = 250,
     AlreadyRunning = 251,
+    ConvertPhotoEnd = 280,
+    SkippedWithoutConvert = 281,
+    PictureAdded = 282,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 241> kAllTextIds{{
+inline constexpr std::array<TextId, 244> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -496,9 +499,12 @@ inline constexpr std::array<TextId, 241> kAllTextIds{{
     TextId::ServerTimedOut,
     TextId::RemotePathTooLong,
     TextId::AlreadyRunning,
+    TextId::ConvertPhotoEnd,
+    TextId::SkippedWithoutConvert,
+    TextId::PictureAdded,
 }};
 
-inline constexpr int kLanguageFileLines = 252;
+inline constexpr int kLanguageFileLines = 283;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {
