@@ -32,16 +32,33 @@ std::vector<std::uint8_t> DisplayP3Profile() {
     return bytes;
 }
 
+namespace {
+
+std::string WithBlock(const std::string& jpeg, char marker, const std::string& block) {
+    const std::size_t length = block.size() + 2;
+    std::string header = "\xFF";
+    header += marker;
+    header += static_cast<char>(length >> 8);
+    header += static_cast<char>(length & 0xFF);
+    return jpeg.substr(0, 2) + header + block + jpeg.substr(2);
+}
+
+}  // namespace
+
 std::string WithIccProfile(const std::string& jpeg, const std::vector<std::uint8_t>& profile) {
     std::string block("ICC_PROFILE", 12);  // with its final zero
     block += '\x01';                        // chunk 1
     block += '\x01';                        // of 1
     block.append(profile.begin(), profile.end());
-    const std::size_t length = block.size() + 2;
-    std::string marker = "\xFF\xE2";
-    marker += static_cast<char>(length >> 8);
-    marker += static_cast<char>(length & 0xFF);
-    return jpeg.substr(0, 2) + marker + block + jpeg.substr(2);
+    return WithBlock(jpeg, '\xE2', block);
+}
+
+std::string WithOrientation(const std::string& jpeg, int orientation) {
+    // Big-endian TIFF header, one directory of one entry: 0x0112, SHORT, 1, value.
+    std::string block("Exif\0\0MM\0\x2A\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0", 25);
+    block += static_cast<char>(orientation);
+    block += std::string(6, '\0');  // the value's padding, then no next directory
+    return WithBlock(jpeg, '\xE1', block);
 }
 
 Image ToSrgbWithLcms(const Image& image, const std::vector<std::uint8_t>& profile) {

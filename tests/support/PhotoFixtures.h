@@ -21,6 +21,9 @@ std::vector<std::uint8_t> DisplayP3Profile();
 // The JPEG bytes with an ICC profile block (APP2) put after the start marker.
 std::string WithIccProfile(const std::string& jpeg, const std::vector<std::uint8_t>& profile);
 
+// The JPEG bytes with an EXIF block (APP1) holding only the orientation.
+std::string WithOrientation(const std::string& jpeg, int orientation);
+
 // The picture's pixels converted from the profile to sRGB by lcms2 alone.
 Image ToSrgbWithLcms(const Image& image, const std::vector<std::uint8_t>& profile);
 
