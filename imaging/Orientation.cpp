@@ -39,7 +39,7 @@ int ExifOrientation(const std::uint8_t* exif, std::size_t size) {
     if (!exif || size < 14) return kUpright;
     std::unique_ptr<ExifData, ExifDataReleaser> data(exif_data_new());
     if (!data) return kUpright;
-    // Only the orientation is wanted: the maker's notes are not interpreted.
+    // Read as it is: nothing is added to the block to make it complete.
     exif_data_unset_option(data.get(), EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
     exif_data_load_data(data.get(), exif, static_cast<unsigned int>(size));
     ExifEntry* entry = exif_content_get_entry(data->ifd[EXIF_IFD_0], EXIF_TAG_ORIENTATION);
