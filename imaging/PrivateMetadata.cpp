@@ -1,10 +1,10 @@
 #include "imaging/PrivateMetadata.h"
 
 #include "common/TextLines.h"
+#include "imaging/ImageError.h"
 
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <memory>
 
 #include <libexif/exif-data.h>
@@ -117,7 +117,13 @@ std::optional<std::string> JpegWithoutPrivateData(std::string_view jpeg) {
 }
 
 bool RemovePrivateData(const std::filesystem::path& jpeg) {
-    auto cleaned = JpegWithoutPrivateData(ReadFileBytes(jpeg));
+    std::string bytes;
+    try {
+        bytes = ReadFileBytes(jpeg);
+    } catch (const PalimoraError&) {
+        throw ImageError(ImageError::Kind::Unreadable, "cannot open " + jpeg.string());
+    }
+    auto cleaned = JpegWithoutPrivateData(bytes);
     if (!cleaned) return false;
     WriteFileAtomically(jpeg, *cleaned);
     return true;

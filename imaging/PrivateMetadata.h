@@ -23,8 +23,8 @@ std::optional<std::string> JpegWithoutPrivateData(std::string_view jpeg);
 
 // Cleans a JPEG file of the project in place (through a temporary file), and
 // only when there is something to remove, so a clean file is never written.
-// Returns whether the file was rewritten. Throws PalimoraError when it
-// cannot be read or written.
+// Returns whether the file was rewritten. Throws ImageError (Unreadable)
+// when it cannot be read, PalimoraError when it cannot be written.
 bool RemovePrivateData(const std::filesystem::path& jpeg);
 
 }  // namespace palimora
