@@ -1,3 +1,4 @@
+#include "cli/AddCommand.h"
 #include "cli/BuildCommand.h"
 #include "cli/PublishCommand.h"
 #include "cli/Terminal.h"
@@ -13,12 +14,17 @@ namespace {
 
 void PrintUsage(std::ostream& out) {
     out << "Usage: palimora-cli build PROJECT\n"
+           "       palimora-cli add PROJECT FILE... [--convert]\n"
            "       palimora-cli publish PROJECT --host H [--port N] --user U [--folder PATH]\n"
            "                    [--replace ask|all|none|changed] [--timeout S]\n"
            "                    [--trust-fingerprint SHA256]\n"
            "       palimora-cli --help | --version\n"
            "build: builds the web site of a project: a name under the program folder's\n"
            "Projets folder, or the path of a project folder.\n"
+           "add: adds pictures after the project's last one, as the add button does;\n"
+           "the project is created when there is none yet. Pictures that are not JPEG\n"
+           "(HEIC, PNG, WebP, TIFF, BMP, GIF) are turned into JPEG with --convert and\n"
+           "skipped without it.\n"
            "publish: sends the built site to an FTP server (port 21 unless --port) into\n"
            "the remote folder PATH (default: the project name, blanks as '_'; '/'\n"
            "separates folders, '..' goes up). The password is read from the variable\n"
@@ -32,7 +38,8 @@ void PrintUsage(std::ostream& out) {
            "key that does not verify is refused unless --trust-fingerprint gives its\n"
            "SHA-256 fingerprint, as printed when it was refused.\n"
            "Messages and progress go to standard error; the exit status is 0 only when\n"
-           "the site was built or every file was sent, 2 for unusable arguments.\n"
+           "the site was built, every picture added or every file sent, 2 for\n"
+           "unusable arguments.\n"
            "\n"
            "  -h, --help     show this help and exit\n"
            "  -V, --version  show the version and exit\n"
@@ -58,6 +65,10 @@ int main(int argc, char* argv[]) {
         palimora::SystemTerminal terminal;
         return palimora::PublishCommand(palimora::ProgramFolder::OfRunningProgram(),
                                         std::vector<std::string>(argv + 2, argv + argc), std::cerr, terminal);
+    }
+    if (first == "add") {
+        return palimora::AddCommand(palimora::ProgramFolder::OfRunningProgram(),
+                                    std::vector<std::string>(argv + 2, argv + argc), std::cerr);
     }
     if (argc != 3 || first != "build") {
         PrintUsage(std::cerr);

@@ -1,15 +1,20 @@
 #include "imaging/JpegCodec.h"
 
 #include "common/TextLines.h"
+#include "imaging/ColourProfile.h"
 #include "imaging/ImageError.h"
+#include "imaging/Orientation.h"
 
 #include <csetjmp>
 #include <cstdio>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 #include <jpeglib.h>
 #include <jerror.h>
@@ -82,10 +87,43 @@ void InksToRgb(const JSAMPLE* inks, bool inverted, int width, std::uint8_t* rgb)
     }
 }
 
+// What the header says about how to show the pixels.
+struct ShowingHints {
+    int orientation = kUpright;
+    std::vector<std::uint8_t> profile;
+};
+
+void KeepShowingMarkers(jpeg_decompress_struct& info) {
+    jpeg_save_markers(&info, JPEG_APP0 + 1, 0xFFFF);  // EXIF
+    jpeg_save_markers(&info, JPEG_APP0 + 2, 0xFFFF);  // ICC profile chunks
+}
+
+int OrientationOfHeader(const jpeg_decompress_struct& info) {
+    for (jpeg_saved_marker_ptr marker = info.marker_list; marker; marker = marker->next) {
+        if (marker->marker == JPEG_APP0 + 1 && marker->data_length >= 6 &&
+            std::memcmp(marker->data, "Exif\0\0", 6) == 0) {
+            return ExifOrientation(marker->data, marker->data_length);
+        }
+    }
+    return kUpright;
+}
+
+// Reads the hints after jpeg_read_header; called inside the setjmp frame,
+// so the profile libjpeg allocates is copied and freed at once.
+void ReadShowingHints(jpeg_decompress_struct& info, ShowingHints& hints) {
+    hints.orientation = OrientationOfHeader(info);
+    JOCTET* profile = nullptr;
+    unsigned int length = 0;
+    if (jpeg_read_icc_profile(&info, &profile, &length) && profile) {
+        hints.profile.assign(profile, profile + length);
+        std::free(profile);
+    }
+}
+
 // Decodes inside one frame of setjmp: nothing with a destructor lives here.
 // Returns false with errors.message set when libjpeg gave up.
 bool DecodeInto(std::FILE* file, ErrorManager& errors, int wantedWidth, int wantedHeight, Image& out,
-                std::string& failure) {
+                ShowingHints& hints, std::string& failure) {
     jpeg_decompress_struct info;
     InstallErrors(info, errors);
     if (setjmp(errors.jump)) {
@@ -94,7 +132,10 @@ bool DecodeInto(std::FILE* file, ErrorManager& errors, int wantedWidth, int want
     }
     jpeg_create_decompress(&info);
     jpeg_stdio_src(&info, file);
+    KeepShowingMarkers(info);
     jpeg_read_header(&info, TRUE);
+    ReadShowingHints(info, hints);
+    const bool swapped = SwapsSides(hints.orientation);  // the wanted size is as seen
     if (static_cast<long long>(info.image_width) * info.image_height > kMaxPicturePixels) {
         failure = "too large";
         out.width = static_cast<int>(info.image_width);
@@ -106,7 +147,7 @@ bool DecodeInto(std::FILE* file, ErrorManager& errors, int wantedWidth, int want
     const bool inks = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = inks ? JCS_CMYK : JCS_RGB;
     info.scale_num = ScaleNumerator(static_cast<int>(info.image_width), static_cast<int>(info.image_height),
-                                    wantedWidth, wantedHeight);
+                                    swapped ? wantedHeight : wantedWidth, swapped ? wantedWidth : wantedHeight);
     info.scale_denom = 8;
     info.dct_method = JDCT_ISLOW;
     jpeg_start_decompress(&info);
@@ -140,8 +181,10 @@ PictureSize ReadJpegSize(const std::filesystem::path& file) {
     }
     jpeg_create_decompress(&info);
     jpeg_stdio_src(&info, handle.get());
+    jpeg_save_markers(&info, JPEG_APP0 + 1, 0xFFFF);
     jpeg_read_header(&info, TRUE);
-    const PictureSize size{static_cast<int>(info.image_width), static_cast<int>(info.image_height)};
+    PictureSize size{static_cast<int>(info.image_width), static_cast<int>(info.image_height)};
+    if (SwapsSides(OrientationOfHeader(info))) std::swap(size.width, size.height);
     jpeg_destroy_decompress(&info);
     return size;
 }
@@ -151,12 +194,14 @@ Image DecodeJpeg(const std::filesystem::path& file, int wantedWidth, int wantedH
     ErrorManager errors;
     Image image;
     std::string failure;
-    if (!DecodeInto(handle.get(), errors, wantedWidth, wantedHeight, image, failure)) {
+    ShowingHints hints;
+    if (!DecodeInto(handle.get(), errors, wantedWidth, wantedHeight, image, hints, failure)) {
         if (failure == "too large") CheckPictureSize(image.width, image.height, "JPEG");
         throw ImageError(ImageError::Kind::Unreadable, std::string("JPEG: ") + errors.message);
     }
     if (errors.truncated) throw ImageError(ImageError::Kind::Unreadable, "JPEG: the file ends before the picture");
-    return image;
+    ConvertToSrgb(image, hints.profile);
+    return Oriented(std::move(image), hints.orientation);
 }
 
 namespace {

@@ -12,10 +12,12 @@ struct PictureSize {
     int height = 0;
 };
 
-// Reads the size from the JPEG header alone.
+// Reads the size from the JPEG header alone: the size a viewer sees, its
+// sides swapped when the EXIF orientation turns the photo a quarter.
 PictureSize ReadJpegSize(const std::filesystem::path& file);
 
-// Decodes a JPEG to RGB. With a wanted size, the decoder scales in the DCT
+// Decodes a JPEG to RGB as a viewer sees it: turned by its EXIF orientation
+// and converted to sRGB when its ICC profile is another. With a wanted size (as seen), the decoder scales in the DCT
 // domain to the smallest size that still covers width x height (the result
 // is then at least that large, or the natural size when that is smaller).
 // Throws ImageError for a damaged, truncated or too large picture.

@@ -5,6 +5,7 @@
 #include "imaging/GifCodec.h"
 #include "imaging/ImageError.h"
 #include "imaging/JpegCodec.h"
+#include "imaging/PhotoFormats.h"
 
 #include <new>
 #include <string>
@@ -18,11 +19,31 @@ PictureFormat FormatOfName(std::string_view fileName) {
     if (extension == ".ICO") return PictureFormat::Icon;
     if (extension == ".WMF" || extension == ".EMF") return PictureFormat::Metafile;
     if (extension == ".GIF" || extension == ".GIFF") return PictureFormat::Gif;
+    if (extension == ".HEIC" || extension == ".HEIF") return PictureFormat::Heif;
+    if (extension == ".PNG") return PictureFormat::Png;
+    if (extension == ".WEBP") return PictureFormat::Webp;
+    if (extension == ".TIF" || extension == ".TIFF") return PictureFormat::Tiff;
     return PictureFormat::Other;
 }
 
 PictureFormat FormatOf(const std::filesystem::path& file) {
     return FormatOfName(file.filename().string());
+}
+
+bool IsConvertibleFormat(PictureFormat format) {
+    switch (format) {
+        case PictureFormat::Bmp:
+        case PictureFormat::Gif:
+        case PictureFormat::Heif:
+        case PictureFormat::Png:
+        case PictureFormat::Webp:
+        case PictureFormat::Tiff: return true;
+        case PictureFormat::Jpeg:
+        case PictureFormat::Icon:
+        case PictureFormat::Metafile:
+        case PictureFormat::Other: return false;
+    }
+    return false;
 }
 
 namespace {
@@ -40,6 +61,10 @@ ReadPicture Read(const std::filesystem::path& file, int wantedWidth, int wantedH
         case PictureFormat::Bmp:
             read.image = DecodeBmp(file);
             break;
+        case PictureFormat::Heif: read.image = DecodeHeif(file); break;
+        case PictureFormat::Png: read.image = DecodePng(file); break;
+        case PictureFormat::Webp: read.image = DecodeWebp(file); break;
+        case PictureFormat::Tiff: read.image = DecodeTiff(file); break;
         case PictureFormat::Gif: {
             GifPicture gif = DecodeGifFilmstrip(file, wantedWidth, wantedHeight);
             read.frames = gif.frames;

@@ -8,7 +8,7 @@
 namespace palimora {
 
 // Formats by file-name extension, compared without regard to letter case.
-enum class PictureFormat { Jpeg, Bmp, Icon, Metafile, Gif, Other };
+enum class PictureFormat { Jpeg, Bmp, Icon, Metafile, Gif, Heif, Png, Webp, Tiff, Other };
 PictureFormat FormatOfName(std::string_view fileName);
 PictureFormat FormatOf(const std::filesystem::path& file);
 inline bool IsJpegName(std::string_view fileName) { return FormatOfName(fileName) == PictureFormat::Jpeg; }
@@ -22,7 +22,11 @@ struct ReadPicture {
     int frames = 1;
 };
 
-// Reads a JPEG, BMP or GIF picture. A JPEG larger than wantedWidth x
+// True for the formats a project keeps only as JPEG copies: bitmaps, GIFs,
+// HEIC/HEIF, PNG, WebP and TIFF.
+bool IsConvertibleFormat(PictureFormat format);
+
+// Reads a JPEG, BMP, GIF, HEIC/HEIF, PNG, WebP or TIFF picture, as a viewer sees it. A JPEG larger than wantedWidth x
 // wantedHeight is decoded reduced (never below that size). A GIF of several
 // frames is read as a filmstrip: the frames side by side, each reduced as it
 // is read so the strip fits the wanted size, and its natural size is that of

@@ -251,6 +251,9 @@ enum class TextId {
     ServerTimedOut = 249,
     RemotePathTooLong = 250,
     AlreadyRunning = 251,
+    ConvertPhotoEnd = 280,
+    SkippedWithoutConvert = 281,
+    PictureAdded = 282,
     PictureNotMoved = 310,
     ParamCopyFailed = 311,
     PreviewPixels = 312,
@@ -263,7 +266,7 @@ enum class TextId {
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 250> kAllTextIds{{
+inline constexpr std::array<TextId, 253> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -505,6 +508,9 @@ inline constexpr std::array<TextId, 250> kAllTextIds{{
     TextId::ServerTimedOut,
     TextId::RemotePathTooLong,
     TextId::AlreadyRunning,
+    TextId::ConvertPhotoEnd,
+    TextId::SkippedWithoutConvert,
+    TextId::PictureAdded,
     TextId::PictureNotMoved,
     TextId::ParamCopyFailed,
     TextId::PreviewPixels,

@@ -7,6 +7,7 @@
 #include "imaging/ImageError.h"
 #include "imaging/JpegCodec.h"
 #include "imaging/PictureReader.h"
+#include "imaging/PrivateMetadata.h"
 #include "lang/Language.h"
 #include "imaging/PictureMessages.h"
 #include "lang/TextId.h"
@@ -33,23 +34,35 @@ fs::path ConvertToJpeg(const fs::path& copy, const Image& picture) {
     return jpeg;
 }
 
+// The copy loses its GPS position and the camera's private notes; a copy
+// that cannot be cleaned is kept, and the user told why.
+void KeepPrivateDataOut(const fs::path& copy, UserDialogs& dialogs) {
+    try {
+        RemovePrivateData(copy);
+    } catch (const PalimoraError& error) {
+        dialogs.ShowMessageOk(error.UserMessage());
+    }
+}
+
 }  // namespace
 
 fs::path ConvertAddedPicture(const fs::path& copy, const fs::path& source, UserDialogs& dialogs,
                              const Language& language) {
     const std::string extension = UpperExtensionOf(copy.filename().string());
-    if (extension == ".JPEG") {
+    const PictureFormat format = FormatOf(copy);
+    if (format == PictureFormat::Jpeg) {
+        KeepPrivateDataOut(copy, dialogs);
+        if (extension != ".JPEG") return copy;
         std::error_code error;
         fs::rename(copy, AsJpeg(copy), error);
         return error ? copy : AsJpeg(copy);
     }
-    const bool bitmap = extension == ".BMP";
-    if (!bitmap && extension != ".GIF" && extension != ".GIFF") return copy;
+    if (!IsConvertibleFormat(format)) return copy;
 
     try {
-        TextId question = TextId::ConvertBmpEnd;
+        TextId question = format == PictureFormat::Bmp ? TextId::ConvertBmpEnd : TextId::ConvertPhotoEnd;
         Image first;
-        if (bitmap) {
+        if (format != PictureFormat::Gif) {
             first = ReadFirstFrame(copy);
         } else {
             GifPicture gif = DecodeGif(copy);

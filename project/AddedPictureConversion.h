@@ -7,9 +7,12 @@ namespace palimora {
 class Language;
 class UserDialogs;
 
-// What stays of an added picture's copy: a ".jpeg" copy is renamed ".jpg";
-// a bitmap or a GIF is turned into a JPEG (its first frame) when the user
-// agrees, the copy then deleted; anything else stays as it is. A picture
+// What stays of an added picture's copy: a JPEG copy loses its GPS position
+// and the camera's private notes (the user's own file is untouched), and a
+// ".jpeg" copy is renamed ".jpg"; a bitmap, GIF, HEIC/HEIF, PNG, WebP or
+// TIFF is turned into a quality-90 JPEG (a GIF's first frame), upright and
+// in sRGB, when the user agrees, the copy then deleted; anything else stays
+// as it is. A picture
 // that cannot be read is kept as copied, and the user told so.
 std::filesystem::path ConvertAddedPicture(const std::filesystem::path& copy, const std::filesystem::path& source,
                                           UserDialogs& dialogs, const Language& language);

@@ -8,6 +8,7 @@
 #include "imaging/ImageError.h"
 #include "imaging/JpegCodec.h"
 #include "imaging/PictureReader.h"
+#include "imaging/PrivateMetadata.h"
 #include "imaging/Resize.h"
 #include "project/ProjectLayout.h"
 #include "project/SiteLayout.h"
@@ -84,6 +85,8 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const f
     std::vector<ConvertedFile> files;
     if (!IsJpegName(name)) return files;
     const fs::path source = project_layout::PicturesFolder(projectFolder) / name;
+    // Pictures of older projects still carry what was taken out on add since.
+    RemovePrivateData(source);
     const std::string base = name.substr(0, name.size() - ExtensionOf(name).size());
     const PictureSize natural = ReadJpegSize(source);
 

@@ -34,8 +34,10 @@ struct ConvertedFile {
 
 // Derives the files of one picture, in the order they are written:
 // thumbnails, the size-limited picture (project and working folder), the
-// strips, and the stamped strip or picture. Reads the picture once; writes
-// nothing (WriteConversion does). Non-JPEG pictures give no files. Throws
+// strips, and the stamped strip or picture, upright and in sRGB, without
+// EXIF. Reads the picture once; the one write it makes itself is taking the
+// GPS position and the camera's private notes out of the picture in place
+// (RemovePrivateData), the rest is written by WriteConversion. Non-JPEG pictures give no files. Throws
 // ImageError for a picture or stamp that cannot be read.
 std::vector<ConvertedFile> ConvertPicture(const std::filesystem::path& projectFolder,
                                           const std::filesystem::path& workingPictures, const std::string& name,

@@ -158,8 +158,8 @@ TEXTS = {
     160: ("BottomHtmlLabel", "Fichier HTML du bas :", "Bottom HTML file:"),
     161: ("PictureSizeLimitLabel", "Taille max. des images (0 : libre) :", "Max. picture size (0: free):"),
     162: ("ResizeNote", "NB : si ces valeurs ne sont pas nulles, les images seront retaillées.", "Note: if these values are not zero, the pictures will be resized."),
-    163: ("PictureFilter", "Images (*.bmp *.jpg *.jpeg *.gif)|*.bmp;*.jpg;*.jpeg;*.gif|Bitmaps (*.bmp)|*.bmp|JPEG (*.jpg *.jpeg)|*.jpg;*.jpeg|GIF (*.gif *.giff)|*.gif;*.giff",
-          "Pictures (*.bmp *.jpg *.jpeg *.gif)|*.bmp;*.jpg;*.jpeg;*.gif|Bitmaps (*.bmp)|*.bmp|JPEG (*.jpg *.jpeg)|*.jpg;*.jpeg|GIF (*.gif *.giff)|*.gif;*.giff"),
+    163: ("PictureFilter", "Images (*.jpg *.jpeg *.heic *.heif *.png *.webp *.tif *.tiff *.bmp *.gif)|*.jpg;*.jpeg;*.heic;*.heif;*.png;*.webp;*.tif;*.tiff;*.bmp;*.gif|JPEG|*.jpg;*.jpeg|HEIC|*.heic;*.heif|PNG|*.png|WebP|*.webp|TIFF|*.tif;*.tiff|BMP|*.bmp|GIF|*.gif;*.giff",
+          "Pictures (*.jpg *.jpeg *.heic *.heif *.png *.webp *.tif *.tiff *.bmp *.gif)|*.jpg;*.jpeg;*.heic;*.heif;*.png;*.webp;*.tif;*.tiff;*.bmp;*.gif|JPEG|*.jpg;*.jpeg|HEIC|*.heic;*.heif|PNG|*.png|WebP|*.webp|TIFF|*.tif;*.tiff|BMP|*.bmp|GIF|*.gif;*.giff"),
     164: ("ShowPictures", "Afficher des images", "Show pictures"),
     165: ("ShowTexts", "Afficher des textes", "Show texts"),
     166: ("GalleryPagesTab", "Les pages galeries", "Gallery pages"),
@@ -261,6 +261,11 @@ TEXTS = {
     334: ("FingerprintLabel", "Empreinte SHA-256 :", "SHA-256 fingerprint:"),
     335: ("ConnectOnlyIfKnown", "Ne continuez que si vous reconnaissez cette empreinte. Continuer ?",
           "Go on only if you recognise this fingerprint. Go on?"),
+    280: ("ConvertPhotoEnd", " n'est pas une image JPEG, la seule sorte que le site garde. La convertir en JPEG ?",
+          " is not a JPEG picture, the only kind the site keeps. Convert it to JPEG?"),
+    281: ("SkippedWithoutConvert", "Image non ajoutée : ajoutez --convert pour la convertir.",
+          "Picture not added: add --convert to have it converted."),
+    282: ("PictureAdded", "Image ajoutée :", "Picture added:"),
 }
 
 LAST = 335

@@ -12,6 +12,7 @@
 #include "lang/TextId.h"
 #include "project/CommaList.h"
 #include "project/AddedPictureConversion.h"
+#include "project/ChosenPictures.h"
 #include "project/ui/PictureDisplay.h"
 #include "project/ui/PictureListView.h"
 #include "project/ui/PictureOpenDialog.h"
@@ -27,14 +28,6 @@
 namespace palimora {
 namespace fs = std::filesystem;
 
-namespace {
-
-bool SameFolder(const fs::path& a, const fs::path& b) {
-    std::error_code error;
-    return fs::equivalent(a, b, error);
-}
-
-}  // namespace
 
 PictureStep::PictureStep(Session& session, UserDialogs& dialogs, Toolbar& toolbar, QWidget* window)
     : QObject(window), session_(session), dialogs_(dialogs), toolbar_(toolbar), lastPictureFolder_(session.Folder().Root()) {
@@ -159,20 +152,11 @@ void PictureStep::AddPictures(const std::vector<fs::path>& chosen) {
     if (chosen.empty()) return;
     StoreTypedTexts();  // the numbers are about to change
     PictureList& pictures = session_.Pictures();
-    if (SameFolder(chosen.front().parent_path(), pictures.PicturesFolder())) {
-        dialogs_.ShowMessageOk(session_.LangText(TextId::AlreadyInProject));
+    std::vector<fs::path> sources = AddableChoice(chosen, pictures.PicturesFolder(), dialogs_, session_.CurrentLanguage());
+    if (sources.empty()) {
         ListView1Click();
         return;
     }
-    std::vector<fs::path> sources;
-    for (const fs::path& file : chosen) {
-        if (FitsCp1252(file.stem().string())) {
-            sources.push_back(file);
-        } else {
-            dialogs_.ShowMessageOk(session_.LangText(TextId::NameNotStorable) + " " + DisplayPath(file));
-        }
-    }
-    if (sources.empty()) return;
     // Numbered in the order a person reads the names: letter case aside, numbers by value.
     QCollator collator(QLocale(session_.LanguageCode() == "english" ? QLocale::English : QLocale::French));
     collator.setNumericMode(true);

@@ -48,7 +48,9 @@ TEST(PictureNames, NumbersAndNames) {
     EXPECT_EQ(PictureNumberOfPage("index.html"), 0);
     EXPECT_TRUE(IsListedPicture("a.JPEG"));
     EXPECT_TRUE(IsListedPicture("a.mp3"));
-    EXPECT_FALSE(IsListedPicture("a.png"));
+    EXPECT_TRUE(IsListedPicture("a.PNG"));
+    EXPECT_TRUE(IsListedPicture("a.heic"));
+    EXPECT_FALSE(IsListedPicture("a.xcf"));
     EXPECT_FALSE(IsListedPicture("images.dat"));
 }
 

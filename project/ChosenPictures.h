@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+#include <vector>
+
+namespace palimora {
+
+class Language;
+class UserDialogs;
+
+// The files chosen for adding that can be added, in the order given: none
+// when they come from the project's own pictures folder (the user told so),
+// and without those whose name Windows-1252 cannot hold (each one told).
+std::vector<std::filesystem::path> AddableChoice(const std::vector<std::filesystem::path>& chosen,
+                                                 const std::filesystem::path& picturesFolder, UserDialogs& dialogs,
+                                                 const Language& language);
+
+// The order pictures are numbered in when added without a collator: the
+// names compared letter case aside, runs of digits by their value
+// ("img2" before "IMG10").
+bool NaturalNameLess(std::string_view a, std::string_view b);
+
+}  // namespace palimora

@@ -1,0 +1,59 @@
+#include "common/TextLines.h"
+#include "imaging/JpegCodec.h"
+#include "imaging/PrivateMetadata.h"
+#include "tests/support/PhotoFixtures.h"
+#include "tests/support/Pictures.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace palimora {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string_view ExifBlockOf(std::string_view jpeg) {
+    const std::size_t at = jpeg.find(std::string_view("Exif\0\0", 6));
+    if (at == std::string_view::npos || at < 4) return {};
+    const std::size_t length = (std::size_t{static_cast<unsigned char>(jpeg[at - 2])} << 8) |
+                               static_cast<unsigned char>(jpeg[at - 1]);
+    return jpeg.substr(at, length - 2);
+}
+
+std::string_view CompressedPart(std::string_view jpeg) { return jpeg.substr(jpeg.find("\xFF\xDA")); }
+
+TEST(PrivateDataTest, PositionAndOwnerGoWhileOrientationDateProfileAndPixelsStayByteForByte) {
+    testing::TempFolder temp;
+    testing::MakePhotoFixtures(temp.Path());
+    const std::string tagged = testing::WithIccProfile(testing::ReadBytes(temp.Path() / "gps.jpg"), testing::DisplayP3Profile());
+    ASSERT_TRUE(ExifWithoutPrivateData(ExifBlockOf(tagged)).has_value());
+
+    const std::optional<std::string> cleaned = JpegWithoutPrivateData(tagged);
+    ASSERT_TRUE(cleaned.has_value());
+    EXPECT_FALSE(ExifWithoutPrivateData(ExifBlockOf(*cleaned)).has_value()) << "nothing left to remove";
+    EXPECT_EQ(cleaned->find("Jeanne Martin"), std::string::npos);
+    EXPECT_EQ(cleaned->find("SN123456"), std::string::npos);
+    EXPECT_NE(cleaned->find("2024:05:01 10:20:30"), std::string::npos);
+    EXPECT_NE(cleaned->find("ICC_PROFILE"), std::string::npos);
+    EXPECT_EQ(CompressedPart(*cleaned), CompressedPart(tagged));
+    const fs::path file = temp.Path() / "cleaned.jpg";
+    WriteFileAtomically(file, *cleaned);
+    EXPECT_EQ(ReadJpegSize(file).width, 400) << "still turned by its orientation";
+    EXPECT_EQ(ReadJpegSize(file).height, 600);
+}
+
+TEST(PrivateDataTest, ACleanOrDamagedFileIsLeftAsItIs) {
+    testing::TempFolder temp;
+    const fs::path clean = temp.Path() / "clean.jpg";
+    EncodeJpeg(testing::Quadrants(40, 30), clean);
+    const auto before = fs::last_write_time(clean);
+    EXPECT_FALSE(RemovePrivateData(clean));
+    EXPECT_EQ(fs::last_write_time(clean), before);
+    EXPECT_FALSE(JpegWithoutPrivateData("not a jpeg").has_value());
+    const std::string cut = testing::ReadBytes(clean).substr(0, 30);
+    EXPECT_FALSE(JpegWithoutPrivateData(cut).has_value());
+    EXPECT_FALSE(ExifWithoutPrivateData(std::string_view("Exif\0\0garbage", 13)).has_value());
+}
+
+}  // namespace
+}  // namespace palimora

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "imaging/Image.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace palimora::testing {
+
+// Writes the photos of tests/support/make_photos.py into `folder` (Pillow,
+// exiftool, heif-enc and ImageMagick make them): orientation-1..8.jpg,
+// gps.jpg, photo.heic, alpha.png, photo.webp, photo16.tiff. Fails the test
+// run (throws) when the script fails.
+void MakePhotoFixtures(const std::filesystem::path& folder);
+
+// An ICC profile with Display P3's primaries and white, and sRGB's tone curve.
+std::vector<std::uint8_t> DisplayP3Profile();
+
+// The JPEG bytes with an ICC profile block (APP2) put after the start marker.
+std::string WithIccProfile(const std::string& jpeg, const std::vector<std::uint8_t>& profile);
+
+// The JPEG bytes with an EXIF block (APP1) holding only the orientation.
+std::string WithOrientation(const std::string& jpeg, int orientation);
+
+// The picture's pixels converted from the profile to sRGB by lcms2 alone.
+Image ToSrgbWithLcms(const Image& image, const std::vector<std::uint8_t>& profile);
+
+}  // namespace palimora::testing
