@@ -246,6 +246,11 @@ TEXTS = {
           "The server folder's path cannot be longer than 400 characters."),
     251: ("AlreadyRunning", "Palimora est déjà ouvert avec ce dossier de programme : utilisez la fenêtre déjà ouverte.",
           "Palimora is already running with this program folder: please use the window that is already open."),
+    280: ("ConvertPhotoEnd", " n'est pas une image JPEG, la seule sorte que le site garde. La convertir en JPEG ?",
+          " is not a JPEG picture, the only kind the site keeps. Convert it to JPEG?"),
+    281: ("SkippedWithoutConvert", "Image non ajoutée : ajoutez --convert pour la convertir.",
+          "Picture not added: add --convert to have it converted."),
+    282: ("PictureAdded", "Image ajoutée :", "Picture added:"),
     310: ("PictureNotMoved", "L'image n'a pas pu être déplacée ; les images restent à leur place. Fichier en cause :",
           "The picture could not be moved; the pictures stay where they were. File concerned:"),
     311: ("ParamCopyFailed", "Ces fichiers n'ont pas pu être copiés dans le dossier param du site, les pages qui les montrent resteront sans eux :",
@@ -261,11 +266,6 @@ TEXTS = {
     334: ("FingerprintLabel", "Empreinte SHA-256 :", "SHA-256 fingerprint:"),
     335: ("ConnectOnlyIfKnown", "Ne continuez que si vous reconnaissez cette empreinte. Continuer ?",
           "Go on only if you recognise this fingerprint. Go on?"),
-    280: ("ConvertPhotoEnd", " n'est pas une image JPEG, la seule sorte que le site garde. La convertir en JPEG ?",
-          " is not a JPEG picture, the only kind the site keeps. Convert it to JPEG?"),
-    281: ("SkippedWithoutConvert", "Image non ajoutée : ajoutez --convert pour la convertir.",
-          "Picture not added: add --convert to have it converted."),
-    282: ("PictureAdded", "Image ajoutée :", "Picture added:"),
 }
 
 LAST = 335
