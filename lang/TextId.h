@@ -251,10 +251,20 @@ enum class TextId {
     ServerTimedOut = 249,
     RemotePathTooLong = 250,
     AlreadyRunning = 251,
+    FileUnreadable = 252,
+    NotAnOrdinaryFile = 253,
+    FileTooLarge = 254,
+    FileUnwritable = 255,
+    FileNotReplaced = 256,
+    FileNotCopied = 257,
+    TextNotUtf8 = 258,
+    CharacterNotStorable = 259,
+    NotConnected = 260,
+    ListingUnderWay = 261,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 241> kAllTextIds{{
+inline constexpr std::array<TextId, 251> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -496,9 +506,19 @@ inline constexpr std::array<TextId, 241> kAllTextIds{{
     TextId::ServerTimedOut,
     TextId::RemotePathTooLong,
     TextId::AlreadyRunning,
+    TextId::FileUnreadable,
+    TextId::NotAnOrdinaryFile,
+    TextId::FileTooLarge,
+    TextId::FileUnwritable,
+    TextId::FileNotReplaced,
+    TextId::FileNotCopied,
+    TextId::TextNotUtf8,
+    TextId::CharacterNotStorable,
+    TextId::NotConnected,
+    TextId::ListingUnderWay,
 }};
 
-inline constexpr int kLanguageFileLines = 252;
+inline constexpr int kLanguageFileLines = 262;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

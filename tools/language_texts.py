@@ -246,9 +246,21 @@ TEXTS = {
           "The server folder's path cannot be longer than 400 characters."),
     251: ("AlreadyRunning", "Palimora est déjà ouvert avec ce dossier de programme : utilisez la fenêtre déjà ouverte.",
           "Palimora is already running with this program folder: please use the window that is already open."),
+    252: ("FileUnreadable", "Ce fichier n'a pas pu être lu :", "This file could not be read:"),
+    253: ("NotAnOrdinaryFile", "Ce nom ne désigne pas un fichier ordinaire (un dossier ou un fichier spécial) :",
+          "This name is not an ordinary file (a folder or a special file):"),
+    254: ("FileTooLarge", "Ce fichier est trop grand pour être lu :", "This file is too large to be read:"),
+    255: ("FileUnwritable", "Ce fichier n'a pas pu être écrit :", "This file could not be written:"),
+    256: ("FileNotReplaced", "Ce fichier n'a pas pu être remplacé :", "This file could not be replaced:"),
+    257: ("FileNotCopied", "Ce fichier n'a pas pu être copié :", "This file could not be copied:"),
+    258: ("TextNotUtf8", "Ce texte est illisible (ce n'est pas de l'UTF-8) :", "This text cannot be read (it is not UTF-8):"),
+    259: ("CharacterNotStorable", "Ce caractère ne peut pas être enregistré (Windows-1252) :",
+          "This character cannot be stored (Windows-1252):"),
+    260: ("NotConnected", "Le serveur n'est pas connecté.", "The server is not connected."),
+    261: ("ListingUnderWay", "Une lecture de dossier du serveur est déjà en cours.", "A server folder is already being read."),
 }
 
-LAST = 251
+LAST = 261
 FRENCH, ENGLISH = 1, 2
 
 
