@@ -51,11 +51,14 @@ int main(int argc, char* argv[]) {
 
     std::string page;
     for (int n = 0; n < lines; ++n) page += n % 5 == 4 ? "\r\n" : "<p>line " + std::to_string(n) + "</p>\r\n";
-    for (const char* sample : {ProgramFolder::kSummarySample, ProgramFolder::kGallerySample, ProgramFolder::kPictureSample}) {
-        testing::WriteBytes(temp.Path() / sample, page);
+    // The build installs the chosen models as its working templates: every model becomes the long page.
+    for (const auto& entry : fs::recursive_directory_iterator(temp.Path() / "models")) {
+        if (entry.path().extension() == ".htm") testing::WriteBytes(entry.path(), page);
     }
+    testing::WriteBytes(temp.Path() / "long.htm", page);
     const fs::path project = folder.Project("Bench");
     fs::create_directories(project_layout::PicturesFolder(project));
+    fs::create_directories(project_layout::TextsFolder(project));
     PictureTextFile texts(project_layout::PictureTextFile(project));
     texts.CreateEmpty();
     for (int n = 1; n <= pictures; ++n) {
@@ -76,7 +79,7 @@ int main(int argc, char* argv[]) {
     start = Clock::now();
     for (int n = 0; n < pictures + 2; ++n) {
         PageLines copy;
-        copy.Load(temp.Path() / ProgramFolder::kPictureSample);
+        copy.Load(temp.Path() / "long.htm");
         copy.Save(temp.Path() / "copy.htm");
     }
     const double onePass = Seconds(start);
