@@ -1,6 +1,7 @@
 #include "common/Cp1252.h"
 
 #include "common/Error.h"
+#include "common/FailureTexts.h"
 
 #include <array>
 #include <cstdint>
@@ -76,17 +77,14 @@ std::string Cp1252FromUtf8(std::string_view utf8) {
     while (pos < utf8.size()) {
         const auto cp = NextCodePoint(utf8, pos);
         if (!cp) {
-            throw PalimoraError("Texte illisible / unreadable text: \"" + std::string(utf8) +
-                                "\" n'est pas de l'UTF-8 valide / is not valid UTF-8.");
+            throw PalimoraError(FailureText(Failure::NotUtf8) + " \"" + Cp1252ForDisplay(utf8) + "\".");
         }
         const auto byte = ByteOf(*cp);
         if (!byte) {
             // The message itself must be Windows-1252, so the character is named by its code.
             char code[16];
             std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(*cp));
-            throw PalimoraError(std::string("Le caract\xE8re ") + code +
-                                " ne peut pas \xEAtre enregistr\xE9 / the character " + code +
-                                " cannot be stored (Windows-1252).");
+            throw PalimoraError(FailureText(Failure::NotStorable) + " " + code + ".");
         }
         out += static_cast<char>(*byte);
     }

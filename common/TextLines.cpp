@@ -2,6 +2,7 @@
 
 #include "common/Cp1252.h"
 #include "common/Error.h"
+#include "common/FailureTexts.h"
 
 #include <cstdio>
 #include <fstream>
@@ -13,12 +14,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Shown(const fs::path& file) {
-    try {
-        return Cp1252FromPath(file);
-    } catch (const PalimoraError&) {
-        return file.string();
-    }
+[[noreturn]] void Fail(Failure failure, const fs::path& file) {
+    throw PalimoraError(FailureText(failure) + " " + DisplayPath(file) + ".");
 }
 
 }  // namespace
@@ -40,11 +37,30 @@ TextLines SplitLines(std::string_view contents) {
     return lines;
 }
 
-std::string ReadFileBytes(const fs::path& file) {
+void RequireOrdinaryFile(const fs::path& file) {
+    std::error_code error;
+    const fs::file_status status = fs::status(file, error);
+    if (error || !fs::exists(status)) Fail(Failure::CannotRead, file);
+    if (!fs::is_regular_file(status)) Fail(Failure::NotAFile, file);
+}
+
+std::string ReadFileBytes(const fs::path& file, std::uintmax_t maxBytes) {
+    RequireOrdinaryFile(file);
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(file, error);
+    if (!error && size > maxBytes) Fail(Failure::FileTooLarge, file);
     std::ifstream in(file, std::ios::binary);
-    if (!in) throw PalimoraError("Impossible de lire / cannot read: " + Shown(file));
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw PalimoraError("Impossible de lire / cannot read: " + Shown(file));
+    if (!in) Fail(Failure::CannotRead, file);
+    // The size told may be wrong (a file still growing, a system file that
+    // says 0): the reading stops at the bound whatever it said.
+    std::string bytes;
+    if (!error) bytes.reserve(static_cast<std::size_t>(size));
+    char chunk[65536];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+        bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+        if (bytes.size() > maxBytes) Fail(Failure::FileTooLarge, file);
+    }
+    if (in.bad()) Fail(Failure::CannotRead, file);
     return bytes;
 }
 
@@ -62,14 +78,14 @@ void WriteFileAtomically(const fs::path& file, std::string_view bytes) {
         if (!out) {
             std::error_code ignored;
             fs::remove(temporary, ignored);
-            throw PalimoraError("Impossible d'\xE9" "crire / cannot write: " + Shown(file));
+            Fail(Failure::CannotWrite, file);
         }
     }
     std::error_code error;
     fs::rename(temporary, file, error);
     if (error) {
         fs::remove(temporary, error);
-        throw PalimoraError("Impossible de remplacer / cannot replace: " + Shown(file));
+        Fail(Failure::CannotReplace, file);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -15,8 +16,18 @@ using TextLines = std::vector<std::string>;
 // Splits file contents into lines.
 TextLines SplitLines(std::string_view contents);
 
-// Reads a whole file. Throws PalimoraError when it cannot be read.
-std::string ReadFileBytes(const std::filesystem::path& file);
+// Text files beyond this size are refused rather than read.
+inline constexpr std::uintmax_t kMaxTextFileBytes = 16u << 20;
+
+// Throws PalimoraError naming the file unless it is an ordinary file (a
+// symbolic link to one will do): a folder, a device or a pipe could never
+// be read whole, or would block the reader.
+void RequireOrdinaryFile(const std::filesystem::path& file);
+
+// Reads a whole ordinary file of at most maxBytes bytes. Throws
+// PalimoraError naming the file when it is not one, is larger or cannot be
+// read.
+std::string ReadFileBytes(const std::filesystem::path& file, std::uintmax_t maxBytes = kMaxTextFileBytes);
 TextLines ReadTextLines(const std::filesystem::path& file);
 
 // Writes through a temporary file in the same folder renamed over the target,

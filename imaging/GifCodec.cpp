@@ -37,6 +37,7 @@ struct GifCloser {
 class FrameWalk {
 public:
     explicit FrameWalk(const std::filesystem::path& file) {
+        RequireOrdinaryPicture(file);
         int error = 0;
         gif_.reset(DGifOpenFileName(file.c_str(), &error));
         if (!gif_) Fail(error);

@@ -1,8 +1,18 @@
 #include "imaging/ImageError.h"
 
+#include "common/TextLines.h"
+
 #include <string>
 
 namespace palimora {
+
+void RequireOrdinaryPicture(const std::filesystem::path& file) {
+    try {
+        RequireOrdinaryFile(file);
+    } catch (const PalimoraError& error) {
+        throw ImageError(ImageError::Kind::Unreadable, error.UserMessage());
+    }
+}
 
 void CheckPictureSize(long long width, long long height, const char* format) {
     if (width <= 0 || height <= 0) {

@@ -34,6 +34,10 @@ private:
 // 200 million pixels take 600 MB as RGB.
 inline constexpr long long kMaxPicturePixels = 200'000'000;
 
+// Throws ImageError(Unreadable) unless the file is an ordinary file: a
+// folder or a special file (a pipe, /dev/zero) is never opened as a picture.
+void RequireOrdinaryPicture(const std::filesystem::path& file);
+
 // Throws ImageError(TooLarge) when width x height is beyond the cap, or a
 // side is not positive.
 void CheckPictureSize(long long width, long long height, const char* format);

@@ -50,6 +50,7 @@ struct FileCloser {
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
 File OpenForReading(const std::filesystem::path& file) {
+    RequireOrdinaryPicture(file);
     File handle(std::fopen(file.c_str(), "rb"));
     if (!handle) throw ImageError(ImageError::Kind::Unreadable, "cannot open " + file.string());
     return handle;

@@ -1,11 +1,30 @@
 #include "lang/Language.h"
 
 #include "common/Error.h"
+#include "common/FailureTexts.h"
 #include "lang/LanguageChoice.h"
+
+#include <array>
 
 #include <utility>
 
 namespace palimora {
+namespace {
+
+// The texts of the lower layers' failure messages, in the order of Failure.
+constexpr std::array<TextId, kFailureCount> kFailureTextIds{
+    TextId::FileUnreadable, TextId::NotAnOrdinaryFile, TextId::FileTooLarge, TextId::FileUnwritable,
+    TextId::FileNotReplaced, TextId::FileNotCopied, TextId::TextNotUtf8, TextId::CharacterNotStorable,
+    TextId::NotConnected, TextId::ListingUnderWay,
+};
+
+void InstallFailureTexts(const LanguageTexts& texts) {
+    std::vector<std::string> words;
+    for (const TextId text : kFailureTextIds) words.push_back(texts.LangText(text));
+    SetFailureTexts(std::move(words));
+}
+
+}  // namespace
 
 std::string Language::LoadChosen(const ProgramFolder& folder) {
     const std::string chosen = StartLanguageCode(folder);
@@ -33,6 +52,7 @@ void Language::Choose(const ProgramFolder& folder, std::string_view choice) {
 void Language::Load(const ProgramFolder& folder, std::string code) {
     texts_ = LanguageTexts::Load(folder.LanguageFile(code));
     code_ = std::move(code);
+    InstallFailureTexts(texts_);
 }
 
 }  // namespace palimora

@@ -3,15 +3,25 @@
 #include "common/Cp1252.h"
 #include "common/Error.h"
 
+#include <utility>
+
 namespace palimora {
 
 LanguageTexts LanguageTexts::Load(const std::filesystem::path& languageFile) {
+    const auto refuse = [&languageFile] {
+        return PalimoraError("Fichier de langue illisible / cannot read the language file: " + DisplayPath(languageFile));
+    };
+    TextLines lines;
     try {
-        return LanguageTexts(ReadTextLines(languageFile));
+        lines = ReadTextLines(languageFile);
     } catch (const PalimoraError&) {
-        throw PalimoraError("Fichier de langue illisible / cannot read the language file: " +
-                            Cp1252FromUtf8(languageFile.string()));
+        throw refuse();
     }
+    // Line 0 of every language file holds text 0: an empty file or one of
+    // anything else is not a language file, and would leave the program
+    // without a word.
+    if (lines.empty() || lines.front().rfind("0,", 0) != 0) throw refuse();
+    return LanguageTexts(std::move(lines));
 }
 
 std::string LanguageTexts::LangText(TextId text) const {

@@ -15,7 +15,8 @@ public:
     explicit LanguageTexts(TextLines lines) : lines_(std::move(lines)) {}
 
     // Loads french.asc or english.asc. Throws PalimoraError (in both
-    // languages, since none is loaded yet) when the file cannot be read.
+    // languages, since none is loaded yet) when the file cannot be read or
+    // does not begin with text 0.
     static LanguageTexts Load(const std::filesystem::path& languageFile);
 
     // Text N: what follows the first comma of line N, read from the line's

@@ -251,6 +251,16 @@ enum class TextId {
     ServerTimedOut = 249,
     RemotePathTooLong = 250,
     AlreadyRunning = 251,
+    FileUnreadable = 252,
+    NotAnOrdinaryFile = 253,
+    FileTooLarge = 254,
+    FileUnwritable = 255,
+    FileNotReplaced = 256,
+    FileNotCopied = 257,
+    TextNotUtf8 = 258,
+    CharacterNotStorable = 259,
+    NotConnected = 260,
+    ListingUnderWay = 261,
     ConvertPhotoEnd = 280,
     SkippedWithoutConvert = 281,
     PictureAdded = 282,
@@ -266,7 +276,7 @@ enum class TextId {
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 253> kAllTextIds{{
+inline constexpr std::array<TextId, 263> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -508,6 +518,16 @@ inline constexpr std::array<TextId, 253> kAllTextIds{{
     TextId::ServerTimedOut,
     TextId::RemotePathTooLong,
     TextId::AlreadyRunning,
+    TextId::FileUnreadable,
+    TextId::NotAnOrdinaryFile,
+    TextId::FileTooLarge,
+    TextId::FileUnwritable,
+    TextId::FileNotReplaced,
+    TextId::FileNotCopied,
+    TextId::TextNotUtf8,
+    TextId::CharacterNotStorable,
+    TextId::NotConnected,
+    TextId::ListingUnderWay,
     TextId::ConvertPhotoEnd,
     TextId::SkippedWithoutConvert,
     TextId::PictureAdded,

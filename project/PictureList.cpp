@@ -2,6 +2,7 @@
 
 #include "common/Cp1252.h"
 #include "common/Error.h"
+#include "common/FailureTexts.h"
 #include "common/FileNames.h"
 #include "common/ProgramFolder.h"
 #include "project/PictureNames.h"
@@ -64,7 +65,7 @@ std::vector<PictureList::Added> PictureList::Add(const std::vector<fs::path>& so
         std::error_code error;
         fs::copy_file(source, copy, fs::copy_options::overwrite_existing, error);
         if (error) {
-            throw PalimoraError("Impossible de copier / cannot copy: " + DisplayPath(source) + " (" + error.message() + ")");
+            throw PalimoraError(FailureText(Failure::CannotCopy) + " " + DisplayPath(source) + ".");
         }
         fs::permissions(copy, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, error);
         texts_.Write(number, titles[i], {});
@@ -86,7 +87,7 @@ void PictureList::Delete(const std::vector<int>& positions) {
     const PictureTextFile backup(project_layout::TextsFolder(folder_) / picture_text::kDeleteCopyName);
     std::error_code error;
     fs::copy_file(texts_.Path(), backup.Path(), fs::copy_options::overwrite_existing, error);
-    if (error) throw PalimoraError("Impossible de copier / cannot copy: " + DisplayPath(texts_.Path()));
+    if (error) throw PalimoraError(FailureText(Failure::CannotCopy) + " " + DisplayPath(texts_.Path()) + ".");
     const std::vector<std::string> remaining = Files();
     for (std::size_t j = 0; j < remaining.size(); ++j) {
         const int number = PictureFileNumber(remaining[j]);

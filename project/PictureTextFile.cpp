@@ -2,6 +2,7 @@
 
 #include "common/Cp1252.h"
 #include "common/Error.h"
+#include "common/FailureTexts.h"
 #include "common/TextLines.h"
 #include "project/PictureTextLayout.h"
 
@@ -36,7 +37,7 @@ void PutField(Record& record, std::size_t offset, std::size_t maxLength, const s
 }
 
 [[noreturn]] void Fail(const fs::path& file) {
-    throw PalimoraError("Impossible d'\xE9" "crire / cannot write: " + DisplayPath(file));
+    throw PalimoraError(FailureText(Failure::CannotWrite) + " " + DisplayPath(file) + ".");
 }
 
 // Calls `visit(slot, record)` for slots 1.. while it returns false; returns

@@ -1,5 +1,7 @@
 #include "publish/FtpClient.h"
 
+#include "common/Error.h"
+#include "common/FailureTexts.h"
 #include "publish/SocketErrors.h"
 
 #include <algorithm>
@@ -122,7 +124,7 @@ long long FtpClient::Command(const std::string& command) {
     const long long code = Transaction(command);
     // No reply at all means the server closed the connection: that is not
     // a success with code 0.
-    if (LastReply().empty() && !Connected()) throw PalimoraError("Non connect\xE9");
+    if (LastReply().empty() && !Connected()) throw PalimoraError(FailureText(Failure::NotConnected));
     ReadContinuation();
     return code;
 }
@@ -183,7 +185,7 @@ void FtpClient::OpenSession() {
             SetReply(ReadReplyLine());
             ReadContinuation();
         } while (ReplyCode() >= 100 && ReplyCode() <= 199);
-        if (LastReply().empty()) throw PalimoraError("Non connect\xE9");
+        if (LastReply().empty()) throw PalimoraError(FailureText(Failure::NotConnected));
         if (ReplyCode() > 400) {
             if (OnConnectionFailed) OnConnectionFailed();
             throw FtpError(WithoutLineEnd(LastReply()), ReplyCode());
@@ -347,7 +349,7 @@ void FtpClient::DetectVendor() {
 }
 
 void FtpClient::ListFolder() {
-    if (listing_in_progress_) throw PalimoraError("A list command is already being processed!");
+    if (listing_in_progress_) throw PalimoraError(FailureText(Failure::ListingBusy));
     Flag inProgress(listing_in_progress_);
     RequireConnection();
     FlushInput();
@@ -410,7 +412,7 @@ void FtpClient::ListFolder() {
 
 void FtpClient::ReadFinalReply(int kind) {
     SetReply(ReadReplyLine());
-    if (LastReply().empty()) throw PalimoraError("Non connect\xE9");
+    if (LastReply().empty()) throw PalimoraError(FailureText(Failure::NotConnected));
     ReadContinuation();
     if (ReplyCode() >= 400 && ReplyCode() <= 599) {
         if (OnFailure && OnFailure(kind)) return;

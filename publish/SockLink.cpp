@@ -1,5 +1,8 @@
 #include "publish/SockLink.h"
 
+#include "common/Cp1252.h"
+#include "common/Error.h"
+#include "common/FailureTexts.h"
 #include "common/UserDialogs.h"
 #include "publish/SocketErrors.h"
 #include "publish/TlsChannel.h"
@@ -104,7 +107,7 @@ void SockLink::RaiseSystemError(int systemError) {
 void SockLink::RequireConnection() {
     if (connected_) return;
     if (OnConnectionRequired) OnConnectionRequired();
-    if (!connected_) throw PalimoraError("Non connect\xE9");
+    if (!connected_) throw PalimoraError(FailureText(Failure::NotConnected));
 }
 
 std::string SockLink::Resolve() {
@@ -399,7 +402,7 @@ long long SockLink::Transaction(std::string_view command) {
 void SockLink::SendFile(const std::filesystem::path& file) {
     RequireConnection();
     std::ifstream in(file, std::ios::binary);
-    if (!in) throw SockError("Impossible de lire / cannot read: " + file.string());
+    if (!in) throw SockError(FailureText(Failure::CannotRead) + " " + DisplayPath(file) + ".");
     std::string block(kBufferSize, '\0');
     StartDeadline();
     while (in) {

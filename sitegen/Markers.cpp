@@ -12,10 +12,8 @@ namespace palimora {
 std::string MarkerLine(std::string_view name) { return "<!--" + std::string(name) + "--!>"; }
 
 int Markers::Find(const PageLines& page, std::string_view name, int start) const {
-    const std::string target = MarkerLine(name);
-    for (int i = std::max(start, 0); i < page.Count(); ++i) {
-        if (page.Get(i) == target) return i;
-    }
+    const int found = page.FindMarkerLine(MarkerLine(name), start);
+    if (found >= 0) return found;
     if (std::find(missing_.begin(), missing_.end(), name) == missing_.end()) missing_.emplace_back(name);
     return 0;
 }
@@ -37,7 +35,7 @@ void Markers::InsertFile(PageLines& page, std::string_view marker, const std::fi
     const int a = Find(page, marker, 0);
     const int b = Find(page, "FIN" + std::string(marker), a + 1);
     page.Put(a + 1, {});
-    for (int i = b - 1; i >= a + 2; --i) page.Delete(i);
+    page.DeleteLines(a + 2, b - 1);
     if (file.empty()) return;
     std::error_code error;
     if (!std::filesystem::exists(file, error)) {
@@ -46,7 +44,7 @@ void Markers::InsertFile(PageLines& page, std::string_view marker, const std::fi
     }
     PageLines inserted;
     inserted.Load(file);
-    for (int i = 0; i < inserted.Count(); ++i) page.Insert(a + 1 + i, inserted.Get(i));
+    page.InsertLines(a + 1, inserted.Lines());
 }
 
 void Markers::InsertHeaderFooter(PageLines& page, const std::filesystem::path& header,
@@ -60,16 +58,16 @@ void Markers::ClearSignature(PageLines& page) const {
 }
 
 void StripMarkers(PageLines& page) {
-    for (int i = 0; i < page.Count(); ++i) {
-        if (page.Get(i).rfind("<!--", 0) == 0) page.Put(i, {});
+    std::vector<std::string> kept;
+    kept.reserve(page.Lines().size());
+    for (const std::string& line : page.Lines()) {
+        const bool empty = line.empty() || line.rfind("<!--", 0) == 0;
+        // The first line stays whatever it is; from the second on, an empty
+        // line after an empty line goes, to the end of the page.
+        if (empty && kept.size() >= 2 && kept.back().empty()) continue;
+        kept.push_back(empty ? std::string() : line);
     }
-    for (int i = 1; i < page.Count(); ++i) {
-        if (!page.Get(i).empty()) continue;
-        int j = i + 1;
-        while (j < page.Count() && page.Get(j).empty()) ++j;
-        // A run that reaches the end of the page shrinks to one line too.
-        for (int k = j - 1; k > i; --k) page.Delete(k);
-    }
+    page = PageLines(std::move(kept));
 }
 
 }  // namespace palimora

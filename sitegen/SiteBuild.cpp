@@ -106,8 +106,9 @@ ConversionSettings Run::Conversion(const Galleries& galleries) const {
     conversion.limitWidth = settings.Number(SettingLine::LargestPictureWidth);
     conversion.limitHeight = settings.Number(SettingLine::LargestPictureHeight);
     conversion.strips = settings.Number(SettingLine::PictureStrips);
-    conversion.stamp = settings.Check(SettingLine::StampCopyright);
     conversion.stampFile = PathFromCp1252(settings.Text(SettingLine::CopyrightPicture, s_.language, s_.projectName));
+    // Without a stamp picture there is nothing to stamp.
+    conversion.stamp = settings.Check(SettingLine::StampCopyright) && !conversion.stampFile.empty();
     const std::string corner = settings.ChosenItem(SettingLine::CopyrightCorner, s_.folder, s_.language, {});
     // The corners in the order of the list's items.
     for (std::size_t i = 0; i < settings::kCornerTexts.size(); ++i) {

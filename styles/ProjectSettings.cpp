@@ -2,6 +2,7 @@
 
 #include "common/Cp1252.h"
 #include "common/Error.h"
+#include "common/FailureTexts.h"
 #include "common/FileNames.h"
 #include "common/ProgramFolder.h"
 #include "lang/Language.h"
@@ -37,7 +38,7 @@ std::vector<std::string> Texts(const Language& language, const std::array<TextId
 void CopyOver(const fs::path& source, const fs::path& target) {
     std::error_code error;
     fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);
-    if (error) throw PalimoraError("Impossible de copier / cannot copy: " + DisplayPath(source) + " -> " + DisplayPath(target));
+    if (error) throw PalimoraError(FailureText(Failure::CannotCopy) + " " + DisplayPath(source) + " -> " + DisplayPath(target) + ".");
 }
 
 }  // namespace

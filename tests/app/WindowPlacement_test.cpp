@@ -14,7 +14,11 @@ TEST(WindowPlacement, WideScreensCentreThe800x553Window) {
 
     const auto fullHd = PlacementForScreenWidth(1920);
     EXPECT_EQ(fullHd->left, 560);
-    EXPECT_EQ(fullHd->top, (1920 * 480 / 640 - 553) / 2);
+    EXPECT_EQ(fullHd->top, 443);  // a 4:3 screen's height, 1440, less the window's, halved
+
+    const auto odd = PlacementForScreenWidth(801);  // halves round down
+    EXPECT_EQ(odd->left, 0);
+    EXPECT_EQ(odd->top, 23);
 }
 
 TEST(WindowPlacement, An800PixelScreenTakesTheTopLeftCorner) {

@@ -1,8 +1,12 @@
+#include "common/Cp1252.h"
 #include "common/Error.h"
+#include "common/FailureTexts.h"
 #include "common/TextLines.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace palimora {
 namespace {
@@ -51,6 +55,46 @@ TEST(TextLines, AMissingFileIsAClearError) {
     } catch (const PalimoraError& error) {
         EXPECT_NE(error.UserMessage().find("missing.asc"), std::string::npos);
     }
+}
+
+std::string MessageOfReading(const std::filesystem::path& file, std::uintmax_t maxBytes = kMaxTextFileBytes) {
+    try {
+        ReadFileBytes(file, maxBytes);
+    } catch (const PalimoraError& error) {
+        return error.UserMessage();
+    }
+    return "read";
+}
+
+// A folder, a device that never ends and a pipe nobody writes to are
+// refused at once by their names: none is read, none blocks the reader.
+TEST(TextLines, OnlyOrdinaryFilesAreRead) {
+    TempFolder folder;
+    const auto pipe = folder.Path() / "pipe.htm";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::filesystem::path& file : {std::filesystem::path("/dev/zero"), folder.Path(), pipe}) {
+        EXPECT_EQ(MessageOfReading(file), FailureText(Failure::NotAFile) + " " + DisplayPath(file) + ".");
+    }
+}
+
+TEST(TextLines, AFileBeyondTheBoundIsRefusedWhole) {
+    TempFolder folder;
+    const auto file = folder.Path() / "big.htm";
+    WriteBytes(file, std::string(1001, 'x'));
+    EXPECT_EQ(MessageOfReading(file, 1000), FailureText(Failure::FileTooLarge) + " " + DisplayPath(file) + ".");
+    EXPECT_EQ(ReadFileBytes(file, 1001), std::string(1001, 'x'));
+}
+
+// The words come from the language loaded last; texts it lacks keep both languages.
+TEST(FailureTexts, InstalledTextsReplaceTheTwoLanguageOnes) {
+    const std::string both = FailureText(Failure::CannotCopy);
+    EXPECT_NE(both.find("cannot copy"), std::string::npos);
+    SetFailureTexts({"Unreadable:", "", "Too big:"});
+    EXPECT_EQ(FailureText(Failure::CannotRead), "Unreadable:");
+    EXPECT_EQ(FailureText(Failure::FileTooLarge), "Too big:");
+    EXPECT_NE(FailureText(Failure::NotAFile).find("not an ordinary file"), std::string::npos);
+    EXPECT_EQ(FailureText(Failure::CannotCopy), both);
+    SetFailureTexts({});
 }
 
 }  // namespace

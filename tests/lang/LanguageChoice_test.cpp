@@ -1,3 +1,7 @@
+#include "common/Cp1252.h"
+#include "common/Error.h"
+#include "common/FailureTexts.h"
+#include "common/TextLines.h"
 #include "lang/Language.h"
 #include "lang/LanguageChoice.h"
 #include "lang/TextId.h"
@@ -69,6 +73,30 @@ TEST_F(LanguageChoiceTest, ChoosingCreatesAMissingIni) {
     language.Choose(folder, kEnglishChoice);
     EXPECT_EQ(ReadBytes(folder.LanguageIni()), "English\r\n");
     EXPECT_FALSE(IsFirstStart(folder));
+}
+
+// Messages the lower layers compose (a file that cannot be read, say) speak
+// the language loaded last.
+TEST_F(LanguageChoiceTest, LowerLayersFailInTheLoadedLanguage) {
+    const auto withLine = [](int number, const std::string& text) {
+        std::string file;
+        for (int n = 0; n < number; ++n) file += std::to_string(n) + ",\r\n";
+        return file + std::to_string(number) + "," + text + "\r\n";
+    };
+    const int notAFile = static_cast<int>(TextId::NotAnOrdinaryFile);
+    WriteBytes(folder.LanguageFile("french"), withLine(notAFile, "Pas un fichier :"));
+    WriteBytes(folder.LanguageFile("english"), withLine(notAFile, "Not a file:"));
+    Language language;
+    language.Choose(folder, kEnglishChoice);
+    try {
+        ReadTextLines(temp.Path());
+        FAIL();
+    } catch (const PalimoraError& error) {
+        EXPECT_EQ(error.UserMessage(), "Not a file: " + DisplayPath(temp.Path()) + ".");
+    }
+    language.Choose(folder, kFrenchChoice);
+    EXPECT_EQ(FailureText(Failure::NotAFile), "Pas un fichier :");
+    SetFailureTexts({});
 }
 
 }  // namespace

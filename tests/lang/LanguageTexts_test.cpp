@@ -76,5 +76,18 @@ TEST(LangText, AnUnreadableFileSaysSoInBothLanguages) {
     }
 }
 
+// An empty file, or one that does not start with text 0, would leave every
+// caption and message blank: it is refused like a missing one.
+TEST(LangText, AFileThatIsNoLanguageFileIsRefused) {
+    testing::TempFolder folder;
+    const auto file = folder.Path() / "french.asc";
+    for (const char* contents : {"", "\x89PNG\r\n\x1A\n", "1,Publier\r\n"}) {
+        testing::WriteBytes(file, contents);
+        EXPECT_THROW(LanguageTexts::Load(file), PalimoraError) << contents;
+    }
+    testing::WriteBytes(file, "0,Palimora\r\n");
+    EXPECT_EQ(LanguageTexts::Load(file).LangText(TextId::ProgramTitle), "Palimora");
+}
+
 }  // namespace
 }  // namespace palimora

@@ -1,3 +1,4 @@
+#include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/ProgramFolder.h"
 #include "imaging/JpegCodec.h"
@@ -180,6 +181,19 @@ TEST_F(PictureListTest, ADamagedGifIsKeptAndReported) {
     EXPECT_EQ(dialogs.shown[0].rfind("Error 6: ", 0), 0u);
     EXPECT_NE(dialogs.shown[0].find("bad.gif"), std::string::npos) << dialogs.shown[0];  // the user's file, not the copy
     EXPECT_EQ(dialogs.shown[0].find("000001"), std::string::npos) << dialogs.shown[0];
+}
+
+// A folder or a pipe chosen as a picture is refused by its name in the
+// language's words, not the file system's.
+TEST_F(PictureListTest, WhatCannotBeCopiedIsToldInTheLanguage) {
+    const fs::path folder = temp.Path() / "holiday.jpg";
+    fs::create_directories(folder);
+    try {
+        list.Add({folder}, 0, Convert());
+        FAIL();
+    } catch (const PalimoraError& error) {
+        EXPECT_EQ(error.UserMessage(), language.LangText(TextId::FileNotCopied) + " " + DisplayPath(folder) + ".");
+    }
 }
 
 TEST_F(PictureListTest, NamesBecomeWindows1252TitlesOrAreRefusedBeforeAnyChange) {

@@ -1,3 +1,5 @@
+#include "common/Cp1252.h"
+#include "common/Error.h"
 #include "common/ProgramFolder.h"
 #include "lang/Language.h"
 #include "sitegen/Markers.h"
@@ -63,6 +65,47 @@ TEST_F(MarkersTest, HeaderAndFooterReplaceTheirSections) {
 
     markers.InsertHeaderFooter(page, {}, temp.Path() / "missing.htm");
     EXPECT_EQ(dialogs.shown, Lines{language.LangText(TextId::MissingFooter)});
+}
+
+// The writers look markers up while they put, insert and delete lines: the
+// places learnt at the first search must follow every change.
+TEST_F(MarkersTest, MarkersAreFoundWhereTheyAreAfterEveryChange) {
+    PageLines page({"<html>", "<!--A--!>", "x", "<!--B--!>", "y", "<!--A--!>"});
+    EXPECT_EQ(page.FindMarkerLine("<!--A--!>", 0), 1);
+    page.InsertLines(1, {"new", "<!--B--!>"});  // html new B A x B y A
+    EXPECT_EQ(page.FindMarkerLine("<!--A--!>", 0), 3);
+    EXPECT_EQ(page.FindMarkerLine("<!--B--!>", 0), 2);
+    EXPECT_EQ(page.FindMarkerLine("<!--B--!>", 3), 5);
+    EXPECT_EQ(page.FindMarkerLine("<!--A--!>", 4), 7);
+    page.DeleteLines(2, 4);  // html new B y A
+    EXPECT_EQ(page.FindMarkerLine("<!--B--!>", 0), 2);
+    EXPECT_EQ(page.FindMarkerLine("<!--A--!>", 0), 4);
+    page.Put(2, "plain");  // a marker overwritten is gone
+    page.Put(0, "<!--A--!>");  // and one written is found
+    EXPECT_EQ(page.FindMarkerLine("<!--B--!>", 0), -1);
+    EXPECT_EQ(page.FindMarkerLine("<!--A--!>", 0), 0);
+    EXPECT_EQ(page.FindMarkerLine("<!--A--!>", 1), 4);
+    page.Delete(0);
+    page.Insert(99, "<!--C--!>");
+    EXPECT_EQ(page.FindMarkerLine("<!--A--!>", 0), 3);
+    EXPECT_EQ(page.FindMarkerLine("<!--C--!>", 0), 4);
+    EXPECT_EQ(page.Lines(), (Lines{"new", "plain", "y", "<!--A--!>", "<!--C--!>"}));
+}
+
+// A header that names a folder or a device is refused by its name, at once:
+// it is never read without end nor told in the library's words.
+TEST_F(MarkersTest, AHeaderThatIsNoOrdinaryFileIsToldByItsName) {
+    const PageLines original({"<html>", "<!--TEMPLATEHAUT--!>", "<!--FINTEMPLATEHAUT--!>"});
+    for (const std::filesystem::path& header : {std::filesystem::path("/dev/zero"), temp.Path()}) {
+        PageLines page = original;
+        try {
+            markers.InsertHeaderFooter(page, header, {});
+            ADD_FAILURE() << header << " was read";
+        } catch (const PalimoraError& error) {
+            EXPECT_EQ(error.UserMessage(),
+                      language.LangText(TextId::NotAnOrdinaryFile) + " " + DisplayPath(header) + ".");
+        }
+    }
 }
 
 TEST_F(MarkersTest, PagesAreSavedWithCrLfWhateverTheTemplateHad) {

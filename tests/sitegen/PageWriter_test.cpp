@@ -2,7 +2,9 @@
 #include "imaging/JpegCodec.h"
 #include "lang/Language.h"
 #include "project/CommaList.h"
+#include "project/PictureNames.h"
 #include "project/PictureTextFile.h"
+#include "project/SiteLayout.h"
 #include "sitegen/PageWriter.h"
 #include "styles/ProjectSettings.h"
 #include "styles/SettingValues.h"
@@ -340,11 +342,28 @@ TEST_F(PageWriterTest, EveryShippedTemplateCarriesEveryMarker) {
     }
 }
 
+std::size_t Occurrences(const std::string& page, const std::string& text) {
+    std::size_t count = 0;
+    for (auto at = page.find(text); at != std::string::npos; at = page.find(text, at + 1)) ++count;
+    return count;
+}
+
 TEST_F(PageWriterTest, AGalleryLargerThanItsTemplateShowsItsFirstFifty) {
-    Gallery(1, 1, 7);
-    context.galleryCount[0] = 80;
+    for (int n = 8; n <= 80; ++n) {
+        names.push_back(SixDigits(n) + ".jpg");
+        texts.Write(n, "Photo " + std::to_string(n), "");
+    }
+    Gallery(1, 1, 80);
     EXPECT_TRUE(Writer().WriteGalleryPage(1));
     EXPECT_TRUE(dialogs.shown.empty());
+    const std::string page = Page(site_layout::GalleryPage(1));
+    EXPECT_EQ(Occurrences(page, "<img border="), 50u);
+    for (int n : {1, 7, 8, 50}) {
+        EXPECT_TRUE(Has(page, "<a href=\"g1-" + SixDigits(n) + ".htm\"><img ")) << n;
+        EXPECT_TRUE(Has(page, ">Photo " + std::to_string(n) + "</a>")) << n;
+    }
+    EXPECT_FALSE(Has(page, "g1-000051.htm"));
+    EXPECT_FALSE(Has(page, "Photo 51<"));
 }
 
 TEST_F(PageWriterTest, AMissingWorkingTemplateWritesNothing) {

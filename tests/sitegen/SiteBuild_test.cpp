@@ -108,6 +108,15 @@ TEST_F(SiteBuildTest, ADamagedStampIsToldByItsOwnName) {
     EXPECT_EQ(dialogs.shown[0].find("000001.jpg"), std::string::npos) << dialogs.shown[0];
 }
 
+// Stamping ticked with no stamp picture chosen: nothing to stamp, and the
+// user's photos are not blamed for a picture that was never named.
+TEST_F(SiteBuildTest, StampingWithoutAStampPictureStampsNothing) {
+    settings.Store(SettingLine::StampCopyright, "1");
+    settings.Store(SettingLine::CopyrightPicture, "");
+    EXPECT_EQ(Build(), BuildOutcome::Built);
+    EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front();
+}
+
 // The values of every `attribute="..."` of the pages of a project folder.
 std::vector<std::pair<std::string, std::string>> References(const fs::path& project, const std::string& attribute) {
     std::vector<std::pair<std::string, std::string>> found;
