@@ -191,7 +191,7 @@ void Run::Execute() {
             }
             return converted;
         },
-        4);
+        4, s_.pictureWorkers);
     for (int n = 1; n <= pictureCount; ++n) {
         progress_.Step();
         Status(TextId::PreparingPicture, n);
