@@ -90,7 +90,7 @@ void TapsFor(int sourceSize, int targetSize, AxisTaps& taps) {
 struct Workspace {
     AxisTaps across, down;
     std::vector<std::uint16_t> ring;  // horizontally resampled source rows, kRowBits of fraction
-    std::vector<std::int32_t> sums;   // one target row being summed
+    std::vector<const std::uint16_t*> rows;  // the ring rows one target row takes
 
     template <typename T>
     static T* AtLeast(std::vector<T>& buffer, std::size_t size) {
@@ -116,6 +116,18 @@ void ResampleRow(const std::uint8_t* in, const AxisTaps& across, int width, std:
     }
 }
 
+// One target row from the ring rows it takes. Taps is the tap count when
+// known at compile time (the usual 1 to 4, unrolled), else 0.
+template <int Taps>
+void SumRows(const std::uint16_t* const* rows, const std::int32_t* w, int count, std::size_t size, std::uint8_t* out) {
+    const int n = Taps ? Taps : count;
+    for (std::size_t x = 0; x < size; ++x) {
+        std::int32_t sum = 1 << (kOutShift - 1);
+        for (int k = 0; k < n; ++k) sum += rows[k][x] * w[k];
+        out[x] = static_cast<std::uint8_t>(std::min(sum >> kOutShift, 255));
+    }
+}
+
 }  // namespace
 
 Image Resize(const Image& source, int width, int height) {
@@ -131,7 +143,7 @@ Image Resize(const Image& source, int width, int height) {
     const std::size_t rowSize = static_cast<std::size_t>(width) * 3;
     const int depth = space.down.stride;
     std::uint16_t* ring = Workspace::AtLeast(space.ring, rowSize * depth);
-    std::int32_t* sums = Workspace::AtLeast(space.sums, rowSize);
+    const std::uint16_t** rows = Workspace::AtLeast(space.rows, static_cast<std::size_t>(depth));
     int nextSource = 0;
     Image result(width, height);
     for (int y = 0; y < height; ++y) {
@@ -140,14 +152,14 @@ Image Resize(const Image& source, int width, int height) {
             ResampleRow(source.Row(nextSource), space.across, width, ring + (nextSource % depth) * rowSize);
         }
         const std::int32_t* w = space.down.WeightsOf(y);
-        std::fill_n(sums, rowSize, 1 << (kOutShift - 1));
-        for (int k = 0; k < count; ++k) {
-            const std::uint16_t* row = ring + ((first + k) % depth) * rowSize;
-            const std::int32_t weight = w[k];
-            for (std::size_t x = 0; x < rowSize; ++x) sums[x] += row[x] * weight;
+        for (int k = 0; k < count; ++k) rows[k] = ring + ((first + k) % depth) * rowSize;
+        switch (count) {
+            case 1: SumRows<1>(rows, w, count, rowSize, result.Row(y)); break;
+            case 2: SumRows<2>(rows, w, count, rowSize, result.Row(y)); break;
+            case 3: SumRows<3>(rows, w, count, rowSize, result.Row(y)); break;
+            case 4: SumRows<4>(rows, w, count, rowSize, result.Row(y)); break;
+            default: SumRows<0>(rows, w, count, rowSize, result.Row(y)); break;
         }
-        std::uint8_t* out = result.Row(y);
-        for (std::size_t x = 0; x < rowSize; ++x) out[x] = static_cast<std::uint8_t>(std::min(sums[x] >> kOutShift, 255));
     }
     return result;
 }
