@@ -1,19 +1,23 @@
-// The whole rebuild of the main window's picture list after one move, in a
-// list of 300 photos (the list, icons, wait window and selection included).
+// Adding 300 photos through the main window (copies, display, list and
+// icons), beside making the icons of the same files alone, in the same run;
+// then the whole rebuild of the picture list after one move.
 // Usage: picture_list_window_bench <photos folder from picture_list_bench>
 // Run offscreen: QT_QPA_PLATFORM=offscreen.
 
+#include "BenchProgramFolder.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/PageDesignStep.h"
 #include "app/ui/PictureStep.h"
 #include "app/ui/Toolbar.h"
 #include "common/UserDialogs.h"
+#include "imaging/Icons.h"
 #include "project/PictureNames.h"
 #include "project/ui/PictureListView.h"
 #include "styles/ui/WebBrowser.h"
 
 #include <QApplication>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -42,9 +46,8 @@ int main(int argc, char* argv[]) {
     }
     palimora::PrepareBrowserEngine();
     QApplication application(argc, argv);
-    const fs::path program = fs::temp_directory_path() / "palimora-window-bench";
-    fs::remove_all(program);
-    fs::copy(fs::path(argv[0]).parent_path().parent_path() / "palimora", program, fs::copy_options::recursive);
+    const fs::path program = palimora::bench::ProgramFolderCopy(
+        fs::path(argv[0]).parent_path().parent_path() / "palimora", "palimora-window-bench");
     SilentDialogs dialogs;
     palimora::TForm1 window(palimora::ProgramFolder(program), {false, &dialogs, nullptr, {}, {}});
     window.FormActivate();
@@ -52,16 +55,27 @@ int main(int argc, char* argv[]) {
     std::vector<fs::path> photos;
     for (int i = 1; i <= 300; ++i) photos.push_back(fs::path(argv[1]) / (palimora::SixDigits(i) + ".jpg"));
     using Clock = std::chrono::steady_clock;
+    const auto iconsAlone = [&] {
+        const auto start = Clock::now();
+        palimora::IconCache cold;
+        palimora::IconBatch batch(photos, cold);
+        for (std::size_t i = 0; i < photos.size(); ++i) batch.Take(i);
+        return std::chrono::duration<double>(Clock::now() - start).count();
+    };
+    double icons = iconsAlone();
     auto start = Clock::now();
     window.Pictures().AddPictures(photos);
     const double added = std::chrono::duration<double>(Clock::now() - start).count();
+    icons = std::min(icons, iconsAlone());
 
     window.Pictures().ListView1->MakeCurrent(149);
     window.Pictures().ListView1Click();
     start = Clock::now();
     window.Pictures().BoutDesClick();
     const double moved = std::chrono::duration<double>(Clock::now() - start).count();
-    std::printf("window: adding 300 photos %.2f s; moving one and rebuilding the list %.3f s\n", added, moved);
+    std::printf("window: adding 300 photos %.2f s, their icons alone %.2f s, ratio %.2f; "
+                "moving one and rebuilding the list %.3f s\n",
+                added, icons, added / icons, moved);
     fs::remove_all(program);
     return 0;
 }

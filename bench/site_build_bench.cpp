@@ -1,13 +1,13 @@
-// The whole site build of a project of 12-megapixel photos (pages, gallery
-// and summary thumbnails, pictures limited to 1024 x 768, 3 strips) beside
-// vipsthumbnail making the two thumbnail sizes and the size-limited copy
-// of the same files in the same run.
+// One whole site build (pages, gallery thumbnails, pictures limited in
+// size) of a folder of photos, timed. bench/run-site-build runs it between
+// the peers and the floor, in the same run.
 //
-// Usage: site_build_bench <program folder> <photos folder> [photos=100]
-// The photos are those picture_list_bench generates (000001.jpg, ...).
+// Usage: site_build_bench <built program folder> <photos folder>
+//                         [thumbW thumbH limitW limitH [workers]]
+// Prints "palimora <wall seconds> <cpu seconds> <peak MB>".
 
+#include "BenchProgramFolder.h"
 #include "cli/ConsoleDialogs.h"
-#include "common/ProgramFolder.h"
 #include "lang/Language.h"
 #include "project/PictureNames.h"
 #include "project/PictureTextFile.h"
@@ -15,6 +15,7 @@
 #include "sitegen/SiteBuild.h"
 #include "styles/ProjectSettings.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +23,7 @@
 #include <iostream>
 #include <string>
 #include <sys/resource.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
@@ -36,87 +38,76 @@ public:
     bool CancelRequested() override { return false; }
 };
 
-double Seconds(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
-
-void FreshPictures(const fs::path& photos, const fs::path& images, int count) {
-    fs::remove_all(images);
-    fs::create_directories(images);
-    for (int i = 1; i <= count; ++i) {
-        const std::string name = palimora::SixDigits(i) + ".jpg";
-        fs::copy_file(photos / name, images / name);
-    }
+double CpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
 }
 
-double Vips(const fs::path& photos, const fs::path& out, int count) {
-    fs::remove_all(out);
-    fs::create_directories(out);
-    std::string files;
-    for (int i = 1; i <= count; ++i) files += " '" + (photos / (palimora::SixDigits(i) + ".jpg")).string() + "'";
-    const auto start = Clock::now();
-    for (const char* size : {"160x120", "260x174", "1024x768"}) {
-        const std::string command = std::string("vipsthumbnail --size ") + size + " -o '" + out.string() + "/" + size +
-                                    "-%s.jpg[Q=90]'" + files;
-        if (std::system(command.c_str()) != 0) return -1;
+std::vector<fs::path> Photos(const fs::path& folder) {
+    std::vector<fs::path> photos;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        const std::string extension = entry.path().extension().string();
+        if (extension == ".jpg" || extension == ".JPG" || extension == ".jpeg") photos.push_back(entry.path());
     }
-    return Seconds(start);
+    std::sort(photos.begin(), photos.end());
+    return photos;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s <program folder> <photos folder> [photos=100]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <program folder> <photos folder> [thumbW thumbH limitW limitH [workers]]\n",
+                     argv[0]);
         return 2;
     }
-    const fs::path program = argv[1];
-    const fs::path photos = argv[2];
-    const int count = argc > 3 ? std::atoi(argv[3]) : 100;
+    const auto number = [&](int i, const char* fallback) { return std::string(argc > i ? argv[i] : fallback); };
+    const std::string thumbW = number(3, "150"), thumbH = number(4, "150");
+    const std::string limitW = number(5, "1024"), limitH = number(6, "768");
+    const unsigned workers = static_cast<unsigned>(std::atoi(number(7, "0").c_str()));
+
+    const fs::path program = palimora::bench::ProgramFolderCopy(argv[1], "palimora-site-build-bench");
     const palimora::ProgramFolder folder(program);
     const std::string name = "Bench";
     const fs::path project = folder.Project(name);
     fs::create_directories(project / "textes");
+    fs::create_directories(project / "images");
+    const std::vector<fs::path> photos = Photos(argv[2]);
     palimora::PictureTextFile texts(project / "textes" / "images.dat");
     texts.CreateEmpty();
-    for (int i = 1; i <= count; ++i) texts.Write(i, "Photo " + std::to_string(i), "\"A comment\"");
+    for (std::size_t i = 0; i < photos.size(); ++i) {
+        const int n = static_cast<int>(i) + 1;
+        fs::copy_file(photos[i], project / "images" / (palimora::SixDigits(n) + ".jpg"));
+        texts.Write(n, "Photo " + std::to_string(n), "\"A comment\"");
+    }
 
     palimora::Language language;
     language.LoadChosen(folder);
-    double ours = 1e9, peer = 1e9;
-    for (int round = 0; round < 2; ++round) {
-        FreshPictures(photos, project / "images", count);
-        palimora::ProjectSettings settings;
-        fs::remove(project / (name + ".ini"));
-        settings.Commit(folder, name, language);
-        using L = palimora::SettingLine;
-        for (const auto& [line, value] : {std::pair{L::MakeThumbnails, "1"}, std::pair{L::GalleryThumbnailWidth, "160"},
-                                          std::pair{L::GalleryThumbnailHeight, "120"},
-                                          std::pair{L::SummaryGalleryPictureWidth, "260"},
-                                          std::pair{L::SummaryGalleryPictureHeight, "174"},
-                                          std::pair{L::LargestPictureWidth, "1024"},
-                                          std::pair{L::LargestPictureHeight, "768"},
-                                          std::pair{L::PictureStrips, "3"}, std::pair{L::MakeGalleries, "1"}}) {
-            settings.Store(line, value);
-        }
-        palimora::ConsoleDialogs dialogs(std::cerr);
-        palimora::BuildContext context;
-        QuietProgress progress;
-        const palimora::SiteBuildSources sources{folder, name, language, settings, texts, project / "images", dialogs};
-        const auto start = Clock::now();
-        if (palimora::SiteBuild(sources, context, progress) != palimora::BuildOutcome::Built) return 1;
-        ours = std::min(ours, Seconds(start));
-        const double vips = Vips(photos, program / "vips-out", count);
-        if (vips < 0) {
-            std::fprintf(stderr, "vipsthumbnail failed (apt-get install libvips-tools)\n");
-            return 1;
-        }
-        peer = std::min(peer, vips);
+    palimora::ProjectSettings settings;
+    settings.Commit(folder, name, language);
+    using L = palimora::SettingLine;
+    for (const auto& [line, value] :
+         {std::pair{L::MakeThumbnails, thumbW == "0" ? "0" : "1"}, std::pair{L::GalleryThumbnailWidth, thumbW.c_str()},
+          std::pair{L::GalleryThumbnailHeight, thumbH.c_str()}, std::pair{L::LargestPictureWidth, limitW.c_str()},
+          std::pair{L::LargestPictureHeight, limitH.c_str()}, std::pair{L::PictureStrips, "1"},
+          std::pair{L::MakeGalleries, "0"}}) {
+        settings.Store(line, value);
     }
+    palimora::ConsoleDialogs dialogs(std::cerr);
+    palimora::BuildContext context;
+    QuietProgress progress;
+    palimora::SiteBuildSources sources{folder, name, language, settings, texts, project / "images", dialogs};
+    sources.pictureWorkers = workers;
+    const double cpuBefore = CpuSeconds();
+    const auto start = Clock::now();
+    const bool built = palimora::SiteBuild(sources, context, progress) == palimora::BuildOutcome::Built;
+    const double wall = std::chrono::duration<double>(Clock::now() - start).count();
+    const double cpu = CpuSeconds() - cpuBefore;
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("site build of %d photos: palimora %.4f s/picture (pages included), vipsthumbnail %.4f s/picture "
-                "(two thumbnails and the limited copy), ratio %.2f; peak memory %ld MB\n",
-                count, ours / count, peer / count, ours / peer, usage.ru_maxrss / 1024);
-    fs::remove_all(project);
-    fs::remove_all(program / "vips-out");
+    fs::remove_all(program);
+    if (!built) return 1;
+    std::printf("palimora %.4f %.4f %ld\n", wall, cpu, usage.ru_maxrss / 1024);
     return 0;
 }

@@ -40,6 +40,8 @@ constexpr SettingLine kFileSettings[] = {
 
 struct Cancelled {};
 
+constexpr std::size_t kPicturesAhead = 32;
+
 class Run {
 public:
     Run(const SiteBuildSources& sources, BuildContext& context, BuildProgress& progress)
@@ -185,13 +187,21 @@ void Run::Execute() {
         fs::create_directories(project_ / site_layout::kThumbnailFolder);
         fs::create_directories(project_ / site_layout::kSummaryThumbnailFolder);
     }
-    // Pictures are converted on every core, a few ahead of the progress; the
-    // files are written here, in list order, as a one-thread run writes them.
+    // Pictures are converted on every core; the files are written here, in
+    // list order, as a one-thread run writes them. Workers take the largest
+    // files first among the next kPicturesAhead, so that no core idles
+    // behind one large photo; a waiting result is only its encoded files.
     struct Converted {
         std::vector<ConvertedFile> files;
         std::optional<ImageError> unreadable;
         std::string failure;
     };
+    std::vector<std::uint64_t> costs;
+    for (const std::string& name : names) {
+        std::error_code unknown;
+        const std::uintmax_t bytes = fs::file_size(project_layout::PicturesFolder(project_) / name, unknown);
+        costs.push_back(unknown ? 0 : bytes);
+    }
     OrderedWork<Converted> work(
         names.size(),
         [&](std::size_t i) {
@@ -205,7 +215,7 @@ void Run::Execute() {
             }
             return converted;
         },
-        4);
+        kPicturesAhead, s_.pictureWorkers, std::move(costs));
     for (int n = 1; n <= pictureCount; ++n) {
         progress_.Step();
         Status(TextId::PreparingPicture, n);

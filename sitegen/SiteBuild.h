@@ -33,6 +33,7 @@ struct SiteBuildSources {
     const PictureTextFile& texts;                 // titles and comments
     std::filesystem::path workingPictures;        // where size-limited pictures are also written
     UserDialogs& dialogs;
+    unsigned pictureWorkers = 0;                  // threads deriving pictures; 0: one per core
 };
 
 enum class BuildOutcome { Built, Cancelled, Failed };

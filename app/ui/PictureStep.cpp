@@ -176,10 +176,12 @@ void PictureStep::AddPictures(const std::vector<fs::path>& chosen) {
                                         [this](const fs::path& copy, const fs::path& source) {
                                             return ConvertAddedPicture(copy, source, dialogs_, session_.CurrentLanguage());
                                         });
-        for (const auto& picture : added) {
-            TabbedImg->Edit1->setText(ToScreen(picture.title));
-            TabbedImg->Panel1->Show(picture.file);
-            currentPicture_ = picture.number;
+        // Only the last added picture is shown: the others would be decoded
+        // for a display no one sees (their icons tell unreadable files).
+        if (!added.empty()) {
+            TabbedImg->Edit1->setText(ToScreen(added.back().title));
+            TabbedImg->Panel1->Show(added.back().file);
+            currentPicture_ = added.back().number;
         }
         TabbedImg->show();
         selectAfterInsert_ = inserting;

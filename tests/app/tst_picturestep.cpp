@@ -271,6 +271,18 @@ private slots:
         QCOMPARE(window_->Tools().BoutDes->Tag(), 0);
     }
 
+    void addingDecodesForTheDisplayOnlyTheLastPicture() {
+        const fs::path damaged = Source("a-damaged.jpg");
+        testing::CutFile(damaged, 300);
+        window_->Pictures().AddPictures({damaged, Source("b-intact.jpg", 300, 200)});
+        QCOMPARE(ListView1()->count(), 2);
+        QCOMPARE(window_->Pictures().TabbedImg->Panel1->PictureWidth, 300);
+        QCOMPARE(window_->Pictures().TabbedImg->Edit1->text(), QStringLiteral("b-intact"));
+        // The damaged first picture was never shown: its icon alone tells it.
+        QVERIFY(dialogs_.shown.empty());
+        QCOMPARE(dialogs_.beeps, 1);
+    }
+
     void damagedAndMissingPicturesAreToldNotFatal() {
         window_->Pictures().AddPictures({Source("good.jpg"), Source("bad.jpg")});
         testing::CutFile(Images() / "000001.jpg", 300);

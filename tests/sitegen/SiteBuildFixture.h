@@ -50,8 +50,9 @@ protected:
         settings.Commit(folder, "Demo", language);
     }
 
-    BuildOutcome Build() {
-        const SiteBuildSources sources{folder, "Demo", language, settings, texts, project / "images", dialogs};
+    BuildOutcome Build(unsigned workers = 0) {
+        SiteBuildSources sources{folder, "Demo", language, settings, texts, project / "images", dialogs};
+        sources.pictureWorkers = workers;
         return SiteBuild(sources, context, progress);
     }
     bool Exists(const std::string& name) const { return std::filesystem::exists(project / name); }

@@ -1,5 +1,7 @@
 #include "tests/sitegen/SiteBuildFixture.h"
 
+#include <map>
+
 namespace palimora {
 namespace {
 
@@ -172,6 +174,64 @@ TEST_F(SiteBuildTest, EveryTemplateGivesPagesWhoseLinksAndPicturesAllExist) {
         }
         EXPECT_GT(links, 60);
         EXPECT_GT(pictures, 40);
+    }
+}
+
+// Every file under a folder, by its path inside it, with its bytes.
+std::map<std::string, std::string> FilesUnder(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        if (entry.is_regular_file()) files[fs::relative(entry.path(), folder).generic_string()] = testing::ReadBytes(entry.path());
+    }
+    return files;
+}
+
+TEST_F(SiteBuildTest, TwoWorkersWriteTheSameFilesMessagesAndStepsAsOne) {
+    // Sizes far apart, the largest late in the list, so that two workers
+    // start the pictures in another order than the list's.
+    const std::pair<int, int> sizes[] = {{120, 90}, {90, 120}, {1600, 1200}, {200, 150},
+                                         {640, 480}, {60, 40},   {1200, 1600}, {300, 200}};
+    for (int n = 1; n <= 8; ++n) {
+        EncodeJpeg(testing::Quadrants(sizes[n - 1].first, sizes[n - 1].second),
+                   project / "images" / ("00000" + std::to_string(n) + ".jpg"));
+        texts.Write(n, "Photo " + std::to_string(n), "");
+    }
+    settings.Store(SettingLine::LargestPictureWidth, "400");
+    settings.Store(SettingLine::LargestPictureHeight, "300");
+    settings.Store(SettingLine::PictureStrips, "2");
+    const fs::path originals = temp.Path() / "originals";
+    fs::copy(project / "images", originals);
+
+    for (const bool damaged : {false, true}) {
+        SCOPED_TRACE(damaged ? "a damaged picture in the middle" : "every picture readable");
+        if (damaged) testing::CutFile(originals / "000005.jpg", 300);
+        struct Run {
+            BuildOutcome outcome;
+            std::map<std::string, std::string> files;
+            std::vector<std::string> messages, statuses;
+        };
+        const auto buildWith = [&](unsigned workers) {
+            fs::remove_all(project / "images");
+            fs::copy(originals, project / "images");
+            dialogs.shown.clear();
+            progress = {};
+            const BuildOutcome outcome = Build(workers);
+            return Run{outcome, FilesUnder(project), dialogs.shown, progress.statuses};
+        };
+        const Run one = buildWith(1);
+        const Run two = buildWith(2);
+        EXPECT_EQ(one.outcome, damaged ? BuildOutcome::Failed : BuildOutcome::Built);
+        EXPECT_EQ(two.outcome, one.outcome);
+        EXPECT_EQ(two.messages, one.messages);
+        EXPECT_EQ(two.statuses, one.statuses);
+        ASSERT_EQ(two.files.size(), one.files.size());
+        for (const auto& [name, bytes] : one.files) {
+            const auto other = two.files.find(name);
+            ASSERT_NE(other, two.files.end()) << name;
+            EXPECT_TRUE(other->second == bytes) << name << " differs";
+        }
+        EXPECT_EQ(one.files.count("tn_images/tn-000004.jpg"), 1u);
+        EXPECT_EQ(one.files.count("tn_images/tn-000006.jpg"), damaged ? 0u : 1u);
     }
 }
 
