@@ -47,6 +47,7 @@ std::uint32_t LittleEndian(const std::string& data, std::size_t offset, int byte
 // The pixel count the header declares is checked against the cap before
 // the file is read whole: a small header can announce gigabytes of pixels.
 void CheckDeclaredSize(const std::filesystem::path& file) {
+    RequireOrdinaryPicture(file);
     char bytes[26] = {};
     std::ifstream in(file, std::ios::binary);
     in.read(bytes, sizeof bytes);
