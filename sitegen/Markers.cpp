@@ -19,6 +19,8 @@ int Markers::Find(const PageLines& page, std::string_view name, int start) const
 }
 
 void Markers::TellMissing() const {
+    for (const TextId text : missingFiles_) dialogs_.ShowMessageOk(language_.LangText(text));
+    missingFiles_.clear();
     if (missing_.empty()) return;
     std::string names;
     for (const std::string& name : missing_) names += (names.empty() ? "" : ", ") + name;
@@ -39,7 +41,9 @@ void Markers::InsertFile(PageLines& page, std::string_view marker, const std::fi
     if (file.empty()) return;
     std::error_code error;
     if (!std::filesystem::exists(file, error)) {
-        dialogs_.ShowMessageOk(language_.LangText(missingText));
+        if (std::find(missingFiles_.begin(), missingFiles_.end(), missingText) == missingFiles_.end()) {
+            missingFiles_.push_back(missingText);
+        }
         return;
     }
     PageLines inserted;

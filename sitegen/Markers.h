@@ -24,13 +24,16 @@ public:
     // marker on the very first line therefore counts as missing.
     int Find(const PageLines& page, std::string_view name, int start) const;
 
-    // Tells the user, in one message (MissingMarker and the names), every
-    // marker found missing since the last time, each name once.
+    // Tells the user what was found missing since the last time: each
+    // missing header or footer file once (MissingHeader, MissingFooter),
+    // then every missing marker in one message (MissingMarker and the
+    // names), each name once. A build calls it after its pages, so a site of
+    // a hundred pages gets one message, not a hundred.
     void TellMissing() const;
 
     // Replaces the TEMPLATEHAUT and TEMPLATEBAS sections with the lines of
-    // the header and footer files (empty paths: nothing); a missing file is
-    // told (MissingHeader and MissingFooter) and nothing is inserted.
+    // the header and footer files (empty paths: nothing); for a missing file
+    // nothing is inserted and it is kept for TellMissing.
     void InsertHeaderFooter(PageLines& page, const std::filesystem::path& header,
                             const std::filesystem::path& footer) const;
 
@@ -43,6 +46,7 @@ private:
     UserDialogs& dialogs_;
     const Language& language_;
     mutable std::vector<std::string> missing_;
+    mutable std::vector<TextId> missingFiles_;
 };
 
 std::string MarkerLine(std::string_view name);

@@ -52,7 +52,8 @@ public:
     bool WriteSample(SampleKind kind);
 
     // One message for every marker the pages written so far lacked (see
-    // Markers::TellMissing); a build calls it once, after its pages.
+    // Markers::TellMissing, with the missing header and footer files); a
+    // build calls it once, after its pages.
     void TellMissingMarkers() const { markers_.TellMissing(); }
     // One message for every picture the pages written so far name but that
     // could not be copied into param; a build calls it once, after its pages.

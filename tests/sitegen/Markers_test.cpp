@@ -64,6 +64,9 @@ TEST_F(MarkersTest, HeaderAndFooterReplaceTheirSections) {
     EXPECT_TRUE(dialogs.shown.empty());
 
     markers.InsertHeaderFooter(page, {}, temp.Path() / "missing.htm");
+    markers.InsertHeaderFooter(page, {}, temp.Path() / "missing.htm");
+    EXPECT_TRUE(dialogs.shown.empty());  // told with the missing markers, once
+    markers.TellMissing();
     EXPECT_EQ(dialogs.shown, Lines{language.LangText(TextId::MissingFooter)});
 }
 
