@@ -34,5 +34,5 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # recommended by its libraries). The browser engine's helper process comes
 # with the engine library's own dependencies.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-translations-l10n")
 include(CPack)

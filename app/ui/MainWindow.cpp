@@ -184,6 +184,7 @@ void TForm1::ShowStartWarnings() {
 }
 
 void TForm1::ApplyLanguage() {
+    qtOwnTexts_.Follow(session_.CurrentLanguage().Code());
     setWindowTitle(ToScreen(session_.LangText(TextId::ProgramTitle)));
     for (ClickableLabel* logo : {Imagelogo, Image2}) logo->setToolTip(ToScreen(session_.LangText(TextId::MainWindowTitle)));
     pageDesign_->WebBrowser1->setToolTip(ToScreen(session_.LangText(TextId::PreviewWidthHint)));

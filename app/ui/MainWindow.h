@@ -3,6 +3,7 @@
 #include "app/Session.h"
 #include "app/Step.h"
 #include "lang/TextId.h"
+#include "lang/ui/QtOwnTexts.h"
 #include "publish/PublishRun.h"
 
 #include <QWidget>
@@ -127,6 +128,7 @@ private:
     Session session_;
     Step step_;
     std::unique_ptr<UserDialogs> ownDialogs_;
+    QtOwnTexts qtOwnTexts_;
     UserDialogs* dialogs_ = nullptr;
     std::unique_ptr<ProjectWindows> ownProjectWindows_;
     ProjectWindows* projectWindows_ = nullptr;

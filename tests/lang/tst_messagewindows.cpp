@@ -6,6 +6,7 @@
 #include "lang/ui/LanguageWindow.h"
 #include "lang/ui/WaitWindow.h"
 #include "lang/ui/MessageWindows.h"
+#include "lang/ui/QtOwnTexts.h"
 #include "tests/support/TempFolder.h"
 
 #include <QComboBox>
@@ -36,6 +37,19 @@ private:
     }
 
 private slots:
+    // Qt's own windows (the picture-open dialog) speak the program's language.
+    void qtsOwnTextsFollowTheLanguage() {
+        const QString lookIn = QStringLiteral("Look in:");
+        QtOwnTexts texts;
+        texts.Follow("french");
+        const QString french = QCoreApplication::translate("QFileDialog", "Look in:");
+        QVERIFY2(french != lookIn && !french.isEmpty(), qPrintable(french));
+        texts.Follow("english");
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), lookIn);
+        texts.Follow("french");
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), french);
+    }
+
     void initTestCase() {
         testing::StageProgramFolder(temp_.Path());
         language_.LoadChosen(folder_);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QTranslator>
+
+#include <string>
+
+namespace palimora {
+
+// The texts Qt's own windows show (the file dialog's "Look in:", "Cancel",
+// its column headings) in the program's language, from the translations
+// Qt ships; English, Qt's own, needs none.
+class QtOwnTexts {
+public:
+    // Follows the program's language code ("french", "english"); a missing
+    // translation file leaves Qt's English texts.
+    void Follow(const std::string& languageCode);
+
+private:
+    QTranslator translator_;
+    bool installed_ = false;
+};
+
+}  // namespace palimora
