@@ -15,6 +15,7 @@
 #include "tests/support/Pictures.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/QuietProgress.h"
 
 #include <chrono>
 #include <cstdio>
@@ -26,14 +27,6 @@ using Clock = std::chrono::steady_clock;
 using namespace palimora;
 
 namespace {
-
-class QuietProgress : public BuildProgress {
-public:
-    void SetMaximum(int) override {}
-    void Step() override {}
-    void SetStatus(const std::string&) override {}
-    bool CancelRequested() override { return false; }
-};
 
 double Seconds(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
@@ -69,7 +62,7 @@ int main(int argc, char* argv[]) {
     settings.Commit(folder, "Bench", language);
 
     testing::ScriptedDialogs dialogs;
-    QuietProgress progress;
+    palimora::testing::QuietProgress progress;
     auto start = Clock::now();
     BuildProject({folder, "Bench", {}}, dialogs, progress);
     const double build = Seconds(start);

@@ -26,6 +26,7 @@
 #include "tests/corpus/HostileFiles.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/QuietProgress.h"
 
 #include <gtest/gtest.h>
 
@@ -95,14 +96,6 @@ public:
     void Beep() override {}
 };
 
-class QuietProgress : public BuildProgress {
-public:
-    void SetMaximum(int) override {}
-    void Step() override {}
-    void SetStatus(const std::string&) override {}
-    bool CancelRequested() override { return false; }
-};
-
 // The picture display as the picture step runs it, without the screen.
 void Display(const fs::path& file, YesDialogs& dialogs, const Language& language) {
     try {
@@ -148,7 +141,7 @@ void Run(Operation operation, const HostileFile& hostile, const ProgramFolder& f
                 break;
             }
             case Operation::Build: {
-                QuietProgress progress;
+                testing::QuietProgress progress;
                 BuildProject({folder, kProject, {}}, dialogs, progress);
                 break;
             }

@@ -4,6 +4,7 @@
 #include "common/UserDialogs.h"
 #include "sitegen/ProjectBuild.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/QuietProgress.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -25,14 +26,6 @@ public:
         return std::nullopt;
     }
     void Beep() override {}
-};
-
-class QuietProgress : public BuildProgress {
-public:
-    void SetMaximum(int) override {}
-    void Step() override {}
-    void SetStatus(const std::string&) override {}
-    bool CancelRequested() override { return false; }
 };
 
 bool IsPage(const fs::path& file) { return file.extension() == ".htm" || file.extension() == ".html"; }
