@@ -3,6 +3,7 @@
 // the same run, in both data-connection modes of the client.
 // Usage: ftp_upload_bench [megabytes=50]
 
+#include "bench/RandomFile.h"
 #include "publish/FtpClient.h"
 #include "tests/support/FtpServers.h"
 
@@ -29,15 +30,7 @@ int main(int argc, char* argv[]) {
     fs::remove_all(work);
     fs::create_directories(work / "server");
     const fs::path file = work / "upload.bin";
-    {
-        std::ofstream out(file, std::ios::binary);
-        std::mt19937 random(7);
-        std::string block(1 << 20, '\0');
-        for (int i = 0; i < megabytes; ++i) {
-            for (char& byte : block) byte = static_cast<char>(random());
-            out.write(block.data(), static_cast<std::streamsize>(block.size()));
-        }
-    }
+    palimora::bench::WriteRandomFile(file, megabytes);
     palimora::testing::LocalFtpServer server(work / "server");
     const int port = server.Port();
     const std::string portText = std::to_string(port);

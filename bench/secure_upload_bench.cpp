@@ -5,6 +5,7 @@
 // `curl -T sftp://`). Best of two rounds.
 // Usage: secure_upload_bench [megabytes=50]
 
+#include "bench/RandomFile.h"
 #include "publish/FtpTransport.h"
 #include "publish/SftpTransport.h"
 #include "tests/support/FtpServers.h"
@@ -81,15 +82,7 @@ int main(int argc, char* argv[]) {
     fs::remove_all(work);
     fs::create_directories(work);
     const fs::path file = work / "upload.bin";
-    {
-        std::ofstream out(file, std::ios::binary);
-        std::mt19937 random(7);
-        std::string block(1 << 20, '\0');
-        for (int i = 0; i < megabytes; ++i) {
-            for (char& byte : block) byte = static_cast<char>(random());
-            out.write(block.data(), static_cast<std::streamsize>(block.size()));
-        }
-    }
+    palimora::bench::WriteRandomFile(file, megabytes);
     const auto size = fs::file_size(file);
     std::printf("upload of one %d MB file to servers on 127.0.0.1, best of two\n", megabytes);
     bool allSame = true;
