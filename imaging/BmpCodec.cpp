@@ -15,17 +15,13 @@
 namespace palimora {
 namespace {
 
-// The largest bitmap the pixel cap lets through: four bytes a pixel, plus
-// its headers and palette.
-constexpr std::uintmax_t kMaxBmpFileBytes = static_cast<std::uintmax_t>(kMaxPicturePixels) * 4 + (1u << 20);
-
 std::string ReadWhole(const std::filesystem::path& file) {
     RequireOrdinaryPicture(file);
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(file, error);
-    if (!error && size > kMaxBmpFileBytes) throw ImageError(ImageError::Kind::TooLarge, "BMP: file too large");
+    if (!error && size > kMaxPictureFileBytes) throw ImageError(ImageError::Kind::TooLarge, "BMP: file too large");
     try {
-        return ReadFileBytes(file, kMaxBmpFileBytes);
+        return ReadFileBytes(file, kMaxPictureFileBytes);
     } catch (const PalimoraError&) {
         throw ImageError(ImageError::Kind::Unreadable, "cannot open " + file.string());
     }

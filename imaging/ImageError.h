@@ -2,6 +2,7 @@
 
 #include "common/Error.h"
 
+#include <cstdint>
 #include <filesystem>
 
 namespace palimora {
@@ -33,6 +34,11 @@ private:
 // Pictures above this many pixels are refused rather than decoded whole:
 // 200 million pixels take 600 MB as RGB.
 inline constexpr long long kMaxPicturePixels = 200'000'000;
+
+// The largest picture file read whole into memory: four bytes a pixel of
+// the largest picture let through, plus room for its headers. No picture
+// format this program reads needs more, compressed or not.
+inline constexpr std::uintmax_t kMaxPictureFileBytes = static_cast<std::uintmax_t>(kMaxPicturePixels) * 4 + (1u << 20);
 
 // Throws ImageError(Unreadable) unless the file is an ordinary file: a
 // folder or a special file (a pipe, /dev/zero) is never opened as a picture.

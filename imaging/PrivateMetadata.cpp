@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <memory>
 
 #include <libexif/exif-data.h>
@@ -116,10 +117,42 @@ std::optional<std::string> JpegWithoutPrivateData(std::string_view jpeg) {
     return out;
 }
 
+namespace {
+
+// The blocks of a JPEG before its compressed data, read block by block: most
+// photos are clean, and their compressed data need not be read to know it.
+// Stops at the first start-of-scan, at anything that is no block, or at the
+// end of the file; a header beyond all reason stops being read too.
+std::string JpegHead(const std::filesystem::path& jpeg) {
+    constexpr std::size_t kMostHeadBytes = 16u << 20;
+    std::ifstream in(jpeg, std::ios::binary);
+    if (!in) throw ImageError(ImageError::Kind::Unreadable, "cannot open " + jpeg.string());
+    std::string head(2, '\0');
+    if (!in.read(head.data(), 2)) return {};
+    char block[4];
+    while (head.size() < kMostHeadBytes && in.read(block, sizeof block)) {
+        head.append(block, sizeof block);
+        const auto marker = static_cast<unsigned char>(block[1]);
+        if (static_cast<unsigned char>(block[0]) != 0xFF || marker == 0xDA || marker == 0xD9 || marker == 0xFF) break;
+        const std::size_t length = (std::size_t{static_cast<unsigned char>(block[2])} << 8) | static_cast<unsigned char>(block[3]);
+        if (length < 2) break;
+        const std::size_t start = head.size();
+        head.resize(start + length - 2);
+        in.read(head.data() + start, static_cast<std::streamsize>(length - 2));
+        head.resize(start + static_cast<std::size_t>(in.gcount()));
+        if (in.gcount() != static_cast<std::streamsize>(length - 2)) break;
+    }
+    return head;
+}
+
+}  // namespace
+
 bool RemovePrivateData(const std::filesystem::path& jpeg) {
+    RequireOrdinaryPicture(jpeg);
+    if (!JpegWithoutPrivateData(JpegHead(jpeg))) return false;
     std::string bytes;
     try {
-        bytes = ReadFileBytes(jpeg);
+        bytes = ReadFileBytes(jpeg, kMaxPictureFileBytes);
     } catch (const PalimoraError&) {
         throw ImageError(ImageError::Kind::Unreadable, "cannot open " + jpeg.string());
     }

@@ -33,7 +33,7 @@ std::vector<std::uint8_t> ProfileOf(const std::string& bytes) {
 Image DecodeWebp(const std::filesystem::path& file) {
     std::string bytes;
     try {
-        bytes = ReadFileBytes(file);
+        bytes = ReadFileBytes(file, kMaxPictureFileBytes);
     } catch (const PalimoraError&) {
         throw ImageError(ImageError::Kind::Unreadable, "cannot open " + file.string());
     }

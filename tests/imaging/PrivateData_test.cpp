@@ -42,6 +42,21 @@ TEST(PrivateDataTest, PositionAndOwnerGoWhileOrientationDateProfileAndPixelsStay
     EXPECT_EQ(ReadJpegSize(file).height, 600);
 }
 
+// A camera's large file (here a GPS photo followed by 20 MB the decoders
+// never read) is cleaned whole, every byte after its blocks kept.
+TEST(PrivateDataTest, ALargePhotoIsCleanedWholeInPlace) {
+    testing::TempFolder temp;
+    testing::MakePhotoFixtures(temp.Path());
+    const std::string tail(20u << 20, '\x5A');
+    const fs::path large = temp.Path() / "large.jpg";
+    testing::WriteBytes(large, testing::ReadBytes(temp.Path() / "gps.jpg") + tail);
+    ASSERT_TRUE(RemovePrivateData(large));
+    const std::string cleaned = testing::ReadBytes(large);
+    EXPECT_EQ(cleaned.find("Jeanne Martin"), std::string::npos);
+    EXPECT_EQ(cleaned.substr(cleaned.size() - tail.size()), tail);
+    EXPECT_FALSE(RemovePrivateData(large)) << "a clean file is not written again";
+}
+
 TEST(PrivateDataTest, ACleanOrDamagedFileIsLeftAsItIs) {
     testing::TempFolder temp;
     const fs::path clean = temp.Path() / "clean.jpg";
