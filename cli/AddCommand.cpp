@@ -91,15 +91,6 @@ std::optional<ProjectArgument> CreateProject(const ProgramFolder& program, const
     return created;
 }
 
-// The question the add button asks for a picture that must be converted.
-std::string ConversionQuestion(const fs::path& file, const Language& language) {
-    const PictureFormat format = FormatOf(file);
-    const TextId end = format == PictureFormat::Bmp   ? TextId::ConvertBmpEnd
-                       : format == PictureFormat::Gif ? TextId::ConvertGifEnd
-                                                      : TextId::ConvertPhotoEnd;
-    return language.LangText(TextId::ConvertStart) + " " + DisplayPath(file) + language.LangText(end);
-}
-
 }  // namespace
 
 int AddCommand(const ProgramFolder& program, const std::vector<std::string>& arguments, std::ostream& messages) {
@@ -124,7 +115,7 @@ int AddCommand(const ProgramFolder& program, const std::vector<std::string>& arg
                 messages << "palimora-cli: no such file: " << file.string() << '\n';
                 everyFile = false;
             } else if (IsConvertibleFormat(FormatOf(file)) && !parsed->convert) {
-                dialogs.ShowMessageOk(ConversionQuestion(file, language) + " " +
+                dialogs.ShowMessageOk(ConversionQuestion(file, FormatOf(file), language) + " " +
                                       language.LangText(TextId::SkippedWithoutConvert));
             } else {
                 chosen.push_back(fs::absolute(file, error));

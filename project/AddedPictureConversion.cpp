@@ -46,6 +46,14 @@ void KeepPrivateDataOut(const fs::path& copy, UserDialogs& dialogs) {
 
 }  // namespace
 
+std::string ConversionQuestion(const fs::path& source, PictureFormat format, const Language& language, int frames) {
+    const TextId end = format == PictureFormat::Bmp   ? TextId::ConvertBmpEnd
+                       : format != PictureFormat::Gif ? TextId::ConvertPhotoEnd
+                       : frames < 2                   ? TextId::ConvertGifEnd
+                                                      : TextId::ConvertAnimatedGifEnd;
+    return language.LangText(TextId::ConvertStart) + " " + DisplayPath(source) + language.LangText(end);
+}
+
 fs::path ConvertAddedPicture(const fs::path& copy, const fs::path& source, UserDialogs& dialogs,
                              const Language& language) {
     const std::string extension = UpperExtensionOf(copy.filename().string());
@@ -60,17 +68,16 @@ fs::path ConvertAddedPicture(const fs::path& copy, const fs::path& source, UserD
     if (!IsConvertibleFormat(format)) return copy;
 
     try {
-        TextId question = format == PictureFormat::Bmp ? TextId::ConvertBmpEnd : TextId::ConvertPhotoEnd;
         Image first;
+        int frames = 1;
         if (format != PictureFormat::Gif) {
             first = ReadFirstFrame(copy);
         } else {
             GifPicture gif = DecodeGif(copy);
-            question = gif.frames < 2 ? TextId::ConvertGifEnd : TextId::ConvertAnimatedGifEnd;
+            frames = gif.frames;
             first = std::move(gif.image);
         }
-        const std::string ask = language.LangText(TextId::ConvertStart) + " " + DisplayPath(source) + language.LangText(question);
-        if (dialogs.AskOkCancel(ask) != kModalYes) return copy;
+        if (dialogs.AskOkCancel(ConversionQuestion(source, format, language, frames)) != kModalYes) return copy;
         return ConvertToJpeg(copy, first);
     } catch (const ImageError& error) {
         dialogs.ShowMessageOk(UnreadablePictureMessage(language, error, source));  // the file the user chose

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "imaging/PictureReader.h"
+
 #include <filesystem>
+#include <string>
 
 namespace palimora {
 
@@ -14,6 +17,11 @@ class UserDialogs;
 // in sRGB, when the user agrees, the copy then deleted; anything else stays
 // as it is. A picture
 // that cannot be read is kept as copied, and the user told so.
+// The question asked before `source`, a picture of `format`, is turned into
+// a JPEG; `frames` above one tells an animated GIF.
+std::string ConversionQuestion(const std::filesystem::path& source, PictureFormat format, const Language& language,
+                               int frames = 1);
+
 std::filesystem::path ConvertAddedPicture(const std::filesystem::path& copy, const std::filesystem::path& source,
                                           UserDialogs& dialogs, const Language& language);
 

@@ -244,8 +244,7 @@ void Run::Execute() {
 }
 
 void Run::CancelCleanup() const {
-    std::error_code ignored;
-    for (const std::string& page : BuiltSiteMarkers()) fs::remove(project_ / page, ignored);
+    RemoveEntryPages();
     s_.folder.DeleteSamplePages();
     context_.Reset();
 }
