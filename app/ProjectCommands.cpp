@@ -4,6 +4,7 @@
 #include "common/Error.h"
 #include "common/FolderFiles.h"
 #include "common/UserDialogs.h"
+#include "lang/Language.h"
 #include "lang/TextId.h"
 #include "project/PictureTextLayout.h"
 #include "project/ProjectFolders.h"
@@ -83,7 +84,7 @@ void SaveCommand(Session& session, UserDialogs& dialogs, ProjectWindows& windows
 
 bool ConfirmSaveName(Session& session, const std::string& typed, UserDialogs& dialogs) {
     const std::string workingName = session.WorkingName();
-    if (typed == workingName) {
+    if (typed == workingName || IsWorkingFolderName(session.Folder(), typed)) {
         dialogs.ShowMessageOk(session.LangText(TextId::ReservedName));
         return false;
     }

@@ -1,12 +1,14 @@
 #include "cli/AddCommand.h"
 
+#include "cli/CommandSupport.h"
 #include "cli/ConsoleDialogs.h"
+#include "cli/ExitStatus.h"
 #include "cli/ProjectArgument.h"
+#include "cli/Usage.h"
 #include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/ProgramFolder.h"
-#include "imaging/PictureReader.h"
-#include "lang/Language.h"
+#include "imaging/PictureContent.h"
 #include "lang/TextId.h"
 #include "project/AddedPictureConversion.h"
 #include "project/ChosenPictures.h"
@@ -14,7 +16,9 @@
 #include "project/PictureTextFile.h"
 #include "project/ProjectFolders.h"
 #include "project/ProjectLayout.h"
+#include "styles/AddedGalleries.h"
 #include "styles/ProjectSettings.h"
+#include "styles/SettingsStore.h"
 
 #include <algorithm>
 #include <optional>
@@ -26,24 +30,27 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Gallery names longer than this would not fit a page's title line.
+constexpr std::size_t kLongestGalleryName = 200;
+
 // The console's answers, with the conversion question answered as --convert
 // says; counts the messages, each of which tells a picture not added whole.
 class AddDialogs : public ConsoleDialogs {
 public:
-    AddDialogs(std::ostream& out, bool convert) : ConsoleDialogs(out), out_(out), convert_(convert) {}
+    AddDialogs(std::ostream& out, const Language& language, bool convert)
+        : ConsoleDialogs(out, &language), convert_(convert) {}
     int ShowMessageOk(const std::string& text) override {
         ++messages_;
         return ConsoleDialogs::ShowMessageOk(text);
     }
     int AskOkCancel(const std::string& text) override {
         if (!convert_) return ConsoleDialogs::AskOkCancel(text);
-        out_ << Utf8FromCp1252(text) << " -> ok\n";
+        TellAnswer(text, TextId::Ok, "OK");
         return kModalYes;
     }
     int Messages() const { return messages_; }
 
 private:
-    std::ostream& out_;
     bool convert_;
     int messages_ = 0;
 };
@@ -52,14 +59,28 @@ struct AddArguments {
     std::string project;
     std::vector<fs::path> files;
     bool convert = false;
+    std::optional<std::string> gallery;  // UTF-8, as typed
 };
 
-std::optional<AddArguments> Parse(const std::vector<std::string>& arguments) {
+// The arguments, or nullopt once the problem is told. "--" ends the options.
+std::optional<AddArguments> Parse(const std::vector<std::string>& arguments, const Language& language,
+                                  std::ostream& messages) {
     AddArguments parsed;
-    for (const std::string& argument : arguments) {
-        if (argument == "--convert") {
+    bool options = true;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (options && argument == "--") {
+            options = false;
+        } else if (options && argument == "--convert") {
             parsed.convert = true;
-        } else if (argument.starts_with("--")) {
+        } else if (options && argument == "--gallery") {
+            if (i + 1 == arguments.size()) {
+                Tell(messages, language.LangText(TextId::OptionNeedsValue), argument);
+                return std::nullopt;
+            }
+            parsed.gallery = arguments[++i];
+        } else if (options && argument.starts_with("-") && argument.size() > 1) {
+            Tell(messages, language.LangText(TextId::UnknownOption), argument);
             return std::nullopt;
         } else if (parsed.project.empty()) {
             parsed.project = argument;
@@ -71,18 +92,36 @@ std::optional<AddArguments> Parse(const std::vector<std::string>& arguments) {
     return parsed;
 }
 
+// A gallery name a settings line can hold: one line of Windows-1252 text.
+std::optional<std::string> GalleryNameOf(const std::string& typed) {
+    if (typed.empty() || typed.size() > kLongestGalleryName || !FitsCp1252(typed)) return std::nullopt;
+    std::string name = Cp1252FromUtf8(typed);
+    if (std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 32; })) return std::nullopt;
+    return name;
+}
+
+// The folder a new project would take, or nullopt once told why its name
+// cannot be one: the checks the window's save makes, before anything is made.
+std::optional<fs::path> NewProjectFolder(const ProgramFolder& program, const std::string& project,
+                                         const Language& language, std::ostream& messages) {
+    fs::path folder(project);
+    while (folder.has_parent_path() && folder.filename().empty()) folder = folder.parent_path();  // trailing separators
+    const std::string name = folder.filename().string();
+    if (!FitsCp1252(name) || !IsUsableProjectName(Cp1252FromUtf8(name))) {
+        Tell(messages, language.LangText(TextId::UnusableName), project);
+        return std::nullopt;
+    }
+    if (IsWorkingFolderName(program, Cp1252FromUtf8(name))) {
+        Tell(messages, language.LangText(TextId::ReservedName), project);
+        return std::nullopt;
+    }
+    return folder.has_parent_path() ? folder : program.Projects() / folder;
+}
+
 // A new project as the window's first save makes it: empty pictures and
 // texts, and the settings initialised under its name.
-std::optional<ProjectArgument> CreateProject(const ProgramFolder& program, const std::string& project,
-                                             const Language& language, std::ostream& messages) {
-    fs::path folder(project);
-    if (!folder.has_parent_path()) {
-        if (!IsUsableProjectName(Cp1252FromPath(folder))) {
-            messages << "palimora-cli: unusable project name: " << project << '\n';
-            return std::nullopt;
-        }
-        folder = program.Projects() / folder;
-    }
+std::optional<ProjectArgument> CreateProject(const ProgramFolder& program, const fs::path& folder,
+                                             const Language& language) {
     fs::create_directories(project_layout::PicturesFolder(folder));
     fs::create_directories(project_layout::PictureTextFile(folder).parent_path());
     PictureTextFile(project_layout::PictureTextFile(folder)).CreateEmpty();
@@ -91,53 +130,101 @@ std::optional<ProjectArgument> CreateProject(const ProgramFolder& program, const
     return created;
 }
 
+// The galleries of both settings files (the working one and the saved copy)
+// take the added pictures alike.
+void PlaceInGalleries(const ProjectArgument& project, const AddedGalleries& galleries,
+                      const std::vector<std::string>& before, const std::vector<std::string>& after) {
+    for (const fs::path& file : {project_layout::WorkingSettingsFile(project.projectFolder),
+                                 project_layout::SavedSettingsFile(project.projectFolder, project.projectName)}) {
+        std::error_code error;
+        if (!fs::exists(file, error)) continue;
+        SettingsStore settings;
+        settings.Load(file);
+        galleries.Place(settings, before, after);
+        settings.Save(file);
+    }
+}
+
+bool GalleriesFit(const ProjectArgument& project, const AddedGalleries& galleries, const std::vector<std::string>& before) {
+    const fs::path file = project_layout::WorkingSettingsFile(project.projectFolder);
+    std::error_code error;
+    if (!fs::exists(file, error)) return true;
+    SettingsStore settings;
+    settings.Load(file);
+    return galleries.Fit(settings, before);
+}
+
 }  // namespace
 
 int AddCommand(const ProgramFolder& program, const std::vector<std::string>& arguments, std::ostream& messages) {
-    const std::optional<AddArguments> parsed = Parse(arguments);
+    const Language language = TerminalLanguage(program, messages);
+    const std::optional<AddArguments> parsed = Parse(arguments, language, messages);
     if (!parsed) {
-        messages << "Usage: palimora-cli add PROJECT FILE... [--convert]\n";
-        return 2;
+        PrintUsageLine(messages, CliCommand::Add);
+        return kExitBadArguments;
     }
-    Language language;
-    if (const std::string problem = language.LoadChosen(program); !problem.empty()) messages << Utf8FromCp1252(problem) << '\n';
-    AddDialogs dialogs(messages, parsed->convert);
-    try {
-        std::optional<ProjectArgument> project = FindProject(program, parsed->project);
-        if (!project) project = CreateProject(program, parsed->project, language, messages);
-        if (!project) return 2;
+    std::string galleryName;
+    if (parsed->gallery) {
+        const auto name = GalleryNameOf(*parsed->gallery);
+        if (!name) {
+            Tell(messages, language.LangText(TextId::GalleryNameUnusable), *parsed->gallery);
+            return kExitBadArguments;
+        }
+        galleryName = *name;
+    }
+    std::optional<ProjectArgument> project = FindProject(program, parsed->project);
+    std::optional<fs::path> newFolder;
+    if (!project) {
+        newFolder = NewProjectFolder(program, parsed->project, language, messages);
+        if (!newFolder) return kExitBadArguments;
+    }
+    const auto lock = TakeProgramFolder(program, language, messages);
+    if (!lock) return kExitFolderInUse;
 
+    AddDialogs dialogs(messages, language, parsed->convert);
+    try {
         std::vector<fs::path> chosen;
         bool everyFile = true;
         for (const fs::path& file : parsed->files) {
             std::error_code error;
+            const PictureFormat content = PictureFormatOfContent(file);
             if (!fs::is_regular_file(file, error)) {
-                messages << "palimora-cli: no such file: " << file.string() << '\n';
+                Tell(messages, language.LangText(TextId::NoSuchFile), file.string());
                 everyFile = false;
-            } else if (IsConvertibleFormat(FormatOf(file)) && !parsed->convert) {
-                dialogs.ShowMessageOk(ConversionQuestion(file, FormatOf(file), language) + " " +
+            } else if (IsConvertibleFormat(content) && !parsed->convert) {
+                dialogs.ShowMessageOk(ConversionQuestion(file, content, language) + " " +
                                       language.LangText(TextId::SkippedWithoutConvert));
             } else {
                 chosen.push_back(fs::absolute(file, error));
             }
         }
+        if (chosen.empty()) return kExitFailed;
+        if (!project) project = CreateProject(program, *newFolder, language);
+        if (!project) return kExitFailed;
+
         PictureList pictures(project->projectFolder);
         std::vector<fs::path> sources = AddableChoice(chosen, pictures.PicturesFolder(), dialogs, language);
         std::stable_sort(sources.begin(), sources.end(), [](const fs::path& a, const fs::path& b) {
             return NaturalNameLess(a.filename().string(), b.filename().string());
         });
-        const int last = static_cast<int>(pictures.Files().size());
-        const auto added = pictures.Add(sources, last, [&](const fs::path& copy, const fs::path& source) {
+        const std::vector<std::string> before = pictures.Files();
+        const AddedGalleries galleries(language, galleryName);
+        if (!GalleriesFit(*project, galleries, before)) {
+            Tell(messages, language.LangText(TextId::GalleriesFull), *parsed->gallery);
+            return kExitFailed;
+        }
+        const auto added = pictures.Add(sources, static_cast<int>(before.size()), [&](const fs::path& copy, const fs::path& source) {
             return ConvertAddedPicture(copy, source, dialogs, language);
         });
+        PlaceInGalleries(*project, galleries, before, pictures.Files());
         for (const PictureList::Added& picture : added) {
             messages << Utf8FromCp1252(language.LangText(TextId::PictureAdded)) << ' ' << picture.file.filename().string()
                      << " (" << Utf8FromCp1252(picture.title) << ")\n";
         }
-        return everyFile && dialogs.Messages() == 0 ? 0 : 1;
+        return everyFile && dialogs.Messages() == 0 ? kExitDone : kExitFailed;
     } catch (const PalimoraError& error) {
         dialogs.ShowMessageOk(error.UserMessage());
-        return 1;
+        return kExitFailed;
     }
 }
 

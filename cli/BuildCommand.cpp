@@ -1,10 +1,13 @@
 #include "cli/BuildCommand.h"
 
+#include "cli/CommandSupport.h"
 #include "cli/ConsoleDialogs.h"
+#include "cli/ExitStatus.h"
 #include "cli/ProjectArgument.h"
-#include "common/Cp1252.h"
+#include "cli/Usage.h"
 #include "common/Error.h"
 #include "common/ProgramFolder.h"
+#include "lang/TextId.h"
 #include "sitegen/ProjectBuild.h"
 #include "styles/ProjectSettings.h"
 
@@ -12,25 +15,42 @@
 
 namespace palimora {
 
-int BuildCommand(const ProgramFolder& program, const std::string& project, std::ostream& messages) {
-    ConsoleDialogs dialogs(messages);
-    try {
-        const std::optional<ProjectArgument> found = FindProject(program, project);
-        if (!found) {
-            messages << "palimora-cli: no project at " << project << '\n';
-            return 2;
+int BuildCommand(const ProgramFolder& program, const std::vector<std::string>& arguments, std::ostream& messages) {
+    const Language language = TerminalLanguage(program, messages);
+    std::vector<std::string> projects;
+    for (const std::string& argument : arguments) {
+        if (argument.starts_with("-")) {
+            Tell(messages, language.LangText(TextId::UnknownOption), argument);
+            PrintUsageLine(messages, CliCommand::Build);
+            return kExitBadArguments;
         }
+        projects.push_back(argument);
+    }
+    if (projects.size() != 1) {
+        PrintUsageLine(messages, CliCommand::Build);
+        return kExitBadArguments;
+    }
+    const std::optional<ProjectArgument> found = FindProject(program, projects.front());
+    if (!found) {
+        Tell(messages, language.LangText(TextId::NoProjectAt), projects.front());
+        return kExitBadArguments;
+    }
+    const auto lock = TakeProgramFolder(program, language, messages);
+    if (!lock) return kExitFolderInUse;
+
+    ConsoleDialogs dialogs(messages, &language);
+    try {
         const BuildRequest request{found->folder, found->projectName, {}};
         ConsoleProgress progress(messages);
-        if (BuildProject(request, dialogs, progress) != BuildOutcome::Built) return 1;
+        if (BuildProject(request, dialogs, progress) != BuildOutcome::Built) return kExitFailed;
         // The page see-the-result would open, as the build left the site.
         ProjectSettings settings;
         settings.LoadWorking(found->folder, found->projectName);
         if (const auto start = SiteStartPage(found->projectFolder, settings, true)) messages << start->string() << '\n';
-        return 0;
+        return kExitDone;
     } catch (const PalimoraError& error) {
         dialogs.ShowMessageOk(error.UserMessage());
-        return 1;
+        return kExitFailed;
     }
 }
 

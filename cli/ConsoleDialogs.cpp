@@ -1,6 +1,7 @@
 #include "cli/ConsoleDialogs.h"
 
 #include "common/Cp1252.h"
+#include "lang/Language.h"
 
 #include <algorithm>
 #include <ostream>
@@ -12,18 +13,22 @@ int ConsoleDialogs::ShowMessageOk(const std::string& text) {
     return kModalOk;
 }
 
+void ConsoleDialogs::TellAnswer(const std::string& cp1252Question, TextId answer, const char* english) const {
+    out_ << Utf8FromCp1252(cp1252Question) << " -> " << (language_ ? Utf8FromCp1252(language_->LangText(answer)) : english) << '\n';
+}
+
 int ConsoleDialogs::AskYesNoCancel(const std::string& text) {
-    out_ << Utf8FromCp1252(text) << " -> no\n";
+    TellAnswer(text, TextId::No, "No");
     return kModalNo;
 }
 
 int ConsoleDialogs::AskOkCancel(const std::string& text) {
-    out_ << Utf8FromCp1252(text) << " -> cancel\n";
+    TellAnswer(text, TextId::Cancel, "Cancel");
     return kModalCancel;
 }
 
 std::optional<std::string> ConsoleDialogs::AskText(const std::string&, const std::string& prompt, const std::string&) {
-    out_ << Utf8FromCp1252(prompt) << " -> cancel\n";
+    TellAnswer(prompt, TextId::Cancel, "Cancel");
     return std::nullopt;
 }
 

@@ -24,7 +24,7 @@ std::optional<ReplacePolicy> PolicyNamed(const std::string& name) {
 
 }  // namespace
 
-std::optional<PublishOptions> ParsePublishOptions(const std::vector<std::string>& arguments, std::string& problem) {
+std::optional<PublishOptions> ParsePublishOptions(const std::vector<std::string>& arguments, ArgumentProblem& problem) {
     PublishOptions options;
     bool hostGiven = false;
     bool userGiven = false;
@@ -32,18 +32,18 @@ std::optional<PublishOptions> ParsePublishOptions(const std::vector<std::string>
         const std::string& argument = arguments[i];
         if (argument.rfind("--", 0) != 0) {
             if (!options.project.empty()) {
-                problem = "one project only: " + argument;
+                problem = {TextId::OneProjectOnly, argument};
                 return std::nullopt;
             }
             options.project = argument;
             continue;
         }
         if (argument == "--password") {
-            problem = "the password is read from PALIMORA_FTP_PASSWORD or asked, never taken from the command line";
+            problem = {TextId::PasswordNotAnArgument, {}};
             return std::nullopt;
         }
         if (i + 1 >= arguments.size()) {
-            problem = argument + " needs a value";
+            problem = {TextId::OptionNeedsValue, argument};
             return std::nullopt;
         }
         const std::string& value = arguments[++i];
@@ -58,14 +58,14 @@ std::optional<PublishOptions> ParsePublishOptions(const std::vector<std::string>
         } else if (argument == "--port") {
             const auto port = NumberIn(value, 1, 65535);
             if (!port) {
-                problem = "--port takes a number from 1 to 65535: " + value;
+                problem = {TextId::PortOutOfRange, value};
                 return std::nullopt;
             }
             options.port = *port;
         } else if (argument == "--timeout") {
             const auto seconds = NumberIn(value, 1, 86400);
             if (!seconds) {
-                problem = "--timeout takes a number of seconds from 1 to 86400: " + value;
+                problem = {TextId::TimeoutOutOfRange, value};
                 return std::nullopt;
             }
             options.timeoutSeconds = *seconds;
@@ -74,16 +74,16 @@ std::optional<PublishOptions> ParsePublishOptions(const std::vector<std::string>
         } else if (argument == "--replace") {
             options.replace = PolicyNamed(value);
             if (!options.replace) {
-                problem = "--replace takes ask, all, none or changed: " + value;
+                problem = {TextId::ReplaceValues, value};
                 return std::nullopt;
             }
         } else {
-            problem = "unknown option " + argument;
+            problem = {TextId::UnknownOption, argument};
             return std::nullopt;
         }
     }
     if (options.project.empty() || !hostGiven || options.host.empty() || !userGiven) {
-        problem = "publish needs a project, --host and --user";
+        problem = {TextId::PublishNeeds, {}};
         return std::nullopt;
     }
     return options;

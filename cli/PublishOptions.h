@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lang/TextId.h"
 #include "publish/PublishRun.h"
 
 #include <optional>
@@ -20,8 +21,14 @@ struct PublishOptions {
     std::string trustFingerprint;  // a certificate or host key taken though it does not verify
 };
 
+// Why arguments cannot be used: a language text and the argument concerned.
+struct ArgumentProblem {
+    TextId text = TextId::PublishNeeds;
+    std::string argument;  // UTF-8, as typed; may be empty
+};
+
 // Reads `arguments` (those after "publish"). Returns nullopt and sets `problem`
-// to a one-line reason when they cannot be used.
-std::optional<PublishOptions> ParsePublishOptions(const std::vector<std::string>& arguments, std::string& problem);
+// when they cannot be used.
+std::optional<PublishOptions> ParsePublishOptions(const std::vector<std::string>& arguments, ArgumentProblem& problem);
 
 }  // namespace palimora

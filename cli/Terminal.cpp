@@ -9,7 +9,7 @@ namespace palimora {
 bool SystemTerminal::Attached() const { return ::isatty(STDIN_FILENO) == 1; }
 
 std::optional<std::string> SystemTerminal::ReadLine(const std::string& prompt, bool secret) {
-    std::cerr << prompt << std::flush;
+    prompts_ << prompt << std::flush;
     termios saved{};
     const bool hide = secret && ::tcgetattr(STDIN_FILENO, &saved) == 0;
     if (hide) {
@@ -21,7 +21,7 @@ std::optional<std::string> SystemTerminal::ReadLine(const std::string& prompt, b
     const bool read = static_cast<bool>(std::getline(std::cin, line));
     if (hide) {
         ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
-        std::cerr << '\n';
+        prompts_ << '\n';
     }
     if (!read) return std::nullopt;
     return line;

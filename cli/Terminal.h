@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iosfwd>
 #include <optional>
 #include <string>
 
@@ -20,8 +21,13 @@ public:
 // The process's own terminal: prompts on standard error, reads standard input.
 class SystemTerminal : public Terminal {
 public:
+    // Prompts are written to `prompts`.
+    explicit SystemTerminal(std::ostream& prompts) : prompts_(prompts) {}
     bool Attached() const override;
     std::optional<std::string> ReadLine(const std::string& prompt, bool secret) override;
+
+private:
+    std::ostream& prompts_;
 };
 
 }  // namespace palimora

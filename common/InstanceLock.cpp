@@ -1,5 +1,6 @@
 #include "common/InstanceLock.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -10,6 +11,7 @@ InstanceLock::InstanceLock(const std::filesystem::path& lockFile) {
     const int descriptor = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (descriptor < 0) return;
     if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
+        heldByAnother_ = errno == EWOULDBLOCK;
         ::close(descriptor);
         return;
     }

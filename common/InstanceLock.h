@@ -17,9 +17,12 @@ public:
 
     // False when another running copy holds the lock (or the file cannot be made).
     bool Held() const { return descriptor_ >= 0; }
+    // True when another running copy holds the lock (not when the file cannot be made).
+    bool HeldByAnother() const { return heldByAnother_; }
 
 private:
     int descriptor_ = -1;
+    bool heldByAnother_ = false;
 };
 
 }  // namespace palimora

@@ -26,8 +26,8 @@ void InstallFailureTexts(const LanguageTexts& texts) {
 
 }  // namespace
 
-std::string Language::LoadChosen(const ProgramFolder& folder) {
-    const std::string chosen = StartLanguageCode(folder);
+std::string Language::LoadChosen(const ProgramFolder& folder, std::string_view untilChosen) {
+    const std::string chosen = IsFirstStart(folder) ? std::string(untilChosen) : StartLanguageCode(folder);
     try {
         Load(folder, chosen);
         return {};
@@ -47,6 +47,17 @@ void Language::Choose(const ProgramFolder& folder, std::string_view choice) {
     SaveLanguageChoice(folder, choice);
     std::string code = LanguageCodeOfChoice(choice);
     Load(folder, code.empty() ? std::string(kFrenchCode) : std::move(code));
+}
+
+bool IsWorkingFolderName(const ProgramFolder& folder, std::string_view cp1252Name) {
+    for (const std::string_view code : {kFrenchCode, kEnglishCode}) {
+        try {
+            if (LanguageTexts::Load(folder.LanguageFile(code)).LangText(TextId::WorkingName) == cp1252Name) return true;
+        } catch (const PalimoraError&) {
+            // A language whose file is missing names no working folder.
+        }
+    }
+    return false;
 }
 
 void Language::Load(const ProgramFolder& folder, std::string code) {

@@ -16,7 +16,8 @@ public:
     // When that file cannot be read, the other language's file is loaded
     // and, failing both, no texts; the language is usable all the same, and
     // the message returned says which file was missing (empty when none was).
-    std::string LoadChosen(const ProgramFolder& folder);
+    // `untilChosen` is the language to load before one is chosen.
+    std::string LoadChosen(const ProgramFolder& folder, std::string_view untilChosen = "french");
 
     // The user's confirmed choice ("Français" or "English"): written to line 0
     // of palimora.ini, every other line kept, and loaded at once.
@@ -31,5 +32,10 @@ private:
     std::string code_;
     LanguageTexts texts_;
 };
+
+// Whether `cp1252Name` is the working folder's name in any language the
+// program folder holds: a project of that name would be emptied the next
+// time the window starts in that language.
+bool IsWorkingFolderName(const ProgramFolder& folder, std::string_view cp1252Name);
 
 }  // namespace palimora

@@ -2,6 +2,7 @@
 
 #include "common/Cp1252.h"
 #include "common/UserDialogs.h"
+#include "imaging/PictureContent.h"
 #include "lang/Language.h"
 #include "lang/TextId.h"
 
@@ -21,10 +22,12 @@ std::vector<fs::path> AddableChoice(const std::vector<fs::path>& chosen, const f
         return addable;
     }
     for (const fs::path& file : chosen) {
-        if (FitsCp1252(file.stem().string())) {
-            addable.push_back(file);
-        } else {
+        if (!FitsCp1252(file.stem().string())) {
             dialogs.ShowMessageOk(language.LangText(TextId::NameNotStorable) + " " + DisplayPath(file));
+        } else if (PictureFormatOfContent(file) == PictureFormat::Other) {
+            dialogs.ShowMessageOk(language.LangText(TextId::NotAPictureToAdd) + " " + DisplayPath(file));
+        } else {
+            addable.push_back(file);
         }
     }
     return addable;

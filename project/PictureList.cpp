@@ -5,6 +5,7 @@
 #include "common/FailureTexts.h"
 #include "common/FileNames.h"
 #include "common/ProgramFolder.h"
+#include "imaging/PictureContent.h"
 #include "project/PictureNames.h"
 #include "project/PictureTextLayout.h"
 #include "project/ProjectLayout.h"
@@ -20,6 +21,15 @@ namespace {
 
 // A number picture files never reach, used while two pictures swap places.
 constexpr int kSwapNumber = 9999;
+
+// A copy's extension names what the source holds: its own extension when it
+// says so, else the format's (a JPEG named ".jpe" is kept as ".jpg").
+std::string CopyExtension(const fs::path& source) {
+    const std::string name = source.filename().string();
+    const PictureFormat content = PictureFormatOfContent(source);
+    if (content == PictureFormat::Other || FormatOfName(name) == content) return LowerExtensionOf(name);
+    return ProjectExtensionOf(content);
+}
 
 }  // namespace
 
@@ -61,7 +71,7 @@ std::vector<PictureList::Added> PictureList::Add(const std::vector<fs::path>& so
     for (std::size_t i = 0; i < sources.size(); ++i) {
         const fs::path& source = sources[i];
         const int number = next++;
-        const fs::path copy = FileOf(SixDigits(number) + LowerExtensionOf(source.filename().string()));
+        const fs::path copy = FileOf(SixDigits(number) + CopyExtension(source));
         std::error_code error;
         fs::copy_file(source, copy, fs::copy_options::overwrite_existing, error);
         if (error) {

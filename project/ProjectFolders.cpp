@@ -19,6 +19,7 @@ namespace fs = std::filesystem;
 
 bool IsUsableProjectName(std::string_view name) {
     if (name.empty() || name == "." || name == "..") return false;
+    if (Utf8FromCp1252(std::string(name)).size() > kLongestProjectName) return false;
     if (name.back() == '.' || name.back() == ' ') return false;
     for (char c : name) {
         if (static_cast<unsigned char>(c) < 32 || std::string_view("<>:\"/\\|?*").find(c) != std::string_view::npos) {

@@ -20,8 +20,13 @@ inline constexpr std::array<const char*, 6> kProjectSubfolders = {
 // The pages whose presence tells that a project's site has been built.
 std::array<std::string, 3> BuiltSiteMarkers();
 
+// The longest project name, in bytes of its name on disk (UTF-8): the files
+// named after the project (<name>.ini and its temporary copies) must stay
+// within the file systems' 255 bytes a name.
+inline constexpr std::size_t kLongestProjectName = 200;
+
 // Whether a name can name a project folder under Projets on every system:
-// not empty, no path separators or characters Windows refuses (<>:"/\|?*
+// not empty, not longer than kLongestProjectName, no path separators or characters Windows refuses (<>:"/\|?*
 // and control characters), not "." or "..", not a reserved device name,
 // no trailing dot or blank.
 bool IsUsableProjectName(std::string_view cp1252Name);

@@ -8,6 +8,7 @@
 #include "common/UserDialogs.h"
 #include "imaging/ImageError.h"
 #include "imaging/PictureMessages.h"
+#include "lang/ErrorMessages.h"
 #include "lang/Language.h"
 #include "project/PictureNames.h"
 #include "project/ProjectFolders.h"
@@ -162,6 +163,7 @@ void Run::Execute() {
         }
     }
 
+    std::vector<bool> onAPage(names.size(), false);
     for (int n = 1; n <= pictureCount; ++n) {
         progress_.Step();
         Status(TextId::PicturePageStatus, n);
@@ -176,8 +178,12 @@ void Run::Execute() {
             context_.previousPage = membership.previousPage;
             context_.nextPage = membership.nextPage;
             context_.galleryPage = membership.galleryPage;
+            onAPage[n - 1] = true;
             writer.WritePicturePage(n);
         }
+    }
+    if (const auto outside = std::count(onAPage.begin(), onAPage.end(), false); outside > 0) {
+        s_.dialogs.ShowMessageOk(s_.language.LangText(TextId::PicturesInNoGallery) + " " + std::to_string(outside));
     }
     writer.TellMissingMarkers();  // once for the whole build, however many pages lacked them
     writer.TellFailedCopies();    // likewise for the pictures param could not receive
@@ -194,7 +200,7 @@ void Run::Execute() {
     struct Converted {
         std::vector<ConvertedFile> files;
         std::optional<ImageError> unreadable;
-        std::string failure;
+        std::exception_ptr failure;
     };
     std::vector<std::uint64_t> costs;
     for (const std::string& name : names) {
@@ -210,8 +216,8 @@ void Run::Execute() {
                 converted.files = ConvertPicture(project_, s_.workingPictures, names[i], conversion);
             } catch (const ImageError& error) {
                 converted.unreadable = error;
-            } catch (const std::exception& error) {
-                converted.failure = error.what();
+            } catch (...) {
+                converted.failure = std::current_exception();
             }
             return converted;
         },
@@ -225,15 +231,20 @@ void Run::Execute() {
         }
         Converted converted = work.Take(static_cast<std::size_t>(n - 1));
         if (converted.unreadable) {
+            const fs::path file = converted.unreadable->File().empty()
+                                      ? project_layout::PicturesFolder(project_) / names[n - 1]
+                                      : converted.unreadable->File();
+            if (!onAPage[n - 1] && converted.unreadable->File().empty()) {
+                // No page shows it: the site is whole without it.
+                s_.dialogs.ShowMessageOk(s_.language.LangText(TextId::UnreadablePictureSkipped) + " " + DisplayPath(file));
+                continue;
+            }
             work.Stop();
-            throw PalimoraError(UnreadablePictureMessage(s_.language, *converted.unreadable,
-                                                        converted.unreadable->File().empty()
-                                                            ? project_layout::PicturesFolder(project_) / names[n - 1]
-                                                            : converted.unreadable->File()));
+            throw PalimoraError(UnreadablePictureMessage(s_.language, *converted.unreadable, file));
         }
-        if (!converted.failure.empty()) {
+        if (converted.failure) {
             work.Stop();
-            throw PalimoraError(converted.failure);
+            throw PalimoraError(UserMessageOf(converted.failure, s_.language));
         }
         WriteConversion(converted.files);
     }
@@ -303,8 +314,8 @@ BuildOutcome SiteBuild(const SiteBuildSources& sources, BuildContext& context, B
         return BuildOutcome::Cancelled;
     } catch (const PalimoraError& error) {
         sources.dialogs.ShowMessageOk(error.UserMessage());
-    } catch (const std::exception& error) {
-        sources.dialogs.ShowMessageOk(Cp1252ForDisplay(error.what()));
+    } catch (...) {
+        sources.dialogs.ShowMessageOk(UserMessageOf(std::current_exception(), sources.language));
     }
     context.Reset();
     return BuildOutcome::Failed;

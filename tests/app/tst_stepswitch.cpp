@@ -162,7 +162,7 @@ private slots:
         QVERIFY(!window_->CurrentSession().ProjectModified());
 
         std::ostringstream messages;
-        QCOMPARE(BuildCommand(ProgramFolder(harness_.Root()), "Vacances", messages), 0);
+        QCOMPARE(BuildCommand(ProgramFolder(harness_.Root()), {"Vacances"}, messages), 0);
         const fs::path project = harness_.Root() / "Projets" / "Vacances";
         const std::string index = testing::ReadBytes(project / "index.html");
         QVERIFY(index.find("Mes vacances au soleil") != std::string::npos);

@@ -86,7 +86,7 @@ TEST_F(AddCommandTest, APhotoWithAPositionIsAddedAndBuiltWithoutItWhileTheUsersF
     fs::copy_file(Fixture("gps.jpg"), Picture(2));
     PictureTextFile(project / "textes" / "images.dat").Write(2, "old", "");
     std::ostringstream built;
-    ASSERT_EQ(BuildCommand(folder, "Trip", built), 0) << built.str();
+    ASSERT_EQ(BuildCommand(folder, {"Trip"}, built), 0) << built.str();
     int pictures = 0;
     for (const auto& entry : fs::recursive_directory_iterator(project)) {
         if (!entry.is_regular_file()) continue;
@@ -133,7 +133,7 @@ TEST_F(AddCommandTest, PhotosOfOtherFormatsAreConvertedWithConvertAndSkippedWith
         EXPECT_FALSE(fs::exists(project / "images" / source));
     }
     std::ostringstream built;
-    ASSERT_EQ(BuildCommand(folder, "Trip", built), 0) << built.str();
+    ASSERT_EQ(BuildCommand(folder, {"Trip"}, built), 0) << built.str();
     EXPECT_TRUE(fs::exists(project / "index.html"));
 }
 

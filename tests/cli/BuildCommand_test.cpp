@@ -1,4 +1,7 @@
 #include "cli/BuildCommand.h"
+#include "cli/CommandSupport.h"
+#include "common/Cp1252.h"
+#include "lang/TextId.h"
 #include "common/ProgramFolder.h"
 #include "imaging/JpegCodec.h"
 #include "lang/Language.h"
@@ -40,20 +43,22 @@ protected:
 
 TEST_F(BuildCommandTest, AProjectIsFoundByNameOrByPathAndAMissingOneIsTold) {
     std::ostringstream byName;
-    ASSERT_EQ(BuildCommand(folder, "Demo", byName), 0) << byName.str();
+    ASSERT_EQ(BuildCommand(folder, {"Demo"}, byName), 0) << byName.str();
     EXPECT_TRUE(fs::exists(project / "index.html"));
     EXPECT_NE(byName.str().find((project / "index.html").string()), std::string::npos);
 
     fs::create_directories(temp.Path() / "elsewhere");
     fs::copy(project, temp.Path() / "elsewhere" / "Copie", fs::copy_options::recursive);
     std::ostringstream byPath;
-    EXPECT_EQ(BuildCommand(folder, (temp.Path() / "elsewhere" / "Copie").string(), byPath), 0) << byPath.str();
+    EXPECT_EQ(BuildCommand(folder, {(temp.Path() / "elsewhere" / "Copie").string()}, byPath), 0) << byPath.str();
     EXPECT_TRUE(fs::exists(temp.Path() / "elsewhere" / "Copie" / "Gal1.htm") ||
                 fs::exists(temp.Path() / "elsewhere" / "Copie" / "index.html"));
 
     std::ostringstream missing;
-    EXPECT_EQ(BuildCommand(folder, "Missing", missing), 2);
-    EXPECT_NE(missing.str().find("no project"), std::string::npos);
+    EXPECT_EQ(BuildCommand(folder, {"Missing"}, missing), 2);
+    std::ostringstream ignored;
+    const std::string noProject = Utf8FromCp1252(TerminalLanguage(folder, ignored).LangText(TextId::NoProjectAt));
+    EXPECT_NE(missing.str().find(noProject + " Missing"), std::string::npos) << missing.str();
 }
 
 TEST_F(BuildCommandTest, TheStartPageToldIsTheOneSeeTheResultWouldOpen) {
@@ -61,7 +66,7 @@ TEST_F(BuildCommandTest, TheStartPageToldIsTheOneSeeTheResultWouldOpen) {
     settings.LoadWorking(folder, "Demo");
     settings.Store(SettingLine::MakeSummary, "0");  // written through to runweb.ini, which a build reads
     std::ostringstream output;
-    ASSERT_EQ(BuildCommand(folder, "Demo", output), 0) << output.str();
+    ASSERT_EQ(BuildCommand(folder, {"Demo"}, output), 0) << output.str();
     EXPECT_NE(output.str().find((project / "Gal1.htm").string()), std::string::npos) << output.str();
     EXPECT_EQ(output.str().find("index.html"), std::string::npos) << output.str();
 }
@@ -69,7 +74,7 @@ TEST_F(BuildCommandTest, TheStartPageToldIsTheOneSeeTheResultWouldOpen) {
 TEST_F(BuildCommandTest, AProjectThatWasNeverSavedFailsWithAMessage) {
     fs::remove(project / "runweb.ini");
     std::ostringstream messages;
-    EXPECT_EQ(BuildCommand(folder, "Demo", messages), 1);
+    EXPECT_EQ(BuildCommand(folder, {"Demo"}, messages), 1);
     EXPECT_FALSE(messages.str().empty());
     EXPECT_FALSE(fs::exists(project / "index.html"));
 }

@@ -1,4 +1,5 @@
 #include "cli/BuildCommand.h"
+#include "cli/CommandSupport.h"
 #include "cli/PublishCommand.h"
 #include "cli/Terminal.h"
 #include "common/Cp1252.h"
@@ -42,7 +43,7 @@ protected:
         testing::StageProgramFolder(program.Path());
         fs::copy(fs::path(PALIMORA_SOURCE_ASSETS) / "Projets" / "Demo", project, fs::copy_options::recursive);
         std::ostringstream built;
-        if (BuildCommand(folder, "Demo", built) != 0) ADD_FAILURE() << built.str();
+        if (BuildCommand(folder, {"Demo"}, built) != 0) ADD_FAILURE() << built.str();
         ::setenv("PALIMORA_FTP_PASSWORD", "secret", 1);
     }
     ~PublishCommandTest() override { ::unsetenv("PALIMORA_FTP_PASSWORD"); }
@@ -58,6 +59,11 @@ protected:
         return arguments;
     }
     std::string Printed() const { return messages.str(); }
+    // The language the command line speaks here.
+    Language Spoken() const {
+        std::ostringstream ignored;
+        return TerminalLanguage(folder, ignored);
+    }
 
     testing::TempFolder program;
     ProgramFolder folder{program.Path()};
@@ -92,16 +98,16 @@ TEST_F(PublishCommandTest, TheBuiltSiteIsSentThenOnlyTheChangedPictureAfterAPlan
     testing::WriteBytes(picture, testing::ReadBytes(picture) + "changed");
     const std::size_t files = testing::SiteFiles(project).size();
     ASSERT_EQ(Run(To(server.Port(), {"--folder", "Demo", "--replace", "changed"})), 0) << Printed();
-    EXPECT_NE(Printed().find("changed  images/000003.jpg\n"), std::string::npos) << Printed();
-    EXPECT_NE(Printed().find("plan: 0 new, 1 changed, " + std::to_string(files - 1) + " unchanged\n"),
+    const Language language = Spoken();
+    const std::string totals = Utf8FromCp1252(language.LangText(TextId::PlanTotals));
+    EXPECT_NE(Printed().find(Utf8FromCp1252(language.LangText(TextId::PlanChanged)) + "  images/000003.jpg\n"),
               std::string::npos)
         << Printed();
+    EXPECT_NE(Printed().find(totals + " 0, 1, " + std::to_string(files - 1) + "\n"), std::string::npos) << Printed();
     // The plan comes before the first file is sent.
-    Language language;
-    language.LoadChosen(folder);
-    const std::string sending = "] " + Utf8FromCp1252(language.LangText(TextId::Sending)) + " ";
+    const std::string sending = "] " + Utf8FromCp1252(language.LangText(TextId::Sending)) + " 000003.jpg";
     ASSERT_NE(Printed().find(sending), std::string::npos);
-    EXPECT_LT(Printed().find("plan:"), Printed().find(sending));
+    EXPECT_LT(Printed().find(totals), Printed().find(sending)) << Printed();
     EXPECT_EQ(testing::ReadBytes(served.Path() / "Demo" / "images" / "000003.jpg"), testing::ReadBytes(picture));
 }
 
@@ -131,7 +137,7 @@ TEST_F(PublishCommandTest, OnATerminalEveryFileAlreadyThereIsAskedAbout) {
     terminal.lines.assign(files, "n");
     EXPECT_EQ(Run(To(server.Port(), {})), 0) << Printed();
     EXPECT_EQ(terminal.prompts.size(), files);
-    EXPECT_NE(terminal.prompts.front().find("[y/n/c]"), std::string::npos);
+    EXPECT_NE(terminal.prompts.front().find(Utf8FromCp1252(Spoken().LangText(TextId::YesNoCancelKeys))), std::string::npos);
     // The end of the input is a Cancel: not everything was sent.
     terminal.prompts.clear();
     EXPECT_EQ(Run(To(server.Port(), {})), 1);
@@ -151,9 +157,7 @@ TEST_F(PublishCommandTest, ASilentServerEndsTheRunAtTheTimeOut) {
     EXPECT_EQ(Run(To(server.Port(), {"--replace", "all", "--timeout", "1"})), 1);
     // The time-out, then a clean-up of two seconds at most.
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(6));
-    Language language;
-    language.LoadChosen(folder);
-    EXPECT_NE(Printed().find(Utf8FromCp1252(language.LangText(TextId::ServerTimedOut))), std::string::npos)
+    EXPECT_NE(Printed().find(Utf8FromCp1252(Spoken().LangText(TextId::ServerTimedOut))), std::string::npos)
         << Printed();
 }
 

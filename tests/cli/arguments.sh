@@ -8,6 +8,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp -r "$stage" "$work/palimora"
 cli="$work/palimora/palimora-cli"
+export LC_ALL=C.UTF-8 LANG=C.UTF-8  # messages in English before a language is chosen
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
@@ -44,11 +45,11 @@ run 0 build ../elsewhere/Copie && [ -f "$work/elsewhere/Copie/index.html" ] || f
 
 # What is no project: exit status 2, a message naming it, nothing written.
 mkdir -p "$work/empty"
-run 2 build "$work/empty" && grep -q "no project at $work/empty" "$work/err" || fail "a folder without pictures was not refused"
+run 2 build "$work/empty" && grep -q "No project here .*: $work/empty" "$work/err" || fail "a folder without pictures was not refused"
 [ -z "$(ls -A "$work/empty")" ] || fail "something was written into a folder that is no project"
 echo "text" > "$work/file.txt"
-run 2 build "$work/file.txt" && grep -q "no project" "$work/err" || fail "a file was not refused"
-run 2 build Absent && grep -q "no project at Absent" "$work/err" || fail "a missing name was not refused"
+run 2 build "$work/file.txt" && grep -q "No project here" "$work/err" || fail "a file was not refused"
+run 2 build Absent && grep -q "No project here .*: Absent" "$work/err" || fail "a missing name was not refused"
 
 # No project, too many arguments, an unknown command: the usage, status 2.
 for args in "build" "build Demo Demo" "bake Demo" ""; do

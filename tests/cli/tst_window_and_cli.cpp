@@ -66,7 +66,7 @@ private slots:
         QVERIFY(byWindow.count("tn_images/tn-000002.jpg"));
 
         std::ostringstream messages;
-        QCOMPARE(BuildCommand(ProgramFolder(harness.Root()), "Demo", messages), 0);
+        QCOMPARE(BuildCommand(ProgramFolder(harness.Root()), {"Demo"}, messages), 0);
         const auto byCommandLine = FilesOf(project);
         QCOMPARE(byCommandLine.size(), byWindow.size());
         for (const auto& [name, bytes] : byWindow) {

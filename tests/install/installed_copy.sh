@@ -18,7 +18,7 @@ done
 [ "$(find "$prefix/bin" -type f | wc -l)" -eq 2 ] || fail "bin/ holds more than the two programs: $(ls "$prefix/bin")"
 
 "$prefix/bin/palimora-cli" --version | grep -qx "palimora-cli $version" || fail "palimora-cli --version: $("$prefix/bin/palimora-cli" --version)"
-"$prefix/bin/palimora-cli" --help | grep -q '^Usage: palimora-cli build PROJECT' || fail "palimora-cli --help has no usage line"
+"$prefix/bin/palimora-cli" --help | grep -q 'palimora-cli build PROJECT' || fail "palimora-cli --help has no usage line"
 "$prefix/bin/palimora" --version | grep -qx "palimora $version" || fail "palimora --version: $("$prefix/bin/palimora" --version)"
 
 chmod -R a-w "$work/root"

@@ -1,0 +1,73 @@
+#include "cli/CommandLine.h"
+
+#include "cli/AddCommand.h"
+#include "cli/BuildCommand.h"
+#include "cli/CommandSupport.h"
+#include "cli/ExitStatus.h"
+#include "cli/PublishCommand.h"
+#include "cli/Usage.h"
+#include "common/ProgramFolder.h"
+#include "lang/ErrorMessages.h"
+
+#include <algorithm>
+#include <exception>
+#include <ostream>
+
+namespace palimora {
+namespace {
+
+bool AsksForHelp(const std::vector<std::string>& arguments) {
+    const auto end = std::find(arguments.begin(), arguments.end(), "--");
+    return std::any_of(arguments.begin(), end, [](const std::string& argument) { return argument == "--help" || argument == "-h"; });
+}
+
+void PrintShortUsage(std::ostream& out) {
+    for (const CliCommand command : {CliCommand::Add, CliCommand::Build, CliCommand::Publish}) PrintUsageLine(out, command);
+    out << "Usage: palimora-cli --help | --version\n";
+}
+
+int RunCommand(CliCommand command, const ProgramFolder& program, const std::vector<std::string>& arguments,
+               std::ostream& messages, Terminal& terminal) {
+    switch (command) {
+        case CliCommand::Add: return AddCommand(program, arguments, messages);
+        case CliCommand::Build: return BuildCommand(program, arguments, messages);
+        case CliCommand::Publish: return PublishCommand(program, arguments, messages, terminal);
+    }
+    return kExitBadArguments;
+}
+
+}  // namespace
+
+int RunCommandLine(const ProgramFolder& program, const std::vector<std::string>& arguments, std::ostream& out,
+                   std::ostream& messages, Terminal& terminal) {
+    Language language;
+    (void)language.LoadChosen(program, LocaleLanguageCode());  // each command tells a missing file itself
+    const std::string first = arguments.empty() ? std::string() : arguments.front();
+    if (arguments.size() == 1 && (first == "--help" || first == "-h")) {
+        PrintHelp(out, language);
+        return kExitDone;
+    }
+    if (arguments.size() == 1 && (first == "--version" || first == "-V")) {
+        out << "palimora-cli " PALIMORA_VERSION "\n";
+        return kExitDone;
+    }
+    const std::optional<CliCommand> command = CommandNamed(first);
+    if (!command) {
+        if (first.starts_with("-")) Tell(messages, language.LangText(TextId::UnknownOption), first);
+        PrintShortUsage(messages);
+        return kExitBadArguments;
+    }
+    const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
+    if (AsksForHelp(rest)) {
+        PrintCommandHelp(out, *command, language);
+        return kExitDone;
+    }
+    try {
+        return RunCommand(*command, program, rest, messages, terminal);
+    } catch (...) {
+        Tell(messages, UserMessageOf(std::current_exception(), language));
+        return kExitFailed;
+    }
+}
+
+}  // namespace palimora

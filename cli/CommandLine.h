@@ -1,0 +1,19 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace palimora {
+
+class ProgramFolder;
+class Terminal;
+
+// palimora-cli as a whole: `arguments` are those after the program's name.
+// Help and the version go to `out`; messages and progress to `messages`.
+// Every command runs under one guard: whatever it throws is told in the
+// user's language and ends it with kExitFailed. Returns the exit status.
+int RunCommandLine(const ProgramFolder& program, const std::vector<std::string>& arguments, std::ostream& out,
+                   std::ostream& messages, Terminal& terminal);
+
+}  // namespace palimora

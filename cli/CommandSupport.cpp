@@ -1,0 +1,44 @@
+#include "cli/CommandSupport.h"
+
+#include "common/Cp1252.h"
+#include "common/ProgramFolder.h"
+#include "lang/LanguageChoice.h"
+#include "lang/TextId.h"
+
+#include <cstdlib>
+#include <ostream>
+
+namespace palimora {
+
+std::string LocaleLanguageCode() {
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (!value || !*value) continue;
+        return std::string_view(value).starts_with("fr") ? std::string(kFrenchCode) : std::string(kEnglishCode);
+    }
+    return std::string(kEnglishCode);
+}
+
+Language TerminalLanguage(const ProgramFolder& program, std::ostream& messages) {
+    Language language;
+    if (const std::string problem = language.LoadChosen(program, LocaleLanguageCode()); !problem.empty()) {
+        Tell(messages, problem);
+    }
+    return language;
+}
+
+void Tell(std::ostream& messages, const std::string& cp1252Text, const std::string& utf8Value) {
+    messages << "palimora-cli: " << Utf8FromCp1252(cp1252Text);
+    if (!utf8Value.empty()) messages << ' ' << utf8Value;
+    messages << '\n';
+}
+
+std::unique_ptr<InstanceLock> TakeProgramFolder(const ProgramFolder& program, const Language& language,
+                                                std::ostream& messages) {
+    auto lock = std::make_unique<InstanceLock>(program.LockFile());
+    if (!lock->HeldByAnother()) return lock;
+    Tell(messages, language.LangText(TextId::ProgramFolderInUse));
+    return nullptr;
+}
+
+}  // namespace palimora
