@@ -5,19 +5,9 @@
 #include "lang/LanguageChoice.h"
 #include "lang/TextId.h"
 
-#include <cstdlib>
 #include <ostream>
 
 namespace palimora {
-
-std::string LocaleLanguageCode() {
-    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const char* value = std::getenv(variable);
-        if (!value || !*value) continue;
-        return std::string_view(value).starts_with("fr") ? std::string(kFrenchCode) : std::string(kEnglishCode);
-    }
-    return std::string(kEnglishCode);
-}
 
 Language TerminalLanguage(const ProgramFolder& program, std::ostream& messages) {
     Language language;

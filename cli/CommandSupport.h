@@ -2,6 +2,7 @@
 
 #include "common/InstanceLock.h"
 #include "lang/Language.h"
+#include "lang/LanguageChoice.h"
 
 #include <iosfwd>
 #include <memory>
@@ -12,10 +13,8 @@ namespace palimora {
 class ProgramFolder;
 
 // The language the command line speaks: the one palimora.ini names, or,
-// before the window has asked, the locale's (LC_ALL, LC_MESSAGES, LANG):
-// French for "fr…", English otherwise.
-std::string LocaleLanguageCode();
-// Loads it; a language file that is missing is told on `messages`.
+// before the window has asked, the locale's (LocaleLanguageCode). A language
+// file that is missing is told on `messages`.
 Language TerminalLanguage(const ProgramFolder& program, std::ostream& messages);
 
 // Prints "palimora-cli: ", a language text (Windows-1252) and, when given,

@@ -1,6 +1,6 @@
 # cmake --install: the executables in bin/, the program's read-only data in
 # share/palimora/ (each user's program folder is filled from it), the menu
-# entry, its icons and the AppStream metadata. Honours CMAKE_INSTALL_PREFIX
+# entry, its icons, the AppStream metadata and the manual page. Honours CMAKE_INSTALL_PREFIX
 # and DESTDIR. cpack -G DEB packages the same files under /usr.
 set(PALIMORA_APP_ID org.palimora.Palimora)
 
@@ -14,6 +14,7 @@ foreach(size 48 128 256)
   install(FILES ${PROJECT_SOURCE_DIR}/desktop/icons/palimora-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME ${PALIMORA_APP_ID}.png)
 endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/desktop/palimora-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/desktop/icons/palimora.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${PALIMORA_APP_ID}.svg)
 

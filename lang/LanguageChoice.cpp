@@ -2,6 +2,7 @@
 
 #include "common/TextLines.h"
 
+#include <cstdlib>
 #include <system_error>
 
 namespace palimora {
@@ -22,6 +23,15 @@ std::string ReadLanguageChoice(const ProgramFolder& folder) {
 std::string StartLanguageCode(const ProgramFolder& folder) {
     const std::string code = LanguageCodeOfChoice(ReadLanguageChoice(folder));
     return code.empty() ? std::string(kFrenchCode) : code;
+}
+
+std::string LocaleLanguageCode() {
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (!value || !*value) continue;
+        return std::string_view(value).starts_with("fr") ? std::string(kFrenchCode) : std::string(kEnglishCode);
+    }
+    return std::string(kEnglishCode);
 }
 
 bool IsFirstStart(const ProgramFolder& folder) {

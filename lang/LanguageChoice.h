@@ -24,6 +24,11 @@ std::string ReadLanguageChoice(const ProgramFolder& folder);
 // The language to load at start: the chosen one, French until one is chosen.
 std::string StartLanguageCode(const ProgramFolder& folder);
 
+// The language of the user's locale (LC_ALL, LC_MESSAGES, LANG, the first
+// that is set): French for "fr…", English otherwise. What a program run from
+// a terminal speaks before a language is chosen.
+std::string LocaleLanguageCode();
+
 // True until the user has confirmed a language on this machine.
 bool IsFirstStart(const ProgramFolder& folder);
 

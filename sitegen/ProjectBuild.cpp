@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 
 BuildOutcome BuildProject(const BuildRequest& request, UserDialogs& dialogs, BuildProgress& progress) {
     Language language;
-    if (const std::string problem = language.LoadChosen(request.folder); !problem.empty()) {
+    if (const std::string problem = language.LoadChosen(request.folder, request.languageUntilChosen); !problem.empty()) {
         dialogs.ShowMessageOk(problem);
     }
     ProjectSettings settings;

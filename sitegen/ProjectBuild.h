@@ -18,6 +18,8 @@ struct BuildRequest {
     // and comments are then read from there, and size-limited pictures are
     // written there too, so that the edited copy keeps in step.
     std::filesystem::path workingFolder;
+    // The language spoken before the user has chosen one (the command line's follows the locale).
+    std::string languageUntilChosen = "french";
 };
 
 // The one way into a build, for the build window and the command line alike:

@@ -1,7 +1,9 @@
 #include "app/ui/MainWindow.h"
 #include "common/Error.h"
 #include "common/InstanceLock.h"
+#include "common/Cp1252.h"
 #include "lang/Language.h"
+#include "lang/LanguageChoice.h"
 #include "lang/TextId.h"
 #include "lang/ui/QtUserDialogs.h"
 #include "common/ui/ScreenText.h"
@@ -16,6 +18,13 @@
 int main(int argc, char* argv[]) {
     if (argc == 2 && (std::strcmp(argv[1], "--version") == 0 || std::strcmp(argv[1], "-V") == 0)) {
         std::puts("palimora " PALIMORA_VERSION);
+        return 0;
+    }
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        palimora::Language language;
+        (void)language.LoadChosen(palimora::ProgramFolder::OfRunningProgram(), palimora::LocaleLanguageCode());
+        std::printf("Usage: palimora [--help | --version]\n%s\n",
+                    palimora::Utf8FromCp1252(language.LangText(palimora::TextId::WindowHelp)).c_str());
         return 0;
     }
     palimora::PrepareBrowserEngine();

@@ -10,7 +10,7 @@ contents=$(dpkg-deb -c "$deb" | awk '{ print $6 }' | sed 's|^\./|/|')
 for file in /usr/bin/palimora /usr/bin/palimora-cli \
             /usr/share/palimora/runweb.in_ /usr/share/palimora/french.asc /usr/share/palimora/english.asc \
             /usr/share/palimora/interface/fond.jpg /usr/share/palimora/Projets/Demo/Demo.ini \
-            /usr/share/applications/org.palimora.Palimora.desktop \
+            /usr/share/applications/org.palimora.Palimora.desktop /usr/share/man/man1/palimora-cli.1 \
             /usr/share/metainfo/org.palimora.Palimora.metainfo.xml \
             /usr/share/icons/hicolor/48x48/apps/org.palimora.Palimora.png \
             /usr/share/icons/hicolor/128x128/apps/org.palimora.Palimora.png \
