@@ -99,6 +99,33 @@ TEST_F(SiteBuildTest, ADamagedPictureEndsTheRunAfterThePicturesBeforeIt) {
     EXPECT_FALSE(Exists("tn_images/tn-000004.jpg"));  // one-thread order, whatever the workers did
 }
 
+TEST_F(SiteBuildTest, PicturesInNoGalleryAreCountedAndAnUnreadableOneIsSkippedNotFatal) {
+    settings.Store(SettingLine::GalleryLastPicture1, "000003.jpg");  // pictures 4 and 5 in no gallery
+    testing::WriteBytes(project / "images" / "000005.jpg", "root:x:0:0\n");
+    EXPECT_EQ(Build(), BuildOutcome::Built);
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0], Word(TextId::PicturesInNoGallery) + " 2");
+    EXPECT_EQ(dialogs.shown[1].rfind(Word(TextId::UnreadablePictureSkipped), 0), 0u) << dialogs.shown[1];
+    EXPECT_NE(dialogs.shown[1].find("000005.jpg"), std::string::npos);
+    EXPECT_TRUE(Exists("tn_images/tn-000004.jpg"));
+
+    // In a gallery, the same picture still stops the build.
+    settings.Store(SettingLine::GalleryLastPicture1, "000005.jpg");
+    dialogs.shown.clear();
+    EXPECT_EQ(Build(), BuildOutcome::Failed);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].rfind("Error 6: ", 0), 0u);
+}
+
+TEST_F(SiteBuildTest, AFileSystemFailureIsToldInWordsNotAsARawError) {
+    std::filesystem::create_directories(project);
+    testing::WriteBytes(project / "tn_images", "a file where the thumbnails go");
+    EXPECT_EQ(Build(), BuildOutcome::Failed);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].rfind(Word(TextId::FileUnusable), 0), 0u) << dialogs.shown[0];
+    EXPECT_NE(dialogs.shown[0].find("tn_images"), std::string::npos);
+}
+
 TEST_F(SiteBuildTest, ADamagedStampIsToldByItsOwnName) {
     const fs::path stamp = temp.Path() / "signature.jpg";
     testing::WriteBytes(stamp, "not a picture at all");
