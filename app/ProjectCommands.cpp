@@ -6,6 +6,7 @@
 #include "common/UserDialogs.h"
 #include "lang/Language.h"
 #include "lang/TextId.h"
+#include "project/PictureList.h"
 #include "project/PictureTextLayout.h"
 #include "project/ProjectFolders.h"
 #include "project/WorkingFolder.h"
@@ -50,16 +51,23 @@ bool NewCommand(Session& session, UserDialogs& dialogs, ProjectWindows& windows)
 void SaveProject(Session& session, const std::string& name) {
     const fs::path target = session.ProjectFolder(name);
     session.SetProjectName(name);
-    session.SetProjectModified(false);
     const fs::path working = session.WorkingFolder();
+    // Every file of the saved project is replaced at once, or none is: a
+    // full disk leaves the last save as it was, and the project unsaved.
     try {
-        MirrorFolderFiles(project_layout::PicturesFolder(working), project_layout::PicturesFolder(target));
-        MirrorFolderFiles(project_layout::TextsFolder(working), project_layout::TextsFolder(target));
+        FileTransaction save;
+        MirrorFolderFiles(project_layout::PicturesFolder(working), project_layout::PicturesFolder(target), save);
+        MirrorFolderFiles(project_layout::TextsFolder(working), project_layout::TextsFolder(target), save);
+        // A first save's settings are made from the pictures, once they are in place.
+        const bool firstSave = !fs::exists(project_layout::SavedSettingsFile(target, name));
+        if (!firstSave) session.Settings().Commit(session.Folder(), name, session.CurrentLanguage(), &save);
+        save.Commit();
+        if (firstSave) session.Settings().Commit(session.Folder(), name, session.CurrentLanguage());
     } catch (const PalimoraError& error) {
-        session.SetProjectModified(true);  // the pictures are not safe yet
+        session.SetProjectModified(true);
         throw PalimoraError(session.LangText(TextId::SaveIncomplete) + " " + error.UserMessage());
     }
-    session.Settings().Commit(session.Folder(), name, session.CurrentLanguage());
+    session.SetProjectModified(false);
 }
 
 void SaveCommand(Session& session, UserDialogs& dialogs, ProjectWindows& windows) {
@@ -115,6 +123,7 @@ void OpenProjectFiles(Session& session, const std::string& name) {
     const fs::path working = session.WorkingFolder();
     const fs::path project = session.ProjectFolder(name);
     if (!fs::is_directory(project)) throw PalimoraError(project.string());
+    PictureList(project).Reconcile();  // what a killed add or save left
     EmptyWorkingFolder(working);
     CopyFolderFiles(project_layout::PicturesFolder(project), project_layout::PicturesFolder(working));
     CopyFolderFiles(project_layout::TextsFolder(project), project_layout::TextsFolder(working));

@@ -203,6 +203,7 @@ int AddCommand(const ProgramFolder& program, const std::vector<std::string>& arg
         if (!project) return kExitFailed;
 
         PictureList pictures(project->projectFolder);
+        pictures.Reconcile();
         std::vector<fs::path> sources = AddableChoice(chosen, pictures.PicturesFolder(), dialogs, language);
         std::stable_sort(sources.begin(), sources.end(), [](const fs::path& a, const fs::path& b) {
             return NaturalNameLess(a.filename().string(), b.filename().string());

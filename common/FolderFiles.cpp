@@ -1,5 +1,7 @@
 #include "common/FolderFiles.h"
 
+#include "common/AtomicFiles.h"
+
 #include "common/Error.h"
 
 #include <algorithm>
@@ -81,8 +83,7 @@ void CopyFolderFiles(const fs::path& source, const fs::path& target) {
     if (error) FailOn(target);
     if (!fs::is_directory(source, error)) return;
     for (const auto& file : FilesOf(source, "*.*")) {
-        fs::copy_file(file, target / file.filename(), fs::copy_options::overwrite_existing, error);
-        if (error) FailOn(file);
+        if (!IsTemporaryName(file.filename().string())) CopyFileAtomically(file, target / file.filename());
     }
 }
 

@@ -68,34 +68,13 @@ TextLines ReadTextLines(const fs::path& file) {
     return SplitLines(ReadFileBytes(file));
 }
 
-void WriteFileAtomically(const fs::path& file, std::string_view bytes) {
-    fs::path temporary = file;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            Fail(Failure::CannotWrite, file);
-        }
-    }
-    std::error_code error;
-    fs::rename(temporary, file, error);
-    if (error) {
-        fs::remove(temporary, error);
-        Fail(Failure::CannotReplace, file);
-    }
-}
-
-void WriteTextLines(const fs::path& file, const TextLines& lines) {
+void WriteTextLines(const fs::path& file, const TextLines& lines, Durability durability) {
     std::string bytes;
     for (const auto& line : lines) {
         bytes += line;
         bytes += "\r\n";
     }
-    WriteFileAtomically(file, bytes);
+    WriteFileAtomically(file, bytes, durability);
 }
 
 }  // namespace palimora

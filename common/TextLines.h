@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/AtomicFiles.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -30,9 +32,9 @@ void RequireOrdinaryFile(const std::filesystem::path& file);
 std::string ReadFileBytes(const std::filesystem::path& file, std::uintmax_t maxBytes = kMaxTextFileBytes);
 TextLines ReadTextLines(const std::filesystem::path& file);
 
-// Writes through a temporary file in the same folder renamed over the target,
-// so the old file stays whole until the new one is complete.
-void WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
-void WriteTextLines(const std::filesystem::path& file, const TextLines& lines);
+// Writes the lines whole or not at all (AtomicFiles.h); flushed to the disk
+// unless told otherwise, since most text files are the program's own.
+void WriteTextLines(const std::filesystem::path& file, const TextLines& lines,
+                    Durability durability = Durability::Flushed);
 
 }  // namespace palimora

@@ -158,7 +158,7 @@ bool RemovePrivateData(const std::filesystem::path& jpeg) {
     }
     auto cleaned = JpegWithoutPrivateData(bytes);
     if (!cleaned) return false;
-    WriteFileAtomically(jpeg, *cleaned);
+    WriteFileAtomically(jpeg, *cleaned, Durability::Flushed);  // the project's own copy
     return true;
 }
 

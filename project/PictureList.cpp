@@ -1,5 +1,6 @@
 #include "project/PictureList.h"
 
+#include "common/AtomicFiles.h"
 #include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/FailureTexts.h"
@@ -21,6 +22,9 @@ namespace {
 
 // A number picture files never reach, used while two pictures swap places.
 constexpr int kSwapNumber = 9999;
+
+// Where added pictures are made whole before they join the list.
+constexpr const char* kStagingFolder = ".adding";
 
 // A copy's extension names what the source holds: its own extension when it
 // says so, else the format's (a JPEG named ".jpe" is kept as ".jpg").
@@ -67,21 +71,48 @@ std::vector<PictureList::Added> PictureList::Add(const std::vector<fs::path>& so
         }
         next = current;
     }
+    // Each picture is copied and converted in the staging folder, then its
+    // record is written and only then is it renamed into the list: a kill or
+    // a full disk never leaves a cut picture, nor a picture without texts.
+    const fs::path staging = PicturesFolder() / kStagingFolder;
+    std::error_code error;
+    fs::create_directories(staging, error);
+    if (error) throw PalimoraError(FailureText(Failure::CannotWrite) + " " + DisplayPath(staging) + ".");
     std::vector<Added> added;
     for (std::size_t i = 0; i < sources.size(); ++i) {
         const fs::path& source = sources[i];
         const int number = next++;
-        const fs::path copy = FileOf(SixDigits(number) + CopyExtension(source));
-        std::error_code error;
-        fs::copy_file(source, copy, fs::copy_options::overwrite_existing, error);
+        const fs::path copy = staging / (SixDigits(number) + CopyExtension(source));
+        try {
+            CopyFileAtomically(source, copy, Durability::Flushed);
+        } catch (const PalimoraError&) {
+            fs::remove_all(staging, error);
+            throw;
+        }
+        const fs::path stays = convert ? convert(copy, source) : copy;
+        if (stays != copy) FlushFile(stays);
+        texts_.Write(number, titles[i], {});
+        const fs::path placed = FileOf(stays.filename().string());
+        fs::rename(stays, placed, error);
         if (error) {
+            fs::remove_all(staging, error);
             throw PalimoraError(FailureText(Failure::CannotCopy) + " " + DisplayPath(source) + ".");
         }
-        fs::permissions(copy, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, error);
-        texts_.Write(number, titles[i], {});
-        added.push_back({number, titles[i], convert ? convert(copy, source) : copy});
+        FlushFolder(PicturesFolder());
+        added.push_back({number, titles[i], placed});
     }
+    fs::remove_all(staging, error);
     return added;
+}
+
+void PictureList::Reconcile() const {
+    std::error_code error;
+    fs::remove_all(PicturesFolder() / kStagingFolder, error);
+    for (const fs::path& folder : {folder_, PicturesFolder(), project_layout::TextsFolder(folder_)}) RemoveTemporaries(folder);
+    for (const std::string& name : Files()) {
+        const int number = PictureFileNumber(name);
+        if (number > 0 && !texts_.FindSlot(number)) texts_.Write(number, {}, {});
+    }
 }
 
 void PictureList::Delete(const std::vector<int>& positions) {
@@ -96,8 +127,7 @@ void PictureList::Delete(const std::vector<int>& positions) {
     // overwritten before it has moved; the backup holds the texts meanwhile.
     const PictureTextFile backup(project_layout::TextsFolder(folder_) / picture_text::kDeleteCopyName);
     std::error_code error;
-    fs::copy_file(texts_.Path(), backup.Path(), fs::copy_options::overwrite_existing, error);
-    if (error) throw PalimoraError(FailureText(Failure::CannotCopy) + " " + DisplayPath(texts_.Path()) + ".");
+    CopyFileAtomically(texts_.Path(), backup.Path());
     const std::vector<std::string> remaining = Files();
     for (std::size_t j = 0; j < remaining.size(); ++j) {
         const int number = PictureFileNumber(remaining[j]);

@@ -41,6 +41,10 @@ public:
     // Throws PalimoraError when a picture cannot be copied.
     std::vector<Added> Add(const std::vector<std::filesystem::path>& sources, int current, const Converter& convert);
 
+    // Puts right what a killed or failed run left: removes temporaries and
+    // half-added pictures, and gives a picture without a record an empty one.
+    void Reconcile() const;
+
     // Deletes the pictures at the given list positions (0-based) and numbers
     // the rest 1..n again, their texts following them.
     void Delete(const std::vector<int>& positions);

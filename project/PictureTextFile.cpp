@@ -36,9 +36,8 @@ void PutField(Record& record, std::size_t offset, std::size_t maxLength, const s
     std::copy_n(text.data(), length, record.data() + offset + 1);
 }
 
-[[noreturn]] void Fail(const fs::path& file) {
-    throw PalimoraError(FailureText(Failure::CannotWrite) + " " + DisplayPath(file) + ".");
-}
+// The largest images.dat rewritten: records for some 147,000 pictures.
+constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t{64} << 20;
 
 // Calls `visit(slot, record)` for slots 1.. while it returns false; returns
 // the slot it stopped at.
@@ -57,7 +56,7 @@ std::optional<std::size_t> Scan(const fs::path& file, Visit visit) {
 }  // namespace
 
 void PictureTextFile::CreateEmpty() const {
-    WriteFileAtomically(file_, {});
+    WriteFileAtomically(file_, {}, Durability::Flushed);
 }
 
 std::size_t PictureTextFile::SlotCount() const {
@@ -87,17 +86,19 @@ void PictureTextFile::WriteSlot(std::size_t slot, int number, const Texts& texts
     PutField(record, kTitleOffset, kMaxTitle, texts.title);
     PutField(record, kCommentOffset, kMaxComment, texts.comment);
 
-    std::fstream out(file_, std::ios::binary | std::ios::in | std::ios::out);
-    if (!out) Fail(file_);
-    if (slot == 1 && SlotCount() == 0) {
-        // The first record goes to slot 1; slot 0 is never read and stays zero.
-        const Record zero{};
-        out.write(zero.data(), kRecordSize);
+    // The whole file is written anew for each change, so that a kill or a
+    // full disk leaves it as it was before the change or after, never torn.
+    // Slot 0 is never read and stays zero; a cut last record is dropped.
+    std::string bytes;
+    try {
+        bytes = ReadFileBytes(file_, kMaxFileBytes);
+    } catch (const PalimoraError&) {
+        std::error_code error;
+        if (fs::exists(file_, error)) throw;  // a file that is there but unreadable is never replaced
     }
-    out.seekp(static_cast<std::streamoff>(slot * kRecordSize));
-    out.write(record.data(), kRecordSize);
-    out.flush();
-    if (!out) Fail(file_);
+    bytes.resize(std::max((bytes.size() / kRecordSize), slot + 1) * kRecordSize, '\0');
+    std::copy(record.begin(), record.end(), bytes.begin() + static_cast<std::ptrdiff_t>(slot * kRecordSize));
+    WriteFileAtomically(file_, bytes, Durability::Flushed);
 }
 
 void PictureTextFile::Write(int number, const std::string& title, const std::string& comment) const {

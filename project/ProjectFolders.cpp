@@ -2,11 +2,14 @@
 
 #include "common/Cp1252.h"
 #include "common/Error.h"
+#include "common/FailureTexts.h"
 #include "common/FolderFiles.h"
 #include "project/PictureNames.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
+#include <fstream>
 #include <set>
 #include <system_error>
 
@@ -78,13 +81,45 @@ void CopyProjectOnto(const fs::path& source, const std::string& sourceName, cons
     }
 }
 
-void MirrorFolderFiles(const fs::path& source, const fs::path& target) {
-    CopyFolderFiles(source, target);
+namespace {
+
+// The regular files of a folder, by name, without a killed run's temporaries.
+std::vector<fs::path> MirroredFiles(const fs::path& folder) {
+    std::vector<fs::path> files;
     std::error_code error;
-    for (fs::directory_iterator it(target, error), end; !error && it != end; it.increment(error)) {
-        if (it->is_regular_file(error) && !fs::exists(source / it->path().filename(), error)) {
-            fs::remove(it->path(), error);
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        if (it->is_regular_file(error) && !IsTemporaryName(it->path().filename().string())) files.push_back(it->path());
+    }
+    return files;
+}
+
+bool SameBytes(const fs::path& a, const fs::path& b) {
+    std::error_code error;
+    if (fs::file_size(a, error) != fs::file_size(b, error) || error) return false;
+    std::ifstream first(a, std::ios::binary), second(b, std::ios::binary);
+    std::array<char, 1 << 16> blockA, blockB;
+    while (first && second) {
+        first.read(blockA.data(), blockA.size());
+        second.read(blockB.data(), blockB.size());
+        if (first.gcount() != second.gcount() || !std::equal(blockA.begin(), blockA.begin() + first.gcount(), blockB.begin())) {
+            return false;
         }
+    }
+    return !first.bad() && !second.bad() && first.eof() && second.eof();
+}
+
+}  // namespace
+
+void MirrorFolderFiles(const fs::path& source, const fs::path& target, FileTransaction& transaction) {
+    std::error_code error;
+    fs::create_directories(target, error);
+    if (error) throw PalimoraError(FailureText(Failure::CannotWrite) + " " + DisplayPath(target) + ".");
+    for (const fs::path& file : MirroredFiles(source)) {
+        const fs::path copy = target / file.filename();
+        if (!SameBytes(file, copy)) transaction.Copy(file, copy);
+    }
+    for (const fs::path& file : MirroredFiles(target)) {
+        if (!fs::exists(source / file.filename(), error)) transaction.Remove(file);
     }
 }
 

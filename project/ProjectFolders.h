@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/AtomicFiles.h"
 #include "common/ProgramFolder.h"
 #include "project/ProjectLayout.h"
 #include "project/SiteLayout.h"
@@ -44,9 +45,11 @@ void RemoveProjectFolder(const std::filesystem::path& projectFolder);
 void CopyProjectOnto(const std::filesystem::path& source, const std::string& sourceName,
                      const std::filesystem::path& target, const std::string& targetName);
 
-// Copies the files of `source` into `target` and removes from `target` the
-// files that `source` does not hold, so `target` ends as a copy of
-// `source`. Throws PalimoraError naming what could not be copied.
-void MirrorFolderFiles(const std::filesystem::path& source, const std::filesystem::path& target);
+// Stages in `transaction` what makes `target` a copy of `source`: the files
+// that differ copied, those `source` does not hold removed. Throws
+// PalimoraError naming what could not be copied; the target is then as it
+// was, since nothing is in place before the transaction commits.
+void MirrorFolderFiles(const std::filesystem::path& source, const std::filesystem::path& target,
+                       FileTransaction& transaction);
 
 }  // namespace palimora

@@ -1,6 +1,8 @@
 #include "sitegen/Fragments.h"
 
+#include "common/AtomicFiles.h"
 #include "common/Cp1252.h"
+#include "common/Error.h"
 #include "common/UserDialogs.h"
 #include "lang/Language.h"
 #include "project/SiteLayout.h"
@@ -95,11 +97,16 @@ std::string AssetReferences::CopyIntoParam(const std::string& path) const {
     std::error_code error, notSame;
     fs::create_directories(param, error);
     // A file already in param (one the clearing kept) is its own copy.
-    if (!error && !fs::equivalent(source, target, notSame)) {
-        fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);
+    bool copied = !error;
+    if (copied && !fs::equivalent(source, target, notSame)) {
+        try {
+            CopyFileAtomically(source, target);
+        } catch (const PalimoraError&) {
+            copied = false;
+        }
     }
     // The page still gets its reference; the file is told once, by TellFailedCopies.
-    if (error && std::find(failedCopies_.begin(), failedCopies_.end(), path) == failedCopies_.end()) {
+    if (!copied && std::find(failedCopies_.begin(), failedCopies_.end(), path) == failedCopies_.end()) {
         failedCopies_.push_back(path);
     }
     return name;

@@ -96,6 +96,6 @@ void PageLines::Load(const std::filesystem::path& file) {
     indexed_ = false;
 }
 
-void PageLines::Save(const std::filesystem::path& file) const { WriteTextLines(file, lines_); }
+void PageLines::Save(const std::filesystem::path& file) const { WriteTextLines(file, lines_, Durability::Renamed); }
 
 }  // namespace palimora

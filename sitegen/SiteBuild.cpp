@@ -1,5 +1,6 @@
 #include "sitegen/SiteBuild.h"
 
+#include "common/AtomicFiles.h"
 #include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/FolderFiles.h"
@@ -82,6 +83,10 @@ void Run::ClearOldOutput() const {
             // A folder that cannot be listed is told and left; the run goes on.
             s_.dialogs.ShowMessageOk(s_.language.LangText(TextId::FileUnusable) + " " + DisplayPath(folder) + ".");
         }
+    }
+    for (const fs::path& folder : {project_, project_ / site_layout::kThumbnailFolder,
+                                   project_ / site_layout::kSummaryThumbnailFolder, project_ / site_layout::kStripFolder}) {
+        RemoveTemporaries(folder);  // a killed build's
     }
     std::vector<std::string> kept;
     for (const SettingLine line : kFileSettings) kept.push_back(Line(line));

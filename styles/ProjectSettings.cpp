@@ -1,5 +1,6 @@
 #include "styles/ProjectSettings.h"
 
+#include "common/AtomicFiles.h"
 #include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/FailureTexts.h"
@@ -36,15 +37,13 @@ std::vector<std::string> Texts(const Language& language, const std::array<TextId
 }
 
 void CopyOver(const fs::path& source, const fs::path& target) {
-    std::error_code error;
-    fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);
-    if (error) throw PalimoraError(FailureText(Failure::CannotCopy) + " " + DisplayPath(source) + " -> " + DisplayPath(target) + ".");
+    CopyFileAtomically(source, target, Durability::Flushed);
 }
 
 }  // namespace
 
 std::vector<std::string> PictureListItems(const fs::path& picturesFolder) {
-    return SortedFiles(picturesFolder, [](const std::string&) { return true; });
+    return SortedFiles(picturesFolder, [](const std::string& name) { return !IsTemporaryName(name); });
 }
 
 std::vector<std::string> TemplateItems(const fs::path& templateFolder) {
@@ -73,11 +72,16 @@ fs::path ProjectSettings::Bind(const ProgramFolder& folder, const std::string& n
     return project_layout::SavedSettingsFile(projectFolder, name);
 }
 
-void ProjectSettings::Commit(const ProgramFolder& folder, const std::string& name, const Language& language) {
+void ProjectSettings::Commit(const ProgramFolder& folder, const std::string& name, const Language& language,
+                             FileTransaction* save) {
     const fs::path savedFile = Bind(folder, name);
     std::error_code error;
     if (fs::exists(savedFile, error)) {
-        CopyOver(workingFile_, savedFile);
+        if (save) {
+            save->Copy(workingFile_, savedFile);
+        } else {
+            CopyOver(workingFile_, savedFile);
+        }
         store_.Load(workingFile_);
         return;
     }

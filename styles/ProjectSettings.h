@@ -10,6 +10,7 @@
 
 namespace palimora {
 
+class FileTransaction;
 class Language;
 class ProgramFolder;
 
@@ -21,9 +22,11 @@ public:
     const SettingsStore& Lines() const { return store_; }
     const std::filesystem::path& WorkingFile() const { return workingFile_; }
 
-    // Saving: when <name>.ini exists, runweb.ini is copied over it and
-    // loaded; otherwise the settings are initialised and written to both.
-    void Commit(const ProgramFolder& folder, const std::string& name, const Language& language);
+    // Saving: when <name>.ini exists, runweb.ini is copied over it (staged
+    // in `save` when given, to land with the rest of the save) and loaded;
+    // otherwise the settings are initialised and written to both.
+    void Commit(const ProgramFolder& folder, const std::string& name, const Language& language,
+                FileTransaction* save = nullptr);
     // Opening: when <name>.ini exists, it is copied over runweb.ini (unsaved
     // changes dropped) and loaded; otherwise the settings are initialised and
     // written to runweb.ini.

@@ -7,8 +7,7 @@
 set -uo pipefail
 stage=$1
 work=$(mktemp -d)
-lock_pid=""
-trap '[ -n "$lock_pid" ] && kill "$lock_pid" 2>/dev/null; rm -rf "$work"' EXIT
+trap 'rm -rf "$work"' EXIT
 cp -r "$stage" "$work/palimora"
 program="$work/palimora"
 cli="$program/palimora-cli"
@@ -50,16 +49,15 @@ rm -rf "$program/Projets/Site/tn_images" && touch "$program/Projets/Site/tn_imag
 run 1 build Site && grep -q "tn_images" err || fail "a tn_images file was not named"
 
 # 4. The window open on the program folder: every command refuses, status 3, nothing touched.
-flock -o "$program/palimora.lock" sleep 60 &
-lock_pid=$!
-for _ in $(seq 50); do flock -n "$program/palimora.lock" true 2>/dev/null || break; sleep 0.1; done
+exec 9>"$program/palimora.lock"
+flock 9  # held as the window holds it, until the descriptor closes
 snapshot=$(find "$program/Projets" -type f -printf '%p %s %T@\n' | sort)
 run 3 add Site photo.jpg && grep -q "open on this program folder" err || fail "add did not tell the window holds the folder"
 run 3 add Fresh photo.jpg
 run 3 build Site
 PALIMORA_FTP_PASSWORD=x run 3 publish Site --host 127.0.0.1 --user me --replace all
 [ "$snapshot" = "$(find "$program/Projets" -type f -printf '%p %s %T@\n' | sort)" ] || fail "a refused command changed the projects"
-kill "$lock_pid"; wait "$lock_pid" 2>/dev/null; lock_pid=""
+exec 9>&-
 
 # 5. and 8. The working folder's names in both languages, and names too long to write whole.
 run 2 add "New Project" photo.jpg && grep -q "reserved" err || fail "New Project was not refused"

@@ -302,8 +302,10 @@ protected:
     bool MayChange(Operation operation, const fs::path& path) const {
         switch (operation) {
             case Operation::Add:
+                // images.dat, and its folder, where it is renamed into place
                 return Inside(path, project_layout::PicturesFolder(project)) ||
-                       path == project_layout::PictureTextFile(project);
+                       path == project_layout::PictureTextFile(project) ||
+                       path == project_layout::PictureTextFile(project).parent_path();
             case Operation::Build:
                 // and the working templates, made afresh from the chosen models
                 for (const char* sample : ProgramFolder::kSamplePages) {
