@@ -8,6 +8,7 @@
 #include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/ProgramFolder.h"
+#include "common/TextLines.h"
 #include "imaging/PictureContent.h"
 #include "lang/TextId.h"
 #include "project/AddedPictureConversion.h"
@@ -21,6 +22,7 @@
 #include "styles/SettingsStore.h"
 
 #include <algorithm>
+#include <charconv>
 #include <optional>
 #include <ostream>
 #include <system_error>
@@ -134,6 +136,7 @@ std::optional<ProjectArgument> CreateProject(const ProgramFolder& program, const
 // take the added pictures alike.
 void PlaceInGalleries(const ProjectArgument& project, const AddedGalleries& galleries,
                       const std::vector<std::string>& before, const std::vector<std::string>& after) {
+    if (after.size() <= before.size()) return;
     for (const fs::path& file : {project_layout::WorkingSettingsFile(project.projectFolder),
                                  project_layout::SavedSettingsFile(project.projectFolder, project.projectName)}) {
         std::error_code error;
@@ -144,6 +147,38 @@ void PlaceInGalleries(const ProjectArgument& project, const AddedGalleries& gall
         settings.Save(file);
     }
 }
+
+// Which gallery the pictures being added go to, written before they are
+// added and removed once their galleries hold them: an add that was killed
+// is finished by the next one.
+class GalleryJournal {
+public:
+    explicit GalleryJournal(const fs::path& projectFolder) : file_(projectFolder / ".adding-galleries") {}
+
+    void Begin(const std::string& galleryName, std::size_t picturesBefore) const {
+        WriteTextLines(file_, {galleryName, std::to_string(picturesBefore)});
+    }
+    void End() const {
+        std::error_code ignored;
+        fs::remove(file_, ignored);
+    }
+    // Places the pictures a killed add left out of its gallery.
+    void Finish(const ProjectArgument& project, const PictureList& pictures, const Language& language) const {
+        std::error_code error;
+        if (!fs::exists(file_, error)) return;
+        const TextLines lines = ReadTextLines(file_);
+        const std::vector<std::string> now = pictures.Files();
+        std::size_t count = 0;
+        if (lines.size() == 2 && std::from_chars(lines[1].data(), lines[1].data() + lines[1].size(), count).ec == std::errc() &&
+            count <= now.size()) {
+            PlaceInGalleries(project, AddedGalleries(language, lines[0]), {now.begin(), now.begin() + static_cast<std::ptrdiff_t>(count)}, now);
+        }
+        End();
+    }
+
+private:
+    fs::path file_;
+};
 
 bool GalleriesFit(const ProjectArgument& project, const AddedGalleries& galleries, const std::vector<std::string>& before) {
     const fs::path file = project_layout::WorkingSettingsFile(project.projectFolder);
@@ -204,6 +239,8 @@ int AddCommand(const ProgramFolder& program, const std::vector<std::string>& arg
 
         PictureList pictures(project->projectFolder);
         pictures.Reconcile();
+        const GalleryJournal journal(project->projectFolder);
+        journal.Finish(*project, pictures, language);
         std::vector<fs::path> sources = AddableChoice(chosen, pictures.PicturesFolder(), dialogs, language);
         std::stable_sort(sources.begin(), sources.end(), [](const fs::path& a, const fs::path& b) {
             return NaturalNameLess(a.filename().string(), b.filename().string());
@@ -214,10 +251,19 @@ int AddCommand(const ProgramFolder& program, const std::vector<std::string>& arg
             Tell(messages, language.LangText(TextId::GalleriesFull), *parsed->gallery);
             return kExitFailed;
         }
-        const auto added = pictures.Add(sources, static_cast<int>(before.size()), [&](const fs::path& copy, const fs::path& source) {
-            return ConvertAddedPicture(copy, source, dialogs, language);
-        });
+        journal.Begin(galleryName, before.size());
+        std::vector<PictureList::Added> added;
+        try {
+            added = pictures.Add(sources, static_cast<int>(before.size()), [&](const fs::path& copy, const fs::path& source) {
+                return ConvertAddedPicture(copy, source, dialogs, language);
+            });
+        } catch (const PalimoraError&) {
+            PlaceInGalleries(*project, galleries, before, pictures.Files());  // those added before the failure
+            journal.End();
+            throw;
+        }
         PlaceInGalleries(*project, galleries, before, pictures.Files());
+        journal.End();
         for (const PictureList::Added& picture : added) {
             messages << Utf8FromCp1252(language.LangText(TextId::PictureAdded)) << ' ' << picture.file.filename().string()
                      << " (" << Utf8FromCp1252(picture.title) << ")\n";
