@@ -17,6 +17,14 @@ LanguageTexts LanguageTexts::Load(const std::filesystem::path& languageFile) {
     } catch (const PalimoraError&) {
         throw refuse();
     }
+    // An editor that saved the file as UTF-8 may have put a byte-order mark
+    // before text 0: the mark goes, and the texts become Windows-1252.
+    if (!lines.empty() && lines.front().starts_with("\xEF\xBB\xBF")) {
+        lines.front().erase(0, 3);
+        for (std::string& line : lines) {
+            if (FitsCp1252(line)) line = Cp1252FromUtf8(line);
+        }
+    }
     // Line 0 of every language file holds text 0: an empty file or one of
     // anything else is not a language file, and would leave the program
     // without a word.

@@ -89,5 +89,15 @@ TEST(LangText, AFileThatIsNoLanguageFileIsRefused) {
     EXPECT_EQ(LanguageTexts::Load(file).LangText(TextId::ProgramTitle), "Palimora");
 }
 
+TEST(LangText, AFileSavedAsUtf8WithAByteOrderMarkKeepsItsNumberingAndAccents) {
+    testing::TempFolder folder;
+    const auto file = folder.Path() / "french.asc";
+    testing::WriteBytes(file, "\xEF\xBB\xBF" "0,Palimora\r\n1,Publier sur le web\r\n2,Enregistrer l'\xC3\xA9t\xC3\xA9\r\n");
+    const LanguageTexts texts = LanguageTexts::Load(file);
+    EXPECT_EQ(texts.LangText(TextId::ProgramTitle), "Palimora");
+    EXPECT_EQ(texts.LangText(TextId::PublishHint), "Publier sur le web");
+    EXPECT_EQ(texts.LangText(TextId::SaveHint), "Enregistrer l'\xE9t\xE9");
+}
+
 }  // namespace
 }  // namespace palimora
