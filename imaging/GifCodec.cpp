@@ -226,7 +226,8 @@ FrameSize StripFrameSize(const Survey& survey, int wantedWidth, int wantedHeight
 
 GifPicture Filmstrip(const std::filesystem::path& file, int wantedWidth, int wantedHeight) {
     const Survey survey = SurveyGif(file);
-    CheckPictureSize(static_cast<long long>(survey.width) * survey.frames, survey.height, "GIF");
+    // The strip is reduced frame by frame as it is read, never held at full size.
+    CheckPictureSize(static_cast<long long>(survey.width) * survey.frames, survey.height, "GIF", kMaxPicturePixels);
     if (survey.pixels > kMaxPicturePixels) {
         throw ImageError(ImageError::Kind::TooLarge, "GIF: " + std::to_string(survey.frames) + " frames of " +
                                                          std::to_string(survey.pixels) + " pixels in all");

@@ -14,11 +14,11 @@ void RequireOrdinaryPicture(const std::filesystem::path& file) {
     }
 }
 
-void CheckPictureSize(long long width, long long height, const char* format) {
+void CheckPictureSize(long long width, long long height, const char* format, long long cap) {
     if (width <= 0 || height <= 0) {
         throw ImageError(ImageError::Kind::Unreadable, std::string(format) + ": empty picture");
     }
-    if (width * height > kMaxPicturePixels) {
+    if (width * height > cap) {
         throw ImageError(ImageError::Kind::TooLarge, std::string(format) + ": " + std::to_string(width) + " x " +
                                                          std::to_string(height) + " pixels");
     }

@@ -2,6 +2,7 @@
 
 #include "common/Error.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 
@@ -44,8 +45,19 @@ inline constexpr std::uintmax_t kMaxPictureFileBytes = static_cast<std::uintmax_
 // folder or a special file (a pipe, /dev/zero) is never opened as a picture.
 void RequireOrdinaryPicture(const std::filesystem::path& file);
 
-// Throws ImageError(TooLarge) when width x height is beyond the cap, or a
-// side is not positive.
-void CheckPictureSize(long long width, long long height, const char* format);
+// What one picture's decode may hold at once, its pixels and the decoder's
+// own buffers together, so that a build of two workers stays well under a
+// gigabyte whatever the pictures.
+inline constexpr std::size_t kPictureMemoryBudget = std::size_t{360} << 20;
+
+// A picture decoded whole at full size (every format but JPEG, which is
+// decoded reduced) holds at most two copies of its three-byte pixels: some
+// 63 million pixels, 9,000 x 7,000, fit the budget.
+inline constexpr long long kMaxWholePicturePixels = static_cast<long long>(kPictureMemoryBudget / 6);
+
+// Throws ImageError(TooLarge) when width x height is beyond `cap`, or
+// ImageError(Unreadable) when a side is not positive. Decoders check the
+// size their header declares, before they expand anything.
+void CheckPictureSize(long long width, long long height, const char* format, long long cap = kMaxWholePicturePixels);
 
 }  // namespace palimora

@@ -128,6 +128,10 @@ bool DecodeInto(std::FILE* file, ErrorManager& errors, int wantedWidth, int want
     jpeg_decompress_struct info;
     InstallErrors(info, errors);
     if (setjmp(errors.jump)) {
+        // libjpeg asks for room beyond its share of the budget (a progressive
+        // picture holds all its coefficients, whatever the output size).
+        const int code = errors.base.msg_code;
+        if (code == JERR_NO_BACKING_STORE || code == JERR_OUT_OF_MEMORY || code == JERR_TFILE_CREATE) failure = "too large";
         jpeg_destroy_decompress(&info);
         return false;
     }
@@ -151,6 +155,15 @@ bool DecodeInto(std::FILE* file, ErrorManager& errors, int wantedWidth, int want
                                     swapped ? wantedHeight : wantedWidth, swapped ? wantedWidth : wantedHeight);
     info.scale_denom = 8;
     info.dct_method = JDCT_ISLOW;
+    jpeg_calc_output_dimensions(&info);
+    // The pixels and libjpeg's buffers share one picture's budget; what cannot fit is refused before decoding.
+    const std::size_t outputBytes = static_cast<std::size_t>(info.output_width) * info.output_height * 3;
+    if (outputBytes > kPictureMemoryBudget) {
+        failure = "too large";
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    info.mem->max_memory_to_use = static_cast<long>(kPictureMemoryBudget - outputBytes);
     jpeg_start_decompress(&info);
     out.width = static_cast<int>(info.output_width);
     out.height = static_cast<int>(info.output_height);
@@ -197,7 +210,9 @@ Image DecodeJpeg(const std::filesystem::path& file, int wantedWidth, int wantedH
     std::string failure;
     ShowingHints hints;
     if (!DecodeInto(handle.get(), errors, wantedWidth, wantedHeight, image, hints, failure)) {
-        if (failure == "too large") CheckPictureSize(image.width, image.height, "JPEG");
+        if (failure == "too large") {
+            throw ImageError(ImageError::Kind::TooLarge, "JPEG: beyond one picture's memory" + (image.width ? ": " + std::to_string(image.width) + " x " + std::to_string(image.height) : std::string()));
+        }
         throw ImageError(ImageError::Kind::Unreadable, std::string("JPEG: ") + errors.message);
     }
     if (errors.truncated) throw ImageError(ImageError::Kind::Unreadable, "JPEG: the file ends before the picture");
@@ -209,7 +224,8 @@ namespace {
 
 // Compresses inside one frame of setjmp, like DecodeInto, into memory that
 // libjpeg allocates (*buffer, *size).
-bool CompressInto(unsigned char** buffer, unsigned long* size, ErrorManager& errors, const Image& image, int quality) {
+bool CompressInto(unsigned char** buffer, unsigned long* size, ErrorManager& errors, const Image& image, int top,
+                  int rows, int quality) {
     jpeg_compress_struct info;
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = OnFatalError;
@@ -221,14 +237,14 @@ bool CompressInto(unsigned char** buffer, unsigned long* size, ErrorManager& err
     jpeg_create_compress(&info);
     jpeg_mem_dest(&info, buffer, size);
     info.image_width = static_cast<JDIMENSION>(image.width);
-    info.image_height = static_cast<JDIMENSION>(image.height);
+    info.image_height = static_cast<JDIMENSION>(rows);
     info.input_components = 3;
     info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(image.Row(static_cast<int>(info.next_scanline)));
+        JSAMPROW row = const_cast<JSAMPROW>(image.Row(top + static_cast<int>(info.next_scanline)));
         jpeg_write_scanlines(&info, &row, 1);
     }
     jpeg_finish_compress(&info);
@@ -239,10 +255,14 @@ bool CompressInto(unsigned char** buffer, unsigned long* size, ErrorManager& err
 }  // namespace
 
 std::string EncodeJpegToMemory(const Image& image, int quality) {
+    return EncodeJpegRowsToMemory(image, 0, image.height, quality);
+}
+
+std::string EncodeJpegRowsToMemory(const Image& image, int top, int bottom, int quality) {
     ErrorManager errors;
     unsigned char* buffer = nullptr;
     unsigned long size = 0;
-    const bool encoded = CompressInto(&buffer, &size, errors, image, quality);
+    const bool encoded = CompressInto(&buffer, &size, errors, image, top, bottom - top, quality);
     std::string bytes(encoded && buffer ? reinterpret_cast<const char*>(buffer) : "", encoded ? size : 0);
     std::free(buffer);
     if (!encoded) throw PalimoraError(std::string("JPEG: ") + errors.message);

@@ -25,6 +25,8 @@ Image DecodeJpeg(const std::filesystem::path& file, int wantedWidth = 0, int wan
 
 // Encodes at the given quality, baseline, into memory.
 std::string EncodeJpegToMemory(const Image& image, int quality = 90);
+// Rows top .. bottom - 1 of the image as a JPEG of their own, without a copy of them.
+std::string EncodeJpegRowsToMemory(const Image& image, int top, int bottom, int quality = 90);
 
 // Encodes at the given quality, baseline, into a temporary file renamed over
 // `file`, so an old picture stays whole until the new one is complete.

@@ -14,6 +14,7 @@
 #include "project/SiteLayout.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace palimora {
 namespace fs = std::filesystem;
@@ -44,16 +45,15 @@ Image DecodeStamp(const fs::path& file) {
 
 }  // namespace
 
-std::vector<Image> CutStrips(const Image& picture, int strips) {
+std::vector<StripRows> StripBands(int height, int strips) {
     // Strips of equal rounded height, the last taking the rest. When that
     // would leave a strip without rows (a picture hardly taller than its
     // strip count), the rows are shared out evenly instead; a picture with
     // fewer rows than strips repeats its last row, so that every strip the
     // pages show is a picture, never an empty file.
-    const int height = picture.height;
     const int rows = RoundHalfEven(static_cast<double>(height) / strips);
     const bool evenShare = rows == 0 || rows * (strips - 1) >= height;
-    std::vector<Image> pieces;
+    std::vector<StripRows> bands;
     for (int i = 1; i <= strips; ++i) {
         int top = rows * (i - 1);
         int bottom = i == strips ? height : std::min(height, rows * i);
@@ -61,10 +61,24 @@ std::vector<Image> CutStrips(const Image& picture, int strips) {
             top = std::min(height * (i - 1) / strips, height - 1);
             bottom = std::max(top + 1, height * i / strips);
         }
-        Image piece(picture.width, bottom - top);
-        for (int y = 0; y < piece.height; ++y) std::copy_n(picture.Row(top + y), picture.width * 3, piece.Row(y));
-        pieces.push_back(std::move(piece));
+        bands.push_back({top, bottom});
     }
+    return bands;
+}
+
+namespace {
+
+Image CopyRows(const Image& picture, StripRows rows) {
+    Image piece(picture.width, rows.bottom - rows.top);
+    for (int y = 0; y < piece.height; ++y) std::copy_n(picture.Row(rows.top + y), picture.width * 3, piece.Row(y));
+    return piece;
+}
+
+}  // namespace
+
+std::vector<Image> CutStrips(const Image& picture, int strips) {
+    std::vector<Image> pieces;
+    for (const StripRows rows : StripBands(picture.height, strips)) pieces.push_back(CopyRows(picture, rows));
     return pieces;
 }
 
@@ -113,7 +127,13 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const f
     if (reduce) need(limit);
     if (pixelsOfThePicture) need(reduce && reducedIsThePicture ? limit : Size{natural.width, natural.height});
     if (wanted.width == 0) return files;
-    const Image decoded = DecodeJpeg(source, wanted.width, wanted.height);
+    // What the decode may hold: the whole picture's coefficients when it is
+    // progressive, and pixels up to twice the wanted size each way.
+    const std::size_t estimate = static_cast<std::size_t>(natural.width) * natural.height * 3 +
+                                 static_cast<std::size_t>(wanted.width) * wanted.height * 12;
+    std::optional<MemoryGate::Reservation> reserved;
+    if (settings.memory) reserved.emplace(*settings.memory, estimate);
+    Image decoded = DecodeJpeg(source, wanted.width, wanted.height);
 
     if (settings.thumbnails) {
         files.push_back({projectFolder / site_layout::kThumbnailFolder / site_layout::ThumbnailName(base), EncodeJpegToMemory(Scaled(decoded, thumbnail))});
@@ -129,14 +149,25 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const f
         files.push_back({project_layout::PicturesFolder(projectFolder) / (base + ".jpg"), std::move(bytes)});
     }
     if (!pixelsOfThePicture) return files;
-    if (!(reduce && reducedIsThePicture)) picture = Scaled(decoded, {natural.width, natural.height});
+    if (!(reduce && reducedIsThePicture)) {
+        // At full size the decode is the picture: no second copy of it.
+        const bool fullSize = decoded.width == natural.width && decoded.height == natural.height;
+        picture = fullSize ? std::move(decoded) : Scaled(decoded, {natural.width, natural.height});
+    }
 
     if (settings.strips > 1) {
-        std::vector<Image> strips = CutStrips(picture, settings.strips);
-        if (settings.stamp) StampCopyright(strips.back(), DecodeStamp(settings.stampFile), settings.corner, settings.margin);
-        for (std::size_t i = 0; i < strips.size(); ++i) {
-            files.push_back({projectFolder / site_layout::kStripFolder / site_layout::StripName(base, i + 1),
-                             EncodeJpegToMemory(strips[i])});
+        // Each strip is encoded from the picture's rows; only a stamped last strip is copied.
+        const std::vector<StripRows> bands = StripBands(picture.height, settings.strips);
+        for (std::size_t i = 0; i < bands.size(); ++i) {
+            std::string bytes;
+            if (settings.stamp && i + 1 == bands.size()) {
+                Image last = CopyRows(picture, bands[i]);
+                StampCopyright(last, DecodeStamp(settings.stampFile), settings.corner, settings.margin);
+                bytes = EncodeJpegToMemory(last);
+            } else {
+                bytes = EncodeJpegRowsToMemory(picture, bands[i].top, bands[i].bottom);
+            }
+            files.push_back({projectFolder / site_layout::kStripFolder / site_layout::StripName(base, i + 1), std::move(bytes)});
         }
     } else if (settings.stamp) {
         StampCopyright(picture, DecodeStamp(settings.stampFile), settings.corner, settings.margin);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/MemoryGate.h"
+
 #include <array>
 #include <filesystem>
 #include <string>
@@ -23,6 +25,9 @@ struct ConversionSettings {
     std::filesystem::path stampFile;  // JPEG, or a bitmap
     Corner corner = Corner::None;
     int margin = 0;
+    // Shared by the build's workers, so that their decodes together stay
+    // within two pictures' budget; none: no bound beyond each picture's.
+    MemoryGate* memory = nullptr;
 };
 
 // One file a conversion writes: the bytes go through a temporary file
@@ -45,7 +50,15 @@ std::vector<ConvertedFile> ConvertPicture(const std::filesystem::path& projectFo
 
 void WriteConversion(const std::vector<ConvertedFile>& files);
 
-// The strips of a picture: h = round(height / s) rows each, the last taking the rest.
+// Rows top .. bottom - 1 of a picture.
+struct StripRows {
+    int top = 0;
+    int bottom = 0;
+};
+// The rows of the strips of a picture `height` rows high: round(height / s)
+// rows each, the last taking the rest.
+std::vector<StripRows> StripBands(int height, int strips);
+// The strips themselves, as pictures of their own.
 std::vector<Image> CutStrips(const Image& picture, int strips);
 
 // Pastes the stamp into the picture's corner, `margin` pixels from the edges,

@@ -25,6 +25,7 @@
 #include "project/SiteLayout.h"
 
 #include <algorithm>
+#include <new>
 #include <optional>
 #include <system_error>
 
@@ -193,7 +194,10 @@ void Run::Execute() {
     writer.TellMissingMarkers();  // once for the whole build, however many pages lacked them
     writer.TellFailedCopies();    // likewise for the pictures param could not receive
 
-    const ConversionSettings conversion = Conversion(galleries);
+    // The workers' decodes together hold at most two pictures' budget.
+    MemoryGate memory(2 * kPictureMemoryBudget);
+    ConversionSettings conversion = Conversion(galleries);
+    conversion.memory = &memory;
     if (conversion.thumbnails) {
         fs::create_directories(project_ / site_layout::kThumbnailFolder);
         fs::create_directories(project_ / site_layout::kSummaryThumbnailFolder);
@@ -221,6 +225,9 @@ void Run::Execute() {
                 converted.files = ConvertPicture(project_, s_.workingPictures, names[i], conversion);
             } catch (const ImageError& error) {
                 converted.unreadable = error;
+            } catch (const std::bad_alloc&) {
+                // Too large for this machine's memory now: not a damaged picture.
+                converted.unreadable = ImageError(ImageError::Kind::TooLarge, "not enough memory for " + names[i]);
             } catch (...) {
                 converted.failure = std::current_exception();
             }

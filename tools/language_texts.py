@@ -122,7 +122,7 @@ TEXTS = {
     122: ("MissingHeader", "Le fichier HTML du haut est introuvable : rien n'est inséré.", "The top HTML file cannot be found: nothing is inserted."),
     123: ("MissingFooter", "Le fichier HTML du bas est introuvable : rien n'est inséré.", "The bottom HTML file cannot be found: nothing is inserted."),
     124: ("PictureTooLarge", "Cette image est trop grande pour être ouverte :", "This picture is too large to open:"),
-    125: ("PictureTooLargeEnd", "(plus de 200 millions de pixels).", "(more than 200 million pixels)."),
+    125: ("PictureTooLargeEnd", "(elle demanderait plus de mémoire qu'une image ne peut en prendre).", "(it would need more memory than one picture may take)."),
     126: ("NameNotStorable", "Ce nom de fichier contient un caractère que Palimora ne peut pas enregistrer :", "This file name holds a character that Palimora cannot store:"),
     127: ("UnusableName", "Ce nom ne peut pas nommer un projet : évitez les caractères < > : \" / \\ | ? *, les noms réservés, un nom trop long et un point ou un espace à la fin.", "This name cannot name a project: avoid the characters < > : \" / \\ | ? *, reserved names, a name too long, and a dot or a blank at the end."),
     128: ("SaveIncomplete", "Le projet n'a pas pu être enregistré entièrement :", "The project could not be saved completely:"),

@@ -1,5 +1,6 @@
 #include "imaging/BmpCodec.h"
 #include "imaging/ImageError.h"
+#include "imaging/PictureReader.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/TempFolder.h"
 
@@ -140,6 +141,26 @@ TEST_F(BmpTest, AnOversizedBitmapIsRefusedFromItsHeaderAlone) {
     };
     EXPECT_EXIT(refusedFromHeader([](const fs::path& f) { DecodeBmp(f); }), ::testing::ExitedWithCode(0), "");
     EXPECT_EXIT(refusedFromHeader([](const fs::path& f) { ReadBmpSize(f); }), ::testing::ExitedWithCode(0), "");
+}
+
+// A few bytes of run-length data may declare 14000 x 14000 pixels, well under
+// the old pixel cap: what they would expand to must be refused from the
+// header, not expanded (1.3 GB) and then written as a JPEG of that size.
+TEST_F(BmpTest, ATinyRunLengthBombIsRefusedBeforeItExpands) {
+    const fs::path file = temp.Path() / "bomb.bmp";
+    testing::WriteBytes(file, Bitmap(14000, 14000, 8, 1, {kRed, kGreen}, Bytes({0, 1})));
+    ASSERT_LT(fs::file_size(file), 2000u);
+    const auto refusedWithinBounds = [&file] {
+        rlimit limit{400ull << 20, 400ull << 20};
+        setrlimit(RLIMIT_AS, &limit);
+        try {
+            ReadFirstFrame(file);
+        } catch (const ImageError& error) {
+            _exit(error.ErrorKind() == ImageError::Kind::TooLarge ? 0 : 1);
+        }
+        _exit(3);
+    };
+    EXPECT_EXIT(refusedWithinBounds(), ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

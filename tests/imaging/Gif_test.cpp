@@ -128,6 +128,25 @@ TEST_F(GifTest, TheFilmstripIsReducedAsItIsRead) {
     EXPECT_EQ(PixelAt(first.image, 19, 9), kRed);
 }
 
+// 35 bytes declaring a 14000 x 14000 screen: refused before a canvas is made.
+TEST_F(GifTest, ATinyFileWithAHugeScreenIsRefusedBeforeItsCanvasIsMade) {
+    std::string gif = "GIF89a";
+    gif += std::string("\xB0\x36\xB0\x36\x80\x00\x00", 7);          // 14000 x 14000, a two-colour table
+    gif += std::string("\x00\x00\x00\xFF\xFF\xFF", 6);
+    gif += std::string(",\x00\x00\x00\x00\x01\x00\x01\x00\x00", 10);  // a 1 x 1 frame
+    gif += std::string("\x02\x02\x44\x01\x00;", 6);
+    testing::WriteBytes(File("screen.gif"), gif);
+    for (const bool firstFrame : {true, false}) {
+        try {
+            if (firstFrame) DecodeGif(File("screen.gif"));
+            else ReadPictureFile(File("screen.gif"), 800, 600);
+            ADD_FAILURE() << "the screen was made";
+        } catch (const ImageError& error) {
+            EXPECT_EQ(error.ErrorKind(), ImageError::Kind::TooLarge);
+        }
+    }
+}
+
 TEST_F(GifTest, AStripPastThePixelCapIsRefusedBeforeDecoding) {
     WriteLongAnimation(File("long.gif"), 640, 480, 700);  // 215 million pixels in all
     try {
