@@ -2,15 +2,7 @@
 # palimora-cli as a user calls it: a project by name, by a path (absolute,
 # relative, with a trailing separator), and what is no project (a folder
 # without pictures, a file, a missing name) or no command at all.
-set -uo pipefail
-stage=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cp -r "$stage" "$work/palimora"
-cli="$work/palimora/palimora-cli"
-export LC_ALL=C.UTF-8 LANG=C.UTF-8  # messages in English before a language is chosen
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+source "$(dirname "$0")/staged_copy.sh" "$1"
 
 # run EXPECTED_STATUS ARGS...: runs the program from $work/here, keeping its messages in $work/err
 mkdir -p "$work/here"
@@ -57,5 +49,4 @@ for args in "build" "build Demo Demo" "bake Demo" ""; do
   run 2 $args && grep -q '^Usage: palimora-cli build PROJECT' "$work/err" || fail "'palimora-cli $args' did not show the usage"
 done
 
-[ "$failures" -eq 0 ] || { echo "$failures failed"; exit 1; }
-echo "1 passed, 0 failed"
+finish

@@ -4,16 +4,7 @@
 # over-long names, files that are no pictures, names with escape sequences,
 # unknown options. Each ends with its exit status and a message in the
 # user's language, and changes nothing it should not.
-set -uo pipefail
-stage=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cp -r "$stage" "$work/palimora"
-program="$work/palimora"
-cli="$program/palimora-cli"
-export LC_ALL=C.UTF-8 LANG=C.UTF-8
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+source "$(dirname "$0")/staged_copy.sh" "$1"
 
 # run EXPECTED ARGS...: from $work, messages kept in $work/err, standard output in $work/out
 run() {
@@ -96,5 +87,4 @@ grep -q "3 program folder in use" out || fail "the help does not tell the exit s
 (cd "$work" && env -u DISPLAY QT_QPA_PLATFORM=none "$program/palimora" --version) >out 2>&1 &&
   grep -q "^palimora " out || fail "palimora --version did not print the version"
 
-[ "$failures" -eq 0 ] || { echo "$failures failed"; exit 1; }
-echo "1 passed, 0 failed"
+finish

@@ -2,16 +2,8 @@
 # palimora-cli add and build killed at random moments (a fixed seed, 30 runs
 # each): the project must open again with every picture whole and with its
 # record, no partial file may stay, and the next build must succeed.
-set -uo pipefail
-stage=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cp -r "$stage" "$work/palimora"
-cli="$work/palimora/palimora-cli"
-project="$work/palimora/Projets/Trip"
-export LC_ALL=C.UTF-8 LANG=C.UTF-8
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+source "$(dirname "$0")/staged_copy.sh" "$1"
+project="$program/Projets/Trip"
 RANDOM=2026
 
 cd "$work"
@@ -65,5 +57,4 @@ for run in $(seq 30); do
   check "build killed in run $run"
 done
 
-[ "$failures" -eq 0 ] || { echo "$failures failed"; exit 1; }
-echo "1 passed, 0 failed"
+finish

@@ -2,16 +2,7 @@
 # The read-me's terminal workflow, run as written: pictures added to a new
 # project, the site built and published to a local FTP server, then a site of
 # two galleries made with --gallery alone. Every picture must reach the server.
-set -uo pipefail
-stage=$1
-work=$(mktemp -d)
-server_pid=""
-trap '[ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null; rm -rf "$work"' EXIT
-cp -r "$stage" "$work/palimora"
-cli="$work/palimora/palimora-cli"
-export LC_ALL=C.UTF-8 LANG=C.UTF-8
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+source "$(dirname "$0")/staged_copy.sh" "$1"
 
 cd "$work"
 /usr/bin/python3 - <<'PY'
@@ -24,7 +15,7 @@ PY
 mkdir -p served
 port=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 /usr/bin/python3 -m pyftpdlib -i 127.0.0.1 -p "$port" -w -d served -u me -P secret >server.log 2>&1 &
-server_pid=$!
+on_exit+=("kill $! 2>/dev/null")
 for _ in $(seq 50); do (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null && break; sleep 0.1; done
 
 publish() {  # publish PROJECT FOLDER
@@ -53,5 +44,4 @@ grep -q ">Sea<" served/Trip/index.html && grep -q ">City<" served/Trip/index.htm
   fail "the summary of Trip does not name its galleries Sea and City"
 [ -f served/Trip/Gal3.htm ] && fail "Trip has a third gallery"
 
-[ "$failures" -eq 0 ] || { echo "$failures failed"; exit 1; }
-echo "1 passed, 0 failed"
+finish
