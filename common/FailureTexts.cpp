@@ -17,6 +17,7 @@ constexpr std::array<const char*, kFailureCount> kBothLanguages{
     "Caract\xE8re impossible \xE0 enregistrer / character that cannot be stored (Windows-1252):",
     "Non connect\xE9 / not connected.",
     "Une liste est d\xE9j\xE0 en cours / a listing is already under way.",
+    "Saut de ligne ou caract\xE8re de contr\xF4le dans un nom / line break or control character in a name:",
 };
 
 std::mutex guard;

@@ -20,8 +20,9 @@ enum class Failure {
     NotStorable,
     NotConnected,
     ListingBusy,
+    ControlInName,
 };
-inline constexpr int kFailureCount = static_cast<int>(Failure::ListingBusy) + 1;
+inline constexpr int kFailureCount = static_cast<int>(Failure::ControlInName) + 1;
 
 std::string FailureText(Failure failure);
 

@@ -309,10 +309,12 @@ enum class TextId {
     PublishReplaceHelp = 369,
     WindowHelp = 370,
     GalleryNameUnusable = 371,
+    FolderNotEntered = 372,
+    RemotePathUnusable = 373,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 299> kAllTextIds{{
+inline constexpr std::array<TextId, 301> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -612,9 +614,11 @@ inline constexpr std::array<TextId, 299> kAllTextIds{{
     TextId::PublishReplaceHelp,
     TextId::WindowHelp,
     TextId::GalleryNameUnusable,
+    TextId::FolderNotEntered,
+    TextId::RemotePathUnusable,
 }};
 
-inline constexpr int kLanguageFileLines = 372;
+inline constexpr int kLanguageFileLines = 374;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

@@ -135,7 +135,8 @@ void FtpClient::Fail(int kind) {
 }
 
 void FtpClient::Judge(long long code, int kind, long long failureFrom) {
-    if (code >= failureFrom && code <= 599) {
+    // A reply without a three-digit code is no answer, and so no success.
+    if ((code >= failureFrom && code <= 599) || code < 100 || code > 599) {
         if (code >= 500 && code <= 502 && OnUnSupportedFunction) OnUnSupportedFunction(kind);
         Fail(kind);
         return;
@@ -149,6 +150,15 @@ void FtpClient::SendCommand(const std::string& command) {
     Status(1, command);
     FlushInput();
     Judge(Command(command), kind, 400);
+}
+
+void FtpClient::EnterFolder(const std::string& name) {
+    RequireConnection();
+    const std::string command = "CWD " + name;
+    Status(1, command);
+    FlushInput();
+    const long long code = Command(command);
+    Judge(code >= 200 && code <= 299 ? code : 599, kChangeFolder, 400);
 }
 
 std::string FtpClient::CurrentFolder() {

@@ -56,7 +56,8 @@ public:
     void OpenSession();
     void CloseSession();
     void SendCommand(const std::string& command);
-    void EnterFolder(const std::string& name) { SendCommand("CWD " + name); }
+    // Only a completion reply (2xx) enters the folder; anything else fails.
+    void EnterFolder(const std::string& name);
     void MakeFolder(const std::string& name) { SendCommand("MKD " + name); }
     std::string CurrentFolder();
     // 1 ASCII, 2 image (binary), 3 local 8 bits.

@@ -99,6 +99,10 @@ private:
         const auto* socket = dynamic_cast<const SockError*>(&error);
         std::string told = message;
         if (socket && socket->TimedOut()) told += (told.empty() ? "" : " ") + Text(TextId::ServerTimedOut);
+        // A failure told by nothing else (the remote folder could not be entered) tells its own words.
+        if (told.empty()) {
+            if (const auto* known = dynamic_cast<const PalimoraError*>(&error)) told = known->UserMessage();
+        }
         if (!told.empty()) dialogs_.ShowMessageOk(told);
         throw RunFailed{};
     }
@@ -217,6 +221,10 @@ private:
         if (!answer) throw RunCancelled{};
         if (answer->size() > RemoteFolders::kMaxPathLength) {
             dialogs_.ShowMessageOk(Text(TextId::RemotePathTooLong));
+            throw RunFailed{};
+        }
+        if (std::any_of(answer->begin(), answer->end(), [](char c) { return static_cast<unsigned char>(c) < 32; })) {
+            dialogs_.ShowMessageOk(Text(TextId::RemotePathUnusable) + " " + Cp1252ForDisplay(*answer));
             throw RunFailed{};
         }
         if (!answer->empty()) siteFolder_ = remote_.WalkPath(*answer);

@@ -52,7 +52,9 @@ std::string RemoteFolders::WalkPath(const std::string& path) {
         parts.push_back(path.substr(start, slash - start));
     }
     parts.push_back(path.substr(start));
+    if (path.starts_with("/")) Enter("/");  // from the server's top folder
     for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
+        if (parts[i].empty()) continue;  // a doubled or leading "/"
         if (parts[i] == "..") {
             GoUp();
         } else {
@@ -64,19 +66,41 @@ std::string RemoteFolders::WalkPath(const std::string& path) {
 }
 
 void RemoteFolders::EnterOrCreate(const std::string& name, const std::string& key) {
-    if (Listed(name)) {
-        remote_.Enter(name);
-        List(key);
-        return;
+    if (!Listed(name)) {
+        try {
+            remote_.MakeFolder(name);
+        } catch (const PalimoraError& error) {
+            // It may be there all the same, under a name the listing spells
+            // otherwise: entering it tells. A folder neither made nor
+            // entered ends the run, so that nothing lands elsewhere.
+            if (EndsTheRun(error, remote_)) throw;
+            try {
+                Enter(name);
+            } catch (const PalimoraError&) {
+                throw PalimoraError(language_.LangText(TextId::CannotCreateFolder) + " " + projectName_ + "/" + name + "\n" +
+                                    error.UserMessage());
+            }
+            List(key);
+            return;
+        }
     }
+    Enter(name);
+    List(key);
+}
+
+void RemoteFolders::Enter(const std::string& name) {
+    // The server's word is checked against where it says it is: a reply
+    // that is no reply, or a folder that did not change, is no entering.
+    const std::string before = remote_.CurrentFolder();
     try {
-        remote_.MakeFolder(name);
         remote_.Enter(name);
-        List(key);
     } catch (const PalimoraError& error) {
         if (EndsTheRun(error, remote_)) throw;
-        dialogs_.ShowMessageOk(language_.LangText(TextId::CannotCreateFolder) + " " + projectName_ + "/" + name);
+        throw PalimoraError(language_.LangText(TextId::FolderNotEntered) + " " + name + "\n" + error.UserMessage());
     }
+    const std::string after = remote_.CurrentFolder();
+    const bool there = name.starts_with("/") ? after == name : !after.empty() && after != before;
+    if (!there) throw PalimoraError(language_.LangText(TextId::FolderNotEntered) + " " + name + "\n" + after);
 }
 
 void RemoteFolders::GoUp() {
@@ -90,7 +114,7 @@ void RemoteFolders::GoUp() {
 }
 
 void RemoteFolders::EnterExisting(const std::string& name) {
-    remote_.Enter(name);
+    Enter(name);
     List(name);
 }
 

@@ -45,6 +45,8 @@ public:
 
 private:
     void List(const std::string& key);
+    // Enters a folder and checks, by asking where it is, that it did.
+    void Enter(const std::string& name);
     bool Listed(const std::string& name) const;
 
     RemoteTransport& remote_;

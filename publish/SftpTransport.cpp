@@ -1,5 +1,8 @@
 #include "publish/SftpTransport.h"
 
+#include "common/Cp1252.h"
+#include "common/FailureTexts.h"
+
 #include "common/UserDialogs.h"
 #include "publish/SocketErrors.h"
 
@@ -225,6 +228,8 @@ void SftpTransport::Upload(const std::filesystem::path& local, const std::string
             if (sftp_write(file, block.data(), count) != static_cast<ssize_t>(count)) Fail("Envoi de " + path);
             TestCancel();
         }
+        // A file that could not be read to its end was sent cut: it is not sent.
+        if (in.bad()) throw SockError(FailureText(Failure::CannotRead) + " " + DisplayPath(local) + ".");
     } catch (const AbortError&) {
         sftp_close(file);
         throw AbortError("Envoi de Socket abandonn\xE9");

@@ -292,7 +292,14 @@ void SockLink::Write(std::string_view text) {
 }
 
 void SockLink::Writeln(std::string_view text) {
-    std::string line(text);
+    // A CR, LF or NUL inside a command would end it and start another the
+    // user never asked for; a byte 255 is doubled, as Telnet's rule asks.
+    std::string line;
+    for (const char c : text) {
+        if (c == '\r' || c == '\n' || c == '\0') throw SockError(FailureText(Failure::ControlInName) + " " + std::string(text.substr(0, text.find_first_of(std::string_view("\r\n\0", 3)))));
+        line += c;
+        if (c == '\xFF') line += c;
+    }
     line += "\r\n";
     Write(line);
 }
@@ -409,6 +416,8 @@ void SockLink::SendFile(const std::filesystem::path& file) {
         in.read(block.data(), static_cast<std::streamsize>(block.size()));
         SendAll(std::string_view(block.data(), static_cast<std::size_t>(in.gcount())), true);
     }
+    // A file that could not be read to its end was sent cut: it is not sent.
+    if (in.bad()) throw SockError(FailureText(Failure::CannotRead) + " " + DisplayPath(file) + ".");
 }
 
 std::uint16_t SockLink::Listen() {

@@ -334,9 +334,13 @@ TEXTS = {
           "Without arguments, the Palimora window opens. --version prints the version. To work without a window: palimora-cli --help."),
     371: ("GalleryNameUnusable", "Ce nom de galerie ne peut pas être utilisé (vide, trop long, ou avec un caractère que Palimora ne peut pas enregistrer) :",
           "This gallery name cannot be used (empty, too long, or holding a character Palimora cannot store):"),
+    372: ("FolderNotEntered", "Le serveur n'a pas ouvert ce dossier ; rien n'y a été envoyé, pour ne pas mettre le site ailleurs. Dossier :",
+          "The server did not open this folder; nothing was sent, so that the site does not land elsewhere. Folder:"),
+    373: ("RemotePathUnusable", "Un nom envoyé au serveur ne peut pas contenir de saut de ligne ni de caractère de contrôle :",
+          "A name sent to the server cannot hold a line break or a control character:"),
 }
 
-LAST = 371
+LAST = 373
 FRENCH, ENGLISH = 1, 2
 
 

@@ -289,9 +289,10 @@ TEST_F(ScriptedServerTest, RepliesWithoutDigitsSplitOrUnclosedAreRead) {
     client.OpenSession();
     int succeeded = -1;
     client.OnSuccess = [&](int kind) { succeeded = kind; };
-    client.SendCommand("NOOP");
+    // A reply without a code is no success.
+    EXPECT_THROW(client.SendCommand("NOOP"), FtpError);
     EXPECT_EQ(client.ReplyCode(), 0);
-    EXPECT_EQ(succeeded, FtpClient::kOther);
+    EXPECT_EQ(succeeded, -1);
     EXPECT_EQ(client.CurrentFolder(), "/split");
     client.SendCommand("XPWD");
     EXPECT_EQ(client.ReplyCode(), 257);
@@ -352,6 +353,39 @@ TEST_F(ScriptedServerTest, ADataConnectionThatNeverComesCanBeCancelled) {
         EXPECT_EQ(error.UserMessage(), "Acceptation annul\xE9" "e");
     }
     EXPECT_TRUE(client.Connected());
+}
+
+// A CR, LF or NUL in a name would smuggle another command onto the control
+// connection: nothing is sent. A byte 255 goes doubled, as Telnet asks.
+TEST_F(ScriptedServerTest, ANameCannotAddACommandAndAByte255IsDoubled) {
+    Start("220 Hi\r\n", [](const std::string&) -> std::string { return "257 Made\r\n"; });
+    client.OpenSession();
+    const std::size_t before = server->Commands().size();
+    for (const std::string& name : {std::string("a\nDELE index.html"), std::string("a\rb"), std::string("a\0b", 3)}) {
+        EXPECT_THROW(client.MakeFolder(name), SockError) << name;
+    }
+    EXPECT_EQ(server->Commands().size(), before);
+    client.MakeFolder("caf\xFF");
+    EXPECT_EQ(server->Commands().back(), "MKD caf\xFF\xFF");
+}
+
+// A file that cannot be read to its end (a folder here) is not sent cut as if whole.
+TEST_F(ScriptedServerTest, AFileThatCannotBeReadToItsEndFailsItsUpload) {
+    testing::ScriptedFtpServer* self = nullptr;
+    Start("220 Hi\r\n", [&self](const std::string& command) -> std::string {
+        if (command == "PASV") return self->PassiveReply();
+        if (command.rfind("STOR", 0) == 0) {
+            self->ReplyAfterData("226 Stored\r\n");
+            return "150 Send it\r\n";
+        }
+        return "200 OK\r\n";
+    });
+    self = server.get();
+    testing::TempFolder local;
+    fs::create_directories(local.Path() / "folder.jpg");
+    client.OpenSession();
+    client.Passive = true;
+    EXPECT_THROW(client.UploadFile(local.Path() / "folder.jpg"), PalimoraError);
 }
 
 TEST_F(ScriptedServerTest, ARefusedStoreIsTheServersReply) {

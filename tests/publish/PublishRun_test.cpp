@@ -123,10 +123,10 @@ TEST_F(RealServerRunTest, RefusalsAreToldInTheUsersLanguage) {
     EXPECT_EQ(Messages(), std::vector<std::string>{Text(TextId::RemotePathTooLong)});
     EXPECT_TRUE(fs::is_empty(served.Path()));
 
-    // A leading "/" makes an empty first part, which cannot be made: told, and the walk goes on.
+    // A leading "/" starts from the server's top folder.
     dialogs.shown.clear();
     EXPECT_EQ(Publish(server.Port(), ReplacePolicy::All, "/Demo"), PublishOutcome::Published);
-    EXPECT_EQ(Messages(), std::vector<std::string>{Text(TextId::CannotCreateFolder) + " Demo/"});
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
     EXPECT_TRUE(fs::exists(served.Path() / "Demo" / "index.html"));
 
     // Pictures cut in strips whose folder was never built: the picture folder fails.
@@ -208,6 +208,42 @@ TEST_F(ScriptedRunTest, AnUploadTheServerCutsShortStopsTheRun) {
     EXPECT_EQ(Publish(server->Port(), ReplacePolicy::All, "Demo"), PublishOutcome::Failed);
     EXPECT_EQ(Messages(), std::vector<std::string>{Text(TextId::SendFolderError) + " " + project.string() + "."});
     EXPECT_EQ(Sent("STOR").size(), 1u);
+}
+
+// A folder the server did not enter, whatever it answered, gets no file: the
+// site never lands in the login folder.
+TEST_F(ScriptedRunTest, AFolderTheServerDidNotEnterStopsTheRunBeforeAnyFileIsSent) {
+    for (const std::string reply : {"Folder changed\r\n", "211 Status\r\n", "550 No such folder\r\n"}) {
+        Start([reply](const std::string& command) -> std::optional<std::string> {
+            if (command.rfind("MKD", 0) == 0) return "550 Cannot create\r\n";
+            if (command.rfind("CWD", 0) == 0) return reply;
+            return std::nullopt;
+        });
+        dialogs.shown.clear();
+        EXPECT_EQ(Publish(server->Port(), ReplacePolicy::All, "Vacances"), PublishOutcome::Failed) << reply;
+        EXPECT_TRUE(Sent("STOR").empty()) << reply;
+        ASSERT_EQ(Messages().size(), 1u) << reply;
+        EXPECT_EQ(Messages()[0].rfind(Text(TextId::CannotCreateFolder), 0), 0u) << Messages()[0];
+    }
+    // A CWD that says yes but leaves the server where it was.
+    Start([](const std::string& command) -> std::optional<std::string> {
+        if (command == "PWD") return "257 \"/home/photo\" is current\r\n";
+        return std::nullopt;
+    });
+    dialogs.shown.clear();
+    EXPECT_EQ(Publish(server->Port(), ReplacePolicy::All, "Vacances"), PublishOutcome::Failed);
+    EXPECT_TRUE(Sent("STOR").empty());
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].rfind(Text(TextId::FolderNotEntered), 0), 0u) << Messages()[0];
+}
+
+TEST_F(ScriptedRunTest, AFolderNameWithALineBreakIsRefusedBeforeAnythingIsSent) {
+    Start({});
+    EXPECT_EQ(Publish(server->Port(), ReplacePolicy::All, "a\nDELE index.html"), PublishOutcome::Failed);
+    EXPECT_TRUE(Sent("MKD").empty());
+    EXPECT_TRUE(Sent("DELE").empty());
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].rfind(Text(TextId::RemotePathUnusable), 0), 0u);
 }
 
 TEST_F(ScriptedRunTest, AListingTheServerCutsShortIsNotAnEmptyFolder) {

@@ -2,6 +2,9 @@
 
 #include "tests/support/BuiltSite.h"
 
+#include <algorithm>
+#include <memory>
+
 namespace palimora::testing {
 
 DemoSitePublishTest::DemoSitePublishTest() : project(BuildDemoSite(program.Path())) { language.LoadChosen(folder); }
@@ -15,7 +18,9 @@ std::vector<std::string> DemoSitePublishTest::Messages() const {
 }
 
 ScriptedFtpServer::Script SmallSite(ScriptedFtpServer*& server, ScriptHook first) {
-    return [&server, first](const std::string& command) -> std::string {
+    // The folder CWD walks to, as PWD tells it.
+    auto folder = std::make_shared<std::string>("/");
+    return [&server, first, folder](const std::string& command) -> std::string {
         if (first) {
             if (auto answer = first(command)) return *answer;
         }
@@ -24,8 +29,16 @@ ScriptedFtpServer::Script SmallSite(ScriptedFtpServer*& server, ScriptHook first
         if (verb == "USER") return "331 Password please\r\n";
         if (verb == "PASS") return command == "PASS secret" ? "230 Welcome\r\n" : "530 Login incorrect\r\n";
         if (verb == "SYST") return "215 UNIX Type: L8\r\n";
-        if (verb == "PWD") return "257 \"/\" is the current folder\r\n";
-        if (verb == "CWD") return "250 Folder changed\r\n";
+        if (verb == "PWD") return "257 \"" + *folder + "\" is the current folder\r\n";
+        if (verb == "CWD") {
+            const std::string name = command.substr(4);
+            if (name == "..") {
+                folder->erase(std::max<std::size_t>(1, folder->rfind('/')));
+            } else {
+                *folder = name.starts_with("/") ? name : (*folder == "/" ? "" : *folder) + "/" + name;
+            }
+            return "250 Folder changed\r\n";
+        }
         if (verb == "MKD") return "257 Folder made\r\n";
         if (verb == "TYPE") return "200 Type set\r\n";
         if (verb == "PASV") return server->PassiveReply();
