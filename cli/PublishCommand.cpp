@@ -12,6 +12,7 @@
 #include "lang/Language.h"
 #include "lang/TextId.h"
 #include "publish/PublishRun.h"
+#include "publish/RemoteFolders.h"
 
 #include <algorithm>
 #include <cctype>
@@ -126,8 +127,7 @@ int PublishCommand(const ProgramFolder& program, const std::vector<std::string>&
         Tell(messages, language.LangText(TextId::NoPasswordGiven));
         return kExitBadArguments;
     }
-    std::string folder = project->projectName;
-    std::replace(folder.begin(), folder.end(), ' ', '_');
+    std::string folder = WebFolderName(project->projectName);
     if (options->folder) folder = Cp1252FromUtf8(*options->folder);
 
     PublishDialogs dialogs(messages, language, terminal, folder);

@@ -214,8 +214,7 @@ private:
         remote_.ListSiteFolder();
         transport_->CurrentFolder();
         TestCancel();  // a listing cancelled before its first line ends as a success
-        std::string offered = request_.projectName;
-        std::replace(offered.begin(), offered.end(), ' ', '_');
+        const std::string offered = WebFolderName(request_.projectName);
         const std::optional<std::string> answer =
             dialogs_.AskText(Text(TextId::ServerFolder), Text(TextId::PublishFolderLabel), offered);
         if (!answer) throw RunCancelled{};

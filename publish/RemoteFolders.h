@@ -12,6 +12,11 @@ class RemoteTransport;
 class Language;
 class UserDialogs;
 
+// The remote folder offered for a project: its name as a web address keeps
+// it everywhere, letters without accents, digits, "-" and "_" (a blank and
+// anything else becomes "_"). `cp1252Name` is the project's name.
+std::string WebFolderName(const std::string& cp1252Name);
+
 // The remote side of a publication: moving through the server's folders,
 // creating the missing ones, and the listing of each folder as last read.
 class RemoteFolders {

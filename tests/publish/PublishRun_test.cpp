@@ -1,6 +1,7 @@
 #include "common/ProgramFolder.h"
 #include "lang/Language.h"
 #include "publish/PublishRun.h"
+#include "publish/RemoteFolders.h"
 #include "styles/ProjectSettings.h"
 #include "styles/SettingsLayout.h"
 #include "tests/publish/PublishTestSupport.h"
@@ -235,6 +236,12 @@ TEST_F(ScriptedRunTest, AFolderTheServerDidNotEnterStopsTheRunBeforeAnyFileIsSen
     EXPECT_TRUE(Sent("STOR").empty());
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages()[0].rfind(Text(TextId::FolderNotEntered), 0), 0u) << Messages()[0];
+}
+
+TEST(WebFolderName, AProjectNameBecomesAFolderNameEveryServerAndBrowserKeeps) {
+    EXPECT_EQ(WebFolderName("Vacances \xE9t\xE9 2024"), "Vacances_ete_2024");
+    EXPECT_EQ(WebFolderName("\xC0 la f\xEAte: \xD7 \x8A" "a\xEF" "d"), "A_la_fete____Said");
+    EXPECT_EQ(WebFolderName("Demo-1_b"), "Demo-1_b");
 }
 
 TEST_F(ScriptedRunTest, AFolderNameWithALineBreakIsRefusedBeforeAnythingIsSent) {
