@@ -149,12 +149,11 @@ void SftpTransport::CheckHostKey() {
         case SSH_KNOWN_HOSTS_OK: return;
         case SSH_KNOWN_HOSTS_CHANGED:
         case SSH_KNOWN_HOSTS_OTHER:
+            // The question's own words say unknown or changed: no reason of another language is added.
             check.kind = IdentityCheck::Kind::ChangedHostKey;
-            check.reason = "host key changed";
             break;
         default:
             check.kind = IdentityCheck::Kind::UnknownHostKey;
-            check.reason = "host key unknown";
             break;
     }
     if (!login_.untrustedIdentity || !login_.untrustedIdentity(check)) {
