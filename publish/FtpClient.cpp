@@ -175,6 +175,7 @@ void FtpClient::SetTransferType(int kind) {
 }
 
 void FtpClient::LoginStep(const std::string& command, long long failureFrom) {
+    FlushInput();  // a greeting's extra line is no answer to this command
     const long long code = Command(command);
     if (code >= failureFrom && code <= 599) {
         if (OnConnectionFailed) OnConnectionFailed();
@@ -237,6 +238,7 @@ void FtpClient::OpenSession() {
 
 void FtpClient::NegotiateTls() {
     if (Security == Encryption::Plain) return;
+    FlushInput();
     const long long code = Command("AUTH TLS");
     if (code == 234) {
         StartTls(Proxy.empty() ? Host : Proxy);
@@ -271,8 +273,10 @@ void FtpClient::CloseSession() {
     VendorKind = kDetect;
     passiveRefused_ = false;
     FlushInput();
+    // QUIT's answer is owed at once: after a failure or a cancel, a silent
+    // server holds the clean-up two seconds at most, never a whole time-out.
     std::optional<BoundedCleanUp> bounded;
-    if (CancelSeen()) bounded.emplace(*this);
+    bounded.emplace(*this);
     try {
         const long long code = Command("QUIT");
         if (code >= 301 && code <= 599) throw FtpError(WithoutLineEnd(LastReply()), code);
@@ -314,8 +318,9 @@ std::unique_ptr<SockLink> FtpClient::OpenDataConnection(int kind) {
     data->TimeOut = TimeOut;
     if (Passive && !passiveRefused_) {
         const long long code = Command("PASV");
-        // A server without passive mode gets PORT for the rest of the session.
-        if (code >= 500 && code <= 502) passiveRefused_ = true;
+        // A server that refuses passive mode for good (5xx: not offered,
+        // switched off) gets PORT for the rest of the session.
+        if (code >= 500 && code <= 599) passiveRefused_ = true;
     }
     if (Passive && !passiveRefused_) {
         if (ReplyCode() >= 400) {
@@ -330,7 +335,8 @@ std::unique_ptr<SockLink> FtpClient::OpenDataConnection(int kind) {
         data->Port = port;
         data->Connect();
     } else {
-        const std::uint16_t port = data->Listen();
+        // Listening only where the control connection goes out, for the server alone.
+        const std::uint16_t port = data->Listen(LocalAddress());
         const long long code = Command(PortCommand(LocalAddress(), port));
         if (code >= 301 && code <= 599) {
             Fail(kind);
@@ -382,7 +388,7 @@ void FtpClient::ListFolder() {
                 if (code >= 500 && code <= 502 && OnUnSupportedFunction) OnUnSupportedFunction(kList);
                 Fail(kList);
             } else {
-                if (!Passive || passiveRefused_) data->Accept();
+                if (!Passive || passiveRefused_) data->Accept(PeerAddress());
                 SecureData(*data);
                 if (OnTransactionStart) OnTransactionStart();
                 // Cancelled before a line was read: the listing ends there as
@@ -455,7 +461,7 @@ void FtpClient::UploadFile(const fs::path& local, const std::string& remoteName)
         const std::string name = remoteName.empty() ? local.filename().string() : remoteName;
         const long long code = Command("STOR " + name);
         if (code <= 300 || code >= 600) {
-            if (!Passive || passiveRefused_) data->Accept();
+            if (!Passive || passiveRefused_) data->Accept(PeerAddress());
             SecureData(*data);
             if (OnTransactionStart) OnTransactionStart();
             bool aborted = Cancelled();

@@ -420,13 +420,13 @@ void SockLink::SendFile(const std::filesystem::path& file) {
     if (in.bad()) throw SockError(FailureText(Failure::CannotRead) + " " + DisplayPath(file) + ".");
 }
 
-std::uint16_t SockLink::Listen() {
+std::uint16_t SockLink::Listen(const std::string& localAddress) {
     CloseSocket();
     fd_ = NewSocket();
     if (fd_ < 0) RaiseSystemError(errno);
     sockaddr_in any{};
     any.sin_family = AF_INET;
-    any.sin_addr.s_addr = htonl(INADDR_ANY);
+    if (::inet_pton(AF_INET, localAddress.c_str(), &any.sin_addr) != 1) any.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     any.sin_port = 0;
     if (::bind(fd_, reinterpret_cast<sockaddr*>(&any), sizeof any) != 0 || ::listen(fd_, 1) != 0) {
         RaiseSystemError(errno);
@@ -436,15 +436,27 @@ std::uint16_t SockLink::Listen() {
     return ntohs(any.sin_port);
 }
 
-void SockLink::Accept() {
+void SockLink::Accept(const std::string& peerAddress) {
     StartDeadline();
-    const Wait wait = WaitFor(fd_, POLLIN);
-    if (wait != Wait::Ready) {
-        cancelled_ = false;
-        throw SockError("Acceptation annul\xE9" "e", 0, wait == Wait::TimedOut);
+    int accepted = -1;
+    while (accepted < 0) {
+        const Wait wait = WaitFor(fd_, POLLIN);
+        if (wait != Wait::Ready) {
+            cancelled_ = false;
+            throw SockError("Acceptation annul\xE9" "e", 0, wait == Wait::TimedOut);
+        }
+        sockaddr_in peer{};
+        socklen_t length = sizeof peer;
+        accepted = ::accept4(fd_, reinterpret_cast<sockaddr*>(&peer), &length, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (accepted < 0) throw SockError("Erreur \xE0 la cr\xE9" "ation de donn\xE9" "es");
+        char text[INET_ADDRSTRLEN] = {};
+        ::inet_ntop(AF_INET, &peer.sin_addr, text, sizeof text);
+        if (peerAddress != text) {
+            // Someone else than the server: the data is not theirs to take or give.
+            ::close(accepted);
+            accepted = -1;
+        }
     }
-    const int accepted = ::accept4(fd_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-    if (accepted < 0) throw SockError("Erreur \xE0 la cr\xE9" "ation de donn\xE9" "es");
     CloseSocket();
     fd_ = accepted;
     connected_ = true;
@@ -477,6 +489,15 @@ void SockLink::FlushInput() {
     char buffer[kBufferSize];
     while (::recv(fd_, buffer, sizeof buffer, MSG_DONTWAIT) > 0) {
     }
+}
+
+std::string SockLink::PeerAddress() const {
+    sockaddr_in peer{};
+    socklen_t length = sizeof peer;
+    if (fd_ < 0 || ::getpeername(fd_, reinterpret_cast<sockaddr*>(&peer), &length) != 0) return {};
+    char text[INET_ADDRSTRLEN] = {};
+    ::inet_ntop(AF_INET, &peer.sin_addr, text, sizeof text);
+    return text;
 }
 
 std::string SockLink::LocalAddress() const {

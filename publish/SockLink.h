@@ -60,10 +60,13 @@ public:
     // Sends the command, reads one line; returns the reply code.
     long long Transaction(std::string_view command);
     void SendFile(const std::filesystem::path& file);
-    // Binds to any free port on all addresses and listens; returns the port.
-    std::uint16_t Listen();
-    // Waits for the incoming connection, which becomes this link's socket.
-    void Accept();
+    // Binds to a free port of `localAddress` (dotted IPv4) and listens;
+    // returns the port.
+    std::uint16_t Listen(const std::string& localAddress);
+    // Waits for the incoming connection from `peerAddress` (dotted IPv4),
+    // which becomes this link's socket; a connection from anywhere else is
+    // closed unanswered.
+    void Accept(const std::string& peerAddress);
     bool DataAvailable();
     void FlushInput();
     void Cancel() { cancelled_ = cancelSeen_ = true; }
@@ -98,8 +101,9 @@ public:
     std::uint64_t BytesSent() const { return bytesSent_; }
     std::uint64_t BytesTotal() const { return bytesTotal_; }
     void SetBytesTotal(std::uint64_t total) { bytesTotal_ = total; }
-    // The local IPv4 address of the connected socket, dotted.
+    // The local and the remote IPv4 address of the connected socket, dotted.
     std::string LocalAddress() const;
+    std::string PeerAddress() const;
 
     static constexpr std::size_t kBufferSize = 65536;
 

@@ -275,6 +275,13 @@ TEST_F(ScriptedRunTest, AGreetingAfterAPreliminaryReplyLogsIn) {
     EXPECT_EQ(Sent("STOR").size(), testing::SiteFiles(project).size());
 }
 
+TEST_F(ScriptedRunTest, AGreetingWithAnExtraLineIsReadWholeBeforeTheLogin) {
+    Start({}, "220 Hi\r\n220 And welcome\r\n");
+    EXPECT_EQ(Publish(server->Port(), ReplacePolicy::All, "Demo"), PublishOutcome::Published) << (Messages().empty() ? "" : Messages()[0]);
+    EXPECT_EQ(Sent("PASS").size(), 1u);
+    EXPECT_EQ(Sent("STOR").size(), testing::SiteFiles(project).size());
+}
+
 TEST_F(ScriptedRunTest, AnAccountAskedForAfterThePasswordIsAFailedLogin) {
     Start([](const std::string& command) -> std::optional<std::string> {
         if (command.rfind("PASS", 0) == 0) return "332 Need account for login.\r\n";
@@ -285,19 +292,25 @@ TEST_F(ScriptedRunTest, AnAccountAskedForAfterThePasswordIsAFailedLogin) {
     EXPECT_TRUE(Sent("LIST").empty());
 }
 
+// Any permanent refusal of PASV (502 not implemented, 550 as vsftpd with
+// passive mode off says it) falls back to PORT, on the control connection's
+// own address.
 TEST_F(ScriptedRunTest, ARefusedPassiveModeFallsBackToPortForTheSession) {
-    Start([](const std::string& command) -> std::optional<std::string> {
-        if (command == "PASV") return "502 Command not implemented.\r\n";
-        return std::nullopt;
-    });
-    EXPECT_EQ(Publish(server->Port(), ReplacePolicy::All, "Demo"), PublishOutcome::Published);
-    EXPECT_EQ(Sent("PASV").size(), 1u);
-    EXPECT_EQ(Sent("PORT").size(), Sent("STOR").size() + Sent("LIST").size());
-    EXPECT_EQ(self->DataBytes(), [&] {
-        std::uintmax_t total = 0;
-        for (const fs::path& file : testing::SiteFiles(project)) total += fs::file_size(project / file);
-        return total;
-    }());
+    for (const std::string refusal : {"502 Command not implemented.\r\n", "550 Permission denied.\r\n"}) {
+        Start([refusal](const std::string& command) -> std::optional<std::string> {
+            if (command == "PASV") return refusal;
+            return std::nullopt;
+        });
+        EXPECT_EQ(Publish(server->Port(), ReplacePolicy::All, "Demo"), PublishOutcome::Published) << refusal;
+        EXPECT_EQ(Sent("PASV").size(), 1u);
+        EXPECT_EQ(Sent("PORT").size(), Sent("STOR").size() + Sent("LIST").size());
+        for (const std::string& port : Sent("PORT")) EXPECT_EQ(port.rfind("PORT 127,0,0,1,", 0), 0u) << port;
+        EXPECT_EQ(self->DataBytes(), [&] {
+            std::uintmax_t total = 0;
+            for (const fs::path& file : testing::SiteFiles(project)) total += fs::file_size(project / file);
+            return total;
+        }());
+    }
 }
 
 TEST_F(ScriptedRunTest, ADataConnectionThatNeverComesEndsAtTheTimeOut) {
