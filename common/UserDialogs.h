@@ -31,6 +31,11 @@ public:
     virtual std::optional<std::string> AskText(const std::string& title, const std::string& prompt,
                                                const std::string& initial) = 0;
     virtual void Beep() = 0;
+    // Whether to trust a server's certificate or host key that did not
+    // verify: kModalYes to trust, anything else refuses. The safe answer,
+    // refusing, is the default: a window shows the whole text with Cancel
+    // as its default button. Without a window of its own, an OK/Cancel question.
+    virtual int AskTrust(const std::string& text) { return AskOkCancel(text); }
 };
 
 // The one way long work stays responsive and cancellable: the picture list,

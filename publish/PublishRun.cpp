@@ -163,7 +163,7 @@ private:
         if (!check.reason.empty()) question += "\n" + Text(TextId::ReasonLabel) + " " + check.reason;
         question += "\n" + Text(TextId::FingerprintLabel) + " " + check.fingerprint + "\n" +
                     Text(TextId::ConnectOnlyIfKnown);
-        if (dialogs_.AskOkCancel(question) == kModalYes) {
+        if (dialogs_.AskTrust(question) == kModalYes) {
             acceptedFingerprint_ = check.fingerprint;
             return true;
         }

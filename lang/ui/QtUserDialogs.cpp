@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
 
 namespace palimora {
 namespace {
@@ -23,6 +25,21 @@ int ShowModal(const Language& language, const std::string& text) {
 int QtUserDialogs::ShowMessageOk(const std::string& text) { return ShowModal<TMessOk>(language_, text); }
 int QtUserDialogs::AskYesNoCancel(const std::string& text) { return ShowModal<TFYNC>(language_, text); }
 int QtUserDialogs::AskOkCancel(const std::string& text) { return ShowModal<TFOC>(language_, text); }
+
+int QtUserDialogs::AskTrust(const std::string& text) {
+    // Sized to the whole text (the fingerprint's last line and the closing
+    // question included); Enter and Escape both refuse.
+    QMessageBox box(QMessageBox::Warning, ToScreen(language_.LangText(TextId::ProgramTitle)), ToScreen(text),
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    box.setObjectName(QStringLiteral("trustQuestion"));
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QPushButton* trust = box.addButton(ToScreen(language_.LangText(TextId::Ok)), QMessageBox::AcceptRole);
+    QPushButton* refuse = box.addButton(ToScreen(language_.LangText(TextId::Cancel)), QMessageBox::RejectRole);
+    box.setDefaultButton(refuse);
+    box.setEscapeButton(refuse);
+    box.exec();
+    return box.clickedButton() == trust ? kModalYes : kModalCancel;
+}
 
 std::optional<std::string> QtUserDialogs::AskText(const std::string& title, const std::string& prompt,
                                                   const std::string& initial) {

@@ -17,6 +17,7 @@ public:
     std::optional<std::string> AskText(const std::string& title, const std::string& prompt,
                                        const std::string& initial) override;
     void Beep() override;
+    int AskTrust(const std::string& text) override;
 
 private:
     const Language& language_;

@@ -39,6 +39,7 @@ public:
     int ShowMessageOk(const std::string& text) override { return user_.ShowMessageOk(text); }
     int AskYesNoCancel(const std::string& text) override { return user_.AskYesNoCancel(text); }
     int AskOkCancel(const std::string& text) override { return user_.AskOkCancel(text); }
+    int AskTrust(const std::string& text) override { return user_.AskTrust(text); }
     std::optional<std::string> AskText(const std::string& title, const std::string& prompt,
                                        const std::string& initial) override {
         auto answer = user_.AskText(title, prompt, initial);

@@ -7,11 +7,13 @@
 #include "lang/ui/WaitWindow.h"
 #include "lang/ui/MessageWindows.h"
 #include "lang/ui/QtOwnTexts.h"
+#include "lang/ui/QtUserDialogs.h"
 #include "tests/support/TempFolder.h"
 
 #include <QComboBox>
 #include <QProgressBar>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
@@ -81,6 +83,40 @@ private slots:
                      QTest::keyClick(&no, Qt::Key_Return);
                  }),
                  int(kModalNo));
+    }
+
+    // The trust question shows its whole text (the fingerprint and the closing
+    // question too) and refuses on Enter: only a click on OK trusts.
+    void theTrustQuestionShowsEverythingAndRefusesByDefault() {
+        const std::string text = language_.LangText(TextId::ChangedHostKey) + "\n127.0.0.1:2222\n" +
+                                 language_.LangText(TextId::FingerprintLabel) +
+                                 " SHA256:q1w2e3r4t5y6u7i8o9p0a1s2d3f4g5h6j7k8l9z0x1c\n" +
+                                 language_.LangText(TextId::ConnectOnlyIfKnown);
+        QtUserDialogs dialogs(language_);
+        QString shown;
+        int heightNeeded = 0, heightGiven = 0;
+        QTimer::singleShot(200, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            shown = box->text();
+            if (const QString shot = qEnvironmentVariable("PALIMORA_SCREENSHOTS"); !shot.isEmpty()) {
+                box->grab().save(shot + QStringLiteral("/trust-question.png"));
+            }
+            if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+                // Wrapped to the width it has, the text must fit the height it has.
+                heightNeeded = label->hasHeightForWidth() ? label->heightForWidth(label->width()) : label->sizeHint().height();
+                heightGiven = label->height();
+            }
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QCOMPARE(dialogs.AskTrust(text), int(kModalCancel));
+        QCOMPARE(shown, ToScreen(text));
+        QVERIFY2(heightNeeded > 0 && heightGiven >= heightNeeded, "the text is cut");
+        QTimer::singleShot(200, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box) box->buttons().front()->click();  // OK, the first button
+        });
+        QCOMPARE(dialogs.AskTrust(text), int(kModalYes));
     }
 
     void escapeAnswersLikeTheFirstCancelButton() {
