@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 #include <ostream>
 
 namespace palimora {
@@ -40,11 +41,15 @@ int RunCommand(CliCommand command, const ProgramFolder& program, const std::vect
 
 int RunCommandLine(const ProgramFolder& program, const std::vector<std::string>& arguments, std::ostream& out,
                    std::ostream& messages, Terminal& terminal) {
-    Language language;
-    (void)language.LoadChosen(program, LocaleLanguageCode());  // each command tells a missing file itself
+    // Loaded only for what the dispatcher says itself: a command loads its own.
+    std::optional<Language> loaded;
+    const auto spoken = [&]() -> const Language& {
+        if (!loaded) (void)loaded.emplace().LoadChosen(program, LocaleLanguageCode());  // a missing file is told by the command
+        return *loaded;
+    };
     const std::string first = arguments.empty() ? std::string() : arguments.front();
     if (arguments.size() == 1 && (first == "--help" || first == "-h")) {
-        PrintHelp(out, language);
+        PrintHelp(out, spoken());
         return kExitDone;
     }
     if (arguments.size() == 1 && (first == "--version" || first == "-V")) {
@@ -53,19 +58,19 @@ int RunCommandLine(const ProgramFolder& program, const std::vector<std::string>&
     }
     const std::optional<CliCommand> command = CommandNamed(first);
     if (!command) {
-        if (first.starts_with("-")) Tell(messages, language.LangText(TextId::UnknownOption), first);
+        if (first.starts_with("-")) Tell(messages, spoken().LangText(TextId::UnknownOption), first);
         PrintShortUsage(messages);
         return kExitBadArguments;
     }
     const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
     if (AsksForHelp(rest)) {
-        PrintCommandHelp(out, *command, language);
+        PrintCommandHelp(out, *command, spoken());
         return kExitDone;
     }
     try {
         return RunCommand(*command, program, rest, messages, terminal);
     } catch (...) {
-        Tell(messages, UserMessageOf(std::current_exception(), language));
+        Tell(messages, UserMessageOf(std::current_exception(), spoken()));
         return kExitFailed;
     }
 }

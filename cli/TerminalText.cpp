@@ -1,7 +1,7 @@
 #include "cli/TerminalText.h"
 
 #include <cstdio>
-#include <sstream>
+#include <string>
 
 namespace palimora {
 namespace {
@@ -13,14 +13,6 @@ std::string Escape(const char* format, unsigned value) {
 }
 
 }  // namespace
-
-std::string ForTerminal(std::string_view utf8) {
-    std::ostringstream sink;
-    TerminalTextBuffer buffer(sink.rdbuf());
-    std::ostream out(&buffer);
-    out << utf8 << std::flush;
-    return sink.str();
-}
 
 TerminalTextBuffer::int_type TerminalTextBuffer::overflow(int_type c) {
     if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
