@@ -11,6 +11,7 @@
 #include "common/Error.h"
 #include "lang/Language.h"
 #include "lang/TextId.h"
+#include "publish/PlanText.h"
 #include "publish/PublishRun.h"
 #include "publish/RemoteFolders.h"
 
@@ -36,23 +37,19 @@ public:
         return folder_;
     }
 
-    int AskYesNoCancel(const std::string& text) override {
+    // The buttons numbered; an empty answer is the default.
+    int AskChoice(const std::string& text, const std::string& details, const std::vector<std::string>& buttons,
+                  int defaultButton) override {
+        out_ << Utf8FromCp1252(text) << '\n';
+        (void)details;  // printed with the plan already
+        for (std::size_t i = 0; i < buttons.size(); ++i) out_ << "  " << i + 1 << "  " << Utf8FromCp1252(buttons[i]) << '\n';
         // Bounded: a terminal that keeps answering something else ends at its input's end.
         while (true) {
-            const auto answer = terminal_.ReadLine(
-                Utf8FromCp1252(text + " " + language_.LangText(TextId::YesNoCancelKeys)) + " ", false);
-            if (!answer || answer->size() != 1) {
-                if (!answer) return kModalCancel;
-                continue;
-            }
-            // The English keys are taken in every language.
-            switch (std::tolower(static_cast<unsigned char>(answer->front()))) {
-                case 'y':
-                case 'o': return kModalYes;
-                case 'n': return kModalNo;
-                case 'c':
-                case 'a': return kModalCancel;
-                default: break;
+            const auto answer = terminal_.ReadLine(Utf8FromCp1252(language_.LangText(TextId::ChoiceKeys)) + " ", false);
+            if (!answer) return -1;
+            if (answer->empty()) return defaultButton;
+            if (answer->size() == 1 && answer->front() >= '1' && answer->front() < '1' + static_cast<int>(buttons.size())) {
+                return answer->front() - '1';
             }
         }
     }
@@ -74,16 +71,9 @@ public:
     }
     bool CancelRequested() override { return false; }
     void ReportPlan(const std::vector<PlannedFile>& plan) override {
-        static constexpr TextId kStates[] = {TextId::PlanNew, TextId::PlanChanged, TextId::PlanUnchanged};
-        int counts[3] = {};
-        for (const PlannedFile& file : plan) {
-            const int state = static_cast<int>(file.state);
-            ++counts[state];
-            out_ << "  " << Utf8FromCp1252(language_.LangText(kStates[state])) << "  "
-                 << Utf8FromCp1252((file.folder.empty() ? "" : file.folder + "/") + file.name) << '\n';
-        }
-        out_ << Utf8FromCp1252(language_.LangText(TextId::PlanTotals)) << ' ' << counts[0] << ", " << counts[1] << ", "
-             << counts[2] << '\n';
+        const std::string details = PlanDetails(plan, language_);
+        if (!details.empty()) out_ << Utf8FromCp1252(language_.LangText(TextId::PlanHeading) + "\n" + details);
+        out_ << Utf8FromCp1252(PlanCounts(plan, language_));
     }
 
 private:
@@ -134,7 +124,7 @@ int PublishCommand(const ProgramFolder& program, const std::vector<std::string>&
     PublishRequest request{project->folder, project->projectName,
                            FtpServer{options->host, options->port, options->user, *password, options->timeoutSeconds,
                                      options->trustFingerprint},
-                           options->replace.value_or(ReplacePolicy::Ask)};
+                           options->replace.value_or(ReplacePolicy::Ask), options->removeOldFiles};
     PublishConsoleProgress progress(messages, language);
     const PublishOutcome outcome = PublishSite(request, language, dialogs, progress);
     if (outcome == PublishOutcome::Published) return kExitDone;

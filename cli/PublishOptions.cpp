@@ -42,6 +42,10 @@ std::optional<PublishOptions> ParsePublishOptions(const std::vector<std::string>
             problem = {TextId::PasswordNotAnArgument, {}};
             return std::nullopt;
         }
+        if (argument == "--delete") {
+            options.removeOldFiles = true;
+            continue;
+        }
         if (i + 1 >= arguments.size()) {
             problem = {TextId::OptionNeedsValue, argument};
             return std::nullopt;

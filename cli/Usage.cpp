@@ -23,8 +23,8 @@ const CommandText kCommands[] = {
     {CliCommand::Build, "build", "build PROJECT", {TextId::BuildHelp}},
     {CliCommand::Publish, "publish",
      "publish PROJECT --host H --user U [--port N] [--folder PATH]\n"
-     "                    [--replace ask|all|none|changed] [--timeout S] [--trust-fingerprint SHA256]",
-     {TextId::PublishHelp, TextId::PublishPasswordHelp, TextId::PublishReplaceHelp}},
+     "                    [--replace ask|all|none|changed] [--delete] [--timeout S] [--trust-fingerprint SHA256]",
+     {TextId::PublishHelp, TextId::PublishPasswordHelp, TextId::PublishReplaceHelp, TextId::PublishDeleteHelp}},
 };
 
 const CommandText& TextOf(CliCommand command) {

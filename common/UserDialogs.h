@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace palimora {
 
@@ -36,6 +37,16 @@ public:
     // refusing, is the default: a window shows the whole text with Cancel
     // as its default button. Without a window of its own, an OK/Cancel question.
     virtual int AskTrust(const std::string& text) { return AskOkCancel(text); }
+    // A question with buttons of its own, `defaultButton` the one Enter
+    // presses; `details` (may be empty) is shown on request. Returns the
+    // index of the button pressed, -1 when the window was closed otherwise.
+    // Without a window of its own, an OK/Cancel question for the default.
+    virtual int AskChoice(const std::string& text, const std::string& details, const std::vector<std::string>& buttons,
+                          int defaultButton) {
+        (void)details;
+        (void)buttons;
+        return AskOkCancel(text) == kModalYes ? defaultButton : -1;
+    }
 };
 
 // The one way long work stays responsive and cancellable: the picture list,

@@ -295,8 +295,8 @@ enum class TextId {
     PlanNew = 355,
     PlanChanged = 356,
     PlanUnchanged = 357,
-    PlanTotals = 358,
-    YesNoCancelKeys = 359,
+    PlanHeading = 358,
+    ChoiceKeys = 359,
     CommandsHelp = 360,
     ProjectHelp = 361,
     ExitStatusHelp = 362,
@@ -311,10 +311,27 @@ enum class TextId {
     GalleryNameUnusable = 371,
     FolderNotEntered = 372,
     RemotePathUnusable = 373,
+    PlanRemoved = 374,
+    PlanQuestion = 375,
+    SendChangesButton = 376,
+    SendAllButton = 377,
+    NothingToSend = 378,
+    DoneBeforeStop = 379,
+    NotDoneLabel = 380,
+    Removing = 381,
+    TlsNoLongerOffered = 382,
+    WebAddressTitle = 383,
+    WebAddressPrompt = 384,
+    PublishDeleteHelp = 385,
+    SizeUnits = 386,
+    PlanNewCount = 387,
+    PlanChangedCount = 388,
+    PlanUnchangedCount = 389,
+    PlanRemovedCount = 390,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 301> kAllTextIds{{
+inline constexpr std::array<TextId, 318> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -600,8 +617,8 @@ inline constexpr std::array<TextId, 301> kAllTextIds{{
     TextId::PlanNew,
     TextId::PlanChanged,
     TextId::PlanUnchanged,
-    TextId::PlanTotals,
-    TextId::YesNoCancelKeys,
+    TextId::PlanHeading,
+    TextId::ChoiceKeys,
     TextId::CommandsHelp,
     TextId::ProjectHelp,
     TextId::ExitStatusHelp,
@@ -616,9 +633,26 @@ inline constexpr std::array<TextId, 301> kAllTextIds{{
     TextId::GalleryNameUnusable,
     TextId::FolderNotEntered,
     TextId::RemotePathUnusable,
+    TextId::PlanRemoved,
+    TextId::PlanQuestion,
+    TextId::SendChangesButton,
+    TextId::SendAllButton,
+    TextId::NothingToSend,
+    TextId::DoneBeforeStop,
+    TextId::NotDoneLabel,
+    TextId::Removing,
+    TextId::TlsNoLongerOffered,
+    TextId::WebAddressTitle,
+    TextId::WebAddressPrompt,
+    TextId::PublishDeleteHelp,
+    TextId::SizeUnits,
+    TextId::PlanNewCount,
+    TextId::PlanChangedCount,
+    TextId::PlanUnchangedCount,
+    TextId::PlanRemovedCount,
 }};
 
-inline constexpr int kLanguageFileLines = 374;
+inline constexpr int kLanguageFileLines = 391;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

@@ -59,6 +59,7 @@ public:
     // Only a completion reply (2xx) enters the folder; anything else fails.
     void EnterFolder(const std::string& name);
     void MakeFolder(const std::string& name) { SendCommand("MKD " + name); }
+    void DeleteFile(const std::string& name) { SendCommand("DELE " + name); }
     std::string CurrentFolder();
     // 1 ASCII, 2 image (binary), 3 local 8 bits.
     void SetTransferType(int kind);

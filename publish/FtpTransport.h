@@ -17,6 +17,7 @@ public:
     void Enter(const std::string& name) override { client_.EnterFolder(name); }
     void Up() override { client_.EnterFolder(".."); }
     void MakeFolder(const std::string& name) override { client_.MakeFolder(name); }
+    void Remove(const std::string& name) override { client_.DeleteFile(name); }
     std::string CurrentFolder() override { return client_.CurrentFolder(); }
     void SetTextMode(bool text) override { client_.SetTransferType(text ? 1 : 2); }
     void Upload(const std::filesystem::path& local, const std::string& remoteName) override {

@@ -7,6 +7,8 @@
 #include "lang/Language.h"
 #include "publish/FtpTransport.h"
 #include "publish/LocalSiteFiles.h"
+#include "publish/PlanText.h"
+#include "publish/PublicationPlan.h"
 #include "publish/RemoteFolders.h"
 #include "publish/ServerAddress.h"
 #include "publish/SftpTransport.h"
@@ -15,6 +17,7 @@
 #include "styles/SettingsLayout.h"
 
 #include <algorithm>
+#include <optional>
 #include <system_error>
 
 namespace palimora {
@@ -25,23 +28,18 @@ namespace {
 struct RunCancelled {};
 struct RunFailed {};
 
-// A page goes in ASCII mode and a server on another system may store it with
-// its own line ends: the size with LF ends counts as the same size.
-std::uintmax_t SizeWithLfEnds(const fs::path& page, std::uintmax_t size) {
-    const std::string bytes = ReadFileBytes(page);
-    return size - static_cast<std::uintmax_t>(std::count(bytes.begin(), bytes.end(), '\r'));
-}
-
-PlannedFile::State StateOf(const std::vector<UnixListing::Entry>& listing, const fs::path& file, bool page) {
-    const std::string name = file.filename().string();
-    const auto listed = std::find_if(listing.begin(), listing.end(),
-                                     [&](const UnixListing::Entry& entry) { return entry.name == name; });
-    if (listed == listing.end()) return PlannedFile::State::New;
-    const std::uintmax_t size = fs::file_size(file);
-    const std::string remoteSize = listed->size;
-    const bool same = remoteSize == std::to_string(size) ||
-                      (page && remoteSize == std::to_string(SizeWithLfEnds(file, size)));
-    return same ? PlannedFile::State::Unchanged : PlannedFile::State::Changed;
+// The words a failure carries (a server's reply line, a system's reason),
+// with control characters as blanks and at most a few lines' worth.
+std::string EvidenceOf(const std::exception& error) {
+    const auto* known = dynamic_cast<const PalimoraError*>(&error);
+    if (!known) return {};
+    constexpr std::size_t kLongest = 400;
+    std::string text = known->UserMessage().substr(0, kLongest);
+    for (char& c : text) {
+        if (static_cast<unsigned char>(c) < 32 && c != '\n') c = ' ';
+    }
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\n')) text.pop_back();
+    return text;
 }
 
 class PublicationRun {
@@ -67,6 +65,7 @@ public:
         } catch (const RunCancelled&) {
             outcome = PublishOutcome::Cancelled;
             transport_->NoteCancelSeen();  // the clean-up below then waits briefly only
+            if (done_ > 0) dialogs_.ShowMessageOk(SentSoFar().substr(1));
         } catch (const RunFailed&) {
         } catch (...) {
             dialogs_.ShowMessageOk(UserMessageOf(std::current_exception(), language_));
@@ -97,12 +96,18 @@ private:
     [[noreturn]] void Fail(const std::exception& error, const std::string& message) {
         if (transport_->CancelSeen() || identityRefused_) throw RunCancelled{};
         const auto* socket = dynamic_cast<const SockError*>(&error);
+        const bool timedOut = socket && socket->TimedOut();
         std::string told = message;
-        if (socket && socket->TimedOut()) told += (told.empty() ? "" : " ") + Text(TextId::ServerTimedOut);
-        // A failure told by nothing else (the remote folder could not be entered) tells its own words.
+        if (timedOut) told += (told.empty() ? "" : " ") + Text(TextId::ServerTimedOut);
+        // The server's reply or the system's reason goes on a line of its
+        // own: a wrong password, a refused port and a full disk read alike otherwise.
+        const std::string evidence = EvidenceOf(error);
         if (told.empty()) {
-            if (const auto* known = dynamic_cast<const PalimoraError*>(&error)) told = known->UserMessage();
+            told = evidence;
+        } else if (!timedOut && !evidence.empty() && told.find(evidence) == std::string::npos) {
+            told += "\n" + evidence;
         }
+        told += SentSoFar();
         if (!told.empty()) dialogs_.ShowMessageOk(told);
         throw RunFailed{};
     }
@@ -190,24 +195,25 @@ private:
         } catch (const PalimoraError& error) {
             Fail(error, "");
         }
-        if (request_.replace == ReplacePolicy::Changed) {
-            try {
-                ReportPlan();
-            } catch (const std::exception& error) {
-                Fail(error, "");
-            }
+        try {
+            PlanTheRun();
+        } catch (const RunCancelled&) {
+            throw;
+        } catch (const std::exception& error) {
+            Fail(error, "");
         }
         StepStatus(Text(TextId::SendingFolder) + " " + siteFolder_);
-        SendFolder(project_, "", [&] {});
-        SendFolder(project_ / pictureFolder_, pictureFolder_, [&] { remote_.EnterExisting(pictureFolder_); });
+        SendFolder("", [&] {});
+        SendFolder(pictureFolder_, [&] { remote_.EnterExisting(pictureFolder_); });
         for (const std::string& name : extraFolders_) {
-            SendFolder(project_ / name, name, [&] {
+            SendFolder(name, [&] {
                 remote_.GoUp();
                 remote_.EnterExisting(name);
             });
         }
+        SaveRecord();
         for (; steps_ < maximum_; ++steps_) progress_.Step();
-        progress_.SetStatus(Text(TextId::PublishingFinished));
+        progress_.SetStatus(Text(done_ == 0 ? TextId::NothingToSend : TextId::PublishingFinished));
     }
 
     void ChooseSiteFolder() {
@@ -230,7 +236,7 @@ private:
     }
 
     void PrepareSubFolders() {
-        transport_->CurrentFolder();
+        siteFolderPath_ = transport_->CurrentFolder();
         remote_.EnterOrCreate(pictureFolder_, pictureFolder_);
         StepStatus(Text(TextId::SendingProject) + " " + siteFolder_ + "/" + pictureFolder_);
         remote_.GoUp();
@@ -245,56 +251,116 @@ private:
         return pages ? local_site::Pages(local) : local_site::FolderFiles(local);
     }
 
-    void ReportPlan() {
-        std::vector<PlannedFile> plan;
-        const auto add = [&](const std::string& key, bool pages) {
+    // The site against the server and the record of what was sent there,
+    // then what to send and remove: by the policy, or by the one question.
+    void PlanTheRun() {
+        record_.emplace(project_, address_.host + ":" + std::to_string(address_.port) + " " + request_.server.user +
+                                      " " + siteFolderPath_);
+        record_->Load();
+        std::vector<SiteFolder> folders;
+        for (const std::string& key : SiteFolderKeys()) {
+            const fs::path local = key.empty() ? project_ : project_ / key;
             std::error_code error;
-            if (!fs::is_directory(key.empty() ? project_ : project_ / key, error)) return;
-            for (const fs::path& file : FilesOf(key.empty() ? project_ : project_ / key, pages)) {
-                plan.push_back({key, file.filename().string(), StateOf(remote_.ListingOf(key), file, pages)});
+            if (!fs::is_directory(local, error)) {
+                // Without its pictures a site is not published; the other folders are optional.
+                if (key != pictureFolder_) continue;
+                throw PalimoraError(Text(TextId::SendFolderError) + " " + Cp1252FromPath(local) + ".");
             }
-        };
-        add("", true);
-        add(pictureFolder_, false);
-        for (const std::string& name : extraFolders_) add(name, false);
-        progress_.ReportPlan(plan);
-    }
-
-    // Whether a file is sent, by the replace policy when the folder lists it.
-    bool ShouldSend(const fs::path& file, bool page) {
-        const PlannedFile::State state = StateOf(remote_.Current(), file, page);
-        if (state == PlannedFile::State::New) return true;
-        switch (request_.replace) {
-            case ReplacePolicy::All: return true;
-            case ReplacePolicy::None: return false;
-            case ReplacePolicy::Changed: return state == PlannedFile::State::Changed;
-            case ReplacePolicy::Ask: break;
+            folders.push_back({key, FilesOf(local, key.empty()), key.empty(), remote_.ListingOf(key)});
         }
-        const int answer = dialogs_.AskYesNoCancel(Text(TextId::RemoteFileWord) + " " + Cp1252FromPath(file.filename()) +
-                                                   " " + Text(TextId::ReplaceRemoteQuestion));
-        if (answer == kModalCancel) throw RunCancelled{};
-        return answer == kModalYes;
+        plan_ = MakePlan(folders, *record_);
+        if (!request_.removeOldFiles) {
+            std::erase_if(plan_, [](const PlanEntry& entry) { return entry.file.state == PlannedFile::State::Removed; });
+        }
+        progress_.ReportPlan(PlannedFiles());
+        if (request_.replace != ReplacePolicy::Ask) {
+            ChooseInPlan(plan_, request_.replace, request_.removeOldFiles);
+        } else {
+            const PlanChoice choice = PlanReplacesOrRemoves(plan_) ? AskAboutPlan() : PlanChoice::SendChanges;
+            if (choice == PlanChoice::Cancel) throw RunCancelled{};
+            ChooseInPlan(plan_, choice, request_.removeOldFiles);
+        }
+        toDo_ = static_cast<int>(std::count_if(plan_.begin(), plan_.end(),
+                                               [](const PlanEntry& entry) { return entry.send || entry.remove; }));
     }
 
-    // Sends the files of one local folder into the remote folder that
-    // `enter` makes current: pages in ASCII mode, anything else in image mode.
+    std::vector<PlannedFile> PlannedFiles() const {
+        std::vector<PlannedFile> files;
+        for (const PlanEntry& entry : plan_) files.push_back(entry.file);
+        return files;
+    }
+
+    std::vector<std::string> SiteFolderKeys() const {
+        std::vector<std::string> keys{"", pictureFolder_};
+        keys.insert(keys.end(), extraFolders_.begin(), extraFolders_.end());
+        return keys;
+    }
+
+    PlanChoice AskAboutPlan() {
+        const std::vector<std::string> buttons{Text(TextId::SendChangesButton), Text(TextId::SendAllButton),
+                                               Text(TextId::Cancel)};
+        const int answer =
+            dialogs_.AskChoice(PlanSummary(PlannedFiles(), language_), PlanDetails(PlannedFiles(), language_), buttons, 0);
+        return answer == 0 ? PlanChoice::SendChanges : answer == 1 ? PlanChoice::SendAll : PlanChoice::Cancel;
+    }
+
+    // Sends the planned files of one site folder into the remote folder
+    // that `enter` makes current (pages in ASCII mode, anything else in
+    // image mode), then removes the ones planned for removal. Each is noted
+    // in the record once the server confirmed it.
     template <typename Enter>
-    void SendFolder(const fs::path& local, const std::string& key, Enter enter) {
-        const bool pages = key.empty();
+    void SendFolder(const std::string& key, Enter enter) {
         try {
             enter();
-            const std::vector<fs::path> files = FilesOf(local, pages);
-            transport_->SetTextMode(pages);
-            for (const fs::path& file : files) {
-                StepStatus(Text(TextId::Sending) + " " + Cp1252FromPath(file.filename()));
-                if (ShouldSend(file, pages)) transport_->Upload(file, file.filename().string());
+            transport_->SetTextMode(key.empty());
+            for (PlanEntry& entry : plan_) {
+                if (entry.file.folder != key || !(entry.send || entry.remove)) continue;
+                const std::string name = Cp1252ForDisplay(entry.file.name);
+                StepStatus(Text(entry.send ? TextId::Sending : TextId::Removing) + " " + name);
+                if (entry.send) {
+                    transport_->Upload(entry.local, entry.file.name);
+                    record_->NoteSent(entry.Path(), entry.described);
+                } else {
+                    transport_->Remove(entry.file.name);
+                    record_->NoteRemoved(entry.Path());
+                }
+                entry.send = entry.remove = false;
+                ++done_;
             }
             remote_.Relist(key);
         } catch (const RunCancelled&) {
             throw;
         } catch (const std::exception& error) {
-            Fail(error, Text(TextId::SendFolderError) + " " + Cp1252FromPath(local) + ".");
+            Fail(error, Text(TextId::SendFolderError) + " " + Cp1252FromPath(key.empty() ? project_ : project_ / key) + ".");
         }
+    }
+
+    void SaveRecord() {
+        try {
+            record_->Save();
+        } catch (const PalimoraError& error) {
+            // Everything is online; the next publication sends again what it cannot tell.
+            dialogs_.ShowMessageOk(error.UserMessage());
+        }
+    }
+
+    // After a stop: how much of the plan was carried out, and the first of
+    // the files left out.
+    std::string SentSoFar() const {
+        if (!record_ || toDo_ == 0) return {};
+        std::string text = "\n" + Text(TextId::DoneBeforeStop) + " " + std::to_string(done_) + " / " + std::to_string(toDo_);
+        constexpr int kNamed = 5;
+        int named = 0;
+        for (const PlanEntry& entry : plan_) {
+            if (!(entry.send || entry.remove)) continue;
+            text += (named == 0 ? "\n" + Text(TextId::NotDoneLabel) + " " : ", ");
+            if (++named > kNamed) {
+                text += "...";
+                break;
+            }
+            text += Cp1252ForDisplay(entry.Path());
+        }
+        return text;
     }
 
     void Close() {
@@ -320,6 +386,11 @@ private:
     std::string pictureFolder_;
     std::vector<std::string> extraFolders_;
     std::string siteFolder_;
+    std::string siteFolderPath_;  // as the server names it
+    std::optional<PublicationRecord> record_;
+    std::vector<PlanEntry> plan_;
+    int toDo_ = 0;  // files to send or remove
+    int done_ = 0;
     int maximum_ = 0;
     int steps_ = 0;
 };

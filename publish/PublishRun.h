@@ -3,6 +3,7 @@
 #include "common/ProgramFolder.h"
 #include "common/UserDialogs.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -31,18 +32,20 @@ struct FtpServer {
 
 // What to do with a file whose name the remote folder already lists.
 enum class ReplacePolicy {
-    Ask,      // the replace question, through UserDialogs (Yes replaces, No skips, Cancel stops)
+    Ask,      // show the plan and ask once (UserDialogs::AskChoice): send the changes, send everything, or stop
     All,      // replace every one
     None,     // replace none
-    Changed,  // replace one whose listed size differs from the local file's
+    Changed,  // replace one whose content differs from what was sent, or whose listed size differs
 };
 
-// A file of the site against the remote folder's listing.
+// A file of the site against the server: its listing and what the
+// publication record says was sent there.
 struct PlannedFile {
-    enum class State { New, Changed, Unchanged };
+    enum class State { New, Changed, Unchanged, Removed };
     std::string folder;  // the site's sub-folder, empty for the pages
     std::string name;
     State state = State::New;
+    std::uintmax_t size = 0;  // bytes; for a removed file, as it was sent
 };
 
 // How a publication shows itself: the transfer window, or the command line.
@@ -52,8 +55,8 @@ public:
     virtual void SetMaximum(int maximum) = 0;
     virtual void Step() = 0;
     virtual void SetStatus(const std::string& cp1252Text) = 0;
-    // With ReplacePolicy::Changed, once the remote folders are listed and
-    // before the first file is sent: every file and its state.
+    // Once the remote folders are listed and before anything is sent or
+    // removed: every file and its state.
     virtual void ReportPlan(const std::vector<PlannedFile>& plan) { (void)plan; }
 };
 
@@ -62,6 +65,9 @@ struct PublishRequest {
     std::string projectName;  // Windows-1252; the built site is in its project folder
     FtpServer server;
     ReplacePolicy replace = ReplacePolicy::Ask;
+    // Files the program sent there and the site no longer has are deleted
+    // from the server; a file it did not send is never deleted.
+    bool removeOldFiles = false;
 };
 
 enum class PublishOutcome { Published, Cancelled, Failed };

@@ -43,6 +43,8 @@ public:
     virtual void Enter(const std::string& name) = 0;
     virtual void Up() = 0;
     virtual void MakeFolder(const std::string& name) = 0;
+    // Deletes a file of the current folder.
+    virtual void Remove(const std::string& name) = 0;
     virtual std::string CurrentFolder() = 0;
     // Pages go as text (FTP's ASCII mode), anything else as bytes.
     virtual void SetTextMode(bool text) = 0;

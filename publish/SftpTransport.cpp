@@ -211,6 +211,11 @@ void SftpTransport::MakeFolder(const std::string& name) {
     }
 }
 
+void SftpTransport::Remove(const std::string& name) {
+    TestCancel();
+    if (sftp_unlink(session_->sftp, PathOf(name).c_str()) != SSH_OK) throw PalimoraError("550 " + PathOf(name));
+}
+
 void SftpTransport::Upload(const std::filesystem::path& local, const std::string& remoteName) {
     TestCancel();
     std::ifstream in(local, std::ios::binary);

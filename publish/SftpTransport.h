@@ -27,6 +27,7 @@ public:
     void Enter(const std::string& name) override;
     void Up() override;
     void MakeFolder(const std::string& name) override;
+    void Remove(const std::string& name) override;
     std::string CurrentFolder() override { return folder_; }
     void SetTextMode(bool) override {}
     void Upload(const std::filesystem::path& local, const std::string& remoteName) override;

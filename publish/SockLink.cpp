@@ -171,8 +171,9 @@ void SockLink::Connect() {
     StartDeadline();
     const bool now = ::connect(fd_, reinterpret_cast<sockaddr*>(&peer), sizeof peer) == 0;
     if (!now && errno != EINPROGRESS) {
+        const int reason = errno;
         if (OnConnectionFailed) OnConnectionFailed();
-        throw SockError("La connection a \xE9" "chou\xE9");
+        throw SockError(SystemErrorText(reason), WinsockCode(reason));
     }
     if (!now) {
         const Wait wait = WaitFor(fd_, POLLOUT);
@@ -185,7 +186,8 @@ void SockLink::Connect() {
             CloseSocket();
             if (wait == Wait::TimedOut) throw SockError("Temps d\xE9pass\xE9 pour la connexion", 0, true);
             if (wait == Wait::Cancelled) throw SockError("Connexion annul\xE9" "e");
-            throw SockError("La connection a \xE9" "chou\xE9");
+            // The system's reason (refused, unreachable) tells a closed port from a wrong address.
+            throw SockError(SystemErrorText(error), WinsockCode(error));
         }
     }
     connected_ = true;

@@ -308,8 +308,8 @@ TEXTS = {
     355: ("PlanNew", "nouveau", "new"),
     356: ("PlanChanged", "modifié", "changed"),
     357: ("PlanUnchanged", "inchangé", "unchanged"),
-    358: ("PlanTotals", "Plan (nouveaux, modifiés, inchangés) :", "Plan (new, changed, unchanged):"),
-    359: ("YesNoCancelKeys", "[o = oui, n = non, a = annuler]", "[y = yes, n = no, c = cancel]"),
+    358: ("PlanHeading", "Fichiers à envoyer ou supprimer :", "Files to send or remove:"),
+    359: ("ChoiceKeys", "[1, 2 ou 3 ; Entrée : 1]", "[1, 2 or 3; Enter: 1]"),
     360: ("CommandsHelp", "Commandes : add ajoute des images à un projet, build construit son site, publish l'envoie sur un serveur. « palimora-cli COMMANDE --help » les décrit.",
           "Commands: add adds pictures to a project, build builds its site, publish sends it to a server. \"palimora-cli COMMAND --help\" describes each."),
     361: ("ProjectHelp", "PROJET est le nom d'un projet du dossier Projets du dossier de programme, ou le chemin d'un dossier de projet.",
@@ -328,8 +328,8 @@ TEXTS = {
           "publish sends the built site to the server --host (ftps://, sftp://, ftp:// or a bare name, :PORT allowed) into the folder --folder, as --user."),
     368: ("PublishPasswordHelp", "Le mot de passe vient de PALIMORA_FTP_PASSWORD ou est demandé sans écho. --timeout S arrête un serveur muet après S secondes (60).",
           "The password comes from PALIMORA_FTP_PASSWORD or is asked without echo. --timeout S ends a silent server's run after S seconds (60)."),
-    369: ("PublishReplaceHelp", "--replace ask|all|none|changed : que faire d'un fichier déjà sur le serveur. --trust-fingerprint SHA256 accepte un certificat ou une clé qui ne se vérifie pas.",
-          "--replace ask|all|none|changed: what to do with a file already on the server. --trust-fingerprint SHA256 accepts a certificate or key that does not verify."),
+    369: ("PublishReplaceHelp", "--replace : ask montre le plan et pose une question, changed envoie les nouveaux et les modifiés, all tout, none les nouveaux. --trust-fingerprint SHA256 accepte une clé non vérifiée.",
+          "--replace: ask shows the plan and asks once, changed sends the new and changed files, all everything, none the new ones. --trust-fingerprint SHA256 accepts a key that does not verify."),
     370: ("WindowHelp", "Sans argument, la fenêtre de Palimora s'ouvre. --version écrit la version. Pour travailler sans fenêtre : palimora-cli --help.",
           "Without arguments, the Palimora window opens. --version prints the version. To work without a window: palimora-cli --help."),
     371: ("GalleryNameUnusable", "Ce nom de galerie ne peut pas être utilisé (vide, trop long, ou avec un caractère que Palimora ne peut pas enregistrer) :",
@@ -338,9 +338,30 @@ TEXTS = {
           "The server did not open this folder; nothing was sent, so that the site does not land elsewhere. Folder:"),
     373: ("RemotePathUnusable", "Un nom envoyé au serveur ne peut pas contenir de saut de ligne ni de caractère de contrôle :",
           "A name sent to the server cannot hold a line break or a control character:"),
+    374: ("PlanRemoved", "à supprimer", "to remove"),
+    375: ("PlanQuestion", "Voici ce que la publication changerait sur le serveur. Que faut-il faire ?",
+          "This is what publishing would change on the server. What should be done?"),
+    376: ("SendChangesButton", "Envoyer les changements", "Send the changes"),
+    377: ("SendAllButton", "Tout envoyer", "Send everything"),
+    378: ("NothingToSend", "Le site en ligne était déjà à jour : rien n'a été envoyé.", "The site online was already up to date: nothing was sent."),
+    379: ("DoneBeforeStop", "Fichiers envoyés ou supprimés avant l'arrêt :", "Files sent or removed before the stop:"),
+    380: ("NotDoneLabel", "Pas envoyés ni supprimés :", "Not sent or removed:"),
+    381: ("Removing", "Suppression de", "Removing"),
+    382: ("TlsNoLongerOffered", "Ce serveur proposait une connexion chiffrée et ne la propose plus : le mot de passe n'a pas été envoyé. Pour publier sans chiffrement, écrivez ftp:// devant l'adresse.",
+          "This server used to offer an encrypted connection and no longer does: the password was not sent. To publish without encryption, write ftp:// before the address."),
+    383: ("WebAddressTitle", "Adresse du site", "Site address"),
+    384: ("WebAddressPrompt", "Adresse de votre site sur le web (par exemple https://www.exemple.fr/) :",
+          "Your site's address on the web (for example https://www.example.com/):"),
+    385: ("PublishDeleteHelp", "--delete : les fichiers que Palimora avait envoyés à ce dossier et que le site n'a plus sont supprimés du serveur ; aucun autre.",
+          "--delete: files Palimora sent to that folder that the site no longer has are deleted from the server; no others."),
+    386: ("SizeUnits", "octets,Ko,Mo,Go", "bytes,KB,MB,GB"),
+    387: ("PlanNewCount", "Nouveaux :", "New:"),
+    388: ("PlanChangedCount", "Modifiés :", "Changed:"),
+    389: ("PlanUnchangedCount", "Inchangés :", "Unchanged:"),
+    390: ("PlanRemovedCount", "À supprimer :", "To remove:"),
 }
 
-LAST = 373
+LAST = 390
 FRENCH, ENGLISH = 1, 2
 
 

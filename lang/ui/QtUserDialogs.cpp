@@ -7,9 +7,13 @@
 #include "lang/ui/MessageWindows.h"
 
 #include <QApplication>
+
+#include <algorithm>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace palimora {
 namespace {
@@ -39,6 +43,25 @@ int QtUserDialogs::AskTrust(const std::string& text) {
     box.setEscapeButton(refuse);
     box.exec();
     return box.clickedButton() == trust ? kModalYes : kModalCancel;
+}
+
+int QtUserDialogs::AskChoice(const std::string& text, const std::string& details,
+                            const std::vector<std::string>& buttons, int defaultButton) {
+    // The details (a file a line) open under "Show Details..."; Escape and
+    // the close box answer -1.
+    QMessageBox box(QMessageBox::Question, ToScreen(language_.LangText(TextId::ProgramTitle)), ToScreen(text),
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    box.setObjectName(QStringLiteral("choiceQuestion"));
+    if (!details.empty()) box.setDetailedText(ToScreen(details));
+    std::vector<QPushButton*> pressed;
+    for (const std::string& caption : buttons) {
+        pressed.push_back(box.addButton(ToScreen(caption), pressed.empty() ? QMessageBox::AcceptRole
+                                                                            : QMessageBox::ActionRole));
+    }
+    if (defaultButton >= 0 && defaultButton < static_cast<int>(pressed.size())) box.setDefaultButton(pressed[defaultButton]);
+    box.exec();
+    const auto found = std::find(pressed.begin(), pressed.end(), box.clickedButton());
+    return found == pressed.end() || found + 1 == pressed.end() ? -1 : static_cast<int>(found - pressed.begin());
 }
 
 std::optional<std::string> QtUserDialogs::AskText(const std::string& title, const std::string& prompt,

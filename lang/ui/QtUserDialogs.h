@@ -18,6 +18,8 @@ public:
                                        const std::string& initial) override;
     void Beep() override;
     int AskTrust(const std::string& text) override;
+    int AskChoice(const std::string& text, const std::string& details, const std::vector<std::string>& buttons,
+                  int defaultButton) override;
 
 private:
     const Language& language_;

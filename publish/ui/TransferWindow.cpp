@@ -40,6 +40,10 @@ public:
     int AskYesNoCancel(const std::string& text) override { return user_.AskYesNoCancel(text); }
     int AskOkCancel(const std::string& text) override { return user_.AskOkCancel(text); }
     int AskTrust(const std::string& text) override { return user_.AskTrust(text); }
+    int AskChoice(const std::string& text, const std::string& details, const std::vector<std::string>& buttons,
+                  int defaultButton) override {
+        return user_.AskChoice(text, details, buttons, defaultButton);
+    }
     std::optional<std::string> AskText(const std::string& title, const std::string& prompt,
                                        const std::string& initial) override {
         auto answer = user_.AskText(title, prompt, initial);
@@ -61,7 +65,7 @@ TFormFTP2::TFormFTP2(ProgramFolder folder, std::string projectName, FtpServer se
                      const Language& language, UserDialogs& dialogs,
                      std::function<void(const std::string&)> openAddress, QWidget* parent, Run run)
     : QDialog(parent),
-      request_{std::move(folder), std::move(projectName), std::move(server), ReplacePolicy::Ask},
+      request_{std::move(folder), std::move(projectName), std::move(server), ReplacePolicy::Ask, true},
       startPage_(std::move(startPage)),
       language_(language),
       dialogs_(dialogs),

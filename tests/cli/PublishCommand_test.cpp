@@ -98,16 +98,25 @@ TEST_F(PublishCommandTest, TheBuiltSiteIsSentThenOnlyTheChangedPictureAfterAPlan
     testing::WriteBytes(picture, testing::ReadBytes(picture) + "changed");
     const std::size_t files = testing::SiteFiles(project).size();
     ASSERT_EQ(Run(To(server.Port(), {"--folder", "Demo", "--replace", "changed"})), 0) << Printed();
+    const std::string printed = Printed();
     const Language language = Spoken();
-    const std::string totals = Utf8FromCp1252(language.LangText(TextId::PlanTotals));
-    EXPECT_NE(Printed().find(Utf8FromCp1252(language.LangText(TextId::PlanChanged)) + "  images/000003.jpg\n"),
+    const std::string heading = Utf8FromCp1252(language.LangText(TextId::PlanHeading));
+    EXPECT_NE(printed.find(heading + "\n" + Utf8FromCp1252(language.LangText(TextId::PlanChanged)) +
+                             "  images/000003.jpg  "),
               std::string::npos)
-        << Printed();
-    EXPECT_NE(Printed().find(totals + " 0, 1, " + std::to_string(files - 1) + "\n"), std::string::npos) << Printed();
-    // The plan comes before the first file is sent.
-    const std::string sending = "] " + Utf8FromCp1252(language.LangText(TextId::Sending)) + " 000003.jpg";
-    ASSERT_NE(Printed().find(sending), std::string::npos);
-    EXPECT_LT(Printed().find(totals), Printed().find(sending)) << Printed();
+        << printed;
+    EXPECT_NE(printed.find(Utf8FromCp1252(language.LangText(TextId::PlanUnchangedCount)) + " " +
+                             std::to_string(files - 1) + " ("),
+              std::string::npos)
+        << printed;
+    // The plan comes before the first file is sent, and only the changed one is.
+    const std::string sending = "] " + Utf8FromCp1252(language.LangText(TextId::Sending)) + " ";
+    ASSERT_NE(printed.find(sending + "000003.jpg"), std::string::npos);
+    EXPECT_LT(printed.find(heading), printed.find(sending + "000003.jpg")) << printed;
+    for (const fs::path& file : testing::SiteFiles(project)) {
+        if (file.filename() == "000003.jpg") continue;
+        EXPECT_EQ(printed.find(sending + file.filename().string() + "\n"), std::string::npos) << file;
+    }
     EXPECT_EQ(testing::ReadBytes(served.Path() / "Demo" / "images" / "000003.jpg"), testing::ReadBytes(picture));
 }
 
@@ -128,17 +137,24 @@ TEST_F(PublishCommandTest, ACertificateThatDoesNotVerifyIsRefusedUnlessItsFinger
     EXPECT_EQ(Printed().find("secret"), std::string::npos);
 }
 
-TEST_F(PublishCommandTest, OnATerminalEveryFileAlreadyThereIsAskedAbout) {
+TEST_F(PublishCommandTest, OnATerminalThePlanIsAskedAboutOnceAndAnUnchangedSiteAsksNothing) {
     testing::TempFolder served;
     testing::LocalFtpServer server(served.Path());
     ASSERT_EQ(Run(To(server.Port(), {"--replace", "all"})), 0) << Printed();
     terminal.attached = true;
-    const std::size_t files = testing::SiteFiles(project).size();
-    terminal.lines.assign(files, "n");
     EXPECT_EQ(Run(To(server.Port(), {})), 0) << Printed();
-    EXPECT_EQ(terminal.prompts.size(), files);
-    EXPECT_NE(terminal.prompts.front().find(Utf8FromCp1252(Spoken().LangText(TextId::YesNoCancelKeys))), std::string::npos);
-    // The end of the input is a Cancel: not everything was sent.
+    EXPECT_EQ(terminal.prompts.size(), 0u);
+    EXPECT_NE(Printed().find(Utf8FromCp1252(Spoken().LangText(TextId::NothingToSend))), std::string::npos) << Printed();
+
+    const fs::path picture = project / "images" / "000002.jpg";
+    testing::WriteBytes(picture, testing::ReadBytes(picture) + "changed");
+    terminal.lines = {"7", ""};  // an answer that is no button, then Enter: the changes
+    EXPECT_EQ(Run(To(server.Port(), {})), 0) << Printed();
+    EXPECT_EQ(terminal.prompts.size(), 2u);
+    EXPECT_NE(terminal.prompts.front().find(Utf8FromCp1252(Spoken().LangText(TextId::ChoiceKeys))), std::string::npos);
+    EXPECT_EQ(testing::ReadBytes(served.Path() / "Demo" / "images" / "000002.jpg"), testing::ReadBytes(picture));
+    // The end of the input stops the run: not everything was sent.
+    testing::WriteBytes(picture, testing::ReadBytes(picture) + "again");
     terminal.prompts.clear();
     EXPECT_EQ(Run(To(server.Port(), {})), 1);
     EXPECT_EQ(terminal.prompts.size(), 1u);

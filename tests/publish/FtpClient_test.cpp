@@ -146,7 +146,7 @@ TEST(FtpConnection, ARefusedConnectionIsAClearError) {
         client.OpenSession();
         FAIL();
     } catch (const SockError& error) {
-        EXPECT_EQ(error.UserMessage(), "La connection a \xE9" "chou\xE9");
+        EXPECT_EQ(error.UserMessage(), "10061:Connection refused");
     }
     EXPECT_FALSE(client.Connected());
 }

@@ -56,33 +56,29 @@ TEST_F(PublishRunTest, AServerWithoutPassiveModeGetsActiveConnections) {
     EXPECT_EQ(testing::DifferingFiles(project, served.Path() / "Demo", true), std::vector<std::string>{});
 }
 
-TEST_F(RealServerRunTest, PublishingAgainAsksAboutEveryFileAndSendsOnlyWhatIsAllowed) {
+TEST_F(RealServerRunTest, PublishingAgainAsksOnceAndOnlyWhenAFileOnTheServerWouldBeReplaced) {
     ASSERT_EQ(Publish(server.Port(), ReplacePolicy::All, "Demo"), PublishOutcome::Published);
-    const auto files = testing::SiteFiles(project);
-    // The pages go first, by name: the first of the site's files is asked first.
-    const fs::path stale = served.Path() / "Demo" / files.front();
-    testing::WriteBytes(stale, "old");
-    // Yes to the first question, No to the rest.
-    dialogs.answers.assign(files.size(), kModalNo);
-    dialogs.answers.front() = kModalYes;
+    // Unchanged: nothing is asked and nothing sent.
     dialogs.shown.clear();
     ASSERT_EQ(Publish(server.Port(), ReplacePolicy::Ask, "Demo"), PublishOutcome::Published);
-    const auto questions = Messages();
-    ASSERT_EQ(questions.size(), files.size());
-    EXPECT_EQ(questions.front(), Text(TextId::RemoteFileWord) + " " + files.front().string() + " " +
-                                     Text(TextId::ReplaceRemoteQuestion));
-    for (const fs::path& file : files) {
-        const std::string name = file.filename().string();
-        EXPECT_EQ(std::count_if(questions.begin(), questions.end(),
-                                [&](const std::string& q) { return q.find(" " + name + " ") != std::string::npos; }),
-                  1)
-            << name;
-    }
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
+    EXPECT_EQ(progress.statuses[progress.statuses.size() - 2], Text(TextId::NothingToSend));
+
+    // A file changed on the server: one question, whose default sends it.
+    const auto files = testing::SiteFiles(project);
+    const fs::path stale = served.Path() / "Demo" / files.front();
+    testing::WriteBytes(stale, "old");
+    dialogs.choices = {0};
+    ASSERT_EQ(Publish(server.Port(), ReplacePolicy::Ask, "Demo"), PublishOutcome::Published);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages().front().rfind(Text(TextId::PlanQuestion), 0), 0u) << Messages().front();
+    EXPECT_NE(Messages().front().find(Text(TextId::PlanChangedCount) + " 1 ("), std::string::npos);
     EXPECT_NE(testing::ReadBytes(stale), "old");
 
-    // Cancel to a question ends the run there.
-    dialogs.answers = {kModalCancel};
+    // Cancel to the question ends the run there.
+    testing::WriteBytes(stale, "old");
     EXPECT_EQ(Publish(server.Port(), ReplacePolicy::Ask, "Demo"), PublishOutcome::Cancelled);
+    EXPECT_EQ(testing::ReadBytes(stale), "old");
 }
 
 TEST_F(RealServerRunTest, ReplacingChangedFilesSendsExactlyTheChangedPicture) {
@@ -115,8 +111,12 @@ TEST_F(RealServerRunTest, ReplacingChangedFilesSendsExactlyTheChangedPicture) {
 
 TEST_F(RealServerRunTest, RefusalsAreToldInTheUsersLanguage) {
     // A wrong password.
+    // A wrong password and a refused port: the same words, each with its own evidence.
     EXPECT_EQ(Publish(server.Port(), ReplacePolicy::All, "Demo", "wrong"), PublishOutcome::Failed);
-    EXPECT_EQ(Messages(), std::vector<std::string>{Text(TextId::ConnectionFailed)});
+    EXPECT_EQ(Messages(), std::vector<std::string>{Text(TextId::ConnectionFailed) + "\n530 Authentication failed."});
+    dialogs.shown.clear();
+    EXPECT_EQ(Publish(1, ReplacePolicy::All, "Demo"), PublishOutcome::Failed);
+    EXPECT_EQ(Messages(), std::vector<std::string>{Text(TextId::ConnectionFailed) + "\n10061:Connection refused"});
 
     // A remote path longer than the walk takes.
     dialogs.shown.clear();
@@ -138,14 +138,19 @@ TEST_F(RealServerRunTest, RefusalsAreToldInTheUsersLanguage) {
     EXPECT_EQ(Publish(server.Port(), ReplacePolicy::All, "Strips"), PublishOutcome::Failed);
     EXPECT_EQ(Messages(), std::vector<std::string>{Text(TextId::SendFolderError) + " " +
                                                    (project / "morc_images").string() + "."});
-    EXPECT_TRUE(fs::exists(served.Path() / "Strips" / "index.html"));
+    EXPECT_FALSE(fs::exists(served.Path() / "Strips" / "index.html"));
     EXPECT_TRUE(fs::is_directory(served.Path() / "Strips" / "morc_images"));
 }
 
-TEST_F(RealServerRunTest, ACancelBetweenStepsEndsTheRunWithoutAMessage) {
+TEST_F(RealServerRunTest, ACancelBetweenStepsEndsTheRunSayingWhatWasSent) {
     progress.cancelWhen = [&] { return progress.steps >= 8; };
     EXPECT_EQ(Publish(server.Port(), ReplacePolicy::All, "Demo"), PublishOutcome::Cancelled);
-    EXPECT_TRUE(Messages().empty());
+    ASSERT_EQ(Messages().size(), 1u);
+    const std::size_t files = testing::SiteFiles(project).size();
+    EXPECT_EQ(Messages().front().rfind(Text(TextId::DoneBeforeStop) + " 1 / " + std::to_string(files) + "\n" +
+                                           Text(TextId::NotDoneLabel) + " Gal2.htm, Gal3.htm, ", 0),
+              0u)
+        << Messages().front();
     EXPECT_LT(testing::DifferingFiles(project, served.Path() / "Demo", true).size(),
               testing::SiteFiles(project).size());
     EXPECT_FALSE(testing::DifferingFiles(project, served.Path() / "Demo", true).empty());
@@ -207,7 +212,14 @@ TEST_F(ScriptedRunTest, AnUploadTheServerCutsShortStopsTheRun) {
         return "150 Send it\r\n";
     });
     EXPECT_EQ(Publish(server->Port(), ReplacePolicy::All, "Demo"), PublishOutcome::Failed);
-    EXPECT_EQ(Messages(), std::vector<std::string>{Text(TextId::SendFolderError) + " " + project.string() + "."});
+    // The server's reply, then what was sent and what was not.
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages().front().rfind(Text(TextId::SendFolderError) + " " + project.string() + ".\n" +
+                                           "426 Connection closed; transfer aborted.\n" + Text(TextId::DoneBeforeStop) +
+                                           " 0 / ",
+                                       0),
+              0u)
+        << Messages().front();
     EXPECT_EQ(Sent("STOR").size(), 1u);
 }
 
@@ -288,7 +300,7 @@ TEST_F(ScriptedRunTest, AnAccountAskedForAfterThePasswordIsAFailedLogin) {
         return std::nullopt;
     });
     EXPECT_EQ(Publish(server->Port(), ReplacePolicy::All, "Demo"), PublishOutcome::Failed);
-    EXPECT_EQ(Messages(), std::vector<std::string>{Text(TextId::ConnectionFailed)});
+    EXPECT_EQ(Messages(), std::vector<std::string>{Text(TextId::ConnectionFailed) + "\n332 Need account for login."});
     EXPECT_TRUE(Sent("LIST").empty());
 }
 

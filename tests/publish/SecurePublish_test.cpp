@@ -120,13 +120,14 @@ TEST_F(FtpsPublishTest, ACertificateRefusedEndsTheRunAndOneNamedIsTakenWithoutAs
     EXPECT_EQ(Questions().size(), 1u);
 }
 
-TEST_F(FtpsPublishTest, ACancelBetweenStepsEndsATlsRunWithoutAMessage) {
+TEST_F(FtpsPublishTest, ACancelBetweenStepsEndsATlsRunSayingWhatWasSent) {
     dialogs.answers = {kModalYes};
     // Cancelled while the second file goes: the folders and the first file
     // are on the server, the rest is not.
     progress.cancelWhen = [&] { return progress.steps >= 10; };
     EXPECT_EQ(Publish(Address("ftps://"), "photo", "secret"), PublishOutcome::Cancelled);
-    EXPECT_EQ(Messages(), Questions());
+    ASSERT_EQ(Messages().size(), Questions().size() + 1);
+    EXPECT_EQ(Messages().back().rfind(Text(TextId::DoneBeforeStop) + " 2 / ", 0), 0u) << Messages().back();
     const auto differing = testing::DifferingFiles(project, served.Path() / "Demo", true);
     EXPECT_LT(differing.size(), testing::SiteFiles(project).size());
     EXPECT_FALSE(differing.empty());
@@ -221,7 +222,7 @@ TEST_F(ScriptedTlsTest, WithoutTlsAtTheServerFtpsFailsBeforeTheLoginAndABareHost
         return std::nullopt;
     });
     EXPECT_EQ(Publish(Address("ftps://"), "photo", "secret"), PublishOutcome::Failed);
-    EXPECT_EQ(Messages(), std::vector<std::string>{Text(TextId::ConnectionFailed)});
+    EXPECT_EQ(Messages(), std::vector<std::string>{Text(TextId::ConnectionFailed) + "\n500 Command not understood."});
     EXPECT_FALSE(Received("USER"));
     EXPECT_FALSE(Received("PASS"));
 
@@ -340,7 +341,9 @@ TEST_F(SftpPublishTest, AWrongPasswordIsAFailedConnection) {
                                            "Wrong-password-9", 20, {}},
                                  ReplacePolicy::All};
     EXPECT_EQ(PublishSite(request, language, dialogs, progress), PublishOutcome::Failed);
-    EXPECT_EQ(Messages(), std::vector<std::string>{Text(TextId::ConnectionFailed)});
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages().front().rfind(Text(TextId::ConnectionFailed) + "\n", 0), 0u);
+    EXPECT_NE(Messages().front().find("Access denied"), std::string::npos) << Messages().front();
     EXPECT_EQ(AllItWrote().find("Wrong-password-9"), std::string::npos);
 }
 
@@ -348,7 +351,8 @@ TEST_F(SftpPublishTest, ACancelDuringTheUploadsEndsTheRun) {
     KnowHost(server->KnownHostsLine());
     progress.cancelWhen = [&] { return progress.steps >= 12; };
     EXPECT_EQ(PublishBySftp(), PublishOutcome::Cancelled);
-    EXPECT_TRUE(Messages().empty());
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages().front().rfind(Text(TextId::DoneBeforeStop), 0), 0u) << Messages().front();
     EXPECT_LT(testing::DifferingFiles(project, server->Home() / "www" / "Demo", false).size(),
               testing::SiteFiles(project).size());
 }

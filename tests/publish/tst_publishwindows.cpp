@@ -304,7 +304,8 @@ private slots:
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 30000);
         QCOMPARE(window.Outcome(), PublishOutcome::Failed);
-        QCOMPARE(dialogs_.shown, std::vector<std::string>{language_.LangText(TextId::ConnectionFailed)});
+        QCOMPARE(dialogs_.shown,
+                 std::vector<std::string>{language_.LangText(TextId::ConnectionFailed) + "\n10061:Connection refused"});
     }
 
     void cancelDuringARealUploadClosesTheWindow() {

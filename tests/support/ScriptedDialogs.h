@@ -14,6 +14,7 @@ class ScriptedDialogs : public UserDialogs {
 public:
     std::deque<int> answers;
     std::deque<std::optional<std::string>> textAnswers;
+    std::deque<int> choices;  // AskChoice's button indexes
     std::vector<std::string> shown;  // every message and question, in order
     int beeps = 0;
 
@@ -30,6 +31,13 @@ public:
         auto answer = textAnswers.front();
         textAnswers.pop_front();
         return answer;
+    }
+    int AskChoice(const std::string& text, const std::string&, const std::vector<std::string>&, int) override {
+        shown.push_back(text);
+        if (choices.empty()) return -1;
+        const int choice = choices.front();
+        choices.pop_front();
+        return choice;
     }
     void Beep() override { ++beeps; }
 

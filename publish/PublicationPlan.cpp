@@ -1,0 +1,85 @@
+#include "publish/PublicationPlan.h"
+
+
+#include <algorithm>
+#include <set>
+
+namespace palimora {
+namespace fs = std::filesystem;
+namespace {
+
+const UnixListing::Entry* Listed(const std::vector<UnixListing::Entry>& listing, const std::string& name) {
+    const auto found = std::find_if(listing.begin(), listing.end(),
+                                    [&](const UnixListing::Entry& entry) { return entry.name == name; });
+    return found == listing.end() ? nullptr : &*found;
+}
+
+// A page goes in ASCII mode and a server may store it with its own line
+// ends: either size is the size that was sent.
+bool SameSize(const UnixListing::Entry& listed, const SentFile& file) {
+    return listed.size == std::to_string(file.size) || listed.size == std::to_string(file.lfSize);
+}
+
+PlannedFile::State StateOf(const UnixListing::Entry* listed, const SentFile* recorded, const SentFile& local) {
+    if (!listed) return PlannedFile::State::New;
+    const bool sameContent = recorded && recorded->sha256 == local.sha256;
+    return sameContent && SameSize(*listed, local) ? PlannedFile::State::Unchanged : PlannedFile::State::Changed;
+}
+
+}  // namespace
+
+std::vector<PlanEntry> MakePlan(const std::vector<SiteFolder>& folders, const PublicationRecord& record) {
+    std::vector<PlanEntry> plan;
+    std::set<std::string> sitePaths;
+    for (const SiteFolder& folder : folders) {
+        for (const fs::path& file : folder.files) {
+            PlanEntry entry;
+            entry.local = file;
+            entry.described = DescribeLocalFile(file, folder.pages);
+            entry.file = {folder.key, file.filename().string(), PlannedFile::State::New, entry.described.size};
+            entry.file.state = StateOf(Listed(folder.listing, entry.file.name), record.Find(entry.Path()), entry.described);
+            sitePaths.insert(entry.Path());
+            plan.push_back(std::move(entry));
+        }
+    }
+    for (const auto& [path, sent] : record.Files()) {
+        if (sitePaths.count(path) > 0) continue;
+        const std::size_t slash = path.rfind('/');
+        const std::string key = slash == std::string::npos ? "" : path.substr(0, slash);
+        const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+        const auto folder = std::find_if(folders.begin(), folders.end(), [&](const SiteFolder& f) { return f.key == key; });
+        if (folder == folders.end()) continue;
+        // Replaced by someone else since, or gone already: not the program's to remove.
+        const UnixListing::Entry* listed = Listed(folder->listing, name);
+        if (!listed || !SameSize(*listed, sent)) continue;
+        PlanEntry entry;
+        entry.file = {key, name, PlannedFile::State::Removed, sent.size};
+        entry.described = sent;
+        plan.push_back(std::move(entry));
+    }
+    return plan;
+}
+
+void ChooseInPlan(std::vector<PlanEntry>& plan, PlanChoice choice, bool removeOld) {
+    for (PlanEntry& entry : plan) {
+        const PlannedFile::State state = entry.file.state;
+        entry.remove = removeOld && choice != PlanChoice::Cancel && state == PlannedFile::State::Removed;
+        entry.send = state != PlannedFile::State::Removed &&
+                     (choice == PlanChoice::SendAll ||
+                      (choice == PlanChoice::SendChanges && state != PlannedFile::State::Unchanged));
+    }
+}
+
+void ChooseInPlan(std::vector<PlanEntry>& plan, ReplacePolicy policy, bool removeOld) {
+    ChooseInPlan(plan, policy == ReplacePolicy::All ? PlanChoice::SendAll : PlanChoice::SendChanges, removeOld);
+    if (policy != ReplacePolicy::None) return;
+    for (PlanEntry& entry : plan) entry.send = entry.file.state == PlannedFile::State::New;
+}
+
+bool PlanReplacesOrRemoves(const std::vector<PlanEntry>& plan) {
+    return std::any_of(plan.begin(), plan.end(), [](const PlanEntry& entry) {
+        return entry.file.state == PlannedFile::State::Changed || entry.file.state == PlannedFile::State::Removed;
+    });
+}
+
+}  // namespace palimora

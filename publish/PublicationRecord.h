@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <string>
+
+namespace palimora {
+
+// A file of the site as it was sent.
+struct SentFile {
+    std::uintmax_t size = 0;    // bytes of the local file
+    std::uintmax_t lfSize = 0;  // a page's size with LF line ends (a server may store it so); else size
+    std::string sha256;         // 64 lowercase hexadecimal digits
+};
+
+// Describes a local file as it would be recorded once sent.
+SentFile DescribeLocalFile(const std::filesystem::path& file, bool page);
+
+// What the program sent to one server, user and remote folder, kept in the
+// project folder's ".published" folder: each file ("page.htm",
+// "images/000001.jpg") with its sizes and SHA-256, noted once the server
+// confirmed it. A file is noted at once (a line appended), so a run that is
+// cut off still knows what it sent; Save rewrites the record whole.
+class PublicationRecord {
+public:
+    // `where` names the server, user and remote folder ("host:port user /folder").
+    PublicationRecord(const std::filesystem::path& projectFolder, std::string where);
+
+    // Reads the record; none, or a damaged line, is nothing known.
+    void Load();
+    const SentFile* Find(const std::string& path) const;
+    const std::map<std::string, SentFile>& Files() const { return files_; }
+    // A failure to note is not the publication's: the file is sent again next time.
+    void NoteSent(const std::string& path, const SentFile& file);
+    void NoteRemoved(const std::string& path);
+    // Throws PalimoraError naming the record when it cannot be written.
+    void Save() const;
+
+    const std::filesystem::path& File() const { return file_; }
+
+private:
+    void Append(const std::string& line);
+
+    std::filesystem::path file_;
+    std::string where_;
+    std::map<std::string, SentFile> files_;
+};
+
+// The folder of a project where its publications are recorded.
+std::filesystem::path PublicationFolder(const std::filesystem::path& projectFolder);
+
+// Hosts that once offered TLS (AUTH TLS accepted), remembered in the project:
+// plain FTP to them then needs "ftp://" before the address.
+bool HostOfferedTls(const std::filesystem::path& projectFolder, const std::string& host);
+void NoteHostOffersTls(const std::filesystem::path& projectFolder, const std::string& host);
+
+// The site's address on the web as the user gave it, kept with the project; empty when never given.
+std::string SavedWebAddress(const std::filesystem::path& projectFolder);
+void SaveWebAddress(const std::filesystem::path& projectFolder, const std::string& address);
+
+}  // namespace palimora
