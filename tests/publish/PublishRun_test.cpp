@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <set>
 
 namespace palimora {
 namespace {
@@ -107,6 +109,65 @@ TEST_F(RealServerRunTest, ReplacingChangedFilesSendsExactlyTheChangedPicture) {
     }
     EXPECT_EQ(sent, std::vector<std::string>{"images/000002.jpg"});
     EXPECT_EQ(testing::ReadBytes(served.Path() / "Demo" / "images" / "000002.jpg"), testing::ReadBytes(picture));
+}
+
+// The site and the server kept in step: an unchanged site sends nothing, a
+// colour change (pages of the same sizes) exactly the pages it changed, and
+// a removed picture removes exactly its files, never one the program did not send.
+TEST_F(RealServerRunTest, RepublishingSendsExactlyWhatChangedAndRemovesOnlyWhatItSent) {
+    const auto publish = [&](bool removeOld) {
+        dialogs.textAnswers = {"Demo"};
+        dialogs.choices = {0};
+        dialogs.shown.clear();
+        progress.statuses.clear();
+        const PublishRequest request{folder, "Demo", FtpServer{"127.0.0.1", server.Port(), "photo", "secret", 20},
+                                     ReplacePolicy::Ask, removeOld};
+        EXPECT_EQ(PublishSite(request, language, dialogs, progress), PublishOutcome::Published) << Messages().front();
+        std::set<std::string> sent;
+        for (const std::string& status : progress.statuses) {
+            if (status.rfind(Text(TextId::Sending) + " ", 0) == 0) sent.insert(status.substr(Text(TextId::Sending).size() + 1));
+        }
+        return sent;
+    };
+    testing::BuildSite(program.Path(), "Demo");  // the first build made the pictures smaller: now it is steady
+    EXPECT_EQ(publish(true).size(), testing::SiteFiles(project).size());
+    EXPECT_EQ(Messages(), std::vector<std::string>{});  // new files only: nothing to ask
+    testing::WriteBytes(served.Path() / "Demo" / "mine.htm", "not the program's");
+    EXPECT_EQ(publish(true), std::set<std::string>{});
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
+
+    std::map<fs::path, std::string> before;
+    for (const fs::path& file : testing::SiteFiles(project)) before[file] = testing::ReadBytes(project / file);
+    ProjectSettings settings;
+    settings.LoadWorking(folder, "Demo");
+    settings.Store(SettingLine::CommentColour, std::to_string(settings.Colour(SettingLine::CommentColour) ^ 1));
+    testing::BuildSite(program.Path(), "Demo");
+    std::set<std::string> changed;
+    for (const auto& [file, bytes] : before) {
+        const std::string now = testing::ReadBytes(project / file);
+        if (now != bytes) {
+            changed.insert(file.filename().string());
+            EXPECT_EQ(now.size(), bytes.size()) << file;
+        }
+    }
+    ASSERT_FALSE(changed.empty());
+    EXPECT_LT(changed.size(), before.size());
+    EXPECT_EQ(publish(true), changed);
+    EXPECT_EQ(Messages().size(), 1u);  // the one question
+    EXPECT_EQ(testing::DifferingFiles(project, served.Path() / "Demo", true), std::vector<std::string>{});
+
+    std::vector<fs::path> removed;
+    for (const fs::path& file : testing::SiteFiles(project)) {
+        if (file.string().find("000009") != std::string::npos) removed.push_back(file);
+    }
+    ASSERT_GE(removed.size(), 3u);  // the picture, its thumbnail and its page at least
+    for (const fs::path& file : removed) fs::remove(project / file);
+    EXPECT_EQ(publish(false), std::set<std::string>{});
+    for (const fs::path& file : removed) EXPECT_TRUE(fs::exists(served.Path() / "Demo" / file)) << file;
+    EXPECT_EQ(publish(true), std::set<std::string>{});
+    for (const fs::path& file : removed) EXPECT_FALSE(fs::exists(served.Path() / "Demo" / file)) << file;
+    EXPECT_TRUE(fs::exists(served.Path() / "Demo" / "mine.htm"));
+    EXPECT_EQ(testing::DifferingFiles(project, served.Path() / "Demo", true), std::vector<std::string>{});
 }
 
 TEST_F(RealServerRunTest, RefusalsAreToldInTheUsersLanguage) {

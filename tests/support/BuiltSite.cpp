@@ -37,12 +37,16 @@ fs::path BuildDemoSite(const fs::path& root, const std::string& name) {
     const fs::path project = root / "Projets" / name;
     fs::copy(fs::path(PALIMORA_SOURCE_ASSETS) / "Projets" / "Demo", project, fs::copy_options::recursive);
     if (name != "Demo") fs::rename(project / "Demo.ini", project / (name + ".ini"));
+    BuildSite(root, name);
+    return project;
+}
+
+void BuildSite(const fs::path& root, const std::string& name) {
     QuietDialogs dialogs;
     QuietProgress progress;
     if (BuildProject(BuildRequest{ProgramFolder(root), name, {}}, dialogs, progress) != BuildOutcome::Built) {
         throw std::runtime_error("the demo site was not built: " + dialogs.shown);
     }
-    return project;
 }
 
 std::vector<fs::path> SiteFiles(const fs::path& projectFolder, const std::string& pictureFolder) {

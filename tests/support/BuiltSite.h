@@ -9,6 +9,8 @@ namespace palimora::testing {
 // Stages a program folder in `root` with the shipped demo project, named
 // `name`, and builds its site. Returns the project folder.
 std::filesystem::path BuildDemoSite(const std::filesystem::path& root, const std::string& name = "Demo");
+// Builds the site of a project of the program folder in `root` again.
+void BuildSite(const std::filesystem::path& root, const std::string& name);
 
 // The site's files under a project folder that a publication sends, as
 // paths relative to it: the pages, then every file of the site folders.
