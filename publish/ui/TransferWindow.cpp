@@ -5,7 +5,9 @@
 #include "lang/Language.h"
 #include "lang/TextId.h"
 #include "lang/ui/CommandGuard.h"
+#include "publish/PublicationRecord.h"
 #include "publish/ServerAddress.h"
+#include "common/Error.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -15,18 +17,30 @@
 
 namespace palimora {
 
-std::string PublishedPageAddress(const std::string& typedHost, const std::string& user,
-                                 const std::string& remoteFolder, const std::string& page) {
-    // The web server is named after the host, without its protocol and port.
+std::optional<std::string> PublishedPageAddress(const std::string& typedHost, const std::string& user,
+                                                const std::string& remoteFolder, const std::string& page) {
+    // The web server is named after the host, without its protocol and port;
+    // only a host named www... or ftp... says which it is.
     const std::string host = ParseServerAddress(typedHost).host;
     std::string address = "http://";
-    if (host.starts_with("www")) {
+    if (host.compare(0, 4, "www.") == 0) {
         address += host + "/";
+    } else if (host.compare(0, 4, "ftp.") == 0) {
+        address += "www" + host.substr(3) + "/" + user + "/";
     } else {
-        address += "www" + host.substr(std::min<std::size_t>(3, host.size())) + "/" + user + "/";
+        return std::nullopt;
     }
     if (!remoteFolder.empty()) address += remoteFolder + "/";
     return address + page;
+}
+
+std::string WebAddressAnswered(std::string answer) {
+    while (!answer.empty() && answer.back() == ' ') answer.pop_back();
+    while (!answer.empty() && answer.front() == ' ') answer.erase(0, 1);
+    if (answer.empty()) return answer;
+    if (!answer.starts_with("http://") && !answer.starts_with("https://")) answer = "http://" + answer;
+    if (!answer.ends_with("/")) answer += "/";
+    return answer;
 }
 
 // Passes every question on to the user and keeps the remote path the run
@@ -120,8 +134,34 @@ void TFormFTP2::Publish() {
 }
 
 void TFormFTP2::BitBtn1Click() {
-    if (openAddress_) openAddress_(PublishedPageAddress(request_.server.host, request_.server.user, remoteFolder_, startPage_));
+    std::optional<std::string> address =
+        PublishedPageAddress(request_.server.host, request_.server.user, remoteFolder_, startPage_);
+    if (!address) {
+        const std::string site = SiteWebAddress();
+        if (!site.empty()) address = site + startPage_;
+    }
+    if (address && openAddress_) openAddress_(*address);
     done(kModalOk);
+}
+
+std::string TFormFTP2::SiteWebAddress() {
+    // Asked once, then kept with the project.
+    const std::filesystem::path project = request_.folder.Project(request_.projectName);
+    std::string site = SavedWebAddress(project);
+    if (!site.empty()) return site;
+    const std::string host = ParseServerAddress(request_.server.host).host;
+    const std::optional<std::string> answer =
+        dialogs_.AskText(language_.LangText(TextId::WebAddressTitle), language_.LangText(TextId::WebAddressPrompt),
+                         "http://" + host + "/" + (remoteFolder_.empty() ? "" : remoteFolder_ + "/"));
+    if (!answer) return {};
+    site = WebAddressAnswered(*answer);
+    if (site.empty()) return {};
+    try {
+        SaveWebAddress(project, site);
+    } catch (const PalimoraError& error) {
+        dialogs_.ShowMessageOk(error.UserMessage());  // used this time all the same
+    }
+    return site;
 }
 
 void TFormFTP2::SetMaximum(int maximum) {

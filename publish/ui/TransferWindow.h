@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 class QLabel;
@@ -15,19 +16,24 @@ namespace palimora {
 
 class Language;
 
-// The address of a published page: a host beginning with "www" is the site's
-// own address; any other (an FTP host such as "ftp.host.fr") has its first
-// three characters replaced by "www" and the user's folder put first. An
-// empty remote folder leaves its part out; "ftps://", "sftp://" and a port
-// in the host are left out. All texts are Windows-1252.
-std::string PublishedPageAddress(const std::string& host, const std::string& user, const std::string& remoteFolder,
-                                 const std::string& page);
+// The address of a published page: a host beginning with "www." is the
+// site's own address; a host beginning with "ftp." ("ftp.host.fr") has
+// "ftp" replaced by "www" and the user's folder put first. Any other host
+// (an address, a name of another kind) gives none. An empty remote folder
+// leaves its part out; "ftps://", "sftp://" and a port in the host are left
+// out. All texts are Windows-1252.
+std::optional<std::string> PublishedPageAddress(const std::string& host, const std::string& user,
+                                                const std::string& remoteFolder, const std::string& page);
+// The site's web address as the user typed it: blanks trimmed, "http://"
+// put first when no scheme is there, ending in "/"; empty stays empty.
+std::string WebAddressAnswered(std::string answer);
 
 // TFormFTP2, the transfer window: publishes the built site when it is shown,
 // with no time-out (Cancel is there) and asking before it replaces a file.
 // Cancel stops the run at its next test and the window closes; so does a
 // failed run. Once every file is sent, "see online" opens the published
-// start page and closes the window.
+// start page and closes the window; where the host does not tell the site's
+// address, the user is asked for it once and it is kept with the project.
 class TFormFTP2 : public QDialog, public PublishProgress {
     Q_OBJECT
 public:
@@ -66,6 +72,8 @@ private:
     class RemotePathAnswers;
 
     void Publish();
+    // The saved web address of the site, or the one the user gives now; empty when none.
+    std::string SiteWebAddress();
 
     PublishRequest request_;
     std::string startPage_;

@@ -225,14 +225,19 @@ private slots:
 
         // Published straight into the login folder: no folder part.
         QCOMPARE(PublishedPageAddress("ftp.hebergeur.fr", "marie", "", "g1-000001.htm"),
-                 std::string("http://www.hebergeur.fr/marie/g1-000001.htm"));
+                 std::optional<std::string>("http://www.hebergeur.fr/marie/g1-000001.htm"));
         QCOMPARE(PublishedPageAddress("www.monsite.fr", "paul", "", "index.html"),
-                 std::string("http://www.monsite.fr/index.html"));
+                 std::optional<std::string>("http://www.monsite.fr/index.html"));
         // The protocol and port of the address are no part of the web address.
         QCOMPARE(PublishedPageAddress("ftps://ftp.hebergeur.fr:2121", "marie", "", "index.html"),
-                 std::string("http://www.hebergeur.fr/marie/index.html"));
+                 std::optional<std::string>("http://www.hebergeur.fr/marie/index.html"));
         QCOMPARE(PublishedPageAddress("sftp://www.monsite.fr", "paul", "", "index.html"),
-                 std::string("http://www.monsite.fr/index.html"));
+                 std::optional<std::string>("http://www.monsite.fr/index.html"));
+        // A host that does not say where its web site is gives no address.
+        QCOMPARE(PublishedPageAddress("127.0.0.1", "paul", "x", "index.html"), std::optional<std::string>());
+        QCOMPARE(PublishedPageAddress("monhebergeur.fr", "paul", "x", "index.html"), std::optional<std::string>());
+        QCOMPARE(WebAddressAnswered(" photos.example.org/ete "), std::string("http://photos.example.org/ete/"));
+        QCOMPARE(WebAddressAnswered("https://example.org/"), std::string("https://example.org/"));
     }
 
     void cancelDuringTheUploadClosesTheWindow() {
@@ -285,15 +290,27 @@ private slots:
         TFormFTP2 window(ProgramFolder(program.Path()), "Demo", {"127.0.0.1", server.Port(), "photo", "secret", 20},
                          "index.html", language_, dialogs_,
                          [this](const std::string& address) { opened_.push_back(address); }, nullptr);
-        dialogs_.textAnswers = {std::string("albums/../Demo_web")};
+        dialogs_.textAnswers = {std::string("albums/../Demo_web"), std::string("photos.example.org/demo")};
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(window.BitBtn1->isEnabled() || !window.isVisible(), 60000);
         QCOMPARE(window.Outcome(), PublishOutcome::Published);
         QCOMPARE(dialogs_.shown, std::vector<std::string>{language_.LangText(TextId::PublishFolderLabel)});
         QCOMPARE(testing::DifferingFiles(project, served.Path() / "Demo_web", true), std::vector<std::string>{});
         QCOMPARE(window.ProgressBar1->value(), window.ProgressBar1->maximum());
+        // An address does not tell the site's web address: it is asked once, then kept.
         QTest::mouseClick(window.BitBtn1, Qt::LeftButton);
-        QCOMPARE(opened_, std::vector<std::string>{"http://www.0.0.1/photo/Demo_web/index.html"});
+        QCOMPARE(dialogs_.shown.back(), language_.LangText(TextId::WebAddressPrompt));
+        QCOMPARE(opened_, std::vector<std::string>{"http://photos.example.org/demo/index.html"});
+        TFormFTP2 again(ProgramFolder(program.Path()), "Demo", {"127.0.0.1", server.Port(), "photo", "secret", 20},
+                        "index.html", language_, dialogs_,
+                        [this](const std::string& address) { opened_.push_back(address); }, nullptr);
+        dialogs_.textAnswers = {std::string("albums/../Demo_web")};
+        dialogs_.shown.clear();
+        again.show();
+        QTRY_VERIFY_WITH_TIMEOUT(again.BitBtn1->isEnabled() || !again.isVisible(), 60000);
+        QTest::mouseClick(again.BitBtn1, Qt::LeftButton);
+        QCOMPARE(dialogs_.shown, std::vector<std::string>{language_.LangText(TextId::PublishFolderLabel)});
+        QCOMPARE(opened_.back(), std::string("http://photos.example.org/demo/index.html"));
     }
 
     void aServerThatIsNotThereIsToldAndTheWindowCloses() {
