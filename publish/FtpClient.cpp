@@ -240,6 +240,7 @@ void FtpClient::NegotiateTls() {
     if (Security == Encryption::Plain) return;
     FlushInput();
     const long long code = Command("AUTH TLS");
+    if (OnTlsAnswer) OnTlsAnswer(code == 234);
     if (code == 234) {
         StartTls(Proxy.empty() ? Host : Proxy);
         return;

@@ -43,6 +43,8 @@ public:
     bool FWAuthenticate = false;
     Encryption Security = Encryption::Plain;
 
+    // The server's answer to AUTH TLS: true when it accepted it.
+    std::function<void(bool accepted)> OnTlsAnswer;
     // The login succeeded; a publishing run happens inside it.
     std::function<void()> OnLoggedIn;
     std::function<bool()> OnAuthenticationNeeded;

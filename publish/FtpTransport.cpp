@@ -13,6 +13,7 @@ FtpTransport::FtpTransport(KeepAlive* keepAlive, TransportLogin login, FtpClient
     client_.Passive = true;  // PORT only when the server refuses PASV
     client_.Security = security;
     client_.OnUntrustedCertificate = login_.untrustedIdentity;
+    client_.OnTlsAnswer = login_.tlsAnswer;
     client_.OnAuthenticationNeeded = [this] {
         if (login_.loggingIn) login_.loggingIn();
         client_.UserID = login_.user;

@@ -143,6 +143,10 @@ private:
         login.timeOutMilliseconds = request_.server.timeoutSeconds * 1000;
         login.loggingIn = [this] { StepStatus(Text(TextId::LoggingIn)); };
         login.untrustedIdentity = [this](const IdentityCheck& check) { return TrustIdentity(check); };
+        login.tlsAnswer = [this](bool accepted) {
+            tlsRefused_ = !accepted;
+            if (accepted) NoteHostOffersTls(project_, address_.host);
+        };
         switch (address_.protocol) {
             case RemoteProtocol::Sftp: return std::make_unique<SftpTransport>(&progress_, std::move(login));
             case RemoteProtocol::Ftps:
@@ -151,7 +155,11 @@ private:
                 return std::make_unique<FtpTransport>(&progress_, std::move(login), FtpClient::Encryption::Plain);
             case RemoteProtocol::FtpTlsWhenOffered: break;
         }
-        return std::make_unique<FtpTransport>(&progress_, std::move(login), FtpClient::Encryption::WhenOffered);
+        // A host that once took TLS gets the password in clear only when the address says ftp://.
+        tlsRemembered_ = HostOfferedTls(project_, address_.host);
+        return std::make_unique<FtpTransport>(
+            &progress_, std::move(login),
+            tlsRemembered_ ? FtpClient::Encryption::Required : FtpClient::Encryption::WhenOffered);
     }
 
     // A server whose certificate or host key did not verify: the fingerprint
@@ -181,7 +189,7 @@ private:
         try {
             transport_->Open();
         } catch (const PalimoraError& error) {
-            Fail(error, Text(TextId::ConnectionFailed));
+            Fail(error, Text(tlsRemembered_ && tlsRefused_ ? TextId::TlsNoLongerOffered : TextId::ConnectionFailed));
         }
     }
 
@@ -379,6 +387,9 @@ private:
     PublishProgress& progress_;
     fs::path project_;
     ServerAddress address_;
+    // Set while the transport is made and opened, so before it.
+    bool tlsRemembered_ = false;  // the host took TLS before
+    bool tlsRefused_ = false;     // and refused it now
     std::unique_ptr<RemoteTransport> transport_;
     RemoteFolders remote_;
     std::string acceptedFingerprint_;

@@ -21,6 +21,8 @@ struct TransportLogin {
     int timeOutMilliseconds = 0;  // 0: no bound
     // Just before the password is sent.
     std::function<void()> loggingIn;
+    // FTP's answer to AUTH TLS, when it was asked: true when TLS was accepted.
+    std::function<void(bool accepted)> tlsAnswer;
     // A server whose identity did not verify: true goes on.
     std::function<bool(const IdentityCheck&)> untrustedIdentity;
 };

@@ -2,6 +2,7 @@
 #include "lang/Language.h"
 #include "publish/FtpClient.h"
 #include "publish/IdentityCheck.h"
+#include "publish/PublicationRecord.h"
 #include "publish/PublishRun.h"
 #include "publish/SocketErrors.h"
 #include "tests/publish/PublishTestSupport.h"
@@ -92,9 +93,11 @@ TEST_F(FtpsPublishTest, ABareHostTakesTlsWhenTheServerOffersIt) {
     // This server refuses a login without TLS: publishing works only if
     // the client asked for TLS by itself.
     dialogs.answers = {kModalYes};
+    EXPECT_FALSE(HostOfferedTls(project, "127.0.0.1"));
     ASSERT_EQ(Publish(Address(""), "photo", "secret"), PublishOutcome::Published) << AllItWrote();
     EXPECT_EQ(Questions().size(), 1u);
     EXPECT_EQ(testing::DifferingFiles(project, served.Path() / "Demo", true), std::vector<std::string>{});
+    EXPECT_TRUE(HostOfferedTls(project, "127.0.0.1"));  // remembered with the project
 }
 
 TEST_F(FtpsPublishTest, ACertificateRefusedEndsTheRunAndOneNamedIsTakenWithoutAsking) {
@@ -234,6 +237,17 @@ TEST_F(ScriptedTlsTest, WithoutTlsAtTheServerFtpsFailsBeforeTheLoginAndABareHost
     EXPECT_EQ(Publish(Address(""), "photo", "secret"), PublishOutcome::Published);
     EXPECT_EQ(server->Commands().front(), "AUTH TLS");
     EXPECT_FALSE(Received("PBSZ"));
+
+    // A host that once took TLS and now refuses it gets no password in clear.
+    NoteHostOffersTls(project, "127.0.0.1");
+    dialogs.shown.clear();
+    Start([](const std::string& command) -> std::optional<std::string> {
+        if (command == "AUTH TLS") return "500 Command not understood.\r\n";
+        return std::nullopt;
+    });
+    EXPECT_EQ(Publish(Address(""), "photo", "secret"), PublishOutcome::Failed);
+    EXPECT_EQ(Messages(), std::vector<std::string>{Text(TextId::TlsNoLongerOffered) + "\n500 Command not understood."});
+    EXPECT_FALSE(Received("PASS"));
 
     // ftp:// never asks.
     Start({});
