@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <sstream>
 #include <system_error>
 
 namespace palimora {
@@ -75,9 +76,26 @@ private:
     int timeOut_;
 };
 
+// The port of "(|||port|)" in an EPSV reply (RFC 2428), any delimiter
+// character standing for "|"; 0 when there is none.
+int PortOfExtendedReply(std::string_view reply) {
+    const std::size_t open = reply.find('(');
+    if (open == std::string_view::npos || open + 4 >= reply.size()) return 0;
+    const char delimiter = reply[open + 1];
+    if (reply[open + 2] != delimiter || reply[open + 3] != delimiter) return 0;
+    int port = 0;
+    std::size_t at = open + 4;
+    for (int digits = 0; at < reply.size() && IsDigit(reply[at]); ++at) {
+        if (++digits > 5) return 0;
+        port = port * 10 + (reply[at] - '0');
+    }
+    if (at >= reply.size() || reply[at] != delimiter || port > 65535) return 0;
+    return port;
+}
+
 }  // namespace
 
-FtpClient::FtpClient(KeepAlive* keepAlive) : SockLink(keepAlive), keepAlive_(keepAlive) { Port = 21; }
+FtpClient::FtpClient(KeepAlive* keepAlive) : keepAlive_(keepAlive), control_(keepAlive) {}
 
 FtpClient::~FtpClient() = default;
 
@@ -97,73 +115,71 @@ std::string FtpClient::PortCommand(const std::string& dottedAddress, std::uint16
     return "PORT " + address + "," + std::to_string(port >> 8) + "," + std::to_string(port & 0xFF);
 }
 
-void FtpClient::ReadContinuation() {
+const FtpReply& FtpClient::ReadReply() {
+    reply_ = {};
+    reply_.firstLine = control_.ReadWholeLine();
+    reply_.code = ReplyCodeOf(reply_.firstLine);
+    reply_.kind = ReplyClassOf(reply_.code);
+    reply_.text = reply_.firstLine;
     // RFC 959: a reply whose first line reads "ddd-" goes on until a line
     // that begins with the same three digits and a blank; lines between may
     // hold anything. A single-line reply has no continuation.
-    const std::string first = LastReply();
-    wholeReply_ = first;
-    if (first.size() < 4 || first[3] != '-') return;
+    const std::string& first = reply_.firstLine;
+    if (first.size() < 4 || first[3] != '-') return reply_;
     const std::string end = first.substr(0, 3) + " ";
     while (true) {
-        KeepAliveStep();  // a server that never ends its reply can still be cancelled
-        if (Cancelled()) {
-            ClearCancel();
+        control_.KeepAliveStep();  // a server that never ends its reply can still be cancelled
+        if (control_.Cancelled()) {
+            control_.ClearCancel();
             throw AbortError("ReadLn de Socket abandonn\xE9" "e");
         }
-        const std::string line = ReadReplyLine();
-        if (line.empty()) return;  // the connection closed
-        wholeReply_ += line;
-        Status(1, line);
-        if (line.compare(0, 4, end) == 0) return;
+        const std::string line = control_.ReadWholeLine();
+        if (line.empty()) return reply_;  // the connection closed
+        reply_.text += line;
+        if (line.compare(0, 4, end) == 0) return reply_;
     }
 }
 
-long long FtpClient::Command(const std::string& command) {
-    wholeReply_.clear();
-    const long long code = Transaction(command);
+const FtpReply& FtpClient::Command(const std::string& command) {
+    reply_ = {};
+    control_.Writeln(command);
+    ReadReply();
     // No reply at all means the server closed the connection: that is not
     // a success with code 0.
-    if (LastReply().empty() && !Connected()) throw PalimoraError(FailureText(Failure::NotConnected));
-    ReadContinuation();
-    return code;
+    if (reply_.firstLine.empty() && !control_.Connected()) throw PalimoraError(FailureText(Failure::NotConnected));
+    return reply_;
 }
 
 void FtpClient::Fail(int kind) {
-    if (OnFailure && OnFailure(kind)) return;
-    throw FtpError(WithoutLineEnd(LastReply()), ReplyCode());
+    if (reply_.code >= 500 && reply_.code <= 502 && OnUnSupportedFunction) OnUnSupportedFunction(kind);
+    throw FtpError(WithoutLineEnd(reply_.firstLine), reply_.code);
 }
 
-void FtpClient::Judge(long long code, int kind, long long failureFrom) {
-    // A reply without a three-digit code is no answer, and so no success.
-    if ((code >= failureFrom && code <= 599) || code < 100 || code > 599) {
-        if (code >= 500 && code <= 502 && OnUnSupportedFunction) OnUnSupportedFunction(kind);
-        Fail(kind);
-        return;
-    }
+void FtpClient::Expect(ReplyClass expected, int kind) {
+    if (!reply_.Is(expected)) Fail(kind);
     if (OnSuccess) OnSuccess(kind);
 }
 
 void FtpClient::SendCommand(const std::string& command) {
     const int kind = KindOf(command);
-    RequireConnection();
-    Status(1, command);
-    FlushInput();
-    Judge(Command(command), kind, 400);
+    control_.RequireConnection();
+    control_.FlushInput();
+    Command(command);
+    // A reply without a three-digit code is no answer, and so no success.
+    if (reply_.Failed() || reply_.Is(ReplyClass::Invalid)) Fail(kind);
+    if (OnSuccess) OnSuccess(kind);
 }
 
 void FtpClient::EnterFolder(const std::string& name) {
-    RequireConnection();
-    const std::string command = "CWD " + name;
-    Status(1, command);
-    FlushInput();
-    const long long code = Command(command);
-    Judge(code >= 200 && code <= 299 ? code : 599, kChangeFolder, 400);
+    control_.RequireConnection();
+    control_.FlushInput();
+    Command("CWD " + name);
+    Expect(ReplyClass::Completion, kChangeFolder);
 }
 
 std::string FtpClient::CurrentFolder() {
     SendCommand("PWD");
-    const std::string reply = WithoutLineEnd(LastReply());
+    const std::string reply = WithoutLineEnd(reply_.firstLine);
     const auto open = reply.find('"');
     if (open == std::string::npos) return {};
     const auto close = reply.find('"', open + 1);
@@ -174,52 +190,37 @@ void FtpClient::SetTransferType(int kind) {
     SendCommand(kind == 1 ? "TYPE A" : kind == 2 ? "TYPE I" : "TYPE L 8");
 }
 
-void FtpClient::LoginStep(const std::string& command, long long failureFrom) {
-    FlushInput();  // a greeting's extra line is no answer to this command
-    const long long code = Command(command);
-    if (code >= failureFrom && code <= 599) {
-        if (OnConnectionFailed) OnConnectionFailed();
-        throw FtpError(WithoutLineEnd(LastReply()), code);
-    }
-}
-
 void FtpClient::OpenSession() {
     if (Connected()) return;
     try {
-        FlushInput();
-        ForgetCancel();
-        passiveRefused_ = false;
-        Connect();
+        control_.FlushInput();
+        control_.ForgetCancel();
+        passiveRefused_ = extendedRefused_ = false;
+        features_.clear();
+        control_.Host = Host;
+        control_.Port = Port;
+        control_.TimeOut = TimeOut;
+        control_.OnUntrustedCertificate = OnUntrustedCertificate;
+        control_.Connect();
         // A server may say "120 ready in n minutes" before its greeting: the
         // greeting is the first reply that is not preliminary.
         do {
-            SetReply(ReadReplyLine());
-            ReadContinuation();
-        } while (ReplyCode() >= 100 && ReplyCode() <= 199);
-        if (LastReply().empty()) throw PalimoraError(FailureText(Failure::NotConnected));
-        if (ReplyCode() > 400) {
+            ReadReply();
+        } while (reply_.Is(ReplyClass::Preliminary));
+        if (reply_.firstLine.empty()) throw PalimoraError(FailureText(Failure::NotConnected));
+        if (reply_.Failed()) {
             if (OnConnectionFailed) OnConnectionFailed();
-            throw FtpError(WithoutLineEnd(LastReply()), ReplyCode());
+            throw FtpError(WithoutLineEnd(reply_.firstLine), reply_.code);
         }
         NegotiateTls();
-        if (FWAuthenticate) {
-            LoginStep("USER " + FWUserID);
-            if (ReplyCode() == 331) LoginStep("PASS " + FWPassword);
-        }
-        if ((UserID.empty() || Password.empty()) && OnAuthenticationNeeded) OnAuthenticationNeeded();
-        if (!Proxy.empty()) {
-            if (FirewallType == Firewall::User) LoginStep("USER " + UserID + "@" + Host);
-            if (FirewallType == Firewall::Open) LoginStep("OPEN " + Host);
-            if (FirewallType == Firewall::Site) LoginStep("SITE " + Host);
-        }
-        if (Proxy.empty() || FirewallType != Firewall::User) LoginStep("USER " + UserID);
-        // After PASS, a 332 asks for an account, which this client has none
-        // of: the login failed as surely as with a 530.
-        if (ReplyCode() == 331) LoginStep("PASS " + Password, 300);
+        Login();
         if (Secure()) {
-            LoginStep("PBSZ 0", 400);
-            LoginStep("PROT P", 400);
+            for (const char* command : {"PBSZ 0", "PROT P"}) {
+                control_.FlushInput();
+                if (!Command(command).Is(ReplyClass::Completion)) throw FtpError(WithoutLineEnd(reply_.firstLine), reply_.code);
+            }
         }
+        AskFeatures();
         if (OnLoggedIn) OnLoggedIn();
     } catch (...) {
         // A cancel stays known past the clean-up, so the caller tells it
@@ -228,28 +229,65 @@ void FtpClient::OpenSession() {
         try {
             CloseSession();
         } catch (...) {
-            Disconnect();  // the first failure is the one to tell
+            control_.Disconnect();  // the first failure is the one to tell
         }
         if (cancelSeen) NoteCancelSeen();
-        Status(1, "D\xE9" "connect\xE9");
         throw;
     }
 }
 
+void FtpClient::Login() {
+    if ((UserID.empty() || Password.empty()) && OnAuthenticationNeeded) OnAuthenticationNeeded();
+    // A greeting's extra line is no answer to USER.
+    control_.FlushInput();
+    Command("USER " + UserID);
+    if (reply_.Is(ReplyClass::Intermediate)) {
+        control_.FlushInput();
+        // After PASS, a 332 asks for an account, which this client has none
+        // of: the login failed as surely as with a 530.
+        Command("PASS " + Password);
+    }
+    if (!reply_.Is(ReplyClass::Completion)) {
+        if (OnConnectionFailed) OnConnectionFailed();
+        throw FtpError(WithoutLineEnd(reply_.firstLine), reply_.code);
+    }
+}
+
+void FtpClient::AskFeatures() {
+    // RFC 2389: one feature a line, each line after the first beginning
+    // with a blank. A server without FEAT has no features to tell.
+    control_.FlushInput();
+    if (!Command("FEAT").Is(ReplyClass::Completion)) return;
+    std::istringstream lines(reply_.text);
+    std::string line;
+    std::getline(lines, line);  // "211-Features:"
+    while (std::getline(lines, line)) {
+        if (line.empty() || line.front() != ' ') continue;
+        std::string feature = WithoutLineEnd(line.substr(1));
+        feature = feature.substr(0, feature.find(' '));
+        std::transform(feature.begin(), feature.end(), feature.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+        features_.insert(feature);
+    }
+    // Some servers switch to UTF-8 names only when asked; the others answer
+    // as they like, and take UTF-8 names all the same.
+    if (Utf8Names()) Command("OPTS UTF8 ON");
+}
+
 void FtpClient::NegotiateTls() {
     if (Security == Encryption::Plain) return;
-    FlushInput();
-    const long long code = Command("AUTH TLS");
-    if (OnTlsAnswer) OnTlsAnswer(code == 234);
-    if (code == 234) {
-        StartTls(Proxy.empty() ? Host : Proxy);
+    control_.FlushInput();
+    const bool accepted = Command("AUTH TLS").code == 234;
+    if (OnTlsAnswer) OnTlsAnswer(accepted);
+    if (accepted) {
+        control_.StartTls(Host);
         return;
     }
     // Servers without TLS answer 500 to 504 or 534, some 530: plain FTP then,
     // unless TLS is required.
     if (Security == Encryption::Required) {
         if (OnConnectionFailed) OnConnectionFailed();
-        throw FtpError(WithoutLineEnd(LastReply()), code);
+        throw FtpError(WithoutLineEnd(reply_.firstLine), reply_.code);
     }
 }
 
@@ -257,39 +295,41 @@ void FtpClient::SecureData(SockLink& data) {
     if (!Secure()) return;
     data.OnUntrustedCertificate = OnUntrustedCertificate;
     try {
-        data.StartTls(Proxy.empty() ? Host : Proxy, this);
+        data.StartTls(Host, &control_);
     } catch (...) {
         if (data.CancelSeen()) NoteCancelSeen();
         throw;
     }
 }
 
+void FtpClient::AcceptData(SockLink& data) {
+    if (ActiveMode()) data.Accept(control_.PeerAddress());
+}
+
 void FtpClient::CloseSession() {
     if (!Connected()) {
-        Disconnect();
+        control_.Disconnect();
         return;
     }
-    Status(1, "QUIT");
     listing_.reset();
-    VendorKind = kDetect;
-    passiveRefused_ = false;
-    FlushInput();
+    passiveRefused_ = extendedRefused_ = false;
+    control_.FlushInput();
     // QUIT's answer is owed at once: after a failure or a cancel, a silent
     // server holds the clean-up two seconds at most, never a whole time-out.
     std::optional<BoundedCleanUp> bounded;
-    bounded.emplace(*this);
+    bounded.emplace(control_);
     try {
-        const long long code = Command("QUIT");
-        if (code >= 301 && code <= 599) throw FtpError(WithoutLineEnd(LastReply()), code);
+        Command("QUIT");
+        if (reply_.Failed()) throw FtpError(WithoutLineEnd(reply_.firstLine), reply_.code);
     } catch (...) {
         bounded.reset();
         ForgetCancel();
-        Disconnect();
+        control_.Disconnect();
         throw;
     }
     bounded.reset();
     ForgetCancel();
-    Disconnect();
+    control_.Disconnect();
 }
 
 void FtpClient::AbortTransfer() {
@@ -300,10 +340,11 @@ void FtpClient::AbortTransfer() {
 
 int FtpClient::PassivePort() const {
     // "227 Entering Passive Mode (h1,h2,h3,h4,p1,p2)": numbers 5 and 6 give the port.
+    const std::string& text = reply_.text;
     std::size_t lineStart = 0;
-    while (lineStart < wholeReply_.size()) {
-        const std::size_t lineEnd = std::min(wholeReply_.find('\n', lineStart), wholeReply_.size());
-        const std::string_view line(wholeReply_.data() + lineStart, lineEnd - lineStart);
+    while (lineStart < text.size()) {
+        const std::size_t lineEnd = std::min(text.find('\n', lineStart), text.size());
+        const std::string_view line(text.data() + lineStart, lineEnd - lineStart);
         lineStart = lineEnd + 1;
         for (std::size_t at = 4; at < line.size(); ++at) {  // past the reply code
             if (IsDigit(line[at]) && !IsDigit(line[at - 1])) {
@@ -314,105 +355,80 @@ int FtpClient::PassivePort() const {
     return 0;
 }
 
+int FtpClient::ExtendedPassivePort() const { return PortOfExtendedReply(WithoutLineEnd(reply_.firstLine)); }
+
 std::unique_ptr<SockLink> FtpClient::OpenDataConnection(int kind) {
     auto data = std::make_unique<SockLink>(keepAlive_);
     data->TimeOut = TimeOut;
-    if (Passive && !passiveRefused_) {
-        const long long code = Command("PASV");
+    int port = 0;
+    if (Passive && !passiveRefused_ && !extendedRefused_ && features_.count("EPSV") > 0) {
+        // EPSV where offered (RFC 2428); any refusal, PASV for the rest of the session.
+        if (Command("EPSV").Is(ReplyClass::Completion)) port = ExtendedPassivePort();
+        if (port <= 0) extendedRefused_ = true;
+    }
+    if (Passive && !passiveRefused_ && port <= 0) {
+        Command("PASV");
         // A server that refuses passive mode for good (5xx: not offered,
         // switched off) gets PORT for the rest of the session.
-        if (code >= 500 && code <= 599) passiveRefused_ = true;
-    }
-    if (Passive && !passiveRefused_) {
-        if (ReplyCode() >= 400) {
-            Fail(kind);
-            return nullptr;
+        if (reply_.Is(ReplyClass::Permanent)) {
+            passiveRefused_ = true;
+        } else {
+            if (!reply_.Is(ReplyClass::Completion)) Fail(kind);
+            port = PassivePort();
+            if (port <= 0) throw FtpError(WithoutLineEnd(reply_.firstLine), reply_.code);
         }
-        const int port = PassivePort();
-        if (port <= 0) throw FtpError(WithoutLineEnd(LastReply()), ReplyCode());
+    }
+    if (!ActiveMode()) {
         // The data connection goes where the control connection goes: the
         // address in the reply may be a private one, or someone else's.
-        data->Host = Proxy.empty() ? Host : Proxy;
+        data->Host = Host;
         data->Port = port;
         data->Connect();
-    } else {
-        // Listening only where the control connection goes out, for the server alone.
-        const std::uint16_t port = data->Listen(LocalAddress());
-        const long long code = Command(PortCommand(LocalAddress(), port));
-        if (code >= 301 && code <= 599) {
-            Fail(kind);
-            return nullptr;
-        }
+        return data;
     }
+    // Listening only where the control connection goes out, for the server alone.
+    const std::uint16_t listening = data->Listen(control_.LocalAddress());
+    Command(PortCommand(control_.LocalAddress(), listening));
+    if (!reply_.Is(ReplyClass::Completion)) Fail(kind);
     return data;
-}
-
-void FtpClient::DetectVendor() {
-    try {
-        Command("SYST");
-    } catch (const FtpError&) {
-    }
-    const std::string reply = LastReply();
-    static constexpr std::pair<const char*, int> kSystems[] = {{"UNIX", kUnix}, {"NETWARE", kNetware}, {"DOS", kDos},
-                                                               {"VMS", kVms},   {"MVS", kMvs},         {"VM", kVm},
-                                                               {"MACOS", kMacOs}, {"OS/400", kOs400}};
-    VendorKind = kOtherSystem;
-    for (const auto& [word, vendor] : kSystems) {
-        if (reply.find(word) != std::string::npos) {
-            VendorKind = vendor;
-            break;
-        }
-    }
 }
 
 void FtpClient::ListFolder() {
     if (listing_in_progress_) throw PalimoraError(FailureText(Failure::ListingBusy));
     Flag inProgress(listing_in_progress_);
-    RequireConnection();
-    FlushInput();
-    if (ParseList && !listing_) {
-        if (VendorKind == kDetect) DetectVendor();
-        listing_ = std::make_unique<UnixListing>();
-    }
-    if (listing_) listing_->Clear();
+    control_.RequireConnection();
+    control_.FlushInput();
+    if (!listing_) listing_ = std::make_unique<UnixListing>();
+    listing_->Clear();
 
-    bool succeeded = false;
     bool cancelledBeforeReading = false;
     std::unique_ptr<SockLink> data;
-    const auto cancelled = [&] { return Cancelled() || (data && data->Cancelled()); };
+    const auto cancelled = [&] { return control_.Cancelled() || (data && data->Cancelled()); };
     try {
         data = OpenDataConnection(kList);
-        if (data) {
-            data_ = data.get();
-            const long long code = Command("LIST");
-            if (code >= 301 && code <= 599) {
-                if (code >= 500 && code <= 502 && OnUnSupportedFunction) OnUnSupportedFunction(kList);
-                Fail(kList);
-            } else {
-                if (!Passive || passiveRefused_) data->Accept(PeerAddress());
-                SecureData(*data);
-                if (OnTransactionStart) OnTransactionStart();
-                // Cancelled before a line was read: the listing ends there as
-                // a success, and ABOR tells the server to stop sending.
-                cancelledBeforeReading = cancelled();
-                while (!cancelled()) {
-                    KeepAliveStep();
-                    const std::string line = data->ReadLn();
-                    if (line.empty()) break;
-                    const std::string item = WithoutLineEnd(line);
-                    if (ParseList && listing_) listing_->Parse(item);
-                    if (OnListItem) OnListItem(item);
-                }
-                if (OnTransactionStop) OnTransactionStop();
-                data->Disconnect();
-                // A listing the server cut short (426, 451) is not an empty
-                // folder. A server whose first answer was already the final
-                // one (2xx, no 1xx before it) has nothing more to say.
-                const bool answered = code >= 200 && code <= 299;
-                if (!cancelled() && !answered) ReadFinalReply(kList);
-                succeeded = true;
-            }
+        data_ = data.get();
+        Command("LIST");
+        if (!reply_.Is(ReplyClass::Preliminary) && !reply_.Is(ReplyClass::Completion)) Fail(kList);
+        // A server whose first answer was already the final one (2xx, no
+        // 1xx before it) has nothing more to say.
+        const bool answered = reply_.Is(ReplyClass::Completion);
+        AcceptData(*data);
+        SecureData(*data);
+        if (OnTransactionStart) OnTransactionStart();
+        // Cancelled before a line was read: the listing ends there as
+        // a success, and ABOR tells the server to stop sending.
+        cancelledBeforeReading = cancelled();
+        while (!cancelled()) {
+            control_.KeepAliveStep();
+            const std::string line = data->ReadLn();
+            if (line.empty()) break;
+            const std::string item = WithoutLineEnd(line);
+            listing_->Parse(item);
+            if (OnListItem) OnListItem(item);
         }
+        data->Disconnect();
+        // A listing the server cut short (426, 451) is not an empty folder.
+        if (!cancelled() && !answered) ReadFinalReply(kList);
     } catch (...) {
         data_ = nullptr;
         if (data && data->CancelSeen()) NoteCancelSeen();
@@ -424,88 +440,74 @@ void FtpClient::ListFolder() {
         SendAbort();
         if (!cancelledBeforeReading) throw AbortError("ReadLn de Socket abandonn\xE9" "e");
     }
-    if (succeeded && OnSuccess) OnSuccess(kList);
+    if (OnSuccess) OnSuccess(kList);
 }
 
 void FtpClient::ReadFinalReply(int kind) {
-    SetReply(ReadReplyLine());
-    if (LastReply().empty()) throw PalimoraError(FailureText(Failure::NotConnected));
-    ReadContinuation();
-    if (ReplyCode() >= 400 && ReplyCode() <= 599) {
-        if (OnFailure && OnFailure(kind)) return;
-        throw FtpError(WithoutLineEnd(LastReply()), ReplyCode());
-    }
+    ReadReply();
+    if (reply_.firstLine.empty()) throw PalimoraError(FailureText(Failure::NotConnected));
+    if (!reply_.Is(ReplyClass::Completion)) Fail(kind);
 }
 
 void FtpClient::SendAbort() {
-    ClearCancel();
+    control_.ClearCancel();
     try {
-        Writeln("ABOR");
+        control_.Writeln("ABOR");
     } catch (const PalimoraError&) {
         // The connection may be gone already; the listing's own failure is the one to tell.
     }
 }
 
 void FtpClient::UploadFile(const fs::path& local, const std::string& remoteName) {
-    RequireConnection();
+    control_.RequireConnection();
     if (transferring_) throw SockError(SocketErrorText(10037), 10037);  // "Operation already in progress"
     Flag busy(transferring_);
-    FlushInput();
+    control_.FlushInput();
+    std::error_code error;
+    const auto size = fs::file_size(local, error);
+    if (error) throw SockError(SystemErrorText(error.value()));
+    std::unique_ptr<SockLink> data = OpenDataConnection(kUpload);
+    data_ = data.get();
     try {
-        std::error_code error;
-        const auto size = fs::file_size(local, error);
-        if (error) throw SockError(SystemErrorText(error.value()));
-        std::unique_ptr<SockLink> data = OpenDataConnection(kUpload);
-        if (!data) return;
-        data_ = data.get();
         data->SetBytesTotal(size);
-        const std::string name = remoteName.empty() ? local.filename().string() : remoteName;
-        const long long code = Command("STOR " + name);
-        if (code <= 300 || code >= 600) {
-            if (!Passive || passiveRefused_) data->Accept(PeerAddress());
-            SecureData(*data);
-            if (OnTransactionStart) OnTransactionStart();
-            bool aborted = Cancelled();
-            bool timedOut = false;
-            if (!aborted) {
-                try {
-                    data->SendFile(local);
-                } catch (const AbortError& stopped) {
-                    aborted = true;
-                    timedOut = stopped.TimedOut();
-                }
+        Command("STOR " + (remoteName.empty() ? local.filename().string() : remoteName));
+        if (!reply_.Is(ReplyClass::Preliminary) && !reply_.Is(ReplyClass::Completion)) Fail(kUpload);
+        AcceptData(*data);
+        SecureData(*data);
+        if (OnTransactionStart) OnTransactionStart();
+        bool aborted = control_.Cancelled();
+        bool timedOut = false;
+        if (!aborted) {
+            try {
+                data->SendFile(local);
+            } catch (const AbortError& stopped) {
+                aborted = true;
+                timedOut = stopped.TimedOut();
             }
-            if (OnTransactionStop) OnTransactionStop();
-            if (data->CancelSeen()) NoteCancelSeen();
-            if (!aborted) data->SetLingerOff();  // a whole file is delivered before the close
-            data->Disconnect();
-            data_ = nullptr;
-            // The server answers the closed transfer even when it was cut
-            // short; reading that answer keeps the next command's reply its
-            // own. After a cancel that wait is bounded.
-            ClearCancel();
-            if (aborted) {
-                if (!timedOut) {
-                    try {
-                        BoundedCleanUp bounded(*this);
-                        SetReply(ReadReplyLine());
-                        ReadContinuation();
-                    } catch (const PalimoraError&) {
-                        // The abort is the failure to tell.
-                    }
-                }
-                throw AbortError("Envoi de Socket abandonn\xE9", timedOut);
-            }
-            ReadFinalReply(kUpload);
-            if (OnSuccess) OnSuccess(kUpload);
-            return;
         }
+        if (data->CancelSeen()) NoteCancelSeen();
+        if (!aborted) data->SetLingerOff();  // a whole file is delivered before the close
+        data->Disconnect();
         data_ = nullptr;
-        if (code >= 500 && code <= 502 && OnUnSupportedFunction) OnUnSupportedFunction(kUpload);
-        throw FtpError(WithoutLineEnd(LastReply()), code);
+        // The server answers the closed transfer even when it was cut
+        // short; reading that answer keeps the next command's reply its
+        // own. After a cancel that wait is bounded.
+        control_.ClearCancel();
+        if (aborted) {
+            if (!timedOut) {
+                try {
+                    BoundedCleanUp bounded(control_);
+                    ReadReply();
+                } catch (const PalimoraError&) {
+                    // The abort is the failure to tell.
+                }
+            }
+            throw AbortError("Envoi de Socket abandonn\xE9", timedOut);
+        }
+        ReadFinalReply(kUpload);
+        if (OnSuccess) OnSuccess(kUpload);
     } catch (...) {
         data_ = nullptr;
-        if (OnFailure && OnFailure(kUpload)) return;
         throw;
     }
 }

@@ -1,58 +1,64 @@
 #pragma once
 
+#include "publish/FtpReply.h"
 #include "publish/SockLink.h"
 #include "publish/UnixListing.h"
 
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <optional>
+#include <set>
 #include <string>
 
 namespace palimora {
 
-// An FTP client (RFC 959) on the control connection of its SockLink, with a
-// data connection of its own for each listing and upload: active (PORT, the
-// program's mode) or passive (PASV). Failure replies raise FtpError.
+// An FTP client (RFC 959) with a control connection and, for each listing
+// and upload, a data connection of its own: passive (EPSV where the server
+// offers it, else PASV) or, when the server refuses passive mode, active
+// (PORT). Each command checks the class of the reply it expects; failure
+// replies raise FtpError with the server's words.
 // With Encryption set, the session asks for TLS (AUTH TLS, RFC 4217) before
 // the login and then protects every data connection too (PBSZ 0, PROT P),
 // each resuming the control connection's TLS session.
-class FtpClient : public SockLink {
+// After the login the client asks the server's features (FEAT); a server
+// offering UTF8 is told so (OPTS UTF8 ON) and takes names in UTF-8.
+class FtpClient {
 public:
     enum CommandKind { kChangeFolder = 0, kMakeFolder = 1, kDeleteFile = 2, kRemoveFolder = 3, kList = 4,
                        kUpload = 9, kOther = 14, kCurrentFolder = 15 };
-    enum Vendor { kDetect = 2411, kUnix = 2400, kDos = 2401, kVm = 2402, kMacOs = 2404, kVms = 2406, kMvs = 2408,
-                  kOtherSystem = 2410, kOs400 = 2414, kNetware = 2416 };
-    enum class Firewall { User, Open, Site };
     // Plain: no TLS. WhenOffered: TLS when the server accepts AUTH TLS,
     // plain FTP when it answers anything else. Required: a server that does
     // not accept it fails the connection, before the login is sent.
     enum class Encryption { Plain, WhenOffered, Required };
 
     explicit FtpClient(KeepAlive* keepAlive = nullptr);
-    ~FtpClient() override;
+    ~FtpClient();
+    FtpClient(const FtpClient&) = delete;
+    FtpClient& operator=(const FtpClient&) = delete;
 
+    std::string Host;
+    int Port = 21;
+    int TimeOut = 0;  // milliseconds for every wait, 0 = no bound
     std::string UserID;
     std::string Password;
-    int VendorKind = kDetect;
-    bool ParseList = true;
     bool Passive = false;
-    Firewall FirewallType = Firewall::User;
-    std::string FWUserID;
-    std::string FWPassword;
-    bool FWAuthenticate = false;
     Encryption Security = Encryption::Plain;
 
+    // Asked when the server's certificate does not verify: true goes on.
+    std::function<bool(const IdentityCheck&)> OnUntrustedCertificate;
     // The server's answer to AUTH TLS: true when it accepted it.
     std::function<void(bool accepted)> OnTlsAnswer;
-    // The login succeeded; a publishing run happens inside it.
+    // Just before the login, when UserID or Password is empty: may set them.
+    std::function<void()> OnAuthenticationNeeded;
+    // The login succeeded.
     std::function<void()> OnLoggedIn;
-    std::function<bool()> OnAuthenticationNeeded;
+    // The greeting or the login was refused.
+    std::function<void()> OnConnectionFailed;
+    // A listing or an upload has its data connection and begins.
     std::function<void()> OnTransactionStart;
-    std::function<void()> OnTransactionStop;
     std::function<void(const std::string&)> OnListItem;
     std::function<void(int kind)> OnSuccess;
-    std::function<bool(int kind)> OnFailure;  // true: handled, no error raised
+    // The server does not know the command (500 to 502).
     std::function<void(int kind)> OnUnSupportedFunction;
 
     void OpenSession();
@@ -72,42 +78,64 @@ public:
     void AbortTransfer();
 
     const UnixListing* Listing() const { return listing_.get(); }
+    // The server offered UTF8 in its features: names go and come in UTF-8.
+    bool Utf8Names() const { return features_.count("UTF8") > 0; }
+
+    bool Connected() const { return control_.Connected(); }
+    bool Secure() const { return control_.Secure(); }
+    void Cancel() { control_.Cancel(); }
+    void ClearCancel() { control_.ClearCancel(); }
+    bool CancelSeen() const { return control_.CancelSeen(); }
+    void ForgetCancel() { control_.ForgetCancel(); }
+    void NoteCancelSeen() { control_.NoteCancelSeen(); }
+
+    const FtpReply& Reply() const { return reply_; }
+    const std::string& LastReply() const { return reply_.firstLine; }
+    long long ReplyCode() const { return reply_.code; }
 
     // "PORT h1,h2,h3,h4,p1,p2" for a local IPv4 address and port.
     static std::string PortCommand(const std::string& dottedAddress, std::uint16_t port);
     static int KindOf(const std::string& command);
 
 private:
-    // The reply of the command just sent: its first line, then continuation
-    // lines up to the one that begins with the same code and a blank.
-    void ReadContinuation();
-    long long Command(const std::string& command);
-    // The final reply after a transfer; a failure code (400 and up) or a
-    // closed connection fails the transfer.
+    // One reply: its first line, then, for "ddd-", every line up to the one
+    // that begins with the same code and a blank.
+    const FtpReply& ReadReply();
+    // Sends a command and reads its reply.
+    const FtpReply& Command(const std::string& command);
+    [[noreturn]] void Fail(int kind);
+    // Fails unless the reply is of the class `expected`.
+    void Expect(ReplyClass expected, int kind);
+    // The final reply after a transfer: anything but a completion fails it.
     void ReadFinalReply(int kind);
     // The port of a PASV reply, from the first of its lines that holds six
-    // numbers separated by commas; 0 when none does.
+    // numbers separated by commas; of an EPSV reply, between its "|||" and
+    // "|". 0 when there is none.
     int PassivePort() const;
-    void Judge(long long code, int kind, long long failureFrom);
-    void Fail(int kind);
-    // `failureFrom`: the first reply code that fails this step.
-    void LoginStep(const std::string& command, long long failureFrom = 401);
+    int ExtendedPassivePort() const;
+    void Login();
+    void AskFeatures();
     std::unique_ptr<SockLink> OpenDataConnection(int kind);
-    void DetectVendor();
     // AUTH TLS after the greeting, by Security.
     void NegotiateTls();
     // TLS on a data connection once the server expects it (after its 1xx).
     void SecureData(SockLink& data);
+    // Waits for the server's connection after PORT; nothing after EPSV or PASV.
+    void AcceptData(SockLink& data);
+    bool ActiveMode() const { return !Passive || passiveRefused_; }
     // After a cancelled listing: tells the server to stop the transfer.
     void SendAbort();
 
+    KeepAlive* keepAlive_;
+    SockLink control_;
+    FtpReply reply_;
+    std::set<std::string> features_;
     std::unique_ptr<UnixListing> listing_;
-    std::string wholeReply_;      // every line of the last reply
-    bool passiveRefused_ = false;  // PASV refused: PORT for the rest of the session
-    SockLink* data_ = nullptr;  // the data connection while a transfer runs
+    bool passiveRefused_ = false;  // passive refused for good: PORT for the rest of the session
+    bool extendedRefused_ = false;  // EPSV refused: PASV for the rest of the session
+    SockLink* data_ = nullptr;      // the data connection while a transfer runs
     bool listing_in_progress_ = false;
     bool transferring_ = false;
-    KeepAlive* keepAlive_;
 };
 
 }  // namespace palimora

@@ -1,5 +1,7 @@
 #include "publish/FtpTransport.h"
 
+#include "common/Cp1252.h"
+
 #include <utility>
 
 namespace palimora {
@@ -9,7 +11,6 @@ FtpTransport::FtpTransport(KeepAlive* keepAlive, TransportLogin login, FtpClient
     client_.Host = login_.host;
     client_.Port = login_.port;
     client_.TimeOut = login_.timeOutMilliseconds;
-    client_.ReportLevel = 0;
     client_.Passive = true;  // PORT only when the server refuses PASV
     client_.Security = security;
     client_.OnUntrustedCertificate = login_.untrustedIdentity;
@@ -18,7 +19,6 @@ FtpTransport::FtpTransport(KeepAlive* keepAlive, TransportLogin login, FtpClient
         if (login_.loggingIn) login_.loggingIn();
         client_.UserID = login_.user;
         client_.Password = login_.password;
-        return true;
     };
 }
 
@@ -28,7 +28,20 @@ void FtpTransport::Close() { client_.CloseSession(); }
 
 std::vector<UnixListing::Entry> FtpTransport::List() {
     client_.ListFolder();
-    return client_.Listing() ? client_.Listing()->Entries() : std::vector<UnixListing::Entry>{};
+    std::vector<UnixListing::Entry> entries =
+        client_.Listing() ? client_.Listing()->Entries() : std::vector<UnixListing::Entry>{};
+    for (UnixListing::Entry& entry : entries) entry.name = FromServer(entry.name);
+    return entries;
+}
+
+std::string FtpTransport::ToServer(const std::string& name) const {
+    return client_.Utf8Names() ? Utf8FromCp1252(name) : name;
+}
+
+std::string FtpTransport::FromServer(const std::string& name) const {
+    if (!client_.Utf8Names()) return name;
+    // A name Windows-1252 cannot hold matches none the program sends.
+    return FitsCp1252(name) ? Cp1252FromUtf8(name) : Cp1252ForDisplay(name);
 }
 
 }  // namespace palimora

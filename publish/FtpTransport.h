@@ -5,7 +5,9 @@
 
 namespace palimora {
 
-// A publication over FTP, with TLS by `security`.
+// A publication over FTP, with TLS by `security`. Names are Windows-1252
+// here; a server that offers UTF8 gets them, and lists them back, in UTF-8;
+// any other gets the bytes as they are, which its listings give back alike.
 class FtpTransport : public RemoteTransport {
 public:
     FtpTransport(KeepAlive* keepAlive, TransportLogin login, FtpClient::Encryption security);
@@ -14,19 +16,22 @@ public:
     void Close() override;
     bool Connected() const override { return client_.Connected(); }
     std::vector<UnixListing::Entry> List() override;
-    void Enter(const std::string& name) override { client_.EnterFolder(name); }
+    void Enter(const std::string& name) override { client_.EnterFolder(ToServer(name)); }
     void Up() override { client_.EnterFolder(".."); }
-    void MakeFolder(const std::string& name) override { client_.MakeFolder(name); }
-    void Remove(const std::string& name) override { client_.DeleteFile(name); }
-    std::string CurrentFolder() override { return client_.CurrentFolder(); }
+    void MakeFolder(const std::string& name) override { client_.MakeFolder(ToServer(name)); }
+    void Remove(const std::string& name) override { client_.DeleteFile(ToServer(name)); }
+    std::string CurrentFolder() override { return FromServer(client_.CurrentFolder()); }
     void SetTextMode(bool text) override { client_.SetTransferType(text ? 1 : 2); }
     void Upload(const std::filesystem::path& local, const std::string& remoteName) override {
-        client_.UploadFile(local, remoteName);
+        client_.UploadFile(local, ToServer(remoteName));
     }
     bool CancelSeen() const override { return client_.CancelSeen(); }
     void NoteCancelSeen() override { client_.NoteCancelSeen(); }
 
 private:
+    std::string ToServer(const std::string& name) const;
+    std::string FromServer(const std::string& name) const;
+
     TransportLogin login_;
     FtpClient client_;
 };

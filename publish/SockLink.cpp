@@ -54,10 +54,6 @@ SockLink::~SockLink() {
     if (fd_ >= 0) ::close(fd_);
 }
 
-void SockLink::Status(int level, const std::string& text) const {
-    if (OnStatus && level <= ReportLevel) OnStatus(text);
-}
-
 void SockLink::KeepAliveStep() {
     if (keepAlive_ && keepAlive_->CancelRequested() && !ignoreCancelRequests_) Cancel();
 }
@@ -93,25 +89,21 @@ SockLink::Wait SockLink::WaitForInput() {
 
 void SockLink::RaiseTlsFailure() {
     const std::string text = "Echec TLS : " + tls_->FailureText();
-    if (OnError) OnError(0, text);
     throw SockError(text);
 }
 
 void SockLink::RaiseSystemError(int systemError) {
     const int code = WinsockCode(systemError);
     const std::string text = SystemErrorText(systemError);
-    if (OnError) OnError(code, text);
     throw SockError(text, code);
 }
 
 void SockLink::RequireConnection() {
-    if (connected_) return;
-    if (OnConnectionRequired) OnConnectionRequired();
     if (!connected_) throw PalimoraError(FailureText(Failure::NotConnected));
 }
 
 std::string SockLink::Resolve() {
-    const std::string name = Proxy.empty() ? Host : Proxy;
+    const std::string& name = Host;
     in_addr address{};
     if (::inet_pton(AF_INET, name.c_str(), &address) == 1) return name;
     // The lookup runs on a thread of its own, beside the waits, so it can be
@@ -145,20 +137,13 @@ std::string SockLink::Resolve() {
         }
         KeepAliveStep();
     }
-    std::string dotted = lookup.get();
-    if (dotted.empty()) {
-        Status(2, "Echec de la recherche de l'h\xF4te");
-    } else if (OnHostResolved) {
-        OnHostResolved();
-    }
-    return dotted;
+    return lookup.get();
 }
 
 void SockLink::Connect() {
     if (connected_) throw SockError("D\xE9j\xE0 connect\xE9");
     cancelled_ = false;
     std::string address = Resolve();
-    if (address.empty() && OnInvalidHost && OnInvalidHost()) address = Resolve();
     if (address.empty()) throw SockError("Adresse distante nulle");
 
     CloseSocket();
@@ -166,13 +151,12 @@ void SockLink::Connect() {
     if (fd_ < 0) RaiseSystemError(errno);
     sockaddr_in peer{};
     peer.sin_family = AF_INET;
-    peer.sin_port = htons(static_cast<std::uint16_t>(Proxy.empty() ? Port : ProxyPort));
+    peer.sin_port = htons(static_cast<std::uint16_t>(Port));
     ::inet_pton(AF_INET, address.c_str(), &peer.sin_addr);
     StartDeadline();
     const bool now = ::connect(fd_, reinterpret_cast<sockaddr*>(&peer), sizeof peer) == 0;
     if (!now && errno != EINPROGRESS) {
         const int reason = errno;
-        if (OnConnectionFailed) OnConnectionFailed();
         throw SockError(SystemErrorText(reason), WinsockCode(reason));
     }
     if (!now) {
@@ -181,8 +165,7 @@ void SockLink::Connect() {
         socklen_t length = sizeof error;
         ::getsockopt(fd_, SOL_SOCKET, SO_ERROR, &error, &length);
         if (wait != Wait::Ready || error != 0) {
-            if (OnConnectionFailed) OnConnectionFailed();
-            cancelled_ = false;
+                cancelled_ = false;
             CloseSocket();
             if (wait == Wait::TimedOut) throw SockError("Temps d\xE9pass\xE9 pour la connexion", 0, true);
             if (wait == Wait::Cancelled) throw SockError("Connexion annul\xE9" "e");
@@ -192,7 +175,6 @@ void SockLink::Connect() {
     }
     connected_ = true;
     pending_.clear();
-    if (OnConnect) OnConnect();
 }
 
 void SockLink::CloseSocket() {
@@ -207,12 +189,9 @@ void SockLink::CloseSocket() {
 }
 
 void SockLink::Disconnect() {
-    Status(2, "Demande de fermeture de socket");
-    const bool wasConnected = connected_;
     connected_ = false;
     CloseSocket();
     pending_.clear();
-    if (wasConnected && OnDisconnect) OnDisconnect();
 }
 
 void SockLink::SetLingerOff() {
@@ -249,7 +228,6 @@ void SockLink::StartTls(const std::string& hostName, const SockLink* resumeFrom)
         tls_.reset();
         throw SockError("Certificat du serveur refus\xE9 : " + check.reason);
     }
-    Status(2, "TLS");
 }
 
 bool SockLink::TlsResumed() const { return tls_ && tls_->Resumed(); }
@@ -282,7 +260,6 @@ void SockLink::SendAll(std::string_view bytes, bool counted) {
         bytes.remove_prefix(sent);
         if (!counted) continue;
         bytesSent_ += static_cast<std::uint64_t>(sent);
-        if (OnPacketSent) OnPacketSent();
         KeepAliveStep();
     }
 }
@@ -378,34 +355,12 @@ std::string SockLink::Read(std::size_t count) {
     return data;
 }
 
-long long SockLink::ReplyCodeOf(std::string_view line) {
-    long long code = 0;
-    for (std::size_t i = 0; i < line.size() && i < 10 && line[i] >= '0' && line[i] <= '9'; ++i) {
-        code = code * 10 + (line[i] - '0');
-    }
-    return code;
-}
-
-void SockLink::SetReply(std::string line) {
-    lastReply_ = std::move(line);
-    replyCode_ = ReplyCodeOf(lastReply_);
-}
-
-std::string SockLink::ReadReplyLine() {
+std::string SockLink::ReadWholeLine() {
     std::string line = ReadLn();
     if (line.size() < kBufferSize || line.back() == '\n') return line;
     for (std::string rest = ReadLn(); !rest.empty() && rest.back() != '\n'; rest = ReadLn()) {
     }
     return line;
-}
-
-long long SockLink::Transaction(std::string_view command) {
-    replyCode_ = 0;
-    Writeln(command);
-    std::string line = ReadReplyLine();
-    if (!line.empty()) Status(1, line);
-    SetReply(std::move(line));
-    return replyCode_;
 }
 
 void SockLink::SendFile(const std::filesystem::path& file) {

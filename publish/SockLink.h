@@ -13,7 +13,7 @@ class KeepAlive;
 class TlsChannel;
 struct IdentityCheck;
 
-// A TCP connection for the FTP client: connects (with host lookup),
+// A TCP connection, as the FTP client's control and data connections use it: connects (with host lookup),
 // reads lines, sends texts and files, listens for and accepts one incoming
 // connection. Every wait polls the socket in short slices and calls the
 // keep-alive between them, so a window stays responsive and Cancel ends
@@ -31,19 +31,7 @@ public:
     std::string Host;
     int Port = 0;
     int TimeOut = 0;       // milliseconds, 0 = no bound
-    int ReportLevel = 1;   // status texts of a level not above this are reported
-    std::string Proxy;
-    int ProxyPort = 0;
 
-    std::function<void()> OnConnect;
-    std::function<void()> OnDisconnect;
-    std::function<bool()> OnInvalidHost;  // may set Host; true to retry the lookup once
-    std::function<void()> OnHostResolved;
-    std::function<void(const std::string&)> OnStatus;
-    std::function<void()> OnConnectionFailed;
-    std::function<void(int code, const std::string& message)> OnError;
-    std::function<void()> OnPacketSent;
-    std::function<bool()> OnConnectionRequired;
     // Asked when the server's certificate does not verify: true goes on.
     std::function<bool(const IdentityCheck&)> OnUntrustedCertificate;
 
@@ -57,8 +45,6 @@ public:
     // count 0: what is waiting (at most 65,536 bytes); else exactly count
     // bytes, fewer only when the connection closes. Empty: closed.
     std::string Read(std::size_t count);
-    // Sends the command, reads one line; returns the reply code.
-    long long Transaction(std::string_view command);
     void SendFile(const std::filesystem::path& file);
     // Binds to a free port of `localAddress` (dotted IPv4) and listens;
     // returns the port.
@@ -96,8 +82,6 @@ public:
     bool TlsResumed() const;
 
     bool Connected() const { return connected_; }
-    const std::string& LastReply() const { return lastReply_; }
-    long long ReplyCode() const { return replyCode_; }
     std::uint64_t BytesSent() const { return bytesSent_; }
     std::uint64_t BytesTotal() const { return bytesTotal_; }
     void SetBytesTotal(std::uint64_t total) { bytesTotal_ = total; }
@@ -107,21 +91,15 @@ public:
 
     static constexpr std::size_t kBufferSize = 65536;
 
-    // The reply code of a line: its leading decimal digits (at most 10), or 0.
-    static long long ReplyCodeOf(std::string_view line);
-
-protected:
-    void Status(int level, const std::string& text) const;
-    // Lets the windows run (and Cancel be pressed) between two steps.
-    // Keeps the window alive; a Cancel pressed there cancels what is under way.
+    // Lets the windows run (and Cancel be pressed) between two steps: a
+    // Cancel pressed there cancels what is under way.
     void KeepAliveStep();
-    // Raises "Non connecté" (after OnConnectionRequired) without a connection.
+    // Raises "Non connecté" without a connection.
     void RequireConnection();
-    void SetReply(std::string line);
-    // One reply line. A line longer than the buffer keeps its first 65,536
-    // bytes; the rest of it is read and dropped, so that it is not taken
-    // for the next reply.
-    std::string ReadReplyLine();
+    // One line of a reply. A line longer than the buffer keeps its first
+    // 65,536 bytes; the rest of it is read and dropped, so that it is not
+    // taken for the next line.
+    std::string ReadWholeLine();
 
 private:
     enum class Wait { Ready, Cancelled, TimedOut };
@@ -152,8 +130,6 @@ private:
     bool ignoreCancelRequests_ = false;
     long long deadline_ = 0;
     std::string pending_;  // received, not yet read
-    std::string lastReply_;
-    long long replyCode_ = 0;
     std::uint64_t bytesSent_ = 0;
     std::uint64_t bytesTotal_ = 0;
 };

@@ -91,7 +91,6 @@ TEST_F(RealServerTest, LogsInMakesFoldersAndUploadsInBothModes) {
     std::vector<std::string> items;
     client.OnListItem = [&](const std::string& item) { items.push_back(item); };
     client.ListFolder();
-    EXPECT_EQ(client.VendorKind, FtpClient::kUnix);
     ASSERT_NE(client.Listing(), nullptr);
     EXPECT_TRUE(client.Listing()->Contains("my photo.jpg"));
     EXPECT_TRUE(client.Listing()->Contains("index.html"));
@@ -325,7 +324,7 @@ TEST_F(ScriptedServerTest, AnUnsupportedListingFiresItsEventAfterTheExactPortCom
     client.OnUnSupportedFunction = [&](int kind) { unsupported = kind; };
     EXPECT_THROW(client.ListFolder(), FtpError);
     EXPECT_EQ(unsupported, FtpClient::kList);
-    EXPECT_EQ(Sent(2), "SYST");
+    EXPECT_EQ(Sent(2), "FEAT");
     const std::string port = Sent(3);
     ASSERT_EQ(port.rfind("PORT 127,0,0,1,", 0), 0u) << port;
     int high = -1, low = -1;
@@ -335,6 +334,42 @@ TEST_F(ScriptedServerTest, AnUnsupportedListingFiresItsEventAfterTheExactPortCom
     EXPECT_LT(low, 256);
     EXPECT_EQ(Sent(4), "LIST");
     EXPECT_EQ(client.CurrentFolder(), "");  // the session goes on: this PWD gets its own reply
+}
+
+// A server that offers EPSV and UTF8 gets EPSV for its data connections
+// and is told of UTF-8 names; once it refuses EPSV, PASV serves the rest.
+TEST_F(ScriptedServerTest, OfferedFeaturesAreUsedAndARefusedEpsvGivesWayToPasv) {
+    bool refuseEpsv = false;
+    Start("220 Hi\r\n", [&](const std::string& command) -> std::string {
+        if (command == "FEAT") return "211-Features:\r\n EPSV\r\n utf8\r\n MDTM\r\n211 End\r\n";
+        if (command == "EPSV") {
+            if (refuseEpsv) return "500 Not today\r\n";
+            const std::string pasv = server->PassiveReply();
+            int numbers[6] = {};
+            std::sscanf(pasv.c_str() + pasv.find('(') + 1, "%d,%d,%d,%d,%d,%d", &numbers[0], &numbers[1], &numbers[2],
+                        &numbers[3], &numbers[4], &numbers[5]);
+            return "229 Entering Extended Passive Mode (|||" + std::to_string(numbers[4] * 256 + numbers[5]) + "|)\r\n";
+        }
+        if (command == "PASV") return server->PassiveReply();
+        if (command == "LIST") {
+            server->SendOnData("-rw-r--r-- 1 u g 5 Jan 1 2024 \xC3\xA9t\xC3\xA9.jpg\r\n");
+            server->ReplyAfterData("226 Listing sent\r\n");
+            return "150 Listing follows\r\n";
+        }
+        return "200 OK\r\n";
+    });
+    client.Passive = true;
+    client.OpenSession();
+    EXPECT_TRUE(client.Utf8Names());
+    client.ListFolder();
+    ASSERT_NE(client.Listing(), nullptr);
+    EXPECT_TRUE(client.Listing()->Contains("\xC3\xA9t\xC3\xA9.jpg"));
+    refuseEpsv = true;
+    client.ListFolder();
+    client.ListFolder();
+    const auto commands = server->Commands();
+    EXPECT_EQ(std::vector<std::string>(commands.begin() + 2, commands.end()),
+              (std::vector<std::string>{"FEAT", "OPTS UTF8 ON", "EPSV", "LIST", "EPSV", "PASV", "LIST", "PASV", "LIST"}));
 }
 
 TEST_F(ScriptedServerTest, ADataConnectionThatNeverComesCanBeCancelled) {

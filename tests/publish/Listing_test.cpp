@@ -45,9 +45,9 @@ TEST(UnixListing, OddLinesAreReadSafely) {
 }
 
 TEST(FtpProtocol, ReplyCodesPortCommandsAndErrorTexts) {
-    EXPECT_EQ(SockLink::ReplyCodeOf("230 Logged in"), 230);
-    EXPECT_EQ(SockLink::ReplyCodeOf("Hello"), 0);
-    EXPECT_EQ(SockLink::ReplyCodeOf("123456789012345 long"), 1234567890);
+    EXPECT_EQ(ReplyCodeOf("230 Logged in"), 230);
+    EXPECT_EQ(ReplyCodeOf("Hello"), 0);
+    EXPECT_EQ(ReplyCodeOf("123456789012345 long"), 1234567890);
     EXPECT_EQ(FtpClient::PortCommand("192.168.1.10", 5001), "PORT 192,168,1,10,19,137");
     EXPECT_EQ(FtpClient::KindOf("CWD photos"), FtpClient::kChangeFolder);
     EXPECT_EQ(FtpClient::KindOf("PWD"), FtpClient::kCurrentFolder);

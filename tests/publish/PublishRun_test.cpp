@@ -170,6 +170,20 @@ TEST_F(RealServerRunTest, RepublishingSendsExactlyWhatChangedAndRemovesOnlyWhatI
     EXPECT_EQ(testing::DifferingFiles(project, served.Path() / "Demo", true), std::vector<std::string>{});
 }
 
+// A folder named with accents is made in one run and found in the next:
+// this server offers UTF8 and gets the name in UTF-8.
+TEST_F(RealServerRunTest, AnAccentedFolderIsFoundAgainTheNextTime) {
+    for (int run = 0; run < 2; ++run) {
+        progress.statuses.clear();
+        ASSERT_EQ(Publish(server.Port(), ReplacePolicy::Changed, "Vacances \xE9t\xE9 2024"), PublishOutcome::Published)
+            << Messages().front();
+        EXPECT_EQ(Messages(), std::vector<std::string>{});
+    }
+    EXPECT_EQ(progress.statuses[progress.statuses.size() - 2], Text(TextId::NothingToSend));
+    EXPECT_EQ(testing::DifferingFiles(project, served.Path() / "Vacances \u00E9t\u00E9 2024", true),
+              std::vector<std::string>{});
+}
+
 TEST_F(RealServerRunTest, RefusalsAreToldInTheUsersLanguage) {
     // A wrong password.
     // A wrong password and a refused port: the same words, each with its own evidence.
@@ -227,8 +241,10 @@ TEST_F(PublishRunTest, ACancelledInputEndsTheRun) {
 TEST_F(PublishRunTest, VsftpdStoresTheSiteAsSent) {
     if (const std::string why = testing::VsftpdServer::Unavailable(); !why.empty()) GTEST_SKIP() << why;
     testing::VsftpdServer server;
+    // This server takes names as bytes: the accented name goes as the
+    // program holds it, and its listing gives it back alike.
     const auto run = [&](ReplacePolicy replace) {
-        dialogs.textAnswers.push_back("site/../www/Demo");
+        dialogs.textAnswers.push_back("site/../www/D\xE9mo");
         const PublishRequest request{folder, "Demo",
                                      FtpServer{"127.0.0.1", server.Port(), server.User(), server.Password(), 20},
                                      replace};
@@ -236,7 +252,7 @@ TEST_F(PublishRunTest, VsftpdStoresTheSiteAsSent) {
     };
     ASSERT_EQ(run(ReplacePolicy::Ask), PublishOutcome::Published);
     EXPECT_TRUE(Messages().empty()) << Messages().front();
-    EXPECT_EQ(testing::DifferingFiles(project, server.Home() / "www" / "Demo", false), std::vector<std::string>{});
+    EXPECT_EQ(testing::DifferingFiles(project, server.Home() / "www" / "D\xE9mo", false), std::vector<std::string>{});
     // Again: the folders exist (this server refuses to make them twice) and
     // every file is one the server lists, with the size it was sent with.
     ASSERT_EQ(run(ReplacePolicy::Changed), PublishOutcome::Published);

@@ -123,6 +123,10 @@ class Handler(Base):
         if passive:
             return Base.ftp_PASV(self, line)
         self.respond("502 Passive mode not offered.")
+    def ftp_EPSV(self, line):
+        if passive:
+            return Base.ftp_EPSV(self, line)
+        self.respond("502 Passive mode not offered.")
 authorizer = DummyAuthorizer()
 authorizer.add_user("photo", "secret", root, perm="elradfmwMT")
 Handler.authorizer = authorizer
