@@ -35,9 +35,11 @@ std::vector<PlanEntry> MakePlan(const std::vector<SiteFolder>& folders, const Pu
         for (const fs::path& file : folder.files) {
             PlanEntry entry;
             entry.local = file;
-            entry.described = DescribeLocalFile(file, folder.pages);
-            entry.file = {folder.key, file.filename().string(), PlannedFile::State::New, entry.described.size};
-            entry.file.state = StateOf(Listed(folder.listing, entry.file.name), record.Find(entry.Path()), entry.described);
+            entry.file = {folder.key, file.filename().string(), PlannedFile::State::New, 0};
+            const SentFile* recorded = record.Find(entry.Path());
+            entry.described = DescribeLocalFile(file, folder.pages, recorded);
+            entry.file.size = entry.described.size;
+            entry.file.state = StateOf(Listed(folder.listing, entry.file.name), recorded, entry.described);
             sitePaths.insert(entry.Path());
             plan.push_back(std::move(entry));
         }

@@ -41,25 +41,35 @@ bool ParseNumber(std::string_view text, std::uintmax_t& value) {
     return error == std::errc() && end == text.data() + text.size();
 }
 
-// The fields of "S<TAB>size<TAB>lfSize<TAB>sha256<TAB>path"; the path is
-// the rest of the line, tabs included.
+bool ParseNumber(std::string_view text, long long& value) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
+// The fields of "S<TAB>size<TAB>lfSize<TAB>modified<TAB>sha256<TAB>path";
+// the path is the rest of the line, tabs included.
 bool ParseSent(const std::string& line, std::string& path, SentFile& file) {
     std::vector<std::string_view> fields;
     std::size_t start = 0;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 5; ++i) {
         const std::size_t tab = line.find('\t', start);
         if (tab == std::string::npos) return false;
         fields.emplace_back(line.data() + start, tab - start);
         start = tab + 1;
     }
     path = line.substr(start);
-    file.sha256 = std::string(fields[3]);
+    file.sha256 = std::string(fields[4]);
     return fields[0] == "S" && !path.empty() && file.sha256.size() == 64 && ParseNumber(fields[1], file.size) &&
-           ParseNumber(fields[2], file.lfSize);
+           ParseNumber(fields[2], file.lfSize) && ParseNumber(fields[3], file.modified);
 }
 
 std::string SentLine(const std::string& path, const SentFile& file) {
-    return "S\t" + std::to_string(file.size) + "\t" + std::to_string(file.lfSize) + "\t" + file.sha256 + "\t" + path;
+    return "S\t" + std::to_string(file.size) + "\t" + std::to_string(file.lfSize) + "\t" +
+           std::to_string(file.modified) + "\t" + file.sha256 + "\t" + path;
+}
+
+long long LastWriteTime(const fs::path& file) {
+    return static_cast<long long>(fs::last_write_time(file).time_since_epoch().count());
 }
 
 bool Storable(const std::string& text) {
@@ -70,8 +80,12 @@ bool Storable(const std::string& text) {
 
 fs::path PublicationFolder(const fs::path& projectFolder) { return projectFolder / ".published"; }
 
-SentFile DescribeLocalFile(const fs::path& file, bool page) {
+SentFile DescribeLocalFile(const fs::path& file, bool page, const SentFile* known) {
+    // As a build tool trusts a file's time: one rewritten gets a new one.
+    const long long modified = LastWriteTime(file);
+    if (known && known->modified == modified && known->size == fs::file_size(file)) return *known;
     SentFile described;
+    described.modified = modified;
     const std::string bytes = page ? ReadFileBytes(file) : std::string();
     described.size = page ? bytes.size() : fs::file_size(file);
     described.lfSize = described.size - (page ? std::count(bytes.begin(), bytes.end(), '\r') : 0);

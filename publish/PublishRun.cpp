@@ -211,13 +211,11 @@ private:
             Fail(error, "");
         }
         StepStatus(Text(TextId::SendingFolder) + " " + siteFolder_);
+        // The site's folder is the current one; each sub-folder is entered by
+        // its whole path, so that a failure in one cannot send into another.
         SendFolder("", [&] {});
-        SendFolder(pictureFolder_, [&] { remote_.EnterExisting(pictureFolder_); });
-        for (const std::string& name : extraFolders_) {
-            SendFolder(name, [&] {
-                remote_.GoUp();
-                remote_.EnterExisting(name);
-            });
+        for (const std::string& name : SiteFolderKeys()) {
+            if (!name.empty()) SendFolder(name, [&] { remote_.EnterExisting(SubFolderPath(name)); });
         }
         SaveRecord();
         for (; steps_ < maximum_; ++steps_) progress_.Step();
@@ -298,6 +296,10 @@ private:
         return files;
     }
 
+    std::string SubFolderPath(const std::string& name) const {
+        return (siteFolderPath_.ends_with("/") ? siteFolderPath_ : siteFolderPath_ + "/") + name;
+    }
+
     std::vector<std::string> SiteFolderKeys() const {
         std::vector<std::string> keys{"", pictureFolder_};
         keys.insert(keys.end(), extraFolders_.begin(), extraFolders_.end());
@@ -335,7 +337,6 @@ private:
                 entry.send = entry.remove = false;
                 ++done_;
             }
-            remote_.Relist(key);
         } catch (const RunCancelled&) {
             throw;
         } catch (const std::exception& error) {

@@ -56,8 +56,6 @@ bool RemoteFolders::Listed(const std::string& name) const {
 
 void RemoteFolders::ListSiteFolder() { List(""); }
 
-void RemoteFolders::Relist(const std::string& key) { List(key); }
-
 const std::vector<UnixListing::Entry>& RemoteFolders::ListingOf(const std::string& key) const {
     static const std::vector<UnixListing::Entry> kNone;
     const auto found = byKey_.find(key);
@@ -130,11 +128,6 @@ void RemoteFolders::GoUp() {
         if (EndsTheRun(error, remote_)) throw;
         dialogs_.ShowMessageOk(language_.LangText(TextId::CannotGoUp));
     }
-}
-
-void RemoteFolders::EnterExisting(const std::string& name) {
-    Enter(name);
-    List(name);
 }
 
 }  // namespace palimora

@@ -39,10 +39,8 @@ public:
     void EnterOrCreate(const std::string& name, const std::string& key);
     // Back to the parent folder; a failure is told (text 201) and the run goes on.
     void GoUp();
-    // Enters an existing sub-folder of the site's folder and lists it.
-    void EnterExisting(const std::string& name);
-    // Lists the current folder again after its files were sent.
-    void Relist(const std::string& key);
+    // Enters an existing folder, checking that the server did.
+    void EnterExisting(const std::string& name) { Enter(name); }
 
     // The listing of the current folder; of a folder by key ("" for the site's folder).
     const std::vector<UnixListing::Entry>& Current() const { return current_; }

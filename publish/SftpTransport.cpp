@@ -162,6 +162,7 @@ void SftpTransport::CheckHostKey() {
 }
 
 std::string SftpTransport::PathOf(const std::string& name) const {
+    if (name.starts_with("/")) return name;
     return folder_ == "/" ? "/" + name : folder_ + "/" + name;
 }
 

@@ -32,8 +32,8 @@ TEST(PublicationRecord, WhatWasNotedSurvivesACutRunAndDamageIsForgotten) {
     EXPECT_EQ(again.Find("images/000001.jpg"), nullptr);
 
     // A line cut in the middle, and nonsense, are skipped.
-    std::ofstream(again.File(), std::ios::app) << "S\t12\t12\tabc\tcut.htm\nnonsense\nS\tx\t1\t" << std::string(64, 'd')
-                                               << "\tbad.htm\nS\t5\t5\t" << std::string(64, 'e');
+    std::ofstream(again.File(), std::ios::app) << "S\t12\t12\t1\tabc\tcut.htm\nnonsense\nS\tx\t1\t1\t"
+                                               << std::string(64, 'd') << "\tbad.htm\nS\t5\t5\t1\t" << std::string(64, 'e');
     again.Load();
     EXPECT_EQ(again.Files().size(), 2u);
 
@@ -56,7 +56,14 @@ TEST(PublicationRecord, APageIsDescribedWithItsSizeWithLfEnds) {
     // SHA-256 of the bytes, as sha256sum prints it.
     EXPECT_EQ(DescribeLocalFile(page, false).sha256, described.sha256);
     std::ofstream(page, std::ios::binary | std::ios::trunc) << "abc";
-    EXPECT_EQ(DescribeLocalFile(page, false).sha256, "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+    const SentFile abc = DescribeLocalFile(page, false);
+    EXPECT_EQ(abc.sha256, "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+    // Known by its size and time, it is not read again; rewritten, it is.
+    SentFile known = abc;
+    known.sha256 = std::string(64, 'f');
+    EXPECT_EQ(DescribeLocalFile(page, false, &known).sha256, known.sha256);
+    fs::last_write_time(page, fs::last_write_time(page) + std::chrono::seconds(1));
+    EXPECT_EQ(DescribeLocalFile(page, false, &known).sha256, abc.sha256);
 }
 
 }  // namespace
