@@ -259,25 +259,35 @@ de l'enregistrer ; rien n'est envoyé cette fois-là : cliquez {SeeResult} pour 
 puis {ReadingServerFolders} Si la connexion échoue, le message {ConnectionFailed} s'affiche et la fenêtre se ferme.</p>
 <h2>Le dossier du serveur</h2><p>La fenêtre {ServerFolder} demande, sous {PublishFolderLabel}, le dossier du serveur où mettre le site. Elle propose le nom du projet,
 les espaces remplacés par « _ ». Le dossier est pris dans celui où le serveur vous accueille, et créé s'il n'existe pas.</p><ul>
-<li>Pour un dossier dans un dossier, séparez les noms par « / », par exemple photos/vacances ; « .. » remonte d'un dossier.
-Ne commencez pas par « / ».</li>
+<li>Pour un dossier dans un dossier, séparez les noms par « / », par exemple photos/vacances ; « .. » remonte d'un dossier ;
+un « / » au début part du dossier le plus haut du serveur.</li>
 <li>Un nom vide envoie le site directement dans le dossier d'accueil du serveur.</li>
 <li>{Cancel} arrête la publication sans rien envoyer.</li></ul></div>
-<div class="card"><h2>L'envoi</h2><p>Palimora crée sur le serveur les dossiers du site (images, param, tn_images, tns_images, ou morc_images
-pour des images découpées), puis envoie les pages et les images. La ligne du haut dit quel fichier part ({Sending} ...),
-la barre montre l'avancement. {Cancel} arrête l'envoi entre deux fichiers.</p>
-<p>Quand un fichier est déjà sur le serveur, Palimora demande : « {RemoteFileWord} ... {ReplaceRemoteQuestion} »
-{Yes} le remplace ; {Cancel} garde celui du serveur et passe au fichier suivant. Chaque publication envoie de nouveau tout le site :
-la question revient donc pour chaque fichier déjà publié.</p>
-<p>Si un dossier ne peut pas être créé, le message {CannotCreateFolder} s'affiche et l'envoi continue.
-Si l'envoi d'un dossier échoue, le message {SendFolderError} s'affiche et la fenêtre se ferme.</p></div>
+<div class="card"><h2>Ce qui est envoyé</h2><p>Palimora crée sur le serveur les dossiers du site (images, param, tn_images, tns_images, ou morc_images
+pour des images découpées). Si un dossier ne peut être ni créé ni ouvert, le message {FolderNotEntered} s'affiche et rien n'est envoyé :
+le site n'atterrit jamais dans un autre dossier.</p>
+<p>Palimora garde dans le projet la trace de ce qu'il a envoyé à chaque serveur, identifiant et dossier. Il compare ensuite chaque fichier
+du site à cette trace et à la liste du serveur : un fichier est nouveau, modifié (son contenu a changé depuis le dernier envoi, ou sa taille
+sur le serveur n'est plus la bonne), inchangé, ou à supprimer (Palimora l'avait envoyé et le site ne l'a plus, par exemple après la
+suppression d'une image ; un fichier que Palimora n'a pas envoyé n'est jamais supprimé).</p>
+<p>Quand des fichiers du serveur seraient remplacés ou supprimés, une seule question montre ce plan, avec le nombre et la taille des fichiers
+(le détail fichier par fichier s'ouvre en dessous) :</p><ul>
+<li>{SendChangesButton} (le choix par défaut, touche Entrée) envoie les fichiers nouveaux et modifiés et supprime ceux à supprimer ;</li>
+<li>{SendAllButton} envoie de nouveau tous les fichiers du site ;</li>
+<li>{Cancel} arrête la publication sans rien envoyer.</li></ul>
+<p>Quand le site en ligne est déjà à jour, rien n'est demandé ni envoyé : {NothingToSend}</p></div>
+<div class="card"><h2>L'envoi</h2><p>La ligne du haut dit quel fichier part ({Sending} ...), la barre montre l'avancement.
+{Cancel} arrête l'envoi entre deux fichiers : la fenêtre se ferme et un message dit combien de fichiers étaient envoyés et lesquels ne l'étaient pas.
+Si l'envoi échoue, le message dit pourquoi ({SendFolderError}, {ConnectionFailed}...) avec, sur une seconde ligne, la réponse du serveur
+ou la raison donnée par le système.</p></div>
 <div class="card"><h2>Voir le site publié</h2><p>À la fin s'affiche {PublishingFinished} et le bouton {ViewOnline} ouvre le site dans votre navigateur :
-la page sommaire, ou la première galerie, ou la première image, selon les pages générées. Palimora devine l'adresse du site
-à partir de celle du serveur :</p><ul>
-<li>une adresse de serveur qui commence par « www » est gardée : www.monsite.fr/dossier/index.html ;</li>
-<li>sinon ses trois premières lettres sont remplacées par « www » et votre identifiant est ajouté : avec ftp.monhebergeur.fr et
-l'identifiant dupont, www.monhebergeur.fr/dupont/dossier/index.html.</li></ul>
-<p>Beaucoup d'hébergeurs donnent une autre adresse à votre site : si la page ne s'ouvre pas, demandez-la à votre hébergeur.</p></div>
+la page sommaire, ou la première galerie, ou la première image, selon les pages générées. Palimora déduit l'adresse du site
+de celle du serveur quand elle le permet :</p><ul>
+<li>une adresse de serveur qui commence par « www. » est gardée : www.monsite.fr/dossier/index.html ;</li>
+<li>une adresse qui commence par « ftp. » devient « www. » et votre identifiant est ajouté : avec ftp.monhebergeur.fr et
+l'identifiant dupont, www.monhebergeur.fr/dupont/dossier/index.html ;</li>
+<li>pour toute autre adresse, Palimora vous demande une fois l'adresse de votre site ({WebAddressPrompt}) et la garde avec le projet.</li></ul>
+<p>Si la page ne s'ouvre pas, demandez l'adresse de votre site à votre hébergeur.</p></div>
 """),
     },
     "en": {
@@ -405,25 +415,35 @@ at every publication. None of this is saved on your computer.</p></div>
 then {ReadingServerFolders} When the connection fails, the message {ConnectionFailed} shows and the window closes.</p>
 <h2>The server folder</h2><p>The {ServerFolder} window asks, under {PublishFolderLabel}, for the server folder to put the site in. It offers the project's name,
 with its blanks replaced by "_". The folder is taken inside the one the server welcomes you in, and made when it does not exist.</p><ul>
-<li>For a folder inside a folder, separate the names with "/", for example photos/holidays; ".." goes up one folder.
-Do not begin with "/".</li>
+<li>For a folder inside a folder, separate the names with "/", for example photos/holidays; ".." goes up one folder;
+a "/" at the start begins from the server's top folder.</li>
 <li>An empty name sends the site straight into the server's welcome folder.</li>
 <li>{Cancel} stops the publication without sending anything.</li></ul></div>
-<div class="card"><h2>Sending</h2><p>Palimora makes the site's folders on the server (images, param, tn_images, tns_images, or morc_images
-for pictures cut into strips), then sends the pages and the pictures. The top line tells which file is leaving ({Sending} ...),
-the bar shows the progress. {Cancel} stops the sending between two files.</p>
-<p>When a file is already on the server, Palimora asks: "{RemoteFileWord} ... {ReplaceRemoteQuestion}"
-{Yes} replaces it; {Cancel} keeps the server's file and goes on with the next file. Every publication sends the whole site again,
-so the question comes back for every file already published.</p>
-<p>When a folder cannot be made, the message {CannotCreateFolder} shows and the sending goes on.
-When sending a folder fails, the message {SendFolderError} shows and the window closes.</p></div>
+<div class="card"><h2>What is sent</h2><p>Palimora makes the site's folders on the server (images, param, tn_images, tns_images, or morc_images
+for pictures cut into strips). When a folder can be neither made nor opened, the message {FolderNotEntered} shows and nothing is sent:
+the site never lands in another folder.</p>
+<p>Palimora keeps in the project a record of what it sent to each server, user name and folder. It then compares each file of the site
+with that record and with the server's listing: a file is new, changed (its content changed since it was last sent, or its size on the
+server is no longer right), unchanged, or to be removed (Palimora sent it and the site no longer has it, for example after a picture was
+deleted; a file Palimora did not send is never removed).</p>
+<p>When files on the server would be replaced or removed, one question shows this plan, with the number and size of the files
+(the file-by-file details open below it):</p><ul>
+<li>{SendChangesButton} (the default, Enter key) sends the new and changed files and removes those to be removed;</li>
+<li>{SendAllButton} sends every file of the site again;</li>
+<li>{Cancel} stops the publication without sending anything.</li></ul>
+<p>When the site online is already up to date, nothing is asked or sent: {NothingToSend}</p></div>
+<div class="card"><h2>Sending</h2><p>The top line tells which file is leaving ({Sending} ...), the bar shows the progress.
+{Cancel} stops the sending between two files: the window closes and a message says how many files were sent and which were not.
+When sending fails, the message says why ({SendFolderError}, {ConnectionFailed}...) with, on a second line, the server's reply
+or the reason the system gave.</p></div>
 <div class="card"><h2>Seeing the published site</h2><p>At the end {PublishingFinished} shows and the {ViewOnline} button opens the site in your browser:
-the contents page, or the first gallery, or the first picture, depending on the pages made. Palimora guesses the site's address
-from the server's:</p><ul>
-<li>a server address beginning with "www" is kept: www.mysite.com/folder/index.html;</li>
-<li>otherwise its first three letters are replaced by "www" and your user name is added: with ftp.myhost.com and
-the user name smith, www.myhost.com/smith/folder/index.html.</li></ul>
-<p>Many hosts give your site another address: if the page does not open, ask your host for it.</p></div>
+the contents page, or the first gallery, or the first picture, depending on the pages made. Palimora works out the site's address
+from the server's when it can:</p><ul>
+<li>a server address beginning with "www." is kept: www.mysite.com/folder/index.html;</li>
+<li>an address beginning with "ftp." becomes "www." and your user name is added: with ftp.myhost.com and
+the user name smith, www.myhost.com/smith/folder/index.html;</li>
+<li>for any other address, Palimora asks you once for your site's address ({WebAddressPrompt}) and keeps it with the project.</li></ul>
+<p>If the page does not open, ask your host for your site's address.</p></div>
 """),
     },
 }

@@ -32,8 +32,8 @@ EXPLAINED = {
                     "BackTextLabel", "ContentsTextLabel", "NextTextLabel", "BackPictureLabel", "ContentsPictureLabel",
                     "NextPictureLabel", "StripsLabel", "StampCaption", "StampPictureLabel", "EdgeDistanceLabel"],
     "etape4.htm": ["PublishTitle", "FtpServerLabel", "UserNameLabel", "PasswordLabel", "HelpButton", "Ok", "Cancel",
-                   "PublishQuestion", "ServerFolder", "PublishFolderLabel", "ReplaceRemoteQuestion", "ViewOnline",
-                   "ConnectionFailed", "SendFolderError"],
+                   "PublishQuestion", "ServerFolder", "PublishFolderLabel", "SendChangesButton", "SendAllButton",
+                   "ViewOnline", "ConnectionFailed", "SendFolderError"],
 }
 
 
