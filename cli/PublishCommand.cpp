@@ -13,7 +13,6 @@
 #include "lang/TextId.h"
 #include "publish/PlanText.h"
 #include "publish/PublishRun.h"
-#include "publish/RemoteFolders.h"
 
 #include <algorithm>
 #include <cctype>
@@ -25,16 +24,18 @@ namespace {
 
 constexpr const char* kPasswordVariable = "PALIMORA_FTP_PASSWORD";
 
-// The remote folder comes from --folder; the replace question goes to the
-// terminal. Everything else is as for a build.
+// The remote folder comes from --folder, else it is the one offered (the
+// last one published to there, or the project's name); the plan's question
+// goes to the terminal. Everything else is as for a build.
 class PublishDialogs : public ConsoleDialogs {
 public:
-    PublishDialogs(std::ostream& out, const Language& language, Terminal& terminal, std::string folder)
+    PublishDialogs(std::ostream& out, const Language& language, Terminal& terminal, std::optional<std::string> folder)
         : ConsoleDialogs(out, &language), out_(out), language_(language), terminal_(terminal), folder_(std::move(folder)) {}
 
-    std::optional<std::string> AskText(const std::string&, const std::string& prompt, const std::string&) override {
-        out_ << Utf8FromCp1252(prompt) << ' ' << Utf8FromCp1252(folder_) << '\n';
-        return folder_;
+    std::optional<std::string> AskText(const std::string&, const std::string& prompt, const std::string& offered) override {
+        const std::string folder = folder_.value_or(offered);
+        out_ << Utf8FromCp1252(prompt) << ' ' << Utf8FromCp1252(folder) << '\n';
+        return folder;
     }
 
     // The buttons numbered; an empty answer is the default.
@@ -58,7 +59,7 @@ private:
     std::ostream& out_;
     const Language& language_;
     Terminal& terminal_;
-    std::string folder_;
+    std::optional<std::string> folder_;
 };
 
 class PublishConsoleProgress : public PublishProgress {
@@ -117,7 +118,7 @@ int PublishCommand(const ProgramFolder& program, const std::vector<std::string>&
         Tell(messages, language.LangText(TextId::NoPasswordGiven));
         return kExitBadArguments;
     }
-    std::string folder = WebFolderName(project->projectName);
+    std::optional<std::string> folder;
     if (options->folder) folder = Cp1252FromUtf8(*options->folder);
 
     PublishDialogs dialogs(messages, language, terminal, folder);

@@ -1,6 +1,7 @@
 #include "publish/PublicationRecord.h"
 
 #include "common/AtomicFiles.h"
+#include "common/Error.h"
 #include "common/TextLines.h"
 #include "publish/Sha256.h"
 
@@ -149,6 +150,26 @@ void NoteHostOffersTls(const fs::path& projectFolder, const std::string& host) {
     std::error_code error;
     fs::create_directories(PublicationFolder(projectFolder), error);
     std::ofstream(PublicationFolder(projectFolder) / kTlsHostsFile, std::ios::binary | std::ios::app) << host << '\n';
+}
+
+fs::path LastFolderFile(const fs::path& projectFolder, const std::string& serverAndUser) {
+    return PublicationFolder(projectFolder) / ("folder-" + Sha256Of(serverAndUser).substr(0, 16) + ".txt");
+}
+
+std::string LastRemoteFolder(const fs::path& projectFolder, const std::string& serverAndUser) {
+    const std::vector<std::string> lines = LinesOf(LastFolderFile(projectFolder, serverAndUser));
+    return lines.empty() ? std::string() : lines.front();
+}
+
+void SaveLastRemoteFolder(const fs::path& projectFolder, const std::string& serverAndUser, const std::string& folder) {
+    if (!Storable(folder)) return;
+    std::error_code error;
+    fs::create_directories(PublicationFolder(projectFolder), error);
+    try {
+        WriteFileAtomically(LastFolderFile(projectFolder, serverAndUser), folder + "\n");
+    } catch (const PalimoraError&) {
+        // Only a convenience: the next run offers the project's name instead.
+    }
 }
 
 std::string SavedWebAddress(const fs::path& projectFolder) {

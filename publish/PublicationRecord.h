@@ -57,6 +57,12 @@ std::filesystem::path PublicationFolder(const std::filesystem::path& projectFold
 bool HostOfferedTls(const std::filesystem::path& projectFolder, const std::string& host);
 void NoteHostOffersTls(const std::filesystem::path& projectFolder, const std::string& host);
 
+// The remote folder last published to on a server as a user ("host:port
+// user"), as the user typed it; empty when none.
+std::string LastRemoteFolder(const std::filesystem::path& projectFolder, const std::string& serverAndUser);
+void SaveLastRemoteFolder(const std::filesystem::path& projectFolder, const std::string& serverAndUser,
+                          const std::string& folder);
+
 // The site's address on the web as the user gave it, kept with the project; empty when never given.
 std::string SavedWebAddress(const std::filesystem::path& projectFolder);
 void SaveWebAddress(const std::filesystem::path& projectFolder, const std::string& address);

@@ -71,6 +71,9 @@ public:
             dialogs_.ShowMessageOk(UserMessageOf(std::current_exception(), language_));
         }
         Close();
+        if (outcome == PublishOutcome::Published) {
+            progress_.SetStatus(Text(done_ == 0 ? TextId::NothingToSend : TextId::PublishingFinished));
+        }
         return outcome;
     }
 
@@ -219,14 +222,16 @@ private:
         }
         SaveRecord();
         for (; steps_ < maximum_; ++steps_) progress_.Step();
-        progress_.SetStatus(Text(done_ == 0 ? TextId::NothingToSend : TextId::PublishingFinished));
     }
 
     void ChooseSiteFolder() {
         remote_.ListSiteFolder();
         transport_->CurrentFolder();
         TestCancel();  // a listing cancelled before its first line ends as a success
-        const std::string offered = WebFolderName(request_.projectName);
+        // The folder of the last publication there, else the project's name as a web address keeps it.
+        const std::string where = ServerAndUser();
+        std::string offered = LastRemoteFolder(project_, where);
+        if (offered.empty()) offered = WebFolderName(request_.projectName);
         const std::optional<std::string> answer =
             dialogs_.AskText(Text(TextId::ServerFolder), Text(TextId::PublishFolderLabel), offered);
         if (!answer) throw RunCancelled{};
@@ -239,6 +244,7 @@ private:
             throw RunFailed{};
         }
         if (!answer->empty()) siteFolder_ = remote_.WalkPath(*answer);
+        SaveLastRemoteFolder(project_, where, *answer);
     }
 
     void PrepareSubFolders() {
@@ -260,8 +266,7 @@ private:
     // The site against the server and the record of what was sent there,
     // then what to send and remove: by the policy, or by the one question.
     void PlanTheRun() {
-        record_.emplace(project_, address_.host + ":" + std::to_string(address_.port) + " " + request_.server.user +
-                                      " " + siteFolderPath_);
+        record_.emplace(project_, ServerAndUser() + " " + siteFolderPath_);
         record_->Load();
         std::vector<SiteFolder> folders;
         for (const std::string& key : SiteFolderKeys()) {
@@ -288,6 +293,10 @@ private:
         }
         toDo_ = static_cast<int>(std::count_if(plan_.begin(), plan_.end(),
                                                [](const PlanEntry& entry) { return entry.send || entry.remove; }));
+    }
+
+    std::string ServerAndUser() const {
+        return address_.host + ":" + std::to_string(address_.port) + " " + request_.server.user;
     }
 
     std::vector<PlannedFile> PlannedFiles() const {

@@ -122,8 +122,8 @@ void TFormFTP2::Publish() {
     CommandGuard(dialogs_, language_).Run([&] { outcome_ = run_(request_, language_, answers, *this); });
     running_ = false;
     if (outcome_ == PublishOutcome::Published) {
+        // The run's last words stay: finished, or nothing needed sending.
         ProgressBar1->setValue(ProgressBar1->maximum());
-        Label1->setText(ToScreen(language_.LangText(TextId::PublishingFinished)));
         BitBtn1->setEnabled(true);
         BitBtn1->setDefault(true);
         BitBtn1->setFocus();

@@ -91,13 +91,13 @@ TEST_F(PublishCommandTest, ArgumentsItCannotUseEndWithStatus2AndAReason) {
 TEST_F(PublishCommandTest, TheBuiltSiteIsSentThenOnlyTheChangedPictureAfterAPlan) {
     testing::TempFolder served;
     testing::LocalFtpServer server(served.Path());
-    ASSERT_EQ(Run(To(server.Port(), {"--folder", "albums/../Demo", "--replace", "all"})), 0) << Printed();
-    EXPECT_EQ(testing::DifferingFiles(project, served.Path() / "Demo", true), std::vector<std::string>{});
+    ASSERT_EQ(Run(To(server.Port(), {"--folder", "albums/../Site", "--replace", "all"})), 0) << Printed();
+    EXPECT_EQ(testing::DifferingFiles(project, served.Path() / "Site", true), std::vector<std::string>{});
 
     const fs::path picture = project / "images" / "000003.jpg";
     testing::WriteBytes(picture, testing::ReadBytes(picture) + "changed");
     const std::size_t files = testing::SiteFiles(project).size();
-    ASSERT_EQ(Run(To(server.Port(), {"--folder", "Demo", "--replace", "changed"})), 0) << Printed();
+    ASSERT_EQ(Run(To(server.Port(), {"--folder", "Site", "--replace", "changed"})), 0) << Printed();
     const std::string printed = Printed();
     const Language language = Spoken();
     const std::string heading = Utf8FromCp1252(language.LangText(TextId::PlanHeading));
@@ -117,7 +117,12 @@ TEST_F(PublishCommandTest, TheBuiltSiteIsSentThenOnlyTheChangedPictureAfterAPlan
         if (file.filename() == "000003.jpg") continue;
         EXPECT_EQ(printed.find(sending + file.filename().string() + "\n"), std::string::npos) << file;
     }
-    EXPECT_EQ(testing::ReadBytes(served.Path() / "Demo" / "images" / "000003.jpg"), testing::ReadBytes(picture));
+    EXPECT_EQ(testing::ReadBytes(served.Path() / "Site" / "images" / "000003.jpg"), testing::ReadBytes(picture));
+
+    // Without --folder, the last folder published to there: nothing left to send.
+    ASSERT_EQ(Run(To(server.Port(), {"--replace", "changed"})), 0) << Printed();
+    EXPECT_NE(Printed().find(Utf8FromCp1252(language.LangText(TextId::NothingToSend))), std::string::npos) << Printed();
+    EXPECT_FALSE(fs::exists(served.Path() / "Demo"));
 }
 
 TEST_F(PublishCommandTest, ACertificateThatDoesNotVerifyIsRefusedUnlessItsFingerprintIsGiven) {

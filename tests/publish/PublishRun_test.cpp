@@ -48,7 +48,7 @@ TEST_F(RealServerRunTest, TheSiteArrivesWholeThroughAPathThatGoesUpInTheMiddle) 
     EXPECT_EQ(testing::DifferingFiles(project, served.Path() / "Demo_web", true), std::vector<std::string>{});
     EXPECT_GT(testing::SiteFiles(project).size(), 20u);
     EXPECT_EQ(progress.steps, progress.maximum);
-    EXPECT_EQ(progress.statuses.back(), Text(TextId::Disconnecting));
+    EXPECT_EQ(progress.statuses.back(), Text(TextId::PublishingFinished));
 }
 
 TEST_F(PublishRunTest, AServerWithoutPassiveModeGetsActiveConnections) {
@@ -64,7 +64,7 @@ TEST_F(RealServerRunTest, PublishingAgainAsksOnceAndOnlyWhenAFileOnTheServerWoul
     dialogs.shown.clear();
     ASSERT_EQ(Publish(server.Port(), ReplacePolicy::Ask, "Demo"), PublishOutcome::Published);
     EXPECT_EQ(Messages(), std::vector<std::string>{});
-    EXPECT_EQ(progress.statuses[progress.statuses.size() - 2], Text(TextId::NothingToSend));
+    EXPECT_EQ(progress.statuses.back(), Text(TextId::NothingToSend));
 
     // A file changed on the server: one question, whose default sends it.
     const auto files = testing::SiteFiles(project);
@@ -179,7 +179,7 @@ TEST_F(RealServerRunTest, AnAccentedFolderIsFoundAgainTheNextTime) {
             << Messages().front();
         EXPECT_EQ(Messages(), std::vector<std::string>{});
     }
-    EXPECT_EQ(progress.statuses[progress.statuses.size() - 2], Text(TextId::NothingToSend));
+    EXPECT_EQ(progress.statuses.back(), Text(TextId::NothingToSend));
     EXPECT_EQ(testing::DifferingFiles(project, served.Path() / "Vacances \u00E9t\u00E9 2024", true),
               std::vector<std::string>{});
 }

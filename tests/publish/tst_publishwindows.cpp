@@ -64,6 +64,7 @@ private:
                 progress.SetStatus(language_.LangText(TextId::Sending) + " index.html");
                 progress.Step();
             }
+            progress.SetStatus(language_.LangText(TextId::PublishingFinished));
             return PublishOutcome::Published;
         };
     }
