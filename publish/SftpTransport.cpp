@@ -161,9 +161,16 @@ void SftpTransport::CheckHostKey() {
     }
 }
 
+// Names are Windows-1252 here and UTF-8 on the server, as SFTP servers
+// on today's systems store them.
 std::string SftpTransport::PathOf(const std::string& name) const {
-    if (name.starts_with("/")) return name;
-    return folder_ == "/" ? "/" + name : folder_ + "/" + name;
+    const std::string onServer = Utf8FromCp1252(name);
+    if (onServer.starts_with("/")) return onServer;
+    return folder_ == "/" ? "/" + onServer : folder_ + "/" + onServer;
+}
+
+std::string SftpTransport::CurrentFolder() {
+    return FitsCp1252(folder_) ? Cp1252FromUtf8(folder_) : Cp1252ForDisplay(folder_);
 }
 
 std::vector<UnixListing::Entry> SftpTransport::List() {
@@ -172,7 +179,8 @@ std::vector<UnixListing::Entry> SftpTransport::List() {
     if (!folder) Fail("Liste de " + folder_);
     std::vector<UnixListing::Entry> entries;
     while (sftp_attributes item = sftp_readdir(session_->sftp, folder)) {
-        const std::string name = item->name ? item->name : "";
+        const std::string onServer = item->name ? item->name : "";
+        const std::string name = FitsCp1252(onServer) ? Cp1252FromUtf8(onServer) : Cp1252ForDisplay(onServer);
         if (name != "." && name != "..") {
             const bool isFolder = item->type == SSH_FILEXFER_TYPE_DIRECTORY;
             entries.push_back({isFolder ? "drwxr-xr-x" : "-rw-r--r--", name, {}, std::to_string(item->size)});
@@ -221,7 +229,7 @@ void SftpTransport::Upload(const std::filesystem::path& local, const std::string
     TestCancel();
     std::ifstream in(local, std::ios::binary);
     if (!in) throw SockError("Impossible de lire / cannot read: " + local.string());
-    const std::string path = PathOf(remoteName.empty() ? local.filename().string() : remoteName);
+    const std::string path = remoteName.empty() ? folder_ + "/" + local.filename().string() : PathOf(remoteName);
     sftp_file file = sftp_open(session_->sftp, path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (!file) Fail("Envoi de " + path);
     std::string block(kBlockSize, '\0');

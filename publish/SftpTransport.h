@@ -28,7 +28,7 @@ public:
     void Up() override;
     void MakeFolder(const std::string& name) override;
     void Remove(const std::string& name) override;
-    std::string CurrentFolder() override { return folder_; }
+    std::string CurrentFolder() override;
     void SetTextMode(bool) override {}
     void Upload(const std::filesystem::path& local, const std::string& remoteName) override;
     bool CancelSeen() const override { return cancelSeen_; }

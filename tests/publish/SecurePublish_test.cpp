@@ -305,12 +305,13 @@ protected:
 
 TEST_F(SftpPublishTest, AKnownHostGetsTheSiteByteForByteWithoutAQuestion) {
     KnowHost(server->KnownHostsLine());
-    ASSERT_EQ(PublishBySftp(), PublishOutcome::Published) << AllItWrote();
+    // Names go in UTF-8, and are found again so.
+    ASSERT_EQ(PublishBySftp("www/D\xE9mo"), PublishOutcome::Published) << AllItWrote();
     EXPECT_TRUE(Messages().empty()) << Messages().front();
-    EXPECT_EQ(testing::DifferingFiles(project, server->Home() / "www" / "Demo", false), std::vector<std::string>{});
+    EXPECT_EQ(testing::DifferingFiles(project, server->Home() / "www" / "D\u00E9mo", false), std::vector<std::string>{});
     // Again: every file is listed with the size it was sent with.
     dialogs.shown.clear();
-    dialogs.textAnswers = {"www/Demo"};
+    dialogs.textAnswers = {"www/D\xE9mo"};
     const PublishRequest request{folder, "Demo",
                                  FtpServer{"sftp://127.0.0.1:" + std::to_string(server->Port()), 21, server->User(),
                                            server->Password(), 20, {}},
