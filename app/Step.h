@@ -1,12 +1,10 @@
 #pragma once
 
+#include "styles/PageKind.h"
 #include "app/HelpPages.h"
 #include "lang/TextId.h"
 
 namespace palimora {
-
-// The three kinds of page whose style notebooks page design shows.
-enum class PageKind { Summary, Gallery, Picture };
 
 // Which step the main window is in: the picture list (step 1) or page
 // design (step 2), and in page design which notebook is shown. The step

@@ -46,7 +46,7 @@ public:
 };
 
 // Counts the files it is told are being sent.
-class QuietProgress : public palimora::PublishProgress, public palimora::BuildProgress {
+class QuietProgress : public palimora::PublishProgress {
 public:
     std::string sendingPrefix;
     int sent = 0;

@@ -2,6 +2,7 @@
 
 #include "common/UserDialogs.h"
 #include "lang/TextId.h"
+#include "publish/PublishRun.h"
 #include "sitegen/SiteBuild.h"
 
 #include <iosfwd>
@@ -32,8 +33,9 @@ private:
     const Language* language_;
 };
 
-// Progress on the terminal: the step count and the status text.
-class ConsoleProgress : public BuildProgress {
+// Progress on the terminal, of a build or a publication: the step count and
+// the status text.
+class ConsoleProgress : public PublishProgress {
 public:
     explicit ConsoleProgress(std::ostream& out) : out_(out) {}
     void SetMaximum(int maximum) override { maximum_ = maximum; }

@@ -62,15 +62,11 @@ private:
     std::optional<std::string> folder_;
 };
 
-class PublishConsoleProgress : public PublishProgress {
+// The terminal's progress, with the plan printed before anything is sent.
+class PublishConsoleProgress : public ConsoleProgress {
 public:
-    PublishConsoleProgress(std::ostream& out, const Language& language) : out_(out), language_(language) {}
-    void SetMaximum(int maximum) override { maximum_ = maximum; }
-    void Step() override { ++position_; }
-    void SetStatus(const std::string& cp1252Text) override {
-        out_ << "[" << std::min(position_, maximum_) << "/" << maximum_ << "] " << Utf8FromCp1252(cp1252Text) << '\n';
-    }
-    bool CancelRequested() override { return false; }
+    PublishConsoleProgress(std::ostream& out, const Language& language)
+        : ConsoleProgress(out), out_(out), language_(language) {}
     void ReportPlan(const std::vector<PlannedFile>& plan) override {
         const std::string details = PlanDetails(plan, language_);
         if (!details.empty()) out_ << Utf8FromCp1252(language_.LangText(TextId::PlanHeading) + "\n" + details);
@@ -80,8 +76,6 @@ public:
 private:
     std::ostream& out_;
     const Language& language_;
-    int maximum_ = 0;
-    int position_ = 0;
 };
 
 std::optional<std::string> Password(Terminal& terminal, const Language& language) {

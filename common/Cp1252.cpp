@@ -128,4 +128,14 @@ std::string Cp1252FromPath(const std::filesystem::path& path) {
     return Cp1252FromUtf8(std::string(utf8.begin(), utf8.end()));
 }
 
+char Cp1252BaseLetter(char cp1252) {
+    // Windows-1252's accented letters from 0xC0 on, each as its base letter.
+    static constexpr std::string_view kBases = "AAAAAAACEEEEIIIIDNOOOOO_OUUUUYTsaaaaaaaceeeeiiiidnooooo/ouuuuyty";
+    const auto byte = static_cast<unsigned char>(cp1252);
+    if (byte >= 0xC0) return kBases[byte - 0xC0];
+    if (byte == 0x8A || byte == 0x9A) return byte == 0x8A ? 'S' : 's';
+    if (byte == 0x8E || byte == 0x9E) return byte == 0x8E ? 'Z' : 'z';
+    return cp1252;
+}
+
 }  // namespace palimora

@@ -21,6 +21,10 @@ std::string Cp1252FromUtf8(std::string_view utf8);
 std::string Cp1252ForDisplay(std::string_view utf8);
 std::string DisplayPath(const std::filesystem::path& path);
 
+// A Windows-1252 letter without its accent ('\xE9' gives 'e', '\x8A' 'S');
+// any other byte as it is.
+char Cp1252BaseLetter(char cp1252);
+
 // True when every character of the UTF-8 text has a Windows-1252 byte.
 bool FitsCp1252(std::string_view utf8);
 

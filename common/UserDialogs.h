@@ -60,4 +60,14 @@ public:
     virtual bool CancelRequested() = 0;
 };
 
+// How long work shows itself (a window with a progress bar and a status
+// line, or the terminal): a site build and a publication alike. Between
+// its steps the work asks CancelRequested.
+class WorkProgress : public KeepAlive {
+public:
+    virtual void SetMaximum(int maximum) = 0;
+    virtual void Step() = 0;
+    virtual void SetStatus(const std::string& cp1252Text) = 0;
+};
+
 }  // namespace palimora

@@ -40,7 +40,16 @@ char Folded(char c) { return static_cast<char>(std::tolower(static_cast<unsigned
 
 }  // namespace
 
-bool NaturalNameLess(std::string_view a, std::string_view b) {
+namespace {
+
+// A name as compared: Windows-1252 (a name it cannot hold keeps its bytes).
+std::string Comparable(std::string_view utf8) {
+    return FitsCp1252(utf8) ? Cp1252FromUtf8(utf8) : std::string(utf8);
+}
+
+// -1, 0 or 1: runs of digits by value, letters by their base letter with
+// case aside ("été" beside "ete", "IMG10" after "img2").
+int CompareNaturally(std::string_view a, std::string_view b) {
     std::size_t i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
         if (IsDigit(a[i]) && IsDigit(b[j])) {
@@ -50,17 +59,28 @@ bool NaturalNameLess(std::string_view a, std::string_view b) {
             std::string_view numberA = a.substr(i, endA - i), numberB = b.substr(j, endB - j);
             while (numberA.size() > 1 && numberA.front() == '0') numberA.remove_prefix(1);
             while (numberB.size() > 1 && numberB.front() == '0') numberB.remove_prefix(1);
-            if (numberA.size() != numberB.size()) return numberA.size() < numberB.size();
-            if (numberA != numberB) return numberA < numberB;
+            if (numberA.size() != numberB.size()) return numberA.size() < numberB.size() ? -1 : 1;
+            if (numberA != numberB) return numberA < numberB ? -1 : 1;
             i = endA;
             j = endB;
             continue;
         }
-        if (Folded(a[i]) != Folded(b[j])) return Folded(a[i]) < Folded(b[j]);
+        const char letterA = Folded(Cp1252BaseLetter(a[i])), letterB = Folded(Cp1252BaseLetter(b[j]));
+        if (letterA != letterB) return static_cast<unsigned char>(letterA) < static_cast<unsigned char>(letterB) ? -1 : 1;
         ++i;
         ++j;
     }
-    return a.size() - i < b.size() - j;
+    if (a.size() - i != b.size() - j) return a.size() - i < b.size() - j ? -1 : 1;
+    return 0;
+}
+
+}  // namespace
+
+bool NaturalNameLess(std::string_view a, std::string_view b) {
+    const std::string first = Comparable(a), second = Comparable(b);
+    const int order = CompareNaturally(first, second);
+    // Names alike but for accents or case keep one order all the same.
+    return order != 0 ? order < 0 : first < second;
 }
 
 }  // namespace palimora

@@ -17,9 +17,10 @@ std::vector<std::filesystem::path> AddableChoice(const std::vector<std::filesyst
                                                  const std::filesystem::path& picturesFolder, UserDialogs& dialogs,
                                                  const Language& language);
 
-// The order pictures are numbered in when added without a collator: the
-// names compared letter case aside, runs of digits by their value
-// ("img2" before "IMG10").
+// The one order added pictures are numbered in, by the add button and by
+// the command line alike: file names (UTF-8) compared as a person reads
+// them, letter case and accents aside, runs of digits by their value
+// ("img2" before "IMG10", "été" beside "ete").
 bool NaturalNameLess(std::string_view a, std::string_view b);
 
 }  // namespace palimora

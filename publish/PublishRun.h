@@ -49,12 +49,9 @@ struct PlannedFile {
 };
 
 // How a publication shows itself: the transfer window, or the command line.
-// CancelRequested (KeepAlive) is asked before each step and while waiting.
-class PublishProgress : public KeepAlive {
+// CancelRequested is asked before each step and while waiting.
+class PublishProgress : public WorkProgress {
 public:
-    virtual void SetMaximum(int maximum) = 0;
-    virtual void Step() = 0;
-    virtual void SetStatus(const std::string& cp1252Text) = 0;
     // Once the remote folders are listed and before anything is sent or
     // removed: every file and its state.
     virtual void ReportPlan(const std::vector<PlannedFile>& plan) { (void)plan; }

@@ -1,5 +1,6 @@
 #include "publish/RemoteFolders.h"
 
+#include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/UserDialogs.h"
 #include "lang/Language.h"
@@ -22,15 +23,9 @@ bool EndsTheRun(const PalimoraError& error, const RemoteTransport& remote) {
 }  // namespace
 
 std::string WebFolderName(const std::string& cp1252Name) {
-    // Windows-1252's accented letters from 0xC0 on, each as its base letter.
-    static constexpr std::string_view kBases = "AAAAAAACEEEEIIIIDNOOOOO_OUUUUYTsaaaaaaaceeeeiiiidnooooo/ouuuuyty";
     std::string name;
     for (const char c : cp1252Name) {
-        const auto byte = static_cast<unsigned char>(c);
-        char base = c;
-        if (byte >= 0xC0) base = kBases[byte - 0xC0];
-        else if (byte == 0x8A || byte == 0x9A) base = byte == 0x8A ? 'S' : 's';
-        else if (byte == 0x8E || byte == 0x9E) base = byte == 0x8E ? 'Z' : 'z';
+        const char base = Cp1252BaseLetter(c);
         const bool kept = std::isalnum(static_cast<unsigned char>(base)) != 0 && static_cast<unsigned char>(base) < 0x80;
         name += kept || base == '-' || base == '_' ? base : '_';
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/ProgramFolder.h"
+#include "styles/SettingsLayout.h"
 
 #include <array>
 #include <string>
@@ -11,7 +12,6 @@ namespace palimora {
 // the real site (BuildMode) or a preview sample, and which gallery and
 // picture page it is at. Outside a build every link points at the samples.
 struct BuildContext {
-    static constexpr int kGalleries = 10;
     static constexpr int kGalleryCapacity = 50;  // entry slots of a gallery template
 
     bool buildMode = false;
@@ -21,10 +21,10 @@ struct BuildContext {
     std::string nextPage = ProgramFolder::kPictureSample;
     std::string galleryPage = ProgramFolder::kGallerySample;
     std::string currentPicture;
-    std::array<int, kGalleries> galleryCount{50, 50, 50, 50, 50, 50, 50, 50, 50, 50};
-    std::array<std::string, kGalleries> firstPicture{};
+    std::array<int, kMaxGalleries> galleryCount{50, 50, 50, 50, 50, 50, 50, 50, 50, 50};
+    std::array<std::string, kMaxGalleries> firstPicture{};
     // The list position (0-based) of each gallery's first picture.
-    std::array<int, kGalleries> firstPosition{};
+    std::array<int, kMaxGalleries> firstPosition{};
 
     // Back to the values outside a build.
     void Reset() { *this = BuildContext(); }

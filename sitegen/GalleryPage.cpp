@@ -143,7 +143,7 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
     page.Put(p - 3, AlignOpen(Item(L::GalleryTablePosition), language));
     page.Put(p - 2, StyleOpen(Item(L::GalleryThumbnailTitleStyle), language) + FontOpen(Face(L::GalleryThumbnailTitleFont), Num(L::GalleryThumbnailTitleSize), Colour(L::GalleryThumbnailTitleColour), language));
     page.Put(p, On(L::MakeSummary) ? LinkText(Word(TextId::SummaryWord), context_.buildMode ? site_layout::kStartPage : ProgramFolder::kSummarySample) : std::string());
-    for (int g = 1; g <= BuildContext::kGalleries; ++g) {
+    for (int g = 1; g <= kMaxGalleries; ++g) {
         const int y = Find(page, "TITREGALERIE" + std::to_string(g), p);
         p = y + 1;
         // A gallery without a page (no name, or no pictures) gets no link in a

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "styles/PageKind.h"
 #include "sitegen/BuildContext.h"
 #include "sitegen/Fragments.h"
 #include "sitegen/Markers.h"
@@ -28,9 +29,6 @@ struct PageSources {
     std::vector<std::string> pictureNames;  // the project's pictures, in list order
 };
 
-// The three kinds of page, and so of preview sample.
-enum class SampleKind { Summary, Gallery, Picture };
-
 // Writes the three kinds of page from the working templates (blanksom.htm,
 // blankgal.htm, blankimg.htm in the program folder): the same writers make
 // the real site (context.buildMode) and the preview samples.
@@ -49,7 +47,7 @@ public:
     // kind's writers and saved back with its markers and without a page
     // title, so it can be rebuilt any number of times. Run with a sample
     // context (BuildMode false). False, silently, when the sample is missing.
-    bool WriteSample(SampleKind kind);
+    bool WriteSample(PageKind kind);
 
     // One message for every marker the pages written so far lacked (see
     // Markers::TellMissing, with the missing header and footer files); a

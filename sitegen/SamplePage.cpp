@@ -13,33 +13,33 @@ using L = SettingLine;
 
 namespace {
 
-const char* SampleFile(SampleKind kind) {
+const char* SampleFile(PageKind kind) {
     switch (kind) {
-        case SampleKind::Summary: return SamplePageOf(SettingLine::SummaryTemplate);
-        case SampleKind::Gallery: return SamplePageOf(SettingLine::GalleryTemplate);
-        case SampleKind::Picture: break;
+        case PageKind::Summary: return SamplePageOf(SettingLine::SummaryTemplate);
+        case PageKind::Gallery: return SamplePageOf(SettingLine::GalleryTemplate);
+        case PageKind::Picture: break;
     }
     return SamplePageOf(SettingLine::PictureTemplate);
 }
 
 }  // namespace
 
-bool PageWriter::WriteSample(SampleKind kind) {
+bool PageWriter::WriteSample(PageKind kind) {
     PageLines page;
     const char* sample = SampleFile(kind);
     if (!LoadTemplate(page, sample)) return false;
     switch (kind) {
-        case SampleKind::Summary:
+        case PageKind::Summary:
             WriteBody(page, L::SummaryBackgroundColour, L::SummaryBackgroundPicture, L::SummaryGalleryTitleColour);
             WriteSummaryTitleBlock(page);
             WriteSummaryTable(page);
             break;
-        case SampleKind::Gallery:
+        case PageKind::Gallery:
             WriteBody(page, L::GalleryBackgroundColour, L::GalleryBackgroundPicture, L::GalleryThumbnailTitleColour);
             WriteGalleryTitleBlock(page, Text(L::GalleryName1));
             WriteGalleryTable(page);
             break;
-        case SampleKind::Picture:
+        case PageKind::Picture:
             WriteBody(page, L::PicturePageBackgroundColour, L::PicturePageBackgroundPicture, L::ButtonsColour);
             WritePictureTable(page);
             WritePictureTitleBlock(page, Word(TextId::SampleTitle));

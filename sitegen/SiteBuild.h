@@ -16,14 +16,8 @@ class ProjectSettings;
 class UserDialogs;
 struct BuildContext;
 
-// How a build shows itself: the build window, or the command line. Between
-// its steps the build asks CancelRequested (KeepAlive).
-class BuildProgress : public KeepAlive {
-public:
-    virtual void SetMaximum(int maximum) = 0;
-    virtual void Step() = 0;
-    virtual void SetStatus(const std::string& cp1252Text) = 0;
-};
+// How a build shows itself: the build window, or the command line.
+using BuildProgress = WorkProgress;
 
 struct SiteBuildSources {
     const ProgramFolder& folder;

@@ -9,7 +9,6 @@ namespace palimora {
 
 namespace {
 
-constexpr int kGalleries = 10;
 
 std::string Name(const SettingsStore& settings, int gallery) {
     return settings.Line(GalleryLine(SettingLine::GalleryName1, gallery));
@@ -17,7 +16,7 @@ std::string Name(const SettingsStore& settings, int gallery) {
 
 // The last gallery with a name, 0 when none has one.
 int LastGallery(const SettingsStore& settings) {
-    for (int gallery = kGalleries; gallery >= 1; --gallery) {
+    for (int gallery = kMaxGalleries; gallery >= 1; --gallery) {
         if (!Name(settings, gallery).empty()) return gallery;
     }
     return 0;
@@ -33,7 +32,7 @@ void SetRange(SettingsStore& settings, int gallery, const std::string& first, co
 bool AddedGalleries::Fit(const SettingsStore& settings, const std::vector<std::string>& before) const {
     if (before.empty() || galleryName_.empty()) return true;
     const int last = LastGallery(settings);
-    return last < kGalleries || Name(settings, last) == galleryName_;
+    return last < kMaxGalleries || Name(settings, last) == galleryName_;
 }
 
 void AddedGalleries::Place(SettingsStore& settings, const std::vector<std::string>& before,
@@ -50,7 +49,7 @@ void AddedGalleries::Place(SettingsStore& settings, const std::vector<std::strin
     }
     const bool sameGallery = galleryName_.empty() || Name(settings, last) == galleryName_;
     if (!sameGallery) {
-        if (last == kGalleries) return;  // Fit said no
+        if (last == kMaxGalleries) return;  // Fit said no
         settings.SetLine(GalleryLine(SettingLine::GalleryName1, last + 1), galleryName_);
         SetRange(settings, last + 1, after[before.size()], after.back());
         return;

@@ -8,6 +8,10 @@
 
 namespace palimora {
 
+// The most galleries a site has: each has its name, first and last picture
+// among the settings lines.
+inline constexpr int kMaxGalleries = 10;
+
 // runweb.ini and runweb.in_: a project's settings lines.
 //
 // 152 lines of Windows-1252 text, CR LF, numbered from 0; each line holds

@@ -23,13 +23,13 @@ namespace {
 // Page kinds in the order links are compared: gallery, summary, picture.
 struct SampleOfKind {
     PageKind kind;
-    SampleKind sample;
+    PageKind sample;
     SettingLine templateLine;  // its sample page: SamplePageOf(templateLine)
 };
 constexpr std::array<SampleOfKind, 3> kSamples = {{
-    {PageKind::Gallery, SampleKind::Gallery, SettingLine::GalleryTemplate},
-    {PageKind::Summary, SampleKind::Summary, SettingLine::SummaryTemplate},
-    {PageKind::Picture, SampleKind::Picture, SettingLine::PictureTemplate},
+    {PageKind::Gallery, PageKind::Gallery, SettingLine::GalleryTemplate},
+    {PageKind::Summary, PageKind::Summary, SettingLine::SummaryTemplate},
+    {PageKind::Picture, PageKind::Picture, SettingLine::PictureTemplate},
 }};
 
 const SampleOfKind& SampleOf(PageKind kind) {
@@ -41,15 +41,6 @@ const SampleOfKind& SampleOf(PageKind kind) {
 
 // The browser area's width in CSS pixels: a small desktop window, or a phone.
 constexpr double kDesktopWidth = 760, kPhoneWidth = 390;
-
-StyledPage StyledPageOf(PageKind kind) {
-    switch (kind) {
-        case PageKind::Gallery: return StyledPage::Gallery;
-        case PageKind::Picture: return StyledPage::Picture;
-        case PageKind::Summary: break;
-    }
-    return StyledPage::Summary;
-}
 
 }  // namespace
 
@@ -67,9 +58,9 @@ PageDesignStep::PageDesignStep(Session& session, UserDialogs& dialogs, QWidget* 
     Notebooks->HideAll();
     connect(Notebooks, &StyleNotebooks::modified, this, &PageDesignStep::modified);
     // A new template replaced the sample page: the preview shows it at once.
-    connect(Notebooks, &StyleNotebooks::previewRebuildRequested, this, [this](StyledPage page) {
+    connect(Notebooks, &StyleNotebooks::previewRebuildRequested, this, [this](PageKind page) {
         for (const SampleOfKind& sample : kSamples) {
-            if (StyledPageOf(sample.kind) == page) RebuildSample(sample.kind);
+            if (sample.kind == page) RebuildSample(sample.kind);
         }
     });
 }
@@ -87,7 +78,7 @@ void PageDesignStep::SetBrowserShown(bool shown) {
 
 void PageDesignStep::Show(const Step& step) {
     if (step.IsPageDesign()) {
-        Notebooks->ShowNotebook(StyledPageOf(step.Notebook()));
+        Notebooks->ShowNotebook(step.Notebook());
     } else {
         Notebooks->HideAll();
     }

@@ -19,7 +19,6 @@
 #include "project/ui/PictureTabs.h"
 #include "lang/ui/WaitWindow.h"
 
-#include <QCollator>
 #include <QLocale>
 #include <QLineEdit>
 
@@ -157,12 +156,9 @@ void PictureStep::AddPictures(const std::vector<fs::path>& chosen) {
         ListView1Click();
         return;
     }
-    // Numbered in the order a person reads the names: letter case aside, numbers by value.
-    QCollator collator(QLocale(session_.LanguageCode() == "english" ? QLocale::English : QLocale::French));
-    collator.setNumericMode(true);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::sort(sources.begin(), sources.end(), [&collator](const fs::path& a, const fs::path& b) {
-        return collator.compare(QString::fromStdString(a.filename().string()), QString::fromStdString(b.filename().string())) < 0;
+    // Numbered in the order a person reads the names, as the command line numbers them.
+    std::sort(sources.begin(), sources.end(), [](const fs::path& a, const fs::path& b) {
+        return NaturalNameLess(a.filename().string(), b.filename().string());
     });
 
     BusyCursor busy;

@@ -47,13 +47,13 @@ std::vector<std::string> InstalledFonts() {
 
 struct TemplateList {
     SettingLine line;
-    StyledPage page;
+    PageKind page;
 };
 
 constexpr TemplateList kTemplateLists[] = {
-    {SettingLine::SummaryTemplate, StyledPage::Summary},
-    {SettingLine::GalleryTemplate, StyledPage::Gallery},
-    {SettingLine::PictureTemplate, StyledPage::Picture},
+    {SettingLine::SummaryTemplate, PageKind::Summary},
+    {SettingLine::GalleryTemplate, PageKind::Gallery},
+    {SettingLine::PictureTemplate, PageKind::Picture},
 };
 
 template <class Control>
@@ -171,10 +171,10 @@ void StyleNotebooks::RefreshGalleryLists() {
     }
 }
 
-void StyleNotebooks::ShowNotebook(StyledPage page) {
-    Tabbedhtml->setVisible(page == StyledPage::Summary);
-    TabbedGHTML->setVisible(page == StyledPage::Gallery);
-    TabbedIHTML->setVisible(page == StyledPage::Picture);
+void StyleNotebooks::ShowNotebook(PageKind page) {
+    Tabbedhtml->setVisible(page == PageKind::Summary);
+    TabbedGHTML->setVisible(page == PageKind::Gallery);
+    TabbedIHTML->setVisible(page == PageKind::Picture);
 }
 
 void StyleNotebooks::HideAll() {
@@ -190,7 +190,7 @@ void StyleNotebooks::ApplyLanguage() {
     mode_->Show(mode_->Mode());
 }
 
-void StyleNotebooks::CopyTemplate(StyledPage page, const std::string& item) {
+void StyleNotebooks::CopyTemplate(PageKind page, const std::string& item) {
     for (const TemplateList& list : kTemplateLists) {
         if (list.page != page) continue;
         InstallTemplate(context_->folder, list.line, item);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "styles/PageKind.h"
+
 #include <QObject>
 
 #include <memory>
@@ -24,9 +26,6 @@ class StyleDialogs;
 class SummaryNotebook;
 class UserDialogs;
 struct BindingContext;
-
-// The kinds of page the notebooks style.
-enum class StyledPage { Summary, Gallery, Picture };
 
 // The three style notebooks of the page-design step (summary, gallery and
 // picture pages) and the binding of their controls to the open project's
@@ -65,7 +64,7 @@ public:
     // line, the last one when the stored picture is gone. Writes nothing.
     void RefreshGalleryLists();
 
-    void ShowNotebook(StyledPage page);
+    void ShowNotebook(PageKind page);
     void HideAll();
 
     // Captions in the current language's texts.
@@ -79,12 +78,12 @@ signals:
     void modified();
     // A template list changed: the sample page of `page` was replaced and its
     // preview should be built again.
-    void previewRebuildRequested(StyledPage page);
+    void previewRebuildRequested(PageKind page);
 
 private:
     void Bind();
     std::unique_ptr<SettingBinder> MakeBinder(int line);
-    void CopyTemplate(StyledPage page, const std::string& item);
+    void CopyTemplate(PageKind page, const std::string& item);
 
     const Language& language_;
     std::unique_ptr<StyleDialogs> ownDialogs_;

@@ -1,5 +1,6 @@
 #include "styles/ui/SummaryNotebook.h"
 
+#include "styles/SettingsLayout.h"
 #include "styles/ui/ColourBox.h"
 #include "styles/ui/NotebookPage.h"
 
@@ -101,7 +102,7 @@ void SummaryNotebook::MakeGalleriesTab() {
     page.Group(1);  // the names take the width the picture lists leave
     page.Row({nullptr, page.Label(TextId::NamesLabel), page.Label(TextId::FirstPictureLabel),
               page.Label(TextId::LastPictureLabel)});
-    for (int gallery = 1; gallery <= kGalleries; ++gallery) {
+    for (int gallery = 1; gallery <= kMaxGalleries; ++gallery) {
         const auto row = static_cast<std::size_t>(gallery - 1);
         const std::string number = std::to_string(gallery);
         QLineEdit*& name = this->*kNames[row];

@@ -109,7 +109,6 @@ public:
         QComboBox* last;
     };
     GalleryRow Gallery(int gallery) const;
-    static constexpr int kGalleries = 10;
 
 private:
     void MakePageTab();

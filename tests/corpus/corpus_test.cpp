@@ -48,6 +48,12 @@
 namespace palimora::corpus {
 namespace {
 
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kUnderAddressSanitizer = true;
+#else
+constexpr bool kUnderAddressSanitizer = false;
+#endif
+
 namespace fs = std::filesystem;
 
 constexpr rlim_t kMemoryLimit = rlim_t{1} << 30;  // address space, bytes
@@ -163,10 +169,15 @@ ChildEnd RunInChild(Operation operation, const HostileFile& hostile, const Progr
     fs::remove(messageFile);
     const pid_t child = fork();
     if (child == 0) {
-        const rlimit memory{kMemoryLimit, kMemoryLimit};
         const rlimit cpu{kCpuSeconds, kCpuSeconds};
-        setrlimit(RLIMIT_AS, &memory);
         setrlimit(RLIMIT_CPU, &cpu);
+        // AddressSanitizer reserves terabytes of address space for its
+        // shadow: there the limit is its own (allocations beyond
+        // max_allocation_size_mb fail), not the address space's.
+        if (!kUnderAddressSanitizer) {
+            const rlimit memory{kMemoryLimit, kMemoryLimit};
+            setrlimit(RLIMIT_AS, &memory);
+        }
         YesDialogs dialogs;
         Run(operation, hostile, folder, dialogs);
         std::ofstream out(messageFile, std::ios::binary);

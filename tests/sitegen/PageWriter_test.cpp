@@ -168,9 +168,9 @@ TEST_F(PageWriterTest, TitlesAndNamesReadAsTypedWhileCommentsKeepTheirHtml) {
 TEST_F(PageWriterTest, ANameTypedAsAMarkerLeavesTheSampleRebuildingInPlace) {
     settings.Store(SettingLine::SummaryTitle, "<!--TITRE1--!>");
     settings.Store(SettingLine::GalleryName1, "<!--SOMMAIRE2--!>");
-    ASSERT_TRUE(Writer().WriteSample(SampleKind::Summary));
+    ASSERT_TRUE(Writer().WriteSample(PageKind::Summary));
     const std::string once = testing::ReadBytes(temp.Path() / "blanksom.htm");
-    ASSERT_TRUE(Writer().WriteSample(SampleKind::Summary));
+    ASSERT_TRUE(Writer().WriteSample(PageKind::Summary));
     EXPECT_EQ(testing::ReadBytes(temp.Path() / "blanksom.htm"), once);
     EXPECT_TRUE(Has(once, "&lt;!--SOMMAIRE2--!&gt;"));
     EXPECT_TRUE(dialogs.shown.empty());
@@ -392,7 +392,7 @@ TEST_F(PageWriterTest, EveryTemplateMakesSamplesThatLinkOnlyToSamplesAndRebuildI
     const std::string samples[] = {"blanksom.htm", "blankgal.htm", "blankimg.htm"};
     for (const std::string model : {"clair.htm", "moderne.htm", "carnet.htm", "ecrin.htm"}) {
         UseTemplates(model);
-        for (SampleKind kind : {SampleKind::Summary, SampleKind::Gallery, SampleKind::Picture}) {
+        for (PageKind kind : {PageKind::Summary, PageKind::Gallery, PageKind::Picture}) {
             const fs::path sample = temp.Path() / samples[static_cast<int>(kind)];
             PageWriter writer = Writer();
             ASSERT_TRUE(writer.WriteSample(kind)) << model;
@@ -416,14 +416,14 @@ TEST_F(PageWriterTest, EveryTemplateMakesSamplesThatLinkOnlyToSamplesAndRebuildI
 
 TEST_F(PageWriterTest, APictureSampleShowsTheSampleTitleAndSettingsChangeItOnTheNextRebuild) {
     settings.Store(SettingLine::PictureTitleColour, "255");
-    ASSERT_TRUE(Writer().WriteSample(SampleKind::Picture));
+    ASSERT_TRUE(Writer().WriteSample(PageKind::Picture));
     const std::string page = testing::ReadBytes(temp.Path() / "blankimg.htm");
     EXPECT_TRUE(Has(page, Word(TextId::SampleTitle)));
     EXPECT_TRUE(Has(page, "#FF0000"));
     EXPECT_FALSE(fs::exists(project / "blankimg.htm"));  // nothing is written into the project
 
     settings.Store(SettingLine::PictureTitleColour, "65280");
-    ASSERT_TRUE(Writer().WriteSample(SampleKind::Picture));
+    ASSERT_TRUE(Writer().WriteSample(PageKind::Picture));
     EXPECT_TRUE(Has(testing::ReadBytes(temp.Path() / "blankimg.htm"), "#00FF00"));
 }
 

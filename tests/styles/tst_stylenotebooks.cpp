@@ -32,7 +32,7 @@ using namespace palimora;
 using settings::Kind;
 namespace fs = std::filesystem;
 
-Q_DECLARE_METATYPE(palimora::StyledPage)
+Q_DECLARE_METATYPE(palimora::PageKind)
 
 namespace {
 
@@ -152,10 +152,10 @@ private:
     void ShowAllTabs(const std::function<void(QTabWidget&, int)>& check) {
         window_->resize(800, 600);
         window_->show();
-        for (StyledPage page : {StyledPage::Summary, StyledPage::Gallery, StyledPage::Picture}) {
+        for (PageKind page : {PageKind::Summary, PageKind::Gallery, PageKind::Picture}) {
             notebooks_->ShowNotebook(page);
-            QTabWidget* notebook = page == StyledPage::Summary   ? static_cast<QTabWidget*>(notebooks_->Tabbedhtml)
-                                   : page == StyledPage::Gallery ? static_cast<QTabWidget*>(notebooks_->TabbedGHTML)
+            QTabWidget* notebook = page == PageKind::Summary   ? static_cast<QTabWidget*>(notebooks_->Tabbedhtml)
+                                   : page == PageKind::Gallery ? static_cast<QTabWidget*>(notebooks_->TabbedGHTML)
                                                                  : static_cast<QTabWidget*>(notebooks_->TabbedIHTML);
             for (int tab = 0; tab < notebook->count(); ++tab) {
                 notebook->setCurrentIndex(tab);
@@ -197,7 +197,7 @@ private slots:
 
         QVERIFY(notebooks_->Tabbedhtml->isHidden() && notebooks_->TabbedGHTML->isHidden() &&
                 notebooks_->TabbedIHTML->isHidden());
-        notebooks_->ShowNotebook(StyledPage::Gallery);
+        notebooks_->ShowNotebook(PageKind::Gallery);
         QVERIFY(notebooks_->Tabbedhtml->isHidden());
         QVERIFY(!notebooks_->TabbedGHTML->isHidden());
         QVERIFY(notebooks_->TabbedIHTML->isHidden());
@@ -420,7 +420,7 @@ private slots:
     }
 
     void aTemplateChoiceReplacesTheSamplePageAndAsksForThePreview() {
-        qRegisterMetaType<StyledPage>();
+        qRegisterMetaType<PageKind>();
         notebooks_->LoadSettings("Demo");
         QSignalSpy rebuild(notebooks_, &StyleNotebooks::previewRebuildRequested);
         QComboBox* list = notebooks_->TabbedGHTML->ComboEGal;
@@ -428,7 +428,7 @@ private slots:
         const fs::path chosen = temp_.Path() / "models" / "galeries" / list->currentText().toStdString();
         QCOMPARE(testing::ReadBytes(temp_.Path() / ProgramFolder::kGallerySample), testing::ReadBytes(chosen));
         QCOMPARE(rebuild.count(), 1);
-        QCOMPARE(rebuild.at(0).at(0).value<StyledPage>(), StyledPage::Gallery);
+        QCOMPARE(rebuild.at(0).at(0).value<PageKind>(), PageKind::Gallery);
 
         // Other lists leave the preview alone.
         notebooks_->TabbedGHTML->ComboGTitFon->setCurrentIndex(1);
