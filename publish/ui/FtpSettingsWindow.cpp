@@ -2,6 +2,7 @@
 
 #include "common/UserDialogs.h"
 #include "common/ui/Colours.h"
+#include "common/ui/DesignedNames.h"
 #include "common/ui/ScreenText.h"
 #include "lang/Language.h"
 #include "lang/TextId.h"
@@ -51,73 +52,77 @@ TFormFTP::TFormFTP(FtpServer& server, const Language& language, UserDialogs& dia
                    Qt::WindowCloseButtonHint);
     setWindowTitle(ToScreen(language.LangText(TextId::PublishTitle)));
     setFixedSize(401, 266);
-    Panel1 = new QWidget(this);
-    Panel1->setGeometry(rect());
-    PaintBackground(Panel1, kWindowColour);
+    Frame = new QWidget(this);
+    Frame->setGeometry(rect());
+    PaintBackground(Frame, kWindowColour);
 
     const auto text = [&language](TextId id) { return ToScreen(language.LangText(id)); };
-    Label1 = LabelAt(text(TextId::FtpServerLabel), 16, 24, Panel1);
-    Label4 = LabelAt(text(TextId::FtpServerExample), 56, 48, Panel1);
-    Label7 = new QLabel(ToScreen(language.LangText(TextId::TheProject) + " " + projectName +
+    HostLabel = LabelAt(text(TextId::FtpServerLabel), 16, 24, Frame);
+    HostExample = LabelAt(text(TextId::FtpServerExample), 56, 48, Frame);
+    FolderHint = new QLabel(ToScreen(language.LangText(TextId::TheProject) + " " + projectName +
                                  language.LangText(TextId::PublishedInFolder)),
-                        Panel1);
-    Label7->setWordWrap(true);
-    Label7->setGeometry(56, 64, 318, Label7->heightForWidth(318));
-    Label2 = LabelAt(text(TextId::UserNameLabel), 16, 112, Panel1);
-    Label5 = LabelAt(text(TextId::AskYourHost), 56, 136, Panel1);
-    Label3 = LabelAt(text(TextId::PasswordLabel), 16, 168, Panel1);
-    Label6 = LabelAt(text(TextId::AskYourHost), 56, 192, Panel1);
+                        Frame);
+    FolderHint->setWordWrap(true);
+    FolderHint->setGeometry(56, 64, 318, FolderHint->heightForWidth(318));
+    UserLabel = LabelAt(text(TextId::UserNameLabel), 16, 112, Frame);
+    UserHint = LabelAt(text(TextId::AskYourHost), 56, 136, Frame);
+    PasswordLabel = LabelAt(text(TextId::PasswordLabel), 16, 168, Frame);
+    PasswordHint = LabelAt(text(TextId::AskYourHost), 56, 192, Frame);
 
-    Edit1 = EditAt(128, 16, Panel1);
-    Edit2 = EditAt(128, 104, Panel1);
-    MaskEdit1 = EditAt(128, 160, Panel1);
-    // The style is a child of the window made after Panel1, so it outlives the field that uses it.
+    HostEdit = EditAt(128, 16, Frame);
+    UserEdit = EditAt(128, 104, Frame);
+    PasswordEdit = EditAt(128, 160, Frame);
+    // The style is a child of the window made after the frame, so it outlives the field that uses it.
     auto* dollars = new DollarPasswordStyle;
     dollars->setParent(this);
-    MaskEdit1->setStyle(dollars);
-    MaskEdit1->setEchoMode(QLineEdit::Password);
+    PasswordEdit->setStyle(dollars);
+    PasswordEdit->setEchoMode(QLineEdit::Password);
 
-    BitBtn1 = new QPushButton(text(TextId::Ok), Panel1);
-    BitBtn1->setGeometry(16, 232, 105, 25);
-    BitBtn1->setEnabled(false);
-    BitBtn1->setDefault(true);
-    BitBtn3 = new QPushButton(text(TextId::HelpButton), Panel1);
-    BitBtn3->setGeometry(152, 232, 105, 25);
-    BitBtn3->setAutoDefault(false);
-    BitBtn2 = new QPushButton(text(TextId::Cancel), Panel1);
-    BitBtn2->setGeometry(288, 232, 105, 25);
-    BitBtn2->setAutoDefault(false);
-    QWidget* const tabOrder[] = {Edit1, Edit2, MaskEdit1, BitBtn1, BitBtn3, BitBtn2};
+    OkButton = new QPushButton(text(TextId::Ok), Frame);
+    OkButton->setGeometry(16, 232, 105, 25);
+    OkButton->setEnabled(false);
+    OkButton->setDefault(true);
+    HelpButton = new QPushButton(text(TextId::HelpButton), Frame);
+    HelpButton->setGeometry(152, 232, 105, 25);
+    HelpButton->setAutoDefault(false);
+    CancelButton = new QPushButton(text(TextId::Cancel), Frame);
+    CancelButton->setGeometry(288, 232, 105, 25);
+    CancelButton->setAutoDefault(false);
+    GiveDesignedNames({{Frame, "Panel1"}, {HostLabel, "Label1"}, {UserLabel, "Label2"}, {PasswordLabel, "Label3"},
+                       {HostExample, "Label4"}, {UserHint, "Label5"}, {PasswordHint, "Label6"}, {FolderHint, "Label7"},
+                       {HostEdit, "Edit1"}, {UserEdit, "Edit2"}, {PasswordEdit, "MaskEdit1"}, {OkButton, "BitBtn1"},
+                       {CancelButton, "BitBtn2"}, {HelpButton, "BitBtn3"}});
+    QWidget* const tabOrder[] = {HostEdit, UserEdit, PasswordEdit, OkButton, HelpButton, CancelButton};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     // Only the address and the user name come back; the password is typed each time.
-    if (!server_.host.empty()) Edit1->setText(ToScreen(server_.host));
-    if (!server_.user.empty()) Edit2->setText(ToScreen(server_.user));
+    if (!server_.host.empty()) HostEdit->setText(ToScreen(server_.host));
+    if (!server_.user.empty()) UserEdit->setText(ToScreen(server_.user));
 
-    for (QLineEdit* field : {Edit1, Edit2, MaskEdit1}) {
+    for (QLineEdit* field : {HostEdit, UserEdit, PasswordEdit}) {
         connect(field, &QLineEdit::textChanged, this, &TFormFTP::FieldsChanged);
     }
     const CommandGuard guard(dialogs_, language_);
-    guard.Connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    guard.Connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
-    connect(BitBtn2, &QPushButton::clicked, this, &TFormFTP::reject);
+    guard.Connect(OkButton, &QPushButton::clicked, this, [this] { ConfirmServer(); });
+    guard.Connect(HelpButton, &QPushButton::clicked, this, [this] { OpenHelp(); });
+    connect(CancelButton, &QPushButton::clicked, this, &TFormFTP::reject);
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    guard.Connect(help, &QShortcut::activated, this, [this] { BitBtn3Click(); });
+    guard.Connect(help, &QShortcut::activated, this, [this] { OpenHelp(); });
 }
 
 void TFormFTP::FieldsChanged() {
-    BitBtn1->setEnabled(!Edit1->text().isEmpty() && !Edit2->text().isEmpty() && !MaskEdit1->text().isEmpty());
+    OkButton->setEnabled(!HostEdit->text().isEmpty() && !UserEdit->text().isEmpty() && !PasswordEdit->text().isEmpty());
 }
 
-void TFormFTP::BitBtn1Click() {
-    server_.host = FromScreen(Edit1->text());
-    server_.user = FromScreen(Edit2->text());
-    server_.password = FromScreen(MaskEdit1->text());
+void TFormFTP::ConfirmServer() {
+    server_.host = FromScreen(HostEdit->text());
+    server_.user = FromScreen(UserEdit->text());
+    server_.password = FromScreen(PasswordEdit->text());
     // Cancel keeps what was typed for the next opening but publishes nothing.
     done(dialogs_.AskOkCancel(language_.LangText(TextId::PublishQuestion)) == kModalYes ? kModalYes : kModalCancel);
 }
 
-void TFormFTP::BitBtn3Click() {
+void TFormFTP::OpenHelp() {
     if (showHelp_) showHelp_();
 }
 

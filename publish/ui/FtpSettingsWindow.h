@@ -26,23 +26,23 @@ public:
     TFormFTP(FtpServer& server, const Language& language, UserDialogs& dialogs, const std::string& projectName,
              std::function<void()> showHelp, QWidget* parent);
 
-    QWidget* Panel1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QLineEdit* Edit2 = nullptr;
-    QLineEdit* MaskEdit1 = nullptr;
-    QPushButton* BitBtn1 = nullptr;  // OK
-    QPushButton* BitBtn3 = nullptr;  // help
-    QPushButton* BitBtn2 = nullptr;  // cancel
+    QWidget* Frame = nullptr;
+    QLabel* HostLabel = nullptr;
+    QLabel* UserLabel = nullptr;
+    QLabel* PasswordLabel = nullptr;
+    QLabel* HostExample = nullptr;
+    QLabel* UserHint = nullptr;
+    QLabel* PasswordHint = nullptr;
+    QLabel* FolderHint = nullptr;
+    QLineEdit* HostEdit = nullptr;
+    QLineEdit* UserEdit = nullptr;
+    QLineEdit* PasswordEdit = nullptr;
+    QPushButton* OkButton = nullptr;  // OK
+    QPushButton* HelpButton = nullptr;  // help
+    QPushButton* CancelButton = nullptr;  // cancel
 
-    void BitBtn1Click();
-    void BitBtn3Click();
+    void ConfirmServer();
+    void OpenHelp();
     void reject() override;
 
 private:

@@ -1,6 +1,7 @@
 #include "publish/ui/TransferWindow.h"
 
 #include "common/ui/Colours.h"
+#include "common/ui/DesignedNames.h"
 #include "common/ui/ScreenText.h"
 #include "lang/Language.h"
 #include "lang/TextId.h"
@@ -89,22 +90,24 @@ TFormFTP2::TFormFTP2(ProgramFolder folder, std::string projectName, FtpServer se
     request_.server.timeoutSeconds = 0;
     setWindowTitle(ToScreen(language.LangText(TextId::Publishing)));
     setFixedSize(536, 115);
-    Panel1 = new QWidget(this);
-    Panel1->setGeometry(rect());
-    PaintBackground(Panel1, kWindowColour);
-    Label1 = new QLabel(ToScreen(language.LangText(TextId::Connecting)), Panel1);
-    Label1->setGeometry(24, 14, 489, 20);
-    ProgressBar1 = new QProgressBar(Panel1);
+    Frame = new QWidget(this);
+    Frame->setGeometry(rect());
+    PaintBackground(Frame, kWindowColour);
+    StatusLabel = new QLabel(ToScreen(language.LangText(TextId::Connecting)), Frame);
+    StatusLabel->setGeometry(24, 14, 489, 20);
+    ProgressBar1 = new QProgressBar(Frame);
     ProgressBar1->setGeometry(24, 40, 489, 16);
     ProgressBar1->setTextVisible(false);
-    BitBtn1 = new QPushButton(ToScreen(language.LangText(TextId::ViewOnline)), Panel1);
-    BitBtn1->setGeometry(56, 74, 105, 25);
-    BitBtn1->setEnabled(false);
-    BitBtn2 = new QPushButton(ToScreen(language.LangText(TextId::Cancel)), Panel1);
-    BitBtn2->setGeometry(368, 72, 105, 25);
+    SeeOnlineButton = new QPushButton(ToScreen(language.LangText(TextId::ViewOnline)), Frame);
+    SeeOnlineButton->setGeometry(56, 74, 105, 25);
+    SeeOnlineButton->setEnabled(false);
+    CancelButton = new QPushButton(ToScreen(language.LangText(TextId::Cancel)), Frame);
+    CancelButton->setGeometry(368, 72, 105, 25);
+    GiveDesignedNames({{Frame, "Panel1"}, {StatusLabel, "Label1"}, {ProgressBar1, "ProgressBar1"},
+                       {SeeOnlineButton, "BitBtn1"}, {CancelButton, "BitBtn2"}});
     const CommandGuard guard(dialogs_, language_);
-    guard.Connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(BitBtn2, &QPushButton::clicked, this, &TFormFTP2::reject);
+    guard.Connect(SeeOnlineButton, &QPushButton::clicked, this, [this] { OpenSiteOnline(); });
+    connect(CancelButton, &QPushButton::clicked, this, &TFormFTP2::reject);
 }
 
 void TFormFTP2::showEvent(QShowEvent* event) {
@@ -124,16 +127,16 @@ void TFormFTP2::Publish() {
     if (outcome_ == PublishOutcome::Published) {
         // The run's last words stay: finished, or nothing needed sending.
         ProgressBar1->setValue(ProgressBar1->maximum());
-        BitBtn1->setEnabled(true);
-        BitBtn1->setDefault(true);
-        BitBtn1->setFocus();
+        SeeOnlineButton->setEnabled(true);
+        SeeOnlineButton->setDefault(true);
+        SeeOnlineButton->setFocus();
     } else {
         // Cancelled, or failed after telling the user why: nothing more to show.
         done(kModalCancel);
     }
 }
 
-void TFormFTP2::BitBtn1Click() {
+void TFormFTP2::OpenSiteOnline() {
     std::optional<std::string> address =
         PublishedPageAddress(request_.server.host, request_.server.user, remoteFolder_, startPage_);
     if (!address) {
@@ -172,8 +175,8 @@ void TFormFTP2::SetMaximum(int maximum) {
 void TFormFTP2::Step() { ProgressBar1->setValue(std::min(ProgressBar1->value() + 1, ProgressBar1->maximum())); }
 
 void TFormFTP2::SetStatus(const std::string& cp1252Text) {
-    Label1->setText(ToScreen(cp1252Text));
-    Label1->repaint();
+    StatusLabel->setText(ToScreen(cp1252Text));
+    StatusLabel->repaint();
 }
 
 bool TFormFTP2::CancelRequested() {

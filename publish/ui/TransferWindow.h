@@ -46,17 +46,17 @@ public:
               const Language& language, UserDialogs& dialogs, std::function<void(const std::string&)> openAddress,
               QWidget* parent, Run run = PublishSite);
 
-    QWidget* Panel1 = nullptr;
-    QLabel* Label1 = nullptr;
+    QWidget* Frame = nullptr;
+    QLabel* StatusLabel = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
-    QPushButton* BitBtn1 = nullptr;  // see online
-    QPushButton* BitBtn2 = nullptr;  // cancel
+    QPushButton* SeeOnlineButton = nullptr;  // see online
+    QPushButton* CancelButton = nullptr;  // cancel
 
     PublishOutcome Outcome() const { return outcome_; }
     // The last part of the remote path the user chose ("" for the login folder).
     const std::string& RemoteFolder() const { return remoteFolder_; }
 
-    void BitBtn1Click();
+    void OpenSiteOnline();
 
     void SetMaximum(int maximum) override;
     void Step() override;

@@ -2,6 +2,7 @@
 
 #include "common/UserDialogs.h"
 #include "common/ui/Colours.h"
+#include "common/ui/DesignedNames.h"
 #include "common/ui/ScreenText.h"
 #include "lang/Language.h"
 #include "lang/TextId.h"
@@ -18,21 +19,23 @@ TFCreaHTML::TFCreaHTML(BuildRequest request, const Language& language, UserDialo
     : QDialog(parent), request_(std::move(request)), language_(language), dialogs_(dialogs) {
     setWindowTitle(ToScreen(language.LangText(TextId::BuildTitle)));
     setFixedSize(536, 116);
-    Panel1 = new QWidget(this);
-    Panel1->setGeometry(rect());
-    PaintBackground(Panel1, kWindowColour);
-    Label1 = new QLabel(ToScreen(language.LangText(TextId::PleaseWait)), Panel1);
-    Label1->setGeometry(24, 12, 489, 20);
-    ProgressBar1 = new QProgressBar(Panel1);
+    Frame = new QWidget(this);
+    Frame->setGeometry(rect());
+    PaintBackground(Frame, kWindowColour);
+    StatusLabel = new QLabel(ToScreen(language.LangText(TextId::PleaseWait)), Frame);
+    StatusLabel->setGeometry(24, 12, 489, 20);
+    ProgressBar1 = new QProgressBar(Frame);
     ProgressBar1->setGeometry(24, 38, 489, 18);
     ProgressBar1->setTextVisible(false);
-    BitBtn1 = new QPushButton(ToScreen(language.LangText(TextId::ViewSite)), Panel1);
-    BitBtn1->setGeometry(160, 74, 105, 25);
-    BitBtn1->setEnabled(false);
-    BitBtn2 = new QPushButton(ToScreen(language.LangText(TextId::Cancel)), Panel1);
-    BitBtn2->setGeometry(280, 74, 105, 25);
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { done(kModalYes); });
-    connect(BitBtn2, &QPushButton::clicked, this, &TFCreaHTML::reject);
+    ViewSiteButton = new QPushButton(ToScreen(language.LangText(TextId::ViewSite)), Frame);
+    ViewSiteButton->setGeometry(160, 74, 105, 25);
+    ViewSiteButton->setEnabled(false);
+    CancelButton = new QPushButton(ToScreen(language.LangText(TextId::Cancel)), Frame);
+    CancelButton->setGeometry(280, 74, 105, 25);
+    GiveDesignedNames({{Frame, "Panel1"}, {StatusLabel, "Label1"}, {ProgressBar1, "ProgressBar1"},
+                       {ViewSiteButton, "BitBtn1"}, {CancelButton, "BitBtn2"}});
+    connect(ViewSiteButton, &QPushButton::clicked, this, [this] { done(kModalYes); });
+    connect(CancelButton, &QPushButton::clicked, this, &TFCreaHTML::reject);
 }
 
 void TFCreaHTML::showEvent(QShowEvent* event) {
@@ -51,9 +54,9 @@ void TFCreaHTML::Run() {
     running_ = false;
     if (outcome_ == BuildOutcome::Built) {
         ProgressBar1->setValue(ProgressBar1->maximum());
-        BitBtn1->setEnabled(true);
-        BitBtn1->setDefault(true);
-        BitBtn1->setFocus();
+        ViewSiteButton->setEnabled(true);
+        ViewSiteButton->setDefault(true);
+        ViewSiteButton->setFocus();
     } else if (outcome_ == BuildOutcome::Cancelled) {
         done(kModalCancel);
     }
@@ -67,8 +70,8 @@ void TFCreaHTML::SetMaximum(int maximum) {
 void TFCreaHTML::Step() { ProgressBar1->setValue(std::min(ProgressBar1->value() + 1, ProgressBar1->maximum())); }
 
 void TFCreaHTML::SetStatus(const std::string& cp1252Text) {
-    Label1->setText(ToScreen(cp1252Text));
-    Label1->repaint();
+    StatusLabel->setText(ToScreen(cp1252Text));
+    StatusLabel->repaint();
 }
 
 bool TFCreaHTML::CancelRequested() {

@@ -21,11 +21,11 @@ public:
     // `language` gives the window's texts; the build loads its own.
     TFCreaHTML(BuildRequest request, const Language& language, UserDialogs& dialogs, QWidget* parent);
 
-    QWidget* Panel1 = nullptr;
-    QLabel* Label1 = nullptr;
+    QWidget* Frame = nullptr;
+    QLabel* StatusLabel = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
+    QPushButton* ViewSiteButton = nullptr;
+    QPushButton* CancelButton = nullptr;
 
     BuildOutcome Outcome() const { return outcome_; }
 

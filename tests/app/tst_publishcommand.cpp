@@ -107,11 +107,11 @@ private slots:
         SavedBuiltProject();
         const std::size_t before = dialogs_.shown.size();
         Publish([this](TFormFTP& settings) {
-            settings.Edit1->setText(QStringLiteral("ftp.hebergeur.fr"));
-            settings.Edit2->setText(QStringLiteral("marie"));
-            settings.MaskEdit1->setText(QStringLiteral("s3cret"));
+            settings.HostEdit->setText(QStringLiteral("ftp.hebergeur.fr"));
+            settings.UserEdit->setText(QStringLiteral("marie"));
+            settings.PasswordEdit->setText(QStringLiteral("s3cret"));
             dialogs_.answers = {kModalCancel};
-            QTest::mouseClick(settings.BitBtn1, Qt::LeftButton);
+            QTest::mouseClick(settings.OkButton, Qt::LeftButton);
         });
         // Only the confirmation was asked: no transfer window, no remote folder question.
         QCOMPARE(dialogs_.shown.size(), before + 1);
@@ -120,12 +120,12 @@ private slots:
         QCOMPARE(window_->LabelEtape->text(), ToScreen(Text(TextId::StepOne)));
 
         Publish([this](TFormFTP& settings) {
-            QCOMPARE(settings.Edit1->text(), QStringLiteral("ftp.hebergeur.fr"));
-            QCOMPARE(settings.Edit2->text(), QStringLiteral("marie"));
-            QVERIFY(settings.MaskEdit1->text().isEmpty());
-            QVERIFY(!settings.BitBtn1->isEnabled());
-            QTest::mouseClick(settings.BitBtn3, Qt::LeftButton);
-            QTest::mouseClick(settings.BitBtn2, Qt::LeftButton);
+            QCOMPARE(settings.HostEdit->text(), QStringLiteral("ftp.hebergeur.fr"));
+            QCOMPARE(settings.UserEdit->text(), QStringLiteral("marie"));
+            QVERIFY(settings.PasswordEdit->text().isEmpty());
+            QVERIFY(!settings.OkButton->isEnabled());
+            QTest::mouseClick(settings.HelpButton, Qt::LeftButton);
+            QTest::mouseClick(settings.CancelButton, Qt::LeftButton);
         });
         QCOMPARE(harness_.opened.back(), harness_.Root() / "aide" / "aide_france" / "aideweb" / "etape4.htm");
         QVERIFY(harness_.openedAddresses.empty());
@@ -134,11 +134,11 @@ private slots:
     void thePasswordIsWrittenToNoFile() {
         SavedBuiltProject();
         Publish([this](TFormFTP& settings) {
-            settings.Edit1->setText(QStringLiteral("ftp.hebergeur.fr"));
-            settings.Edit2->setText(QStringLiteral("marie"));
-            settings.MaskEdit1->setText(QStringLiteral("Zq7-unique-pw"));
+            settings.HostEdit->setText(QStringLiteral("ftp.hebergeur.fr"));
+            settings.UserEdit->setText(QStringLiteral("marie"));
+            settings.PasswordEdit->setText(QStringLiteral("Zq7-unique-pw"));
             dialogs_.answers = {kModalCancel};
-            QTest::mouseClick(settings.BitBtn1, Qt::LeftButton);
+            QTest::mouseClick(settings.OkButton, Qt::LeftButton);
         });
         dialogs_.answers = {kModalYes};
         window_->CurrentSession().SetProjectModified(true);

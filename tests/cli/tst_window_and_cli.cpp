@@ -64,7 +64,7 @@ private slots:
         QTimer poll;
         connect(&poll, &QTimer::timeout, [] {
             auto* build = qobject_cast<TFCreaHTML*>(QApplication::activeModalWidget());
-            if (build && build->BitBtn1->isEnabled()) build->BitBtn1->click();
+            if (build && build->ViewSiteButton->isEnabled()) build->ViewSiteButton->click();
         });
         poll.start(50);
         QVERIFY(window->RunBuildWindow());

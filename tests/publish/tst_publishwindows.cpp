@@ -36,9 +36,9 @@ private:
     }
 
     static void Fill(TFormFTP& window, const char* host, const char* user, const char* password) {
-        window.Edit1->setText(QString::fromUtf8(host));
-        window.Edit2->setText(QString::fromUtf8(user));
-        window.MaskEdit1->setText(QString::fromUtf8(password));
+        window.HostEdit->setText(QString::fromUtf8(host));
+        window.UserEdit->setText(QString::fromUtf8(user));
+        window.PasswordEdit->setText(QString::fromUtf8(password));
     }
 
     // A transfer window whose run is `run`; the page "see online" opens is index.html.
@@ -87,14 +87,14 @@ private slots:
         window->show();
         QCOMPARE(window->size(), QSize(401, 266));
         QCOMPARE(window->windowTitle(), Text(TextId::PublishTitle));
-        QCOMPARE(window->Label7->text(), QStringLiteral("Le projet Vacances d'été sera publié dans le dossier du serveur que vous choisirez."));
-        QCOMPARE(window->Label5->text(), Text(TextId::AskYourHost));
-        QCOMPARE(window->BitBtn3->text(), Text(TextId::HelpButton));
-        QCOMPARE(window->BitBtn1->geometry(), QRect(16, 232, 105, 25));
-        QCOMPARE(window->MaskEdit1->pos(), QPoint(128, 160));
+        QCOMPARE(window->FolderHint->text(), QStringLiteral("Le projet Vacances d'été sera publié dans le dossier du serveur que vous choisirez."));
+        QCOMPARE(window->UserHint->text(), Text(TextId::AskYourHost));
+        QCOMPARE(window->HelpButton->text(), Text(TextId::HelpButton));
+        QCOMPARE(window->OkButton->geometry(), QRect(16, 232, 105, 25));
+        QCOMPARE(window->PasswordEdit->pos(), QPoint(128, 160));
         // The password shows as dollars.
-        window->MaskEdit1->setText(QStringLiteral("abc"));
-        QCOMPARE(window->MaskEdit1->displayText(), QStringLiteral("$$$"));
+        window->PasswordEdit->setText(QStringLiteral("abc"));
+        QCOMPARE(window->PasswordEdit->displayText(), QStringLiteral("$$$"));
     }
 
     void noLabelRunsIntoItsFieldOrOutOfTheWindowInEitherLanguage() {
@@ -104,30 +104,30 @@ private slots:
             FtpServer server;
             TFormFTP window(server, *language, dialogs_, "Vacances", {}, nullptr);
             window.show();
-            for (QLabel* label : {window.Label1, window.Label2, window.Label3}) {
-                QVERIFY2(label->geometry().right() < window.Edit1->x(), qPrintable(label->text()));
+            for (QLabel* label : {window.HostLabel, window.UserLabel, window.PasswordLabel}) {
+                QVERIFY2(label->geometry().right() < window.HostEdit->x(), qPrintable(label->text()));
             }
-            for (QLabel* label : {window.Label4, window.Label5, window.Label6, window.Label7}) {
+            for (QLabel* label : {window.HostExample, window.UserHint, window.PasswordHint, window.FolderHint}) {
                 QVERIFY2(label->geometry().right() < window.width(), qPrintable(label->text()));
             }
-            QVERIFY(window.Label7->geometry().bottom() < window.Edit2->y());
+            QVERIFY(window.FolderHint->geometry().bottom() < window.UserEdit->y());
         }
     }
 
     void okNeedsAllThreeFields() {
         FtpServer server;
         auto window = Settings(server);
-        QVERIFY(!window->BitBtn1->isEnabled());
+        QVERIFY(!window->OkButton->isEnabled());
         Fill(*window, "ftp.hebergeur.fr", "marie", "");
-        QVERIFY(!window->BitBtn1->isEnabled());
-        window->MaskEdit1->setText(QStringLiteral("s"));
-        QVERIFY(window->BitBtn1->isEnabled());
-        for (QLineEdit* field : {window->Edit1, window->Edit2, window->MaskEdit1}) {
+        QVERIFY(!window->OkButton->isEnabled());
+        window->PasswordEdit->setText(QStringLiteral("s"));
+        QVERIFY(window->OkButton->isEnabled());
+        for (QLineEdit* field : {window->HostEdit, window->UserEdit, window->PasswordEdit}) {
             const QString kept = field->text();
             field->clear();
-            QVERIFY(!window->BitBtn1->isEnabled());
+            QVERIFY(!window->OkButton->isEnabled());
             field->setText(kept);
-            QVERIFY(window->BitBtn1->isEnabled());
+            QVERIFY(window->OkButton->isEnabled());
         }
     }
 
@@ -136,7 +136,7 @@ private slots:
         auto first = Settings(server);
         Fill(*first, "ftp.hebergeur.fr", "marie", "s3cret");
         dialogs_.answers = {kModalYes};
-        QTest::mouseClick(first->BitBtn1, Qt::LeftButton);
+        QTest::mouseClick(first->OkButton, Qt::LeftButton);
         QCOMPARE(first->result(), int(kModalYes));
         QCOMPARE(dialogs_.shown.back(), language_.LangText(TextId::PublishQuestion));
         QCOMPARE(server.host, std::string("ftp.hebergeur.fr"));
@@ -144,10 +144,10 @@ private slots:
         QCOMPARE(server.password, std::string("s3cret"));
 
         auto second = Settings(server);
-        QCOMPARE(second->Edit1->text(), QStringLiteral("ftp.hebergeur.fr"));
-        QCOMPARE(second->Edit2->text(), QStringLiteral("marie"));
-        QVERIFY(second->MaskEdit1->text().isEmpty());
-        QVERIFY(!second->BitBtn1->isEnabled());
+        QCOMPARE(second->HostEdit->text(), QStringLiteral("ftp.hebergeur.fr"));
+        QCOMPARE(second->UserEdit->text(), QStringLiteral("marie"));
+        QVERIFY(second->PasswordEdit->text().isEmpty());
+        QVERIFY(!second->OkButton->isEnabled());
     }
 
     void cancellingTheQuestionKeepsTheValuesButDoesNotPublish() {
@@ -155,11 +155,11 @@ private slots:
         auto window = Settings(server);
         Fill(*window, "www.monsite.fr", "paul", "pw");
         dialogs_.answers = {kModalCancel};
-        QTest::mouseClick(window->BitBtn1, Qt::LeftButton);
+        QTest::mouseClick(window->OkButton, Qt::LeftButton);
         QCOMPARE(window->result(), int(kModalCancel));
         QCOMPARE(server.host, std::string("www.monsite.fr"));
         QCOMPARE(server.user, std::string("paul"));
-        QCOMPARE(Settings(server)->Edit1->text(), QStringLiteral("www.monsite.fr"));
+        QCOMPARE(Settings(server)->HostEdit->text(), QStringLiteral("www.monsite.fr"));
     }
 
     void cancelEscapeAndHelp() {
@@ -169,8 +169,8 @@ private slots:
             window->show();
             window->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(window.get()));
-            QTest::keyClick(window->Edit1, Qt::Key_F1);
-            QTest::mouseClick(window->BitBtn3, Qt::LeftButton);
+            QTest::keyClick(window->HostEdit, Qt::Key_F1);
+            QTest::mouseClick(window->HelpButton, Qt::LeftButton);
             QCOMPARE(helpShown_, 2);
             QVERIFY(window->isVisible());
             QTest::keyClick(window.get(), Qt::Key_Escape);
@@ -180,7 +180,7 @@ private slots:
         auto window = Settings(server);
         Fill(*window, "ftp.hebergeur.fr", "marie", "pw");
         window->show();
-        QTest::mouseClick(window->BitBtn2, Qt::LeftButton);
+        QTest::mouseClick(window->CancelButton, Qt::LeftButton);
         QCOMPARE(window->result(), int(kModalCancel));
         QVERIFY(server.host.empty());  // Cancel keeps nothing of what was typed
         QVERIFY(dialogs_.shown.empty());
@@ -191,18 +191,18 @@ private slots:
         auto window = Transfer({"www.monsite.fr", 2121, "paul", "pw", 30}, PublishingRun(&seen));
         QCOMPARE(window->size(), QSize(536, 115));
         QCOMPARE(window->windowTitle(), Text(TextId::Publishing));
-        QCOMPARE(window->BitBtn1->text(), Text(TextId::ViewOnline));
-        QVERIFY(!window->BitBtn1->isEnabled());
+        QCOMPARE(window->SeeOnlineButton->text(), Text(TextId::ViewOnline));
+        QVERIFY(!window->SeeOnlineButton->isEnabled());
         dialogs_.textAnswers = {std::string("albums/ete")};
         window->show();
-        QTRY_VERIFY(window->BitBtn1->isEnabled());
+        QTRY_VERIFY(window->SeeOnlineButton->isEnabled());
         QCOMPARE(window->Outcome(), PublishOutcome::Published);
         QCOMPARE(seen.server.timeoutSeconds, 0);
         QCOMPARE(seen.server.port, 2121);
         QVERIFY(seen.replace == ReplacePolicy::Ask);
         QCOMPARE(seen.projectName, std::string("Vacances"));
         QCOMPARE(window->ProgressBar1->value(), window->ProgressBar1->maximum());
-        QCOMPARE(window->Label1->text(), Text(TextId::PublishingFinished));
+        QCOMPARE(window->StatusLabel->text(), Text(TextId::PublishingFinished));
         QCOMPARE(window->RemoteFolder(), std::string("ete"));
     }
 
@@ -212,16 +212,16 @@ private slots:
         auto site = Transfer({"www.monsite.fr", 21, "paul", "pw", 0}, PublishingRun());
         dialogs_.textAnswers = {std::string("albums/ete")};
         site->show();
-        QTRY_VERIFY(site->BitBtn1->isEnabled());
-        QTest::mouseClick(site->BitBtn1, Qt::LeftButton);
+        QTRY_VERIFY(site->SeeOnlineButton->isEnabled());
+        QTest::mouseClick(site->SeeOnlineButton, Qt::LeftButton);
         QVERIFY(!site->isVisible());
         QCOMPARE(opened_, std::vector<std::string>{"http://www.monsite.fr/ete/index.html"});
 
         auto host = Transfer({"ftp.hebergeur.fr", 21, "marie", "pw", 0}, PublishingRun(), "Gal1.htm");
         dialogs_.textAnswers = {std::string("photos")};
         host->show();
-        QTRY_VERIFY(host->BitBtn1->isEnabled());
-        QTest::mouseClick(host->BitBtn1, Qt::LeftButton);
+        QTRY_VERIFY(host->SeeOnlineButton->isEnabled());
+        QTest::mouseClick(host->SeeOnlineButton, Qt::LeftButton);
         QCOMPARE(opened_.back(), std::string("http://www.hebergeur.fr/marie/photos/Gal1.htm"));
 
         // Published straight into the login folder: no folder part.
@@ -253,7 +253,7 @@ private slots:
                                    return PublishOutcome::Cancelled;
                                });
         connect(window->ProgressBar1, &QProgressBar::valueChanged, window.get(), [&window] {
-            if (window->ProgressBar1->value() == 5) QTest::mouseClick(window->BitBtn2, Qt::LeftButton);
+            if (window->ProgressBar1->value() == 5) QTest::mouseClick(window->CancelButton, Qt::LeftButton);
         });
         window->show();
         QTRY_VERIFY(!window->isVisible());
@@ -293,13 +293,13 @@ private slots:
                          [this](const std::string& address) { opened_.push_back(address); }, nullptr);
         dialogs_.textAnswers = {std::string("albums/../Demo_web"), std::string("photos.example.org/demo")};
         window.show();
-        QTRY_VERIFY_WITH_TIMEOUT(window.BitBtn1->isEnabled() || !window.isVisible(), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(window.SeeOnlineButton->isEnabled() || !window.isVisible(), 60000);
         QCOMPARE(window.Outcome(), PublishOutcome::Published);
         QCOMPARE(dialogs_.shown, std::vector<std::string>{language_.LangText(TextId::PublishFolderLabel)});
         QCOMPARE(testing::DifferingFiles(project, served.Path() / "Demo_web", true), std::vector<std::string>{});
         QCOMPARE(window.ProgressBar1->value(), window.ProgressBar1->maximum());
         // An address does not tell the site's web address: it is asked once, then kept.
-        QTest::mouseClick(window.BitBtn1, Qt::LeftButton);
+        QTest::mouseClick(window.SeeOnlineButton, Qt::LeftButton);
         QCOMPARE(dialogs_.shown.back(), language_.LangText(TextId::WebAddressPrompt));
         QCOMPARE(opened_, std::vector<std::string>{"http://photos.example.org/demo/index.html"});
         TFormFTP2 again(ProgramFolder(program.Path()), "Demo", {"127.0.0.1", server.Port(), "photo", "secret", 20},
@@ -308,8 +308,8 @@ private slots:
         dialogs_.textAnswers = {std::string("albums/../Demo_web")};
         dialogs_.shown.clear();
         again.show();
-        QTRY_VERIFY_WITH_TIMEOUT(again.BitBtn1->isEnabled() || !again.isVisible(), 60000);
-        QTest::mouseClick(again.BitBtn1, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(again.SeeOnlineButton->isEnabled() || !again.isVisible(), 60000);
+        QTest::mouseClick(again.SeeOnlineButton, Qt::LeftButton);
         QCOMPARE(dialogs_.shown, std::vector<std::string>{language_.LangText(TextId::PublishFolderLabel)});
         QCOMPARE(opened_.back(), std::string("http://photos.example.org/demo/index.html"));
     }
@@ -338,9 +338,9 @@ private slots:
         const QString sending = Text(TextId::Sending);
         int shownWhenSending = -1;
         connect(window.ProgressBar1, &QProgressBar::valueChanged, &window, [&] {
-            if (shownWhenSending < 0 && window.Label1->text().startsWith(sending)) {
+            if (shownWhenSending < 0 && window.StatusLabel->text().startsWith(sending)) {
                 shownWhenSending = window.ProgressBar1->value();
-                QTest::mouseClick(window.BitBtn2, Qt::LeftButton);
+                QTest::mouseClick(window.CancelButton, Qt::LeftButton);
             }
         });
         window.show();

@@ -44,14 +44,14 @@ private slots:
         TFCreaHTML window({folder_, "Demo", {}}, language_, dialogs_, nullptr);
         QCOMPARE(window.size(), QSize(536, 116));
         QCOMPARE(window.windowTitle(), QStringLiteral("Construction du site"));
-        QVERIFY(!window.BitBtn1->isEnabled());
+        QVERIFY(!window.ViewSiteButton->isEnabled());
         window.show();
-        QTRY_VERIFY_WITH_TIMEOUT(window.BitBtn1->isEnabled(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(window.ViewSiteButton->isEnabled(), 20000);
         QCOMPARE(window.Outcome(), BuildOutcome::Built);
-        QCOMPARE(window.Label1->text(), QStringLiteral("Le site est prêt !"));
+        QCOMPARE(window.StatusLabel->text(), QStringLiteral("Le site est prêt !"));
         QCOMPARE(window.ProgressBar1->value(), window.ProgressBar1->maximum());
         QVERIFY(fs::exists(project_ / "index.html"));
-        QTest::mouseClick(window.BitBtn1, Qt::LeftButton);
+        QTest::mouseClick(window.ViewSiteButton, Qt::LeftButton);
         QCOMPARE(window.result(), int(kModalYes));
     }
 
@@ -59,7 +59,7 @@ private slots:
         TFCreaHTML window({folder_, "Demo", {}}, language_, dialogs_, nullptr);
         // Cancel is pressed as the run reports its first step.
         connect(window.ProgressBar1, &QProgressBar::valueChanged, &window, [&window] {
-            if (window.ProgressBar1->value() == 1) QTest::mouseClick(window.BitBtn2, Qt::LeftButton);
+            if (window.ProgressBar1->value() == 1) QTest::mouseClick(window.CancelButton, Qt::LeftButton);
         });
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 20000);
@@ -83,9 +83,9 @@ private slots:
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(!dialogs_.shown.empty(), 20000);  // the run ends once the error is told
         QCOMPARE(window.Outcome(), BuildOutcome::Failed);
-        QVERIFY(!window.BitBtn1->isEnabled());
+        QVERIFY(!window.ViewSiteButton->isEnabled());
         QVERIFY(fs::exists(folder_.Root() / "blankimg.htm"));  // the failed run left them
-        QTest::mouseClick(window.BitBtn2, Qt::LeftButton);
+        QTest::mouseClick(window.CancelButton, Qt::LeftButton);
         QVERIFY(!window.isVisible());
         QCOMPARE(window.result(), int(kModalCancel));
         for (const char* sample : {"blanksom.htm", "blankgal.htm", "blankimg.htm"}) {
