@@ -89,9 +89,14 @@ VALUES = {
     "CopyrightDistance": "10",
 }
 
-if __name__ == "__main__":
+def settings_bytes():
     lines = [""] * LINE_COUNT
     for name, value in VALUES.items():
         lines[LINE[name]] = value
+    return ("\r\n".join(lines) + "\r\n").encode("cp1252")
+
+
+if __name__ == "__main__":
+    from generated import write_or_check
     target = pathlib.Path(__file__).resolve().parent.parent / "assets" / "runweb.in_"
-    target.write_bytes(("\r\n".join(lines) + "\r\n").encode("cp1252"))
+    write_or_check({target: settings_bytes()}, "default_settings.py")

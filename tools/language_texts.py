@@ -5,7 +5,6 @@ English text. Run it to write assets/french.asc and assets/english.asc
 code reads the texts by. With --check it writes nothing and fails when one of
 those files differs from what it would write."""
 import pathlib
-import sys
 
 TEXTS = {
     0: ("ProgramTitle", "Palimora", "Palimora"),
@@ -415,15 +414,5 @@ def outputs(root):
 
 
 if __name__ == "__main__":
-    root = pathlib.Path(__file__).resolve().parent.parent
-    check = sys.argv[1:] == ["--check"]
-    stale = []
-    for path, content in outputs(root).items():
-        if check:
-            if not path.exists() or path.read_bytes() != content:
-                stale.append(path)
-        else:
-            path.write_bytes(content)
-    for path in stale:
-        print(f"{path} differs from what tools/language_texts.py writes: run it", file=sys.stderr)
-    sys.exit(1 if stale else 0)
+    from generated import write_or_check
+    write_or_check(outputs(pathlib.Path(__file__).resolve().parent.parent), "language_texts.py")

@@ -254,10 +254,11 @@ def picture(theme):
 
 KINDS = {"sommaires": summary, "galeries": gallery, "images": picture}
 
+def outputs(models):
+    return {models / folder / f"{theme}.htm": ("\r\n".join(make(theme)) + "\r\n").encode("cp1252")
+            for folder, make in KINDS.items() for theme in THEMES}
+
+
 if __name__ == "__main__":
-    models = pathlib.Path(__file__).resolve().parent.parent / "assets" / "models"
-    for folder, make in KINDS.items():
-        (models / folder).mkdir(parents=True, exist_ok=True)
-        for theme in THEMES:
-            text = "\r\n".join(make(theme)) + "\r\n"
-            (models / folder / f"{theme}.htm").write_bytes(text.encode("cp1252"))
+    from generated import write_or_check
+    write_or_check(outputs(pathlib.Path(__file__).resolve().parent.parent / "assets" / "models"), "make_templates.py")
