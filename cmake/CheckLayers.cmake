@@ -33,10 +33,13 @@ foreach(layer ${layers})
   file(GLOB_RECURSE sources RELATIVE ${ROOT} ${ROOT}/${layer}/*.h ${ROOT}/${layer}/*.cpp)
   foreach(source ${sources})
     string(REGEX MATCH "/ui/" in_ui "${source}")
-    file(STRINGS ${ROOT}/${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z]+/")
+    # Quoted or angled, and with any "../" before the folder: "sitegen/x.h",
+    # <sitegen/x.h> and "../sitegen/x.h" all name the site generator.
+    set(include_start "^[ \t]*#[ \t]*include[ \t]*[\"<](\\.\\./)*")
+    file(STRINGS ${ROOT}/${source} includes REGEX "${include_start}[a-z]+/")
     foreach(line ${includes})
-      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([a-z]+)/.*" "\\1" target "${line}")
-      string(REGEX MATCH "^[ \t]*#[ \t]*include[ \t]*\"[a-z]+/ui/" target_is_ui "${line}")
+      string(REGEX REPLACE "${include_start}([a-z]+)/.*" "\\2" target "${line}")
+      string(REGEX MATCH "${include_start}[a-z]+/ui/" target_is_ui "${line}")
       if(NOT target IN_LIST layers)
         continue()  # a system or third-party header with a folder name
       endif()

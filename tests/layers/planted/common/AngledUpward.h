@@ -1,0 +1,3 @@
+#pragma once
+// A common header that reaches up with angle brackets.
+#include <sitegen/PageLines.h>
