@@ -121,7 +121,7 @@ void TForm1::FormCreate(bool showIntro) {
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::BlinkStepLabel);
 
     toolbar_ = std::make_unique<Toolbar>(session_.Folder(), this);
     pictureStep_ = new PictureStep(session_, *dialogs_, *toolbar_, this);
@@ -146,7 +146,7 @@ void TForm1::ConnectCommands() {
     guard.Connect(tools.BoutPro, &PictureButton::clicked, this, [this] { BoutProClick(); });
     guard.Connect(tools.BoutDif, &PictureButton::clicked, this, [this] { BoutDifClick(); });
     guard.Connect(tools.BoutAid, &PictureButton::clicked, this, [this] { BoutAidClick(); });
-    guard.Connect(tools.BoutImg2, &PictureButton::clicked, this, [this] { BoutImg2Click(); });
+    guard.Connect(tools.BoutImg2, &PictureButton::clicked, this, [this] { ShowPictureList(); });
     guard.Connect(tools.BoutVid, &PictureButton::clicked, this, [this] { BoutVidClick(); });
     guard.Connect(tools.BoutS, &PictureButton::clicked, this, [this] { BoutSClick(); });
     guard.Connect(tools.BoutG, &PictureButton::clicked, this, [this] { BoutGClick(); });
@@ -159,9 +159,9 @@ void TForm1::ConnectCommands() {
     guard.Connect(tools.BoutSup, &PictureButton::clicked, this, [&pictures] { pictures.BoutSupClick(); });
     guard.Connect(tools.BoutMon, &PictureButton::clicked, this, [&pictures] { pictures.BoutMonClick(); });
     guard.Connect(tools.BoutDes, &PictureButton::clicked, this, [&pictures] { pictures.BoutDesClick(); });
-    guard.Connect(pictures.ListView1, &QListWidget::itemClicked, this, [&pictures] { pictures.ListView1Selected(); });
+    guard.Connect(pictures.ListView1, &QListWidget::itemClicked, this, [&pictures] { pictures.PictureChosen(); });
     guard.Connect(pictures.TabbedImg->BitTextOk, &QPushButton::clicked, this, [&pictures] { pictures.BitTextOkClick(); });
-    guard.Connect(pictures.TabbedImg->Panel1, &PictureDisplay::pictureClicked, this, [&pictures] { pictures.Image1Click(); });
+    guard.Connect(pictures.TabbedImg->PictureView, &PictureDisplay::pictureClicked, this, [&pictures] { pictures.OpenPictureElsewhere(); });
     guard.Connect(&pictures, &PictureStep::listCancelled, this, [this] { BoutNouClick(); });
     connect(pageDesign_, &PageDesignStep::modified, this, [this] { session_.SetProjectModified(true); });
     // In step 1 the browser gives the picture list its place back.
@@ -220,7 +220,7 @@ void TForm1::showEvent(QShowEvent* event) {
 bool TForm1::FormActivate() {
     if (!firstActivation_) return true;
     firstActivation_ = false;
-    pictureStep_->FileListBox1Change();
+    pictureStep_->RefillPictureList();
     BusyCursor busy;  // until the window is placed, the language window included
     pictureStep_->TabbedImg->setCurrentIndex(0);
     const bool firstStart = IsFirstStart(session_.Folder());
@@ -255,7 +255,7 @@ void TForm1::PlaceOnScreen() {
     move(placement->left, placement->top);
 }
 
-void TForm1::Timer1Timer() {
+void TForm1::BlinkStepLabel() {
     const bool shownInLabelColour = LabelEtape->palette().color(QPalette::WindowText) == kLabelColour;
     PaintText(LabelEtape, shownInLabelColour ? kBlinkColour : kLabelColour);
 }

@@ -59,10 +59,10 @@ public:
     void ApplyLanguage();
 
     // Every second: the step label blinks between its colour and red.
-    void Timer1Timer();
+    void BlinkStepLabel();
 
     // The step switch: the picture list (step 1) and page design (step 2).
-    void BoutImg2Click();
+    void ShowPictureList();
     void BoutVidClick();
     // The page-kind buttons of page design: the notebook of that kind of page.
     void BoutSClick();

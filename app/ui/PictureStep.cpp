@@ -43,7 +43,7 @@ PictureStep::~PictureStep() = default;
 void PictureStep::ShowNewProject() {
     pictureCount_ = currentPicture_ = textsPicture_ = 0;
     selectAfterInsert_ = false;
-    TabbedImg->Panel1->Clear();
+    TabbedImg->PictureView->Clear();
     TabbedImg->ShowTexts({}, {});
 }
 
@@ -53,7 +53,7 @@ void PictureStep::SetShown(bool shown) {
     if (shown) TabbedImg->setCurrentIndex(0);
 }
 
-void PictureStep::FileListBox1Change() {
+void PictureStep::RefillPictureList() {
     BusyCursor busy;
     PictureList& pictures = session_.Pictures();
     std::vector<fs::path> files;
@@ -77,12 +77,12 @@ void PictureStep::FileListBox1Change() {
     ListView1->MakeCurrent(currentPicture_ - 1);
 }
 
-void PictureStep::ListView1Click() {
+void PictureStep::ShowChosenPicture() {
     const int position = ListView1->CurrentPosition();
     if (pictureCount_ == 0 || position < 0) return;
     TabbedImg->show();
     const fs::path file = session_.Pictures().FileOf(ListView1->item(position)->text().toStdString());
-    TabbedImg->Panel1->Show(file);
+    TabbedImg->PictureView->Show(file);
     currentPicture_ = position + 1;
     const auto texts = session_.Pictures().Texts().Read(currentPicture_);
     TabbedImg->ShowTexts(texts ? texts->title : std::string(), FromCommaList(texts ? texts->comment : std::string()));
@@ -90,9 +90,9 @@ void PictureStep::ListView1Click() {
     emit pictureShown();
 }
 
-void PictureStep::ListView1Selected() {
+void PictureStep::PictureChosen() {
     StoreTypedTexts();
-    ListView1Click();
+    ShowChosenPicture();
 }
 
 void PictureStep::BitTextOkClick() {
@@ -144,7 +144,7 @@ void PictureStep::BoutImgClick() {
         for (const QString& name : chosen) files.emplace_back(name.toStdString());
         AddPictures(files);
     }
-    ListView1Click();
+    ShowChosenPicture();
 }
 
 void PictureStep::AddPictures(const std::vector<fs::path>& chosen) {
@@ -153,7 +153,7 @@ void PictureStep::AddPictures(const std::vector<fs::path>& chosen) {
     PictureList& pictures = session_.Pictures();
     std::vector<fs::path> sources = AddableChoice(chosen, pictures.PicturesFolder(), dialogs_, session_.CurrentLanguage());
     if (sources.empty()) {
-        ListView1Click();
+        ShowChosenPicture();
         return;
     }
     // Numbered in the order a person reads the names, as the command line numbers them.
@@ -163,7 +163,7 @@ void PictureStep::AddPictures(const std::vector<fs::path>& chosen) {
 
     BusyCursor busy;
     session_.SetProjectModified(true);
-    TabbedImg->Panel1->Clear();
+    TabbedImg->PictureView->Clear();
     ListView1->clear();
     lastPictureFolder_ = sources.front().parent_path();
     const bool inserting = currentPicture_ < pictureCount_;
@@ -175,8 +175,8 @@ void PictureStep::AddPictures(const std::vector<fs::path>& chosen) {
         // Only the last added picture is shown: the others would be decoded
         // for a display no one sees (their icons tell unreadable files).
         if (!added.empty()) {
-            TabbedImg->Edit1->setText(ToScreen(added.back().title));
-            TabbedImg->Panel1->Show(added.back().file);
+            TabbedImg->TitleEdit->setText(ToScreen(added.back().title));
+            TabbedImg->PictureView->Show(added.back().file);
             currentPicture_ = added.back().number;
         }
         TabbedImg->show();
@@ -184,7 +184,7 @@ void PictureStep::AddPictures(const std::vector<fs::path>& chosen) {
     } catch (const PalimoraError& error) {
         dialogs_.ShowMessageOk(error.UserMessage());
     }
-    FileListBox1Change();
+    RefillPictureList();
 }
 
 void PictureStep::BoutSupClick() {
@@ -198,8 +198,8 @@ void PictureStep::BoutSupClick() {
     } catch (const PalimoraError& error) {
         dialogs_.ShowMessageOk(error.UserMessage());
     }
-    FileListBox1Change();
-    ListView1Click();
+    RefillPictureList();
+    ShowChosenPicture();
 }
 
 void PictureStep::MovePicture(PictureButton& button, int direction) {
@@ -218,14 +218,14 @@ void PictureStep::MovePicture(PictureButton& button, int direction) {
     BusyCursor busy;
     PressedLook pressed(button);
     if (moved) session_.SetProjectModified(true);
-    FileListBox1Change();
-    ListView1Click();
+    RefillPictureList();
+    ShowChosenPicture();
 }
 
 void PictureStep::BoutMonClick() { MovePicture(*toolbar_.BoutMon, -1); }
 void PictureStep::BoutDesClick() { MovePicture(*toolbar_.BoutDes, +1); }
 
-void PictureStep::Image1Click() {
+void PictureStep::OpenPictureElsewhere() {
     const int position = ListView1->CurrentPosition();
     if (pictureCount_ == 0 || position < 0) return;
     const fs::path file = session_.Pictures().FileOf(ListView1->item(position)->text().toStdString());

@@ -41,11 +41,11 @@ public:
     void SetShown(bool shown);
 
     // The commands.
-    void FileListBox1Change();
-    void ListView1Click();
+    void RefillPictureList();
+    void ShowChosenPicture();
     // The user picked another picture: the texts typed for the one shown are
     // kept first.
-    void ListView1Selected();
+    void PictureChosen();
     void BitTextOkClick();
     // Stores the title and comment typed for the picture shown when they
     // differ from its stored ones, as OK would; before the selection, the
@@ -57,7 +57,7 @@ public:
     void BoutSupClick();
     void BoutMonClick();
     void BoutDesClick();
-    void Image1Click();
+    void OpenPictureElsewhere();
 
 signals:
     // The user cancelled the rebuild of the list: the project starts afresh.

@@ -32,8 +32,8 @@ void TForm1::ShowProject() {
     pictureStep_->ShowNewProject();
     step_.EnterPictureList();
     ShowStep();
-    pictureStep_->FileListBox1Change();
-    pictureStep_->ListView1Click();
+    pictureStep_->RefillPictureList();
+    pictureStep_->ShowChosenPicture();
 }
 
 void TForm1::BoutNouClick() {

@@ -4,6 +4,7 @@
 #include "common/Error.h"
 #include "common/UserDialogs.h"
 #include "common/ui/Colours.h"
+#include "common/ui/DesignedNames.h"
 #include "common/ui/ScreenText.h"
 #include "lang/ui/CommandGuard.h"
 #include "lang/TextId.h"
@@ -33,27 +34,29 @@ TFEnrPro::TFEnrPro(Session& session, UserDialogs& dialogs, TextId caption, QWidg
     : QDialog(parent), session_(session), dialogs_(dialogs) {
     setWindowTitle(ToScreen(session.LangText(caption)));
     setFixedSize(409, 107);
-    Panel1 = FillingPanel(this);
-    Label1 = new QLabel(ToScreen(session.LangText(TextId::ProjectNameLabel)), Panel1);
-    Label1->setGeometry(16, 14, 377, 18);
-    Edit1 = new QLineEdit(Panel1);
-    Edit1->setGeometry(16, 34, 377, 26);
-    BitBtn1 = new QPushButton(ToScreen(session.LangText(TextId::Ok)), Panel1);
-    BitBtn1->setGeometry(200, 72, 89, 25);
-    BitBtn1->setEnabled(false);
-    BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(ToScreen(session.LangText(TextId::Cancel)), Panel1);
-    BitBtn2->setGeometry(304, 72, 89, 25);
-    connect(Edit1, &QLineEdit::textChanged, this, [this](const QString& name) { BitBtn1->setEnabled(!name.isEmpty()); });
+    Frame = FillingPanel(this);
+    NameLabel = new QLabel(ToScreen(session.LangText(TextId::ProjectNameLabel)), Frame);
+    NameLabel->setGeometry(16, 14, 377, 18);
+    NameEdit = new QLineEdit(Frame);
+    NameEdit->setGeometry(16, 34, 377, 26);
+    OkButton = new QPushButton(ToScreen(session.LangText(TextId::Ok)), Frame);
+    OkButton->setGeometry(200, 72, 89, 25);
+    OkButton->setEnabled(false);
+    OkButton->setDefault(true);
+    CancelButton = new QPushButton(ToScreen(session.LangText(TextId::Cancel)), Frame);
+    GiveDesignedNames({{Frame, "Panel1"}, {NameLabel, "Label1"}, {NameEdit, "Edit1"}, {OkButton, "BitBtn1"},
+                       {CancelButton, "BitBtn2"}});
+    CancelButton->setGeometry(304, 72, 89, 25);
+    connect(NameEdit, &QLineEdit::textChanged, this, [this](const QString& name) { OkButton->setEnabled(!name.isEmpty()); });
     const CommandGuard guard(dialogs, session.CurrentLanguage());
-    guard.Connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(BitBtn2, &QPushButton::clicked, this, &TFEnrPro::reject);
+    guard.Connect(OkButton, &QPushButton::clicked, this, [this] { ConfirmName(); });
+    connect(CancelButton, &QPushButton::clicked, this, &TFEnrPro::reject);
 }
 
-void TFEnrPro::BitBtn1Click() {
+void TFEnrPro::ConfirmName() {
     std::string name;
     try {
-        name = FromScreen(Edit1->text());
+        name = FromScreen(NameEdit->text());
     } catch (const PalimoraError&) {
         dialogs_.ShowMessageOk(session_.LangText(TextId::UnusableName));
         return;
@@ -69,59 +72,61 @@ TFOpPr::TFOpPr(Session& session, UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent), session_(session), dialogs_(dialogs) {
     setWindowTitle(ToScreen(session.LangText(TextId::OpenTitle)));
     resize(502, 265);
-    Panel1 = FillingPanel(this);
-    ListBox1 = new QListWidget(Panel1);
-    auto* layout = new QVBoxLayout(Panel1);
+    Frame = FillingPanel(this);
+    ProjectList = new QListWidget(Frame);
+    auto* layout = new QVBoxLayout(Frame);
     layout->setContentsMargins(12, 12, 12, 12);
-    layout->addWidget(ListBox1);
+    layout->addWidget(ProjectList);
     auto* buttons = new QHBoxLayout;
-    BitBtn3 = new QPushButton(ToScreen(session.LangText(TextId::DeleteCaption)), Panel1);
-    BitBtn1 = new QPushButton(ToScreen(session.LangText(TextId::Ok)), Panel1);
-    BitBtn2 = new QPushButton(ToScreen(session.LangText(TextId::Cancel)), Panel1);
-    buttons->addWidget(BitBtn3);
+    DeleteButton = new QPushButton(ToScreen(session.LangText(TextId::DeleteCaption)), Frame);
+    OpenButton = new QPushButton(ToScreen(session.LangText(TextId::Ok)), Frame);
+    CancelButton = new QPushButton(ToScreen(session.LangText(TextId::Cancel)), Frame);
+    GiveDesignedNames({{Frame, "Panel1"}, {ProjectList, "ListBox1"}, {OpenButton, "BitBtn1"}, {CancelButton, "BitBtn2"},
+                       {DeleteButton, "BitBtn3"}});
+    buttons->addWidget(DeleteButton);
     buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
+    buttons->addWidget(OpenButton);
+    buttons->addWidget(CancelButton);
     layout->addLayout(buttons);
-    for (QPushButton* button : {BitBtn1, BitBtn2, BitBtn3}) button->setMinimumWidth(89);
-    BitBtn1->setDefault(true);  // Enter opens; deleting takes a click and a confirmation
+    for (QPushButton* button : {OpenButton, CancelButton, DeleteButton}) button->setMinimumWidth(89);
+    OpenButton->setDefault(true);  // Enter opens; deleting takes a click and a confirmation
     FillList();
-    connect(ListBox1, &QListWidget::itemClicked, this, &TFOpPr::ListBox1Click);
+    connect(ProjectList, &QListWidget::itemClicked, this, &TFOpPr::ProjectChosen);
     const CommandGuard guard(dialogs, session.CurrentLanguage());
-    guard.Connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { BitBtn1Click(); });
-    guard.Connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(BitBtn2, &QPushButton::clicked, this, &TFOpPr::reject);
-    guard.Connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+    guard.Connect(ProjectList, &QListWidget::itemDoubleClicked, this, [this] { OpenChosen(); });
+    guard.Connect(OpenButton, &QPushButton::clicked, this, [this] { OpenChosen(); });
+    connect(CancelButton, &QPushButton::clicked, this, &TFOpPr::reject);
+    guard.Connect(DeleteButton, &QPushButton::clicked, this, [this] { DeleteChosen(); });
 }
 
 void TFOpPr::FillList() {
-    ListBox1->clear();
+    ProjectList->clear();
     for (const std::string& name : ListProjects(session_.Folder(), session_.WorkingName())) {
-        ListBox1->addItem(ToScreen(name));
+        ProjectList->addItem(ToScreen(name));
     }
     openChoice_.clear();
-    BitBtn1->setEnabled(false);
-    BitBtn3->setEnabled(false);
+    OpenButton->setEnabled(false);
+    DeleteButton->setEnabled(false);
 }
 
-void TFOpPr::ListBox1Click() {
-    const QListWidgetItem* item = ListBox1->currentItem();
+void TFOpPr::ProjectChosen() {
+    const QListWidgetItem* item = ProjectList->currentItem();
     openChoice_ = item ? FromScreen(item->text()) : std::string();
-    BitBtn1->setEnabled(!openChoice_.empty());
-    BitBtn3->setEnabled(!openChoice_.empty());
+    OpenButton->setEnabled(!openChoice_.empty());
+    DeleteButton->setEnabled(!openChoice_.empty());
 }
 
-void TFOpPr::BitBtn1Click() {
-    ListBox1Click();
+void TFOpPr::OpenChosen() {
+    ProjectChosen();
     if (openChoice_.empty()) return;
     done(kModalYes);
 }
 
-void TFOpPr::BitBtn3Click() {
+void TFOpPr::DeleteChosen() {
     if (openChoice_.empty()) return;
     DeleteProject(session_, openChoice_, dialogs_);
     FillList();
-    BitBtn2->setFocus();
+    CancelButton->setFocus();
 }
 
 void TFOpPr::reject() { done(kModalCancel); }

@@ -23,18 +23,18 @@ class TFEnrPro : public QDialog {
 public:
     TFEnrPro(Session& session, UserDialogs& dialogs, TextId caption, QWidget* parent);
 
-    QWidget* Panel1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
+    QWidget* Frame = nullptr;
+    QLabel* NameLabel = nullptr;
+    QLineEdit* NameEdit = nullptr;
+    QPushButton* OkButton = nullptr;
+    QPushButton* CancelButton = nullptr;
 
     // The name confirmed by OK.
     const std::string& ChosenName() const { return chosenName_; }
     void reject() override;
 
 private:
-    void BitBtn1Click();
+    void ConfirmName();
 
     Session& session_;
     UserDialogs& dialogs_;
@@ -47,20 +47,20 @@ class TFOpPr : public QDialog {
 public:
     TFOpPr(Session& session, UserDialogs& dialogs, QWidget* parent);
 
-    QWidget* Panel1 = nullptr;
-    QListWidget* ListBox1 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
-    QPushButton* BitBtn3 = nullptr;
+    QWidget* Frame = nullptr;
+    QListWidget* ProjectList = nullptr;
+    QPushButton* OpenButton = nullptr;
+    QPushButton* CancelButton = nullptr;
+    QPushButton* DeleteButton = nullptr;
 
     const std::string& OpenChoice() const { return openChoice_; }
     void reject() override;
 
 private:
     void FillList();
-    void ListBox1Click();
-    void BitBtn1Click();
-    void BitBtn3Click();
+    void ProjectChosen();
+    void OpenChosen();
+    void DeleteChosen();
 
     Session& session_;
     UserDialogs& dialogs_;

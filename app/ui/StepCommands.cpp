@@ -16,7 +16,7 @@
 
 namespace palimora {
 
-void TForm1::BoutImg2Click() {
+void TForm1::ShowPictureList() {
     if (step_.IsPictureList()) {
         dialogs_->Beep();
         return;

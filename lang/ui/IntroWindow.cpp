@@ -1,6 +1,7 @@
 #include "lang/ui/IntroWindow.h"
 
 #include "common/ui/Colours.h"
+#include "common/ui/DesignedNames.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,11 +14,12 @@ Tformintro::Tformintro(const std::filesystem::path& logoGif, QWidget* parent) : 
     setFixedSize(543, 280);
     PaintBackground(this, Qt::white);
 
-    Panel1 = new QWidget(this);
-    Panel1->setGeometry(rect());
-    PaintBackground(Panel1, kWindowColour);
+    Frame = new QWidget(this);
+    GiveDesignedNames({{Frame, "Panel1"}});
+    Frame->setGeometry(rect());
+    PaintBackground(Frame, kWindowColour);
 
-    GIFImage1 = new QLabel(Panel1);
+    GIFImage1 = new QLabel(Frame);
     GIFImage1->move(0, 0);
     movie_ = new QMovie(QString::fromStdString(logoGif.string()), QByteArray(), this);
     if (movie_->isValid()) {

@@ -16,7 +16,7 @@ class Tformintro : public QDialog {
 public:
     explicit Tformintro(const std::filesystem::path& logoGif, QWidget* parent = nullptr);
 
-    QWidget* Panel1 = nullptr;
+    QWidget* Frame = nullptr;
     QLabel* GIFImage1 = nullptr;
 
 protected:

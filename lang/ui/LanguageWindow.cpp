@@ -3,6 +3,7 @@
 #include "common/Error.h"
 #include "common/UserDialogs.h"
 #include "common/ui/Colours.h"
+#include "common/ui/DesignedNames.h"
 #include "common/ui/ScreenText.h"
 #include "lang/LanguageChoice.h"
 
@@ -21,19 +22,19 @@ TFormLang::TFormLang(std::function<void(std::string_view)> choose, QWidget* pare
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(374, 142);
 
-    Panel1 = new QWidget(this);
-    Panel1->setGeometry(rect());
-    PaintBackground(Panel1, kWindowColour);
+    Frame = new QWidget(this);
+    Frame->setGeometry(rect());
+    PaintBackground(Frame, kWindowColour);
 
-    Label1 = new QLabel(QStringLiteral("Choose your language / Choisissez votre langue :"), Panel1);
+    PromptLabel = new QLabel(QStringLiteral("Choose your language / Choisissez votre langue :"), Frame);
     QFont bold(QStringLiteral("Arial"));
     bold.setBold(true);
     bold.setPixelSize(13);
-    Label1->setFont(bold);
-    Label1->setGeometry(16, 12, 342, 36);
-    Label1->setWordWrap(true);
+    PromptLabel->setFont(bold);
+    PromptLabel->setGeometry(16, 12, 342, 36);
+    PromptLabel->setWordWrap(true);
 
-    Combolang = new QComboBox(Panel1);
+    Combolang = new QComboBox(Frame);
     Combolang->setGeometry(16, 54, 200, 26);
     for (std::string_view choice : {kEnglishChoice, kFrenchChoice}) {
         Combolang->addItem(ToScreen(std::string(choice)));
@@ -41,13 +42,14 @@ TFormLang::TFormLang(std::function<void(std::string_view)> choose, QWidget* pare
     Combolang->model()->sort(0);
     Combolang->setCurrentIndex(0);
 
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), Panel1);
-    BitBtn1->setGeometry(269, 100, 89, 25);
-    BitBtn1->setDefault(true);
-    connect(BitBtn1, &QPushButton::clicked, this, &TFormLang::BitBtn1Click);
+    OkButton = new QPushButton(QStringLiteral("OK"), Frame);
+    GiveDesignedNames({{Frame, "Panel1"}, {PromptLabel, "Label1"}, {OkButton, "BitBtn1"}});
+    OkButton->setGeometry(269, 100, 89, 25);
+    OkButton->setDefault(true);
+    connect(OkButton, &QPushButton::clicked, this, &TFormLang::ChooseLanguage);
 }
 
-void TFormLang::BitBtn1Click() {
+void TFormLang::ChooseLanguage() {
     try {
         choose_(FromScreen(Combolang->currentText()));
         done(kModalYes);

@@ -19,10 +19,10 @@ class TFormLang : public QDialog {
 public:
     explicit TFormLang(std::function<void(std::string_view choice)> choose, QWidget* parent = nullptr);
 
-    QWidget* Panel1 = nullptr;
-    QLabel* Label1 = nullptr;
+    QWidget* Frame = nullptr;
+    QLabel* PromptLabel = nullptr;
     QComboBox* Combolang = nullptr;
-    QPushButton* BitBtn1 = nullptr;
+    QPushButton* OkButton = nullptr;
 
     void reject() override;
 
@@ -30,7 +30,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void BitBtn1Click();
+    void ChooseLanguage();
 
     std::function<void(std::string_view)> choose_;
 };

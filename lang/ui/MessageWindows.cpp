@@ -1,6 +1,7 @@
 #include "lang/ui/MessageWindows.h"
 
 #include "common/UserDialogs.h"
+#include "common/ui/DesignedNames.h"
 #include "common/ui/ScreenText.h"
 #include "lang/Language.h"
 #include "lang/TextId.h"
@@ -24,18 +25,19 @@ MessageWindow::MessageWindow(const Language& language, const std::string& messag
     setFixedSize(clientSize);
     setWindowTitle(ToScreen(language.LangText(TextId::MessageTitle)));
 
-    Image1 = new QLabel(this);
-    Image1->setGeometry(8, 16, 43, 43);
-    Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(43, 43));
+    IconLabel = new QLabel(this);
+    IconLabel->setGeometry(8, 16, 43, 43);
+    IconLabel->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(43, 43));
 
-    Label1 = new QLabel(ToScreen(message), this);
-    Label1->setGeometry(64, 16, 249, 105);
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    MessageLabel = new QLabel(ToScreen(message), this);
+    GiveDesignedNames({{IconLabel, "Image1"}, {MessageLabel, "Label1"}});
+    MessageLabel->setGeometry(64, 16, 249, 105);
+    MessageLabel->setWordWrap(true);
+    MessageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(12);
-    Label1->setFont(font);
-    Label1->setStyleSheet(QStringLiteral("color: maroon;"));
+    MessageLabel->setFont(font);
+    MessageLabel->setStyleSheet(QStringLiteral("color: maroon;"));
 }
 
 QPushButton* MessageWindow::AddButton(int left, TextId caption, int result) {
@@ -60,29 +62,32 @@ void MessageWindow::keyPressEvent(QKeyEvent* event) {
 
 TMessOk::TMessOk(const Language& language, const std::string& message)
     : MessageWindow(language, message, QSize(325, 172)) {
-    BitBtn1 = AddButton(104, TextId::Ok, kModalOk);
-    BitBtn1->setDefault(true);
-    BitBtn1->setFocus();
+    AcceptButton = AddButton(104, TextId::Ok, kModalOk);
+    GiveDesignedNames({{AcceptButton, "BitBtn1"}});
+    AcceptButton->setDefault(true);
+    AcceptButton->setFocus();
 }
 
 TFYNC::TFYNC(const Language& language, const std::string& message)
     : MessageWindow(language, message, QSize(329, 170)) {
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    BitBtn1 = AddButton(8, TextId::Yes, kModalYes);
-    BitBtn2 = AddButton(112, TextId::No, kModalNo);
-    BitBtn3 = AddButton(224, TextId::Cancel, kModalCancel);
-    BitBtn1->setDefault(true);
-    BitBtn1->setFocus();
+    AcceptButton = AddButton(8, TextId::Yes, kModalYes);
+    NoButton = AddButton(112, TextId::No, kModalNo);
+    CancelButton = AddButton(224, TextId::Cancel, kModalCancel);
+    GiveDesignedNames({{AcceptButton, "BitBtn1"}, {NoButton, "BitBtn2"}, {CancelButton, "BitBtn3"}});
+    AcceptButton->setDefault(true);
+    AcceptButton->setFocus();
 }
 
 int TFYNC::EscapeResult() const { return kModalNo; }
 
 TFOC::TFOC(const Language& language, const std::string& message)
     : MessageWindow(language, message, QSize(328, 171)) {
-    BitBtn1 = AddButton(8, TextId::Yes, kModalYes);
-    BitBtn3 = AddButton(224, TextId::Cancel, kModalCancel);
-    BitBtn1->setDefault(true);
-    BitBtn1->setFocus();
+    AcceptButton = AddButton(8, TextId::Yes, kModalYes);
+    CancelButton = AddButton(224, TextId::Cancel, kModalCancel);
+    GiveDesignedNames({{AcceptButton, "BitBtn1"}, {CancelButton, "BitBtn3"}});
+    AcceptButton->setDefault(true);
+    AcceptButton->setFocus();
 }
 
 int TFOC::EscapeResult() const { return kModalCancel; }

@@ -18,9 +18,9 @@ class Language;
 class MessageWindow : public QDialog {
     Q_OBJECT
 public:
-    QLabel* Label1 = nullptr;
-    QLabel* Image1 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
+    QLabel* MessageLabel = nullptr;
+    QLabel* IconLabel = nullptr;
+    QPushButton* AcceptButton = nullptr;
 
     // Closing by the system (close box, Alt+F4) answers Cancel.
     void reject() override;
@@ -48,8 +48,8 @@ class TFYNC : public MessageWindow {
     Q_OBJECT
 public:
     TFYNC(const Language& language, const std::string& message);
-    QPushButton* BitBtn2 = nullptr;
-    QPushButton* BitBtn3 = nullptr;
+    QPushButton* NoButton = nullptr;
+    QPushButton* CancelButton = nullptr;
 
 protected:
     int EscapeResult() const override;
@@ -59,7 +59,7 @@ class TFOC : public MessageWindow {
     Q_OBJECT
 public:
     TFOC(const Language& language, const std::string& message);
-    QPushButton* BitBtn3 = nullptr;
+    QPushButton* CancelButton = nullptr;
 
 protected:
     int EscapeResult() const override;

@@ -1,6 +1,7 @@
 #include "lang/ui/WaitWindow.h"
 
 #include "common/ui/Colours.h"
+#include "common/ui/DesignedNames.h"
 #include "common/ui/ScreenText.h"
 #include "lang/Language.h"
 #include "lang/TextId.h"
@@ -24,10 +25,11 @@ TForm2::TForm2(const Language& language, QWidget* parent) : QDialog(parent), lan
         "QProgressBar::chunk { background: rgb(40,40,140); }"));
     ProgressBar1->hide();
 
-    BitBtn3 = new QPushButton(this);
-    BitBtn3->setGeometry(104, 62, 75, 25);
-    BitBtn3->setFont(QFont(QStringLiteral("Arial")));
-    connect(BitBtn3, &QPushButton::clicked, this, [this] { loadingCancelled_ = true; });
+    CancelButton = new QPushButton(this);
+    GiveDesignedNames({{CancelButton, "BitBtn3"}});
+    CancelButton->setGeometry(104, 62, 75, 25);
+    CancelButton->setFont(QFont(QStringLiteral("Arial")));
+    connect(CancelButton, &QPushButton::clicked, this, [this] { loadingCancelled_ = true; });
 }
 
 bool TForm2::CancelRequested() {
@@ -37,7 +39,7 @@ bool TForm2::CancelRequested() {
 
 void TForm2::Begin(int pictureCount) {
     setWindowTitle(ToScreen(language_.LangText(TextId::WaitTitle)));
-    BitBtn3->setText(ToScreen(language_.LangText(TextId::Cancel)));
+    CancelButton->setText(ToScreen(language_.LangText(TextId::Cancel)));
     loadingCancelled_ = false;
     show();
     ProgressBar1->show();

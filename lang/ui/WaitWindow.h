@@ -20,7 +20,7 @@ public:
     explicit TForm2(const Language& language, QWidget* parent = nullptr);
 
     QProgressBar* ProgressBar1 = nullptr;
-    QPushButton* BitBtn3 = nullptr;
+    QPushButton* CancelButton = nullptr;
 
     void Begin(int pictureCount);
     void SetPosition(int position);

@@ -1,6 +1,7 @@
 #include "project/ui/PictureTabs.h"
 
 #include "common/ui/Colours.h"
+#include "common/ui/DesignedNames.h"
 #include "common/ui/ScreenText.h"
 #include "lang/Language.h"
 #include "lang/TextId.h"
@@ -36,22 +37,23 @@ PictureTabs::PictureTabs(UserDialogs& dialogs, const Language& language, QWidget
 
     auto* picturePage = new QWidget;
     PaintBackground(picturePage, kWindowColour);
-    Panel1 = new PictureDisplay(dialogs, language, picturePage);
-    Panel1->setGeometry(4, 4, 377, 305);
+    PictureView = new PictureDisplay(dialogs, language, picturePage);
+    PictureView->setGeometry(4, 4, 377, 305);
     addTab(picturePage, QString());
 
     auto* textsPage = new QWidget;
     PaintBackground(textsPage, kWindowColour);
-    Label1 = new QLabel(textsPage);
-    Label1->setGeometry(12, 10, 353, 18);
-    Edit1 = new QLineEdit(textsPage);
-    Edit1->setGeometry(12, 30, 353, 26);
-    Edit1->setMaxLength(200);
-    QFont bold = Edit1->font();
+    TitleLabel = new QLabel(textsPage);
+    TitleLabel->setGeometry(12, 10, 353, 18);
+    TitleEdit = new QLineEdit(textsPage);
+    TitleEdit->setGeometry(12, 30, 353, 26);
+    TitleEdit->setMaxLength(200);
+    QFont bold = TitleEdit->font();
     bold.setBold(true);
-    Edit1->setFont(bold);
-    Label2 = new QLabel(textsPage);
-    Label2->setGeometry(12, 66, 353, 18);
+    TitleEdit->setFont(bold);
+    CommentLabel = new QLabel(textsPage);
+    GiveDesignedNames({{PictureView, "Panel1"}, {TitleLabel, "Label1"}, {TitleEdit, "Edit1"}, {CommentLabel, "Label2"}});
+    CommentLabel->setGeometry(12, 66, 353, 18);
     MemoComm = new QPlainTextEdit(textsPage);
     MemoComm->setGeometry(12, 86, 353, 176);
     MemoComm->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -69,7 +71,7 @@ PictureTabs::PictureTabs(UserDialogs& dialogs, const Language& language, QWidget
     BitTextOk = new QPushButton(textsPage);
     BitTextOk->setGeometry(276, 270, 89, 25);
     addTab(textsPage, QString());
-    for (QWidget* field : {static_cast<QWidget*>(Edit1), static_cast<QWidget*>(MemoComm)}) {
+    for (QWidget* field : {static_cast<QWidget*>(TitleEdit), static_cast<QWidget*>(MemoComm)}) {
         QPalette palette = field->palette();
         palette.setColor(QPalette::Text, Qt::black);
         field->setPalette(palette);
@@ -79,12 +81,12 @@ PictureTabs::PictureTabs(UserDialogs& dialogs, const Language& language, QWidget
 void PictureTabs::ApplyLanguage() {
     setTabText(0, ToScreen(language_.LangText(TextId::ImageTab)));
     setTabText(1, ToScreen(language_.LangText(TextId::TextsTab)));
-    Label1->setText(ToScreen(language_.LangText(TextId::TitleLabel)));
-    Label2->setText(ToScreen(language_.LangText(TextId::CommentLabel)));
+    TitleLabel->setText(ToScreen(language_.LangText(TextId::TitleLabel)));
+    CommentLabel->setText(ToScreen(language_.LangText(TextId::CommentLabel)));
     BitTextOk->setText(ToScreen(language_.LangText(TextId::Ok)));
 }
 
-std::string PictureTabs::Title() const { return FromScreen(Edit1->text()); }
+std::string PictureTabs::Title() const { return FromScreen(TitleEdit->text()); }
 
 std::vector<std::string> PictureTabs::CommentLines() const {
     const QString text = MemoComm->toPlainText();
@@ -97,7 +99,7 @@ std::vector<std::string> PictureTabs::CommentLines() const {
 }
 
 void PictureTabs::ShowTexts(const std::string& title, const std::vector<std::string>& commentLines) {
-    Edit1->setText(ToScreen(title));
+    TitleEdit->setText(ToScreen(title));
     QStringList lines;
     for (const std::string& line : commentLines) lines << ToScreen(line);
     MemoComm->setPlainText(lines.join(QLatin1Char('\n')));

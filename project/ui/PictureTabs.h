@@ -17,16 +17,16 @@ class PictureDisplay;
 class UserDialogs;
 
 // TabbedImg: the picture step's notebook. "Image" shows the current picture
-// large (Panel1); "Textes" edits its title and comment.
+// large (PictureView); "Textes" edits its title and comment.
 class PictureTabs : public QTabWidget {
     Q_OBJECT
 public:
     PictureTabs(UserDialogs& dialogs, const Language& language, QWidget* parent);
 
-    PictureDisplay* Panel1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QLabel* Label2 = nullptr;
+    PictureDisplay* PictureView = nullptr;
+    QLabel* TitleLabel = nullptr;
+    QLineEdit* TitleEdit = nullptr;
+    QLabel* CommentLabel = nullptr;
     QPlainTextEdit* MemoComm = nullptr;
     QPushButton* BitTextOk = nullptr;
 

@@ -29,11 +29,11 @@ void PictureNotebook::MakePagesTab() {
     page.Row({page.Label(TextId::PatternLabel),
               page.Beside({EditIMot = page.Edit("EditIMot"), BitImot = page.Chooser("BitImot")})});
 
-    CheckBox1 = page.Check("CheckBox1", TextId::PictureTitleCaption);
-    page.Row({page.Label(TextId::PositionLabel), ComboBox4 = page.List("ComboBox4")});
-    page.Row({page.Label(TextId::FontLabel), ComboBox2 = page.List("ComboBox2")});
-    page.Row({page.Label(TextId::StyleLabel), ComboBox3 = page.List("ComboBox3")});
-    page.Row({page.Label(TextId::SizeLabel), SpinEdit2 = page.Spin("SpinEdit2"), page.Label(TextId::ColourLabel),
+    TitleShown = page.Check("CheckBox1", TextId::PictureTitleCaption);
+    page.Row({page.Label(TextId::PositionLabel), TitlePosition = page.List("ComboBox4")});
+    page.Row({page.Label(TextId::FontLabel), TitleFont = page.List("ComboBox2")});
+    page.Row({page.Label(TextId::StyleLabel), TitleStyle = page.List("ComboBox3")});
+    page.Row({page.Label(TextId::SizeLabel), TitleSize = page.Spin("SpinEdit2"), page.Label(TextId::ColourLabel),
               PaintBox4 = page.Colour("PaintBox4")});
 
     page.Heading(TextId::TableFrameLabel);
@@ -84,11 +84,11 @@ void PictureNotebook::MakeButtonsTab() {
     page.Group();
     page.Row({page.Beside({RadioBouTex = page.Radio("RadioBouTex", TextId::ShowTexts),
                            RadioBouImg = page.Radio("RadioBouImg", TextId::ShowPictures)})});
-    page.Row({Label27 = page.PlainLabel("Label27"),
+    page.Row({BackCaptionLabel = page.PlainLabel("Label27"),
               page.Beside({EditBouRet = page.Edit("EditBouRet"), BitBouRet = page.Chooser("BitBouRet")})});
-    page.Row({Label29 = page.PlainLabel("Label29"),
+    page.Row({ContentsCaptionLabel = page.PlainLabel("Label29"),
               page.Beside({EditBouSom = page.Edit("EditBouSom"), BitBouSom = page.Chooser("BitBouSom")})});
-    page.Row({Label28 = page.PlainLabel("Label28"),
+    page.Row({NextCaptionLabel = page.PlainLabel("Label28"),
               page.Beside({EditBouSui = page.Edit("EditBouSui"), BitBouSui = page.Chooser("BitBouSui")})});
 }
 

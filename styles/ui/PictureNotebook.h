@@ -29,11 +29,11 @@ public:
     ColourBox* PaintICou = nullptr;
     QLineEdit* EditIMot = nullptr;
     QPushButton* BitImot = nullptr;
-    QCheckBox* CheckBox1 = nullptr;
-    QComboBox* ComboBox4 = nullptr;
-    QComboBox* ComboBox2 = nullptr;
-    QComboBox* ComboBox3 = nullptr;
-    QSpinBox* SpinEdit2 = nullptr;
+    QCheckBox* TitleShown = nullptr;
+    QComboBox* TitlePosition = nullptr;
+    QComboBox* TitleFont = nullptr;
+    QComboBox* TitleStyle = nullptr;
+    QSpinBox* TitleSize = nullptr;
     ColourBox* PaintBox4 = nullptr;
     ColourBox* PaintTabBor = nullptr;
     QSpinBox* SpinTabBor = nullptr;
@@ -69,13 +69,13 @@ public:
     ColourBox* PaintBouCou = nullptr;
     QRadioButton* RadioBouTex = nullptr;
     QRadioButton* RadioBouImg = nullptr;
-    QLabel* Label27 = nullptr;  // Back; its caption follows the buttons' mode
+    QLabel* BackCaptionLabel = nullptr;  // Back; its caption follows the buttons' mode
     QLineEdit* EditBouRet = nullptr;
     QPushButton* BitBouRet = nullptr;
-    QLabel* Label29 = nullptr;  // Contents
+    QLabel* ContentsCaptionLabel = nullptr;  // Contents
     QLineEdit* EditBouSom = nullptr;
     QPushButton* BitBouSom = nullptr;
-    QLabel* Label28 = nullptr;  // Next
+    QLabel* NextCaptionLabel = nullptr;  // Next
     QLineEdit* EditBouSui = nullptr;
     QPushButton* BitBouSui = nullptr;
 

@@ -143,9 +143,9 @@ void ModeBinder::Show(ButtonMode mode) {
     notebook_.RadioBouTex->setChecked(!pictures);
     notebook_.RadioBouImg->setChecked(pictures);
     const auto caption = [this](TextId text) { return ToScreen(context_.language.LangText(text)); };
-    notebook_.Label27->setText(caption(pictures ? TextId::BackPictureLabel : TextId::BackTextLabel));
-    notebook_.Label29->setText(caption(pictures ? TextId::ContentsPictureLabel : TextId::ContentsTextLabel));
-    notebook_.Label28->setText(caption(pictures ? TextId::NextPictureLabel : TextId::NextTextLabel));
+    notebook_.BackCaptionLabel->setText(caption(pictures ? TextId::BackPictureLabel : TextId::BackTextLabel));
+    notebook_.ContentsCaptionLabel->setText(caption(pictures ? TextId::ContentsPictureLabel : TextId::ContentsTextLabel));
+    notebook_.NextCaptionLabel->setText(caption(pictures ? TextId::NextPictureLabel : TextId::NextTextLabel));
     for (QPushButton* chooser : {notebook_.BitBouRet, notebook_.BitBouSom, notebook_.BitBouSui}) {
         chooser->setVisible(pictures);
     }

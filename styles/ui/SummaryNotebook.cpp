@@ -56,7 +56,7 @@ void SummaryNotebook::MakePageTab() {
     CheckESom = page.Check("CheckESom", TextId::MakeSummaryCaption);
     page.Row({page.Label(TextId::TemplateLabel), ComboESom = page.List("ComboESom")});
     page.Row({page.Label(TextId::BackgroundColourLabel), PaintBox5 = page.Colour("PaintBox5")});
-    page.Row({page.Label(TextId::PatternLabel), page.Beside({Edit8 = page.Edit("Edit8"), BitBtn7 = page.Chooser("BitBtn7")})});
+    page.Row({page.Label(TextId::PatternLabel), page.Beside({PatternEdit = page.Edit("Edit8"), PatternChooser = page.Chooser("BitBtn7")})});
     CheckImagette = page.Check("CheckImagette", TextId::MakeThumbnailsCaption);
 
     CheckSTit = page.Check("CheckSTit", TextId::SummaryTitleCaption);

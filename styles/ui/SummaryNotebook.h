@@ -25,8 +25,8 @@ public:
     QCheckBox* CheckESom = nullptr;
     QComboBox* ComboESom = nullptr;
     ColourBox* PaintBox5 = nullptr;
-    QLineEdit* Edit8 = nullptr;
-    QPushButton* BitBtn7 = nullptr;
+    QLineEdit* PatternEdit = nullptr;
+    QPushButton* PatternChooser = nullptr;
     QCheckBox* CheckImagette = nullptr;
     QCheckBox* CheckSTit = nullptr;
     QLineEdit* EditSTit = nullptr;

@@ -46,7 +46,7 @@ private:
                 return;
             }
             window->Combolang->setCurrentText(choice);
-            QTest::mouseClick(window->BitBtn1, Qt::LeftButton);
+            QTest::mouseClick(window->OkButton, Qt::LeftButton);
         });
     }
 
@@ -83,9 +83,9 @@ private slots:
 
     void theStepLabelBlinks() {
         auto window = Start();
-        window->Timer1Timer();
+        window->BlinkStepLabel();
         QCOMPARE(window->LabelEtape->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-        window->Timer1Timer();
+        window->BlinkStepLabel();
         QCOMPARE(window->LabelEtape->palette().color(QPalette::WindowText), kLabelColour);
     }
 
@@ -153,7 +153,7 @@ private slots:
             if (const QCursor* cursor = QApplication::overrideCursor()) whileAsked = cursor->shape();
             auto* languages = qobject_cast<TFormLang*>(QApplication::activeModalWidget());
             QVERIFY(languages);
-            QTest::mouseClick(languages->BitBtn1, Qt::LeftButton);
+            QTest::mouseClick(languages->OkButton, Qt::LeftButton);
         });
         QVERIFY(window->FormActivate());
         QCOMPARE(whileAsked, std::optional<Qt::CursorShape>(Qt::WaitCursor));

@@ -48,7 +48,7 @@ private:
 
     void Click(int position) {
         ListView1()->MakeCurrent(position);
-        window_->Pictures().ListView1Click();
+        window_->Pictures().ShowChosenPicture();
     }
 
     PictureListView* ListView1() { return window_->Pictures().ListView1; }
@@ -74,10 +74,10 @@ private slots:
         QVERIFY(!window_->Pictures().Form2->isVisible());
 
         Click(1);  // numbered in name order: Montagne, then Plage
-        PictureDisplay* panel = window_->Pictures().TabbedImg->Panel1;
+        PictureDisplay* panel = window_->Pictures().TabbedImg->PictureView;
         QCOMPARE(panel->PictureWidth, 1000);
         QCOMPARE(panel->Image1->geometry(), QRect(20, 1, 336, 302));
-        QCOMPARE(window_->Pictures().TabbedImg->Edit1->text(), QStringLiteral("Plage"));
+        QCOMPARE(window_->Pictures().TabbedImg->TitleEdit->text(), QStringLiteral("Plage"));
         QVERIFY(window_->PageDesign().WebBrowser1->isHidden());  // the list has its place back
     }
 
@@ -129,20 +129,20 @@ private slots:
     void textsAreStoredOnlyByTheStoreButton() {
         window_->Pictures().AddPictures({Source("a.jpg"), Source("b.jpg")});
         Click(0);
-        window_->Pictures().TabbedImg->Edit1->setText(QStringLiteral("Coucher de soleil"));
+        window_->Pictures().TabbedImg->TitleEdit->setText(QStringLiteral("Coucher de soleil"));
         window_->Pictures().TabbedImg->MemoComm->setPlainText(QStringLiteral("Nice day\nx,y"));
         QTest::mouseClick(window_->Pictures().TabbedImg->BitTextOk, Qt::LeftButton);
         const auto stored = window_->CurrentSession().Pictures().Texts().Read(1);
         QCOMPARE(stored->title, std::string("Coucher de soleil"));
         QCOMPARE(stored->comment, std::string("\"Nice day\",\"x,y\""));
 
-        window_->Pictures().TabbedImg->Edit1->setText(QStringLiteral("typed, not stored"));
+        window_->Pictures().TabbedImg->TitleEdit->setText(QStringLiteral("typed, not stored"));
         Click(1);
         Click(0);
-        QCOMPARE(window_->Pictures().TabbedImg->Edit1->text(), QStringLiteral("Coucher de soleil"));
+        QCOMPARE(window_->Pictures().TabbedImg->TitleEdit->text(), QStringLiteral("Coucher de soleil"));
         QCOMPARE(window_->Pictures().TabbedImg->MemoComm->toPlainText(), QStringLiteral("Nice day\nx,y"));
 
-        window_->Pictures().TabbedImg->Edit1->setText(QStringLiteral("東京"));  // no Windows-1252 for these
+        window_->Pictures().TabbedImg->TitleEdit->setText(QStringLiteral("東京"));  // no Windows-1252 for these
         QTest::mouseClick(window_->Pictures().TabbedImg->BitTextOk, Qt::LeftButton);
         QCOMPARE(dialogs_.shown, std::vector<std::string>{window_->CurrentSession().LangText(TextId::TextNotStorable)});
         QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(1)->title, std::string("Coucher de soleil"));
@@ -152,19 +152,19 @@ private slots:
         window_->Pictures().AddPictures({Source("a.jpg"), Source("b.jpg")});
         Click(0);
         window_->CurrentSession().SetProjectModified(false);
-        window_->Pictures().TabbedImg->Edit1->setText(QStringLiteral("Plage du matin"));
+        window_->Pictures().TabbedImg->TitleEdit->setText(QStringLiteral("Plage du matin"));
         window_->Pictures().TabbedImg->MemoComm->setPlainText(QStringLiteral("Calme"));
         ListView1()->MakeCurrent(1);
-        window_->Pictures().ListView1Selected();  // no OK: the texts go with the picture all the same
+        window_->Pictures().PictureChosen();  // no OK: the texts go with the picture all the same
         const auto stored = window_->CurrentSession().Pictures().Texts().Read(1);
         QCOMPARE(stored->title, std::string("Plage du matin"));
         QCOMPARE(stored->comment, ToCommaList({"Calme"}));
         QVERIFY(window_->CurrentSession().ProjectModified());
-        QCOMPARE(window_->Pictures().TabbedImg->Edit1->text(), QStringLiteral("b"));
+        QCOMPARE(window_->Pictures().TabbedImg->TitleEdit->text(), QStringLiteral("b"));
 
         window_->CurrentSession().SetProjectModified(false);
         ListView1()->MakeCurrent(0);
-        window_->Pictures().ListView1Selected();  // nothing typed: nothing written
+        window_->Pictures().PictureChosen();  // nothing typed: nothing written
         QVERIFY(!window_->CurrentSession().ProjectModified());
         QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(2)->title, std::string("b"));
     }
@@ -208,7 +208,7 @@ private slots:
         QCOMPARE(window_->Pictures().PictureCount(), 3);
         QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(2)->title, std::string("p3"));
         QCOMPARE(window_->Tools().BoutSup->Tag(), 0);
-        QCOMPARE(window_->Pictures().TabbedImg->Edit1->text(), QStringLiteral("p5"));
+        QCOMPARE(window_->Pictures().TabbedImg->TitleEdit->text(), QStringLiteral("p5"));
     }
 
     void movingBeepsAtTheEndsAndOtherwiseSwaps() {
@@ -252,7 +252,7 @@ private slots:
         QVERIFY(ListView1()->isVisible());
         window_->Pictures().AddPictures({Source("p2.jpg")});
         QVERIFY(window_->Pictures().TabbedImg->isVisible());
-        QCOMPARE(window_->Pictures().TabbedImg->Edit1->text(), QStringLiteral("p2"));
+        QCOMPARE(window_->Pictures().TabbedImg->TitleEdit->text(), QStringLiteral("p2"));
     }
 
     // A folder where the swap's last rename goes stops it, root or not: the
@@ -276,8 +276,8 @@ private slots:
         testing::CutFile(damaged, 300);
         window_->Pictures().AddPictures({damaged, Source("b-intact.jpg", 300, 200)});
         QCOMPARE(ListView1()->count(), 2);
-        QCOMPARE(window_->Pictures().TabbedImg->Panel1->PictureWidth, 300);
-        QCOMPARE(window_->Pictures().TabbedImg->Edit1->text(), QStringLiteral("b-intact"));
+        QCOMPARE(window_->Pictures().TabbedImg->PictureView->PictureWidth, 300);
+        QCOMPARE(window_->Pictures().TabbedImg->TitleEdit->text(), QStringLiteral("b-intact"));
         // The damaged first picture was never shown: its icon alone tells it.
         QVERIFY(dialogs_.shown.empty());
         QCOMPARE(dialogs_.beeps, 1);
@@ -286,7 +286,7 @@ private slots:
     void damagedAndMissingPicturesAreToldNotFatal() {
         window_->Pictures().AddPictures({Source("good.jpg"), Source("bad.jpg")});
         testing::CutFile(Images() / "000001.jpg", 300);
-        window_->Pictures().FileListBox1Change();
+        window_->Pictures().RefillPictureList();
         QCOMPARE(ListView1()->count(), 2);  // the damaged one gets an empty icon
         Click(0);
         QVERIFY(dialogs_.shown.back().rfind("Error 6: ", 0) == 0);
@@ -307,7 +307,7 @@ private slots:
         const auto time = fs::last_write_time(third);
         testing::WriteBytes(third, std::string(fs::file_size(third), 'x'));
         fs::last_write_time(third, time);
-        window_->Pictures().FileListBox1Change();
+        window_->Pictures().RefillPictureList();
         QCOMPARE(ListView1()->count(), 6);
         QCOMPARE(dialogs_.beeps, 0);  // no decode was tried: the icon came from the cache
     }

@@ -56,17 +56,17 @@ private slots:
         TFEnrPro window(session, dialogs_, TextId::SaveNewCaption, nullptr);
         QCOMPARE(window.size(), QSize(409, 107));
         QCOMPARE(window.windowTitle(), QStringLiteral("Enregistrer le nouveau projet"));
-        QVERIFY(!window.BitBtn1->isEnabled());
+        QVERIFY(!window.OkButton->isEnabled());
         window.show();
-        window.Edit1->setText(QStringLiteral("Nouveau Projet"));
-        QVERIFY(window.BitBtn1->isEnabled());
-        QTest::mouseClick(window.BitBtn1, Qt::LeftButton);
+        window.NameEdit->setText(QStringLiteral("Nouveau Projet"));
+        QVERIFY(window.OkButton->isEnabled());
+        QTest::mouseClick(window.OkButton, Qt::LeftButton);
         QVERIFY(window.isVisible());
-        window.Edit1->setText(QStringLiteral("a/b"));
-        QTest::mouseClick(window.BitBtn1, Qt::LeftButton);
+        window.NameEdit->setText(QStringLiteral("a/b"));
+        QTest::mouseClick(window.OkButton, Qt::LeftButton);
         QVERIFY(window.isVisible());
-        window.Edit1->setText(QStringLiteral("Été"));
-        QTest::mouseClick(window.BitBtn1, Qt::LeftButton);
+        window.NameEdit->setText(QStringLiteral("Été"));
+        QTest::mouseClick(window.OkButton, Qt::LeftButton);
         QVERIFY(!window.isVisible());
         QCOMPARE(window.result(), int(kModalYes));
         QCOMPARE(window.ChosenName(), std::string("\xC9t\xE9"));
@@ -79,30 +79,30 @@ private slots:
         Session session{ProgramFolder(Root())};
         session.Start();
         TFOpPr window(session, dialogs_, nullptr);
-        QCOMPARE(window.ListBox1->count(), 2);
-        QCOMPARE(window.ListBox1->item(0)->text(), QStringLiteral("Alpes"));
-        QVERIFY(!window.BitBtn1->isEnabled());
+        QCOMPARE(window.ProjectList->count(), 2);
+        QCOMPARE(window.ProjectList->item(0)->text(), QStringLiteral("Alpes"));
+        QVERIFY(!window.OpenButton->isEnabled());
         window.show();
-        window.ListBox1->setCurrentRow(1);
-        QTest::mouseClick(window.ListBox1->viewport(), Qt::LeftButton, {},
-                          window.ListBox1->visualItemRect(window.ListBox1->item(1)).center());
+        window.ProjectList->setCurrentRow(1);
+        QTest::mouseClick(window.ProjectList->viewport(), Qt::LeftButton, {},
+                          window.ProjectList->visualItemRect(window.ProjectList->item(1)).center());
         QCOMPARE(window.OpenChoice(), std::string("Zoo"));
-        QVERIFY(window.BitBtn3->isEnabled());
+        QVERIFY(window.DeleteButton->isEnabled());
         dialogs_.answers = {kModalCancel};
-        QTest::mouseClick(window.BitBtn3, Qt::LeftButton);
+        QTest::mouseClick(window.DeleteButton, Qt::LeftButton);
         QVERIFY(fs::exists(Root() / "Projets" / "Zoo"));
         dialogs_.answers = {kModalYes};
-        window.ListBox1->setCurrentRow(1);
-        QTest::mouseClick(window.ListBox1->viewport(), Qt::LeftButton, {},
-                          window.ListBox1->visualItemRect(window.ListBox1->item(1)).center());
-        QTest::mouseClick(window.BitBtn3, Qt::LeftButton);
+        window.ProjectList->setCurrentRow(1);
+        QTest::mouseClick(window.ProjectList->viewport(), Qt::LeftButton, {},
+                          window.ProjectList->visualItemRect(window.ProjectList->item(1)).center());
+        QTest::mouseClick(window.DeleteButton, Qt::LeftButton);
         QVERIFY(!fs::exists(Root() / "Projets" / "Zoo"));
-        QCOMPARE(window.ListBox1->count(), 1);
-        QVERIFY(!window.BitBtn1->isEnabled());
+        QCOMPARE(window.ProjectList->count(), 1);
+        QVERIFY(!window.OpenButton->isEnabled());
 
-        window.ListBox1->setCurrentRow(0);
-        QTest::keyClick(window.ListBox1, Qt::Key_Return);  // Enter opens, never deletes
-        QTest::mouseClick(window.BitBtn1, Qt::LeftButton);
+        window.ProjectList->setCurrentRow(0);
+        QTest::keyClick(window.ProjectList, Qt::Key_Return);  // Enter opens, never deletes
+        QTest::mouseClick(window.OpenButton, Qt::LeftButton);
         QVERIFY(fs::exists(Root() / "Projets" / "Alpes"));
     }
 
@@ -111,14 +111,14 @@ private slots:
             auto window = Start();
             window->Pictures().AddPictures({Photo("plage.jpg"), Photo("port.jpg")});
             window->Pictures().ListView1->MakeCurrent(0);
-            window->Pictures().ListView1Click();
-            window->Pictures().TabbedImg->Edit1->setText(QStringLiteral("La plage"));
+            window->Pictures().ShowChosenPicture();
+            window->Pictures().TabbedImg->TitleEdit->setText(QStringLiteral("La plage"));
             window->Pictures().TabbedImg->MemoComm->setPlainText(QStringLiteral("Un beau jour\nsans nuages"));
             QTest::mouseClick(window->Pictures().TabbedImg->BitTextOk, Qt::LeftButton);
 
             WhenShown<TFEnrPro>([](TFEnrPro& save) {
-                save.Edit1->setText(QStringLiteral("Vacances"));
-                QTest::mouseClick(save.BitBtn1, Qt::LeftButton);
+                save.NameEdit->setText(QStringLiteral("Vacances"));
+                QTest::mouseClick(save.OkButton, Qt::LeftButton);
             });
             QTest::mouseClick(window->Tools().BoutEnr, Qt::LeftButton);
             QCOMPARE(window->LabNom->text(), QStringLiteral("Vacances"));
@@ -132,17 +132,17 @@ private slots:
         auto window = Start();
         QCOMPARE(window->Pictures().ListView1->count(), 0);
         WhenShown<TFOpPr>([](TFOpPr& open) {
-            open.ListBox1->setCurrentRow(0);
-            QTest::mouseClick(open.ListBox1->viewport(), Qt::LeftButton, {},
-                              open.ListBox1->visualItemRect(open.ListBox1->item(0)).center());
-            QTest::mouseClick(open.BitBtn1, Qt::LeftButton);
+            open.ProjectList->setCurrentRow(0);
+            QTest::mouseClick(open.ProjectList->viewport(), Qt::LeftButton, {},
+                              open.ProjectList->visualItemRect(open.ProjectList->item(0)).center());
+            QTest::mouseClick(open.OpenButton, Qt::LeftButton);
         });
         QTest::mouseClick(window->Tools().BoutOuv, Qt::LeftButton);
         QCOMPARE(window->LabNom->text(), QStringLiteral("Vacances"));
         QCOMPARE(window->Pictures().ListView1->count(), 2);
         window->Pictures().ListView1->MakeCurrent(0);
-        window->Pictures().ListView1Click();
-        QCOMPARE(window->Pictures().TabbedImg->Edit1->text(), QStringLiteral("La plage"));
+        window->Pictures().ShowChosenPicture();
+        QCOMPARE(window->Pictures().TabbedImg->TitleEdit->text(), QStringLiteral("La plage"));
         QCOMPARE(window->Pictures().TabbedImg->MemoComm->toPlainText(), QStringLiteral("Un beau jour\nsans nuages"));
         // Settings changed after the last save are replaced by the saved copy.
         QCOMPARE(window->CurrentSession().Settings().Number(SettingLine::CommentSize),
@@ -153,8 +153,8 @@ private slots:
         auto window = Start();
         window->Pictures().AddPictures({Photo("a.jpg")});
         WhenShown<TFEnrPro>([](TFEnrPro& save) {
-            save.Edit1->setText(QStringLiteral("Parti"));
-            QTest::mouseClick(save.BitBtn1, Qt::LeftButton);
+            save.NameEdit->setText(QStringLiteral("Parti"));
+            QTest::mouseClick(save.OkButton, Qt::LeftButton);
         });
         dialogs_.answers = {kModalYes, kModalYes};  // quit? save?
         QVERIFY(window->close());

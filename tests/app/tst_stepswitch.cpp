@@ -132,8 +132,8 @@ private slots:
         gallery.SpinGTabLig->setValue(4);
         gallery.SpinGTitSiz->setValue(5);
         gallery.EditGTempHaut->setText(QString::fromStdString((harness_.Root() / "bandeau.htm").string()));
-        const bool titleShown = picture.CheckBox1->isChecked();
-        picture.CheckBox1->click();
+        const bool titleShown = picture.TitleShown->isChecked();
+        picture.TitleShown->click();
         picture.SpinImg->setValue(2);
         picture.EditBouRet->setText(QStringLiteral("Avant"));
         picture.SpinICopyRight->setValue(7);
@@ -155,7 +155,7 @@ private slots:
         QCOMPARE(Notebooks().TabbedGHTML->SpinGTabLig->value(), 4);
         QCOMPARE(Notebooks().TabbedGHTML->SpinGTitSiz->value(), 5);
         QVERIFY(Notebooks().TabbedGHTML->EditGTempHaut->text().endsWith(QStringLiteral("bandeau.htm")));
-        QCOMPARE(Notebooks().TabbedIHTML->CheckBox1->isChecked(), !titleShown);
+        QCOMPARE(Notebooks().TabbedIHTML->TitleShown->isChecked(), !titleShown);
         QCOMPARE(Notebooks().TabbedIHTML->SpinImg->value(), 2);
         QCOMPARE(Notebooks().TabbedIHTML->EditBouRet->text(), QStringLiteral("Avant"));
         QCOMPARE(Notebooks().TabbedIHTML->SpinICopyRight->value(), 7);

@@ -61,11 +61,11 @@ private slots:
         TFYNC question(language_, "Question ?");
         QCOMPARE(question.size(), QSize(329, 170));
         QCOMPARE(question.windowTitle(), ToScreen(language_.LangText(TextId::MessageTitle)));
-        QCOMPARE(question.BitBtn1->text(), QStringLiteral("Oui"));
-        QCOMPARE(question.BitBtn2->text(), QStringLiteral("Non"));
-        QCOMPARE(question.BitBtn3->text(), QStringLiteral("Annuler"));
-        QCOMPARE(question.BitBtn2->geometry(), QRect(112, 136, 89, 25));
-        QCOMPARE(question.Label1->geometry(), QRect(64, 16, 249, 105));
+        QCOMPARE(question.AcceptButton->text(), QStringLiteral("Oui"));
+        QCOMPARE(question.NoButton->text(), QStringLiteral("Non"));
+        QCOMPARE(question.CancelButton->text(), QStringLiteral("Annuler"));
+        QCOMPARE(question.NoButton->geometry(), QRect(112, 136, 89, 25));
+        QCOMPARE(question.MessageLabel->geometry(), QRect(64, 16, 249, 105));
         QCOMPARE(TMessOk(language_, "").size(), QSize(325, 172));
         QCOMPARE(TFOC(language_, "").size(), QSize(328, 171));
     }
@@ -79,7 +79,7 @@ private slots:
         QCOMPARE(Answer(first, [&] { QTest::keyClick(&first, Qt::Key_Enter); }), int(kModalYes));
         TFYNC no(language_, "Question");
         QCOMPARE(Answer(no, [&] {
-                     no.BitBtn2->setFocus();
+                     no.NoButton->setFocus();
                      QTest::keyClick(&no, Qt::Key_Return);
                  }),
                  int(kModalNo));
@@ -130,18 +130,18 @@ private slots:
 
     void eachButtonAnswersItsResult() {
         const std::pair<std::function<QPushButton*(TFYNC&)>, int> cases[] = {
-            {[](TFYNC& w) { return w.BitBtn1; }, kModalYes},
-            {[](TFYNC& w) { return w.BitBtn2; }, kModalNo},
-            {[](TFYNC& w) { return w.BitBtn3; }, kModalCancel},
+            {[](TFYNC& w) { return w.AcceptButton; }, kModalYes},
+            {[](TFYNC& w) { return w.NoButton; }, kModalNo},
+            {[](TFYNC& w) { return w.CancelButton; }, kModalCancel},
         };
-        for (const auto& [button, result] : cases) {
+        for (const auto& each : cases) {
             TFYNC window(language_, "Question");
-            QCOMPARE(Answer(window, [&] { QTest::mouseClick(button(window), Qt::LeftButton); }), result);
+            QCOMPARE(Answer(window, [&] { QTest::mouseClick(each.first(window), Qt::LeftButton); }), each.second);
         }
         TFOC okCancel(language_, "Question");
-        QCOMPARE(Answer(okCancel, [&] { QTest::mouseClick(okCancel.BitBtn3, Qt::LeftButton); }), int(kModalCancel));
+        QCOMPARE(Answer(okCancel, [&] { QTest::mouseClick(okCancel.CancelButton, Qt::LeftButton); }), int(kModalCancel));
         TMessOk ok(language_, "Message");
-        QCOMPARE(Answer(ok, [&] { QTest::mouseClick(ok.BitBtn1, Qt::LeftButton); }), int(kModalOk));
+        QCOMPARE(Answer(ok, [&] { QTest::mouseClick(ok.AcceptButton, Qt::LeftButton); }), int(kModalOk));
     }
 
     void closingBySystemAnswersCancel() {
@@ -152,8 +152,8 @@ private slots:
     void aLongMessageWrapsInsideTheFixedLabel() {
         TMessOk message(language_, std::string(2000, 'w') + " end");
         message.show();
-        QVERIFY(message.Label1->wordWrap());
-        QCOMPARE(message.Label1->size(), QSize(249, 105));
+        QVERIFY(message.MessageLabel->wordWrap());
+        QCOMPARE(message.MessageLabel->size(), QSize(249, 105));
         QCOMPARE(message.size(), QSize(325, 172));
     }
 
@@ -161,13 +161,13 @@ private slots:
         Language language;
         language.LoadChosen(folder_);
         TFYNC before(language, "?");
-        QCOMPARE(before.BitBtn1->text(), QStringLiteral("Oui"));
+        QCOMPARE(before.AcceptButton->text(), QStringLiteral("Oui"));
         testing::TempFolder other;
         testing::StageProgramFolder(other.Path());
         language.Choose(ProgramFolder(other.Path()), "English");
         TFYNC after(language, "?");
-        QCOMPARE(after.BitBtn1->text(), QStringLiteral("Yes"));
-        QCOMPARE(after.BitBtn3->text(), QStringLiteral("Cancel"));
+        QCOMPARE(after.AcceptButton->text(), QStringLiteral("Yes"));
+        QCOMPARE(after.CancelButton->text(), QStringLiteral("Cancel"));
     }
 
     void theLanguageWindowHandsOverTheChoice() {
@@ -201,7 +201,7 @@ private slots:
         wait.SetPosition(3);
         QCOMPARE(wait.ProgressBar1->value(), 3);
         QVERIFY(!wait.Cancelled());
-        QTest::mouseClick(wait.BitBtn3, Qt::LeftButton);
+        QTest::mouseClick(wait.CancelButton, Qt::LeftButton);
         QVERIFY(wait.Cancelled());
         QVERIFY(wait.isVisible());  // the caller closes it
         wait.Finish();

@@ -311,11 +311,11 @@ private slots:
         QSignalSpy modified(notebooks_, &StyleNotebooks::modified);
         const QString picture = QDir::toNativeSeparators(QString::fromStdString((temp_.Path() / "fonds" / "ciel.jpg").string()));
         styleDialogs_.files.push_back(picture);
-        QTest::mouseClick(notebooks_->Tabbedhtml->BitBtn7, Qt::LeftButton);
+        QTest::mouseClick(notebooks_->Tabbedhtml->PatternChooser, Qt::LeftButton);
 
         QCOMPARE(styleDialogs_.fileRequests.at(0).startFolder, QString::fromStdString((temp_.Path() / "motifs").string()));
         QVERIFY(styleDialogs_.fileRequests.at(0).filter.contains(QStringLiteral("*.jpeg")));
-        QCOMPARE(notebooks_->Tabbedhtml->Edit8->text(), picture);
+        QCOMPARE(notebooks_->Tabbedhtml->PatternEdit->text(), picture);
         QCOMPARE(FileLine(SettingLine::SummaryBackgroundPicture), FromScreen(picture));
         QVERIFY(modified.count() >= 1);
 
@@ -359,19 +359,19 @@ private slots:
         PictureNotebook& buttons = *notebooks_->TabbedIHTML;
         QVERIFY(buttons.RadioBouTex->isChecked());
         QVERIFY(buttons.BitBouRet->isHidden() && buttons.BitBouSom->isHidden() && buttons.BitBouSui->isHidden());
-        QCOMPARE(buttons.Label27->text(), QStringLiteral("Texte Retour :"));
+        QCOMPARE(buttons.BackCaptionLabel->text(), QStringLiteral("Texte Retour :"));
 
         buttons.RadioBouImg->click();
         QCOMPARE(FileLine(SettingLine::ButtonMode), std::string("2"));
         QVERIFY(!buttons.BitBouRet->isHidden() && !buttons.BitBouSom->isHidden() && !buttons.BitBouSui->isHidden());
-        QCOMPARE(buttons.Label27->text(), QStringLiteral("Image Retour :"));
-        QCOMPARE(buttons.Label29->text(), QStringLiteral("Image Sommaire :"));
-        QCOMPARE(buttons.Label28->text(), QStringLiteral("Image Suite :"));
+        QCOMPARE(buttons.BackCaptionLabel->text(), QStringLiteral("Image Retour :"));
+        QCOMPARE(buttons.ContentsCaptionLabel->text(), QStringLiteral("Image Sommaire :"));
+        QCOMPARE(buttons.NextCaptionLabel->text(), QStringLiteral("Image Suite :"));
 
         buttons.RadioBouTex->click();
         QCOMPARE(FileLine(SettingLine::ButtonMode), std::string("1"));
         QVERIFY(buttons.BitBouRet->isHidden() && buttons.BitBouSom->isHidden() && buttons.BitBouSui->isHidden());
-        QCOMPARE(buttons.Label28->text(), QStringLiteral("Texte Suite :"));
+        QCOMPARE(buttons.NextCaptionLabel->text(), QStringLiteral("Texte Suite :"));
     }
 
     // The rows chosen on the galleries tab are the galleries the build reads.
@@ -456,7 +456,7 @@ private slots:
         notebooks_->ApplyLanguage();
         QCOMPARE(notebooks_->Tabbedhtml->tabText(0), QStringLiteral("Contents page"));
         QCOMPARE(notebooks_->TabbedIHTML->CheckBouHau->text(), QStringLiteral("Show the buttons at the top"));
-        QCOMPARE(notebooks_->TabbedIHTML->Label27->text(), QStringLiteral("Back picture:"));
+        QCOMPARE(notebooks_->TabbedIHTML->BackCaptionLabel->text(), QStringLiteral("Back picture:"));
         language_.Choose(folder_, "Fran\xe7" "ais");
     }
 
