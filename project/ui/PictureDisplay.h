@@ -12,7 +12,7 @@ class ClickableLabel;
 class Language;
 class UserDialogs;
 
-// Panel1: the large display of the picture step. Still pictures go to
+// The large display of the picture step (designed as Panel1). Still pictures go to
 // Image1, GIF pictures to the animated GIFImage1 (played once); either is
 // fitted into the panel and centred. Damaged and missing files are told to
 // the user and show nothing new.
