@@ -507,16 +507,5 @@ def outputs(assets):
 
 
 if __name__ == "__main__":
-    assets = pathlib.Path(__file__).resolve().parent.parent / "assets"
-    check = sys.argv[1:] == ["--check"]
-    stale = []
-    for path, content in outputs(assets).items():
-        if check:
-            if not path.exists() or path.read_bytes() != content:
-                stale.append(path)
-        else:
-            path.parent.mkdir(parents=True, exist_ok=True)
-            path.write_bytes(content)
-    for path in stale:
-        print(f"{path} differs from what tools/help_pages.py writes: run it", file=sys.stderr)
-    sys.exit(1 if stale else 0)
+    from generated import write_or_check
+    write_or_check(outputs(pathlib.Path(__file__).resolve().parent.parent / "assets"), "help_pages.py")
