@@ -41,7 +41,7 @@ std::string FtpTransport::ToServer(const std::string& name) const {
 std::string FtpTransport::FromServer(const std::string& name) const {
     if (!client_.Utf8Names()) return name;
     // A name Windows-1252 cannot hold matches none the program sends.
-    return FitsCp1252(name) ? Cp1252FromUtf8(name) : Cp1252ForDisplay(name);
+    return Cp1252ForDisplay(name);
 }
 
 }  // namespace palimora

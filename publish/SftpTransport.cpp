@@ -170,7 +170,7 @@ std::string SftpTransport::PathOf(const std::string& name) const {
 }
 
 std::string SftpTransport::CurrentFolder() {
-    return FitsCp1252(folder_) ? Cp1252FromUtf8(folder_) : Cp1252ForDisplay(folder_);
+    return Cp1252ForDisplay(folder_);
 }
 
 std::vector<UnixListing::Entry> SftpTransport::List() {
@@ -180,7 +180,7 @@ std::vector<UnixListing::Entry> SftpTransport::List() {
     std::vector<UnixListing::Entry> entries;
     while (sftp_attributes item = sftp_readdir(session_->sftp, folder)) {
         const std::string onServer = item->name ? item->name : "";
-        const std::string name = FitsCp1252(onServer) ? Cp1252FromUtf8(onServer) : Cp1252ForDisplay(onServer);
+        const std::string name = Cp1252ForDisplay(onServer);
         if (name != "." && name != "..") {
             const bool isFolder = item->type == SSH_FILEXFER_TYPE_DIRECTORY;
             entries.push_back({isFolder ? "drwxr-xr-x" : "-rw-r--r--", name, {}, std::to_string(item->size)});
