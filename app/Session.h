@@ -45,7 +45,7 @@ public:
     // The working folder Projets/<WorkingName>.
     std::filesystem::path WorkingFolder() const;
 
-    // The open project's name (the caption of LabNom): WorkingName until saved.
+    // The open project's name (the caption of the project name label): WorkingName until saved.
     const std::string& ProjectName() const { return projectName_; }
     void SetProjectName(std::string name) { projectName_ = std::move(name); }
     bool IsUnnamedProject() const;

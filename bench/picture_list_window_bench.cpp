@@ -68,10 +68,10 @@ int main(int argc, char* argv[]) {
     const double added = std::chrono::duration<double>(Clock::now() - start).count();
     icons = std::min(icons, iconsAlone());
 
-    window.Pictures().ListView1->MakeCurrent(149);
-    window.Pictures().ListView1Click();
+    window.Pictures().PicturesList->MakeCurrent(149);
+    window.Pictures().ShowChosenPicture();
     start = Clock::now();
-    window.Pictures().BoutDesClick();
+    window.Pictures().MovePictureDown();
     const double moved = std::chrono::duration<double>(Clock::now() - start).count();
     std::printf("window: adding 300 photos %.2f s, their icons alone %.2f s, ratio %.2f; "
                 "moving one and rebuilding the list %.3f s\n",

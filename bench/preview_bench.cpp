@@ -59,9 +59,9 @@ int main(int argc, char* argv[]) {
     std::vector<std::filesystem::path> photos;
     for (int i = 1; i <= 9; ++i) photos.push_back(harness.Photo("photo" + std::to_string(i) + ".jpg", 1600, 1200));
     window->Pictures().AddPictures(photos);
-    window->BoutEnrClick();
-    WebBrowser& browser = *window->PageDesign().WebBrowser1;
-    TimeToLoad(browser, [&] { window->BoutVidClick(); });
+    window->SaveCurrentProject();
+    WebBrowser& browser = *window->PageDesign().PreviewBrowser;
+    TimeToLoad(browser, [&] { window->ShowPageDesign(); });
 
     struct Kind {
         const char* name;
@@ -69,9 +69,9 @@ int main(int argc, char* argv[]) {
         const char* sample;
     };
     Toolbar& tools = window->Tools();
-    const Kind kinds[] = {{"summary", tools.BoutS, "blanksom.htm"},
-                          {"gallery", tools.BoutG, "blankgal.htm"},
-                          {"picture", tools.BoutI, "blankimg.htm"}};
+    const Kind kinds[] = {{"summary", tools.SummaryButton, "blanksom.htm"},
+                          {"gallery", tools.GalleryButton, "blankgal.htm"},
+                          {"picture", tools.PicturePageButton, "blankimg.htm"}};
     std::printf("median of %d, ms from the click to the rebuilt sample shown; the same sample only loaded again\n", rounds);
     for (const Kind& kind : kinds) {
         std::vector<double> rebuilt, loaded;

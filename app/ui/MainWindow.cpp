@@ -14,6 +14,7 @@
 #include "common/ui/BusyCursor.h"
 #include "common/ui/ClickableLabel.h"
 #include "common/ui/Colours.h"
+#include "common/ui/DesignedNames.h"
 #include "common/ui/OpenFile.h"
 #include "common/ui/ScreenText.h"
 #include "lang/LanguageChoice.h"
@@ -25,7 +26,6 @@
 #include "styles/ui/WebBrowser.h"
 #include "project/ui/PictureDisplay.h"
 #include "project/ui/PictureListView.h"
-#include "project/ui/PictureTabs.h"
 #include "project/ui/PictureTabs.h"
 
 #include <QApplication>
@@ -92,36 +92,39 @@ void TForm1::FormCreate(bool showIntro) {
     // A working folder that cannot be made is told; the program goes on.
     CommandGuard(*dialogs_, session_.CurrentLanguage()).Run([this] { session_.Start(); });
 
-    ImageBarre = new QLabel(this);
-    ImageBarre->setGeometry(0, 0, 792, 553);
-    ImageBarre->setPixmap(QPixmap(QString::fromStdString(session_.Folder().Interface("fond.jpg").string())));
+    Background = new QLabel(this);
+    Background->setGeometry(0, 0, 792, 553);
+    Background->setPixmap(QPixmap(QString::fromStdString(session_.Folder().Interface("fond.jpg").string())));
 
-    LabNom = new QLabel(this);
-    LabNom->setGeometry(70, 16, 171, 65);
-    LabNom->setWordWrap(true);
-    LabNom->setAlignment(Qt::AlignCenter);
-    LabNom->setFont(LabelFont(17));
-    PaintText(LabNom, kLabelColour);
+    ProjectNameLabel = new QLabel(this);
+    ProjectNameLabel->setGeometry(70, 16, 171, 65);
+    ProjectNameLabel->setWordWrap(true);
+    ProjectNameLabel->setAlignment(Qt::AlignCenter);
+    ProjectNameLabel->setFont(LabelFont(17));
+    PaintText(ProjectNameLabel, kLabelColour);
 
-    LabelEtape = new QLabel(this);
-    LabelEtape->setGeometry(279, 16, 257, 57);
-    LabelEtape->setAlignment(Qt::AlignCenter);
-    LabelEtape->setFont(LabelFont(kStepLabelPixelSize));
-    PaintText(LabelEtape, kLabelColour);
+    StepLabel = new QLabel(this);
+    StepLabel->setGeometry(279, 16, 257, 57);
+    StepLabel->setAlignment(Qt::AlignCenter);
+    StepLabel->setFont(LabelFont(kStepLabelPixelSize));
+    PaintText(StepLabel, kLabelColour);
 
     // The logo drawn on the background, in two clickable parts: the mark and the name.
-    Imagelogo = new ClickableLabel(this);
-    Imagelogo->setGeometry(556, 13, 68, 70);
-    Image2 = new ClickableLabel(this);
-    Image2->setGeometry(624, 22, 158, 52);
-    for (ClickableLabel* logo : {Imagelogo, Image2}) {
+    LogoMark = new ClickableLabel(this);
+    LogoMark->setGeometry(556, 13, 68, 70);
+    LogoName = new ClickableLabel(this);
+    LogoName->setGeometry(624, 22, 158, 52);
+    for (ClickableLabel* logo : {LogoMark, LogoName}) {
         logo->setCursor(Qt::PointingHandCursor);
         connect(logo, &ClickableLabel::clicked, this, [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebAddress))); });
     }
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &TForm1::BlinkStepLabel);
+    GiveDesignedNames({{Background, "ImageBarre"}, {ProjectNameLabel, "LabNom"}, {StepLabel, "LabelEtape"}, {LogoMark, "Imagelogo"},
+                       {LogoName, "Image2"}});
+    BlinkTimer = new QTimer(this);
+    BlinkTimer->setObjectName(QStringLiteral("Timer1"));
+    BlinkTimer->setInterval(1000);
+    connect(BlinkTimer, &QTimer::timeout, this, &TForm1::BlinkStepLabel);
 
     toolbar_ = std::make_unique<Toolbar>(session_.Folder(), this);
     pictureStep_ = new PictureStep(session_, *dialogs_, *toolbar_, this);
@@ -139,30 +142,30 @@ void TForm1::ConnectCommands() {
     const CommandGuard guard(*dialogs_, session_.CurrentLanguage());
     Toolbar& tools = *toolbar_;
     PictureStep& pictures = *pictureStep_;
-    guard.Connect(tools.BoutQui, &PictureButton::clicked, this, [this] { BoutQuiClick(); });
-    guard.Connect(tools.BoutNou, &PictureButton::clicked, this, [this] { BoutNouClick(); });
-    guard.Connect(tools.BoutOuv, &PictureButton::clicked, this, [this] { BoutOuvClick(); });
-    guard.Connect(tools.BoutEnr, &PictureButton::clicked, this, [this] { BoutEnrClick(); });
-    guard.Connect(tools.BoutPro, &PictureButton::clicked, this, [this] { BoutProClick(); });
-    guard.Connect(tools.BoutDif, &PictureButton::clicked, this, [this] { BoutDifClick(); });
-    guard.Connect(tools.BoutAid, &PictureButton::clicked, this, [this] { BoutAidClick(); });
-    guard.Connect(tools.BoutImg2, &PictureButton::clicked, this, [this] { ShowPictureList(); });
-    guard.Connect(tools.BoutVid, &PictureButton::clicked, this, [this] { BoutVidClick(); });
-    guard.Connect(tools.BoutS, &PictureButton::clicked, this, [this] { BoutSClick(); });
-    guard.Connect(tools.BoutG, &PictureButton::clicked, this, [this] { BoutGClick(); });
-    guard.Connect(tools.BoutI, &PictureButton::clicked, this, [this] { BoutIClick(); });
-    guard.Connect(tools.BoutLoupe, &PictureButton::clicked, this, [this] { BoutLoupeClick(); });
+    guard.Connect(tools.QuitButton, &PictureButton::clicked, this, [this] { Quit(); });
+    guard.Connect(tools.NewButton, &PictureButton::clicked, this, [this] { StartNewProject(); });
+    guard.Connect(tools.OpenButton, &PictureButton::clicked, this, [this] { OpenSavedProject(); });
+    guard.Connect(tools.SaveButton, &PictureButton::clicked, this, [this] { SaveCurrentProject(); });
+    guard.Connect(tools.ResultButton, &PictureButton::clicked, this, [this] { ShowResult(); });
+    guard.Connect(tools.PublishButton, &PictureButton::clicked, this, [this] { PublishOnline(); });
+    guard.Connect(tools.HelpButton, &PictureButton::clicked, this, [this] { ShowHelp(); });
+    guard.Connect(tools.PicturesStepButton, &PictureButton::clicked, this, [this] { ShowPictureList(); });
+    guard.Connect(tools.DesignStepButton, &PictureButton::clicked, this, [this] { ShowPageDesign(); });
+    guard.Connect(tools.SummaryButton, &PictureButton::clicked, this, [this] { ShowSummaryDesign(); });
+    guard.Connect(tools.GalleryButton, &PictureButton::clicked, this, [this] { ShowGalleryDesign(); });
+    guard.Connect(tools.PicturePageButton, &PictureButton::clicked, this, [this] { ShowPictureDesign(); });
+    guard.Connect(tools.RefreshButton, &PictureButton::clicked, this, [this] { RefreshShownSample(); });
     connect(pageDesign_, &PageDesignStep::pageKindChosen, this, [this](PageKind kind, bool panelOnly) {
         CommandGuard(*dialogs_, session_.CurrentLanguage()).Run([&] { ChoosePageKind(kind, panelOnly); });
     });
-    guard.Connect(tools.BoutImg, &PictureButton::clicked, this, [&pictures] { pictures.BoutImgClick(); });
-    guard.Connect(tools.BoutSup, &PictureButton::clicked, this, [&pictures] { pictures.BoutSupClick(); });
-    guard.Connect(tools.BoutMon, &PictureButton::clicked, this, [&pictures] { pictures.BoutMonClick(); });
-    guard.Connect(tools.BoutDes, &PictureButton::clicked, this, [&pictures] { pictures.BoutDesClick(); });
-    guard.Connect(pictures.ListView1, &QListWidget::itemClicked, this, [&pictures] { pictures.PictureChosen(); });
-    guard.Connect(pictures.TabbedImg->BitTextOk, &QPushButton::clicked, this, [&pictures] { pictures.BitTextOkClick(); });
-    guard.Connect(pictures.TabbedImg->PictureView, &PictureDisplay::pictureClicked, this, [&pictures] { pictures.OpenPictureElsewhere(); });
-    guard.Connect(&pictures, &PictureStep::listCancelled, this, [this] { BoutNouClick(); });
+    guard.Connect(tools.AddButton, &PictureButton::clicked, this, [&pictures] { pictures.AddPictures(); });
+    guard.Connect(tools.RemoveButton, &PictureButton::clicked, this, [&pictures] { pictures.RemoveTickedPictures(); });
+    guard.Connect(tools.UpButton, &PictureButton::clicked, this, [&pictures] { pictures.MovePictureUp(); });
+    guard.Connect(tools.DownButton, &PictureButton::clicked, this, [&pictures] { pictures.MovePictureDown(); });
+    guard.Connect(pictures.PicturesList, &QListWidget::itemClicked, this, [&pictures] { pictures.PictureChosen(); });
+    guard.Connect(pictures.PictureTabsView->SaveTextsButton, &QPushButton::clicked, this, [&pictures] { pictures.SaveTypedTexts(); });
+    guard.Connect(pictures.PictureTabsView->PictureView, &PictureDisplay::pictureClicked, this, [&pictures] { pictures.OpenPictureElsewhere(); });
+    guard.Connect(&pictures, &PictureStep::listCancelled, this, [this] { StartNewProject(); });
     connect(pageDesign_, &PageDesignStep::modified, this, [this] { session_.SetProjectModified(true); });
     // In step 1 the browser gives the picture list its place back.
     connect(&pictures, &PictureStep::pictureShown, this, [this] {
@@ -172,7 +175,7 @@ void TForm1::ConnectCommands() {
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    guard.Connect(help, &QShortcut::activated, this, [this] { BoutAidClick(); });
+    guard.Connect(help, &QShortcut::activated, this, [this] { ShowHelp(); });
 }
 
 void TForm1::ShowStartWarnings() {
@@ -186,12 +189,12 @@ void TForm1::ShowStartWarnings() {
 void TForm1::ApplyLanguage() {
     qtOwnTexts_.Follow(session_.CurrentLanguage().Code());
     setWindowTitle(ToScreen(session_.LangText(TextId::ProgramTitle)));
-    for (ClickableLabel* logo : {Imagelogo, Image2}) logo->setToolTip(ToScreen(session_.LangText(TextId::MainWindowTitle)));
-    pageDesign_->WebBrowser1->setToolTip(ToScreen(session_.LangText(TextId::PreviewWidthHint)));
-    LabNom->setText(ToScreen(session_.ProjectName()));
+    for (ClickableLabel* logo : {LogoMark, LogoName}) logo->setToolTip(ToScreen(session_.LangText(TextId::MainWindowTitle)));
+    pageDesign_->PreviewBrowser->setToolTip(ToScreen(session_.LangText(TextId::PreviewWidthHint)));
+    ProjectNameLabel->setText(ToScreen(session_.ProjectName()));
     ShowStepLabel(step_.LabelText());
     toolbar_->ApplyLanguage(session_.CurrentLanguage());
-    pictureStep_->TabbedImg->ApplyLanguage();
+    pictureStep_->PictureTabsView->ApplyLanguage();
     pageDesign_->Notebooks->ApplyLanguage();
 }
 
@@ -222,7 +225,7 @@ bool TForm1::FormActivate() {
     firstActivation_ = false;
     pictureStep_->RefillPictureList();
     BusyCursor busy;  // until the window is placed, the language window included
-    pictureStep_->TabbedImg->setCurrentIndex(0);
+    pictureStep_->PictureTabsView->setCurrentIndex(0);
     const bool firstStart = IsFirstStart(session_.Folder());
     if (firstStart && !AskLanguage()) return false;
 
@@ -231,7 +234,7 @@ bool TForm1::FormActivate() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen && screen->depth() <= 8) dialogs_->ShowMessageOk(session_.LangText(TextId::FewColours));
     PlaceOnScreen();
-    Timer1->start();
+    BlinkTimer->start();
     return true;
 }
 
@@ -256,17 +259,17 @@ void TForm1::PlaceOnScreen() {
 }
 
 void TForm1::BlinkStepLabel() {
-    const bool shownInLabelColour = LabelEtape->palette().color(QPalette::WindowText) == kLabelColour;
-    PaintText(LabelEtape, shownInLabelColour ? kBlinkColour : kLabelColour);
+    const bool shownInLabelColour = StepLabel->palette().color(QPalette::WindowText) == kLabelColour;
+    PaintText(StepLabel, shownInLabelColour ? kBlinkColour : kLabelColour);
 }
 
-void TForm1::BoutQuiClick() {
-    AppuieBouton(*toolbar_->BoutQui);
-    if (!close()) AppuieBouton(*toolbar_->BoutQui);
+void TForm1::Quit() {
+    ToggleLook(*toolbar_->QuitButton);
+    if (!close()) ToggleLook(*toolbar_->QuitButton);
 }
 
-void TForm1::BoutAidClick() {
-    PressedLook pressed(*toolbar_->BoutAid);
+void TForm1::ShowHelp() {
+    PressedLook pressed(*toolbar_->HelpButton);
     const auto page = HelpPageFor(session_.Folder(), session_.LanguageCode(), step_.HelpPanel());
     if (page) openFile_(*page);
 }
@@ -276,14 +279,14 @@ void TForm1::closeEvent(QCloseEvent* event) {
     if (!mayClose) {
         CommandGuard(*dialogs_, session_.CurrentLanguage()).Run([&] {
             pictureStep_->StoreTypedTexts();
-            mayClose = session_.ConfirmClose(*dialogs_, [this] { BoutEnrClick(); });
+            mayClose = session_.ConfirmClose(*dialogs_, [this] { SaveCurrentProject(); });
         });
     }
     if (!mayClose) {
         event->ignore();
         return;
     }
-    Timer1->stop();
+    BlinkTimer->stop();
     CommandGuard(*dialogs_, session_.CurrentLanguage()).Run([this] { session_.FinishClose(); });
     event->accept();
 }
@@ -300,11 +303,11 @@ void TForm1::ShowStepLabel(TextId text) {
     const QString caption = ToScreen(session_.LangText(text));
     int pixelSize = kStepLabelPixelSize;
     while (pixelSize > kSmallestStepLabelPixelSize &&
-           QFontMetrics(LabelFont(pixelSize)).horizontalAdvance(caption) > LabelEtape->width() - 8) {
+           QFontMetrics(LabelFont(pixelSize)).horizontalAdvance(caption) > StepLabel->width() - 8) {
         --pixelSize;
     }
-    LabelEtape->setFont(LabelFont(pixelSize));
-    LabelEtape->setText(caption);
+    StepLabel->setFont(LabelFont(pixelSize));
+    StepLabel->setText(caption);
 }
 
 }  // namespace palimora

@@ -63,34 +63,34 @@ public:
 
     // The step switch: the picture list (step 1) and page design (step 2).
     void ShowPictureList();
-    void BoutVidClick();
+    void ShowPageDesign();
     // The page-kind buttons of page design: the notebook of that kind of page.
-    void BoutSClick();
-    void BoutGClick();
-    void BoutIClick();
+    void ShowSummaryDesign();
+    void ShowGalleryDesign();
+    void ShowPictureDesign();
     // The magnifier: the shown kind's sample rebuilt with the current settings.
-    void BoutLoupeClick();
+    void RefreshShownSample();
 
     // The project commands.
-    void BoutNouClick();
-    void BoutOuvClick();
-    void BoutEnrClick();
+    void StartNewProject();
+    void OpenSavedProject();
+    void SaveCurrentProject();
     // See the result: builds the site when needed and opens its start page.
-    void BoutProClick();
+    void ShowResult();
     // Runs the build window; true when the site was built and OK pressed.
     bool RunBuildWindow();
     // Publish: checks the project, then the FTP settings and transfer windows.
-    void BoutDifClick();
+    void PublishOnline();
     // The server typed in the FTP settings window, kept for this run of the
     // program only (the password too, though the window never shows it again).
     const FtpServer& FtpSettings() const { return ftp_; }
 
-    QLabel* ImageBarre = nullptr;
-    ClickableLabel* Imagelogo = nullptr;  // the logo's mark and name: a click opens the program's web site
-    ClickableLabel* Image2 = nullptr;
-    QLabel* LabNom = nullptr;
-    QLabel* LabelEtape = nullptr;
-    QTimer* Timer1 = nullptr;
+    QLabel* Background = nullptr;
+    ClickableLabel* LogoMark = nullptr;  // the logo's mark and name: a click opens the program's web site
+    ClickableLabel* LogoName = nullptr;
+    QLabel* ProjectNameLabel = nullptr;
+    QLabel* StepLabel = nullptr;
+    QTimer* BlinkTimer = nullptr;
 
 signals:
     // Emitted when the first-start language window was closed without OK.
@@ -106,8 +106,8 @@ private:
     void ConnectCommands();
     void ShowStartWarnings();
     void PlaceOnScreen();
-    void BoutQuiClick();
-    void BoutAidClick();
+    void Quit();
+    void ShowHelp();
     bool AskLanguage();
     // Shows the project as the session now holds it: name, step 1, the list.
     void ShowProject();

@@ -3,6 +3,7 @@
 #include "app/Session.h"
 #include "common/Cp1252.h"
 #include "common/ui/BusyCursor.h"
+#include "common/ui/DesignedNames.h"
 #include "common/ui/ScreenText.h"
 #include "sitegen/PageWriter.h"
 #include "styles/SampleTemplates.h"
@@ -46,12 +47,13 @@ constexpr double kDesktopWidth = 760, kPhoneWidth = 390;
 
 PageDesignStep::PageDesignStep(Session& session, UserDialogs& dialogs, QWidget* window)
     : QObject(window), session_(session), dialogs_(dialogs) {
-    WebBrowser1 = new WebBrowser(window);
-    WebBrowser1->setGeometry(407, 96, 377, 329);
-    WebBrowser1->hide();  // nothing to show until the welcome page
-    WebBrowser1->Page().SetBeforeNavigate([this](const QUrl& url, bool programsOwn) { return BeforeNavigate(url, programsOwn); });
-    WebBrowser1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(WebBrowser1, &QWidget::customContextMenuRequested, this, [this] { SetPhoneWidth(!phoneWidth_); });
+    PreviewBrowser = new WebBrowser(window);
+    PreviewBrowser->setGeometry(407, 96, 377, 329);
+    GiveDesignedNames({{PreviewBrowser, "WebBrowser1"}});
+    PreviewBrowser->hide();  // nothing to show until the welcome page
+    PreviewBrowser->Page().SetBeforeNavigate([this](const QUrl& url, bool programsOwn) { return BeforeNavigate(url, programsOwn); });
+    PreviewBrowser->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(PreviewBrowser, &QWidget::customContextMenuRequested, this, [this] { SetPhoneWidth(!phoneWidth_); });
 
     Notebooks = new StyleNotebooks(session.Folder(), session.CurrentLanguage(), dialogs, session.Settings(), window);
     Notebooks->MoveTo(8, 96);
@@ -66,14 +68,14 @@ PageDesignStep::PageDesignStep(Session& session, UserDialogs& dialogs, QWidget* 
 }
 
 void PageDesignStep::ShowPage(const std::filesystem::path& page) {
-    WebBrowser1->Navigate(page);
-    WebBrowser1->setZoomFactor(1.0);  // a help page reads at its own size
+    PreviewBrowser->Navigate(page);
+    PreviewBrowser->setZoomFactor(1.0);  // a help page reads at its own size
     SetBrowserShown(true);
 }
 
 void PageDesignStep::SetBrowserShown(bool shown) {
-    WebBrowser1->setVisible(shown);
-    if (shown) WebBrowser1->raise();
+    PreviewBrowser->setVisible(shown);
+    if (shown) PreviewBrowser->raise();
 }
 
 void PageDesignStep::Show(const Step& step) {
@@ -100,11 +102,11 @@ void PageDesignStep::RebuildSample(PageKind kind) {
     const bool written = writer.WriteSample(sample.sample);
     writer.TellMissingMarkers();
     if (!written) {
-        WebBrowser1->setHtml(QStringLiteral("<body style=\"font-family:sans-serif;margin:24px\"><p>%1</p></body>")
+        PreviewBrowser->setHtml(QStringLiteral("<body style=\"font-family:sans-serif;margin:24px\"><p>%1</p></body>")
                                  .arg(ToScreen(session_.LangText(TextId::SampleUnavailable)).toHtmlEscaped()));
         return;
     }
-    WebBrowser1->Navigate(session_.Folder().Root() / SamplePageOf(sample.templateLine));
+    PreviewBrowser->Navigate(session_.Folder().Root() / SamplePageOf(sample.templateLine));
     ApplyZoom();
 }
 
@@ -132,7 +134,7 @@ void PageDesignStep::SetPhoneWidth(bool phone) {
 }
 
 void PageDesignStep::ApplyZoom() {
-    WebBrowser1->setZoomFactor(WebBrowser1->width() / (phoneWidth_ ? kPhoneWidth : kDesktopWidth));
+    PreviewBrowser->setZoomFactor(PreviewBrowser->width() / (phoneWidth_ ? kPhoneWidth : kDesktopWidth));
 }
 
 bool PageDesignStep::BeforeNavigate(const QUrl& url, bool programsOwn) {

@@ -25,7 +25,7 @@ class PageDesignStep : public QObject {
 public:
     PageDesignStep(Session& session, UserDialogs& dialogs, QWidget* window);
 
-    WebBrowser* WebBrowser1 = nullptr;
+    WebBrowser* PreviewBrowser = nullptr;
     // The summary, gallery and picture notebooks at 8, 96; hidden in step 1.
     StyleNotebooks* Notebooks = nullptr;
 

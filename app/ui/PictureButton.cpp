@@ -21,8 +21,8 @@ void PictureButton::ShowLook(bool pressed) {
     repaint();
 }
 
-void AppuieBouton(PictureButton& button) { button.ShowLook(button.Tag() == 0); }
+void ToggleLook(PictureButton& button) { button.ShowLook(button.Tag() == 0); }
 
-void AppuieBouton2(PictureButton& button, bool normal) { button.ShowLook(!normal); }
+void SetNormalLook(PictureButton& button, bool normal) { button.ShowLook(!normal); }
 
 }  // namespace palimora

@@ -31,8 +31,8 @@ private:
 };
 
 // Toggles the look: pressed when it was normal, normal when it was pressed.
-void AppuieBouton(PictureButton& button);
+void ToggleLook(PictureButton& button);
 // Sets the look: normal = true shows <name>.jpg, false shows <name>1.jpg.
-void AppuieBouton2(PictureButton& button, bool normal);
+void SetNormalLook(PictureButton& button, bool normal);
 
 }  // namespace palimora

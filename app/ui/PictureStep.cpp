@@ -7,6 +7,7 @@
 #include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/ui/BusyCursor.h"
+#include "common/ui/DesignedNames.h"
 #include "common/ui/OpenFile.h"
 #include "common/ui/ScreenText.h"
 #include "lang/TextId.h"
@@ -30,10 +31,11 @@ namespace fs = std::filesystem;
 
 PictureStep::PictureStep(Session& session, UserDialogs& dialogs, Toolbar& toolbar, QWidget* window)
     : QObject(window), session_(session), dialogs_(dialogs), toolbar_(toolbar), lastPictureFolder_(session.Folder().Root()) {
-    TabbedImg = new PictureTabs(dialogs, session.CurrentLanguage(), window);
-    TabbedImg->setGeometry(8, 96, 385, 329);
-    ListView1 = new PictureListView(window);
-    ListView1->setGeometry(407, 96, 377, 329);
+    PictureTabsView = new PictureTabs(dialogs, session.CurrentLanguage(), window);
+    PictureTabsView->setGeometry(8, 96, 385, 329);
+    PicturesList = new PictureListView(window);
+    PicturesList->setGeometry(407, 96, 377, 329);
+    GiveDesignedNames({{PictureTabsView, "TabbedImg"}, {PicturesList, "ListView1"}});
     Form2 = new TForm2(session.CurrentLanguage(), window);
     Form2->setWindowFlag(Qt::Window);
 }
@@ -43,14 +45,14 @@ PictureStep::~PictureStep() = default;
 void PictureStep::ShowNewProject() {
     pictureCount_ = currentPicture_ = textsPicture_ = 0;
     selectAfterInsert_ = false;
-    TabbedImg->PictureView->Clear();
-    TabbedImg->ShowTexts({}, {});
+    PictureTabsView->PictureView->Clear();
+    PictureTabsView->ShowTexts({}, {});
 }
 
 void PictureStep::SetShown(bool shown) {
-    TabbedImg->setVisible(shown);
-    ListView1->setVisible(shown);
-    if (shown) TabbedImg->setCurrentIndex(0);
+    PictureTabsView->setVisible(shown);
+    PicturesList->setVisible(shown);
+    if (shown) PictureTabsView->setCurrentIndex(0);
 }
 
 void PictureStep::RefillPictureList() {
@@ -58,7 +60,7 @@ void PictureStep::RefillPictureList() {
     PictureList& pictures = session_.Pictures();
     std::vector<fs::path> files;
     for (const std::string& name : pictures.Files()) files.push_back(pictures.FileOf(name));
-    const PictureListView::Rebuilt rebuilt = ListView1->Rebuild(files, *Form2, icons_, dialogs_);
+    const PictureListView::Rebuilt rebuilt = PicturesList->Rebuild(files, *Form2, icons_, dialogs_);
     if (rebuilt.cancelled) {
         // A list left half made starts the project afresh (a save is offered first).
         emit listCancelled();
@@ -74,18 +76,18 @@ void PictureStep::RefillPictureList() {
     } else {
         currentPicture_ = pictureCount_;
     }
-    ListView1->MakeCurrent(currentPicture_ - 1);
+    PicturesList->MakeCurrent(currentPicture_ - 1);
 }
 
 void PictureStep::ShowChosenPicture() {
-    const int position = ListView1->CurrentPosition();
+    const int position = PicturesList->CurrentPosition();
     if (pictureCount_ == 0 || position < 0) return;
-    TabbedImg->show();
-    const fs::path file = session_.Pictures().FileOf(ListView1->item(position)->text().toStdString());
-    TabbedImg->PictureView->Show(file);
+    PictureTabsView->show();
+    const fs::path file = session_.Pictures().FileOf(PicturesList->item(position)->text().toStdString());
+    PictureTabsView->PictureView->Show(file);
     currentPicture_ = position + 1;
     const auto texts = session_.Pictures().Texts().Read(currentPicture_);
-    TabbedImg->ShowTexts(texts ? texts->title : std::string(), FromCommaList(texts ? texts->comment : std::string()));
+    PictureTabsView->ShowTexts(texts ? texts->title : std::string(), FromCommaList(texts ? texts->comment : std::string()));
     textsPicture_ = currentPicture_;
     emit pictureShown();
 }
@@ -95,7 +97,7 @@ void PictureStep::PictureChosen() {
     ShowChosenPicture();
 }
 
-void PictureStep::BitTextOkClick() {
+void PictureStep::SaveTypedTexts() {
     if (pictureCount_ == 0) return;
     StoreTexts(false);
 }
@@ -109,8 +111,8 @@ void PictureStep::StoreTexts(bool onlyWhenChanged) {
     const int picture = textsPicture_ != 0 ? textsPicture_ : currentPicture_;
     std::string title, comment;
     try {
-        title = TabbedImg->Title();
-        comment = ToCommaList(TabbedImg->CommentLines());
+        title = PictureTabsView->Title();
+        comment = ToCommaList(PictureTabsView->CommentLines());
     } catch (const PalimoraError&) {
         dialogs_.ShowMessageOk(session_.LangText(TextId::TextNotStorable));
         return;
@@ -128,11 +130,11 @@ void PictureStep::StoreTexts(bool onlyWhenChanged) {
     }
 }
 
-void PictureStep::BoutImgClick() {
-    PressedLook pressed(*toolbar_.BoutImg);
+void PictureStep::AddPictures() {
+    PressedLook pressed(*toolbar_.AddButton);
     const QString filter = QtFileFilter(session_.LangText(TextId::PictureFilter));
     PictureOpenDialog OpenImg(session_.CurrentLanguage(), ToScreen(session_.LangText(TextId::AddPicturesHint)), filter,
-                              TabbedImg->window());
+                              PictureTabsView->window());
     // The dialog comes back after each confirmation, for the next pictures,
     // in the folder of the last ones.
     while (true) {
@@ -163,8 +165,8 @@ void PictureStep::AddPictures(const std::vector<fs::path>& chosen) {
 
     BusyCursor busy;
     session_.SetProjectModified(true);
-    TabbedImg->PictureView->Clear();
-    ListView1->clear();
+    PictureTabsView->PictureView->Clear();
+    PicturesList->clear();
     lastPictureFolder_ = sources.front().parent_path();
     const bool inserting = currentPicture_ < pictureCount_;
     try {
@@ -175,11 +177,11 @@ void PictureStep::AddPictures(const std::vector<fs::path>& chosen) {
         // Only the last added picture is shown: the others would be decoded
         // for a display no one sees (their icons tell unreadable files).
         if (!added.empty()) {
-            TabbedImg->TitleEdit->setText(ToScreen(added.back().title));
-            TabbedImg->PictureView->Show(added.back().file);
+            PictureTabsView->TitleEdit->setText(ToScreen(added.back().title));
+            PictureTabsView->PictureView->Show(added.back().file);
             currentPicture_ = added.back().number;
         }
-        TabbedImg->show();
+        PictureTabsView->show();
         selectAfterInsert_ = inserting;
     } catch (const PalimoraError& error) {
         dialogs_.ShowMessageOk(error.UserMessage());
@@ -187,11 +189,11 @@ void PictureStep::AddPictures(const std::vector<fs::path>& chosen) {
     RefillPictureList();
 }
 
-void PictureStep::BoutSupClick() {
+void PictureStep::RemoveTickedPictures() {
     StoreTypedTexts();
     BusyCursor busy;
-    PressedLook pressed(*toolbar_.BoutSup);
-    const std::vector<int> ticked = ListView1->TickedPositions();
+    PressedLook pressed(*toolbar_.RemoveButton);
+    const std::vector<int> ticked = PicturesList->TickedPositions();
     if (!ticked.empty()) session_.SetProjectModified(true);
     try {
         session_.Pictures().Delete(ticked);
@@ -222,13 +224,13 @@ void PictureStep::MovePicture(PictureButton& button, int direction) {
     ShowChosenPicture();
 }
 
-void PictureStep::BoutMonClick() { MovePicture(*toolbar_.BoutMon, -1); }
-void PictureStep::BoutDesClick() { MovePicture(*toolbar_.BoutDes, +1); }
+void PictureStep::MovePictureUp() { MovePicture(*toolbar_.UpButton, -1); }
+void PictureStep::MovePictureDown() { MovePicture(*toolbar_.DownButton, +1); }
 
 void PictureStep::OpenPictureElsewhere() {
-    const int position = ListView1->CurrentPosition();
+    const int position = PicturesList->CurrentPosition();
     if (pictureCount_ == 0 || position < 0) return;
-    const fs::path file = session_.Pictures().FileOf(ListView1->item(position)->text().toStdString());
+    const fs::path file = session_.Pictures().FileOf(PicturesList->item(position)->text().toStdString());
     OpenWithDefaultProgram(file);
 }
 

@@ -28,8 +28,8 @@ public:
     PictureStep(Session& session, UserDialogs& dialogs, Toolbar& toolbar, QWidget* window);
     ~PictureStep() override;
 
-    PictureTabs* TabbedImg = nullptr;
-    PictureListView* ListView1 = nullptr;
+    PictureTabs* PictureTabsView = nullptr;
+    PictureListView* PicturesList = nullptr;
     TForm2* Form2 = nullptr;  // the wait window, made once and shown without blocking
 
     // How many pictures are listed, and which one is current (1-based, 0 for none).
@@ -46,17 +46,17 @@ public:
     // The user picked another picture: the texts typed for the one shown are
     // kept first.
     void PictureChosen();
-    void BitTextOkClick();
+    void SaveTypedTexts();
     // Stores the title and comment typed for the picture shown when they
     // differ from its stored ones, as OK would; before the selection, the
     // numbers or the step change, and before a save or the end.
     void StoreTypedTexts();
-    void BoutImgClick();
+    void AddPictures();
     // Adds the chosen files as the add dialog's confirmation does.
     void AddPictures(const std::vector<std::filesystem::path>& chosen);
-    void BoutSupClick();
-    void BoutMonClick();
-    void BoutDesClick();
+    void RemoveTickedPictures();
+    void MovePictureUp();
+    void MovePictureDown();
     void OpenPictureElsewhere();
 
 signals:

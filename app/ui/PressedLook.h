@@ -8,8 +8,8 @@ namespace palimora {
 // normal look again on every path out of it.
 class PressedLook {
 public:
-    explicit PressedLook(PictureButton& button) : button_(button) { AppuieBouton(button_); }
-    ~PressedLook() { AppuieBouton(button_); }
+    explicit PressedLook(PictureButton& button) : button_(button) { ToggleLook(button_); }
+    ~PressedLook() { ToggleLook(button_); }
     PressedLook(const PressedLook&) = delete;
     PressedLook& operator=(const PressedLook&) = delete;
 

@@ -23,7 +23,7 @@ namespace palimora {
 namespace fs = std::filesystem;
 
 void TForm1::ShowSavedProject() {
-    LabNom->setText(ToScreen(session_.ProjectName()));
+    ProjectNameLabel->setText(ToScreen(session_.ProjectName()));
     pageDesign_->LoadSettings();
 }
 
@@ -36,23 +36,23 @@ void TForm1::ShowProject() {
     pictureStep_->ShowChosenPicture();
 }
 
-void TForm1::BoutNouClick() {
-    PressedLook pressed(*toolbar_->BoutNou);
+void TForm1::StartNewProject() {
+    PressedLook pressed(*toolbar_->NewButton);
     pictureStep_->StoreTypedTexts();
     if (!NewCommand(session_, *dialogs_, *projectWindows_)) return;
     ShowProject();
-    pictureStep_->TabbedImg->hide();  // until a picture is added: nothing to show or title
+    pictureStep_->PictureTabsView->hide();  // until a picture is added: nothing to show or title
 }
 
-void TForm1::BoutOuvClick() {
-    PressedLook pressed(*toolbar_->BoutOuv);
+void TForm1::OpenSavedProject() {
+    PressedLook pressed(*toolbar_->OpenButton);
     pictureStep_->StoreTypedTexts();
     OpenCommand(session_, *dialogs_, *projectWindows_);
     ShowProject();
 }
 
-void TForm1::BoutEnrClick() {
-    PressedLook pressed(*toolbar_->BoutEnr);
+void TForm1::SaveCurrentProject() {
+    PressedLook pressed(*toolbar_->SaveButton);
     pictureStep_->StoreTypedTexts();
     BusyCursor busy;
     SaveCommand(session_, *dialogs_, *projectWindows_);
@@ -68,8 +68,8 @@ bool TForm1::RunBuildWindow() {
     return built;
 }
 
-void TForm1::BoutProClick() {
-    PressedLook pressed(*toolbar_->BoutPro);
+void TForm1::ShowResult() {
+    PressedLook pressed(*toolbar_->ResultButton);
     pictureStep_->StoreTypedTexts();
     const ResultStep step = SeeResult(session_, *dialogs_, *projectWindows_);
     ShowSavedProject();
@@ -103,8 +103,8 @@ void TForm1::RunTransferWindow() {
     ShowStepLabelAfterPublishing();
 }
 
-void TForm1::BoutDifClick() {
-    PressedLook pressed(*toolbar_->BoutDif);
+void TForm1::PublishOnline() {
+    PressedLook pressed(*toolbar_->PublishButton);
     const bool mayPublish = MayPublish(session_, *dialogs_, *projectWindows_);
     ShowSavedProject();
     if (!mayPublish) return;

@@ -25,17 +25,17 @@ void TForm1::ShowPictureList() {
     ShowStep();
 }
 
-void TForm1::BoutSClick() { ChoosePageKind(PageKind::Summary, false); }
-void TForm1::BoutGClick() { ChoosePageKind(PageKind::Gallery, false); }
-void TForm1::BoutIClick() { ChoosePageKind(PageKind::Picture, false); }
+void TForm1::ShowSummaryDesign() { ChoosePageKind(PageKind::Summary, false); }
+void TForm1::ShowGalleryDesign() { ChoosePageKind(PageKind::Gallery, false); }
+void TForm1::ShowPictureDesign() { ChoosePageKind(PageKind::Picture, false); }
 
-void TForm1::BoutLoupeClick() {
+void TForm1::RefreshShownSample() {
     if (!pageDesign_->Notebooks->SettingsLoaded()) return;
-    PressedLook pressed(*toolbar_->BoutLoupe);
+    PressedLook pressed(*toolbar_->RefreshButton);
     pageDesign_->RefreshSample(step_.Notebook(), true);
 }
 
-void TForm1::BoutVidClick() {
+void TForm1::ShowPageDesign() {
     if (step_.IsPageDesign()) {
         dialogs_->Beep();
         return;

@@ -25,23 +25,23 @@ public:
     // step and notebook shown.
     void ShowStep(const Step& step);
 
-    PictureButton* BoutNou = nullptr;
-    PictureButton* BoutOuv = nullptr;
-    PictureButton* BoutEnr = nullptr;
-    PictureButton* BoutImg2 = nullptr;
-    PictureButton* BoutVid = nullptr;
-    PictureButton* BoutImg = nullptr;
-    PictureButton* BoutMon = nullptr;
-    PictureButton* BoutDes = nullptr;
-    PictureButton* BoutSup = nullptr;
-    PictureButton* BoutS = nullptr;
-    PictureButton* BoutG = nullptr;
-    PictureButton* BoutI = nullptr;
-    PictureButton* BoutLoupe = nullptr;
-    PictureButton* BoutPro = nullptr;
-    PictureButton* BoutDif = nullptr;
-    PictureButton* BoutQui = nullptr;
-    PictureButton* BoutAid = nullptr;
+    PictureButton* NewButton = nullptr;
+    PictureButton* OpenButton = nullptr;
+    PictureButton* SaveButton = nullptr;
+    PictureButton* PicturesStepButton = nullptr;
+    PictureButton* DesignStepButton = nullptr;
+    PictureButton* AddButton = nullptr;
+    PictureButton* UpButton = nullptr;
+    PictureButton* DownButton = nullptr;
+    PictureButton* RemoveButton = nullptr;
+    PictureButton* SummaryButton = nullptr;
+    PictureButton* GalleryButton = nullptr;
+    PictureButton* PicturePageButton = nullptr;
+    PictureButton* RefreshButton = nullptr;
+    PictureButton* ResultButton = nullptr;
+    PictureButton* PublishButton = nullptr;
+    PictureButton* QuitButton = nullptr;
+    PictureButton* HelpButton = nullptr;
 };
 
 }  // namespace palimora

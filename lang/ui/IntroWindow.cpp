@@ -15,19 +15,19 @@ Tformintro::Tformintro(const std::filesystem::path& logoGif, QWidget* parent) : 
     PaintBackground(this, Qt::white);
 
     Frame = new QWidget(this);
-    GiveDesignedNames({{Frame, "Panel1"}});
     Frame->setGeometry(rect());
     PaintBackground(Frame, kWindowColour);
 
-    GIFImage1 = new QLabel(Frame);
-    GIFImage1->move(0, 0);
+    Animation = new QLabel(Frame);
+    Animation->move(0, 0);
+    GiveDesignedNames({{Frame, "Panel1"}, {Animation, "GIFImage1"}});
     movie_ = new QMovie(QString::fromStdString(logoGif.string()), QByteArray(), this);
     if (movie_->isValid()) {
-        GIFImage1->setMovie(movie_);
+        Animation->setMovie(movie_);
         connect(movie_, &QMovie::frameChanged, this, &Tformintro::FrameShown);
         connect(movie_, &QMovie::finished, this, &QDialog::accept);
         movie_->start();
-        GIFImage1->resize(movie_->currentPixmap().size());
+        Animation->resize(movie_->currentPixmap().size());
     }
     // A missing logo leaves the window to a click or Escape.
 }

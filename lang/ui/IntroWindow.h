@@ -17,7 +17,7 @@ public:
     explicit Tformintro(const std::filesystem::path& logoGif, QWidget* parent = nullptr);
 
     QWidget* Frame = nullptr;
-    QLabel* GIFImage1 = nullptr;
+    QLabel* Animation = nullptr;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -34,16 +34,16 @@ TFormLang::TFormLang(std::function<void(std::string_view)> choose, QWidget* pare
     PromptLabel->setGeometry(16, 12, 342, 36);
     PromptLabel->setWordWrap(true);
 
-    Combolang = new QComboBox(Frame);
-    Combolang->setGeometry(16, 54, 200, 26);
+    LanguageList = new QComboBox(Frame);
+    LanguageList->setGeometry(16, 54, 200, 26);
     for (std::string_view choice : {kEnglishChoice, kFrenchChoice}) {
-        Combolang->addItem(ToScreen(std::string(choice)));
+        LanguageList->addItem(ToScreen(std::string(choice)));
     }
-    Combolang->model()->sort(0);
-    Combolang->setCurrentIndex(0);
+    LanguageList->model()->sort(0);
+    LanguageList->setCurrentIndex(0);
 
     OkButton = new QPushButton(QStringLiteral("OK"), Frame);
-    GiveDesignedNames({{Frame, "Panel1"}, {PromptLabel, "Label1"}, {OkButton, "BitBtn1"}});
+    GiveDesignedNames({{Frame, "Panel1"}, {PromptLabel, "Label1"}, {LanguageList, "Combolang"}, {OkButton, "BitBtn1"}});
     OkButton->setGeometry(269, 100, 89, 25);
     OkButton->setDefault(true);
     connect(OkButton, &QPushButton::clicked, this, &TFormLang::ChooseLanguage);
@@ -51,7 +51,7 @@ TFormLang::TFormLang(std::function<void(std::string_view)> choose, QWidget* pare
 
 void TFormLang::ChooseLanguage() {
     try {
-        choose_(FromScreen(Combolang->currentText()));
+        choose_(FromScreen(LanguageList->currentText()));
         done(kModalYes);
     } catch (const PalimoraError& error) {
         // No language is loaded yet, so the message comes in a plain box.

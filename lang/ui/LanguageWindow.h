@@ -21,7 +21,7 @@ public:
 
     QWidget* Frame = nullptr;
     QLabel* PromptLabel = nullptr;
-    QComboBox* Combolang = nullptr;
+    QComboBox* LanguageList = nullptr;
     QPushButton* OkButton = nullptr;
 
     void reject() override;

@@ -16,17 +16,17 @@ TForm2::TForm2(const Language& language, QWidget* parent) : QDialog(parent), lan
     resize(302, 127);
     PaintBackground(this, kLabelColour);
 
-    ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setGeometry(0, 24, 294, 25);
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setTextVisible(false);
-    ProgressBar1->setStyleSheet(QStringLiteral(
+    Bar = new QProgressBar(this);
+    Bar->setGeometry(0, 24, 294, 25);
+    Bar->setRange(0, 100);
+    Bar->setTextVisible(false);
+    Bar->setStyleSheet(QStringLiteral(
         "QProgressBar { background: rgb(245,158,73); border: 1px solid rgb(90,80,160); }"
         "QProgressBar::chunk { background: rgb(40,40,140); }"));
-    ProgressBar1->hide();
+    Bar->hide();
 
     CancelButton = new QPushButton(this);
-    GiveDesignedNames({{CancelButton, "BitBtn3"}});
+    GiveDesignedNames({{Bar, "ProgressBar1"}, {CancelButton, "BitBtn3"}});
     CancelButton->setGeometry(104, 62, 75, 25);
     CancelButton->setFont(QFont(QStringLiteral("Arial")));
     connect(CancelButton, &QPushButton::clicked, this, [this] { loadingCancelled_ = true; });
@@ -42,16 +42,16 @@ void TForm2::Begin(int pictureCount) {
     CancelButton->setText(ToScreen(language_.LangText(TextId::Cancel)));
     loadingCancelled_ = false;
     show();
-    ProgressBar1->show();
-    ProgressBar1->setValue(0);
-    ProgressBar1->setMaximum(pictureCount);
+    Bar->show();
+    Bar->setValue(0);
+    Bar->setMaximum(pictureCount);
 }
 
-void TForm2::SetPosition(int position) { ProgressBar1->setValue(position); }
+void TForm2::SetPosition(int position) { Bar->setValue(position); }
 
 void TForm2::Finish() {
     close();
-    ProgressBar1->hide();
+    Bar->hide();
 }
 
 }  // namespace palimora

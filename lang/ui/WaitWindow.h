@@ -19,7 +19,7 @@ class TForm2 : public QDialog, public KeepAlive {
 public:
     explicit TForm2(const Language& language, QWidget* parent = nullptr);
 
-    QProgressBar* ProgressBar1 = nullptr;
+    QProgressBar* Bar = nullptr;
     QPushButton* CancelButton = nullptr;
 
     void Begin(int pictureCount);

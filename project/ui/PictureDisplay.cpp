@@ -4,6 +4,7 @@
 #include "common/UserDialogs.h"
 #include "common/ui/BusyCursor.h"
 #include "common/ui/Colours.h"
+#include "common/ui/DesignedNames.h"
 #include "imaging/ui/QtImages.h"
 #include "imaging/Fitting.h"
 #include "imaging/GifCodec.h"
@@ -28,14 +29,15 @@ QString Native(const std::filesystem::path& file) { return QString::fromStdStrin
 PictureDisplay::PictureDisplay(UserDialogs& dialogs, const Language& language, QWidget* parent)
     : QWidget(parent), dialogs_(dialogs), language_(language) {
     PaintBackground(this, kWindowColour);
-    Image1 = new ClickableLabel(this);
-    GIFImage1 = new ClickableLabel(this);
-    for (ClickableLabel* control : {Image1, GIFImage1}) {
+    StillView = new ClickableLabel(this);
+    MovieView = new ClickableLabel(this);
+    GiveDesignedNames({{StillView, "Image1"}, {MovieView, "GIFImage1"}});
+    for (ClickableLabel* control : {StillView, MovieView}) {
         control->setCursor(Qt::PointingHandCursor);
         control->setScaledContents(true);
         connect(control, &ClickableLabel::clicked, this, &PictureDisplay::pictureClicked);
     }
-    GIFImage1->hide();
+    MovieView->hide();
     movie_ = new QMovie(this);
     // The animation plays once and stays on its last frame.
     connect(movie_, &QMovie::frameChanged, this, [this](int frame) {
@@ -45,8 +47,8 @@ PictureDisplay::PictureDisplay(UserDialogs& dialogs, const Language& language, Q
 
 void PictureDisplay::Clear() {
     movie_->stop();
-    Image1->clear();
-    GIFImage1->clear();
+    StillView->clear();
+    MovieView->clear();
 }
 
 bool PictureDisplay::ReportMissing(const std::filesystem::path& file) {
@@ -59,7 +61,7 @@ bool PictureDisplay::ReportMissing(const std::filesystem::path& file) {
 void PictureDisplay::Place(QWidget* control) {
     const Placement fit = FitInPanel(PictureWidth, PictureHeight, width(), height());
     control->setGeometry(fit.left, fit.top, fit.width, fit.height);
-    (control == Image1 ? static_cast<QWidget*>(GIFImage1) : Image1)->hide();
+    (control == StillView ? static_cast<QWidget*>(MovieView) : StillView)->hide();
     control->show();
 }
 
@@ -67,7 +69,7 @@ bool PictureDisplay::ShowPictureInPanel(const std::filesystem::path& file) {
     BusyCursor busy;
     repaint();
     movie_->stop();
-    Image1->clear();
+    StillView->clear();
     if (ReportMissing(file)) return false;
     PictureFrames = 1;
     QImage picture;
@@ -93,8 +95,8 @@ bool PictureDisplay::ShowPictureInPanel(const std::filesystem::path& file) {
         PictureWidth = picture.width();
         PictureHeight = picture.height();
     }
-    Image1->setPixmap(QPixmap::fromImage(picture));
-    Place(Image1);
+    StillView->setPixmap(QPixmap::fromImage(picture));
+    Place(StillView);
     return true;
 }
 
@@ -106,7 +108,7 @@ bool PictureDisplay::ShowGifInPanel(const std::filesystem::path& file) {
     BusyCursor busy;
     repaint();
     movie_->stop();
-    GIFImage1->clear();
+    MovieView->clear();
     if (ReportMissing(file)) return false;
     try {
         const GifPicture first = DecodeGif(file);
@@ -119,9 +121,9 @@ bool PictureDisplay::ShowGifInPanel(const std::filesystem::path& file) {
     movie_->setFileName(Native(file));
     const Placement fit = FitInPanel(PictureWidth, PictureHeight, width(), height());
     movie_->setScaledSize(QSize(fit.width, fit.height));
-    GIFImage1->setMovie(movie_);
+    MovieView->setMovie(movie_);
     movie_->start();
-    Place(GIFImage1);
+    Place(MovieView);
     return true;
 }
 

@@ -13,7 +13,7 @@ class Language;
 class UserDialogs;
 
 // The large display of the picture step (designed as Panel1). Still pictures go to
-// Image1, GIF pictures to the animated GIFImage1 (played once); either is
+// StillView (Image1), GIF pictures to the animated MovieView (GIFImage1, played once); either is
 // fitted into the panel and centred. Damaged and missing files are told to
 // the user and show nothing new.
 class PictureDisplay : public QWidget {
@@ -21,8 +21,8 @@ class PictureDisplay : public QWidget {
 public:
     PictureDisplay(UserDialogs& dialogs, const Language& language, QWidget* parent);
 
-    ClickableLabel* Image1 = nullptr;
-    ClickableLabel* GIFImage1 = nullptr;
+    ClickableLabel* StillView = nullptr;
+    ClickableLabel* MovieView = nullptr;
 
     // Natural size and frame count of the picture last read.
     int PictureWidth = 0;

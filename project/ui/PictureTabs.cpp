@@ -52,26 +52,27 @@ PictureTabs::PictureTabs(UserDialogs& dialogs, const Language& language, QWidget
     bold.setBold(true);
     TitleEdit->setFont(bold);
     CommentLabel = new QLabel(textsPage);
-    GiveDesignedNames({{PictureView, "Panel1"}, {TitleLabel, "Label1"}, {TitleEdit, "Edit1"}, {CommentLabel, "Label2"}});
     CommentLabel->setGeometry(12, 66, 353, 18);
-    MemoComm = new QPlainTextEdit(textsPage);
-    MemoComm->setGeometry(12, 86, 353, 176);
-    MemoComm->setLineWrapMode(QPlainTextEdit::NoWrap);
-    MemoComm->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    CommentEdit = new QPlainTextEdit(textsPage);
+    CommentEdit->setGeometry(12, 86, 353, 176);
+    CommentEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    CommentEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The comment is stored as a comma list (quotes around a line with a
     // comma, a quote or a blank) in 249 bytes: the field holds no more than
     // fits in that form, so nothing is ever cut when it is stored.
-    connect(MemoComm, &QPlainTextEdit::textChanged, this, [this] {
-        QString text = MemoComm->toPlainText();
+    connect(CommentEdit, &QPlainTextEdit::textChanged, this, [this] {
+        QString text = CommentEdit->toPlainText();
         if (StoredCommentSize(text) <= picture_text::kMaxComment) return;
         while (!text.isEmpty() && StoredCommentSize(text) > picture_text::kMaxComment) text.chop(1);
-        MemoComm->setPlainText(text);
-        MemoComm->moveCursor(QTextCursor::End);
+        CommentEdit->setPlainText(text);
+        CommentEdit->moveCursor(QTextCursor::End);
     });
-    BitTextOk = new QPushButton(textsPage);
-    BitTextOk->setGeometry(276, 270, 89, 25);
+    SaveTextsButton = new QPushButton(textsPage);
+    SaveTextsButton->setGeometry(276, 270, 89, 25);
+    GiveDesignedNames({{PictureView, "Panel1"}, {TitleLabel, "Label1"}, {TitleEdit, "Edit1"}, {CommentLabel, "Label2"},
+                       {CommentEdit, "MemoComm"}, {SaveTextsButton, "BitTextOk"}});
     addTab(textsPage, QString());
-    for (QWidget* field : {static_cast<QWidget*>(TitleEdit), static_cast<QWidget*>(MemoComm)}) {
+    for (QWidget* field : {static_cast<QWidget*>(TitleEdit), static_cast<QWidget*>(CommentEdit)}) {
         QPalette palette = field->palette();
         palette.setColor(QPalette::Text, Qt::black);
         field->setPalette(palette);
@@ -83,13 +84,13 @@ void PictureTabs::ApplyLanguage() {
     setTabText(1, ToScreen(language_.LangText(TextId::TextsTab)));
     TitleLabel->setText(ToScreen(language_.LangText(TextId::TitleLabel)));
     CommentLabel->setText(ToScreen(language_.LangText(TextId::CommentLabel)));
-    BitTextOk->setText(ToScreen(language_.LangText(TextId::Ok)));
+    SaveTextsButton->setText(ToScreen(language_.LangText(TextId::Ok)));
 }
 
 std::string PictureTabs::Title() const { return FromScreen(TitleEdit->text()); }
 
 std::vector<std::string> PictureTabs::CommentLines() const {
-    const QString text = MemoComm->toPlainText();
+    const QString text = CommentEdit->toPlainText();
     std::vector<std::string> lines;
     if (text.isEmpty()) return lines;
     QStringList parts = text.split(QLatin1Char('\n'));
@@ -102,7 +103,7 @@ void PictureTabs::ShowTexts(const std::string& title, const std::vector<std::str
     TitleEdit->setText(ToScreen(title));
     QStringList lines;
     for (const std::string& line : commentLines) lines << ToScreen(line);
-    MemoComm->setPlainText(lines.join(QLatin1Char('\n')));
+    CommentEdit->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
 }  // namespace palimora

@@ -27,8 +27,8 @@ public:
     QLabel* TitleLabel = nullptr;
     QLineEdit* TitleEdit = nullptr;
     QLabel* CommentLabel = nullptr;
-    QPlainTextEdit* MemoComm = nullptr;
-    QPushButton* BitTextOk = nullptr;
+    QPlainTextEdit* CommentEdit = nullptr;
+    QPushButton* SaveTextsButton = nullptr;
 
     void ApplyLanguage();
 

@@ -95,15 +95,15 @@ TFormFTP2::TFormFTP2(ProgramFolder folder, std::string projectName, FtpServer se
     PaintBackground(Frame, kWindowColour);
     StatusLabel = new QLabel(ToScreen(language.LangText(TextId::Connecting)), Frame);
     StatusLabel->setGeometry(24, 14, 489, 20);
-    ProgressBar1 = new QProgressBar(Frame);
-    ProgressBar1->setGeometry(24, 40, 489, 16);
-    ProgressBar1->setTextVisible(false);
+    Bar = new QProgressBar(Frame);
+    Bar->setGeometry(24, 40, 489, 16);
+    Bar->setTextVisible(false);
     SeeOnlineButton = new QPushButton(ToScreen(language.LangText(TextId::ViewOnline)), Frame);
     SeeOnlineButton->setGeometry(56, 74, 105, 25);
     SeeOnlineButton->setEnabled(false);
     CancelButton = new QPushButton(ToScreen(language.LangText(TextId::Cancel)), Frame);
     CancelButton->setGeometry(368, 72, 105, 25);
-    GiveDesignedNames({{Frame, "Panel1"}, {StatusLabel, "Label1"}, {ProgressBar1, "ProgressBar1"},
+    GiveDesignedNames({{Frame, "Panel1"}, {StatusLabel, "Label1"}, {Bar, "ProgressBar1"},
                        {SeeOnlineButton, "BitBtn1"}, {CancelButton, "BitBtn2"}});
     const CommandGuard guard(dialogs_, language_);
     guard.Connect(SeeOnlineButton, &QPushButton::clicked, this, [this] { OpenSiteOnline(); });
@@ -126,7 +126,7 @@ void TFormFTP2::Publish() {
     running_ = false;
     if (outcome_ == PublishOutcome::Published) {
         // The run's last words stay: finished, or nothing needed sending.
-        ProgressBar1->setValue(ProgressBar1->maximum());
+        Bar->setValue(Bar->maximum());
         SeeOnlineButton->setEnabled(true);
         SeeOnlineButton->setDefault(true);
         SeeOnlineButton->setFocus();
@@ -168,11 +168,11 @@ std::string TFormFTP2::SiteWebAddress() {
 }
 
 void TFormFTP2::SetMaximum(int maximum) {
-    ProgressBar1->setRange(0, std::max(maximum, 1));
-    ProgressBar1->setValue(0);
+    Bar->setRange(0, std::max(maximum, 1));
+    Bar->setValue(0);
 }
 
-void TFormFTP2::Step() { ProgressBar1->setValue(std::min(ProgressBar1->value() + 1, ProgressBar1->maximum())); }
+void TFormFTP2::Step() { Bar->setValue(std::min(Bar->value() + 1, Bar->maximum())); }
 
 void TFormFTP2::SetStatus(const std::string& cp1252Text) {
     StatusLabel->setText(ToScreen(cp1252Text));

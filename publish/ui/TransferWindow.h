@@ -48,7 +48,7 @@ public:
 
     QWidget* Frame = nullptr;
     QLabel* StatusLabel = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
+    QProgressBar* Bar = nullptr;
     QPushButton* SeeOnlineButton = nullptr;  // see online
     QPushButton* CancelButton = nullptr;  // cancel
 

@@ -24,15 +24,15 @@ TFCreaHTML::TFCreaHTML(BuildRequest request, const Language& language, UserDialo
     PaintBackground(Frame, kWindowColour);
     StatusLabel = new QLabel(ToScreen(language.LangText(TextId::PleaseWait)), Frame);
     StatusLabel->setGeometry(24, 12, 489, 20);
-    ProgressBar1 = new QProgressBar(Frame);
-    ProgressBar1->setGeometry(24, 38, 489, 18);
-    ProgressBar1->setTextVisible(false);
+    Bar = new QProgressBar(Frame);
+    Bar->setGeometry(24, 38, 489, 18);
+    Bar->setTextVisible(false);
     ViewSiteButton = new QPushButton(ToScreen(language.LangText(TextId::ViewSite)), Frame);
     ViewSiteButton->setGeometry(160, 74, 105, 25);
     ViewSiteButton->setEnabled(false);
     CancelButton = new QPushButton(ToScreen(language.LangText(TextId::Cancel)), Frame);
     CancelButton->setGeometry(280, 74, 105, 25);
-    GiveDesignedNames({{Frame, "Panel1"}, {StatusLabel, "Label1"}, {ProgressBar1, "ProgressBar1"},
+    GiveDesignedNames({{Frame, "Panel1"}, {StatusLabel, "Label1"}, {Bar, "ProgressBar1"},
                        {ViewSiteButton, "BitBtn1"}, {CancelButton, "BitBtn2"}});
     connect(ViewSiteButton, &QPushButton::clicked, this, [this] { done(kModalYes); });
     connect(CancelButton, &QPushButton::clicked, this, &TFCreaHTML::reject);
@@ -53,7 +53,7 @@ void TFCreaHTML::Run() {
     QApplication::restoreOverrideCursor();
     running_ = false;
     if (outcome_ == BuildOutcome::Built) {
-        ProgressBar1->setValue(ProgressBar1->maximum());
+        Bar->setValue(Bar->maximum());
         ViewSiteButton->setEnabled(true);
         ViewSiteButton->setDefault(true);
         ViewSiteButton->setFocus();
@@ -63,11 +63,11 @@ void TFCreaHTML::Run() {
 }
 
 void TFCreaHTML::SetMaximum(int maximum) {
-    ProgressBar1->setRange(0, maximum);
-    ProgressBar1->setValue(0);
+    Bar->setRange(0, maximum);
+    Bar->setValue(0);
 }
 
-void TFCreaHTML::Step() { ProgressBar1->setValue(std::min(ProgressBar1->value() + 1, ProgressBar1->maximum())); }
+void TFCreaHTML::Step() { Bar->setValue(std::min(Bar->value() + 1, Bar->maximum())); }
 
 void TFCreaHTML::SetStatus(const std::string& cp1252Text) {
     StatusLabel->setText(ToScreen(cp1252Text));

@@ -23,7 +23,7 @@ public:
 
     QWidget* Frame = nullptr;
     QLabel* StatusLabel = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
+    QProgressBar* Bar = nullptr;
     QPushButton* ViewSiteButton = nullptr;
     QPushButton* CancelButton = nullptr;
 

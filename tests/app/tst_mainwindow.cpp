@@ -45,7 +45,7 @@ private:
                 window->close();
                 return;
             }
-            window->Combolang->setCurrentText(choice);
+            window->LanguageList->setCurrentText(choice);
             QTest::mouseClick(window->OkButton, Qt::LeftButton);
         });
     }
@@ -63,30 +63,30 @@ private slots:
         QVERIFY(!fs::exists(Working() / "images" / "000001.jpg"));
         QCOMPARE(window->size(), QSize(792, 570));
         QCOMPARE(window->windowTitle(), QStringLiteral("Palimora"));
-        QCOMPARE(window->LabNom->text(), QStringLiteral("Nouveau Projet"));
-        QCOMPARE(window->LabelEtape->text(), QStringLiteral("Étape n°1"));
-        QVERIFY(!window->ImageBarre->pixmap().isNull());
-        QCOMPARE(window->Tools().BoutImg2->Tag(), 1);
-        for (PictureButton* button : {window->Tools().BoutVid, window->Tools().BoutNou, window->Tools().BoutQui, window->Tools().BoutImg}) {
+        QCOMPARE(window->ProjectNameLabel->text(), QStringLiteral("Nouveau Projet"));
+        QCOMPARE(window->StepLabel->text(), QStringLiteral("Étape n°1"));
+        QVERIFY(!window->Background->pixmap().isNull());
+        QCOMPARE(window->Tools().PicturesStepButton->Tag(), 1);
+        for (PictureButton* button : {window->Tools().DesignStepButton, window->Tools().NewButton, window->Tools().QuitButton, window->Tools().AddButton}) {
             QCOMPARE(button->Tag(), 0);
             QVERIFY(!button->pixmap().isNull());
         }
-        QCOMPARE(window->Tools().BoutNou->pos(), QPoint(65, 480));
-        QCOMPARE(window->Tools().BoutAid->pos(), QPoint(137, 514));
-        QCOMPARE(window->Tools().BoutQui->toolTip(), QStringLiteral("Quitter le logiciel"));
-        QCOMPARE(window->Tools().BoutNou->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(window->Tools().NewButton->pos(), QPoint(65, 480));
+        QCOMPARE(window->Tools().HelpButton->pos(), QPoint(137, 514));
+        QCOMPARE(window->Tools().QuitButton->toolTip(), QStringLiteral("Quitter le logiciel"));
+        QCOMPARE(window->Tools().NewButton->cursor().shape(), Qt::PointingHandCursor);
         window->show();
-        QVERIFY(window->Tools().BoutImg->isVisible());
-        QVERIFY(!window->Tools().BoutS->isVisible());
-        QVERIFY(!window->Tools().BoutLoupe->isVisible());
+        QVERIFY(window->Tools().AddButton->isVisible());
+        QVERIFY(!window->Tools().SummaryButton->isVisible());
+        QVERIFY(!window->Tools().RefreshButton->isVisible());
     }
 
     void theStepLabelBlinks() {
         auto window = Start();
         window->BlinkStepLabel();
-        QCOMPARE(window->LabelEtape->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(window->StepLabel->palette().color(QPalette::WindowText), QColor(255, 0, 0));
         window->BlinkStepLabel();
-        QCOMPARE(window->LabelEtape->palette().color(QPalette::WindowText), kLabelColour);
+        QCOMPARE(window->StepLabel->palette().color(QPalette::WindowText), kLabelColour);
     }
 
     void escapeAsksBeforeQuittingAndNoKeepsEverything() {
@@ -96,7 +96,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         testing::WriteBytes(Working() / "images" / "000001.jpg", "picture");
         dialogs_.answers = {kModalNo};
-        QTest::keyClick(window->LabNom, Qt::Key_Escape);
+        QTest::keyClick(window->ProjectNameLabel, Qt::Key_Escape);
         QVERIFY(window->isVisible());
         QCOMPARE(dialogs_.shown.size(), size_t(1));
         QCOMPARE(dialogs_.shown[0], window->CurrentSession().LangText(TextId::QuitQuestion));
@@ -114,10 +114,10 @@ private slots:
         auto window = Start();
         window->show();
         dialogs_.answers = {kModalCancel};
-        QTest::mouseClick(window->Tools().BoutQui, Qt::LeftButton);
+        QTest::mouseClick(window->Tools().QuitButton, Qt::LeftButton);
         QVERIFY(window->isVisible());
-        QCOMPARE(window->Tools().BoutQui->Tag(), 0);
-        QCOMPARE(window->LabNom->text(), QStringLiteral("New Project"));
+        QCOMPARE(window->Tools().QuitButton->Tag(), 0);
+        QCOMPARE(window->ProjectNameLabel->text(), QStringLiteral("New Project"));
     }
 
     void aChangedProjectCanStillBeKeptOpen() {
@@ -137,12 +137,12 @@ private slots:
         AnswerLanguageWindow(QStringLiteral("English"));
         QVERIFY(window->FormActivate());
         QCOMPARE(testing::ReadBytes(temp_->Path() / "palimora.ini"), std::string("English\r\nother setting\r\n"));
-        QCOMPARE(window->LabelEtape->text(), QStringLiteral("Step 1"));
-        QCOMPARE(window->LabNom->text(), QStringLiteral("New Project"));
-        QCOMPARE(window->Tools().BoutNou->toolTip(), QStringLiteral("Create a new project"));
-        QCOMPARE(window->Image2->toolTip(), QStringLiteral("Palimora: your photo site without writing any HTML"));
+        QCOMPARE(window->StepLabel->text(), QStringLiteral("Step 1"));
+        QCOMPARE(window->ProjectNameLabel->text(), QStringLiteral("New Project"));
+        QCOMPARE(window->Tools().NewButton->toolTip(), QStringLiteral("Create a new project"));
+        QCOMPARE(window->LogoName->toolTip(), QStringLiteral("Palimora: your photo site without writing any HTML"));
         QVERIFY(fs::exists(temp_->Path() / "Projets" / "New Project" / "textes" / "images.dat"));
-        QVERIFY(window->Timer1->isActive());
+        QVERIFY(window->BlinkTimer->isActive());
         QVERIFY(window->FormActivate());  // runs once only: no second question
     }
 
@@ -173,25 +173,25 @@ private slots:
         QVERIFY(window->FormActivate());
 
         dialogs_.shown.clear();
-        QTest::mouseClick(window->Tools().BoutNou, Qt::LeftButton);
+        QTest::mouseClick(window->Tools().NewButton, Qt::LeftButton);
         QCOMPARE(dialogs_.shown.size(), std::size_t(1));
         QVERIFY(dialogs_.shown[0].find(Working().string()) != std::string::npos);
         QVERIFY(window->isVisible());
-        QVERIFY(!window->Tools().BoutNou->Tag());  // the button's normal look is back
+        QVERIFY(!window->Tools().NewButton->Tag());  // the button's normal look is back
         QCOMPARE(testing::ReadBytes(Working()), std::string("not a folder"));
     }
 
     void theWelcomePageComesOnScreenInTheLanguage() {
         testing::WriteBytes(temp_->Path() / "palimora.ini", "English\r\n");
         auto window = Start();
-        QCOMPARE(window->PageDesign().WebBrowser1->geometry(), QRect(407, 96, 377, 329));
-        QVERIFY(window->PageDesign().WebBrowser1->isHidden());
-        QSignalSpy loaded(window->PageDesign().WebBrowser1, &QWebEngineView::loadFinished);
+        QCOMPARE(window->PageDesign().PreviewBrowser->geometry(), QRect(407, 96, 377, 329));
+        QVERIFY(window->PageDesign().PreviewBrowser->isHidden());
+        QSignalSpy loaded(window->PageDesign().PreviewBrowser, &QWebEngineView::loadFinished);
         QVERIFY(window->FormActivate());
-        QVERIFY(!window->PageDesign().WebBrowser1->isHidden());
+        QVERIFY(!window->PageDesign().PreviewBrowser->isHidden());
         QVERIFY(loaded.wait(20000));
-        QVERIFY(window->PageDesign().WebBrowser1->url().toLocalFile().endsWith(QStringLiteral("aideweb_us/infos.htm")));
-        QCOMPARE(window->PageDesign().WebBrowser1->title(), QStringLiteral("Welcome to Palimora"));
+        QVERIFY(window->PageDesign().PreviewBrowser->url().toLocalFile().endsWith(QStringLiteral("aideweb_us/infos.htm")));
+        QCOMPARE(window->PageDesign().PreviewBrowser->title(), QStringLiteral("Welcome to Palimora"));
     }
 
     void refusingTheLanguageOnFirstStartEndsTheProgram() {

@@ -47,11 +47,11 @@ private:
     }
 
     void Click(int position) {
-        ListView1()->MakeCurrent(position);
+        PicturesList()->MakeCurrent(position);
         window_->Pictures().ShowChosenPicture();
     }
 
-    PictureListView* ListView1() { return window_->Pictures().ListView1; }
+    PictureListView* PicturesList() { return window_->Pictures().PicturesList; }
 
 private slots:
     void init() {
@@ -63,22 +63,22 @@ private slots:
 
     void addedPicturesAreListedWithIconsAndTheLastIsShown() {
         window_->Pictures().AddPictures({Source("Plage.jpg", 1000, 900), Source("Montagne.jpg")});
-        QCOMPARE(ListView1()->count(), 2);
-        QCOMPARE(ListView1()->item(0)->text(), QStringLiteral("000001.jpg"));
-        QVERIFY(!ListView1()->item(0)->icon().isNull());
-        QCOMPARE(ListView1()->item(1)->checkState(), Qt::Unchecked);
+        QCOMPARE(PicturesList()->count(), 2);
+        QCOMPARE(PicturesList()->item(0)->text(), QStringLiteral("000001.jpg"));
+        QVERIFY(!PicturesList()->item(0)->icon().isNull());
+        QCOMPARE(PicturesList()->item(1)->checkState(), Qt::Unchecked);
         QCOMPARE(window_->Pictures().PictureCount(), 2);
         QCOMPARE(window_->Pictures().CurrentPicture(), 2);
-        QCOMPARE(ListView1()->CurrentPosition(), 1);
+        QCOMPARE(PicturesList()->CurrentPosition(), 1);
         QVERIFY(window_->CurrentSession().ProjectModified());
         QVERIFY(!window_->Pictures().Form2->isVisible());
 
         Click(1);  // numbered in name order: Montagne, then Plage
-        PictureDisplay* panel = window_->Pictures().TabbedImg->PictureView;
+        PictureDisplay* panel = window_->Pictures().PictureTabsView->PictureView;
         QCOMPARE(panel->PictureWidth, 1000);
-        QCOMPARE(panel->Image1->geometry(), QRect(20, 1, 336, 302));
-        QCOMPARE(window_->Pictures().TabbedImg->TitleEdit->text(), QStringLiteral("Plage"));
-        QVERIFY(window_->PageDesign().WebBrowser1->isHidden());  // the list has its place back
+        QCOMPARE(panel->StillView->geometry(), QRect(20, 1, 336, 302));
+        QCOMPARE(window_->Pictures().PictureTabsView->TitleEdit->text(), QStringLiteral("Plage"));
+        QVERIFY(window_->PageDesign().PreviewBrowser->isHidden());  // the list has its place back
     }
 
     // The add button's dialog comes back after each confirmation, in the
@@ -116,34 +116,34 @@ private slots:
             dialog->reject();
         });
         answer.start();
-        QTest::mouseClick(window_->Tools().BoutImg, Qt::LeftButton);
+        QTest::mouseClick(window_->Tools().AddButton, Qt::LeftButton);
         QVERIFY(!plainDialog);
         QCOMPARE(opened, 2);
         QCOMPARE(previewed, QStringLiteral("800 x 600 pixels"));
         QCOMPARE(folderOnReturn, QString::fromStdString(photo.parent_path().string()));
-        QCOMPARE(ListView1()->count(), 1);
+        QCOMPARE(PicturesList()->count(), 1);
         QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(1)->title, std::string("Plage"));
-        QCOMPARE(window_->Tools().BoutImg->Tag(), 0);
+        QCOMPARE(window_->Tools().AddButton->Tag(), 0);
     }
 
     void textsAreStoredOnlyByTheStoreButton() {
         window_->Pictures().AddPictures({Source("a.jpg"), Source("b.jpg")});
         Click(0);
-        window_->Pictures().TabbedImg->TitleEdit->setText(QStringLiteral("Coucher de soleil"));
-        window_->Pictures().TabbedImg->MemoComm->setPlainText(QStringLiteral("Nice day\nx,y"));
-        QTest::mouseClick(window_->Pictures().TabbedImg->BitTextOk, Qt::LeftButton);
+        window_->Pictures().PictureTabsView->TitleEdit->setText(QStringLiteral("Coucher de soleil"));
+        window_->Pictures().PictureTabsView->CommentEdit->setPlainText(QStringLiteral("Nice day\nx,y"));
+        QTest::mouseClick(window_->Pictures().PictureTabsView->SaveTextsButton, Qt::LeftButton);
         const auto stored = window_->CurrentSession().Pictures().Texts().Read(1);
         QCOMPARE(stored->title, std::string("Coucher de soleil"));
         QCOMPARE(stored->comment, std::string("\"Nice day\",\"x,y\""));
 
-        window_->Pictures().TabbedImg->TitleEdit->setText(QStringLiteral("typed, not stored"));
+        window_->Pictures().PictureTabsView->TitleEdit->setText(QStringLiteral("typed, not stored"));
         Click(1);
         Click(0);
-        QCOMPARE(window_->Pictures().TabbedImg->TitleEdit->text(), QStringLiteral("Coucher de soleil"));
-        QCOMPARE(window_->Pictures().TabbedImg->MemoComm->toPlainText(), QStringLiteral("Nice day\nx,y"));
+        QCOMPARE(window_->Pictures().PictureTabsView->TitleEdit->text(), QStringLiteral("Coucher de soleil"));
+        QCOMPARE(window_->Pictures().PictureTabsView->CommentEdit->toPlainText(), QStringLiteral("Nice day\nx,y"));
 
-        window_->Pictures().TabbedImg->TitleEdit->setText(QStringLiteral("東京"));  // no Windows-1252 for these
-        QTest::mouseClick(window_->Pictures().TabbedImg->BitTextOk, Qt::LeftButton);
+        window_->Pictures().PictureTabsView->TitleEdit->setText(QStringLiteral("東京"));  // no Windows-1252 for these
+        QTest::mouseClick(window_->Pictures().PictureTabsView->SaveTextsButton, Qt::LeftButton);
         QCOMPARE(dialogs_.shown, std::vector<std::string>{window_->CurrentSession().LangText(TextId::TextNotStorable)});
         QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(1)->title, std::string("Coucher de soleil"));
     }
@@ -152,18 +152,18 @@ private slots:
         window_->Pictures().AddPictures({Source("a.jpg"), Source("b.jpg")});
         Click(0);
         window_->CurrentSession().SetProjectModified(false);
-        window_->Pictures().TabbedImg->TitleEdit->setText(QStringLiteral("Plage du matin"));
-        window_->Pictures().TabbedImg->MemoComm->setPlainText(QStringLiteral("Calme"));
-        ListView1()->MakeCurrent(1);
+        window_->Pictures().PictureTabsView->TitleEdit->setText(QStringLiteral("Plage du matin"));
+        window_->Pictures().PictureTabsView->CommentEdit->setPlainText(QStringLiteral("Calme"));
+        PicturesList()->MakeCurrent(1);
         window_->Pictures().PictureChosen();  // no OK: the texts go with the picture all the same
         const auto stored = window_->CurrentSession().Pictures().Texts().Read(1);
         QCOMPARE(stored->title, std::string("Plage du matin"));
         QCOMPARE(stored->comment, ToCommaList({"Calme"}));
         QVERIFY(window_->CurrentSession().ProjectModified());
-        QCOMPARE(window_->Pictures().TabbedImg->TitleEdit->text(), QStringLiteral("b"));
+        QCOMPARE(window_->Pictures().PictureTabsView->TitleEdit->text(), QStringLiteral("b"));
 
         window_->CurrentSession().SetProjectModified(false);
-        ListView1()->MakeCurrent(0);
+        PicturesList()->MakeCurrent(0);
         window_->Pictures().PictureChosen();  // nothing typed: nothing written
         QVERIFY(!window_->CurrentSession().ProjectModified());
         QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(2)->title, std::string("b"));
@@ -178,8 +178,8 @@ private slots:
     }
 
     void theCommentHoldsAtMost249Characters() {
-        window_->Pictures().TabbedImg->MemoComm->setPlainText(QString(300, QLatin1Char('c')));
-        QCOMPARE(window_->Pictures().TabbedImg->MemoComm->toPlainText().size(), 249);
+        window_->Pictures().PictureTabsView->CommentEdit->setPlainText(QString(300, QLatin1Char('c')));
+        QCOMPARE(window_->Pictures().PictureTabsView->CommentEdit->toPlainText().size(), 249);
     }
 
     // The limit counts the comment as it is stored (quotes around a line
@@ -189,39 +189,39 @@ private slots:
         Click(0);
         const QString full = QStringLiteral("Au bord de l'eau, le soir") + QString(222, QLatin1Char('x'));  // 247 characters
         QCOMPARE(full.size(), 247);
-        window_->Pictures().TabbedImg->MemoComm->setPlainText(full);
-        QCOMPARE(window_->Pictures().TabbedImg->MemoComm->toPlainText(), full);  // 249 stored bytes: it fits
-        QTest::mouseClick(window_->Pictures().TabbedImg->BitTextOk, Qt::LeftButton);
+        window_->Pictures().PictureTabsView->CommentEdit->setPlainText(full);
+        QCOMPARE(window_->Pictures().PictureTabsView->CommentEdit->toPlainText(), full);  // 249 stored bytes: it fits
+        QTest::mouseClick(window_->Pictures().PictureTabsView->SaveTextsButton, Qt::LeftButton);
         QCOMPARE(FromCommaList(window_->CurrentSession().Pictures().Texts().Read(1)->comment),
                  std::vector<std::string>{full.toStdString()});
 
-        window_->Pictures().TabbedImg->MemoComm->setPlainText(full + QStringLiteral("y"));  // 250 stored bytes
-        QCOMPARE(window_->Pictures().TabbedImg->MemoComm->toPlainText(), full);
+        window_->Pictures().PictureTabsView->CommentEdit->setPlainText(full + QStringLiteral("y"));  // 250 stored bytes
+        QCOMPARE(window_->Pictures().PictureTabsView->CommentEdit->toPlainText(), full);
     }
 
     void tickedPicturesAreDeletedAndTheRestRenumbered() {
         window_->Pictures().AddPictures({Source("p1.jpg"), Source("p2.jpg"), Source("p3.jpg"), Source("p4.jpg"), Source("p5.jpg")});
-        ListView1()->item(1)->setCheckState(Qt::Checked);
-        ListView1()->item(3)->setCheckState(Qt::Checked);
-        QTest::mouseClick(window_->Tools().BoutSup, Qt::LeftButton);
-        QCOMPARE(ListView1()->count(), 3);
+        PicturesList()->item(1)->setCheckState(Qt::Checked);
+        PicturesList()->item(3)->setCheckState(Qt::Checked);
+        QTest::mouseClick(window_->Tools().RemoveButton, Qt::LeftButton);
+        QCOMPARE(PicturesList()->count(), 3);
         QCOMPARE(window_->Pictures().PictureCount(), 3);
         QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(2)->title, std::string("p3"));
-        QCOMPARE(window_->Tools().BoutSup->Tag(), 0);
-        QCOMPARE(window_->Pictures().TabbedImg->TitleEdit->text(), QStringLiteral("p5"));
+        QCOMPARE(window_->Tools().RemoveButton->Tag(), 0);
+        QCOMPARE(window_->Pictures().PictureTabsView->TitleEdit->text(), QStringLiteral("p5"));
     }
 
     void movingBeepsAtTheEndsAndOtherwiseSwaps() {
         window_->Pictures().AddPictures({Source("p1.jpg"), Source("p2.jpg"), Source("p3.jpg")});
-        QTest::mouseClick(window_->Tools().BoutDes, Qt::LeftButton);  // the last picture is current
+        QTest::mouseClick(window_->Tools().DownButton, Qt::LeftButton);  // the last picture is current
         QCOMPARE(dialogs_.beeps, 1);
         Click(0);
-        QTest::mouseClick(window_->Tools().BoutMon, Qt::LeftButton);
+        QTest::mouseClick(window_->Tools().UpButton, Qt::LeftButton);
         QCOMPARE(dialogs_.beeps, 2);
-        QTest::mouseClick(window_->Tools().BoutDes, Qt::LeftButton);
+        QTest::mouseClick(window_->Tools().DownButton, Qt::LeftButton);
         QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(2)->title, std::string("p1"));
         QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(1)->title, std::string("p2"));
-        QCOMPARE(window_->Tools().BoutDes->Tag(), 0);
+        QCOMPARE(window_->Tools().DownButton->Tag(), 0);
         QCOMPARE(window_->Pictures().CurrentPicture(), 3);  // the rebuild selects the last picture
     }
 
@@ -229,30 +229,30 @@ private slots:
         window_->Pictures().AddPictures({Source("p1.jpg"), Source("p2.jpg"), Source("p3.jpg")});
         Click(1);
         window_->Pictures().AddPictures({Source("new.jpg")});
-        QCOMPARE(ListView1()->count(), 4);
+        QCOMPARE(PicturesList()->count(), 4);
         QCOMPARE(window_->Pictures().CurrentPicture(), 2);
-        QCOMPARE(ListView1()->CurrentPosition(), 1);
+        QCOMPARE(PicturesList()->CurrentPosition(), 1);
         QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(2)->title, std::string("new"));
     }
 
     void aPictureOfTheProjectItselfIsRefused() {
         window_->Pictures().AddPictures({Source("p1.jpg")});
         window_->Pictures().AddPictures({Images() / "000001.jpg"});
-        QCOMPARE(ListView1()->count(), 1);
+        QCOMPARE(PicturesList()->count(), 1);
         QCOMPARE(dialogs_.shown.back(), window_->CurrentSession().LangText(TextId::AlreadyInProject));
     }
 
     void aNewProjectHidesThePictureTabsUntilAPictureIsAdded() {
         window_->Pictures().AddPictures({Source("p1.jpg")});
-        QVERIFY(window_->Pictures().TabbedImg->isVisible());
+        QVERIFY(window_->Pictures().PictureTabsView->isVisible());
         dialogs_.answers = {kModalNo};  // not saved
-        QTest::mouseClick(window_->Tools().BoutNou, Qt::LeftButton);
-        QCOMPARE(ListView1()->count(), 0);
-        QVERIFY(window_->Pictures().TabbedImg->isHidden());
-        QVERIFY(ListView1()->isVisible());
+        QTest::mouseClick(window_->Tools().NewButton, Qt::LeftButton);
+        QCOMPARE(PicturesList()->count(), 0);
+        QVERIFY(window_->Pictures().PictureTabsView->isHidden());
+        QVERIFY(PicturesList()->isVisible());
         window_->Pictures().AddPictures({Source("p2.jpg")});
-        QVERIFY(window_->Pictures().TabbedImg->isVisible());
-        QCOMPARE(window_->Pictures().TabbedImg->TitleEdit->text(), QStringLiteral("p2"));
+        QVERIFY(window_->Pictures().PictureTabsView->isVisible());
+        QCOMPARE(window_->Pictures().PictureTabsView->TitleEdit->text(), QStringLiteral("p2"));
     }
 
     // A folder where the swap's last rename goes stops it, root or not: the
@@ -261,23 +261,23 @@ private slots:
         window_->Pictures().AddPictures({Source("p1.jpg"), Source("p2.jpg"), Source("p3.jpg")});
         fs::create_directories(Images() / "9999.jpg" / "in the way");
         Click(1);
-        QTest::mouseClick(window_->Tools().BoutDes, Qt::LeftButton);
+        QTest::mouseClick(window_->Tools().DownButton, Qt::LeftButton);
         QCOMPARE(dialogs_.beeps, 0);
         QCOMPARE(dialogs_.shown.size(), std::size_t(1));
         QVERIFY(dialogs_.shown[0].rfind(window_->CurrentSession().LangText(TextId::PictureNotMoved) + " ", 0) == 0);
         QVERIFY(dialogs_.shown[0].find("000002.jpg") != std::string::npos);
         QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(2)->title, std::string("p2"));
-        QCOMPARE(ListView1()->count(), 3);
-        QCOMPARE(window_->Tools().BoutDes->Tag(), 0);
+        QCOMPARE(PicturesList()->count(), 3);
+        QCOMPARE(window_->Tools().DownButton->Tag(), 0);
     }
 
     void addingDecodesForTheDisplayOnlyTheLastPicture() {
         const fs::path damaged = Source("a-damaged.jpg");
         testing::CutFile(damaged, 300);
         window_->Pictures().AddPictures({damaged, Source("b-intact.jpg", 300, 200)});
-        QCOMPARE(ListView1()->count(), 2);
-        QCOMPARE(window_->Pictures().TabbedImg->PictureView->PictureWidth, 300);
-        QCOMPARE(window_->Pictures().TabbedImg->TitleEdit->text(), QStringLiteral("b-intact"));
+        QCOMPARE(PicturesList()->count(), 2);
+        QCOMPARE(window_->Pictures().PictureTabsView->PictureView->PictureWidth, 300);
+        QCOMPARE(window_->Pictures().PictureTabsView->TitleEdit->text(), QStringLiteral("b-intact"));
         // The damaged first picture was never shown: its icon alone tells it.
         QVERIFY(dialogs_.shown.empty());
         QCOMPARE(dialogs_.beeps, 1);
@@ -287,7 +287,7 @@ private slots:
         window_->Pictures().AddPictures({Source("good.jpg"), Source("bad.jpg")});
         testing::CutFile(Images() / "000001.jpg", 300);
         window_->Pictures().RefillPictureList();
-        QCOMPARE(ListView1()->count(), 2);  // the damaged one gets an empty icon
+        QCOMPARE(PicturesList()->count(), 2);  // the damaged one gets an empty icon
         Click(0);
         QVERIFY(dialogs_.shown.back().rfind("Error 6: ", 0) == 0);
 
@@ -308,7 +308,7 @@ private slots:
         testing::WriteBytes(third, std::string(fs::file_size(third), 'x'));
         fs::last_write_time(third, time);
         window_->Pictures().RefillPictureList();
-        QCOMPARE(ListView1()->count(), 6);
+        QCOMPARE(PicturesList()->count(), 6);
         QCOMPARE(dialogs_.beeps, 0);  // no decode was tried: the icon came from the cache
     }
 };

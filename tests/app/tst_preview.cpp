@@ -33,7 +33,7 @@ private:
     testing::NamingWindows windows_;
     std::unique_ptr<TForm1> window_;
 
-    WebBrowser& Browser() { return *window_->PageDesign().WebBrowser1; }
+    WebBrowser& Browser() { return *window_->PageDesign().PreviewBrowser; }
     StyleNotebooks& Notebooks() { return *window_->PageDesign().Notebooks; }
     fs::path Sample(const char* name) const { return harness_.Root() / name; }
     QString Shown() { return Browser().url().fileName(); }
@@ -68,8 +68,8 @@ private slots:
         window_ = harness_.Start();
         window_->show();
         window_->Pictures().AddPictures({harness_.Photo("plage.jpg"), harness_.Photo("port.jpg")});
-        window_->BoutEnrClick();
-        AndWaitForLoad([this] { Click(window_->Tools().BoutVid); });
+        window_->SaveCurrentProject();
+        AndWaitForLoad([this] { Click(window_->Tools().DesignStepButton); });
         QCOMPARE(Shown(), QStringLiteral("blanksom.htm"));
     }
 
@@ -79,7 +79,7 @@ private slots:
         Notebooks().TabbedGHTML->setCurrentIndex(2);
         for (int click = 0; click < 2; ++click) {
             testing::WriteBytes(Sample("blankgal.htm"), "left over");
-            AndWaitForLoad([this] { Click(window_->Tools().BoutG); });
+            AndWaitForLoad([this] { Click(window_->Tools().GalleryButton); });
             QCOMPARE(Shown(), QStringLiteral("blankgal.htm"));
             QVERIFY(Notebooks().TabbedGHTML->isVisible());
             QCOMPARE(Notebooks().TabbedGHTML->currentIndex(), 0);
@@ -90,7 +90,7 @@ private slots:
     }
 
     void aLinkToAnotherSampleSwitchesToItsKindAndRebuildsIt() {
-        AndWaitForLoad([this] { Click(window_->Tools().BoutG); });
+        AndWaitForLoad([this] { Click(window_->Tools().GalleryButton); });
         testing::WriteBytes(Sample("blankimg.htm"), "old picture sample");
         AndWaitForLoad([this] { RunJavaScript(QStringLiteral("document.querySelector('a[href$=\"blankimg.htm\"]').click()")); });
         QCOMPARE(Shown(), QStringLiteral("blankimg.htm"));
@@ -100,8 +100,8 @@ private slots:
     }
 
     void theProgramsOwnNavigationSwitchesTheNotebookWithoutARebuild() {
-        AndWaitForLoad([this] { Click(window_->Tools().BoutG); });
-        AndWaitForLoad([this] { Click(window_->Tools().BoutS); });
+        AndWaitForLoad([this] { Click(window_->Tools().GalleryButton); });
+        AndWaitForLoad([this] { Click(window_->Tools().SummaryButton); });
         const std::string before = testing::ReadBytes(Sample("blankgal.htm"));
         AndWaitForLoad([this] { Browser().Navigate(Sample("blankgal.htm")); });
         QCOMPARE(Shown(), QStringLiteral("blankgal.htm"));  // not cancelled
@@ -123,20 +123,20 @@ private slots:
         Notebooks().Tabbedhtml->EditSTit->setText(QStringLiteral("Titre du sommaire"));
         window_->CurrentSession().Settings().Store(SettingLine::SummaryTitleColour, "255");  // red, as the colour box writes it
         QVERIFY(!Html().contains(QStringLiteral("Titre du sommaire")));  // not until the magnifier
-        AndWaitForLoad([this] { Click(window_->Tools().BoutLoupe); });
+        AndWaitForLoad([this] { Click(window_->Tools().RefreshButton); });
         const QString html = Html();
         QVERIFY(html.contains(QStringLiteral("Titre du sommaire")));
         QVERIFY(html.contains(QStringLiteral("#FF0000"), Qt::CaseInsensitive));
 
         fs::remove(Sample("blanksom.htm"));
-        AndWaitForLoad([this] { Click(window_->Tools().BoutLoupe); });
+        AndWaitForLoad([this] { Click(window_->Tools().RefreshButton); });
         QVERIFY(fs::exists(Sample("blanksom.htm")));
         QVERIFY(Html().contains(QStringLiteral("Titre du sommaire")));
     }
 
     void aSampleWithoutTemplateIsToldInThePreview() {
         window_->CurrentSession().Settings().Store(SettingLine::GalleryTemplate, "gone.htm");
-        AndWaitForLoad([this] { Click(window_->Tools().BoutG); });
+        AndWaitForLoad([this] { Click(window_->Tools().GalleryButton); });
         QVERIFY(!fs::exists(Sample("blankgal.htm")));
         QVERIFY(Html().contains(QStringLiteral("aperçu")));
         QVERIFY(!QApplication::overrideCursor());

@@ -110,19 +110,19 @@ private slots:
         {
             auto window = Start();
             window->Pictures().AddPictures({Photo("plage.jpg"), Photo("port.jpg")});
-            window->Pictures().ListView1->MakeCurrent(0);
+            window->Pictures().PicturesList->MakeCurrent(0);
             window->Pictures().ShowChosenPicture();
-            window->Pictures().TabbedImg->TitleEdit->setText(QStringLiteral("La plage"));
-            window->Pictures().TabbedImg->MemoComm->setPlainText(QStringLiteral("Un beau jour\nsans nuages"));
-            QTest::mouseClick(window->Pictures().TabbedImg->BitTextOk, Qt::LeftButton);
+            window->Pictures().PictureTabsView->TitleEdit->setText(QStringLiteral("La plage"));
+            window->Pictures().PictureTabsView->CommentEdit->setPlainText(QStringLiteral("Un beau jour\nsans nuages"));
+            QTest::mouseClick(window->Pictures().PictureTabsView->SaveTextsButton, Qt::LeftButton);
 
             WhenShown<TFEnrPro>([](TFEnrPro& save) {
                 save.NameEdit->setText(QStringLiteral("Vacances"));
                 QTest::mouseClick(save.OkButton, Qt::LeftButton);
             });
-            QTest::mouseClick(window->Tools().BoutEnr, Qt::LeftButton);
-            QCOMPARE(window->LabNom->text(), QStringLiteral("Vacances"));
-            QCOMPARE(window->Tools().BoutEnr->Tag(), 0);
+            QTest::mouseClick(window->Tools().SaveButton, Qt::LeftButton);
+            QCOMPARE(window->ProjectNameLabel->text(), QStringLiteral("Vacances"));
+            QCOMPARE(window->Tools().SaveButton->Tag(), 0);
             window->CurrentSession().Settings().Store(SettingLine::CommentSize, "5");
 
             dialogs_.answers = {kModalYes};
@@ -130,20 +130,20 @@ private slots:
         }
         QVERIFY(fs::is_empty(Root() / "Projets" / "Nouveau Projet" / "images"));
         auto window = Start();
-        QCOMPARE(window->Pictures().ListView1->count(), 0);
+        QCOMPARE(window->Pictures().PicturesList->count(), 0);
         WhenShown<TFOpPr>([](TFOpPr& open) {
             open.ProjectList->setCurrentRow(0);
             QTest::mouseClick(open.ProjectList->viewport(), Qt::LeftButton, {},
                               open.ProjectList->visualItemRect(open.ProjectList->item(0)).center());
             QTest::mouseClick(open.OpenButton, Qt::LeftButton);
         });
-        QTest::mouseClick(window->Tools().BoutOuv, Qt::LeftButton);
-        QCOMPARE(window->LabNom->text(), QStringLiteral("Vacances"));
-        QCOMPARE(window->Pictures().ListView1->count(), 2);
-        window->Pictures().ListView1->MakeCurrent(0);
+        QTest::mouseClick(window->Tools().OpenButton, Qt::LeftButton);
+        QCOMPARE(window->ProjectNameLabel->text(), QStringLiteral("Vacances"));
+        QCOMPARE(window->Pictures().PicturesList->count(), 2);
+        window->Pictures().PicturesList->MakeCurrent(0);
         window->Pictures().ShowChosenPicture();
-        QCOMPARE(window->Pictures().TabbedImg->TitleEdit->text(), QStringLiteral("La plage"));
-        QCOMPARE(window->Pictures().TabbedImg->MemoComm->toPlainText(), QStringLiteral("Un beau jour\nsans nuages"));
+        QCOMPARE(window->Pictures().PictureTabsView->TitleEdit->text(), QStringLiteral("La plage"));
+        QCOMPARE(window->Pictures().PictureTabsView->CommentEdit->toPlainText(), QStringLiteral("Un beau jour\nsans nuages"));
         // Settings changed after the last save are replaced by the saved copy.
         QCOMPARE(window->CurrentSession().Settings().Number(SettingLine::CommentSize),
                  std::stoi(ReadTextLines(Root() / "runweb.in_")[20]));

@@ -42,20 +42,20 @@ private:
                 auto* settings = qobject_cast<TFormFTP*>(QApplication::activeModalWidget());
                 QVERIFY(settings);
                 shown = true;
-                QCOMPARE(window_->LabelEtape->text(), ToScreen(Text(TextId::PublishHint)));
-                QCOMPARE(Tools().BoutDif->Tag(), 1);
+                QCOMPARE(window_->StepLabel->text(), ToScreen(Text(TextId::PublishHint)));
+                QCOMPARE(Tools().PublishButton->Tag(), 1);
                 answer(*settings);
                 if (settings->isVisible()) settings->reject();
             });
         }
-        QTest::mouseClick(Tools().BoutDif, Qt::LeftButton);
+        QTest::mouseClick(Tools().PublishButton, Qt::LeftButton);
         QCOMPARE(shown, bool(answer));
-        QCOMPARE(Tools().BoutDif->Tag(), 0);  // the normal look is back on every path
+        QCOMPARE(Tools().PublishButton->Tag(), 0);  // the normal look is back on every path
     }
 
     void SavedBuiltProject() {
         window_->Pictures().AddPictures({harness_.Photo("plage.jpg")});
-        window_->BoutEnrClick();
+        window_->SaveCurrentProject();
         testing::WriteBytes(Project() / "index.html", "built");
     }
 
@@ -77,7 +77,7 @@ private slots:
         Publish();  // unnamed: told, then the save window
         QCOMPARE(dialogs_.shown.back(), Text(TextId::SaveFirstToPublish));
         QCOMPARE(windows_.saveWindows, 1);
-        QCOMPARE(window_->LabNom->text(), QStringLiteral("Vacances"));
+        QCOMPARE(window_->ProjectNameLabel->text(), QStringLiteral("Vacances"));
 
         Publish();  // saved, never built
         QCOMPARE(dialogs_.shown.back(), Text(TextId::NotBuiltYet));
@@ -88,7 +88,7 @@ private slots:
         }
         Publish();
         QCOMPARE(dialogs_.shown.back(), Text(TextId::NoKindOfPageToPublish));
-        QCOMPARE(window_->LabelEtape->text(), ToScreen(Text(TextId::StepOne)));
+        QCOMPARE(window_->StepLabel->text(), ToScreen(Text(TextId::StepOne)));
     }
 
     void aChangedProjectIsSavedAndNothingPublished() {
@@ -117,7 +117,7 @@ private slots:
         QCOMPARE(dialogs_.shown.size(), before + 1);
         QCOMPARE(dialogs_.shown.back(), Text(TextId::PublishQuestion));
         QCOMPARE(window_->FtpSettings().host, std::string("ftp.hebergeur.fr"));
-        QCOMPARE(window_->LabelEtape->text(), ToScreen(Text(TextId::StepOne)));
+        QCOMPARE(window_->StepLabel->text(), ToScreen(Text(TextId::StepOne)));
 
         Publish([this](TFormFTP& settings) {
             QCOMPARE(settings.HostEdit->text(), QStringLiteral("ftp.hebergeur.fr"));
@@ -142,7 +142,7 @@ private slots:
         });
         dialogs_.answers = {kModalYes};
         window_->CurrentSession().SetProjectModified(true);
-        window_->BoutEnrClick();
+        window_->SaveCurrentProject();
         window_->close();
         for (const auto& entry : fs::recursive_directory_iterator(harness_.Root())) {
             if (!entry.is_regular_file() || entry.file_size() > 1'000'000) continue;

@@ -40,7 +40,7 @@ private:
 
     Toolbar& Tools() { return window_->Tools(); }
     std::string Text(TextId id) { return window_->CurrentSession().LangText(id); }
-    QString Label() { return window_->LabelEtape->text(); }
+    QString Label() { return window_->StepLabel->text(); }
     void Click(PictureButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
     fs::path Help(const char* page) const {
         return harness_.Root() / "aide" / "aide_france" / "aideweb" / page;
@@ -61,31 +61,31 @@ private slots:
 
     void EnterPageDesignOnASavedProject() {
         window_->Pictures().AddPictures({harness_.Photo("plage.jpg"), harness_.Photo("port.jpg")});
-        window_->BoutEnrClick();
-        Click(Tools().BoutVid);
+        window_->SaveCurrentProject();
+        Click(Tools().DesignStepButton);
         QVERIFY(window_->CurrentStep().IsPageDesign());
     }
 
     void pageDesignIsRefusedUntilTheProjectHasPicturesAndIsSaved() {
-        Click(Tools().BoutImg2);  // step 1 is current: a beep only
+        Click(Tools().PicturesStepButton);  // step 1 is current: a beep only
         QCOMPARE(dialogs_.beeps, 1);
 
-        Click(Tools().BoutVid);
+        Click(Tools().DesignStepButton);
         QCOMPARE(dialogs_.shown.back(), Text(TextId::NoPictures));
         QVERIFY(window_->CurrentStep().IsPictureList());
-        QCOMPARE(Tools().BoutVid->Tag(), 0);  // the normal look is back after a refusal
+        QCOMPARE(Tools().DesignStepButton->Tag(), 0);  // the normal look is back after a refusal
 
         window_->Pictures().AddPictures({harness_.Photo("plage.jpg")});
-        Click(Tools().BoutVid);  // unnamed: told, then the save window
+        Click(Tools().DesignStepButton);  // unnamed: told, then the save window
         QCOMPARE(dialogs_.shown.back(), Text(TextId::SaveFirstQuestion));
         QCOMPARE(windows_.saveWindows, 1);
-        QCOMPARE(window_->LabNom->text(), QStringLiteral("Vacances"));
+        QCOMPARE(window_->ProjectNameLabel->text(), QStringLiteral("Vacances"));
         QVERIFY(window_->CurrentStep().IsPictureList());
-        QCOMPARE(Tools().BoutVid->Tag(), 0);
+        QCOMPARE(Tools().DesignStepButton->Tag(), 0);
 
         window_->CurrentSession().SetProjectModified(true);
         dialogs_.answers = {kModalCancel};
-        Click(Tools().BoutVid);  // changed: OK / Cancel, cancelled
+        Click(Tools().DesignStepButton);  // changed: OK / Cancel, cancelled
         QCOMPARE(dialogs_.shown.back(), Text(TextId::SaveFirstQuestion));
         QVERIFY(window_->CurrentStep().IsPictureList());
         QVERIFY(window_->CurrentSession().ProjectModified());
@@ -95,15 +95,15 @@ private slots:
         EnterPageDesignOnASavedProject();
         QVERIFY(Notebooks().Tabbedhtml->isVisible());
         QVERIFY(!Notebooks().TabbedGHTML->isVisible());
-        Click(Tools().BoutG);
+        Click(Tools().GalleryButton);
         QVERIFY(Notebooks().TabbedGHTML->isVisible());
         QVERIFY(!Notebooks().Tabbedhtml->isVisible());
         QCOMPARE(Label(), ToScreen(Text(TextId::StepTwoGalleries)));
-        QCOMPARE(Tools().BoutG->Tag(), 1);
-        QCOMPARE(Tools().BoutS->Tag(), 0);
-        Click(Tools().BoutAid);
+        QCOMPARE(Tools().GalleryButton->Tag(), 1);
+        QCOMPARE(Tools().SummaryButton->Tag(), 0);
+        Click(Tools().HelpButton);
         QCOMPARE(harness_.opened.back(), Help("etape2b.htm"));
-        Click(Tools().BoutI);
+        Click(Tools().PicturePageButton);
         QVERIFY(Notebooks().TabbedIHTML->isVisible());
         QCOMPARE(Label(), ToScreen(Text(TextId::StepTwoPictures)));
 
@@ -112,7 +112,7 @@ private slots:
         QVERIFY(window_->CurrentSession().ProjectModified());
         QCOMPARE(window_->CurrentSession().Settings().Number(SettingLine::PictureBorderWidth), 4);
 
-        Click(Tools().BoutImg2);
+        Click(Tools().PicturesStepButton);
         QVERIFY(!Notebooks().TabbedIHTML->isVisible());
     }
 
@@ -137,7 +137,7 @@ private slots:
         picture.SpinImg->setValue(2);
         picture.EditBouRet->setText(QStringLiteral("Avant"));
         picture.SpinICopyRight->setValue(7);
-        window_->BoutEnrClick();
+        window_->SaveCurrentProject();
         QVERIFY(!window_->CurrentSession().ProjectModified());
 
         dialogs_.answers = {kModalYes};
@@ -145,9 +145,9 @@ private slots:
         window_.reset();
         window_ = harness_.Start();
         window_->show();
-        window_->BoutOuvClick();
+        window_->OpenSavedProject();
         QCOMPARE(window_->CurrentSession().ProjectName(), std::string("Vacances"));
-        Click(Tools().BoutVid);
+        Click(Tools().DesignStepButton);
         QCOMPARE(Notebooks().Tabbedhtml->EditSTit->text(), QStringLiteral("Mes vacances au soleil"));
         QCOMPARE(Notebooks().Tabbedhtml->SpinSTabLig->value(), 2);
         QCOMPARE(Notebooks().Tabbedhtml->EditNGal1->text(), QStringLiteral("Plages"));
@@ -173,47 +173,47 @@ private slots:
 
     void theTwoStepsShowTheirOwnButtonsPanelsAndLabel() {
         window_->Pictures().AddPictures({harness_.Photo("plage.jpg")});
-        window_->BoutEnrClick();
+        window_->SaveCurrentProject();
         QVERIFY(!window_->CurrentSession().ProjectModified());
 
-        Click(Tools().BoutVid);
+        Click(Tools().DesignStepButton);
         QVERIFY(window_->CurrentStep().IsPageDesign());
         QCOMPARE(Label(), ToScreen(Text(TextId::StepTwoSummary)));
-        QCOMPARE(Tools().BoutVid->Tag(), 1);
-        QCOMPARE(Tools().BoutImg2->Tag(), 0);
-        QCOMPARE(Tools().BoutS->Tag(), 1);
-        QCOMPARE(Tools().BoutG->Tag(), 0);
-        for (PictureButton* shown : {Tools().BoutS, Tools().BoutG, Tools().BoutI, Tools().BoutLoupe}) {
+        QCOMPARE(Tools().DesignStepButton->Tag(), 1);
+        QCOMPARE(Tools().PicturesStepButton->Tag(), 0);
+        QCOMPARE(Tools().SummaryButton->Tag(), 1);
+        QCOMPARE(Tools().GalleryButton->Tag(), 0);
+        for (PictureButton* shown : {Tools().SummaryButton, Tools().GalleryButton, Tools().PicturePageButton, Tools().RefreshButton}) {
             QVERIFY(shown->isVisible());
         }
-        for (PictureButton* hidden : {Tools().BoutImg, Tools().BoutMon, Tools().BoutDes, Tools().BoutSup}) {
+        for (PictureButton* hidden : {Tools().AddButton, Tools().UpButton, Tools().DownButton, Tools().RemoveButton}) {
             QVERIFY(!hidden->isVisible());
         }
-        QVERIFY(!window_->Pictures().ListView1->isVisible());
-        QVERIFY(!window_->Pictures().TabbedImg->isVisible());
-        QVERIFY(window_->PageDesign().WebBrowser1->isVisible());
+        QVERIFY(!window_->Pictures().PicturesList->isVisible());
+        QVERIFY(!window_->Pictures().PictureTabsView->isVisible());
+        QVERIFY(window_->PageDesign().PreviewBrowser->isVisible());
         QVERIFY(fs::exists(harness_.Root() / "blanksom.htm"));  // the summary template, ready for the preview
         QCOMPARE(window_->PageDesign().Preview().galleryCount[9], 50);
 
         const int beeps = dialogs_.beeps;
-        Click(Tools().BoutVid);  // already in page design
+        Click(Tools().DesignStepButton);  // already in page design
         QCOMPARE(dialogs_.beeps, beeps + 1);
 
-        Click(Tools().BoutAid);
+        Click(Tools().HelpButton);
         QCOMPARE(harness_.opened.size(), std::size_t(1));
         QCOMPARE(harness_.opened.back(), Help("etape2.htm"));
 
-        Click(Tools().BoutImg2);
+        Click(Tools().PicturesStepButton);
         QVERIFY(window_->CurrentStep().IsPictureList());
         QCOMPARE(Label(), ToScreen(Text(TextId::StepOne)));
-        QCOMPARE(Tools().BoutImg2->Tag(), 1);
-        QCOMPARE(Tools().BoutVid->Tag(), 0);
-        QVERIFY(window_->Pictures().ListView1->isVisible());
-        QVERIFY(Tools().BoutImg->isVisible());
-        QVERIFY(!Tools().BoutS->isVisible());
-        QVERIFY(!window_->PageDesign().WebBrowser1->isVisible());
+        QCOMPARE(Tools().PicturesStepButton->Tag(), 1);
+        QCOMPARE(Tools().DesignStepButton->Tag(), 0);
+        QVERIFY(window_->Pictures().PicturesList->isVisible());
+        QVERIFY(Tools().AddButton->isVisible());
+        QVERIFY(!Tools().SummaryButton->isVisible());
+        QVERIFY(!window_->PageDesign().PreviewBrowser->isVisible());
 
-        Click(Tools().BoutAid);
+        Click(Tools().HelpButton);
         QCOMPARE(harness_.opened.size(), std::size_t(2));
         QCOMPARE(harness_.opened.back(), Help("sommairewebs.htm"));
     }

@@ -57,7 +57,7 @@ private slots:
         auto window = harness.Start();
         window->Pictures().AddPictures({harness.Photo("plage.jpg", 640, 480), harness.Photo("port.jpg", 480, 640),
                                         harness.Photo("quai.jpg", 800, 600)});
-        window->BoutEnrClick();
+        window->SaveCurrentProject();
         QCOMPARE(window->CurrentSession().ProjectName(), std::string("Demo"));
 
         // OK once the build window says the site is ready.

@@ -174,9 +174,9 @@ private slots:
         std::string chosen;
         TFormLang window([&](std::string_view choice) { chosen = choice; });
         QCOMPARE(window.size(), QSize(374, 142));
-        QCOMPARE(window.Combolang->count(), 2);
-        QCOMPARE(window.Combolang->itemText(0), QStringLiteral("English"));
-        window.Combolang->setCurrentIndex(1);
+        QCOMPARE(window.LanguageList->count(), 2);
+        QCOMPARE(window.LanguageList->itemText(0), QStringLiteral("English"));
+        window.LanguageList->setCurrentIndex(1);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QTest::keyClick(&window, Qt::Key_Escape);  // no cancel button: Escape does nothing
@@ -195,18 +195,18 @@ private slots:
         TForm2 wait(language_);
         wait.Begin(12);
         QVERIFY(wait.isVisible());
-        QVERIFY(wait.ProgressBar1->isVisible());
-        QCOMPARE(wait.ProgressBar1->maximum(), 12);
+        QVERIFY(wait.Bar->isVisible());
+        QCOMPARE(wait.Bar->maximum(), 12);
         QCOMPARE(wait.windowTitle(), ToScreen(language_.LangText(TextId::WaitTitle)));
         wait.SetPosition(3);
-        QCOMPARE(wait.ProgressBar1->value(), 3);
+        QCOMPARE(wait.Bar->value(), 3);
         QVERIFY(!wait.Cancelled());
         QTest::mouseClick(wait.CancelButton, Qt::LeftButton);
         QVERIFY(wait.Cancelled());
         QVERIFY(wait.isVisible());  // the caller closes it
         wait.Finish();
         QVERIFY(!wait.isVisible());
-        QVERIFY(!wait.ProgressBar1->isVisible());
+        QVERIFY(!wait.Bar->isVisible());
         wait.Begin(2);
         QVERIFY(!wait.Cancelled());
     }
@@ -214,7 +214,7 @@ private slots:
     void theIntroClosesOnEscapeAClickOrAfterOneRun() {
         Tformintro byKey(folder_.LogoGif());
         QCOMPARE(byKey.size(), QSize(543, 280));
-        QCOMPARE(byKey.GIFImage1->size(), QSize(543, 280));
+        QCOMPARE(byKey.Animation->size(), QSize(543, 280));
         byKey.show();
         QTest::keyClick(&byKey, Qt::Key_A);
         QVERIFY(byKey.isVisible());
@@ -223,7 +223,7 @@ private slots:
 
         Tformintro byClick(folder_.LogoGif());
         byClick.show();
-        QTest::mouseClick(byClick.GIFImage1, Qt::LeftButton);
+        QTest::mouseClick(byClick.Animation, Qt::LeftButton);
         QVERIFY(!byClick.isVisible());
 
         Tformintro played(folder_.LogoGif());

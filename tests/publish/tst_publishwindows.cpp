@@ -201,7 +201,7 @@ private slots:
         QCOMPARE(seen.server.port, 2121);
         QVERIFY(seen.replace == ReplacePolicy::Ask);
         QCOMPARE(seen.projectName, std::string("Vacances"));
-        QCOMPARE(window->ProgressBar1->value(), window->ProgressBar1->maximum());
+        QCOMPARE(window->Bar->value(), window->Bar->maximum());
         QCOMPARE(window->StatusLabel->text(), Text(TextId::PublishingFinished));
         QCOMPARE(window->RemoteFolder(), std::string("ete"));
     }
@@ -252,8 +252,8 @@ private slots:
                                    }
                                    return PublishOutcome::Cancelled;
                                });
-        connect(window->ProgressBar1, &QProgressBar::valueChanged, window.get(), [&window] {
-            if (window->ProgressBar1->value() == 5) QTest::mouseClick(window->CancelButton, Qt::LeftButton);
+        connect(window->Bar, &QProgressBar::valueChanged, window.get(), [&window] {
+            if (window->Bar->value() == 5) QTest::mouseClick(window->CancelButton, Qt::LeftButton);
         });
         window->show();
         QTRY_VERIFY(!window->isVisible());
@@ -297,7 +297,7 @@ private slots:
         QCOMPARE(window.Outcome(), PublishOutcome::Published);
         QCOMPARE(dialogs_.shown, std::vector<std::string>{language_.LangText(TextId::PublishFolderLabel)});
         QCOMPARE(testing::DifferingFiles(project, served.Path() / "Demo_web", true), std::vector<std::string>{});
-        QCOMPARE(window.ProgressBar1->value(), window.ProgressBar1->maximum());
+        QCOMPARE(window.Bar->value(), window.Bar->maximum());
         // An address does not tell the site's web address: it is asked once, then kept.
         QTest::mouseClick(window.SeeOnlineButton, Qt::LeftButton);
         QCOMPARE(dialogs_.shown.back(), language_.LangText(TextId::WebAddressPrompt));
@@ -337,9 +337,9 @@ private slots:
         // Cancel is pressed as the first file goes out.
         const QString sending = Text(TextId::Sending);
         int shownWhenSending = -1;
-        connect(window.ProgressBar1, &QProgressBar::valueChanged, &window, [&] {
+        connect(window.Bar, &QProgressBar::valueChanged, &window, [&] {
             if (shownWhenSending < 0 && window.StatusLabel->text().startsWith(sending)) {
-                shownWhenSending = window.ProgressBar1->value();
+                shownWhenSending = window.Bar->value();
                 QTest::mouseClick(window.CancelButton, Qt::LeftButton);
             }
         });

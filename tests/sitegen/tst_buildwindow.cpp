@@ -49,7 +49,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(window.ViewSiteButton->isEnabled(), 20000);
         QCOMPARE(window.Outcome(), BuildOutcome::Built);
         QCOMPARE(window.StatusLabel->text(), QStringLiteral("Le site est prêt !"));
-        QCOMPARE(window.ProgressBar1->value(), window.ProgressBar1->maximum());
+        QCOMPARE(window.Bar->value(), window.Bar->maximum());
         QVERIFY(fs::exists(project_ / "index.html"));
         QTest::mouseClick(window.ViewSiteButton, Qt::LeftButton);
         QCOMPARE(window.result(), int(kModalYes));
@@ -58,8 +58,8 @@ private slots:
     void cancelStopsTheRunAtItsNextCheck() {
         TFCreaHTML window({folder_, "Demo", {}}, language_, dialogs_, nullptr);
         // Cancel is pressed as the run reports its first step.
-        connect(window.ProgressBar1, &QProgressBar::valueChanged, &window, [&window] {
-            if (window.ProgressBar1->value() == 1) QTest::mouseClick(window.CancelButton, Qt::LeftButton);
+        connect(window.Bar, &QProgressBar::valueChanged, &window, [&window] {
+            if (window.Bar->value() == 1) QTest::mouseClick(window.CancelButton, Qt::LeftButton);
         });
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 20000);
