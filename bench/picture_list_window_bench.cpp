@@ -13,7 +13,7 @@
 #include "imaging/Icons.h"
 #include "project/PictureNames.h"
 #include "project/ui/PictureListView.h"
-#include "styles/ui/WebBrowser.h"
+#include "app/ui/WebBrowser.h"
 
 #include <QApplication>
 

@@ -9,7 +9,7 @@
 #include "app/ui/PictureButton.h"
 #include "app/ui/PictureStep.h"
 #include "app/ui/Toolbar.h"
-#include "styles/ui/WebBrowser.h"
+#include "app/ui/WebBrowser.h"
 #include "tests/support/MainWindowHarness.h"
 #include "tests/support/NamingWindows.h"
 

@@ -1,5 +1,7 @@
 # Checks that each folder includes only the folders below it:
-#   common <- lang <- imaging <- project <- styles <- sitegen
+#   common <- imaging, and common, lang, imaging <- project <- styles <- sitegen
+#   (pictures are read and written without words; the project tells the user
+#   what failed, in their language)
 #   common <- lang <- project <- styles <- publish (the socket layer and the
 #   FTP client use common only; the publishing run reads the project's
 #   settings and speaks the user's language)
@@ -18,7 +20,7 @@ endif()
 
 set(below_common "")
 set(below_lang common)
-set(below_imaging common lang)
+set(below_imaging common)
 set(below_project common lang imaging)
 set(below_styles common lang imaging project)
 set(below_sitegen common lang imaging project styles)

@@ -9,7 +9,7 @@
 #include "imaging/PictureReader.h"
 #include "imaging/PrivateMetadata.h"
 #include "lang/Language.h"
-#include "imaging/PictureMessages.h"
+#include "project/PictureMessages.h"
 #include "lang/TextId.h"
 
 #include <system_error>

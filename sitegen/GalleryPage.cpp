@@ -3,7 +3,7 @@
 #include "common/FileNames.h"
 #include "imaging/PictureReader.h"
 #include "lang/Language.h"
-#include "project/PageTexts.h"
+#include "sitegen/PageTexts.h"
 #include "sitegen/PageWriter.h"
 #include "styles/SettingsLayout.h"
 #include "common/ProgramFolder.h"

@@ -2,7 +2,7 @@
 
 #include "common/FileNames.h"
 #include "lang/Language.h"
-#include "project/PageTexts.h"
+#include "sitegen/PageTexts.h"
 #include "sitegen/PageWriter.h"
 #include "styles/ProjectSettings.h"
 #include "common/ProgramFolder.h"

@@ -8,7 +8,7 @@
 #include "common/ProgramFolder.h"
 #include "common/UserDialogs.h"
 #include "imaging/ImageError.h"
-#include "imaging/PictureMessages.h"
+#include "project/PictureMessages.h"
 #include "lang/ErrorMessages.h"
 #include "lang/Language.h"
 #include "project/PictureNames.h"

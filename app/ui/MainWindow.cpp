@@ -23,7 +23,7 @@
 #include "lang/ui/LanguageWindow.h"
 #include "lang/ui/QtUserDialogs.h"
 #include "styles/ui/StyleNotebooks.h"
-#include "styles/ui/WebBrowser.h"
+#include "app/ui/WebBrowser.h"
 #include "project/ui/PictureDisplay.h"
 #include "project/ui/PictureListView.h"
 #include "project/ui/PictureTabs.h"

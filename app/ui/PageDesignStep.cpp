@@ -11,7 +11,7 @@
 #include "styles/ui/PictureNotebook.h"
 #include "styles/ui/StyleNotebooks.h"
 #include "styles/ui/SummaryNotebook.h"
-#include "styles/ui/WebBrowser.h"
+#include "app/ui/WebBrowser.h"
 
 #include <QTimer>
 #include <QUrl>

@@ -7,7 +7,7 @@
 #include "lang/TextId.h"
 #include "lang/ui/QtUserDialogs.h"
 #include "common/ui/ScreenText.h"
-#include "styles/ui/WebBrowser.h"
+#include "app/ui/WebBrowser.h"
 
 #include <QApplication>
 #include <QMessageBox>

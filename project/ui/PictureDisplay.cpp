@@ -9,7 +9,7 @@
 #include "imaging/Fitting.h"
 #include "imaging/GifCodec.h"
 #include "imaging/ImageError.h"
-#include "imaging/PictureMessages.h"
+#include "project/PictureMessages.h"
 #include "imaging/PictureReader.h"
 #include "imaging/Resize.h"
 #include "lang/Language.h"

@@ -5,7 +5,7 @@
 #include "app/ui/PictureButton.h"
 #include "common/ui/Colours.h"
 #include "lang/ui/LanguageWindow.h"
-#include "styles/ui/WebBrowser.h"
+#include "app/ui/WebBrowser.h"
 #include "tests/support/QtTestMain.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"

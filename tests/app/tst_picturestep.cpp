@@ -12,7 +12,7 @@
 #include "project/ui/PictureOpenDialog.h"
 #include "project/ui/PicturePreview.h"
 #include "project/ui/PictureTabs.h"
-#include "styles/ui/WebBrowser.h"
+#include "app/ui/WebBrowser.h"
 #include "tests/support/FileDialogs.h"
 #include "tests/support/MainWindowHarness.h"
 #include "tests/support/Pictures.h"

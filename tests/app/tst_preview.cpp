@@ -10,7 +10,7 @@
 #include "styles/ui/PictureNotebook.h"
 #include "styles/ui/StyleNotebooks.h"
 #include "styles/ui/SummaryNotebook.h"
-#include "styles/ui/WebBrowser.h"
+#include "app/ui/WebBrowser.h"
 #include "tests/support/MainWindowHarness.h"
 #include "tests/support/NamingWindows.h"
 #include "tests/support/QtTestMain.h"

@@ -2,7 +2,7 @@
 // given 1024 x 768 pixels before the application starts.
 
 #include "app/ui/MainWindow.h"
-#include "styles/ui/WebBrowser.h"
+#include "app/ui/WebBrowser.h"
 #include "tests/support/MainWindowHarness.h"
 
 #include <QApplication>

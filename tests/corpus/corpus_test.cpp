@@ -12,7 +12,7 @@
 #include "imaging/Icons.h"
 #include "imaging/ImageError.h"
 #include "imaging/JpegCodec.h"
-#include "imaging/PictureMessages.h"
+#include "project/PictureMessages.h"
 #include "imaging/PictureReader.h"
 #include "lang/ErrorMessages.h"
 #include "lang/Language.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "styles/ui/WebBrowser.h"
+#include "app/ui/WebBrowser.h"
 
 #include <QApplication>
 #include <QtTest>

@@ -1,2 +1,2 @@
 // A core file that includes window code.
-#include "styles/ui/WebBrowser.h"
+#include "styles/ui/StyleNotebooks.h"

@@ -1,4 +1,4 @@
-#include "project/TextWidth.h"
+#include "sitegen/TextWidth.h"
 
 #include <algorithm>
 #include <array>

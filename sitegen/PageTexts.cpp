@@ -1,9 +1,9 @@
-#include "project/PageTexts.h"
+#include "sitegen/PageTexts.h"
 
 #include "project/CommaList.h"
 #include "project/PictureNames.h"
 #include "project/PictureTextFile.h"
-#include "project/TextWidth.h"
+#include "sitegen/TextWidth.h"
 
 namespace palimora {
 

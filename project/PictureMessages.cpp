@@ -1,4 +1,4 @@
-#include "imaging/PictureMessages.h"
+#include "project/PictureMessages.h"
 
 #include "common/Cp1252.h"
 #include "imaging/ImageError.h"

@@ -1,4 +1,4 @@
-#include "styles/ui/WebBrowser.h"
+#include "app/ui/WebBrowser.h"
 
 #include <QCoreApplication>
 #include <QUrl>

@@ -1,0 +1,42 @@
+#include "sitegen/PageTexts.h"
+#include "sitegen/TextWidth.h"
+#include "project/CommaList.h"
+#include "project/PictureTextFile.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace palimora {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(CommentWrap, LinesBreakAtTheLastBlankThatFits) {
+    EXPECT_NEAR(TextWidth("Wii"), (944 + 222 + 222) * 11 / 1000.0, 1e-9);
+    EXPECT_EQ(WrapLine("short line", 345), Lines{"short line"});
+    // 1000 x "i" is far too wide: broken inside the word.
+    const auto broken = WrapLine(std::string(200, 'i'), 50);
+    EXPECT_GT(broken.size(), 1u);
+    for (const auto& line : broken) EXPECT_LE(TextWidth(line), 50);
+    EXPECT_EQ(WrapLine("aaaa bbbb", TextWidth("aaaa bb")), (Lines{"aaaa ", "bbbb"}));
+    EXPECT_EQ(WrapLine("aaaa   bbbb", TextWidth("aaaa")), (Lines{"aaaa", "bbbb"}));
+    EXPECT_EQ(WrapLine("", 10), Lines{""});
+}
+
+TEST(CommentWrap, PagesFindTheirPictureTexts) {
+    testing::TempFolder temp;
+    PictureTextFile texts(temp.Path() / "images.dat");
+    texts.CreateEmpty();
+    texts.Write(12, "Sunset", ToCommaList({"Nice day", "", std::string(60, 'w') + " end"}));
+    EXPECT_EQ(PictureTitleOfPage(texts, "g3-000012.htm"), "Sunset");
+    EXPECT_EQ(PictureCommentHtml(texts, "g3-000012.htm"),
+              "Nice day <br> <br>" + std::string(43, 'w') + " <br>" + std::string(17, 'w') + " end <br>");
+    EXPECT_EQ(PictureTitleOfPage(texts, "g3-000013.htm"), "");
+    EXPECT_EQ(PictureCommentHtml(texts, "g3-000013.htm"), "");
+}
+
+}  // namespace
+}  // namespace palimora
