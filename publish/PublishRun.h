@@ -50,7 +50,7 @@ struct PlannedFile {
 
 // How a publication shows itself: the transfer window, or the command line.
 // CancelRequested is asked before each step and while waiting.
-class PublishProgress : public WorkProgress {
+class PublishProgress : public virtual WorkProgress {
 public:
     // Once the remote folders are listed and before anything is sent or
     // removed: every file and its state.

@@ -1,7 +1,5 @@
 #include "publish/ui/TransferWindow.h"
 
-#include "common/ui/Colours.h"
-#include "common/ui/DesignedNames.h"
 #include "common/ui/ScreenText.h"
 #include "lang/Language.h"
 #include "lang/TextId.h"
@@ -10,11 +8,7 @@
 #include "publish/ServerAddress.h"
 #include "common/Error.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
 
 namespace palimora {
 
@@ -76,10 +70,21 @@ private:
     std::string& remoteFolder_;
 };
 
+namespace {
+
+constexpr ProgressWindow::Layout kLayout{{536, 115}, {24, 14, 489, 20}, {24, 40, 489, 16}, {56, 74, 105, 25}, {368, 72, 105, 25}};
+
+ProgressWindow::Texts TextsOf(const Language& language) {
+    return {ToScreen(language.LangText(TextId::Publishing)), ToScreen(language.LangText(TextId::Connecting)),
+            ToScreen(language.LangText(TextId::ViewOnline)), ToScreen(language.LangText(TextId::Cancel))};
+}
+
+}  // namespace
+
 TFormFTP2::TFormFTP2(ProgramFolder folder, std::string projectName, FtpServer server, std::string startPage,
                      const Language& language, UserDialogs& dialogs,
                      std::function<void(const std::string&)> openAddress, QWidget* parent, Run run)
-    : QDialog(parent),
+    : ProgressWindow(kLayout, TextsOf(language), parent),
       request_{std::move(folder), std::move(projectName), std::move(server), ReplacePolicy::Ask, true},
       startPage_(std::move(startPage)),
       language_(language),
@@ -88,48 +93,16 @@ TFormFTP2::TFormFTP2(ProgramFolder folder, std::string projectName, FtpServer se
       run_(std::move(run)) {
     // No time-out: the user is there to press Cancel.
     request_.server.timeoutSeconds = 0;
-    setWindowTitle(ToScreen(language.LangText(TextId::Publishing)));
-    setFixedSize(536, 115);
-    Frame = new QWidget(this);
-    Frame->setGeometry(rect());
-    PaintBackground(Frame, kWindowColour);
-    StatusLabel = new QLabel(ToScreen(language.LangText(TextId::Connecting)), Frame);
-    StatusLabel->setGeometry(24, 14, 489, 20);
-    Bar = new QProgressBar(Frame);
-    Bar->setGeometry(24, 40, 489, 16);
-    Bar->setTextVisible(false);
-    SeeOnlineButton = new QPushButton(ToScreen(language.LangText(TextId::ViewOnline)), Frame);
-    SeeOnlineButton->setGeometry(56, 74, 105, 25);
-    SeeOnlineButton->setEnabled(false);
-    CancelButton = new QPushButton(ToScreen(language.LangText(TextId::Cancel)), Frame);
-    CancelButton->setGeometry(368, 72, 105, 25);
-    GiveDesignedNames({{Frame, "Panel1"}, {StatusLabel, "Label1"}, {Bar, "ProgressBar1"},
-                       {SeeOnlineButton, "BitBtn1"}, {CancelButton, "BitBtn2"}});
     const CommandGuard guard(dialogs_, language_);
-    guard.Connect(SeeOnlineButton, &QPushButton::clicked, this, [this] { OpenSiteOnline(); });
-    connect(CancelButton, &QPushButton::clicked, this, &TFormFTP2::reject);
+    guard.Connect(ResultButton, &QPushButton::clicked, this, [this] { OpenSiteOnline(); });
 }
 
-void TFormFTP2::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!started_) {
-        started_ = true;
-        QTimer::singleShot(0, this, &TFormFTP2::Publish);
-    }
-}
-
-void TFormFTP2::Publish() {
-    running_ = true;
-    cancelled_ = false;
+void TFormFTP2::RunWork() {
     RemotePathAnswers answers(dialogs_, language_.LangText(TextId::ServerFolder), remoteFolder_);
     CommandGuard(dialogs_, language_).Run([&] { outcome_ = run_(request_, language_, answers, *this); });
-    running_ = false;
     if (outcome_ == PublishOutcome::Published) {
         // The run's last words stay: finished, or nothing needed sending.
-        Bar->setValue(Bar->maximum());
-        SeeOnlineButton->setEnabled(true);
-        SeeOnlineButton->setDefault(true);
-        SeeOnlineButton->setFocus();
+        ShowSucceeded();
     } else {
         // Cancelled, or failed after telling the user why: nothing more to show.
         done(kModalCancel);
@@ -165,32 +138,6 @@ std::string TFormFTP2::SiteWebAddress() {
         dialogs_.ShowMessageOk(error.UserMessage());  // used this time all the same
     }
     return site;
-}
-
-void TFormFTP2::SetMaximum(int maximum) {
-    Bar->setRange(0, std::max(maximum, 1));
-    Bar->setValue(0);
-}
-
-void TFormFTP2::Step() { Bar->setValue(std::min(Bar->value() + 1, Bar->maximum())); }
-
-void TFormFTP2::SetStatus(const std::string& cp1252Text) {
-    StatusLabel->setText(ToScreen(cp1252Text));
-    StatusLabel->repaint();
-}
-
-bool TFormFTP2::CancelRequested() {
-    QApplication::processEvents();
-    return cancelled_;
-}
-
-void TFormFTP2::reject() {
-    // While the run goes on, Cancel only asks it to stop; the run then closes the window.
-    if (running_) {
-        cancelled_ = true;
-        return;
-    }
-    done(kModalCancel);
 }
 
 }  // namespace palimora

@@ -1,16 +1,11 @@
 #pragma once
 
+#include "common/ui/ProgressWindow.h"
 #include "publish/PublishRun.h"
-
-#include <QDialog>
 
 #include <functional>
 #include <optional>
 #include <string>
-
-class QLabel;
-class QProgressBar;
-class QPushButton;
 
 namespace palimora {
 
@@ -34,7 +29,7 @@ std::string WebAddressAnswered(std::string answer);
 // failed run. Once every file is sent, "see online" opens the published
 // start page and closes the window; where the host does not tell the site's
 // address, the user is asked for it once and it is kept with the project.
-class TFormFTP2 : public QDialog, public PublishProgress {
+class TFormFTP2 : public ProgressWindow, public PublishProgress {
     Q_OBJECT
 public:
     using Run = std::function<PublishOutcome(const PublishRequest&, const Language&, UserDialogs&, PublishProgress&)>;
@@ -46,32 +41,16 @@ public:
               const Language& language, UserDialogs& dialogs, std::function<void(const std::string&)> openAddress,
               QWidget* parent, Run run = PublishSite);
 
-    QWidget* Frame = nullptr;
-    QLabel* StatusLabel = nullptr;
-    QProgressBar* Bar = nullptr;
-    QPushButton* SeeOnlineButton = nullptr;  // see online
-    QPushButton* CancelButton = nullptr;  // cancel
-
     PublishOutcome Outcome() const { return outcome_; }
     // The last part of the remote path the user chose ("" for the login folder).
     const std::string& RemoteFolder() const { return remoteFolder_; }
 
     void OpenSiteOnline();
 
-    void SetMaximum(int maximum) override;
-    void Step() override;
-    void SetStatus(const std::string& cp1252Text) override;
-    bool CancelRequested() override;
-
-    void reject() override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     class RemotePathAnswers;
 
-    void Publish();
+    void RunWork() override;
     // The saved web address of the site, or the one the user gives now; empty when none.
     std::string SiteWebAddress();
 
@@ -82,9 +61,6 @@ private:
     std::function<void(const std::string&)> openAddress_;
     Run run_;
     std::string remoteFolder_;
-    bool started_ = false;
-    bool running_ = false;
-    bool cancelled_ = false;
     PublishOutcome outcome_ = PublishOutcome::Failed;
 };
 

@@ -64,7 +64,7 @@ private slots:
         QTimer poll;
         connect(&poll, &QTimer::timeout, [] {
             auto* build = qobject_cast<TFCreaHTML*>(QApplication::activeModalWidget());
-            if (build && build->ViewSiteButton->isEnabled()) build->ViewSiteButton->click();
+            if (build && build->ResultButton->isEnabled()) build->ResultButton->click();
         });
         poll.start(50);
         QVERIFY(window->RunBuildWindow());

@@ -191,11 +191,11 @@ private slots:
         auto window = Transfer({"www.monsite.fr", 2121, "paul", "pw", 30}, PublishingRun(&seen));
         QCOMPARE(window->size(), QSize(536, 115));
         QCOMPARE(window->windowTitle(), Text(TextId::Publishing));
-        QCOMPARE(window->SeeOnlineButton->text(), Text(TextId::ViewOnline));
-        QVERIFY(!window->SeeOnlineButton->isEnabled());
+        QCOMPARE(window->ResultButton->text(), Text(TextId::ViewOnline));
+        QVERIFY(!window->ResultButton->isEnabled());
         dialogs_.textAnswers = {std::string("albums/ete")};
         window->show();
-        QTRY_VERIFY(window->SeeOnlineButton->isEnabled());
+        QTRY_VERIFY(window->ResultButton->isEnabled());
         QCOMPARE(window->Outcome(), PublishOutcome::Published);
         QCOMPARE(seen.server.timeoutSeconds, 0);
         QCOMPARE(seen.server.port, 2121);
@@ -212,16 +212,16 @@ private slots:
         auto site = Transfer({"www.monsite.fr", 21, "paul", "pw", 0}, PublishingRun());
         dialogs_.textAnswers = {std::string("albums/ete")};
         site->show();
-        QTRY_VERIFY(site->SeeOnlineButton->isEnabled());
-        QTest::mouseClick(site->SeeOnlineButton, Qt::LeftButton);
+        QTRY_VERIFY(site->ResultButton->isEnabled());
+        QTest::mouseClick(site->ResultButton, Qt::LeftButton);
         QVERIFY(!site->isVisible());
         QCOMPARE(opened_, std::vector<std::string>{"http://www.monsite.fr/ete/index.html"});
 
         auto host = Transfer({"ftp.hebergeur.fr", 21, "marie", "pw", 0}, PublishingRun(), "Gal1.htm");
         dialogs_.textAnswers = {std::string("photos")};
         host->show();
-        QTRY_VERIFY(host->SeeOnlineButton->isEnabled());
-        QTest::mouseClick(host->SeeOnlineButton, Qt::LeftButton);
+        QTRY_VERIFY(host->ResultButton->isEnabled());
+        QTest::mouseClick(host->ResultButton, Qt::LeftButton);
         QCOMPARE(opened_.back(), std::string("http://www.hebergeur.fr/marie/photos/Gal1.htm"));
 
         // Published straight into the login folder: no folder part.
@@ -293,13 +293,13 @@ private slots:
                          [this](const std::string& address) { opened_.push_back(address); }, nullptr);
         dialogs_.textAnswers = {std::string("albums/../Demo_web"), std::string("photos.example.org/demo")};
         window.show();
-        QTRY_VERIFY_WITH_TIMEOUT(window.SeeOnlineButton->isEnabled() || !window.isVisible(), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(window.ResultButton->isEnabled() || !window.isVisible(), 60000);
         QCOMPARE(window.Outcome(), PublishOutcome::Published);
         QCOMPARE(dialogs_.shown, std::vector<std::string>{language_.LangText(TextId::PublishFolderLabel)});
         QCOMPARE(testing::DifferingFiles(project, served.Path() / "Demo_web", true), std::vector<std::string>{});
         QCOMPARE(window.Bar->value(), window.Bar->maximum());
         // An address does not tell the site's web address: it is asked once, then kept.
-        QTest::mouseClick(window.SeeOnlineButton, Qt::LeftButton);
+        QTest::mouseClick(window.ResultButton, Qt::LeftButton);
         QCOMPARE(dialogs_.shown.back(), language_.LangText(TextId::WebAddressPrompt));
         QCOMPARE(opened_, std::vector<std::string>{"http://photos.example.org/demo/index.html"});
         TFormFTP2 again(ProgramFolder(program.Path()), "Demo", {"127.0.0.1", server.Port(), "photo", "secret", 20},
@@ -308,8 +308,8 @@ private slots:
         dialogs_.textAnswers = {std::string("albums/../Demo_web")};
         dialogs_.shown.clear();
         again.show();
-        QTRY_VERIFY_WITH_TIMEOUT(again.SeeOnlineButton->isEnabled() || !again.isVisible(), 60000);
-        QTest::mouseClick(again.SeeOnlineButton, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(again.ResultButton->isEnabled() || !again.isVisible(), 60000);
+        QTest::mouseClick(again.ResultButton, Qt::LeftButton);
         QCOMPARE(dialogs_.shown, std::vector<std::string>{language_.LangText(TextId::PublishFolderLabel)});
         QCOMPARE(opened_.back(), std::string("http://photos.example.org/demo/index.html"));
     }

@@ -44,14 +44,14 @@ private slots:
         TFCreaHTML window({folder_, "Demo", {}}, language_, dialogs_, nullptr);
         QCOMPARE(window.size(), QSize(536, 116));
         QCOMPARE(window.windowTitle(), QStringLiteral("Construction du site"));
-        QVERIFY(!window.ViewSiteButton->isEnabled());
+        QVERIFY(!window.ResultButton->isEnabled());
         window.show();
-        QTRY_VERIFY_WITH_TIMEOUT(window.ViewSiteButton->isEnabled(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(window.ResultButton->isEnabled(), 20000);
         QCOMPARE(window.Outcome(), BuildOutcome::Built);
         QCOMPARE(window.StatusLabel->text(), QStringLiteral("Le site est prêt !"));
         QCOMPARE(window.Bar->value(), window.Bar->maximum());
         QVERIFY(fs::exists(project_ / "index.html"));
-        QTest::mouseClick(window.ViewSiteButton, Qt::LeftButton);
+        QTest::mouseClick(window.ResultButton, Qt::LeftButton);
         QCOMPARE(window.result(), int(kModalYes));
     }
 
@@ -83,7 +83,7 @@ private slots:
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(!dialogs_.shown.empty(), 20000);  // the run ends once the error is told
         QCOMPARE(window.Outcome(), BuildOutcome::Failed);
-        QVERIFY(!window.ViewSiteButton->isEnabled());
+        QVERIFY(!window.ResultButton->isEnabled());
         QVERIFY(fs::exists(folder_.Root() / "blankimg.htm"));  // the failed run left them
         QTest::mouseClick(window.CancelButton, Qt::LeftButton);
         QVERIFY(!window.isVisible());
