@@ -21,10 +21,6 @@ namespace {
 
 constexpr std::string_view kTemporarySuffix = ".tmp";
 
-[[noreturn]] void Fail(Failure failure, const fs::path& file) {
-    throw PalimoraError(FailureText(failure) + " " + DisplayPath(file) + ".");
-}
-
 // A descriptor closed on every way out.
 class Descriptor {
 public:
@@ -73,7 +69,7 @@ void RenameIntoPlace(const fs::path& file, Durability durability) {
     fs::rename(TemporaryFor(file), file, error);
     if (error) {
         fs::remove(TemporaryFor(file), error);
-        Fail(Failure::CannotReplace, file);
+        FailOnFile(Failure::CannotReplace, file);
     }
     if (durability == Durability::Flushed) FlushFolder(file.parent_path());
 }
@@ -116,14 +112,14 @@ void RemoveTemporaries(const fs::path& folder) {
 
 void WriteFileAtomically(const fs::path& file, std::string_view bytes, Durability durability) {
     if (!WriteTemporary(file, durability, [&](int out) { return WriteAll(out, bytes.data(), bytes.size()); })) {
-        Fail(Failure::CannotWrite, file);
+        FailOnFile(Failure::CannotWrite, file);
     }
     RenameIntoPlace(file, durability);
 }
 
 void CopyFileAtomically(const fs::path& source, const fs::path& target, Durability durability) {
     if (!WriteTemporary(target, durability, [&](int out) { return CopyInto(source, out); })) {
-        Fail(Failure::CannotCopy, source);
+        FailOnFile(Failure::CannotCopy, source);
     }
     RenameIntoPlace(target, durability);
 }
@@ -145,7 +141,7 @@ FileTransaction::~FileTransaction() {
 
 void FileTransaction::Copy(const fs::path& source, const fs::path& target) {
     if (!WriteTemporary(target, Durability::Flushed, [&](int out) { return CopyInto(source, out); })) {
-        Fail(Failure::CannotCopy, source);
+        FailOnFile(Failure::CannotCopy, source);
     }
     staged_.push_back(target);
 }
@@ -157,7 +153,7 @@ void FileTransaction::Commit() {
     for (const fs::path& target : staged_) {
         std::error_code error;
         fs::rename(TemporaryFor(target), target, error);
-        if (error) Fail(Failure::CannotReplace, target);
+        if (error) FailOnFile(Failure::CannotReplace, target);
         folders.insert(target.parent_path());
     }
     staged_.clear();

@@ -1,5 +1,8 @@
 #include "common/FailureTexts.h"
 
+#include "common/Cp1252.h"
+#include "common/Error.h"
+
 #include <array>
 #include <mutex>
 
@@ -30,6 +33,14 @@ std::string FailureText(Failure failure) {
     const std::lock_guard lock(guard);
     if (index < installed.size() && !installed[index].empty()) return installed[index];
     return kBothLanguages[index];
+}
+
+std::string FailureAbout(Failure failure, const std::filesystem::path& file) {
+    return FailureText(failure) + " " + DisplayPath(file) + ".";
+}
+
+void FailOnFile(Failure failure, const std::filesystem::path& file) {
+    throw PalimoraError(FailureAbout(failure, file));
 }
 
 void SetFailureTexts(std::vector<std::string> texts) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,10 @@ enum class Failure {
 inline constexpr int kFailureCount = static_cast<int>(Failure::ControlInName) + 1;
 
 std::string FailureText(Failure failure);
+// The whole message about a file or folder: "<words> <file>.".
+std::string FailureAbout(Failure failure, const std::filesystem::path& file);
+// Throws PalimoraError with that message.
+[[noreturn]] void FailOnFile(Failure failure, const std::filesystem::path& file);
 
 // Texts in the order of Failure; an empty or missing text keeps the
 // two-language wording.

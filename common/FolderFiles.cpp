@@ -3,6 +3,7 @@
 #include "common/AtomicFiles.h"
 
 #include "common/Error.h"
+#include "common/FailureTexts.h"
 
 #include <algorithm>
 #include <cctype>
@@ -14,10 +15,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-[[noreturn]] void FailOn(const fs::path& where) {
-    throw PalimoraError(where.string());
-}
-
 std::vector<fs::path> FilesOf(const fs::path& folder, std::string_view mask) {
     std::vector<fs::path> files;
     std::error_code error;
@@ -26,7 +23,7 @@ std::vector<fs::path> FilesOf(const fs::path& folder, std::string_view mask) {
             files.push_back(it->path());
         }
     }
-    if (error) FailOn(folder);
+    if (error) FailOnFile(Failure::CannotRead, folder);
     std::sort(files.begin(), files.end());
     return files;
 }
@@ -36,7 +33,7 @@ void DeleteFiles(const fs::path& folder, std::string_view mask, bool stopAtStuck
     if (!fs::is_directory(folder, error)) return;
     for (const auto& file : FilesOf(folder, mask)) {
         fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, error);
-        if ((!fs::remove(file, error) || error) && stopAtStuckFile) FailOn(folder);
+        if ((!fs::remove(file, error) || error) && stopAtStuckFile) FailOnFile(Failure::CannotWrite, file);
     }
 }
 
@@ -80,7 +77,7 @@ void DeleteFolderFiles(const fs::path& folder) {
 void CopyFolderFiles(const fs::path& source, const fs::path& target) {
     std::error_code error;
     fs::create_directories(target, error);
-    if (error) FailOn(target);
+    if (error) FailOnFile(Failure::CannotWrite, target);
     if (!fs::is_directory(source, error)) return;
     for (const auto& file : FilesOf(source, "*.*")) {
         if (!IsTemporaryName(file.filename().string())) CopyFileAtomically(file, target / file.filename());

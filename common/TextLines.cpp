@@ -12,14 +12,6 @@
 namespace palimora {
 namespace fs = std::filesystem;
 
-namespace {
-
-[[noreturn]] void Fail(Failure failure, const fs::path& file) {
-    throw PalimoraError(FailureText(failure) + " " + DisplayPath(file) + ".");
-}
-
-}  // namespace
-
 TextLines SplitLines(std::string_view contents) {
     TextLines lines;
     std::string current;
@@ -40,17 +32,17 @@ TextLines SplitLines(std::string_view contents) {
 void RequireOrdinaryFile(const fs::path& file) {
     std::error_code error;
     const fs::file_status status = fs::status(file, error);
-    if (error || !fs::exists(status)) Fail(Failure::CannotRead, file);
-    if (!fs::is_regular_file(status)) Fail(Failure::NotAFile, file);
+    if (error || !fs::exists(status)) FailOnFile(Failure::CannotRead, file);
+    if (!fs::is_regular_file(status)) FailOnFile(Failure::NotAFile, file);
 }
 
 std::string ReadFileBytes(const fs::path& file, std::uintmax_t maxBytes) {
     RequireOrdinaryFile(file);
     std::error_code error;
     const std::uintmax_t size = fs::file_size(file, error);
-    if (!error && size > maxBytes) Fail(Failure::FileTooLarge, file);
+    if (!error && size > maxBytes) FailOnFile(Failure::FileTooLarge, file);
     std::ifstream in(file, std::ios::binary);
-    if (!in) Fail(Failure::CannotRead, file);
+    if (!in) FailOnFile(Failure::CannotRead, file);
     // The size told may be wrong (a file still growing, a system file that
     // says 0): the reading stops at the bound whatever it said.
     std::string bytes;
@@ -58,9 +50,9 @@ std::string ReadFileBytes(const fs::path& file, std::uintmax_t maxBytes) {
     char chunk[65536];
     while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
         bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
-        if (bytes.size() > maxBytes) Fail(Failure::FileTooLarge, file);
+        if (bytes.size() > maxBytes) FailOnFile(Failure::FileTooLarge, file);
     }
-    if (in.bad()) Fail(Failure::CannotRead, file);
+    if (in.bad()) FailOnFile(Failure::CannotRead, file);
     return bytes;
 }
 

@@ -77,7 +77,7 @@ std::vector<PictureList::Added> PictureList::Add(const std::vector<fs::path>& so
     const fs::path staging = PicturesFolder() / kStagingFolder;
     std::error_code error;
     fs::create_directories(staging, error);
-    if (error) throw PalimoraError(FailureText(Failure::CannotWrite) + " " + DisplayPath(staging) + ".");
+    if (error) FailOnFile(Failure::CannotWrite, staging);
     std::vector<Added> added;
     for (std::size_t i = 0; i < sources.size(); ++i) {
         const fs::path& source = sources[i];
@@ -96,7 +96,7 @@ std::vector<PictureList::Added> PictureList::Add(const std::vector<fs::path>& so
         fs::rename(stays, placed, error);
         if (error) {
             fs::remove_all(staging, error);
-            throw PalimoraError(FailureText(Failure::CannotCopy) + " " + DisplayPath(source) + ".");
+            FailOnFile(Failure::CannotCopy, source);
         }
         FlushFolder(PicturesFolder());
         added.push_back({number, titles[i], placed});

@@ -113,7 +113,7 @@ bool SameBytes(const fs::path& a, const fs::path& b) {
 void MirrorFolderFiles(const fs::path& source, const fs::path& target, FileTransaction& transaction) {
     std::error_code error;
     fs::create_directories(target, error);
-    if (error) throw PalimoraError(FailureText(Failure::CannotWrite) + " " + DisplayPath(target) + ".");
+    if (error) FailOnFile(Failure::CannotWrite, target);
     for (const fs::path& file : MirroredFiles(source)) {
         const fs::path copy = target / file.filename();
         if (!SameBytes(file, copy)) transaction.Copy(file, copy);

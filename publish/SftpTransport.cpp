@@ -242,7 +242,7 @@ void SftpTransport::Upload(const std::filesystem::path& local, const std::string
             TestCancel();
         }
         // A file that could not be read to its end was sent cut: it is not sent.
-        if (in.bad()) throw SockError(FailureText(Failure::CannotRead) + " " + DisplayPath(local) + ".");
+        if (in.bad()) throw SockError(FailureAbout(Failure::CannotRead, local));
     } catch (const AbortError&) {
         sftp_close(file);
         throw AbortError("Envoi de Socket abandonn\xE9");

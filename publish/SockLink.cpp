@@ -366,7 +366,7 @@ std::string SockLink::ReadWholeLine() {
 void SockLink::SendFile(const std::filesystem::path& file) {
     RequireConnection();
     std::ifstream in(file, std::ios::binary);
-    if (!in) throw SockError(FailureText(Failure::CannotRead) + " " + DisplayPath(file) + ".");
+    if (!in) throw SockError(FailureAbout(Failure::CannotRead, file));
     std::string block(kBufferSize, '\0');
     StartDeadline();
     while (in) {
@@ -374,7 +374,7 @@ void SockLink::SendFile(const std::filesystem::path& file) {
         SendAll(std::string_view(block.data(), static_cast<std::size_t>(in.gcount())), true);
     }
     // A file that could not be read to its end was sent cut: it is not sent.
-    if (in.bad()) throw SockError(FailureText(Failure::CannotRead) + " " + DisplayPath(file) + ".");
+    if (in.bad()) throw SockError(FailureAbout(Failure::CannotRead, file));
 }
 
 std::uint16_t SockLink::Listen(const std::string& localAddress) {

@@ -1,4 +1,6 @@
+#include "common/Cp1252.h"
 #include "common/Error.h"
+#include "common/FailureTexts.h"
 #include "common/FolderFiles.h"
 #include "tests/support/TempFolder.h"
 
@@ -29,6 +31,19 @@ TEST(FolderFiles, AMissingFolderIsNoError) {
     EXPECT_NO_THROW(DeleteFolderFiles(folder.Path() / "nowhere"));
     EXPECT_NO_THROW(CopyFolderFiles(folder.Path() / "nowhere", folder.Path() / "target"));
     EXPECT_TRUE(fs::is_directory(folder.Path() / "target"));
+}
+
+TEST(FolderFiles, AFolderThatCannotBeMadeIsToldInWordsWithItsName) {
+    TempFolder folder;
+    WriteBytes(folder.Path() / "src" / "a.jpg", "a");
+    WriteBytes(folder.Path() / "blocked", "a file where the folder would go");
+    const fs::path target = folder.Path() / "blocked" / "target";
+    try {
+        CopyFolderFiles(folder.Path() / "src", target);
+        FAIL() << "copied into a folder that cannot exist";
+    } catch (const PalimoraError& error) {
+        EXPECT_EQ(error.UserMessage(), FailureText(Failure::CannotWrite) + " " + DisplayPath(target) + ".");
+    }
 }
 
 TEST(FolderFiles, MasksMatchWithoutLetterCase) {
