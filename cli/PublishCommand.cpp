@@ -46,7 +46,7 @@ public:
         for (std::size_t i = 0; i < buttons.size(); ++i) out_ << "  " << i + 1 << "  " << Utf8FromCp1252(buttons[i]) << '\n';
         // Bounded: a terminal that keeps answering something else ends at its input's end.
         while (true) {
-            const auto answer = terminal_.ReadLine(Utf8FromCp1252(language_.LangText(TextId::ChoiceKeys)) + " ", false);
+            const auto answer = terminal_.ReadLine(Utf8FromCp1252(language_.LangText(TextId::ChoiceKeys) + " ").Bytes(), false);
             if (!answer) return -1;
             if (answer->empty()) return defaultButton;
             if (answer->size() == 1 && answer->front() >= '1' && answer->front() < '1' + static_cast<int>(buttons.size())) {
@@ -81,7 +81,7 @@ private:
 std::optional<std::string> Password(Terminal& terminal, const Language& language) {
     if (const char* password = std::getenv(kPasswordVariable)) return std::string(password);
     if (!terminal.Attached()) return std::nullopt;
-    return terminal.ReadLine(Utf8FromCp1252(language.LangText(TextId::PasswordLabel)) + " ", true);
+    return terminal.ReadLine(Utf8FromCp1252(language.LangText(TextId::PasswordLabel) + " ").Bytes(), true);
 }
 
 }  // namespace
@@ -113,7 +113,7 @@ int PublishCommand(const ProgramFolder& program, const std::vector<std::string>&
         return kExitBadArguments;
     }
     std::optional<std::string> folder;
-    if (options->folder) folder = Cp1252FromUtf8(*options->folder);
+    if (options->folder) folder = Cp1252FromUtf8(Utf8Text(*options->folder));
 
     PublishDialogs dialogs(messages, language, terminal, folder);
     PublishRequest request{project->folder, project->projectName,

@@ -63,21 +63,27 @@ std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& pos) {
 
 }  // namespace
 
-std::string Utf8FromCp1252(std::string_view cp1252) {
+Utf8Text Utf8OfPath(const std::filesystem::path& path) {
+    const std::u8string utf8 = path.u8string();
+    return Utf8Text(std::string(utf8.begin(), utf8.end()));
+}
+
+Utf8Text Utf8FromCp1252(std::string_view cp1252) {
     std::string out;
     out.reserve(cp1252.size() + cp1252.size() / 4);
     for (char c : cp1252) AppendUtf8(out, CodePointOf(static_cast<unsigned char>(c)));
-    return out;
+    return Utf8Text(std::move(out));
 }
 
-std::string Cp1252FromUtf8(std::string_view utf8) {
+std::string Cp1252FromUtf8(const Utf8Text& text) {
+    const std::string_view utf8 = text.Bytes();
     std::string out;
     out.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         const auto cp = NextCodePoint(utf8, pos);
         if (!cp) {
-            throw PalimoraError(FailureText(Failure::NotUtf8) + " \"" + Cp1252ForDisplay(utf8) + "\".");
+            throw PalimoraError(FailureText(Failure::NotUtf8) + " \"" + Cp1252ForDisplay(text) + "\".");
         }
         const auto byte = ByteOf(*cp);
         if (!byte) {
@@ -91,7 +97,8 @@ std::string Cp1252FromUtf8(std::string_view utf8) {
     return out;
 }
 
-std::string Cp1252ForDisplay(std::string_view utf8) {
+std::string Cp1252ForDisplay(const Utf8Text& text) {
+    const std::string_view utf8 = text.Bytes();
     std::string out;
     std::size_t pos = 0;
     while (pos < utf8.size()) {
@@ -105,11 +112,11 @@ std::string Cp1252ForDisplay(std::string_view utf8) {
 }
 
 std::string DisplayPath(const std::filesystem::path& path) {
-    const std::u8string utf8 = path.u8string();
-    return Cp1252ForDisplay(std::string(utf8.begin(), utf8.end()));
+    return Cp1252ForDisplay(Utf8OfPath(path));
 }
 
-bool FitsCp1252(std::string_view utf8) {
+bool FitsCp1252(const Utf8Text& text) {
+    const std::string_view utf8 = text.Bytes();
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         const auto cp = NextCodePoint(utf8, pos);
@@ -119,13 +126,12 @@ bool FitsCp1252(std::string_view utf8) {
 }
 
 std::filesystem::path PathFromCp1252(std::string_view cp1252) {
-    const std::string utf8 = Utf8FromCp1252(cp1252);
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+    const Utf8Text utf8 = Utf8FromCp1252(cp1252);
+    return std::filesystem::path(std::u8string(utf8.Bytes().begin(), utf8.Bytes().end()));
 }
 
 std::string Cp1252FromPath(const std::filesystem::path& path) {
-    const std::u8string utf8 = path.u8string();
-    return Cp1252FromUtf8(std::string(utf8.begin(), utf8.end()));
+    return Cp1252FromUtf8(Utf8OfPath(path));
 }
 
 char Cp1252BaseLetter(char cp1252) {

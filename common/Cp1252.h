@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -9,16 +10,33 @@
 // (through the GUI's QString helpers) and file names on disk.
 namespace palimora {
 
+// Text in UTF-8, as it crosses the program's edge: file names on disk, the
+// command line and the terminal, the screen, a server that speaks UTF-8.
+// A type of its own, so that it is never taken for the Windows-1252 text
+// the program keeps: its bytes are reached by name.
+class Utf8Text {
+public:
+    Utf8Text() = default;
+    explicit Utf8Text(std::string bytes) : bytes_(std::move(bytes)) {}
+    const std::string& Bytes() const { return bytes_; }
+    bool empty() const { return bytes_.empty(); }
+    friend bool operator==(const Utf8Text&, const Utf8Text&) = default;
+    friend std::ostream& operator<<(std::ostream& out, const Utf8Text& text) { return out << text.bytes_; }
+
+private:
+    std::string bytes_;
+};
+
 // Windows-1252 bytes to UTF-8. The five bytes that code page leaves undefined
 // (81, 8D, 8F, 90, 9D) map to the C1 controls of the same value.
-std::string Utf8FromCp1252(std::string_view cp1252);
+Utf8Text Utf8FromCp1252(std::string_view cp1252);
 
 // UTF-8 to Windows-1252. Throws PalimoraError naming the first character that
 // Windows-1252 cannot hold, or the first byte that is not valid UTF-8.
-std::string Cp1252FromUtf8(std::string_view utf8);
+std::string Cp1252FromUtf8(const Utf8Text& utf8);
 
 // UTF-8 to Windows-1252 for a message: characters it cannot hold become '?'.
-std::string Cp1252ForDisplay(std::string_view utf8);
+std::string Cp1252ForDisplay(const Utf8Text& utf8);
 std::string DisplayPath(const std::filesystem::path& path);
 
 // A Windows-1252 letter without its accent ('\xE9' gives 'e', '\x8A' 'S');
@@ -26,8 +44,10 @@ std::string DisplayPath(const std::filesystem::path& path);
 char Cp1252BaseLetter(char cp1252);
 
 // True when every character of the UTF-8 text has a Windows-1252 byte.
-bool FitsCp1252(std::string_view utf8);
+bool FitsCp1252(const Utf8Text& utf8);
 
+// A path's name on disk, as it is there.
+Utf8Text Utf8OfPath(const std::filesystem::path& path);
 // A Windows-1252 name as a path on disk (file names are UTF-8 there).
 std::filesystem::path PathFromCp1252(std::string_view cp1252);
 

@@ -11,7 +11,7 @@
 namespace palimora {
 namespace {
 
-std::string Named(const std::filesystem::path& path) { return Cp1252ForDisplay(path.string()); }
+std::string Named(const std::filesystem::path& path) { return DisplayPath(path); }
 
 }  // namespace
 
@@ -27,7 +27,7 @@ std::string UserMessageOf(const std::exception_ptr& error, const Language& langu
     } catch (const std::bad_alloc&) {
         return language.LangText(TextId::OutOfMemory);
     } catch (const std::exception& failure) {
-        return language.LangText(TextId::UnexpectedError) + " " + Cp1252ForDisplay(failure.what());
+        return language.LangText(TextId::UnexpectedError) + " " + Cp1252ForDisplay(Utf8Text(failure.what()));
     } catch (...) {
         return language.LangText(TextId::UnexpectedError);
     }

@@ -22,7 +22,7 @@ std::vector<fs::path> AddableChoice(const std::vector<fs::path>& chosen, const f
         return addable;
     }
     for (const fs::path& file : chosen) {
-        if (!FitsCp1252(file.stem().string())) {
+        if (!FitsCp1252(Utf8OfPath(file.stem()))) {
             dialogs.ShowMessageOk(language.LangText(TextId::NameNotStorable) + " " + DisplayPath(file));
         } else if (PictureFormatOfContent(file) == PictureFormat::Other) {
             dialogs.ShowMessageOk(language.LangText(TextId::NotAPictureToAdd) + " " + DisplayPath(file));
@@ -43,8 +43,9 @@ char Folded(char c) { return static_cast<char>(std::tolower(static_cast<unsigned
 namespace {
 
 // A name as compared: Windows-1252 (a name it cannot hold keeps its bytes).
-std::string Comparable(std::string_view utf8) {
-    return FitsCp1252(utf8) ? Cp1252FromUtf8(utf8) : std::string(utf8);
+std::string Comparable(std::string_view name) {
+    const Utf8Text utf8{std::string(name)};
+    return FitsCp1252(utf8) ? Cp1252FromUtf8(utf8) : std::string(name);
 }
 
 // -1, 0 or 1: runs of digits by value, letters by their base letter with

@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 
 bool IsUsableProjectName(std::string_view name) {
     if (name.empty() || name == "." || name == "..") return false;
-    if (Utf8FromCp1252(std::string(name)).size() > kLongestProjectName) return false;
+    if (Utf8FromCp1252(name).Bytes().size() > kLongestProjectName) return false;
     if (name.back() == '.' || name.back() == ' ') return false;
     for (char c : name) {
         if (static_cast<unsigned char>(c) < 32 || std::string_view("<>:\"/\\|?*").find(c) != std::string_view::npos) {
@@ -42,8 +42,7 @@ std::vector<std::string> ListProjects(const ProgramFolder& folder, std::string_v
     std::error_code error;
     for (fs::directory_iterator it(folder.Projects(), error), end; !error && it != end; it.increment(error)) {
         if (!it->is_directory(error)) continue;
-        const std::u8string utf8 = it->path().filename().u8string();
-        const std::string name(utf8.begin(), utf8.end());
+        const Utf8Text name = Utf8OfPath(it->path().filename());
         if (!FitsCp1252(name)) continue;  // not a folder this program made
         std::string cp1252 = Cp1252FromUtf8(name);
         if (cp1252 != workingName) names.push_back(std::move(cp1252));

@@ -131,7 +131,7 @@ const FtpReply& FtpClient::ReadReply() {
         control_.KeepAliveStep();  // a server that never ends its reply can still be cancelled
         if (control_.Cancelled()) {
             control_.ClearCancel();
-            throw AbortError("ReadLn de Socket abandonn\xE9" "e");
+            throw AbortError(kReadAbandoned);
         }
         const std::string line = control_.ReadWholeLine();
         if (line.empty()) return reply_;  // the connection closed
@@ -438,7 +438,7 @@ void FtpClient::ListFolder() {
     data_ = nullptr;
     if (cancelled()) {
         SendAbort();
-        if (!cancelledBeforeReading) throw AbortError("ReadLn de Socket abandonn\xE9" "e");
+        if (!cancelledBeforeReading) throw AbortError(kReadAbandoned);
     }
     if (OnSuccess) OnSuccess(kList);
 }
@@ -502,7 +502,7 @@ void FtpClient::UploadFile(const fs::path& local, const std::string& remoteName)
                     // The abort is the failure to tell.
                 }
             }
-            throw AbortError("Envoi de Socket abandonn\xE9", timedOut);
+            throw AbortError(kSendAbandoned, timedOut);
         }
         ReadFinalReply(kUpload);
         if (OnSuccess) OnSuccess(kUpload);

@@ -35,13 +35,13 @@ std::vector<UnixListing::Entry> FtpTransport::List() {
 }
 
 std::string FtpTransport::ToServer(const std::string& name) const {
-    return client_.Utf8Names() ? Utf8FromCp1252(name) : name;
+    return client_.Utf8Names() ? Utf8FromCp1252(name).Bytes() : name;
 }
 
 std::string FtpTransport::FromServer(const std::string& name) const {
     if (!client_.Utf8Names()) return name;
     // A name Windows-1252 cannot hold matches none the program sends.
-    return Cp1252ForDisplay(name);
+    return Cp1252ForDisplay(Utf8Text(name));
 }
 
 }  // namespace palimora

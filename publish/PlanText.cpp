@@ -67,7 +67,7 @@ std::string PlanDetails(const std::vector<PlannedFile>& plan, const Language& la
     for (const PlannedFile& file : plan) {
         if (file.state == PlannedFile::State::Unchanged) continue;
         text += language.LangText(kStateTexts[static_cast<std::size_t>(file.state)]) + "  " +
-                Cp1252ForDisplay(file.folder.empty() ? file.name : file.folder + "/" + file.name) + "  " +
+                (file.folder.empty() ? file.name : file.folder + "/" + file.name) + "  " +
                 SizeText(file.size, language) + "\n";
     }
     return text;

@@ -1,5 +1,6 @@
 #include "publish/PublicationPlan.h"
 
+#include "common/Cp1252.h"
 
 #include <algorithm>
 #include <set>
@@ -35,7 +36,8 @@ std::vector<PlanEntry> MakePlan(const std::vector<SiteFolder>& folders, const Pu
         for (const fs::path& file : folder.files) {
             PlanEntry entry;
             entry.local = file;
-            entry.file = {folder.key, file.filename().string(), PlannedFile::State::New, 0};
+            // Names on the server and in the record are Windows-1252, as the transports send them.
+            entry.file = {folder.key, Cp1252FromPath(file.filename()), PlannedFile::State::New, 0};
             const SentFile* recorded = record.Find(entry.Path());
             entry.described = DescribeLocalFile(file, folder.pages, recorded);
             entry.file.size = entry.described.size;

@@ -34,7 +34,8 @@ struct PlanEntry {
 // sent (or nothing was recorded) or its size from the listing; else
 // unchanged. A recorded file the site no longer has, in one of those
 // folders and listed with the size it was sent with, is removed; nothing
-// else is ever removed. Throws PalimoraError when a local file cannot be read.
+// else is ever removed. Throws PalimoraError when a local file cannot be read
+// or its name has a character Windows-1252 cannot hold.
 std::vector<PlanEntry> MakePlan(const std::vector<SiteFolder>& folders, const PublicationRecord& record);
 
 enum class PlanChoice { SendChanges, SendAll, Cancel };

@@ -240,7 +240,7 @@ private:
             throw RunFailed{};
         }
         if (std::any_of(answer->begin(), answer->end(), [](char c) { return static_cast<unsigned char>(c) < 32; })) {
-            dialogs_.ShowMessageOk(Text(TextId::RemotePathUnusable) + " " + Cp1252ForDisplay(*answer));
+            dialogs_.ShowMessageOk(Text(TextId::RemotePathUnusable) + " " + *answer);
             throw RunFailed{};
         }
         if (!answer->empty()) siteFolder_ = remote_.WalkPath(*answer);
@@ -334,8 +334,7 @@ private:
             transport_->SetTextMode(key.empty());
             for (PlanEntry& entry : plan_) {
                 if (entry.file.folder != key || !(entry.send || entry.remove)) continue;
-                const std::string name = Cp1252ForDisplay(entry.file.name);
-                StepStatus(Text(entry.send ? TextId::Sending : TextId::Removing) + " " + name);
+                StepStatus(Text(entry.send ? TextId::Sending : TextId::Removing) + " " + entry.file.name);
                 if (entry.send) {
                     transport_->Upload(entry.local, entry.file.name);
                     record_->NoteSent(entry.Path(), entry.described);
@@ -376,7 +375,7 @@ private:
                 text += "...";
                 break;
             }
-            text += Cp1252ForDisplay(entry.Path());
+            text += entry.Path();
         }
         return text;
     }

@@ -164,13 +164,13 @@ void SftpTransport::CheckHostKey() {
 // Names are Windows-1252 here and UTF-8 on the server, as SFTP servers
 // on today's systems store them.
 std::string SftpTransport::PathOf(const std::string& name) const {
-    const std::string onServer = Utf8FromCp1252(name);
+    const std::string onServer = Utf8FromCp1252(name).Bytes();
     if (onServer.starts_with("/")) return onServer;
     return folder_ == "/" ? "/" + onServer : folder_ + "/" + onServer;
 }
 
 std::string SftpTransport::CurrentFolder() {
-    return Cp1252ForDisplay(folder_);
+    return Cp1252ForDisplay(Utf8Text(folder_));
 }
 
 std::vector<UnixListing::Entry> SftpTransport::List() {
@@ -180,7 +180,7 @@ std::vector<UnixListing::Entry> SftpTransport::List() {
     std::vector<UnixListing::Entry> entries;
     while (sftp_attributes item = sftp_readdir(session_->sftp, folder)) {
         const std::string onServer = item->name ? item->name : "";
-        const std::string name = Cp1252ForDisplay(onServer);
+        const std::string name = Cp1252ForDisplay(Utf8Text(onServer));
         if (name != "." && name != "..") {
             const bool isFolder = item->type == SSH_FILEXFER_TYPE_DIRECTORY;
             entries.push_back({isFolder ? "drwxr-xr-x" : "-rw-r--r--", name, {}, std::to_string(item->size)});
@@ -228,7 +228,7 @@ void SftpTransport::Remove(const std::string& name) {
 void SftpTransport::Upload(const std::filesystem::path& local, const std::string& remoteName) {
     TestCancel();
     std::ifstream in(local, std::ios::binary);
-    if (!in) throw SockError("Impossible de lire / cannot read: " + local.string());
+    if (!in) throw SockError(FailureAbout(Failure::CannotRead, local));
     const std::string path = remoteName.empty() ? folder_ + "/" + local.filename().string() : PathOf(remoteName);
     sftp_file file = sftp_open(session_->sftp, path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (!file) Fail("Envoi de " + path);
@@ -245,7 +245,7 @@ void SftpTransport::Upload(const std::filesystem::path& local, const std::string
         if (in.bad()) throw SockError(FailureAbout(Failure::CannotRead, local));
     } catch (const AbortError&) {
         sftp_close(file);
-        throw AbortError("Envoi de Socket abandonn\xE9");
+        throw AbortError(kSendAbandoned);
     } catch (...) {
         sftp_close(file);
         throw;

@@ -238,7 +238,7 @@ void SockLink::SendAll(std::string_view bytes, bool counted) {
         const Wait wait = cancelled_ ? Wait::Cancelled : WaitFor(fd_, waitFor);
         if (wait != Wait::Ready) {
             cancelled_ = false;
-            throw AbortError("Envoi de Socket abandonn\xE9", wait == Wait::TimedOut);
+            throw AbortError(kSendAbandoned, wait == Wait::TimedOut);
         }
         std::size_t sent = 0;
         if (tls_) {
@@ -322,7 +322,7 @@ std::string SockLink::ReadLn() {
         const Wait wait = WaitForInput();
         if (wait != Wait::Ready) {
             cancelled_ = false;
-            throw AbortError("ReadLn de Socket abandonn\xE9" "e", wait == Wait::TimedOut);
+            throw AbortError(kReadAbandoned, wait == Wait::TimedOut);
         }
         if (!Receive()) {
             // The peer closed: what is left is the last line, then nothing.

@@ -24,7 +24,7 @@ int main(int argc, char* argv[]) {
         palimora::Language language;
         (void)language.LoadChosen(palimora::ProgramFolder::OfRunningProgram(), palimora::LocaleLanguageCode());
         std::printf("Usage: palimora [--help | --version]\n%s\n",
-                    palimora::Utf8FromCp1252(language.LangText(palimora::TextId::WindowHelp)).c_str());
+                    palimora::Utf8FromCp1252(language.LangText(palimora::TextId::WindowHelp)).Bytes().c_str());
         return 0;
     }
     palimora::PrepareBrowserEngine();

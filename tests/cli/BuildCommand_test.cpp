@@ -57,7 +57,7 @@ TEST_F(BuildCommandTest, AProjectIsFoundByNameOrByPathAndAMissingOneIsTold) {
     std::ostringstream missing;
     EXPECT_EQ(BuildCommand(folder, {"Missing"}, missing), 2);
     std::ostringstream ignored;
-    const std::string noProject = Utf8FromCp1252(TerminalLanguage(folder, ignored).LangText(TextId::NoProjectAt));
+    const std::string noProject = Utf8FromCp1252(TerminalLanguage(folder, ignored).LangText(TextId::NoProjectAt)).Bytes();
     EXPECT_NE(missing.str().find(noProject + " Missing"), std::string::npos) << missing.str();
 }
 

@@ -100,17 +100,17 @@ TEST_F(PublishCommandTest, TheBuiltSiteIsSentThenOnlyTheChangedPictureAfterAPlan
     ASSERT_EQ(Run(To(server.Port(), {"--folder", "Site", "--replace", "changed"})), 0) << Printed();
     const std::string printed = Printed();
     const Language language = Spoken();
-    const std::string heading = Utf8FromCp1252(language.LangText(TextId::PlanHeading));
-    EXPECT_NE(printed.find(heading + "\n" + Utf8FromCp1252(language.LangText(TextId::PlanChanged)) +
+    const std::string heading = Utf8FromCp1252(language.LangText(TextId::PlanHeading)).Bytes();
+    EXPECT_NE(printed.find(heading + "\n" + Utf8FromCp1252(language.LangText(TextId::PlanChanged)).Bytes() +
                              "  images/000003.jpg  "),
               std::string::npos)
         << printed;
-    EXPECT_NE(printed.find(Utf8FromCp1252(language.LangText(TextId::PlanUnchangedCount)) + " " +
+    EXPECT_NE(printed.find(Utf8FromCp1252(language.LangText(TextId::PlanUnchangedCount)).Bytes() + " " +
                              std::to_string(files - 1) + " ("),
               std::string::npos)
         << printed;
     // The plan comes before the first file is sent, and only the changed one is.
-    const std::string sending = "] " + Utf8FromCp1252(language.LangText(TextId::Sending)) + " ";
+    const std::string sending = "] " + Utf8FromCp1252(language.LangText(TextId::Sending)).Bytes() + " ";
     ASSERT_NE(printed.find(sending + "000003.jpg"), std::string::npos);
     EXPECT_LT(printed.find(heading), printed.find(sending + "000003.jpg")) << printed;
     for (const fs::path& file : testing::SiteFiles(project)) {
@@ -121,7 +121,7 @@ TEST_F(PublishCommandTest, TheBuiltSiteIsSentThenOnlyTheChangedPictureAfterAPlan
 
     // Without --folder, the last folder published to there: nothing left to send.
     ASSERT_EQ(Run(To(server.Port(), {"--replace", "changed"})), 0) << Printed();
-    EXPECT_NE(Printed().find(Utf8FromCp1252(language.LangText(TextId::NothingToSend))), std::string::npos) << Printed();
+    EXPECT_NE(Printed().find(Utf8FromCp1252(language.LangText(TextId::NothingToSend)).Bytes()), std::string::npos) << Printed();
     EXPECT_FALSE(fs::exists(served.Path() / "Demo"));
 }
 
@@ -149,14 +149,14 @@ TEST_F(PublishCommandTest, OnATerminalThePlanIsAskedAboutOnceAndAnUnchangedSiteA
     terminal.attached = true;
     EXPECT_EQ(Run(To(server.Port(), {})), 0) << Printed();
     EXPECT_EQ(terminal.prompts.size(), 0u);
-    EXPECT_NE(Printed().find(Utf8FromCp1252(Spoken().LangText(TextId::NothingToSend))), std::string::npos) << Printed();
+    EXPECT_NE(Printed().find(Utf8FromCp1252(Spoken().LangText(TextId::NothingToSend)).Bytes()), std::string::npos) << Printed();
 
     const fs::path picture = project / "images" / "000002.jpg";
     testing::WriteBytes(picture, testing::ReadBytes(picture) + "changed");
     terminal.lines = {"7", ""};  // an answer that is no button, then Enter: the changes
     EXPECT_EQ(Run(To(server.Port(), {})), 0) << Printed();
     EXPECT_EQ(terminal.prompts.size(), 2u);
-    EXPECT_NE(terminal.prompts.front().find(Utf8FromCp1252(Spoken().LangText(TextId::ChoiceKeys))), std::string::npos);
+    EXPECT_NE(terminal.prompts.front().find(Utf8FromCp1252(Spoken().LangText(TextId::ChoiceKeys)).Bytes()), std::string::npos);
     EXPECT_EQ(testing::ReadBytes(served.Path() / "Demo" / "images" / "000002.jpg"), testing::ReadBytes(picture));
     // The end of the input stops the run: not everything was sent.
     testing::WriteBytes(picture, testing::ReadBytes(picture) + "again");
@@ -178,7 +178,7 @@ TEST_F(PublishCommandTest, ASilentServerEndsTheRunAtTheTimeOut) {
     EXPECT_EQ(Run(To(server.Port(), {"--replace", "all", "--timeout", "1"})), 1);
     // The time-out, then a clean-up of two seconds at most.
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(6));
-    EXPECT_NE(Printed().find(Utf8FromCp1252(Spoken().LangText(TextId::ServerTimedOut))), std::string::npos)
+    EXPECT_NE(Printed().find(Utf8FromCp1252(Spoken().LangText(TextId::ServerTimedOut)).Bytes()), std::string::npos)
         << Printed();
 }
 

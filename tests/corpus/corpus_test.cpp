@@ -370,7 +370,7 @@ TEST_F(Corpus, EveryHostileFileEndsCleanlyInTheProgramsWordsAndTouchesNothingEls
             EXPECT_EQ(end.status, 0);
             if (std::getenv("PALIMORA_CORPUS_SHOW")) {
                 std::fprintf(stderr, "%s, %s:\n", hostile.name.c_str(), NameOf(operation));
-                for (const std::string& message : end.messages) std::fprintf(stderr, "    %s\n", Utf8FromCp1252(message).c_str());
+                for (const std::string& message : end.messages) std::fprintf(stderr, "    %s\n", Utf8FromCp1252(message).Bytes().c_str());
             }
             const Operation toldAt = hostile.kind == Kind::Picture ? Operation::Display : Operation::Build;
             if (hostile.told && operation == toldAt) {

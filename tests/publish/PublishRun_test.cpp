@@ -170,9 +170,10 @@ TEST_F(RealServerRunTest, RepublishingSendsExactlyWhatChangedAndRemovesOnlyWhatI
     EXPECT_EQ(testing::DifferingFiles(project, served.Path() / "Demo", true), std::vector<std::string>{});
 }
 
-// A folder named with accents is made in one run and found in the next:
-// this server offers UTF8 and gets the name in UTF-8.
+// A folder and a page named with accents are made in one run and found in
+// the next: this server offers UTF8 and gets the names in UTF-8.
 TEST_F(RealServerRunTest, AnAccentedFolderIsFoundAgainTheNextTime) {
+    testing::WriteBytes(project / u8"\u00E9t\u00E9.htm", "<html></html>");
     for (int run = 0; run < 2; ++run) {
         progress.statuses.clear();
         ASSERT_EQ(Publish(server.Port(), ReplacePolicy::Changed, "Vacances \xE9t\xE9 2024"), PublishOutcome::Published)
@@ -182,6 +183,7 @@ TEST_F(RealServerRunTest, AnAccentedFolderIsFoundAgainTheNextTime) {
     EXPECT_EQ(progress.statuses.back(), Text(TextId::NothingToSend));
     EXPECT_EQ(testing::DifferingFiles(project, served.Path() / "Vacances \u00E9t\u00E9 2024", true),
               std::vector<std::string>{});
+    EXPECT_TRUE(fs::exists(served.Path() / "Vacances \u00E9t\u00E9 2024" / u8"\u00E9t\u00E9.htm"));
 }
 
 TEST_F(RealServerRunTest, RefusalsAreToldInTheUsersLanguage) {
