@@ -9,8 +9,8 @@
 #include "project/PictureList.h"
 #include "project/PictureTextLayout.h"
 #include "project/ProjectFolders.h"
-#include "project/WorkingFolder.h"
 #include "project/ProjectLayout.h"
+#include "project/WorkingFolder.h"
 
 #include <algorithm>
 #include <system_error>

@@ -6,9 +6,9 @@
 #include "common/UserDialogs.h"
 #include "project/PictureNames.h"
 #include "project/ProjectFolders.h"
+#include "project/SiteLayout.h"
 #include "sitegen/SiteBuild.h"
 #include "styles/SettingsLayout.h"
-#include "project/SiteLayout.h"
 
 #include <system_error>
 

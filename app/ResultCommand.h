@@ -11,9 +11,9 @@ class UserDialogs;
 
 // See the result: what the command does for the open project.
 enum class ResultStep {
-    Refused,      // told why (no pictures, no name, no kind of page), maybe saved
-    Build,        // run the build window, then open the start page
-    OpenBuilt,    // a built site is there: open its start page
+    Refused,    // told why (no pictures, no name, no kind of page), maybe saved
+    Build,      // run the build window, then open the start page
+    OpenBuilt,  // a built site is there: open its start page
 };
 
 // A changed named project is saved first (without a question), so the site

@@ -43,13 +43,9 @@ void Session::StartEmptyProject() {
     folder_.DeleteSamplePages();
 }
 
-std::filesystem::path Session::WorkingFolder() const {
-    return folder_.Project(WorkingName());
-}
+std::filesystem::path Session::WorkingFolder() const { return folder_.Project(WorkingName()); }
 
-bool Session::IsUnnamedProject() const {
-    return projectName_ == WorkingName();
-}
+bool Session::IsUnnamedProject() const { return projectName_ == WorkingName(); }
 
 bool Session::ConfirmClose(UserDialogs& dialogs, const std::function<void()>& save) {
     if (dialogs.AskYesNoCancel(LangText(TextId::QuitQuestion)) != kModalYes) return false;
@@ -64,8 +60,6 @@ bool Session::ConfirmClose(UserDialogs& dialogs, const std::function<void()>& sa
     return true;
 }
 
-void Session::FinishClose() {
-    EmptyWorkingFolder(WorkingFolder());
-}
+void Session::FinishClose() { EmptyWorkingFolder(WorkingFolder()); }
 
 }  // namespace palimora

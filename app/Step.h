@@ -1,8 +1,8 @@
 #pragma once
 
-#include "styles/PageKind.h"
 #include "app/HelpPages.h"
 #include "lang/TextId.h"
+#include "styles/PageKind.h"
 
 namespace palimora {
 

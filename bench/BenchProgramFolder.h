@@ -6,9 +6,9 @@
 #include "common/ProgramFolder.h"
 #include "lang/LanguageChoice.h"
 
+#include <unistd.h>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 namespace palimora::bench {
 

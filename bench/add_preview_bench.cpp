@@ -81,12 +81,13 @@ int main(int argc, char* argv[]) {
     QImageReader::setAllocationLimit(0);  // by default the toolkit refuses a photo this large outright
     const double whole = MedianMs(rounds, [&] {
         QImageReader reader(QString::fromStdString(photo.string()));
-        const QImage image = reader.read().scaled(PicturePreview::kPaneWidth, PicturePreview::kPaneHeight, Qt::KeepAspectRatio,
-                                                  Qt::SmoothTransformation);
+        const QImage image = reader.read().scaled(PicturePreview::kPaneWidth, PicturePreview::kPaneHeight,
+                                                  Qt::KeepAspectRatio, Qt::SmoothTransformation);
         if (image.isNull()) std::abort();
     });
-    std::printf("40 MP photo into the %d x %d pane, median of %d: preview %.1f ms, whole read and scale %.1f ms, ratio %.1fx\n",
-                PicturePreview::kPaneWidth, PicturePreview::kPaneHeight, rounds, pane, whole, whole / pane);
+    std::printf(
+        "40 MP photo into the %d x %d pane, median of %d: preview %.1f ms, whole read and scale %.1f ms, ratio %.1fx\n",
+        PicturePreview::kPaneWidth, PicturePreview::kPaneHeight, rounds, pane, whole, whole / pane);
     std::printf("shown: %s\n", preview.SizeLabel->text().toUtf8().constData());
     return 0;
 }

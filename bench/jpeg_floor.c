@@ -256,7 +256,8 @@ static int Run(int thumbW, int thumbH, int limitW, int limitH, int count, char**
         jpeg_destroy_decompress(&info);
         fclose(file);
 
-        uint16_t* rows = malloc((size_t)decoded.height * (limitedW > smallW ? limitedW : smallW) * 3 * sizeof(uint16_t));
+        uint16_t* rows =
+            malloc((size_t)decoded.height * (limitedW > smallW ? limitedW : smallW) * 3 * sizeof(uint16_t));
         const int sizes[2][2] = {{limitedW, limitedH}, {smallW, smallH}};
         for (int s = 0; s < 2; ++s) {
             Picture out = Shrink(&decoded, sizes[s][0], sizes[s][1], rows);
@@ -280,7 +281,9 @@ int main(int argc, char** argv) {
     if (argc >= 7 && strcmp(argv[1], "run") == 0) {
         return Run(atoi(argv[2]), atoi(argv[3]), atoi(argv[4]), atoi(argv[5]), argc - 6, argv + 6);
     }
-    fprintf(stderr, "usage: %s generate <folder> <count> [mixed|12mp]\n"
-                    "       %s run <thumbW> <thumbH> <limitW> <limitH> <photo>...\n", argv[0], argv[0]);
+    fprintf(stderr,
+            "usage: %s generate <folder> <count> [mixed|12mp]\n"
+            "       %s run <thumbW> <thumbH> <limitW> <limitH> <photo>...\n",
+            argv[0], argv[0]);
     return 2;
 }

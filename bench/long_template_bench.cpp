@@ -13,9 +13,9 @@
 #include "sitegen/ProjectBuild.h"
 #include "styles/ProjectSettings.h"
 #include "tests/support/Pictures.h"
+#include "tests/support/QuietProgress.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
-#include "tests/support/QuietProgress.h"
 
 #include <chrono>
 #include <cstdio>
@@ -55,7 +55,8 @@ int main(int argc, char* argv[]) {
     PictureTextFile texts(project_layout::PictureTextFile(project));
     texts.CreateEmpty();
     for (int n = 1; n <= pictures; ++n) {
-        EncodeJpeg(testing::Quadrants(64, 48), project_layout::PicturesFolder(project) / ("00000" + std::to_string(n) + ".jpg"));
+        EncodeJpeg(testing::Quadrants(64, 48),
+                   project_layout::PicturesFolder(project) / ("00000" + std::to_string(n) + ".jpg"));
         texts.Write(n, "Photo " + std::to_string(n), "");
     }
     ProjectSettings settings;

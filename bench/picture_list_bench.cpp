@@ -14,13 +14,13 @@
 #include "project/PictureNames.h"
 #include "project/WorkingFolder.h"
 
+#include <sys/resource.h>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <sys/resource.h>
 #include <vector>
 
 namespace fs = std::filesystem;

@@ -9,11 +9,11 @@
 #include "app/ui/PageDesignStep.h"
 #include "app/ui/PictureStep.h"
 #include "app/ui/Toolbar.h"
+#include "app/ui/WebBrowser.h"
 #include "common/UserDialogs.h"
 #include "imaging/Icons.h"
 #include "project/PictureNames.h"
 #include "project/ui/PictureListView.h"
-#include "app/ui/WebBrowser.h"
 
 #include <QApplication>
 
@@ -73,9 +73,10 @@ int main(int argc, char* argv[]) {
     start = Clock::now();
     window.Pictures().MovePictureDown();
     const double moved = std::chrono::duration<double>(Clock::now() - start).count();
-    std::printf("window: adding 300 photos %.2f s, their icons alone %.2f s, ratio %.2f; "
-                "moving one and rebuilding the list %.3f s\n",
-                added, icons, added / icons, moved);
+    std::printf(
+        "window: adding 300 photos %.2f s, their icons alone %.2f s, ratio %.2f; "
+        "moving one and rebuilding the list %.3f s\n",
+        added, icons, added / icons, moved);
     fs::remove_all(program);
     return 0;
 }

@@ -72,7 +72,8 @@ int main(int argc, char* argv[]) {
     const Kind kinds[] = {{"summary", tools.SummaryButton, "blanksom.htm"},
                           {"gallery", tools.GalleryButton, "blankgal.htm"},
                           {"picture", tools.PicturePageButton, "blankimg.htm"}};
-    std::printf("median of %d, ms from the click to the rebuilt sample shown; the same sample only loaded again\n", rounds);
+    std::printf("median of %d, ms from the click to the rebuilt sample shown; the same sample only loaded again\n",
+                rounds);
     for (const Kind& kind : kinds) {
         std::vector<double> rebuilt, loaded;
         for (int i = 0; i < rounds; ++i) {
@@ -80,7 +81,8 @@ int main(int argc, char* argv[]) {
             loaded.push_back(TimeToLoad(browser, [&] { browser.Navigate(harness.Root() / kind.sample); }));
         }
         const double rebuild = Median(rebuilt), load = Median(loaded);
-        std::printf("%-8s rebuilt %6.1f ms   loaded only %6.1f ms   ratio %.2f\n", kind.name, rebuild, load, rebuild / load);
+        std::printf("%-8s rebuilt %6.1f ms   loaded only %6.1f ms   ratio %.2f\n", kind.name, rebuild, load,
+                    rebuild / load);
     }
     return 0;
 }

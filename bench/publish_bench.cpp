@@ -126,7 +126,8 @@ int main(int argc, char* argv[]) {
     std::printf("site: %d pictures, %zu files, %.1f MB; pyftpdlib on 127.0.0.1:%d\n", count, files.size(),
                 static_cast<double>(bytes) / 1e6, server.Port());
 
-    palimora::PublishRequest request{folder, name, palimora::FtpServer{"127.0.0.1", server.Port(), "photo", "secret", 60},
+    palimora::PublishRequest request{folder, name,
+                                     palimora::FtpServer{"127.0.0.1", server.Port(), "photo", "secret", 60},
                                      palimora::ReplacePolicy::All, true};
     progress.sendingPrefix = language.LangText(palimora::TextId::Sending) + " ";
     const auto ourStart = Clock::now();

@@ -93,9 +93,9 @@ int main(int argc, char* argv[]) {
         for (const bool tls : {false, true}) {
             palimora::testing::VsftpdServer server(tls ? &certificate : nullptr);
             const std::string port = std::to_string(server.Port());
-            palimora::FtpTransport ftp(nullptr, Login(server.Port(), server.User(), server.Password()),
-                                       tls ? palimora::FtpClient::Encryption::Required
-                                           : palimora::FtpClient::Encryption::Plain);
+            palimora::FtpTransport ftp(
+                nullptr, Login(server.Port(), server.User(), server.Password()),
+                tls ? palimora::FtpClient::Encryption::Required : palimora::FtpClient::Encryption::Plain);
             const double ours = Ours(ftp, file);
             const double curl = BestOfTwo([&] {
                 Curl(std::string(tls ? "--ssl-reqd -k " : "") + "-T '" + file.string() + "' ftp://" + server.User() +
@@ -114,8 +114,8 @@ int main(int argc, char* argv[]) {
         palimora::SftpTransport sftp(nullptr, Login(server.Port(), server.User(), server.Password()));
         const double ours = Ours(sftp, file);
         const double curl = BestOfTwo([&] {
-            Curl("-k -T '" + file.string() + "' sftp://" + server.User() + ":" + server.Password() + "@127.0.0.1:" +
-                 port + "/~/curl.bin");
+            Curl("-k -T '" + file.string() + "' sftp://" + server.User() + ":" + server.Password() +
+                 "@127.0.0.1:" + port + "/~/curl.bin");
         });
         const bool same = Size(server.Home() / "ours.bin") == size && Size(server.Home() / "curl.bin") == size;
         allSame = allSame && same;

@@ -15,6 +15,7 @@
 #include "sitegen/SiteBuild.h"
 #include "styles/ProjectSettings.h"
 
+#include <sys/resource.h>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -22,7 +23,6 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
-#include <sys/resource.h>
 #include <vector>
 
 namespace fs = std::filesystem;

@@ -25,8 +25,9 @@ int main(int argc, char* argv[]) {
     for (const auto& entry : fs::directory_iterator(from)) {
         if (entry.path().extension() != ".jpg") continue;
         const std::string bytes = palimora::ReadFileBytes(entry.path());
-        palimora::WriteFileAtomically(to / entry.path().filename(),
-                                      palimora::testing::WithOrientation(palimora::testing::WithIccProfile(bytes, p3), orientation));
+        palimora::WriteFileAtomically(
+            to / entry.path().filename(),
+            palimora::testing::WithOrientation(palimora::testing::WithIccProfile(bytes, p3), orientation));
     }
     return 0;
 }

@@ -99,7 +99,8 @@ std::optional<std::string> GalleryNameOf(const std::string& typed) {
     const Utf8Text utf8(typed);
     if (typed.empty() || typed.size() > kLongestGalleryName || !FitsCp1252(utf8)) return std::nullopt;
     std::string name = Cp1252FromUtf8(utf8);
-    if (std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 32; })) return std::nullopt;
+    if (std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 32; }))
+        return std::nullopt;
     return name;
 }
 
@@ -170,9 +171,11 @@ public:
         const TextLines lines = ReadTextLines(file_);
         const std::vector<std::string> now = pictures.Files();
         std::size_t count = 0;
-        if (lines.size() == 2 && std::from_chars(lines[1].data(), lines[1].data() + lines[1].size(), count).ec == std::errc() &&
+        if (lines.size() == 2 &&
+            std::from_chars(lines[1].data(), lines[1].data() + lines[1].size(), count).ec == std::errc() &&
             count <= now.size()) {
-            PlaceInGalleries(project, AddedGalleries(language, lines[0]), {now.begin(), now.begin() + static_cast<std::ptrdiff_t>(count)}, now);
+            PlaceInGalleries(project, AddedGalleries(language, lines[0]),
+                             {now.begin(), now.begin() + static_cast<std::ptrdiff_t>(count)}, now);
         }
         End();
     }
@@ -181,7 +184,8 @@ private:
     fs::path file_;
 };
 
-bool GalleriesFit(const ProjectArgument& project, const AddedGalleries& galleries, const std::vector<std::string>& before) {
+bool GalleriesFit(const ProjectArgument& project, const AddedGalleries& galleries,
+                  const std::vector<std::string>& before) {
     const fs::path file = project_layout::WorkingSettingsFile(project.projectFolder);
     std::error_code error;
     if (!fs::exists(file, error)) return true;
@@ -255,9 +259,10 @@ int AddCommand(const ProgramFolder& program, const std::vector<std::string>& arg
         journal.Begin(galleryName, before.size());
         std::vector<PictureList::Added> added;
         try {
-            added = pictures.Add(sources, static_cast<int>(before.size()), [&](const fs::path& copy, const fs::path& source) {
-                return ConvertAddedPicture(copy, source, dialogs, language);
-            });
+            added = pictures.Add(sources, static_cast<int>(before.size()),
+                                 [&](const fs::path& copy, const fs::path& source) {
+                                     return ConvertAddedPicture(copy, source, dialogs, language);
+                                 });
         } catch (const PalimoraError&) {
             PlaceInGalleries(*project, galleries, before, pictures.Files());  // those added before the failure
             journal.End();
@@ -266,8 +271,8 @@ int AddCommand(const ProgramFolder& program, const std::vector<std::string>& arg
         PlaceInGalleries(*project, galleries, before, pictures.Files());
         journal.End();
         for (const PictureList::Added& picture : added) {
-            messages << Utf8FromCp1252(language.LangText(TextId::PictureAdded)) << ' ' << picture.file.filename().string()
-                     << " (" << Utf8FromCp1252(picture.title) << ")\n";
+            messages << Utf8FromCp1252(language.LangText(TextId::PictureAdded)) << ' '
+                     << picture.file.filename().string() << " (" << Utf8FromCp1252(picture.title) << ")\n";
         }
         return everyFile && dialogs.Messages() == 0 ? kExitDone : kExitFailed;
     } catch (const PalimoraError& error) {

@@ -19,11 +19,13 @@ namespace {
 
 bool AsksForHelp(const std::vector<std::string>& arguments) {
     const auto end = std::find(arguments.begin(), arguments.end(), "--");
-    return std::any_of(arguments.begin(), end, [](const std::string& argument) { return argument == "--help" || argument == "-h"; });
+    return std::any_of(arguments.begin(), end,
+                       [](const std::string& argument) { return argument == "--help" || argument == "-h"; });
 }
 
 void PrintShortUsage(std::ostream& out) {
-    for (const CliCommand command : {CliCommand::Add, CliCommand::Build, CliCommand::Publish}) PrintUsageLine(out, command);
+    for (const CliCommand command : {CliCommand::Add, CliCommand::Build, CliCommand::Publish})
+        PrintUsageLine(out, command);
     out << "Usage: palimora-cli --help | --version\n";
 }
 
@@ -44,7 +46,8 @@ int RunCommandLine(const ProgramFolder& program, const std::vector<std::string>&
     // Loaded only for what the dispatcher says itself: a command loads its own.
     std::optional<Language> loaded;
     const auto spoken = [&]() -> const Language& {
-        if (!loaded) (void)loaded.emplace().LoadChosen(program, LocaleLanguageCode());  // a missing file is told by the command
+        if (!loaded)
+            (void)loaded.emplace().LoadChosen(program, LocaleLanguageCode());  // a missing file is told by the command
         return *loaded;
     };
     const std::string first = arguments.empty() ? std::string() : arguments.front();

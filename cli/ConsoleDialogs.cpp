@@ -14,7 +14,8 @@ int ConsoleDialogs::ShowMessageOk(const std::string& text) {
 }
 
 void ConsoleDialogs::TellAnswer(const std::string& cp1252Question, TextId answer, const char* english) const {
-    out_ << Utf8FromCp1252(cp1252Question) << " -> " << Utf8FromCp1252(language_ ? language_->LangText(answer) : std::string(english)) << '\n';
+    out_ << Utf8FromCp1252(cp1252Question) << " -> "
+         << Utf8FromCp1252(language_ ? language_->LangText(answer) : std::string(english)) << '\n';
 }
 
 int ConsoleDialogs::AskYesNoCancel(const std::string& text) {

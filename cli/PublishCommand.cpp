@@ -30,9 +30,14 @@ constexpr const char* kPasswordVariable = "PALIMORA_FTP_PASSWORD";
 class PublishDialogs : public ConsoleDialogs {
 public:
     PublishDialogs(std::ostream& out, const Language& language, Terminal& terminal, std::optional<std::string> folder)
-        : ConsoleDialogs(out, &language), out_(out), language_(language), terminal_(terminal), folder_(std::move(folder)) {}
+        : ConsoleDialogs(out, &language),
+          out_(out),
+          language_(language),
+          terminal_(terminal),
+          folder_(std::move(folder)) {}
 
-    std::optional<std::string> AskText(const std::string&, const std::string& prompt, const std::string& offered) override {
+    std::optional<std::string> AskText(const std::string&, const std::string& prompt,
+                                       const std::string& offered) override {
         const std::string folder = folder_.value_or(offered);
         out_ << Utf8FromCp1252(prompt) << ' ' << Utf8FromCp1252(folder) << '\n';
         return folder;
@@ -43,13 +48,16 @@ public:
                   int defaultButton) override {
         out_ << Utf8FromCp1252(text) << '\n';
         (void)details;  // printed with the plan already
-        for (std::size_t i = 0; i < buttons.size(); ++i) out_ << "  " << i + 1 << "  " << Utf8FromCp1252(buttons[i]) << '\n';
+        for (std::size_t i = 0; i < buttons.size(); ++i)
+            out_ << "  " << i + 1 << "  " << Utf8FromCp1252(buttons[i]) << '\n';
         // Bounded: a terminal that keeps answering something else ends at its input's end.
         while (true) {
-            const auto answer = terminal_.ReadLine(Utf8FromCp1252(language_.LangText(TextId::ChoiceKeys) + " ").Bytes(), false);
+            const auto answer =
+                terminal_.ReadLine(Utf8FromCp1252(language_.LangText(TextId::ChoiceKeys) + " ").Bytes(), false);
             if (!answer) return -1;
             if (answer->empty()) return defaultButton;
-            if (answer->size() == 1 && answer->front() >= '1' && answer->front() < '1' + static_cast<int>(buttons.size())) {
+            if (answer->size() == 1 && answer->front() >= '1' &&
+                answer->front() < '1' + static_cast<int>(buttons.size())) {
                 return answer->front() - '1';
             }
         }
@@ -123,7 +131,8 @@ int PublishCommand(const ProgramFolder& program, const std::vector<std::string>&
     PublishConsoleProgress progress(messages, language);
     const PublishOutcome outcome = PublishSite(request, language, dialogs, progress);
     if (outcome == PublishOutcome::Published) return kExitDone;
-    Tell(messages, language.LangText(outcome == PublishOutcome::Cancelled ? TextId::PublishStopped : TextId::NotPublished));
+    Tell(messages,
+         language.LangText(outcome == PublishOutcome::Cancelled ? TextId::PublishStopped : TextId::NotPublished));
     return kExitFailed;
 }
 

@@ -15,9 +15,9 @@ struct PublishOptions {
     std::string host;
     int port = 21;
     std::string user;
-    std::optional<std::string> folder;          // UTF-8; the project name with "_" for blanks when absent
-    std::optional<ReplacePolicy> replace;       // absent: ask, when a terminal is there to answer
-    bool removeOldFiles = false;                // --delete
+    std::optional<std::string> folder;     // UTF-8; the project name with "_" for blanks when absent
+    std::optional<ReplacePolicy> replace;  // absent: ask, when a terminal is there to answer
+    bool removeOldFiles = false;           // --delete
     int timeoutSeconds = 60;
     std::string trustFingerprint;  // a certificate or host key taken though it does not verify
 };

@@ -1,8 +1,8 @@
 #include "cli/Terminal.h"
 
-#include <iostream>
 #include <termios.h>
 #include <unistd.h>
+#include <iostream>
 
 namespace palimora {
 

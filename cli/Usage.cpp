@@ -18,10 +18,13 @@ struct CommandText {
 };
 
 const CommandText kCommands[] = {
-    {CliCommand::Add, "add", "add PROJECT FILE... [--convert] [--gallery NAME]",
+    {CliCommand::Add,
+     "add",
+     "add PROJECT FILE... [--convert] [--gallery NAME]",
      {TextId::AddHelp, TextId::AddGalleryHelp, TextId::AddConvertHelp}},
     {CliCommand::Build, "build", "build PROJECT", {TextId::BuildHelp}},
-    {CliCommand::Publish, "publish",
+    {CliCommand::Publish,
+     "publish",
      "publish PROJECT --host H --user U [--port N] [--folder PATH]\n"
      "                    [--replace ask|all|none|changed] [--delete] [--timeout S] [--trust-fingerprint SHA256]",
      {TextId::PublishHelp, TextId::PublishPasswordHelp, TextId::PublishReplaceHelp, TextId::PublishDeleteHelp}},
@@ -59,7 +62,8 @@ void PrintCommandHelp(std::ostream& out, CliCommand command, const Language& lan
 }
 
 void PrintHelp(std::ostream& out, const Language& language) {
-    for (const CommandText& text : kCommands) out << (&text == kCommands ? "Usage: " : "       ") << "palimora-cli " << text.usage << '\n';
+    for (const CommandText& text : kCommands)
+        out << (&text == kCommands ? "Usage: " : "       ") << "palimora-cli " << text.usage << '\n';
     out << "       palimora-cli --help | --version\n";
     PrintParagraphs(out, {TextId::CommandsHelp, TextId::ProjectHelp}, language);
     for (const CommandText& text : kCommands) PrintParagraphs(out, text.help, language);

@@ -12,9 +12,9 @@ int main(int argc, char* argv[]) {
     palimora::TerminalTextBuffer messagesBuffer(std::cerr.rdbuf());
     std::ostream messages(&messagesBuffer);
     palimora::SystemTerminal terminal(messages);
-    const int status = palimora::RunCommandLine(palimora::ProgramFolder::OfRunningProgram(),
-                                                std::vector<std::string>(argv + 1, argv + argc), std::cout, messages,
-                                                terminal);
+    const int status =
+        palimora::RunCommandLine(palimora::ProgramFolder::OfRunningProgram(),
+                                 std::vector<std::string>(argv + 1, argv + argc), std::cout, messages, terminal);
     messages.flush();
     return status;
 }

@@ -4,14 +4,14 @@
 #include "common/Error.h"
 #include "common/FailureTexts.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <fcntl.h>
 #include <set>
-#include <sys/stat.h>
 #include <system_error>
-#include <unistd.h>
 #include <utility>
 
 namespace palimora {
@@ -105,7 +105,8 @@ void RemoveTemporaries(const fs::path& folder) {
     std::error_code error;
     std::vector<fs::path> leftovers;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        if (IsTemporaryName(it->path().filename().string()) && it->is_regular_file(error)) leftovers.push_back(it->path());
+        if (IsTemporaryName(it->path().filename().string()) && it->is_regular_file(error))
+            leftovers.push_back(it->path());
     }
     for (const fs::path& leftover : leftovers) fs::remove(leftover, error);
 }

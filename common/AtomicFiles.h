@@ -54,7 +54,7 @@ public:
     void Commit();
 
 private:
-    std::vector<std::filesystem::path> staged_;    // targets whose temporary is complete
+    std::vector<std::filesystem::path> staged_;  // targets whose temporary is complete
     std::vector<std::filesystem::path> removals_;
 };
 

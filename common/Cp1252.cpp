@@ -12,11 +12,10 @@ namespace palimora {
 namespace {
 
 // Code points of bytes 80..9F; the rest of the code page equals Latin-1.
-constexpr std::array<char32_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char32_t, 32> kHighControls = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 char32_t CodePointOf(unsigned char byte) {
     if (byte >= 0x80 && byte <= 0x9F) return kHighControls[byte - 0x80];
@@ -111,9 +110,7 @@ std::string Cp1252ForDisplay(const Utf8Text& text) {
     return out;
 }
 
-std::string DisplayPath(const std::filesystem::path& path) {
-    return Cp1252ForDisplay(Utf8OfPath(path));
-}
+std::string DisplayPath(const std::filesystem::path& path) { return Cp1252ForDisplay(Utf8OfPath(path)); }
 
 bool FitsCp1252(const Utf8Text& text) {
     const std::string_view utf8 = text.Bytes();
@@ -130,9 +127,7 @@ std::filesystem::path PathFromCp1252(std::string_view cp1252) {
     return std::filesystem::path(std::u8string(utf8.Bytes().begin(), utf8.Bytes().end()));
 }
 
-std::string Cp1252FromPath(const std::filesystem::path& path) {
-    return Cp1252FromUtf8(Utf8OfPath(path));
-}
+std::string Cp1252FromPath(const std::filesystem::path& path) { return Cp1252FromUtf8(Utf8OfPath(path)); }
 
 char Cp1252BaseLetter(char cp1252) {
     // Windows-1252's accented letters from 0xC0 on, each as its base letter.

@@ -13,7 +13,8 @@ constexpr std::array<const char*, kFailureCount> kBothLanguages{
     "Impossible de lire / cannot read:",
     "Pas un fichier ordinaire / not an ordinary file:",
     "Fichier trop grand / file too large:",
-    "Impossible d'\xE9" "crire / cannot write:",
+    "Impossible d'\xE9"
+    "crire / cannot write:",
     "Impossible de remplacer / cannot replace:",
     "Impossible de copier / cannot copy:",
     "Texte illisible, pas de l'UTF-8 / unreadable text, not UTF-8:",

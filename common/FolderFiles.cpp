@@ -62,17 +62,11 @@ bool MatchesMask(std::string_view name, std::string_view mask) {
     return m == mask.size();
 }
 
-void DeleteFolderFilesMasked(const fs::path& folder, std::string_view mask) {
-    DeleteFiles(folder, mask, true);
-}
+void DeleteFolderFilesMasked(const fs::path& folder, std::string_view mask) { DeleteFiles(folder, mask, true); }
 
-void DeleteDeletableFiles(const fs::path& folder, std::string_view mask) {
-    DeleteFiles(folder, mask, false);
-}
+void DeleteDeletableFiles(const fs::path& folder, std::string_view mask) { DeleteFiles(folder, mask, false); }
 
-void DeleteFolderFiles(const fs::path& folder) {
-    DeleteFolderFilesMasked(folder, "*.*");
-}
+void DeleteFolderFiles(const fs::path& folder) { DeleteFolderFilesMasked(folder, "*.*"); }
 
 void CopyFolderFiles(const fs::path& source, const fs::path& target) {
     std::error_code error;

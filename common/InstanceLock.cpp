@@ -1,9 +1,9 @@
 #include "common/InstanceLock.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
+#include <cerrno>
 
 namespace palimora {
 

@@ -18,7 +18,8 @@ public:
     public:
         Reservation(MemoryGate& gate, std::size_t bytes) : gate_(gate), bytes_(std::min(bytes, gate.allowance_)) {
             std::unique_lock lock(gate_.mutex_);
-            gate_.freed_.wait(lock, [&] { return gate_.reserved_ == 0 || gate_.reserved_ + bytes_ <= gate_.allowance_; });
+            gate_.freed_.wait(lock,
+                              [&] { return gate_.reserved_ == 0 || gate_.reserved_ + bytes_ <= gate_.allowance_; });
             gate_.reserved_ += bytes_;
         }
         ~Reservation() {

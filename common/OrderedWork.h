@@ -24,7 +24,10 @@ class OrderedWork {
 public:
     OrderedWork(std::size_t count, std::function<Result(std::size_t)> work, std::size_t ahead = 0, unsigned workers = 0,
                 std::vector<std::uint64_t> costs = {})
-        : work_(std::move(work)), results_(count), started_(count, false), costs_(std::move(costs)),
+        : work_(std::move(work)),
+          results_(count),
+          started_(count, false),
+          costs_(std::move(costs)),
           ahead_(ahead ? ahead : count) {
         if (workers == 0) workers = std::max(1u, std::thread::hardware_concurrency());
         workers = static_cast<unsigned>(std::min<std::size_t>(workers, std::max<std::size_t>(count, 1)));

@@ -16,7 +16,8 @@ namespace fs = std::filesystem;
 
 ProgramFolder::ProgramFolder(fs::path root) : root_(std::move(root)), projects_(root_ / "Projets") {}
 
-ProgramFolder::ProgramFolder(fs::path root, fs::path projects) : root_(std::move(root)), projects_(std::move(projects)) {}
+ProgramFolder::ProgramFolder(fs::path root, fs::path projects)
+    : root_(std::move(root)), projects_(std::move(projects)) {}
 
 ProgramFolder ProgramFolder::OfRunningProgram() {
     const fs::path executableFolder = fs::read_symlink("/proc/self/exe").parent_path();
@@ -35,17 +36,13 @@ fs::path ProgramFolder::LanguageFile(std::string_view languageCode) const {
     return root_ / (std::string(languageCode) + ".asc");
 }
 
-fs::path ProgramFolder::Project(std::string_view cp1252Name) const {
-    return Projects() / PathFromCp1252(cp1252Name);
-}
+fs::path ProgramFolder::Project(std::string_view cp1252Name) const { return Projects() / PathFromCp1252(cp1252Name); }
 
 fs::path ProgramFolder::ButtonLook(std::string_view name, bool pressed) const {
     return Interface(std::string(name) + (pressed ? "1.jpg" : ".jpg"));
 }
 
-fs::path ProgramFolder::Interface(std::string_view fileName) const {
-    return root_ / "interface" / fileName;
-}
+fs::path ProgramFolder::Interface(std::string_view fileName) const { return root_ / "interface" / fileName; }
 
 fs::path ProgramFolder::HelpFolder(std::string_view languageCode) const {
     if (languageCode == "french") return root_ / "aide" / "aide_france" / "aideweb";

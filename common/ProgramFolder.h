@@ -7,8 +7,8 @@
 namespace palimora {
 
 // The program folder (the executable's folder, or a per-user one for an
-// installed copy) and every path the program builds from it. Names given as Windows-1252 text (project names, file names from
-// the language or settings lines) are turned into disk paths here.
+// installed copy) and every path the program builds from it. Names given as Windows-1252 text (project names, file
+// names from the language or settings lines) are turned into disk paths here.
 class ProgramFolder {
 public:
     explicit ProgramFolder(std::filesystem::path root);

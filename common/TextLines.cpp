@@ -56,9 +56,7 @@ std::string ReadFileBytes(const fs::path& file, std::uintmax_t maxBytes) {
     return bytes;
 }
 
-TextLines ReadTextLines(const fs::path& file) {
-    return SplitLines(ReadFileBytes(file));
-}
+TextLines ReadTextLines(const fs::path& file) { return SplitLines(ReadFileBytes(file)); }
 
 void WriteTextLines(const fs::path& file, const TextLines& lines, Durability durability) {
     std::string bytes;

@@ -9,7 +9,8 @@ Image FlattenedOnWhite(const std::uint8_t* rgba, int width, int height, std::siz
         std::uint8_t* out = flat.Row(y);
         for (int x = 0; x < width; ++x, in += 4, out += 3) {
             const unsigned alpha = in[3];
-            for (int c = 0; c < 3; ++c) out[c] = static_cast<std::uint8_t>((in[c] * alpha + 255u * (255u - alpha) + 127u) / 255u);
+            for (int c = 0; c < 3; ++c)
+                out[c] = static_cast<std::uint8_t>((in[c] * alpha + 255u * (255u - alpha) + 127u) / 255u);
         }
     }
     return flat;

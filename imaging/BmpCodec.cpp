@@ -125,10 +125,13 @@ std::string ExpandRunLengths(std::string data) {
     };
     long long x = 0, y = 0;  // y counts rows from the bottom, as they are stored
     const auto put = [&](unsigned index) {
-        if (x < width && y < height) rows[static_cast<std::size_t>(y) * rowBytes + static_cast<std::size_t>(x)] = static_cast<char>(index);
+        if (x < width && y < height)
+            rows[static_cast<std::size_t>(y) * rowBytes + static_cast<std::size_t>(x)] = static_cast<char>(index);
         ++x;
     };
-    const auto pixelOf = [&](unsigned byte, unsigned i) { return bits == 8 ? byte : (i % 2 == 0 ? byte >> 4 : byte & 15u); };
+    const auto pixelOf = [&](unsigned byte, unsigned i) {
+        return bits == 8 ? byte : (i % 2 == 0 ? byte >> 4 : byte & 15u);
+    };
     for (;;) {
         const unsigned count = next(), value = next();
         if (count > 0) {

@@ -43,8 +43,8 @@ public:
         if (Profile source = Open(bytes); source && cmsGetColorSpace(source.get()) == cmsSigRgbData &&
                                           Description(source.get()).find("sRGB") == std::string::npos) {
             Profile srgb(cmsCreate_sRGBProfile());
-            cmsHTRANSFORM transform = cmsCreateTransform(source.get(), TYPE_RGB_8, srgb.get(), TYPE_RGB_8,
-                                                         INTENT_PERCEPTUAL, 0);
+            cmsHTRANSFORM transform =
+                cmsCreateTransform(source.get(), TYPE_RGB_8, srgb.get(), TYPE_RGB_8, INTENT_PERCEPTUAL, 0);
             if (transform) made = Transform(transform, TransformDeleter{});
         }
         if (known_.size() > 64) known_.clear();

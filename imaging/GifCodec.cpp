@@ -27,9 +27,7 @@ struct GifCloser {
     throw ImageError(ImageError::Kind::Unreadable, std::string("GIF: ") + (text ? text : "unreadable"));
 }
 
-[[noreturn]] void OutOfMemory() {
-    throw ImageError(ImageError::Kind::TooLarge, "GIF: not enough memory");
-}
+[[noreturn]] void OutOfMemory() { throw ImageError(ImageError::Kind::TooLarge, "GIF: not enough memory"); }
 
 // Walks a GIF's frames one at a time, holding no more than the current
 // frame's description and one line of its pixels: every frame is either

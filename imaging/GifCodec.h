@@ -10,7 +10,7 @@ namespace palimora {
 // transparency and the previous frame's disposal applied; only whole frames
 // count (a damaged file keeps those before the damage, when the first is whole).
 struct GifPicture {
-    int width = 0;   // the logical screen
+    int width = 0;  // the logical screen
     int height = 0;
     int frames = 0;  // whole frames in the file
     Image image;     // the first frame, or the filmstrip

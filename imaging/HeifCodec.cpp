@@ -32,7 +32,8 @@ std::vector<std::uint8_t> ProfileOf(const heif_image_handle* handle) {
     const heif_color_profile_type type = heif_image_handle_get_color_profile_type(handle);
     if (type != heif_color_profile_type_prof && type != heif_color_profile_type_rICC) return {};
     std::vector<std::uint8_t> profile(heif_image_handle_get_raw_color_profile_size(handle));
-    if (profile.empty() || heif_image_handle_get_raw_color_profile(handle, profile.data()).code != heif_error_Ok) return {};
+    if (profile.empty() || heif_image_handle_get_raw_color_profile(handle, profile.data()).code != heif_error_Ok)
+        return {};
     return profile;
 }
 

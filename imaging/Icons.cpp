@@ -22,8 +22,8 @@ Image EmptyIcon() {
 
 Image MakeIcon(const std::filesystem::path& file) {
     // A GIF's icon shows its first frame; a JPEG is decoded reduced.
-    const Image frame = FormatOf(file) == PictureFormat::Gif ? ReadFirstFrame(file)
-                                                             : ReadPictureFile(file, kIconSize, kIconSize).image;
+    const Image frame =
+        FormatOf(file) == PictureFormat::Gif ? ReadFirstFrame(file) : ReadPictureFile(file, kIconSize, kIconSize).image;
     const Placement fit = FitInIcon(frame.width, frame.height);
     Image icon = EmptyIcon();
     icon.Paste(Resize(frame, std::max(1, fit.width), std::max(1, fit.height)), fit.left, fit.top);
@@ -72,7 +72,8 @@ std::size_t IconCache::Size() const {
 IconBatch::IconBatch(std::vector<std::filesystem::path> files, IconCache& cache, unsigned workers)
     : files_(std::move(files)),
       cache_(cache),
-      work_(files_.size(), [this](std::size_t index) { return Make(index); }, 0, workers) {}
+      work_(
+          files_.size(), [this](std::size_t index) { return Make(index); }, 0, workers) {}
 
 IconBatch::Result IconBatch::Make(std::size_t index) const {
     const auto key = IconCache::KeyOf(files_[index]);

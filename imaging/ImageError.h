@@ -14,9 +14,9 @@ namespace palimora {
 class ImageError : public PalimoraError {
 public:
     enum class Kind {
-        Unreadable,  // damaged, truncated, or not a picture of its format
-        TooLarge,    // beyond the pixel count the program agrees to decode
-        Unsupported, // a format the program does not draw (metafiles)
+        Unreadable,   // damaged, truncated, or not a picture of its format
+        TooLarge,     // beyond the pixel count the program agrees to decode
+        Unsupported,  // a format the program does not draw (metafiles)
     };
 
     ImageError(Kind kind, const std::string& detail) : PalimoraError(detail), kind_(kind) {}

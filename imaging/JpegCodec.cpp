@@ -6,8 +6,8 @@
 #include "imaging/Orientation.h"
 
 #include <csetjmp>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -16,8 +16,8 @@
 #include <utility>
 #include <vector>
 
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 namespace palimora {
 namespace {
@@ -131,7 +131,8 @@ bool DecodeInto(std::FILE* file, ErrorManager& errors, int wantedWidth, int want
         // libjpeg asks for room beyond its share of the budget (a progressive
         // picture holds all its coefficients, whatever the output size).
         const int code = errors.base.msg_code;
-        if (code == JERR_NO_BACKING_STORE || code == JERR_OUT_OF_MEMORY || code == JERR_TFILE_CREATE) failure = "too large";
+        if (code == JERR_NO_BACKING_STORE || code == JERR_OUT_OF_MEMORY || code == JERR_TFILE_CREATE)
+            failure = "too large";
         jpeg_destroy_decompress(&info);
         return false;
     }
@@ -168,9 +169,9 @@ bool DecodeInto(std::FILE* file, ErrorManager& errors, int wantedWidth, int want
     out.width = static_cast<int>(info.output_width);
     out.height = static_cast<int>(info.output_height);
     out.rgb.resize(static_cast<std::size_t>(out.width) * out.height * 3);
-    JSAMPARRAY inkRow = inks ? (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
-                                                         info.output_width * 4, 1)
-                             : nullptr;
+    JSAMPARRAY inkRow =
+        inks ? (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE, info.output_width * 4, 1)
+             : nullptr;
     while (info.output_scanline < info.output_height) {
         const int y = static_cast<int>(info.output_scanline);
         JSAMPROW row = inks ? inkRow[0] : out.Row(y);
@@ -211,7 +212,10 @@ Image DecodeJpeg(const std::filesystem::path& file, int wantedWidth, int wantedH
     ShowingHints hints;
     if (!DecodeInto(handle.get(), errors, wantedWidth, wantedHeight, image, hints, failure)) {
         if (failure == "too large") {
-            throw ImageError(ImageError::Kind::TooLarge, "JPEG: beyond one picture's memory" + (image.width ? ": " + std::to_string(image.width) + " x " + std::to_string(image.height) : std::string()));
+            throw ImageError(ImageError::Kind::TooLarge, "JPEG: beyond one picture's memory" +
+                                                             (image.width ? ": " + std::to_string(image.width) + " x " +
+                                                                                std::to_string(image.height)
+                                                                          : std::string()));
         }
         throw ImageError(ImageError::Kind::Unreadable, std::string("JPEG: ") + errors.message);
     }

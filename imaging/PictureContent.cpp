@@ -10,7 +10,8 @@ namespace fs = std::filesystem;
 namespace {
 
 // The brands of an ISO media file that hold HEIF pictures.
-constexpr std::array<std::string_view, 8> kHeifBrands = {"heic", "heix", "hevc", "hevx", "heim", "heis", "mif1", "msf1"};
+constexpr std::array<std::string_view, 8> kHeifBrands = {"heic", "heix", "hevc", "hevx",
+                                                         "heim", "heis", "mif1", "msf1"};
 
 bool StartsWith(std::string_view bytes, std::string_view prefix) { return bytes.substr(0, prefix.size()) == prefix; }
 

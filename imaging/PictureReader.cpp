@@ -26,9 +26,7 @@ PictureFormat FormatOfName(std::string_view fileName) {
     return PictureFormat::Other;
 }
 
-PictureFormat FormatOf(const std::filesystem::path& file) {
-    return FormatOfName(file.filename().string());
-}
+PictureFormat FormatOf(const std::filesystem::path& file) { return FormatOfName(file.filename().string()); }
 
 bool IsConvertibleFormat(PictureFormat format) {
     switch (format) {
@@ -58,9 +56,7 @@ ReadPicture Read(const std::filesystem::path& file, int wantedWidth, int wantedH
             read.naturalHeight = natural.height;
             return read;
         }
-        case PictureFormat::Bmp:
-            read.image = DecodeBmp(file);
-            break;
+        case PictureFormat::Bmp: read.image = DecodeBmp(file); break;
         case PictureFormat::Heif: read.image = DecodeHeif(file); break;
         case PictureFormat::Png: read.image = DecodePng(file); break;
         case PictureFormat::Webp: read.image = DecodeWebp(file); break;

@@ -134,7 +134,8 @@ std::string JpegHead(const std::filesystem::path& jpeg) {
         head.append(block, sizeof block);
         const auto marker = static_cast<unsigned char>(block[1]);
         if (static_cast<unsigned char>(block[0]) != 0xFF || marker == 0xDA || marker == 0xD9 || marker == 0xFF) break;
-        const std::size_t length = (std::size_t{static_cast<unsigned char>(block[2])} << 8) | static_cast<unsigned char>(block[3]);
+        const std::size_t length =
+            (std::size_t{static_cast<unsigned char>(block[2])} << 8) | static_cast<unsigned char>(block[3]);
         if (length < 2) break;
         const std::size_t start = head.size();
         head.resize(start + length - 2);

@@ -89,7 +89,7 @@ void TapsFor(int sourceSize, int targetSize, AxisTaps& taps) {
 // (and clears) nothing once the largest size has been seen.
 struct Workspace {
     AxisTaps across, down;
-    std::vector<std::uint16_t> ring;  // horizontally resampled source rows, kRowBits of fraction
+    std::vector<std::uint16_t> ring;         // horizontally resampled source rows, kRowBits of fraction
     std::vector<const std::uint16_t*> rows;  // the ring rows one target row takes
 
     template <typename T>

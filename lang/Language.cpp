@@ -13,9 +13,9 @@ namespace {
 
 // The texts of the lower layers' failure messages, in the order of Failure.
 constexpr std::array<TextId, kFailureCount> kFailureTextIds{
-    TextId::FileUnreadable, TextId::NotAnOrdinaryFile, TextId::FileTooLarge, TextId::FileUnwritable,
-    TextId::FileNotReplaced, TextId::FileNotCopied, TextId::TextNotUtf8, TextId::CharacterNotStorable,
-    TextId::NotConnected, TextId::ListingUnderWay, TextId::RemotePathUnusable,
+    TextId::FileUnreadable,  TextId::NotAnOrdinaryFile, TextId::FileTooLarge,       TextId::FileUnwritable,
+    TextId::FileNotReplaced, TextId::FileNotCopied,     TextId::TextNotUtf8,        TextId::CharacterNotStorable,
+    TextId::NotConnected,    TextId::ListingUnderWay,   TextId::RemotePathUnusable,
 };
 
 void InstallFailureTexts(const LanguageTexts& texts) {

@@ -34,9 +34,7 @@ std::string LocaleLanguageCode() {
     return std::string(kEnglishCode);
 }
 
-bool IsFirstStart(const ProgramFolder& folder) {
-    return LanguageCodeOfChoice(ReadLanguageChoice(folder)).empty();
-}
+bool IsFirstStart(const ProgramFolder& folder) { return LanguageCodeOfChoice(ReadLanguageChoice(folder)).empty(); }
 
 void SaveLanguageChoice(const ProgramFolder& folder, std::string_view choice) {
     std::error_code error;

@@ -10,7 +10,9 @@
 // missing file means no language has been chosen yet on this machine.
 namespace palimora {
 
-inline constexpr std::string_view kFrenchChoice = "Fran\xE7" "ais";
+inline constexpr std::string_view kFrenchChoice =
+    "Fran\xE7"
+    "ais";
 inline constexpr std::string_view kEnglishChoice = "English";
 inline constexpr std::string_view kFrenchCode = "french";
 inline constexpr std::string_view kEnglishCode = "english";

@@ -9,7 +9,8 @@ namespace palimora {
 
 LanguageTexts LanguageTexts::Load(const std::filesystem::path& languageFile) {
     const auto refuse = [&languageFile] {
-        return PalimoraError("Fichier de langue illisible / cannot read the language file: " + DisplayPath(languageFile));
+        return PalimoraError("Fichier de langue illisible / cannot read the language file: " +
+                             DisplayPath(languageFile));
     };
     TextLines lines;
     try {

@@ -9,8 +9,8 @@
 #include "imaging/PictureReader.h"
 #include "imaging/PrivateMetadata.h"
 #include "lang/Language.h"
-#include "project/PictureMessages.h"
 #include "lang/TextId.h"
+#include "project/PictureMessages.h"
 
 #include <system_error>
 

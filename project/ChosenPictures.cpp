@@ -67,7 +67,8 @@ int CompareNaturally(std::string_view a, std::string_view b) {
             continue;
         }
         const char letterA = Folded(Cp1252BaseLetter(a[i])), letterB = Folded(Cp1252BaseLetter(b[j]));
-        if (letterA != letterB) return static_cast<unsigned char>(letterA) < static_cast<unsigned char>(letterB) ? -1 : 1;
+        if (letterA != letterB)
+            return static_cast<unsigned char>(letterA) < static_cast<unsigned char>(letterB) ? -1 : 1;
         ++i;
         ++j;
     }

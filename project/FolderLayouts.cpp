@@ -1,6 +1,6 @@
 #include "common/Cp1252.h"
-#include "project/ProjectLayout.h"
 #include "project/PictureTextLayout.h"
+#include "project/ProjectLayout.h"
 #include "project/SiteLayout.h"
 
 namespace palimora {

@@ -37,9 +37,7 @@ std::string CopyExtension(const fs::path& source) {
 
 }  // namespace
 
-std::string TitleOfSource(const fs::path& source) {
-    return Cp1252FromPath(source.stem());
-}
+std::string TitleOfSource(const fs::path& source) { return Cp1252FromPath(source.stem()); }
 
 PictureList::PictureList(fs::path projectFolder)
     : folder_(std::move(projectFolder)), texts_(project_layout::PictureTextFile(folder_)) {}
@@ -108,7 +106,8 @@ std::vector<PictureList::Added> PictureList::Add(const std::vector<fs::path>& so
 void PictureList::Reconcile() const {
     std::error_code error;
     fs::remove_all(PicturesFolder() / kStagingFolder, error);
-    for (const fs::path& folder : {folder_, PicturesFolder(), project_layout::TextsFolder(folder_)}) RemoveTemporaries(folder);
+    for (const fs::path& folder : {folder_, PicturesFolder(), project_layout::TextsFolder(folder_)})
+        RemoveTemporaries(folder);
     for (const std::string& name : Files()) {
         const int number = PictureFileNumber(name);
         if (number > 0 && !texts_.FindSlot(number)) texts_.Write(number, {}, {});
@@ -151,10 +150,9 @@ bool PictureList::Move(int current, int direction) {
     const fs::path parked = FileOf(std::to_string(kSwapNumber) + ExtensionOf(mine));
     // The three renames of the swap; when one fails, those done are undone
     // backwards, so every picture keeps its number and its texts.
-    const std::pair<fs::path, fs::path> renames[] = {
-        {FileOf(mine), parked},
-        {FileOf(theirs), FileOf(SixDigits(current) + ExtensionOf(theirs))},
-        {parked, FileOf(SixDigits(other) + ExtensionOf(mine))}};
+    const std::pair<fs::path, fs::path> renames[] = {{FileOf(mine), parked},
+                                                     {FileOf(theirs), FileOf(SixDigits(current) + ExtensionOf(theirs))},
+                                                     {parked, FileOf(SixDigits(other) + ExtensionOf(mine))}};
     for (std::size_t done = 0; done < std::size(renames); ++done) {
         std::error_code error;
         fs::rename(renames[done].first, renames[done].second, error);

@@ -25,8 +25,8 @@ public:
 
     // Turns the copy of an added picture into the picture that stays (a
     // JPEG for a converted bitmap or GIF) and returns its path.
-    using Converter = std::function<std::filesystem::path(const std::filesystem::path& copy,
-                                                          const std::filesystem::path& source)>;
+    using Converter =
+        std::function<std::filesystem::path(const std::filesystem::path& copy, const std::filesystem::path& source)>;
 
     struct Added {
         int number = 0;

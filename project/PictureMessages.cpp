@@ -20,8 +20,8 @@ std::string UnreadablePictureMessage(const Language& language, const ImageError&
 
 std::vector<std::string> MissingPictureMessages(const Language& language, const std::filesystem::path& file) {
     std::string second(" ");
-    second += language.LangText(TextId::FileWord) + " " + DisplayPath(file) + " " +
-              language.LangText(TextId::DoesNotExist);
+    second +=
+        language.LangText(TextId::FileWord) + " " + DisplayPath(file) + " " + language.LangText(TextId::DoesNotExist);
     return {language.LangText(TextId::PictureNotFound), second};
 }
 

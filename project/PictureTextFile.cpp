@@ -55,9 +55,7 @@ std::optional<std::size_t> Scan(const fs::path& file, Visit visit) {
 
 }  // namespace
 
-void PictureTextFile::CreateEmpty() const {
-    WriteFileAtomically(file_, {}, Durability::Flushed);
-}
+void PictureTextFile::CreateEmpty() const { WriteFileAtomically(file_, {}, Durability::Flushed); }
 
 std::size_t PictureTextFile::SlotCount() const {
     std::error_code error;

@@ -30,8 +30,9 @@ bool IsUsableProjectName(std::string_view name) {
         }
     }
     std::string stem(name.substr(0, name.find('.')));
-    std::transform(stem.begin(), stem.end(), stem.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    static const std::set<std::string> kReserved = {"CON", "PRN", "AUX", "NUL", "COM1", "COM2", "COM3", "COM4",
+    std::transform(stem.begin(), stem.end(), stem.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    static const std::set<std::string> kReserved = {"CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4",
                                                     "COM5", "COM6", "COM7", "COM8", "COM9", "LPT1", "LPT2", "LPT3",
                                                     "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
     return !kReserved.count(stem);
@@ -74,7 +75,8 @@ void CopyProjectOnto(const fs::path& source, const std::string& sourceName, cons
     for (const char* sub : kProjectSubfolders) DeleteFolderFiles(target / sub);
     if (fs::is_directory(source, error)) CopyFolderFiles(source, target);
     const fs::path copiedIni = project_layout::SavedSettingsFile(target, sourceName);
-    if (fs::exists(copiedIni, error)) fs::rename(copiedIni, project_layout::SavedSettingsFile(target, targetName), error);
+    if (fs::exists(copiedIni, error))
+        fs::rename(copiedIni, project_layout::SavedSettingsFile(target, targetName), error);
     for (const char* sub : kProjectSubfolders) {
         if (fs::is_directory(source / sub, error)) CopyFolderFiles(source / sub, target / sub);
     }
@@ -100,7 +102,8 @@ bool SameBytes(const fs::path& a, const fs::path& b) {
     while (first && second) {
         first.read(blockA.data(), blockA.size());
         second.read(blockB.data(), blockB.size());
-        if (first.gcount() != second.gcount() || !std::equal(blockA.begin(), blockA.begin() + first.gcount(), blockB.begin())) {
+        if (first.gcount() != second.gcount() ||
+            !std::equal(blockA.begin(), blockA.begin() + first.gcount(), blockB.begin())) {
             return false;
         }
     }

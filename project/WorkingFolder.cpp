@@ -11,7 +11,8 @@ namespace palimora {
 namespace fs = std::filesystem;
 
 void EmptyWorkingFolder(const fs::path& workingFolder) {
-    for (const auto& folder : {project_layout::TextsFolder(workingFolder), project_layout::PicturesFolder(workingFolder), workingFolder}) {
+    for (const auto& folder :
+         {project_layout::TextsFolder(workingFolder), project_layout::PicturesFolder(workingFolder), workingFolder}) {
         try {
             DeleteFolderFiles(folder);
         } catch (const PalimoraError&) {

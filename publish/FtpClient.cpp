@@ -186,9 +186,7 @@ std::string FtpClient::CurrentFolder() {
     return reply.substr(open + 1, close == std::string::npos ? std::string::npos : close - open - 1);
 }
 
-void FtpClient::SetTransferType(int kind) {
-    SendCommand(kind == 1 ? "TYPE A" : kind == 2 ? "TYPE I" : "TYPE L 8");
-}
+void FtpClient::SetTransferType(int kind) { SendCommand(kind == 1 ? "TYPE A" : kind == 2 ? "TYPE I" : "TYPE L 8"); }
 
 void FtpClient::OpenSession() {
     if (Connected()) return;
@@ -217,7 +215,8 @@ void FtpClient::OpenSession() {
         if (Secure()) {
             for (const char* command : {"PBSZ 0", "PROT P"}) {
                 control_.FlushInput();
-                if (!Command(command).Is(ReplyClass::Completion)) throw FtpError(WithoutLineEnd(reply_.firstLine), reply_.code);
+                if (!Command(command).Is(ReplyClass::Completion))
+                    throw FtpError(WithoutLineEnd(reply_.firstLine), reply_.code);
             }
         }
         AskFeatures();

@@ -24,8 +24,16 @@ namespace palimora {
 // offering UTF8 is told so (OPTS UTF8 ON) and takes names in UTF-8.
 class FtpClient {
 public:
-    enum CommandKind { kChangeFolder = 0, kMakeFolder = 1, kDeleteFile = 2, kRemoveFolder = 3, kList = 4,
-                       kUpload = 9, kOther = 14, kCurrentFolder = 15 };
+    enum CommandKind {
+        kChangeFolder = 0,
+        kMakeFolder = 1,
+        kDeleteFile = 2,
+        kRemoveFolder = 3,
+        kList = 4,
+        kUpload = 9,
+        kOther = 14,
+        kCurrentFolder = 15
+    };
     // Plain: no TLS. WhenOffered: TLS when the server accepts AUTH TLS,
     // plain FTP when it answers anything else. Required: a server that does
     // not accept it fails the connection, before the login is sent.
@@ -131,7 +139,7 @@ private:
     FtpReply reply_;
     std::set<std::string> features_;
     std::unique_ptr<UnixListing> listing_;
-    bool passiveRefused_ = false;  // passive refused for good: PORT for the rest of the session
+    bool passiveRefused_ = false;   // passive refused for good: PORT for the rest of the session
     bool extendedRefused_ = false;  // EPSV refused: PASV for the rest of the session
     SockLink* data_ = nullptr;      // the data connection while a transfer runs
     bool listing_in_progress_ = false;

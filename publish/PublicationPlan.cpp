@@ -51,7 +51,8 @@ std::vector<PlanEntry> MakePlan(const std::vector<SiteFolder>& folders, const Pu
         const std::size_t slash = path.rfind('/');
         const std::string key = slash == std::string::npos ? "" : path.substr(0, slash);
         const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-        const auto folder = std::find_if(folders.begin(), folders.end(), [&](const SiteFolder& f) { return f.key == key; });
+        const auto folder =
+            std::find_if(folders.begin(), folders.end(), [&](const SiteFolder& f) { return f.key == key; });
         if (folder == folders.end()) continue;
         // Replaced by someone else since, or gone already: not the program's to remove.
         const UnixListing::Entry* listed = Listed(folder->listing, name);

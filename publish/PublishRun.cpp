@@ -172,13 +172,13 @@ private:
         for (const std::string& trusted : {request_.server.trustedFingerprint, acceptedFingerprint_}) {
             if (SameFingerprint(trusted, check.fingerprint)) return true;
         }
-        const TextId what = check.kind == IdentityCheck::Kind::ChangedHostKey ? TextId::ChangedHostKey
+        const TextId what = check.kind == IdentityCheck::Kind::ChangedHostKey   ? TextId::ChangedHostKey
                             : check.kind == IdentityCheck::Kind::UnknownHostKey ? TextId::UnknownHostKey
                                                                                 : TextId::UntrustedCertificate;
         std::string question = Text(what) + "\n" + address_.host + ":" + std::to_string(address_.port);
         if (!check.reason.empty()) question += "\n" + Text(TextId::ReasonLabel) + " " + check.reason;
-        question += "\n" + Text(TextId::FingerprintLabel) + " " + check.fingerprint + "\n" +
-                    Text(TextId::ConnectOnlyIfKnown);
+        question +=
+            "\n" + Text(TextId::FingerprintLabel) + " " + check.fingerprint + "\n" + Text(TextId::ConnectOnlyIfKnown);
         if (dialogs_.AskTrust(question) == kModalYes) {
             acceptedFingerprint_ = check.fingerprint;
             return true;
@@ -281,7 +281,8 @@ private:
         }
         plan_ = MakePlan(folders, *record_);
         if (!request_.removeOldFiles) {
-            std::erase_if(plan_, [](const PlanEntry& entry) { return entry.file.state == PlannedFile::State::Removed; });
+            std::erase_if(plan_,
+                          [](const PlanEntry& entry) { return entry.file.state == PlannedFile::State::Removed; });
         }
         progress_.ReportPlan(PlannedFiles());
         if (request_.replace != ReplacePolicy::Ask) {
@@ -318,8 +319,8 @@ private:
     PlanChoice AskAboutPlan() {
         const std::vector<std::string> buttons{Text(TextId::SendChangesButton), Text(TextId::SendAllButton),
                                                Text(TextId::Cancel)};
-        const int answer =
-            dialogs_.AskChoice(PlanSummary(PlannedFiles(), language_), PlanDetails(PlannedFiles(), language_), buttons, 0);
+        const int answer = dialogs_.AskChoice(PlanSummary(PlannedFiles(), language_),
+                                              PlanDetails(PlannedFiles(), language_), buttons, 0);
         return answer == 0 ? PlanChoice::SendChanges : answer == 1 ? PlanChoice::SendAll : PlanChoice::Cancel;
     }
 
@@ -348,7 +349,8 @@ private:
         } catch (const RunCancelled&) {
             throw;
         } catch (const std::exception& error) {
-            Fail(error, Text(TextId::SendFolderError) + " " + Cp1252FromPath(key.empty() ? project_ : project_ / key) + ".");
+            Fail(error,
+                 Text(TextId::SendFolderError) + " " + Cp1252FromPath(key.empty() ? project_ : project_ / key) + ".");
         }
     }
 
@@ -365,7 +367,8 @@ private:
     // the files left out.
     std::string SentSoFar() const {
         if (!record_ || toDo_ == 0) return {};
-        std::string text = "\n" + Text(TextId::DoneBeforeStop) + " " + std::to_string(done_) + " / " + std::to_string(toDo_);
+        std::string text =
+            "\n" + Text(TextId::DoneBeforeStop) + " " + std::to_string(done_) + " / " + std::to_string(toDo_);
         constexpr int kNamed = 5;
         int named = 0;
         for (const PlanEntry& entry : plan_) {

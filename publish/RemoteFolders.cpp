@@ -26,7 +26,8 @@ std::string WebFolderName(const std::string& cp1252Name) {
     std::string name;
     for (const char c : cp1252Name) {
         const char base = Cp1252BaseLetter(c);
-        const bool kept = std::isalnum(static_cast<unsigned char>(base)) != 0 && static_cast<unsigned char>(base) < 0x80;
+        const bool kept =
+            std::isalnum(static_cast<unsigned char>(base)) != 0 && static_cast<unsigned char>(base) < 0x80;
         name += kept || base == '-' || base == '_' ? base : '_';
     }
     return name;
@@ -89,8 +90,8 @@ void RemoteFolders::EnterOrCreate(const std::string& name, const std::string& ke
             try {
                 Enter(name);
             } catch (const PalimoraError&) {
-                throw PalimoraError(language_.LangText(TextId::CannotCreateFolder) + " " + projectName_ + "/" + name + "\n" +
-                                    error.UserMessage());
+                throw PalimoraError(language_.LangText(TextId::CannotCreateFolder) + " " + projectName_ + "/" + name +
+                                    "\n" + error.UserMessage());
             }
             List(key);
             return;

@@ -6,15 +6,15 @@
 #include "common/UserDialogs.h"
 #include "publish/SocketErrors.h"
 
-#include <chrono>
-#include <cstdlib>
 #include <fcntl.h>
-#include <fstream>
 #include <libssh/libssh.h>
 #include <libssh/sftp.h>
 #include <poll.h>
 #include <pwd.h>
 #include <unistd.h>
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
 
 namespace palimora {
 namespace {
@@ -60,7 +60,10 @@ bool SftpTransport::Connected() const { return session_ && session_->sftp && ssh
 
 void SftpTransport::TestCancel() {
     if (keepAlive_ && keepAlive_->CancelRequested()) cancelSeen_ = true;
-    if (cancelSeen_) throw AbortError("Op\xE9ration annul\xE9" "e");
+    if (cancelSeen_)
+        throw AbortError(
+            "Op\xE9ration annul\xE9"
+            "e");
 }
 
 void SftpTransport::Fail(const std::string& what) {
@@ -112,13 +115,18 @@ void SftpTransport::Open() {
         }
         ssh_set_blocking(session_->ssh, 0);
         if (Await([&] { return ssh_connect(session_->ssh); }, SSH_AGAIN) != SSH_OK) {
-            Fail("La connection a \xE9" "chou\xE9");
+            Fail(
+                "La connection a \xE9"
+                "chou\xE9");
         }
         CheckHostKey();
         if (login_.loggingIn) login_.loggingIn();
         const int login = Await([&] { return ssh_userauth_password(session_->ssh, nullptr, login_.password.c_str()); },
                                 SSH_AUTH_AGAIN);
-        if (login != SSH_AUTH_SUCCESS) Fail("Identification refus\xE9" "e");
+        if (login != SSH_AUTH_SUCCESS)
+            Fail(
+                "Identification refus\xE9"
+                "e");
         ssh_set_blocking(session_->ssh, 1);
         session_->sftp = sftp_new(session_->ssh);
         if (!session_->sftp || sftp_init(session_->sftp) != SSH_OK) Fail("SFTP");
@@ -152,12 +160,13 @@ void SftpTransport::CheckHostKey() {
             // The question's own words say unknown or changed: no reason of another language is added.
             check.kind = IdentityCheck::Kind::ChangedHostKey;
             break;
-        default:
-            check.kind = IdentityCheck::Kind::UnknownHostKey;
-            break;
+        default: check.kind = IdentityCheck::Kind::UnknownHostKey; break;
     }
     if (!login_.untrustedIdentity || !login_.untrustedIdentity(check)) {
-        throw SockError("Cl\xE9 du serveur refus\xE9" "e : " + check.reason);
+        throw SockError(
+            "Cl\xE9 du serveur refus\xE9"
+            "e : " +
+            check.reason);
     }
 }
 
@@ -169,9 +178,7 @@ std::string SftpTransport::PathOf(const std::string& name) const {
     return folder_ == "/" ? "/" + onServer : folder_ + "/" + onServer;
 }
 
-std::string SftpTransport::CurrentFolder() {
-    return Cp1252ForDisplay(Utf8Text(folder_));
-}
+std::string SftpTransport::CurrentFolder() { return Cp1252ForDisplay(Utf8Text(folder_)); }
 
 std::vector<UnixListing::Entry> SftpTransport::List() {
     TestCancel();

@@ -8,20 +8,20 @@
 #include "publish/TlsChannel.h"
 
 #include <arpa/inet.h>
-#include <cerrno>
-#include <chrono>
-#include <cstring>
 #include <fcntl.h>
-#include <fstream>
-#include <future>
-#include <memory>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
-#include <thread>
 #include <unistd.h>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <fstream>
+#include <future>
+#include <memory>
+#include <thread>
 #include <utility>
 
 namespace palimora {
@@ -133,7 +133,9 @@ std::string SockLink::Resolve() {
         }
         if (cancelled_) {
             cancelled_ = false;
-            throw SockError("Recherche de l'h\xF4te annul\xE9" "e");
+            throw SockError(
+                "Recherche de l'h\xF4te annul\xE9"
+                "e");
         }
         KeepAliveStep();
     }
@@ -165,10 +167,13 @@ void SockLink::Connect() {
         socklen_t length = sizeof error;
         ::getsockopt(fd_, SOL_SOCKET, SO_ERROR, &error, &length);
         if (wait != Wait::Ready || error != 0) {
-                cancelled_ = false;
+            cancelled_ = false;
             CloseSocket();
             if (wait == Wait::TimedOut) throw SockError("Temps d\xE9pass\xE9 pour la connexion", 0, true);
-            if (wait == Wait::Cancelled) throw SockError("Connexion annul\xE9" "e");
+            if (wait == Wait::Cancelled)
+                throw SockError(
+                    "Connexion annul\xE9"
+                    "e");
             // The system's reason (refused, unreachable) tells a closed port from a wrong address.
             throw SockError(SystemErrorText(error), WinsockCode(error));
         }
@@ -212,7 +217,11 @@ void SockLink::StartTls(const std::string& hostName, const SockLink* resumeFrom)
         if (io == TlsChannel::Io::WantRead || io == TlsChannel::Io::WantWrite) {
             waitFor = io == TlsChannel::Io::WantRead ? POLLIN : POLLOUT;
         } else {
-            const std::string text = "La n\xE9gociation TLS a \xE9" "chou\xE9" "e : " + tls_->FailureText();
+            const std::string text =
+                "La n\xE9gociation TLS a \xE9"
+                "chou\xE9"
+                "e : " +
+                tls_->FailureText();
             tls_.reset();
             throw SockError(text);
         }
@@ -220,7 +229,10 @@ void SockLink::StartTls(const std::string& hostName, const SockLink* resumeFrom)
         if (wait != Wait::Ready) {
             cancelled_ = false;
             tls_.reset();
-            throw AbortError("N\xE9gociation TLS abandonn\xE9" "e", wait == Wait::TimedOut);
+            throw AbortError(
+                "N\xE9gociation TLS abandonn\xE9"
+                "e",
+                wait == Wait::TimedOut);
         }
     }
     const IdentityCheck check = tls_->Check();
@@ -275,7 +287,9 @@ void SockLink::Writeln(std::string_view text) {
     // user never asked for; a byte 255 is doubled, as Telnet's rule asks.
     std::string line;
     for (const char c : text) {
-        if (c == '\r' || c == '\n' || c == '\0') throw SockError(FailureText(Failure::ControlInName) + " " + std::string(text.substr(0, text.find_first_of(std::string_view("\r\n\0", 3)))));
+        if (c == '\r' || c == '\n' || c == '\0')
+            throw SockError(FailureText(Failure::ControlInName) + " " +
+                            std::string(text.substr(0, text.find_first_of(std::string_view("\r\n\0", 3)))));
         line += c;
         if (c == '\xFF') line += c;
     }
@@ -400,12 +414,19 @@ void SockLink::Accept(const std::string& peerAddress) {
         const Wait wait = WaitFor(fd_, POLLIN);
         if (wait != Wait::Ready) {
             cancelled_ = false;
-            throw SockError("Acceptation annul\xE9" "e", 0, wait == Wait::TimedOut);
+            throw SockError(
+                "Acceptation annul\xE9"
+                "e",
+                0, wait == Wait::TimedOut);
         }
         sockaddr_in peer{};
         socklen_t length = sizeof peer;
         accepted = ::accept4(fd_, reinterpret_cast<sockaddr*>(&peer), &length, SOCK_NONBLOCK | SOCK_CLOEXEC);
-        if (accepted < 0) throw SockError("Erreur \xE0 la cr\xE9" "ation de donn\xE9" "es");
+        if (accepted < 0)
+            throw SockError(
+                "Erreur \xE0 la cr\xE9"
+                "ation de donn\xE9"
+                "es");
         char text[INET_ADDRSTRLEN] = {};
         ::inet_ntop(AF_INET, &peer.sin_addr, text, sizeof text);
         if (peerAddress != text) {

@@ -30,7 +30,7 @@ public:
 
     std::string Host;
     int Port = 0;
-    int TimeOut = 0;       // milliseconds, 0 = no bound
+    int TimeOut = 0;  // milliseconds, 0 = no bound
 
     // Asked when the server's certificate does not verify: true goes on.
     std::function<bool(const IdentityCheck&)> OnUntrustedCertificate;

@@ -24,7 +24,9 @@ private:
 // The words of the two stops every connection shares: a send and a line
 // read given up on Cancel or time-out.
 inline constexpr const char* kSendAbandoned = "Envoi de Socket abandonn\xE9";
-inline constexpr const char* kReadAbandoned = "ReadLn de Socket abandonn\xE9" "e";
+inline constexpr const char* kReadAbandoned =
+    "ReadLn de Socket abandonn\xE9"
+    "e";
 
 // An operation stopped by Cancel (or its time-out).
 class AbortError : public SockError {

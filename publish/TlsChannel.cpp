@@ -1,13 +1,13 @@
 #include "publish/TlsChannel.h"
 
 #include <arpa/inet.h>
-#include <cerrno>
-#include <csignal>
-#include <ctime>
 #include <openssl/err.h>
 #include <openssl/ssl.h>
 #include <openssl/x509v3.h>
 #include <pthread.h>
+#include <cerrno>
+#include <csignal>
+#include <ctime>
 
 namespace palimora {
 namespace {
@@ -122,9 +122,7 @@ TlsChannel::Io TlsChannel::Result(int returned) {
             failure_ = LastLibraryError();
             if (failure_.empty()) return Io::Closed;
             return Io::Failed;
-        default:
-            failure_ = LastLibraryError();
-            return Io::Failed;
+        default: failure_ = LastLibraryError(); return Io::Failed;
     }
 }
 

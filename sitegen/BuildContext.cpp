@@ -1,7 +1,7 @@
 #include "sitegen/BuildContext.h"
 
-#include "project/PictureNames.h"
 #include "common/ProgramFolder.h"
+#include "project/PictureNames.h"
 #include "project/SiteLayout.h"
 
 namespace palimora {

@@ -111,7 +111,8 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const f
     const Size thumbnail = Fit(natural, settings.galleryBoxWidth, settings.galleryBoxHeight);
     const Size summary = Fit(natural, settings.summaryBoxWidth, settings.summaryBoxHeight);
     const bool limited = settings.limitWidth != 0 && settings.limitHeight != 0;
-    const Size limit = limited ? Fit(natural, settings.limitWidth, settings.limitHeight) : Size{natural.width, natural.height};
+    const Size limit =
+        limited ? Fit(natural, settings.limitWidth, settings.limitHeight) : Size{natural.width, natural.height};
     // A picture that already fits its limit is left as it is: encoding it
     // again at each build would only lose quality.
     const bool reduce = limited && (limit.width != natural.width || limit.height != natural.height);
@@ -136,10 +137,12 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const f
     Image decoded = DecodeJpeg(source, wanted.width, wanted.height);
 
     if (settings.thumbnails) {
-        files.push_back({projectFolder / site_layout::kThumbnailFolder / site_layout::ThumbnailName(base), EncodeJpegToMemory(Scaled(decoded, thumbnail))});
+        files.push_back({projectFolder / site_layout::kThumbnailFolder / site_layout::ThumbnailName(base),
+                         EncodeJpegToMemory(Scaled(decoded, thumbnail))});
     }
     if (summaryThumbnail) {
-        files.push_back({projectFolder / site_layout::kSummaryThumbnailFolder / site_layout::SummaryThumbnailName(base), EncodeJpegToMemory(Scaled(decoded, summary))});
+        files.push_back({projectFolder / site_layout::kSummaryThumbnailFolder / site_layout::SummaryThumbnailName(base),
+                         EncodeJpegToMemory(Scaled(decoded, summary))});
     }
     Image picture;
     if (reduce) {
@@ -167,7 +170,8 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const f
             } else {
                 bytes = EncodeJpegRowsToMemory(picture, bands[i].top, bands[i].bottom);
             }
-            files.push_back({projectFolder / site_layout::kStripFolder / site_layout::StripName(base, i + 1), std::move(bytes)});
+            files.push_back(
+                {projectFolder / site_layout::kStripFolder / site_layout::StripName(base, i + 1), std::move(bytes)});
         }
     } else if (settings.stamp) {
         StampCopyright(picture, DecodeStamp(settings.stampFile), settings.corner, settings.margin);

@@ -52,7 +52,8 @@ std::string HtmlColour(int colour) {
 }
 
 std::string FontOpen(const std::string& face, int size, int colour, const Language& language) {
-    const std::string faces = face == language.LangText(TextId::BrowserFont) ? std::string() : face + ",Arial,Helvetica";
+    const std::string faces =
+        face == language.LangText(TextId::BrowserFont) ? std::string() : face + ",Arial,Helvetica";
     return "<font face=\"" + faces + "\" size=\"" + std::to_string(size) + "\" color=\"" + HtmlColour(colour) + "\">";
 }
 

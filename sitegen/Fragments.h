@@ -40,8 +40,8 @@ public:
 
     std::string Reference(const std::string& path) const;
     // `<TABLE ...>` with its background picture referenced as above.
-    std::string TableOpen(int border, const std::string& background, int borderColour, int cellSpacing,
-                          int cellPadding, int backColour) const;
+    std::string TableOpen(int border, const std::string& background, int borderColour, int cellSpacing, int cellPadding,
+                          int backColour) const;
 
     // Copies a local file into param and returns its file name. A file that
     // cannot be copied keeps its reference and is remembered for

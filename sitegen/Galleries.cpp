@@ -1,9 +1,9 @@
 #include "sitegen/Galleries.h"
 
+#include "project/SiteLayout.h"
 #include "sitegen/BuildContext.h"
 #include "styles/ProjectSettings.h"
 #include "styles/SettingsLayout.h"
-#include "project/SiteLayout.h"
 
 #include <algorithm>
 

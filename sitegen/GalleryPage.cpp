@@ -1,13 +1,13 @@
 // Gallery pages: a grid of thumbnails and the links to the other pages.
 
 #include "common/FileNames.h"
+#include "common/ProgramFolder.h"
 #include "imaging/PictureReader.h"
 #include "lang/Language.h"
+#include "project/SiteLayout.h"
 #include "sitegen/PageTexts.h"
 #include "sitegen/PageWriter.h"
 #include "styles/SettingsLayout.h"
-#include "common/ProgramFolder.h"
-#include "project/SiteLayout.h"
 
 #include <algorithm>
 
@@ -44,16 +44,18 @@ bool PageWriter::WriteGalleryPage(int gallery) {
 }
 
 void PageWriter::WriteGalleryTitleBlock(PageLines& page, const std::string& title) const {
-    WriteTitleBlock(page, On(L::GalleryTitleShown), Face(L::GalleryTitleFont), 'g', title, Item(L::GalleryTitlePosition), Num(L::GalleryTitleSize), Colour(L::GalleryTitleColour), Item(L::GalleryTitleStyle));
+    WriteTitleBlock(page, On(L::GalleryTitleShown), Face(L::GalleryTitleFont), 'g', title,
+                    Item(L::GalleryTitlePosition), Num(L::GalleryTitleSize), Colour(L::GalleryTitleColour),
+                    Item(L::GalleryTitleStyle));
 }
 
 void PageWriter::WriteGalleryTable(PageLines& page) const {
     const Language& language = sources_.language;
     // A template holds 50 entries: a larger gallery shows its first 50
     // (each picture still has its page, chained to its neighbours).
-    const int count = context_.buildMode ? std::min(context_.galleryCount[context_.currentGallery - 1],
-                                                    BuildContext::kGalleryCapacity)
-                                         : BuildContext::kGalleryCapacity;
+    const int count = context_.buildMode
+                          ? std::min(context_.galleryCount[context_.currentGallery - 1], BuildContext::kGalleryCapacity)
+                          : BuildContext::kGalleryCapacity;
     const int perRow = std::max(1, Num(L::GalleryTablePicturesPerRow));
     const int rows = RoundUp(count, perRow);
     const bool titles = On(L::GalleryThumbnailTitlesShown);
@@ -77,7 +79,9 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
     markers_.InsertHeaderFooter(page, FileSetting(L::GalleryTopHtml), FileSetting(L::GalleryBottomHtml));
     const int table = Find(page, "TABLEAU", 0) + 1;
     page.Put(table, AlignOpen(Item(L::GalleryTablePosition), language));
-    page.Put(table + 1, assets_.TableOpen(Num(L::GalleryTableBorderWidth), Text(L::GalleryTableBackgroundPicture), Colour(L::GalleryTableBorderColour), Num(L::GalleryTableCellSpacing), Num(L::GalleryTableCellPadding), Colour(L::GalleryTableBackgroundColour)));
+    page.Put(table + 1, assets_.TableOpen(Num(L::GalleryTableBorderWidth), Text(L::GalleryTableBackgroundPicture),
+                                          Colour(L::GalleryTableBorderColour), Num(L::GalleryTableCellSpacing),
+                                          Num(L::GalleryTableCellPadding), Colour(L::GalleryTableBackgroundColour)));
 
     const std::string border = std::to_string(Num(L::GalleryThumbnailBorderWidth));
     const std::string borderColour = HtmlColour(Colour(L::GalleryThumbnailBorderColour));
@@ -94,7 +98,8 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
         std::string picture = "<a href=\"" + link + "\"><img border=\"" + border + "\" bordercolor=\"" + borderColour +
                               "\"  src=\"" + source + "\" alt=\"\" ";
         if (!context_.buildMode) {
-            picture += "WIDTH=\"" + std::to_string(Num(L::GalleryThumbnailWidth)) + "\" HEIGHT=\"" + std::to_string(Num(L::GalleryThumbnailHeight)) + "\" ";
+            picture += "WIDTH=\"" + std::to_string(Num(L::GalleryThumbnailWidth)) + "\" HEIGHT=\"" +
+                       std::to_string(Num(L::GalleryThumbnailHeight)) + "\" ";
         }
         picture += "></a>";
         page.Put(p, "<TD colspan=1>");
@@ -106,12 +111,14 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
         const int t = Find(page, "TITRE" + n, r) + 1;
         if (titles) {
             const std::string titleLink =
-                context_.buildMode
-                    ? LinkText(HtmlText(PictureTitleOfPage(sources_.texts, GalleryPicturePage(j))), GalleryPicturePage(j))
-                    : LinkText(Word(TextId::PictureWord) + " " + n, ProgramFolder::kPictureSample);
+                context_.buildMode ? LinkText(HtmlText(PictureTitleOfPage(sources_.texts, GalleryPicturePage(j))),
+                                              GalleryPicturePage(j))
+                                   : LinkText(Word(TextId::PictureWord) + " " + n, ProgramFolder::kPictureSample);
             page.Put(t, "<TD colspan=1>");
             page.Put(t + 1, AlignOpen(Item(L::GalleryThumbnailTitlePosition), language));
-            page.Put(t + 2, StyleOpen(Item(L::GalleryThumbnailTitleStyle), language) + FontOpen(Face(L::GalleryThumbnailTitleFont), Num(L::GalleryThumbnailTitleSize), Colour(L::GalleryThumbnailTitleColour), language));
+            page.Put(t + 2, StyleOpen(Item(L::GalleryThumbnailTitleStyle), language) +
+                                FontOpen(Face(L::GalleryThumbnailTitleFont), Num(L::GalleryThumbnailTitleSize),
+                                         Colour(L::GalleryThumbnailTitleColour), language));
             page.Put(t + 3, titleLink);
             page.Put(t + 4, "</FONT>" + StyleClose(Item(L::GalleryThumbnailTitleStyle), language));
             page.Put(t + 5, "</DIV>");
@@ -141,8 +148,13 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
     page.Put(p - 5, "</TR><TR colspan=" + span + ">");
     page.Put(p - 4, "<TD colspan=" + span + ">");
     page.Put(p - 3, AlignOpen(Item(L::GalleryTablePosition), language));
-    page.Put(p - 2, StyleOpen(Item(L::GalleryThumbnailTitleStyle), language) + FontOpen(Face(L::GalleryThumbnailTitleFont), Num(L::GalleryThumbnailTitleSize), Colour(L::GalleryThumbnailTitleColour), language));
-    page.Put(p, On(L::MakeSummary) ? LinkText(Word(TextId::SummaryWord), context_.buildMode ? site_layout::kStartPage : ProgramFolder::kSummarySample) : std::string());
+    page.Put(p - 2, StyleOpen(Item(L::GalleryThumbnailTitleStyle), language) +
+                        FontOpen(Face(L::GalleryThumbnailTitleFont), Num(L::GalleryThumbnailTitleSize),
+                                 Colour(L::GalleryThumbnailTitleColour), language));
+    page.Put(p, On(L::MakeSummary)
+                    ? LinkText(Word(TextId::SummaryWord),
+                               context_.buildMode ? site_layout::kStartPage : ProgramFolder::kSummarySample)
+                    : std::string());
     for (int g = 1; g <= kMaxGalleries; ++g) {
         const int y = Find(page, "TITREGALERIE" + std::to_string(g), p);
         p = y + 1;

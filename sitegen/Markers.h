@@ -41,7 +41,8 @@ public:
     void ClearSignature(PageLines& page) const;
 
 private:
-    void InsertFile(PageLines& page, std::string_view marker, const std::filesystem::path& file, TextId missingText) const;
+    void InsertFile(PageLines& page, std::string_view marker, const std::filesystem::path& file,
+                    TextId missingText) const;
 
     UserDialogs& dialogs_;
     const Language& language_;

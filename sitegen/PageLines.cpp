@@ -11,9 +11,7 @@ bool IsMarkerLike(const std::string& line) { return line.rfind("<!--", 0) == 0; 
 
 }  // namespace
 
-std::string PageLines::Get(int index) const {
-    return index >= 0 && index < Count() ? lines_[index] : std::string();
-}
+std::string PageLines::Get(int index) const { return index >= 0 && index < Count() ? lines_[index] : std::string(); }
 
 void PageLines::Put(int index, std::string line) {
     if (index < 0 || index >= Count()) return;

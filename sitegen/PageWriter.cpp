@@ -62,12 +62,13 @@ void PageWriter::WriteBody(PageLines& page, SettingLine backColourLine, SettingL
                            SettingLine linkColourLine) const {
     const std::string link = HtmlColour(Colour(linkColourLine));
     page.Put(Find(page, "BODY", 0) + 1, "<BODY background=\"" + assets_.Reference(Text(backgroundLine)) +
-                                            "\" bgcolor=\"" + HtmlColour(Colour(backColourLine)) + "\" link=\"" +
-                                            link + "\" vlink=\"" + link + "\" alink=\"" + link + "\">");
+                                            "\" bgcolor=\"" + HtmlColour(Colour(backColourLine)) + "\" link=\"" + link +
+                                            "\" vlink=\"" + link + "\" alink=\"" + link + "\">");
 }
 
-void PageWriter::WriteTitleBlock(PageLines& page, bool show, const std::string& font, char kind, const std::string& text,
-                                 const std::string& alignment, int size, int colour, const std::string& style) const {
+void PageWriter::WriteTitleBlock(PageLines& page, bool show, const std::string& font, char kind,
+                                 const std::string& text, const std::string& alignment, int size, int colour,
+                                 const std::string& style) const {
     if (!show) {
         const int t = Find(page, "TITREIMAGE", 0);
         ClearLines(page, t + 1, Find(page, "FINTITREIMAGE", t + 1) - 1);
@@ -84,9 +85,12 @@ void PageWriter::WriteTitleBlock(PageLines& page, bool show, const std::string& 
             int span = 0;
             if (kind == 's') {
                 const int perRow = Num(L::SummaryTableEntriesPerRow);
-                span = On(L::SummaryGalleryPicturesShown) && On(L::SummaryGalleryTitlesShown) ? 2 * perRow : (!On(L::SummaryGalleryPicturesShown) && !On(L::SummaryGalleryTitlesShown) ? 0 : perRow);
+                span = On(L::SummaryGalleryPicturesShown) && On(L::SummaryGalleryTitlesShown)
+                           ? 2 * perRow
+                           : (!On(L::SummaryGalleryPicturesShown) && !On(L::SummaryGalleryTitlesShown) ? 0 : perRow);
             } else {
-                span = On(L::GalleryThumbnailTitlesShown) ? 2 * Num(L::GalleryTablePicturesPerRow) : Num(L::GalleryTablePicturesPerRow);
+                span = On(L::GalleryThumbnailTitlesShown) ? 2 * Num(L::GalleryTablePicturesPerRow)
+                                                          : Num(L::GalleryTablePicturesPerRow);
             }
             const std::string n = std::to_string(span);
             page.Put(t - 2, "<TR colspan=" + n + ">");

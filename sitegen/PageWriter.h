@@ -1,10 +1,10 @@
 #pragma once
 
-#include "styles/PageKind.h"
 #include "sitegen/BuildContext.h"
 #include "sitegen/Fragments.h"
 #include "sitegen/Markers.h"
 #include "sitegen/PageLines.h"
+#include "styles/PageKind.h"
 #include "styles/SettingsLayout.h"
 
 #include <filesystem>
@@ -25,7 +25,7 @@ struct PageSources {
     std::string projectName;
     const Language& language;
     const ProjectSettings& settings;
-    const PictureTextFile& texts;          // titles and comments (the working images.dat)
+    const PictureTextFile& texts;           // titles and comments (the working images.dat)
     std::vector<std::string> pictureNames;  // the project's pictures, in list order
 };
 
@@ -89,7 +89,9 @@ private:
     std::string Word(TextId text) const;
     std::filesystem::path FileSetting(SettingLine line) const;
 
-    int Find(const PageLines& page, const std::string& name, int start) const { return markers_.Find(page, name, start); }
+    int Find(const PageLines& page, const std::string& name, int start) const {
+        return markers_.Find(page, name, start);
+    }
     bool LoadTemplate(PageLines& page, const char* workingTemplate) const;
     void Finish(PageLines& page, const std::string& fileName) const;
 

@@ -1,11 +1,11 @@
 // Picture pages: one picture with its title, comment and navigation.
 
 #include "common/FileNames.h"
+#include "common/ProgramFolder.h"
 #include "lang/Language.h"
 #include "sitegen/PageTexts.h"
 #include "sitegen/PageWriter.h"
 #include "styles/ProjectSettings.h"
-#include "common/ProgramFolder.h"
 
 namespace palimora {
 
@@ -21,20 +21,25 @@ bool PageWriter::WritePicturePage(int pictureNumber) {
     WritePictureTitleBlock(page, PictureTitleOfPage(sources_.texts, context_.currentPage));
     WritePicture(page);
     WriteComment(page);
-    WriteButtons(page, settings::ReadMode(sources_.settings.Lines().Line(L::ButtonMode)) == settings::ButtonMode::Pictures);
+    WriteButtons(page,
+                 settings::ReadMode(sources_.settings.Lines().Line(L::ButtonMode)) == settings::ButtonMode::Pictures);
     Finish(page, context_.currentPage);
     return true;
 }
 
 void PageWriter::WritePictureTitleBlock(PageLines& page, const std::string& title) const {
-    WriteTitleBlock(page, On(L::PictureTitleShown), Face(L::PictureTitleFont), 'i', title, Item(L::PictureTitlePosition), Num(L::PictureTitleSize), Colour(L::PictureTitleColour), Item(L::PictureTitleStyle));
+    WriteTitleBlock(page, On(L::PictureTitleShown), Face(L::PictureTitleFont), 'i', title,
+                    Item(L::PictureTitlePosition), Num(L::PictureTitleSize), Colour(L::PictureTitleColour),
+                    Item(L::PictureTitleStyle));
 }
 
 void PageWriter::WritePictureTable(PageLines& page) const {
     markers_.InsertHeaderFooter(page, FileSetting(L::PictureTopHtml), FileSetting(L::PictureBottomHtml));
     const int c = Find(page, "TABLEAU", 0);
     page.Put(c + 1, AlignOpen(Item(L::PictureTablePosition), sources_.language));
-    page.Put(c + 2, assets_.TableOpen(Num(L::PictureTableBorderWidth), Text(L::PictureTableBackgroundPicture), Colour(L::PictureTableBorderColour), Num(L::PictureTableCellSpacing), Num(L::PictureTableCellPadding), Colour(L::PictureTableBackgroundColour)));
+    page.Put(c + 2, assets_.TableOpen(Num(L::PictureTableBorderWidth), Text(L::PictureTableBackgroundPicture),
+                                      Colour(L::PictureTableBorderColour), Num(L::PictureTableCellSpacing),
+                                      Num(L::PictureTableCellPadding), Colour(L::PictureTableBackgroundColour)));
     page.Put(c + 3, "</DIV>");
 }
 
@@ -46,7 +51,8 @@ void PageWriter::WritePicture(PageLines& page) const {
 
     const bool linked = !context_.nextPage.empty();
     std::string prefix = linked ? "<a href=\"" + context_.nextPage + "\">" : std::string();
-    prefix += strips == 1 ? "<img border=\"" + std::to_string(Num(L::PictureBorderWidth)) + "\" bordercolor=\"" + HtmlColour(Colour(L::PictureBorderColour)) + "\" "
+    prefix += strips == 1 ? "<img border=\"" + std::to_string(Num(L::PictureBorderWidth)) + "\" bordercolor=\"" +
+                                HtmlColour(Colour(L::PictureBorderColour)) + "\" "
                           : std::string("<img border=\"0\"");
     const std::string close = linked ? "</a>" : "";
     const std::string& name = context_.currentPicture;
@@ -54,8 +60,9 @@ void PageWriter::WritePicture(PageLines& page) const {
     const std::string alt = Word(TextId::PictureAlt);
 
     if (strips == 1 || (extension != ".JPG" && extension != ".JPEG")) {
-        page.Put(p + 1, prefix + " src=\"./images/" + name + "\" alt=\"" + alt + "\" HSPACE=\"" + std::to_string(Num(L::PictureSpaceHorizontal)) +
-                            "\" VSPACE=\"" + std::to_string(Num(L::PictureSpaceVertical)) + "\" >" + close);
+        page.Put(p + 1, prefix + " src=\"./images/" + name + "\" alt=\"" + alt + "\" HSPACE=\"" +
+                            std::to_string(Num(L::PictureSpaceHorizontal)) + "\" VSPACE=\"" +
+                            std::to_string(Num(L::PictureSpaceVertical)) + "\" >" + close);
     } else {
         const std::string base = name.substr(0, name.size() - ExtensionOf(name).size());
         std::string line;
@@ -76,7 +83,8 @@ void PageWriter::WriteComment(PageLines& page) const {
     if (On(L::CommentShown)) {
         const Language& language = sources_.language;
         page.Put(a + 1, AlignOpen(Item(L::CommentPosition), language));
-        page.Put(a + 2, StyleOpen(Item(L::CommentStyle), language) + FontOpen(Face(L::CommentFont), Num(L::CommentSize), Colour(L::CommentColour), language));
+        page.Put(a + 2, StyleOpen(Item(L::CommentStyle), language) +
+                            FontOpen(Face(L::CommentFont), Num(L::CommentSize), Colour(L::CommentColour), language));
         if (context_.buildMode) {
             page.Put(a + 3, NeverAMarker(PictureCommentHtml(sources_.texts, context_.currentPage)));
             page.Put(a + 4, {});
@@ -111,11 +119,15 @@ void PageWriter::WriteButtons(PageLines& page, bool pictures) const {
         return "<a href=\"" + target + "\"><img src=\"" + assets_.Reference(Text(line)) + "\"></a>";
     };
     int searchFrom = 0;
-    for (const auto& [marker, shownLine] : {std::pair{"BOUTHAUT", L::ButtonsAtTop}, std::pair{"BOUTBAS", L::ButtonsAtBottom}}) {
+    for (const auto& [marker, shownLine] :
+         {std::pair{"BOUTHAUT", L::ButtonsAtTop}, std::pair{"BOUTBAS", L::ButtonsAtBottom}}) {
         const int d = Find(page, marker, searchFrom);
         if (On(shownLine)) {
             page.Put(d + 1, AlignOpen(Item(L::ButtonsPosition), language));
-            page.Put(d + 2, pictures ? std::string() : StyleOpen(Item(L::ButtonsStyle), language) + FontOpen(Face(L::ButtonsFont), Num(L::ButtonsSize), Colour(L::ButtonsColour), language));
+            page.Put(d + 2, pictures ? std::string()
+                                     : StyleOpen(Item(L::ButtonsStyle), language) +
+                                           FontOpen(Face(L::ButtonsFont), Num(L::ButtonsSize), Colour(L::ButtonsColour),
+                                                    language));
             page.Put(d + 3, button(L::BackButton, previous));
             page.Put(d + 4, button(L::ContentsButton, gallery));
             page.Put(d + 5, button(L::NextButton, next));

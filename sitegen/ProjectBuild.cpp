@@ -5,16 +5,17 @@
 #include "lang/Language.h"
 #include "project/PictureTextFile.h"
 #include "project/PictureTextLayout.h"
+#include "project/ProjectLayout.h"
 #include "sitegen/BuildContext.h"
 #include "styles/ProjectSettings.h"
-#include "project/ProjectLayout.h"
 
 namespace palimora {
 namespace fs = std::filesystem;
 
 BuildOutcome BuildProject(const BuildRequest& request, UserDialogs& dialogs, BuildProgress& progress) {
     Language language;
-    if (const std::string problem = language.LoadChosen(request.folder, request.languageUntilChosen); !problem.empty()) {
+    if (const std::string problem = language.LoadChosen(request.folder, request.languageUntilChosen);
+        !problem.empty()) {
         dialogs.ShowMessageOk(problem);
     }
     ProjectSettings settings;
@@ -28,8 +29,9 @@ BuildOutcome BuildProject(const BuildRequest& request, UserDialogs& dialogs, Bui
     const fs::path edited = request.workingFolder.empty() ? project : request.workingFolder;
     const PictureTextFile texts(project_layout::PictureTextFile(edited));
     BuildContext context;
-    const SiteBuildSources sources{request.folder, request.projectName, language, settings,
-                                   texts,          project_layout::PicturesFolder(edited), dialogs};
+    const SiteBuildSources sources{
+        request.folder, request.projectName, language, settings, texts, project_layout::PicturesFolder(edited),
+        dialogs};
     return SiteBuild(sources, context, progress);
 }
 

@@ -8,21 +8,21 @@
 #include "common/ProgramFolder.h"
 #include "common/UserDialogs.h"
 #include "imaging/ImageError.h"
-#include "project/PictureMessages.h"
 #include "lang/ErrorMessages.h"
 #include "lang/Language.h"
+#include "project/PictureMessages.h"
 #include "project/PictureNames.h"
 #include "project/ProjectFolders.h"
+#include "project/ProjectLayout.h"
+#include "project/SiteLayout.h"
 #include "sitegen/BuildContext.h"
-#include "sitegen/Galleries.h"
-#include "sitegen/PageWriter.h"
 #include "sitegen/DerivedPictures.h"
 #include "sitegen/Fragments.h"
+#include "sitegen/Galleries.h"
+#include "sitegen/PageWriter.h"
 #include "styles/ProjectSettings.h"
 #include "styles/SampleTemplates.h"
 #include "styles/SettingsLayout.h"
-#include "project/ProjectLayout.h"
-#include "project/SiteLayout.h"
 
 #include <algorithm>
 #include <new>
@@ -35,11 +35,16 @@ namespace fs = std::filesystem;
 namespace {
 
 // The settings that name a file of param, which its clearing keeps.
-constexpr SettingLine kFileSettings[] = {
-    SettingLine::PicturePageBackgroundPicture, SettingLine::PictureTableBackgroundPicture, SettingLine::BackButton,
-    SettingLine::ContentsButton, SettingLine::NextButton, SettingLine::GalleryBackgroundPicture,
-    SettingLine::GalleryTableBackgroundPicture, SettingLine::SummaryBackgroundPicture,
-    SettingLine::SummaryTableBackgroundPicture, SettingLine::HomePicture};
+constexpr SettingLine kFileSettings[] = {SettingLine::PicturePageBackgroundPicture,
+                                         SettingLine::PictureTableBackgroundPicture,
+                                         SettingLine::BackButton,
+                                         SettingLine::ContentsButton,
+                                         SettingLine::NextButton,
+                                         SettingLine::GalleryBackgroundPicture,
+                                         SettingLine::GalleryTableBackgroundPicture,
+                                         SettingLine::SummaryBackgroundPicture,
+                                         SettingLine::SummaryTableBackgroundPicture,
+                                         SettingLine::HomePicture};
 
 struct Cancelled {};
 
@@ -75,9 +80,10 @@ private:
 };
 
 void Run::ClearOldOutput() const {
-    for (const auto& [folder, mask] : {std::pair{project_, "*.htm"}, std::pair{project_ / site_layout::kThumbnailFolder, "*.*"},
-                                       std::pair{project_ / site_layout::kSummaryThumbnailFolder, "*.*"},
-                                       std::pair{project_ / site_layout::kStripFolder, "*.*"}}) {
+    for (const auto& [folder, mask] :
+         {std::pair{project_, "*.htm"}, std::pair{project_ / site_layout::kThumbnailFolder, "*.*"},
+          std::pair{project_ / site_layout::kSummaryThumbnailFolder, "*.*"},
+          std::pair{project_ / site_layout::kStripFolder, "*.*"}}) {
         try {
             DeleteDeletableFiles(folder, mask);
         } catch (const PalimoraError&) {
@@ -85,8 +91,9 @@ void Run::ClearOldOutput() const {
             s_.dialogs.ShowMessageOk(s_.language.LangText(TextId::FileUnusable) + " " + DisplayPath(folder) + ".");
         }
     }
-    for (const fs::path& folder : {project_, project_ / site_layout::kThumbnailFolder,
-                                   project_ / site_layout::kSummaryThumbnailFolder, project_ / site_layout::kStripFolder}) {
+    for (const fs::path& folder :
+         {project_, project_ / site_layout::kThumbnailFolder, project_ / site_layout::kSummaryThumbnailFolder,
+          project_ / site_layout::kStripFolder}) {
         RemoveTemporaries(folder);  // a killed build's
     }
     std::vector<std::string> kept;
@@ -248,7 +255,8 @@ void Run::Execute() {
                                       : converted.unreadable->File();
             if (!onAPage[n - 1] && converted.unreadable->File().empty()) {
                 // No page shows it: the site is whole without it.
-                s_.dialogs.ShowMessageOk(s_.language.LangText(TextId::UnreadablePictureSkipped) + " " + DisplayPath(file));
+                s_.dialogs.ShowMessageOk(s_.language.LangText(TextId::UnreadablePictureSkipped) + " " +
+                                         DisplayPath(file));
                 continue;
             }
             work.Stop();
@@ -286,12 +294,14 @@ std::optional<fs::path> NameInParam(const std::string& setting, const fs::path& 
 
 }  // namespace
 
-std::optional<fs::path> SiteStartPage(const fs::path& projectFolder, const ProjectSettings& settings, bool existingOnly) {
+std::optional<fs::path> SiteStartPage(const fs::path& projectFolder, const ProjectSettings& settings,
+                                      bool existingOnly) {
     std::error_code error;
     auto usable = [&](const std::string& page) { return !existingOnly || fs::exists(projectFolder / page, error); };
     const std::string galleryPage = site_layout::GalleryPage(1);
     const std::string picturePage = site_layout::PicturePage(1, SixDigits(1));
-    if (settings.Check(SettingLine::MakeSummary) && usable(site_layout::kStartPage)) return projectFolder / site_layout::kStartPage;
+    if (settings.Check(SettingLine::MakeSummary) && usable(site_layout::kStartPage))
+        return projectFolder / site_layout::kStartPage;
     if (settings.Check(SettingLine::MakeGalleries) && usable(galleryPage)) return projectFolder / galleryPage;
     if (usable(picturePage)) return projectFolder / picturePage;
     return std::nullopt;

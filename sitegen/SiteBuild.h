@@ -24,10 +24,10 @@ struct SiteBuildSources {
     std::string projectName;
     const Language& language;
     const ProjectSettings& settings;
-    const PictureTextFile& texts;                 // titles and comments
-    std::filesystem::path workingPictures;        // where size-limited pictures are also written
+    const PictureTextFile& texts;           // titles and comments
+    std::filesystem::path workingPictures;  // where size-limited pictures are also written
     UserDialogs& dialogs;
-    unsigned pictureWorkers = 0;                  // threads deriving pictures; 0: one per core
+    unsigned pictureWorkers = 0;  // threads deriving pictures; 0: one per core
 };
 
 enum class BuildOutcome { Built, Cancelled, Failed };

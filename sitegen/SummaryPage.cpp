@@ -1,11 +1,11 @@
 // The summary page: one entry per gallery and the home link.
 
+#include "common/ProgramFolder.h"
 #include "imaging/PictureReader.h"
 #include "lang/Language.h"
+#include "project/SiteLayout.h"
 #include "sitegen/PageWriter.h"
 #include "styles/SettingsLayout.h"
-#include "common/ProgramFolder.h"
-#include "project/SiteLayout.h"
 
 namespace palimora {
 
@@ -30,13 +30,15 @@ bool PageWriter::WriteSummaryPage() {
 }
 
 void PageWriter::WriteSummaryTitleBlock(PageLines& page) const {
-    WriteTitleBlock(page, On(L::SummaryTitleShown), Face(L::SummaryTitleFont), 's', Text(L::SummaryTitle), Item(L::SummaryTitlePosition), Num(L::SummaryTitleSize), Colour(L::SummaryTitleColour),
+    WriteTitleBlock(page, On(L::SummaryTitleShown), Face(L::SummaryTitleFont), 's', Text(L::SummaryTitle),
+                    Item(L::SummaryTitlePosition), Num(L::SummaryTitleSize), Colour(L::SummaryTitleColour),
                     Item(L::SummaryTitleStyle));
 }
 
 void PageWriter::WriteSummaryTable(PageLines& page) const {
     const Language& language = sources_.language;
-    const bool pictures = On(L::SummaryGalleryPicturesShown), titles = On(L::SummaryGalleryTitlesShown), homeOn = On(L::HomeLinkShown);
+    const bool pictures = On(L::SummaryGalleryPicturesShown), titles = On(L::SummaryGalleryTitlesShown),
+               homeOn = On(L::HomeLinkShown);
     const int perRow = std::max(1, Num(L::SummaryTableEntriesPerRow));
     const int rowSpan = pictures && titles ? 2 * perRow : (!pictures && !titles ? 0 : perRow);
     const int cellSpan = !pictures && !titles ? 0 : 1;
@@ -50,7 +52,8 @@ void PageWriter::WriteSummaryTable(PageLines& page) const {
     const bool galleryPages = On(L::MakeGalleries);
     for (int e = 1; e <= kEntries; ++e) {
         names[e - 1] = Text(e == kHomeEntry ? L::HomeTitle : GalleryLine(L::GalleryName1, e));
-        if (context_.buildMode && e != kHomeEntry && (!galleryPages || context_.galleryCount[e - 1] == 0)) names[e - 1].clear();
+        if (context_.buildMode && e != kHomeEntry && (!galleryPages || context_.galleryCount[e - 1] == 0))
+            names[e - 1].clear();
         if (!names[e - 1].empty()) ++count;
     }
     const int rows = (count + perRow - 1) / perRow;
@@ -58,7 +61,9 @@ void PageWriter::WriteSummaryTable(PageLines& page) const {
     const int a = Find(page, "TABLEAU", 0);
     const int z = Find(page, "FINTABLEAU", a + 1);
     page.Put(a + 1, AlignOpen(Item(L::SummaryTablePosition), language));
-    page.Put(a + 2, assets_.TableOpen(Num(L::SummaryTableBorderWidth), Text(L::SummaryTableBackgroundPicture), Colour(L::SummaryTableBorderColour), Num(L::SummaryTableCellSpacing), Num(L::SummaryTableCellPadding), Colour(L::SummaryTableBackgroundColour)));
+    page.Put(a + 2, assets_.TableOpen(Num(L::SummaryTableBorderWidth), Text(L::SummaryTableBackgroundPicture),
+                                      Colour(L::SummaryTableBorderColour), Num(L::SummaryTableCellSpacing),
+                                      Num(L::SummaryTableCellPadding), Colour(L::SummaryTableBackgroundColour)));
     page.Put(z + 1, "</DIV>");
     markers_.InsertHeaderFooter(page, FileSetting(L::SummaryTopHtml), FileSetting(L::SummaryBottomHtml));
 
@@ -84,7 +89,7 @@ void PageWriter::WriteSummaryTable(PageLines& page) const {
             std::string source;
             if (home) {
                 const std::string picture = Text(L::HomePicture);
-                source = picture.empty() ? std::string()
+                source = picture.empty()         ? std::string()
                          : IsWebAddress(picture) ? WebAddress(picture)
                                                  : "./param/" + assets_.CopyIntoParam(picture);
             } else {
@@ -94,7 +99,8 @@ void PageWriter::WriteSummaryTable(PageLines& page) const {
             std::string element = "<a href=\"" + link + "\"><img border=\"" + border + "\" bordercolor=\"" +
                                   borderColour + "\"  src=\"" + source + "\" alt=\"\" ";
             if (!context_.buildMode) {
-                element += "WIDTH=\"" + std::to_string(Num(L::SummaryGalleryPictureWidth)) + "\" HEIGHT=\"" + std::to_string(Num(L::SummaryGalleryPictureHeight)) + "\" ";
+                element += "WIDTH=\"" + std::to_string(Num(L::SummaryGalleryPictureWidth)) + "\" HEIGHT=\"" +
+                           std::to_string(Num(L::SummaryGalleryPictureHeight)) + "\" ";
             }
             element += "></a>";
             page.Put(p, cell);
@@ -114,7 +120,9 @@ void PageWriter::WriteSummaryTable(PageLines& page) const {
         } else if (titles) {
             page.Put(t, cell);
             page.Put(t + 1, AlignOpen(Item(L::SummaryGalleryTitlePosition), language));
-            page.Put(t + 2, StyleOpen(Item(L::SummaryGalleryTitleStyle), language) + FontOpen(Face(L::SummaryGalleryTitleFont), Num(L::SummaryGalleryTitleSize), Colour(L::SummaryGalleryTitleColour), language));
+            page.Put(t + 2, StyleOpen(Item(L::SummaryGalleryTitleStyle), language) +
+                                FontOpen(Face(L::SummaryGalleryTitleFont), Num(L::SummaryGalleryTitleSize),
+                                         Colour(L::SummaryGalleryTitleColour), language));
             page.Put(t + 3, LinkText(HtmlText(names[e - 1]), link));
             page.Put(t + 4, "</FONT>" + StyleClose(Item(L::SummaryGalleryTitleStyle), language));
             page.Put(t + 5, "</DIV>");

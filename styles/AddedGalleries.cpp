@@ -9,7 +9,6 @@ namespace palimora {
 
 namespace {
 
-
 std::string Name(const SettingsStore& settings, int gallery) {
     return settings.Line(GalleryLine(SettingLine::GalleryName1, gallery));
 }
@@ -56,7 +55,8 @@ void AddedGalleries::Place(SettingsStore& settings, const std::vector<std::strin
     }
     const SettingLine lastPicture = GalleryLine(SettingLine::GalleryLastPicture1, last);
     const auto endedAt = settings::ReadPictureChoice(settings.Line(lastPicture), before);
-    if (!galleryName_.empty() || (endedAt && *endedAt + 1 == before.size())) settings.SetLine(lastPicture, after.back());
+    if (!galleryName_.empty() || (endedAt && *endedAt + 1 == before.size()))
+        settings.SetLine(lastPicture, after.back());
 }
 
 }  // namespace palimora

@@ -125,9 +125,10 @@ std::string ProjectSettings::FontFace(SettingLine line, const Language& language
 
 std::string ProjectSettings::Text(SettingLine line, const Language& language, const std::string& projectName) const {
     const LineLayout& layout = Layout(line);
-    const std::string shownWhenEmpty = layout.whenEmpty == EmptyText::ProjectName    ? projectName
-                                       : layout.whenEmpty == EmptyText::LanguageText ? language.LangText(layout.defaultText)
-                                                                                     : std::string();
+    const std::string shownWhenEmpty = layout.whenEmpty == EmptyText::ProjectName ? projectName
+                                       : layout.whenEmpty == EmptyText::LanguageText
+                                           ? language.LangText(layout.defaultText)
+                                           : std::string();
     return ReadText(store_.Line(line), shownWhenEmpty);
 }
 
@@ -136,7 +137,8 @@ std::optional<std::size_t> ProjectSettings::Choice(SettingLine line, const std::
                                               : ReadChoice(store_.Line(line), items);
 }
 
-std::vector<std::string> ProjectSettings::ItemsOf(SettingLine line, const ProgramFolder& folder, const Language& language,
+std::vector<std::string> ProjectSettings::ItemsOf(SettingLine line, const ProgramFolder& folder,
+                                                  const Language& language,
                                                   const std::vector<std::string>& fonts) const {
     switch (Layout(line).kind) {
         case Kind::Style: return Texts(language, kStyleTexts);

@@ -214,10 +214,10 @@ struct LineLayout {
     SettingLine line;
     std::string_view control;  // the control's name in the style panels
     Kind kind = Kind::Free;
-    int minimum = 0;   // numbers: range and the value shown before any load
+    int minimum = 0;  // numbers: range and the value shown before any load
     int maximum = 0;
-    int initial = 0;   // numbers and colours: the control's own value
-    EmptyText whenEmpty = EmptyText::Nothing;  // texts
+    int initial = 0;                            // numbers and colours: the control's own value
+    EmptyText whenEmpty = EmptyText::Nothing;   // texts
     TextId defaultText = TextId::ProgramTitle;  // texts, with EmptyText::LanguageText
 };
 

@@ -3,13 +3,13 @@
 #include "app/HelpPages.h"
 #include "app/ProjectCommands.h"
 #include "app/WindowPlacement.h"
-#include "lang/ui/CommandGuard.h"
 #include "app/ui/PageDesignStep.h"
 #include "app/ui/PictureButton.h"
-#include "app/ui/PressedLook.h"
 #include "app/ui/PictureStep.h"
+#include "app/ui/PressedLook.h"
 #include "app/ui/ProjectWindows.h"
 #include "app/ui/Toolbar.h"
+#include "app/ui/WebBrowser.h"
 #include "common/Error.h"
 #include "common/ui/BusyCursor.h"
 #include "common/ui/ClickableLabel.h"
@@ -19,25 +19,25 @@
 #include "common/ui/ScreenText.h"
 #include "lang/LanguageChoice.h"
 #include "lang/TextId.h"
+#include "lang/ui/CommandGuard.h"
 #include "lang/ui/IntroWindow.h"
 #include "lang/ui/LanguageWindow.h"
 #include "lang/ui/QtUserDialogs.h"
-#include "styles/ui/StyleNotebooks.h"
-#include "app/ui/WebBrowser.h"
 #include "project/ui/PictureDisplay.h"
 #include "project/ui/PictureListView.h"
 #include "project/ui/PictureTabs.h"
+#include "styles/ui/StyleNotebooks.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QDesktopServices>
-#include <QUrl>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
+#include <QUrl>
 
 namespace palimora {
 namespace fs = std::filesystem;
@@ -116,10 +116,14 @@ void TForm1::FormCreate(bool showIntro) {
     LogoName->setGeometry(624, 22, 158, 52);
     for (ClickableLabel* logo : {LogoMark, LogoName}) {
         logo->setCursor(Qt::PointingHandCursor);
-        connect(logo, &ClickableLabel::clicked, this, [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebAddress))); });
+        connect(logo, &ClickableLabel::clicked, this,
+                [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebAddress))); });
     }
 
-    GiveDesignedNames({{Background, "ImageBarre"}, {ProjectNameLabel, "LabNom"}, {StepLabel, "LabelEtape"}, {LogoMark, "Imagelogo"},
+    GiveDesignedNames({{Background, "ImageBarre"},
+                       {ProjectNameLabel, "LabNom"},
+                       {StepLabel, "LabelEtape"},
+                       {LogoMark, "Imagelogo"},
                        {LogoName, "Image2"}});
     BlinkTimer = new QTimer(this);
     BlinkTimer->setObjectName(QStringLiteral("Timer1"));
@@ -163,8 +167,10 @@ void TForm1::ConnectCommands() {
     guard.Connect(tools.UpButton, &PictureButton::clicked, this, [&pictures] { pictures.MovePictureUp(); });
     guard.Connect(tools.DownButton, &PictureButton::clicked, this, [&pictures] { pictures.MovePictureDown(); });
     guard.Connect(pictures.PicturesList, &QListWidget::itemClicked, this, [&pictures] { pictures.PictureChosen(); });
-    guard.Connect(pictures.PictureTabsView->SaveTextsButton, &QPushButton::clicked, this, [&pictures] { pictures.SaveTypedTexts(); });
-    guard.Connect(pictures.PictureTabsView->PictureView, &PictureDisplay::pictureClicked, this, [&pictures] { pictures.OpenPictureElsewhere(); });
+    guard.Connect(pictures.PictureTabsView->SaveTextsButton, &QPushButton::clicked, this,
+                  [&pictures] { pictures.SaveTypedTexts(); });
+    guard.Connect(pictures.PictureTabsView->PictureView, &PictureDisplay::pictureClicked, this,
+                  [&pictures] { pictures.OpenPictureElsewhere(); });
     guard.Connect(&pictures, &PictureStep::listCancelled, this, [this] { StartNewProject(); });
     connect(pageDesign_, &PageDesignStep::modified, this, [this] { session_.SetProjectModified(true); });
     // In step 1 the browser gives the picture list its place back.
@@ -189,7 +195,8 @@ void TForm1::ShowStartWarnings() {
 void TForm1::ApplyLanguage() {
     qtOwnTexts_.Follow(session_.CurrentLanguage().Code());
     setWindowTitle(ToScreen(session_.LangText(TextId::ProgramTitle)));
-    for (ClickableLabel* logo : {LogoMark, LogoName}) logo->setToolTip(ToScreen(session_.LangText(TextId::MainWindowTitle)));
+    for (ClickableLabel* logo : {LogoMark, LogoName})
+        logo->setToolTip(ToScreen(session_.LangText(TextId::MainWindowTitle)));
     pageDesign_->PreviewBrowser->setToolTip(ToScreen(session_.LangText(TextId::PreviewWidthHint)));
     ProjectNameLabel->setText(ToScreen(session_.ProjectName()));
     ShowStepLabel(step_.LabelText());

@@ -32,8 +32,8 @@ class TForm1 : public QWidget {
     Q_OBJECT
 public:
     struct Options {
-        bool showIntro = true;  // tests start without the splash
-        UserDialogs* dialogs = nullptr;  // tests script the answers; default: the message windows
+        bool showIntro = true;                     // tests start without the splash
+        UserDialogs* dialogs = nullptr;            // tests script the answers; default: the message windows
         ProjectWindows* projectWindows = nullptr;  // tests script them; default: the save and open windows
         // Opens a page or a picture with the user's default program; tests record it.
         std::function<void(const std::filesystem::path&)> openFile;

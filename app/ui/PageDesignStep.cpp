@@ -1,6 +1,7 @@
 #include "app/ui/PageDesignStep.h"
 
 #include "app/Session.h"
+#include "app/ui/WebBrowser.h"
 #include "common/Cp1252.h"
 #include "common/ui/BusyCursor.h"
 #include "common/ui/DesignedNames.h"
@@ -11,7 +12,6 @@
 #include "styles/ui/PictureNotebook.h"
 #include "styles/ui/StyleNotebooks.h"
 #include "styles/ui/SummaryNotebook.h"
-#include "app/ui/WebBrowser.h"
 
 #include <QTimer>
 #include <QUrl>
@@ -51,7 +51,8 @@ PageDesignStep::PageDesignStep(Session& session, UserDialogs& dialogs, QWidget* 
     PreviewBrowser->setGeometry(407, 96, 377, 329);
     GiveDesignedNames({{PreviewBrowser, "WebBrowser1"}});
     PreviewBrowser->hide();  // nothing to show until the welcome page
-    PreviewBrowser->Page().SetBeforeNavigate([this](const QUrl& url, bool programsOwn) { return BeforeNavigate(url, programsOwn); });
+    PreviewBrowser->Page().SetBeforeNavigate(
+        [this](const QUrl& url, bool programsOwn) { return BeforeNavigate(url, programsOwn); });
     PreviewBrowser->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(PreviewBrowser, &QWidget::customContextMenuRequested, this, [this] { SetPhoneWidth(!phoneWidth_); });
 
@@ -103,7 +104,7 @@ void PageDesignStep::RebuildSample(PageKind kind) {
     writer.TellMissingMarkers();
     if (!written) {
         PreviewBrowser->setHtml(QStringLiteral("<body style=\"font-family:sans-serif;margin:24px\"><p>%1</p></body>")
-                                 .arg(ToScreen(session_.LangText(TextId::SampleUnavailable)).toHtmlEscaped()));
+                                    .arg(ToScreen(session_.LangText(TextId::SampleUnavailable)).toHtmlEscaped()));
         return;
     }
     PreviewBrowser->Navigate(session_.Folder().Root() / SamplePageOf(sample.templateLine));

@@ -6,8 +6,8 @@
 
 namespace palimora {
 
-PictureButton::PictureButton(const ProgramFolder& folder, std::string pictureName, QPoint position,
-                             int layoutTag, QWidget* parent)
+PictureButton::PictureButton(const ProgramFolder& folder, std::string pictureName, QPoint position, int layoutTag,
+                             QWidget* parent)
     : ClickableLabel(parent), folder_(folder), pictureName_(std::move(pictureName)), tag_(layoutTag) {
     move(position);
     setCursor(Qt::PointingHandCursor);

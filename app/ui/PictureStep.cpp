@@ -2,8 +2,8 @@
 
 #include "app/Session.h"
 #include "app/ui/PictureButton.h"
-#include "app/ui/Toolbar.h"
 #include "app/ui/PressedLook.h"
+#include "app/ui/Toolbar.h"
 #include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/ui/BusyCursor.h"
@@ -11,26 +11,29 @@
 #include "common/ui/OpenFile.h"
 #include "common/ui/ScreenText.h"
 #include "lang/TextId.h"
-#include "project/CommaList.h"
+#include "lang/ui/WaitWindow.h"
 #include "project/AddedPictureConversion.h"
 #include "project/ChosenPictures.h"
+#include "project/CommaList.h"
 #include "project/ui/PictureDisplay.h"
 #include "project/ui/PictureListView.h"
 #include "project/ui/PictureOpenDialog.h"
 #include "project/ui/PictureTabs.h"
-#include "lang/ui/WaitWindow.h"
 
-#include <QLocale>
 #include <QLineEdit>
+#include <QLocale>
 
 #include <algorithm>
 
 namespace palimora {
 namespace fs = std::filesystem;
 
-
 PictureStep::PictureStep(Session& session, UserDialogs& dialogs, Toolbar& toolbar, QWidget* window)
-    : QObject(window), session_(session), dialogs_(dialogs), toolbar_(toolbar), lastPictureFolder_(session.Folder().Root()) {
+    : QObject(window),
+      session_(session),
+      dialogs_(dialogs),
+      toolbar_(toolbar),
+      lastPictureFolder_(session.Folder().Root()) {
     PictureTabsView = new PictureTabs(dialogs, session.CurrentLanguage(), window);
     PictureTabsView->setGeometry(8, 96, 385, 329);
     PicturesList = new PictureListView(window);
@@ -87,7 +90,8 @@ void PictureStep::ShowChosenPicture() {
     PictureTabsView->PictureView->Show(file);
     currentPicture_ = position + 1;
     const auto texts = session_.Pictures().Texts().Read(currentPicture_);
-    PictureTabsView->ShowTexts(texts ? texts->title : std::string(), FromCommaList(texts ? texts->comment : std::string()));
+    PictureTabsView->ShowTexts(texts ? texts->title : std::string(),
+                               FromCommaList(texts ? texts->comment : std::string()));
     textsPicture_ = currentPicture_;
     emit pictureShown();
 }
@@ -119,7 +123,8 @@ void PictureStep::StoreTexts(bool onlyWhenChanged) {
     }
     if (onlyWhenChanged) {
         const auto stored = session_.Pictures().Texts().Read(picture);
-        const bool same = stored ? stored->title == title && stored->comment == comment : title.empty() && comment.empty();
+        const bool same =
+            stored ? stored->title == title && stored->comment == comment : title.empty() && comment.empty();
         if (same) return;
     }
     session_.SetProjectModified(true);
@@ -153,7 +158,8 @@ void PictureStep::AddPictures(const std::vector<fs::path>& chosen) {
     if (chosen.empty()) return;
     StoreTypedTexts();  // the numbers are about to change
     PictureList& pictures = session_.Pictures();
-    std::vector<fs::path> sources = AddableChoice(chosen, pictures.PicturesFolder(), dialogs_, session_.CurrentLanguage());
+    std::vector<fs::path> sources =
+        AddableChoice(chosen, pictures.PicturesFolder(), dialogs_, session_.CurrentLanguage());
     if (sources.empty()) {
         ShowChosenPicture();
         return;
@@ -170,10 +176,9 @@ void PictureStep::AddPictures(const std::vector<fs::path>& chosen) {
     lastPictureFolder_ = sources.front().parent_path();
     const bool inserting = currentPicture_ < pictureCount_;
     try {
-        const auto added = pictures.Add(sources, currentPicture_,
-                                        [this](const fs::path& copy, const fs::path& source) {
-                                            return ConvertAddedPicture(copy, source, dialogs_, session_.CurrentLanguage());
-                                        });
+        const auto added = pictures.Add(sources, currentPicture_, [this](const fs::path& copy, const fs::path& source) {
+            return ConvertAddedPicture(copy, source, dialogs_, session_.CurrentLanguage());
+        });
         // Only the last added picture is shown: the others would be decoded
         // for a display no one sees (their icons tell unreadable files).
         if (!added.empty()) {

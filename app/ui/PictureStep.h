@@ -75,8 +75,8 @@ private:
     IconCache icons_;
     int pictureCount_ = 0;
     int currentPicture_ = 0;
-    int textsPicture_ = 0;  // the picture whose texts the fields show (0: none)
-    bool selectAfterInsert_ = false;  // the next rebuild keeps the current picture (after an insert)
+    int textsPicture_ = 0;                     // the picture whose texts the fields show (0: none)
+    bool selectAfterInsert_ = false;           // the next rebuild keeps the current picture (after an insert)
     std::filesystem::path lastPictureFolder_;  // where the add dialog opens
 };
 

@@ -9,10 +9,10 @@
 #include "app/ui/PictureStep.h"
 #include "app/ui/PressedLook.h"
 #include "app/ui/Toolbar.h"
-#include "project/ui/PictureTabs.h"
 #include "common/ui/BusyCursor.h"
 #include "common/ui/OpenFile.h"
 #include "common/ui/ScreenText.h"
+#include "project/ui/PictureTabs.h"
 #include "publish/ui/FtpSettingsWindow.h"
 #include "publish/ui/TransferWindow.h"
 #include "sitegen/ui/BuildWindow.h"
@@ -87,8 +87,8 @@ void TForm1::ShowStepLabelAfterPublishing() {
 bool TForm1::RunFtpSettingsWindow() {
     ShowStepLabel(TextId::PublishHint);
     const fs::path help = PublishHelpPage(session_.Folder(), session_.LanguageCode());
-    TFormFTP window(ftp_, session_.CurrentLanguage(), *dialogs_, session_.ProjectName(),
-                    [this, help] { openFile_(help); }, this);
+    TFormFTP window(
+        ftp_, session_.CurrentLanguage(), *dialogs_, session_.ProjectName(), [this, help] { openFile_(help); }, this);
     const bool confirmed = window.exec() == kModalYes;
     ShowStepLabelAfterPublishing();
     return confirmed;

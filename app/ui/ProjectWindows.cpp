@@ -6,8 +6,8 @@
 #include "common/ui/Colours.h"
 #include "common/ui/DesignedNames.h"
 #include "common/ui/ScreenText.h"
-#include "lang/ui/CommandGuard.h"
 #include "lang/TextId.h"
+#include "lang/ui/CommandGuard.h"
 #include "project/ProjectFolders.h"
 
 #include <QLabel>
@@ -44,10 +44,14 @@ TFEnrPro::TFEnrPro(Session& session, UserDialogs& dialogs, TextId caption, QWidg
     OkButton->setEnabled(false);
     OkButton->setDefault(true);
     CancelButton = new QPushButton(ToScreen(session.LangText(TextId::Cancel)), Frame);
-    GiveDesignedNames({{Frame, "Panel1"}, {NameLabel, "Label1"}, {NameEdit, "Edit1"}, {OkButton, "BitBtn1"},
+    GiveDesignedNames({{Frame, "Panel1"},
+                       {NameLabel, "Label1"},
+                       {NameEdit, "Edit1"},
+                       {OkButton, "BitBtn1"},
                        {CancelButton, "BitBtn2"}});
     CancelButton->setGeometry(304, 72, 89, 25);
-    connect(NameEdit, &QLineEdit::textChanged, this, [this](const QString& name) { OkButton->setEnabled(!name.isEmpty()); });
+    connect(NameEdit, &QLineEdit::textChanged, this,
+            [this](const QString& name) { OkButton->setEnabled(!name.isEmpty()); });
     const CommandGuard guard(dialogs, session.CurrentLanguage());
     guard.Connect(OkButton, &QPushButton::clicked, this, [this] { ConfirmName(); });
     connect(CancelButton, &QPushButton::clicked, this, &TFEnrPro::reject);
@@ -81,7 +85,10 @@ TFOpPr::TFOpPr(Session& session, UserDialogs& dialogs, QWidget* parent)
     DeleteButton = new QPushButton(ToScreen(session.LangText(TextId::DeleteCaption)), Frame);
     OpenButton = new QPushButton(ToScreen(session.LangText(TextId::Ok)), Frame);
     CancelButton = new QPushButton(ToScreen(session.LangText(TextId::Cancel)), Frame);
-    GiveDesignedNames({{Frame, "Panel1"}, {ProjectList, "ListBox1"}, {OpenButton, "BitBtn1"}, {CancelButton, "BitBtn2"},
+    GiveDesignedNames({{Frame, "Panel1"},
+                       {ProjectList, "ListBox1"},
+                       {OpenButton, "BitBtn1"},
+                       {CancelButton, "BitBtn2"},
                        {DeleteButton, "BitBtn3"}});
     buttons->addWidget(DeleteButton);
     buttons->addStretch();

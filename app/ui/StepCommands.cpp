@@ -5,11 +5,11 @@
 #include "app/ui/MainWindow.h"
 #include "app/ui/PageDesignStep.h"
 #include "app/ui/PictureStep.h"
+#include "app/ui/PressedLook.h"
 #include "app/ui/Toolbar.h"
 #include "common/UserDialogs.h"
 #include "common/ui/BusyCursor.h"
 #include "common/ui/ScreenText.h"
-#include "app/ui/PressedLook.h"
 #include "styles/ui/StyleNotebooks.h"
 
 #include <QLabel>

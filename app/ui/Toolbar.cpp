@@ -48,7 +48,8 @@ Toolbar::Toolbar(const ProgramFolder& folder, QWidget* window) {
     for (const auto& layout : kButtons) {
         // The step buttons start from tag 0 so that the start-up toggles leave
         // step 1 pressed; every other button starts from 1 and shows its normal look.
-        const bool stepButton = layout.member == &Toolbar::PicturesStepButton || layout.member == &Toolbar::DesignStepButton;
+        const bool stepButton =
+            layout.member == &Toolbar::PicturesStepButton || layout.member == &Toolbar::DesignStepButton;
         auto* button = new PictureButton(folder, layout.picture, layout.position, stepButton ? 0 : 1, window);
         button->setObjectName(QString::fromLatin1(layout.designedName));
         button->setVisible(layout.shownIn != ShownIn::PageDesign);
@@ -58,8 +59,10 @@ Toolbar::Toolbar(const ProgramFolder& folder, QWidget* window) {
 
 void Toolbar::GiveStartLooks() {
     // As the window's creation toggles them: the design step button twice, so it ends normal.
-    for (PictureButton* button : {OpenButton, NewButton, SaveButton, DesignStepButton, PicturesStepButton, DesignStepButton, SummaryButton, GalleryButton, PicturePageButton, AddButton,
-                                  RemoveButton, UpButton, DownButton, PublishButton, ResultButton, QuitButton, RefreshButton, HelpButton}) {
+    for (PictureButton* button :
+         {OpenButton, NewButton, SaveButton, DesignStepButton, PicturesStepButton, DesignStepButton, SummaryButton,
+          GalleryButton, PicturePageButton, AddButton, RemoveButton, UpButton, DownButton, PublishButton, ResultButton,
+          QuitButton, RefreshButton, HelpButton}) {
         ToggleLook(*button);
     }
 }

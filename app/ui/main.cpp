@@ -1,13 +1,13 @@
 #include "app/ui/MainWindow.h"
+#include "app/ui/WebBrowser.h"
+#include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/InstanceLock.h"
-#include "common/Cp1252.h"
+#include "common/ui/ScreenText.h"
 #include "lang/Language.h"
 #include "lang/LanguageChoice.h"
 #include "lang/TextId.h"
 #include "lang/ui/QtUserDialogs.h"
-#include "common/ui/ScreenText.h"
-#include "app/ui/WebBrowser.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -30,7 +30,10 @@ ProgressWindow::ProgressWindow(const Layout& layout, const Texts& texts, QWidget
     ResultButton->setEnabled(false);
     CancelButton = new QPushButton(texts.cancel, Frame);
     CancelButton->setGeometry(layout.cancel);
-    GiveDesignedNames({{Frame, "Panel1"}, {StatusLabel, "Label1"}, {Bar, "ProgressBar1"}, {ResultButton, "BitBtn1"},
+    GiveDesignedNames({{Frame, "Panel1"},
+                       {StatusLabel, "Label1"},
+                       {Bar, "ProgressBar1"},
+                       {ResultButton, "BitBtn1"},
                        {CancelButton, "BitBtn2"}});
     connect(CancelButton, &QPushButton::clicked, this, &ProgressWindow::reject);
 }

@@ -6,13 +6,9 @@
 
 namespace palimora {
 
-QString ToScreen(const std::string& cp1252) {
-    return QString::fromStdString(Utf8FromCp1252(cp1252).Bytes());
-}
+QString ToScreen(const std::string& cp1252) { return QString::fromStdString(Utf8FromCp1252(cp1252).Bytes()); }
 
-std::string FromScreen(const QString& text) {
-    return Cp1252FromUtf8(Utf8Text(text.toStdString()));
-}
+std::string FromScreen(const QString& text) { return Cp1252FromUtf8(Utf8Text(text.toStdString())); }
 
 QString QtFileFilter(const std::string& cp1252Filter) {
     const QStringList parts = ToScreen(cp1252Filter).split(QLatin1Char('|'));

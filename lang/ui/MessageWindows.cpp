@@ -48,9 +48,7 @@ QPushButton* MessageWindow::AddButton(int left, TextId caption, int result) {
     return button;
 }
 
-void MessageWindow::reject() {
-    done(kModalCancel);
-}
+void MessageWindow::reject() { done(kModalCancel); }
 
 void MessageWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
@@ -68,8 +66,7 @@ TMessOk::TMessOk(const Language& language, const std::string& message)
     AcceptButton->setFocus();
 }
 
-TFYNC::TFYNC(const Language& language, const std::string& message)
-    : MessageWindow(language, message, QSize(329, 170)) {
+TFYNC::TFYNC(const Language& language, const std::string& message) : MessageWindow(language, message, QSize(329, 170)) {
     setWindowFlag(Qt::WindowStaysOnTopHint);
     AcceptButton = AddButton(8, TextId::Yes, kModalYes);
     NoButton = AddButton(112, TextId::No, kModalNo);
@@ -81,8 +78,7 @@ TFYNC::TFYNC(const Language& language, const std::string& message)
 
 int TFYNC::EscapeResult() const { return kModalNo; }
 
-TFOC::TFOC(const Language& language, const std::string& message)
-    : MessageWindow(language, message, QSize(328, 171)) {
+TFOC::TFOC(const Language& language, const std::string& message) : MessageWindow(language, message, QSize(328, 171)) {
     AcceptButton = AddButton(8, TextId::Yes, kModalYes);
     CancelButton = AddButton(224, TextId::Cancel, kModalCancel);
     GiveDesignedNames({{AcceptButton, "BitBtn1"}, {CancelButton, "BitBtn3"}});

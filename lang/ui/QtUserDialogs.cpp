@@ -8,10 +8,10 @@
 
 #include <QApplication>
 
-#include <algorithm>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 
 #include <algorithm>
 
@@ -46,7 +46,7 @@ int QtUserDialogs::AskTrust(const std::string& text) {
 }
 
 int QtUserDialogs::AskChoice(const std::string& text, const std::string& details,
-                            const std::vector<std::string>& buttons, int defaultButton) {
+                             const std::vector<std::string>& buttons, int defaultButton) {
     // The details (a file a line) open under "Show Details..."; Escape and
     // the close box answer -1.
     QMessageBox box(QMessageBox::Question, ToScreen(language_.LangText(TextId::ProgramTitle)), ToScreen(text),
@@ -55,10 +55,11 @@ int QtUserDialogs::AskChoice(const std::string& text, const std::string& details
     if (!details.empty()) box.setDetailedText(ToScreen(details));
     std::vector<QPushButton*> pressed;
     for (const std::string& caption : buttons) {
-        pressed.push_back(box.addButton(ToScreen(caption), pressed.empty() ? QMessageBox::AcceptRole
-                                                                            : QMessageBox::ActionRole));
+        pressed.push_back(
+            box.addButton(ToScreen(caption), pressed.empty() ? QMessageBox::AcceptRole : QMessageBox::ActionRole));
     }
-    if (defaultButton >= 0 && defaultButton < static_cast<int>(pressed.size())) box.setDefaultButton(pressed[defaultButton]);
+    if (defaultButton >= 0 && defaultButton < static_cast<int>(pressed.size()))
+        box.setDefaultButton(pressed[defaultButton]);
     box.exec();
     const auto found = std::find(pressed.begin(), pressed.end(), box.clickedButton());
     return found == pressed.end() || found + 1 == pressed.end() ? -1 : static_cast<int>(found - pressed.begin());

@@ -20,9 +20,9 @@ TForm2::TForm2(const Language& language, QWidget* parent) : QDialog(parent), lan
     Bar->setGeometry(0, 24, 294, 25);
     Bar->setRange(0, 100);
     Bar->setTextVisible(false);
-    Bar->setStyleSheet(QStringLiteral(
-        "QProgressBar { background: rgb(245,158,73); border: 1px solid rgb(90,80,160); }"
-        "QProgressBar::chunk { background: rgb(40,40,140); }"));
+    Bar->setStyleSheet(
+        QStringLiteral("QProgressBar { background: rgb(245,158,73); border: 1px solid rgb(90,80,160); }"
+                       "QProgressBar::chunk { background: rgb(40,40,140); }"));
     Bar->hide();
 
     CancelButton = new QPushButton(this);

@@ -3,18 +3,18 @@
 #include "common/FileNames.h"
 #include "common/UserDialogs.h"
 #include "common/ui/BusyCursor.h"
+#include "common/ui/ClickableLabel.h"
 #include "common/ui/Colours.h"
 #include "common/ui/DesignedNames.h"
-#include "imaging/ui/QtImages.h"
 #include "imaging/Fitting.h"
 #include "imaging/GifCodec.h"
 #include "imaging/ImageError.h"
-#include "project/PictureMessages.h"
 #include "imaging/PictureReader.h"
 #include "imaging/Resize.h"
+#include "imaging/ui/QtImages.h"
 #include "lang/Language.h"
 #include "lang/TextId.h"
-#include "common/ui/ClickableLabel.h"
+#include "project/PictureMessages.h"
 
 #include <QImageReader>
 #include <QMovie>

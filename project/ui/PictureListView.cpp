@@ -2,8 +2,8 @@
 
 #include "common/UserDialogs.h"
 #include "common/ui/Colours.h"
-#include "imaging/ui/QtImages.h"
 #include "imaging/Icons.h"
+#include "imaging/ui/QtImages.h"
 #include "lang/ui/WaitWindow.h"
 
 namespace palimora {
@@ -19,8 +19,9 @@ PictureListView::PictureListView(QWidget* parent) : QListWidget(parent) {
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(8);
     setFont(font);
-    setStyleSheet(QStringLiteral("QListWidget { background: rgb(245,158,73); border: 1px solid rgb(200,120,50); }"
-                                 "QListWidget::item:selected { background: rgb(129,121,221); color: white; }"));
+    setStyleSheet(
+        QStringLiteral("QListWidget { background: rgb(245,158,73); border: 1px solid rgb(200,120,50); }"
+                       "QListWidget::item:selected { background: rgb(129,121,221); color: white; }"));
 }
 
 PictureListView::Rebuilt PictureListView::Rebuild(const std::vector<std::filesystem::path>& files, TForm2& wait,

@@ -19,7 +19,8 @@ PictureOpenDialog::PictureOpenDialog(const Language& language, const QString& ti
     if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
         grid->addWidget(Preview, 0, grid->columnCount(), grid->rowCount(), 1, Qt::AlignTop);
     }
-    connect(this, &QFileDialog::currentChanged, this, [this](const QString& path) { Preview->Show(path.toStdString()); });
+    connect(this, &QFileDialog::currentChanged, this,
+            [this](const QString& path) { Preview->Show(path.toStdString()); });
     resize(width() + PicturePreview::kPaneWidth + 24, std::max(height(), PicturePreview::kPaneHeight + 120));
 }
 

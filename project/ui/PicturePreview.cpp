@@ -28,7 +28,8 @@ struct Previewed {
 };
 
 QImage Fitted(const Image& image, int naturalWidth, int naturalHeight) {
-    const Placement fit = FitInPanel(naturalWidth, naturalHeight, PicturePreview::kPaneWidth, PicturePreview::kPaneHeight);
+    const Placement fit =
+        FitInPanel(naturalWidth, naturalHeight, PicturePreview::kPaneWidth, PicturePreview::kPaneHeight);
     return ToQImage(Resize(image, std::max(1, fit.width), std::max(1, fit.height)));
 }
 
@@ -41,16 +42,19 @@ std::optional<Previewed> ReadForPreview(const fs::path& file) {
             return Previewed{Fitted(gif.image, gif.width, gif.height), gif.width, gif.height};
         }
         const ReadPicture read = ReadPictureFile(file, PicturePreview::kPaneWidth, PicturePreview::kPaneHeight);
-        return Previewed{Fitted(read.image, read.naturalWidth, read.naturalHeight), read.naturalWidth, read.naturalHeight};
+        return Previewed{Fitted(read.image, read.naturalWidth, read.naturalHeight), read.naturalWidth,
+                         read.naturalHeight};
     } catch (const ImageError& error) {
-        if (error.ErrorKind() != ImageError::Kind::Unsupported || FormatOf(file) == PictureFormat::Metafile) return std::nullopt;
+        if (error.ErrorKind() != ImageError::Kind::Unsupported || FormatOf(file) == PictureFormat::Metafile)
+            return std::nullopt;
     } catch (const std::exception&) {
         return std::nullopt;  // browsing shows no message; adding the file will tell
     }
     QImageReader reader(QString::fromStdString(file.string()));
     const QSize natural = reader.size();
     if (!natural.isValid()) return std::nullopt;
-    const Placement fit = FitInPanel(natural.width(), natural.height(), PicturePreview::kPaneWidth, PicturePreview::kPaneHeight);
+    const Placement fit =
+        FitInPanel(natural.width(), natural.height(), PicturePreview::kPaneWidth, PicturePreview::kPaneHeight);
     reader.setScaledSize(QSize(std::max(1, fit.width), std::max(1, fit.height)));
     const QImage image = reader.read();
     if (image.isNull()) return std::nullopt;

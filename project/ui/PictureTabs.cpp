@@ -69,8 +69,12 @@ PictureTabs::PictureTabs(UserDialogs& dialogs, const Language& language, QWidget
     });
     SaveTextsButton = new QPushButton(textsPage);
     SaveTextsButton->setGeometry(276, 270, 89, 25);
-    GiveDesignedNames({{PictureView, "Panel1"}, {TitleLabel, "Label1"}, {TitleEdit, "Edit1"}, {CommentLabel, "Label2"},
-                       {CommentEdit, "MemoComm"}, {SaveTextsButton, "BitTextOk"}});
+    GiveDesignedNames({{PictureView, "Panel1"},
+                       {TitleLabel, "Label1"},
+                       {TitleEdit, "Edit1"},
+                       {CommentLabel, "Label2"},
+                       {CommentEdit, "MemoComm"},
+                       {SaveTextsButton, "BitTextOk"}});
     addTab(textsPage, QString());
     for (QWidget* field : {static_cast<QWidget*>(TitleEdit), static_cast<QWidget*>(CommentEdit)}) {
         QPalette palette = field->palette();

@@ -60,8 +60,8 @@ TFormFTP::TFormFTP(FtpServer& server, const Language& language, UserDialogs& dia
     HostLabel = LabelAt(text(TextId::FtpServerLabel), 16, 24, Frame);
     HostExample = LabelAt(text(TextId::FtpServerExample), 56, 48, Frame);
     FolderHint = new QLabel(ToScreen(language.LangText(TextId::TheProject) + " " + projectName +
-                                 language.LangText(TextId::PublishedInFolder)),
-                        Frame);
+                                     language.LangText(TextId::PublishedInFolder)),
+                            Frame);
     FolderHint->setWordWrap(true);
     FolderHint->setGeometry(56, 64, 318, FolderHint->heightForWidth(318));
     UserLabel = LabelAt(text(TextId::UserNameLabel), 16, 112, Frame);
@@ -88,10 +88,20 @@ TFormFTP::TFormFTP(FtpServer& server, const Language& language, UserDialogs& dia
     CancelButton = new QPushButton(text(TextId::Cancel), Frame);
     CancelButton->setGeometry(288, 232, 105, 25);
     CancelButton->setAutoDefault(false);
-    GiveDesignedNames({{Frame, "Panel1"}, {HostLabel, "Label1"}, {UserLabel, "Label2"}, {PasswordLabel, "Label3"},
-                       {HostExample, "Label4"}, {UserHint, "Label5"}, {PasswordHint, "Label6"}, {FolderHint, "Label7"},
-                       {HostEdit, "Edit1"}, {UserEdit, "Edit2"}, {PasswordEdit, "MaskEdit1"}, {OkButton, "BitBtn1"},
-                       {CancelButton, "BitBtn2"}, {HelpButton, "BitBtn3"}});
+    GiveDesignedNames({{Frame, "Panel1"},
+                       {HostLabel, "Label1"},
+                       {UserLabel, "Label2"},
+                       {PasswordLabel, "Label3"},
+                       {HostExample, "Label4"},
+                       {UserHint, "Label5"},
+                       {PasswordHint, "Label6"},
+                       {FolderHint, "Label7"},
+                       {HostEdit, "Edit1"},
+                       {UserEdit, "Edit2"},
+                       {PasswordEdit, "MaskEdit1"},
+                       {OkButton, "BitBtn1"},
+                       {CancelButton, "BitBtn2"},
+                       {HelpButton, "BitBtn3"}});
     QWidget* const tabOrder[] = {HostEdit, UserEdit, PasswordEdit, OkButton, HelpButton, CancelButton};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 

@@ -37,8 +37,8 @@ public:
     QLineEdit* HostEdit = nullptr;
     QLineEdit* UserEdit = nullptr;
     QLineEdit* PasswordEdit = nullptr;
-    QPushButton* OkButton = nullptr;  // OK
-    QPushButton* HelpButton = nullptr;  // help
+    QPushButton* OkButton = nullptr;      // OK
+    QPushButton* HelpButton = nullptr;    // help
     QPushButton* CancelButton = nullptr;  // cancel
 
     void ConfirmServer();

@@ -1,12 +1,12 @@
 #include "publish/ui/TransferWindow.h"
 
+#include "common/Error.h"
 #include "common/ui/ScreenText.h"
 #include "lang/Language.h"
 #include "lang/TextId.h"
 #include "lang/ui/CommandGuard.h"
 #include "publish/PublicationRecord.h"
 #include "publish/ServerAddress.h"
-#include "common/Error.h"
 
 #include <QPushButton>
 
@@ -72,7 +72,8 @@ private:
 
 namespace {
 
-constexpr ProgressWindow::Layout kLayout{{536, 115}, {24, 14, 489, 20}, {24, 40, 489, 16}, {56, 74, 105, 25}, {368, 72, 105, 25}};
+constexpr ProgressWindow::Layout kLayout{
+    {536, 115}, {24, 14, 489, 20}, {24, 40, 489, 16}, {56, 74, 105, 25}, {368, 72, 105, 25}};
 
 ProgressWindow::Texts TextsOf(const Language& language) {
     return {ToScreen(language.LangText(TextId::Publishing)), ToScreen(language.LangText(TextId::Connecting)),

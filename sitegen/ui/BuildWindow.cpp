@@ -12,7 +12,8 @@
 namespace palimora {
 namespace {
 
-constexpr ProgressWindow::Layout kLayout{{536, 116}, {24, 12, 489, 20}, {24, 38, 489, 18}, {160, 74, 105, 25}, {280, 74, 105, 25}};
+constexpr ProgressWindow::Layout kLayout{
+    {536, 116}, {24, 12, 489, 20}, {24, 38, 489, 18}, {160, 74, 105, 25}, {280, 74, 105, 25}};
 
 ProgressWindow::Texts TextsOf(const Language& language) {
     return {ToScreen(language.LangText(TextId::BuildTitle)), ToScreen(language.LangText(TextId::PleaseWait)),

@@ -18,8 +18,8 @@ void Captions::Add(QAbstractButton* button, TextId text) {
 }
 
 void Captions::AddTab(QTabWidget* notebook, int tab, TextId text) {
-    captions_.push_back({[notebook, tab](const QString& caption) { notebook->setTabText(tab, caption); }, text,
-                         std::nullopt});
+    captions_.push_back(
+        {[notebook, tab](const QString& caption) { notebook->setTabText(tab, caption); }, text, std::nullopt});
 }
 
 void Captions::Apply(const Language& language) const {

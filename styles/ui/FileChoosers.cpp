@@ -64,7 +64,8 @@ FileChoosers::FileChoosers(BindingContext& context, const std::function<QWidget*
             throw std::logic_error("a file chooser lacks its button or edit: " + std::string(chooser.button));
         }
         const Files files = chooser.files;
-        context.guard.Connect(button, &QPushButton::clicked, context.owner, [this, edit, files] { Choose(edit, files); });
+        context.guard.Connect(button, &QPushButton::clicked, context.owner,
+                              [this, edit, files] { Choose(edit, files); });
     }
 }
 

@@ -53,9 +53,9 @@ void GalleryNotebook::MakeMoreTab() {
     page.Row({page.Label(TextId::PositionLabel), ComboGImgPos = page.List("ComboGImgPos")});
     page.Row({page.Label(TextId::BorderLabel), PaintgImgBorCou = page.Colour("PaintgImgBorCou"),
               page.Label(TextId::ThicknessLabel), SpinGImgBor = page.Spin("SpinGImgBor")});
-    page.Row({page.Label(TextId::MaxSizeLabel), page.Beside({SpinGImgHor = page.Spin("SpinGImgHor"),
-                                                             page.Label(TextId::ByLabel),
-                                                             SpinGImgVer = page.Spin("SpinGImgVer")})});
+    page.Row({page.Label(TextId::MaxSizeLabel),
+              page.Beside({SpinGImgHor = page.Spin("SpinGImgHor"), page.Label(TextId::ByLabel),
+                           SpinGImgVer = page.Spin("SpinGImgVer")})});
 
     CheckGTitImg = page.Check("CheckGTitImg", TextId::ThumbnailTitlesCaption);
     page.Row({page.Label(TextId::PositionLabel), ComboGTitImgPos = page.List("ComboGTitImgPos")});

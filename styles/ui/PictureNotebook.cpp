@@ -106,8 +106,8 @@ void PictureNotebook::MakeExtrasTab() {
                            page.Label(TextId::StripsUnit)})});
     page.Note(TextId::StripsNote);
     CheckCopyRight = page.Check("CheckCopyRight", TextId::StampCaption);
-    page.Row({page.Label(TextId::StampPictureLabel),
-              page.Beside({EditImgCopyRight = page.Edit("EditImgCopyRight"), BitCopyRight = page.Chooser("BitCopyRight")})});
+    page.Row({page.Label(TextId::StampPictureLabel), page.Beside({EditImgCopyRight = page.Edit("EditImgCopyRight"),
+                                                                  BitCopyRight = page.Chooser("BitCopyRight")})});
     page.Row({page.Label(TextId::PositionLabel), ComboIPosCopyRight = page.List("ComboIPosCopyRight")});
     page.Row({page.Label(TextId::EdgeDistanceLabel), SpinICopyRight = page.Spin("SpinICopyRight")});
 }

@@ -74,8 +74,8 @@ std::optional<std::vector<std::string>> ListBinder::Items(const ShownProject& pr
     return context_.settings.ItemsOf(line_, context_.folder, context_.language, project.fonts);
 }
 
-std::optional<std::vector<std::string>> ListBinder::FilesOf(
-    const fs::path& folder, std::vector<std::string> (*list)(const fs::path&)) const {
+std::optional<std::vector<std::string>> ListBinder::FilesOf(const fs::path& folder,
+                                                            std::vector<std::string> (*list)(const fs::path&)) const {
     std::error_code error;
     if (!fs::is_directory(folder, error)) return std::nullopt;
     return list(folder);
@@ -144,7 +144,8 @@ void ModeBinder::Show(ButtonMode mode) {
     notebook_.RadioBouImg->setChecked(pictures);
     const auto caption = [this](TextId text) { return ToScreen(context_.language.LangText(text)); };
     notebook_.BackCaptionLabel->setText(caption(pictures ? TextId::BackPictureLabel : TextId::BackTextLabel));
-    notebook_.ContentsCaptionLabel->setText(caption(pictures ? TextId::ContentsPictureLabel : TextId::ContentsTextLabel));
+    notebook_.ContentsCaptionLabel->setText(
+        caption(pictures ? TextId::ContentsPictureLabel : TextId::ContentsTextLabel));
     notebook_.NextCaptionLabel->setText(caption(pictures ? TextId::NextPictureLabel : TextId::NextTextLabel));
     for (QPushButton* chooser : {notebook_.BitBouRet, notebook_.BitBouSom, notebook_.BitBouSui}) {
         chooser->setVisible(pictures);

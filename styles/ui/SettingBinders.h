@@ -66,8 +66,8 @@ public:
 protected:
     // The items to show; nullopt keeps the list's items (a missing folder).
     virtual std::optional<std::vector<std::string>> Items(const ShownProject& project) const;
-    std::optional<std::vector<std::string>> FilesOf(const std::filesystem::path& folder,
-                                                    std::vector<std::string> (*list)(const std::filesystem::path&)) const;
+    std::optional<std::vector<std::string>> FilesOf(
+        const std::filesystem::path& folder, std::vector<std::string> (*list)(const std::filesystem::path&)) const;
 
 private:
     QComboBox* list_;

@@ -128,16 +128,16 @@ std::unique_ptr<SettingBinder> StyleNotebooks::MakeBinder(int lineNumber) {
 
 QWidget* StyleNotebooks::Control(std::string_view name) const {
     const QString objectName = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-    for (QWidget* notebook : {static_cast<QWidget*>(Tabbedhtml), static_cast<QWidget*>(TabbedGHTML),
-                              static_cast<QWidget*>(TabbedIHTML)}) {
+    for (QWidget* notebook :
+         {static_cast<QWidget*>(Tabbedhtml), static_cast<QWidget*>(TabbedGHTML), static_cast<QWidget*>(TabbedIHTML)}) {
         if (auto* control = notebook->findChild<QWidget*>(objectName)) return control;
     }
     return nullptr;
 }
 
 void StyleNotebooks::MoveTo(int left, int top) {
-    for (QWidget* notebook : {static_cast<QWidget*>(Tabbedhtml), static_cast<QWidget*>(TabbedGHTML),
-                              static_cast<QWidget*>(TabbedIHTML)}) {
+    for (QWidget* notebook :
+         {static_cast<QWidget*>(Tabbedhtml), static_cast<QWidget*>(TabbedGHTML), static_cast<QWidget*>(TabbedIHTML)}) {
         notebook->move(left, top);
     }
 }
@@ -158,8 +158,8 @@ bool StyleNotebooks::SettingsLoaded() const { return context_->settingsLoaded; }
 
 void StyleNotebooks::SetSettingsLoaded(bool loaded) {
     context_->settingsLoaded = loaded;
-    for (QWidget* notebook : {static_cast<QWidget*>(Tabbedhtml), static_cast<QWidget*>(TabbedGHTML),
-                              static_cast<QWidget*>(TabbedIHTML)}) {
+    for (QWidget* notebook :
+         {static_cast<QWidget*>(Tabbedhtml), static_cast<QWidget*>(TabbedGHTML), static_cast<QWidget*>(TabbedIHTML)}) {
         for (ColourBox* box : notebook->findChildren<ColourBox*>()) box->SetFilled(loaded);
     }
 }

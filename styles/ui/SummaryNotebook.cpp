@@ -56,7 +56,8 @@ void SummaryNotebook::MakePageTab() {
     CheckESom = page.Check("CheckESom", TextId::MakeSummaryCaption);
     page.Row({page.Label(TextId::TemplateLabel), ComboESom = page.List("ComboESom")});
     page.Row({page.Label(TextId::BackgroundColourLabel), PaintBox5 = page.Colour("PaintBox5")});
-    page.Row({page.Label(TextId::PatternLabel), page.Beside({PatternEdit = page.Edit("Edit8"), PatternChooser = page.Chooser("BitBtn7")})});
+    page.Row({page.Label(TextId::PatternLabel),
+              page.Beside({PatternEdit = page.Edit("Edit8"), PatternChooser = page.Chooser("BitBtn7")})});
     CheckImagette = page.Check("CheckImagette", TextId::MakeThumbnailsCaption);
 
     CheckSTit = page.Check("CheckSTit", TextId::SummaryTitleCaption);
@@ -92,8 +93,8 @@ void SummaryNotebook::MakeMoreTab() {
     page.Row({page.Label(TextId::PositionLabel), ComboSTitGalPos = page.List("ComboSTitGalPos")});
     page.Row({page.Label(TextId::FontLabel), ComboSTitGalFon = page.List("ComboSTitGalFon")});
     page.Row({page.Label(TextId::StyleLabel), ComboSTitGalSty = page.List("ComboSTitGalSty")});
-    page.Row({page.Label(TextId::SizeLabel), SpinSTitGalSiz = page.Spin("SpinSTitGalSiz"), page.Label(TextId::ColourLabel),
-              PaintSTitGalCou = page.Colour("PaintSTitGalCou")});
+    page.Row({page.Label(TextId::SizeLabel), SpinSTitGalSiz = page.Spin("SpinSTitGalSiz"),
+              page.Label(TextId::ColourLabel), PaintSTitGalCou = page.Colour("PaintSTitGalCou")});
 }
 
 void SummaryNotebook::MakeGalleriesTab() {

@@ -78,7 +78,8 @@ TEST_F(ProjectCommandsTest, TheFirstSaveNamesTheProjectAndWritesItsFiles) {
     EXPECT_EQ(windows.captions, std::vector<TextId>{TextId::SaveNewCaption});
     EXPECT_EQ(session.ProjectName(), "Vacances");
     EXPECT_FALSE(session.ProjectModified());
-    for (const char* file : {"images/000001.jpg", "images/000003.jpg", "textes/images.dat", "runweb.ini", "Vacances.ini"}) {
+    for (const char* file :
+         {"images/000001.jpg", "images/000003.jpg", "textes/images.dat", "runweb.ini", "Vacances.ini"}) {
         EXPECT_TRUE(fs::exists(Project("Vacances") / file)) << file;
     }
     EXPECT_EQ(ReadTextLines(Project("Vacances") / "Vacances.ini")[124], "000003.jpg");

@@ -1,10 +1,10 @@
-#include "app/ProjectCommands.h"
 #include "app/ResultCommand.h"
+#include "app/ProjectCommands.h"
 #include "app/Session.h"
 #include "imaging/JpegCodec.h"
+#include "tests/support/NamingWindows.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
-#include "tests/support/NamingWindows.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,6 @@ namespace palimora {
 namespace {
 
 namespace fs = std::filesystem;
-
 
 class ResultCommandTest : public ::testing::Test {
 protected:

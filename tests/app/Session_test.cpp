@@ -1,5 +1,5 @@
-#include "app/HelpPages.h"
 #include "app/Session.h"
+#include "app/HelpPages.h"
 #include "common/Error.h"
 #include "lang/TextId.h"
 #include "project/PictureTextLayout.h"

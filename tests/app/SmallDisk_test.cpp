@@ -10,11 +10,11 @@
 #include "cli/BuildCommand.h"
 #include "common/AtomicFiles.h"
 #include "common/Error.h"
+#include "common/TextLines.h"
 #include "imaging/JpegCodec.h"
 #include "project/PictureTextFile.h"
 #include "styles/SettingsLayout.h"
 #include "tests/support/Pictures.h"
-#include "common/TextLines.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -45,7 +45,8 @@ Image Noise(unsigned seed) {
 Files FilesUnder(const fs::path& folder) {
     Files files;
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        if (entry.is_regular_file()) files[fs::relative(entry.path(), folder).string()] = testing::ReadBytes(entry.path());
+        if (entry.is_regular_file())
+            files[fs::relative(entry.path(), folder).string()] = testing::ReadBytes(entry.path());
     }
     return files;
 }
@@ -61,7 +62,8 @@ std::vector<std::string> LeftOvers(const fs::path& folder) {
 
 class SmallDisk : public ::testing::Test {
 protected:
-    static constexpr std::uintmax_t kRoomSteps[] = {0, 2'000, 20'000, 60'000, 120'000, 200'000, 300'000, 450'000, 700'000};
+    static constexpr std::uintmax_t kRoomSteps[] = {0,       2'000,   20'000,  60'000, 120'000,
+                                                    200'000, 300'000, 450'000, 700'000};
 
     SmallDisk() {
         testing::StageProgramFolder(temp.Path());
@@ -71,7 +73,8 @@ protected:
             EncodeJpeg(Noise(n), photos.back());
         }
         std::ostringstream messages;
-        if (AddCommand(folder, {"Trip", photos[0].string(), photos[1].string()}, messages) != 0) ADD_FAILURE() << messages.str();
+        if (AddCommand(folder, {"Trip", photos[0].string(), photos[1].string()}, messages) != 0)
+            ADD_FAILURE() << messages.str();
         saved = FilesUnder(project);
     }
     ~SmallDisk() override { fs::remove(filler); }
@@ -82,7 +85,8 @@ protected:
         struct statvfs disk {};
         ASSERT_EQ(::statvfs(temp.Path().c_str(), &disk), 0);
         const std::uintmax_t free = static_cast<std::uintmax_t>(disk.f_bavail) * disk.f_frsize;
-        ASSERT_LT(free, std::uintmax_t{256} << 20) << "run through small_disk.sh: the temporary folder is not on a small disk";
+        ASSERT_LT(free, std::uintmax_t{256} << 20)
+            << "run through small_disk.sh: the temporary folder is not on a small disk";
         if (free <= room) return;
         const int out = ::open(filler.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         ASSERT_GE(out, 0);
@@ -115,7 +119,8 @@ protected:
         }
         for (const char* settings : {"runweb.ini", "Trip.ini"}) {
             EXPECT_EQ(testing::ReadBytes(project / settings).size() > 0, true);
-            EXPECT_EQ(ReadTextLines(project / settings).size(), static_cast<std::size_t>(settings::kLineCount)) << settings;
+            EXPECT_EQ(ReadTextLines(project / settings).size(), static_cast<std::size_t>(settings::kLineCount))
+                << settings;
         }
     }
 

@@ -1,11 +1,11 @@
 #include "app/ui/MainWindow.h"
 #include "app/ui/PageDesignStep.h"
+#include "app/ui/PictureButton.h"
 #include "app/ui/PictureStep.h"
 #include "app/ui/Toolbar.h"
-#include "app/ui/PictureButton.h"
+#include "app/ui/WebBrowser.h"
 #include "common/ui/Colours.h"
 #include "lang/ui/LanguageWindow.h"
-#include "app/ui/WebBrowser.h"
 #include "tests/support/QtTestMain.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
@@ -33,7 +33,8 @@ private:
     fs::path Working() const { return temp_->Path() / "Projets" / "Nouveau Projet"; }
 
     std::unique_ptr<TForm1> Start() {
-        return std::make_unique<TForm1>(ProgramFolder(temp_->Path()), TForm1::Options{false, &dialogs_, nullptr, {}, {}});
+        return std::make_unique<TForm1>(ProgramFolder(temp_->Path()),
+                                        TForm1::Options{false, &dialogs_, nullptr, {}, {}});
     }
 
     // Answers the next modal language window with `choice`, or closes it.
@@ -67,7 +68,8 @@ private slots:
         QCOMPARE(window->StepLabel->text(), QStringLiteral("Étape n°1"));
         QVERIFY(!window->Background->pixmap().isNull());
         QCOMPARE(window->Tools().PicturesStepButton->Tag(), 1);
-        for (PictureButton* button : {window->Tools().DesignStepButton, window->Tools().NewButton, window->Tools().QuitButton, window->Tools().AddButton}) {
+        for (PictureButton* button : {window->Tools().DesignStepButton, window->Tools().NewButton,
+                                      window->Tools().QuitButton, window->Tools().AddButton}) {
             QCOMPARE(button->Tag(), 0);
             QVERIFY(!button->pixmap().isNull());
         }
@@ -90,7 +92,9 @@ private slots:
     }
 
     void escapeAsksBeforeQuittingAndNoKeepsEverything() {
-        testing::WriteBytes(temp_->Path() / "palimora.ini", "Fran\xE7" "ais\r\n");
+        testing::WriteBytes(temp_->Path() / "palimora.ini",
+                            "Fran\xE7"
+                            "ais\r\n");
         auto window = Start();
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
@@ -163,7 +167,9 @@ private slots:
     // A file where the working folder should be: every command that needs the
     // folder says so, naming it, and the program goes on.
     void aWorkingFolderThatCannotBeMadeIsToldAndTheProgramGoesOn() {
-        testing::WriteBytes(temp_->Path() / "palimora.ini", "Fran\xE7" "ais\r\n");
+        testing::WriteBytes(temp_->Path() / "palimora.ini",
+                            "Fran\xE7"
+                            "ais\r\n");
         fs::create_directories(Working().parent_path());
         testing::WriteBytes(Working(), "not a folder");
         auto window = Start();
@@ -190,7 +196,8 @@ private slots:
         QVERIFY(window->FormActivate());
         QVERIFY(!window->PageDesign().PreviewBrowser->isHidden());
         QVERIFY(loaded.wait(20000));
-        QVERIFY(window->PageDesign().PreviewBrowser->url().toLocalFile().endsWith(QStringLiteral("aideweb_us/infos.htm")));
+        QVERIFY(
+            window->PageDesign().PreviewBrowser->url().toLocalFile().endsWith(QStringLiteral("aideweb_us/infos.htm")));
         QCOMPARE(window->PageDesign().PreviewBrowser->title(), QStringLiteral("Welcome to Palimora"));
     }
 
@@ -200,7 +207,7 @@ private slots:
         window->show();  // the first activation asks the language
         AnswerLanguageWindow(QString());
         QVERIFY(refused.wait(20000));
-        QVERIFY(!window->isVisible());  // closed at once,
+        QVERIFY(!window->isVisible());    // closed at once,
         QVERIFY(dialogs_.shown.empty());  // without the quit question
         QCOMPARE(testing::ReadBytes(temp_->Path() / "palimora.ini"), std::string("\r\n"));
     }

@@ -1,8 +1,9 @@
 #include "app/ui/MainWindow.h"
 #include "app/ui/PageDesignStep.h"
+#include "app/ui/PictureButton.h"
 #include "app/ui/PictureStep.h"
 #include "app/ui/Toolbar.h"
-#include "app/ui/PictureButton.h"
+#include "app/ui/WebBrowser.h"
 #include "imaging/JpegCodec.h"
 #include "lang/TextId.h"
 #include "lang/ui/WaitWindow.h"
@@ -12,7 +13,6 @@
 #include "project/ui/PictureOpenDialog.h"
 #include "project/ui/PicturePreview.h"
 #include "project/ui/PictureTabs.h"
-#include "app/ui/WebBrowser.h"
 #include "tests/support/FileDialogs.h"
 #include "tests/support/MainWindowHarness.h"
 #include "tests/support/Pictures.h"
@@ -20,10 +20,10 @@
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QLabel>
 #include <QTimer>
 #include <QtTest>
 
@@ -187,7 +187,8 @@ private slots:
     void aCommentThatFillsTheRecordIsStoredWhole() {
         window_->Pictures().AddPictures({Source("a.jpg")});
         Click(0);
-        const QString full = QStringLiteral("Au bord de l'eau, le soir") + QString(222, QLatin1Char('x'));  // 247 characters
+        const QString full =
+            QStringLiteral("Au bord de l'eau, le soir") + QString(222, QLatin1Char('x'));  // 247 characters
         QCOMPARE(full.size(), 247);
         window_->Pictures().PictureTabsView->CommentEdit->setPlainText(full);
         QCOMPARE(window_->Pictures().PictureTabsView->CommentEdit->toPlainText(), full);  // 249 stored bytes: it fits
@@ -200,7 +201,8 @@ private slots:
     }
 
     void tickedPicturesAreDeletedAndTheRestRenumbered() {
-        window_->Pictures().AddPictures({Source("p1.jpg"), Source("p2.jpg"), Source("p3.jpg"), Source("p4.jpg"), Source("p5.jpg")});
+        window_->Pictures().AddPictures(
+            {Source("p1.jpg"), Source("p2.jpg"), Source("p3.jpg"), Source("p4.jpg"), Source("p5.jpg")});
         PicturesList()->item(1)->setCheckState(Qt::Checked);
         PicturesList()->item(3)->setCheckState(Qt::Checked);
         QTest::mouseClick(window_->Tools().RemoveButton, Qt::LeftButton);
@@ -293,8 +295,9 @@ private slots:
 
         fs::remove(Images() / "000002.jpg");
         Click(1);
-        QCOMPARE(dialogs_.shown.back().find(window_->CurrentSession().LangText(TextId::DoesNotExist)) != std::string::npos,
-                 true);
+        QCOMPARE(
+            dialogs_.shown.back().find(window_->CurrentSession().LangText(TextId::DoesNotExist)) != std::string::npos,
+            true);
     }
 
     void aRebuildDoesNotDecodeUnchangedPicturesAgain() {

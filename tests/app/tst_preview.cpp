@@ -6,11 +6,11 @@
 #include "app/ui/PictureButton.h"
 #include "app/ui/PictureStep.h"
 #include "app/ui/Toolbar.h"
+#include "app/ui/WebBrowser.h"
 #include "styles/ui/GalleryNotebook.h"
 #include "styles/ui/PictureNotebook.h"
 #include "styles/ui/StyleNotebooks.h"
 #include "styles/ui/SummaryNotebook.h"
-#include "app/ui/WebBrowser.h"
 #include "tests/support/MainWindowHarness.h"
 #include "tests/support/NamingWindows.h"
 #include "tests/support/QtTestMain.h"
@@ -92,7 +92,8 @@ private slots:
     void aLinkToAnotherSampleSwitchesToItsKindAndRebuildsIt() {
         AndWaitForLoad([this] { Click(window_->Tools().GalleryButton); });
         testing::WriteBytes(Sample("blankimg.htm"), "old picture sample");
-        AndWaitForLoad([this] { RunJavaScript(QStringLiteral("document.querySelector('a[href$=\"blankimg.htm\"]').click()")); });
+        AndWaitForLoad(
+            [this] { RunJavaScript(QStringLiteral("document.querySelector('a[href$=\"blankimg.htm\"]').click()")); });
         QCOMPARE(Shown(), QStringLiteral("blankimg.htm"));
         QVERIFY(window_->CurrentStep().Notebook() == PageKind::Picture);
         QVERIFY(Notebooks().TabbedIHTML->isVisible());
@@ -112,8 +113,9 @@ private slots:
     void aLinkInCapitalLettersIsNotIntercepted() {
         testing::WriteBytes(harness_.Root() / "BLANKIMG.HTM", "<html><body>capitals</body></html>");
         AndWaitForLoad([this] {
-            RunJavaScript(QStringLiteral("var a = document.createElement('a'); a.href = 'BLANKIMG.HTM';"
-                                         "document.body.appendChild(a); a.click();"));
+            RunJavaScript(
+                QStringLiteral("var a = document.createElement('a'); a.href = 'BLANKIMG.HTM';"
+                               "document.body.appendChild(a); a.click();"));
         });
         QCOMPARE(Shown(), QStringLiteral("BLANKIMG.HTM"));
         QVERIFY(window_->CurrentStep().Notebook() == PageKind::Summary);
@@ -121,7 +123,8 @@ private slots:
 
     void theMagnifierShowsAChangedSettingAndRecopiesAMissingTemplate() {
         Notebooks().Tabbedhtml->EditSTit->setText(QStringLiteral("Titre du sommaire"));
-        window_->CurrentSession().Settings().Store(SettingLine::SummaryTitleColour, "255");  // red, as the colour box writes it
+        window_->CurrentSession().Settings().Store(SettingLine::SummaryTitleColour,
+                                                   "255");               // red, as the colour box writes it
         QVERIFY(!Html().contains(QStringLiteral("Titre du sommaire")));  // not until the magnifier
         AndWaitForLoad([this] { Click(window_->Tools().RefreshButton); });
         const QString html = Html();

@@ -1,9 +1,9 @@
 #include "app/ui/MainWindow.h"
 #include "app/ui/PageDesignStep.h"
-#include "app/ui/PictureStep.h"
-#include "app/ui/Toolbar.h"
 #include "app/ui/PictureButton.h"
+#include "app/ui/PictureStep.h"
 #include "app/ui/ProjectWindows.h"
+#include "app/ui/Toolbar.h"
 #include "imaging/JpegCodec.h"
 #include "project/ui/PictureListView.h"
 #include "project/ui/PictureTabs.h"
@@ -143,7 +143,8 @@ private slots:
         window->Pictures().PicturesList->MakeCurrent(0);
         window->Pictures().ShowChosenPicture();
         QCOMPARE(window->Pictures().PictureTabsView->TitleEdit->text(), QStringLiteral("La plage"));
-        QCOMPARE(window->Pictures().PictureTabsView->CommentEdit->toPlainText(), QStringLiteral("Un beau jour\nsans nuages"));
+        QCOMPARE(window->Pictures().PictureTabsView->CommentEdit->toPlainText(),
+                 QStringLiteral("Un beau jour\nsans nuages"));
         // Settings changed after the last save are replaced by the saved copy.
         QCOMPARE(window->CurrentSession().Settings().Number(SettingLine::CommentSize),
                  std::stoi(ReadTextLines(Root() / "runweb.in_")[20]));

@@ -147,8 +147,10 @@ private slots:
         for (const auto& entry : fs::recursive_directory_iterator(harness_.Root())) {
             if (!entry.is_regular_file() || entry.file_size() > 1'000'000) continue;
             const std::string bytes = testing::ReadBytes(entry.path());
-            QVERIFY2(bytes.find("Zq7-unique-pw") == std::string::npos, qPrintable(QString::fromStdString(entry.path().string())));
-            QVERIFY2(bytes.find("ftp.hebergeur.fr") == std::string::npos, qPrintable(QString::fromStdString(entry.path().string())));
+            QVERIFY2(bytes.find("Zq7-unique-pw") == std::string::npos,
+                     qPrintable(QString::fromStdString(entry.path().string())));
+            QVERIFY2(bytes.find("ftp.hebergeur.fr") == std::string::npos,
+                     qPrintable(QString::fromStdString(entry.path().string())));
         }
     }
 };

@@ -4,9 +4,9 @@
 #include "app/ui/PictureButton.h"
 #include "app/ui/PictureStep.h"
 #include "app/ui/Toolbar.h"
+#include "cli/BuildCommand.h"
 #include "common/ui/ScreenText.h"
 #include "project/ui/PictureListView.h"
-#include "cli/BuildCommand.h"
 #include "project/ui/PictureTabs.h"
 #include "styles/ui/GalleryNotebook.h"
 #include "styles/ui/PictureNotebook.h"
@@ -28,7 +28,6 @@
 using namespace palimora;
 namespace fs = std::filesystem;
 
-
 class TestStepSwitch : public QObject {
     Q_OBJECT
 
@@ -42,9 +41,7 @@ private:
     std::string Text(TextId id) { return window_->CurrentSession().LangText(id); }
     QString Label() { return window_->StepLabel->text(); }
     void Click(PictureButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-    fs::path Help(const char* page) const {
-        return harness_.Root() / "aide" / "aide_france" / "aideweb" / page;
-    }
+    fs::path Help(const char* page) const { return harness_.Root() / "aide" / "aide_france" / "aideweb" / page; }
 
 private slots:
     void init() {
@@ -168,7 +165,8 @@ private slots:
         QVERIFY(index.find("Mes vacances au soleil") != std::string::npos);
         QVERIFY(index.find("Plages") != std::string::npos);
         QVERIFY(testing::ReadBytes(project / "Gal1.htm").find("Bandeau du haut") != std::string::npos);
-        QVERIFY(testing::ReadBytes(project / "g1-000002.htm").find("Avant") != std::string::npos);  // the first has no Back
+        QVERIFY(testing::ReadBytes(project / "g1-000002.htm").find("Avant") !=
+                std::string::npos);  // the first has no Back
     }
 
     void theTwoStepsShowTheirOwnButtonsPanelsAndLabel() {
@@ -183,7 +181,8 @@ private slots:
         QCOMPARE(Tools().PicturesStepButton->Tag(), 0);
         QCOMPARE(Tools().SummaryButton->Tag(), 1);
         QCOMPARE(Tools().GalleryButton->Tag(), 0);
-        for (PictureButton* shown : {Tools().SummaryButton, Tools().GalleryButton, Tools().PicturePageButton, Tools().RefreshButton}) {
+        for (PictureButton* shown :
+             {Tools().SummaryButton, Tools().GalleryButton, Tools().PicturePageButton, Tools().RefreshButton}) {
             QVERIFY(shown->isVisible());
         }
         for (PictureButton* hidden : {Tools().AddButton, Tools().UpButton, Tools().DownButton, Tools().RemoveButton}) {

@@ -31,7 +31,8 @@ private slots:
 };
 
 int main(int argc, char* argv[]) {
-    const QByteArray config = QDir::temp().filePath(QStringLiteral("palimora-screen-%1.json"))
+    const QByteArray config = QDir::temp()
+                                  .filePath(QStringLiteral("palimora-screen-%1.json"))
                                   .arg(QCoreApplication::applicationPid())
                                   .toLocal8Bit();
     std::ofstream(config.constData()) << R"({"screens": [{"name": "screen", "x": 0, "y": 0, "width": 1024,)"

@@ -156,7 +156,8 @@ TEST_F(AddCommandTest, PicturesFollowTheLastOneInNaturalOrderAndMissingFilesFail
     EXPECT_FALSE(NaturalNameLess("a010", "a9"));
     // Accents aside, as a person reads them; the window orders by the same rule.
     EXPECT_TRUE(NaturalNameLess("\u00E9t\u00E9.jpg", "f.jpg"));
-    EXPECT_TRUE(NaturalNameLess("ete2.jpg", "\u00C9t\u00E9 10.jpg") != NaturalNameLess("\u00C9t\u00E9 10.jpg", "ete2.jpg"));
+    EXPECT_TRUE(NaturalNameLess("ete2.jpg", "\u00C9t\u00E9 10.jpg") !=
+                NaturalNameLess("\u00C9t\u00E9 10.jpg", "ete2.jpg"));
     EXPECT_TRUE(NaturalNameLess("\u00E9t\u00E9 2.jpg", "ete 10.jpg"));
     EXPECT_EQ(Add({"Trip"}), 2);
 }

@@ -1,10 +1,10 @@
 #include "cli/BuildCommand.h"
 #include "cli/CommandSupport.h"
 #include "common/Cp1252.h"
-#include "lang/TextId.h"
 #include "common/ProgramFolder.h"
 #include "imaging/JpegCodec.h"
 #include "lang/Language.h"
+#include "lang/TextId.h"
 #include "project/PictureTextFile.h"
 #include "styles/ProjectSettings.h"
 #include "tests/support/Pictures.h"
@@ -57,7 +57,8 @@ TEST_F(BuildCommandTest, AProjectIsFoundByNameOrByPathAndAMissingOneIsTold) {
     std::ostringstream missing;
     EXPECT_EQ(BuildCommand(folder, {"Missing"}, missing), 2);
     std::ostringstream ignored;
-    const std::string noProject = Utf8FromCp1252(TerminalLanguage(folder, ignored).LangText(TextId::NoProjectAt)).Bytes();
+    const std::string noProject =
+        Utf8FromCp1252(TerminalLanguage(folder, ignored).LangText(TextId::NoProjectAt)).Bytes();
     EXPECT_NE(missing.str().find(noProject + " Missing"), std::string::npos) << missing.str();
 }
 

@@ -1,6 +1,6 @@
+#include "cli/PublishCommand.h"
 #include "cli/BuildCommand.h"
 #include "cli/CommandSupport.h"
-#include "cli/PublishCommand.h"
 #include "cli/Terminal.h"
 #include "common/Cp1252.h"
 #include "common/ProgramFolder.h"
@@ -53,8 +53,8 @@ protected:
         return PublishCommand(folder, arguments, messages, terminal);
     }
     std::vector<std::string> To(int port, std::vector<std::string> more) {
-        std::vector<std::string> arguments{"Demo", "--host", "127.0.0.1", "--port", std::to_string(port), "--user",
-                                           "photo"};
+        std::vector<std::string> arguments{"Demo",   "--host", "127.0.0.1", "--port", std::to_string(port),
+                                           "--user", "photo"};
         arguments.insert(arguments.end(), more.begin(), more.end());
         return arguments;
     }
@@ -102,11 +102,11 @@ TEST_F(PublishCommandTest, TheBuiltSiteIsSentThenOnlyTheChangedPictureAfterAPlan
     const Language language = Spoken();
     const std::string heading = Utf8FromCp1252(language.LangText(TextId::PlanHeading)).Bytes();
     EXPECT_NE(printed.find(heading + "\n" + Utf8FromCp1252(language.LangText(TextId::PlanChanged)).Bytes() +
-                             "  images/000003.jpg  "),
+                           "  images/000003.jpg  "),
               std::string::npos)
         << printed;
     EXPECT_NE(printed.find(Utf8FromCp1252(language.LangText(TextId::PlanUnchangedCount)).Bytes() + " " +
-                             std::to_string(files - 1) + " ("),
+                           std::to_string(files - 1) + " ("),
               std::string::npos)
         << printed;
     // The plan comes before the first file is sent, and only the changed one is.
@@ -121,7 +121,8 @@ TEST_F(PublishCommandTest, TheBuiltSiteIsSentThenOnlyTheChangedPictureAfterAPlan
 
     // Without --folder, the last folder published to there: nothing left to send.
     ASSERT_EQ(Run(To(server.Port(), {"--replace", "changed"})), 0) << Printed();
-    EXPECT_NE(Printed().find(Utf8FromCp1252(language.LangText(TextId::NothingToSend)).Bytes()), std::string::npos) << Printed();
+    EXPECT_NE(Printed().find(Utf8FromCp1252(language.LangText(TextId::NothingToSend)).Bytes()), std::string::npos)
+        << Printed();
     EXPECT_FALSE(fs::exists(served.Path() / "Demo"));
 }
 
@@ -129,8 +130,8 @@ TEST_F(PublishCommandTest, ACertificateThatDoesNotVerifyIsRefusedUnlessItsFinger
     testing::TestCertificate certificate;
     testing::TempFolder served;
     testing::LocalFtpServer server(served.Path(), true, &certificate);
-    const std::vector<std::string> ftps{"Demo", "--host", "ftps://127.0.0.1:" + std::to_string(server.Port()),
-                                        "--user", "photo", "--replace", "all"};
+    const std::vector<std::string> ftps{
+        "Demo", "--host", "ftps://127.0.0.1:" + std::to_string(server.Port()), "--user", "photo", "--replace", "all"};
     EXPECT_EQ(Run(ftps), 1);
     // The refusal prints the fingerprint to give next time, and nothing was sent.
     EXPECT_NE(Printed().find(certificate.Fingerprint()), std::string::npos) << Printed();
@@ -149,14 +150,16 @@ TEST_F(PublishCommandTest, OnATerminalThePlanIsAskedAboutOnceAndAnUnchangedSiteA
     terminal.attached = true;
     EXPECT_EQ(Run(To(server.Port(), {})), 0) << Printed();
     EXPECT_EQ(terminal.prompts.size(), 0u);
-    EXPECT_NE(Printed().find(Utf8FromCp1252(Spoken().LangText(TextId::NothingToSend)).Bytes()), std::string::npos) << Printed();
+    EXPECT_NE(Printed().find(Utf8FromCp1252(Spoken().LangText(TextId::NothingToSend)).Bytes()), std::string::npos)
+        << Printed();
 
     const fs::path picture = project / "images" / "000002.jpg";
     testing::WriteBytes(picture, testing::ReadBytes(picture) + "changed");
     terminal.lines = {"7", ""};  // an answer that is no button, then Enter: the changes
     EXPECT_EQ(Run(To(server.Port(), {})), 0) << Printed();
     EXPECT_EQ(terminal.prompts.size(), 2u);
-    EXPECT_NE(terminal.prompts.front().find(Utf8FromCp1252(Spoken().LangText(TextId::ChoiceKeys)).Bytes()), std::string::npos);
+    EXPECT_NE(terminal.prompts.front().find(Utf8FromCp1252(Spoken().LangText(TextId::ChoiceKeys)).Bytes()),
+              std::string::npos);
     EXPECT_EQ(testing::ReadBytes(served.Path() / "Demo" / "images" / "000002.jpg"), testing::ReadBytes(picture));
     // The end of the input stops the run: not everything was sent.
     testing::WriteBytes(picture, testing::ReadBytes(picture) + "again");

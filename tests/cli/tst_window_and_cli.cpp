@@ -38,7 +38,8 @@ std::map<std::string, std::string> FilesOf(const fs::path& folder) {
 std::vector<std::string> NamesIn(const fs::path& folder) {
     std::vector<std::string> names;
     std::error_code missing;
-    for (fs::directory_iterator it(folder, missing), end; !missing && it != end; ++it) names.push_back(it->path().filename().string());
+    for (fs::directory_iterator it(folder, missing), end; !missing && it != end; ++it)
+        names.push_back(it->path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }

@@ -1,7 +1,7 @@
+#include "common/FolderFiles.h"
 #include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/FailureTexts.h"
-#include "common/FolderFiles.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>

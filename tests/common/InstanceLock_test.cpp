@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 
 namespace palimora {
 namespace {

@@ -55,7 +55,12 @@ TEST(OrderedWork, NoItemStartsPastTheWindowWhateverItsCost) {
 TEST(OrderedWork, WithoutCostsItemsStartInOrder) {
     std::vector<std::size_t> started;
     OrderedWork<int> work(
-        6, [&](std::size_t i) { started.push_back(i); return static_cast<int>(i); }, 2, 1);
+        6,
+        [&](std::size_t i) {
+            started.push_back(i);
+            return static_cast<int>(i);
+        },
+        2, 1);
     for (std::size_t i = 0; i < 6; ++i) work.Take(i);
     EXPECT_EQ(started, (std::vector<std::size_t>{0, 1, 2, 3, 4, 5}));
 }

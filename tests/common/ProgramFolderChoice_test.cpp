@@ -1,5 +1,5 @@
-#include "common/Error.h"
 #include "common/ProgramFolderChoice.h"
+#include "common/Error.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -46,7 +46,8 @@ protected:
     void SetUp() override { fs::create_directories(bin); }
     void TearDown() override {  // so that the temporary folder can go
         std::error_code ignored;
-        for (fs::recursive_directory_iterator it(temp.Path(), ignored), end; !ignored && it != end; it.increment(ignored)) {
+        for (fs::recursive_directory_iterator it(temp.Path(), ignored), end; !ignored && it != end;
+             it.increment(ignored)) {
             fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
         }
     }
@@ -104,7 +105,9 @@ TEST_F(ProgramFolderChoiceTest, AFolderFromAnOlderVersionGetsTheNewDataButKeepsT
     WriteProgramData(installed, "2");
     WriteBytes(installed / "models" / "sommaire" / "plain.htm", "plain 2");
     WriteBytes(installed / "models" / "galerie" / "new.htm", "new");
-    WriteBytes(installed / "palimora.ini", "Fran\xE7" "ais\r\n");
+    WriteBytes(installed / "palimora.ini",
+               "Fran\xE7"
+               "ais\r\n");
     MakeReadOnly(installed);
     ASSERT_EQ(ChooseProgramFolder(bin, false, installed, dataHome), user);
 

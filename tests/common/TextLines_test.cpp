@@ -1,7 +1,7 @@
+#include "common/TextLines.h"
 #include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/FailureTexts.h"
-#include "common/TextLines.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -32,9 +32,15 @@ TEST(TextLines, WritesCrLfAndReplacesTheFileWhole) {
     TempFolder folder;
     const auto file = folder.Path() / "settings.ini";
     WriteBytes(file, "old contents that are longer than the new ones\r\n");
-    WriteTextLines(file, {"Fran\xE7" "ais", "", "x"});
-    EXPECT_EQ(ReadBytes(file), "Fran\xE7" "ais\r\n\r\nx\r\n");
-    EXPECT_EQ(ReadTextLines(file), (TextLines{"Fran\xE7" "ais", "", "x"}));
+    WriteTextLines(file, {"Fran\xE7"
+                          "ais",
+                          "", "x"});
+    EXPECT_EQ(ReadBytes(file),
+              "Fran\xE7"
+              "ais\r\n\r\nx\r\n");
+    EXPECT_EQ(ReadTextLines(file), (TextLines{"Fran\xE7"
+                                              "ais",
+                                              "", "x"}));
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "settings.ini.tmp"));
 }
 

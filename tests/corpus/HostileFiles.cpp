@@ -36,7 +36,7 @@ std::string GifBomb() {
     std::string gif = "GIF89a";
     Put16(gif, 65535);
     Put16(gif, 65535);
-    gif += "\x80\x00\x00";                 // a global table of two colours
+    gif += "\x80\x00\x00";  // a global table of two colours
     gif += std::string("\0\0\0\xFF\xFF\xFF", 6);
     gif += ',';
     Put16(gif, 0);
@@ -140,7 +140,8 @@ std::vector<HostileFile> MakeHostileFiles(const fs::path& folder) {
     add("flipped.gif", Kind::Picture, Flipped(gif, 10, 7, 0x5A), told);
     add("flipped.bmp", Kind::Picture, Flipped(bmp, 2, 5, 0xFF), told);
     std::vector<testing::Rgb> colours;
-    for (int n = 0; n < 1000; ++n) colours.push_back({static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n / 4), 90});
+    for (int n = 0; n < 1000; ++n)
+        colours.push_back({static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n / 4), 90});
     testing::WriteGif(folder / "frames-1000.gif", 120, 90, colours);
     files.push_back({"frames-1000.gif", Kind::Picture, folder / "frames-1000.gif"});
     add("gif-named.jpg", Kind::Picture, gif, told);
@@ -187,13 +188,14 @@ std::vector<HostileFile> MakeHostileFiles(const fs::path& folder) {
     const fs::path settingsPipe = folder / "setting-pipe";
     if (mkfifo(settingsPipe.c_str(), 0600) != 0) throw std::runtime_error("cannot make a pipe");
     const std::vector<std::pair<std::string, std::vector<SettingLine>>> uses{
-        {"header and footer", {SettingLine::SummaryTopHtml, SettingLine::GalleryBottomHtml, SettingLine::PictureTopHtml}},
+        {"header and footer",
+         {SettingLine::SummaryTopHtml, SettingLine::GalleryBottomHtml, SettingLine::PictureTopHtml}},
         {"stamp", {SettingLine::CopyrightPicture}},
         {"backgrounds", {SettingLine::PicturePageBackgroundPicture, SettingLine::SummaryTableBackgroundPicture}},
     };
     for (const auto& [use, lines] : uses) {
         for (const auto& [what, path] : {std::pair{"/dev/zero", fs::path("/dev/zero")}, std::pair{"a folder", folder},
-                                          std::pair{"a pipe", settingsPipe}}) {
+                                         std::pair{"a pipe", settingsPipe}}) {
             // A background that cannot be copied is referred to all the same, as a missing one is.
             files.push_back({use + " " + what, Kind::SettingPath, path, lines, use != "backgrounds"});
         }

@@ -21,7 +21,7 @@ enum class Kind {
 struct HostileFile {
     std::string name;  // what a failure is reported by
     Kind kind;
-    std::filesystem::path file;  // for SettingPath: the path the line names
+    std::filesystem::path file;           // for SettingPath: the path the line names
     std::vector<SettingLine> lines = {};  // SettingPath: the lines that name it
     // The user must hear of it: when a picture is shown, or else when a site is built.
     bool told = false;

@@ -12,12 +12,12 @@
 #include "imaging/Icons.h"
 #include "imaging/ImageError.h"
 #include "imaging/JpegCodec.h"
-#include "project/PictureMessages.h"
 #include "imaging/PictureReader.h"
 #include "lang/ErrorMessages.h"
 #include "lang/Language.h"
 #include "project/AddedPictureConversion.h"
 #include "project/PictureList.h"
+#include "project/PictureMessages.h"
 #include "project/PictureNames.h"
 #include "project/PictureTextFile.h"
 #include "project/ProjectLayout.h"
@@ -25,17 +25,17 @@
 #include "styles/ProjectSettings.h"
 #include "tests/corpus/HostileFiles.h"
 #include "tests/support/Pictures.h"
-#include "tests/support/TempFolder.h"
 #include "tests/support/QuietProgress.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <csignal>
 #include <fstream>
 #include <map>
 #include <thread>
@@ -126,15 +126,14 @@ void Run(Operation operation, const HostileFile& hostile, const ProgramFolder& f
             case Operation::Add: {
                 PictureList pictures(folder.Project(kProject));
                 const int last = static_cast<int>(pictures.Files().size());
-                const auto added = pictures.Add({hostile.file}, last, [&](const fs::path& copy, const fs::path& source) {
-                    return ConvertAddedPicture(copy, source, dialogs, language);
-                });
+                const auto added =
+                    pictures.Add({hostile.file}, last, [&](const fs::path& copy, const fs::path& source) {
+                        return ConvertAddedPicture(copy, source, dialogs, language);
+                    });
                 for (const auto& picture : added) Display(picture.file, dialogs, language);
                 break;
             }
-            case Operation::Display:
-                Display(hostile.file, dialogs, language);
-                break;
+            case Operation::Display: Display(hostile.file, dialogs, language); break;
             case Operation::Icon: {
                 IconCache cache;
                 IconBatch batch({hostile.file}, cache, 1);
@@ -234,7 +233,9 @@ protected:
     Corpus() {
         fs::create_directories(program);
         testing::StageProgramFolder(program);
-        testing::WriteBytes(folder.LanguageIni(), "Fran\xE7" "ais\r\n");
+        testing::WriteBytes(folder.LanguageIni(),
+                            "Fran\xE7"
+                            "ais\r\n");
         language.LoadChosen(folder);
         fs::create_directories(project_layout::PicturesFolder(project));
         fs::create_directories(project_layout::TextsFolder(project));
@@ -248,14 +249,18 @@ protected:
         fs::copy_file(folder.LanguageFile("french"), pristineFrench);
         for (const char* code : {"french", "english"}) {
             Language words;
-            testing::WriteBytes(folder.LanguageIni(), std::string(code) == "french" ? "Fran\xE7" "ais\r\n" : "English\r\n");
+            testing::WriteBytes(folder.LanguageIni(), std::string(code) == "french" ? "Fran\xE7"
+                                                                                      "ais\r\n"
+                                                                                    : "English\r\n");
             words.LoadChosen(folder);
             for (const TextId text : kAllTextIds) {
                 if (words.LangText(text).size() >= 12) knownTexts.push_back(words.LangText(text));
             }
             unexpected.push_back(words.LangText(TextId::UnexpectedError));
         }
-        testing::WriteBytes(folder.LanguageIni(), "Fran\xE7" "ais\r\n");
+        testing::WriteBytes(folder.LanguageIni(),
+                            "Fran\xE7"
+                            "ais\r\n");
         hostileFiles = MakeHostileFiles(temp.Path() / "corpus");
     }
 
@@ -285,17 +290,10 @@ protected:
                     PictureTextFile(project_layout::PictureTextFile(project)).Write(2, "Photo 2", "");
                 }
                 break;
-            case Kind::AddedOnly:
-                break;
-            case Kind::PictureTexts:
-                PutInPlace(hostile.file, project_layout::PictureTextFile(project));
-                break;
-            case Kind::Settings:
-                PutInPlace(hostile.file, project_layout::WorkingSettingsFile(project));
-                break;
-            case Kind::LanguageFile:
-                PutInPlace(hostile.file, folder.LanguageFile("french"));
-                break;
+            case Kind::AddedOnly: break;
+            case Kind::PictureTexts: PutInPlace(hostile.file, project_layout::PictureTextFile(project)); break;
+            case Kind::Settings: PutInPlace(hostile.file, project_layout::WorkingSettingsFile(project)); break;
+            case Kind::LanguageFile: PutInPlace(hostile.file, folder.LanguageFile("french")); break;
             case Kind::SettingPath: {
                 ProjectSettings settings;
                 settings.LoadWorking(folder, kProject);
@@ -326,8 +324,7 @@ protected:
                        path.extension() != ".ini";
             case Operation::Display:
             case Operation::Icon:
-            case Operation::List:
-                return false;
+            case Operation::List: return false;
         }
         return false;
     }
@@ -370,7 +367,8 @@ TEST_F(Corpus, EveryHostileFileEndsCleanlyInTheProgramsWordsAndTouchesNothingEls
             EXPECT_EQ(end.status, 0);
             if (std::getenv("PALIMORA_CORPUS_SHOW")) {
                 std::fprintf(stderr, "%s, %s:\n", hostile.name.c_str(), NameOf(operation));
-                for (const std::string& message : end.messages) std::fprintf(stderr, "    %s\n", Utf8FromCp1252(message).Bytes().c_str());
+                for (const std::string& message : end.messages)
+                    std::fprintf(stderr, "    %s\n", Utf8FromCp1252(message).Bytes().c_str());
             }
             const Operation toldAt = hostile.kind == Kind::Picture ? Operation::Display : Operation::Build;
             if (hostile.told && operation == toldAt) {

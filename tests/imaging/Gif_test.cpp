@@ -88,10 +88,10 @@ protected:
 
 TEST_F(GifTest, DisposalTransparencyAndInterlaceComposeEachFrame) {
     std::vector<Frame> frames = {
-        {0, 0, 8, 8, std::vector<GifPixelType>(64, 0), DISPOSAL_UNSPECIFIED},              // red screen
-        {0, 0, 2, 2, {2, 2, 2, 2}, DISPOSE_PREVIOUS},                                      // blue, then undone
-        {4, 0, 2, 2, {1, 3, 1, 1}, DISPOSE_BACKGROUND, 3},                                 // green, one hole
-        {0, 4, 8, 4, {}, DISPOSAL_UNSPECIFIED, NO_TRANSPARENT_COLOR, true},                // interlaced rows
+        {0, 0, 8, 8, std::vector<GifPixelType>(64, 0), DISPOSAL_UNSPECIFIED},  // red screen
+        {0, 0, 2, 2, {2, 2, 2, 2}, DISPOSE_PREVIOUS},                          // blue, then undone
+        {4, 0, 2, 2, {1, 3, 1, 1}, DISPOSE_BACKGROUND, 3},                     // green, one hole
+        {0, 4, 8, 4, {}, DISPOSAL_UNSPECIFIED, NO_TRANSPARENT_COLOR, true},    // interlaced rows
     };
     for (int y = 0; y < 4; ++y) frames[3].indices.insert(frames[3].indices.end(), 8, static_cast<GifPixelType>(y % 3));
     WriteFrames(File("composed.gif"), 8, 8, 4, [&](int i) { return frames[static_cast<std::size_t>(i)]; });
@@ -100,12 +100,12 @@ TEST_F(GifTest, DisposalTransparencyAndInterlaceComposeEachFrame) {
     ASSERT_EQ(strip.frames, 4);
     ASSERT_EQ(strip.image.width, 32);
     EXPECT_EQ(PixelAt(strip.image, 8 + 0, 0), kBlue);
-    EXPECT_EQ(PixelAt(strip.image, 16 + 0, 0), kRed);    // the blue square was undone
+    EXPECT_EQ(PixelAt(strip.image, 16 + 0, 0), kRed);  // the blue square was undone
     EXPECT_EQ(PixelAt(strip.image, 16 + 4, 0), kGreen);
     EXPECT_EQ(PixelAt(strip.image, 16 + 5, 0), kRed);    // transparent: the red shows
     EXPECT_EQ(PixelAt(strip.image, 24 + 4, 0), kWhite);  // the green square went to the background
     EXPECT_EQ(PixelAt(strip.image, 24 + 5, 0), kWhite);
-    EXPECT_EQ(PixelAt(strip.image, 24, 4), kRed);        // interlaced rows land in their places
+    EXPECT_EQ(PixelAt(strip.image, 24, 4), kRed);  // interlaced rows land in their places
     EXPECT_EQ(PixelAt(strip.image, 24, 5), kGreen);
     EXPECT_EQ(PixelAt(strip.image, 24, 6), kBlue);
     EXPECT_EQ(PixelAt(strip.image, 24, 7), kRed);
@@ -131,15 +131,17 @@ TEST_F(GifTest, TheFilmstripIsReducedAsItIsRead) {
 // 35 bytes declaring a 14000 x 14000 screen: refused before a canvas is made.
 TEST_F(GifTest, ATinyFileWithAHugeScreenIsRefusedBeforeItsCanvasIsMade) {
     std::string gif = "GIF89a";
-    gif += std::string("\xB0\x36\xB0\x36\x80\x00\x00", 7);          // 14000 x 14000, a two-colour table
+    gif += std::string("\xB0\x36\xB0\x36\x80\x00\x00", 7);  // 14000 x 14000, a two-colour table
     gif += std::string("\x00\x00\x00\xFF\xFF\xFF", 6);
     gif += std::string(",\x00\x00\x00\x00\x01\x00\x01\x00\x00", 10);  // a 1 x 1 frame
     gif += std::string("\x02\x02\x44\x01\x00;", 6);
     testing::WriteBytes(File("screen.gif"), gif);
     for (const bool firstFrame : {true, false}) {
         try {
-            if (firstFrame) DecodeGif(File("screen.gif"));
-            else ReadPictureFile(File("screen.gif"), 800, 600);
+            if (firstFrame)
+                DecodeGif(File("screen.gif"));
+            else
+                ReadPictureFile(File("screen.gif"), 800, 600);
             ADD_FAILURE() << "the screen was made";
         } catch (const ImageError& error) {
             EXPECT_EQ(error.ErrorKind(), ImageError::Kind::TooLarge);

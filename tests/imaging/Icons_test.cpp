@@ -23,14 +23,14 @@ TEST(Icons, APictureIsFittedAndCentredOnTheWindowColour) {
     const Image icon = MakeIcon(temp.Path() / "wide.jpg");
     ASSERT_EQ(icon.width, 50);
     ASSERT_EQ(icon.height, 50);
-    EXPECT_EQ(PixelAt(icon, 25, 5), kWindowColour);   // above the 50 x 25 picture
+    EXPECT_EQ(PixelAt(icon, 25, 5), kWindowColour);  // above the 50 x 25 picture
     EXPECT_TRUE(Near(PixelAt(icon, 25, 24), {0, 0, 255}));
     EXPECT_EQ(PixelAt(icon, 25, 45), kWindowColour);
 
     testing::WriteGif(temp.Path() / "tall.gif", 10, 40, {{0, 255, 0}, {255, 0, 0}});
     const Image gifIcon = MakeIcon(temp.Path() / "tall.gif");
-    EXPECT_EQ(PixelAt(gifIcon, 2, 25), kWindowColour);         // 10 x 40 stays as it is, centred
-    EXPECT_EQ(PixelAt(gifIcon, 25, 25), (Rgb{0, 255, 0}));      // first frame
+    EXPECT_EQ(PixelAt(gifIcon, 2, 25), kWindowColour);      // 10 x 40 stays as it is, centred
+    EXPECT_EQ(PixelAt(gifIcon, 25, 25), (Rgb{0, 255, 0}));  // first frame
 }
 
 TEST(Icons, TheCacheKnowsAFileByIdentitySizeAndTime) {

@@ -1,6 +1,6 @@
+#include "imaging/PhotoFormats.h"
 #include "common/TextLines.h"
 #include "imaging/ImageError.h"
-#include "imaging/PhotoFormats.h"
 #include "imaging/PictureReader.h"
 #include "tests/support/PhotoFixtures.h"
 #include "tests/support/Pictures.h"
@@ -30,7 +30,10 @@ TEST(PhotoFormatsTest, PngWebpAndTiffWithADisplayP3ProfileAreReadInSrgb) {
         "for name in ('p3.png', 'p3.tiff'): picture.save(sys.argv[1] + '/' + name, icc_profile=icc)\n"
         "picture.save(sys.argv[1] + '/p3.webp', icc_profile=icc, lossless=True)\n";
     WriteFileAtomically(temp.Path() / "make.py", script);
-    ASSERT_EQ(std::system(("/usr/bin/python3 '" + (temp.Path() / "make.py").string() + "' '" + temp.Path().string() + "'").c_str()), 0);
+    ASSERT_EQ(
+        std::system(
+            ("/usr/bin/python3 '" + (temp.Path() / "make.py").string() + "' '" + temp.Path().string() + "'").c_str()),
+        0);
     Image plain(1, 1);
     plain.rgb = {colour[0], colour[1], colour[2]};
     const Rgb expected = PixelAt(testing::ToSrgbWithLcms(plain, p3), 0, 0);

@@ -15,8 +15,8 @@ namespace fs = std::filesystem;
 std::string_view ExifBlockOf(std::string_view jpeg) {
     const std::size_t at = jpeg.find(std::string_view("Exif\0\0", 6));
     if (at == std::string_view::npos || at < 4) return {};
-    const std::size_t length = (std::size_t{static_cast<unsigned char>(jpeg[at - 2])} << 8) |
-                               static_cast<unsigned char>(jpeg[at - 1]);
+    const std::size_t length =
+        (std::size_t{static_cast<unsigned char>(jpeg[at - 2])} << 8) | static_cast<unsigned char>(jpeg[at - 1]);
     return jpeg.substr(at, length - 2);
 }
 
@@ -25,7 +25,8 @@ std::string_view CompressedPart(std::string_view jpeg) { return jpeg.substr(jpeg
 TEST(PrivateDataTest, PositionAndOwnerGoWhileOrientationDateProfileAndPixelsStayByteForByte) {
     testing::TempFolder temp;
     testing::MakePhotoFixtures(temp.Path());
-    const std::string tagged = testing::WithIccProfile(testing::ReadBytes(temp.Path() / "gps.jpg"), testing::DisplayP3Profile());
+    const std::string tagged =
+        testing::WithIccProfile(testing::ReadBytes(temp.Path() / "gps.jpg"), testing::DisplayP3Profile());
     ASSERT_TRUE(ExifWithoutPrivateData(ExifBlockOf(tagged)).has_value());
 
     const std::optional<std::string> cleaned = JpegWithoutPrivateData(tagged);

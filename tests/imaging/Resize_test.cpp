@@ -29,8 +29,8 @@ std::vector<std::pair<int, std::vector<double>>> ReferenceTaps(int source, int t
             const double centre = std::clamp((t + 0.5) * scale - 0.5, 0.0, source - 1.0);
             const int left = std::min(static_cast<int>(centre), source - 1);
             taps[t].first = left;
-            taps[t].second = left + 1 < source ? std::vector<double>{1 - (centre - left), centre - left}
-                                               : std::vector<double>{1};
+            taps[t].second =
+                left + 1 < source ? std::vector<double>{1 - (centre - left), centre - left} : std::vector<double>{1};
         }
     }
     return taps;
@@ -78,7 +78,7 @@ int LargestDifference(const Image& a, const Image& b) {
 
 TEST(Resize, StaysWithinOneLevelOfTheExactAverageAtEveryRatio) {
     const Image source = Grainy(301, 223);
-    const std::pair<int, int> sizes[] = {{150, 111}, {100, 100}, {37, 29}, {7, 5}, {1, 1},   {300, 222},
+    const std::pair<int, int> sizes[] = {{150, 111}, {100, 100}, {37, 29},   {7, 5},     {1, 1},    {300, 222},
                                          {301, 60},  {40, 223},  {602, 446}, {900, 300}, {310, 230}};
     for (const auto& [width, height] : sizes) {
         SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
@@ -88,9 +88,11 @@ TEST(Resize, StaysWithinOneLevelOfTheExactAverageAtEveryRatio) {
         EXPECT_LE(LargestDifference(ours, ReferenceResize(source, width, height)), 1);
     }
     // One row or one column, shrunk and enlarged.
-    for (const auto& [source1, size] : {std::pair{Grainy(50, 1), std::pair{20, 3}}, std::pair{Grainy(1, 50), std::pair{3, 20}}}) {
+    for (const auto& [source1, size] :
+         {std::pair{Grainy(50, 1), std::pair{20, 3}}, std::pair{Grainy(1, 50), std::pair{3, 20}}}) {
         EXPECT_LE(LargestDifference(Resize(source1, size.first, size.second),
-                                    ReferenceResize(source1, size.first, size.second)), 1);
+                                    ReferenceResize(source1, size.first, size.second)),
+                  1);
     }
 }
 

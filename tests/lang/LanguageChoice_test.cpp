@@ -1,9 +1,9 @@
+#include "lang/LanguageChoice.h"
 #include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/FailureTexts.h"
 #include "common/TextLines.h"
 #include "lang/Language.h"
-#include "lang/LanguageChoice.h"
 #include "lang/TextId.h"
 #include "tests/support/TempFolder.h"
 
@@ -39,10 +39,14 @@ TEST_F(LanguageChoiceTest, OnlyTheExactNamesAreRecognised) {
     EXPECT_FALSE(IsFirstStart(folder));
     EXPECT_EQ(StartLanguageCode(folder), "english");
 
-    WriteBytes(folder.LanguageIni(), "Fran\xE7" "ais\r\n");
+    WriteBytes(folder.LanguageIni(),
+               "Fran\xE7"
+               "ais\r\n");
     EXPECT_EQ(StartLanguageCode(folder), "french");
 
-    for (const char* other : {"english\r\n", "English \r\n", "Deutsch\r\n", "Fran\xC3\xA7" "ais\r\n"}) {
+    for (const char* other : {"english\r\n", "English \r\n", "Deutsch\r\n",
+                              "Fran\xC3\xA7"
+                              "ais\r\n"}) {
         WriteBytes(folder.LanguageIni(), other);
         EXPECT_TRUE(IsFirstStart(folder)) << other;  // asked again rather than left without texts
         EXPECT_EQ(StartLanguageCode(folder), "french");
@@ -64,7 +68,9 @@ TEST_F(LanguageChoiceTest, ChoosingRewritesLineZeroOnlyAndLoadsAtOnce) {
     EXPECT_EQ(language.LangText(TextId::PublishHint), "en");
 
     language.Choose(folder, kFrenchChoice);
-    EXPECT_EQ(ReadBytes(folder.LanguageIni()), "Fran\xE7" "ais\r\nkeep 1\r\n\r\nkeep 3\r\n");
+    EXPECT_EQ(ReadBytes(folder.LanguageIni()),
+              "Fran\xE7"
+              "ais\r\nkeep 1\r\n\r\nkeep 3\r\n");
     EXPECT_EQ(language.LangText(TextId::PublishHint), "fr");
 }
 

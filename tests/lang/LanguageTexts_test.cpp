@@ -1,5 +1,5 @@
-#include "common/Error.h"
 #include "lang/LanguageTexts.h"
+#include "common/Error.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -92,7 +92,9 @@ TEST(LangText, AFileThatIsNoLanguageFileIsRefused) {
 TEST(LangText, AFileSavedAsUtf8WithAByteOrderMarkKeepsItsNumberingAndAccents) {
     testing::TempFolder folder;
     const auto file = folder.Path() / "french.asc";
-    testing::WriteBytes(file, "\xEF\xBB\xBF" "0,Palimora\r\n1,Publier sur le web\r\n2,Enregistrer l'\xC3\xA9t\xC3\xA9\r\n");
+    testing::WriteBytes(file,
+                        "\xEF\xBB\xBF"
+                        "0,Palimora\r\n1,Publier sur le web\r\n2,Enregistrer l'\xC3\xA9t\xC3\xA9\r\n");
     const LanguageTexts texts = LanguageTexts::Load(file);
     EXPECT_EQ(texts.LangText(TextId::ProgramTitle), "Palimora");
     EXPECT_EQ(texts.LangText(TextId::PublishHint), "Publier sur le web");

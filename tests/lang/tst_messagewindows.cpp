@@ -4,16 +4,16 @@
 #include "lang/TextId.h"
 #include "lang/ui/IntroWindow.h"
 #include "lang/ui/LanguageWindow.h"
-#include "lang/ui/WaitWindow.h"
 #include "lang/ui/MessageWindows.h"
 #include "lang/ui/QtOwnTexts.h"
 #include "lang/ui/QtUserDialogs.h"
+#include "lang/ui/WaitWindow.h"
 #include "tests/support/TempFolder.h"
 
 #include <QComboBox>
-#include <QProgressBar>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QtTest>
 
@@ -78,10 +78,11 @@ private slots:
         TFOC first(language_, "Question");
         QCOMPARE(Answer(first, [&] { QTest::keyClick(&first, Qt::Key_Enter); }), int(kModalYes));
         TFYNC no(language_, "Question");
-        QCOMPARE(Answer(no, [&] {
-                     no.NoButton->setFocus();
-                     QTest::keyClick(&no, Qt::Key_Return);
-                 }),
+        QCOMPARE(Answer(no,
+                        [&] {
+                            no.NoButton->setFocus();
+                            QTest::keyClick(&no, Qt::Key_Return);
+                        }),
                  int(kModalNo));
     }
 
@@ -104,7 +105,8 @@ private slots:
             }
             if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
                 // Wrapped to the width it has, the text must fit the height it has.
-                heightNeeded = label->hasHeightForWidth() ? label->heightForWidth(label->width()) : label->sizeHint().height();
+                heightNeeded =
+                    label->hasHeightForWidth() ? label->heightForWidth(label->width()) : label->sizeHint().height();
                 heightGiven = label->height();
             }
             QTest::keyClick(box, Qt::Key_Return);
@@ -139,7 +141,8 @@ private slots:
             QCOMPARE(Answer(window, [&] { QTest::mouseClick(each.first(window), Qt::LeftButton); }), each.second);
         }
         TFOC okCancel(language_, "Question");
-        QCOMPARE(Answer(okCancel, [&] { QTest::mouseClick(okCancel.CancelButton, Qt::LeftButton); }), int(kModalCancel));
+        QCOMPARE(Answer(okCancel, [&] { QTest::mouseClick(okCancel.CancelButton, Qt::LeftButton); }),
+                 int(kModalCancel));
         TMessOk ok(language_, "Message");
         QCOMPARE(Answer(ok, [&] { QTest::mouseClick(ok.AcceptButton, Qt::LeftButton); }), int(kModalOk));
     }
@@ -183,7 +186,8 @@ private slots:
         QVERIFY(window.isVisible());
         QTest::keyClick(&window, Qt::Key_Return);
         QCOMPARE(window.result(), int(kModalYes));
-        QCOMPARE(chosen, std::string("Fran\xE7" "ais"));
+        QCOMPARE(chosen, std::string("Fran\xE7"
+                                     "ais"));
 
         TFormLang closed([&](std::string_view) { QFAIL("nothing is chosen"); });
         closed.show();

@@ -1,3 +1,4 @@
+#include "project/PictureList.h"
 #include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/ProgramFolder.h"
@@ -5,7 +6,6 @@
 #include "lang/Language.h"
 #include "lang/TextId.h"
 #include "project/AddedPictureConversion.h"
-#include "project/PictureList.h"
 #include "project/WorkingFolder.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -47,7 +47,8 @@ protected:
 
     Names Titles() {
         Names titles;
-        for (std::size_t n = 1; n <= list.Files().size(); ++n) titles.push_back(list.Texts().Read(static_cast<int>(n))->title);
+        for (std::size_t n = 1; n <= list.Files().size(); ++n)
+            titles.push_back(list.Texts().Read(static_cast<int>(n))->title);
         return titles;
     }
 
@@ -179,7 +180,8 @@ TEST_F(PictureListTest, ADamagedGifIsKeptAndReported) {
     EXPECT_EQ(list.Files(), Names{"000001.gif"});
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].rfind("Error 6: ", 0), 0u);
-    EXPECT_NE(dialogs.shown[0].find("bad.gif"), std::string::npos) << dialogs.shown[0];  // the user's file, not the copy
+    EXPECT_NE(dialogs.shown[0].find("bad.gif"), std::string::npos)
+        << dialogs.shown[0];  // the user's file, not the copy
     EXPECT_EQ(dialogs.shown[0].find("000001"), std::string::npos) << dialogs.shown[0];
 }
 

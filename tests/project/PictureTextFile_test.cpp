@@ -80,9 +80,9 @@ TEST_F(PictureTextFileTest, DamagedFilesAreReadSafely) {
     texts.Write(1, "one", "");
     texts.Write(2, "two", "");
     std::string bytes = ReadBytes(texts.Path());
-    bytes[456 + 4] = static_cast<char>(255);       // a title length past its field
-    bytes[456 + 205] = static_cast<char>(250);     // a comment length past its field
-    bytes.resize(bytes.size() - 100);              // the last record cut
+    bytes[456 + 4] = static_cast<char>(255);    // a title length past its field
+    bytes[456 + 205] = static_cast<char>(250);  // a comment length past its field
+    bytes.resize(bytes.size() - 100);           // the last record cut
     WriteBytes(texts.Path(), bytes);
     EXPECT_EQ(texts.Read(1)->title.size(), 200u);
     EXPECT_EQ(texts.Read(1)->comment.size(), 249u);

@@ -42,7 +42,7 @@ private slots:
         const QSize shown = preview.Picture->pixmap().size();
         QCOMPARE(shown, QSize(216, 162));  // a little inside the 220 x 220 pane, as the large display fits
         QVERIFY(ShownAt(preview, 10, 10).red() > 200 && ShownAt(preview, 10, 10).blue() < 60);  // red at top left
-        QVERIFY(ShownAt(preview, shown.width() - 10, shown.height() - 10).blue() > 200);       // white at bottom right
+        QVERIFY(ShownAt(preview, shown.width() - 10, shown.height() - 10).blue() > 200);        // white at bottom right
     }
 
     void aSmallPictureKeepsItsSizeAndAGifShowsItsFirstFrame() {
@@ -95,7 +95,8 @@ private slots:
         QCOMPARE(dialog.Preview->Picture->pixmap().size(), QSize(216, 162));
         // The pane stands to the right of the files.
         const QWidget* files = testing::ShownFileView(dialog);
-        QVERIFY(dialog.Preview->mapTo(&dialog, QPoint(0, 0)).x() >= files->mapTo(&dialog, QPoint(files->width(), 0)).x());
+        QVERIFY(dialog.Preview->mapTo(&dialog, QPoint(0, 0)).x() >=
+                files->mapTo(&dialog, QPoint(files->width(), 0)).x());
     }
 };
 

@@ -1,5 +1,5 @@
-#include "common/UserDialogs.h"
 #include "publish/FtpClient.h"
+#include "common/UserDialogs.h"
 #include "publish/SocketErrors.h"
 #include "tests/publish/SlowLookup.h"
 #include "tests/support/FtpServers.h"
@@ -7,12 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <functional>
 #include <random>
-#include <unistd.h>
 
 using namespace std::string_literals;
 
@@ -160,7 +160,8 @@ std::string LoginScript(const std::string& command, const std::function<std::str
 
 TEST(FtpReplies, MultiLineRepliesEndAtTheirOwnCodeFollowedByABlank) {
     testing::ScriptedFtpServer server(
-        "220-Welcome\r\nThis middle line begins with other text\r\n 220 indented is not the end\r\n220-nor this\r\n220 Ready\r\n",
+        "220-Welcome\r\nThis middle line begins with other text\r\n 220 indented is not the end\r\n220-nor this\r\n220 "
+        "Ready\r\n",
         [](const std::string& command) {
             return LoginScript(command, [](const std::string& c) -> std::string {
                 if (c == "PWD") return "257 \"/a\0b\" is current\r\n"s;
@@ -176,7 +177,7 @@ TEST(FtpReplies, MultiLineRepliesEndAtTheirOwnCodeFollowedByABlank) {
     client.Password = "p";
     client.OpenSession();
     EXPECT_EQ(client.CurrentFolder(), std::string("/a\0b", 4));  // a NUL byte is carried, not a crash
-    client.SendCommand("NOOP");                                // longer than the buffer
+    client.SendCommand("NOOP");                                  // longer than the buffer
     client.SendCommand("SITE HELP");
     EXPECT_EQ(client.ReplyCode(), 214);
     EXPECT_EQ(client.CurrentFolder(), std::string("/a\0b", 4));
@@ -368,8 +369,9 @@ TEST_F(ScriptedServerTest, OfferedFeaturesAreUsedAndARefusedEpsvGivesWayToPasv) 
     client.ListFolder();
     client.ListFolder();
     const auto commands = server->Commands();
-    EXPECT_EQ(std::vector<std::string>(commands.begin() + 2, commands.end()),
-              (std::vector<std::string>{"FEAT", "OPTS UTF8 ON", "EPSV", "LIST", "EPSV", "PASV", "LIST", "PASV", "LIST"}));
+    EXPECT_EQ(
+        std::vector<std::string>(commands.begin() + 2, commands.end()),
+        (std::vector<std::string>{"FEAT", "OPTS UTF8 ON", "EPSV", "LIST", "EPSV", "PASV", "LIST", "PASV", "LIST"}));
 }
 
 TEST_F(ScriptedServerTest, ADataConnectionThatNeverComesCanBeCancelled) {
@@ -385,7 +387,9 @@ TEST_F(ScriptedServerTest, ADataConnectionThatNeverComesCanBeCancelled) {
         client.ListFolder();
         FAIL();
     } catch (const SockError& error) {
-        EXPECT_EQ(error.UserMessage(), "Acceptation annul\xE9" "e");
+        EXPECT_EQ(error.UserMessage(),
+                  "Acceptation annul\xE9"
+                  "e");
     }
     EXPECT_TRUE(client.Connected());
 }
@@ -483,7 +487,9 @@ TEST_F(ScriptedServerTest, TransfersTheServerCutShortFailAndTheSessionGoesOn) {
     client.Passive = true;
     client.OpenSession();
     bool succeeded = false;
-    client.OnSuccess = [&](int kind) { succeeded = succeeded || kind == FtpClient::kUpload || kind == FtpClient::kList; };
+    client.OnSuccess = [&](int kind) {
+        succeeded = succeeded || kind == FtpClient::kUpload || kind == FtpClient::kList;
+    };
     try {
         client.UploadFile(local.Path() / "a.jpg");
         FAIL() << "a 426 after the data is not a stored file";
@@ -578,15 +584,15 @@ TEST_F(ScriptedServerTest, ARefusedPassiveModeGivesWayToPortForTheRestOfTheSessi
     EXPECT_TRUE(client.Listing()->Contains("a.jpg"));
     const auto commands = server->Commands();
     EXPECT_EQ(std::count(commands.begin(), commands.end(), "PASV"), 1);
-    EXPECT_EQ(std::count_if(commands.begin(), commands.end(), [](const std::string& c) { return c.rfind("PORT", 0) == 0; }),
-              2);
+    EXPECT_EQ(
+        std::count_if(commands.begin(), commands.end(), [](const std::string& c) { return c.rfind("PORT", 0) == 0; }),
+        2);
     EXPECT_EQ(unsupported, 0);
 }
 
 TEST_F(ScriptedServerTest, AnAbortOutsideATransferLeavesTheNextCommandAlone) {
-    Start("220 Hi\r\n", [](const std::string& command) -> std::string {
-        return command == "PWD" ? "257 \"/\"\r\n" : "200 OK\r\n";
-    });
+    Start("220 Hi\r\n",
+          [](const std::string& command) -> std::string { return command == "PWD" ? "257 \"/\"\r\n" : "200 OK\r\n"; });
     client.OpenSession();
     client.AbortTransfer();
     EXPECT_EQ(client.CurrentFolder(), "/");
@@ -712,7 +718,9 @@ TEST(FtpConnection, AHangingHostLookupEndsAtCancelOrTimeOut) {
             FAIL();
         } catch (const SockError& error) {
             EXPECT_FALSE(error.TimedOut());
-            EXPECT_EQ(error.UserMessage(), "Recherche de l'h\xF4te annul\xE9" "e");
+            EXPECT_EQ(error.UserMessage(),
+                      "Recherche de l'h\xF4te annul\xE9"
+                      "e");
         }
         EXPECT_LT(Clock::now() - start, std::chrono::seconds(testing::kSlowLookupSeconds / 2));
     }

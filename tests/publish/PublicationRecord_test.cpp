@@ -1,5 +1,5 @@
-#include "common/TextLines.h"
 #include "publish/PublicationRecord.h"
+#include "common/TextLines.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -32,8 +32,9 @@ TEST(PublicationRecord, WhatWasNotedSurvivesACutRunAndDamageIsForgotten) {
     EXPECT_EQ(again.Find("images/000001.jpg"), nullptr);
 
     // A line cut in the middle, and nonsense, are skipped.
-    std::ofstream(again.File(), std::ios::app) << "S\t12\t12\t1\tabc\tcut.htm\nnonsense\nS\tx\t1\t1\t"
-                                               << std::string(64, 'd') << "\tbad.htm\nS\t5\t5\t1\t" << std::string(64, 'e');
+    std::ofstream(again.File(), std::ios::app)
+        << "S\t12\t12\t1\tabc\tcut.htm\nnonsense\nS\tx\t1\t1\t" << std::string(64, 'd') << "\tbad.htm\nS\t5\t5\t1\t"
+        << std::string(64, 'e');
     again.Load();
     EXPECT_EQ(again.Files().size(), 2u);
 

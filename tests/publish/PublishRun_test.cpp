@@ -1,6 +1,6 @@
+#include "publish/PublishRun.h"
 #include "common/ProgramFolder.h"
 #include "lang/Language.h"
-#include "publish/PublishRun.h"
 #include "publish/RemoteFolders.h"
 #include "styles/ProjectSettings.h"
 #include "styles/SettingsLayout.h"
@@ -125,7 +125,8 @@ TEST_F(RealServerRunTest, RepublishingSendsExactlyWhatChangedAndRemovesOnlyWhatI
         EXPECT_EQ(PublishSite(request, language, dialogs, progress), PublishOutcome::Published) << Messages().front();
         std::set<std::string> sent;
         for (const std::string& status : progress.statuses) {
-            if (status.rfind(Text(TextId::Sending) + " ", 0) == 0) sent.insert(status.substr(Text(TextId::Sending).size() + 1));
+            if (status.rfind(Text(TextId::Sending) + " ", 0) == 0)
+                sent.insert(status.substr(Text(TextId::Sending).size() + 1));
         }
         return sent;
     };
@@ -213,8 +214,8 @@ TEST_F(RealServerRunTest, RefusalsAreToldInTheUsersLanguage) {
     settings.Store(SettingLine::PictureStrips, "3");
     dialogs.shown.clear();
     EXPECT_EQ(Publish(server.Port(), ReplacePolicy::All, "Strips"), PublishOutcome::Failed);
-    EXPECT_EQ(Messages(), std::vector<std::string>{Text(TextId::SendFolderError) + " " +
-                                                   (project / "morc_images").string() + "."});
+    EXPECT_EQ(Messages(),
+              std::vector<std::string>{Text(TextId::SendFolderError) + " " + (project / "morc_images").string() + "."});
     EXPECT_FALSE(fs::exists(served.Path() / "Strips" / "index.html"));
     EXPECT_TRUE(fs::is_directory(served.Path() / "Strips" / "morc_images"));
 }
@@ -225,7 +226,8 @@ TEST_F(RealServerRunTest, ACancelBetweenStepsEndsTheRunSayingWhatWasSent) {
     ASSERT_EQ(Messages().size(), 1u);
     const std::size_t files = testing::SiteFiles(project).size();
     EXPECT_EQ(Messages().front().rfind(Text(TextId::DoneBeforeStop) + " 1 / " + std::to_string(files) + "\n" +
-                                           Text(TextId::NotDoneLabel) + " Gal2.htm, Gal3.htm, ", 0),
+                                           Text(TextId::NotDoneLabel) + " Gal2.htm, Gal3.htm, ",
+                                       0),
               0u)
         << Messages().front();
     EXPECT_LT(testing::DifferingFiles(project, served.Path() / "Demo", true).size(),
@@ -247,9 +249,8 @@ TEST_F(PublishRunTest, VsftpdStoresTheSiteAsSent) {
     // program holds it, and its listing gives it back alike.
     const auto run = [&](ReplacePolicy replace) {
         dialogs.textAnswers.push_back("site/../www/D\xE9mo");
-        const PublishRequest request{folder, "Demo",
-                                     FtpServer{"127.0.0.1", server.Port(), server.User(), server.Password(), 20},
-                                     replace};
+        const PublishRequest request{
+            folder, "Demo", FtpServer{"127.0.0.1", server.Port(), server.User(), server.Password(), 20}, replace};
         return PublishSite(request, language, dialogs, progress);
     };
     ASSERT_EQ(run(ReplacePolicy::Ask), PublishOutcome::Published);
@@ -331,7 +332,10 @@ TEST_F(ScriptedRunTest, AFolderTheServerDidNotEnterStopsTheRunBeforeAnyFileIsSen
 
 TEST(WebFolderName, AProjectNameBecomesAFolderNameEveryServerAndBrowserKeeps) {
     EXPECT_EQ(WebFolderName("Vacances \xE9t\xE9 2024"), "Vacances_ete_2024");
-    EXPECT_EQ(WebFolderName("\xC0 la f\xEAte: \xD7 \x8A" "a\xEF" "d"), "A_la_fete____Said");
+    EXPECT_EQ(WebFolderName("\xC0 la f\xEAte: \xD7 \x8A"
+                            "a\xEF"
+                            "d"),
+              "A_la_fete____Said");
     EXPECT_EQ(WebFolderName("Demo-1_b"), "Demo-1_b");
 }
 
@@ -368,7 +372,8 @@ TEST_F(ScriptedRunTest, AGreetingAfterAPreliminaryReplyLogsIn) {
 
 TEST_F(ScriptedRunTest, AGreetingWithAnExtraLineIsReadWholeBeforeTheLogin) {
     Start({}, "220 Hi\r\n220 And welcome\r\n");
-    EXPECT_EQ(Publish(server->Port(), ReplacePolicy::All, "Demo"), PublishOutcome::Published) << (Messages().empty() ? "" : Messages()[0]);
+    EXPECT_EQ(Publish(server->Port(), ReplacePolicy::All, "Demo"), PublishOutcome::Published)
+        << (Messages().empty() ? "" : Messages()[0]);
     EXPECT_EQ(Sent("PASS").size(), 1u);
     EXPECT_EQ(Sent("STOR").size(), testing::SiteFiles(project).size());
 }

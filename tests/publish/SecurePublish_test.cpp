@@ -64,7 +64,9 @@ protected:
 
 class FtpsPublishTest : public SecurePublishTest {
 protected:
-    std::string Address(const std::string& prefix) const { return prefix + "127.0.0.1:" + std::to_string(server.Port()); }
+    std::string Address(const std::string& prefix) const {
+        return prefix + "127.0.0.1:" + std::to_string(server.Port());
+    }
 
     testing::TestCertificate certificate;
     testing::TempFolder served;
@@ -213,7 +215,9 @@ protected:
         }
         return false;
     }
-    std::string Address(const std::string& prefix) const { return prefix + "127.0.0.1:" + std::to_string(server->Port()); }
+    std::string Address(const std::string& prefix) const {
+        return prefix + "127.0.0.1:" + std::to_string(server->Port());
+    }
 
     testing::ScriptedFtpServer* self = nullptr;
     std::unique_ptr<testing::ScriptedFtpServer> server;
@@ -263,7 +267,8 @@ TEST_F(ScriptedTlsTest, AHandshakeThatNeverEndsStopsAtTheTimeOutOrAtCancel) {
     const auto start = Clock::now();
     EXPECT_EQ(Publish(Address("ftps://"), "photo", "secret", "Demo", 1), PublishOutcome::Failed);
     EXPECT_LT(Clock::now() - start, std::chrono::seconds(5));
-    EXPECT_EQ(Messages(), std::vector<std::string>{Text(TextId::ConnectionFailed) + " " + Text(TextId::ServerTimedOut)});
+    EXPECT_EQ(Messages(),
+              std::vector<std::string>{Text(TextId::ConnectionFailed) + " " + Text(TextId::ServerTimedOut)});
     EXPECT_FALSE(Received("USER"));
 
     dialogs.shown.clear();
@@ -308,14 +313,15 @@ TEST_F(SftpPublishTest, AKnownHostGetsTheSiteByteForByteWithoutAQuestion) {
     // Names go in UTF-8, and are found again so.
     ASSERT_EQ(PublishBySftp("www/D\xE9mo"), PublishOutcome::Published) << AllItWrote();
     EXPECT_TRUE(Messages().empty()) << Messages().front();
-    EXPECT_EQ(testing::DifferingFiles(project, server->Home() / "www" / "D\u00E9mo", false), std::vector<std::string>{});
+    EXPECT_EQ(testing::DifferingFiles(project, server->Home() / "www" / "D\u00E9mo", false),
+              std::vector<std::string>{});
     // Again: every file is listed with the size it was sent with.
     dialogs.shown.clear();
     dialogs.textAnswers = {"www/D\xE9mo"};
-    const PublishRequest request{folder, "Demo",
-                                 FtpServer{"sftp://127.0.0.1:" + std::to_string(server->Port()), 21, server->User(),
-                                           server->Password(), 20, {}},
-                                 ReplacePolicy::Changed};
+    const PublishRequest request{
+        folder, "Demo",
+        FtpServer{"sftp://127.0.0.1:" + std::to_string(server->Port()), 21, server->User(), server->Password(), 20, {}},
+        ReplacePolicy::Changed};
     ASSERT_EQ(PublishSite(request, language, dialogs, progress), PublishOutcome::Published);
     EXPECT_EQ(progress.plan.size(), testing::SiteFiles(project).size());
     for (const PlannedFile& file : progress.plan) {
@@ -351,10 +357,10 @@ TEST_F(SftpPublishTest, AChangedHostKeyIsWarnedAboutAndRefusedOnCancelWithNothin
 TEST_F(SftpPublishTest, AWrongPasswordIsAFailedConnection) {
     KnowHost(server->KnownHostsLine());
     dialogs.textAnswers = {"Demo"};
-    const PublishRequest request{folder, "Demo",
-                                 FtpServer{"sftp://127.0.0.1:" + std::to_string(server->Port()), 21, server->User(),
-                                           "Wrong-password-9", 20, {}},
-                                 ReplacePolicy::All};
+    const PublishRequest request{
+        folder, "Demo",
+        FtpServer{"sftp://127.0.0.1:" + std::to_string(server->Port()), 21, server->User(), "Wrong-password-9", 20, {}},
+        ReplacePolicy::All};
     EXPECT_EQ(PublishSite(request, language, dialogs, progress), PublishOutcome::Failed);
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages().front().rfind(Text(TextId::ConnectionFailed) + "\n", 0), 0u);

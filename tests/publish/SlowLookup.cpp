@@ -2,8 +2,8 @@
 
 #include <dlfcn.h>
 #include <netdb.h>
-#include <string_view>
 #include <unistd.h>
+#include <string_view>
 
 extern "C" int getaddrinfo(const char* name, const char* service, const addrinfo* hints, addrinfo** found) {
     using Lookup = int (*)(const char*, const char*, const addrinfo*, addrinfo**);

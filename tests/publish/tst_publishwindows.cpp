@@ -31,8 +31,8 @@ private:
     QString Text(TextId id) const { return ToScreen(language_.LangText(id)); }
 
     std::unique_ptr<TFormFTP> Settings(FtpServer& server) {
-        return std::make_unique<TFormFTP>(server, language_, dialogs_, "Vacances d'\xE9t\xE9", [this] { ++helpShown_; },
-                                          nullptr);
+        return std::make_unique<TFormFTP>(
+            server, language_, dialogs_, "Vacances d'\xE9t\xE9", [this] { ++helpShown_; }, nullptr);
     }
 
     static void Fill(TFormFTP& window, const char* host, const char* user, const char* password) {
@@ -55,8 +55,8 @@ private:
                             PublishProgress& progress) {
             if (seen) *seen = request;
             progress.SetMaximum(3);
-            if (!dialogs.AskText(language_.LangText(TextId::ServerFolder), language_.LangText(TextId::PublishFolderLabel),
-                                 "Vacances")) {
+            if (!dialogs.AskText(language_.LangText(TextId::ServerFolder),
+                                 language_.LangText(TextId::PublishFolderLabel), "Vacances")) {
                 return PublishOutcome::Cancelled;
             }
             for (int step = 0; step < 3; ++step) {
@@ -87,7 +87,8 @@ private slots:
         window->show();
         QCOMPARE(window->size(), QSize(401, 266));
         QCOMPARE(window->windowTitle(), Text(TextId::PublishTitle));
-        QCOMPARE(window->FolderHint->text(), QStringLiteral("Le projet Vacances d'été sera publié dans le dossier du serveur que vous choisirez."));
+        QCOMPARE(window->FolderHint->text(),
+                 QStringLiteral("Le projet Vacances d'été sera publié dans le dossier du serveur que vous choisirez."));
         QCOMPARE(window->UserHint->text(), Text(TextId::AskYourHost));
         QCOMPARE(window->HelpButton->text(), Text(TextId::HelpButton));
         QCOMPARE(window->OkButton->geometry(), QRect(16, 232, 105, 25));
@@ -243,15 +244,16 @@ private slots:
 
     void cancelDuringTheUploadClosesTheWindow() {
         int tests = 0;
-        auto window = Transfer({"ftp.hebergeur.fr", 21, "marie", "pw", 0},
-                               [&tests](const PublishRequest&, const Language&, UserDialogs&, PublishProgress& progress) {
-                                   progress.SetMaximum(1000);
-                                   while (!progress.CancelRequested()) {
-                                       if (++tests > 100000) return PublishOutcome::Published;
-                                       progress.Step();
-                                   }
-                                   return PublishOutcome::Cancelled;
-                               });
+        auto window =
+            Transfer({"ftp.hebergeur.fr", 21, "marie", "pw", 0},
+                     [&tests](const PublishRequest&, const Language&, UserDialogs&, PublishProgress& progress) {
+                         progress.SetMaximum(1000);
+                         while (!progress.CancelRequested()) {
+                             if (++tests > 100000) return PublishOutcome::Published;
+                             progress.Step();
+                         }
+                         return PublishOutcome::Cancelled;
+                     });
         connect(window->Bar, &QProgressBar::valueChanged, window.get(), [&window] {
             if (window->Bar->value() == 5) QTest::mouseClick(window->CancelButton, Qt::LeftButton);
         });
@@ -264,11 +266,12 @@ private slots:
     }
 
     void aFailedOrRefusedRunClosesTheWindow() {
-        auto failed = Transfer({"ftp.hebergeur.fr", 21, "marie", "pw", 0},
-                               [](const PublishRequest&, const Language& language, UserDialogs& dialogs, PublishProgress&) {
-                                   dialogs.ShowMessageOk(language.LangText(TextId::ConnectionFailed));
-                                   return PublishOutcome::Failed;
-                               });
+        auto failed =
+            Transfer({"ftp.hebergeur.fr", 21, "marie", "pw", 0},
+                     [](const PublishRequest&, const Language& language, UserDialogs& dialogs, PublishProgress&) {
+                         dialogs.ShowMessageOk(language.LangText(TextId::ConnectionFailed));
+                         return PublishOutcome::Failed;
+                     });
         failed->show();
         QTRY_VERIFY(!failed->isVisible());
         QCOMPARE(failed->result(), int(kModalCancel));
@@ -288,9 +291,9 @@ private slots:
         const auto project = testing::BuildDemoSite(program.Path());
         testing::TempFolder served;
         testing::LocalFtpServer server(served.Path());
-        TFormFTP2 window(ProgramFolder(program.Path()), "Demo", {"127.0.0.1", server.Port(), "photo", "secret", 20},
-                         "index.html", language_, dialogs_,
-                         [this](const std::string& address) { opened_.push_back(address); }, nullptr);
+        TFormFTP2 window(
+            ProgramFolder(program.Path()), "Demo", {"127.0.0.1", server.Port(), "photo", "secret", 20}, "index.html",
+            language_, dialogs_, [this](const std::string& address) { opened_.push_back(address); }, nullptr);
         dialogs_.textAnswers = {std::string("albums/../Demo_web"), std::string("photos.example.org/demo")};
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(window.ResultButton->isEnabled() || !window.isVisible(), 60000);
@@ -302,9 +305,9 @@ private slots:
         QTest::mouseClick(window.ResultButton, Qt::LeftButton);
         QCOMPARE(dialogs_.shown.back(), language_.LangText(TextId::WebAddressPrompt));
         QCOMPARE(opened_, std::vector<std::string>{"http://photos.example.org/demo/index.html"});
-        TFormFTP2 again(ProgramFolder(program.Path()), "Demo", {"127.0.0.1", server.Port(), "photo", "secret", 20},
-                        "index.html", language_, dialogs_,
-                        [this](const std::string& address) { opened_.push_back(address); }, nullptr);
+        TFormFTP2 again(
+            ProgramFolder(program.Path()), "Demo", {"127.0.0.1", server.Port(), "photo", "secret", 20}, "index.html",
+            language_, dialogs_, [this](const std::string& address) { opened_.push_back(address); }, nullptr);
         dialogs_.textAnswers = {std::string("albums/../Demo_web")};
         dialogs_.shown.clear();
         again.show();
@@ -317,8 +320,9 @@ private slots:
     void aServerThatIsNotThereIsToldAndTheWindowCloses() {
         testing::TempFolder program;
         testing::BuildDemoSite(program.Path());
-        TFormFTP2 window(ProgramFolder(program.Path()), "Demo", {"127.0.0.1", testing::ClosedPort(), "photo", "secret", 20},
-                         "index.html", language_, dialogs_, {}, nullptr);
+        TFormFTP2 window(ProgramFolder(program.Path()), "Demo",
+                         {"127.0.0.1", testing::ClosedPort(), "photo", "secret", 20}, "index.html", language_, dialogs_,
+                         {}, nullptr);
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 30000);
         QCOMPARE(window.Outcome(), PublishOutcome::Failed);

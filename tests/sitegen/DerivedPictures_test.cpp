@@ -1,7 +1,7 @@
+#include "sitegen/DerivedPictures.h"
 #include "imaging/BmpCodec.h"
 #include "imaging/ImageError.h"
 #include "imaging/JpegCodec.h"
-#include "sitegen/DerivedPictures.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/TempFolder.h"
 

@@ -1,6 +1,6 @@
+#include "sitegen/Fragments.h"
 #include "common/ProgramFolder.h"
 #include "lang/Language.h"
-#include "sitegen/Fragments.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -25,10 +25,15 @@ TEST_F(FragmentsTest, AlignmentStyleAndFontAreSpeltExactly) {
     EXPECT_EQ(AlignOpen(language.LangText(TextId::PositionLeft), language), "<DIV ALIGN=LEFT>");
     EXPECT_EQ(AlignOpen(language.LangText(TextId::PositionRight), language), "<DIV ALIGN=RIGHT>");
     EXPECT_EQ(AlignOpen("Right", language), "");  // another language's text: no tag
-    EXPECT_EQ(StyleOpen(language.LangText(TextId::StyleBold), language) + StyleClose(language.LangText(TextId::StyleBold), language), "<B></B>");
+    EXPECT_EQ(StyleOpen(language.LangText(TextId::StyleBold), language) +
+                  StyleClose(language.LangText(TextId::StyleBold), language),
+              "<B></B>");
     EXPECT_EQ(StyleOpen(language.LangText(TextId::StyleUnderlined), language), "<U>");
-    EXPECT_EQ(StyleOpen(language.LangText(TextId::StylePlain), language) + StyleClose(language.LangText(TextId::StylePlain), language), "");
-    EXPECT_EQ(FontOpen(language.LangText(TextId::BrowserFont), 2, 0x800000, language), "<font face=\"\" size=\"2\" color=\"#000080\">");
+    EXPECT_EQ(StyleOpen(language.LangText(TextId::StylePlain), language) +
+                  StyleClose(language.LangText(TextId::StylePlain), language),
+              "");
+    EXPECT_EQ(FontOpen(language.LangText(TextId::BrowserFont), 2, 0x800000, language),
+              "<font face=\"\" size=\"2\" color=\"#000080\">");
     EXPECT_EQ(FontOpen("Verdana", 3, 0xFFFFFF, language),
               "<font face=\"Verdana,Arial,Helvetica\" size=\"3\" color=\"#FFFFFF\">");
     EXPECT_EQ(HtmlColour(255), "#FF0000");
@@ -45,10 +50,12 @@ TEST_F(FragmentsTest, TablesReferenceTheirBackgroundByKind) {
     const fs::path project = temp.Path() / "Projets" / "Demo";
     const AssetReferences build(project, "Demo", true);
     EXPECT_EQ(build.TableOpen(3, "", 0, 2, 4, 0xFFFFFF),
-              "<TABLE BORDER=\"3\" BACKGROUND=\"\" BORDERCOLOR=\"#000000\"  BGCOLOR=\"#FFFFFF\"  CELLPADDING=\"4\" CELLSPACING=\"2\">");
-    EXPECT_EQ(build.TableOpen(0, "www.example.org/b.gif", 0, 0, 0, 0),
-              "<TABLE BORDER=\"0\" BACKGROUND=\"http://www.example.org/b.gif\" BORDERCOLOR=\"#000000\"  BGCOLOR=\"#000000\"  "
-              "CELLPADDING=\"0\" CELLSPACING=\"0\">");
+              "<TABLE BORDER=\"3\" BACKGROUND=\"\" BORDERCOLOR=\"#000000\"  BGCOLOR=\"#FFFFFF\"  CELLPADDING=\"4\" "
+              "CELLSPACING=\"2\">");
+    EXPECT_EQ(
+        build.TableOpen(0, "www.example.org/b.gif", 0, 0, 0, 0),
+        "<TABLE BORDER=\"0\" BACKGROUND=\"http://www.example.org/b.gif\" BORDERCOLOR=\"#000000\"  BGCOLOR=\"#000000\"  "
+        "CELLPADDING=\"0\" CELLSPACING=\"0\">");
 
     testing::WriteBytes(temp.Path() / "patterns" / "b.gif", "GIF89a");
     const std::string local = (temp.Path() / "patterns" / "b.gif").string();
@@ -61,7 +68,7 @@ TEST_F(FragmentsTest, TablesReferenceTheirBackgroundByKind) {
     EXPECT_EQ(sample.Reference(local), "./Projets/Demo/param/b.gif");
     EXPECT_EQ(sample.Reference("http://x.org/a.jpg"), "http://x.org/a.jpg");
     EXPECT_EQ(sample.Reference("HTTP-not-a-url.jpg"), "./Projets/Demo/param/HTTP-not-a-url.jpg");  // a local file
-    EXPECT_EQ(sample.Reference("C:\\Mes images\\fond.jpg"), "./Projets/Demo/param/fond.jpg");       // old Windows path
+    EXPECT_EQ(sample.Reference("C:\\Mes images\\fond.jpg"), "./Projets/Demo/param/fond.jpg");      // old Windows path
     EXPECT_EQ(sample.Reference(""), "");
 }
 

@@ -1,8 +1,8 @@
+#include "sitegen/Markers.h"
 #include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/ProgramFolder.h"
 #include "lang/Language.h"
-#include "sitegen/Markers.h"
 #include "sitegen/PageLines.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
@@ -56,8 +56,8 @@ TEST_F(MarkersTest, StrippingRemovesMarkersAndCollapsesEmptyRuns) {
 
 TEST_F(MarkersTest, HeaderAndFooterReplaceTheirSections) {
     testing::WriteBytes(temp.Path() / "haut.htm", "h1\r\nh2\nh3\r\n");
-    PageLines page({"<html>", "<!--TEMPLATEHAUT--!>", "s1", "s2", "s3", "s4", "s5", "<!--FINTEMPLATEHAUT--!>",
-                    "body", "<!--TEMPLATEBAS--!>", "b1", "<!--FINTEMPLATEBAS--!>"});
+    PageLines page({"<html>", "<!--TEMPLATEHAUT--!>", "s1", "s2", "s3", "s4", "s5", "<!--FINTEMPLATEHAUT--!>", "body",
+                    "<!--TEMPLATEBAS--!>", "b1", "<!--FINTEMPLATEBAS--!>"});
     markers.InsertHeaderFooter(page, temp.Path() / "haut.htm", {});
     EXPECT_EQ(page.Lines(), (Lines{"<html>", "<!--TEMPLATEHAUT--!>", "h1", "h2", "h3", "", "<!--FINTEMPLATEHAUT--!>",
                                    "body", "<!--TEMPLATEBAS--!>", "", "<!--FINTEMPLATEBAS--!>"}));
@@ -83,7 +83,7 @@ TEST_F(MarkersTest, MarkersAreFoundWhereTheyAreAfterEveryChange) {
     page.DeleteLines(2, 4);  // html new B y A
     EXPECT_EQ(page.FindMarkerLine("<!--B--!>", 0), 2);
     EXPECT_EQ(page.FindMarkerLine("<!--A--!>", 0), 4);
-    page.Put(2, "plain");  // a marker overwritten is gone
+    page.Put(2, "plain");      // a marker overwritten is gone
     page.Put(0, "<!--A--!>");  // and one written is found
     EXPECT_EQ(page.FindMarkerLine("<!--B--!>", 0), -1);
     EXPECT_EQ(page.FindMarkerLine("<!--A--!>", 0), 0);

@@ -1,7 +1,7 @@
 #include "sitegen/PageTexts.h"
-#include "sitegen/TextWidth.h"
 #include "project/CommaList.h"
 #include "project/PictureTextFile.h"
+#include "sitegen/TextWidth.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>

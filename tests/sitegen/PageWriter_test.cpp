@@ -1,3 +1,4 @@
+#include "sitegen/PageWriter.h"
 #include "common/ProgramFolder.h"
 #include "imaging/JpegCodec.h"
 #include "lang/Language.h"
@@ -5,7 +6,6 @@
 #include "project/PictureNames.h"
 #include "project/PictureTextFile.h"
 #include "project/SiteLayout.h"
-#include "sitegen/PageWriter.h"
 #include "styles/ProjectSettings.h"
 #include "styles/SettingValues.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -38,9 +38,11 @@ protected:
     }
 
     void UseTemplates(const std::string& name) {
-        for (const auto& [models, sample] : {std::pair{"sommaires", "blanksom.htm"}, std::pair{"galeries", "blankgal.htm"},
-                                             std::pair{"images", "blankimg.htm"}}) {
-            fs::copy_file(temp.Path() / "models" / models / name, temp.Path() / sample, fs::copy_options::overwrite_existing);
+        for (const auto& [models, sample] :
+             {std::pair{"sommaires", "blanksom.htm"}, std::pair{"galeries", "blankgal.htm"},
+              std::pair{"images", "blankimg.htm"}}) {
+            fs::copy_file(temp.Path() / "models" / models / name, temp.Path() / sample,
+                          fs::copy_options::overwrite_existing);
         }
     }
 
@@ -86,8 +88,10 @@ TEST_F(PageWriterTest, APicturePageLinksItsNeighboursAndShowsItsTexts) {
     ASSERT_TRUE(Writer().WritePicturePage(2));
     const std::string page = Page("g3-000002.htm");
     EXPECT_TRUE(Has(page, "<title>Demo " + Word(TextId::ImageTab) + " 2</title>"));
-    EXPECT_TRUE(Has(page, "<a href=\"g3-000003.htm\"><img border=\"2\" bordercolor=\"#FF0000\"  src=\"./images/000002.jpg\" alt=\"" +
-                              Word(TextId::PictureAlt) + "\" HSPACE=\"5\" VSPACE=\"0\" ></a>\r\n"));
+    EXPECT_TRUE(
+        Has(page,
+            "<a href=\"g3-000003.htm\"><img border=\"2\" bordercolor=\"#FF0000\"  src=\"./images/000002.jpg\" alt=\"" +
+                Word(TextId::PictureAlt) + "\" HSPACE=\"5\" VSPACE=\"0\" ></a>\r\n"));
     EXPECT_TRUE(Has(page, "\r\nPhoto 2\r\n"));
     EXPECT_TRUE(Has(page, "Ligne un <br>Ligne deux <br>"));
     EXPECT_TRUE(Has(page, "<a href=\"g3-000001.htm\">" + Word(TextId::Previous) + "</a>"));
@@ -106,18 +110,20 @@ TEST_F(PageWriterTest, TheLastPictureIsNoLinkAndStripsFollowTheFormat) {
     context.currentPicture = "000007.jpg";
     Writer().WritePicturePage(7);
     const std::string align = "<DIV ALIGN=CENTER>";
-    EXPECT_TRUE(Has(Page("g1-000007.htm"),
-                    "<img border=\"0\" src=\"./morc_images/000007-1.jpg\" alt=\"" + Word(TextId::PictureAlt) + "\" ></div>" + align +
-                        "<img border=\"0\" src=\"./morc_images/000007-2.jpg\" alt=\"" + Word(TextId::PictureAlt) + "\" ></div>" + align +
-                        "<img border=\"0\" src=\"./morc_images/000007-3.jpg\""));
+    EXPECT_TRUE(Has(Page("g1-000007.htm"), "<img border=\"0\" src=\"./morc_images/000007-1.jpg\" alt=\"" +
+                                               Word(TextId::PictureAlt) + "\" ></div>" + align +
+                                               "<img border=\"0\" src=\"./morc_images/000007-2.jpg\" alt=\"" +
+                                               Word(TextId::PictureAlt) + "\" ></div>" + align +
+                                               "<img border=\"0\" src=\"./morc_images/000007-3.jpg\""));
     EXPECT_FALSE(Has(Page("g1-000007.htm"), ">" + Word(TextId::Next) + "</a>"));  // no next button
 
     context.currentPage = "g1-000006.htm";
     context.nextPage = "g1-000007.htm";
     context.currentPicture = "000006.gif";
     Writer().WritePicturePage(6);
-    EXPECT_TRUE(Has(Page("g1-000006.htm"), "<a href=\"g1-000007.htm\"><img border=\"0\" src=\"./images/000006.gif\" alt=\"" +
-                                               Word(TextId::PictureAlt) + "\" HSPACE=\"0\" VSPACE=\"10\" ></a>"));
+    EXPECT_TRUE(
+        Has(Page("g1-000006.htm"), "<a href=\"g1-000007.htm\"><img border=\"0\" src=\"./images/000006.gif\" alt=\"" +
+                                       Word(TextId::PictureAlt) + "\" HSPACE=\"0\" VSPACE=\"10\" ></a>"));
 }
 
 TEST_F(PageWriterTest, WithoutGalleriesThereIsNoGalleryButton) {
@@ -137,7 +143,10 @@ TEST_F(PageWriterTest, TitlesAndNamesReadAsTypedWhileCommentsKeepTheirHtml) {
     settings.Store(SettingLine::SummaryTitle, "Mes \"photos\" <1>");
     settings.Store(SettingLine::GalleryName1, "Ponts & quais");
     settings.Store(SettingLine::GalleryName2, "<b>Mer</b>");
-    texts.Write(2, "Le pont <vieux> & \xE7" "a", ToCommaList({"Voir <i>ici</i>", "<!--COMMENTAIRE--!>"}));
+    texts.Write(2,
+                "Le pont <vieux> & \xE7"
+                "a",
+                ToCommaList({"Voir <i>ici</i>", "<!--COMMENTAIRE--!>"}));
     Gallery(1, 1, 7);
     context.currentPage = "g1-000002.htm";
     context.currentPicture = "000002.jpg";
@@ -145,12 +154,16 @@ TEST_F(PageWriterTest, TitlesAndNamesReadAsTypedWhileCommentsKeepTheirHtml) {
     ASSERT_TRUE(writer.WritePicturePage(2));
     const std::string picture = Page("g1-000002.htm");
     EXPECT_TRUE(Has(picture, "<title>Mes &quot;photos&quot; &lt;1&gt; " + Word(TextId::ImageTab) + " 2</title>"));
-    EXPECT_TRUE(Has(picture, "\r\nLe pont &lt;vieux&gt; &amp; \xE7" "a\r\n"));
+    EXPECT_TRUE(Has(picture,
+                    "\r\nLe pont &lt;vieux&gt; &amp; \xE7"
+                    "a\r\n"));
     EXPECT_TRUE(Has(picture, "Voir <i>ici</i> <br><!--COMMENTAIRE--!> <br>"));  // kept, and not stripped
 
     ASSERT_TRUE(writer.WriteGalleryPage(1));
     const std::string gallery = Page("Gal1.htm");
-    EXPECT_TRUE(Has(gallery, "<a href=\"g1-000002.htm\">Le pont &lt;vieux&gt; &amp; \xE7" "a</a>"));
+    EXPECT_TRUE(Has(gallery,
+                    "<a href=\"g1-000002.htm\">Le pont &lt;vieux&gt; &amp; \xE7"
+                    "a</a>"));
     EXPECT_TRUE(Has(gallery, "\r\nPonts &amp; quais\r\n"));  // the gallery's title block
     EXPECT_TRUE(Has(gallery, "<a href=\"Gal2.htm\">&lt;b&gt;Mer&lt;/b&gt;</a>"));
 
@@ -236,7 +249,7 @@ TEST_F(PageWriterTest, GalleryRowsBreakAndPadAsTheAlignmentSays) {
     const std::string pad = "<TD colspan=1></TD>";
     Writer().WriteGalleryPage(1);
     std::string page = Page("Gal1.htm");
-    EXPECT_TRUE(Has(page, "\r\n</TR><TR colspan=6>\r\n"));         // entry 4: a full row follows
+    EXPECT_TRUE(Has(page, "\r\n</TR><TR colspan=6>\r\n"));               // entry 4: a full row follows
     EXPECT_TRUE(Has(page, "</TR><TR colspan=6>" + pad + pad + "\r\n"));  // entry 7, centred: round(1 + 1)
 
     settings.Store(SettingLine::GalleryTablePosition, Word(TextId::PositionLeft));
@@ -254,7 +267,9 @@ TEST_F(PageWriterTest, GalleryPagesLinkEveryOtherGalleryAndTheSummary) {
     Gallery(2, 5, 7);
     Writer().WriteGalleryPage(2);
     const std::string page = Page("Gal2.htm");
-    EXPECT_TRUE(Has(page, "<a href=\"g2-000005.htm\"><img border=\"1\" bordercolor=\"#D8D2C4\"  src=\"./tn_images/tn-000005.jpg\" alt=\"\" ></a>"));
+    EXPECT_TRUE(Has(page,
+                    "<a href=\"g2-000005.htm\"><img border=\"1\" bordercolor=\"#D8D2C4\"  "
+                    "src=\"./tn_images/tn-000005.jpg\" alt=\"\" ></a>"));
     EXPECT_TRUE(Has(page, "src=\"./images/000006.gif\""));  // no thumbnail for a GIF
     EXPECT_TRUE(Has(page, "<a href=\"g2-000007.htm\">Photo 7</a>"));
     EXPECT_TRUE(Has(page, "<a href=\"index.html\">" + Word(TextId::SummaryWord) + "</a>"));
@@ -280,9 +295,9 @@ TEST_F(PageWriterTest, TheSummaryCountsNamedEntriesAndPadsTheLastRow) {
     settings.Store(SettingLine::SummaryTableEntriesPerRow, "2");
     Writer().WriteSummaryPage();
     std::string page = Page("index.html");
-    EXPECT_FALSE(Has(page, pad));                                  // remaining 2 = per row
+    EXPECT_FALSE(Has(page, pad));  // remaining 2 = per row
     EXPECT_TRUE(Has(page, "<a href=\"Gal3.htm\">G3</a>"));
-    EXPECT_TRUE(Has(page, "\r\n" + Word(TextId::Home) + "\r\n"));        // the home entry, with no address: no link
+    EXPECT_TRUE(Has(page, "\r\n" + Word(TextId::Home) + "\r\n"));  // the home entry, with no address: no link
     EXPECT_TRUE(Has(page, "src=\"./tns_images/tns-000001.jpg\""));
     EXPECT_FALSE(Has(page, "Gal4.htm"));
 
@@ -310,7 +325,8 @@ TEST_F(PageWriterTest, SamplesLinkToSamplesAndShowSampleTexts) {
     writer.WriteComment(page);
     std::string text;
     for (const auto& line : page.Lines()) text += line + "\n";
-    EXPECT_TRUE(Has(text, Word(TextId::SampleComment1) + " <br>\n" + Word(TextId::SampleComment2) + " <br>\n" + Word(TextId::SampleComment3) + " <br>"));
+    EXPECT_TRUE(Has(text, Word(TextId::SampleComment1) + " <br>\n" + Word(TextId::SampleComment2) + " <br>\n" +
+                              Word(TextId::SampleComment3) + " <br>"));
 
     page.Load(temp.Path() / "blankgal.htm");
     writer.WriteGalleryTable(page);
@@ -405,8 +421,8 @@ TEST_F(PageWriterTest, EveryTemplateMakesSamplesThatLinkOnlyToSamplesAndRebuildI
             for (std::size_t at = once.find("href=\""); at != std::string::npos; at = once.find("href=\"", at + 1)) {
                 const std::string target = once.substr(at + 6, once.find('"', at + 6) - at - 6);
                 const bool toSample = target == samples[0] || target == samples[1] || target == samples[2];
-                const bool outside = target.rfind("http", 0) == 0 || target.rfind("mailto:", 0) == 0 || target.empty() ||
-                                     target.front() == '#';
+                const bool outside = target.rfind("http", 0) == 0 || target.rfind("mailto:", 0) == 0 ||
+                                     target.empty() || target.front() == '#';
                 EXPECT_TRUE(toSample || outside) << model << " " << sample << ": " << target;
             }
         }

@@ -41,7 +41,9 @@ protected:
         fs::create_directories(working);
         fs::create_directories(project / "images");
     }
-    std::vector<ConvertedFile> Convert(const std::string& name) { return ConvertPicture(project, working, name, settings); }
+    std::vector<ConvertedFile> Convert(const std::string& name) {
+        return ConvertPicture(project, working, name, settings);
+    }
 
     static testing::TempFolder* fixtures_;
     testing::TempFolder temp;

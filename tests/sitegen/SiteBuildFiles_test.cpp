@@ -34,7 +34,9 @@ std::vector<std::string> Lines(const std::string& text) {
 // row, with the slot lines the writer fills around it.
 void MoveTitleIntoTable(const fs::path& shipped, const fs::path& moved) {
     std::vector<std::string> lines = Lines(testing::ReadBytes(shipped));
-    const auto at = [&lines](const char* marker) { return std::find(lines.begin(), lines.end(), MarkerLine(marker)) - lines.begin(); };
+    const auto at = [&lines](const char* marker) {
+        return std::find(lines.begin(), lines.end(), MarkerLine(marker)) - lines.begin();
+    };
     const auto title = at("TITREIMAGE"), end = at("FINTITREIMAGE");
     ASSERT_LT(title, end);
     std::vector<std::string> block(lines.begin() + title, lines.begin() + end + 1);
@@ -87,7 +89,8 @@ TEST_F(SiteBuildTest, APictureParamCannotReceiveIsToldOnceAndTheBuildGoesOn) {
     settings.Store(SettingLine::PicturePageBackgroundPicture, missing.string());  // on each of the five pages
     ASSERT_EQ(Build(), BuildOutcome::Built);
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0], Word(TextId::ParamCopyFailed) + " " + missing.string() + ", " + alsoMissing.string() + ".");
+    EXPECT_EQ(dialogs.shown[0],
+              Word(TextId::ParamCopyFailed) + " " + missing.string() + ", " + alsoMissing.string() + ".");
     EXPECT_NE(testing::ReadBytes(project / "g1-000005.htm").find("background=\"./param/parti.jpg\""), npos);
     EXPECT_TRUE(Exists("tn_images/tn-000005.jpg"));
 
@@ -106,7 +109,8 @@ TEST_F(SiteBuildTest, AnOldFileThatCannotBeDeletedIsLeftAndTheClearingGoesOn) {
     testing::WriteBytes(project / "tn_images" / "zzz-old.jpg", "stale");
     const testing::ImmutableFile stuckPage(project / "aaa-old.htm");
     const testing::ImmutableFile stuckPicture(project / "tn_images" / "aaa-old.jpg");
-    if (!stuckPage.Marked() || !stuckPicture.Marked()) GTEST_SKIP() << "this file system or process cannot mark files immutable";
+    if (!stuckPage.Marked() || !stuckPicture.Marked())
+        GTEST_SKIP() << "this file system or process cannot mark files immutable";
     ASSERT_EQ(Build(), BuildOutcome::Built);
     EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front();
     EXPECT_TRUE(Exists("aaa-old.htm"));
@@ -131,7 +135,8 @@ TEST_F(SiteBuildTest, HeaderAndFooterFilesGoIntoEveryBuiltPageAndAMissingOneIsTo
     EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front();
     for (const char* name : {"index.html", "Gal1.htm", "g1-000003.htm"}) {
         const std::vector<std::size_t> found =
-            InOrder(testing::ReadBytes(project / name), {"<BODY", "<p>Mon en-tete</p>\r\n<hr>\r\n", "<TABLE", "<p>Pied de page</p>\r\n"});
+            InOrder(testing::ReadBytes(project / name),
+                    {"<BODY", "<p>Mon en-tete</p>\r\n<hr>\r\n", "<TABLE", "<p>Pied de page</p>\r\n"});
         EXPECT_NE(found.back(), npos) << name;  // each piece found, in this order
     }
 
@@ -146,8 +151,10 @@ TEST_F(SiteBuildTest, HeaderAndFooterFilesGoIntoEveryBuiltPageAndAMissingOneIsTo
 }
 
 TEST_F(SiteBuildTest, ATitleBlockInsideTheTableTakesARowAsWideAsTheEntries) {
-    MoveTitleIntoTable(temp.Path() / "models" / "galeries" / "clair.htm", temp.Path() / "models" / "galeries" / "dedans.htm");
-    MoveTitleIntoTable(temp.Path() / "models" / "sommaires" / "clair.htm", temp.Path() / "models" / "sommaires" / "dedans.htm");
+    MoveTitleIntoTable(temp.Path() / "models" / "galeries" / "clair.htm",
+                       temp.Path() / "models" / "galeries" / "dedans.htm");
+    MoveTitleIntoTable(temp.Path() / "models" / "sommaires" / "clair.htm",
+                       temp.Path() / "models" / "sommaires" / "dedans.htm");
     settings.Store(SettingLine::GalleryTemplate, "dedans.htm");
     settings.Store(SettingLine::SummaryTemplate, "dedans.htm");
     settings.Store(SettingLine::GalleryTitleShown, "1");
@@ -164,15 +171,16 @@ TEST_F(SiteBuildTest, ATitleBlockInsideTheTableTakesARowAsWideAsTheEntries) {
 
     const auto row = [](const std::string& title, int span) {
         const std::string n = std::to_string(span);
-        return std::vector<std::string>{"<TABLE", "<TR colspan=" + n + ">", "<TD colspan=" + n + ">", title, "</TD>",
-                                        "</TR><TR colspan=" + n + ">"};
+        return std::vector<std::string>{"<TABLE", "<TR colspan=" + n + ">",     "<TD colspan=" + n + ">", title,
+                                        "</TD>",  "</TR><TR colspan=" + n + ">"};
     };
     const auto missingPiece = [](const std::vector<std::size_t>& found) {
         return std::find(found.begin(), found.end(), npos) - found.begin();
     };
     const std::vector<std::size_t> inGallery = InOrder(testing::ReadBytes(project / "Gal1.htm"), row("Vacances", 6));
     EXPECT_NE(inGallery.back(), npos) << "missing from piece " << missingPiece(inGallery);
-    const std::vector<std::size_t> inSummary = InOrder(testing::ReadBytes(project / "index.html"), row("Mes photos", 2));
+    const std::vector<std::size_t> inSummary =
+        InOrder(testing::ReadBytes(project / "index.html"), row("Mes photos", 2));
     EXPECT_NE(inSummary.back(), npos) << "missing from piece " << missingPiece(inSummary);
     // The entries follow the title's row, inside the same table.
     const std::string galleryPage = testing::ReadBytes(project / "Gal1.htm");
@@ -203,12 +211,13 @@ TEST_F(SiteBuildTest, TheStampLandsInEachCornerOfTheSizeLimitedPicture) {
         ASSERT_EQ(picture.width, 200);
         ASSERT_EQ(picture.height, 150);
         const auto [x, y] = at;
-        EXPECT_TRUE(Near(PixelAt(picture, x + 2, y + 2), yellow, 40));    // the stamp at its own size,
+        EXPECT_TRUE(Near(PixelAt(picture, x + 2, y + 2), yellow, 40));  // the stamp at its own size,
         EXPECT_TRUE(Near(PixelAt(picture, x + 17, y + 7), yellow, 40));
-        EXPECT_FALSE(Near(PixelAt(picture, x - 3, y + 5), yellow, 40));   // the margin kept clear
+        EXPECT_FALSE(Near(PixelAt(picture, x - 3, y + 5), yellow, 40));  // the margin kept clear
         EXPECT_FALSE(Near(PixelAt(picture, x + 23, y + 5), yellow, 40));
         EXPECT_FALSE(Near(PixelAt(picture, x + 10, y + 13), yellow, 40));
-        EXPECT_FALSE(Near(PixelAt(picture, 200 - x - 20 + 10, 150 - y - 10 + 5), yellow, 40));  // nothing in the opposite corner
+        EXPECT_FALSE(
+            Near(PixelAt(picture, 200 - x - 20 + 10, 150 - y - 10 + 5), yellow, 40));  // nothing in the opposite corner
     }
 }
 

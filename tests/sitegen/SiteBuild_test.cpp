@@ -21,7 +21,8 @@ TEST_F(SiteBuildTest, ABuildWritesEveryPageAndPictureAndReportsEachStep) {
     EXPECT_EQ(progress.statuses[11], Word(TextId::PicturePageStatus) + " 1");
     EXPECT_EQ(progress.statuses[16], Word(TextId::PreparingPicture) + " 1");
     EXPECT_EQ(progress.statuses.back(), Word(TextId::SiteReady));
-    for (const char* sample : {"blanksom.htm", "blankgal.htm", "blankimg.htm"}) EXPECT_FALSE(fs::exists(temp.Path() / sample));
+    for (const char* sample : {"blanksom.htm", "blankgal.htm", "blankimg.htm"})
+        EXPECT_FALSE(fs::exists(temp.Path() / sample));
     EXPECT_FALSE(context.buildMode);
     EXPECT_TRUE(dialogs.shown.empty());
 }
@@ -176,13 +177,16 @@ TEST_F(SiteBuildTest, EveryTemplateGivesPagesWhoseLinksAndPicturesAllExist) {
     for (int k = 0; k < 3; ++k) {
         settings.Store(GalleryLine(SettingLine::GalleryName1, k + 1), "Galerie " + std::to_string(k + 1));
         const auto [first, last] = ranges[k];
-        settings.Store(GalleryLine(SettingLine::GalleryFirstPicture1, k + 1), (first < 10 ? "00000" : "0000") + std::to_string(first) + ".jpg");
-        settings.Store(GalleryLine(SettingLine::GalleryLastPicture1, k + 1), (last < 10 ? "00000" : "0000") + std::to_string(last) + ".jpg");
+        settings.Store(GalleryLine(SettingLine::GalleryFirstPicture1, k + 1),
+                       (first < 10 ? "00000" : "0000") + std::to_string(first) + ".jpg");
+        settings.Store(GalleryLine(SettingLine::GalleryLastPicture1, k + 1),
+                       (last < 10 ? "00000" : "0000") + std::to_string(last) + ".jpg");
     }
     settings.Store(SettingLine::PictureStrips, "2");  // strips, so that morc_images is referenced too
     for (const char* look : {"clair.htm", "moderne.htm", "carnet.htm", "ecrin.htm"}) {
         SCOPED_TRACE(look);
-        for (const SettingLine line : {SettingLine::PictureTemplate, SettingLine::SummaryTemplate, SettingLine::GalleryTemplate}) {
+        for (const SettingLine line :
+             {SettingLine::PictureTemplate, SettingLine::SummaryTemplate, SettingLine::GalleryTemplate}) {
             settings.Store(line, look);
         }
         dialogs.shown.clear();
@@ -208,7 +212,8 @@ TEST_F(SiteBuildTest, EveryTemplateGivesPagesWhoseLinksAndPicturesAllExist) {
 std::map<std::string, std::string> FilesUnder(const fs::path& folder) {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        if (entry.is_regular_file()) files[fs::relative(entry.path(), folder).generic_string()] = testing::ReadBytes(entry.path());
+        if (entry.is_regular_file())
+            files[fs::relative(entry.path(), folder).generic_string()] = testing::ReadBytes(entry.path());
     }
     return files;
 }
@@ -216,8 +221,8 @@ std::map<std::string, std::string> FilesUnder(const fs::path& folder) {
 TEST_F(SiteBuildTest, TwoWorkersWriteTheSameFilesMessagesAndStepsAsOne) {
     // Sizes far apart, the largest late in the list, so that two workers
     // start the pictures in another order than the list's.
-    const std::pair<int, int> sizes[] = {{120, 90}, {90, 120}, {1600, 1200}, {200, 150},
-                                         {640, 480}, {60, 40},   {1200, 1600}, {300, 200}};
+    const std::pair<int, int> sizes[] = {{120, 90},  {90, 120}, {1600, 1200}, {200, 150},
+                                         {640, 480}, {60, 40},  {1200, 1600}, {300, 200}};
     for (int n = 1; n <= 8; ++n) {
         EncodeJpeg(testing::Quadrants(sizes[n - 1].first, sizes[n - 1].second),
                    project / "images" / ("00000" + std::to_string(n) + ".jpg"));

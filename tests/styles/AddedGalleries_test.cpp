@@ -1,6 +1,6 @@
+#include "styles/AddedGalleries.h"
 #include "lang/Language.h"
 #include "project/PictureNames.h"
-#include "styles/AddedGalleries.h"
 #include "styles/SettingsLayout.h"
 #include "styles/SettingsStore.h"
 #include "tests/support/TempFolder.h"

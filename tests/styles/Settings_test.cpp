@@ -15,11 +15,11 @@ using namespace settings;
 using Items = std::vector<std::string>;
 
 TEST(SettingValues, NumbersAreClampedAndNonNumbersTakeTheInitialValue) {
-    EXPECT_EQ(ReadNumber("9", Layout(SettingLine::PictureTitleSize)), 7);      // a font size: 1..7
-    EXPECT_EQ(ReadNumber("0", Layout(SettingLine::PictureBorderWidth)), 0);     // a border width: 0..5000
+    EXPECT_EQ(ReadNumber("9", Layout(SettingLine::PictureTitleSize)), 7);    // a font size: 1..7
+    EXPECT_EQ(ReadNumber("0", Layout(SettingLine::PictureBorderWidth)), 0);  // a border width: 0..5000
     EXPECT_EQ(ReadNumber("-4", Layout(SettingLine::PictureTitleSize)), 1);
     EXPECT_EQ(ReadNumber(" 12 ", Layout(SettingLine::GalleryTablePicturesPerRow)), 12);
-    EXPECT_EQ(ReadNumber("", Layout(SettingLine::PictureTableBorderWidth)), 3);      // the spin's own value
+    EXPECT_EQ(ReadNumber("", Layout(SettingLine::PictureTableBorderWidth)), 3);  // the spin's own value
     EXPECT_EQ(ReadNumber("abc", Layout(SettingLine::PictureTableBorderWidth)), 3);
     EXPECT_EQ(ReadNumber("12px", Layout(SettingLine::PictureTableBorderWidth)), 3);
     EXPECT_EQ(ReadNumber("99999999999999999999", Layout(SettingLine::PictureTableBorderWidth)), 3);
@@ -29,8 +29,10 @@ TEST(SettingValues, ColoursAreDecimalOrDollarHexadecimal) {
     EXPECT_EQ(ReadColour("16777215", Layout(SettingLine::SummaryBackgroundColour)), 0xFFFFFF);
     EXPECT_EQ(ReadColour("255", Layout(SettingLine::SummaryBackgroundColour)), 255);
     EXPECT_EQ(ReadColour("$00FF00", Layout(SettingLine::SummaryBackgroundColour)), 0xFF00);
-    EXPECT_EQ(ReadColour("-16777201", Layout(SettingLine::SummaryBackgroundColour)), -16777201);  // a system colour of old files
-    EXPECT_EQ(ReadColour("red", Layout(SettingLine::PictureTitleColour)), Layout(SettingLine::PictureTitleColour).initial);
+    EXPECT_EQ(ReadColour("-16777201", Layout(SettingLine::SummaryBackgroundColour)),
+              -16777201);  // a system colour of old files
+    EXPECT_EQ(ReadColour("red", Layout(SettingLine::PictureTitleColour)),
+              Layout(SettingLine::PictureTitleColour).initial);
 }
 
 TEST(SettingValues, ChecksTextsAndModes) {
@@ -52,7 +54,7 @@ TEST(SettingValues, ListsMatchWithoutLetterCase) {
     EXPECT_EQ(ReadChoice("", positions), 0u);
     EXPECT_EQ(ReadChoice("droite", positions), 2u);
     EXPECT_EQ(ReadChoice("CENTR\xC9", positions), 0u);  // É folds to é
-    EXPECT_FALSE(ReadChoice("Right", positions));          // stored in another language
+    EXPECT_FALSE(ReadChoice("Right", positions));       // stored in another language
     EXPECT_FALSE(ReadChoice("", Items{}));
 
     const Items pictures = {"000001.jpg", "000002.jpg", "000003.gif"};
@@ -70,7 +72,8 @@ TEST(SettingLine, EveryLineOfTheFileHasExactlyOneName) {
         ++named[static_cast<std::size_t>(line)];
         EXPECT_EQ(&Layout(layout.line), &layout) << "line " << line;  // row n is line n
     }
-    for (int line = 0; line < kLineCount; ++line) EXPECT_EQ(named[static_cast<std::size_t>(line)], 1) << "line " << line;
+    for (int line = 0; line < kLineCount; ++line)
+        EXPECT_EQ(named[static_cast<std::size_t>(line)], 1) << "line " << line;
 }
 
 TEST(SettingLine, GalleryLinesRunFromGalleryOneToTen) {
@@ -142,7 +145,8 @@ TEST_F(ProjectSettingsTest, OpeningDropsChangesMadeSinceTheLastSave) {
     EXPECT_EQ(ReadTextLines(project / "runweb.ini")[9], "2");
     ProjectSettings reopened;
     reopened.Restore(folder, "Vacances", language);
-    EXPECT_EQ(reopened.Number(SettingLine::PictureTitleSize), ReadNumber(ReadTextLines(folder.DefaultSettings())[9], Layout(SettingLine::PictureTitleSize)));
+    EXPECT_EQ(reopened.Number(SettingLine::PictureTitleSize),
+              ReadNumber(ReadTextLines(folder.DefaultSettings())[9], Layout(SettingLine::PictureTitleSize)));
     EXPECT_EQ(ReadTextLines(project / "runweb.ini")[9], ReadTextLines(project / "Vacances.ini")[9]);
 
     settings.Store(SettingLine::PictureTitleSize, "2");
@@ -155,9 +159,11 @@ TEST_F(ProjectSettingsTest, LinesResolveAsTheirControlsShowThem) {
     EXPECT_EQ(settings.Text(SettingLine::SummaryTitle, language, "Vacances"), "Vacances");  // shown, not written
     EXPECT_EQ(settings.Lines().Line(SettingLine::SummaryTitle), "");
     EXPECT_EQ(settings.Text(SettingLine::HomeTitle, language, "Vacances"), "Accueil");
-    EXPECT_EQ(settings.ChosenItem(SettingLine::SummaryTitlePosition, folder, language, {}), "Centr\xE9");  // an empty line: item 0
+    EXPECT_EQ(settings.ChosenItem(SettingLine::SummaryTitlePosition, folder, language, {}),
+              "Centr\xE9");  // an empty line: item 0
     settings.Store(SettingLine::PictureTitleFont, "Deja Vu Sans");
-    EXPECT_EQ(settings.ChosenItem(SettingLine::PictureTitleFont, folder, language, {"DejaVu Sans"}), "");   // no such font: nothing
+    EXPECT_EQ(settings.ChosenItem(SettingLine::PictureTitleFont, folder, language, {"DejaVu Sans"}),
+              "");  // no such font: nothing
     settings.Store(SettingLine::PictureTitleFont, "dejavu sans");
     EXPECT_EQ(settings.ChosenItem(SettingLine::PictureTitleFont, folder, language, {"DejaVu Sans"}), "DejaVu Sans");
     settings.Store(SettingLine::PictureTableBorderWidth, "not a number");

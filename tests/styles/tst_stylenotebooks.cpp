@@ -156,7 +156,7 @@ private:
             notebooks_->ShowNotebook(page);
             QTabWidget* notebook = page == PageKind::Summary   ? static_cast<QTabWidget*>(notebooks_->Tabbedhtml)
                                    : page == PageKind::Gallery ? static_cast<QTabWidget*>(notebooks_->TabbedGHTML)
-                                                                 : static_cast<QTabWidget*>(notebooks_->TabbedIHTML);
+                                                               : static_cast<QTabWidget*>(notebooks_->TabbedIHTML);
             for (int tab = 0; tab < notebook->count(); ++tab) {
                 notebook->setCurrentIndex(tab);
                 QCoreApplication::processEvents();
@@ -309,11 +309,13 @@ private slots:
     void theBackgroundPictureFillsItsEditAndTheNextDialogStartsThere() {
         notebooks_->LoadSettings("Demo");
         QSignalSpy modified(notebooks_, &StyleNotebooks::modified);
-        const QString picture = QDir::toNativeSeparators(QString::fromStdString((temp_.Path() / "fonds" / "ciel.jpg").string()));
+        const QString picture =
+            QDir::toNativeSeparators(QString::fromStdString((temp_.Path() / "fonds" / "ciel.jpg").string()));
         styleDialogs_.files.push_back(picture);
         QTest::mouseClick(notebooks_->Tabbedhtml->PatternChooser, Qt::LeftButton);
 
-        QCOMPARE(styleDialogs_.fileRequests.at(0).startFolder, QString::fromStdString((temp_.Path() / "motifs").string()));
+        QCOMPARE(styleDialogs_.fileRequests.at(0).startFolder,
+                 QString::fromStdString((temp_.Path() / "motifs").string()));
         QVERIFY(styleDialogs_.fileRequests.at(0).filter.contains(QStringLiteral("*.jpeg")));
         QCOMPARE(notebooks_->Tabbedhtml->PatternEdit->text(), picture);
         QCOMPARE(FileLine(SettingLine::SummaryBackgroundPicture), FromScreen(picture));
@@ -321,7 +323,8 @@ private slots:
 
         // Any picture button now starts in that folder; the HTML and stamp dialogs keep theirs.
         QTest::mouseClick(notebooks_->TabbedGHTML->BitGmot, Qt::LeftButton);
-        QCOMPARE(styleDialogs_.fileRequests.at(1).startFolder, QString::fromStdString((temp_.Path() / "fonds").string()));
+        QCOMPARE(styleDialogs_.fileRequests.at(1).startFolder,
+                 QString::fromStdString((temp_.Path() / "fonds").string()));
         QTest::mouseClick(notebooks_->TabbedIHTML->BitCopyRight, Qt::LeftButton);
         QCOMPARE(styleDialogs_.fileRequests.at(2).startFolder, QString::fromStdString(temp_.Path().string()));
         QCOMPARE(styleDialogs_.fileRequests.at(2).filter, QStringLiteral("Jpeg (*.jpg *.jpeg)"));
@@ -457,7 +460,9 @@ private slots:
         QCOMPARE(notebooks_->Tabbedhtml->tabText(0), QStringLiteral("Contents page"));
         QCOMPARE(notebooks_->TabbedIHTML->CheckBouHau->text(), QStringLiteral("Show the buttons at the top"));
         QCOMPARE(notebooks_->TabbedIHTML->BackCaptionLabel->text(), QStringLiteral("Back picture:"));
-        language_.Choose(folder_, "Fran\xe7" "ais");
+        language_.Choose(folder_,
+                         "Fran\xe7"
+                         "ais");
     }
 
     // Each tab, in either language, holds its captions whole and no field
@@ -465,14 +470,18 @@ private slots:
     void everyTabIsReadableInBothLanguages() {
         notebooks_->LoadSettings("Demo");
         const QString shots = qEnvironmentVariable("PALIMORA_NOTEBOOK_SHOTS");
-        for (const char* choice : {"English", "Fran\xe7" "ais"}) {
+        for (const char* choice : {"English",
+                                   "Fran\xe7"
+                                   "ais"}) {
             language_.Choose(folder_, choice);
             notebooks_->ApplyLanguage();
             ShowAllTabs([&](QTabWidget& notebook, int tab) {
-                const QString where = QStringLiteral("%1 tab %2 (%3)").arg(notebook.objectName()).arg(tab).arg(language_.Code().c_str());
+                const QString where =
+                    QStringLiteral("%1 tab %2 (%3)").arg(notebook.objectName()).arg(tab).arg(language_.Code().c_str());
                 if (!shots.isEmpty()) {
-                    notebook.grab().save(QStringLiteral("%1/%2-%3-%4.png").arg(shots, language_.Code().c_str(),
-                                                                              notebook.objectName()).arg(tab + 1));
+                    notebook.grab().save(QStringLiteral("%1/%2-%3-%4.png")
+                                             .arg(shots, language_.Code().c_str(), notebook.objectName())
+                                             .arg(tab + 1));
                 }
                 auto* scroll = qobject_cast<QScrollArea*>(notebook.widget(tab));
                 QVERIFY(scroll);

@@ -3,8 +3,8 @@
 #include "common/ProgramFolder.h"
 #include "common/UserDialogs.h"
 #include "sitegen/ProjectBuild.h"
-#include "tests/support/TempFolder.h"
 #include "tests/support/QuietProgress.h"
+#include "tests/support/TempFolder.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -54,8 +54,8 @@ std::vector<fs::path> SiteFiles(const fs::path& projectFolder, const std::string
     for (const auto& entry : fs::directory_iterator(projectFolder)) {
         if (entry.is_regular_file() && IsPage(entry.path())) files.push_back(entry.path().filename());
     }
-    for (const std::string& folder : {pictureFolder, std::string("param"), std::string("tn_images"),
-                                     std::string("tns_images")}) {
+    for (const std::string& folder :
+         {pictureFolder, std::string("param"), std::string("tn_images"), std::string("tns_images")}) {
         if (!fs::is_directory(projectFolder / folder)) continue;
         for (const auto& entry : fs::directory_iterator(projectFolder / folder)) {
             if (entry.is_regular_file()) files.push_back(fs::path(folder) / entry.path().filename());
@@ -70,7 +70,8 @@ std::vector<std::string> DifferingFiles(const fs::path& projectFolder, const fs:
     std::vector<std::string> differing;
     for (const fs::path& file : SiteFiles(projectFolder, pictureFolder)) {
         std::string expected = ReadBytes(projectFolder / file);
-        if (pagesAsLf && IsPage(file)) expected.erase(std::remove(expected.begin(), expected.end(), '\r'), expected.end());
+        if (pagesAsLf && IsPage(file))
+            expected.erase(std::remove(expected.begin(), expected.end(), '\r'), expected.end());
         if (!fs::exists(remoteFolder / file) || ReadBytes(remoteFolder / file) != expected) {
             differing.push_back(file.string());
         }

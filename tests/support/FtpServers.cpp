@@ -1,20 +1,20 @@
 #include "tests/support/FtpServers.h"
 
 #include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <fcntl.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <spawn.h>
 #include <stdexcept>
-#include <sys/socket.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 extern char** environ;
 
@@ -138,11 +138,11 @@ FTPServer(("127.0.0.1", port), Handler).serve_forever()
 TestCertificate::TestCertificate() : folder_(FreshFolder("palimora-certificate-")) {
     const std::string made = OutputOf(
         "openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 2 -subj /CN=127.0.0.1"
-        " -keyout " + Key().string() + " -out " + Certificate().string() + " 2>/dev/null && echo made");
+        " -keyout " +
+        Key().string() + " -out " + Certificate().string() + " 2>/dev/null && echo made");
     if (made.empty()) throw std::runtime_error("openssl could not make a certificate");
     // "sha256 Fingerprint=AB:CD:..."
-    const std::string printed =
-        OutputOf("openssl x509 -noout -fingerprint -sha256 -in " + Certificate().string());
+    const std::string printed = OutputOf("openssl x509 -noout -fingerprint -sha256 -in " + Certificate().string());
     const auto equals = printed.find('=');
     if (equals == std::string::npos) throw std::runtime_error("openssl printed no fingerprint");
     fingerprint_ = printed.substr(equals + 1, printed.find_first_of("\r\n") - equals - 1);
@@ -155,8 +155,8 @@ TestCertificate::~TestCertificate() {
 
 LocalFtpServer::LocalFtpServer(const std::filesystem::path& root, bool passive, const TestCertificate* tls) {
     port_ = ClosedPort();
-    std::vector<std::string> arguments{"/usr/bin/python3", "-c", kPyftpdlibServer, std::to_string(port_),
-                                       root.string(), passive ? "1" : "0"};
+    std::vector<std::string> arguments{"/usr/bin/python3",    "-c",          kPyftpdlibServer,
+                                       std::to_string(port_), root.string(), passive ? "1" : "0"};
     if (tls) {
         arguments.push_back(tls->Certificate().string());
         arguments.push_back(tls->Key().string());
@@ -185,8 +185,8 @@ ThrowAwayUser::ThrowAwayUser(const std::string& prefix) {
     home_ = std::filesystem::temp_directory_path() / (name_ + "-home");
     RunQuietly({"/usr/sbin/userdel", name_});  // one left by a test that was killed
     std::filesystem::remove_all(home_);
-    if (RunQuietly({"/usr/sbin/useradd", "--home-dir", home_.string(), "--create-home", "--shell", "/bin/sh",
-                    name_}) != 0) {
+    if (RunQuietly({"/usr/sbin/useradd", "--home-dir", home_.string(), "--create-home", "--shell", "/bin/sh", name_}) !=
+        0) {
         throw std::runtime_error("useradd failed for " + name_);
     }
     const std::string pipeline = "echo '" + name_ + ":" + password_ + "' | /usr/sbin/chpasswd";

@@ -3,8 +3,8 @@
 #include <atomic>
 #include <filesystem>
 #include <functional>
-#include <string>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -146,7 +146,10 @@ public:
     std::string ActiveReply(const std::string& portCommand);
     // For a script: what the data connection sends once it is there; it is
     // closed after that.
-    void SendOnData(std::string bytes) { toSend_ = std::move(bytes); sendOnData_ = true; }
+    void SendOnData(std::string bytes) {
+        toSend_ = std::move(bytes);
+        sendOnData_ = true;
+    }
     // For a script: a reply sent once the data connection is closed, by
     // either side (the final reply of a transfer).
     void ReplyAfterData(std::string reply) { afterData_ = std::move(reply); }

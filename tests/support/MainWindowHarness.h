@@ -20,7 +20,9 @@ public:
     void Reset() {
         temp = std::make_unique<TempFolder>();
         StageProgramFolder(temp->Path());
-        WriteBytes(temp->Path() / "palimora.ini", "Fran\xE7" "ais\r\n");
+        WriteBytes(temp->Path() / "palimora.ini",
+                   "Fran\xE7"
+                   "ais\r\n");
         dialogs = {};
         opened.clear();
         openedAddresses.clear();
@@ -47,7 +49,7 @@ public:
 
     std::unique_ptr<TempFolder> temp;
     ScriptedDialogs dialogs;
-    ProjectWindows* projectWindows = nullptr;  // none: the real save and open windows
+    ProjectWindows* projectWindows = nullptr;   // none: the real save and open windows
     std::vector<std::filesystem::path> opened;  // what the window asked the system to open
     std::vector<std::string> openedAddresses;   // the web addresses it asked the browser to open
 };

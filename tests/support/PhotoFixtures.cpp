@@ -8,7 +8,8 @@
 namespace palimora::testing {
 
 void MakePhotoFixtures(const std::filesystem::path& folder) {
-    const std::string command = std::string("/usr/bin/python3 '") + PALIMORA_PHOTO_MAKER + "' '" + folder.string() + "'";
+    const std::string command =
+        std::string("/usr/bin/python3 '") + PALIMORA_PHOTO_MAKER + "' '" + folder.string() + "'";
     if (std::system(command.c_str()) != 0) throw std::runtime_error("make_photos.py failed: " + command);
 }
 
@@ -47,8 +48,8 @@ std::string WithBlock(const std::string& jpeg, char marker, const std::string& b
 
 std::string WithIccProfile(const std::string& jpeg, const std::vector<std::uint8_t>& profile) {
     std::string block("ICC_PROFILE", 12);  // with its final zero
-    block += '\x01';                        // chunk 1
-    block += '\x01';                        // of 1
+    block += '\x01';                       // chunk 1
+    block += '\x01';                       // of 1
     block.append(profile.begin(), profile.end());
     return WithBlock(jpeg, '\xE2', block);
 }
@@ -66,7 +67,8 @@ Image ToSrgbWithLcms(const Image& image, const std::vector<std::uint8_t>& profil
     cmsHPROFILE srgb = cmsCreate_sRGBProfile();
     cmsHTRANSFORM transform = cmsCreateTransform(source, TYPE_RGB_8, srgb, TYPE_RGB_8, INTENT_PERCEPTUAL, 0);
     Image converted = image;
-    cmsDoTransform(transform, image.rgb.data(), converted.rgb.data(), static_cast<cmsUInt32Number>(image.rgb.size() / 3));
+    cmsDoTransform(transform, image.rgb.data(), converted.rgb.data(),
+                   static_cast<cmsUInt32Number>(image.rgb.size() / 3));
     cmsDeleteTransform(transform);
     cmsCloseProfile(srgb);
     cmsCloseProfile(source);

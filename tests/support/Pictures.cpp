@@ -22,8 +22,8 @@ Image Quadrants(int width, int height) {
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const bool right = x >= width / 2, bottom = y >= height / 2;
-            const Rgb colour = !bottom ? (right ? Rgb{0, 255, 0} : Rgb{255, 0, 0})
-                                       : (right ? Rgb{255, 255, 255} : Rgb{0, 0, 255});
+            const Rgb colour =
+                !bottom ? (right ? Rgb{0, 255, 0} : Rgb{255, 0, 0}) : (right ? Rgb{255, 255, 255} : Rgb{0, 0, 255});
             std::copy(colour.begin(), colour.end(), image.Row(y) + x * 3);
         }
     }

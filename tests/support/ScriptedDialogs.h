@@ -14,7 +14,7 @@ class ScriptedDialogs : public UserDialogs {
 public:
     std::deque<int> answers;
     std::deque<std::optional<std::string>> textAnswers;
-    std::deque<int> choices;  // AskChoice's button indexes
+    std::deque<int> choices;         // AskChoice's button indexes
     std::vector<std::string> shown;  // every message and question, in order
     int beeps = 0;
 
@@ -24,8 +24,7 @@ public:
     }
     int AskYesNoCancel(const std::string& text) override { return Next(text); }
     int AskOkCancel(const std::string& text) override { return Next(text); }
-    std::optional<std::string> AskText(const std::string&, const std::string& prompt,
-                                       const std::string&) override {
+    std::optional<std::string> AskText(const std::string&, const std::string& prompt, const std::string&) override {
         shown.push_back(prompt);
         if (textAnswers.empty()) return std::nullopt;
         auto answer = textAnswers.front();

@@ -25,8 +25,9 @@ QImage Paper(QColor base, int spread) {
     for (int y = 0; y < kTile; ++y) {
         for (int x = 0; x < kTile; ++x) {
             const int shift = random.bounded(-spread, spread + 1);
-            tile.setPixelColor(x, y, QColor(qBound(0, base.red() + shift, 255), qBound(0, base.green() + shift, 255),
-                                            qBound(0, base.blue() + shift, 255)));
+            tile.setPixelColor(x, y,
+                               QColor(qBound(0, base.red() + shift, 255), qBound(0, base.green() + shift, 255),
+                                      qBound(0, base.blue() + shift, 255)));
         }
     }
     return tile;

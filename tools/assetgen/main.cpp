@@ -17,8 +17,8 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <map>
 #include <vector>
@@ -39,12 +39,20 @@ void Arrow(QPainter& p, const QRectF& r, bool up) {
     const double w = r.width() * 0.32;
     QPainterPath path;
     if (up) {
-        path.moveTo(cx, t); path.lineTo(cx + w, t + w); path.lineTo(cx + w / 2.5, t + w);
-        path.lineTo(cx + w / 2.5, b); path.lineTo(cx - w / 2.5, b); path.lineTo(cx - w / 2.5, t + w);
+        path.moveTo(cx, t);
+        path.lineTo(cx + w, t + w);
+        path.lineTo(cx + w / 2.5, t + w);
+        path.lineTo(cx + w / 2.5, b);
+        path.lineTo(cx - w / 2.5, b);
+        path.lineTo(cx - w / 2.5, t + w);
         path.lineTo(cx - w, t + w);
     } else {
-        path.moveTo(cx, b); path.lineTo(cx + w, b - w); path.lineTo(cx + w / 2.5, b - w);
-        path.lineTo(cx + w / 2.5, t); path.lineTo(cx - w / 2.5, t); path.lineTo(cx - w / 2.5, b - w);
+        path.moveTo(cx, b);
+        path.lineTo(cx + w, b - w);
+        path.lineTo(cx + w / 2.5, b - w);
+        path.lineTo(cx + w / 2.5, t);
+        path.lineTo(cx - w / 2.5, t);
+        path.lineTo(cx - w / 2.5, b - w);
         path.lineTo(cx - w, b - w);
     }
     path.closeSubpath();
@@ -94,29 +102,39 @@ void Picture(QPainter& p, const QRectF& frame) {
 
 const std::map<QString, Glyph>& Glyphs() {
     static const std::map<QString, Glyph> glyphs = {
-        {"boutnou", [](QPainter& p, const QRectF& r) {
+        {"boutnou",
+         [](QPainter& p, const QRectF& r) {
              Page(p, r);
              p.setPen(InkPen(2.6));
              const QPointF c(r.center().x() + r.height() * 0.22, r.top() + r.height() * 0.3);
              p.drawLine(c + QPointF(-6, 0), c + QPointF(6, 0));
              p.drawLine(c + QPointF(0, -6), c + QPointF(0, 6));
          }},
-        {"boutouv", [](QPainter& p, const QRectF& r) {
+        {"boutouv",
+         [](QPainter& p, const QRectF& r) {
              const QRectF f = r.adjusted(r.width() * 0.22, r.height() * 0.2, -r.width() * 0.22, -r.height() * 0.18);
              p.setPen(InkPen(2));
              p.setBrush(QColor(255, 205, 90));
              QPainterPath back;
-             back.moveTo(f.bottomLeft()); back.lineTo(f.left(), f.top() + 3); back.lineTo(f.left() + f.width() * 0.35, f.top() + 3);
-             back.lineTo(f.left() + f.width() * 0.45, f.top() + f.height() * 0.2); back.lineTo(f.right(), f.top() + f.height() * 0.2);
-             back.lineTo(f.bottomRight()); back.closeSubpath();
+             back.moveTo(f.bottomLeft());
+             back.lineTo(f.left(), f.top() + 3);
+             back.lineTo(f.left() + f.width() * 0.35, f.top() + 3);
+             back.lineTo(f.left() + f.width() * 0.45, f.top() + f.height() * 0.2);
+             back.lineTo(f.right(), f.top() + f.height() * 0.2);
+             back.lineTo(f.bottomRight());
+             back.closeSubpath();
              p.drawPath(back);
              p.setBrush(QColor(255, 228, 140));
              QPainterPath front;
-             front.moveTo(f.bottomLeft()); front.lineTo(f.left() + f.width() * 0.15, f.top() + f.height() * 0.42);
-             front.lineTo(f.right() + 4, f.top() + f.height() * 0.42); front.lineTo(f.bottomRight()); front.closeSubpath();
+             front.moveTo(f.bottomLeft());
+             front.lineTo(f.left() + f.width() * 0.15, f.top() + f.height() * 0.42);
+             front.lineTo(f.right() + 4, f.top() + f.height() * 0.42);
+             front.lineTo(f.bottomRight());
+             front.closeSubpath();
              p.drawPath(front);
          }},
-        {"boutenr", [](QPainter& p, const QRectF& r) {
+        {"boutenr",
+         [](QPainter& p, const QRectF& r) {
              const double s = r.height() * 0.7;
              const QRectF d(r.center().x() - s / 2, r.center().y() - s / 2, s, s);
              p.setPen(InkPen(2));
@@ -129,14 +147,16 @@ const std::map<QString, Glyph>& Glyphs() {
          }},
         {"boutdep", [](QPainter& p, const QRectF& r) { Numeral(p, r, QStringLiteral("1")); }},
         {"boutvid", [](QPainter& p, const QRectF& r) { Numeral(p, r, QStringLiteral("2")); }},
-        {"boutplu", [](QPainter& p, const QRectF& r) {
+        {"boutplu",
+         [](QPainter& p, const QRectF& r) {
              p.setPen(InkPen(5));
              const QPointF c = r.center();
              const double h = r.height() * 0.28;
              p.drawLine(c + QPointF(-h, 0), c + QPointF(h, 0));
              p.drawLine(c + QPointF(0, -h), c + QPointF(0, h));
          }},
-        {"boutmoi", [](QPainter& p, const QRectF& r) {
+        {"boutmoi",
+         [](QPainter& p, const QRectF& r) {
              p.setPen(QPen(QColor(190, 40, 40), 5, Qt::SolidLine, Qt::RoundCap));
              const QPointF c = r.center();
              const double h = r.height() * 0.24;
@@ -145,7 +165,8 @@ const std::map<QString, Glyph>& Glyphs() {
          }},
         {"bouthau", [](QPainter& p, const QRectF& r) { Arrow(p, r, true); }},
         {"boutbas", [](QPainter& p, const QRectF& r) { Arrow(p, r, false); }},
-        {"boutsom", [](QPainter& p, const QRectF& r) {
+        {"boutsom",
+         [](QPainter& p, const QRectF& r) {
              Page(p, r);
              p.setPen(InkPen(1.6));
              const double x0 = r.center().x() - r.height() * 0.2, x1 = r.center().x() + r.height() * 0.2;
@@ -154,17 +175,20 @@ const std::map<QString, Glyph>& Glyphs() {
                  p.drawLine(QPointF(x0, y), QPointF(i % 2 ? x1 - 4 : x1, y));
              }
          }},
-        {"boutgal", [](QPainter& p, const QRectF& r) {
+        {"boutgal",
+         [](QPainter& p, const QRectF& r) {
              const double s = r.height() * 0.3, gap = 3;
              const QPointF o(r.center().x() - s - gap / 2, r.center().y() - s - gap / 2);
              for (int i = 0; i < 2; ++i)
                  for (int j = 0; j < 2; ++j) Picture(p, QRectF(o.x() + i * (s + gap), o.y() + j * (s + gap), s, s));
          }},
-        {"bouthti", [](QPainter& p, const QRectF& r) {
+        {"bouthti",
+         [](QPainter& p, const QRectF& r) {
              const double h = r.height() * 0.6;
              Picture(p, QRectF(r.center().x() - h * 0.7, r.center().y() - h / 2, h * 1.4, h));
          }},
-        {"boutlou", [](QPainter& p, const QRectF& r) {
+        {"boutlou",
+         [](QPainter& p, const QRectF& r) {
              const double d = r.height() * 0.46;
              const QPointF c(r.center().x() - 3, r.center().y() - 3);
              p.setPen(InkPen(3));
@@ -173,7 +197,8 @@ const std::map<QString, Glyph>& Glyphs() {
              p.setPen(InkPen(5));
              p.drawLine(c + QPointF(d * 0.38, d * 0.38), c + QPointF(d * 0.8, d * 0.8));
          }},
-        {"boutvoi", [](QPainter& p, const QRectF& r) {
+        {"boutvoi",
+         [](QPainter& p, const QRectF& r) {
              const QPointF c = r.center();
              const double w = r.width() * 0.34, h = r.height() * 0.26;
              QPainterPath eye;
@@ -189,7 +214,8 @@ const std::map<QString, Glyph>& Glyphs() {
              p.setPen(Qt::NoPen);
              p.drawEllipse(c, h * 0.35, h * 0.35);
          }},
-        {"boutweb", [](QPainter& p, const QRectF& r) {
+        {"boutweb",
+         [](QPainter& p, const QRectF& r) {
              const QPointF c = r.center();
              const double rad = r.height() * 0.32;
              p.setPen(InkPen(2));
@@ -200,7 +226,8 @@ const std::map<QString, Glyph>& Glyphs() {
              p.drawLine(c + QPointF(-rad, 0), c + QPointF(rad, 0));
              p.drawLine(c + QPointF(0, -rad), c + QPointF(0, rad));
          }},
-        {"boutqui", [](QPainter& p, const QRectF& r) {
+        {"boutqui",
+         [](QPainter& p, const QRectF& r) {
              const QPointF c(r.center().x(), r.center().y() + 2);
              const double rad = r.height() * 0.27;
              p.setPen(QPen(QColor(190, 40, 40), 3.5, Qt::SolidLine, Qt::RoundCap));
@@ -208,7 +235,8 @@ const std::map<QString, Glyph>& Glyphs() {
              p.drawArc(QRectF(c.x() - rad, c.y() - rad, 2 * rad, 2 * rad), 120 * 16, 300 * 16);
              p.drawLine(c + QPointF(0, -rad * 1.25), c + QPointF(0, -rad * 0.2));
          }},
-        {"boutaid", [](QPainter& p, const QRectF& r) {
+        {"boutaid",
+         [](QPainter& p, const QRectF& r) {
              QFont font(QStringLiteral("DejaVu Serif"));
              font.setBold(true);
              font.setPixelSize(int(r.height() * 0.7));
@@ -315,14 +343,16 @@ QString SvgColour(const QColor& colour) { return colour.name(QColor::HexRgb); }
 QString IconSvg() {
     QString svg;
     const auto number = [](double value) { return QString::number(value, 'f', 2); };
-    svg += QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                          "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" viewBox=\"0 0 256 256\">\n"
-                          "  <defs><linearGradient id=\"plate\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">"
-                          "<stop offset=\"0\" stop-color=\"%1\"/><stop offset=\"1\" stop-color=\"%2\"/>"
-                          "</linearGradient></defs>\n")
+    svg += QStringLiteral(
+               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+               "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" viewBox=\"0 0 256 256\">\n"
+               "  <defs><linearGradient id=\"plate\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">"
+               "<stop offset=\"0\" stop-color=\"%1\"/><stop offset=\"1\" stop-color=\"%2\"/>"
+               "</linearGradient></defs>\n")
                .arg(SvgColour(QColor(248, 172, 95)), SvgColour(kWindow));
-    svg += QStringLiteral("  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\" fill=\"url(#plate)\" "
-                          "stroke=\"%6\" stroke-width=\"4\"/>\n")
+    svg += QStringLiteral(
+               "  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\" fill=\"url(#plate)\" "
+               "stroke=\"%6\" stroke-width=\"4\"/>\n")
                .arg(number(kIconPlate.x()), number(kIconPlate.y()), number(kIconPlate.width()),
                     number(kIconPlate.height()), number(kIconCorner), SvgColour(QColor(214, 128, 50)));
     svg += QStringLiteral("  <circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"%4\" stroke=\"%5\" stroke-width=\"2\"/>\n")
@@ -332,8 +362,9 @@ QString IconSvg() {
     for (int i = 0; i < 6; ++i) {
         QStringList points;
         for (const QPointF& point : blades[i]) points << number(point.x()) + QLatin1Char(',') + number(point.y());
-        svg += QStringLiteral("  <polygon points=\"%1\" fill=\"%2\" stroke=\"%3\" stroke-width=\"2\" "
-                              "stroke-linejoin=\"round\"/>\n")
+        svg += QStringLiteral(
+                   "  <polygon points=\"%1\" fill=\"%2\" stroke=\"%3\" stroke-width=\"2\" "
+                   "stroke-linejoin=\"round\"/>\n")
                    .arg(points.join(QLatin1Char(' ')), SvgColour(kIconBlade.darker(100 + i * 8)),
                         SvgColour(QColor(60, 50, 130)));
     }
@@ -458,7 +489,8 @@ QImage Scene(int index) {
             QPainterPath wave;
             const double top = 640 + band * 60;
             wave.moveTo(0, top);
-            for (int x = 0; x <= 1600; x += 40) wave.lineTo(x, top + 10 * std::sin((x + band * 90 + variant * 50) / 70.0));
+            for (int x = 0; x <= 1600; x += 40)
+                wave.lineTo(x, top + 10 * std::sin((x + band * 90 + variant * 50) / 70.0));
             wave.lineTo(1600, 1067);
             wave.lineTo(0, 1067);
             p.setBrush(sea);
@@ -523,7 +555,8 @@ int main(int argc, char* argv[]) {
         pictures.mkpath(QStringLiteral("."));
         bool ok = true;
         for (int i = 0; i < 9; ++i) {
-            ok &= Scene(i).save(pictures.filePath(QStringLiteral("%1.jpg").arg(i + 1, 6, 10, QLatin1Char('0'))), "JPG", 88);
+            ok &= Scene(i).save(pictures.filePath(QStringLiteral("%1.jpg").arg(i + 1, 6, 10, QLatin1Char('0'))), "JPG",
+                                88);
         }
         return ok ? 0 : 1;
     }
@@ -543,7 +576,8 @@ int main(int argc, char* argv[]) {
     for (const auto& size : kButtons) {
         const QString name = QString::fromLatin1(size.name);
         ok &= Button(size, false).save(assets.filePath(QStringLiteral("interface/%1.jpg").arg(name)), "JPG", 95);
-        ok &= Button(size, true).save(assets.filePath(QStringLiteral("interface/%1").arg(name + QStringLiteral("1.jpg"))), "JPG", 95);
+        ok &= Button(size, true)
+                  .save(assets.filePath(QStringLiteral("interface/%1").arg(name + QStringLiteral("1.jpg"))), "JPG", 95);
     }
     constexpr int kFrames = 24;
     for (int i = 0; i < kFrames; ++i) {
