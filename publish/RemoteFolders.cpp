@@ -38,7 +38,6 @@ RemoteFolders::RemoteFolders(RemoteTransport& remote, UserDialogs& dialogs, cons
     : remote_(remote), dialogs_(dialogs), language_(language), projectName_(std::move(projectName)) {}
 
 void RemoteFolders::List(const std::string& key) {
-    current_.clear();
     current_ = remote_.List();
     byKey_[key] = current_;
 }

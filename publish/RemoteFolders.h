@@ -42,8 +42,7 @@ public:
     // Enters an existing folder, checking that the server did.
     void EnterExisting(const std::string& name) { Enter(name); }
 
-    // The listing of the current folder; of a folder by key ("" for the site's folder).
-    const std::vector<UnixListing::Entry>& Current() const { return current_; }
+    // The listing of a folder by key ("" for the site's folder).
     const std::vector<UnixListing::Entry>& ListingOf(const std::string& key) const;
 
 private:
