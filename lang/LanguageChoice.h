@@ -16,6 +16,8 @@ inline constexpr std::string_view kFrenchChoice =
 inline constexpr std::string_view kEnglishChoice = "English";
 inline constexpr std::string_view kFrenchCode = "french";
 inline constexpr std::string_view kEnglishCode = "english";
+// The tag a web page's lang attribute gives for a language code: "fr" or "en".
+constexpr std::string_view WebLanguageTag(std::string_view code) { return code == kEnglishCode ? "en" : "fr"; }
 
 // "french", "english", or empty for a name that is not one of the two.
 std::string LanguageCodeOfChoice(std::string_view choice);

@@ -328,10 +328,11 @@ enum class TextId {
     PlanChangedCount = 388,
     PlanUnchangedCount = 389,
     PlanRemovedCount = 390,
+    TodaysBrowsersCaption = 391,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 318> kAllTextIds{{
+inline constexpr std::array<TextId, 319> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -650,9 +651,10 @@ inline constexpr std::array<TextId, 318> kAllTextIds{{
     TextId::PlanChangedCount,
     TextId::PlanUnchangedCount,
     TextId::PlanRemovedCount,
+    TextId::TodaysBrowsersCaption,
 }};
 
-inline constexpr int kLanguageFileLines = 391;
+inline constexpr int kLanguageFileLines = 392;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

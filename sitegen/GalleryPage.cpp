@@ -91,12 +91,15 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
         const int r = Find(page, "SOMMAIRE" + n, 0) + 1;
         const int p = Find(page, "IMAGE" + n, r) + 1;
         const std::string name = GalleryPictureName(j);
+        const std::string title = !(titles || On(L::TodaysBrowsers)) ? std::string()
+                                  : context_.buildMode ? PictureTitleOfPage(sources_.texts, GalleryPicturePage(j))
+                                                       : Word(TextId::PictureWord) + " " + n;
         std::string link = ProgramFolder::kPictureSample;
         if (context_.buildMode) link = On(L::MakePicturePages) ? GalleryPicturePage(j) : "./images/" + name;
         const std::string source =
             On(L::MakeThumbnails) && IsJpegName(name) ? "./tn_images/tn-" + name : "./images/" + name;
         std::string picture = "<a href=\"" + link + "\"><img border=\"" + border + "\" bordercolor=\"" + borderColour +
-                              "\"  src=\"" + source + "\" alt=\"\" ";
+                              "\"  src=\"" + source + "\" alt=\"" + AltText(title, "") + "\" ";
         if (!context_.buildMode) {
             picture += "WIDTH=\"" + std::to_string(Num(L::GalleryThumbnailWidth)) + "\" HEIGHT=\"" +
                        std::to_string(Num(L::GalleryThumbnailHeight)) + "\" ";
@@ -111,8 +114,7 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
         const int t = Find(page, "TITRE" + n, r) + 1;
         if (titles) {
             const std::string titleLink =
-                context_.buildMode ? LinkText(HtmlText(PictureTitleOfPage(sources_.texts, GalleryPicturePage(j))),
-                                              GalleryPicturePage(j))
+                context_.buildMode ? LinkText(HtmlText(title), GalleryPicturePage(j))
                                    : LinkText(Word(TextId::PictureWord) + " " + n, ProgramFolder::kPictureSample);
             page.Put(t, "<TD colspan=1>");
             page.Put(t + 1, AlignOpen(Item(L::GalleryThumbnailTitlePosition), language));

@@ -3,9 +3,13 @@
 #include "common/Cp1252.h"
 #include "common/ProgramFolder.h"
 #include "lang/Language.h"
+#include "lang/LanguageChoice.h"
 #include "styles/ProjectSettings.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <string_view>
 #include <system_error>
 
 namespace palimora {
@@ -13,6 +17,18 @@ namespace palimora {
 using L = SettingLine;
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// "<html>" alone on its line, in any letter case: the tag a language can be given to.
+bool IsBareHtmlTag(std::string_view line) {
+    constexpr std::string_view kTag = "<html>";
+    return line.size() == kTag.size() && std::equal(line.begin(), line.end(), kTag.begin(), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) == b;
+           });
+}
+
+}  // namespace
 
 PageWriter::PageWriter(PageSources sources, BuildContext& context, UserDialogs& dialogs)
     : sources_(std::move(sources)),
@@ -50,8 +66,25 @@ bool PageWriter::LoadTemplate(PageLines& page, const char* workingTemplate) cons
 }
 
 void PageWriter::Finish(PageLines& page, const std::string& fileName) const {
+    if (On(SettingLine::TodaysBrowsers)) WriteHeadForTodaysBrowsers(page);
     StripMarkers(page);
     page.Save(ProjectFolder() / PathFromCp1252(fileName));
+}
+
+void PageWriter::WriteHeadForTodaysBrowsers(PageLines& page) const {
+    for (int i = 0; i < page.Count(); ++i) {
+        if (!IsBareHtmlTag(page.Get(i))) continue;
+        page.Put(i, "<html lang=\"" + std::string(WebLanguageTag(sources_.language.Code())) + "\">");
+        break;
+    }
+    const int title = Find(page, "TITRE", 0) + 1;
+    if (title > 0 && !Text(SettingLine::SummaryTitle).empty()) {
+        page.Insert(title + 1, "<meta name=\"description\" content=\"" + HtmlText(Text(SettingLine::SummaryTitle)) + "\">");
+    }
+}
+
+std::string PageWriter::AltText(const std::string& title, const std::string& otherwise) const {
+    return On(SettingLine::TodaysBrowsers) && !title.empty() ? HtmlText(title) : otherwise;
 }
 
 void PageWriter::WriteTitle(PageLines& page, const std::string& text) const {

@@ -94,6 +94,10 @@ private:
     }
     bool LoadTemplate(PageLines& page, const char* workingTemplate) const;
     void Finish(PageLines& page, const std::string& fileName) const;
+    // Pages for today's browsers: the language on <html>, a description in the head.
+    void WriteHeadForTodaysBrowsers(PageLines& page) const;
+    // The alt text of a picture: its title for today's browsers, else `otherwise`.
+    std::string AltText(const std::string& title, const std::string& otherwise) const;
 
     void WriteButtons(PageLines& page, bool pictures) const;
     std::string GalleryPictureName(int j) const;

@@ -15,10 +15,14 @@ bool PageWriter::WritePicturePage(int pictureNumber) {
     PageLines page;
     if (!LoadTemplate(page, ProgramFolder::kPictureSample)) return false;
     WriteBody(page, L::PicturePageBackgroundColour, L::PicturePageBackgroundPicture, L::ButtonsColour);
-    // The caption of the picture tab names the picture pages too.
-    WriteTitle(page, Text(L::SummaryTitle) + " " + Word(TextId::ImageTab) + " " + std::to_string(pictureNumber));
+    const std::string title = PictureTitleOfPage(sources_.texts, context_.currentPage);
+    // The caption of the picture tab names the picture pages too; for today's
+    // browsers the picture's own title does, when it has one.
+    const bool named = On(L::TodaysBrowsers) && !title.empty();
+    WriteTitle(page, named ? title + " - " + Text(L::SummaryTitle)
+                           : Text(L::SummaryTitle) + " " + Word(TextId::ImageTab) + " " + std::to_string(pictureNumber));
     WritePictureTable(page);
-    WritePictureTitleBlock(page, PictureTitleOfPage(sources_.texts, context_.currentPage));
+    WritePictureTitleBlock(page, title);
     WritePicture(page);
     WriteComment(page);
     WriteButtons(page,
@@ -57,7 +61,9 @@ void PageWriter::WritePicture(PageLines& page) const {
     const std::string close = linked ? "</a>" : "";
     const std::string& name = context_.currentPicture;
     const std::string extension = UpperExtensionOf(name);
-    const std::string alt = Word(TextId::PictureAlt);
+    const std::string alt = AltText(context_.buildMode ? PictureTitleOfPage(sources_.texts, context_.currentPage)
+                                                       : Word(TextId::SampleTitle),
+                                    Word(TextId::PictureAlt));
 
     if (strips == 1 || (extension != ".JPG" && extension != ".JPEG")) {
         page.Put(p + 1, prefix + " src=\"./images/" + name + "\" alt=\"" + alt + "\" HSPACE=\"" +

@@ -97,7 +97,7 @@ void PageWriter::WriteSummaryTable(PageLines& page) const {
                 source = On(L::MakeThumbnails) && IsJpegName(first) ? "./tns_images/tns-" + first : "./images/" + first;
             }
             std::string element = "<a href=\"" + link + "\"><img border=\"" + border + "\" bordercolor=\"" +
-                                  borderColour + "\"  src=\"" + source + "\" alt=\"\" ";
+                                  borderColour + "\"  src=\"" + source + "\" alt=\"" + AltText(names[e - 1], "") + "\" ";
             if (!context_.buildMode) {
                 element += "WIDTH=\"" + std::to_string(Num(L::SummaryGalleryPictureWidth)) + "\" HEIGHT=\"" +
                            std::to_string(Num(L::SummaryGalleryPictureHeight)) + "\" ";

@@ -68,7 +68,7 @@ constexpr std::array<LineLayout, kLineCount> kLayout = {{
     Width(L::PictureTableBorderWidth, "SpinTabBor", 3),
     Width(L::PictureTableCellPadding, "SpinTabEcaBor", 3),
     Width(L::PictureTableCellSpacing, "SpinTabEcaCel", 3),
-    Free(L::Unused39),
+    Of(L::TodaysBrowsers, "CheckSModern", Kind::Check),
     Text(L::PictureTableBackgroundPicture, "EditTabFon"),
     Of(L::MakeSummary, "CheckESom", Kind::Check),
     Of(L::MakeGalleries, "CheckEGal", Kind::Check),
@@ -198,7 +198,7 @@ const std::array<LineLayout, kLineCount>& AllLines() { return kLayout; }
 const LineLayout& Layout(SettingLine line) {
     const int n = LineNumber(line);
     // A value outside the file (a gallery past the tenth) reads as a free line.
-    if (n < 0 || n >= kLineCount) return kLayout[static_cast<std::size_t>(LineNumber(SettingLine::Unused39))];
+    if (n < 0 || n >= kLineCount) return kLayout[static_cast<std::size_t>(LineNumber(SettingLine::Unused51))];
     return kLayout[static_cast<std::size_t>(n)];
 }
 

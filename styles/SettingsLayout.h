@@ -61,7 +61,7 @@ enum class SettingLine {
     PictureTableBorderWidth = 36,
     PictureTableCellPadding = 37,
     PictureTableCellSpacing = 38,
-    Unused39 = 39,
+    TodaysBrowsers = 39,  // pages for today's browsers: image sizes, names, language
     PictureTableBackgroundPicture = 40,
     MakeSummary = 41,
     MakeGalleries = 42,

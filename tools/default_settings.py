@@ -82,6 +82,7 @@ VALUES = {
     "GalleryBackgroundColour": PAPER,
     "PicturePageBackgroundColour": PAPER,
     "MakeThumbnails": "1",
+    "TodaysBrowsers": "1",
     "LargestPictureWidth": "1200",
     "LargestPictureHeight": "900",
     "PictureStrips": "1",

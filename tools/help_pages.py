@@ -174,7 +174,8 @@ Remplissez les galeries dans l'ordre, sans laisser de ligne vide entre deux gale
 <li>{HomeTitleLabel} : le texte de ce lien ({Home} si vous le laissez vide).</li>
 <li>{HomeLinkLabel} : l'adresse complète, utilisée telle que vous la tapez (par exemple http://www.exemple.fr).</li>
 <li>{HomePictureLabel} : l'image de cette case, montrée quand les galeries ont une image ; un fichier ou une adresse du web.</li></ul>
-{INSERT_HTML}</div>
+{INSERT_HTML}
+<p>{TodaysBrowsersCaption} : chaque page dit sa langue et décrit le site, chaque image porte son titre comme texte de remplacement, et chaque page d'image porte le titre de son image. Décochée, les pages restent exactement celles des versions précédentes.</p></div>
 {COMMON}
 """),
         "etape2b.htm": ("Étape 2 : dessin des pages galeries", """
@@ -330,7 +331,8 @@ Fill the galleries in order, without leaving an empty row between two galleries.
 <li>{HomeTitleLabel}: the text of this link ({Home} when you leave it empty).</li>
 <li>{HomeLinkLabel}: the full address, used exactly as you type it (for instance http://www.example.com).</li>
 <li>{HomePictureLabel}: the picture of this cell, shown when the galleries have a picture; a file or an address on the web.</li></ul>
-{INSERT_HTML}</div>
+{INSERT_HTML}
+<p>{TodaysBrowsersCaption}: every page tells its language and describes the site, every picture carries its title as its text alternative, and every picture page is named after its picture. Unticked, the pages stay exactly as earlier versions wrote them.</p></div>
 {COMMON}
 """),
         "etape2b.htm": ("Step 2: designing the gallery pages", """

@@ -358,9 +358,10 @@ TEXTS = {
     388: ("PlanChangedCount", "Modifiés :", "Changed:"),
     389: ("PlanUnchangedCount", "Inchangés :", "Unchanged:"),
     390: ("PlanRemovedCount", "À supprimer :", "To remove:"),
+    391: ("TodaysBrowsersCaption", "Pages pour les navigateurs d'aujourd'hui", "Pages for today's browsers"),
 }
 
-LAST = 390
+LAST = 391
 FRENCH, ENGLISH = 1, 2
 
 

@@ -132,6 +132,7 @@ void SummaryNotebook::MakeExtrasTab() {
     page.Row({page.Label(TextId::BottomHtmlLabel),
               page.Beside({EditSTempBas = page.Edit("EditSTempBas"), BitSTempB = page.Chooser("BitSTempB")})});
     page.Note(TextId::HtmlPathNote);
+    CheckSModern = page.Check("CheckSModern", TextId::TodaysBrowsersCaption);
 }
 
 }  // namespace palimora

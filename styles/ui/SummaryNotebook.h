@@ -93,6 +93,7 @@ public:
 
     // Extras: the home link and the inserted HTML.
     QCheckBox* CheckSAcc = nullptr;
+    QCheckBox* CheckSModern = nullptr;  // pages for today's browsers
     QLineEdit* EditSAccTit = nullptr;
     QLineEdit* EditSAccLie = nullptr;
     QLineEdit* EditSAccImg = nullptr;

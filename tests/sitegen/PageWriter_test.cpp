@@ -34,6 +34,9 @@ protected:
             texts.Write(n, "Photo " + std::to_string(n), ToCommaList({"Ligne un", "Ligne deux"}));
         }
         settings.Commit(folder, "Demo", language);
+        // The bytes these tests expect are those of pages for any browser;
+        // the extras for today's browsers have a test of their own.
+        settings.Store(SettingLine::TodaysBrowsers, "0");
         UseTemplates("clair.htm");
     }
 
@@ -99,6 +102,33 @@ TEST_F(PageWriterTest, APicturePageLinksItsNeighboursAndShowsItsTexts) {
     EXPECT_FALSE(Has(page, "<!--"));
     EXPECT_FALSE(Has(page, "\r\n\r\n\r\n"));
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(PageWriterTest, PagesForTodaysBrowsersNameTheirPicturesAndLanguage) {
+    settings.Store(SettingLine::TodaysBrowsers, "1");
+    texts.Write(2, "Le \"pont\"", "");
+    Gallery(1, 1, 7);
+    context.currentPage = "g1-000002.htm";
+    context.nextPage = "g1-000003.htm";
+    context.currentPicture = "000002.jpg";
+    ASSERT_TRUE(Writer().WritePicturePage(2));
+    const std::string page = Page("g1-000002.htm");
+    EXPECT_TRUE(Has(page, "<html lang=\"fr\">\r\n"));
+    EXPECT_TRUE(Has(page, "<title>Le &quot;pont&quot; - Demo</title>\r\n<meta name=\"description\" content=\"Demo\">"));
+    EXPECT_TRUE(Has(page, "src=\"./images/000002.jpg\" alt=\"Le &quot;pont&quot;\""));
+
+    // A picture without a title keeps the page's numbered name and the word for its alt text.
+    texts.Write(3, "", "");
+    context.currentPage = "g1-000003.htm";
+    context.currentPicture = "000003.jpg";
+    ASSERT_TRUE(Writer().WritePicturePage(3));
+    EXPECT_TRUE(Has(Page("g1-000003.htm"), "alt=\"" + Word(TextId::PictureAlt) + "\""));
+
+    context.galleryPage = "Gal1.htm";
+    ASSERT_TRUE(Writer().WriteGalleryPage(1));
+    const std::string gallery = Page("Gal1.htm");
+    EXPECT_TRUE(Has(gallery, "src=\"./tn_images/tn-000001.jpg\" alt=\"Photo 1\""));
+    EXPECT_TRUE(Has(gallery, "<html lang=\"fr\">"));
 }
 
 TEST_F(PageWriterTest, TheLastPictureIsNoLinkAndStripsFollowTheFormat) {
