@@ -254,6 +254,11 @@ GifPicture Filmstrip(const std::filesystem::path& file, int wantedWidth, int wan
 
 }  // namespace
 
+PictureSize ReadGifSize(const std::filesystem::path& file) {
+    const FrameWalk walk(file);
+    return {walk.Width(), walk.Height()};
+}
+
 GifPicture DecodeGif(const std::filesystem::path& file) {
     try {
         return FirstFrame(file);

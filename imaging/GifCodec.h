@@ -1,6 +1,7 @@
 #pragma once
 
 #include "imaging/Image.h"
+#include "imaging/JpegCodec.h"
 
 #include <filesystem>
 
@@ -27,6 +28,10 @@ GifPicture DecodeGif(const std::filesystem::path& file);
 // natural size (frames x screen) is checked against the pixel cap before any
 // frame is decoded. Throws ImageError as DecodeGif does.
 GifPicture DecodeGifFilmstrip(const std::filesystem::path& file, int wantedWidth = 0, int wantedHeight = 0);
+
+// The logical screen's size, from the header alone. Throws ImageError as
+// DecodeGif does.
+PictureSize ReadGifSize(const std::filesystem::path& file);
 
 // The largest filmstrip kept in memory: 16 million pixels take 48 MB as RGB.
 inline constexpr long long kMaxFilmstripPixels = 16'000'000;

@@ -89,6 +89,18 @@ ReadPicture ReadPictureFile(const std::filesystem::path& file, int wantedWidth, 
     }
 }
 
+std::optional<PictureSize> ReadShownSize(const std::filesystem::path& file) {
+    try {
+        switch (FormatOf(file)) {
+            case PictureFormat::Jpeg: return ReadJpegSize(file);
+            case PictureFormat::Gif: return ReadGifSize(file);
+            default: return std::nullopt;
+        }
+    } catch (const ImageError&) {
+        return std::nullopt;
+    }
+}
+
 Image ReadFirstFrame(const std::filesystem::path& file) {
     if (FormatOf(file) == PictureFormat::Gif) return DecodeGif(file).image;
     return ReadPictureFile(file).image;

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "imaging/Image.h"
+#include "imaging/JpegCodec.h"
 
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 namespace palimora {
@@ -34,6 +36,10 @@ bool IsConvertibleFormat(PictureFormat format);
 // file, TooLarge past the pixel cap, Unsupported for other formats (icons,
 // metafiles and the rest are left to the screen's own loader).
 ReadPicture ReadPictureFile(const std::filesystem::path& file, int wantedWidth = 0, int wantedHeight = 0);
+
+// The size a browser shows a JPEG or GIF file at, read from its header;
+// nothing for other formats and for files that cannot be read.
+std::optional<PictureSize> ReadShownSize(const std::filesystem::path& file);
 
 // The first frame of a GIF, or the picture itself for the other formats,
 // read at full size: what a conversion to JPEG encodes.

@@ -21,17 +21,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Size {
-    int width = 0;
-    int height = 0;
-};
-
-Size Fit(const PictureSize& natural, int boxWidth, int boxHeight) {
+PictureSize Fit(const PictureSize& natural, int boxWidth, int boxHeight) {
     const Placement fit = FitInBox(natural.width, natural.height, boxWidth, boxHeight);
     return {std::max(1, fit.width), std::max(1, fit.height)};
 }
 
-Image Scaled(const Image& decoded, Size size) { return Resize(decoded, size.width, size.height); }
+Image Scaled(const Image& decoded, PictureSize size) { return Resize(decoded, size.width, size.height); }
 
 // A stamp that cannot be read is told by its own name, not the photo's.
 Image DecodeStamp(const fs::path& file) {
@@ -94,6 +89,20 @@ void StampCopyright(Image& picture, const Image& stamp, ConversionSettings::Corn
     }
 }
 
+DerivedSizes SizesDerivedFrom(const std::string& name, PictureSize natural, const ConversionSettings& settings) {
+    DerivedSizes sizes;
+    sizes.thumbnail = Fit(natural, settings.galleryBoxWidth, settings.galleryBoxHeight);
+    sizes.summary = Fit(natural, settings.summaryBoxWidth, settings.summaryBoxHeight);
+    const bool limited = settings.limitWidth != 0 && settings.limitHeight != 0;
+    sizes.limited = limited ? Fit(natural, settings.limitWidth, settings.limitHeight) : natural;
+    // A picture that already fits its limit is left as it is: encoding it
+    // again at each build would only lose quality.
+    sizes.reduce = limited && (sizes.limited.width != natural.width || sizes.limited.height != natural.height);
+    sizes.reducedIsThePicture = LowerExtensionOf(name) == ".jpg";
+    sizes.shown = sizes.reduce && sizes.reducedIsThePicture ? sizes.limited : natural;
+    return sizes;
+}
+
 std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const fs::path& workingPictures,
                                           const std::string& name, const ConversionSettings& settings) {
     std::vector<ConvertedFile> files;
@@ -108,25 +117,18 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const f
     const bool summaryThumbnail =
         settings.thumbnails && std::find(settings.galleryFirstPictures.begin(), settings.galleryFirstPictures.end(),
                                          name) != settings.galleryFirstPictures.end();
-    const Size thumbnail = Fit(natural, settings.galleryBoxWidth, settings.galleryBoxHeight);
-    const Size summary = Fit(natural, settings.summaryBoxWidth, settings.summaryBoxHeight);
-    const bool limited = settings.limitWidth != 0 && settings.limitHeight != 0;
-    const Size limit =
-        limited ? Fit(natural, settings.limitWidth, settings.limitHeight) : Size{natural.width, natural.height};
-    // A picture that already fits its limit is left as it is: encoding it
-    // again at each build would only lose quality.
-    const bool reduce = limited && (limit.width != natural.width || limit.height != natural.height);
-    const bool reducedIsThePicture = LowerExtensionOf(name) == ".jpg";
+    const DerivedSizes sizes = SizesDerivedFrom(name, natural, settings);
+    const bool reduce = sizes.reduce;
     const bool pixelsOfThePicture = settings.strips > 1 || settings.stamp;
-    Size wanted{0, 0};
-    auto need = [&](Size size) {
+    PictureSize wanted{0, 0};
+    auto need = [&](PictureSize size) {
         wanted.width = std::max(wanted.width, size.width);
         wanted.height = std::max(wanted.height, size.height);
     };
-    if (settings.thumbnails) need(thumbnail);
-    if (summaryThumbnail) need(summary);
-    if (reduce) need(limit);
-    if (pixelsOfThePicture) need(reduce && reducedIsThePicture ? limit : Size{natural.width, natural.height});
+    if (settings.thumbnails) need(sizes.thumbnail);
+    if (summaryThumbnail) need(sizes.summary);
+    if (reduce) need(sizes.limited);
+    if (pixelsOfThePicture) need(sizes.shown);
     if (wanted.width == 0) return files;
     // What the decode may hold: the whole picture's coefficients when it is
     // progressive, and pixels up to twice the wanted size each way.
@@ -138,24 +140,24 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const f
 
     if (settings.thumbnails) {
         files.push_back({projectFolder / site_layout::kThumbnailFolder / site_layout::ThumbnailName(base),
-                         EncodeJpegToMemory(Scaled(decoded, thumbnail))});
+                         EncodeJpegToMemory(Scaled(decoded, sizes.thumbnail))});
     }
     if (summaryThumbnail) {
         files.push_back({projectFolder / site_layout::kSummaryThumbnailFolder / site_layout::SummaryThumbnailName(base),
-                         EncodeJpegToMemory(Scaled(decoded, summary))});
+                         EncodeJpegToMemory(Scaled(decoded, sizes.summary))});
     }
     Image picture;
     if (reduce) {
-        picture = Scaled(decoded, limit);
+        picture = Scaled(decoded, sizes.limited);
         std::string bytes = EncodeJpegToMemory(picture);
         files.push_back({workingPictures / (base + ".jpg"), bytes});
         files.push_back({project_layout::PicturesFolder(projectFolder) / (base + ".jpg"), std::move(bytes)});
     }
     if (!pixelsOfThePicture) return files;
-    if (!(reduce && reducedIsThePicture)) {
+    if (!(reduce && sizes.reducedIsThePicture)) {
         // At full size the decode is the picture: no second copy of it.
         const bool fullSize = decoded.width == natural.width && decoded.height == natural.height;
-        picture = fullSize ? std::move(decoded) : Scaled(decoded, {natural.width, natural.height});
+        picture = fullSize ? std::move(decoded) : Scaled(decoded, natural);
     }
 
     if (settings.strips > 1) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/MemoryGate.h"
+#include "imaging/JpegCodec.h"
 
 #include <array>
 #include <filesystem>
@@ -29,6 +30,19 @@ struct ConversionSettings {
     // within two pictures' budget; none: no bound beyond each picture's.
     MemoryGate* memory = nullptr;
 };
+
+// The sizes of what a conversion derives from a JPEG picture, known from its
+// natural size before anything is decoded: the pages give them to their
+// pictures so that nothing moves while the pictures load.
+struct DerivedSizes {
+    PictureSize thumbnail;  // tn_images
+    PictureSize summary;    // tns_images
+    PictureSize limited;    // the size-limited picture, when it is made
+    PictureSize shown;      // what the site shows as images/<name>: the limited picture when it replaces the file
+    bool reduce = false;    // the size-limited picture is made
+    bool reducedIsThePicture = false;
+};
+DerivedSizes SizesDerivedFrom(const std::string& name, PictureSize natural, const ConversionSettings& settings);
 
 // One file a conversion writes: the bytes go through a temporary file
 // renamed over the target, so a picture is replaced whole or not at all.

@@ -99,7 +99,8 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
         const std::string source =
             On(L::MakeThumbnails) && IsJpegName(name) ? "./tn_images/tn-" + name : "./images/" + name;
         std::string picture = "<a href=\"" + link + "\"><img border=\"" + border + "\" bordercolor=\"" + borderColour +
-                              "\"  src=\"" + source + "\" alt=\"" + AltText(title, "") + "\" ";
+                              "\"  src=\"" + source + "\" alt=\"" + AltText(title, "") + "\"" +
+                              SizeAttributes(ShownSize(name, &ShownSizes::thumbnail)) + " ";
         if (!context_.buildMode) {
             picture += "WIDTH=\"" + std::to_string(Num(L::GalleryThumbnailWidth)) + "\" HEIGHT=\"" +
                        std::to_string(Num(L::GalleryThumbnailHeight)) + "\" ";

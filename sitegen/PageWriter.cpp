@@ -2,6 +2,7 @@
 
 #include "common/Cp1252.h"
 #include "common/ProgramFolder.h"
+#include "imaging/PictureReader.h"
 #include "lang/Language.h"
 #include "lang/LanguageChoice.h"
 #include "styles/ProjectSettings.h"
@@ -79,8 +80,21 @@ void PageWriter::WriteHeadForTodaysBrowsers(PageLines& page) const {
     }
     const int title = Find(page, "TITRE", 0) + 1;
     if (title > 0 && !Text(SettingLine::SummaryTitle).empty()) {
-        page.Insert(title + 1, "<meta name=\"description\" content=\"" + HtmlText(Text(SettingLine::SummaryTitle)) + "\">");
+        page.Insert(title + 1,
+                    "<meta name=\"description\" content=\"" + HtmlText(Text(SettingLine::SummaryTitle)) + "\">");
     }
+}
+
+std::optional<PictureSize> PageWriter::ShownSize(const std::string& name,
+                                                 std::optional<PictureSize> ShownSizes::*which) const {
+    if (!context_.buildMode || !On(SettingLine::TodaysBrowsers)) return std::nullopt;
+    const auto sizes = sources_.shownSizes.find(name);
+    return sizes == sources_.shownSizes.end() ? std::nullopt : sizes->second.*which;
+}
+
+std::string PageWriter::ShownSizeOfFile(const std::string& reference) const {
+    if (!context_.buildMode || !On(SettingLine::TodaysBrowsers) || reference.rfind("./param/", 0) != 0) return {};
+    return SizeAttributes(ReadShownSize(ProjectFolder() / PathFromCp1252(reference.substr(2))));
 }
 
 std::string PageWriter::AltText(const std::string& title, const std::string& otherwise) const {

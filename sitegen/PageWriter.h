@@ -4,6 +4,7 @@
 #include "sitegen/Fragments.h"
 #include "sitegen/Markers.h"
 #include "sitegen/PageLines.h"
+#include "sitegen/ShownSizes.h"
 #include "styles/PageKind.h"
 #include "styles/SettingsLayout.h"
 
@@ -27,6 +28,7 @@ struct PageSources {
     const ProjectSettings& settings;
     const PictureTextFile& texts;           // titles and comments (the working images.dat)
     std::vector<std::string> pictureNames;  // the project's pictures, in list order
+    ShownSizesByName shownSizes;            // a build's: the sizes its pages show the pictures at
 };
 
 // Writes the three kinds of page from the working templates (blanksom.htm,
@@ -96,6 +98,13 @@ private:
     void Finish(PageLines& page, const std::string& fileName) const;
     // Pages for today's browsers: the language on <html>, a description in the head.
     void WriteHeadForTodaysBrowsers(PageLines& page) const;
+    // The size at which the built site shows a picture of the project
+    // (which: one of ShownSizes' members), for today's browsers; nothing
+    // for other pages and for a size not known.
+    std::optional<PictureSize> ShownSize(const std::string& name, std::optional<PictureSize> ShownSizes::*which) const;
+    // ` width="W" height="H"` of a file of the site referenced as
+    // "./param/<name>", for today's browsers.
+    std::string ShownSizeOfFile(const std::string& reference) const;
     // The alt text of a picture: its title for today's browsers, else `otherwise`.
     std::string AltText(const std::string& title, const std::string& otherwise) const;
 

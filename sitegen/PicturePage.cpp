@@ -3,6 +3,7 @@
 #include "common/FileNames.h"
 #include "common/ProgramFolder.h"
 #include "lang/Language.h"
+#include "sitegen/DerivedPictures.h"
 #include "sitegen/PageTexts.h"
 #include "sitegen/PageWriter.h"
 #include "styles/ProjectSettings.h"
@@ -19,8 +20,9 @@ bool PageWriter::WritePicturePage(int pictureNumber) {
     // The caption of the picture tab names the picture pages too; for today's
     // browsers the picture's own title does, when it has one.
     const bool named = On(L::TodaysBrowsers) && !title.empty();
-    WriteTitle(page, named ? title + " - " + Text(L::SummaryTitle)
-                           : Text(L::SummaryTitle) + " " + Word(TextId::ImageTab) + " " + std::to_string(pictureNumber));
+    WriteTitle(page, named
+                         ? title + " - " + Text(L::SummaryTitle)
+                         : Text(L::SummaryTitle) + " " + Word(TextId::ImageTab) + " " + std::to_string(pictureNumber));
     WritePictureTable(page);
     WritePictureTitleBlock(page, title);
     WritePicture(page);
@@ -61,23 +63,28 @@ void PageWriter::WritePicture(PageLines& page) const {
     const std::string close = linked ? "</a>" : "";
     const std::string& name = context_.currentPicture;
     const std::string extension = UpperExtensionOf(name);
-    const std::string alt = AltText(context_.buildMode ? PictureTitleOfPage(sources_.texts, context_.currentPage)
-                                                       : Word(TextId::SampleTitle),
-                                    Word(TextId::PictureAlt));
+    const std::string alt = AltText(
+        context_.buildMode ? PictureTitleOfPage(sources_.texts, context_.currentPage) : Word(TextId::SampleTitle),
+        Word(TextId::PictureAlt));
 
     if (strips == 1 || (extension != ".JPG" && extension != ".JPEG")) {
-        page.Put(p + 1, prefix + " src=\"./images/" + name + "\" alt=\"" + alt + "\" HSPACE=\"" +
+        page.Put(p + 1, prefix + " src=\"./images/" + name + "\" alt=\"" + alt + "\"" +
+                            SizeAttributes(ShownSize(name, &ShownSizes::picture)) + " HSPACE=\"" +
                             std::to_string(Num(L::PictureSpaceHorizontal)) + "\" VSPACE=\"" +
                             std::to_string(Num(L::PictureSpaceVertical)) + "\" >" + close);
     } else {
         const std::string base = name.substr(0, name.size() - ExtensionOf(name).size());
         std::string line;
+        const std::optional<PictureSize> whole = ShownSize(name, &ShownSizes::picture);
+        const std::vector<StripRows> bands = whole ? StripBands(whole->height, strips) : std::vector<StripRows>();
         for (int i = 1; i <= strips; ++i) {
             if (i > 1) line += "</div>" + align;
             const std::string source = context_.buildMode
                                            ? "./morc_images/" + base + "-" + std::to_string(i) + ExtensionOf(name)
                                            : "./images/" + name;
-            line += prefix + " src=\"" + source + "\" alt=\"" + alt + "\" >" + close;
+            const std::string size =
+                whole ? SizeAttributes(PictureSize{whole->width, bands[i - 1].bottom - bands[i - 1].top}) : "";
+            line += prefix + " src=\"" + source + "\" alt=\"" + alt + "\"" + size + " >" + close;
         }
         page.Put(p + 1, line);
     }
@@ -122,7 +129,8 @@ void PageWriter::WriteButtons(PageLines& page, bool pictures) const {
         // A picture button without a picture is written as its text: the
         // default text is no file name.
         if (!pictures || sources_.settings.Lines().Line(line).empty()) return LinkText(Text(line), target);
-        return "<a href=\"" + target + "\"><img src=\"" + assets_.Reference(Text(line)) + "\"></a>";
+        const std::string picture = assets_.Reference(Text(line));
+        return "<a href=\"" + target + "\"><img src=\"" + picture + "\"" + ShownSizeOfFile(picture) + "></a>";
     };
     int searchFrom = 0;
     for (const auto& [marker, shownLine] :

@@ -20,6 +20,7 @@
 #include "sitegen/Fragments.h"
 #include "sitegen/Galleries.h"
 #include "sitegen/PageWriter.h"
+#include "sitegen/ShownSizes.h"
 #include "styles/ProjectSettings.h"
 #include "styles/SampleTemplates.h"
 #include "styles/SettingsLayout.h"
@@ -158,7 +159,15 @@ void Run::Execute() {
     }
     Check();
 
-    PageWriter writer({s_.folder, s_.projectName, s_.language, s_.settings, s_.texts, names}, context_, s_.dialogs);
+    // The pages give every picture the size it will have, known from the headers.
+    ConversionSettings conversion = Conversion(galleries);
+    ShownSizesByName shownSizes;
+    if (s_.settings.Check(SettingLine::TodaysBrowsers)) {
+        shownSizes = ReadShownSizes(project_layout::PicturesFolder(project_), names, conversion);
+    }
+    Check();
+    PageWriter writer({s_.folder, s_.projectName, s_.language, s_.settings, s_.texts, names, std::move(shownSizes)},
+                      context_, s_.dialogs);
     if (s_.settings.Check(SettingLine::MakeSummary)) writer.WriteSummaryPage();
     progress_.Step();
     Check();
@@ -203,7 +212,6 @@ void Run::Execute() {
 
     // The workers' decodes together hold at most two pictures' budget.
     MemoryGate memory(2 * kPictureMemoryBudget);
-    ConversionSettings conversion = Conversion(galleries);
     conversion.memory = &memory;
     if (conversion.thumbnails) {
         fs::create_directories(project_ / site_layout::kThumbnailFolder);

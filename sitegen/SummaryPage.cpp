@@ -96,8 +96,12 @@ void PageWriter::WriteSummaryTable(PageLines& page) const {
                 const std::string& first = context_.firstPicture[e - 1];
                 source = On(L::MakeThumbnails) && IsJpegName(first) ? "./tns_images/tns-" + first : "./images/" + first;
             }
-            std::string element = "<a href=\"" + link + "\"><img border=\"" + border + "\" bordercolor=\"" +
-                                  borderColour + "\"  src=\"" + source + "\" alt=\"" + AltText(names[e - 1], "") + "\" ";
+            std::string element =
+                "<a href=\"" + link + "\"><img border=\"" + border + "\" bordercolor=\"" + borderColour + "\"  src=\"" +
+                source + "\" alt=\"" + AltText(names[e - 1], "") + "\"" +
+                (home ? ShownSizeOfFile(source)
+                      : SizeAttributes(ShownSize(context_.firstPicture[e - 1], &ShownSizes::summary))) +
+                " ";
             if (!context_.buildMode) {
                 element += "WIDTH=\"" + std::to_string(Num(L::SummaryGalleryPictureWidth)) + "\" HEIGHT=\"" +
                            std::to_string(Num(L::SummaryGalleryPictureHeight)) + "\" ";

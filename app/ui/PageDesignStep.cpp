@@ -98,7 +98,7 @@ void PageDesignStep::RebuildSample(PageKind kind) {
     BusyCursor busy;
     const SampleOfKind& sample = SampleOf(kind);
     PageWriter writer({session_.Folder(), session_.ProjectName(), session_.CurrentLanguage(), session_.Settings(),
-                       session_.Pictures().Texts(), session_.Pictures().Files()},
+                       session_.Pictures().Texts(), session_.Pictures().Files(), {}},
                       preview_, dialogs_);
     const bool written = writer.WriteSample(sample.sample);
     writer.TellMissingMarkers();

@@ -1,5 +1,7 @@
 #include "tests/sitegen/SiteBuildFixture.h"
 
+#include "imaging/PictureReader.h"
+
 #include <map>
 
 namespace palimora {
@@ -163,6 +165,28 @@ std::vector<std::pair<std::string, std::string>> References(const fs::path& proj
     return found;
 }
 
+// The `<img ...>` tags of the pages of a project folder.
+std::vector<std::pair<std::string, std::string>> PictureTags(const fs::path& project) {
+    std::vector<std::pair<std::string, std::string>> found;
+    for (const auto& entry : fs::directory_iterator(project)) {
+        const std::string name = entry.path().filename().string();
+        if (name.find(".htm") == std::string::npos) continue;
+        const std::string page = testing::ReadBytes(entry.path());
+        for (std::size_t at = page.find("<img"); at != std::string::npos; at = page.find("<img", at + 1)) {
+            found.emplace_back(name, page.substr(at, page.find('>', at) - at));
+        }
+    }
+    return found;
+}
+
+std::string AttributeOf(const std::string& tag, const std::string& attribute) {
+    const std::string opening = " " + attribute + "=\"";
+    const std::size_t at = tag.find(opening);
+    if (at == std::string::npos) return {};
+    const std::size_t begin = at + opening.size();
+    return tag.substr(begin, tag.find('"', begin) - begin);
+}
+
 TEST_F(SiteBuildTest, EveryTemplateGivesPagesWhoseLinksAndPicturesAllExist) {
     for (int n = 6; n <= 23; ++n) {
         const std::string name = (n < 10 ? "00000" : "0000") + std::to_string(n) + (n == 12 ? ".gif" : ".jpg");
@@ -183,6 +207,10 @@ TEST_F(SiteBuildTest, EveryTemplateGivesPagesWhoseLinksAndPicturesAllExist) {
                        (last < 10 ? "00000" : "0000") + std::to_string(last) + ".jpg");
     }
     settings.Store(SettingLine::PictureStrips, "2");  // strips, so that morc_images is referenced too
+    // Size-limited pictures, and the sizes of every picture written into the pages.
+    settings.Store(SettingLine::LargestPictureWidth, "100");
+    settings.Store(SettingLine::LargestPictureHeight, "100");
+    settings.Store(SettingLine::TodaysBrowsers, "1");
     for (const char* look : {"clair.htm", "moderne.htm", "carnet.htm", "ecrin.htm"}) {
         SCOPED_TRACE(look);
         for (const SettingLine line :
@@ -205,6 +233,12 @@ TEST_F(SiteBuildTest, EveryTemplateGivesPagesWhoseLinksAndPicturesAllExist) {
         }
         EXPECT_GT(links, 60);
         EXPECT_GT(pictures, 40);
+        for (const auto& [page, tag] : PictureTags(project)) {
+            const auto size = ReadShownSize(project / AttributeOf(tag, "src"));
+            ASSERT_TRUE(size) << page << ": " << tag;
+            EXPECT_EQ(AttributeOf(tag, "width"), std::to_string(size->width)) << page << ": " << tag;
+            EXPECT_EQ(AttributeOf(tag, "height"), std::to_string(size->height)) << page << ": " << tag;
+        }
     }
 }
 

@@ -1,0 +1,33 @@
+#include "sitegen/ShownSizes.h"
+
+#include "imaging/PictureReader.h"
+#include "sitegen/DerivedPictures.h"
+
+namespace palimora {
+
+ShownSizesByName ReadShownSizes(const std::filesystem::path& picturesFolder, const std::vector<std::string>& names,
+                                const ConversionSettings& conversion) {
+    ShownSizesByName shown;
+    for (const std::string& name : names) {
+        const std::optional<PictureSize> natural = ReadShownSize(picturesFolder / name);
+        if (!natural) continue;
+        ShownSizes& sizes = shown[name];
+        if (!IsJpegName(name)) {
+            // Only JPEG pictures are derived: the others are shown as they are.
+            sizes = {natural, natural, natural};
+            continue;
+        }
+        const DerivedSizes derived = SizesDerivedFrom(name, *natural, conversion);
+        sizes.picture = derived.shown;
+        sizes.thumbnail = conversion.thumbnails ? derived.thumbnail : derived.shown;
+        sizes.summary = conversion.thumbnails ? derived.summary : derived.shown;
+    }
+    return shown;
+}
+
+std::string SizeAttributes(const std::optional<PictureSize>& size) {
+    if (!size) return {};
+    return " width=\"" + std::to_string(size->width) + "\" height=\"" + std::to_string(size->height) + "\"";
+}
+
+}  // namespace palimora
