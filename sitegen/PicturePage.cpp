@@ -68,8 +68,13 @@ void PageWriter::WritePicture(PageLines& page) const {
         Word(TextId::PictureAlt));
 
     if (strips == 1 || (extension != ".JPG" && extension != ".JPEG")) {
-        page.Put(p + 1, prefix + " src=\"./images/" + name + "\" alt=\"" + alt + "\"" +
-                            SizeAttributes(ShownSize(name, &ShownSizes::picture)) + " HSPACE=\"" +
+        // The size again as style properties: the look's style sheet scales
+        // the picture to the window from them before the picture arrives.
+        const std::optional<PictureSize> size = ShownSize(name, &ShownSizes::picture);
+        const std::string properties =
+            size ? " style=\"--w:" + std::to_string(size->width) + ";--h:" + std::to_string(size->height) + "\"" : "";
+        page.Put(p + 1, prefix + " src=\"./images/" + name + "\" alt=\"" + alt + "\"" + SizeAttributes(size) +
+                            properties + " HSPACE=\"" +
                             std::to_string(Num(L::PictureSpaceHorizontal)) + "\" VSPACE=\"" +
                             std::to_string(Num(L::PictureSpaceVertical)) + "\" >" + close);
     } else {

@@ -125,7 +125,8 @@ def grid_css(cell, most_per_row):
 
 
 # A picture page shows the whole picture and the buttons above and below it
-# without scrolling: the picture is scaled down to the window, never up.
+# without scrolling: the picture is scaled down to the window, never up. A
+# picture whose size the page gives (--w, --h) takes that place before it arrives.
 PICTURE_CSS = """
 table, tbody, tr, td { display: block; }
 table { margin: 0 auto; }
@@ -133,6 +134,10 @@ table { margin: 0 auto; }
 .shot img { max-width: 100%; height: auto; vertical-align: bottom; box-sizing: border-box; }
 .shot img[hspace] { max-width: calc(100% - 24px); max-height: calc(100vh - var(--around, 250px)); width: auto; }
 @supports (height: 100svh) { .shot img[hspace] { max-height: calc(100svh - var(--around, 250px)); } }
+.shot img[hspace][style] { max-width: none; max-height: none; height: auto;
+  width: min(calc(100% - 24px), calc(var(--w) * 1px), calc((100vh - var(--around, 250px)) * var(--w) / var(--h))); }
+@supports (height: 100svh) { .shot img[hspace][style] {
+  width: min(calc(100% - 24px), calc(var(--w) * 1px), calc((100svh - var(--around, 250px)) * var(--w) / var(--h))); } }
 .note { max-width: 46em; margin: 4px auto 0; }
 .nav { margin: 6px 0; }
 .nav:empty { display: none; }
@@ -144,10 +149,15 @@ table { margin: 0 auto; }
 }
 """
 
+# A grid is shown once the page has been read to its end: laid out while
+# the page is still arriving, a cell not yet filled is empty and hidden,
+# and its row would move when it fills.
+WHOLE_GRID = "body:not(:has(#end)) table { visibility: hidden; }"
+
 # Summary entries are the galleries' larger pictures; gallery cells hold thumbnails.
 KIND_CSS = {
-    "sommaires": grid_css(240, 11),
-    "galeries": grid_css(180, 20),
+    "sommaires": grid_css(240, 11) + "\n" + WHOLE_GRID,
+    "galeries": grid_css(180, 20) + "\n" + WHOLE_GRID,
     "images": PICTURE_CSS.strip(),
 }
 
@@ -211,6 +221,7 @@ def tail():
         marker("SIGNATURE"), "Palimora", marker("FINSIGNATURE"),
         "</div>",
         "</div>",
+        '<i id="end" hidden></i>',
         "</body>",
         "</html>",
     ]

@@ -13,10 +13,15 @@ DevTools protocol (over --remote-debugging-pipe):
 - on picture pages at 1280 x 800 and 390 x 844 the whole picture and every
   navigation link are inside the window;
 - titles read as typed ("<", ">", "&") and `palimora-cli build` names the
-  start page.
+  start page;
+- with pages for today's browsers (the default of new projects), nothing
+  shifts while the page loads, even with its pictures held back by the
+  network, and axe-core finds nothing serious or critical on any page.
 
 Usage: site_layout.py <program folder> [screenshot folder]"""
 import base64
+import functools
+import http.server
 import json
 import os
 import pathlib
@@ -24,6 +29,8 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import threading
+import time
 import urllib.parse
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
@@ -72,6 +79,38 @@ def write_settings(programs, look):
     project = programs / "Projets" / PROJECT
     for name in ("runweb.ini", PROJECT + ".ini"):
         (project / name).write_bytes(text)
+
+
+AXE = ROOT / "tests" / "e2e" / "node_modules" / "axe-core" / "axe.min.js"
+SHIFT_VIEWPORTS = {(390, 844), (1280, 800)}  # where pictures arrive late and layout shift is measured
+AXE_VIEWPORT = (1280, 800)
+
+
+class SlowPictures(http.server.SimpleHTTPRequestHandler):
+    """Serves the site; pictures come late while `delay` is set, as over a slow network."""
+    delay = 0.0
+
+    def do_GET(self):
+        if self.path.lower().endswith((".jpg", ".gif")) and SlowPictures.delay:
+            time.sleep(SlowPictures.delay)
+        super().do_GET()
+
+    def log_message(self, *args):
+        pass
+
+
+def serve(folder):
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(SlowPictures, directory=str(folder)))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server
+
+
+# Run in the page: the serious and critical findings of axe-core.
+AXE_RUN = r"""
+axe.run(document, {resultTypes: ['violations']}).then(r => r.violations
+  .filter(v => v.impact === 'serious' || v.impact === 'critical')
+  .map(v => `${v.impact} ${v.id}: ${v.nodes.length} (${v.nodes[0].target.join(' ')}: ${v.help})`))
+"""
 
 
 class Browser:
@@ -211,7 +250,13 @@ PROBE = r"""
     if (picture.width > picture.naturalWidth + 1) problems.push('the picture is drawn larger than its file');
     for (const a of document.querySelectorAll('.nav a')) whole.push([`link "${a.textContent.trim()}"`, box(a)]);
   }
-  return {problems, titlesChecked, cells: cells.length, vw, vh,
+  const shift = await new Promise(done => {
+    let sum = 0;
+    new PerformanceObserver(list => { for (const e of list.getEntries()) if (!e.hadRecentInput) sum += e.value; })
+      .observe({type: 'layout-shift', buffered: true});
+    setTimeout(() => done(sum), 200);
+  });
+  return {problems, titlesChecked, shift, cells: cells.length, vw, vh,
           whole: whole.map(([n, r]) => [n, r.left, r.top, r.right, r.bottom]),
           links: [...document.querySelectorAll('a[href]')].map(a => a.getAttribute('href')),
           sources: [...document.images].map(i => i.getAttribute('src')),
@@ -234,6 +279,9 @@ def main():
         if len(looks) < 4:
             failures.append(f"only {len(looks)} looks: {looks}")
         browser = Browser(work / "profile")
+        server = serve(site)
+        address = f"http://127.0.0.1:{server.server_address[1]}/"
+        axe = AXE.read_text()
         try:
             for look in looks:
                 write_settings(programs, look)
@@ -252,9 +300,15 @@ def main():
                 for width, height in VIEWPORTS:
                     for page in pages:
                         where = f"{look} {page} {width}x{height}"
-                        browser.open((site / page).as_uri(), width, height)
+                        SlowPictures.delay = 0.15 if (width, height) in SHIFT_VIEWPORTS else 0
+                        browser.open(address + urllib.parse.quote(page), width, height)
                         seen = browser.evaluate(PROBE)
                         failures += [f"{where}: {p}" for p in seen["problems"]]
+                        if (width, height) in SHIFT_VIEWPORTS and seen["shift"] > 0:
+                            failures.append(f"{where}: the layout shifts by {seen['shift']:.3f} while loading")
+                        if (width, height) == AXE_VIEWPORT:
+                            browser.evaluate(axe)
+                            failures += [f"{where}: axe: {f}" for f in browser.evaluate(AXE_RUN)]
                         titles += seen["titlesChecked"]
                         for reference in seen["links"] + seen["sources"]:
                             if reference.startswith(("http:", "https:", "mailto:")):
@@ -279,6 +333,7 @@ def main():
                     failures.append(f"{look}: only {titles} titles were checked under their pictures")
                 print(f"{look}: {len(pages)} pages at {len(VIEWPORTS)} sizes, {titles} titles under their pictures")
         finally:
+            server.shutdown()
             browser.close()
     for failure in failures:
         print("FAIL", failure)
