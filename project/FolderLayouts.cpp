@@ -21,6 +21,9 @@ fs::path SavedSettingsFile(const fs::path& projectFolder, const std::string& cp1
 namespace site_layout {
 
 std::string GalleryPage(int gallery) { return "Gal" + std::to_string(gallery) + ".htm"; }
+std::string GalleryPage(int gallery, int part) {
+    return part <= 1 ? GalleryPage(gallery) : "Gal" + std::to_string(gallery) + "-" + std::to_string(part) + ".htm";
+}
 std::string PicturePage(int gallery, std::string_view pictureBase) {
     return "g" + std::to_string(gallery) + "-" + std::string(pictureBase) + ".htm";
 }

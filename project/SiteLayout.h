@@ -23,6 +23,8 @@ inline constexpr const char* kStripFolder = "morc_images";
 inline constexpr const char* kParamFolder = "param";
 
 std::string GalleryPage(int gallery);
+// The further pages of a gallery too large for one: part 2 on, "Gal<k>-<part>.htm".
+std::string GalleryPage(int gallery, int part);
 // `pictureBase`: the picture's file name without its extension.
 std::string PicturePage(int gallery, std::string_view pictureBase);
 std::string ThumbnailName(std::string_view pictureBase);

@@ -6,6 +6,11 @@
 
 namespace palimora {
 
+int GalleryParts(int count, bool continues) {
+    if (!continues || count <= BuildContext::kGalleryCapacity) return 1;
+    return (count + BuildContext::kGalleryCapacity - 1) / BuildContext::kGalleryCapacity;
+}
+
 std::string GalleryPageName(const BuildContext& context, int gallery) {
     return context.buildMode ? site_layout::GalleryPage(gallery) : ProgramFolder::kGallerySample;
 }

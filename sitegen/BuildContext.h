@@ -16,6 +16,8 @@ struct BuildContext {
 
     bool buildMode = false;
     int currentGallery = 1;
+    int galleryPart = 1;            // which page of the current gallery: part 2 on shows entries 51 and after
+    bool galleryContinues = false;  // a gallery past its capacity continues on further pages
     std::string currentPage = ProgramFolder::kPictureSample;
     std::string previousPage = ProgramFolder::kPictureSample;
     std::string nextPage = ProgramFolder::kPictureSample;
@@ -29,6 +31,9 @@ struct BuildContext {
     // Back to the values outside a build.
     void Reset() { *this = BuildContext(); }
 };
+
+// The number of pages of a gallery of `count` pictures: one per kGalleryCapacity.
+int GalleryParts(int count, bool continues);
 
 // "Gal<k>.htm" in a build, "blankgal.htm" outside.
 std::string GalleryPageName(const BuildContext& context, int gallery);

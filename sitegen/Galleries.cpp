@@ -25,7 +25,7 @@ Galleries ReadGalleries(const ProjectSettings& settings, const Language& languag
 }
 
 GalleryMembership PictureInGallery(int pictureNumber, int gallery, bool galleriesOn, const Galleries& galleries,
-                                   int pictureCount) {
+                                   int pictureCount, bool continues) {
     const int position = pictureNumber - 1;
     int first = 0, last = pictureCount - 1;
     if (galleriesOn) {
@@ -38,7 +38,8 @@ GalleryMembership PictureInGallery(int pictureNumber, int gallery, bool gallerie
     membership.page = PicturePageName(gallery, pictureNumber);
     membership.previousPage = position - 1 >= first ? PicturePageName(gallery, pictureNumber - 1) : std::string();
     membership.nextPage = position + 1 <= last ? PicturePageName(gallery, pictureNumber + 1) : std::string();
-    membership.galleryPage = site_layout::GalleryPage(gallery);
+    const int part = continues ? (position - first) / BuildContext::kGalleryCapacity + 1 : 1;
+    membership.galleryPage = site_layout::GalleryPage(gallery, part);
     return membership;
 }
 

@@ -32,8 +32,10 @@ struct GalleryMembership {
     std::string page, previousPage, nextPage, galleryPage;
 };
 
-// With galleries off every picture of the list lies in gallery 1.
+// With galleries off every picture of the list lies in gallery 1. When a
+// gallery continues past its capacity (`continues`), a picture's gallery page
+// is the one that shows its thumbnail.
 GalleryMembership PictureInGallery(int pictureNumber, int gallery, bool galleriesOn, const Galleries& galleries,
-                                   int pictureCount);
+                                   int pictureCount, bool continues);
 
 }  // namespace palimora

@@ -22,7 +22,7 @@ int RoundUp(int count, int perRow) { return (count + perRow - 1) / perRow; }
 }  // namespace
 
 std::string PageWriter::GalleryPictureName(int j) const {
-    const int position = context_.firstPosition[context_.currentGallery - 1] + j - 1;
+    const int position = context_.firstPosition[context_.currentGallery - 1] + FirstEntryOfPart() + j - 1;
     const auto& names = sources_.pictureNames;
     return position >= 0 && position < static_cast<int>(names.size()) ? names[position] : std::string();
 }
@@ -32,14 +32,34 @@ std::string PageWriter::GalleryPicturePage(int j) const {
     return site_layout::PicturePage(context_.currentGallery, name.substr(0, name.size() - ExtensionOf(name).size()));
 }
 
+int PageWriter::FirstEntryOfPart() const {
+    return context_.buildMode ? (context_.galleryPart - 1) * BuildContext::kGalleryCapacity : 0;
+}
+
+std::string PageWriter::GalleryPartLinks() const {
+    const int gallery = context_.currentGallery;
+    const int parts =
+        context_.buildMode ? GalleryParts(context_.galleryCount[gallery - 1], context_.galleryContinues) : 1;
+    if (parts == 1) return {};
+    std::string links;
+    for (int part = 1; part <= parts; ++part) {
+        const std::string number = std::to_string(part);
+        links += part == context_.galleryPart ? "<strong aria-current=\"page\">" + number + "</strong>"
+                                              : LinkText(number, site_layout::GalleryPage(gallery, part));
+        links += " ";
+    }
+    return links;
+}
+
 bool PageWriter::WriteGalleryPage(int gallery) {
     PageLines page;
     if (!LoadTemplate(page, ProgramFolder::kGallerySample)) return false;
     WriteBody(page, L::GalleryBackgroundColour, L::GalleryBackgroundPicture, L::GalleryThumbnailTitleColour);
     WriteGalleryTitleBlock(page, Text(GalleryLine(L::GalleryName1, gallery)));
-    WriteTitle(page, Text(L::SummaryTitle) + " " + Word(TextId::GalleryWord) + " " + std::to_string(gallery));
+    const std::string part = context_.galleryPart > 1 ? " - " + std::to_string(context_.galleryPart) : "";
+    WriteTitle(page, Text(L::SummaryTitle) + " " + Word(TextId::GalleryWord) + " " + std::to_string(gallery) + part);
     WriteGalleryTable(page);
-    Finish(page, site_layout::GalleryPage(gallery));
+    Finish(page, site_layout::GalleryPage(gallery, context_.galleryPart));
     return true;
 }
 
@@ -51,10 +71,12 @@ void PageWriter::WriteGalleryTitleBlock(PageLines& page, const std::string& titl
 
 void PageWriter::WriteGalleryTable(PageLines& page) const {
     const Language& language = sources_.language;
-    // A template holds 50 entries: a larger gallery shows its first 50
-    // (each picture still has its page, chained to its neighbours).
+    // A template holds 50 entries: a larger gallery shows its first 50, or,
+    // when it continues, the next 50 on each further page (each picture still
+    // has its page, chained to its neighbours).
     const int count = context_.buildMode
-                          ? std::min(context_.galleryCount[context_.currentGallery - 1], BuildContext::kGalleryCapacity)
+                          ? std::min(context_.galleryCount[context_.currentGallery - 1] - FirstEntryOfPart(),
+                                     BuildContext::kGalleryCapacity)
                           : BuildContext::kGalleryCapacity;
     const int perRow = std::max(1, Num(L::GalleryTablePicturesPerRow));
     const int rows = RoundUp(count, perRow);
@@ -154,10 +176,10 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
     page.Put(p - 2, StyleOpen(Item(L::GalleryThumbnailTitleStyle), language) +
                         FontOpen(Face(L::GalleryThumbnailTitleFont), Num(L::GalleryThumbnailTitleSize),
                                  Colour(L::GalleryThumbnailTitleColour), language));
-    page.Put(p, On(L::MakeSummary)
-                    ? LinkText(Word(TextId::SummaryWord),
-                               context_.buildMode ? site_layout::kStartPage : ProgramFolder::kSummarySample)
-                    : std::string());
+    page.Put(p, GalleryPartLinks() + (On(L::MakeSummary) ? LinkText(Word(TextId::SummaryWord),
+                                                                    context_.buildMode ? site_layout::kStartPage
+                                                                                       : ProgramFolder::kSummarySample)
+                                                         : std::string()));
     for (int g = 1; g <= kMaxGalleries; ++g) {
         const int y = Find(page, "TITREGALERIE" + std::to_string(g), p);
         p = y + 1;

@@ -109,6 +109,10 @@ private:
     std::string AltText(const std::string& title, const std::string& otherwise) const;
 
     void WriteButtons(PageLines& page, bool pictures) const;
+    // Where the gallery page being written starts in its gallery (0 for its first page).
+    int FirstEntryOfPart() const;
+    // The links to the other pages of a gallery that continues, current page unlinked.
+    std::string GalleryPartLinks() const;
     std::string GalleryPictureName(int j) const;
     std::string GalleryPicturePage(int j) const;
     std::string RowBreak(int rowSpan, int paddingCells, int cellSpan) const;

@@ -74,9 +74,8 @@ void PageWriter::WritePicture(PageLines& page) const {
         const std::string properties =
             size ? " style=\"--w:" + std::to_string(size->width) + ";--h:" + std::to_string(size->height) + "\"" : "";
         page.Put(p + 1, prefix + " src=\"./images/" + name + "\" alt=\"" + alt + "\"" + SizeAttributes(size) +
-                            properties + " HSPACE=\"" +
-                            std::to_string(Num(L::PictureSpaceHorizontal)) + "\" VSPACE=\"" +
-                            std::to_string(Num(L::PictureSpaceVertical)) + "\" >" + close);
+                            properties + " HSPACE=\"" + std::to_string(Num(L::PictureSpaceHorizontal)) +
+                            "\" VSPACE=\"" + std::to_string(Num(L::PictureSpaceVertical)) + "\" >" + close);
     } else {
         const std::string base = name.substr(0, name.size() - ExtensionOf(name).size());
         std::string line;

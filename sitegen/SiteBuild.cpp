@@ -173,16 +173,21 @@ void Run::Execute() {
     Check();
 
     const bool galleriesOn = s_.settings.Check(SettingLine::MakeGalleries);
+    // For today's browsers a gallery past a page's capacity goes on over further pages.
+    context_.galleryContinues = s_.settings.Check(SettingLine::TodaysBrowsers);
     for (int k = 1; k <= 10; ++k) {
         progress_.Step();
         Check();
         if (!galleriesOn) continue;
         Status(TextId::GalleryPageStatus, k);
         context_.currentGallery = k;
-        if (context_.galleryCount[k - 1] != 0) {
-            context_.galleryPage = site_layout::GalleryPage(k);
+        const int parts = GalleryParts(context_.galleryCount[k - 1], context_.galleryContinues);
+        for (int part = 1; context_.galleryCount[k - 1] != 0 && part <= parts; ++part) {
+            context_.galleryPart = part;
+            context_.galleryPage = site_layout::GalleryPage(k, part);
             writer.WriteGalleryPage(k);
         }
+        context_.galleryPart = 1;
     }
 
     std::vector<bool> onAPage(names.size(), false);
@@ -193,7 +198,8 @@ void Run::Execute() {
         for (int k = 1; k <= (galleriesOn ? 10 : 1); ++k) {
             context_.currentGallery = k;
             if (galleriesOn && context_.galleryCount[k - 1] == 0) continue;
-            const GalleryMembership membership = PictureInGallery(n, k, galleriesOn, galleries, pictureCount);
+            const GalleryMembership membership =
+                PictureInGallery(n, k, galleriesOn, galleries, pictureCount, context_.galleryContinues);
             if (!membership.member) continue;
             context_.currentPicture = names[n - 1];
             context_.currentPage = membership.page;

@@ -242,6 +242,38 @@ TEST_F(SiteBuildTest, EveryTemplateGivesPagesWhoseLinksAndPicturesAllExist) {
     }
 }
 
+// Past its fiftieth picture a gallery goes on over further pages, each
+// picture's page leading back to the one with its thumbnail; without pages
+// for today's browsers the gallery keeps its one page of fifty.
+TEST_F(SiteBuildTest, AGalleryPastFiftyPicturesContinuesOnFurtherPages) {
+    for (int n = 6; n <= 103; ++n) {
+        const std::string number = std::to_string(n);
+        EncodeJpeg(testing::Quadrants(40, 30),
+                   project / "images" / (std::string(6 - number.size(), '0') + number + ".jpg"));
+    }
+    settings.Store(SettingLine::GalleryLastPicture1, "000103.jpg");
+    settings.Store(SettingLine::TodaysBrowsers, "1");
+    ASSERT_EQ(Build(), BuildOutcome::Built);
+    const std::string first = testing::ReadBytes(project / "Gal1.htm");
+    const std::string third = testing::ReadBytes(project / "Gal1-3.htm");
+    EXPECT_NE(first.find("tn-000050.jpg"), std::string::npos);
+    EXPECT_EQ(first.find("tn-000051.jpg"), std::string::npos);
+    EXPECT_NE(testing::ReadBytes(project / "Gal1-2.htm").find("tn-000100.jpg"), std::string::npos);
+    EXPECT_NE(third.find("href=\"g1-000103.htm\""), std::string::npos);
+    EXPECT_EQ(third.find("tn-000100.jpg"), std::string::npos);
+    EXPECT_FALSE(Exists("Gal1-4.htm"));
+    for (const char* part : {"Gal1-2.htm", "Gal1-3.htm"})
+        EXPECT_NE(first.find(std::string("href=\"") + part + "\""), std::string::npos);
+    EXPECT_NE(third.find("href=\"Gal1.htm\""), std::string::npos);
+    EXPECT_NE(testing::ReadBytes(project / "g1-000051.htm").find("href=\"Gal1-2.htm\""), std::string::npos);
+    EXPECT_NE(testing::ReadBytes(project / "g1-000050.htm").find("href=\"Gal1.htm\""), std::string::npos);
+
+    settings.Store(SettingLine::TodaysBrowsers, "0");
+    ASSERT_EQ(Build(), BuildOutcome::Built);
+    EXPECT_FALSE(Exists("Gal1-2.htm"));
+    EXPECT_EQ(testing::ReadBytes(project / "g1-000051.htm").find("Gal1-2.htm"), std::string::npos);
+}
+
 // Every file under a folder, by its path inside it, with its bytes.
 std::map<std::string, std::string> FilesUnder(const fs::path& folder) {
     std::map<std::string, std::string> files;
