@@ -21,6 +21,9 @@ inline constexpr const char* kThumbnailFolder = "tn_images";
 inline constexpr const char* kSummaryThumbnailFolder = "tns_images";
 inline constexpr const char* kStripFolder = "morc_images";
 inline constexpr const char* kParamFolder = "param";
+// The browsing script of pages for today's browsers: models/ of the program
+// folder ships it, param/ of a built site holds it.
+inline constexpr const char* kBrowsingScript = "browse.js";
 
 std::string GalleryPage(int gallery);
 // The further pages of a gallery too large for one: part 2 on, "Gal<k>-<part>.htm".

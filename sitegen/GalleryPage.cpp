@@ -59,7 +59,7 @@ bool PageWriter::WriteGalleryPage(int gallery) {
     const std::string part = context_.galleryPart > 1 ? " - " + std::to_string(context_.galleryPart) : "";
     WriteTitle(page, Text(L::SummaryTitle) + " " + Word(TextId::GalleryWord) + " " + std::to_string(gallery) + part);
     WriteGalleryTable(page);
-    Finish(page, site_layout::GalleryPage(gallery, context_.galleryPart));
+    Finish(page, site_layout::GalleryPage(gallery, context_.galleryPart), PageKind::Gallery);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "imaging/PictureReader.h"
 #include "lang/Language.h"
 #include "lang/LanguageChoice.h"
+#include "project/SiteLayout.h"
 #include "styles/ProjectSettings.h"
 
 #include <algorithm>
@@ -66,23 +67,34 @@ bool PageWriter::LoadTemplate(PageLines& page, const char* workingTemplate) cons
     return true;
 }
 
-void PageWriter::Finish(PageLines& page, const std::string& fileName) const {
-    if (On(SettingLine::TodaysBrowsers)) WriteHeadForTodaysBrowsers(page);
+void PageWriter::Finish(PageLines& page, const std::string& fileName, PageKind kind) const {
+    if (On(SettingLine::TodaysBrowsers)) WriteHeadForTodaysBrowsers(page, kind);
     StripMarkers(page);
     page.Save(ProjectFolder() / PathFromCp1252(fileName));
 }
 
-void PageWriter::WriteHeadForTodaysBrowsers(PageLines& page) const {
+void PageWriter::WriteHeadForTodaysBrowsers(PageLines& page, PageKind kind) const {
     for (int i = 0; i < page.Count(); ++i) {
         if (!IsBareHtmlTag(page.Get(i))) continue;
         page.Put(i, "<html lang=\"" + std::string(WebLanguageTag(sources_.language.Code())) + "\">");
         break;
     }
     const int title = Find(page, "TITRE", 0) + 1;
-    if (title > 0 && !Text(SettingLine::SummaryTitle).empty()) {
-        page.Insert(title + 1,
-                    "<meta name=\"description\" content=\"" + HtmlText(Text(SettingLine::SummaryTitle)) + "\">");
+    if (title <= 0) return;
+    std::vector<std::string> head;
+    if (!Text(SettingLine::SummaryTitle).empty()) {
+        head.push_back("<meta name=\"description\" content=\"" + HtmlText(Text(SettingLine::SummaryTitle)) + "\">");
     }
+    if (context_.buildMode) {
+        if (kind == PageKind::Picture) {
+            if (!context_.previousPage.empty())
+                head.push_back("<link rel=\"prev\" href=\"" + context_.previousPage + "\">");
+            if (!context_.nextPage.empty()) head.push_back("<link rel=\"next\" href=\"" + context_.nextPage + "\">");
+        }
+        head.push_back(std::string("<script src=\"./") + site_layout::kParamFolder + "/" +
+                       site_layout::kBrowsingScript + "\" defer></script>");
+    }
+    page.InsertLines(title + 1, head);
 }
 
 std::optional<PictureSize> PageWriter::ShownSize(const std::string& name,

@@ -95,9 +95,11 @@ private:
         return markers_.Find(page, name, start);
     }
     bool LoadTemplate(PageLines& page, const char* workingTemplate) const;
-    void Finish(PageLines& page, const std::string& fileName) const;
-    // Pages for today's browsers: the language on <html>, a description in the head.
-    void WriteHeadForTodaysBrowsers(PageLines& page) const;
+    void Finish(PageLines& page, const std::string& fileName, PageKind kind) const;
+    // Pages for today's browsers: the language on <html>; in the head a
+    // description, the browsing script and, on picture pages, the previous
+    // and next pages.
+    void WriteHeadForTodaysBrowsers(PageLines& page, PageKind kind) const;
     // The size at which the built site shows a picture of the project
     // (which: one of ShownSizes' members), for today's browsers; nothing
     // for other pages and for a size not known.

@@ -29,7 +29,7 @@ bool PageWriter::WritePicturePage(int pictureNumber) {
     WriteComment(page);
     WriteButtons(page,
                  settings::ReadMode(sources_.settings.Lines().Line(L::ButtonMode)) == settings::ButtonMode::Pictures);
-    Finish(page, context_.currentPage);
+    Finish(page, context_.currentPage, PageKind::Picture);
     return true;
 }
 

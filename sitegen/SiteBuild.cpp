@@ -72,6 +72,8 @@ private:
     // build outlives one that no longer writes it (the summary switched off).
     void RemoveEntryPages() const;
     void InstallTemplates() const;
+    // The script the pages for today's browsers load, into param.
+    void InstallBrowsingScript() const;
     ConversionSettings Conversion(const Galleries& galleries) const;
 
     const SiteBuildSources& s_;
@@ -109,6 +111,18 @@ void Run::RemoveEntryPages() const {
 
 void Run::InstallTemplates() const {
     for (const SettingLine line : kTemplateLines) InstallChosenTemplate(s_.folder, s_.settings, s_.language, line);
+}
+
+void Run::InstallBrowsingScript() const {
+    const fs::path source = s_.folder.Root() / "models" / site_layout::kBrowsingScript;
+    const fs::path target = project_ / site_layout::kParamFolder / site_layout::kBrowsingScript;
+    std::error_code error;
+    fs::create_directories(target.parent_path(), error);
+    if (!error) fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);
+    // The pages work without it: the keys and swipes are all it adds.
+    if (error) {
+        s_.dialogs.ShowMessageOk(s_.language.LangText(TextId::FileUnusable) + " " + DisplayPath(source) + ".");
+    }
 }
 
 ConversionSettings Run::Conversion(const Galleries& galleries) const {
@@ -149,6 +163,7 @@ void Run::Execute() {
     RemoveEntryPages();
     Check();
     InstallTemplates();
+    if (s_.settings.Check(SettingLine::TodaysBrowsers)) InstallBrowsingScript();
     Check();
 
     const Galleries galleries = ReadGalleries(s_.settings, s_.language, names);

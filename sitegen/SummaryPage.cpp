@@ -25,7 +25,7 @@ bool PageWriter::WriteSummaryPage() {
     WriteBody(page, L::SummaryBackgroundColour, L::SummaryBackgroundPicture, L::SummaryGalleryTitleColour);
     WriteSummaryTitleBlock(page);
     WriteSummaryTable(page);
-    Finish(page, site_layout::kStartPage);
+    Finish(page, site_layout::kStartPage, PageKind::Summary);
     return true;
 }
 

@@ -1,0 +1,93 @@
+// Browsing a built site by keys, swipes and full screen. Every page works
+// without it: it only adds ways to follow the links the page already has.
+(function () {
+  "use strict";
+  var doc = document;
+  function rel(name) {
+    var link = doc.querySelector('link[rel="' + name + '"]');
+    return link ? link.href : null;
+  }
+  var prev = rel("prev"), next = rel("next");
+  function go(url) { if (url) location.href = url; }
+  function typing(e) {
+    var t = e.target;
+    return e.altKey || e.ctrlKey || e.metaKey || (t && /^(INPUT|TEXTAREA|SELECT)$/.test(t.tagName));
+  }
+
+  if (prev || next || doc.querySelector("img[hspace], .shot img")) {
+    // A picture page: the arrows and a swipe turn the pages; a tap or "f"
+    // shows the picture full screen.
+    var shot = doc.querySelector(".shot") || doc.querySelector("img[hspace]");
+    var x0 = null, y0 = 0, swiped = false;
+    function fullScreen() {
+      if (doc.fullscreenElement) return doc.exitFullscreen();
+      if (shot && shot.requestFullscreen) shot.requestFullscreen().catch(function () {});
+    }
+    doc.addEventListener("keydown", function (e) {
+      if (typing(e)) return;
+      if (e.key === "ArrowLeft") go(prev);
+      else if (e.key === "ArrowRight") go(next);
+      else if (e.key === "f" || e.key === "F") fullScreen();
+      else return;
+      e.preventDefault();
+    });
+    if (shot && shot.requestFullscreen && doc.fullscreenEnabled) {
+      shot.addEventListener("click", function (e) {
+        e.preventDefault();
+        if (!swiped) fullScreen();
+      });
+    }
+    doc.addEventListener("touchstart", function (e) {
+      swiped = false;
+      if (e.touches.length !== 1) { x0 = null; return; }
+      x0 = e.touches[0].clientX;
+      y0 = e.touches[0].clientY;
+    }, { passive: true });
+    doc.addEventListener("touchend", function (e) {
+      if (x0 === null) return;
+      var t = e.changedTouches[0], dx = t.clientX - x0, dy = t.clientY - y0;
+      x0 = null;
+      if (Math.abs(dx) < 50 || Math.abs(dx) < 2 * Math.abs(dy)) return;
+      swiped = true;
+      go(dx < 0 ? next : prev);
+    });
+    // The next picture is fetched ahead, so that it shows at once.
+    if (next && window.fetch && window.DOMParser) {
+      fetch(next).then(function (r) { return r.ok ? r.text() : ""; }).then(function (html) {
+        var page = new DOMParser().parseFromString(html, "text/html");
+        var img = page.querySelector(".shot img, img[hspace]");
+        if (img) new Image().src = new URL(img.getAttribute("src"), next).href;
+      }).catch(function () {});
+    }
+    return;
+  }
+
+  // A gallery or the summary: the arrows move between the pictures' links.
+  var links = [].filter.call(doc.querySelectorAll("a[href]"), function (a) { return a.querySelector("img"); });
+  if (!links.length) return;
+  function centre(a) {
+    var r = a.getBoundingClientRect();
+    return { x: r.left + r.width / 2, y: r.top + r.height / 2 };
+  }
+  doc.addEventListener("keydown", function (e) {
+    if (typing(e)) return;
+    var at = links.indexOf(doc.activeElement), target = null;
+    if (at < 0) {
+      if (e.key === "ArrowRight" || e.key === "ArrowLeft") target = links[0];
+    } else if (e.key === "ArrowRight") target = links[at + 1];
+    else if (e.key === "ArrowLeft") target = links[at - 1];
+    else if (e.key === "ArrowDown" || e.key === "ArrowUp") {
+      // The nearest picture in the row below (above).
+      var here = centre(links[at]), down = e.key === "ArrowDown", best = Infinity;
+      links.forEach(function (a) {
+        var c = centre(a), dy = down ? c.y - here.y : here.y - c.y;
+        if (dy < 10) return;
+        var d = dy * 4 + Math.abs(c.x - here.x);
+        if (d < best) { best = d; target = a; }
+      });
+    } else return;
+    if (!target) return;
+    e.preventDefault();
+    target.focus();
+  });
+})();
