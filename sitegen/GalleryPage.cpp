@@ -118,8 +118,8 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
                                                        : Word(TextId::PictureWord) + " " + n;
         std::string link = ProgramFolder::kPictureSample;
         if (context_.buildMode) link = On(L::MakePicturePages) ? GalleryPicturePage(j) : "./images/" + name;
-        const std::string source =
-            On(L::MakeThumbnails) && IsJpegName(name) ? "./tn_images/tn-" + name : "./images/" + name;
+        std::string source = On(L::MakeThumbnails) && IsJpegName(name) ? "./tn_images/tn-" + name : "./images/" + name;
+        if (!context_.buildMode && !SamplePicture(j - 1).empty()) source = SamplePicture(j - 1);
         std::string picture = "<a href=\"" + link + "\"><img border=\"" + border + "\" bordercolor=\"" + borderColour +
                               "\"  src=\"" + source + "\" alt=\"" + AltText(title, "") + "\"" +
                               SizeAttributes(ShownSize(name, &ShownSizes::thumbnail)) + " ";

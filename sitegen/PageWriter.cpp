@@ -109,6 +109,11 @@ std::string PageWriter::ShownSizeOfFile(const std::string& reference) const {
     return SizeAttributes(ReadShownSize(ProjectFolder() / PathFromCp1252(reference.substr(2))));
 }
 
+std::string PageWriter::SamplePicture(int index) const {
+    const auto& pictures = sources_.samplePictures;
+    return pictures.empty() ? std::string() : "./" + pictures[static_cast<std::size_t>(index) % pictures.size()];
+}
+
 std::string PageWriter::AltText(const std::string& title, const std::string& otherwise) const {
     return On(SettingLine::TodaysBrowsers) && !title.empty() ? HtmlText(title) : otherwise;
 }

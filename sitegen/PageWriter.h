@@ -26,9 +26,10 @@ struct PageSources {
     std::string projectName;
     const Language& language;
     const ProjectSettings& settings;
-    const PictureTextFile& texts;           // titles and comments (the working images.dat)
-    std::vector<std::string> pictureNames;  // the project's pictures, in list order
-    ShownSizesByName shownSizes;            // a build's: the sizes its pages show the pictures at
+    const PictureTextFile& texts;             // titles and comments (the working images.dat)
+    std::vector<std::string> pictureNames;    // the project's pictures, in list order
+    ShownSizesByName shownSizes;              // a build's: the sizes its pages show the pictures at
+    std::vector<std::string> samplePictures;  // the preview's: what its samples show (PreparePreviewPictures)
 };
 
 // Writes the three kinds of page from the working templates (blanksom.htm,
@@ -107,6 +108,9 @@ private:
     // ` width="W" height="H"` of a file of the site referenced as
     // "./param/<name>", for today's browsers.
     std::string ShownSizeOfFile(const std::string& reference) const;
+    // The preview's picture for entry `index` (0-based) of a sample, its
+    // pictures taken in turn; empty when it has none.
+    std::string SamplePicture(int index) const;
     // The alt text of a picture: its title for today's browsers, else `otherwise`.
     std::string AltText(const std::string& title, const std::string& otherwise) const;
 

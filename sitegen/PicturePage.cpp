@@ -66,6 +66,9 @@ void PageWriter::WritePicture(PageLines& page) const {
     const std::string alt = AltText(
         context_.buildMode ? PictureTitleOfPage(sources_.texts, context_.currentPage) : Word(TextId::SampleTitle),
         Word(TextId::PictureAlt));
+    // The preview shows one of the user's pictures.
+    const std::string picture =
+        !context_.buildMode && !SamplePicture(0).empty() ? SamplePicture(0) : "./images/" + name;
 
     if (strips == 1 || (extension != ".JPG" && extension != ".JPEG")) {
         // The size again as style properties: the look's style sheet scales
@@ -73,9 +76,9 @@ void PageWriter::WritePicture(PageLines& page) const {
         const std::optional<PictureSize> size = ShownSize(name, &ShownSizes::picture);
         const std::string properties =
             size ? " style=\"--w:" + std::to_string(size->width) + ";--h:" + std::to_string(size->height) + "\"" : "";
-        page.Put(p + 1, prefix + " src=\"./images/" + name + "\" alt=\"" + alt + "\"" + SizeAttributes(size) +
-                            properties + " HSPACE=\"" + std::to_string(Num(L::PictureSpaceHorizontal)) +
-                            "\" VSPACE=\"" + std::to_string(Num(L::PictureSpaceVertical)) + "\" >" + close);
+        page.Put(p + 1, prefix + " src=\"" + picture + "\" alt=\"" + alt + "\"" + SizeAttributes(size) + properties +
+                            " HSPACE=\"" + std::to_string(Num(L::PictureSpaceHorizontal)) + "\" VSPACE=\"" +
+                            std::to_string(Num(L::PictureSpaceVertical)) + "\" >" + close);
     } else {
         const std::string base = name.substr(0, name.size() - ExtensionOf(name).size());
         std::string line;
@@ -83,9 +86,8 @@ void PageWriter::WritePicture(PageLines& page) const {
         const std::vector<StripRows> bands = whole ? StripBands(whole->height, strips) : std::vector<StripRows>();
         for (int i = 1; i <= strips; ++i) {
             if (i > 1) line += "</div>" + align;
-            const std::string source = context_.buildMode
-                                           ? "./morc_images/" + base + "-" + std::to_string(i) + ExtensionOf(name)
-                                           : "./images/" + name;
+            const std::string source =
+                context_.buildMode ? "./morc_images/" + base + "-" + std::to_string(i) + ExtensionOf(name) : picture;
             const std::string size =
                 whole ? SizeAttributes(PictureSize{whole->width, bands[i - 1].bottom - bands[i - 1].top}) : "";
             line += prefix + " src=\"" + source + "\" alt=\"" + alt + "\"" + size + " >" + close;

@@ -181,7 +181,7 @@ void Run::Execute() {
         shownSizes = ReadShownSizes(project_layout::PicturesFolder(project_), names, conversion);
     }
     Check();
-    PageWriter writer({s_.folder, s_.projectName, s_.language, s_.settings, s_.texts, names, std::move(shownSizes)},
+    PageWriter writer({s_.folder, s_.projectName, s_.language, s_.settings, s_.texts, names, std::move(shownSizes), {}},
                       context_, s_.dialogs);
     if (s_.settings.Check(SettingLine::MakeSummary)) writer.WriteSummaryPage();
     progress_.Step();

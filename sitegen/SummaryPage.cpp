@@ -95,6 +95,7 @@ void PageWriter::WriteSummaryTable(PageLines& page) const {
             } else {
                 const std::string& first = context_.firstPicture[e - 1];
                 source = On(L::MakeThumbnails) && IsJpegName(first) ? "./tns_images/tns-" + first : "./images/" + first;
+                if (!context_.buildMode && !SamplePicture(e - 1).empty()) source = SamplePicture(e - 1);
             }
             std::string element =
                 "<a href=\"" + link + "\"><img border=\"" + border + "\" bordercolor=\"" + borderColour + "\"  src=\"" +

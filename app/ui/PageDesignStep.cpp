@@ -6,7 +6,9 @@
 #include "common/ui/BusyCursor.h"
 #include "common/ui/DesignedNames.h"
 #include "common/ui/ScreenText.h"
+#include "sitegen/Galleries.h"
 #include "sitegen/PageWriter.h"
+#include "sitegen/PreviewPictures.h"
 #include "styles/SampleTemplates.h"
 #include "styles/ui/GalleryNotebook.h"
 #include "styles/ui/PictureNotebook.h"
@@ -90,15 +92,32 @@ void PageDesignStep::Show(const Step& step) {
 
 void PageDesignStep::Enter() {
     preview_.Reset();
+    PrepareSamplePictures();
     Notebooks->RefreshGalleryLists();
     Notebooks->SetSettingsLoaded(true);
+}
+
+void PageDesignStep::PrepareSamplePictures() {
+    BusyCursor busy;
+    // The first pictures of the first gallery, as many as a summary has galleries.
+    const std::vector<std::string> names = session_.Pictures().Files();
+    const Galleries galleries = ReadGalleries(session_.Settings(), session_.CurrentLanguage(), names);
+    const std::size_t first = galleries[0].first > 0 ? static_cast<std::size_t>(galleries[0].first) : 0;
+    samplePictures_ =
+        PreparePreviewPictures(session_.Folder(), session_.Pictures().PicturesFolder(), names, first, kMaxGalleries);
 }
 
 void PageDesignStep::RebuildSample(PageKind kind) {
     BusyCursor busy;
     const SampleOfKind& sample = SampleOf(kind);
-    PageWriter writer({session_.Folder(), session_.ProjectName(), session_.CurrentLanguage(), session_.Settings(),
-                       session_.Pictures().Texts(), session_.Pictures().Files(), {}},
+    PageWriter writer({session_.Folder(),
+                       session_.ProjectName(),
+                       session_.CurrentLanguage(),
+                       session_.Settings(),
+                       session_.Pictures().Texts(),
+                       session_.Pictures().Files(),
+                       {},
+                       samplePictures_},
                       preview_, dialogs_);
     const bool written = writer.WriteSample(sample.sample);
     writer.TellMissingMarkers();

@@ -6,6 +6,8 @@
 #include <QObject>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 class QUrl;
 class QWidget;
@@ -68,12 +70,15 @@ signals:
     void pageKindChosen(PageKind kind, bool panelOnly);
 
 private:
+    // The user's pictures the samples show, made at the preview's size.
+    void PrepareSamplePictures();
     bool BeforeNavigate(const QUrl& url, bool programsOwn);
     void ApplyZoom();
 
     Session& session_;
     UserDialogs& dialogs_;
     BuildContext preview_;
+    std::vector<std::string> samplePictures_;
     bool phoneWidth_ = false;
 };
 

@@ -49,7 +49,7 @@ protected:
         }
     }
 
-    PageWriter Writer() { return PageWriter({folder, "Demo", language, settings, texts, names, {}}, context, dialogs); }
+    PageWriter Writer() { return PageWriter({folder, "Demo", language, settings, texts, names, {}, {}}, context, dialogs); }
 
     std::string Page(const std::string& name) const { return testing::ReadBytes(project / name); }
 
