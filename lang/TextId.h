@@ -329,10 +329,12 @@ enum class TextId {
     PlanUnchangedCount = 389,
     PlanRemovedCount = 390,
     TodaysBrowsersCaption = 391,
+    ComputerView = 392,
+    PhoneView = 393,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 319> kAllTextIds{{
+inline constexpr std::array<TextId, 321> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -652,9 +654,11 @@ inline constexpr std::array<TextId, 319> kAllTextIds{{
     TextId::PlanUnchangedCount,
     TextId::PlanRemovedCount,
     TextId::TodaysBrowsersCaption,
+    TextId::ComputerView,
+    TextId::PhoneView,
 }};
 
-inline constexpr int kLanguageFileLines = 392;
+inline constexpr int kLanguageFileLines = 394;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

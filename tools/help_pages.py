@@ -100,12 +100,14 @@ lets you choose a file; the picture is copied with the site. You can also type t
 
 PREVIEW = {
     "fr": """<p>Passez d'une sorte de page à l'autre avec les boutons {SummaryDesignHint}, {GalleryDesignHint} et {PictureDesignHint}.
-À droite, l'aperçu montre une page d'exemple. Un changement de {TemplateLabel} s'y voit aussitôt ; pour voir les autres réglages,
-cliquez la loupe ({RefreshPreviewHint}). Chaque réglage compte dès que vous le changez : enregistrez le projet pour le garder,
+À droite, l'aperçu montre une page d'exemple avec vos propres images. Chaque changement s'y voit dès que vous marquez une pause ;
+la loupe ({RefreshPreviewHint}) la refait tout de suite. Un clic droit sur l'aperçu, ou le bouton à côté, la montre comme un téléphone.
+Chaque réglage compte dès que vous le changez : enregistrez le projet pour le garder,
 puis cliquez {SeeResult} pour construire le site.</p>""",
     "en": """<p>Go from one kind of page to another with the buttons {SummaryDesignHint}, {GalleryDesignHint} and {PictureDesignHint}.
-On the right, the preview shows a sample page. A change of {TemplateLabel} shows there at once; to see the other settings,
-click the magnifier ({RefreshPreviewHint}). Every setting counts as soon as you change it: save the project to keep it,
+On the right, the preview shows a sample page with your own pictures. Every change shows there as soon as you pause;
+the magnifier ({RefreshPreviewHint}) rebuilds it at once. A right-click on the preview, or the switch beside it, shows it as a phone does.
+Every setting counts as soon as you change it: save the project to keep it,
 then click {SeeResult} to build the site.</p>""",
 }
 

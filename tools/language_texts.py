@@ -359,9 +359,11 @@ TEXTS = {
     389: ("PlanUnchangedCount", "Inchangés :", "Unchanged:"),
     390: ("PlanRemovedCount", "À supprimer :", "To remove:"),
     391: ("TodaysBrowsersCaption", "Pages pour les navigateurs d'aujourd'hui", "Pages for today's browsers"),
+    392: ("ComputerView", "Ordinateur", "Computer"),
+    393: ("PhoneView", "Téléphone", "Phone"),
 }
 
-LAST = 391
+LAST = 393
 FRENCH, ENGLISH = 1, 2
 
 

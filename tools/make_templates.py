@@ -101,6 +101,9 @@ def grid_css(cell, most_per_row):
         "td img { max-width: 100%; height: auto; vertical-align: bottom; }",
         "a:empty { display: none; }",
         "td a + a { margin-left: 1em; }",
+        # An older engine on a phone: a table row's columns share the screen's
+        # width, each picture scaled to its column, rather than run past it.
+        "@media (max-width: 640px) { tr { grid-auto-columns: minmax(0, 1fr); } }",
         "@supports (container-type: inline-size) and selector(:has(a)) and selector(:nth-child(1 of a)) {",
         "table { container-type: inline-size; }",
         "tr { grid-auto-flow: row; grid-template-rows: none; grid-auto-columns: var(--col, 100%); }",

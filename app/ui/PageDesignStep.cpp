@@ -15,7 +15,9 @@
 #include "styles/ui/StyleNotebooks.h"
 #include "styles/ui/SummaryNotebook.h"
 
+#include <QHBoxLayout>
 #include <QTimer>
+#include <QToolButton>
 #include <QUrl>
 
 #include <array>
@@ -45,6 +47,9 @@ const SampleOfKind& SampleOf(PageKind kind) {
 // The browser area's width in CSS pixels: a small desktop window, or a phone.
 constexpr double kDesktopWidth = 760, kPhoneWidth = 390;
 
+// How long the controls rest before the sample is rebuilt with their changes.
+constexpr int kRebuildPause = 250;  // ms
+
 }  // namespace
 
 PageDesignStep::PageDesignStep(Session& session, UserDialogs& dialogs, QWidget* window)
@@ -57,17 +62,49 @@ PageDesignStep::PageDesignStep(Session& session, UserDialogs& dialogs, QWidget* 
         [this](const QUrl& url, bool programsOwn) { return BeforeNavigate(url, programsOwn); });
     PreviewBrowser->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(PreviewBrowser, &QWidget::customContextMenuRequested, this, [this] { SetPhoneWidth(!phoneWidth_); });
+    MakeWidthSwitch(window);
 
     Notebooks = new StyleNotebooks(session.Folder(), session.CurrentLanguage(), dialogs, session.Settings(), window);
     Notebooks->MoveTo(8, 96);
     Notebooks->HideAll();
     connect(Notebooks, &StyleNotebooks::modified, this, &PageDesignStep::modified);
+    // Every change shows in the sample once the user pauses: a quick run of
+    // changes (typing a title) rebuilds it once.
+    rebuildTimer_ = new QTimer(this);
+    rebuildTimer_->setSingleShot(true);
+    rebuildTimer_->setInterval(kRebuildPause);
+    connect(Notebooks, &StyleNotebooks::modified, rebuildTimer_, qOverload<>(&QTimer::start));
+    connect(rebuildTimer_, &QTimer::timeout, this, [this] {
+        if (shownKind_ && Notebooks->SettingsLoaded()) RebuildSample(*shownKind_);
+    });
     // A new template replaced the sample page: the preview shows it at once.
     connect(Notebooks, &StyleNotebooks::previewRebuildRequested, this, [this](PageKind page) {
         for (const SampleOfKind& sample : kSamples) {
             if (sample.kind == page) RebuildSample(sample.kind);
         }
     });
+}
+
+void PageDesignStep::MakeWidthSwitch(QWidget* window) {
+    WidthSwitch = new QWidget(window);
+    WidthSwitch->setGeometry(544, 428, 240, 22);
+    WidthSwitch->setObjectName("PreviewWidthSwitch");
+    auto* layout = new QHBoxLayout(WidthSwitch);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addStretch();
+    for (QToolButton** button : {&ComputerViewButton, &PhoneViewButton}) {
+        *button = new QToolButton(WidthSwitch);
+        (*button)->setCheckable(true);
+        (*button)->setAutoExclusive(true);
+        (*button)->setFocusPolicy(Qt::TabFocus);
+        layout->addWidget(*button);
+    }
+    ComputerViewButton->setChecked(true);
+    connect(PhoneViewButton, &QToolButton::toggled, this, [this](bool phone) {
+        if (phone != phoneWidth_) SetPhoneWidth(phone);
+    });
+    WidthSwitch->hide();
 }
 
 void PageDesignStep::ShowPage(const std::filesystem::path& page) {
@@ -84,10 +121,16 @@ void PageDesignStep::SetBrowserShown(bool shown) {
 void PageDesignStep::Show(const Step& step) {
     if (step.IsPageDesign()) {
         Notebooks->ShowNotebook(step.Notebook());
+        shownKind_ = step.Notebook();
+        ComputerViewButton->setText(ToScreen(session_.LangText(TextId::ComputerView)));
+        PhoneViewButton->setText(ToScreen(session_.LangText(TextId::PhoneView)));
     } else {
         Notebooks->HideAll();
+        shownKind_.reset();
+        rebuildTimer_->stop();
     }
     SetBrowserShown(step.IsPageDesign());
+    WidthSwitch->setVisible(step.IsPageDesign());
 }
 
 void PageDesignStep::Enter() {
@@ -150,6 +193,7 @@ void PageDesignStep::ShowFirstTab(PageKind kind) {
 
 void PageDesignStep::SetPhoneWidth(bool phone) {
     phoneWidth_ = phone;
+    (phone ? PhoneViewButton : ComputerViewButton)->setChecked(true);
     ApplyZoom();
 }
 

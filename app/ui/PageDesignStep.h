@@ -6,9 +6,12 @@
 #include <QObject>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
+class QTimer;
+class QToolButton;
 class QUrl;
 class QWidget;
 
@@ -30,6 +33,10 @@ public:
     WebBrowser* PreviewBrowser = nullptr;
     // The summary, gallery and picture notebooks at 8, 96; hidden in step 1.
     StyleNotebooks* Notebooks = nullptr;
+    // Under the preview, in page design: the preview as a computer or as a phone shows the page.
+    QWidget* WidthSwitch = nullptr;
+    QToolButton* ComputerViewButton = nullptr;
+    QToolButton* PhoneViewButton = nullptr;
 
     // The browser area shown over the picture list's place with `page`.
     void ShowPage(const std::filesystem::path& page);
@@ -55,7 +62,7 @@ public:
     // The notebook of `kind` on its first tab.
     void ShowFirstTab(PageKind kind);
     // The preview as a computer shows the page, or as a phone does (390 CSS
-    // pixels wide); a right-click on the preview switches.
+    // pixels wide); the switch under the preview, or a right-click on it, chooses.
     void SetPhoneWidth(bool phone);
     bool PhoneWidth() const { return phoneWidth_; }
 
@@ -70,6 +77,7 @@ signals:
     void pageKindChosen(PageKind kind, bool panelOnly);
 
 private:
+    void MakeWidthSwitch(QWidget* window);
     // The user's pictures the samples show, made at the preview's size.
     void PrepareSamplePictures();
     bool BeforeNavigate(const QUrl& url, bool programsOwn);
@@ -78,6 +86,8 @@ private:
     Session& session_;
     UserDialogs& dialogs_;
     BuildContext preview_;
+    std::optional<PageKind> shownKind_;  // the sample shown, in page design
+    QTimer* rebuildTimer_ = nullptr;
     std::vector<std::string> samplePictures_;
     bool phoneWidth_ = false;
 };

@@ -18,6 +18,7 @@
 #include <QDeadlineTimer>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QToolButton>
 #include <QtTest>
 
 #include <memory>
@@ -86,6 +87,11 @@ private slots:
             const std::string sample = testing::ReadBytes(Sample("blankgal.htm"));
             QVERIFY(sample.find("left over") == std::string::npos);
             QVERIFY(sample.find("blankimg.htm") != std::string::npos);  // written by the gallery writer
+            // The user's own pictures, made for the preview beside the samples.
+            const std::size_t picture = sample.find("src=\"./preview/");
+            QVERIFY(picture != std::string::npos);
+            QVERIFY(
+                fs::exists(harness_.Root() / sample.substr(picture + 7, sample.find('"', picture + 7) - picture - 7)));
         }
     }
 
@@ -121,11 +127,16 @@ private slots:
         QVERIFY(window_->CurrentStep().Notebook() == PageKind::Summary);
     }
 
-    void theMagnifierShowsAChangedSettingAndRecopiesAMissingTemplate() {
-        Notebooks().Tabbedhtml->EditSTit->setText(QStringLiteral("Titre du sommaire"));
-        window_->CurrentSession().Settings().Store(SettingLine::SummaryTitleColour,
-                                                   "255");               // red, as the colour box writes it
-        QVERIFY(!Html().contains(QStringLiteral("Titre du sommaire")));  // not until the magnifier
+    void aChangedControlShowsOnceTheUserPausesAndTheMagnifierAtOnce() {
+        QSignalSpy loaded(&Browser(), &QWebEngineView::loadFinished);
+        for (const char* typed : {"T", "Ti", "Titre du sommaire"}) Notebooks().Tabbedhtml->EditSTit->setText(typed);
+        QVERIFY(loaded.wait(20000));
+        QVERIFY(Html().contains(QStringLiteral("Titre du sommaire")));
+        QTest::qWait(400);
+        QCOMPARE(loaded.count(), 1);  // one rebuild for the run of changes
+
+        // A line changed behind the controls' back shows with the magnifier.
+        window_->CurrentSession().Settings().Store(SettingLine::SummaryTitleColour, "255");  // red
         AndWaitForLoad([this] { Click(window_->Tools().RefreshButton); });
         const QString html = Html();
         QVERIFY(html.contains(QStringLiteral("Titre du sommaire")));
@@ -153,6 +164,16 @@ private slots:
         QCOMPARE(qRound(Browser().width() / Browser().zoomFactor()), 390);
         emit Browser().customContextMenuRequested(QPoint(10, 10));
         QCOMPARE(Browser().zoomFactor(), desktop);
+
+        // The switch under the preview does the same, and shows which view is on.
+        PageDesignStep& design = window_->PageDesign();
+        QVERIFY(design.WidthSwitch->isVisible());
+        QVERIFY(design.ComputerViewButton->isChecked());
+        QTest::mouseClick(design.PhoneViewButton, Qt::LeftButton);
+        QVERIFY(design.PhoneWidth());
+        QCOMPARE(qRound(Browser().width() / Browser().zoomFactor()), 390);
+        emit Browser().customContextMenuRequested(QPoint(10, 10));
+        QVERIFY(design.ComputerViewButton->isChecked());
     }
 };
 
