@@ -60,6 +60,16 @@ bool IsWorkingFolderName(const ProgramFolder& folder, std::string_view cp1252Nam
     return false;
 }
 
+bool Language::LoadForPages(const ProgramFolder& folder, std::string code) {
+    try {
+        texts_ = LanguageTexts::Load(folder.LanguageFile(code));
+    } catch (const PalimoraError&) {
+        return false;
+    }
+    code_ = std::move(code);
+    return true;
+}
+
 void Language::Load(const ProgramFolder& folder, std::string code) {
     texts_ = LanguageTexts::Load(folder.LanguageFile(code));
     code_ = std::move(code);

@@ -23,6 +23,10 @@ public:
     // of palimora.ini, every other line kept, and loaded at once.
     void Choose(const ProgramFolder& folder, std::string_view choice);
 
+    // The texts of `code` for what a site's pages say, the program's messages
+    // left in its own language. False, texts unchanged, when its file cannot be read.
+    bool LoadForPages(const ProgramFolder& folder, std::string code);
+
     const std::string& Code() const { return code_; }
     std::string LangText(TextId text) const { return texts_.LangText(text); }
 

@@ -331,10 +331,11 @@ enum class TextId {
     TodaysBrowsersCaption = 391,
     ComputerView = 392,
     PhoneView = 393,
+    SiteLanguageLabel = 394,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 321> kAllTextIds{{
+inline constexpr std::array<TextId, 322> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -656,9 +657,10 @@ inline constexpr std::array<TextId, 321> kAllTextIds{{
     TextId::TodaysBrowsersCaption,
     TextId::ComputerView,
     TextId::PhoneView,
+    TextId::SiteLanguageLabel,
 }};
 
-inline constexpr int kLanguageFileLines = 394;
+inline constexpr int kLanguageFileLines = 395;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

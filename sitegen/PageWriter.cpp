@@ -34,10 +34,16 @@ bool IsBareHtmlTag(std::string_view line) {
 
 PageWriter::PageWriter(PageSources sources, BuildContext& context, UserDialogs& dialogs)
     : sources_(std::move(sources)),
+      pageLanguage_(sources_.language),
       context_(context),
       dialogs_(dialogs),
       markers_(dialogs, sources_.language),
-      assets_(sources_.folder.Project(sources_.projectName), sources_.projectName, context.buildMode) {}
+      assets_(sources_.folder.Project(sources_.projectName), sources_.projectName, context.buildMode) {
+    // A site in another language than the program's says its fixed words in
+    // the site's, or in the program's when that language's file is missing.
+    const std::string site = LanguageCodeOfChoice(sources_.settings.Lines().Line(SettingLine::SiteLanguage));
+    if (!site.empty() && site != pageLanguage_.Code()) pageLanguage_.LoadForPages(sources_.folder, site);
+}
 
 fs::path PageWriter::ProjectFolder() const { return sources_.folder.Project(sources_.projectName); }
 
@@ -45,13 +51,13 @@ bool PageWriter::On(SettingLine line) const { return sources_.settings.Check(lin
 int PageWriter::Num(SettingLine line) const { return sources_.settings.Number(line); }
 int PageWriter::Colour(SettingLine line) const { return sources_.settings.RgbColour(line); }
 std::string PageWriter::Text(SettingLine line) const {
-    return sources_.settings.Text(line, sources_.language, sources_.projectName);
+    return sources_.settings.Text(line, pageLanguage_, sources_.projectName);
 }
 std::string PageWriter::Item(SettingLine line) const {
     return sources_.settings.ChosenItem(line, sources_.folder, sources_.language, {});
 }
 std::string PageWriter::Face(SettingLine line) const { return sources_.settings.FontFace(line, sources_.language); }
-std::string PageWriter::Word(TextId text) const { return sources_.language.LangText(text); }
+std::string PageWriter::Word(TextId text) const { return pageLanguage_.LangText(text); }
 
 fs::path PageWriter::FileSetting(SettingLine line) const {
     const std::string path = Text(line);
@@ -76,7 +82,7 @@ void PageWriter::Finish(PageLines& page, const std::string& fileName, PageKind k
 void PageWriter::WriteHeadForTodaysBrowsers(PageLines& page, PageKind kind) const {
     for (int i = 0; i < page.Count(); ++i) {
         if (!IsBareHtmlTag(page.Get(i))) continue;
-        page.Put(i, "<html lang=\"" + std::string(WebLanguageTag(sources_.language.Code())) + "\">");
+        page.Put(i, "<html lang=\"" + std::string(WebLanguageTag(pageLanguage_.Code())) + "\">");
         break;
     }
     const int title = Find(page, "TITRE", 0) + 1;
@@ -174,10 +180,10 @@ void PageWriter::WriteTitleBlock(PageLines& page, bool show, const std::string& 
 int PageWriter::PaddingCells(SettingLine alignmentLine, int missing, bool pictures, bool titles) const {
     const std::string alignment = Item(alignmentLine);
     const int cellsPerEntry = (pictures ? 1 : 0) + (titles ? 1 : 0);
-    if (alignment == Word(TextId::PositionCentred)) {
+    if (alignment == sources_.language.LangText(TextId::PositionCentred)) {
         return static_cast<int>(std::nearbyint((pictures ? missing / 2.0 : 0.0) + (titles ? missing / 2.0 : 0.0)));
     }
-    return alignment == Word(TextId::PositionRight) ? missing * cellsPerEntry : 0;
+    return alignment == sources_.language.LangText(TextId::PositionRight) ? missing * cellsPerEntry : 0;
 }
 
 std::string PageWriter::RowBreak(int rowSpan, int paddingCells, int cellSpan) const {

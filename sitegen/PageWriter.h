@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lang/Language.h"
 #include "sitegen/BuildContext.h"
 #include "sitegen/Fragments.h"
 #include "sitegen/Markers.h"
@@ -128,6 +129,7 @@ private:
     int PaddingCells(SettingLine alignmentLine, int missing, bool pictures, bool titles) const;
 
     PageSources sources_;
+    Language pageLanguage_;  // the site's: its fixed words and default texts
     BuildContext& context_;
     UserDialogs& dialogs_;
     Markers markers_;

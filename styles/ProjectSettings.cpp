@@ -7,6 +7,7 @@
 #include "common/FileNames.h"
 #include "common/ProgramFolder.h"
 #include "lang/Language.h"
+#include "lang/LanguageChoice.h"
 #include "project/ProjectLayout.h"
 
 #include <algorithm>
@@ -144,6 +145,12 @@ std::vector<std::string> ProjectSettings::ItemsOf(SettingLine line, const Progra
         case Kind::Style: return Texts(language, kStyleTexts);
         case Kind::Position: return Texts(language, kPositionTexts);
         case Kind::Corner: return Texts(language, kCornerTexts);
+        case Kind::Language: {
+            // An empty line is the first item: the program's own language.
+            const bool english = language.Code() == kEnglishCode;
+            return {std::string(english ? kEnglishChoice : kFrenchChoice),
+                    std::string(english ? kFrenchChoice : kEnglishChoice)};
+        }
         case Kind::Font: {
             std::vector<std::string> items{language.LangText(TextId::BrowserFont)};
             items.insert(items.end(), fonts.begin(), fonts.end());

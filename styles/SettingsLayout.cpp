@@ -80,7 +80,7 @@ constexpr std::array<LineLayout, kLineCount> kLayout = {{
     Of(L::SummaryTitleStyle, "ComboSTitSty", Kind::Style),
     Colour(L::SummaryTitleColour, "PaintSTitCou", kBlack),
     Of(L::SummaryTitlePosition, "ComboSTitPos", Kind::Position),
-    Free(L::Unused51),
+    Of(L::SiteLanguage, "ComboSLangue", Kind::Language),
     Of(L::GalleryTitleShown, "CheckGTit", Kind::Check),
     Of(L::GalleryTitleFont, "ComboGTitFon", Kind::Font),
     Of(L::GalleryTitleStyle, "ComboGTitSty", Kind::Style),
@@ -198,7 +198,7 @@ const std::array<LineLayout, kLineCount>& AllLines() { return kLayout; }
 const LineLayout& Layout(SettingLine line) {
     const int n = LineNumber(line);
     // A value outside the file (a gallery past the tenth) reads as a free line.
-    if (n < 0 || n >= kLineCount) return kLayout[static_cast<std::size_t>(LineNumber(SettingLine::Unused51))];
+    if (n < 0 || n >= kLineCount) return kLayout[static_cast<std::size_t>(LineNumber(SettingLine::Unused74))];
     return kLayout[static_cast<std::size_t>(n)];
 }
 

@@ -73,7 +73,7 @@ enum class SettingLine {
     SummaryTitleStyle = 48,
     SummaryTitleColour = 49,
     SummaryTitlePosition = 50,
-    Unused51 = 51,
+    SiteLanguage = 51,  // the language of the site's fixed words: empty for the program's
     GalleryTitleShown = 52,
     GalleryTitleFont = 53,
     GalleryTitleStyle = 54,
@@ -205,6 +205,7 @@ enum class Kind {
     Picture,   // list: the project's picture file names
     Template,  // list: the .htm/.html files of a template folder
     Mode,      // "1" texts, anything else pictures
+    Language,  // list: the program's language, then the other ("Français", "English")
 };
 
 // What an empty text line shows.

@@ -177,7 +177,8 @@ Remplissez les galeries dans l'ordre, sans laisser de ligne vide entre deux gale
 <li>{HomeLinkLabel} : l'adresse complète, utilisée telle que vous la tapez (par exemple http://www.exemple.fr).</li>
 <li>{HomePictureLabel} : l'image de cette case, montrée quand les galeries ont une image ; un fichier ou une adresse du web.</li></ul>
 {INSERT_HTML}
-<p>{TodaysBrowsersCaption} : chaque page dit sa langue et décrit le site, chaque image porte son titre comme texte de remplacement, et chaque page d'image porte le titre de son image. Décochée, les pages restent exactement celles des versions précédentes.</p></div>
+<p>{TodaysBrowsersCaption} : chaque page dit sa langue et décrit le site, chaque image porte son titre comme texte de remplacement, et chaque page d'image porte le titre de son image. Les images ont leur taille, les grandes galeries continuent sur d'autres pages, et les flèches du clavier, un glissement du doigt ou la touche F font parcourir les images. Décochée, les pages restent exactement celles des versions précédentes.</p>
+<p>{SiteLanguageLabel} les mots fixes des pages (« Précédente », « Sommaire », les titres des pages) sont dans cette langue, quelle que soit celle du programme.</p></div>
 {COMMON}
 """),
         "etape2b.htm": ("Étape 2 : dessin des pages galeries", """
@@ -334,7 +335,8 @@ Fill the galleries in order, without leaving an empty row between two galleries.
 <li>{HomeLinkLabel}: the full address, used exactly as you type it (for instance http://www.example.com).</li>
 <li>{HomePictureLabel}: the picture of this cell, shown when the galleries have a picture; a file or an address on the web.</li></ul>
 {INSERT_HTML}
-<p>{TodaysBrowsersCaption}: every page tells its language and describes the site, every picture carries its title as its text alternative, and every picture page is named after its picture. Unticked, the pages stay exactly as earlier versions wrote them.</p></div>
+<p>{TodaysBrowsersCaption}: every page tells its language and describes the site, every picture carries its title as its text alternative, and every picture page is named after its picture. Pictures carry their sizes, large galleries go on over further pages, and the arrow keys, a swipe or the F key browse the pictures. Unticked, the pages stay exactly as earlier versions wrote them.</p>
+<p>{SiteLanguageLabel} the pages' fixed words (“Previous”, “Contents”, the page titles) are in this language, whatever the program's.</p></div>
 {COMMON}
 """),
         "etape2b.htm": ("Step 2: designing the gallery pages", """

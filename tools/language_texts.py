@@ -361,9 +361,10 @@ TEXTS = {
     391: ("TodaysBrowsersCaption", "Pages pour les navigateurs d'aujourd'hui", "Pages for today's browsers"),
     392: ("ComputerView", "Ordinateur", "Computer"),
     393: ("PhoneView", "Téléphone", "Phone"),
+    394: ("SiteLanguageLabel", "Langue du site :", "Site language:"),
 }
 
-LAST = 393
+LAST = 394
 FRENCH, ENGLISH = 1, 2
 
 

@@ -115,6 +115,7 @@ std::unique_ptr<SettingBinder> StyleNotebooks::MakeBinder(int lineNumber) {
         case Kind::Style:
         case Kind::Position:
         case Kind::Corner:
+        case Kind::Language:
         case Kind::Template: return std::make_unique<ListBinder>(context, line, As<QComboBox>(control, layout.control));
         case Kind::Mode: {
             auto binder = std::make_unique<ModeBinder>(context, line, *TabbedIHTML);

@@ -133,6 +133,7 @@ void SummaryNotebook::MakeExtrasTab() {
               page.Beside({EditSTempBas = page.Edit("EditSTempBas"), BitSTempB = page.Chooser("BitSTempB")})});
     page.Note(TextId::HtmlPathNote);
     CheckSModern = page.Check("CheckSModern", TextId::TodaysBrowsersCaption);
+    page.Row({page.Label(TextId::SiteLanguageLabel), ComboSLangue = page.List("ComboSLangue")});
 }
 
 }  // namespace palimora

@@ -94,6 +94,7 @@ public:
     // Extras: the home link and the inserted HTML.
     QCheckBox* CheckSAcc = nullptr;
     QCheckBox* CheckSModern = nullptr;  // pages for today's browsers
+    QComboBox* ComboSLangue = nullptr;  // the site's language
     QLineEdit* EditSAccTit = nullptr;
     QLineEdit* EditSAccLie = nullptr;
     QLineEdit* EditSAccImg = nullptr;

@@ -49,7 +49,9 @@ protected:
         }
     }
 
-    PageWriter Writer() { return PageWriter({folder, "Demo", language, settings, texts, names, {}, {}}, context, dialogs); }
+    PageWriter Writer() {
+        return PageWriter({folder, "Demo", language, settings, texts, names, {}, {}}, context, dialogs);
+    }
 
     std::string Page(const std::string& name) const { return testing::ReadBytes(project / name); }
 
@@ -129,6 +131,27 @@ TEST_F(PageWriterTest, PagesForTodaysBrowsersNameTheirPicturesAndLanguage) {
     const std::string gallery = Page("Gal1.htm");
     EXPECT_TRUE(Has(gallery, "src=\"./tn_images/tn-000001.jpg\" alt=\"Photo 1\""));
     EXPECT_TRUE(Has(gallery, "<html lang=\"fr\">"));
+}
+
+// A site may speak another language than the program: its fixed words and
+// default button texts follow the site's, the settings' list items do not.
+TEST_F(PageWriterTest, TheSitesOwnLanguageGivesItsFixedWords) {
+    settings.Store(SettingLine::SiteLanguage, "English");
+    settings.Store(SettingLine::TodaysBrowsers, "1");
+    settings.Store(SettingLine::ButtonsPosition, Word(TextId::PositionRight));
+    texts.Write(2, "", "");
+    Gallery(1, 1, 7);
+    context.currentPage = "g1-000002.htm";
+    context.previousPage = "g1-000001.htm";
+    context.currentPicture = "000002.jpg";
+    ASSERT_TRUE(Writer().WritePicturePage(2));
+    const std::string page = Page("g1-000002.htm");
+    EXPECT_TRUE(Has(page, "<html lang=\"en\">"));
+    EXPECT_TRUE(Has(page, "<title>Demo Picture 2</title>"));
+    EXPECT_TRUE(Has(page, ">Previous</a>"));
+    EXPECT_TRUE(Has(page, "<DIV ALIGN=RIGHT>")) << "the position is still read in the program's language";
+    ASSERT_TRUE(Writer().WriteSummaryPage());
+    EXPECT_TRUE(Has(Page("index.html"), "<title>Contents Demo</title>"));
 }
 
 TEST_F(PageWriterTest, TheLastPictureIsNoLinkAndStripsFollowTheFormat) {
