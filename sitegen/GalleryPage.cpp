@@ -19,6 +19,9 @@ namespace {
 
 int RoundUp(int count, int perRow) { return (count + perRow - 1) / perRow; }
 
+// The rows of thumbnails a first screen shows at most.
+constexpr int kEagerRows = 3;
+
 }  // namespace
 
 std::string PageWriter::GalleryPictureName(int j) const {
@@ -123,6 +126,8 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
         std::string picture = "<a href=\"" + link + "\"><img border=\"" + border + "\" bordercolor=\"" + borderColour +
                               "\"  src=\"" + source + "\" alt=\"" + AltText(title, "") + "\"" +
                               SizeAttributes(ShownSize(name, &ShownSizes::thumbnail)) + " ";
+        // Past the first rows, below the first screen, thumbnails load as the visitor scrolls to them.
+        if (context_.buildMode && On(L::TodaysBrowsers) && j > kEagerRows * perRow) picture += "loading=\"lazy\" ";
         if (!context_.buildMode) {
             picture += "WIDTH=\"" + std::to_string(Num(L::GalleryThumbnailWidth)) + "\" HEIGHT=\"" +
                        std::to_string(Num(L::GalleryThumbnailHeight)) + "\" ";

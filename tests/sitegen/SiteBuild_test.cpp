@@ -258,6 +258,13 @@ TEST_F(SiteBuildTest, AGalleryPastFiftyPicturesContinuesOnFurtherPages) {
     const std::string third = testing::ReadBytes(project / "Gal1-3.htm");
     EXPECT_NE(first.find("tn-000050.jpg"), std::string::npos);
     EXPECT_EQ(first.find("tn-000051.jpg"), std::string::npos);
+    // Thumbnails below the first screen load as the visitor scrolls to them.
+    const auto tagOf = [&](const std::string& source) {
+        const std::size_t at = first.rfind("<img", first.find(source));
+        return first.substr(at, first.find('>', at) - at);
+    };
+    EXPECT_EQ(tagOf("tn-000001.jpg").find("loading=\"lazy\""), std::string::npos);
+    EXPECT_NE(tagOf("tn-000050.jpg").find("loading=\"lazy\""), std::string::npos);
     EXPECT_NE(testing::ReadBytes(project / "Gal1-2.htm").find("tn-000100.jpg"), std::string::npos);
     EXPECT_NE(third.find("href=\"g1-000103.htm\""), std::string::npos);
     EXPECT_EQ(third.find("tn-000100.jpg"), std::string::npos);
