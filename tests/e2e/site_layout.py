@@ -201,6 +201,7 @@ class Browser:
 PROBE = r"""
 (async () => {
   const problems = [];
+  for (const i of document.images) if (i.loading === 'lazy') i.loading = 'eager';  // every picture is checked
   await Promise.all([...document.images].map(i => i.complete ? 0 : new Promise(r => { i.onload = i.onerror = r; })));
   const vw = document.documentElement.clientWidth, vh = window.innerHeight;
   if (document.documentElement.scrollWidth > vw) problems.push(`scrolls sideways: ${document.documentElement.scrollWidth} > ${vw}`);
