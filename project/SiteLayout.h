@@ -24,6 +24,8 @@ inline constexpr const char* kParamFolder = "param";
 // The browsing script of pages for today's browsers: models/ of the program
 // folder ships it, param/ of a built site holds it.
 inline constexpr const char* kBrowsingScript = "browse.js";
+// The site's icon, in param/, made from its first picture.
+inline constexpr const char* kFavicon = "favicon.jpg";
 
 std::string GalleryPage(int gallery);
 // The further pages of a gallery too large for one: part 2 on, "Gal<k>-<part>.htm".

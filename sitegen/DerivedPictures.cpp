@@ -182,6 +182,15 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const f
     return files;
 }
 
+std::string FaviconOf(const fs::path& picture) {
+    const Image decoded = DecodeJpeg(picture, kFaviconSize, kFaviconSize);
+    const int side = std::min(decoded.width, decoded.height);
+    Image square(side, side);
+    const int left = (decoded.width - side) / 2, top = (decoded.height - side) / 2;
+    for (int y = 0; y < side; ++y) std::copy_n(decoded.Row(top + y) + 3 * left, 3 * side, square.Row(y));
+    return EncodeJpegToMemory(side == kFaviconSize ? square : Resize(square, kFaviconSize, kFaviconSize));
+}
+
 void WriteConversion(const std::vector<ConvertedFile>& files) {
     for (const ConvertedFile& converted : files) {
         fs::create_directories(converted.file.parent_path());

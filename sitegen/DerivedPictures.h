@@ -64,6 +64,11 @@ std::vector<ConvertedFile> ConvertPicture(const std::filesystem::path& projectFo
 
 void WriteConversion(const std::vector<ConvertedFile>& files);
 
+// The site's icon: the middle square of a JPEG picture, kFaviconSize pixels a
+// side, as JPEG bytes. Throws ImageError for a picture that cannot be read.
+std::string FaviconOf(const std::filesystem::path& picture);
+inline constexpr int kFaviconSize = 64;
+
 // Rows top .. bottom - 1 of a picture.
 struct StripRows {
     int top = 0;

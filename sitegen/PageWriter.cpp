@@ -97,6 +97,11 @@ void PageWriter::WriteHeadForTodaysBrowsers(PageLines& page, PageKind kind) cons
                 head.push_back("<link rel=\"prev\" href=\"" + context_.previousPage + "\">");
             if (!context_.nextPage.empty()) head.push_back("<link rel=\"next\" href=\"" + context_.nextPage + "\">");
         }
+        if (std::error_code missing;
+            fs::exists(ProjectFolder() / site_layout::kParamFolder / site_layout::kFavicon, missing)) {
+            head.push_back(std::string("<link rel=\"icon\" href=\"./") + site_layout::kParamFolder + "/" +
+                           site_layout::kFavicon + "\" type=\"image/jpeg\">");
+        }
         head.push_back(std::string("<script src=\"./") + site_layout::kParamFolder + "/" +
                        site_layout::kBrowsingScript + "\" defer></script>");
     }

@@ -8,6 +8,7 @@
 #include "common/ProgramFolder.h"
 #include "common/UserDialogs.h"
 #include "imaging/ImageError.h"
+#include "imaging/PictureReader.h"
 #include "lang/ErrorMessages.h"
 #include "lang/Language.h"
 #include "project/PictureMessages.h"
@@ -74,6 +75,8 @@ private:
     void InstallTemplates() const;
     // The script the pages for today's browsers load, into param.
     void InstallBrowsingScript() const;
+    // The site's icon from its first JPEG picture, into param; none when it cannot be read.
+    void MakeFavicon(const std::vector<std::string>& names) const;
     ConversionSettings Conversion(const Galleries& galleries) const;
 
     const SiteBuildSources& s_;
@@ -125,6 +128,19 @@ void Run::InstallBrowsingScript() const {
     }
 }
 
+void Run::MakeFavicon(const std::vector<std::string>& names) const {
+    const auto first =
+        std::find_if(names.begin(), names.end(), [](const std::string& name) { return IsJpegName(name); });
+    if (first == names.end()) return;
+    try {
+        WriteFileAtomically(project_ / site_layout::kParamFolder / site_layout::kFavicon,
+                            FaviconOf(project_layout::PicturesFolder(project_) / *first));
+    } catch (const ImageError&) {
+        // Its conversion tells the user of a picture that cannot be read.
+    } catch (const std::bad_alloc&) {
+    }
+}
+
 ConversionSettings Run::Conversion(const Galleries& galleries) const {
     const ProjectSettings& settings = s_.settings;
     ConversionSettings conversion;
@@ -166,6 +182,7 @@ void Run::Execute() {
     if (s_.settings.Check(SettingLine::TodaysBrowsers)) InstallBrowsingScript();
     Check();
 
+    if (s_.settings.Check(SettingLine::TodaysBrowsers)) MakeFavicon(names);
     const Galleries galleries = ReadGalleries(s_.settings, s_.language, names);
     for (int k = 0; k < 10; ++k) {
         context_.galleryCount[k] = galleries[k].Count();

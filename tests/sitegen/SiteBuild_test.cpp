@@ -233,6 +233,10 @@ TEST_F(SiteBuildTest, EveryTemplateGivesPagesWhoseLinksAndPicturesAllExist) {
         }
         EXPECT_GT(links, 60);
         EXPECT_GT(pictures, 40);
+        // The site's icon, from its first picture.
+        EXPECT_EQ(ReadShownSize(project / "param" / "favicon.jpg")->width, 64);
+        EXPECT_NE(testing::ReadBytes(project / "index.html").find("<link rel=\"icon\" href=\"./param/favicon.jpg\""),
+                  std::string::npos);
         for (const auto& [page, tag] : PictureTags(project)) {
             const auto size = ReadShownSize(project / AttributeOf(tag, "src"));
             ASSERT_TRUE(size) << page << ": " << tag;
