@@ -3,6 +3,7 @@
 #include "common/AtomicFiles.h"
 #include "common/Error.h"
 #include "common/TextLines.h"
+#include "project/SiteAddress.h"
 #include "publish/Sha256.h"
 
 #include <algorithm>
@@ -17,7 +18,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kTlsHostsFile = "tls-hosts.txt";
-constexpr const char* kWebAddressFile = "web-address.txt";
 
 std::vector<std::string> LinesOf(const fs::path& file) {
     std::vector<std::string> lines;
@@ -79,7 +79,7 @@ bool Storable(const std::string& text) {
 
 }  // namespace
 
-fs::path PublicationFolder(const fs::path& projectFolder) { return projectFolder / ".published"; }
+fs::path PublicationFolder(const fs::path& projectFolder) { return projectFolder / kPublicationFolderName; }
 
 SentFile DescribeLocalFile(const fs::path& file, bool page, const SentFile* known) {
     // As a build tool trusts a file's time: one rewritten gets a new one.
@@ -170,17 +170,6 @@ void SaveLastRemoteFolder(const fs::path& projectFolder, const std::string& serv
     } catch (const PalimoraError&) {
         // Only a convenience: the next run offers the project's name instead.
     }
-}
-
-std::string SavedWebAddress(const fs::path& projectFolder) {
-    const std::vector<std::string> lines = LinesOf(PublicationFolder(projectFolder) / kWebAddressFile);
-    return lines.empty() ? std::string() : lines.front();
-}
-
-void SaveWebAddress(const fs::path& projectFolder, const std::string& address) {
-    if (!Storable(address)) return;
-    fs::create_directories(PublicationFolder(projectFolder));
-    WriteFileAtomically(PublicationFolder(projectFolder) / kWebAddressFile, address + "\n", Durability::Flushed);
 }
 
 }  // namespace palimora

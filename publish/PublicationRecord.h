@@ -63,8 +63,4 @@ std::string LastRemoteFolder(const std::filesystem::path& projectFolder, const s
 void SaveLastRemoteFolder(const std::filesystem::path& projectFolder, const std::string& serverAndUser,
                           const std::string& folder);
 
-// The site's address on the web as the user gave it, kept with the project; empty when never given.
-std::string SavedWebAddress(const std::filesystem::path& projectFolder);
-void SaveWebAddress(const std::filesystem::path& projectFolder, const std::string& address);
-
 }  // namespace palimora

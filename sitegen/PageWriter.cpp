@@ -5,6 +5,7 @@
 #include "imaging/PictureReader.h"
 #include "lang/Language.h"
 #include "lang/LanguageChoice.h"
+#include "project/SiteAddress.h"
 #include "project/SiteLayout.h"
 #include "styles/ProjectSettings.h"
 
@@ -43,6 +44,10 @@ PageWriter::PageWriter(PageSources sources, BuildContext& context, UserDialogs& 
     // the site's, or in the program's when that language's file is missing.
     const std::string site = LanguageCodeOfChoice(sources_.settings.Lines().Line(SettingLine::SiteLanguage));
     if (!site.empty() && site != pageLanguage_.Code()) pageLanguage_.LoadForPages(sources_.folder, site);
+    if (context.buildMode) {
+        webAddress_ = SavedWebAddress(ProjectFolder());
+        if (!webAddress_.empty() && webAddress_.back() != '/') webAddress_ += '/';
+    }
 }
 
 fs::path PageWriter::ProjectFolder() const { return sources_.folder.Project(sources_.projectName); }
@@ -74,12 +79,36 @@ bool PageWriter::LoadTemplate(PageLines& page, const char* workingTemplate) cons
 }
 
 void PageWriter::Finish(PageLines& page, const std::string& fileName, PageKind kind) const {
-    if (On(SettingLine::TodaysBrowsers)) WriteHeadForTodaysBrowsers(page, kind);
+    if (On(SettingLine::TodaysBrowsers)) WriteHeadForTodaysBrowsers(page, fileName, kind);
     StripMarkers(page);
     page.Save(ProjectFolder() / PathFromCp1252(fileName));
 }
 
-void PageWriter::WriteHeadForTodaysBrowsers(PageLines& page, PageKind kind) const {
+std::vector<std::string> PageWriter::SharingTags(const PageLines& page, const std::string& fileName,
+                                                 PageKind kind) const {
+    if (webAddress_.empty()) return {};
+    std::string title = page.Get(Find(page, "TITRE", 0) + 1);
+    if (title.rfind("<title>", 0) == 0 && title.size() >= 15) title = title.substr(7, title.size() - 15);
+    std::string picture;
+    switch (kind) {
+        case PageKind::Picture: picture = context_.currentPicture; break;
+        case PageKind::Gallery: picture = GalleryPictureName(1); break;
+        case PageKind::Summary:
+            for (const std::string& first : context_.firstPicture) {
+                if (picture.empty()) picture = first;
+            }
+            break;
+    }
+    std::vector<std::string> tags = {"<meta property=\"og:type\" content=\"website\">",
+                                     "<meta property=\"og:title\" content=\"" + title + "\">",
+                                     "<meta property=\"og:url\" content=\"" + webAddress_ + fileName + "\">"};
+    if (!picture.empty()) {
+        tags.push_back("<meta property=\"og:image\" content=\"" + webAddress_ + "images/" + picture + "\">");
+    }
+    return tags;
+}
+
+void PageWriter::WriteHeadForTodaysBrowsers(PageLines& page, const std::string& fileName, PageKind kind) const {
     for (int i = 0; i < page.Count(); ++i) {
         if (!IsBareHtmlTag(page.Get(i))) continue;
         page.Put(i, "<html lang=\"" + std::string(WebLanguageTag(pageLanguage_.Code())) + "\">");
@@ -102,6 +131,7 @@ void PageWriter::WriteHeadForTodaysBrowsers(PageLines& page, PageKind kind) cons
             head.push_back(std::string("<link rel=\"icon\" href=\"./") + site_layout::kParamFolder + "/" +
                            site_layout::kFavicon + "\" type=\"image/jpeg\">");
         }
+        for (std::string& tag : SharingTags(page, fileName, kind)) head.push_back(std::move(tag));
         head.push_back(std::string("<script src=\"./") + site_layout::kParamFolder + "/" +
                        site_layout::kBrowsingScript + "\" defer></script>");
     }

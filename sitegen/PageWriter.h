@@ -101,7 +101,10 @@ private:
     // Pages for today's browsers: the language on <html>; in the head a
     // description, the browsing script and, on picture pages, the previous
     // and next pages.
-    void WriteHeadForTodaysBrowsers(PageLines& page, PageKind kind) const;
+    void WriteHeadForTodaysBrowsers(PageLines& page, const std::string& fileName, PageKind kind) const;
+    // The tags that name the page and its picture where it is shared, for a
+    // site whose address on the web is known.
+    std::vector<std::string> SharingTags(const PageLines& page, const std::string& fileName, PageKind kind) const;
     // The size at which the built site shows a picture of the project
     // (which: one of ShownSizes' members), for today's browsers; nothing
     // for other pages and for a size not known.
@@ -129,7 +132,8 @@ private:
     int PaddingCells(SettingLine alignmentLine, int missing, bool pictures, bool titles) const;
 
     PageSources sources_;
-    Language pageLanguage_;  // the site's: its fixed words and default texts
+    Language pageLanguage_;   // the site's: its fixed words and default texts
+    std::string webAddress_;  // a build's: where the site is published, ending in "/"; empty when not known
     BuildContext& context_;
     UserDialogs& dialogs_;
     Markers markers_;

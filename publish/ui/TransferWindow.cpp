@@ -5,6 +5,7 @@
 #include "lang/Language.h"
 #include "lang/TextId.h"
 #include "lang/ui/CommandGuard.h"
+#include "project/SiteAddress.h"
 #include "publish/PublicationRecord.h"
 #include "publish/ServerAddress.h"
 

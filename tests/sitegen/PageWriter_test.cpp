@@ -5,6 +5,8 @@
 #include "project/CommaList.h"
 #include "project/PictureNames.h"
 #include "project/PictureTextFile.h"
+#include "project/SiteAddress.h"
+#include "project/SiteAddress.h"
 #include "project/SiteLayout.h"
 #include "styles/ProjectSettings.h"
 #include "styles/SettingValues.h"
@@ -118,6 +120,15 @@ TEST_F(PageWriterTest, PagesForTodaysBrowsersNameTheirPicturesAndLanguage) {
     EXPECT_TRUE(Has(page, "<html lang=\"fr\">\r\n"));
     EXPECT_TRUE(Has(page, "<title>Le &quot;pont&quot; - Demo</title>\r\n<meta name=\"description\" content=\"Demo\">"));
     EXPECT_TRUE(Has(page, "src=\"./images/000002.jpg\" alt=\"Le &quot;pont&quot;\""));
+    EXPECT_FALSE(Has(page, "og:"));  // the site's address is not known yet
+
+    // Once published, the page names itself and its picture where it is shared.
+    SaveWebAddress(project, "http://www.exemple.fr/demo/");
+    ASSERT_TRUE(Writer().WritePicturePage(2));
+    const std::string shared = Page("g1-000002.htm");
+    EXPECT_TRUE(Has(shared, "<meta property=\"og:title\" content=\"Le &quot;pont&quot; - Demo\">"));
+    EXPECT_TRUE(Has(shared, "<meta property=\"og:url\" content=\"http://www.exemple.fr/demo/g1-000002.htm\">"));
+    EXPECT_TRUE(Has(shared, "<meta property=\"og:image\" content=\"http://www.exemple.fr/demo/images/000002.jpg\">"));
 
     // A picture without a title keeps the page's numbered name and the word for its alt text.
     texts.Write(3, "", "");
