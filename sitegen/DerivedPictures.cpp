@@ -10,6 +10,7 @@
 #include "imaging/PictureReader.h"
 #include "imaging/PrivateMetadata.h"
 #include "imaging/Resize.h"
+#include "imaging/RightsMetadata.h"
 #include "project/ProjectLayout.h"
 #include "project/SiteLayout.h"
 
@@ -137,19 +138,21 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const f
     std::optional<MemoryGate::Reservation> reserved;
     if (settings.memory) reserved.emplace(*settings.memory, estimate);
     Image decoded = DecodeJpeg(source, wanted.width, wanted.height);
+    const std::string rights = settings.keepRights ? RightsExifOf(source) : std::string();
+    const auto encoded = [&rights](const Image& image) { return WithExif(EncodeJpegToMemory(image), rights); };
 
     if (settings.thumbnails) {
         files.push_back({projectFolder / site_layout::kThumbnailFolder / site_layout::ThumbnailName(base),
-                         EncodeJpegToMemory(Scaled(decoded, sizes.thumbnail))});
+                         encoded(Scaled(decoded, sizes.thumbnail))});
     }
     if (summaryThumbnail) {
         files.push_back({projectFolder / site_layout::kSummaryThumbnailFolder / site_layout::SummaryThumbnailName(base),
-                         EncodeJpegToMemory(Scaled(decoded, sizes.summary))});
+                         encoded(Scaled(decoded, sizes.summary))});
     }
     Image picture;
     if (reduce) {
         picture = Scaled(decoded, sizes.limited);
-        std::string bytes = EncodeJpegToMemory(picture);
+        std::string bytes = encoded(picture);
         files.push_back({workingPictures / (base + ".jpg"), bytes});
         files.push_back({project_layout::PicturesFolder(projectFolder) / (base + ".jpg"), std::move(bytes)});
     }
@@ -168,16 +171,16 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const f
             if (settings.stamp && i + 1 == bands.size()) {
                 Image last = CopyRows(picture, bands[i]);
                 StampCopyright(last, DecodeStamp(settings.stampFile), settings.corner, settings.margin);
-                bytes = EncodeJpegToMemory(last);
+                bytes = encoded(last);
             } else {
-                bytes = EncodeJpegRowsToMemory(picture, bands[i].top, bands[i].bottom);
+                bytes = WithExif(EncodeJpegRowsToMemory(picture, bands[i].top, bands[i].bottom), rights);
             }
             files.push_back(
                 {projectFolder / site_layout::kStripFolder / site_layout::StripName(base, i + 1), std::move(bytes)});
         }
     } else if (settings.stamp) {
         StampCopyright(picture, DecodeStamp(settings.stampFile), settings.corner, settings.margin);
-        files.push_back({source, EncodeJpegToMemory(picture)});
+        files.push_back({source, encoded(picture)});
     }
     return files;
 }

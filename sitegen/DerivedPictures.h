@@ -26,6 +26,7 @@ struct ConversionSettings {
     std::filesystem::path stampFile;  // JPEG, or a bitmap
     Corner corner = Corner::None;
     int margin = 0;
+    bool keepRights = false;  // the derived pictures keep the photo's Artist and Copyright
     // Shared by the build's workers, so that their decodes together stay
     // within two pictures' budget; none: no bound beyond each picture's.
     MemoryGate* memory = nullptr;

@@ -164,6 +164,7 @@ ConversionSettings Run::Conversion(const Galleries& galleries) const {
         }
     }
     conversion.margin = settings.Number(SettingLine::CopyrightDistance);
+    conversion.keepRights = settings.Check(SettingLine::TodaysBrowsers);
     return conversion;
 }
 

@@ -1,6 +1,7 @@
 #include "common/TextLines.h"
 #include "imaging/JpegCodec.h"
 #include "imaging/PrivateMetadata.h"
+#include "imaging/RightsMetadata.h"
 #include "tests/support/PhotoFixtures.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/TempFolder.h"
@@ -41,6 +42,26 @@ TEST(PrivateDataTest, PositionAndOwnerGoWhileOrientationDateProfileAndPixelsStay
     WriteFileAtomically(file, *cleaned);
     EXPECT_EQ(ReadJpegSize(file).width, 400) << "still turned by its orientation";
     EXPECT_EQ(ReadJpegSize(file).height, 600);
+}
+
+// A picture derived from a photo keeps who made it and whose it is, and
+// nothing else: no position, date, serial number or turn.
+TEST(PrivateDataTest, ADerivedPictureKeepsOnlyTheArtistAndCopyright) {
+    testing::TempFolder temp;
+    testing::MakePhotoFixtures(temp.Path());
+    const std::string rights = RightsExifOf(temp.Path() / "gps.jpg");
+    ASSERT_FALSE(rights.empty());
+    const fs::path derived = temp.Path() / "derived.jpg";
+    WriteFileAtomically(derived, WithExif(EncodeJpegToMemory(testing::Quadrants(60, 40)), rights));
+    const std::string bytes = testing::ReadBytes(derived);
+    EXPECT_NE(bytes.find("J. Martin"), std::string::npos);
+    EXPECT_NE(bytes.find("(c) 2024 J. Martin"), std::string::npos);
+    for (const char* gone : {"Jeanne Martin", "SN123456", "2024:05:01", "Phone 12"}) {
+        EXPECT_EQ(bytes.find(gone), std::string::npos) << gone;
+    }
+    EXPECT_EQ(ReadJpegSize(derived).width, 60) << "no turn carried over";
+    EXPECT_EQ(DecodeJpeg(derived).height, 40);
+    EXPECT_TRUE(RightsExifOf(temp.Path() / "orientation-6.jpg").empty());
 }
 
 // A camera's large file (here a GPS photo followed by 20 MB the decoders

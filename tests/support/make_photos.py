@@ -2,9 +2,9 @@
 """Writes the phone and camera photos the tests read into the folder given:
 orientation-1.jpg .. orientation-8.jpg (a viewer sees a red top-left corner
 and a blue bottom-right one on grey, 60 x 40, whatever the stored turn),
-gps.jpg (GPS position, owner, serial number, date, orientation 6), and the
-formats added by conversion: photo.heic, alpha.png (left half transparent),
-photo.webp, photo16.tiff (16 bits per sample)."""
+gps.jpg (GPS position, owner, serial number, date, orientation 6, artist,
+copyright), and the formats added by conversion: photo.heic, alpha.png (left
+half transparent), photo.webp, photo16.tiff (16 bits per sample)."""
 import pathlib
 import subprocess
 import sys
@@ -42,7 +42,8 @@ def gps_photo(folder):
     subprocess.run(["exiftool", "-q", "-overwrite_original", "-Orientation#=6", "-GPSLatitude=48.8584",
                     "-GPSLatitudeRef=N", "-GPSLongitude=2.2945", "-GPSLongitudeRef=E", "-GPSAltitude=35",
                     "-OwnerName=Jeanne Martin", "-SerialNumber=SN123456", "-DateTimeOriginal=2024:05:01 10:20:30",
-                    "-Make=Phone", "-Model=Phone 12", str(target)], check=True)
+                    "-Make=Phone", "-Model=Phone 12", "-Artist=J. Martin", "-Copyright=(c) 2024 J. Martin",
+                    str(target)], check=True)
 
 
 def format_photos(folder):
