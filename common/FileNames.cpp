@@ -20,6 +20,10 @@ std::string ExtensionOf(std::string_view fileName) {
     return dot == std::string_view::npos ? std::string() : std::string(fileName.substr(dot));
 }
 
+std::string BaseName(std::string_view fileName) {
+    return std::string(fileName.substr(0, fileName.size() - ExtensionOf(fileName).size()));
+}
+
 std::string UpperExtensionOf(std::string_view fileName) {
     return Transformed(ExtensionOf(fileName), [](unsigned char c) { return std::toupper(c); });
 }

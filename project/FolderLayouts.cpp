@@ -29,6 +29,11 @@ std::string PicturePage(int gallery, std::string_view pictureBase) {
 }
 std::string ThumbnailName(std::string_view pictureBase) { return "tn-" + std::string(pictureBase) + ".jpg"; }
 std::string SummaryThumbnailName(std::string_view pictureBase) { return "tns-" + std::string(pictureBase) + ".jpg"; }
+std::string DoubleSizeName(std::string_view thumbnailName) {
+    const std::string name(thumbnailName);
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string::npos ? name + "-2x" : name.substr(0, dot) + "-2x" + name.substr(dot);
+}
 std::string StripName(std::string_view pictureBase, int strip) {
     return std::string(pictureBase) + "-" + std::to_string(strip) + ".jpg";
 }

@@ -21,6 +21,8 @@ inline constexpr const char* kThumbnailFolder = "tn_images";
 inline constexpr const char* kSummaryThumbnailFolder = "tns_images";
 inline constexpr const char* kStripFolder = "morc_images";
 inline constexpr const char* kParamFolder = "param";
+// Pictures for phones, beside the size-limited ones (pages for today's browsers).
+inline constexpr const char* kPhoneFolder = "tel_images";
 // The browsing script of pages for today's browsers: models/ of the program
 // folder ships it, param/ of a built site holds it.
 inline constexpr const char* kBrowsingScript = "browse.js";
@@ -35,5 +37,7 @@ std::string PicturePage(int gallery, std::string_view pictureBase);
 std::string ThumbnailName(std::string_view pictureBase);
 std::string SummaryThumbnailName(std::string_view pictureBase);
 std::string StripName(std::string_view pictureBase, int strip);
+// A thumbnail's twice-as-sharp copy: "tn-<base>-2x.jpg" beside "tn-<base>.jpg".
+std::string DoubleSizeName(std::string_view thumbnailName);
 
 }  // namespace palimora::site_layout

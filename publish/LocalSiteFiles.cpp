@@ -52,7 +52,8 @@ std::string PictureFolderName(int pictureStrips) {
 }
 
 std::vector<std::string> ExtraFolderNames() {
-    return {site_layout::kParamFolder, site_layout::kThumbnailFolder, site_layout::kSummaryThumbnailFolder};
+    return {site_layout::kParamFolder, site_layout::kThumbnailFolder, site_layout::kSummaryThumbnailFolder,
+            site_layout::kPhoneFolder};
 }
 
 }  // namespace palimora::local_site

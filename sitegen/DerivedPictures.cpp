@@ -101,6 +101,17 @@ DerivedSizes SizesDerivedFrom(const std::string& name, PictureSize natural, cons
     sizes.reduce = limited && (sizes.limited.width != natural.width || sizes.limited.height != natural.height);
     sizes.reducedIsThePicture = LowerExtensionOf(name) == ".jpg";
     sizes.shown = sizes.reduce && sizes.reducedIsThePicture ? sizes.limited : natural;
+    if (settings.todaysBrowsers) {
+        const auto sharper = [&](PictureSize plain, int boxWidth, int boxHeight) -> std::optional<PictureSize> {
+            const PictureSize twice = Fit(natural, 2 * boxWidth, 2 * boxHeight);
+            return twice.width > plain.width ? std::optional(twice) : std::nullopt;
+        };
+        sizes.thumbnail2x = sharper(sizes.thumbnail, settings.galleryBoxWidth, settings.galleryBoxHeight);
+        sizes.summary2x = sharper(sizes.summary, settings.summaryBoxWidth, settings.summaryBoxHeight);
+        const PictureSize phone = Fit(sizes.shown, kPhonePictureSize, kPhonePictureSize);
+        // A stamped picture has no copy for phones, which would go without the stamp.
+        if (settings.strips == 1 && !settings.stamp && phone.width < sizes.shown.width) sizes.phone = phone;
+    }
     return sizes;
 }
 
@@ -126,8 +137,9 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const f
         wanted.width = std::max(wanted.width, size.width);
         wanted.height = std::max(wanted.height, size.height);
     };
-    if (settings.thumbnails) need(sizes.thumbnail);
-    if (summaryThumbnail) need(sizes.summary);
+    if (settings.thumbnails) need(sizes.thumbnail2x.value_or(sizes.thumbnail));
+    if (summaryThumbnail) need(sizes.summary2x.value_or(sizes.summary));
+    if (sizes.phone) need(*sizes.phone);
     if (reduce) need(sizes.limited);
     if (pixelsOfThePicture) need(sizes.shown);
     if (wanted.width == 0) return files;
@@ -138,16 +150,27 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const f
     std::optional<MemoryGate::Reservation> reserved;
     if (settings.memory) reserved.emplace(*settings.memory, estimate);
     Image decoded = DecodeJpeg(source, wanted.width, wanted.height);
-    const std::string rights = settings.keepRights ? RightsExifOf(source) : std::string();
+    const std::string rights = settings.todaysBrowsers ? RightsExifOf(source) : std::string();
     const auto encoded = [&rights](const Image& image) { return WithExif(EncodeJpegToMemory(image), rights); };
 
+    const auto thumbnails = [&](const fs::path& file, PictureSize size, const std::optional<PictureSize>& sharper) {
+        files.push_back({file, encoded(Scaled(decoded, size))});
+        if (sharper) {
+            files.push_back({file.parent_path() / site_layout::DoubleSizeName(file.filename().string()),
+                             encoded(Scaled(decoded, *sharper))});
+        }
+    };
     if (settings.thumbnails) {
-        files.push_back({projectFolder / site_layout::kThumbnailFolder / site_layout::ThumbnailName(base),
-                         encoded(Scaled(decoded, sizes.thumbnail))});
+        thumbnails(projectFolder / site_layout::kThumbnailFolder / site_layout::ThumbnailName(base), sizes.thumbnail,
+                   sizes.thumbnail2x);
     }
     if (summaryThumbnail) {
-        files.push_back({projectFolder / site_layout::kSummaryThumbnailFolder / site_layout::SummaryThumbnailName(base),
-                         encoded(Scaled(decoded, sizes.summary))});
+        thumbnails(projectFolder / site_layout::kSummaryThumbnailFolder / site_layout::SummaryThumbnailName(base),
+                   sizes.summary, sizes.summary2x);
+    }
+    if (sizes.phone) {
+        files.push_back(
+            {projectFolder / site_layout::kPhoneFolder / (base + ".jpg"), encoded(Scaled(decoded, *sizes.phone))});
     }
     Image picture;
     if (reduce) {

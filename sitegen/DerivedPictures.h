@@ -5,6 +5,7 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,9 @@ struct ConversionSettings {
     std::filesystem::path stampFile;  // JPEG, or a bitmap
     Corner corner = Corner::None;
     int margin = 0;
-    bool keepRights = false;  // the derived pictures keep the photo's Artist and Copyright
+    // For today's browsers: the derived pictures keep the photo's Artist and
+    // Copyright, and thumbnails twice as sharp and pictures for phones are made.
+    bool todaysBrowsers = false;
     // Shared by the build's workers, so that their decodes together stay
     // within two pictures' budget; none: no bound beyond each picture's.
     MemoryGate* memory = nullptr;
@@ -42,7 +45,11 @@ struct DerivedSizes {
     PictureSize shown;      // what the site shows as images/<name>: the limited picture when it replaces the file
     bool reduce = false;    // the size-limited picture is made
     bool reducedIsThePicture = false;
+    // For today's browsers, each when it is sharper than its plain size.
+    std::optional<PictureSize> thumbnail2x, summary2x;
+    std::optional<PictureSize> phone;  // tel_images: for screens no wider than kPhonePictureSize
 };
+inline constexpr int kPhonePictureSize = 1080;
 DerivedSizes SizesDerivedFrom(const std::string& name, PictureSize natural, const ConversionSettings& settings);
 
 // One file a conversion writes: the bytes go through a temporary file

@@ -126,6 +126,10 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
         std::string picture = "<a href=\"" + link + "\"><img border=\"" + border + "\" bordercolor=\"" + borderColour +
                               "\"  src=\"" + source + "\" alt=\"" + AltText(title, "") + "\"" +
                               SizeAttributes(ShownSize(name, &ShownSizes::thumbnail)) + " ";
+        if (ShownSize(name, &ShownSizes::thumbnail2x)) {
+            picture += "srcset=\"" + source.substr(0, source.rfind('/') + 1) +
+                       site_layout::DoubleSizeName(site_layout::ThumbnailName(BaseName(name))) + " 2x\" ";
+        }
         // Past the first rows, below the first screen, thumbnails load as the visitor scrolls to them.
         if (context_.buildMode && On(L::TodaysBrowsers) && j > kEagerRows * perRow) picture += "loading=\"lazy\" ";
         if (!context_.buildMode) {

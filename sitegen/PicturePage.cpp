@@ -3,6 +3,7 @@
 #include "common/FileNames.h"
 #include "common/ProgramFolder.h"
 #include "lang/Language.h"
+#include "project/SiteLayout.h"
 #include "sitegen/DerivedPictures.h"
 #include "sitegen/PageTexts.h"
 #include "sitegen/PageWriter.h"
@@ -76,8 +77,16 @@ void PageWriter::WritePicture(PageLines& page) const {
         const std::optional<PictureSize> size = ShownSize(name, &ShownSizes::picture);
         const std::string properties =
             size ? " style=\"--w:" + std::to_string(size->width) + ";--h:" + std::to_string(size->height) + "\"" : "";
+        // Phones take the smaller copy made for them.
+        std::string choices;
+        if (const std::optional<PictureSize> phone = ShownSize(name, &ShownSizes::phone); phone && size) {
+            const std::string width = std::to_string(size->width);
+            choices = " srcset=\"./" + std::string(site_layout::kPhoneFolder) + "/" + BaseName(name) + ".jpg " +
+                      std::to_string(phone->width) + "w, " + picture + " " + width +
+                      "w\" sizes=\"(max-width: " + width + "px) 100vw, " + width + "px\"";
+        }
         page.Put(p + 1, prefix + " src=\"" + picture + "\" alt=\"" + alt + "\"" + SizeAttributes(size) + properties +
-                            " HSPACE=\"" + std::to_string(Num(L::PictureSpaceHorizontal)) + "\" VSPACE=\"" +
+                            choices + " HSPACE=\"" + std::to_string(Num(L::PictureSpaceHorizontal)) + "\" VSPACE=\"" +
                             std::to_string(Num(L::PictureSpaceVertical)) + "\" >" + close);
     } else {
         const std::string base = name.substr(0, name.size() - ExtensionOf(name).size());

@@ -14,13 +14,18 @@ ShownSizesByName ReadShownSizes(const std::filesystem::path& picturesFolder, con
         ShownSizes& sizes = shown[name];
         if (!IsJpegName(name)) {
             // Only JPEG pictures are derived: the others are shown as they are.
-            sizes = {natural, natural, natural};
+            sizes.thumbnail = sizes.summary = sizes.picture = natural;
             continue;
         }
         const DerivedSizes derived = SizesDerivedFrom(name, *natural, conversion);
         sizes.picture = derived.shown;
         sizes.thumbnail = conversion.thumbnails ? derived.thumbnail : derived.shown;
         sizes.summary = conversion.thumbnails ? derived.summary : derived.shown;
+        if (conversion.thumbnails) {
+            sizes.thumbnail2x = derived.thumbnail2x;
+            sizes.summary2x = derived.summary2x;
+        }
+        sizes.phone = derived.phone;
     }
     return shown;
 }

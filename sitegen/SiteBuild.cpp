@@ -89,6 +89,7 @@ void Run::ClearOldOutput() const {
     for (const auto& [folder, mask] :
          {std::pair{project_, "*.htm"}, std::pair{project_ / site_layout::kThumbnailFolder, "*.*"},
           std::pair{project_ / site_layout::kSummaryThumbnailFolder, "*.*"},
+          std::pair{project_ / site_layout::kPhoneFolder, "*.*"},
           std::pair{project_ / site_layout::kStripFolder, "*.*"}}) {
         try {
             DeleteDeletableFiles(folder, mask);
@@ -99,7 +100,7 @@ void Run::ClearOldOutput() const {
     }
     for (const fs::path& folder :
          {project_, project_ / site_layout::kThumbnailFolder, project_ / site_layout::kSummaryThumbnailFolder,
-          project_ / site_layout::kStripFolder}) {
+          project_ / site_layout::kPhoneFolder, project_ / site_layout::kStripFolder}) {
         RemoveTemporaries(folder);  // a killed build's
     }
     std::vector<std::string> kept;
@@ -164,7 +165,7 @@ ConversionSettings Run::Conversion(const Galleries& galleries) const {
         }
     }
     conversion.margin = settings.Number(SettingLine::CopyrightDistance);
-    conversion.keepRights = settings.Check(SettingLine::TodaysBrowsers);
+    conversion.todaysBrowsers = settings.Check(SettingLine::TodaysBrowsers);
     return conversion;
 }
 

@@ -1,5 +1,6 @@
 // The summary page: one entry per gallery and the home link.
 
+#include "common/FileNames.h"
 #include "common/ProgramFolder.h"
 #include "imaging/PictureReader.h"
 #include "lang/Language.h"
@@ -103,6 +104,12 @@ void PageWriter::WriteSummaryTable(PageLines& page) const {
                 (home ? ShownSizeOfFile(source)
                       : SizeAttributes(ShownSize(context_.firstPicture[e - 1], &ShownSizes::summary))) +
                 " ";
+            if (!home && ShownSize(context_.firstPicture[e - 1], &ShownSizes::summary2x)) {
+                element += "srcset=\"./" + std::string(site_layout::kSummaryThumbnailFolder) + "/" +
+                           site_layout::DoubleSizeName(
+                               site_layout::SummaryThumbnailName(BaseName(context_.firstPicture[e - 1]))) +
+                           " 2x\" ";
+            }
             if (!context_.buildMode) {
                 element += "WIDTH=\"" + std::to_string(Num(L::SummaryGalleryPictureWidth)) + "\" HEIGHT=\"" +
                            std::to_string(Num(L::SummaryGalleryPictureHeight)) + "\" ";

@@ -1,6 +1,7 @@
 #include "tests/sitegen/SiteBuildFixture.h"
 
 #include "imaging/PictureReader.h"
+#include "sitegen/DerivedPictures.h"
 
 #include <map>
 
@@ -283,6 +284,39 @@ TEST_F(SiteBuildTest, AGalleryPastFiftyPicturesContinuesOnFurtherPages) {
     ASSERT_EQ(Build(), BuildOutcome::Built);
     EXPECT_FALSE(Exists("Gal1-2.htm"));
     EXPECT_EQ(testing::ReadBytes(project / "g1-000051.htm").find("Gal1-2.htm"), std::string::npos);
+}
+
+// For today's browsers, sharp screens get thumbnails twice as sharp and
+// phones a picture of their own, each named in the pages beside the plain one.
+TEST_F(SiteBuildTest, SharpScreensAndPhonesGetPicturesOfTheirOwn) {
+    EncodeJpeg(testing::Quadrants(3000, 2000), project / "images" / "000001.jpg");
+    EncodeJpeg(testing::Quadrants(60, 40), project / "images" / "000002.jpg");
+    settings.Store(SettingLine::TodaysBrowsers, "1");
+    settings.Store(SettingLine::LargestPictureWidth, "2000");
+    settings.Store(SettingLine::LargestPictureHeight, "2000");
+    ASSERT_EQ(Build(), BuildOutcome::Built);
+    const PictureSize thumbnail = ReadJpegSize(project / "tn_images" / "tn-000001.jpg");
+    EXPECT_EQ(ReadJpegSize(project / "tn_images" / "tn-000001-2x.jpg").width, 2 * thumbnail.width);
+    EXPECT_TRUE(Exists("tns_images/tns-000001-2x.jpg"));
+    EXPECT_FALSE(Exists("tn_images/tn-000002-2x.jpg"));  // 60 x 40: no sharper than its thumbnail
+    EXPECT_FALSE(Exists("tel_images/000002.jpg"));
+    EXPECT_EQ(ReadJpegSize(project / "tel_images" / "000001.jpg").width, kPhonePictureSize);
+    EXPECT_NE(testing::ReadBytes(project / "Gal1.htm").find("srcset=\"./tn_images/tn-000001-2x.jpg 2x\""),
+              std::string::npos);
+    EXPECT_NE(testing::ReadBytes(project / "index.html").find("srcset=\"./tns_images/tns-000001-2x.jpg 2x\""),
+              std::string::npos);
+    EXPECT_NE(testing::ReadBytes(project / "g1-000001.htm")
+                  .find("srcset=\"./tel_images/000001.jpg 1080w, ./images/000001.jpg 2000w\""),
+              std::string::npos);
+
+    // A stamped picture has no copy for phones: it would go unstamped.
+    const fs::path stamp = temp.Path() / "stamp.jpg";
+    EncodeJpeg(testing::Quadrants(40, 20), stamp);
+    settings.Store(SettingLine::StampCopyright, "1");
+    settings.Store(SettingLine::CopyrightPicture, stamp.string());
+    ASSERT_EQ(Build(), BuildOutcome::Built);
+    EXPECT_FALSE(Exists("tel_images/000001.jpg"));
+    EXPECT_EQ(testing::ReadBytes(project / "g1-000001.htm").find("tel_images"), std::string::npos);
 }
 
 // Every file under a folder, by its path inside it, with its bytes.
