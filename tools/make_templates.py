@@ -152,15 +152,10 @@ table { margin: 0 auto; }
 }
 """
 
-# A grid is shown once the page has been read to its end: laid out while
-# the page is still arriving, a cell not yet filled is empty and hidden,
-# and its row would move when it fills.
-WHOLE_GRID = "body:not(:has(#end)) table { visibility: hidden; }"
-
 # Summary entries are the galleries' larger pictures; gallery cells hold thumbnails.
 KIND_CSS = {
-    "sommaires": grid_css(240, 11) + "\n" + WHOLE_GRID,
-    "galeries": grid_css(180, 20) + "\n" + WHOLE_GRID,
+    "sommaires": grid_css(240, 11),
+    "galeries": grid_css(180, 20),
     "images": PICTURE_CSS.strip(),
 }
 
@@ -169,6 +164,11 @@ PHONE = """
   .page { padding: 12px 8px 24px; }
 }
 """
+
+# A page is shown once it has been read to its end: laid out while it is
+# still arriving, a cell or a row of links not yet filled is empty and
+# hidden, and what follows would move when it fills.
+WHOLE_PAGE = "body:not(:has(#end)) .page { visibility: hidden; }"
 
 
 def marker(name):
@@ -192,6 +192,7 @@ def head(theme, kind):
         *THEMES[theme].strip().splitlines(),
         *KIND_CSS[kind].splitlines(),
         *PHONE.strip().splitlines(),
+        WHOLE_PAGE,
         "</style>",
         "</head>",
         marker("BODY"),
