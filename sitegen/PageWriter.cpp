@@ -47,6 +47,8 @@ PageWriter::PageWriter(PageSources sources, BuildContext& context, UserDialogs& 
     if (context.buildMode) {
         webAddress_ = SavedWebAddress(ProjectFolder());
         if (!webAddress_.empty() && webAddress_.back() != '/') webAddress_ += '/';
+        std::error_code missing;
+        favicon_ = fs::exists(ProjectFolder() / site_layout::kParamFolder / site_layout::kFavicon, missing);
     }
 }
 
@@ -93,11 +95,13 @@ std::vector<std::string> PageWriter::SharingTags(const PageLines& page, const st
     switch (kind) {
         case PageKind::Picture: picture = context_.currentPicture; break;
         case PageKind::Gallery: picture = GalleryPictureName(1); break;
-        case PageKind::Summary:
-            for (const std::string& first : context_.firstPicture) {
-                if (picture.empty()) picture = first;
-            }
+        case PageKind::Summary: {
+            const auto& firsts = context_.firstPicture;
+            const auto first =
+                std::find_if(firsts.begin(), firsts.end(), [](const auto& name) { return !name.empty(); });
+            if (first != firsts.end()) picture = *first;
             break;
+        }
     }
     std::vector<std::string> tags = {"<meta property=\"og:type\" content=\"website\">",
                                      "<meta property=\"og:title\" content=\"" + title + "\">",
@@ -126,8 +130,7 @@ void PageWriter::WriteHeadForTodaysBrowsers(PageLines& page, const std::string& 
                 head.push_back("<link rel=\"prev\" href=\"" + context_.previousPage + "\">");
             if (!context_.nextPage.empty()) head.push_back("<link rel=\"next\" href=\"" + context_.nextPage + "\">");
         }
-        if (std::error_code missing;
-            fs::exists(ProjectFolder() / site_layout::kParamFolder / site_layout::kFavicon, missing)) {
+        if (favicon_) {
             head.push_back(std::string("<link rel=\"icon\" href=\"./") + site_layout::kParamFolder + "/" +
                            site_layout::kFavicon + "\" type=\"image/jpeg\">");
         }
@@ -147,7 +150,10 @@ std::optional<PictureSize> PageWriter::ShownSize(const std::string& name,
 
 std::string PageWriter::ShownSizeOfFile(const std::string& reference) const {
     if (!context_.buildMode || !On(SettingLine::TodaysBrowsers) || reference.rfind("./param/", 0) != 0) return {};
-    return SizeAttributes(ReadShownSize(ProjectFolder() / PathFromCp1252(reference.substr(2))));
+    // The same button picture is on every picture page: its header is read once.
+    auto [known, added] = fileSizes_.try_emplace(reference);
+    if (added) known->second = SizeAttributes(ReadShownSize(ProjectFolder() / PathFromCp1252(reference.substr(2))));
+    return known->second;
 }
 
 std::string PageWriter::SamplePicture(int index) const {

@@ -11,6 +11,7 @@
 
 #include <filesystem>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace palimora {
@@ -134,6 +135,8 @@ private:
     PageSources sources_;
     Language pageLanguage_;   // the site's: its fixed words and default texts
     std::string webAddress_;  // a build's: where the site is published, ending in "/"; empty when not known
+    bool favicon_ = false;    // a build's: param holds the site's icon
+    mutable std::unordered_map<std::string, std::string> fileSizes_;  // ShownSizeOfFile's, by reference
     BuildContext& context_;
     UserDialogs& dialogs_;
     Markers markers_;
