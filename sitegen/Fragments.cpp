@@ -8,6 +8,7 @@
 #include "project/SiteLayout.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <system_error>
 
@@ -16,7 +17,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The tag letter of a style, or 0 for plain or an unknown value.
+bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
+
+}  // namespace
+
 char StyleLetter(const std::string& style, const Language& language) {
     if (style == language.LangText(TextId::StyleBold)) return 'B';
     if (style == language.LangText(TextId::StyleItalic)) return 'I';
@@ -24,15 +28,18 @@ char StyleLetter(const std::string& style, const Language& language) {
     return 0;
 }
 
-bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
-
-}  // namespace
+std::string AlignmentKeyword(const std::string& alignment, const Language& language) {
+    if (alignment == language.LangText(TextId::PositionCentred)) return "center";
+    if (alignment == language.LangText(TextId::PositionLeft)) return "left";
+    if (alignment == language.LangText(TextId::PositionRight)) return "right";
+    return {};
+}
 
 std::string AlignOpen(const std::string& alignment, const Language& language) {
-    if (alignment == language.LangText(TextId::PositionCentred)) return "<DIV ALIGN=CENTER>";
-    if (alignment == language.LangText(TextId::PositionLeft)) return "<DIV ALIGN=LEFT>";
-    if (alignment == language.LangText(TextId::PositionRight)) return "<DIV ALIGN=RIGHT>";
-    return {};
+    std::string keyword = AlignmentKeyword(alignment, language);
+    if (keyword.empty()) return {};
+    for (char& c : keyword) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return "<DIV ALIGN=" + keyword + ">";
 }
 
 std::string StyleOpen(const std::string& style, const Language& language) {
@@ -43,6 +50,12 @@ std::string StyleOpen(const std::string& style, const Language& language) {
 std::string StyleClose(const std::string& style, const Language& language) {
     const char letter = StyleLetter(style, language);
     return letter ? std::string("</") + letter + ">" : std::string();
+}
+
+bool SameLetters(std::string_view line, std::string_view lowerCase) {
+    return line.size() == lowerCase.size() &&
+           std::equal(line.begin(), line.end(), lowerCase.begin(),
+                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
 }
 
 std::string HtmlColour(int colour) {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace palimora {
@@ -12,6 +13,13 @@ class UserDialogs;
 // The one-line HTML fragments of the pages, spelt exactly as the pages hold
 // them. Alignment, style and font values are compared with the language
 // texts that the style lists are filled with.
+
+// The CSS word of an item of the alignment list ("center", "left",
+// "right"); empty for another text.
+std::string AlignmentKeyword(const std::string& alignment, const Language& language);
+// The tag letter of an item of the style list ('B', 'I' or 'U'); 0 for plain
+// or another text.
+char StyleLetter(const std::string& style, const Language& language);
 
 std::string AlignOpen(const std::string& alignment, const Language& language);
 std::string StyleOpen(const std::string& style, const Language& language);
@@ -26,6 +34,8 @@ std::string HtmlText(const std::string& text);
 // marker: line breaks become blanks and a line that would start with "<!--"
 // (which the final stripping empties) is moved off the first column.
 std::string NeverAMarker(const std::string& html);
+// Whether a line reads `lowerCase` in any letter case, as HTML reads tags.
+bool SameLetters(std::string_view line, std::string_view lowerCase);
 // "#RRGGBB" of a colour value red + 256 x green + 65536 x blue.
 std::string HtmlColour(int colour);
 

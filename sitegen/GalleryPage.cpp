@@ -57,7 +57,7 @@ std::string PageWriter::GalleryPartLinks() const {
 bool PageWriter::WriteGalleryPage(int gallery) {
     PageLines page;
     if (!LoadTemplate(page, ProgramFolder::kGallerySample)) return false;
-    WriteBody(page, L::GalleryBackgroundColour, L::GalleryBackgroundPicture, L::GalleryThumbnailTitleColour);
+    WriteBody(page, PageKind::Gallery);
     WriteGalleryTitleBlock(page, Text(GalleryLine(L::GalleryName1, gallery)));
     const std::string part = context_.galleryPart > 1 ? " - " + std::to_string(context_.galleryPart) : "";
     WriteTitle(page, Text(L::SummaryTitle) + " " + Word(TextId::GalleryWord) + " " + std::to_string(gallery) + part);
@@ -72,8 +72,13 @@ void PageWriter::WriteGalleryTitleBlock(PageLines& page, const std::string& titl
                     Item(L::GalleryTitleStyle));
 }
 
+std::string PageWriter::ThumbnailTitleOpen(const PageMarkup& markup) const {
+    return markup.TextOpen(Face(L::GalleryThumbnailTitleFont), Num(L::GalleryThumbnailTitleSize),
+                           Colour(L::GalleryThumbnailTitleColour), Item(L::GalleryThumbnailTitleStyle));
+}
+
 void PageWriter::WriteGalleryTable(PageLines& page) const {
-    const Language& language = sources_.language;
+    const PageMarkup markup = Markup();
     // A template holds 50 entries: a larger gallery shows its first 50, or,
     // when it continues, the next 50 on each further page (each picture still
     // has its page, chained to its neighbours).
@@ -103,13 +108,11 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
     }
     markers_.InsertHeaderFooter(page, FileSetting(L::GalleryTopHtml), FileSetting(L::GalleryBottomHtml));
     const int table = Find(page, "TABLEAU", 0) + 1;
-    page.Put(table, AlignOpen(Item(L::GalleryTablePosition), language));
-    page.Put(table + 1, assets_.TableOpen(Num(L::GalleryTableBorderWidth), Text(L::GalleryTableBackgroundPicture),
-                                          Colour(L::GalleryTableBorderColour), Num(L::GalleryTableCellSpacing),
-                                          Num(L::GalleryTableCellPadding), Colour(L::GalleryTableBackgroundColour)));
+    page.Put(table, markup.AlignOpen(Item(L::GalleryTablePosition)));
+    page.Put(table + 1, TableOpen(PageKind::Gallery));
 
-    const std::string border = std::to_string(Num(L::GalleryThumbnailBorderWidth));
-    const std::string borderColour = HtmlColour(Colour(L::GalleryThumbnailBorderColour));
+    const std::string imageOpen =
+        markup.ImageOpen(Num(L::GalleryThumbnailBorderWidth), Colour(L::GalleryThumbnailBorderColour));
     int s = 0;
     for (int j = 1; j <= count; ++j) {
         const std::string n = std::to_string(j);
@@ -123,9 +126,8 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
         if (context_.buildMode) link = On(L::MakePicturePages) ? GalleryPicturePage(j) : "./images/" + name;
         std::string source = On(L::MakeThumbnails) && IsJpegName(name) ? "./tn_images/tn-" + name : "./images/" + name;
         if (!context_.buildMode && !SamplePicture(j - 1).empty()) source = SamplePicture(j - 1);
-        std::string picture = "<a href=\"" + link + "\"><img border=\"" + border + "\" bordercolor=\"" + borderColour +
-                              "\"  src=\"" + source + "\" alt=\"" + AltText(title, "") + "\"" +
-                              SizeAttributes(ShownSize(name, &ShownSizes::thumbnail)) + " ";
+        std::string picture = "<a href=\"" + link + "\">" + imageOpen + "src=\"" + source + "\" alt=\"" +
+                              AltText(title, "") + "\"" + SizeAttributes(ShownSize(name, &ShownSizes::thumbnail)) + " ";
         if (ShownSize(name, &ShownSizes::thumbnail2x)) {
             picture += "srcset=\"" + source.substr(0, source.rfind('/') + 1) +
                        site_layout::DoubleSizeName(site_layout::ThumbnailName(BaseName(name))) + " 2x\" ";
@@ -137,26 +139,24 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
                        std::to_string(Num(L::GalleryThumbnailHeight)) + "\" ";
         }
         picture += "></a>";
-        page.Put(p, "<TD colspan=1>");
-        page.Put(p + 1, AlignOpen(Item(L::GalleryThumbnailPosition), language));
+        page.Put(p, markup.CellOpen(1));
+        page.Put(p + 1, markup.AlignOpen(Item(L::GalleryThumbnailPosition)));
         page.Put(p + 2, picture);
-        page.Put(p + 3, "</DIV>");
-        page.Put(p + 4, "</TD>");
+        page.Put(p + 3, markup.BlockClose());
+        page.Put(p + 4, markup.CellClose());
 
         const int t = Find(page, "TITRE" + n, r) + 1;
         if (titles) {
             const std::string titleLink =
                 context_.buildMode ? LinkText(HtmlText(title), GalleryPicturePage(j))
                                    : LinkText(Word(TextId::PictureWord) + " " + n, ProgramFolder::kPictureSample);
-            page.Put(t, "<TD colspan=1>");
-            page.Put(t + 1, AlignOpen(Item(L::GalleryThumbnailTitlePosition), language));
-            page.Put(t + 2, StyleOpen(Item(L::GalleryThumbnailTitleStyle), language) +
-                                FontOpen(Face(L::GalleryThumbnailTitleFont), Num(L::GalleryThumbnailTitleSize),
-                                         Colour(L::GalleryThumbnailTitleColour), language));
+            page.Put(t, markup.CellOpen(1));
+            page.Put(t + 1, markup.AlignOpen(Item(L::GalleryThumbnailTitlePosition)));
+            page.Put(t + 2, ThumbnailTitleOpen(markup));
             page.Put(t + 3, titleLink);
-            page.Put(t + 4, "</FONT>" + StyleClose(Item(L::GalleryThumbnailTitleStyle), language));
-            page.Put(t + 5, "</DIV>");
-            page.Put(t + 6, "</TD>");
+            page.Put(t + 4, markup.TextClose(Item(L::GalleryThumbnailTitleStyle)));
+            page.Put(t + 5, markup.BlockClose());
+            page.Put(t + 6, markup.CellClose());
         } else {
             ClearLines(page, t, t + 6);
         }
@@ -172,19 +172,16 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
         if (RoundUp(j, perRow) == rows && remaining != perRow) {
             padding = PaddingCells(L::GalleryTablePosition, perRow - remaining, true, titles);
         }
-        page.Put(r, RowBreak(rowSpan, padding, 1));
+        page.Put(r, markup.RowBreak(rowSpan, padding, 1));
         page.Put(s, {});
     }
 
     // The row of links under the grid: the summary, then the other galleries.
     int p = Find(page, "TITRESOMMAIRE", s) + 1;
-    const std::string span = std::to_string(rowSpan);
-    page.Put(p - 5, "</TR><TR colspan=" + span + ">");
-    page.Put(p - 4, "<TD colspan=" + span + ">");
-    page.Put(p - 3, AlignOpen(Item(L::GalleryTablePosition), language));
-    page.Put(p - 2, StyleOpen(Item(L::GalleryThumbnailTitleStyle), language) +
-                        FontOpen(Face(L::GalleryThumbnailTitleFont), Num(L::GalleryThumbnailTitleSize),
-                                 Colour(L::GalleryThumbnailTitleColour), language));
+    page.Put(p - 5, markup.RowBreak(rowSpan, 0, 1));
+    page.Put(p - 4, markup.CellOpen(rowSpan));
+    page.Put(p - 3, markup.AlignOpen(Item(L::GalleryTablePosition)));
+    page.Put(p - 2, ThumbnailTitleOpen(markup));
     page.Put(p, GalleryPartLinks() + (On(L::MakeSummary) ? LinkText(Word(TextId::SummaryWord),
                                                                     context_.buildMode ? site_layout::kStartPage
                                                                                        : ProgramFolder::kSummarySample)
@@ -199,7 +196,13 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
                         ? std::string()
                         : LinkText(HtmlText(Text(GalleryLine(L::GalleryName1, g))), GalleryPageName(context_, g)));
     }
-    page.Put(Find(page, "FINTABLEAU", p) + 1, "</DIV>");
+    // The template closes that row as the designed fragments open it; for
+    // today's browsers it is closed as it was opened, and a sample written
+    // so gets the shipped templates' line back when written as designed.
+    const std::string designedEnd = "</font></div></td></tr>", todaysEnd = "</span></div></td></tr>";
+    if (markup.ForTodaysBrowsers() && SameLetters(page.Get(p + 1), designedEnd)) page.Put(p + 1, todaysEnd);
+    if (!markup.ForTodaysBrowsers() && page.Get(p + 1) == todaysEnd) page.Put(p + 1, designedEnd);
+    page.Put(Find(page, "FINTABLEAU", p) + 1, markup.BlockClose());
     markers_.ClearSignature(page);
 }
 

@@ -23,12 +23,31 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// "<html>" alone on its line, in any letter case: the tag a language can be given to.
-bool IsBareHtmlTag(std::string_view line) {
-    constexpr std::string_view kTag = "<html>";
-    return line.size() == kTag.size() && std::equal(line.begin(), line.end(), kTag.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) == b;
-           });
+// The settings lines that give a kind of page its colours and its table.
+struct AppearanceLines {
+    SettingLine backgroundColour, backgroundPicture, linkColour;
+    SettingLine tablePosition, tableBorder, tableBorderColour, tableCellSpacing, tableCellPadding,
+        tableBackgroundColour, tableBackgroundPicture;
+};
+
+AppearanceLines LinesOf(PageKind kind) {
+    switch (kind) {
+        case PageKind::Summary:
+            return {L::SummaryBackgroundColour,      L::SummaryBackgroundPicture, L::SummaryGalleryTitleColour,
+                    L::SummaryTablePosition,         L::SummaryTableBorderWidth,  L::SummaryTableBorderColour,
+                    L::SummaryTableCellSpacing,      L::SummaryTableCellPadding,  L::SummaryTableBackgroundColour,
+                    L::SummaryTableBackgroundPicture};
+        case PageKind::Gallery:
+            return {L::GalleryBackgroundColour,      L::GalleryBackgroundPicture, L::GalleryThumbnailTitleColour,
+                    L::GalleryTablePosition,         L::GalleryTableBorderWidth,  L::GalleryTableBorderColour,
+                    L::GalleryTableCellSpacing,      L::GalleryTableCellPadding,  L::GalleryTableBackgroundColour,
+                    L::GalleryTableBackgroundPicture};
+        case PageKind::Picture: break;
+    }
+    return {L::PicturePageBackgroundColour,  L::PicturePageBackgroundPicture, L::ButtonsColour,
+            L::PictureTablePosition,         L::PictureTableBorderWidth,      L::PictureTableBorderColour,
+            L::PictureTableCellSpacing,      L::PictureTableCellPadding,      L::PictureTableBackgroundColour,
+            L::PictureTableBackgroundPicture};
 }
 
 }  // namespace
@@ -114,7 +133,7 @@ std::vector<std::string> PageWriter::SharingTags(const PageLines& page, const st
 
 void PageWriter::WriteHeadForTodaysBrowsers(PageLines& page, const std::string& fileName, PageKind kind) const {
     for (int i = 0; i < page.Count(); ++i) {
-        if (!IsBareHtmlTag(page.Get(i))) continue;
+        if (!SameLetters(page.Get(i), "<html>")) continue;
         page.Put(i, "<html lang=\"" + std::string(WebLanguageTag(pageLanguage_.Code())) + "\">");
         break;
     }
@@ -169,12 +188,64 @@ void PageWriter::WriteTitle(PageLines& page, const std::string& text) const {
     page.Put(Find(page, "TITRE", 0) + 1, "<title>" + HtmlText(text) + "</title>");
 }
 
-void PageWriter::WriteBody(PageLines& page, SettingLine backColourLine, SettingLine backgroundLine,
-                           SettingLine linkColourLine) const {
-    const std::string link = HtmlColour(Colour(linkColourLine));
-    page.Put(Find(page, "BODY", 0) + 1, "<BODY background=\"" + assets_.Reference(Text(backgroundLine)) +
-                                            "\" bgcolor=\"" + HtmlColour(Colour(backColourLine)) + "\" link=\"" + link +
-                                            "\" vlink=\"" + link + "\" alink=\"" + link + "\">");
+PageMarkup PageWriter::Markup() const { return PageMarkup(On(L::TodaysBrowsers), sources_.language); }
+
+PageAppearance PageWriter::AppearanceOf(PageKind kind) const {
+    const AppearanceLines lines = LinesOf(kind);
+    return {Colour(lines.backgroundColour),
+            assets_.Reference(Text(lines.backgroundPicture)),
+            Colour(lines.linkColour),
+            Item(lines.tablePosition),
+            Num(lines.tableBorder),
+            Colour(lines.tableBorderColour),
+            Num(lines.tableCellSpacing),
+            Num(lines.tableCellPadding),
+            Colour(lines.tableBackgroundColour),
+            assets_.Reference(Text(lines.tableBackgroundPicture))};
+}
+
+void PageWriter::WriteBody(PageLines& page, PageKind kind) const {
+    WriteSettingsStyleSheet(page, kind, Find(page, "BODY", 0));
+    const int body = Find(page, "BODY", 0);
+    if (Markup().ForTodaysBrowsers()) {
+        page.Put(body + 1, "<body>");
+        return;
+    }
+    const AppearanceLines lines = LinesOf(kind);
+    const std::string link = HtmlColour(Colour(lines.linkColour));
+    page.Put(body + 1, "<BODY background=\"" + assets_.Reference(Text(lines.backgroundPicture)) + "\" bgcolor=\"" +
+                           HtmlColour(Colour(lines.backgroundColour)) + "\" link=\"" + link + "\" vlink=\"" + link +
+                           "\" alink=\"" + link + "\">");
+}
+
+void PageWriter::WriteSettingsStyleSheet(PageLines& page, PageKind kind, int body) const {
+    // A preview sample is written again in place, and a build reads that
+    // sample: the style sheet of an earlier writing is found and replaced,
+    // or removed when the page is now written as designed.
+    int written = -1, headEnd = -1;
+    for (int i = 0; i < body; ++i) {
+        const std::string line = page.Get(i);
+        if (PageMarkup::IsSettingsStyleSheet(line)) written = i;
+        if (SameLetters(line, "</head>")) headEnd = i;
+    }
+    if (!Markup().ForTodaysBrowsers()) {
+        if (written >= 0) page.Delete(written);
+        return;
+    }
+    const std::string sheet = PageMarkup::SettingsStyleSheet(AppearanceOf(kind), sources_.language);
+    if (written >= 0) {
+        page.Put(written, sheet);
+    } else if (body >= 0) {
+        page.Insert(headEnd >= 0 ? headEnd : body, sheet);
+    }
+}
+
+std::string PageWriter::TableOpen(PageKind kind) const {
+    if (Markup().ForTodaysBrowsers()) return std::string("<table class=\"") + PageMarkup::kTableClass + "\">";
+    const AppearanceLines lines = LinesOf(kind);
+    return assets_.TableOpen(Num(lines.tableBorder), Text(lines.tableBackgroundPicture),
+                             Colour(lines.tableBorderColour), Num(lines.tableCellSpacing), Num(lines.tableCellPadding),
+                             Colour(lines.tableBackgroundColour));
 }
 
 void PageWriter::WriteTitleBlock(PageLines& page, bool show, const std::string& font, char kind,
@@ -188,10 +259,11 @@ void PageWriter::WriteTitleBlock(PageLines& page, bool show, const std::string& 
     const int a = Find(page, "TABLEAU", 0);
     const int t = Find(page, "TITREIMAGE", 0);
     const int f = Find(page, "FINTITREIMAGE", 0) - 1;
+    const PageMarkup markup = Markup();
     if (a < t) {
         // The block stands inside the page's table: it takes a row of its own.
         if (kind == 'i') {
-            page.Put(f + 2, "</TD>");
+            page.Put(f + 2, markup.CellClose());
         } else {
             int span = 0;
             if (kind == 's') {
@@ -203,19 +275,17 @@ void PageWriter::WriteTitleBlock(PageLines& page, bool show, const std::string& 
                 span = On(L::GalleryThumbnailTitlesShown) ? 2 * Num(L::GalleryTablePicturesPerRow)
                                                           : Num(L::GalleryTablePicturesPerRow);
             }
-            const std::string n = std::to_string(span);
-            page.Put(t - 2, "<TR colspan=" + n + ">");
-            page.Put(t - 1, "<TD colspan=" + n + ">");
-            page.Put(f + 2, "</TD>");
-            page.Put(f + 3, "</TR><TR colspan=" + n + ">");
+            page.Put(t - 2, markup.RowOpen(span));
+            page.Put(t - 1, markup.CellOpen(span));
+            page.Put(f + 2, markup.CellClose());
+            page.Put(f + 3, markup.RowBreak(span, 0, 1));
         }
     }
-    const Language& language = sources_.language;
-    page.Put(t + 1, AlignOpen(alignment, language));
-    page.Put(t + 2, StyleOpen(style, language) + FontOpen(font, size, colour, language));
+    page.Put(t + 1, markup.AlignOpen(alignment));
+    page.Put(t + 2, markup.TextOpen(font, size, colour, style));
     page.Put(t + 3, HtmlText(text));
-    page.Put(t + 4, "</FONT>" + StyleClose(style, language));
-    page.Put(t + 5, "</DIV>");
+    page.Put(t + 4, markup.TextClose(style));
+    page.Put(t + 5, markup.BlockClose());
 }
 
 int PageWriter::PaddingCells(SettingLine alignmentLine, int missing, bool pictures, bool titles) const {
@@ -225,12 +295,6 @@ int PageWriter::PaddingCells(SettingLine alignmentLine, int missing, bool pictur
         return static_cast<int>(std::nearbyint((pictures ? missing / 2.0 : 0.0) + (titles ? missing / 2.0 : 0.0)));
     }
     return alignment == sources_.language.LangText(TextId::PositionRight) ? missing * cellsPerEntry : 0;
-}
-
-std::string PageWriter::RowBreak(int rowSpan, int paddingCells, int cellSpan) const {
-    std::string line = "</TR><TR colspan=" + std::to_string(rowSpan) + ">";
-    for (int i = 0; i < paddingCells; ++i) line += "<TD colspan=" + std::to_string(cellSpan) + "></TD>";
-    return line;
 }
 
 }  // namespace palimora

@@ -5,6 +5,7 @@
 #include "sitegen/Fragments.h"
 #include "sitegen/Markers.h"
 #include "sitegen/PageLines.h"
+#include "sitegen/PageMarkup.h"
 #include "sitegen/ShownSizes.h"
 #include "styles/PageKind.h"
 #include "styles/SettingsLayout.h"
@@ -64,8 +65,7 @@ public:
 
     // The writers the pages are made of, also run by the preview on a sample.
     void WriteTitle(PageLines& page, const std::string& text) const;
-    void WriteBody(PageLines& page, SettingLine backColourLine, SettingLine backgroundLine,
-                   SettingLine linkColourLine) const;
+    void WriteBody(PageLines& page, PageKind kind) const;
     void WriteTitleBlock(PageLines& page, bool show, const std::string& font, char kind, const std::string& text,
                          const std::string& alignment, int size, int colour, const std::string& style) const;
     void WritePictureTable(PageLines& page) const;
@@ -119,6 +119,15 @@ private:
     // The alt text of a picture: its title for today's browsers, else `otherwise`.
     std::string AltText(const std::string& title, const std::string& otherwise) const;
 
+    // The tags the pages are written with: the designed ones, or today's.
+    PageMarkup Markup() const;
+    PageAppearance AppearanceOf(PageKind kind) const;
+    // For today's browsers, the page's colours and table as a style sheet in
+    // its head (`body`: the BODY marker's line).
+    void WriteSettingsStyleSheet(PageLines& page, PageKind kind, int body) const;
+    std::string TableOpen(PageKind kind) const;
+    std::string ThumbnailTitleOpen(const PageMarkup& markup) const;
+
     void WriteButtons(PageLines& page, bool pictures) const;
     // Where the gallery page being written starts in its gallery (0 for its first page).
     int FirstEntryOfPart() const;
@@ -126,7 +135,6 @@ private:
     std::string GalleryPartLinks() const;
     std::string GalleryPictureName(int j) const;
     std::string GalleryPicturePage(int j) const;
-    std::string RowBreak(int rowSpan, int paddingCells, int cellSpan) const;
     // The empty cells in front of a last row that is `missing` entries
     // short, by the table's alignment (its settings line): none on the left,
     // half of the entry cells when centred, all of them on the right.

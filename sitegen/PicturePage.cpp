@@ -16,7 +16,7 @@ using L = SettingLine;
 bool PageWriter::WritePicturePage(int pictureNumber) {
     PageLines page;
     if (!LoadTemplate(page, ProgramFolder::kPictureSample)) return false;
-    WriteBody(page, L::PicturePageBackgroundColour, L::PicturePageBackgroundPicture, L::ButtonsColour);
+    WriteBody(page, PageKind::Picture);
     const std::string title = PictureTitleOfPage(sources_.texts, context_.currentPage);
     // The caption of the picture tab names the picture pages too; for today's
     // browsers the picture's own title does, when it has one.
@@ -43,24 +43,32 @@ void PageWriter::WritePictureTitleBlock(PageLines& page, const std::string& titl
 void PageWriter::WritePictureTable(PageLines& page) const {
     markers_.InsertHeaderFooter(page, FileSetting(L::PictureTopHtml), FileSetting(L::PictureBottomHtml));
     const int c = Find(page, "TABLEAU", 0);
-    page.Put(c + 1, AlignOpen(Item(L::PictureTablePosition), sources_.language));
-    page.Put(c + 2, assets_.TableOpen(Num(L::PictureTableBorderWidth), Text(L::PictureTableBackgroundPicture),
-                                      Colour(L::PictureTableBorderColour), Num(L::PictureTableCellSpacing),
-                                      Num(L::PictureTableCellPadding), Colour(L::PictureTableBackgroundColour)));
-    page.Put(c + 3, "</DIV>");
+    // The designed block closes before its table does; for today's browsers
+    // the table is placed by the page's style sheet instead.
+    const bool designed = !Markup().ForTodaysBrowsers();
+    page.Put(c + 1, designed ? AlignOpen(Item(L::PictureTablePosition), sources_.language) : std::string());
+    page.Put(c + 2, TableOpen(PageKind::Picture));
+    page.Put(c + 3, designed ? "</DIV>" : std::string());
 }
 
 void PageWriter::WritePicture(PageLines& page) const {
     const int strips = Num(L::PictureStrips);
     const int p = Find(page, "IMAGE", 0) + 1;
-    const std::string align = AlignOpen(Item(L::PicturePosition), sources_.language);
+    const PageMarkup markup = Markup();
+    const bool today = markup.ForTodaysBrowsers();
+    const std::string align = markup.AlignOpen(Item(L::PicturePosition));
     page.Put(p, align);
 
     const bool linked = !context_.nextPage.empty();
+    const int border = strips == 1 ? Num(L::PictureBorderWidth) : 0;
     std::string prefix = linked ? "<a href=\"" + context_.nextPage + "\">" : std::string();
-    prefix += strips == 1 ? "<img border=\"" + std::to_string(Num(L::PictureBorderWidth)) + "\" bordercolor=\"" +
-                                HtmlColour(Colour(L::PictureBorderColour)) + "\" "
-                          : std::string("<img border=\"0\"");
+    if (today) {
+        prefix += "<img";
+    } else {
+        prefix += strips == 1 ? "<img border=\"" + std::to_string(border) + "\" bordercolor=\"" +
+                                    HtmlColour(Colour(L::PictureBorderColour)) + "\" "
+                              : std::string("<img border=\"0\"");
+    }
     const std::string close = linked ? "</a>" : "";
     const std::string& name = context_.currentPicture;
     const std::string extension = UpperExtensionOf(name);
@@ -75,8 +83,8 @@ void PageWriter::WritePicture(PageLines& page) const {
         // The size again as style properties: the look's style sheet scales
         // the picture to the window from them before the picture arrives.
         const std::optional<PictureSize> size = ShownSize(name, &ShownSizes::picture);
-        const std::string properties =
-            size ? " style=\"--w:" + std::to_string(size->width) + ";--h:" + std::to_string(size->height) + "\"" : "";
+        std::string properties =
+            size ? "--w:" + std::to_string(size->width) + ";--h:" + std::to_string(size->height) : "";
         // Phones take the smaller copy made for them.
         std::string choices;
         if (const std::optional<PictureSize> phone = ShownSize(name, &ShownSizes::phone); phone && size) {
@@ -85,9 +93,22 @@ void PageWriter::WritePicture(PageLines& page) const {
                       std::to_string(phone->width) + "w, " + picture + " " + width +
                       "w\" sizes=\"(max-width: " + width + "px) 100vw, " + width + "px\"";
         }
-        page.Put(p + 1, prefix + " src=\"" + picture + "\" alt=\"" + alt + "\"" + SizeAttributes(size) + properties +
-                            choices + " HSPACE=\"" + std::to_string(Num(L::PictureSpaceHorizontal)) + "\" VSPACE=\"" +
-                            std::to_string(Num(L::PictureSpaceVertical)) + "\" >" + close);
+        const std::string horizontal = std::to_string(Num(L::PictureSpaceHorizontal));
+        const std::string vertical = std::to_string(Num(L::PictureSpaceVertical));
+        if (today) {
+            // The designed attributes as style properties; the class tells
+            // the look's style sheet that this is the page's whole picture.
+            if (!properties.empty()) properties += ";";
+            if (border > 0) properties += "border:" + CssBorder(border, Colour(L::PictureBorderColour)) + ";";
+            properties += "margin:" + vertical + "px " + horizontal + "px";
+            page.Put(p + 1, prefix + " class=\"photo\" src=\"" + picture + "\" alt=\"" + alt + "\"" +
+                                SizeAttributes(size) + " style=\"" + properties + "\"" + choices + ">" + close);
+        } else {
+            if (!properties.empty()) properties = " style=\"" + properties + "\"";
+            page.Put(p + 1, prefix + " src=\"" + picture + "\" alt=\"" + alt + "\"" + SizeAttributes(size) +
+                                properties + choices + " HSPACE=\"" + horizontal + "\" VSPACE=\"" + vertical + "\" >" +
+                                close);
+        }
     } else {
         const std::string base = name.substr(0, name.size() - ExtensionOf(name).size());
         std::string line;
@@ -99,20 +120,21 @@ void PageWriter::WritePicture(PageLines& page) const {
                 context_.buildMode ? "./morc_images/" + base + "-" + std::to_string(i) + ExtensionOf(name) : picture;
             const std::string size =
                 whole ? SizeAttributes(PictureSize{whole->width, bands[i - 1].bottom - bands[i - 1].top}) : "";
-            line += prefix + " src=\"" + source + "\" alt=\"" + alt + "\"" + size + " >" + close;
+            line += prefix + " src=\"" + source + "\" alt=\"" + alt + "\"" + size + (today ? ">" : " >") + close;
         }
         page.Put(p + 1, line);
     }
-    page.Put(p + 2, "</DIV>");
+    page.Put(p + 2, markup.BlockClose());
 }
 
 void PageWriter::WriteComment(PageLines& page) const {
     const int a = Find(page, "COMMENTAIRE", 0);
     if (On(L::CommentShown)) {
-        const Language& language = sources_.language;
-        page.Put(a + 1, AlignOpen(Item(L::CommentPosition), language));
-        page.Put(a + 2, StyleOpen(Item(L::CommentStyle), language) +
-                            FontOpen(Face(L::CommentFont), Num(L::CommentSize), Colour(L::CommentColour), language));
+        const PageMarkup markup = Markup();
+        page.Put(a + 1, markup.AlignOpen(Item(L::CommentPosition)));
+        // A comment may hold paragraphs of its own.
+        page.Put(a + 2, markup.TextOpen(Face(L::CommentFont), Num(L::CommentSize), Colour(L::CommentColour),
+                                        Item(L::CommentStyle), true));
         if (context_.buildMode) {
             page.Put(a + 3, NeverAMarker(PictureCommentHtml(sources_.texts, context_.currentPage)));
             page.Put(a + 4, {});
@@ -123,8 +145,8 @@ void PageWriter::WriteComment(PageLines& page) const {
                 page.Put(i++, Word(sample) + " <br>");
             }
         }
-        page.Put(a + 6, "</FONT>" + StyleClose(Item(L::CommentStyle), language));
-        page.Put(a + 7, "</DIV>");
+        page.Put(a + 6, markup.TextClose(Item(L::CommentStyle), true));
+        page.Put(a + 7, markup.BlockClose());
     } else {
         ClearLines(page, a + 1, Find(page, "FINCOMMENTAIRE", a + 1) - 1);
     }
@@ -135,33 +157,34 @@ void PageWriter::WriteTextButtons(PageLines& page) const { WriteButtons(page, fa
 void PageWriter::WritePictureButtons(PageLines& page) const { WriteButtons(page, true); }
 
 void PageWriter::WriteButtons(PageLines& page, bool pictures) const {
-    const Language& language = sources_.language;
+    const PageMarkup markup = Markup();
     const std::string& previous = context_.previousPage;
     const std::string& next = context_.nextPage;
     const std::string gallery = On(L::MakeGalleries) ? context_.galleryPage : std::string();
-    auto button = [&](SettingLine line, const std::string& target) -> std::string {
+    auto button = [&](SettingLine line, TextId name, const std::string& target) -> std::string {
         if (target.empty()) return {};
         // A picture button without a picture is written as its text: the
         // default text is no file name.
         if (!pictures || sources_.settings.Lines().Line(line).empty()) return LinkText(Text(line), target);
         const std::string picture = assets_.Reference(Text(line));
-        return "<a href=\"" + target + "\"><img src=\"" + picture + "\"" + ShownSizeOfFile(picture) + "></a>";
+        // For today's browsers the picture says where it leads.
+        const std::string alt = markup.ForTodaysBrowsers() ? " alt=\"" + HtmlText(Word(name)) + "\"" : "";
+        return "<a href=\"" + target + "\"><img src=\"" + picture + "\"" + alt + ShownSizeOfFile(picture) + "></a>";
     };
     int searchFrom = 0;
     for (const auto& [marker, shownLine] :
          {std::pair{"BOUTHAUT", L::ButtonsAtTop}, std::pair{"BOUTBAS", L::ButtonsAtBottom}}) {
         const int d = Find(page, marker, searchFrom);
         if (On(shownLine)) {
-            page.Put(d + 1, AlignOpen(Item(L::ButtonsPosition), language));
+            page.Put(d + 1, markup.AlignOpen(Item(L::ButtonsPosition)));
             page.Put(d + 2, pictures ? std::string()
-                                     : StyleOpen(Item(L::ButtonsStyle), language) +
-                                           FontOpen(Face(L::ButtonsFont), Num(L::ButtonsSize), Colour(L::ButtonsColour),
-                                                    language));
-            page.Put(d + 3, button(L::BackButton, previous));
-            page.Put(d + 4, button(L::ContentsButton, gallery));
-            page.Put(d + 5, button(L::NextButton, next));
-            page.Put(d + 6, pictures ? std::string() : "</FONT>" + StyleClose(Item(L::ButtonsStyle), language));
-            page.Put(d + 7, "</DIV>");
+                                     : markup.TextOpen(Face(L::ButtonsFont), Num(L::ButtonsSize),
+                                                       Colour(L::ButtonsColour), Item(L::ButtonsStyle)));
+            page.Put(d + 3, button(L::BackButton, TextId::Previous, previous));
+            page.Put(d + 4, button(L::ContentsButton, TextId::ContentsButton, gallery));
+            page.Put(d + 5, button(L::NextButton, TextId::Next, next));
+            page.Put(d + 6, pictures ? std::string() : markup.TextClose(Item(L::ButtonsStyle)));
+            page.Put(d + 7, markup.BlockClose());
         } else {
             const int e = Find(page, std::string("FIN") + marker, d + 1);
             ClearLines(page, d + 1, e - 1);

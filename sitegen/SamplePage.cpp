@@ -30,17 +30,17 @@ bool PageWriter::WriteSample(PageKind kind) {
     if (!LoadTemplate(page, sample)) return false;
     switch (kind) {
         case PageKind::Summary:
-            WriteBody(page, L::SummaryBackgroundColour, L::SummaryBackgroundPicture, L::SummaryGalleryTitleColour);
+            WriteBody(page, PageKind::Summary);
             WriteSummaryTitleBlock(page);
             WriteSummaryTable(page);
             break;
         case PageKind::Gallery:
-            WriteBody(page, L::GalleryBackgroundColour, L::GalleryBackgroundPicture, L::GalleryThumbnailTitleColour);
+            WriteBody(page, PageKind::Gallery);
             WriteGalleryTitleBlock(page, Text(L::GalleryName1));
             WriteGalleryTable(page);
             break;
         case PageKind::Picture:
-            WriteBody(page, L::PicturePageBackgroundColour, L::PicturePageBackgroundPicture, L::ButtonsColour);
+            WriteBody(page, PageKind::Picture);
             WritePictureTable(page);
             WritePictureTitleBlock(page, Word(TextId::SampleTitle));
             WritePicture(page);

@@ -23,7 +23,7 @@ bool PageWriter::WriteSummaryPage() {
     PageLines page;
     if (!LoadTemplate(page, ProgramFolder::kSummarySample)) return false;
     WriteTitle(page, Word(TextId::SummaryWord) + " " + Text(L::SummaryTitle));
-    WriteBody(page, L::SummaryBackgroundColour, L::SummaryBackgroundPicture, L::SummaryGalleryTitleColour);
+    WriteBody(page, PageKind::Summary);
     WriteSummaryTitleBlock(page);
     WriteSummaryTable(page);
     Finish(page, site_layout::kStartPage, PageKind::Summary);
@@ -37,13 +37,13 @@ void PageWriter::WriteSummaryTitleBlock(PageLines& page) const {
 }
 
 void PageWriter::WriteSummaryTable(PageLines& page) const {
-    const Language& language = sources_.language;
+    const PageMarkup markup = Markup();
     const bool pictures = On(L::SummaryGalleryPicturesShown), titles = On(L::SummaryGalleryTitlesShown),
                homeOn = On(L::HomeLinkShown);
     const int perRow = std::max(1, Num(L::SummaryTableEntriesPerRow));
     const int rowSpan = pictures && titles ? 2 * perRow : (!pictures && !titles ? 0 : perRow);
     const int cellSpan = !pictures && !titles ? 0 : 1;
-    const std::string cell = "<TD colspan=" + std::to_string(cellSpan) + ">";
+    const std::string cell = markup.CellOpen(cellSpan);
 
     std::string names[kEntries];
     int count = 0;
@@ -61,15 +61,13 @@ void PageWriter::WriteSummaryTable(PageLines& page) const {
 
     const int a = Find(page, "TABLEAU", 0);
     const int z = Find(page, "FINTABLEAU", a + 1);
-    page.Put(a + 1, AlignOpen(Item(L::SummaryTablePosition), language));
-    page.Put(a + 2, assets_.TableOpen(Num(L::SummaryTableBorderWidth), Text(L::SummaryTableBackgroundPicture),
-                                      Colour(L::SummaryTableBorderColour), Num(L::SummaryTableCellSpacing),
-                                      Num(L::SummaryTableCellPadding), Colour(L::SummaryTableBackgroundColour)));
-    page.Put(z + 1, "</DIV>");
+    page.Put(a + 1, markup.AlignOpen(Item(L::SummaryTablePosition)));
+    page.Put(a + 2, TableOpen(PageKind::Summary));
+    page.Put(z + 1, markup.BlockClose());
     markers_.InsertHeaderFooter(page, FileSetting(L::SummaryTopHtml), FileSetting(L::SummaryBottomHtml));
 
-    const std::string border = std::to_string(Num(L::SummaryGalleryPictureBorderWidth));
-    const std::string borderColour = HtmlColour(Colour(L::SummaryGalleryPictureBorderColour));
+    const std::string imageOpen =
+        markup.ImageOpen(Num(L::SummaryGalleryPictureBorderWidth), Colour(L::SummaryGalleryPictureBorderColour));
     for (int e = 1; e <= kEntries; ++e) {
         const std::string n = std::to_string(e);
         const bool home = e == kHomeEntry;
@@ -99,8 +97,8 @@ void PageWriter::WriteSummaryTable(PageLines& page) const {
                 if (!context_.buildMode && !SamplePicture(e - 1).empty()) source = SamplePicture(e - 1);
             }
             std::string element =
-                "<a href=\"" + link + "\"><img border=\"" + border + "\" bordercolor=\"" + borderColour + "\"  src=\"" +
-                source + "\" alt=\"" + AltText(names[e - 1], "") + "\"" +
+                "<a href=\"" + link + "\">" + imageOpen + "src=\"" + source + "\" alt=\"" + AltText(names[e - 1], "") +
+                "\"" +
                 (home ? ShownSizeOfFile(source)
                       : SizeAttributes(ShownSize(context_.firstPicture[e - 1], &ShownSizes::summary))) +
                 " ";
@@ -116,10 +114,10 @@ void PageWriter::WriteSummaryTable(PageLines& page) const {
             }
             element += "></a>";
             page.Put(p, cell);
-            page.Put(p + 1, AlignOpen(Item(L::SummaryGalleryPicturePosition), language));
+            page.Put(p + 1, markup.AlignOpen(Item(L::SummaryGalleryPicturePosition)));
             page.Put(p + 2, element);
-            page.Put(p + 3, "</DIV>");
-            page.Put(p + 4, "</TD>");
+            page.Put(p + 3, markup.BlockClose());
+            page.Put(p + 4, markup.CellClose());
         } else {
             ClearLines(page, p, pe);
         }
@@ -131,14 +129,13 @@ void PageWriter::WriteSummaryTable(PageLines& page) const {
             ClearLines(page, t, te);
         } else if (titles) {
             page.Put(t, cell);
-            page.Put(t + 1, AlignOpen(Item(L::SummaryGalleryTitlePosition), language));
-            page.Put(t + 2, StyleOpen(Item(L::SummaryGalleryTitleStyle), language) +
-                                FontOpen(Face(L::SummaryGalleryTitleFont), Num(L::SummaryGalleryTitleSize),
-                                         Colour(L::SummaryGalleryTitleColour), language));
+            page.Put(t + 1, markup.AlignOpen(Item(L::SummaryGalleryTitlePosition)));
+            page.Put(t + 2, markup.TextOpen(Face(L::SummaryGalleryTitleFont), Num(L::SummaryGalleryTitleSize),
+                                            Colour(L::SummaryGalleryTitleColour), Item(L::SummaryGalleryTitleStyle)));
             page.Put(t + 3, LinkText(HtmlText(names[e - 1]), link));
-            page.Put(t + 4, "</FONT>" + StyleClose(Item(L::SummaryGalleryTitleStyle), language));
-            page.Put(t + 5, "</DIV>");
-            page.Put(t + 6, "</TD>");
+            page.Put(t + 4, markup.TextClose(Item(L::SummaryGalleryTitleStyle)));
+            page.Put(t + 5, markup.BlockClose());
+            page.Put(t + 6, markup.CellClose());
         } else {
             ClearLines(page, t, te);
         }
@@ -165,7 +162,7 @@ void PageWriter::WriteSummaryTable(PageLines& page) const {
         if ((e + perRow - 1) / perRow == rows && remaining != perRow) {
             padding = PaddingCells(L::SummaryTablePosition, perRow - remaining, pictures, titles);
         }
-        page.Put(r, RowBreak(rowSpan, padding, cellSpan));
+        page.Put(r, markup.RowBreak(rowSpan, padding, cellSpan));
         page.Put(f, {});
     }
     markers_.ClearSignature(page);

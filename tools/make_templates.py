@@ -94,8 +94,8 @@ def grid_css(cell, most_per_row):
         "table { display: block; width: 100%; }",
         "tbody { display: block; }",
         "tr { display: grid; grid-auto-flow: column; grid-template-rows: auto auto; justify-content: center; row-gap: 4px; }",
-        'div[align="left" i] tr { justify-content: start; }',
-        'div[align="right" i] tr { justify-content: end; }',
+        'div[align="left" i] tr, div[style*="text-align:left"] tr { justify-content: start; }',
+        'div[align="right" i] tr, div[style*="text-align:right"] tr { justify-content: end; }',
         "td { display: block; min-width: 0; align-self: start; }",
         "td:empty { display: none; }",
         "td img { max-width: 100%; height: auto; vertical-align: bottom; }",
@@ -112,7 +112,7 @@ def grid_css(cell, most_per_row):
         "tr:not(:has(img)):has(> td:only-child) { display: block; margin-top: 14px; }",
         "tr:not(:has(img)):has(> td:only-child) a { display: inline-block; padding: 3px 10px; margin: 2px; }",
     ]
-    both = "tr:has(> td img):has(> td font) "
+    both = "tr:has(> td img):has(> td :is(font, span)) "
     for columns in range(2, MOST_COLUMNS + 1):
         rules = [f"tr {{ --col: {100 / columns:.4f}%; }}"]
         bands = -(-most_per_row // columns)
@@ -135,11 +135,11 @@ table, tbody, tr, td { display: block; }
 table { margin: 0 auto; }
 .head { text-align: center; padding-bottom: 6px; }
 .shot img { max-width: 100%; height: auto; vertical-align: bottom; box-sizing: border-box; }
-.shot img[hspace] { max-width: calc(100% - 24px); max-height: calc(100vh - var(--around, 250px)); width: auto; }
-@supports (height: 100svh) { .shot img[hspace] { max-height: calc(100svh - var(--around, 250px)); } }
-.shot img[hspace][style] { max-width: none; max-height: none; height: auto;
+.shot img[hspace], .shot img.photo { max-width: calc(100% - 24px); max-height: calc(100vh - var(--around, 250px)); width: auto; }
+@supports (height: 100svh) { .shot img[hspace], .shot img.photo { max-height: calc(100svh - var(--around, 250px)); } }
+.shot img[hspace][style], .shot img.photo[style*="--w"] { max-width: none; max-height: none; height: auto;
   width: min(calc(100% - 24px), calc(var(--w) * 1px), calc((100vh - var(--around, 250px)) * var(--w) / var(--h))); }
-@supports (height: 100svh) { .shot img[hspace][style] {
+@supports (height: 100svh) { .shot img[hspace][style], .shot img.photo[style*="--w"] {
   width: min(calc(100% - 24px), calc(var(--w) * 1px), calc((100svh - var(--around, 250px)) * var(--w) / var(--h))); } }
 .note { max-width: 46em; margin: 4px auto 0; }
 .nav { margin: 6px 0; }
@@ -233,23 +233,23 @@ def tail():
 
 def summary(theme):
     lines = head(theme, "sommaires") + title_block()
-    lines += [marker("TABLEAU"), *slots(2), "<TR>"]
+    lines += [marker("TABLEAU"), *slots(2), "<tr>"]
     for n in range(1, SUMMARY_SLOTS + 1):
         lines += entry(n)
-    lines += ["</TR>", "</TABLE>", marker("FINTABLEAU"), ""]
+    lines += ["</tr>", "</table>", marker("FINTABLEAU"), ""]
     return lines + tail()
 
 
 def gallery(theme):
     lines = head(theme, "galeries") + title_block()
-    lines += [marker("TABLEAU"), *slots(2), "<TR>"]
+    lines += [marker("TABLEAU"), *slots(2), "<tr>"]
     for n in range(1, GALLERY_SLOTS + 1):
         lines += entry(n)
     # The row of links under the grid, opened by the writer's four lines.
     lines += [*slots(4), marker("TITRESOMMAIRE"), ""]
     for g in range(1, 11):
         lines += [marker(f"TITREGALERIE{g}"), ""]
-    lines += ["</FONT></DIV></TD></TR>", "</TABLE>", marker("FINTABLEAU"), ""]
+    lines += ["</font></div></td></tr>", "</table>", marker("FINTABLEAU"), ""]
     return lines + tail()
 
 
@@ -259,10 +259,10 @@ def buttons(name):
 
 def picture(theme):
     lines = head(theme, "images") + buttons("BOUTHAUT")
-    lines += [marker("TABLEAU"), *slots(3), '<TR><TD class="head">']
-    lines += [marker("TITREIMAGE"), *slots(5), marker("FINTITREIMAGE"), "</TD>"]
-    lines += ["</TR><TR><TD>", '<div class="shot">', marker("IMAGE"), *slots(3), "</div>"]
-    lines += ['<div class="note">', marker("COMMENTAIRE"), *slots(7), marker("FINCOMMENTAIRE"), "</div>", "</TD></TR>", "</TABLE>"]
+    lines += [marker("TABLEAU"), *slots(3), '<tr><td class="head">']
+    lines += [marker("TITREIMAGE"), *slots(5), marker("FINTITREIMAGE"), "</td>"]
+    lines += ["</tr><tr><td>", '<div class="shot">', marker("IMAGE"), *slots(3), "</div>"]
+    lines += ['<div class="note">', marker("COMMENTAIRE"), *slots(7), marker("FINCOMMENTAIRE"), "</div>", "</td></tr>", "</table>"]
     lines += buttons("BOUTBAS")
     return lines + tail()
 

@@ -16,7 +16,8 @@ DevTools protocol (over --remote-debugging-pipe):
   start page;
 - with pages for today's browsers (the default of new projects), nothing
   shifts while the page loads, even with its pictures held back by the
-  network, and axe-core finds nothing serious or critical on any page.
+  network, axe-core finds nothing serious or critical on any page, and
+  html-validate finds no error in any page.
 
 Usage: site_layout.py <program folder> [screenshot folder]"""
 import base64
@@ -82,6 +83,7 @@ def write_settings(programs, look):
 
 
 AXE = ROOT / "tests" / "e2e" / "node_modules" / "axe-core" / "axe.min.js"
+HTML_VALIDATE = ROOT / "tests" / "e2e" / "node_modules" / ".bin" / "html-validate"
 SHIFT_VIEWPORTS = {(390, 844), (1280, 800)}  # where pictures arrive late and layout shift is measured
 AXE_VIEWPORT = (1280, 800)
 
@@ -297,6 +299,11 @@ def main():
                 pages += sorted(p.name for p in site.glob("g?-*.htm"))
                 if len(pages) != 4 + 23:
                     failures.append(f"{look}: {len(pages)} pages")
+                checked = subprocess.run([str(HTML_VALIDATE), "--preset", "standard", "--formatter", "text",
+                                          *(str(site / page) for page in pages)], capture_output=True, text=True)
+                if checked.returncode != 0:
+                    failures += [f"{look}: html-validate: {line}" for line in
+                                 (checked.stdout + checked.stderr).strip().splitlines()[:20]]
                 titles = 0
                 for width, height in VIEWPORTS:
                     for page in pages:

@@ -1,6 +1,7 @@
 #include "sitegen/Fragments.h"
 #include "common/ProgramFolder.h"
 #include "lang/Language.h"
+#include "sitegen/PageMarkup.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -38,6 +39,28 @@ TEST_F(FragmentsTest, AlignmentStyleAndFontAreSpeltExactly) {
               "<font face=\"Verdana,Arial,Helvetica\" size=\"3\" color=\"#FFFFFF\">");
     EXPECT_EQ(HtmlColour(255), "#FF0000");
     EXPECT_EQ(HtmlColour(0x563412), "#123456");
+}
+
+// Today's markup says with style properties what the designed tags say, and
+// a face or a file name cannot leave the value it is written into.
+TEST_F(FragmentsTest, TodaysMarkupGivesTheSameLookInStyleThatCannotBeBrokenOutOf) {
+    const PageMarkup today(true, language);
+    EXPECT_EQ(today.AlignOpen("Right") + today.BlockClose(), "<div></div>");  // always a block to close
+    EXPECT_EQ(today.TextOpen("Jane's \"Serif\"", 9, 0x800000, language.LangText(TextId::StyleBold)),
+              "<span style=\"font-family:'Jane\\'s &quot;Serif&quot;',Arial,Helvetica;font-size:xxx-large;"
+              "color:#000080;font-weight:bold\">");
+    EXPECT_EQ(today.TextOpen(language.LangText(TextId::BrowserFont), 0, 0, "", true),
+              "<div style=\"font-size:x-small;color:#000000\">");
+    EXPECT_EQ(today.RowBreak(4, 2, 1), "</tr><tr><td></td><td></td>");
+    PageAppearance look;
+    look.backgroundPicture = "./param/a\"b</style>.jpg";
+    look.tableBorder = 2;
+    look.tableAlignment = language.LangText(TextId::PositionCentred);
+    const std::string sheet = PageMarkup::SettingsStyleSheet(look, language);
+    EXPECT_TRUE(PageMarkup::IsSettingsStyleSheet(sheet));
+    EXPECT_NE(sheet.find("url(\"./param/a\\\"b\\3C /style>.jpg\")"), std::string::npos) << sheet;
+    EXPECT_EQ(sheet.find("</style>"), sheet.size() - 8) << "one end, its own";
+    EXPECT_NE(sheet.find("margin-left: auto; margin-right: auto;"), std::string::npos);
 }
 
 TEST_F(FragmentsTest, LinksKeepTheirTextWithoutATarget) {

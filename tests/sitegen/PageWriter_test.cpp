@@ -6,7 +6,6 @@
 #include "project/PictureNames.h"
 #include "project/PictureTextFile.h"
 #include "project/SiteAddress.h"
-#include "project/SiteAddress.h"
 #include "project/SiteLayout.h"
 #include "styles/ProjectSettings.h"
 #include "styles/SettingValues.h"
@@ -14,6 +13,8 @@
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
 
 namespace palimora {
 namespace {
@@ -160,7 +161,8 @@ TEST_F(PageWriterTest, TheSitesOwnLanguageGivesItsFixedWords) {
     EXPECT_TRUE(Has(page, "<html lang=\"en\">"));
     EXPECT_TRUE(Has(page, "<title>Demo Picture 2</title>"));
     EXPECT_TRUE(Has(page, ">Previous</a>"));
-    EXPECT_TRUE(Has(page, "<DIV ALIGN=RIGHT>")) << "the position is still read in the program's language";
+    EXPECT_TRUE(Has(page, "<div style=\"text-align:right\">"))
+        << "the position is still read in the program's language";
     ASSERT_TRUE(Writer().WriteSummaryPage());
     EXPECT_TRUE(Has(Page("index.html"), "<title>Contents Demo</title>"));
 }
@@ -492,6 +494,56 @@ TEST_F(PageWriterTest, EveryTemplateMakesSamplesThatLinkOnlyToSamplesAndRebuildI
         }
     }
     EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front();
+}
+
+// A sample is written again in place, and the build reads it: the style
+// sheet of pages for today's browsers is written once however often, and
+// goes when the setting is turned off, leaving the designed bytes.
+TEST_F(PageWriterTest, ASampleForTodaysBrowsersRebuildsInPlaceAndTurnsBackToTheDesignedBytes) {
+    for (PageKind kind : {PageKind::Summary, PageKind::Gallery, PageKind::Picture}) {
+        const fs::path sample = temp.Path() / std::array{"blanksom.htm", "blankgal.htm", "blankimg.htm"}[int(kind)];
+        settings.Store(SettingLine::TodaysBrowsers, "0");
+        ASSERT_TRUE(Writer().WriteSample(kind));
+        const std::string designed = testing::ReadBytes(sample);
+        settings.Store(SettingLine::TodaysBrowsers, "1");
+        ASSERT_TRUE(Writer().WriteSample(kind));
+        const std::string today = testing::ReadBytes(sample);
+        ASSERT_TRUE(Writer().WriteSample(kind));
+        EXPECT_EQ(testing::ReadBytes(sample), today) << sample;
+        EXPECT_EQ(Occurrences(today, "<style id=\"page-settings\">"), 1u) << sample;
+        EXPECT_LT(today.find("<style id=\"page-settings\">"), today.find("</head>")) << sample;
+        settings.Store(SettingLine::TodaysBrowsers, "0");
+        ASSERT_TRUE(Writer().WriteSample(kind));
+        EXPECT_EQ(testing::ReadBytes(sample), designed) << sample;
+    }
+}
+
+// What the designed pages say with attributes, pages for today's browsers
+// say with style properties, and the picture buttons name where they lead.
+TEST_F(PageWriterTest, APicturePageForTodaysBrowsersGivesItsAttributesAsStyle) {
+    settings.Store(SettingLine::TodaysBrowsers, "1");
+    settings.Store(SettingLine::PictureBorderWidth, "2");
+    settings.Store(SettingLine::PictureBorderColour, "255");
+    settings.Store(SettingLine::PictureSpaceHorizontal, "5");
+    settings.Store(SettingLine::PictureSpaceVertical, "0");
+    settings.Store(SettingLine::PictureTableCellPadding, "7");
+    settings.Store(SettingLine::ButtonMode, settings::WriteMode(settings::ButtonMode::Pictures));
+    const fs::path button = temp.Path() / "avant.gif";
+    testing::WriteBytes(button, "GIF89a");
+    settings.Store(SettingLine::BackButton, button.string());
+    Gallery(3, 1, 7);
+    context.currentPage = "g3-000002.htm";
+    context.previousPage = "g3-000001.htm";
+    context.currentPicture = "000002.jpg";
+    ASSERT_TRUE(Writer().WritePicturePage(2));
+    const std::string page = Page("g3-000002.htm");
+    EXPECT_TRUE(Has(page,
+                    "<img class=\"photo\" src=\"./images/000002.jpg\" alt=\"Photo 2\" "
+                    "style=\"border:2px solid #FF0000;margin:0px 5px\">"));
+    EXPECT_TRUE(Has(page, "<table class=\"frame\">"));
+    EXPECT_TRUE(Has(page, "table.frame > * > tr > td { padding: 7px; }"));
+    EXPECT_TRUE(Has(page, "<img src=\"./param/avant.gif\" alt=\"" + Word(TextId::Previous) + "\""));
+    for (const char* designed : {"<DIV", "<font", "<TD", "HSPACE", "bgcolor"}) EXPECT_FALSE(Has(page, designed));
 }
 
 TEST_F(PageWriterTest, APictureSampleShowsTheSampleTitleAndSettingsChangeItOnTheNextRebuild) {
