@@ -48,8 +48,11 @@
 namespace palimora::corpus {
 namespace {
 
+// GCC says so with a macro, Clang with a feature test.
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kUnderAddressSanitizer = true;
+#elif defined(__has_feature)
+constexpr bool kUnderAddressSanitizer = __has_feature(address_sanitizer);
 #else
 constexpr bool kUnderAddressSanitizer = false;
 #endif
