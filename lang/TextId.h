@@ -332,10 +332,12 @@ enum class TextId {
     ComputerView = 392,
     PhoneView = 393,
     SiteLanguageLabel = 394,
+    NothingTicked = 395,
+    WebPictureFilter = 396,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 322> kAllTextIds{{
+inline constexpr std::array<TextId, 324> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -658,9 +660,11 @@ inline constexpr std::array<TextId, 322> kAllTextIds{{
     TextId::ComputerView,
     TextId::PhoneView,
     TextId::SiteLanguageLabel,
+    TextId::NothingTicked,
+    TextId::WebPictureFilter,
 }};
 
-inline constexpr int kLanguageFileLines = 395;
+inline constexpr int kLanguageFileLines = 397;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

@@ -362,9 +362,11 @@ TEXTS = {
     392: ("ComputerView", "Ordinateur", "Computer"),
     393: ("PhoneView", "Téléphone", "Phone"),
     394: ("SiteLanguageLabel", "Langue du site :", "Site language:"),
+    395: ("NothingTicked", "Aucune image n'est cochée : cochez les images à retirer du projet, puis cliquez sur ce bouton.", "No picture is ticked: tick the pictures to remove from the project, then click this button."),
+    396: ("WebPictureFilter", "Images pour le web (*.jpg *.jpeg *.png *.gif *.webp *.svg)|*.jpg;*.jpeg;*.png;*.gif;*.webp;*.svg|JPEG|*.jpg;*.jpeg|PNG|*.png|GIF|*.gif|WebP|*.webp|SVG|*.svg", "Web pictures (*.jpg *.jpeg *.png *.gif *.webp *.svg)|*.jpg;*.jpeg;*.png;*.gif;*.webp;*.svg|JPEG|*.jpg;*.jpeg|PNG|*.png|GIF|*.gif|WebP|*.webp|SVG|*.svg"),
 }
 
-LAST = 394
+LAST = 396
 FRENCH, ENGLISH = 1, 2
 
 

@@ -134,6 +134,8 @@ void PageDesignStep::Show(const Step& step) {
 }
 
 void PageDesignStep::Enter() {
+    // Each notebook opens on its first tab, whichever was shown when the step was left.
+    for (PageKind kind : {PageKind::Summary, PageKind::Gallery, PageKind::Picture}) ShowFirstTab(kind);
     preview_.Reset();
     PrepareSamplePictures();
     Notebooks->RefreshGalleryLists();

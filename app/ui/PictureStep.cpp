@@ -20,8 +20,10 @@
 #include "project/ui/PictureOpenDialog.h"
 #include "project/ui/PictureTabs.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QLocale>
+#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -29,11 +31,7 @@ namespace palimora {
 namespace fs = std::filesystem;
 
 PictureStep::PictureStep(Session& session, UserDialogs& dialogs, Toolbar& toolbar, QWidget* window)
-    : QObject(window),
-      session_(session),
-      dialogs_(dialogs),
-      toolbar_(toolbar),
-      lastPictureFolder_(session.Folder().Root()) {
+    : QObject(window), session_(session), dialogs_(dialogs), toolbar_(toolbar) {
     PictureTabsView = new PictureTabs(dialogs, session.CurrentLanguage(), window);
     PictureTabsView->setGeometry(8, 96, 385, 329);
     PicturesList = new PictureListView(window);
@@ -47,7 +45,6 @@ PictureStep::~PictureStep() = default;
 
 void PictureStep::ShowNewProject() {
     pictureCount_ = currentPicture_ = textsPicture_ = 0;
-    selectAfterInsert_ = false;
     PictureTabsView->PictureView->Clear();
     PictureTabsView->ShowTexts({}, {});
 }
@@ -58,7 +55,7 @@ void PictureStep::SetShown(bool shown) {
     if (shown) PictureTabsView->setCurrentIndex(0);
 }
 
-void PictureStep::RefillPictureList() {
+void PictureStep::RefillPictureList(int select) {
     BusyCursor busy;
     PictureList& pictures = session_.Pictures();
     std::vector<fs::path> files;
@@ -74,11 +71,7 @@ void PictureStep::RefillPictureList() {
         currentPicture_ = 0;
         return;
     }
-    if (selectAfterInsert_) {
-        selectAfterInsert_ = false;
-    } else {
-        currentPicture_ = pictureCount_;
-    }
+    currentPicture_ = select > 0 ? std::min(select, pictureCount_) : pictureCount_;
     PicturesList->MakeCurrent(currentPicture_ - 1);
 }
 
@@ -138,13 +131,18 @@ void PictureStep::StoreTexts(bool onlyWhenChanged) {
 void PictureStep::AddPictures() {
     PressedLook pressed(*toolbar_.AddButton);
     const QString filter = QtFileFilter(session_.LangText(TextId::PictureFilter));
-    PictureOpenDialog OpenImg(session_.CurrentLanguage(), ToScreen(session_.LangText(TextId::AddPicturesHint)), filter,
-                              PictureTabsView->window());
     // The dialog comes back after each confirmation, for the next pictures,
-    // in the folder of the last ones.
+    // in the folder of the last ones: each time a new one, so that it stands
+    // where the first stood with nothing chosen yet, as large as it was left.
+    QSize size;
     while (true) {
-        OpenImg.setDirectory(QString::fromStdString(lastPictureFolder_.string()));
-        if (OpenImg.exec() != QDialog::Accepted) break;
+        PictureOpenDialog OpenImg(session_.CurrentLanguage(), ToScreen(session_.LangText(TextId::AddPicturesHint)),
+                                  filter, PictureTabsView->window());
+        if (size.isValid()) OpenImg.resize(size);
+        OpenImg.setDirectory(QString::fromStdString(FolderToAddFrom().string()));
+        const int answer = OpenImg.exec();
+        size = OpenImg.size();
+        if (answer != QDialog::Accepted) break;
         const QStringList chosen = OpenImg.selectedFiles();
         if (chosen.isEmpty()) break;
         std::vector<fs::path> files;
@@ -152,6 +150,14 @@ void PictureStep::AddPictures() {
         AddPictures(files);
     }
     ShowChosenPicture();
+}
+
+fs::path PictureStep::FolderToAddFrom() const {
+    std::error_code error;
+    if (!lastPictureFolder_.empty() && fs::is_directory(lastPictureFolder_, error)) return lastPictureFolder_;
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (!pictures.isEmpty() && QDir(pictures).exists()) return pictures.toStdString();
+    return QDir::homePath().toStdString();
 }
 
 void PictureStep::AddPictures(const std::vector<fs::path>& chosen) {
@@ -174,7 +180,7 @@ void PictureStep::AddPictures(const std::vector<fs::path>& chosen) {
     PictureTabsView->PictureView->Clear();
     PicturesList->clear();
     lastPictureFolder_ = sources.front().parent_path();
-    const bool inserting = currentPicture_ < pictureCount_;
+    int shown = 0;  // the last picture, unless one was added
     try {
         const auto added = pictures.Add(sources, currentPicture_, [this](const fs::path& copy, const fs::path& source) {
             return ConvertAddedPicture(copy, source, dialogs_, session_.CurrentLanguage());
@@ -184,28 +190,34 @@ void PictureStep::AddPictures(const std::vector<fs::path>& chosen) {
         if (!added.empty()) {
             PictureTabsView->TitleEdit->setText(ToScreen(added.back().title));
             PictureTabsView->PictureView->Show(added.back().file);
-            currentPicture_ = added.back().number;
+            currentPicture_ = shown = added.back().number;
         }
         PictureTabsView->show();
-        selectAfterInsert_ = inserting;
     } catch (const PalimoraError& error) {
         dialogs_.ShowMessageOk(error.UserMessage());
     }
-    RefillPictureList();
+    RefillPictureList(shown);
 }
 
 void PictureStep::RemoveTickedPictures() {
+    const std::vector<int> ticked = PicturesList->TickedPositions();
+    if (ticked.empty()) {
+        // The button removes the ticked pictures, not the selected one: say so.
+        if (pictureCount_ != 0) dialogs_.ShowMessageOk(session_.LangText(TextId::NothingTicked));
+        return;
+    }
     StoreTypedTexts();
     BusyCursor busy;
     PressedLook pressed(*toolbar_.RemoveButton);
-    const std::vector<int> ticked = PicturesList->TickedPositions();
-    if (!ticked.empty()) session_.SetProjectModified(true);
+    session_.SetProjectModified(true);
     try {
         session_.Pictures().Delete(ticked);
     } catch (const PalimoraError& error) {
         dialogs_.ShowMessageOk(error.UserMessage());
     }
-    RefillPictureList();
+    // The picture that takes the place of the first one removed, or the
+    // last one when they were at the end.
+    RefillPictureList(*std::min_element(ticked.begin(), ticked.end()) + 1);
     ShowChosenPicture();
 }
 
@@ -225,7 +237,8 @@ void PictureStep::MovePicture(PictureButton& button, int direction) {
     BusyCursor busy;
     PressedLook pressed(button);
     if (moved) session_.SetProjectModified(true);
-    RefillPictureList();
+    // The moved picture stays selected, so that the next press moves it on.
+    RefillPictureList(moved ? currentPicture_ + direction : currentPicture_);
     ShowChosenPicture();
 }
 

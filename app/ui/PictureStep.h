@@ -41,7 +41,9 @@ public:
     void SetShown(bool shown);
 
     // The commands.
-    void RefillPictureList();
+    // Lists the project's pictures again and selects picture `select`
+    // (1-based; 0 or past the end: the last one).
+    void RefillPictureList(int select = 0);
     void ShowChosenPicture();
     // The user picked another picture: the texts typed for the one shown are
     // kept first.
@@ -67,6 +69,9 @@ signals:
 
 private:
     void MovePicture(PictureButton& button, int direction);
+    // Where the add dialog opens: the folder of the last pictures added, else
+    // the user's pictures folder, else the home folder.
+    std::filesystem::path FolderToAddFrom() const;
     void StoreTexts(bool onlyWhenChanged);
 
     Session& session_;
@@ -76,8 +81,7 @@ private:
     int pictureCount_ = 0;
     int currentPicture_ = 0;
     int textsPicture_ = 0;                     // the picture whose texts the fields show (0: none)
-    bool selectAfterInsert_ = false;           // the next rebuild keeps the current picture (after an insert)
-    std::filesystem::path lastPictureFolder_;  // where the add dialog opens
+    std::filesystem::path lastPictureFolder_;  // where the last pictures were added from; empty at first
 };
 
 }  // namespace palimora

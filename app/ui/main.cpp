@@ -3,6 +3,7 @@
 #include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/InstanceLock.h"
+#include "common/ui/DesignedPalette.h"
 #include "common/ui/ScreenText.h"
 #include "lang/Language.h"
 #include "lang/LanguageChoice.h"
@@ -29,6 +30,7 @@ int main(int argc, char* argv[]) {
     }
     palimora::PrepareBrowserEngine();
     QApplication application(argc, argv);
+    palimora::UseDesignedPalette();
     try {
         const palimora::ProgramFolder folder = palimora::ProgramFolder::OfRunningProgram();
         // A second copy on the same program folder would empty the first one's working folder.

@@ -20,7 +20,7 @@ PictureListView::PictureListView(QWidget* parent) : QListWidget(parent) {
     font.setPointSize(8);
     setFont(font);
     setStyleSheet(
-        QStringLiteral("QListWidget { background: rgb(245,158,73); border: 1px solid rgb(200,120,50); }"
+        QStringLiteral("QListWidget { background: rgb(245,158,73); color: black; border: 1px solid rgb(200,120,50); }"
                        "QListWidget::item:selected { background: rgb(129,121,221); color: white; }"));
 }
 

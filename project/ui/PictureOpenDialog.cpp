@@ -3,6 +3,8 @@
 #include "project/ui/PicturePreview.h"
 
 #include <QGridLayout>
+#include <QHeaderView>
+#include <QTreeView>
 
 namespace palimora {
 
@@ -21,7 +23,22 @@ PictureOpenDialog::PictureOpenDialog(const Language& language, const QString& ti
     }
     connect(this, &QFileDialog::currentChanged, this,
             [this](const QString& path) { Preview->Show(path.toStdString()); });
-    resize(width() + PicturePreview::kPaneWidth + 24, std::max(height(), PicturePreview::kPaneHeight + 120));
+    // The list shows each file's size, type and date whole (the types and
+    // dates are known only once the folder is read: room is made for the
+    // longest of them); the name takes what is left.
+    if (auto* view = findChild<QTreeView*>()) {
+        QHeaderView* header = view->header();
+        const QFontMetrics metrics = view->fontMetrics();
+        const int margin = 3 * metrics.averageCharWidth();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(QHeaderView::Interactive);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        header->resizeSection(1, metrics.horizontalAdvance(QStringLiteral("999.99 KiB")) + margin);
+        header->resizeSection(2, metrics.horizontalAdvance(QStringLiteral("WEBP image")) + margin);
+        header->resizeSection(3, metrics.horizontalAdvance(QStringLiteral("28/12/2026 23:59:59")) + margin);
+    }
+    resize(std::max(width() + PicturePreview::kPaneWidth + 24, kLeastWidth),
+           std::max(height(), PicturePreview::kPaneHeight + 120));
 }
 
 }  // namespace palimora

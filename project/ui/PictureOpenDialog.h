@@ -17,6 +17,9 @@ public:
     PictureOpenDialog(const Language& language, const QString& title, const QString& filter, QWidget* parent);
 
     PicturePreview* Preview = nullptr;
+
+    // Wide enough for the list's columns beside the preview pane.
+    static constexpr int kLeastWidth = 900;
 };
 
 }  // namespace palimora

@@ -76,11 +76,6 @@ PictureTabs::PictureTabs(UserDialogs& dialogs, const Language& language, QWidget
                        {CommentEdit, "MemoComm"},
                        {SaveTextsButton, "BitTextOk"}});
     addTab(textsPage, QString());
-    for (QWidget* field : {static_cast<QWidget*>(TitleEdit), static_cast<QWidget*>(CommentEdit)}) {
-        QPalette palette = field->palette();
-        palette.setColor(QPalette::Text, Qt::black);
-        field->setPalette(palette);
-    }
 }
 
 void PictureTabs::ApplyLanguage() {

@@ -71,7 +71,8 @@ FileChoosers::FileChoosers(BindingContext& context, const std::function<QWidget*
 
 QString FileChoosers::Filter(Files files) const {
     switch (files) {
-        case Files::Pictures: return QtFileFilter(context_.language.LangText(TextId::PictureFilter));
+        // Pictures go into the site as they are: only those browsers show.
+        case Files::Pictures: return QtFileFilter(context_.language.LangText(TextId::WebPictureFilter));
         case Files::Html: return QtFileFilter(context_.language.LangText(TextId::HtmlFilter));
         case Files::Stamp: break;
     }

@@ -24,7 +24,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTimer>
+#include <QTreeView>
 #include <QtTest>
 
 #include <memory>
@@ -81,13 +83,18 @@ private slots:
         QVERIFY(window_->PageDesign().PreviewBrowser->isHidden());  // the list has its place back
     }
 
-    // The add button's dialog comes back after each confirmation, in the
-    // folder of the pictures just added, until it is cancelled.
+    // The add button's dialog opens first in the user's pictures folder,
+    // and comes back after each confirmation in the folder of the pictures
+    // just added, where it stood, with nothing chosen and its columns whole,
+    // until it is cancelled.
     void theAddDialogPreviewsAndComesBackUntilCancelled() {
         const fs::path photo = Source("Plage.jpg", 800, 600);
         int opened = 0, waited = 0;
         bool chosen = false;
-        QString previewed, folderOnReturn;
+        QString previewed, folderOnReturn, firstFolder;
+        QPoint firstPlace, placeOnReturn;
+        QStringList chosenOnReturn;
+        bool columnsWhole = true;
         QTimer answer;
         answer.setInterval(20);
         bool plainDialog = false;
@@ -102,7 +109,11 @@ private slots:
             auto* dialog = qobject_cast<PictureOpenDialog*>(modal);
             if (!dialog || !dialog->isVisible()) return;
             if (!chosen) {  // first opening: choose the photo once its preview is up
-                if (opened == 0) dialog->setDirectory(QString::fromStdString(photo.parent_path().string()));
+                if (opened == 0) {
+                    firstFolder = dialog->directory().absolutePath();
+                    firstPlace = dialog->pos();
+                    dialog->setDirectory(QString::fromStdString(photo.parent_path().string()));
+                }
                 opened = 1;
                 if (!testing::ClickFirstFile(*dialog) && ++waited < 250) return;  // the folder is being read
                 previewed = dialog->Preview->SizeLabel->text();
@@ -112,6 +123,16 @@ private slots:
             }
             opened = 2;
             folderOnReturn = dialog->directory().absolutePath();
+            placeOnReturn = dialog->pos();
+            chosenOnReturn = dialog->selectedFiles();
+            // The photo's size, type and date are shown whole.
+            if (auto* view = dialog->findChild<QTreeView*>(); view && view->model()->rowCount(view->rootIndex())) {
+                for (int column = 1; column < view->model()->columnCount(view->rootIndex()); ++column) {
+                    const QString text = view->model()->index(0, column, view->rootIndex()).data().toString();
+                    columnsWhole =
+                        columnsWhole && view->fontMetrics().horizontalAdvance(text) < view->columnWidth(column);
+                }
+            }
             answer.stop();
             dialog->reject();
         });
@@ -121,6 +142,11 @@ private slots:
         QCOMPARE(opened, 2);
         QCOMPARE(previewed, QStringLiteral("800 x 600 pixels"));
         QCOMPARE(folderOnReturn, QString::fromStdString(photo.parent_path().string()));
+        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        QCOMPARE(firstFolder, QDir(pictures).exists() ? pictures : QDir::homePath());
+        QCOMPARE(placeOnReturn, firstPlace);
+        QVERIFY(chosenOnReturn.isEmpty() || QFileInfo(chosenOnReturn.front()).isDir());
+        QVERIFY(columnsWhole);
         QCOMPARE(PicturesList()->count(), 1);
         QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(1)->title, std::string("Plage"));
         QCOMPARE(window_->Tools().AddButton->Tag(), 0);
@@ -210,7 +236,15 @@ private slots:
         QCOMPARE(window_->Pictures().PictureCount(), 3);
         QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(2)->title, std::string("p3"));
         QCOMPARE(window_->Tools().RemoveButton->Tag(), 0);
-        QCOMPARE(window_->Pictures().PictureTabsView->TitleEdit->text(), QStringLiteral("p5"));
+        // The neighbour that took the first removed picture's place is shown.
+        QCOMPARE(window_->Pictures().CurrentPicture(), 2);
+        QCOMPARE(window_->Pictures().PictureTabsView->TitleEdit->text(), QStringLiteral("p3"));
+
+        // With nothing ticked the button says what it removes, and removes nothing.
+        QTest::mouseClick(window_->Tools().RemoveButton, Qt::LeftButton);
+        QCOMPARE(dialogs_.shown.size(), std::size_t{1});
+        QCOMPARE(dialogs_.shown.front(), window_->CurrentSession().LangText(TextId::NothingTicked));
+        QCOMPARE(PicturesList()->count(), 3);
     }
 
     void movingBeepsAtTheEndsAndOtherwiseSwaps() {
@@ -224,7 +258,15 @@ private slots:
         QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(2)->title, std::string("p1"));
         QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(1)->title, std::string("p2"));
         QCOMPARE(window_->Tools().DownButton->Tag(), 0);
-        QCOMPARE(window_->Pictures().CurrentPicture(), 3);  // the rebuild selects the last picture
+        QCOMPARE(window_->Pictures().CurrentPicture(), 2);  // the moved picture stays selected
+        QCOMPARE(PicturesList()->CurrentPosition(), 1);
+
+        // Pressed again, the same picture moves on: up twice is two places up.
+        Click(2);
+        QTest::mouseClick(window_->Tools().UpButton, Qt::LeftButton);
+        QTest::mouseClick(window_->Tools().UpButton, Qt::LeftButton);
+        QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(1)->title, std::string("p3"));
+        QCOMPARE(window_->Pictures().PictureTabsView->TitleEdit->text(), QStringLiteral("p3"));
     }
 
     void insertingKeepsTheNewPictureSelected() {

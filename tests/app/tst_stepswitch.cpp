@@ -111,6 +111,15 @@ private slots:
 
         Click(Tools().PicturesStepButton);
         QVERIFY(!Notebooks().TabbedIHTML->isVisible());
+
+        // Left on other tabs, the notebooks open on their first tab next time.
+        Notebooks().Tabbedhtml->setCurrentIndex(2);
+        Notebooks().TabbedIHTML->setCurrentIndex(1);
+        window_->SaveCurrentProject();
+        Click(Tools().DesignStepButton);
+        QVERIFY(window_->CurrentStep().IsPageDesign());
+        QCOMPARE(Notebooks().Tabbedhtml->currentIndex(), 0);
+        QCOMPARE(Notebooks().TabbedIHTML->currentIndex(), 0);
     }
 
     // One control on each of the eleven tabs, saved, the program closed and

@@ -316,7 +316,10 @@ private slots:
 
         QCOMPARE(styleDialogs_.fileRequests.at(0).startFolder,
                  QString::fromStdString((temp_.Path() / "motifs").string()));
-        QVERIFY(styleDialogs_.fileRequests.at(0).filter.contains(QStringLiteral("*.jpeg")));
+        // Only what a browser shows: a HEIC or TIFF picture would be copied into the site unseen.
+        const QString filter = styleDialogs_.fileRequests.at(0).filter;
+        QVERIFY(filter.contains(QStringLiteral("*.jpeg")) && filter.contains(QStringLiteral("*.png")));
+        QVERIFY(!filter.contains(QStringLiteral("*.heic")) && !filter.contains(QStringLiteral("*.tif")));
         QCOMPARE(notebooks_->Tabbedhtml->PatternEdit->text(), picture);
         QCOMPARE(FileLine(SettingLine::SummaryBackgroundPicture), FromScreen(picture));
         QVERIFY(modified.count() >= 1);
