@@ -77,6 +77,21 @@ std::optional<PictureTextFile::Texts> PictureTextFile::Read(int number) const {
     return texts;
 }
 
+std::vector<std::string> PictureTextFile::Titles(int count) const {
+    std::vector<std::string> titles(static_cast<std::size_t>(std::max(count, 0)));
+    std::vector<bool> found(titles.size());
+    // The first record of a number is its texts, as Read finds them.
+    Scan(file_, [&](std::size_t, const Record& record) {
+        const int number = NumberOf(record);
+        if (number >= 1 && number <= count && !found[number - 1]) {
+            found[number - 1] = true;
+            titles[number - 1] = FieldOf(record, kTitleOffset, kMaxTitle);
+        }
+        return false;
+    });
+    return titles;
+}
+
 void PictureTextFile::WriteSlot(std::size_t slot, int number, const Texts& texts) const {
     Record record{};
     const auto value = static_cast<std::uint32_t>(number);

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace palimora {
 
@@ -25,6 +26,9 @@ public:
     void CreateEmpty() const;
 
     std::optional<Texts> Read(int number) const;
+    // The titles of pictures 1 to `count`, read in one pass (empty for a
+    // picture without texts).
+    std::vector<std::string> Titles(int count) const;
     // Overwrites picture n's record, or appends one; texts are cut to their fields.
     void Write(int number, const std::string& title, const std::string& comment) const;
     // Frees picture n's record (number 0, empty texts); appends a free record when it has none.

@@ -60,7 +60,8 @@ void PictureStep::RefillPictureList(int select) {
     PictureList& pictures = session_.Pictures();
     std::vector<fs::path> files;
     for (const std::string& name : pictures.Files()) files.push_back(pictures.FileOf(name));
-    const PictureListView::Rebuilt rebuilt = PicturesList->Rebuild(files, *Form2, icons_, dialogs_);
+    const PictureListView::Rebuilt rebuilt =
+        PicturesList->Rebuild(files, pictures.Texts().Titles(static_cast<int>(files.size())), *Form2, icons_, dialogs_);
     if (rebuilt.cancelled) {
         // A list left half made starts the project afresh (a save is offered first).
         emit listCancelled();
@@ -79,7 +80,7 @@ void PictureStep::ShowChosenPicture() {
     const int position = PicturesList->CurrentPosition();
     if (pictureCount_ == 0 || position < 0) return;
     PictureTabsView->show();
-    const fs::path file = session_.Pictures().FileOf(PicturesList->item(position)->text().toStdString());
+    const fs::path file = session_.Pictures().FileOf(PicturesList->FileNameAt(position));
     PictureTabsView->PictureView->Show(file);
     currentPicture_ = position + 1;
     const auto texts = session_.Pictures().Texts().Read(currentPicture_);
@@ -123,6 +124,7 @@ void PictureStep::StoreTexts(bool onlyWhenChanged) {
     session_.SetProjectModified(true);
     try {
         session_.Pictures().Texts().Write(picture, title, comment);
+        PicturesList->ShowTitle(picture - 1, title);
     } catch (const PalimoraError& error) {
         dialogs_.ShowMessageOk(error.UserMessage());
     }
@@ -248,7 +250,7 @@ void PictureStep::MovePictureDown() { MovePicture(*toolbar_.DownButton, +1); }
 void PictureStep::OpenPictureElsewhere() {
     const int position = PicturesList->CurrentPosition();
     if (pictureCount_ == 0 || position < 0) return;
-    const fs::path file = session_.Pictures().FileOf(PicturesList->item(position)->text().toStdString());
+    const fs::path file = session_.Pictures().FileOf(PicturesList->FileNameAt(position));
     OpenWithDefaultProgram(file);
 }
 

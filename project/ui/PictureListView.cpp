@@ -2,11 +2,20 @@
 
 #include "common/UserDialogs.h"
 #include "common/ui/Colours.h"
+#include "common/ui/ScreenText.h"
 #include "imaging/Icons.h"
 #include "imaging/ui/QtImages.h"
 #include "lang/ui/WaitWindow.h"
 
+#include <QFileInfo>
+
 namespace palimora {
+
+namespace {
+
+constexpr int kFileNameRole = Qt::UserRole;
+
+}  // namespace
 
 PictureListView::PictureListView(QWidget* parent) : QListWidget(parent) {
     setViewMode(QListView::IconMode);
@@ -24,7 +33,8 @@ PictureListView::PictureListView(QWidget* parent) : QListWidget(parent) {
                        "QListWidget::item:selected { background: rgb(129,121,221); color: white; }"));
 }
 
-PictureListView::Rebuilt PictureListView::Rebuild(const std::vector<std::filesystem::path>& files, TForm2& wait,
+PictureListView::Rebuilt PictureListView::Rebuild(const std::vector<std::filesystem::path>& files,
+                                                  const std::vector<std::string>& titles, TForm2& wait,
                                                   IconCache& cache, UserDialogs& dialogs) {
     clear();
     Rebuilt rebuilt;
@@ -43,14 +53,28 @@ PictureListView::Rebuilt PictureListView::Rebuild(const std::vector<std::filesys
             ++rebuilt.unreadable;
             dialogs.Beep();
         }
-        auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(ToQImage(result.icon))),
-                                         QString::fromStdString(files[i].filename().string()), this);
+        auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(ToQImage(result.icon))), QString(), this);
+        item->setData(kFileNameRole, QString::fromStdString(files[i].filename().string()));
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
+        ShowTitle(static_cast<int>(i), i < titles.size() ? titles[i] : std::string());
     }
     wait.Finish();
     cache.KeepOnly(files);
     return rebuilt;
+}
+
+std::string PictureListView::FileNameAt(int position) const {
+    const QListWidgetItem* shown = item(position);
+    return shown ? shown->data(kFileNameRole).toString().toStdString() : std::string();
+}
+
+void PictureListView::ShowTitle(int position, const std::string& title) {
+    QListWidgetItem* shown = item(position);
+    if (!shown) return;
+    const QString name = shown->data(kFileNameRole).toString();
+    shown->setText(title.empty() ? QFileInfo(name).completeBaseName() : ToScreen(title));
+    shown->setToolTip(name);
 }
 
 std::vector<int> PictureListView::TickedPositions() const {

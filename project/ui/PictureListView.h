@@ -25,11 +25,18 @@ public:
     };
 
     // Lists the files with their icons, made on every core and taken from
-    // `cache` when the file has not changed. The wait window shows the
-    // progress; its Cancel stops before the next picture. A picture without
-    // an icon beeps through `dialogs`.
-    Rebuilt Rebuild(const std::vector<std::filesystem::path>& files, TForm2& wait, IconCache& cache,
-                    UserDialogs& dialogs);
+    // `cache` when the file has not changed, each with its title under it
+    // (`titles`, Windows-1252, in the files' order; the file's number for
+    // a picture without one). The wait window shows the progress; its
+    // Cancel stops before the next picture. A picture without an icon
+    // beeps through `dialogs`.
+    Rebuilt Rebuild(const std::vector<std::filesystem::path>& files, const std::vector<std::string>& titles,
+                    TForm2& wait, IconCache& cache, UserDialogs& dialogs);
+
+    // The file name of the picture at `position`.
+    std::string FileNameAt(int position) const;
+    // Shows a new title (Windows-1252) under the picture at `position`.
+    void ShowTitle(int position, const std::string& title);
 
     std::vector<int> TickedPositions() const;
     // The current item's position, or -1.

@@ -66,7 +66,8 @@ private slots:
     void addedPicturesAreListedWithIconsAndTheLastIsShown() {
         window_->Pictures().AddPictures({Source("Plage.jpg", 1000, 900), Source("Montagne.jpg")});
         QCOMPARE(PicturesList()->count(), 2);
-        QCOMPARE(PicturesList()->item(0)->text(), QStringLiteral("000001.jpg"));
+        QCOMPARE(PicturesList()->item(0)->text(), QStringLiteral("Montagne"));  // each picture by its title
+        QCOMPARE(PicturesList()->FileNameAt(0), std::string("000001.jpg"));
         QVERIFY(!PicturesList()->item(0)->icon().isNull());
         QCOMPARE(PicturesList()->item(1)->checkState(), Qt::Unchecked);
         QCOMPARE(window_->Pictures().PictureCount(), 2);
@@ -161,6 +162,7 @@ private slots:
         const auto stored = window_->CurrentSession().Pictures().Texts().Read(1);
         QCOMPARE(stored->title, std::string("Coucher de soleil"));
         QCOMPARE(stored->comment, std::string("\"Nice day\",\"x,y\""));
+        QCOMPARE(PicturesList()->item(0)->text(), QStringLiteral("Coucher de soleil"));  // the list follows
 
         window_->Pictures().PictureTabsView->TitleEdit->setText(QStringLiteral("typed, not stored"));
         Click(1);

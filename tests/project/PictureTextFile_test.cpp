@@ -37,6 +37,8 @@ TEST_F(PictureTextFileTest, RecordsAreFoundByNumberAndOverwrittenInPlace) {
     EXPECT_EQ(*texts.FindSlot(2), 1u);
     EXPECT_EQ(texts.Read(2)->title, "deux");
     EXPECT_EQ(texts.Read(2)->comment, "\"x y\"");
+    // All titles in one pass: as Read finds them, empty where none.
+    EXPECT_EQ(texts.Titles(3), (std::vector<std::string>{"one", "deux", ""}));
 }
 
 TEST_F(PictureTextFileTest, TextsAreCutToTheirFields) {
