@@ -113,6 +113,12 @@ void PageWriter::WriteSummaryTable(PageLines& page) const {
                            std::to_string(Num(L::SummaryGalleryPictureHeight)) + "\" ";
             }
             element += "></a>";
+            // A home link without a picture of its own shows no empty
+            // picture for today's browsers: its title is the link, in the
+            // title cell, or here when titles are not shown.
+            if (home && source.empty() && markup.ForTodaysBrowsers()) {
+                element = titles ? std::string() : LinkText(HtmlText(names[e - 1]), link);
+            }
             page.Put(p, cell);
             page.Put(p + 1, markup.AlignOpen(Item(L::SummaryGalleryPicturePosition)));
             page.Put(p + 2, element);

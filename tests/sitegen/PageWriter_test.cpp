@@ -544,6 +544,17 @@ TEST_F(PageWriterTest, APicturePageForTodaysBrowsersGivesItsAttributesAsStyle) {
     EXPECT_TRUE(Has(page, "table.frame > * > tr > td { padding: 7px; }"));
     EXPECT_TRUE(Has(page, "<img src=\"./param/avant.gif\" alt=\"" + Word(TextId::Previous) + "\""));
     for (const char* designed : {"<DIV", "<font", "<TD", "HSPACE", "bgcolor"}) EXPECT_FALSE(Has(page, designed));
+
+    // A home link without a picture is no empty picture, with titles or without.
+    settings.Store(SettingLine::HomeLinkShown, "1");
+    settings.Store(SettingLine::HomeLink, "http://example.org/");
+    for (const char* titles : {"1", "0"}) {
+        settings.Store(SettingLine::SummaryGalleryTitlesShown, titles);
+        ASSERT_TRUE(Writer().WriteSummaryPage());
+        EXPECT_EQ(Occurrences(Page("index.html"), "<a href=\"http://example.org/\">" + Word(TextId::Home) + "</a>"),
+                  1u);
+        EXPECT_FALSE(Has(Page("index.html"), "src=\"\""));
+    }
 }
 
 TEST_F(PageWriterTest, APictureSampleShowsTheSampleTitleAndSettingsChangeItOnTheNextRebuild) {
