@@ -1,0 +1,184 @@
+#include "imaging/PhotoCaption.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <fstream>
+#include <memory>
+
+#include <libexif/exif-data.h>
+
+namespace palimora {
+
+namespace {
+
+constexpr std::string_view kExifStart("Exif\0\0", 6);
+constexpr std::string_view kXmpStart("http://ns.adobe.com/xap/1.0/\0", 29);
+constexpr std::string_view kPhotoshopStart("Photoshop 3.0\0", 14);
+
+int Byte(std::string_view bytes, std::size_t at) { return static_cast<unsigned char>(bytes[at]); }
+
+std::string Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) return {};
+    return std::string(text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1));
+}
+
+// Texts cameras write where a person writes a description.
+bool IsPlaceholder(const std::string& text) {
+    static constexpr std::array<std::string_view, 6> kPlaceholders = {
+        "OLYMPUS DIGITAL CAMERA", "SONY DSC", "DIGITAL CAMERA", "default", "Untitled", "KODAK Digital Still Camera"};
+    return text.empty() || std::find(kPlaceholders.begin(), kPlaceholders.end(), text) != kPlaceholders.end();
+}
+
+std::string Latin1ToUtf8(std::string_view bytes) {
+    std::string utf8;
+    for (const char c : bytes) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x80) {
+            utf8 += c;
+        } else {
+            utf8 += static_cast<char>(0xC0 | (u >> 6));
+            utf8 += static_cast<char>(0x80 | (u & 0x3F));
+        }
+    }
+    return utf8;
+}
+
+struct ExifDataReleaser {
+    void operator()(ExifData* data) const { exif_data_unref(data); }
+};
+
+std::string ExifDescription(std::string_view exif) {
+    std::unique_ptr<ExifData, ExifDataReleaser> data(exif_data_new());
+    if (!data) return {};
+    exif_data_load_data(data.get(), reinterpret_cast<const unsigned char*>(exif.data()),
+                        static_cast<unsigned int>(exif.size()));
+    const ExifEntry* entry = exif_content_get_entry(data->ifd[EXIF_IFD_0], EXIF_TAG_IMAGE_DESCRIPTION);
+    if (!entry || !entry->data || entry->format != EXIF_FORMAT_ASCII) return {};
+    const std::string_view text(reinterpret_cast<const char*>(entry->data), entry->size);
+    return Trimmed(text.substr(0, text.find('\0')));
+}
+
+std::string XmlUnescaped(std::string_view text) {
+    std::string plain;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '&') {
+            plain += text[i];
+            continue;
+        }
+        const auto end = text.find(';', i);
+        if (end == std::string_view::npos) return plain + std::string(text.substr(i));
+        const std::string_view name = text.substr(i + 1, end - i - 1);
+        if (name == "amp")
+            plain += '&';
+        else if (name == "lt")
+            plain += '<';
+        else if (name == "gt")
+            plain += '>';
+        else if (name == "quot")
+            plain += '"';
+        else if (name == "apos")
+            plain += '\'';
+        else
+            plain += std::string(text.substr(i, end - i + 1));
+        i = end;
+    }
+    return plain;
+}
+
+// The first alternative of an XMP property (<dc:title><rdf:Alt><rdf:li ...>text</rdf:li>).
+std::string XmpAlternative(std::string_view xmp, std::string_view property) {
+    const auto open = xmp.find("<" + std::string(property));
+    if (open == std::string_view::npos) return {};
+    const auto item = xmp.find("<rdf:li", open);
+    const auto close = xmp.find("</" + std::string(property), open);
+    if (item == std::string_view::npos || item > close) return {};
+    const auto start = xmp.find('>', item);
+    const auto end = xmp.find("</rdf:li>", item);
+    if (start == std::string_view::npos || end == std::string_view::npos || end < start) return {};
+    return Trimmed(XmlUnescaped(xmp.substr(start + 1, end - start - 1)));
+}
+
+struct IptcTexts {
+    std::string objectName, caption;
+};
+
+// The IPTC record (resource 0x0404 of a Photoshop block): object name
+// (2:05) and caption (2:120), in UTF-8 when 1:90 says so, else Latin-1.
+IptcTexts IptcOf(std::string_view photoshop) {
+    IptcTexts texts;
+    std::string_view iptc;
+    for (std::size_t at = 0; at + 12 <= photoshop.size() && photoshop.substr(at, 4) == "8BIM";) {
+        const int id = Byte(photoshop, at + 4) << 8 | Byte(photoshop, at + 5);
+        const std::size_t nameLength = Byte(photoshop, at + 6);
+        std::size_t sizeAt = at + 6 + ((nameLength + 2) & ~std::size_t{1});
+        if (sizeAt + 4 > photoshop.size()) break;
+        const std::uint32_t size = static_cast<std::uint32_t>(Byte(photoshop, sizeAt)) << 24 |
+                                   Byte(photoshop, sizeAt + 1) << 16 | Byte(photoshop, sizeAt + 2) << 8 |
+                                   Byte(photoshop, sizeAt + 3);
+        const std::size_t dataAt = sizeAt + 4;
+        if (size > photoshop.size() - dataAt) break;
+        if (id == 0x0404) iptc = photoshop.substr(dataAt, size);
+        at = dataAt + size + (size & 1);
+    }
+    bool utf8 = false;
+    std::string name, caption;
+    for (std::size_t at = 0; at + 5 <= iptc.size() && Byte(iptc, at) == 0x1C;) {
+        const int record = Byte(iptc, at + 1), dataset = Byte(iptc, at + 2);
+        const std::size_t length = static_cast<std::size_t>(Byte(iptc, at + 3) << 8 | Byte(iptc, at + 4));
+        if (length & 0x8000 || at + 5 + length > iptc.size()) break;  // no extended lengths for texts
+        const std::string_view value = iptc.substr(at + 5, length);
+        if (record == 1 && dataset == 90) utf8 = value == "\x1B%G";
+        if (record == 2 && dataset == 5) name = value;
+        if (record == 2 && dataset == 120) caption = value;
+        at += 5 + length;
+    }
+    texts.objectName = Trimmed(utf8 ? name : Latin1ToUtf8(name));
+    texts.caption = Trimmed(utf8 ? caption : Latin1ToUtf8(caption));
+    return texts;
+}
+
+}  // namespace
+
+PhotoCaption CaptionOfJpeg(std::string_view jpeg) {
+    std::string exifDescription, xmpTitle, xmpDescription;
+    IptcTexts iptc;
+    if (jpeg.size() < 4 || Byte(jpeg, 0) != 0xFF || Byte(jpeg, 1) != 0xD8) return {};
+    for (std::size_t at = 2; at + 4 <= jpeg.size() && Byte(jpeg, at) == 0xFF;) {
+        const int marker = Byte(jpeg, at + 1);
+        if (marker == 0xDA || marker == 0xD9) break;  // the picture data: no metadata after it
+        const std::size_t length = static_cast<std::size_t>(Byte(jpeg, at + 2) << 8 | Byte(jpeg, at + 3));
+        if (length < 2 || at + 2 + length > jpeg.size()) break;
+        const std::string_view payload = jpeg.substr(at + 4, length - 2);
+        if (marker == 0xE1 && payload.substr(0, kExifStart.size()) == kExifStart) {
+            exifDescription = ExifDescription(payload);
+        } else if (marker == 0xE1 && payload.substr(0, kXmpStart.size()) == kXmpStart) {
+            xmpTitle = XmpAlternative(payload, "dc:title");
+            xmpDescription = XmpAlternative(payload, "dc:description");
+        } else if (marker == 0xED && payload.substr(0, kPhotoshopStart.size()) == kPhotoshopStart) {
+            iptc = IptcOf(payload.substr(kPhotoshopStart.size()));
+        }
+        at += 2 + length;
+    }
+    const auto first = [](std::initializer_list<const std::string*> texts) {
+        for (const std::string* text : texts) {
+            if (!IsPlaceholder(*text)) return *text;
+        }
+        return std::string();
+    };
+    return {Utf8Text(first({&xmpTitle, &iptc.objectName})),
+            Utf8Text(first({&xmpDescription, &iptc.caption, &exifDescription}))};
+}
+
+PhotoCaption CaptionOf(const std::filesystem::path& photo) {
+    std::ifstream in(photo, std::ios::binary);
+    if (!in) return {};
+    // The metadata blocks come first and are at most 64 KiB each.
+    std::string head(std::size_t{1} << 20, '\0');
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<std::size_t>(in.gcount()));
+    return CaptionOfJpeg(head);
+}
+
+}  // namespace palimora
