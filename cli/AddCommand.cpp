@@ -61,6 +61,7 @@ struct AddArguments {
     std::string project;
     std::vector<fs::path> files;
     bool convert = false;
+    AddedTexts texts = AddedTexts::FromPhoto;
     std::optional<std::string> gallery;  // UTF-8, as typed
 };
 
@@ -75,6 +76,8 @@ std::optional<AddArguments> Parse(const std::vector<std::string>& arguments, con
             options = false;
         } else if (options && argument == "--convert") {
             parsed.convert = true;
+        } else if (options && argument == "--titles-from-names") {
+            parsed.texts = AddedTexts::FromFileName;
         } else if (options && argument == "--gallery") {
             if (i + 1 == arguments.size()) {
                 Tell(messages, language.LangText(TextId::OptionNeedsValue), argument);
@@ -259,10 +262,12 @@ int AddCommand(const ProgramFolder& program, const std::vector<std::string>& arg
         journal.Begin(galleryName, before.size());
         std::vector<PictureList::Added> added;
         try {
-            added = pictures.Add(sources, static_cast<int>(before.size()),
-                                 [&](const fs::path& copy, const fs::path& source) {
-                                     return ConvertAddedPicture(copy, source, dialogs, language);
-                                 });
+            added = pictures.Add(
+                sources, static_cast<int>(before.size()),
+                [&](const fs::path& copy, const fs::path& source) {
+                    return ConvertAddedPicture(copy, source, dialogs, language);
+                },
+                parsed->texts);
         } catch (const PalimoraError&) {
             PlaceInGalleries(*project, galleries, before, pictures.Files());  // those added before the failure
             journal.End();

@@ -20,8 +20,8 @@ struct CommandText {
 const CommandText kCommands[] = {
     {CliCommand::Add,
      "add",
-     "add PROJECT FILE... [--convert] [--gallery NAME]",
-     {TextId::AddHelp, TextId::AddGalleryHelp, TextId::AddConvertHelp}},
+     "add PROJECT FILE... [--convert] [--gallery NAME] [--titles-from-names]",
+     {TextId::AddHelp, TextId::AddGalleryHelp, TextId::AddConvertHelp, TextId::AddTitlesHelp}},
     {CliCommand::Build, "build", "build PROJECT", {TextId::BuildHelp}},
     {CliCommand::Publish,
      "publish",

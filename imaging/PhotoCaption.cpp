@@ -45,6 +45,34 @@ std::string Latin1ToUtf8(std::string_view bytes) {
     return utf8;
 }
 
+// True when the bytes are well-formed UTF-8. Latin-1 text with accents
+// almost never is, so an IPTC text that is needs no 1:90 to be read as such
+// (many programs leave that record out).
+// How many continuation bytes follow a UTF-8 lead byte; -1 for a byte that cannot lead.
+int ContinuationBytes(int lead) {
+    if (lead < 0x80) return 0;
+    if (lead >= 0xC2 && lead < 0xE0) return 1;
+    if ((lead & 0xF0) == 0xE0) return 2;
+    if (lead >= 0xF0 && lead < 0xF5) return 3;
+    return -1;
+}
+
+bool IsUtf8(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const int follow = ContinuationBytes(Byte(bytes, i));
+        if (follow < 0) return false;
+        for (int k = 0; k < follow; ++k) {
+            if (++i >= bytes.size() || (Byte(bytes, i) & 0xC0) != 0x80) return false;
+        }
+    }
+    return true;
+}
+
+// An IPTC text in UTF-8: as it is when 1:90 says UTF-8 or it reads as such, else from Latin-1.
+std::string IptcText(std::string_view value, bool utf8) {
+    return Trimmed(utf8 || IsUtf8(value) ? std::string(value) : Latin1ToUtf8(value));
+}
+
 struct ExifDataReleaser {
     void operator()(ExifData* data) const { exif_data_unref(data); }
 };
@@ -134,8 +162,8 @@ IptcTexts IptcOf(std::string_view photoshop) {
         if (record == 2 && dataset == 120) caption = value;
         at += 5 + length;
     }
-    texts.objectName = Trimmed(utf8 ? name : Latin1ToUtf8(name));
-    texts.caption = Trimmed(utf8 ? caption : Latin1ToUtf8(caption));
+    texts.objectName = IptcText(name, utf8);
+    texts.caption = IptcText(caption, utf8);
     return texts;
 }
 

@@ -334,10 +334,12 @@ enum class TextId {
     SiteLanguageLabel = 394,
     NothingTicked = 395,
     WebPictureFilter = 396,
+    TextsFromPhotos = 397,
+    AddTitlesHelp = 398,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 324> kAllTextIds{{
+inline constexpr std::array<TextId, 326> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -662,9 +664,11 @@ inline constexpr std::array<TextId, 324> kAllTextIds{{
     TextId::SiteLanguageLabel,
     TextId::NothingTicked,
     TextId::WebPictureFilter,
+    TextId::TextsFromPhotos,
+    TextId::AddTitlesHelp,
 }};
 
-inline constexpr int kLanguageFileLines = 397;
+inline constexpr int kLanguageFileLines = 399;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

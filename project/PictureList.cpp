@@ -52,9 +52,9 @@ void PictureList::RenameTo(const std::string& name, int number) const {
 }
 
 std::vector<PictureList::Added> PictureList::Add(const std::vector<fs::path>& sources, int current,
-                                                 const Converter& convert) {
-    std::vector<std::string> titles;  // every name is checked before anything moves
-    for (const fs::path& source : sources) titles.push_back(TitleOfSource(source));
+                                                 const Converter& convert, AddedTexts from) {
+    std::vector<PictureTextFile::Texts> texts;  // every name is checked before anything moves
+    for (const fs::path& source : sources) texts.push_back(TextsOfAddedPicture(source, from));
     const std::vector<std::string> files = Files();
     const int count = static_cast<int>(files.size());
     const int inserted = static_cast<int>(sources.size());
@@ -89,7 +89,7 @@ std::vector<PictureList::Added> PictureList::Add(const std::vector<fs::path>& so
         }
         const fs::path stays = convert ? convert(copy, source) : copy;
         if (stays != copy) FlushFile(stays);
-        texts_.Write(number, titles[i], {});
+        texts_.Write(number, texts[i].title, texts[i].comment);
         const fs::path placed = FileOf(stays.filename().string());
         fs::rename(stays, placed, error);
         if (error) {
@@ -97,7 +97,7 @@ std::vector<PictureList::Added> PictureList::Add(const std::vector<fs::path>& so
             FailOnFile(Failure::CannotCopy, source);
         }
         FlushFolder(PicturesFolder());
-        added.push_back({number, titles[i], placed});
+        added.push_back({number, texts[i].title, texts[i].comment, placed});
     }
     fs::remove_all(staging, error);
     return added;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project/AddedPictureTexts.h"
 #include "project/PictureTextFile.h"
 
 #include <filesystem>
@@ -31,15 +32,17 @@ public:
     struct Added {
         int number = 0;
         std::string title;
+        std::string comment;
         std::filesystem::path file;  // the picture that stays
     };
 
     // Adds pictures, numbered in the order given: after the last picture
     // when `current` is the last (or the list is empty), else before picture
-    // `current`, the following pictures moving up. Titles are the sources'
-    // names without extension (Windows-1252: check with TitleOfSource first).
-    // Throws PalimoraError when a picture cannot be copied.
-    std::vector<Added> Add(const std::vector<std::filesystem::path>& sources, int current, const Converter& convert);
+    // `current`, the following pictures moving up. Their texts are those of
+    // TextsOfAddedPicture, all found before anything moves. Throws
+    // PalimoraError when a picture cannot be copied.
+    std::vector<Added> Add(const std::vector<std::filesystem::path>& sources, int current, const Converter& convert,
+                           AddedTexts from = AddedTexts::FromPhoto);
 
     // Puts right what a killed or failed run left: removes temporaries and
     // half-added pictures, and gives a picture without a record an empty one.

@@ -364,9 +364,12 @@ TEXTS = {
     394: ("SiteLanguageLabel", "Langue du site :", "Site language:"),
     395: ("NothingTicked", "Aucune image n'est cochée : cochez les images à retirer du projet, puis cliquez sur ce bouton.", "No picture is ticked: tick the pictures to remove from the project, then click this button."),
     396: ("WebPictureFilter", "Images pour le web (*.jpg *.jpeg *.png *.gif *.webp *.svg)|*.jpg;*.jpeg;*.png;*.gif;*.webp;*.svg|JPEG|*.jpg;*.jpeg|PNG|*.png|GIF|*.gif|WebP|*.webp|SVG|*.svg", "Web pictures (*.jpg *.jpeg *.png *.gif *.webp *.svg)|*.jpg;*.jpeg;*.png;*.gif;*.webp;*.svg|JPEG|*.jpg;*.jpeg|PNG|*.png|GIF|*.gif|WebP|*.webp|SVG|*.svg"),
+    397: ("TextsFromPhotos", "Titres et commentaires tirés des photos", "Titles and comments from the photos"),
+    398: ("AddTitlesHelp", "--titles-from-names : le titre de chaque image est son nom de fichier, même quand la photo porte un titre ou une description.",
+          "--titles-from-names: each picture's title is its file name, even when the photo carries a title or description."),
 }
 
-LAST = 396
+LAST = 398
 FRENCH, ENGLISH = 1, 2
 
 

@@ -6,6 +6,7 @@
 #include "app/ui/Toolbar.h"
 #include "common/Cp1252.h"
 #include "common/Error.h"
+#include "common/ProgramPreferences.h"
 #include "common/ui/BusyCursor.h"
 #include "common/ui/DesignedNames.h"
 #include "common/ui/OpenFile.h"
@@ -20,6 +21,7 @@
 #include "project/ui/PictureOpenDialog.h"
 #include "project/ui/PictureTabs.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QLocale>
@@ -142,16 +144,29 @@ void PictureStep::AddPictures() {
                                   filter, PictureTabsView->window());
         if (size.isValid()) OpenImg.resize(size);
         OpenImg.setDirectory(QString::fromStdString(FolderToAddFrom().string()));
+        OpenImg.TextsFromPhotos->setChecked(TextsOfAdded() == AddedTexts::FromPhoto);
         const int answer = OpenImg.exec();
         size = OpenImg.size();
         if (answer != QDialog::Accepted) break;
+        const AddedTexts texts =
+            OpenImg.TextsFromPhotos->isChecked() ? AddedTexts::FromPhoto : AddedTexts::FromFileName;
+        try {
+            SavePreference(session_.Folder(), Preference::TextsFromPhotos, texts == AddedTexts::FromPhoto ? "1" : "0");
+        } catch (const PalimoraError& error) {
+            dialogs_.ShowMessageOk(error.UserMessage());  // the pictures are still added as the box says
+        }
         const QStringList chosen = OpenImg.selectedFiles();
         if (chosen.isEmpty()) break;
         std::vector<fs::path> files;
         for (const QString& name : chosen) files.emplace_back(name.toStdString());
-        AddPictures(files);
+        AddPictures(files, texts);
     }
     ShowChosenPicture();
+}
+
+AddedTexts PictureStep::TextsOfAdded() const {
+    return ReadPreference(session_.Folder(), Preference::TextsFromPhotos) == "0" ? AddedTexts::FromFileName
+                                                                                 : AddedTexts::FromPhoto;
 }
 
 fs::path PictureStep::FolderToAddFrom() const {
@@ -162,7 +177,7 @@ fs::path PictureStep::FolderToAddFrom() const {
     return QDir::homePath().toStdString();
 }
 
-void PictureStep::AddPictures(const std::vector<fs::path>& chosen) {
+void PictureStep::AddPictures(const std::vector<fs::path>& chosen, AddedTexts texts) {
     if (chosen.empty()) return;
     StoreTypedTexts();  // the numbers are about to change
     PictureList& pictures = session_.Pictures();
@@ -184,13 +199,16 @@ void PictureStep::AddPictures(const std::vector<fs::path>& chosen) {
     lastPictureFolder_ = sources.front().parent_path();
     int shown = 0;  // the last picture, unless one was added
     try {
-        const auto added = pictures.Add(sources, currentPicture_, [this](const fs::path& copy, const fs::path& source) {
-            return ConvertAddedPicture(copy, source, dialogs_, session_.CurrentLanguage());
-        });
+        const auto added = pictures.Add(
+            sources, currentPicture_,
+            [this](const fs::path& copy, const fs::path& source) {
+                return ConvertAddedPicture(copy, source, dialogs_, session_.CurrentLanguage());
+            },
+            texts);
         // Only the last added picture is shown: the others would be decoded
         // for a display no one sees (their icons tell unreadable files).
         if (!added.empty()) {
-            PictureTabsView->TitleEdit->setText(ToScreen(added.back().title));
+            PictureTabsView->ShowTexts(added.back().title, FromCommaList(added.back().comment));
             PictureTabsView->PictureView->Show(added.back().file);
             currentPicture_ = shown = added.back().number;
         }

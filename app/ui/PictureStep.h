@@ -1,6 +1,7 @@
 #pragma once
 
 #include "imaging/Icons.h"
+#include "project/AddedPictureTexts.h"
 
 #include <QObject>
 
@@ -54,8 +55,10 @@ public:
     // numbers or the step change, and before a save or the end.
     void StoreTypedTexts();
     void AddPictures();
-    // Adds the chosen files as the add dialog's confirmation does.
-    void AddPictures(const std::vector<std::filesystem::path>& chosen);
+    // Adds the chosen files as the add dialog's confirmation does, their
+    // texts from the photos as its box was last left.
+    void AddPictures(const std::vector<std::filesystem::path>& chosen) { AddPictures(chosen, TextsOfAdded()); }
+    void AddPictures(const std::vector<std::filesystem::path>& chosen, AddedTexts texts);
     void RemoveTickedPictures();
     void MovePictureUp();
     void MovePictureDown();
@@ -72,6 +75,9 @@ private:
     // Where the add dialog opens: the folder of the last pictures added, else
     // the user's pictures folder, else the home folder.
     std::filesystem::path FolderToAddFrom() const;
+    // Whether added pictures take their texts from the photos, as the add
+    // dialog's box was last left.
+    AddedTexts TextsOfAdded() const;
     void StoreTexts(bool onlyWhenChanged);
 
     Session& session_;

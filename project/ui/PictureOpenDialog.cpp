@@ -1,7 +1,10 @@
 #include "project/ui/PictureOpenDialog.h"
 
+#include "common/ui/ScreenText.h"
+#include "lang/Language.h"
 #include "project/ui/PicturePreview.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QTreeView>
@@ -18,8 +21,13 @@ PictureOpenDialog::PictureOpenDialog(const Language& language, const QString& ti
     Preview = new PicturePreview(language, this);
     // The toolkit's dialog lays itself out on a grid: the pane takes a column
     // of its own on the right, over every row.
+    TextsFromPhotos = new QCheckBox(ToScreen(language.LangText(TextId::TextsFromPhotos)), this);
+    TextsFromPhotos->setObjectName(QStringLiteral("TextsFromPhotos"));
+    TextsFromPhotos->setChecked(true);
     if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
-        grid->addWidget(Preview, 0, grid->columnCount(), grid->rowCount(), 1, Qt::AlignTop);
+        const int rows = grid->rowCount();
+        grid->addWidget(Preview, 0, grid->columnCount(), rows, 1, Qt::AlignTop);
+        grid->addWidget(TextsFromPhotos, rows, 0, 1, grid->columnCount());
     }
     connect(this, &QFileDialog::currentChanged, this,
             [this](const QString& path) { Preview->Show(path.toStdString()); });

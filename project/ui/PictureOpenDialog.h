@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+class QCheckBox;
+
 namespace palimora {
 
 class Language;
@@ -9,7 +11,8 @@ class PicturePreview;
 
 // OpenImg, the add-picture dialog: the toolkit's own file dialog (the same
 // on every desktop) with a preview pane beside the list of files, showing
-// the current file and its size. Several files may be chosen at once.
+// the current file and its size. Several files may be chosen at once. A box
+// under the list says whether titles and comments come from the photos.
 class PictureOpenDialog : public QFileDialog {
     Q_OBJECT
 public:
@@ -17,6 +20,7 @@ public:
     PictureOpenDialog(const Language& language, const QString& title, const QString& filter, QWidget* parent);
 
     PicturePreview* Preview = nullptr;
+    QCheckBox* TextsFromPhotos = nullptr;
 
     // Wide enough for the list's columns beside the preview pane.
     static constexpr int kLeastWidth = 900;

@@ -51,6 +51,8 @@ TEST(PhotoCaption, EachKindOfMetadataGivesTheTextsAPersonWrote) {
     EXPECT_EQ(caption.description.Bytes(), "\xC3\xA9t\xC3\xA9");
     caption = CaptionOfJpeg(WithBlock(0xED, Iptc(true, "\xC3\x89t\xC3\xA9", "")));
     EXPECT_EQ(caption.title.Bytes(), "\xC3\x89t\xC3\xA9");
+    caption = CaptionOfJpeg(WithBlock(0xED, Iptc(false, "", "\xC3\x89t\xC3\xA9")));  // UTF-8 without 1:90
+    EXPECT_EQ(caption.description.Bytes(), "\xC3\x89t\xC3\xA9");
 
     EXPECT_EQ(CaptionOfJpeg(WithBlock(0xE1, Exif("Coucher de soleil"))).description.Bytes(), "Coucher de soleil");
     EXPECT_EQ(CaptionOfJpeg(WithBlock(0xE1, Exif("OLYMPUS DIGITAL CAMERA "))).description.Bytes(), "");

@@ -2,6 +2,7 @@
 #include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/FailureTexts.h"
+#include "common/ProgramPreferences.h"
 #include "common/TextLines.h"
 #include "lang/Language.h"
 #include "lang/TextId.h"
@@ -72,6 +73,18 @@ TEST_F(LanguageChoiceTest, ChoosingRewritesLineZeroOnlyAndLoadsAtOnce) {
               "Fran\xE7"
               "ais\r\nkeep 1\r\n\r\nkeep 3\r\n");
     EXPECT_EQ(language.LangText(TextId::PublishHint), "fr");
+}
+
+TEST_F(LanguageChoiceTest, PreferencesShareTheIniWithTheLanguage) {
+    EXPECT_EQ(ReadPreference(folder, Preference::TextsFromPhotos), "");
+    SavePreference(folder, Preference::TextsFromPhotos, "0");
+    EXPECT_EQ(ReadBytes(folder.LanguageIni()), "\r\n\r\n0\r\n");
+    EXPECT_TRUE(IsFirstStart(folder));  // a preference is no language choice
+    Language language;
+    language.Choose(folder, kEnglishChoice);
+    SavePreference(folder, Preference::WindowSize, "1024x700");
+    EXPECT_EQ(ReadBytes(folder.LanguageIni()), "English\r\n1024x700\r\n0\r\n");
+    EXPECT_EQ(ReadPreference(folder, Preference::TextsFromPhotos), "0");
 }
 
 TEST_F(LanguageChoiceTest, ChoosingCreatesAMissingIni) {

@@ -1,0 +1,79 @@
+#include "project/AddedPictureTexts.h"
+
+#include "common/Cp1252.h"
+#include "imaging/PhotoCaption.h"
+#include "project/CommaList.h"
+#include "project/PictureList.h"
+#include "project/PictureTextLayout.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace palimora {
+
+namespace {
+
+// A metadata text as the program keeps it, or nothing when Windows-1252
+// cannot hold one of its characters (a title of question marks helps no one).
+std::optional<std::string> KeptText(const Utf8Text& text) {
+    if (text.empty() || !FitsCp1252(text)) return std::nullopt;
+    return Cp1252FromUtf8(text);
+}
+
+// Cuts a text to at most `limit` bytes, at a blank when there is one.
+std::string CutAtWord(std::string text, std::size_t limit) {
+    if (text.size() <= limit) return text;
+    const std::size_t blank = text.rfind(' ', limit);
+    text.resize(blank != std::string::npos && blank > limit / 2 ? blank : limit);
+    return text;
+}
+
+std::vector<std::string> LinesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        lines.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos) break;
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    return lines;
+}
+
+// A description as a stored comment: its lines in comma-list form, the text
+// shortened word by word until that form fits the record.
+std::string CommentOf(std::string description) {
+    std::string comment = ToCommaList(LinesOf(description));
+    while (comment.size() > picture_text::kMaxComment && !description.empty()) {
+        description = CutAtWord(description, description.size() - 1);
+        comment = ToCommaList(LinesOf(description));
+    }
+    return comment;
+}
+
+bool FitsOneLineTitle(const std::string& text) {
+    return text.size() <= picture_text::kMaxTitle && text.find_first_of("\r\n") == std::string::npos;
+}
+
+}  // namespace
+
+PictureTextFile::Texts TextsOfAddedPicture(const std::filesystem::path& source, AddedTexts from) {
+    PictureTextFile::Texts texts;
+    if (from == AddedTexts::FromPhoto) {
+        const PhotoCaption caption = CaptionOf(source);
+        const std::optional<std::string> title = KeptText(caption.title);
+        std::optional<std::string> description = KeptText(caption.description);
+        if (title) {
+            texts.title = CutAtWord(*title, picture_text::kMaxTitle);
+        } else if (description && FitsOneLineTitle(*description)) {
+            texts.title = *description;
+            description.reset();
+        }
+        if (description && *description != texts.title) texts.comment = CommentOf(*description);
+    }
+    if (texts.title.empty()) texts.title = TitleOfSource(source);
+    return texts;
+}
+
+}  // namespace palimora
