@@ -10,6 +10,7 @@ cmake --build "$build" --target palimora_assetgen -j"$(nproc)"
 frames=$(mktemp -d)
 trap 'rm -rf "$frames"' EXIT
 QT_QPA_PLATFORM=offscreen "$build/tools/palimora_assetgen" "$root/assets" "$frames"
+QT_QPA_PLATFORM=offscreen "$build/tools/palimora_assetgen" --sharp "$root/assets"
 QT_QPA_PLATFORM=offscreen "$build/tools/palimora_assetgen" --patterns "$root/assets/motifs"
 QT_QPA_PLATFORM=offscreen "$build/tools/palimora_assetgen" --icons "$root/desktop/icons"
 QT_QPA_PLATFORM=offscreen "$build/tools/palimora_assetgen" --demo "$root/assets/Projets/Demo/images"

@@ -8,15 +8,18 @@
 #include "app/ui/PictureStep.h"
 #include "app/ui/PressedLook.h"
 #include "app/ui/ProjectWindows.h"
+#include "app/ui/StretchedBackground.h"
 #include "app/ui/Toolbar.h"
 #include "app/ui/WebBrowser.h"
 #include "common/Error.h"
+#include "common/ProgramPreferences.h"
 #include "common/ui/BusyCursor.h"
 #include "common/ui/ClickableLabel.h"
 #include "common/ui/Colours.h"
 #include "common/ui/DesignedNames.h"
 #include "common/ui/OpenFile.h"
 #include "common/ui/ScreenText.h"
+#include "common/ui/SharpPixmap.h"
 #include "lang/LanguageChoice.h"
 #include "lang/TextId.h"
 #include "lang/ui/CommandGuard.h"
@@ -34,6 +37,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
@@ -94,7 +98,8 @@ void TForm1::FormCreate(bool showIntro) {
 
     Background = new QLabel(this);
     Background->setGeometry(0, 0, 792, 553);
-    Background->setPixmap(QPixmap(QString::fromStdString(session_.Folder().Interface("fond.jpg").string())));
+    designedBackground_ = SharpPixmap(session_.Folder().Interface("fond.jpg"), devicePixelRatioF());
+    Background->setPixmap(designedBackground_);
 
     ProjectNameLabel = new QLabel(this);
     ProjectNameLabel->setGeometry(70, 16, 171, 65);
@@ -259,10 +264,37 @@ bool TForm1::AskLanguage() {
 void TForm1::PlaceOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
-    const auto placement = PlacementForScreenWidth(screen->availableGeometry().width());
+    const QRect usable = screen->availableGeometry();
+    auto placement = PlacementForScreenWidth(usable.width());
     if (!placement) return;
-    if (placement->resizeTo800x553) setFixedSize(800, 553);
+    if (placement->resizable) {
+        if (const auto remembered = WindowSizeOfLine(ReadPreference(session_.Folder(), Preference::WindowSize)))
+            placement = PlacementOfRememberedSize(*remembered, usable.width(), usable.height());
+        setMinimumSize(kDesignedWidth, kDesignedHeight);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        resizable_ = true;
+        resize(placement->size.width, placement->size.height);
+        LayOutForSize(size());
+    }
     move(placement->left, placement->top);
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (resizable_) LayOutForSize(event->size());
+}
+
+void TForm1::LayOutForSize(QSize size) {
+    const QSize designed(kDesignedWidth, kDesignedHeight);
+    const QSize extra = size.expandedTo(designed) - designed;
+    const QPixmap background = StretchedBackground(designedBackground_, extra);
+    Background->setGeometry(QRect(QPoint(0, 0), background.deviceIndependentSize().toSize()));
+    Background->setPixmap(background);
+    LogoMark->move(556 + extra.width(), 13);
+    LogoName->move(624 + extra.width(), 22);
+    toolbar_->MoveBy(ToolbarOffset(extra));
+    pictureStep_->Stretch(extra);
+    pageDesign_->Stretch(extra);
 }
 
 void TForm1::BlinkStepLabel() {
@@ -294,6 +326,13 @@ void TForm1::closeEvent(QCloseEvent* event) {
         return;
     }
     BlinkTimer->stop();
+    if (resizable_) {
+        try {
+            SavePreference(session_.Folder(), Preference::WindowSize, WindowSizeLine({width(), height()}));
+        } catch (const PalimoraError&) {
+            // the window opens at its designed size next time: nothing to tell
+        }
+    }
     CommandGuard(*dialogs_, session_.CurrentLanguage()).Run([this] { session_.FinishClose(); });
     event->accept();
 }

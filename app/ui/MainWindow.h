@@ -100,12 +100,16 @@ protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void FormCreate(bool showIntro);
     void ConnectCommands();
     void ShowStartWarnings();
     void PlaceOnScreen();
+    // Gives the room of a window larger than designed to the picture list
+    // and the preview; the toolbar moves down.
+    void LayOutForSize(QSize size);
     void Quit();
     void ShowHelp();
     bool AskLanguage();
@@ -136,6 +140,8 @@ private:
     PictureStep* pictureStep_ = nullptr;
     PageDesignStep* pageDesign_ = nullptr;
     bool firstActivation_ = false;
+    bool resizable_ = false;  // set once the window is placed on a screen wider than it
+    QPixmap designedBackground_;
     bool endWithoutQuestions_ = false;  // the first-start language was refused
     std::function<void(const std::filesystem::path&)> openFile_;
     std::function<void(const std::string&)> openAddress_;

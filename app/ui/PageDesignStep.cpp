@@ -85,6 +85,12 @@ PageDesignStep::PageDesignStep(Session& session, UserDialogs& dialogs, QWidget* 
     });
 }
 
+void PageDesignStep::Stretch(QSize extra) {
+    PreviewBrowser->setGeometry(407, 96, 377 + extra.width(), 329 + extra.height());
+    WidthSwitch->move(544 + extra.width(), 428 + extra.height());
+    ApplyZoom();
+}
+
 void PageDesignStep::MakeWidthSwitch(QWidget* window) {
     WidthSwitch = new QWidget(window);
     WidthSwitch->setGeometry(544, 428, 240, 22);

@@ -4,6 +4,7 @@
 #include "sitegen/BuildContext.h"
 
 #include <QObject>
+#include <QSize>
 
 #include <filesystem>
 #include <optional>
@@ -43,6 +44,9 @@ public:
     // The browser area shown (page design) or hidden (the picture list).
     void SetBrowserShown(bool shown);
 
+    // The preview made larger by `extra`, as the window is, still showing
+    // the page at the width chosen.
+    void Stretch(QSize extra);
     // Shows the step: the notebook of `step`, or none in step 1.
     void Show(const Step& step);
     // Entering page design: the gallery lists refilled from the settings, the

@@ -1,6 +1,7 @@
 #include "app/ui/PictureButton.h"
 
 #include "common/ProgramFolder.h"
+#include "common/ui/SharpPixmap.h"
 
 #include <QPixmap>
 
@@ -14,9 +15,9 @@ PictureButton::PictureButton(const ProgramFolder& folder, std::string pictureNam
 }
 
 void PictureButton::ShowLook(bool pressed) {
-    const QPixmap look(QString::fromStdString(folder_.ButtonLook(pictureName_, pressed).string()));
+    const QPixmap look = SharpPixmap(folder_.ButtonLook(pictureName_, pressed), devicePixelRatioF());
     setPixmap(look);
-    if (!look.isNull()) resize(look.size());
+    if (!look.isNull()) resize(look.deviceIndependentSize().toSize());
     tag_ = pressed ? 1 : 0;
     repaint();
 }

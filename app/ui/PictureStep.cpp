@@ -45,6 +45,10 @@ PictureStep::PictureStep(Session& session, UserDialogs& dialogs, Toolbar& toolba
 
 PictureStep::~PictureStep() = default;
 
+void PictureStep::Stretch(QSize extra) {
+    PicturesList->setGeometry(407, 96, 377 + extra.width(), 329 + extra.height());
+}
+
 void PictureStep::ShowNewProject() {
     pictureCount_ = currentPicture_ = textsPicture_ = 0;
     PictureTabsView->PictureView->Clear();

@@ -4,6 +4,7 @@
 #include "project/AddedPictureTexts.h"
 
 #include <QObject>
+#include <QSize>
 
 #include <filesystem>
 #include <vector>
@@ -38,6 +39,8 @@ public:
     int CurrentPicture() const { return currentPicture_; }
     // A project was opened or started: no picture current, the display empty.
     void ShowNewProject();
+    // The picture list made larger by `extra`, as the window is.
+    void Stretch(QSize extra);
     // The picture list and the large display shown (step 1) or hidden.
     void SetShown(bool shown);
 

@@ -67,6 +67,10 @@ void Toolbar::GiveStartLooks() {
     }
 }
 
+void Toolbar::MoveBy(QPoint offset) {
+    for (const auto& layout : kButtons) (this->*layout.member)->move(layout.position + offset);
+}
+
 void Toolbar::ApplyLanguage(const Language& language) {
     for (const auto& layout : kButtons) {
         (this->*layout.member)->setToolTip(ToScreen(language.LangText(layout.hint)));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+
 class QWidget;
 
 namespace palimora {
@@ -20,6 +22,8 @@ public:
     // pressed, everything else normal.
     void GiveStartLooks();
     void ApplyLanguage(const Language& language);
+    // Every button at its designed place moved by `offset` (a larger window).
+    void MoveBy(QPoint offset);
     // The buttons of the current step shown, the others hidden; the step
     // buttons (and in page design the page-kind buttons) pressed for the
     // step and notebook shown.

@@ -2,7 +2,8 @@
 // theme gives the application, every field, label, button and list of the
 // main window draws its text in the same colours on the same ground, and the
 // fields readably (contrast at least 4.5 : 1), in both steps. With
-// PALIMORA_SCREENSHOTS set to a folder, the screenshots are saved there.
+// PALIMORA_SCREENSHOTS set to a folder, the screenshots are saved there
+// (Screenshots.h).
 
 #include "app/ui/MainWindow.h"
 #include "app/ui/PageDesignStep.h"
@@ -14,6 +15,7 @@
 #include "tests/support/MainWindowHarness.h"
 #include "tests/support/NamingWindows.h"
 #include "tests/support/QtTestMain.h"
+#include "tests/support/Screenshots.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -38,16 +40,6 @@ double Luminance(const QColor& colour) {
 double Contrast(const QColor& a, const QColor& b) {
     const double x = Luminance(a), y = Luminance(b);
     return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
-}
-
-// What a dark desktop theme gives every application.
-QPalette DarkDesktop() {
-    QPalette dark(QColor(53, 53, 53), QColor(35, 35, 35));
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-        dark.setColor(role, QColor(230, 230, 230));
-    }
-    dark.setColor(QPalette::Base, QColor(30, 30, 30));
-    return dark;
 }
 
 // The colour a widget's text stands on: its own for a field, else that of
@@ -86,12 +78,6 @@ QStringList TextColours(QWidget* window, QStringList& unreadable) {
     return colours;
 }
 
-void SaveScreenshot(QWidget* window, const QString& name) {
-    const QByteArray folder = qgetenv("PALIMORA_SCREENSHOTS");
-    if (folder.isEmpty()) return;
-    window->grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/%1.png").arg(name));
-}
-
 }  // namespace
 
 class TestThemes : public QObject {
@@ -111,11 +97,11 @@ class TestThemes : public QObject {
         window->Pictures().PictureTabsView->setCurrentIndex(1);
         window->Pictures().PictureTabsView->TitleEdit->setText(QStringLiteral("La plage"));
         QStringList colours = TextColours(window.get(), unreadable);
-        SaveScreenshot(window.get(), QStringLiteral("step1-texts-") + theme);
+        testing::SaveScreenshot(window.get(), QStringLiteral("step1-texts"), theme);
         window->SaveCurrentProject();
         window->ShowPageDesign();
         colours += TextColours(window.get(), unreadable);
-        SaveScreenshot(window.get(), QStringLiteral("step2-contents-") + theme);
+        testing::SaveScreenshot(window.get(), QStringLiteral("step2-contents"), theme);
         return colours;
     }
 
@@ -127,7 +113,7 @@ private slots:
         const QPalette desktop = QApplication::palette();
         QStringList unreadable;
         const QStringList light = ColoursOnDesktop(desktop, QStringLiteral("light"), unreadable);
-        const QStringList dark = ColoursOnDesktop(DarkDesktop(), QStringLiteral("dark"), unreadable);
+        const QStringList dark = ColoursOnDesktop(testing::DarkDesktop(), QStringLiteral("dark"), unreadable);
         QApplication::setPalette(desktop);
         QVERIFY(light.size() > 20);
         for (int i = 0; i < std::min(light.size(), dark.size()); ++i) QCOMPARE(dark.at(i), light.at(i));

@@ -4,6 +4,7 @@
 //        palimora_assetgen --demo <pictures folder>
 //        palimora_assetgen --icons <icons folder>: the menu entry's icon, 48, 128, 256 pixels and SVG
 //        palimora_assetgen --patterns <motifs folder>: the background patterns
+//        palimora_assetgen --sharp <assets folder>: the background and toolbar looks at twice the size
 // tools/make_pictures.sh runs it and turns the frames into logo.gif.
 
 #include "Patterns.h"
@@ -261,11 +262,13 @@ constexpr ButtonSize kButtons[] = {
     {"boutqui", 56, 44}, {"boutaid", 40, 32},
 };
 
-QImage Button(const ButtonSize& size, bool pressed) {
-    QImage image(size.width, size.height, QImage::Format_RGB32);
+// `scale` 2 draws the same look twice as large, for screens that scale by 2.
+QImage Button(const ButtonSize& size, bool pressed, int scale = 1) {
+    QImage image(size.width * scale, size.height * scale, QImage::Format_RGB32);
     image.fill(kBand);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     const QRectF face = QRectF(0.5, 0.5, size.width - 1.0, size.height - 1.0).adjusted(1, 1, -1, -1);
     QLinearGradient fill(face.topLeft(), face.bottomLeft());
     if (pressed) {
@@ -383,14 +386,15 @@ bool WriteIcons(const QDir& icons) {
     return ok;
 }
 
-QImage Background() {
-    QImage image(792, 553, QImage::Format_RGB32);
+QImage Background(int scale = 1) {
+    QImage image(792 * scale, 553 * scale, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     QLinearGradient base(0, 0, 0, 553);
     base.setColorAt(0, QColor(248, 172, 95));
     base.setColorAt(1, kWindow);
-    p.fillRect(image.rect(), base);
+    p.fillRect(QRectF(0, 0, 792, 553), base);
 
     // Header plate behind the project name and the step label.
     p.setPen(QPen(QColor(214, 128, 50), 1.5));
@@ -548,6 +552,20 @@ QImage Scene(int index) {
 
 }  // namespace
 
+// The background and toolbar looks drawn twice as large ("name@2x.jpg"),
+// which the program shows on screens that scale by 2.
+bool WriteSharpInterface(const QDir& assets) {
+    bool ok = Background(2).save(assets.filePath(QStringLiteral("interface/fond@2x.jpg")), "JPG", 100);
+    for (const auto& size : kButtons) {
+        const QString name = QString::fromLatin1(size.name);
+        ok &= Button(size, false, 2).save(assets.filePath(QStringLiteral("interface/%1@2x.jpg").arg(name)), "JPG", 95);
+        ok &= Button(size, true, 2)
+                  .save(assets.filePath(QStringLiteral("interface/%1").arg(name + QStringLiteral("1@2x.jpg"))), "JPG",
+                        95);
+    }
+    return ok;
+}
+
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     if (argc == 3 && QString::fromLocal8Bit(argv[1]) == QStringLiteral("--demo")) {
@@ -566,13 +584,16 @@ int main(int argc, char* argv[]) {
     if (argc == 3 && QString::fromLocal8Bit(argv[1]) == QStringLiteral("--icons")) {
         return WriteIcons(QDir(QString::fromLocal8Bit(argv[2]))) ? 0 : 1;
     }
+    if (argc == 3 && QString::fromLocal8Bit(argv[1]) == QStringLiteral("--sharp")) {
+        return WriteSharpInterface(QDir(QString::fromLocal8Bit(argv[2]))) ? 0 : 1;
+    }
     if (argc != 3) return 2;
     const QDir assets(QString::fromLocal8Bit(argv[1]));
     const QDir frames(QString::fromLocal8Bit(argv[2]));
     assets.mkpath(QStringLiteral("interface"));
     frames.mkpath(QStringLiteral("."));
 
-    bool ok = Background().save(assets.filePath(QStringLiteral("interface/fond.jpg")), "JPG", 92);
+    bool ok = Background().save(assets.filePath(QStringLiteral("interface/fond.jpg")), "JPG", 100);
     for (const auto& size : kButtons) {
         const QString name = QString::fromLatin1(size.name);
         ok &= Button(size, false).save(assets.filePath(QStringLiteral("interface/%1.jpg").arg(name)), "JPG", 95);
