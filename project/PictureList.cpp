@@ -11,7 +11,7 @@
 #include "project/PictureTextLayout.h"
 #include "project/ProjectLayout.h"
 
-#include <iterator>
+#include <map>
 #include <system_error>
 #include <utility>
 
@@ -138,22 +138,30 @@ void PictureList::Delete(const std::vector<int>& positions) {
     fs::remove(backup.Path(), error);
 }
 
-bool PictureList::Move(int current, int direction) {
+bool PictureList::Move(int current, int direction) { return MoveTo(current, current + direction); }
+
+bool PictureList::MoveTo(int from, int to) {
     const std::vector<std::string> files = Files();
-    const int other = current + direction;
-    if (files.empty() || current < 1 || current > static_cast<int>(files.size()) || other < 1 ||
-        other > static_cast<int>(files.size())) {
-        return false;
+    const int count = static_cast<int>(files.size());
+    if (from < 1 || from > count || to < 1 || to > count || from == to) return false;
+    const auto numbered = [&](int number, int newNumber) {
+        const std::string& name = files[number - 1];
+        return std::pair(FileOf(name), FileOf(SixDigits(newNumber) + ExtensionOf(name)));
+    };
+    // The moved picture is parked out of the way, those between move up or
+    // down one by one into the place just freed, then it takes its new place.
+    const int step = from < to ? 1 : -1;
+    const fs::path parked = FileOf(std::to_string(kSwapNumber) + ExtensionOf(files[from - 1]));
+    std::vector<std::pair<fs::path, fs::path>> renames = {{FileOf(files[from - 1]), parked}};
+    std::map<int, int> renumbering = {{from, to}};
+    for (int number = from + step; number != to + step; number += step) {
+        renames.push_back(numbered(number, number - step));
+        renumbering[number] = number - step;
     }
-    const std::string& mine = files[current - 1];
-    const std::string& theirs = files[other - 1];
-    const fs::path parked = FileOf(std::to_string(kSwapNumber) + ExtensionOf(mine));
-    // The three renames of the swap; when one fails, those done are undone
-    // backwards, so every picture keeps its number and its texts.
-    const std::pair<fs::path, fs::path> renames[] = {{FileOf(mine), parked},
-                                                     {FileOf(theirs), FileOf(SixDigits(current) + ExtensionOf(theirs))},
-                                                     {parked, FileOf(SixDigits(other) + ExtensionOf(mine))}};
-    for (std::size_t done = 0; done < std::size(renames); ++done) {
+    renames.emplace_back(parked, numbered(from, to).second);
+    // When a rename fails, those done are undone backwards, so every picture
+    // keeps its number and its texts.
+    for (std::size_t done = 0; done < renames.size(); ++done) {
         std::error_code error;
         fs::rename(renames[done].first, renames[done].second, error);
         if (!error) continue;
@@ -163,9 +171,7 @@ bool PictureList::Move(int current, int direction) {
         }
         throw fs::filesystem_error("rename", renames[done].first, renames[done].second, error);
     }
-    texts_.Renumber(current, kSwapNumber);
-    texts_.Renumber(other, current);
-    texts_.Renumber(kSwapNumber, other);
+    texts_.RenumberAll(renumbering);
     return true;
 }
 

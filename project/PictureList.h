@@ -58,6 +58,10 @@ public:
     // after putting back the files already renamed (texts are renumbered
     // only once every file has moved).
     bool Move(int current, int direction);
+    // Moves picture `from` to number `to`, the pictures between moving one
+    // place towards `from`; false, and nothing changes, when either is no
+    // picture's number. Fails as Move does.
+    bool MoveTo(int from, int to);
 
 private:
     void RenameTo(const std::string& name, int number) const;

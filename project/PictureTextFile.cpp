@@ -137,6 +137,19 @@ bool PictureTextFile::Renumber(int from, int to) const {
     return true;
 }
 
+void PictureTextFile::RenumberAll(const std::map<int, int>& renumbering) const {
+    std::string bytes = ReadFileBytes(file_, kMaxFileBytes);
+    for (std::size_t at = kRecordSize; at + kRecordSize <= bytes.size(); at += kRecordSize) {
+        Record record;
+        std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(at), kRecordSize, record.begin());
+        const auto renumbered = renumbering.find(NumberOf(record));
+        if (renumbered == renumbering.end()) continue;
+        const auto value = static_cast<std::uint32_t>(renumbered->second);
+        for (std::size_t i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    }
+    WriteFileAtomically(file_, bytes, Durability::Flushed);
+}
+
 void PictureTextFile::CopyFromBackup(const PictureTextFile& backup, int oldNumber, int newNumber) const {
     const Texts texts = backup.Read(oldNumber).value_or(Texts{});
     const auto slot = FindSlot(oldNumber);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,6 +38,9 @@ public:
     void Copy(int from, int to) const;
     // Gives picture `from`'s record the number `to`; false when it has none.
     bool Renumber(int from, int to) const;
+    // Gives each record numbered as a key of `renumbering` the number it maps
+    // to, in one write of the file (a kill leaves all or none renumbered).
+    void RenumberAll(const std::map<int, int>& renumbering) const;
     // Into the slot of picture `oldNumber` here, writes number `newNumber`
     // with the texts that `backup` holds for `oldNumber`.
     void CopyFromBackup(const PictureTextFile& backup, int oldNumber, int newNumber) const;

@@ -120,6 +120,16 @@ TEST_F(PictureListTest, MovingSwapsFilesAndTextsEachKeepingItsExtension) {
     EXPECT_FALSE(list.Move(1, -1));
     EXPECT_TRUE(list.Move(3, -1));
     EXPECT_EQ(Titles(), (Names{"p1", "anim", "p3"}));
+
+    // A drag in the list moves a picture past several others.
+    list.Add({Source("p4.jpg"), Source("p5.jpg")}, 3, Convert());
+    EXPECT_TRUE(list.MoveTo(2, 5));
+    EXPECT_EQ(Titles(), (Names{"p1", "p3", "p4", "p5", "anim"}));
+    EXPECT_EQ(list.Files().back(), "000005.gif");
+    EXPECT_TRUE(list.MoveTo(4, 1));
+    EXPECT_EQ(Titles(), (Names{"p5", "p1", "p3", "p4", "anim"}));
+    EXPECT_FALSE(list.MoveTo(2, 6));
+    EXPECT_FALSE(list.MoveTo(3, 3));
 }
 
 // A rename that fails half-way through a swap (here a folder stands where
