@@ -12,6 +12,26 @@
 namespace palimora {
 namespace fs = std::filesystem;
 
+std::vector<fs::path> FilesOfDropped(const std::vector<fs::path>& dropped) {
+    std::vector<fs::path> files;
+    for (const fs::path& item : dropped) {
+        std::error_code error;
+        if (!fs::is_directory(item, error)) {
+            files.push_back(item);
+            continue;
+        }
+        fs::recursive_directory_iterator walk(item, fs::directory_options::skip_permission_denied, error);
+        for (const fs::recursive_directory_iterator end; !error && walk != end; walk.increment(error)) {
+            std::error_code unreadable;  // a broken link or the like: left out, the walk goes on
+            const bool hidden = walk->path().filename().string().starts_with('.');
+            if (hidden && walk->is_directory(unreadable)) walk.disable_recursion_pending();
+            if (hidden || !walk->is_regular_file(unreadable)) continue;
+            if (PictureFormatOfContent(walk->path()) != PictureFormat::Other) files.push_back(walk->path());
+        }
+    }
+    return files;
+}
+
 std::vector<fs::path> AddableChoice(const std::vector<fs::path>& chosen, const fs::path& picturesFolder,
                                     UserDialogs& dialogs, const Language& language) {
     std::vector<fs::path> addable;

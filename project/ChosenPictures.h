@@ -17,6 +17,12 @@ std::vector<std::filesystem::path> AddableChoice(const std::vector<std::filesyst
                                                  const std::filesystem::path& picturesFolder, UserDialogs& dialogs,
                                                  const Language& language);
 
+// What files and folders dropped on the picture list give to add: each
+// file as it is (AddableChoice tells what it refuses), and for a folder the
+// pictures in it and in its subfolders, whatever their names, leaving out
+// hidden ones and every other file without a word.
+std::vector<std::filesystem::path> FilesOfDropped(const std::vector<std::filesystem::path>& dropped);
+
 // The one order added pictures are numbered in, by the add button and by
 // the command line alike: file names (UTF-8) compared as a person reads
 // them, letter case and accents aside, runs of digits by their value

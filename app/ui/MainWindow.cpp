@@ -172,6 +172,12 @@ void TForm1::ConnectCommands() {
     guard.Connect(tools.UpButton, &PictureButton::clicked, this, [&pictures] { pictures.MovePictureUp(); });
     guard.Connect(tools.DownButton, &PictureButton::clicked, this, [&pictures] { pictures.MovePictureDown(); });
     guard.Connect(pictures.PicturesList, &QListWidget::itemClicked, this, [&pictures] { pictures.PictureChosen(); });
+    connect(pictures.PicturesList, &PictureListView::filesDropped, this, [this](const std::vector<fs::path>& dropped) {
+        CommandGuard(*dialogs_, session_.CurrentLanguage()).Run([&] { pictureStep_->AddDroppedFiles(dropped); });
+    });
+    connect(pictures.PicturesList, &PictureListView::pictureDragged, this, [this](int from, int to) {
+        CommandGuard(*dialogs_, session_.CurrentLanguage()).Run([&] { pictureStep_->MovePictureTo(from, to); });
+    });
     guard.Connect(pictures.PictureTabsView->SaveTextsButton, &QPushButton::clicked, this,
                   [&pictures] { pictures.SaveTypedTexts(); });
     guard.Connect(pictures.PictureTabsView->PictureView, &PictureDisplay::pictureClicked, this,

@@ -223,6 +223,21 @@ void PictureStep::AddPictures(const std::vector<fs::path>& chosen, AddedTexts te
     RefillPictureList(shown);
 }
 
+void PictureStep::AddDroppedFiles(const std::vector<fs::path>& dropped) {
+    std::vector<fs::path> files;
+    {
+        BusyCursor busy;  // a folder's pictures are found by reading their first bytes
+        files = FilesOfDropped(dropped);
+    }
+    AddPictures(files);
+    ShowChosenPicture();
+}
+
+void PictureStep::MovePictureTo(int from, int to) {
+    StoreTypedTexts();
+    MoveAndShow(from + 1, to + 1);
+}
+
 void PictureStep::RemoveTickedPictures() {
     const std::vector<int> ticked = PicturesList->TickedPositions();
     if (ticked.empty()) {
@@ -247,23 +262,25 @@ void PictureStep::RemoveTickedPictures() {
 
 void PictureStep::MovePicture(PictureButton& button, int direction) {
     StoreTypedTexts();
+    PressedLook pressed(button);
+    if (!MoveAndShow(currentPicture_, currentPicture_ + direction)) dialogs_.Beep();
+}
+
+bool PictureStep::MoveAndShow(int from, int to) {
     bool moved = false;
     try {
-        moved = pictureCount_ != 0 && session_.Pictures().Move(currentPicture_, direction);
-        if (!moved) {
-            dialogs_.Beep();
-            return;
-        }
+        moved = pictureCount_ != 0 && session_.Pictures().MoveTo(from, to);
+        if (!moved) return false;
     } catch (const fs::filesystem_error& error) {
         // The pictures stay where they were; the list shows them as they are.
         dialogs_.ShowMessageOk(session_.LangText(TextId::PictureNotMoved) + " " + DisplayPath(error.path1()) + ".");
     }
     BusyCursor busy;
-    PressedLook pressed(button);
     if (moved) session_.SetProjectModified(true);
     // The moved picture stays selected, so that the next press moves it on.
-    RefillPictureList(moved ? currentPicture_ + direction : currentPicture_);
+    RefillPictureList(moved ? to : from);
     ShowChosenPicture();
+    return true;
 }
 
 void PictureStep::MovePictureUp() { MovePicture(*toolbar_.UpButton, -1); }

@@ -62,6 +62,11 @@ public:
     // texts from the photos as its box was last left.
     void AddPictures(const std::vector<std::filesystem::path>& chosen) { AddPictures(chosen, TextsOfAdded()); }
     void AddPictures(const std::vector<std::filesystem::path>& chosen, AddedTexts texts);
+    // Files and folders dropped on the list (FilesOfDropped), added as the
+    // add dialog adds what it is given.
+    void AddDroppedFiles(const std::vector<std::filesystem::path>& dropped);
+    // The picture at list position `from` dragged to position `to`.
+    void MovePictureTo(int from, int to);
     void RemoveTickedPictures();
     void MovePictureUp();
     void MovePictureDown();
@@ -75,6 +80,9 @@ signals:
 
 private:
     void MovePicture(PictureButton& button, int direction);
+    // Moves picture number `from` to number `to` and shows the list with it
+    // selected there; false when there is no such place.
+    bool MoveAndShow(int from, int to);
     // Where the add dialog opens: the folder of the last pictures added, else
     // the user's pictures folder, else the home folder.
     std::filesystem::path FolderToAddFrom() const;

@@ -7,7 +7,10 @@
 #include "imaging/ui/QtImages.h"
 #include "lang/ui/WaitWindow.h"
 
+#include <QDropEvent>
 #include <QFileInfo>
+#include <QMimeData>
+#include <QTimer>
 
 namespace palimora {
 
@@ -25,6 +28,11 @@ PictureListView::PictureListView(QWidget* parent) : QListWidget(parent) {
     setMovement(QListView::Static);
     setWordWrap(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDropIndicatorShown(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    viewport()->setAcceptDrops(true);  // drops reach the view through its viewport
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(8);
     setFont(font);
@@ -86,6 +94,61 @@ std::vector<int> PictureListView::TickedPositions() const {
 }
 
 int PictureListView::CurrentPosition() const { return currentRow(); }
+
+bool PictureListView::IsOwnDrag(const QDropEvent* event) const { return event->source() == this; }
+
+namespace {
+
+std::vector<std::filesystem::path> LocalFilesOf(const QMimeData* data) {
+    std::vector<std::filesystem::path> files;
+    if (!data || !data->hasUrls()) return files;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) files.emplace_back(url.toLocalFile().toStdString());
+    }
+    return files;
+}
+
+}  // namespace
+
+void PictureListView::dragEnterEvent(QDragEnterEvent* event) {
+    if (IsOwnDrag(event) || !LocalFilesOf(event->mimeData()).empty()) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void PictureListView::dragMoveEvent(QDragMoveEvent* event) {
+    QListWidget::dragMoveEvent(event);  // the drop indicator
+    if (IsOwnDrag(event) || !LocalFilesOf(event->mimeData()).empty()) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void PictureListView::dropEvent(QDropEvent* event) {
+    if (IsOwnDrag(event)) {
+        const QListWidgetItem* target = itemAt(event->position().toPoint());
+        const int from = currentRow(), to = target ? row(target) : count() - 1;
+        // Taken as a copy: a move would have the view remove the dragged
+        // item after the list was rebuilt with it in its new place.
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+        // Told once the drag is over, which the changes that follow must not run inside.
+        if (from >= 0 && to >= 0 && from != to)
+            QTimer::singleShot(0, this, [this, from, to] { emit pictureDragged(from, to); });
+        return;
+    }
+    const std::vector<std::filesystem::path> dropped = LocalFilesOf(event->mimeData());
+    if (dropped.empty()) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    QTimer::singleShot(0, this, [this, dropped] { emit filesDropped(dropped); });
+}
 
 void PictureListView::MakeCurrent(int position) {
     if (position < 0 || position >= count()) return;

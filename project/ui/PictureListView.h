@@ -12,8 +12,10 @@ class KeepAlive;
 class TForm2;
 class UserDialogs;
 
-// ListView1: one item per picture, its file name under its 50 x 50 icon,
-// with a check box that marks it for deletion.
+// ListView1: one item per picture, its title under its 50 x 50 icon, with a
+// check box that marks it for deletion. Files and folders dropped on it, and
+// a picture dragged to another place in it, are told by signals: the list
+// itself changes only when it is rebuilt.
 class PictureListView : public QListWidget {
     Q_OBJECT
 public:
@@ -42,6 +44,21 @@ public:
     // The current item's position, or -1.
     int CurrentPosition() const;
     void MakeCurrent(int position);
+
+signals:
+    // Local files or folders dropped from elsewhere, in the order given.
+    void filesDropped(const std::vector<std::filesystem::path>& dropped);
+    // The picture at `from` dragged onto the one at `to` (the last when
+    // dropped past the pictures), which place it is to take.
+    void pictureDragged(int from, int to);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    bool IsOwnDrag(const QDropEvent* event) const;
 };
 
 }  // namespace palimora

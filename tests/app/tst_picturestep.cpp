@@ -20,8 +20,10 @@
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
 
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -357,6 +359,35 @@ private slots:
         window_->Pictures().RefillPictureList();
         QCOMPARE(PicturesList()->count(), 6);
         QCOMPARE(dialogs_.beeps, 0);  // no decode was tried: the icon came from the cache
+    }
+
+    // A folder dropped from a file manager: its pictures, subfolders' too,
+    // in the add button's order; a dragged picture then takes its new place.
+    void droppedFoldersAreAddedAndDraggedPicturesMove() {
+        const fs::path folder = harness_.Root() / "dropped";
+        fs::create_directories(folder / "soir" / ".cache");
+        for (const char* name : {"img10.jpg", "img2.jpg", "soir/img3.jpg", "soir/.cache/thumb.jpg"})
+            EncodeJpeg(testing::Quadrants(40, 30), folder / name);
+        testing::WriteBytes(folder / "notes.txt", "no picture");
+        auto* data = new QMimeData;  // the event's owner keeps it alive: the drag owns it in a real drop
+        data->setUrls({QUrl::fromLocalFile(QString::fromStdString(folder.string()))});
+        const QPoint middle = PicturesList()->viewport()->rect().center();
+        QDragEnterEvent enter(middle, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(PicturesList()->viewport(), &enter);  // makes the list the drop's target
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(middle, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(PicturesList()->viewport(), &drop);
+        QVERIFY(drop.isAccepted());
+        QTRY_COMPARE(PicturesList()->count(), 3);
+        QCOMPARE(PicturesList()->item(0)->text(), QStringLiteral("img2"));
+        QCOMPARE(PicturesList()->item(2)->text(), QStringLiteral("img10"));
+        QVERIFY(dialogs_.shown.empty());  // the text file and the hidden folder are passed over
+
+        emit PicturesList()->pictureDragged(0, 2);
+        QTRY_COMPARE(PicturesList()->item(2)->text(), QStringLiteral("img2"));
+        QCOMPARE(PicturesList()->CurrentPosition(), 2);
+        QCOMPARE(PicturesList()->item(0)->text(), QStringLiteral("img3"));
+        delete data;
     }
 };
 
