@@ -1,5 +1,6 @@
 // Adding 300 photos through the main window (copies, display, list and
 // icons), beside making the icons of the same files alone, in the same run;
+// then the same 300 dropped as their folder on the list of a second window;
 // then the whole rebuild of the picture list after one move.
 // Usage: picture_list_window_bench <photos folder from picture_list_bench>
 // Run offscreen: QT_QPA_PLATFORM=offscreen.
@@ -16,6 +17,8 @@
 #include "project/ui/PictureListView.h"
 
 #include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
 
 #include <algorithm>
 #include <chrono>
@@ -36,6 +39,20 @@ public:
     }
     void Beep() override {}
 };
+
+// Drops `folder` on the window's picture list as a file manager does, and
+// waits until the list shows `count` pictures.
+void DropFolder(palimora::TForm1& window, const fs::path& folder, int count) {
+    QWidget* target = window.Pictures().PicturesList->viewport();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(folder.string()))});
+    const QPoint middle = target->rect().center();
+    QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    while (window.Pictures().PicturesList->count() < count) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
 
 }  // namespace
 
@@ -68,6 +85,14 @@ int main(int argc, char* argv[]) {
     const double added = std::chrono::duration<double>(Clock::now() - start).count();
     icons = std::min(icons, iconsAlone());
 
+    const fs::path dropProgram = palimora::bench::ProgramFolderCopy(
+        fs::path(argv[0]).parent_path().parent_path() / "palimora", "palimora-drop-bench");
+    palimora::TForm1 dropWindow(palimora::ProgramFolder(dropProgram), {false, &dialogs, nullptr, {}, {}});
+    dropWindow.FormActivate();
+    start = Clock::now();
+    DropFolder(dropWindow, argv[1], static_cast<int>(photos.size()));
+    const double dropped = std::chrono::duration<double>(Clock::now() - start).count();
+
     window.Pictures().PicturesList->MakeCurrent(149);
     window.Pictures().ShowChosenPicture();
     start = Clock::now();
@@ -75,8 +100,9 @@ int main(int argc, char* argv[]) {
     const double moved = std::chrono::duration<double>(Clock::now() - start).count();
     std::printf(
         "window: adding 300 photos %.2f s, their icons alone %.2f s, ratio %.2f; "
-        "moving one and rebuilding the list %.3f s\n",
-        added, icons, added / icons, moved);
+        "dropping their folder %.2f s, ratio to adding %.2f; moving one and rebuilding the list %.3f s\n",
+        added, icons, added / icons, dropped, dropped / added, moved);
     fs::remove_all(program);
+    fs::remove_all(dropProgram);
     return 0;
 }

@@ -138,6 +138,7 @@ void TForm1::FormCreate(bool showIntro) {
     toolbar_ = std::make_unique<Toolbar>(session_.Folder(), this);
     pictureStep_ = new PictureStep(session_, *dialogs_, *toolbar_, this);
     pageDesign_ = new PageDesignStep(session_, *dialogs_, this);
+    pageDesign_->Notebooks->SetPictureIcons([this](const fs::path& picture) { return pictureStep_->IconOf(picture); });
     toolbar_->GiveStartLooks();
     ConnectCommands();
 

@@ -11,6 +11,7 @@
 #include "common/ui/DesignedNames.h"
 #include "common/ui/OpenFile.h"
 #include "common/ui/ScreenText.h"
+#include "imaging/ui/QtImages.h"
 #include "lang/TextId.h"
 #include "lang/ui/WaitWindow.h"
 #include "project/AddedPictureConversion.h"
@@ -44,6 +45,17 @@ PictureStep::PictureStep(Session& session, UserDialogs& dialogs, Toolbar& toolba
 }
 
 PictureStep::~PictureStep() = default;
+
+QIcon PictureStep::IconOf(const fs::path& picture) const {
+    // The saved project's pictures are copies of the list's: the list's
+    // picture of that name and size is the same one.
+    const fs::path listed = session_.Pictures().FileOf(picture.filename().string());
+    std::error_code error;
+    if (fs::file_size(listed, error) != fs::file_size(picture, error) || error) return {};
+    const auto key = IconCache::KeyOf(listed);
+    const auto icon = key ? icons_.Find(*key) : std::nullopt;
+    return icon ? QIcon(QPixmap::fromImage(ToQImage(*icon))) : QIcon();
+}
 
 void PictureStep::Stretch(QSize extra) {
     PicturesList->setGeometry(407, 96, 377 + extra.width(), 329 + extra.height());

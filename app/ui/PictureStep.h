@@ -3,6 +3,7 @@
 #include "imaging/Icons.h"
 #include "project/AddedPictureTexts.h"
 
+#include <QIcon>
 #include <QObject>
 #include <QSize>
 
@@ -39,6 +40,10 @@ public:
     int CurrentPicture() const { return currentPicture_; }
     // A project was opened or started: no picture current, the display empty.
     void ShowNewProject();
+    // A picture's icon as the list last made it (the list's picture of the
+    // same name and size, for one of the saved project's); none for a picture
+    // it has not shown.
+    QIcon IconOf(const std::filesystem::path& picture) const;
     // The picture list made larger by `extra`, as the window is.
     void Stretch(QSize extra);
     // The picture list and the large display shown (step 1) or hidden.

@@ -2,6 +2,9 @@
 
 #include "lang/ui/CommandGuard.h"
 
+#include <QIcon>
+
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -27,6 +30,8 @@ struct BindingContext {
     QObject* owner;  // connections end with it
     std::function<void()> reportModified;
     bool settingsLoaded = false;
+    // A picture's icon as the picture list shows it (none until set).
+    std::function<QIcon(const std::filesystem::path& picture)> pictureIcon;
 };
 
 // What a project's settings are shown with besides its lines.

@@ -4,6 +4,8 @@
 #include "common/ui/BusyCursor.h"
 #include "common/ui/ScreenText.h"
 #include "lang/Language.h"
+#include "project/PictureNames.h"
+#include "project/PictureTextFile.h"
 #include "project/ProjectLayout.h"
 #include "styles/ProjectSettings.h"
 #include "styles/ui/BindingContext.h"
@@ -11,6 +13,7 @@
 #include "styles/ui/PictureNotebook.h"
 #include "styles/ui/StyleDialogs.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -19,12 +22,21 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStyledItemDelegate>
 
 #include <system_error>
 
 namespace palimora {
 namespace fs = std::filesystem;
 using namespace settings;
+
+namespace {
+
+// The gallery picture lists: small icons, and room for titles when open.
+constexpr int kPictureIconSize = 18, kOpenListIconSize = 40;
+constexpr int kPictureListWidth = 260;
+
+}  // namespace
 
 bool SettingBinder::Store(std::string value, bool busy) {
     if (!context_.settingsLoaded) return false;
@@ -61,7 +73,7 @@ void ListBinder::Load(const ShownProject& project) {
     if (auto items = Items(project)) {
         items_ = std::move(*items);
         list_->clear();
-        for (const std::string& item : items_) list_->addItem(ToScreen(item));
+        ShowItems(*list_, items_);
     }
     const std::optional<std::size_t> choice = context_.settings.Choice(line_, items_);
     list_->setCurrentIndex(choice ? static_cast<int>(*choice) : -1);
@@ -74,6 +86,10 @@ std::optional<std::vector<std::string>> ListBinder::Items(const ShownProject& pr
     return context_.settings.ItemsOf(line_, context_.folder, context_.language, project.fonts);
 }
 
+void ListBinder::ShowItems(QComboBox& list, const std::vector<std::string>& items) const {
+    for (const std::string& item : items) list.addItem(ToScreen(item));
+}
+
 std::optional<std::vector<std::string>> ListBinder::FilesOf(const fs::path& folder,
                                                             std::vector<std::string> (*list)(const fs::path&)) const {
     std::error_code error;
@@ -81,9 +97,38 @@ std::optional<std::vector<std::string>> ListBinder::FilesOf(const fs::path& fold
     return list(folder);
 }
 
+PictureListBinder::PictureListBinder(BindingContext& context, SettingLine line, QComboBox* list)
+    : ListBinder(context, line, list) {
+    list->setIconSize(QSize(kPictureIconSize, kPictureIconSize));
+    // The open list shows whole titles, though the closed one is narrow.
+    list->view()->setMinimumWidth(kPictureListWidth);
+    // The menu look of a closed list's items would keep the open list's icons small.
+    list->setItemDelegate(new QStyledItemDelegate(list));
+    list->view()->setIconSize(QSize(kOpenListIconSize, kOpenListIconSize));
+    list->view()->setTextElideMode(Qt::ElideRight);
+}
+
+fs::path PictureListBinder::PicturesFolder() const {
+    return project_layout::PicturesFolder(context_.settings.WorkingFile().parent_path());
+}
+
 std::optional<std::vector<std::string>> PictureListBinder::Items(const ShownProject&) const {
+    return FilesOf(PicturesFolder(), PictureListItems);
+}
+
+void PictureListBinder::ShowItems(QComboBox& list, const std::vector<std::string>& items) const {
     const fs::path projectFolder = context_.settings.WorkingFile().parent_path();
-    return FilesOf(project_layout::PicturesFolder(projectFolder), PictureListItems);
+    const std::vector<std::string> titles =
+        PictureTextFile(project_layout::PictureTextFile(projectFolder)).Titles(static_cast<int>(items.size()));
+    for (const std::string& item : items) {
+        const int number = PictureFileNumber(item);
+        const std::string title =
+            number >= 1 && number <= static_cast<int>(titles.size()) ? titles[number - 1] : std::string();
+        const QString text =
+            title.empty() ? ToScreen(item) : QString::number(number) + QStringLiteral("  ") + ToScreen(title);
+        list.addItem(context_.pictureIcon ? context_.pictureIcon(PicturesFolder() / item) : QIcon(), text);
+        list.setItemData(list.count() - 1, ToScreen(item), Qt::ToolTipRole);
+    }
 }
 
 EditBinder::EditBinder(BindingContext& context, SettingLine line, QLineEdit* edit)

@@ -68,6 +68,8 @@ protected:
     virtual std::optional<std::vector<std::string>> Items(const ShownProject& project) const;
     std::optional<std::vector<std::string>> FilesOf(
         const std::filesystem::path& folder, std::vector<std::string> (*list)(const std::filesystem::path&)) const;
+    // Fills the list with the items (Windows-1252), as they read.
+    virtual void ShowItems(QComboBox& list, const std::vector<std::string>& items) const;
 
 private:
     QComboBox* list_;
@@ -75,13 +77,18 @@ private:
     std::function<void(const std::string&)> chosen_;
 };
 
-// A gallery's first or last picture: the project's picture files.
+// A gallery's first or last picture: the project's picture files, each
+// shown by its icon, number and title.
 class PictureListBinder : public ListBinder {
 public:
-    using ListBinder::ListBinder;
+    PictureListBinder(BindingContext& context, SettingLine line, QComboBox* list);
 
 protected:
     std::optional<std::vector<std::string>> Items(const ShownProject& project) const override;
+    void ShowItems(QComboBox& list, const std::vector<std::string>& items) const override;
+
+private:
+    std::filesystem::path PicturesFolder() const;
 };
 
 // A one-line edit: every keystroke is written.

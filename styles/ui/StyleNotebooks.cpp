@@ -72,8 +72,15 @@ StyleNotebooks::StyleNotebooks(const ProgramFolder& folder, const Language& lang
         ownDialogs_ = std::make_unique<QtStyleDialogs>(window);
         styleDialogs = ownDialogs_.get();
     }
-    context_ = std::unique_ptr<BindingContext>(new BindingContext{
-        settings, folder, language, *styleDialogs, CommandGuard(dialogs, language), this, [this] { emit modified(); }});
+    context_ = std::unique_ptr<BindingContext>(new BindingContext{settings,
+                                                                  folder,
+                                                                  language,
+                                                                  *styleDialogs,
+                                                                  CommandGuard(dialogs, language),
+                                                                  this,
+                                                                  [this] { emit modified(); },
+                                                                  false,
+                                                                  {}});
     Tabbedhtml = new SummaryNotebook(window);
     TabbedGHTML = new GalleryNotebook(window);
     TabbedIHTML = new PictureNotebook(window);
@@ -170,6 +177,10 @@ void StyleNotebooks::RefreshGalleryLists() {
     for (const auto& binder : binders_) {
         if (settings::Layout(binder->Line()).kind == Kind::Picture) binder->Load(project);
     }
+}
+
+void StyleNotebooks::SetPictureIcons(std::function<QIcon(const fs::path& picture)> iconOf) {
+    context_->pictureIcon = std::move(iconOf);
 }
 
 void StyleNotebooks::ShowNotebook(PageKind page) {

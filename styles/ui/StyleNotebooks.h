@@ -63,6 +63,8 @@ public:
     // folder: the stored picture selected again, the first one for an empty
     // line, the last one when the stored picture is gone. Writes nothing.
     void RefreshGalleryLists();
+    // Where those lists take each picture's icon from.
+    void SetPictureIcons(std::function<QIcon(const std::filesystem::path& picture)> iconOf);
 
     void ShowNotebook(PageKind page);
     void HideAll();

@@ -34,7 +34,7 @@ constexpr List kLasts[] = {&SummaryNotebook::ComboLImgGal1, &SummaryNotebook::Co
 
 // Ten rows of name, first and last picture fit the notebook's width and height.
 constexpr int kNameWidth = 70;
-constexpr int kPictureCharacters = 7;
+constexpr int kPictureCharacters = 4;  // beside the picture's icon
 
 }  // namespace
 
