@@ -15,8 +15,10 @@
 #include "tests/support/MainWindowHarness.h"
 #include "tests/support/NamingWindows.h"
 #include "tests/support/QtTestMain.h"
+#include "tests/support/Screenshots.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -176,6 +178,17 @@ private slots:
         QVERIFY(testing::ReadBytes(project / "Gal1.htm").find("Bandeau du haut") != std::string::npos);
         QVERIFY(testing::ReadBytes(project / "g1-000002.htm").find("Avant") !=
                 std::string::npos);  // the first has no Back
+    }
+
+    void theGalleriesPicturesAreChosenByIconAndTitle() {
+        EnterPageDesignOnASavedProject();
+        const QComboBox* first = window_->PageDesign().Notebooks->Tabbedhtml->ComboFImgGal1;
+        QCOMPARE(first->count(), 2);
+        QCOMPARE(first->itemText(1), QStringLiteral("2  port"));
+        QVERIFY(!first->itemIcon(1).isNull());
+        QCOMPARE(first->itemData(1, Qt::ToolTipRole).toString(), QStringLiteral("000002.jpg"));
+        window_->PageDesign().Notebooks->Tabbedhtml->setCurrentIndex(2);
+        testing::SaveScreenshotsOnBothDesktops(window_.get(), QStringLiteral("gallery-pictures"));
     }
 
     void theTwoStepsShowTheirOwnButtonsPanelsAndLabel() {

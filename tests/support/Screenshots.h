@@ -46,4 +46,10 @@ inline void SaveScreenshot(QWidget* window, const QString& name, const QString& 
     window->grab().save(file);
 }
 
+// The window as it stands, on a light and on a dark desktop.
+inline void SaveScreenshotsOnBothDesktops(QWidget* window, const QString& name) {
+    if (qEnvironmentVariableIsEmpty("PALIMORA_SCREENSHOTS")) return;
+    OnLightAndDarkDesktops([&](const QString& theme) { SaveScreenshot(window, name, theme); });
+}
+
 }  // namespace palimora::testing
