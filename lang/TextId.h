@@ -336,10 +336,12 @@ enum class TextId {
     WebPictureFilter = 396,
     TextsFromPhotos = 397,
     AddTitlesHelp = 398,
+    LookForAllPages = 399,
+    LookNotEverywhere = 400,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 326> kAllTextIds{{
+inline constexpr std::array<TextId, 328> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -666,9 +668,11 @@ inline constexpr std::array<TextId, 326> kAllTextIds{{
     TextId::WebPictureFilter,
     TextId::TextsFromPhotos,
     TextId::AddTitlesHelp,
+    TextId::LookForAllPages,
+    TextId::LookNotEverywhere,
 }};
 
-inline constexpr int kLanguageFileLines = 399;
+inline constexpr int kLanguageFileLines = 401;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

@@ -367,9 +367,12 @@ TEXTS = {
     397: ("TextsFromPhotos", "Titres et commentaires tirés des photos", "Titles and comments from the photos"),
     398: ("AddTitlesHelp", "--titles-from-names : le titre de chaque image est son nom de fichier, même quand la photo porte un titre ou une description.",
           "--titles-from-names: each picture's title is its file name, even when the photo carries a title or description."),
+    399: ("LookForAllPages", "Pour toutes les pages", "For every page"),
+    400: ("LookNotEverywhere", "Cette présentation n'existe pas pour toutes les pages : celles qui ne l'ont pas gardent la leur.",
+          "This look does not exist for every kind of page: those without it keep theirs."),
 }
 
-LAST = 398
+LAST = 400
 FRENCH, ENGLISH = 1, 2
 
 

@@ -23,6 +23,7 @@ void GalleryNotebook::MakePagesTab() {
     NotebookPage page(*this, TextId::GalleryPagesTab, captions_);
     CheckEGal = page.Check("CheckEGal", TextId::MakeGalleriesCaption);
     page.Row({page.Label(TextId::TemplateLabel), ComboEGal = page.List("ComboEGal")});
+    page.Row({nullptr, page.Beside({LookForAllPages = page.Button("LookForAllG", TextId::LookForAllPages)})});
     page.Row({page.Label(TextId::BackgroundColourLabel), PaintGCou = page.Colour("PaintGCou")});
     page.Row({page.Label(TextId::PatternLabel),
               page.Beside({EditGMot = page.Edit("EditGMot"), BitGmot = page.Chooser("BitGmot")})});

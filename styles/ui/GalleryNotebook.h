@@ -23,6 +23,7 @@ public:
     // The pages and their table.
     QCheckBox* CheckEGal = nullptr;
     QComboBox* ComboEGal = nullptr;
+    QPushButton* LookForAllPages = nullptr;  // gives the other kinds of page this look
     ColourBox* PaintGCou = nullptr;
     QLineEdit* EditGMot = nullptr;
     QPushButton* BitGmot = nullptr;

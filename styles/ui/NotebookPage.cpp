@@ -85,6 +85,13 @@ QPushButton* NotebookPage::Chooser(const char* name) {
     return button;
 }
 
+QPushButton* NotebookPage::Button(const char* name, TextId caption) {
+    auto* button = Named<QPushButton>(name);
+    captions_.Add(button, caption);
+    button->setFocusPolicy(Qt::TabFocus);
+    return button;
+}
+
 QLabel* NotebookPage::Label(TextId text, std::optional<TextId> then) {
     auto* label = new QLabel;
     captions_.Add(label, text, then);

@@ -39,6 +39,7 @@ public:
     QLineEdit* Edit(const char* name);
     ColourBox* Colour(const char* name);
     QPushButton* Chooser(const char* name);  // the small button that opens a file dialog
+    QPushButton* Button(const char* name, TextId caption);
 
     // A label with a language caption (text, then `then` when given).
     QLabel* Label(TextId text, std::optional<TextId> then = std::nullopt);

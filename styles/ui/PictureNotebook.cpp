@@ -25,6 +25,7 @@ void PictureNotebook::MakePagesTab() {
     NotebookPage page(*this, TextId::PicturePagesTab, captions_);
     CheckEImg = page.Check("CheckEImg", TextId::MakePicturePagesCaption);
     page.Row({page.Label(TextId::TemplateLabel), ComboEImg = page.List("ComboEImg")});
+    page.Row({nullptr, page.Beside({LookForAllPages = page.Button("LookForAllI", TextId::LookForAllPages)})});
     page.Row({page.Label(TextId::BackgroundColourLabel), PaintICou = page.Colour("PaintICou")});
     page.Row({page.Label(TextId::PatternLabel),
               page.Beside({EditIMot = page.Edit("EditIMot"), BitImot = page.Chooser("BitImot")})});

@@ -26,6 +26,7 @@ public:
     // The pages, the picture title and the table.
     QCheckBox* CheckEImg = nullptr;
     QComboBox* ComboEImg = nullptr;
+    QPushButton* LookForAllPages = nullptr;  // gives the other kinds of page this look
     ColourBox* PaintICou = nullptr;
     QLineEdit* EditIMot = nullptr;
     QPushButton* BitImot = nullptr;

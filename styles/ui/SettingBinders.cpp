@@ -1,5 +1,6 @@
 #include "styles/ui/SettingBinders.h"
 
+#include "common/Cp1252.h"
 #include "common/ProgramFolder.h"
 #include "common/ui/BusyCursor.h"
 #include "common/ui/ScreenText.h"
@@ -24,6 +25,7 @@
 #include <QSpinBox>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
 #include <system_error>
 
 namespace palimora {
@@ -34,6 +36,8 @@ namespace {
 
 // The gallery picture lists: small icons, and room for titles when open.
 constexpr int kPictureIconSize = 18, kOpenListIconSize = 40;
+// The template lists: each look's picture, small when closed, larger when open.
+constexpr int kLookIconWidth = 32, kLookIconHeight = 22, kOpenLookWidth = 96, kOpenLookHeight = 68;
 constexpr int kPictureListWidth = 260;
 
 }  // namespace
@@ -79,6 +83,19 @@ void ListBinder::Load(const ShownProject& project) {
     list_->setCurrentIndex(choice ? static_cast<int>(*choice) : -1);
 }
 
+std::optional<std::string> ListBinder::ChosenItem() const {
+    const int index = list_->currentIndex();
+    if (index < 0 || index >= static_cast<int>(items_.size())) return std::nullopt;
+    return items_[static_cast<std::size_t>(index)];
+}
+
+bool ListBinder::Choose(const std::string& item) {
+    const auto found = std::find(items_.begin(), items_.end(), item);
+    if (found == items_.end()) return false;
+    list_->setCurrentIndex(static_cast<int>(found - items_.begin()));
+    return true;
+}
+
 std::optional<std::vector<std::string>> ListBinder::Items(const ShownProject& project) const {
     if (const auto templates = TemplateFolderOf(line_)) {
         return FilesOf(context_.folder.Root() / "models" / std::string(*templates), TemplateItems);
@@ -95,6 +112,26 @@ std::optional<std::vector<std::string>> ListBinder::FilesOf(const fs::path& fold
     std::error_code error;
     if (!fs::is_directory(folder, error)) return std::nullopt;
     return list(folder);
+}
+
+TemplateListBinder::TemplateListBinder(BindingContext& context, SettingLine line, QComboBox* list)
+    : ListBinder(context, line, list) {
+    list->setIconSize(QSize(kLookIconWidth, kLookIconHeight));
+    list->setItemDelegate(new QStyledItemDelegate(list));  // the open list's pictures at their own size
+    list->view()->setIconSize(QSize(kOpenLookWidth, kOpenLookHeight));
+    list->view()->setMinimumWidth(kPictureListWidth);  // whole names beside the pictures
+}
+
+void TemplateListBinder::ShowItems(QComboBox& list, const std::vector<std::string>& items) const {
+    const std::optional<std::string_view> templates = TemplateFolderOf(line_);
+    if (!templates) return ListBinder::ShowItems(list, items);
+    const fs::path folder = context_.folder.Root() / "models" / std::string(*templates);
+    for (const std::string& item : items) {
+        const fs::path look = folder / PathFromCp1252(item).replace_extension(".png");
+        std::error_code error;
+        list.addItem(fs::is_regular_file(look, error) ? QIcon(QString::fromStdString(look.string())) : QIcon(),
+                     ToScreen(item));
+    }
 }
 
 PictureListBinder::PictureListBinder(BindingContext& context, SettingLine line, QComboBox* list)

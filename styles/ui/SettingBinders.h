@@ -62,6 +62,10 @@ public:
 
     // Runs after a chosen item was written (the template lists copy their template).
     void OnChosen(std::function<void(const std::string& item)> chosen) { chosen_ = std::move(chosen); }
+    // The item shown as chosen, if any.
+    std::optional<std::string> ChosenItem() const;
+    // Chooses an item as a click in the list would; false when the list has no such item.
+    bool Choose(const std::string& item);
 
 protected:
     // The items to show; nullopt keeps the list's items (a missing folder).
@@ -75,6 +79,16 @@ private:
     QComboBox* list_;
     std::vector<std::string> items_;  // the list's items, Windows-1252
     std::function<void(const std::string&)> chosen_;
+};
+
+// A page kind's template: the templates of its folder, each shown with the
+// small picture of its look (<name>.png beside it) when there is one.
+class TemplateListBinder : public ListBinder {
+public:
+    TemplateListBinder(BindingContext& context, SettingLine line, QComboBox* list);
+
+protected:
+    void ShowItems(QComboBox& list, const std::vector<std::string>& items) const override;
 };
 
 // A gallery's first or last picture: the project's picture files, each

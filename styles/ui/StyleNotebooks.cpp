@@ -4,6 +4,7 @@
 
 #include "common/Cp1252.h"
 #include "common/ProgramFolder.h"
+#include "common/UserDialogs.h"
 #include "common/ui/ScreenText.h"
 #include "lang/Language.h"
 #include "styles/ProjectSettings.h"
@@ -20,6 +21,7 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 
 #include <filesystem>
@@ -67,7 +69,7 @@ Control* As(QWidget* control, std::string_view name) {
 
 StyleNotebooks::StyleNotebooks(const ProgramFolder& folder, const Language& language, UserDialogs& dialogs,
                                ProjectSettings& settings, QWidget* window, StyleDialogs* styleDialogs)
-    : QObject(window), language_(language) {
+    : QObject(window), language_(language), userDialogs_(dialogs) {
     if (!styleDialogs) {
         ownDialogs_ = std::make_unique<QtStyleDialogs>(window);
         styleDialogs = ownDialogs_.get();
@@ -98,12 +100,36 @@ void StyleNotebooks::Bind() {
         binders_.push_back(MakeBinder(LineNumber(layout.line)));
     }
     for (const TemplateList& list : kTemplateLists) {
+        TemplateBinderOf(list.page).OnChosen(
+            [this, page = list.page](const std::string& item) { CopyTemplate(page, item); });
+    }
+    const std::pair<QPushButton*, PageKind> lookButtons[] = {{Tabbedhtml->LookForAllPages, PageKind::Summary},
+                                                             {TabbedGHTML->LookForAllPages, PageKind::Gallery},
+                                                             {TabbedIHTML->LookForAllPages, PageKind::Picture}};
+    for (const auto& [button, page] : lookButtons) {
+        context_->guard.Connect(button, &QPushButton::clicked, this, [this, page = page] { GiveLookToAllPages(page); });
+    }
+}
+
+ListBinder& StyleNotebooks::TemplateBinderOf(PageKind page) const {
+    for (const TemplateList& list : kTemplateLists) {
+        if (list.page != page) continue;
         for (const auto& each : binders_) {
-            if (each->Line() != list.line) continue;
-            static_cast<ListBinder&>(*each).OnChosen(
-                [this, page = list.page](const std::string& item) { CopyTemplate(page, item); });
+            if (each->Line() == list.line) return static_cast<ListBinder&>(*each);
         }
     }
+    throw std::logic_error("a page kind without a template list");
+}
+
+void StyleNotebooks::GiveLookToAllPages(PageKind from) {
+    const std::optional<std::string> look = TemplateBinderOf(from).ChosenItem();
+    if (!look) return;
+    bool everywhere = true;
+    for (const TemplateList& list : kTemplateLists) {
+        if (list.page != from) everywhere = TemplateBinderOf(list.page).Choose(*look) && everywhere;
+    }
+    emit previewRebuildRequested(from);  // the preview comes back to the page the user is designing
+    if (!everywhere) userDialogs_.ShowMessageOk(language_.LangText(TextId::LookNotEverywhere));
 }
 
 std::unique_ptr<SettingBinder> StyleNotebooks::MakeBinder(int lineNumber) {
@@ -123,7 +149,8 @@ std::unique_ptr<SettingBinder> StyleNotebooks::MakeBinder(int lineNumber) {
         case Kind::Position:
         case Kind::Corner:
         case Kind::Language:
-        case Kind::Template: return std::make_unique<ListBinder>(context, line, As<QComboBox>(control, layout.control));
+        case Kind::Template:
+            return std::make_unique<TemplateListBinder>(context, line, As<QComboBox>(control, layout.control));
         case Kind::Mode: {
             auto binder = std::make_unique<ModeBinder>(context, line, *TabbedIHTML);
             mode_ = binder.get();

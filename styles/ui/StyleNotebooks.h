@@ -86,8 +86,12 @@ private:
     void Bind();
     std::unique_ptr<SettingBinder> MakeBinder(int line);
     void CopyTemplate(PageKind page, const std::string& item);
+    ListBinder& TemplateBinderOf(PageKind page) const;
+    // The look chosen for `from` chosen for the other kinds of page too.
+    void GiveLookToAllPages(PageKind from);
 
     const Language& language_;
+    UserDialogs& userDialogs_;
     std::unique_ptr<StyleDialogs> ownDialogs_;
     std::unique_ptr<BindingContext> context_;
     std::vector<std::unique_ptr<SettingBinder>> binders_;

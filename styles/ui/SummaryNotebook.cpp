@@ -55,6 +55,7 @@ void SummaryNotebook::MakePageTab() {
     NotebookPage page(*this, TextId::SummaryPageTab, captions_);
     CheckESom = page.Check("CheckESom", TextId::MakeSummaryCaption);
     page.Row({page.Label(TextId::TemplateLabel), ComboESom = page.List("ComboESom")});
+    page.Row({nullptr, page.Beside({LookForAllPages = page.Button("LookForAllS", TextId::LookForAllPages)})});
     page.Row({page.Label(TextId::BackgroundColourLabel), PaintBox5 = page.Colour("PaintBox5")});
     page.Row({page.Label(TextId::PatternLabel),
               page.Beside({PatternEdit = page.Edit("Edit8"), PatternChooser = page.Chooser("BitBtn7")})});

@@ -24,6 +24,7 @@ public:
     // The page.
     QCheckBox* CheckESom = nullptr;
     QComboBox* ComboESom = nullptr;
+    QPushButton* LookForAllPages = nullptr;  // gives the other kinds of page this look
     ColourBox* PaintBox5 = nullptr;
     QLineEdit* PatternEdit = nullptr;
     QPushButton* PatternChooser = nullptr;

@@ -17,6 +17,7 @@
 #include "tests/support/QtTestMain.h"
 #include "tests/support/Screenshots.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -189,6 +190,12 @@ private slots:
         QCOMPARE(first->itemData(1, Qt::ToolTipRole).toString(), QStringLiteral("000002.jpg"));
         window_->PageDesign().Notebooks->Tabbedhtml->setCurrentIndex(2);
         testing::SaveScreenshotsOnBothDesktops(window_.get(), QStringLiteral("gallery-pictures"));
+        QComboBox* looks = window_->PageDesign().Notebooks->Tabbedhtml->ComboESom;
+        window_->PageDesign().Notebooks->Tabbedhtml->setCurrentIndex(0);
+        testing::SaveScreenshotsOnBothDesktops(window_.get(), QStringLiteral("look-button"));
+        looks->showPopup();
+        testing::SaveScreenshotsOnBothDesktops(looks->view()->window(), QStringLiteral("look-list"));
+        looks->hidePopup();
     }
 
     void theTwoStepsShowTheirOwnButtonsPanelsAndLabel() {

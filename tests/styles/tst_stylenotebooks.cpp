@@ -441,6 +441,33 @@ private slots:
         QCOMPARE(rebuild.count(), 1);
     }
 
+    // Each look shows its picture; one button gives all three kinds of page
+    // the look of one, and says so when a kind lacks it.
+    void aLookIsSeenAndGivenToEveryPageAtOnce() {
+        const fs::path galleries = temp_.Path() / "models" / "galeries";
+        testing::WriteBytes(galleries / "seule.htm", testing::ReadBytes(galleries / "ecrin.htm"));
+        notebooks_->LoadSettings("Demo");
+        QComboBox* list = notebooks_->TabbedGHTML->ComboEGal;
+        const int ecrin = list->findText(QStringLiteral("ecrin.htm"));
+        QVERIFY(!list->itemIcon(ecrin).isNull());
+        QVERIFY(list->itemIcon(list->findText(QStringLiteral("seule.htm"))).isNull());  // a look without its picture
+
+        list->setCurrentIndex(ecrin);
+        QTest::mouseClick(notebooks_->TabbedGHTML->LookForAllPages, Qt::LeftButton);
+        for (SettingLine line :
+             {SettingLine::SummaryTemplate, SettingLine::GalleryTemplate, SettingLine::PictureTemplate})
+            QCOMPARE(FileLine(line), std::string("ecrin.htm"));
+        QCOMPARE(testing::ReadBytes(temp_.Path() / ProgramFolder::kSummarySample),
+                 testing::ReadBytes(temp_.Path() / "models" / "sommaires" / "ecrin.htm"));
+        QVERIFY(dialogs_.shown.empty());
+
+        list->setCurrentIndex(list->findText(QStringLiteral("seule.htm")));
+        QTest::mouseClick(notebooks_->TabbedGHTML->LookForAllPages, Qt::LeftButton);
+        QCOMPARE(FileLine(SettingLine::SummaryTemplate), std::string("ecrin.htm"));
+        QCOMPARE(dialogs_.shown.back(), language_.LangText(TextId::LookNotEverywhere));
+        fs::remove(galleries / "seule.htm");
+    }
+
     void loadingShowsDefaultsForEmptyLinesWithoutWritingThem() {
         settings_.Store(SettingLine::SummaryTitle, "");
         settings_.Store(SettingLine::NextButton, "");
