@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <fstream>
 #include <memory>
+#include <system_error>
 
 #include <libexif/exif-data.h>
 
@@ -200,6 +201,8 @@ PhotoCaption CaptionOfJpeg(std::string_view jpeg) {
 }
 
 PhotoCaption CaptionOf(const std::filesystem::path& photo) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(photo, error)) return {};  // a pipe or a device would never end
     std::ifstream in(photo, std::ios::binary);
     if (!in) return {};
     // The metadata blocks come first and are at most 64 KiB each.

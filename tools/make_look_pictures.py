@@ -10,14 +10,13 @@ Needs chromium and ImageMagick.
 """
 
 import pathlib
-import shutil
 import subprocess
 import sys
 import tempfile
 
 ROOT = pathlib.Path(__file__).resolve().parents[1]
 sys.path.insert(0, str(ROOT / "tests" / "e2e"))
-from site_layout import PROJECT, Browser, make_project, serve, write_settings  # noqa: E402
+from site_layout import PROJECT, Browser, serve, stage_sample_project, write_settings  # noqa: E402
 
 PAGES = {"sommaires": "index.html", "galeries": "Gal1.htm", "images": "g1-000002.htm"}
 SHOT_SIZE = (1024, 720)
@@ -28,10 +27,7 @@ def main():
     stage = pathlib.Path(sys.argv[1])
     with tempfile.TemporaryDirectory() as work:
         work = pathlib.Path(work)
-        programs = work / "palimora"
-        shutil.copytree(stage, programs)
-        make_project(programs)
-        site = programs / "Projets" / PROJECT
+        programs, site = stage_sample_project(stage, work)
         browser = Browser(work / "profile")
         server = serve(site)
         address = f"http://127.0.0.1:{server.server_address[1]}/"

@@ -4,6 +4,7 @@
 #include "app/ui/PictureStep.h"
 #include "app/ui/Toolbar.h"
 #include "app/ui/WebBrowser.h"
+#include "common/ProgramPreferences.h"
 #include "imaging/JpegCodec.h"
 #include "lang/TextId.h"
 #include "lang/ui/WaitWindow.h"
@@ -17,9 +18,11 @@
 #include "tests/support/MainWindowHarness.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/QtTestMain.h"
+#include "tests/support/Screenshots.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
 
+#include <QCheckBox>
 #include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -91,7 +94,9 @@ private slots:
     // just added, where it stood, with nothing chosen and its columns whole,
     // until it is cancelled.
     void theAddDialogPreviewsAndComesBackUntilCancelled() {
-        const fs::path photo = Source("Plage.jpg", 800, 600);
+        // A photo with a title of its own, which the box unticked leaves aside.
+        const fs::path photo = testing::WithXmpTexts(Source("Plage.jpg", 800, 600), "Au bord de l'eau");
+        bool boxTickedOnReturn = true;
         int opened = 0, waited = 0;
         bool chosen = false;
         QString previewed, folderOnReturn, firstFolder;
@@ -120,6 +125,8 @@ private slots:
                 opened = 1;
                 if (!testing::ClickFirstFile(*dialog) && ++waited < 250) return;  // the folder is being read
                 previewed = dialog->Preview->SizeLabel->text();
+                testing::SaveScreenshotsOnBothDesktops(dialog, QStringLiteral("add-dialog"));
+                dialog->TextsFromPhotos->setChecked(false);
                 chosen = true;
                 static_cast<QDialog*>(dialog)->accept();  // as the Open button does
                 return;
@@ -128,6 +135,7 @@ private slots:
             folderOnReturn = dialog->directory().absolutePath();
             placeOnReturn = dialog->pos();
             chosenOnReturn = dialog->selectedFiles();
+            boxTickedOnReturn = dialog->TextsFromPhotos->isChecked();
             // The photo's size, type and date are shown whole.
             if (auto* view = dialog->findChild<QTreeView*>(); view && view->model()->rowCount(view->rootIndex())) {
                 for (int column = 1; column < view->model()->columnCount(view->rootIndex()); ++column) {
@@ -152,6 +160,8 @@ private slots:
         QVERIFY(columnsWhole);
         QCOMPARE(PicturesList()->count(), 1);
         QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(1)->title, std::string("Plage"));
+        QVERIFY(!boxTickedOnReturn);  // the box comes back as it was left, at the next start too
+        QCOMPARE(ReadPreference(ProgramFolder(harness_.Root()), Preference::TextsFromPhotos), std::string("0"));
         QCOMPARE(window_->Tools().AddButton->Tag(), 0);
     }
 
@@ -379,6 +389,7 @@ private slots:
         QApplication::sendEvent(PicturesList()->viewport(), &drop);
         QVERIFY(drop.isAccepted());
         QTRY_COMPARE(PicturesList()->count(), 3);
+        testing::SaveScreenshotsOnBothDesktops(window_.get(), QStringLiteral("dropped-folder"));
         QCOMPARE(PicturesList()->item(0)->text(), QStringLiteral("img2"));
         QCOMPARE(PicturesList()->item(2)->text(), QStringLiteral("img10"));
         QVERIFY(dialogs_.shown.empty());  // the text file and the hidden folder are passed over

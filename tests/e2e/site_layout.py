@@ -67,6 +67,14 @@ def make_project(programs):
     (project / "textes" / "images.dat").write_bytes(data)
 
 
+def stage_sample_project(stage, work):
+    """A copy of the program folder with the sample project; its folder and the project's."""
+    programs = work / "palimora"
+    shutil.copytree(stage, programs)
+    make_project(programs)
+    return programs, programs / "Projets" / PROJECT
+
+
 def write_settings(programs, look):
     lines = (programs / "runweb.in_").read_bytes().decode("cp1252").split("\r\n")[:LINE_COUNT]
     lines[LINE["SummaryTitle"]] = "Mise en page"
@@ -274,10 +282,7 @@ def main():
     failures = []
     with tempfile.TemporaryDirectory() as work:
         work = pathlib.Path(work)
-        programs = work / "palimora"
-        shutil.copytree(stage, programs)
-        make_project(programs)
-        site = programs / "Projets" / PROJECT
+        programs, site = stage_sample_project(stage, work)
         looks = sorted(p.name for p in (programs / "models" / "galeries").glob("*.htm"))
         if len(looks) < 4:
             failures.append(f"only {len(looks)} looks: {looks}")

@@ -218,26 +218,10 @@ TEST_F(PictureListTest, NamesBecomeWindows1252TitlesOrAreRefusedBeforeAnyChange)
     EXPECT_EQ(list.Texts().Read(1)->title, "\xC9t\xE9 \xE0 No\xEBl");
 }
 
-// A photo whose XMP block holds `inner` (its dc:title and dc:description).
-fs::path PhotoWithXmp(const fs::path& photo, const std::string& inner) {
-    const std::string xmp = std::string("http://ns.adobe.com/xap/1.0/\0", 29) + "<x:xmpmeta>" + inner + "</x:xmpmeta>";
-    const std::size_t length = xmp.size() + 2;
-    const std::string jpeg = testing::ReadBytes(photo);
-    testing::WriteBytes(photo, jpeg.substr(0, 2) + "\xFF\xE1" + static_cast<char>(length >> 8) +
-                                   static_cast<char>(length & 0xFF) + xmp + jpeg.substr(2));
-    return photo;
-}
-
-std::string Alt(const std::string& element, const std::string& text) {
-    return "<dc:" + element + "><rdf:Alt><rdf:li xml:lang=\"x-default\">" + text +
-           "</rdf:li></rdf:Alt></dc:" + element + ">";
-}
-
 TEST_F(PictureListTest, APhotosOwnTitleAndDescriptionBecomeItsTexts) {
-    const fs::path both =
-        PhotoWithXmp(Source("IMG_1.jpg"), Alt("title", "Le pont") + Alt("description", "Au soir\nSur la Loire"));
-    const fs::path described = PhotoWithXmp(Source("IMG_2.jpg"), Alt("description", "Coucher de soleil"));
-    const fs::path foreign = PhotoWithXmp(Source("IMG_3.jpg"), Alt("title", "東京"));
+    const fs::path both = testing::WithXmpTexts(Source("IMG_1.jpg"), "Le pont", "Au soir\nSur la Loire");
+    const fs::path described = testing::WithXmpTexts(Source("IMG_2.jpg"), "", "Coucher de soleil");
+    const fs::path foreign = testing::WithXmpTexts(Source("IMG_3.jpg"), "東京");
     const auto added = list.Add({both, described, foreign}, 0, Convert());
     EXPECT_EQ(added[0].title, "Le pont");
     EXPECT_EQ(list.Texts().Read(1)->comment, "\"Au soir\",\"Sur la Loire\"");

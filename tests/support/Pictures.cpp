@@ -122,4 +122,21 @@ void CutFile(const std::filesystem::path& file, std::size_t bytes) {
     WriteBytes(file, data);
 }
 
+std::filesystem::path WithXmpTexts(const std::filesystem::path& jpeg, const std::string& title,
+                                   const std::string& description) {
+    const auto alternative = [](const std::string& element, const std::string& text) {
+        return "<dc:" + element + "><rdf:Alt><rdf:li xml:lang=\"x-default\">" + text +
+               "</rdf:li></rdf:Alt></dc:" + element + ">";
+    };
+    std::string xmp = std::string("http://ns.adobe.com/xap/1.0/\0", 29) + "<x:xmpmeta>";
+    if (!title.empty()) xmp += alternative("title", title);
+    if (!description.empty()) xmp += alternative("description", description);
+    xmp += "</x:xmpmeta>";
+    const std::size_t length = xmp.size() + 2;
+    const std::string bytes = ReadBytes(jpeg);
+    WriteBytes(jpeg, bytes.substr(0, 2) + "\xFF\xE1" + static_cast<char>(length >> 8) +
+                         static_cast<char>(length & 0xFF) + xmp + bytes.substr(2));
+    return jpeg;
+}
+
 }  // namespace palimora::testing

@@ -24,5 +24,9 @@ void WriteGif(const std::filesystem::path& file, int width, int height, const st
 
 // Keeps the first `bytes` bytes of a file.
 void CutFile(const std::filesystem::path& file, std::size_t bytes);
+// Gives a JPEG file an XMP block with a dc:title and, when not empty, a
+// dc:description, as photo software writes them; returns the file.
+std::filesystem::path WithXmpTexts(const std::filesystem::path& jpeg, const std::string& title,
+                                   const std::string& description = {});
 
 }  // namespace palimora::testing
