@@ -92,6 +92,24 @@ std::vector<std::string> PictureTextFile::Titles(int count) const {
     return titles;
 }
 
+PictureTextIndex::PictureTextIndex(const PictureTextFile& file) {
+    // The first record of a number is its texts, as Read finds them.
+    Scan(file.Path(), [&](std::size_t, const Record& record) {
+        const int number = NumberOf(record);
+        if (number != 0) {
+            texts_.try_emplace(number, PictureTextFile::Texts{FieldOf(record, kTitleOffset, kMaxTitle),
+                                                              FieldOf(record, kCommentOffset, kMaxComment)});
+        }
+        return false;
+    });
+}
+
+std::optional<PictureTextFile::Texts> PictureTextIndex::Read(int number) const {
+    const auto found = texts_.find(number);
+    if (found == texts_.end()) return std::nullopt;
+    return found->second;
+}
+
 void PictureTextFile::WriteSlot(std::size_t slot, int number, const Texts& texts) const {
     Record record{};
     const auto value = static_cast<std::uint32_t>(number);

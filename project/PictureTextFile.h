@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace palimora {
@@ -53,6 +54,21 @@ private:
     void WriteSlot(std::size_t slot, int number, const Texts& texts) const;
 
     std::filesystem::path file_;
+};
+
+// Every picture's texts as images.dat held them when it was read, in one
+// pass: for work that looks up many pictures (a build, a preview), which
+// then never reads the file again.
+class PictureTextIndex {
+public:
+    PictureTextIndex() = default;
+    explicit PictureTextIndex(const PictureTextFile& file);
+
+    // As PictureTextFile::Read found it at the reading.
+    std::optional<PictureTextFile::Texts> Read(int number) const;
+
+private:
+    std::unordered_map<int, PictureTextFile::Texts> texts_;
 };
 
 }  // namespace palimora

@@ -7,12 +7,12 @@
 
 namespace palimora {
 
-std::string PictureTitleOfPage(const PictureTextFile& texts, std::string_view pageName) {
+std::string PictureTitleOfPage(const PictureTextIndex& texts, std::string_view pageName) {
     const auto found = texts.Read(PictureNumberOfPage(pageName));
     return found ? found->title : std::string();
 }
 
-std::string PictureCommentHtml(const PictureTextFile& texts, std::string_view pageName) {
+std::string PictureCommentHtml(const PictureTextIndex& texts, std::string_view pageName) {
     const auto found = texts.Read(PictureNumberOfPage(pageName));
     if (!found) return {};
     std::string html;

@@ -18,7 +18,7 @@
 namespace palimora {
 
 class Language;
-class PictureTextFile;
+class PictureTextIndex;
 class ProgramFolder;
 class ProjectSettings;
 class UserDialogs;
@@ -29,7 +29,7 @@ struct PageSources {
     std::string projectName;
     const Language& language;
     const ProjectSettings& settings;
-    const PictureTextFile& texts;             // titles and comments (the working images.dat)
+    const PictureTextIndex& texts;            // titles and comments, read once from images.dat
     std::vector<std::string> pictureNames;    // the project's pictures, in list order
     ShownSizesByName shownSizes;              // a build's: the sizes its pages show the pictures at
     std::vector<std::string> samplePictures;  // the preview's: what its samples show (PreparePreviewPictures)

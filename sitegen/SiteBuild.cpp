@@ -13,6 +13,7 @@
 #include "lang/Language.h"
 #include "project/PictureMessages.h"
 #include "project/PictureNames.h"
+#include "project/PictureTextFile.h"
 #include "project/ProjectFolders.h"
 #include "project/ProjectLayout.h"
 #include "project/SiteLayout.h"
@@ -200,7 +201,8 @@ void Run::Execute() {
         shownSizes = ReadShownSizes(project_layout::PicturesFolder(project_), names, conversion);
     }
     Check();
-    PageWriter writer({s_.folder, s_.projectName, s_.language, s_.settings, s_.texts, names, std::move(shownSizes), {}},
+    const PictureTextIndex texts(s_.texts);  // every page's titles and comments, from one reading
+    PageWriter writer({s_.folder, s_.projectName, s_.language, s_.settings, texts, names, std::move(shownSizes), {}},
                       context_, s_.dialogs);
     if (s_.settings.Check(SettingLine::MakeSummary)) writer.WriteSummaryPage();
     progress_.Step();

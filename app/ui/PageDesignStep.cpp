@@ -161,11 +161,12 @@ void PageDesignStep::PrepareSamplePictures() {
 void PageDesignStep::RebuildSample(PageKind kind) {
     BusyCursor busy;
     const SampleOfKind& sample = SampleOf(kind);
+    const PictureTextIndex texts(session_.Pictures().Texts());
     PageWriter writer({session_.Folder(),
                        session_.ProjectName(),
                        session_.CurrentLanguage(),
                        session_.Settings(),
-                       session_.Pictures().Texts(),
+                       texts,
                        session_.Pictures().Files(),
                        {},
                        samplePictures_},

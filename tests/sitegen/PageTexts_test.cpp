@@ -31,11 +31,14 @@ TEST(CommentWrap, PagesFindTheirPictureTexts) {
     PictureTextFile texts(temp.Path() / "images.dat");
     texts.CreateEmpty();
     texts.Write(12, "Sunset", ToCommaList({"Nice day", "", std::string(60, 'w') + " end"}));
-    EXPECT_EQ(PictureTitleOfPage(texts, "g3-000012.htm"), "Sunset");
-    EXPECT_EQ(PictureCommentHtml(texts, "g3-000012.htm"),
+    texts.Write(13, "Dawn", "");
+    texts.Clear(13);  // a freed record is no picture's
+    const PictureTextIndex index(texts);
+    EXPECT_EQ(PictureTitleOfPage(index, "g3-000012.htm"), "Sunset");
+    EXPECT_EQ(PictureCommentHtml(index, "g3-000012.htm"),
               "Nice day <br> <br>" + std::string(43, 'w') + " <br>" + std::string(17, 'w') + " end <br>");
-    EXPECT_EQ(PictureTitleOfPage(texts, "g3-000013.htm"), "");
-    EXPECT_EQ(PictureCommentHtml(texts, "g3-000013.htm"), "");
+    EXPECT_EQ(PictureTitleOfPage(index, "g3-000013.htm"), "");
+    EXPECT_EQ(PictureCommentHtml(index, "g3-000013.htm"), "");
 }
 
 }  // namespace

@@ -53,7 +53,8 @@ protected:
     }
 
     PageWriter Writer() {
-        return PageWriter({folder, "Demo", language, settings, texts, names, {}, {}}, context, dialogs);
+        index = PictureTextIndex(texts);  // the texts as they now are
+        return PageWriter({folder, "Demo", language, settings, index, names, {}, {}}, context, dialogs);
     }
 
     std::string Page(const std::string& name) const { return testing::ReadBytes(project / name); }
@@ -74,6 +75,7 @@ protected:
     fs::path project = temp.Path() / "Projets" / "Demo";
     Language language;
     PictureTextFile texts{project / "textes" / "images.dat"};
+    PictureTextIndex index;
     std::vector<std::string> names;
     ProjectSettings settings;
     BuildContext context;
