@@ -31,9 +31,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# What Qt loads at run time rather than links: the display plug-ins (only
-# recommended by its libraries). The browser engine's helper process comes
-# with the engine library's own dependencies.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# What is loaded at run time rather than linked: Qt's display plug-ins (only
+# recommended by its libraries) and libheif, opened at the first HEIF picture.
+# The browser engine's helper process comes with the engine library's own
+# dependencies.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libheif1")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-translations-l10n")
 include(CPack)

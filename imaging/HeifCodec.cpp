@@ -1,4 +1,5 @@
 #include "imaging/ColourProfile.h"
+#include "imaging/HeifLibrary.h"
 #include "imaging/ImageError.h"
 #include "imaging/PhotoFormats.h"
 
@@ -6,20 +7,18 @@
 #include <string>
 #include <vector>
 
-#include <libheif/heif.h>
-
 namespace palimora {
 
 namespace {
 
 struct ContextFreer {
-    void operator()(heif_context* context) const { heif_context_free(context); }
+    void operator()(heif_context* context) const { Heif().heif_context_free(context); }
 };
 struct HandleReleaser {
-    void operator()(heif_image_handle* handle) const { heif_image_handle_release(handle); }
+    void operator()(heif_image_handle* handle) const { Heif().heif_image_handle_release(handle); }
 };
 struct ImageReleaser {
-    void operator()(heif_image* image) const { heif_image_release(image); }
+    void operator()(heif_image* image) const { Heif().heif_image_release(image); }
 };
 
 void Check(const heif_error& error) {
@@ -29,10 +28,10 @@ void Check(const heif_error& error) {
 }
 
 std::vector<std::uint8_t> ProfileOf(const heif_image_handle* handle) {
-    const heif_color_profile_type type = heif_image_handle_get_color_profile_type(handle);
+    const heif_color_profile_type type = Heif().heif_image_handle_get_color_profile_type(handle);
     if (type != heif_color_profile_type_prof && type != heif_color_profile_type_rICC) return {};
-    std::vector<std::uint8_t> profile(heif_image_handle_get_raw_color_profile_size(handle));
-    if (profile.empty() || heif_image_handle_get_raw_color_profile(handle, profile.data()).code != heif_error_Ok)
+    std::vector<std::uint8_t> profile(Heif().heif_image_handle_get_raw_color_profile_size(handle));
+    if (profile.empty() || Heif().heif_image_handle_get_raw_color_profile(handle, profile.data()).code != heif_error_Ok)
         return {};
     return profile;
 }
@@ -40,21 +39,22 @@ std::vector<std::uint8_t> ProfileOf(const heif_image_handle* handle) {
 }  // namespace
 
 Image DecodeHeif(const std::filesystem::path& file) {
-    std::unique_ptr<heif_context, ContextFreer> context(heif_context_alloc());
-    Check(heif_context_read_from_file(context.get(), file.c_str(), nullptr));
+    std::unique_ptr<heif_context, ContextFreer> context(Heif().heif_context_alloc());
+    Check(Heif().heif_context_read_from_file(context.get(), file.c_str(), nullptr));
     heif_image_handle* primary = nullptr;
-    Check(heif_context_get_primary_image_handle(context.get(), &primary));
+    Check(Heif().heif_context_get_primary_image_handle(context.get(), &primary));
     std::unique_ptr<heif_image_handle, HandleReleaser> handle(primary);
     // The size after the file's turns and mirrors, which decoding applies.
-    CheckPictureSize(heif_image_handle_get_width(handle.get()), heif_image_handle_get_height(handle.get()), "HEIF");
+    CheckPictureSize(Heif().heif_image_handle_get_width(handle.get()),
+                     Heif().heif_image_handle_get_height(handle.get()), "HEIF");
     heif_image* decoded = nullptr;
-    Check(heif_decode_image(handle.get(), &decoded, heif_colorspace_RGB, heif_chroma_interleaved_RGBA, nullptr));
+    Check(Heif().heif_decode_image(handle.get(), &decoded, heif_colorspace_RGB, heif_chroma_interleaved_RGBA, nullptr));
     std::unique_ptr<heif_image, ImageReleaser> pixels(decoded);
     int stride = 0;
-    const std::uint8_t* rgba = heif_image_get_plane_readonly(pixels.get(), heif_channel_interleaved, &stride);
+    const std::uint8_t* rgba = Heif().heif_image_get_plane_readonly(pixels.get(), heif_channel_interleaved, &stride);
     if (!rgba) throw ImageError(ImageError::Kind::Unreadable, "HEIF: no pixels");
-    Image image = FlattenedOnWhite(rgba, heif_image_get_width(pixels.get(), heif_channel_interleaved),
-                                   heif_image_get_height(pixels.get(), heif_channel_interleaved),
+    Image image = FlattenedOnWhite(rgba, Heif().heif_image_get_width(pixels.get(), heif_channel_interleaved),
+                                   Heif().heif_image_get_height(pixels.get(), heif_channel_interleaved),
                                    static_cast<std::size_t>(stride));
     ConvertToSrgb(image, ProfileOf(handle.get()));
     return image;
