@@ -1,9 +1,11 @@
 #include "imaging/PhotoCaption.h"
 
+#include "imaging/ImageError.h"
+#include "imaging/JpegBlocks.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <fstream>
 #include <memory>
 #include <system_error>
 
@@ -13,8 +15,6 @@ namespace palimora {
 
 namespace {
 
-constexpr std::string_view kExifStart("Exif\0\0", 6);
-constexpr std::string_view kXmpStart("http://ns.adobe.com/xap/1.0/\0", 29);
 constexpr std::string_view kPhotoshopStart("Photoshop 3.0\0", 14);
 
 int Byte(std::string_view bytes, std::size_t at) { return static_cast<unsigned char>(bytes[at]); }
@@ -46,9 +46,6 @@ std::string Latin1ToUtf8(std::string_view bytes) {
     return utf8;
 }
 
-// True when the bytes are well-formed UTF-8. Latin-1 text with accents
-// almost never is, so an IPTC text that is needs no 1:90 to be read as such
-// (many programs leave that record out).
 // How many continuation bytes follow a UTF-8 lead byte; -1 for a byte that cannot lead.
 int ContinuationBytes(int lead) {
     if (lead < 0x80) return 0;
@@ -58,6 +55,9 @@ int ContinuationBytes(int lead) {
     return -1;
 }
 
+// True when the bytes are well-formed UTF-8. Latin-1 text with accents
+// almost never is, so an IPTC text that is needs no 1:90 to be read as such
+// (many programs leave that record out).
 bool IsUtf8(std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const int follow = ContinuationBytes(Byte(bytes, i));
@@ -173,23 +173,17 @@ IptcTexts IptcOf(std::string_view photoshop) {
 PhotoCaption CaptionOfJpeg(std::string_view jpeg) {
     std::string exifDescription, xmpTitle, xmpDescription;
     IptcTexts iptc;
-    if (jpeg.size() < 4 || Byte(jpeg, 0) != 0xFF || Byte(jpeg, 1) != 0xD8) return {};
-    for (std::size_t at = 2; at + 4 <= jpeg.size() && Byte(jpeg, at) == 0xFF;) {
-        const int marker = Byte(jpeg, at + 1);
-        if (marker == 0xDA || marker == 0xD9) break;  // the picture data: no metadata after it
-        const std::size_t length = static_cast<std::size_t>(Byte(jpeg, at + 2) << 8 | Byte(jpeg, at + 3));
-        if (length < 2 || at + 2 + length > jpeg.size()) break;
-        const std::string_view payload = jpeg.substr(at + 4, length - 2);
-        if (marker == 0xE1 && payload.substr(0, kExifStart.size()) == kExifStart) {
-            exifDescription = ExifDescription(payload);
-        } else if (marker == 0xE1 && payload.substr(0, kXmpStart.size()) == kXmpStart) {
-            xmpTitle = XmpAlternative(payload, "dc:title");
-            xmpDescription = XmpAlternative(payload, "dc:description");
-        } else if (marker == 0xED && payload.substr(0, kPhotoshopStart.size()) == kPhotoshopStart) {
-            iptc = IptcOf(payload.substr(kPhotoshopStart.size()));
+    // A damaged block ends the reading; what the blocks before it said stands.
+    VisitJpegBlocks(jpeg, [&](const JpegBlock& block) {
+        if (block.marker == 0xE1 && block.payload.starts_with(kExifStart)) {
+            exifDescription = ExifDescription(block.payload);
+        } else if (block.marker == 0xE1 && block.payload.starts_with(kXmpStart)) {
+            xmpTitle = XmpAlternative(block.payload, "dc:title");
+            xmpDescription = XmpAlternative(block.payload, "dc:description");
+        } else if (block.marker == 0xED && block.payload.starts_with(kPhotoshopStart)) {
+            iptc = IptcOf(block.payload.substr(kPhotoshopStart.size()));
         }
-        at += 2 + length;
-    }
+    });
     const auto first = [](std::initializer_list<const std::string*> texts) {
         for (const std::string* text : texts) {
             if (!IsPlaceholder(*text)) return *text;
@@ -203,13 +197,11 @@ PhotoCaption CaptionOfJpeg(std::string_view jpeg) {
 PhotoCaption CaptionOf(const std::filesystem::path& photo) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(photo, error)) return {};  // a pipe or a device would never end
-    std::ifstream in(photo, std::ios::binary);
-    if (!in) return {};
-    // The metadata blocks come first and are at most 64 KiB each.
-    std::string head(std::size_t{1} << 20, '\0');
-    in.read(head.data(), static_cast<std::streamsize>(head.size()));
-    head.resize(static_cast<std::size_t>(in.gcount()));
-    return CaptionOfJpeg(head);
+    try {
+        return CaptionOfJpeg(JpegHead(photo));
+    } catch (const ImageError&) {
+        return {};  // unreadable: the file's name will do
+    }
 }
 
 }  // namespace palimora

@@ -2,10 +2,10 @@
 
 #include "common/TextLines.h"
 #include "imaging/ImageError.h"
+#include "imaging/JpegBlocks.h"
 
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <memory>
 
 #include <libexif/exif-data.h>
@@ -41,11 +41,7 @@ bool RemoveGps(ExifData& data) {
     return any;
 }
 
-constexpr std::string_view kExifStart("Exif\0\0", 6);
-constexpr std::string_view kXmpStart("http://ns.adobe.com/xap/1.0/\0", 29);
 constexpr std::string_view kExtendedXmpStart("http://ns.adobe.com/xmp/extension/\0", 35);
-
-unsigned char At(std::string_view bytes, std::size_t i) { return static_cast<unsigned char>(bytes[i]); }
 
 bool IsXmpWithGps(std::string_view payload) {
     return (payload.starts_with(kXmpStart) || payload.starts_with(kExtendedXmpStart)) &&
@@ -86,67 +82,27 @@ std::optional<std::string> ExifWithoutPrivateData(std::string_view exif) {
 }
 
 std::optional<std::string> JpegWithoutPrivateData(std::string_view jpeg) {
-    if (jpeg.size() < 4 || At(jpeg, 0) != 0xFF || At(jpeg, 1) != 0xD8) return std::nullopt;
     std::string out(jpeg.substr(0, 2));
     bool changed = false;
-    std::size_t at = 2;
-    // The blocks before the compressed data; whatever follows the first
-    // start-of-scan is copied as it is.
-    while (at + 4 <= jpeg.size() && At(jpeg, at) == 0xFF) {
-        const unsigned char marker = At(jpeg, at + 1);
-        if (marker == 0xDA || marker == 0xD9 || marker == 0xFF) break;
-        const std::size_t length = (std::size_t{At(jpeg, at + 2)} << 8) | At(jpeg, at + 3);
-        if (length < 2 || at + 2 + length > jpeg.size()) return std::nullopt;
-        const std::string_view payload = jpeg.substr(at + 4, length - 2);
-        if (marker == 0xE1 && payload.starts_with(kExifStart)) {
-            if (auto cleaned = ExifWithoutPrivateData(payload)) {
-                AppendSegment(out, marker, *cleaned);
+    const std::optional<std::size_t> end = VisitJpegBlocks(jpeg, [&](const JpegBlock& block) {
+        if (block.marker == 0xE1 && block.payload.starts_with(kExifStart)) {
+            if (auto cleaned = ExifWithoutPrivateData(block.payload)) {
+                AppendSegment(out, block.marker, *cleaned);
                 changed = true;
             } else {
-                out += jpeg.substr(at, 2 + length);
+                out += block.bytes;
             }
-        } else if (marker == 0xE1 && IsXmpWithGps(payload)) {
+        } else if (block.marker == 0xE1 && IsXmpWithGps(block.payload)) {
             changed = true;
         } else {
-            out += jpeg.substr(at, 2 + length);
+            out += block.bytes;
         }
-        at += 2 + length;
-    }
-    if (!changed) return std::nullopt;
-    out += jpeg.substr(at);
+    });
+    if (!end || !changed) return std::nullopt;
+    // Whatever follows the first start-of-scan is copied as it is.
+    out += jpeg.substr(*end);
     return out;
 }
-
-namespace {
-
-// The blocks of a JPEG before its compressed data, read block by block: most
-// photos are clean, and their compressed data need not be read to know it.
-// Stops at the first start-of-scan, at anything that is no block, or at the
-// end of the file; a header beyond all reason stops being read too.
-std::string JpegHead(const std::filesystem::path& jpeg) {
-    constexpr std::size_t kMostHeadBytes = 16u << 20;
-    std::ifstream in(jpeg, std::ios::binary);
-    if (!in) throw ImageError(ImageError::Kind::Unreadable, "cannot open " + jpeg.string());
-    std::string head(2, '\0');
-    if (!in.read(head.data(), 2)) return {};
-    char block[4];
-    while (head.size() < kMostHeadBytes && in.read(block, sizeof block)) {
-        head.append(block, sizeof block);
-        const auto marker = static_cast<unsigned char>(block[1]);
-        if (static_cast<unsigned char>(block[0]) != 0xFF || marker == 0xDA || marker == 0xD9 || marker == 0xFF) break;
-        const std::size_t length =
-            (std::size_t{static_cast<unsigned char>(block[2])} << 8) | static_cast<unsigned char>(block[3]);
-        if (length < 2) break;
-        const std::size_t start = head.size();
-        head.resize(start + length - 2);
-        in.read(head.data() + start, static_cast<std::streamsize>(length - 2));
-        head.resize(start + static_cast<std::size_t>(in.gcount()));
-        if (in.gcount() != static_cast<std::streamsize>(length - 2)) break;
-    }
-    return head;
-}
-
-}  // namespace
 
 bool RemovePrivateData(const std::filesystem::path& jpeg) {
     RequireOrdinaryPicture(jpeg);

@@ -1,5 +1,6 @@
 #include "lang/LanguageChoice.h"
 
+#include "common/ProgramPreferences.h"
 #include "common/TextLines.h"
 
 #include <cstdlib>
@@ -37,12 +38,7 @@ std::string LocaleLanguageCode() {
 bool IsFirstStart(const ProgramFolder& folder) { return LanguageCodeOfChoice(ReadLanguageChoice(folder)).empty(); }
 
 void SaveLanguageChoice(const ProgramFolder& folder, std::string_view choice) {
-    std::error_code error;
-    TextLines lines;
-    if (std::filesystem::exists(folder.LanguageIni(), error)) lines = ReadTextLines(folder.LanguageIni());
-    if (lines.empty()) lines.emplace_back();
-    lines.front() = std::string(choice);
-    WriteTextLines(folder.LanguageIni(), lines);
+    SavePreference(folder, Preference::Language, choice);
 }
 
 }  // namespace palimora
