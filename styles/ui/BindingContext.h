@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lang/ui/CommandGuard.h"
+#include "project/PictureTextFile.h"
 
 #include <QIcon>
 
@@ -38,6 +39,7 @@ struct BindingContext {
 struct ShownProject {
     std::string name;                // the summary title's default
     std::vector<std::string> fonts;  // the installed font families, Windows-1252
+    PictureTextIndex pictureTexts;   // the pictures' titles, read once for the twenty picture lists
 };
 
 }  // namespace palimora

@@ -77,7 +77,7 @@ void ListBinder::Load(const ShownProject& project) {
     if (auto items = Items(project)) {
         items_ = std::move(*items);
         list_->clear();
-        ShowItems(*list_, items_);
+        ShowItems(*list_, items_, project);
     }
     const std::optional<std::size_t> choice = context_.settings.Choice(line_, items_);
     list_->setCurrentIndex(choice ? static_cast<int>(*choice) : -1);
@@ -103,7 +103,7 @@ std::optional<std::vector<std::string>> ListBinder::Items(const ShownProject& pr
     return context_.settings.ItemsOf(line_, context_.folder, context_.language, project.fonts);
 }
 
-void ListBinder::ShowItems(QComboBox& list, const std::vector<std::string>& items) const {
+void ListBinder::ShowItems(QComboBox& list, const std::vector<std::string>& items, const ShownProject&) const {
     for (const std::string& item : items) list.addItem(ToScreen(item));
 }
 
@@ -122,9 +122,10 @@ TemplateListBinder::TemplateListBinder(BindingContext& context, SettingLine line
     list->view()->setMinimumWidth(kPictureListWidth);  // whole names beside the pictures
 }
 
-void TemplateListBinder::ShowItems(QComboBox& list, const std::vector<std::string>& items) const {
+void TemplateListBinder::ShowItems(QComboBox& list, const std::vector<std::string>& items,
+                                   const ShownProject& project) const {
     const std::optional<std::string_view> templates = TemplateFolderOf(line_);
-    if (!templates) return ListBinder::ShowItems(list, items);
+    if (!templates) return ListBinder::ShowItems(list, items, project);
     const fs::path folder = context_.folder.Root() / "models" / std::string(*templates);
     for (const std::string& item : items) {
         const fs::path look = folder / PathFromCp1252(item).replace_extension(".png");
@@ -153,14 +154,12 @@ std::optional<std::vector<std::string>> PictureListBinder::Items(const ShownProj
     return FilesOf(PicturesFolder(), PictureListItems);
 }
 
-void PictureListBinder::ShowItems(QComboBox& list, const std::vector<std::string>& items) const {
-    const fs::path projectFolder = context_.settings.WorkingFile().parent_path();
-    const std::vector<std::string> titles =
-        PictureTextFile(project_layout::PictureTextFile(projectFolder)).Titles(static_cast<int>(items.size()));
+void PictureListBinder::ShowItems(QComboBox& list, const std::vector<std::string>& items,
+                                  const ShownProject& project) const {
     for (const std::string& item : items) {
         const int number = PictureFileNumber(item);
-        const std::string title =
-            number >= 1 && number <= static_cast<int>(titles.size()) ? titles[number - 1] : std::string();
+        const auto texts = project.pictureTexts.Read(number);
+        const std::string title = texts ? texts->title : std::string();
         const QString text =
             title.empty() ? ToScreen(item) : QString::number(number) + QStringLiteral("  ") + ToScreen(title);
         list.addItem(context_.pictureIcon ? context_.pictureIcon(PicturesFolder() / item) : QIcon(), text);

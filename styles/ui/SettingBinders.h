@@ -73,7 +73,7 @@ protected:
     std::optional<std::vector<std::string>> FilesOf(
         const std::filesystem::path& folder, std::vector<std::string> (*list)(const std::filesystem::path&)) const;
     // Fills the list with the items (Windows-1252), as they read.
-    virtual void ShowItems(QComboBox& list, const std::vector<std::string>& items) const;
+    virtual void ShowItems(QComboBox& list, const std::vector<std::string>& items, const ShownProject& project) const;
 
 private:
     QComboBox* list_;
@@ -88,7 +88,7 @@ public:
     TemplateListBinder(BindingContext& context, SettingLine line, QComboBox* list);
 
 protected:
-    void ShowItems(QComboBox& list, const std::vector<std::string>& items) const override;
+    void ShowItems(QComboBox& list, const std::vector<std::string>& items, const ShownProject& project) const override;
 };
 
 // A gallery's first or last picture: the project's picture files, each
@@ -99,7 +99,7 @@ public:
 
 protected:
     std::optional<std::vector<std::string>> Items(const ShownProject& project) const override;
-    void ShowItems(QComboBox& list, const std::vector<std::string>& items) const override;
+    void ShowItems(QComboBox& list, const std::vector<std::string>& items, const ShownProject& project) const override;
 
 private:
     std::filesystem::path PicturesFolder() const;

@@ -7,6 +7,7 @@
 #include "common/UserDialogs.h"
 #include "common/ui/ScreenText.h"
 #include "lang/Language.h"
+#include "project/ProjectLayout.h"
 #include "styles/ProjectSettings.h"
 #include "styles/ui/BindingContext.h"
 #include "styles/ui/ColourBox.h"
@@ -177,9 +178,14 @@ void StyleNotebooks::MoveTo(int left, int top) {
     }
 }
 
+PictureTextIndex StyleNotebooks::PictureTexts() const {
+    const fs::path projectFolder = context_->settings.WorkingFile().parent_path();
+    return PictureTextIndex(PictureTextFile(project_layout::PictureTextFile(projectFolder)));
+}
+
 void StyleNotebooks::LoadSettings(const std::string& projectName) {
     SetSettingsLoaded(false);
-    const ShownProject project{projectName, InstalledFonts()};
+    const ShownProject project{projectName, InstalledFonts(), PictureTexts()};
     try {
         for (const auto& binder : binders_) binder->Load(project);
     } catch (...) {
@@ -200,7 +206,7 @@ void StyleNotebooks::SetSettingsLoaded(bool loaded) {
 }
 
 void StyleNotebooks::RefreshGalleryLists() {
-    const ShownProject project;  // the picture lists need neither name nor fonts
+    const ShownProject project{{}, {}, PictureTexts()};  // the picture lists need neither name nor fonts
     for (const auto& binder : binders_) {
         if (settings::Layout(binder->Line()).kind == Kind::Picture) binder->Load(project);
     }

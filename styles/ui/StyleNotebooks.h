@@ -20,6 +20,7 @@ class ListBinder;
 class ModeBinder;
 class PictureNotebook;
 class ProgramFolder;
+class PictureTextIndex;
 class ProjectSettings;
 class SettingBinder;
 class StyleDialogs;
@@ -87,6 +88,8 @@ private:
     std::unique_ptr<SettingBinder> MakeBinder(int line);
     void CopyTemplate(PageKind page, const std::string& item);
     ListBinder& TemplateBinderOf(PageKind page) const;
+    // The titles the gallery picture lists show, from the project's images.dat.
+    PictureTextIndex PictureTexts() const;
     // The look chosen for `from` chosen for the other kinds of page too.
     void GiveLookToAllPages(PageKind from);
 
