@@ -1,10 +1,11 @@
 /* The bench's photos and its libjpeg-turbo floor.
  *
- *   jpeg_floor generate <folder> <count> [mixed|12mp]
+ *   jpeg_floor generate <folder> <count> [mixed|12mp|small]
  *       Writes 000001.jpg ... : photo-like pictures at quality 90. "mixed"
  *       (the default) cycles through 2 to 20 megapixels, landscape and
  *       portrait, encoded progressive; "12mp" makes 4000 x 3000 baseline,
- *       25 different ones repeated.
+ *       25 different ones repeated; "small" likewise at 640 x 480, for
+ *       projects of thousands of pictures.
  *   jpeg_floor run <thumbW> <thumbH> <limitW> <limitH> <photo>...
  *       The least work a build can do per photo, on one thread: one decode,
  *       DCT-scaled to the smallest scale covering the size-limited copy, an
@@ -99,10 +100,12 @@ static int CopyFile(const char* from, const char* to) {
     return fclose(out) != 0;
 }
 
-static int Generate(const char* folder, int count, int mixed) {
+static int Generate(const char* folder, int count, const char* kind) {
+    const int mixed = strcmp(kind, "12mp") != 0 && strcmp(kind, "small") != 0;
+    const int small = strcmp(kind, "small") == 0;
     static const int megapixels[] = {2, 20, 4, 12, 6, 16, 3, 8, 10, 18, 5, 14};
     for (int i = 1; i <= count; ++i) {
-        int width = 4000, height = 3000;
+        int width = small ? 640 : 4000, height = small ? 480 : 3000;
         if (mixed) {
             const double pixels = megapixels[(i - 1) % 12] * 1e6;
             width = (int)sqrt(pixels * 4 / 3) & ~15;
@@ -276,13 +279,13 @@ static int Run(int thumbW, int thumbH, int limitW, int limitH, int count, char**
 
 int main(int argc, char** argv) {
     if (argc >= 4 && strcmp(argv[1], "generate") == 0) {
-        return Generate(argv[2], atoi(argv[3]), argc < 5 || strcmp(argv[4], "12mp") != 0);
+        return Generate(argv[2], atoi(argv[3]), argc < 5 ? "mixed" : argv[4]);
     }
     if (argc >= 7 && strcmp(argv[1], "run") == 0) {
         return Run(atoi(argv[2]), atoi(argv[3]), atoi(argv[4]), atoi(argv[5]), argc - 6, argv + 6);
     }
     fprintf(stderr,
-            "usage: %s generate <folder> <count> [mixed|12mp]\n"
+            "usage: %s generate <folder> <count> [mixed|12mp|small]\n"
             "       %s run <thumbW> <thumbH> <limitW> <limitH> <photo>...\n",
             argv[0], argv[0]);
     return 2;

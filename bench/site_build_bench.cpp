@@ -3,8 +3,11 @@
 // the peers and the floor, in the same run.
 //
 // Usage: site_build_bench <built program folder> <photos folder>
-//                         [thumbW thumbH limitW limitH [workers]]
-// Prints "palimora <wall seconds> <cpu seconds> <peak MB>".
+//                         [thumbW thumbH limitW limitH [workers [rebuilds]]]
+// Prints "palimora <wall seconds> <cpu seconds> <peak MB>". With
+// "rebuilds", the same project is then built again three times, each
+// printed as "rebuild <case> <wall seconds>": with nothing changed, with
+// the title of its middle picture changed, and with a photo added at the end.
 
 #include "BenchProgramFolder.h"
 #include "cli/ConsoleDialogs.h"
@@ -66,6 +69,7 @@ int main(int argc, char* argv[]) {
     const std::string thumbW = number(3, "150"), thumbH = number(4, "150");
     const std::string limitW = number(5, "1024"), limitH = number(6, "768");
     const unsigned workers = static_cast<unsigned>(std::atoi(number(7, "0").c_str()));
+    const bool rebuilds = number(8, "") == "rebuilds";
 
     const fs::path program = palimora::bench::ProgramFolderCopy(argv[1], "palimora-site-build-bench");
     const palimora::ProgramFolder folder(program);
@@ -99,15 +103,32 @@ int main(int argc, char* argv[]) {
     QuietProgress progress;
     palimora::SiteBuildSources sources{folder, name, language, settings, texts, project / "images", dialogs};
     sources.pictureWorkers = workers;
+    const auto timedBuild = [&] {
+        const auto start = Clock::now();
+        const bool built = palimora::SiteBuild(sources, context, progress) == palimora::BuildOutcome::Built;
+        return built ? std::chrono::duration<double>(Clock::now() - start).count() : -1.0;
+    };
     const double cpuBefore = CpuSeconds();
-    const auto start = Clock::now();
-    const bool built = palimora::SiteBuild(sources, context, progress) == palimora::BuildOutcome::Built;
-    const double wall = std::chrono::duration<double>(Clock::now() - start).count();
+    const double wall = timedBuild();
     const double cpu = CpuSeconds() - cpuBefore;
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
+    if (wall >= 0) std::printf("palimora %.4f %.4f %ld\n", wall, cpu, usage.ru_maxrss / 1024);
+    bool built = wall >= 0;
+    if (built && rebuilds && !photos.empty()) {
+        const int count = static_cast<int>(photos.size());
+        const auto rebuild = [&](const char* change) {
+            const double seconds = timedBuild();
+            built = built && seconds >= 0;
+            std::printf("rebuild %s %.4f\n", change, seconds);
+        };
+        rebuild("nothing");
+        texts.Write((count + 1) / 2, "Another title", "\"A comment\"");
+        rebuild("title");
+        fs::copy_file(photos.front(), project / "images" / (palimora::SixDigits(count + 1) + ".jpg"));
+        texts.Write(count + 1, "Photo " + std::to_string(count + 1), "\"A comment\"");
+        rebuild("added");
+    }
     fs::remove_all(program);
-    if (!built) return 1;
-    std::printf("palimora %.4f %.4f %ld\n", wall, cpu, usage.ru_maxrss / 1024);
-    return 0;
+    return built ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/FailureTexts.h"
+#include "common/FileContents.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -123,6 +124,18 @@ void CopyFileAtomically(const fs::path& source, const fs::path& target, Durabili
         FailOnFile(Failure::CannotCopy, source);
     }
     RenameIntoPlace(target, durability);
+}
+
+bool WriteFileIfChanged(const fs::path& file, std::string_view bytes) {
+    if (FileHolds(file, bytes)) return false;
+    WriteFileAtomically(file, bytes);
+    return true;
+}
+
+bool CopyFileIfChanged(const fs::path& source, const fs::path& target) {
+    if (SameFileBytes(source, target)) return false;
+    CopyFileAtomically(source, target);
+    return true;
 }
 
 void FlushFile(const fs::path& file) {

@@ -30,6 +30,11 @@ void WriteFileAtomically(const std::filesystem::path& file, std::string_view byt
                          Durability durability = Durability::Renamed);
 void CopyFileAtomically(const std::filesystem::path& source, const std::filesystem::path& target,
                         Durability durability = Durability::Renamed);
+// The same, but a file that already holds these bytes is left as it is, its
+// time included, so that what compares files by time sees it unchanged.
+// True when the file was written.
+bool WriteFileIfChanged(const std::filesystem::path& file, std::string_view bytes);
+bool CopyFileIfChanged(const std::filesystem::path& source, const std::filesystem::path& target);
 
 // Puts a file written elsewhere, or a folder's entries (a file just renamed
 // into it), on the disk.

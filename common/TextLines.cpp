@@ -58,13 +58,20 @@ std::string ReadFileBytes(const fs::path& file, std::uintmax_t maxBytes) {
 
 TextLines ReadTextLines(const fs::path& file) { return SplitLines(ReadFileBytes(file)); }
 
-void WriteTextLines(const fs::path& file, const TextLines& lines, Durability durability) {
+std::string JoinTextLines(const TextLines& lines) {
+    std::size_t size = 0;
+    for (const auto& line : lines) size += line.size() + 2;
     std::string bytes;
+    bytes.reserve(size);
     for (const auto& line : lines) {
         bytes += line;
         bytes += "\r\n";
     }
-    WriteFileAtomically(file, bytes, durability);
+    return bytes;
+}
+
+void WriteTextLines(const fs::path& file, const TextLines& lines, Durability durability) {
+    WriteFileAtomically(file, JoinTextLines(lines), durability);
 }
 
 }  // namespace palimora

@@ -32,6 +32,9 @@ void RequireOrdinaryFile(const std::filesystem::path& file);
 std::string ReadFileBytes(const std::filesystem::path& file, std::uintmax_t maxBytes = kMaxTextFileBytes);
 TextLines ReadTextLines(const std::filesystem::path& file);
 
+// The bytes of a text file of these lines, each ended by CR LF.
+std::string JoinTextLines(const TextLines& lines);
+
 // Writes the lines whole or not at all (AtomicFiles.h); flushed to the disk
 // unless told otherwise, since most text files are the program's own.
 void WriteTextLines(const std::filesystem::path& file, const TextLines& lines,

@@ -3,6 +3,7 @@
 #include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/FailureTexts.h"
+#include "common/FileContents.h"
 #include "common/FolderFiles.h"
 #include "project/PictureNames.h"
 
@@ -94,22 +95,6 @@ std::vector<fs::path> MirroredFiles(const fs::path& folder) {
     return files;
 }
 
-bool SameBytes(const fs::path& a, const fs::path& b) {
-    std::error_code error;
-    if (fs::file_size(a, error) != fs::file_size(b, error) || error) return false;
-    std::ifstream first(a, std::ios::binary), second(b, std::ios::binary);
-    std::array<char, 1 << 16> blockA, blockB;
-    while (first && second) {
-        first.read(blockA.data(), blockA.size());
-        second.read(blockB.data(), blockB.size());
-        if (first.gcount() != second.gcount() ||
-            !std::equal(blockA.begin(), blockA.begin() + first.gcount(), blockB.begin())) {
-            return false;
-        }
-    }
-    return !first.bad() && !second.bad() && first.eof() && second.eof();
-}
-
 }  // namespace
 
 void MirrorFolderFiles(const fs::path& source, const fs::path& target, FileTransaction& transaction) {
@@ -118,7 +103,7 @@ void MirrorFolderFiles(const fs::path& source, const fs::path& target, FileTrans
     if (error) FailOnFile(Failure::CannotWrite, target);
     for (const fs::path& file : MirroredFiles(source)) {
         const fs::path copy = target / file.filename();
-        if (!SameBytes(file, copy)) transaction.Copy(file, copy);
+        if (!SameFileBytes(file, copy)) transaction.Copy(file, copy);
     }
     for (const fs::path& file : MirroredFiles(target)) {
         if (!fs::exists(source / file.filename(), error)) transaction.Remove(file);

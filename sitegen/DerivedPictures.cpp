@@ -1,5 +1,6 @@
 #include "sitegen/DerivedPictures.h"
 
+#include "common/FileContents.h"
 #include "common/FileNames.h"
 #include "common/TextLines.h"
 #include "imaging/BmpCodec.h"
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <sstream>
 
 namespace palimora {
 namespace fs = std::filesystem;
@@ -28,6 +30,15 @@ PictureSize Fit(const PictureSize& natural, int boxWidth, int boxHeight) {
 }
 
 Image Scaled(const Image& decoded, PictureSize size) { return Resize(decoded, size.width, size.height); }
+
+// Changed whenever a change to the conversion changes the bytes it writes,
+// so that the pictures of an earlier program are derived again.
+constexpr int kConversionRevision = 1;
+
+bool MakesSummaryThumbnail(const ConversionSettings& settings, const std::string& name) {
+    return settings.thumbnails && std::find(settings.galleryFirstPictures.begin(), settings.galleryFirstPictures.end(),
+                                            name) != settings.galleryFirstPictures.end();
+}
 
 // A stamp that cannot be read is told by its own name, not the photo's.
 Image DecodeStamp(const fs::path& file) {
@@ -115,6 +126,19 @@ DerivedSizes SizesDerivedFrom(const std::string& name, PictureSize natural, cons
     return sizes;
 }
 
+std::uint64_t DerivationFingerprint(const ConversionSettings& settings, const std::string& name) {
+    std::ostringstream shape;
+    shape << kConversionRevision << ' ' << settings.thumbnails << ' ' << settings.galleryBoxWidth << 'x'
+          << settings.galleryBoxHeight << ' ' << settings.summaryBoxWidth << 'x' << settings.summaryBoxHeight << ' '
+          << MakesSummaryThumbnail(settings, name) << ' ' << settings.limitWidth << 'x' << settings.limitHeight << ' '
+          << settings.strips << ' ' << settings.todaysBrowsers << ' ' << settings.stamp;
+    if (settings.stamp) {
+        shape << ' ' << settings.stampFile.extension() << ' ' << settings.stampFingerprint << ' '
+              << static_cast<int>(settings.corner) << ' ' << settings.margin;
+    }
+    return HashOfBytes(shape.str());
+}
+
 std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const fs::path& workingPictures,
                                           const std::string& name, const ConversionSettings& settings) {
     std::vector<ConvertedFile> files;
@@ -126,9 +150,7 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const f
     const PictureSize natural = ReadJpegSize(source);
 
     // What is made, and so how large the one decode must be.
-    const bool summaryThumbnail =
-        settings.thumbnails && std::find(settings.galleryFirstPictures.begin(), settings.galleryFirstPictures.end(),
-                                         name) != settings.galleryFirstPictures.end();
+    const bool summaryThumbnail = MakesSummaryThumbnail(settings, name);
     const DerivedSizes sizes = SizesDerivedFrom(name, natural, settings);
     const bool reduce = sizes.reduce;
     const bool pixelsOfThePicture = settings.strips > 1 || settings.stamp;
@@ -220,7 +242,7 @@ std::string FaviconOf(const fs::path& picture) {
 void WriteConversion(const std::vector<ConvertedFile>& files) {
     for (const ConvertedFile& converted : files) {
         fs::create_directories(converted.file.parent_path());
-        WriteFileAtomically(converted.file, converted.bytes);
+        WriteFileIfChanged(converted.file, converted.bytes);
     }
 }
 

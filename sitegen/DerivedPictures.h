@@ -4,6 +4,7 @@
 #include "imaging/JpegCodec.h"
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -24,7 +25,8 @@ struct ConversionSettings {
     int limitWidth = 0, limitHeight = 0;  // both non-zero: the picture itself is reduced
     int strips = 1;                       // more than 1: morc_images/BASE-i.jpg
     bool stamp = false;
-    std::filesystem::path stampFile;  // JPEG, or a bitmap
+    std::filesystem::path stampFile;     // JPEG, or a bitmap
+    std::uint64_t stampFingerprint = 0;  // of the stamp file's bytes
     Corner corner = Corner::None;
     int margin = 0;
     // For today's browsers: the derived pictures keep the photo's Artist and
@@ -52,6 +54,11 @@ struct DerivedSizes {
 inline constexpr int kPhonePictureSize = 1080;
 DerivedSizes SizesDerivedFrom(const std::string& name, PictureSize natural, const ConversionSettings& settings);
 
+// A fingerprint of everything that shapes the files derived from picture
+// `name` under these settings (not the picture's own bytes): equal
+// fingerprints of the same picture give the same files.
+std::uint64_t DerivationFingerprint(const ConversionSettings& settings, const std::string& name);
+
 // One file a conversion writes: the bytes go through a temporary file
 // renamed over the target, so a picture is replaced whole or not at all.
 struct ConvertedFile {
@@ -70,6 +77,8 @@ std::vector<ConvertedFile> ConvertPicture(const std::filesystem::path& projectFo
                                           const std::filesystem::path& workingPictures, const std::string& name,
                                           const ConversionSettings& settings);
 
+// Writes the files of a conversion; a file that already holds its bytes is
+// left as it is, its time included.
 void WriteConversion(const std::vector<ConvertedFile>& files);
 
 // The site's icon: the middle square of a JPEG picture, kFaviconSize pixels a

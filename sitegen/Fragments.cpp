@@ -6,6 +6,7 @@
 #include "common/UserDialogs.h"
 #include "lang/Language.h"
 #include "project/SiteLayout.h"
+#include "sitegen/MadeFiles.h"
 
 #include <algorithm>
 #include <cctype>
@@ -114,11 +115,12 @@ std::string AssetReferences::CopyIntoParam(const std::string& path) const {
     bool copied = !error;
     if (copied && !fs::equivalent(source, target, notSame)) {
         try {
-            CopyFileAtomically(source, target);
+            CopyFileIfChanged(source, target);
         } catch (const PalimoraError&) {
             copied = false;
         }
     }
+    if (copied && made_) made_->Add(target);
     // The page still gets its reference; the file is told once, by TellFailedCopies.
     if (!copied && std::find(failedCopies_.begin(), failedCopies_.end(), path) == failedCopies_.end()) {
         failedCopies_.push_back(path);

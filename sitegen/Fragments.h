@@ -8,6 +8,7 @@
 namespace palimora {
 
 class Language;
+class MadeFiles;
 class UserDialogs;
 
 // The one-line HTML fragments of the pages, spelt exactly as the pages hold
@@ -45,8 +46,13 @@ std::string HtmlColour(int colour);
 // "./Projets/<project>/param/NAME" for a preview sample).
 class AssetReferences {
 public:
-    AssetReferences(std::filesystem::path projectFolder, std::string projectName, bool buildMode)
-        : projectFolder_(std::move(projectFolder)), projectName_(std::move(projectName)), buildMode_(buildMode) {}
+    // `made`: told of every file copied into param, when given.
+    AssetReferences(std::filesystem::path projectFolder, std::string projectName, bool buildMode,
+                    MadeFiles* made = nullptr)
+        : projectFolder_(std::move(projectFolder)),
+          projectName_(std::move(projectName)),
+          buildMode_(buildMode),
+          made_(made) {}
 
     std::string Reference(const std::string& path) const;
     // `<TABLE ...>` with its background picture referenced as above.
@@ -66,6 +72,7 @@ private:
     std::filesystem::path projectFolder_;
     std::string projectName_;
     bool buildMode_;
+    MadeFiles* made_;
     mutable std::vector<std::string> failedCopies_;  // Windows-1252 paths, as the settings hold them
 };
 

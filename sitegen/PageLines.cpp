@@ -1,5 +1,6 @@
 #include "sitegen/PageLines.h"
 
+#include "common/AtomicFiles.h"
 #include "common/TextLines.h"
 
 #include <algorithm>
@@ -95,5 +96,9 @@ void PageLines::Load(const std::filesystem::path& file) {
 }
 
 void PageLines::Save(const std::filesystem::path& file) const { WriteTextLines(file, lines_, Durability::Renamed); }
+
+void PageLines::SaveIfChanged(const std::filesystem::path& file) const {
+    WriteFileIfChanged(file, JoinTextLines(lines_));
+}
 
 }  // namespace palimora

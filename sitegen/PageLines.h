@@ -39,6 +39,8 @@ public:
     void Load(const std::filesystem::path& file);
     // Writes every line followed by CR LF, replacing the file whole.
     void Save(const std::filesystem::path& file) const;
+    // Leaves a file that already holds these lines as it is, its time included.
+    void SaveIfChanged(const std::filesystem::path& file) const;
 
 private:
     void Index() const;

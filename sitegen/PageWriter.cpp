@@ -58,7 +58,8 @@ PageWriter::PageWriter(PageSources sources, BuildContext& context, UserDialogs& 
       context_(context),
       dialogs_(dialogs),
       markers_(dialogs, sources_.language),
-      assets_(sources_.folder.Project(sources_.projectName), sources_.projectName, context.buildMode) {
+      assets_(sources_.folder.Project(sources_.projectName), sources_.projectName, context.buildMode,
+              sources_.madeFiles) {
     // A site in another language than the program's says its fixed words in
     // the site's, or in the program's when that language's file is missing.
     const std::string site = LanguageCodeOfChoice(sources_.settings.Lines().Line(SettingLine::SiteLanguage));
@@ -102,7 +103,9 @@ bool PageWriter::LoadTemplate(PageLines& page, const char* workingTemplate) cons
 void PageWriter::Finish(PageLines& page, const std::string& fileName, PageKind kind) const {
     if (On(SettingLine::TodaysBrowsers)) WriteHeadForTodaysBrowsers(page, fileName, kind);
     StripMarkers(page);
-    page.Save(ProjectFolder() / PathFromCp1252(fileName));
+    const fs::path file = ProjectFolder() / PathFromCp1252(fileName);
+    page.SaveIfChanged(file);
+    if (sources_.madeFiles) sources_.madeFiles->Add(file);
 }
 
 std::vector<std::string> PageWriter::SharingTags(const PageLines& page, const std::string& fileName,

@@ -3,6 +3,7 @@
 #include "lang/Language.h"
 #include "sitegen/BuildContext.h"
 #include "sitegen/Fragments.h"
+#include "sitegen/MadeFiles.h"
 #include "sitegen/Markers.h"
 #include "sitegen/PageLines.h"
 #include "sitegen/PageMarkup.h"
@@ -33,6 +34,7 @@ struct PageSources {
     std::vector<std::string> pictureNames;    // the project's pictures, in list order
     ShownSizesByName shownSizes;              // a build's: the sizes its pages show the pictures at
     std::vector<std::string> samplePictures;  // the preview's: what its samples show (PreparePreviewPictures)
+    MadeFiles* madeFiles = nullptr;           // a build's: told of every file the pages make
 };
 
 // Writes the three kinds of page from the working templates (blanksom.htm,

@@ -3,6 +3,8 @@
 #include "common/AtomicFiles.h"
 #include "common/Cp1252.h"
 #include "common/Error.h"
+#include "common/FailureTexts.h"
+#include "common/FileContents.h"
 #include "common/FolderFiles.h"
 #include "common/OrderedWork.h"
 #include "common/ProgramFolder.h"
@@ -19,8 +21,10 @@
 #include "project/SiteLayout.h"
 #include "sitegen/BuildContext.h"
 #include "sitegen/DerivedPictures.h"
+#include "sitegen/DerivedRecord.h"
 #include "sitegen/Fragments.h"
 #include "sitegen/Galleries.h"
+#include "sitegen/MadeFiles.h"
 #include "sitegen/PageWriter.h"
 #include "sitegen/ShownSizes.h"
 #include "styles/ProjectSettings.h"
@@ -56,10 +60,18 @@ constexpr std::size_t kPicturesAhead = 32;
 class Run {
 public:
     Run(const SiteBuildSources& sources, BuildContext& context, BuildProgress& progress)
-        : s_(sources), context_(context), progress_(progress), project_(sources.folder.Project(sources.projectName)) {}
+        : s_(sources),
+          context_(context),
+          progress_(progress),
+          project_(sources.folder.Project(sources.projectName)),
+          record_(DerivedRecord::Load(project_)) {}
 
     void Execute();
-    void CancelCleanup() const;
+    // After a run that did not finish: no entry page is left, so that an
+    // unfinished site is never taken for a built one.
+    void CleanUpUnfinished() const;
+    // Whatever the outcome, the record describes the pictures derived so far.
+    void SaveRecord() const { record_.Save(project_); }
 
 private:
     void Check() const {
@@ -69,9 +81,9 @@ private:
         progress_.SetStatus(s_.language.LangText(text) + (value ? " " + std::to_string(value) : std::string()));
     }
     std::string Line(SettingLine line) const { return s_.settings.Lines().Line(line); }
-    void ClearOldOutput() const;
-    // The pages that mark a built site go first, so that none of an earlier
-    // build outlives one that no longer writes it (the summary switched off).
+    // What an earlier build left and this one no longer makes: the site's
+    // files, and the files of param that no setting names there.
+    void RemoveFilesNotMade() const;
     void RemoveEntryPages() const;
     void InstallTemplates() const;
     // The script the pages for today's browsers load, into param.
@@ -79,34 +91,26 @@ private:
     // The site's icon from its first JPEG picture, into param; none when it cannot be read.
     void MakeFavicon(const std::vector<std::string>& names) const;
     ConversionSettings Conversion(const Galleries& galleries) const;
+    // Puts what picture `name` was derived into, as written, in the record
+    // beside what it was derived from (`entry`). A picture rewritten in place
+    // (reduced, stamped) is among the files, so that it is derived again from
+    // what it has become, as a build from scratch would.
+    void Record(const std::string& name, DerivedRecord::Entry entry, const std::vector<ConvertedFile>& files,
+                const std::vector<std::uint64_t>& fileHashes);
 
     const SiteBuildSources& s_;
     BuildContext& context_;
     BuildProgress& progress_;
     fs::path project_;
+    mutable MadeFiles made_;
+    DerivedRecord record_;  // what the pictures were derived from, as this run leaves them
 };
 
-void Run::ClearOldOutput() const {
-    for (const auto& [folder, mask] :
-         {std::pair{project_, "*.htm"}, std::pair{project_ / site_layout::kThumbnailFolder, "*.*"},
-          std::pair{project_ / site_layout::kSummaryThumbnailFolder, "*.*"},
-          std::pair{project_ / site_layout::kPhoneFolder, "*.*"},
-          std::pair{project_ / site_layout::kStripFolder, "*.*"}}) {
-        try {
-            DeleteDeletableFiles(folder, mask);
-        } catch (const PalimoraError&) {
-            // A folder that cannot be listed is told and left; the run goes on.
-            s_.dialogs.ShowMessageOk(s_.language.LangText(TextId::FileUnusable) + " " + DisplayPath(folder) + ".");
-        }
-    }
-    for (const fs::path& folder :
-         {project_, project_ / site_layout::kThumbnailFolder, project_ / site_layout::kSummaryThumbnailFolder,
-          project_ / site_layout::kPhoneFolder, project_ / site_layout::kStripFolder}) {
-        RemoveTemporaries(folder);  // a killed build's
-    }
+void Run::RemoveFilesNotMade() const {
+    palimora::RemoveFilesNotMade(project_, made_);
     std::vector<std::string> kept;
     for (const SettingLine line : kFileSettings) kept.push_back(Line(line));
-    CleanParamFolder(project_, kept);
+    CleanParamFolder(project_, kept, made_);
 }
 
 void Run::RemoveEntryPages() const {
@@ -123,24 +127,51 @@ void Run::InstallBrowsingScript() const {
     const fs::path target = project_ / site_layout::kParamFolder / site_layout::kBrowsingScript;
     std::error_code error;
     fs::create_directories(target.parent_path(), error);
-    if (!error) fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);
-    // The pages work without it: the keys and swipes are all it adds.
-    if (error) {
+    try {
+        if (error) FailOnFile(Failure::CannotWrite, target.parent_path());
+        CopyFileIfChanged(source, target);
+        made_.Add(target);
+    } catch (const PalimoraError&) {
+        // The pages work without it: the keys and swipes are all it adds.
         s_.dialogs.ShowMessageOk(s_.language.LangText(TextId::FileUnusable) + " " + DisplayPath(source) + ".");
     }
 }
 
 void Run::MakeFavicon(const std::vector<std::string>& names) const {
+    const fs::path favicon = project_ / site_layout::kParamFolder / site_layout::kFavicon;
     const auto first =
         std::find_if(names.begin(), names.end(), [](const std::string& name) { return IsJpegName(name); });
-    if (first == names.end()) return;
     try {
-        WriteFileAtomically(project_ / site_layout::kParamFolder / site_layout::kFavicon,
-                            FaviconOf(project_layout::PicturesFolder(project_) / *first));
+        if (first != names.end()) {
+            WriteFileIfChanged(favicon, FaviconOf(project_layout::PicturesFolder(project_) / *first));
+            made_.Add(favicon);
+            return;
+        }
     } catch (const ImageError&) {
         // Its conversion tells the user of a picture that cannot be read.
     } catch (const std::bad_alloc&) {
+    } catch (const PalimoraError&) {
     }
+    // The pages name the icon only when param holds it.
+    std::error_code ignored;
+    fs::remove(favicon, ignored);
+}
+
+void Run::Record(const std::string& name, DerivedRecord::Entry entry, const std::vector<ConvertedFile>& files,
+                 const std::vector<std::uint64_t>& fileHashes) {
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const fs::path relative = files[i].file.lexically_relative(project_);
+        // The copy in the working folder is the user's, not the site's.
+        if (relative.empty() || *relative.begin() == "..") continue;
+        const std::string key = relative.generic_string();
+        const bool listed =
+            std::any_of(entry.files.begin(), entry.files.end(), [&](const auto& file) { return file.first == key; });
+        const std::optional<FileFingerprint> print = FingerprintOf(files[i].file, fileHashes[i]);
+        if (!print) return;  // not there after all: derived again next time
+        made_.Add(files[i].file);
+        if (!listed) entry.files.emplace_back(key, *print);
+    }
+    record_.Set(name, std::move(entry));
 }
 
 ConversionSettings Run::Conversion(const Galleries& galleries) const {
@@ -156,6 +187,7 @@ ConversionSettings Run::Conversion(const Galleries& galleries) const {
     conversion.limitHeight = settings.Number(SettingLine::LargestPictureHeight);
     conversion.strips = settings.Number(SettingLine::PictureStrips);
     conversion.stampFile = PathFromCp1252(settings.Text(SettingLine::CopyrightPicture, s_.language, s_.projectName));
+    conversion.stampFingerprint = HashOfFile(conversion.stampFile).value_or(0);
     // Without a stamp picture there is nothing to stamp.
     conversion.stamp = settings.Check(SettingLine::StampCopyright) && !conversion.stampFile.empty();
     const std::string corner = settings.ChosenItem(SettingLine::CopyrightCorner, s_.folder, s_.language, {});
@@ -178,8 +210,11 @@ void Run::Execute() {
     progress_.Step();
     Status(TextId::RemovingOldSite);
     Check();
-    ClearOldOutput();
-    RemoveEntryPages();
+    for (const fs::path& folder :
+         {project_, project_ / site_layout::kThumbnailFolder, project_ / site_layout::kSummaryThumbnailFolder,
+          project_ / site_layout::kPhoneFolder, project_ / site_layout::kStripFolder}) {
+        RemoveTemporaries(folder);  // a killed build's
+    }
     Check();
     InstallTemplates();
     if (s_.settings.Check(SettingLine::TodaysBrowsers)) InstallBrowsingScript();
@@ -202,8 +237,9 @@ void Run::Execute() {
     }
     Check();
     const PictureTextIndex texts(s_.texts);  // every page's titles and comments, from one reading
-    PageWriter writer({s_.folder, s_.projectName, s_.language, s_.settings, texts, names, std::move(shownSizes), {}},
-                      context_, s_.dialogs);
+    PageWriter writer(
+        {s_.folder, s_.projectName, s_.language, s_.settings, texts, names, std::move(shownSizes), {}, &made_},
+        context_, s_.dialogs);
     if (s_.settings.Check(SettingLine::MakeSummary)) writer.WriteSummaryPage();
     progress_.Step();
     Check();
@@ -263,11 +299,16 @@ void Run::Execute() {
     // list order, as a one-thread run writes them. Workers take the largest
     // files first among the next kPicturesAhead, so that no core idles
     // behind one large photo; a waiting result is only its encoded files.
+    // A picture whose record still holds is not converted again: its files are kept as they are.
     struct Converted {
+        std::optional<DerivedRecord::Entry> kept;
         std::vector<ConvertedFile> files;
+        std::vector<std::uint64_t> fileHashes;
+        std::optional<FileFingerprint> source;  // as the conversion read it
         std::optional<ImageError> unreadable;
         std::exception_ptr failure;
     };
+    const DerivedRecord previous = record_;
     std::vector<std::uint64_t> costs;
     for (const std::string& name : names) {
         std::error_code unknown;
@@ -278,8 +319,15 @@ void Run::Execute() {
         names.size(),
         [&](std::size_t i) {
             Converted converted;
+            const std::uint64_t shape = DerivationFingerprint(conversion, names[i]);
+            converted.kept = previous.Current(project_, names[i], shape);
+            if (converted.kept) return converted;
             try {
                 converted.files = ConvertPicture(project_, s_.workingPictures, names[i], conversion);
+                for (const ConvertedFile& file : converted.files)
+                    converted.fileHashes.push_back(HashOfBytes(file.bytes));
+                const fs::path source = project_layout::PicturesFolder(project_) / names[i];
+                if (const auto hash = HashOfFile(source)) converted.source = FingerprintOf(source, *hash);
             } catch (const ImageError& error) {
                 converted.unreadable = error;
             } catch (const std::bad_alloc&) {
@@ -316,15 +364,26 @@ void Run::Execute() {
             work.Stop();
             throw PalimoraError(UserMessageOf(converted.failure, s_.language));
         }
+        if (converted.kept) {
+            for (const auto& file : converted.kept->files) made_.Add(project_ / fs::path(file.first));
+            record_.Set(names[n - 1], std::move(*converted.kept));
+            continue;
+        }
         WriteConversion(converted.files);
+        if (converted.source) {
+            Record(names[n - 1], {DerivationFingerprint(conversion, names[n - 1]), *converted.source, {}},
+                   converted.files, converted.fileHashes);
+        }
     }
+    record_.KeepOnly(names);
+    RemoveFilesNotMade();
 
     Status(TextId::SiteReady);
     context_.Reset();
     s_.folder.DeleteSamplePages();
 }
 
-void Run::CancelCleanup() const {
+void Run::CleanUpUnfinished() const {
     RemoveEntryPages();
     s_.folder.DeleteSamplePages();
     context_.Reset();
@@ -357,7 +416,7 @@ std::optional<fs::path> SiteStartPage(const fs::path& projectFolder, const Proje
     return std::nullopt;
 }
 
-void CleanParamFolder(const fs::path& projectFolder, const std::vector<std::string>& keptFiles) {
+void CleanParamFolder(const fs::path& projectFolder, const std::vector<std::string>& keptFiles, const MadeFiles& made) {
     const fs::path param = projectFolder / site_layout::kParamFolder;
     std::error_code error;
     if (!fs::is_directory(param, error)) return;
@@ -370,7 +429,7 @@ void CleanParamFolder(const fs::path& projectFolder, const std::vector<std::stri
         if (it->is_regular_file(error)) files.push_back(it->path());
     }
     for (const fs::path& file : files) {
-        if (std::find(kept.begin(), kept.end(), file.filename()) != kept.end()) continue;
+        if (made.Holds(file) || std::find(kept.begin(), kept.end(), file.filename()) != kept.end()) continue;
         fs::permissions(file, fs::perms::owner_write, fs::perm_options::add, error);
         fs::remove(file, error);
     }
@@ -380,16 +439,19 @@ BuildOutcome SiteBuild(const SiteBuildSources& sources, BuildContext& context, B
     Run run(sources, context, progress);
     try {
         run.Execute();
+        run.SaveRecord();
         return BuildOutcome::Built;
     } catch (const Cancelled&) {
-        run.CancelCleanup();
+        run.CleanUpUnfinished();
+        run.SaveRecord();
         return BuildOutcome::Cancelled;
     } catch (const PalimoraError& error) {
         sources.dialogs.ShowMessageOk(error.UserMessage());
     } catch (...) {
         sources.dialogs.ShowMessageOk(UserMessageOf(std::current_exception(), sources.language));
     }
-    context.Reset();
+    run.CleanUpUnfinished();
+    run.SaveRecord();
     return BuildOutcome::Failed;
 }
 

@@ -10,6 +10,7 @@
 namespace palimora {
 
 class Language;
+class MadeFiles;
 class PictureTextFile;
 class ProgramFolder;
 class ProjectSettings;
@@ -46,7 +47,9 @@ BuildOutcome SiteBuild(const SiteBuildSources& sources, BuildContext& context, B
 std::optional<std::filesystem::path> SiteStartPage(const std::filesystem::path& projectFolder,
                                                    const ProjectSettings& settings, bool existingOnly);
 
-// Deletes every file of the project's param folder but those a setting names.
-void CleanParamFolder(const std::filesystem::path& projectFolder, const std::vector<std::string>& keptFiles);
+// Deletes every file of the project's param folder but those a setting names
+// there and those the build made.
+void CleanParamFolder(const std::filesystem::path& projectFolder, const std::vector<std::string>& keptFiles,
+                      const MadeFiles& made);
 
 }  // namespace palimora

@@ -2,6 +2,7 @@
 
 #include "imaging/PictureReader.h"
 #include "sitegen/DerivedPictures.h"
+#include "sitegen/DerivedRecord.h"
 
 #include <map>
 
@@ -319,12 +320,13 @@ TEST_F(SiteBuildTest, SharpScreensAndPhonesGetPicturesOfTheirOwn) {
     EXPECT_EQ(testing::ReadBytes(project / "g1-000001.htm").find("tel_images"), std::string::npos);
 }
 
-// Every file under a folder, by its path inside it, with its bytes.
+// Every file under a folder, by its path inside it, with its bytes; not the
+// build's record, which holds the files' times.
 std::map<std::string, std::string> FilesUnder(const fs::path& folder) {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        if (entry.is_regular_file())
-            files[fs::relative(entry.path(), folder).generic_string()] = testing::ReadBytes(entry.path());
+        const std::string name = fs::relative(entry.path(), folder).generic_string();
+        if (entry.is_regular_file() && name != kDerivedRecordFile) files[name] = testing::ReadBytes(entry.path());
     }
     return files;
 }
@@ -343,19 +345,19 @@ TEST_F(SiteBuildTest, TwoWorkersWriteTheSameFilesMessagesAndStepsAsOne) {
     settings.Store(SettingLine::LargestPictureHeight, "300");
     settings.Store(SettingLine::PictureStrips, "2");
     const fs::path originals = temp.Path() / "originals";
-    fs::copy(project / "images", originals);
+    fs::copy(project, originals, fs::copy_options::recursive);
 
     for (const bool damaged : {false, true}) {
         SCOPED_TRACE(damaged ? "a damaged picture in the middle" : "every picture readable");
-        if (damaged) testing::CutFile(originals / "000005.jpg", 300);
+        if (damaged) testing::CutFile(originals / "images" / "000005.jpg", 300);
         struct Run {
             BuildOutcome outcome;
             std::map<std::string, std::string> files;
             std::vector<std::string> messages, statuses;
         };
         const auto buildWith = [&](unsigned workers) {
-            fs::remove_all(project / "images");
-            fs::copy(originals, project / "images");
+            fs::remove_all(project);
+            fs::copy(originals, project, fs::copy_options::recursive);
             dialogs.shown.clear();
             progress = {};
             const BuildOutcome outcome = Build(workers);

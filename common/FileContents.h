@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+// What a file holds, compared and fingerprinted without keeping it in memory.
+namespace palimora {
+
+// Whether two files hold the same bytes; false when either cannot be read.
+bool SameFileBytes(const std::filesystem::path& a, const std::filesystem::path& b);
+
+// Whether a file holds exactly `bytes`; false when it is missing or unreadable.
+bool FileHolds(const std::filesystem::path& file, std::string_view bytes);
+
+// A 64-bit fingerprint of bytes, the same on every machine and in every run:
+// what tells that a file's contents changed without keeping a copy of them.
+class ContentHash {
+public:
+    void Add(std::string_view bytes);
+    std::uint64_t Value() const;
+
+private:
+    std::uint64_t state_ = 0x9e3779b97f4a7c15ULL;
+    std::uint64_t length_ = 0;
+    unsigned char pending_[8] = {};
+    std::size_t pendingSize_ = 0;
+};
+std::uint64_t HashOfBytes(std::string_view bytes);
+// Nothing when the file cannot be read.
+std::optional<std::uint64_t> HashOfFile(const std::filesystem::path& file);
+
+}  // namespace palimora

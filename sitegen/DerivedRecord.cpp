@@ -1,0 +1,137 @@
+#include "sitegen/DerivedRecord.h"
+
+#include "common/AtomicFiles.h"
+#include "common/Error.h"
+#include "common/FileContents.h"
+#include "common/TextLines.h"
+#include "project/ProjectLayout.h"
+
+#include <charconv>
+#include <sstream>
+#include <system_error>
+
+namespace palimora {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kFirstLine = "palimora derived pictures 1";
+
+// Whether a file still holds what `recorded` fingerprinted: by its size and
+// time when they are unchanged, by its bytes otherwise. `recorded` takes the
+// file's time.
+bool StillHolds(const fs::path& file, FileFingerprint& recorded) {
+    const std::optional<FileFingerprint> now = FingerprintOf(file, recorded.hash);
+    if (!now || now->size != recorded.size) return false;
+    if (now->time == recorded.time) return true;
+    if (HashOfFile(file) != recorded.hash) return false;
+    recorded.time = now->time;
+    return true;
+}
+
+std::vector<std::string_view> Fields(std::string_view line) {
+    std::vector<std::string_view> fields;
+    for (std::size_t start = 0;;) {
+        const std::size_t tab = line.find('\t', start);
+        fields.push_back(line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
+        if (tab == std::string_view::npos) return fields;
+        start = tab + 1;
+    }
+}
+
+template <typename Number>
+bool Parse(std::string_view text, Number& value, int base = 10) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+    return error == std::errc() && end == text.data() + text.size() && !text.empty();
+}
+
+// size, time and hash, from fields[first] on.
+bool ParseFingerprint(const std::vector<std::string_view>& fields, std::size_t first, FileFingerprint& print) {
+    return Parse(fields[first], print.size) && Parse(fields[first + 1], print.time) &&
+           Parse(fields[first + 2], print.hash, 16);
+}
+
+std::string FingerprintFields(const FileFingerprint& print) {
+    std::ostringstream out;
+    out << print.size << '\t' << print.time << '\t' << std::hex << print.hash;
+    return out.str();
+}
+
+}  // namespace
+
+std::optional<FileFingerprint> FingerprintOf(const fs::path& file, std::uint64_t hash) {
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(file, error);
+    if (error) return std::nullopt;
+    const auto time = fs::last_write_time(file, error);
+    if (error) return std::nullopt;
+    return FileFingerprint{size, static_cast<std::int64_t>(time.time_since_epoch().count()), hash};
+}
+
+DerivedRecord DerivedRecord::Load(const fs::path& projectFolder) {
+    DerivedRecord record;
+    TextLines lines;
+    try {
+        lines = ReadTextLines(projectFolder / kDerivedRecordFile);
+    } catch (const PalimoraError&) {
+        return record;
+    }
+    if (lines.empty() || lines.front() != kFirstLine) return record;
+    Entry* entry = nullptr;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::vector<std::string_view> fields = Fields(lines[i]);
+        FileFingerprint print;
+        if (fields.size() == 6 && fields[0] == "picture" && ParseFingerprint(fields, 3, print)) {
+            entry = &record.entries_[std::string(fields[1])];
+            if (!Parse(fields[2], entry->settings, 16)) return {};
+            entry->source = print;
+        } else if (fields.size() == 5 && fields[0] == "file" && entry && ParseFingerprint(fields, 2, print)) {
+            entry->files.emplace_back(std::string(fields[1]), print);
+        } else if (!lines[i].empty()) {
+            return {};  // damaged: derive everything again rather than trust part of it
+        }
+    }
+    return record;
+}
+
+void DerivedRecord::Save(const fs::path& projectFolder) const {
+    TextLines lines{std::string(kFirstLine)};
+    for (const auto& [picture, entry] : entries_) {
+        std::ostringstream settings;
+        settings << std::hex << entry.settings;
+        lines.push_back("picture\t" + picture + '\t' + settings.str() + '\t' + FingerprintFields(entry.source));
+        for (const auto& [file, print] : entry.files)
+            lines.push_back("file\t" + file + '\t' + FingerprintFields(print));
+    }
+    try {
+        WriteTextLines(projectFolder / kDerivedRecordFile, lines, Durability::Renamed);
+    } catch (const PalimoraError&) {
+    }
+}
+
+const DerivedRecord::Entry* DerivedRecord::Find(const std::string& picture) const {
+    const auto found = entries_.find(picture);
+    return found == entries_.end() ? nullptr : &found->second;
+}
+
+void DerivedRecord::KeepOnly(const std::vector<std::string>& pictures) {
+    std::map<std::string, Entry> kept;
+    for (const std::string& picture : pictures) {
+        if (auto found = entries_.find(picture); found != entries_.end()) kept.insert(std::move(*found));
+    }
+    entries_ = std::move(kept);
+}
+
+std::optional<DerivedRecord::Entry> DerivedRecord::Current(const fs::path& projectFolder, const std::string& picture,
+                                                           std::uint64_t settings) const {
+    const Entry* recorded = Find(picture);
+    if (!recorded || recorded->settings != settings) return std::nullopt;
+    Entry entry = *recorded;
+    if (!StillHolds(project_layout::PicturesFolder(projectFolder) / picture, entry.source)) return std::nullopt;
+    for (auto& [file, print] : entry.files) {
+        if (!StillHolds(projectFolder / fs::path(file), print)) return std::nullopt;
+    }
+    return entry;
+}
+
+}  // namespace palimora

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace palimora {
+
+// A file as a build left it: its size and time, which tell cheaply that it
+// is unchanged, and the fingerprint of its bytes, which decides when they
+// do not (a copy, a save that wrote the same bytes again).
+struct FileFingerprint {
+    std::uint64_t size = 0;
+    std::int64_t time = 0;  // last write, in the file system's ticks
+    std::uint64_t hash = 0;
+
+    bool operator==(const FileFingerprint&) const = default;
+};
+// The size and time of a file, with `hash`; nothing when it is not there.
+std::optional<FileFingerprint> FingerprintOf(const std::filesystem::path& file, std::uint64_t hash);
+
+// What the pictures of a project were derived from by the last build: for
+// each picture, the fingerprint of the settings that shaped its files, of the
+// picture itself and of each file made from it. A build derives a picture
+// again only when one of them no longer matches. Kept in the project folder,
+// in kDerivedRecordFile; a missing or damaged record only means that
+// everything is derived again.
+class DerivedRecord {
+public:
+    struct Entry {
+        std::uint64_t settings = 0;
+        FileFingerprint source;
+        // Relative to the project folder, with '/' between folder and name.
+        std::vector<std::pair<std::string, FileFingerprint>> files;
+    };
+
+    static DerivedRecord Load(const std::filesystem::path& projectFolder);
+    // Best effort: a record that cannot be written costs the next build its derivations, nothing else.
+    void Save(const std::filesystem::path& projectFolder) const;
+
+    void Set(const std::string& picture, Entry entry) { entries_[picture] = std::move(entry); }
+    const Entry* Find(const std::string& picture) const;
+    // Forgets the pictures that are no longer in the list.
+    void KeepOnly(const std::vector<std::string>& pictures);
+    // The picture's entry when its files are as the entry describes them,
+    // made with `settings` from the picture as it is now (with the times
+    // they have now, when only those changed); nothing otherwise.
+    std::optional<Entry> Current(const std::filesystem::path& projectFolder, const std::string& picture,
+                                 std::uint64_t settings) const;
+
+private:
+    std::map<std::string, Entry> entries_;
+};
+
+inline constexpr const char* kDerivedRecordFile = "derived.dat";
+
+}  // namespace palimora
