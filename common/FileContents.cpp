@@ -97,6 +97,9 @@ std::uint64_t HashOfBytes(std::string_view bytes) {
 }
 
 std::optional<std::uint64_t> HashOfFile(const fs::path& file) {
+    // Not a device or a pipe, which may never end or never answer.
+    std::error_code error;
+    if (!fs::is_regular_file(file, error)) return std::nullopt;
     std::ifstream in(file, std::ios::binary);
     if (!in) return std::nullopt;
     ContentHash hash;

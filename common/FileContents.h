@@ -28,7 +28,7 @@ private:
     std::size_t pendingSize_ = 0;
 };
 std::uint64_t HashOfBytes(std::string_view bytes);
-// Nothing when the file cannot be read.
+// Nothing when the file is not a regular file or cannot be read.
 std::optional<std::uint64_t> HashOfFile(const std::filesystem::path& file);
 
 }  // namespace palimora

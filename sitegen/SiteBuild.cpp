@@ -68,7 +68,8 @@ public:
 
     void Execute();
     // After a run that did not finish: no entry page is left, so that an
-    // unfinished site is never taken for a built one.
+    // unfinished site is never taken for a built one (the working templates
+    // stay for a failed run; its window's Cancel removes them).
     void CleanUpUnfinished() const;
     // Whatever the outcome, the record describes the pictures derived so far.
     void SaveRecord() const { record_.Save(project_); }
@@ -385,7 +386,6 @@ void Run::Execute() {
 
 void Run::CleanUpUnfinished() const {
     RemoveEntryPages();
-    s_.folder.DeleteSamplePages();
     context_.Reset();
 }
 
@@ -443,6 +443,7 @@ BuildOutcome SiteBuild(const SiteBuildSources& sources, BuildContext& context, B
         return BuildOutcome::Built;
     } catch (const Cancelled&) {
         run.CleanUpUnfinished();
+        sources.folder.DeleteSamplePages();
         run.SaveRecord();
         return BuildOutcome::Cancelled;
     } catch (const PalimoraError& error) {
