@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <mutex>
 #include <system_error>
 
 namespace palimora {
@@ -109,6 +110,10 @@ std::string AssetReferences::CopyIntoParam(const std::string& path) const {
     const fs::path param = projectFolder_ / site_layout::kParamFolder;
     const fs::path source = PathFromCp1252(path);
     const fs::path target = param / PathFromCp1252(name);
+    if (made_ && made_->Holds(target)) return name;  // an earlier page of the build copied it
+    // The pages of a build are written on several threads, and name the same files.
+    static std::mutex copying;
+    const std::lock_guard lock(copying);
     std::error_code error, notSame;
     fs::create_directories(param, error);
     // A file already in param (one the clearing kept) is its own copy.
@@ -122,10 +127,24 @@ std::string AssetReferences::CopyIntoParam(const std::string& path) const {
     }
     if (copied && made_) made_->Add(target);
     // The page still gets its reference; the file is told once, by TellFailedCopies.
-    if (!copied && std::find(failedCopies_.begin(), failedCopies_.end(), path) == failedCopies_.end()) {
+    if (!copied) NoteFailedCopy(path);
+    return name;
+}
+
+void AssetReferences::NoteFailedCopy(const std::string& path) const {
+    if (std::find(failedCopies_.begin(), failedCopies_.end(), path) == failedCopies_.end()) {
         failedCopies_.push_back(path);
     }
-    return name;
+}
+
+std::vector<std::string> AssetReferences::TakeFailedCopies() const {
+    std::vector<std::string> paths = std::move(failedCopies_);
+    failedCopies_.clear();
+    return paths;
+}
+
+void AssetReferences::AddFailedCopies(const std::vector<std::string>& paths) const {
+    for (const std::string& path : paths) NoteFailedCopy(path);
 }
 
 void AssetReferences::TellFailedCopies(UserDialogs& dialogs, const Language& language) const {

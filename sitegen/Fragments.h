@@ -67,8 +67,14 @@ public:
     // Tells the user, in one message (ParamCopyFailed and the paths), every
     // file that could not be copied since the last time, each once.
     void TellFailedCopies(UserDialogs& dialogs, const Language& language) const;
+    // The files that could not be copied since the last time, forgotten
+    // here; and the same from elsewhere (another thread's pages).
+    std::vector<std::string> TakeFailedCopies() const;
+    void AddFailedCopies(const std::vector<std::string>& paths) const;
 
 private:
+    void NoteFailedCopy(const std::string& path) const;
+
     std::filesystem::path projectFolder_;
     std::string projectName_;
     bool buildMode_;

@@ -14,8 +14,30 @@ std::string MarkerLine(std::string_view name) { return "<!--" + std::string(name
 int Markers::Find(const PageLines& page, std::string_view name, int start) const {
     const int found = page.FindMarkerLine(MarkerLine(name), start);
     if (found >= 0) return found;
-    if (std::find(missing_.begin(), missing_.end(), name) == missing_.end()) missing_.emplace_back(name);
+    NoteMarker(name);
     return 0;
+}
+
+void Markers::NoteMarker(std::string_view name) const {
+    if (std::find(missing_.begin(), missing_.end(), name) == missing_.end()) missing_.emplace_back(name);
+}
+
+void Markers::NoteFile(TextId text) const {
+    if (std::find(missingFiles_.begin(), missingFiles_.end(), text) == missingFiles_.end()) {
+        missingFiles_.push_back(text);
+    }
+}
+
+Markers::Missing Markers::TakeMissing() const {
+    Missing missing{std::move(missing_), std::move(missingFiles_)};
+    missing_.clear();
+    missingFiles_.clear();
+    return missing;
+}
+
+void Markers::Add(const Missing& missing) const {
+    for (const std::string& name : missing.markers) NoteMarker(name);
+    for (const TextId text : missing.files) NoteFile(text);
 }
 
 void Markers::TellMissing() const {
@@ -41,9 +63,7 @@ void Markers::InsertFile(PageLines& page, std::string_view marker, const std::fi
     if (file.empty()) return;
     std::error_code error;
     if (!std::filesystem::exists(file, error)) {
-        if (std::find(missingFiles_.begin(), missingFiles_.end(), missingText) == missingFiles_.end()) {
-            missingFiles_.push_back(missingText);
-        }
+        NoteFile(missingText);
         return;
     }
     PageLines inserted;

@@ -40,7 +40,18 @@ public:
     // Empties the lines between SIGNATURE and FINSIGNATURE.
     void ClearSignature(PageLines& page) const;
 
+    // What was found missing since the last time, forgotten here; and the
+    // same found elsewhere (another thread's pages), added as if found here.
+    struct Missing {
+        std::vector<std::string> markers;
+        std::vector<TextId> files;
+    };
+    Missing TakeMissing() const;
+    void Add(const Missing& missing) const;
+
 private:
+    void NoteMarker(std::string_view name) const;
+    void NoteFile(TextId text) const;
     void InsertFile(PageLines& page, std::string_view marker, const std::filesystem::path& file,
                     TextId missingText) const;
 

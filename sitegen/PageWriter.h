@@ -65,6 +65,20 @@ public:
     // could not be copied into param; a build calls it once, after its pages.
     void TellFailedCopies() const { assets_.TellFailedCopies(dialogs_, sources_.language); }
 
+    // What the pages written so far found missing (markers, header and footer
+    // files, copies into param), forgotten here; and the same from another
+    // writer's pages, added as if this one had found it, so that pages
+    // written on several threads are told as one writer tells them.
+    struct Findings {
+        Markers::Missing missing;
+        std::vector<std::string> failedCopies;
+    };
+    Findings TakeFindings() const { return {markers_.TakeMissing(), assets_.TakeFailedCopies()}; }
+    void AddFindings(const Findings& findings) const {
+        markers_.Add(findings.missing);
+        assets_.AddFailedCopies(findings.failedCopies);
+    }
+
     // The writers the pages are made of, also run by the preview on a sample.
     void WriteTitle(PageLines& page, const std::string& text) const;
     void WriteBody(PageLines& page, PageKind kind) const;

@@ -26,6 +26,7 @@
 #include "sitegen/Galleries.h"
 #include "sitegen/MadeFiles.h"
 #include "sitegen/PageWriter.h"
+#include "sitegen/PicturePages.h"
 #include "sitegen/ShownSizes.h"
 #include "styles/ProjectSettings.h"
 #include "styles/SampleTemplates.h"
@@ -56,6 +57,7 @@ constexpr SettingLine kFileSettings[] = {SettingLine::PicturePageBackgroundPictu
 struct Cancelled {};
 
 constexpr std::size_t kPicturesAhead = 32;
+constexpr std::size_t kPagesAhead = 64;
 
 class Run {
 public:
@@ -238,9 +240,9 @@ void Run::Execute() {
     }
     Check();
     const PictureTextIndex texts(s_.texts);  // every page's titles and comments, from one reading
-    PageWriter writer(
-        {s_.folder, s_.projectName, s_.language, s_.settings, texts, names, std::move(shownSizes), {}, &made_},
-        context_, s_.dialogs);
+    const PageSources pageSources{s_.folder, s_.projectName,        s_.language, s_.settings, texts,
+                                  names,     std::move(shownSizes), {},          &made_};
+    PageWriter writer(pageSources, context_, s_.dialogs);
     if (s_.settings.Check(SettingLine::MakeSummary)) writer.WriteSummaryPage();
     progress_.Step();
     Check();
@@ -263,25 +265,27 @@ void Run::Execute() {
         context_.galleryPart = 1;
     }
 
+    // The picture pages are written on every core; what they found missing
+    // is gathered here, in list order, as a one-thread run finds it.
     std::vector<bool> onAPage(names.size(), false);
+    PicturePages picturePages(pageSources, context_, s_.dialogs, galleries, galleriesOn);
+    OrderedWork<PicturePages::Written> pages(
+        names.size(), [&](std::size_t i) { return picturePages.Write(static_cast<int>(i) + 1); }, kPagesAhead,
+        s_.pictureWorkers);
     for (int n = 1; n <= pictureCount; ++n) {
         progress_.Step();
         Status(TextId::PicturePageStatus, n);
-        Check();
-        for (int k = 1; k <= (galleriesOn ? 10 : 1); ++k) {
-            context_.currentGallery = k;
-            if (galleriesOn && context_.galleryCount[k - 1] == 0) continue;
-            const GalleryMembership membership =
-                PictureInGallery(n, k, galleriesOn, galleries, pictureCount, context_.galleryContinues);
-            if (!membership.member) continue;
-            context_.currentPicture = names[n - 1];
-            context_.currentPage = membership.page;
-            context_.previousPage = membership.previousPage;
-            context_.nextPage = membership.nextPage;
-            context_.galleryPage = membership.galleryPage;
-            onAPage[n - 1] = true;
-            writer.WritePicturePage(n);
+        if (progress_.CancelRequested()) {
+            pages.Stop();
+            throw Cancelled{};
         }
+        PicturePages::Written written = pages.Take(static_cast<std::size_t>(n - 1));
+        if (written.failure) {
+            pages.Stop();
+            std::rethrow_exception(written.failure);
+        }
+        writer.AddFindings(written.findings);
+        onAPage[n - 1] = written.onAPage;
     }
     if (const auto outside = std::count(onAPage.begin(), onAPage.end(), false); outside > 0) {
         s_.dialogs.ShowMessageOk(s_.language.LangText(TextId::PicturesInNoGallery) + " " + std::to_string(outside));
