@@ -4,6 +4,7 @@
 #include "imaging/ColourProfile.h"
 #include "imaging/ImageError.h"
 #include "imaging/Orientation.h"
+#include "imaging/Resize.h"
 
 #include <csetjmp>
 #include <cstdint>
@@ -204,7 +205,7 @@ PictureSize ReadJpegSize(const std::filesystem::path& file) {
     return size;
 }
 
-Image DecodeJpeg(const std::filesystem::path& file, int wantedWidth, int wantedHeight) {
+StoredJpeg DecodeStoredJpeg(const std::filesystem::path& file, int wantedWidth, int wantedHeight) {
     File handle = OpenForReading(file);
     ErrorManager errors;
     Image image;
@@ -220,8 +221,38 @@ Image DecodeJpeg(const std::filesystem::path& file, int wantedWidth, int wantedH
         throw ImageError(ImageError::Kind::Unreadable, std::string("JPEG: ") + errors.message);
     }
     if (errors.truncated) throw ImageError(ImageError::Kind::Unreadable, "JPEG: the file ends before the picture");
-    ConvertToSrgb(image, hints.profile);
-    return Oriented(std::move(image), hints.orientation);
+    return {std::move(image), hints.orientation, std::move(hints.profile)};
+}
+
+Image DecodeJpeg(const std::filesystem::path& file, int wantedWidth, int wantedHeight) {
+    StoredJpeg stored = DecodeStoredJpeg(file, wantedWidth, wantedHeight);
+    ConvertToSrgb(stored.pixels, stored.profile);
+    return Oriented(std::move(stored.pixels), stored.orientation);
+}
+
+namespace {
+
+Image ShownFrom(Image stored, const StoredJpeg& jpeg) {
+    ConvertToSrgb(stored, jpeg.profile);
+    return Oriented(std::move(stored), jpeg.orientation);
+}
+
+// `seen` as the file stores it.
+PictureSize StoredSize(PictureSize seen, int orientation) {
+    return SwapsSides(orientation) ? PictureSize{seen.height, seen.width} : seen;
+}
+
+}  // namespace
+
+Image StoredJpeg::Shown(PictureSize seen) const& {
+    const PictureSize size = StoredSize(seen, orientation);
+    return ShownFrom(Resize(pixels, size.width, size.height), *this);
+}
+
+Image StoredJpeg::Shown(PictureSize seen) && {
+    const PictureSize size = StoredSize(seen, orientation);
+    if (size.width == pixels.width && size.height == pixels.height) return ShownFrom(std::move(pixels), *this);
+    return ShownFrom(Resize(pixels, size.width, size.height), *this);
 }
 
 namespace {

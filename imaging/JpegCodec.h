@@ -3,7 +3,9 @@
 #include "imaging/Image.h"
 
 #include <filesystem>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace palimora {
 
@@ -22,6 +24,22 @@ PictureSize ReadJpegSize(const std::filesystem::path& file);
 // is then at least that large, or the natural size when that is smaller).
 // Throws ImageError for a damaged, truncated or too large picture.
 Image DecodeJpeg(const std::filesystem::path& file, int wantedWidth = 0, int wantedHeight = 0);
+
+// A JPEG decoded as its file stores it, with what turns it into what a
+// viewer sees. Smaller pictures made from a decode cost less turned and
+// converted once made than the decode does.
+struct StoredJpeg {
+    Image pixels;  // as stored: not turned, in the file's colours
+    int orientation = 1;
+    std::vector<std::uint8_t> profile;
+
+    // The pixels at `seen` (a size as seen, so after turning), as a viewer
+    // sees them; the second moves the pixels when no resize is needed.
+    Image Shown(PictureSize seen) const&;
+    Image Shown(PictureSize seen) &&;
+};
+// DecodeJpeg without its last steps: the same decode, left as stored.
+StoredJpeg DecodeStoredJpeg(const std::filesystem::path& file, int wantedWidth = 0, int wantedHeight = 0);
 
 // Encodes at the given quality, baseline, into memory.
 std::string EncodeJpegToMemory(const Image& image, int quality = 90);

@@ -29,11 +29,9 @@ PictureSize Fit(const PictureSize& natural, int boxWidth, int boxHeight) {
     return {std::max(1, fit.width), std::max(1, fit.height)};
 }
 
-Image Scaled(const Image& decoded, PictureSize size) { return Resize(decoded, size.width, size.height); }
-
 // Changed whenever a change to the conversion changes the bytes it writes,
 // so that the pictures of an earlier program are derived again.
-constexpr int kConversionRevision = 1;
+constexpr int kConversionRevision = 2;
 
 bool MakesSummaryThumbnail(const ConversionSettings& settings, const std::string& name) {
     return settings.thumbnails && std::find(settings.galleryFirstPictures.begin(), settings.galleryFirstPictures.end(),
@@ -171,15 +169,16 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const f
                                  static_cast<std::size_t>(wanted.width) * wanted.height * 12;
     std::optional<MemoryGate::Reservation> reserved;
     if (settings.memory) reserved.emplace(*settings.memory, estimate);
-    Image decoded = DecodeJpeg(source, wanted.width, wanted.height);
+    // Turned and converted to sRGB only once made smaller, where it costs less.
+    StoredJpeg decoded = DecodeStoredJpeg(source, wanted.width, wanted.height);
     const std::string rights = settings.todaysBrowsers ? RightsExifOf(source) : std::string();
     const auto encoded = [&rights](const Image& image) { return WithExif(EncodeJpegToMemory(image), rights); };
 
     const auto thumbnails = [&](const fs::path& file, PictureSize size, const std::optional<PictureSize>& sharper) {
-        files.push_back({file, encoded(Scaled(decoded, size))});
+        files.push_back({file, encoded(decoded.Shown(size))});
         if (sharper) {
             files.push_back({file.parent_path() / site_layout::DoubleSizeName(file.filename().string()),
-                             encoded(Scaled(decoded, *sharper))});
+                             encoded(decoded.Shown(*sharper))});
         }
     };
     if (settings.thumbnails) {
@@ -192,11 +191,11 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const f
     }
     if (sizes.phone) {
         files.push_back(
-            {projectFolder / site_layout::kPhoneFolder / (base + ".jpg"), encoded(Scaled(decoded, *sizes.phone))});
+            {projectFolder / site_layout::kPhoneFolder / (base + ".jpg"), encoded(decoded.Shown(*sizes.phone))});
     }
     Image picture;
     if (reduce) {
-        picture = Scaled(decoded, sizes.limited);
+        picture = decoded.Shown(sizes.limited);
         std::string bytes = encoded(picture);
         files.push_back({workingPictures / (base + ".jpg"), bytes});
         files.push_back({project_layout::PicturesFolder(projectFolder) / (base + ".jpg"), std::move(bytes)});
@@ -204,8 +203,7 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const f
     if (!pixelsOfThePicture) return files;
     if (!(reduce && sizes.reducedIsThePicture)) {
         // At full size the decode is the picture: no second copy of it.
-        const bool fullSize = decoded.width == natural.width && decoded.height == natural.height;
-        picture = fullSize ? std::move(decoded) : Scaled(decoded, natural);
+        picture = std::move(decoded).Shown(natural);
     }
 
     if (settings.strips > 1) {
