@@ -63,31 +63,42 @@ bool FileHolds(const fs::path& file, std::string_view bytes) {
     return offset == bytes.size() && !in.bad();
 }
 
+void ContentHash::TakeStripe(const unsigned char* stripe) {
+    for (int lane = 0; lane < 4; ++lane) {
+        std::uint64_t& value = lanes_[lane];
+        value += LittleEndianWord(stripe + 8 * lane) * 0xc2b2ae3d27d4eb4fULL;
+        value = ((value << 31) | (value >> 33)) * 0x9e3779b185ebca87ULL;
+    }
+}
+
 void ContentHash::Add(std::string_view bytes) {
     length_ += bytes.size();
-    auto take = [this](const unsigned char* word) {
-        state_ = (state_ ^ Mixed(LittleEndianWord(word))) * 0x100000001b3ULL;
-        state_ = (state_ << 29) | (state_ >> 35);
-    };
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     std::size_t size = bytes.size();
-    while (pendingSize_ > 0 && pendingSize_ < 8 && size > 0) {
-        pending_[pendingSize_++] = *data++;
-        --size;
-    }
-    if (pendingSize_ == 8) {
-        take(pending_);
+    if (pendingSize_ > 0) {
+        const std::size_t taken = std::min(size, kStripe - pendingSize_);
+        std::copy_n(data, taken, pending_ + pendingSize_);
+        pendingSize_ += taken;
+        data += taken;
+        size -= taken;
+        if (pendingSize_ < kStripe) return;
+        TakeStripe(pending_);
         pendingSize_ = 0;
     }
-    for (; size >= 8; data += 8, size -= 8) take(data);
-    std::copy_n(data, size, pending_ + pendingSize_);
-    pendingSize_ += size;
+    for (; size >= kStripe; data += kStripe, size -= kStripe) TakeStripe(data);
+    std::copy_n(data, size, pending_);
+    pendingSize_ = size;
 }
 
 std::uint64_t ContentHash::Value() const {
-    unsigned char last[8] = {};
+    unsigned char last[kStripe] = {};
     std::copy_n(pending_, pendingSize_, last);
-    return Mixed(state_ ^ Mixed(LittleEndianWord(last)) ^ Mixed(length_));
+    std::uint64_t value = Mixed(length_);
+    for (int lane = 0; lane < 4; ++lane) {
+        value = Mixed(value ^ lanes_[lane]);
+        value = Mixed(value ^ LittleEndianWord(last + 8 * lane));
+    }
+    return value;
 }
 
 std::uint64_t HashOfBytes(std::string_view bytes) {

@@ -2,8 +2,8 @@
 
 #include "imaging/Image.h"
 
-#include <filesystem>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
