@@ -94,6 +94,13 @@ private:
     // The site's icon from its first JPEG picture, into param; none when it cannot be read.
     void MakeFavicon(const std::vector<std::string>& names) const;
     ConversionSettings Conversion(const Galleries& galleries) const;
+    // The summary, gallery and picture pages; which pictures are on a page.
+    std::vector<bool> WritePages(const std::vector<std::string>& names, const Galleries& galleries,
+                                 ShownSizesByName shownSizes);
+    // The pictures' derived files, on every core, written in list order; a
+    // picture whose files are as the record describes them is left as it is.
+    void DerivePictures(const std::vector<std::string>& names, ConversionSettings conversion,
+                        const std::vector<bool>& onAPage);
     // Puts what picture `name` was derived into, as written, in the record
     // beside what it was derived from (`entry`). A picture rewritten in place
     // (reduced, stamped) is among the files, so that it is derived again from
@@ -205,40 +212,9 @@ ConversionSettings Run::Conversion(const Galleries& galleries) const {
     return conversion;
 }
 
-void Run::Execute() {
-    const std::vector<std::string> names = ListPictureFiles(project_layout::PicturesFolder(project_));
+std::vector<bool> Run::WritePages(const std::vector<std::string>& names, const Galleries& galleries,
+                                  ShownSizesByName shownSizes) {
     const int pictureCount = static_cast<int>(names.size());
-    context_.buildMode = true;
-    progress_.SetMaximum(2 * pictureCount + 11);
-    progress_.Step();
-    Status(TextId::RemovingOldSite);
-    Check();
-    for (const fs::path& folder :
-         {project_, project_ / site_layout::kThumbnailFolder, project_ / site_layout::kSummaryThumbnailFolder,
-          project_ / site_layout::kPhoneFolder, project_ / site_layout::kStripFolder}) {
-        RemoveTemporaries(folder);  // a killed build's
-    }
-    Check();
-    InstallTemplates();
-    if (s_.settings.Check(SettingLine::TodaysBrowsers)) InstallBrowsingScript();
-    Check();
-
-    if (s_.settings.Check(SettingLine::TodaysBrowsers)) MakeFavicon(names);
-    const Galleries galleries = ReadGalleries(s_.settings, s_.language, names);
-    for (int k = 0; k < 10; ++k) {
-        context_.galleryCount[k] = galleries[k].Count();
-        if (!galleries[k].name.empty()) context_.firstPicture[k] = galleries[k].firstPicture;
-        context_.firstPosition[k] = galleries[k].first;
-    }
-    Check();
-
-    // The pages give every picture the size it will have, known from the headers.
-    ConversionSettings conversion = Conversion(galleries);
-    ShownSizesByName shownSizes;
-    if (s_.settings.Check(SettingLine::TodaysBrowsers)) {
-        shownSizes = ReadShownSizes(project_layout::PicturesFolder(project_), names, conversion);
-    }
-    Check();
     const PictureTextIndex texts(s_.texts);  // every page's titles and comments, from one reading
     const PageSources pageSources{s_.folder, s_.projectName,        s_.language, s_.settings, texts,
                                   names,     std::move(shownSizes), {},          &made_};
@@ -293,6 +269,12 @@ void Run::Execute() {
     writer.TellMissingMarkers();  // once for the whole build, however many pages lacked them
     writer.TellFailedCopies();    // likewise for the pictures param could not receive
 
+    return onAPage;
+}
+
+void Run::DerivePictures(const std::vector<std::string>& names, ConversionSettings conversion,
+                         const std::vector<bool>& onAPage) {
+    const int pictureCount = static_cast<int>(names.size());
     // The workers' decodes together hold at most two pictures' budget.
     MemoryGate memory(2 * kPictureMemoryBudget);
     conversion.memory = &memory;
@@ -380,6 +362,44 @@ void Run::Execute() {
                    converted.files, converted.fileHashes);
         }
     }
+}
+
+void Run::Execute() {
+    const std::vector<std::string> names = ListPictureFiles(project_layout::PicturesFolder(project_));
+    const int pictureCount = static_cast<int>(names.size());
+    context_.buildMode = true;
+    progress_.SetMaximum(2 * pictureCount + 11);
+    progress_.Step();
+    Status(TextId::RemovingOldSite);
+    Check();
+    for (const fs::path& folder :
+         {project_, project_ / site_layout::kThumbnailFolder, project_ / site_layout::kSummaryThumbnailFolder,
+          project_ / site_layout::kPhoneFolder, project_ / site_layout::kStripFolder}) {
+        RemoveTemporaries(folder);  // a killed build's
+    }
+    Check();
+    InstallTemplates();
+    if (s_.settings.Check(SettingLine::TodaysBrowsers)) InstallBrowsingScript();
+    Check();
+
+    if (s_.settings.Check(SettingLine::TodaysBrowsers)) MakeFavicon(names);
+    const Galleries galleries = ReadGalleries(s_.settings, s_.language, names);
+    for (int k = 0; k < 10; ++k) {
+        context_.galleryCount[k] = galleries[k].Count();
+        if (!galleries[k].name.empty()) context_.firstPicture[k] = galleries[k].firstPicture;
+        context_.firstPosition[k] = galleries[k].first;
+    }
+    Check();
+
+    // The pages give every picture the size it will have, known from the headers.
+    ConversionSettings conversion = Conversion(galleries);
+    ShownSizesByName shownSizes;
+    if (s_.settings.Check(SettingLine::TodaysBrowsers)) {
+        shownSizes = ReadShownSizes(project_layout::PicturesFolder(project_), names, conversion);
+    }
+    Check();
+    const std::vector<bool> onAPage = WritePages(names, galleries, std::move(shownSizes));
+    DerivePictures(names, conversion, onAPage);
     record_.KeepOnly(names);
     RemoveFilesNotMade();
 
