@@ -104,7 +104,7 @@ void DerivedRecord::Save(const fs::path& projectFolder) const {
             lines.push_back("file\t" + file + '\t' + FingerprintFields(print));
     }
     try {
-        WriteTextLines(projectFolder / kDerivedRecordFile, lines, Durability::Renamed);
+        WriteFileIfChanged(projectFolder / kDerivedRecordFile, JoinTextLines(lines));
     } catch (const PalimoraError&) {
     }
 }
