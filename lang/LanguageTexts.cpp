@@ -3,14 +3,18 @@
 #include "common/Cp1252.h"
 #include "common/Error.h"
 
+#include <algorithm>
+#include <optional>
+#include <string>
 #include <utility>
 
 namespace palimora {
 
 LanguageTexts LanguageTexts::Load(const std::filesystem::path& languageFile) {
-    const auto refuse = [&languageFile] {
-        return PalimoraError("Fichier de langue illisible / cannot read the language file: " +
-                             DisplayPath(languageFile));
+    const auto refuse = [&languageFile](std::optional<std::size_t> text = std::nullopt) {
+        return PalimoraError(
+            "Fichier de langue illisible / cannot read the language file: " + DisplayPath(languageFile) +
+            (text ? " (texte / text " + std::to_string(*text) + ")" : std::string()));
     };
     TextLines lines;
     try {
@@ -30,6 +34,14 @@ LanguageTexts LanguageTexts::Load(const std::filesystem::path& languageFile) {
     // anything else is not a language file, and would leave the program
     // without a word.
     if (lines.empty() || lines.front().rfind("0,", 0) != 0) throw refuse();
+    // Line N holds text N, every one of them: a line lost or added in an
+    // editor would give every later text the words of its neighbour.
+    while (lines.size() > kLanguageFileLines && lines.back().empty()) lines.pop_back();
+    for (std::size_t n = 0; n < std::max(lines.size(), static_cast<std::size_t>(kLanguageFileLines)); ++n) {
+        if (n >= lines.size() || n >= kLanguageFileLines || !lines[n].starts_with(std::to_string(n) + ",")) {
+            throw refuse(n);
+        }
+    }
     return LanguageTexts(std::move(lines));
 }
 

@@ -15,8 +15,9 @@ public:
     explicit LanguageTexts(TextLines lines) : lines_(std::move(lines)) {}
 
     // Loads french.asc or english.asc. Throws PalimoraError (in both
-    // languages, since none is loaded yet) when the file cannot be read or
-    // does not begin with text 0.
+    // languages, since none is loaded yet) when the file cannot be read, or
+    // when its line N is not text N for every text (a line missing, added
+    // or out of place), naming the first text that is not.
     static LanguageTexts Load(const std::filesystem::path& languageFile);
 
     // Text N: what follows the first comma of line N, read from the line's

@@ -6,6 +6,7 @@
 #include "common/TextLines.h"
 #include "lang/Language.h"
 #include "lang/TextId.h"
+#include "tests/support/LanguageFiles.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -19,8 +20,8 @@ using testing::WriteBytes;
 class LanguageChoiceTest : public ::testing::Test {
 protected:
     LanguageChoiceTest() : folder(temp.Path()) {
-        WriteBytes(folder.LanguageFile("french"), "0,Palimora\r\n1,fr\r\n");
-        WriteBytes(folder.LanguageFile("english"), "0,Palimora\r\n1,en\r\n");
+        WriteBytes(folder.LanguageFile("french"), testing::WholeLanguageFile({{1, "fr"}}));
+        WriteBytes(folder.LanguageFile("english"), testing::WholeLanguageFile({{1, "en"}}));
     }
     testing::TempFolder temp;
     ProgramFolder folder;
@@ -97,14 +98,9 @@ TEST_F(LanguageChoiceTest, ChoosingCreatesAMissingIni) {
 // Messages the lower layers compose (a file that cannot be read, say) speak
 // the language loaded last.
 TEST_F(LanguageChoiceTest, LowerLayersFailInTheLoadedLanguage) {
-    const auto withLine = [](int number, const std::string& text) {
-        std::string file;
-        for (int n = 0; n < number; ++n) file += std::to_string(n) + ",\r\n";
-        return file + std::to_string(number) + "," + text + "\r\n";
-    };
     const int notAFile = static_cast<int>(TextId::NotAnOrdinaryFile);
-    WriteBytes(folder.LanguageFile("french"), withLine(notAFile, "Pas un fichier :"));
-    WriteBytes(folder.LanguageFile("english"), withLine(notAFile, "Not a file:"));
+    WriteBytes(folder.LanguageFile("french"), testing::WholeLanguageFile({{notAFile, "Pas un fichier :"}}));
+    WriteBytes(folder.LanguageFile("english"), testing::WholeLanguageFile({{notAFile, "Not a file:"}}));
     Language language;
     language.Choose(folder, kEnglishChoice);
     try {

@@ -1,5 +1,6 @@
 #include "lang/LanguageTexts.h"
 #include "common/Error.h"
+#include "tests/support/LanguageFiles.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -76,25 +77,42 @@ TEST(LangText, AnUnreadableFileSaysSoInBothLanguages) {
     }
 }
 
-// An empty file, or one that does not start with text 0, would leave every
-// caption and message blank: it is refused like a missing one.
-TEST(LangText, AFileThatIsNoLanguageFileIsRefused) {
+// A file that is not every text on its own line would leave captions blank
+// or, a line lost in an editor, every later text saying its neighbour's
+// words: it is refused like a missing one, naming the first text astray.
+TEST(LangText, AFileThatIsNotEveryTextOnItsLineIsRefused) {
     testing::TempFolder folder;
     const auto file = folder.Path() / "french.asc";
-    for (const char* contents : {"", "\x89PNG\r\n\x1A\n", "1,Publier\r\n"}) {
+    const std::string whole = testing::WholeLanguageFile({{0, "Palimora"}});
+    const std::string lineOf5 = "5,text 5\r\n";
+    const std::string withoutLine5 = std::string(whole).erase(whole.find(lineOf5), lineOf5.size());
+    const std::pair<std::string, std::string> broken[] = {
+        {"", ""},
+        {"\x89PNG\r\n\x1A\n", ""},
+        {"0,Palimora\r\n", " (texte / text 1)"},
+        {withoutLine5, " (texte / text 5)"},
+        {whole + std::to_string(kLanguageFileLines) + ",one too many\r\n",
+         " (texte / text " + std::to_string(kLanguageFileLines) + ")"},
+    };
+    for (const auto& [contents, where] : broken) {
         testing::WriteBytes(file, contents);
-        EXPECT_THROW(LanguageTexts::Load(file), PalimoraError) << contents;
+        try {
+            LanguageTexts::Load(file);
+            ADD_FAILURE() << "accepted: " << contents.substr(0, 20);
+        } catch (const PalimoraError& error) {
+            EXPECT_TRUE(error.UserMessage().ends_with("french.asc" + where)) << error.UserMessage();
+        }
     }
-    testing::WriteBytes(file, "0,Palimora\r\n");
+    testing::WriteBytes(file, whole + "\r\n");  // a blank line at the end is no text
     EXPECT_EQ(LanguageTexts::Load(file).LangText(TextId::ProgramTitle), "Palimora");
 }
 
 TEST(LangText, AFileSavedAsUtf8WithAByteOrderMarkKeepsItsNumberingAndAccents) {
     testing::TempFolder folder;
     const auto file = folder.Path() / "french.asc";
-    testing::WriteBytes(file,
-                        "\xEF\xBB\xBF"
-                        "0,Palimora\r\n1,Publier sur le web\r\n2,Enregistrer l'\xC3\xA9t\xC3\xA9\r\n");
+    testing::WriteBytes(file, "\xEF\xBB\xBF" + testing::WholeLanguageFile({{0, "Palimora"},
+                                                                           {1, "Publier sur le web"},
+                                                                           {2, "Enregistrer l'\xC3\xA9t\xC3\xA9"}}));
     const LanguageTexts texts = LanguageTexts::Load(file);
     EXPECT_EQ(texts.LangText(TextId::ProgramTitle), "Palimora");
     EXPECT_EQ(texts.LangText(TextId::PublishHint), "Publier sur le web");
