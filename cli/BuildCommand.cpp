@@ -40,7 +40,7 @@ int BuildCommand(const ProgramFolder& program, const std::vector<std::string>& a
 
     ConsoleDialogs dialogs(messages, &language);
     try {
-        const BuildRequest request{found->folder, found->projectName, {}, LocaleLanguageCode()};
+        const BuildRequest request{found->folder, found->projectName, {}, LocaleLanguageCode(program)};
         ConsoleProgress progress(messages);
         if (BuildProject(request, dialogs, progress) != BuildOutcome::Built) return kExitFailed;
         // The page see-the-result would open, as the build left the site.

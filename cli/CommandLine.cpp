@@ -47,7 +47,8 @@ int RunCommandLine(const ProgramFolder& program, const std::vector<std::string>&
     std::optional<Language> loaded;
     const auto spoken = [&]() -> const Language& {
         if (!loaded)
-            (void)loaded.emplace().LoadChosen(program, LocaleLanguageCode());  // a missing file is told by the command
+            (void)loaded.emplace().LoadChosen(program,
+                                              LocaleLanguageCode(program));  // a missing file is told by the command
         return *loaded;
     };
     const std::string first = arguments.empty() ? std::string() : arguments.front();

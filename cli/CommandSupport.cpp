@@ -11,7 +11,7 @@ namespace palimora {
 
 Language TerminalLanguage(const ProgramFolder& program, std::ostream& messages) {
     Language language;
-    if (const std::string problem = language.LoadChosen(program, LocaleLanguageCode()); !problem.empty()) {
+    if (const std::string problem = language.LoadChosen(program, LocaleLanguageCode(program)); !problem.empty()) {
         Tell(messages, problem);
     }
     return language;

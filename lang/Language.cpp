@@ -32,7 +32,7 @@ std::string Language::LoadChosen(const ProgramFolder& folder, std::string_view u
         Load(folder, chosen);
         return {};
     } catch (const PalimoraError& problem) {
-        const std::string other(chosen == kFrenchCode ? kEnglishCode : kFrenchCode);
+        const std::string other(chosen == kEnglishCode ? kFrenchCode : kEnglishCode);
         try {
             Load(folder, other);
         } catch (const PalimoraError&) {
@@ -45,16 +45,17 @@ std::string Language::LoadChosen(const ProgramFolder& folder, std::string_view u
 
 void Language::Choose(const ProgramFolder& folder, std::string_view choice) {
     SaveLanguageChoice(folder, choice);
-    std::string code = LanguageCodeOfChoice(choice);
+    std::string code = LanguageCodeOfChoice(folder, choice);
     Load(folder, code.empty() ? std::string(kFrenchCode) : std::move(code));
 }
 
 bool IsWorkingFolderName(const ProgramFolder& folder, std::string_view cp1252Name) {
-    for (const std::string_view code : {kFrenchCode, kEnglishCode}) {
+    for (const AvailableLanguage& language : AvailableLanguages(folder)) {
         try {
-            if (LanguageTexts::Load(folder.LanguageFile(code)).LangText(TextId::WorkingName) == cp1252Name) return true;
+            if (LanguageTexts::Load(folder.LanguageFile(language.code)).LangText(TextId::WorkingName) == cp1252Name)
+                return true;
         } catch (const PalimoraError&) {
-            // A language whose file is missing names no working folder.
+            // A language whose file went since it was listed names no working folder.
         }
     }
     return false;

@@ -42,6 +42,7 @@ enum class TextId {
     NextTextLabel = 29,
     ContentsTextLabel = 30,
     QuitHint = 31,
+    LanguageName = 32,
     BackPictureLabel = 33,
     NextPictureLabel = 34,
     ContentsPictureLabel = 35,
@@ -60,6 +61,7 @@ enum class TextId {
     MakeThumbnailsCaption = 48,
     HomeLinkCaption = 49,
     GalleryPicturesCaption = 50,
+    LanguageTag = 51,
     SummaryTitleCaption = 52,
     MessageTitle = 53,
     Yes = 54,
@@ -341,7 +343,7 @@ enum class TextId {
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 328> kAllTextIds{{
+inline constexpr std::array<TextId, 330> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -374,6 +376,7 @@ inline constexpr std::array<TextId, 328> kAllTextIds{{
     TextId::NextTextLabel,
     TextId::ContentsTextLabel,
     TextId::QuitHint,
+    TextId::LanguageName,
     TextId::BackPictureLabel,
     TextId::NextPictureLabel,
     TextId::ContentsPictureLabel,
@@ -392,6 +395,7 @@ inline constexpr std::array<TextId, 328> kAllTextIds{{
     TextId::MakeThumbnailsCaption,
     TextId::HomeLinkCaption,
     TextId::GalleryPicturesCaption,
+    TextId::LanguageTag,
     TextId::SummaryTitleCaption,
     TextId::MessageTitle,
     TextId::Yes,

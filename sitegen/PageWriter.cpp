@@ -62,7 +62,8 @@ PageWriter::PageWriter(PageSources sources, BuildContext& context, UserDialogs& 
               sources_.madeFiles) {
     // A site in another language than the program's says its fixed words in
     // the site's, or in the program's when that language's file is missing.
-    const std::string site = LanguageCodeOfChoice(sources_.settings.Lines().Line(SettingLine::SiteLanguage));
+    const std::string site =
+        LanguageCodeOfChoice(sources_.folder, sources_.settings.Lines().Line(SettingLine::SiteLanguage));
     if (!site.empty() && site != pageLanguage_.Code()) pageLanguage_.LoadForPages(sources_.folder, site);
     if (context.buildMode) {
         webAddress_ = SavedWebAddress(ProjectFolder());
@@ -137,7 +138,7 @@ std::vector<std::string> PageWriter::SharingTags(const PageLines& page, const st
 void PageWriter::WriteHeadForTodaysBrowsers(PageLines& page, const std::string& fileName, PageKind kind) const {
     for (int i = 0; i < page.Count(); ++i) {
         if (!SameLetters(page.Get(i), "<html>")) continue;
-        page.Put(i, "<html lang=\"" + std::string(WebLanguageTag(pageLanguage_.Code())) + "\">");
+        page.Put(i, "<html lang=\"" + pageLanguage_.LangText(TextId::LanguageTag) + "\">");
         break;
     }
     const int title = Find(page, "TITRE", 0) + 1;

@@ -147,9 +147,11 @@ std::vector<std::string> ProjectSettings::ItemsOf(SettingLine line, const Progra
         case Kind::Corner: return Texts(language, kCornerTexts);
         case Kind::Language: {
             // An empty line is the first item: the program's own language.
-            const bool english = language.Code() == kEnglishCode;
-            return {std::string(english ? kEnglishChoice : kFrenchChoice),
-                    std::string(english ? kFrenchChoice : kEnglishChoice)};
+            std::vector<std::string> items{language.LangText(TextId::LanguageName)};
+            for (const AvailableLanguage& other : AvailableLanguages(folder)) {
+                if (other.code != language.Code()) items.push_back(other.name);
+            }
+            return items;
         }
         case Kind::Font: {
             std::vector<std::string> items{language.LangText(TextId::BrowserFont)};

@@ -46,6 +46,7 @@ NAMES = {
     29: "NextTextLabel",
     30: "ContentsTextLabel",
     31: "QuitHint",
+    32: "LanguageName",
     33: "BackPictureLabel",
     34: "NextPictureLabel",
     35: "ContentsPictureLabel",
@@ -64,6 +65,7 @@ NAMES = {
     48: "MakeThumbnailsCaption",
     49: "HomeLinkCaption",
     50: "GalleryPicturesCaption",
+    51: "LanguageTag",
     52: "SummaryTitleCaption",
     53: "MessageTitle",
     54: "Yes",
@@ -356,8 +358,6 @@ def read_table(path):
     table = tomllib.loads(path.read_text(encoding="utf-8"))
     texts = table.get("texts", {})
     problems = []
-    if not str(table.get("choice", "")).strip():
-        problems.append("no choice (the language's name in the language menu)")
     names = set(NAMES.values())
     problems += [f"{name}: missing" for name in sorted(names - texts.keys())]
     problems += [f"{name}: not a text of the program" for name in sorted(texts.keys() - names)]

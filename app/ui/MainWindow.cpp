@@ -205,7 +205,7 @@ void TForm1::ShowStartWarnings() {
 }
 
 void TForm1::ApplyLanguage() {
-    qtOwnTexts_.Follow(session_.CurrentLanguage().Code());
+    qtOwnTexts_.Follow(session_.LangText(TextId::LanguageTag));
     setWindowTitle(ToScreen(session_.LangText(TextId::ProgramTitle)));
     for (ClickableLabel* logo : {LogoMark, LogoName})
         logo->setToolTip(ToScreen(session_.LangText(TextId::MainWindowTitle)));
@@ -258,7 +258,10 @@ bool TForm1::FormActivate() {
 }
 
 bool TForm1::AskLanguage() {
+    std::vector<std::string> names;
+    for (const AvailableLanguage& language : AvailableLanguages(session_.Folder())) names.push_back(language.name);
     TFormLang window(
+        names,
         [this](std::string_view choice) {
             CommandGuard(*dialogs_, session_.CurrentLanguage()).Run([&] { session_.ChooseLanguage(choice); });
         },

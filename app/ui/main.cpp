@@ -23,7 +23,8 @@ int main(int argc, char* argv[]) {
     }
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         palimora::Language language;
-        (void)language.LoadChosen(palimora::ProgramFolder::OfRunningProgram(), palimora::LocaleLanguageCode());
+        (void)language.LoadChosen(palimora::ProgramFolder::OfRunningProgram(),
+                                  palimora::LocaleLanguageCode(palimora::ProgramFolder::OfRunningProgram()));
         std::printf("Usage: palimora [--help | --version]\n%s\n",
                     palimora::Utf8FromCp1252(language.LangText(palimora::TextId::WindowHelp)).Bytes().c_str());
         return 0;

@@ -17,7 +17,8 @@
 
 namespace palimora {
 
-TFormLang::TFormLang(std::function<void(std::string_view)> choose, QWidget* parent)
+TFormLang::TFormLang(const std::vector<std::string>& names, std::function<void(std::string_view)> choose,
+                     QWidget* parent)
     : QDialog(parent), choose_(std::move(choose)) {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(374, 142);
@@ -36,10 +37,7 @@ TFormLang::TFormLang(std::function<void(std::string_view)> choose, QWidget* pare
 
     LanguageList = new QComboBox(Frame);
     LanguageList->setGeometry(16, 54, 200, 26);
-    for (std::string_view choice : {kEnglishChoice, kFrenchChoice}) {
-        LanguageList->addItem(ToScreen(std::string(choice)));
-    }
-    LanguageList->model()->sort(0);
+    for (const std::string& name : names) LanguageList->addItem(ToScreen(name));
     LanguageList->setCurrentIndex(0);
 
     OkButton = new QPushButton(QStringLiteral("OK"), Frame);

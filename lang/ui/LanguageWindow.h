@@ -3,7 +3,9 @@
 #include <QDialog>
 
 #include <functional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -17,7 +19,9 @@ namespace palimora {
 class TFormLang : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormLang(std::function<void(std::string_view choice)> choose, QWidget* parent = nullptr);
+    // `names`: the languages as they name themselves (Windows-1252), listed in that order.
+    TFormLang(const std::vector<std::string>& names, std::function<void(std::string_view choice)> choose,
+              QWidget* parent = nullptr);
 
     QWidget* Frame = nullptr;
     QLabel* PromptLabel = nullptr;

@@ -5,11 +5,12 @@
 
 namespace palimora {
 
-void QtOwnTexts::Follow(const std::string& languageCode) {
+void QtOwnTexts::Follow(const std::string& languageTag) {
     if (installed_) QCoreApplication::removeTranslator(&translator_);
     installed_ = false;
-    if (languageCode != "french") return;
-    if (translator_.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (languageTag.empty() || languageTag == "en") return;
+    if (translator_.load(QStringLiteral("qtbase_") + QString::fromStdString(languageTag),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         installed_ = QCoreApplication::installTranslator(&translator_);
     }
 }

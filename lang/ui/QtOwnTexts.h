@@ -11,9 +11,9 @@ namespace palimora {
 // Qt ships; English, Qt's own, needs none.
 class QtOwnTexts {
 public:
-    // Follows the program's language code ("french", "english"); a missing
-    // translation file leaves Qt's English texts.
-    void Follow(const std::string& languageCode);
+    // Follows the program's language by its web tag ("fr", "de", "en"); a
+    // missing translation file leaves Qt's English texts.
+    void Follow(const std::string& languageTag);
 
 private:
     QTranslator translator_;

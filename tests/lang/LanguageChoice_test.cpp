@@ -11,6 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <map>
+#include <vector>
+
 namespace palimora {
 namespace {
 
@@ -20,9 +24,20 @@ using testing::WriteBytes;
 class LanguageChoiceTest : public ::testing::Test {
 protected:
     LanguageChoiceTest() : folder(temp.Path()) {
-        WriteBytes(folder.LanguageFile("french"), testing::WholeLanguageFile({{1, "fr"}}));
-        WriteBytes(folder.LanguageFile("english"), testing::WholeLanguageFile({{1, "en"}}));
+        WriteBytes(folder.LanguageFile("french"), French({{1, "fr"}}));
+        WriteBytes(folder.LanguageFile("english"), English({{1, "en"}}));
     }
+    // A language file naming itself, with `texts`.
+    static std::string Named(const std::string& name, const std::string& tag, std::map<int, std::string> texts) {
+        texts[static_cast<int>(TextId::LanguageName)] = name;
+        texts[static_cast<int>(TextId::LanguageTag)] = tag;
+        return testing::WholeLanguageFile(texts);
+    }
+    static std::string French(const std::map<int, std::string>& texts) {
+        return Named(std::string(kFrenchChoice), "fr", texts);
+    }
+    static std::string English(const std::map<int, std::string>& texts) { return Named("English", "en", texts); }
+
     testing::TempFolder temp;
     ProgramFolder folder;
 };
@@ -99,8 +114,8 @@ TEST_F(LanguageChoiceTest, ChoosingCreatesAMissingIni) {
 // the language loaded last.
 TEST_F(LanguageChoiceTest, LowerLayersFailInTheLoadedLanguage) {
     const int notAFile = static_cast<int>(TextId::NotAnOrdinaryFile);
-    WriteBytes(folder.LanguageFile("french"), testing::WholeLanguageFile({{notAFile, "Pas un fichier :"}}));
-    WriteBytes(folder.LanguageFile("english"), testing::WholeLanguageFile({{notAFile, "Not a file:"}}));
+    WriteBytes(folder.LanguageFile("french"), French({{notAFile, "Pas un fichier :"}}));
+    WriteBytes(folder.LanguageFile("english"), English({{notAFile, "Not a file:"}}));
     Language language;
     language.Choose(folder, kEnglishChoice);
     try {
@@ -112,6 +127,34 @@ TEST_F(LanguageChoiceTest, LowerLayersFailInTheLoadedLanguage) {
     language.Choose(folder, kFrenchChoice);
     EXPECT_EQ(FailureText(Failure::NotAFile), "Pas un fichier :");
     SetFailureTexts({});
+}
+
+// A language is its file alone: dropped into the program folder it is
+// offered by the name it gives itself, chosen, and spoken; a file that is
+// not whole is not offered.
+TEST_F(LanguageChoiceTest, ALanguageFileDroppedInIsOfferedChosenAndSpoken) {
+    WriteBytes(folder.LanguageFile("german"), Named("Deutsch", "de",
+                                                    {{1,
+                                                      "Im Web ver\xF6"
+                                                      "ffentlichen"}}));
+    WriteBytes(folder.LanguageFile("broken"), "0,Palimora\r\n32,Kaputt\r\n");
+    std::vector<std::string> names;
+    for (const AvailableLanguage& language : AvailableLanguages(folder)) names.push_back(language.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"Deutsch", "English", std::string(kFrenchChoice)}));
+
+    Language language;
+    language.Choose(folder, "Deutsch");
+    EXPECT_FALSE(IsFirstStart(folder));
+    EXPECT_EQ(StartLanguageCode(folder), "german");
+    EXPECT_EQ(language.LangText(TextId::PublishHint),
+              "Im Web ver\xF6"
+              "ffentlichen");
+
+    setenv("LC_ALL", "de_AT.UTF-8", 1);
+    EXPECT_EQ(LocaleLanguageCode(folder), "german");
+    setenv("LC_ALL", "pt_BR.UTF-8", 1);
+    EXPECT_EQ(LocaleLanguageCode(folder), "english");
+    unsetenv("LC_ALL");
 }
 
 }  // namespace
