@@ -46,6 +46,12 @@ fs::path ProgramFolder::Interface(std::string_view fileName) const { return root
 
 fs::path ProgramFolder::HelpFolder(std::string_view languageCode) const {
     if (languageCode == "french") return root_ / "aide" / "aide_france" / "aideweb";
+    // Another language keeps its help in aide/<code>; one that has none yet is helped in English.
+    std::error_code error;
+    if (const fs::path own = root_ / "aide" / std::string(languageCode);
+        languageCode != "english" && !languageCode.empty() && fs::is_directory(own, error)) {
+        return own;
+    }
     return root_ / "aide" / "aide_us" / "aideweb_us";
 }
 

@@ -36,7 +36,9 @@ public:
     std::filesystem::path ButtonLook(std::string_view name, bool pressed) const;
     std::filesystem::path Interface(std::string_view fileName) const;
 
-    // The help pages of a language: any code but "french" means English.
+    // The help pages of a language: aide/<code> for a language that has
+    // them there, the French and English folders of old, English for a
+    // language without help pages yet.
     std::filesystem::path HelpFolder(std::string_view languageCode) const;
 
     // The preview scratch pages the program writes beside itself (also the

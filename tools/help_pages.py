@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the help pages of assets/aide in both languages (Windows-1252).
+"""Writes the help pages of assets/aide in every language (Windows-1252).
 
 In a page's text, {Name} stands for the program's caption named Name in
 tools/language_texts.py, shown in bold without its closing colon, so the help
@@ -12,15 +12,17 @@ import re
 import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
-from language_texts import ENGLISH, FRENCH, TEXTS  # noqa: E402
+import help_german  # noqa: E402
+import help_spanish  # noqa: E402
+from language_texts import LANGUAGES, NAMES  # noqa: E402
 
 STYLE = """body{font-family:Arial,Helvetica,sans-serif;background:#FDEBD3;color:#2B2352;margin:0;padding:16px;line-height:1.4;font-size:14px}
 h1{color:#4A3EA0;font-size:22px;margin:0 0 8px} h2{color:#4A3EA0;font-size:17px;margin:16px 0 6px}
 .card{background:#fff;border:1px solid #E0A060;border-radius:10px;padding:12px 16px;margin-bottom:12px}
 li{margin:3px 0} a{color:#4A3EA0}"""
 
-TEXT_NUMBERS = {name: number for number, (name, _, _) in TEXTS.items()}
-COLUMNS = {"fr": FRENCH, "en": ENGLISH}
+# The language tables by the help's language tags.
+TABLES = {"fr": "french", "en": "english", "de": "german", "es": "spanish"}
 
 
 class Captions(dict):
@@ -28,12 +30,12 @@ class Captions(dict):
 
     def __init__(self, lang):
         super().__init__()
-        self.column = COLUMNS[lang]
+        self.texts = LANGUAGES[TABLES[lang]]
 
     def __missing__(self, name):
-        if name not in TEXT_NUMBERS:
+        if name not in NAMES.values():
             raise KeyError(f"no language text is named {name}")
-        text = TEXTS[TEXT_NUMBERS[name]][self.column]
+        text = self.texts[name]
         return "<b>" + html.escape(re.sub(r"\s*:\s*$", "", text), quote=False) + "</b>"
 
 PAGES = {
@@ -463,7 +465,14 @@ NAV = {
                         ("etape4.htm", "Publishing on the web")]),
 }
 
-FOLDERS = {"fr": "aide/aide_france/aideweb", "en": "aide/aide_us/aideweb_us"}
+# German and Spanish come from modules of their own, one per language.
+for _lang, _module in {"de": help_german, "es": help_spanish}.items():
+    PAGES[_lang], NEW_PAGES[_lang], NAV[_lang] = _module.PAGES, _module.NEW_PAGES, _module.NAV
+    COMMON[_lang], PREVIEW[_lang], INSERT_HTML[_lang], TABLE[_lang] = (
+        _module.COMMON, _module.PREVIEW, _module.INSERT_HTML, _module.TABLE)
+
+# A language other than French and English keeps its help in aide/<its code>.
+FOLDERS = {"fr": "aide/aide_france/aideweb", "en": "aide/aide_us/aideweb_us", "de": "aide/german", "es": "aide/spanish"}
 BLOCKS = {"COMMON": COMMON, "PREVIEW": PREVIEW, "TABLE": TABLE, "INSERT_HTML": INSERT_HTML}
 
 

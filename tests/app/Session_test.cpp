@@ -130,8 +130,13 @@ TEST_F(SessionTest, HelpPagesFollowTheLanguageAndWhatIsShown) {
               temp.Path() / "aide" / "aide_us" / "aideweb_us" / "etape2b.htm");
     EXPECT_EQ(*HelpPageFor(folder, "", ShownPanel::PictureStyles),
               temp.Path() / "aide" / "aide_us" / "aideweb_us" / "etape2c.htm");
+    EXPECT_EQ(*HelpPageFor(folder, "german", ShownPanel::PictureList),
+              temp.Path() / "aide" / "german" / "sommairewebs.htm");
+    // A language added without help pages is helped in English.
+    EXPECT_EQ(*HelpPageFor(folder, "italian", ShownPanel::PictureList),
+              temp.Path() / "aide" / "aide_us" / "aideweb_us" / "sommairewebs.htm");
     EXPECT_FALSE(HelpPageFor(folder, "french", ShownPanel::Nothing));
-    for (const char* language : {"french", "english"}) {
+    for (const char* language : {"french", "english", "german", "spanish"}) {
         EXPECT_TRUE(fs::exists(WelcomePage(folder, language))) << language;
         EXPECT_TRUE(fs::exists(*HelpPageFor(folder, language, ShownPanel::PictureList))) << language;
     }

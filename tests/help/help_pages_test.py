@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""The help pages in assets/aide: the pages the program opens exist in both
-languages, are the Windows-1252 pages tools/help_pages.py writes, link only to
+"""The help pages in assets/aide: the pages the program opens exist in every
+language, are the Windows-1252 pages tools/help_pages.py writes, link only to
 help pages that exist, and explain every tab and FTP field by the caption the
 program shows for it."""
 import html
@@ -12,10 +12,12 @@ import unittest
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 sys.path.insert(0, str(ROOT / "tools"))
-from language_texts import ENGLISH, FRENCH, TEXTS  # noqa: E402
+from language_texts import LANGUAGES  # noqa: E402
 
-FOLDERS = {FRENCH: ROOT / "assets/aide/aide_france/aideweb", ENGLISH: ROOT / "assets/aide/aide_us/aideweb_us"}
-NUMBERS = {name: number for number, (name, _, _) in TEXTS.items()}
+# The help's folders by language table.
+FOLDERS = {"french": ROOT / "assets/aide/aide_france/aideweb", "english": ROOT / "assets/aide/aide_us/aideweb_us",
+           "german": ROOT / "assets/aide/german", "spanish": ROOT / "assets/aide/spanish"}
+FRENCH, ENGLISH = "french", "english"
 
 # What each page must explain, by the names of the captions the program shows.
 EXPLAINED = {
@@ -46,8 +48,8 @@ def shown(text):
     return " ".join(html.unescape(re.sub(r"<[^>]+>", " ", text)).split())
 
 
-def caption(column, name):
-    return re.sub(r"\s*:\s*$", "", TEXTS[NUMBERS[name]][column])
+def caption(language, name):
+    return re.sub(r"\s*:\s*$", "", LANGUAGES[language][name])
 
 
 class HelpPagesTest(unittest.TestCase):
@@ -56,7 +58,8 @@ class HelpPagesTest(unittest.TestCase):
                              capture_output=True, text=True)
         self.assertEqual(run.returncode, 0, run.stderr)
 
-    def test_every_page_the_program_opens_exists_in_both_languages(self):
+    def test_every_page_the_program_opens_exists_in_every_language(self):
+        self.assertEqual(set(FOLDERS), set(LANGUAGES))
         opened = set(re.findall(r'"(\w+\.htm)"', (ROOT / "app/HelpPages.cpp").read_text()))
         self.assertTrue({"infos.htm", "sommairewebs.htm", "etape2.htm"} <= opened, opened)
         opened.add("etape4.htm")  # the help button of the FTP settings window
