@@ -1,7 +1,6 @@
 #include "common/FileContents.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <fstream>
 #include <system_error>

@@ -15,29 +15,31 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<fs::path> FilesOf(const fs::path& folder, std::string_view mask) {
+std::vector<fs::path> FilesOf(const fs::path& folder, const FileChoice& goes) {
     std::vector<fs::path> files;
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        if (it->is_regular_file(error) && MatchesMask(it->path().filename().string(), mask)) {
-            files.push_back(it->path());
-        }
+        if (it->is_regular_file(error) && goes(it->path())) files.push_back(it->path());
     }
     if (error) FailOnFile(Failure::CannotRead, folder);
     std::sort(files.begin(), files.end());
     return files;
 }
 
-void DeleteFiles(const fs::path& folder, std::string_view mask, bool stopAtStuckFile) {
+void DeleteFiles(const fs::path& folder, const FileChoice& goes, bool stopAtStuckFile) {
     std::error_code error;
     if (!fs::is_directory(folder, error)) return;
-    for (const auto& file : FilesOf(folder, mask)) {
+    for (const auto& file : FilesOf(folder, goes)) {
         fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, error);
         if ((!fs::remove(file, error) || error) && stopAtStuckFile) FailOnFile(Failure::CannotWrite, file);
     }
 }
 
 char Folded(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+
+FileChoice Matching(std::string_view mask) {
+    return [mask](const fs::path& file) { return MatchesMask(file.filename().string(), mask); };
+}
 
 }  // namespace
 
@@ -62,9 +64,13 @@ bool MatchesMask(std::string_view name, std::string_view mask) {
     return m == mask.size();
 }
 
-void DeleteFolderFilesMasked(const fs::path& folder, std::string_view mask) { DeleteFiles(folder, mask, true); }
+void DeleteFolderFilesMasked(const fs::path& folder, std::string_view mask) {
+    DeleteFiles(folder, Matching(mask), true);
+}
 
-void DeleteDeletableFiles(const fs::path& folder, std::string_view mask) { DeleteFiles(folder, mask, false); }
+void DeleteDeletableFiles(const fs::path& folder, std::string_view mask) { DeleteFiles(folder, Matching(mask), false); }
+
+void DeleteDeletableFiles(const fs::path& folder, const FileChoice& goes) { DeleteFiles(folder, goes, false); }
 
 void DeleteFolderFiles(const fs::path& folder) { DeleteFolderFilesMasked(folder, "*.*"); }
 
@@ -73,7 +79,7 @@ void CopyFolderFiles(const fs::path& source, const fs::path& target) {
     fs::create_directories(target, error);
     if (error) FailOnFile(Failure::CannotWrite, target);
     if (!fs::is_directory(source, error)) return;
-    for (const auto& file : FilesOf(source, "*.*")) {
+    for (const auto& file : FilesOf(source, Matching("*.*"))) {
         if (!IsTemporaryName(file.filename().string())) CopyFileAtomically(file, target / file.filename());
     }
 }

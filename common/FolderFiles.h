@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string_view>
 
 namespace palimora {
@@ -19,6 +20,9 @@ void DeleteFolderFilesMasked(const std::filesystem::path& folder, std::string_vi
 // place, silently, and the others still go. Throws PalimoraError naming the
 // folder only when it cannot be listed.
 void DeleteDeletableFiles(const std::filesystem::path& folder, std::string_view mask);
+// The same for the files `goes` picks.
+using FileChoice = std::function<bool(const std::filesystem::path& file)>;
+void DeleteDeletableFiles(const std::filesystem::path& folder, const FileChoice& goes);
 
 // Copies every file of `source` (no sub-folders) into `target`, overwriting,
 // creating `target` and its parents where missing. Throws PalimoraError

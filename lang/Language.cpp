@@ -4,6 +4,7 @@
 #include "common/FailureTexts.h"
 #include "lang/LanguageChoice.h"
 
+#include <algorithm>
 #include <array>
 
 #include <utility>
@@ -50,15 +51,9 @@ void Language::Choose(const ProgramFolder& folder, std::string_view choice) {
 }
 
 bool IsWorkingFolderName(const ProgramFolder& folder, std::string_view cp1252Name) {
-    for (const AvailableLanguage& language : AvailableLanguages(folder)) {
-        try {
-            if (LanguageTexts::Load(folder.LanguageFile(language.code)).LangText(TextId::WorkingName) == cp1252Name)
-                return true;
-        } catch (const PalimoraError&) {
-            // A language whose file went since it was listed names no working folder.
-        }
-    }
-    return false;
+    const std::vector<AvailableLanguage> languages = AvailableLanguages(folder);
+    return std::any_of(languages.begin(), languages.end(),
+                       [&](const AvailableLanguage& language) { return language.workingName == cp1252Name; });
 }
 
 bool Language::LoadForPages(const ProgramFolder& folder, std::string code) {

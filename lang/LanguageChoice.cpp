@@ -21,7 +21,7 @@ std::vector<AvailableLanguage> AvailableLanguages(const ProgramFolder& folder) {
         try {
             const LanguageTexts texts = LanguageTexts::Load(file);
             AvailableLanguage language{file.stem().string(), texts.LangText(TextId::LanguageName),
-                                       texts.LangText(TextId::LanguageTag)};
+                                       texts.LangText(TextId::LanguageTag), texts.LangText(TextId::WorkingName)};
             if (!language.name.empty()) languages.push_back(std::move(language));
         } catch (const PalimoraError&) {
             // A file that is not whole is no language to offer.

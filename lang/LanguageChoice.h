@@ -21,11 +21,13 @@ inline constexpr std::string_view kFrenchCode = "french";
 inline constexpr std::string_view kEnglishCode = "english";
 
 // A language of the program folder: its file's code, the name it gives itself
-// (its LanguageName text) and its web tag ("fr", "de", ...).
+// (its LanguageName text), its web tag ("fr", "de", ...) and the name of its
+// working folder (its WorkingName text).
 struct AvailableLanguage {
     std::string code;
     std::string name;  // Windows-1252
     std::string tag;
+    std::string workingName;  // Windows-1252
 };
 // Every language whose file is whole, by name.
 std::vector<AvailableLanguage> AvailableLanguages(const ProgramFolder& folder);

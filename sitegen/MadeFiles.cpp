@@ -1,11 +1,9 @@
 #include "sitegen/MadeFiles.h"
 
 #include "common/AtomicFiles.h"
+#include "common/Error.h"
 #include "common/FolderFiles.h"
 #include "project/SiteLayout.h"
-
-#include <system_error>
-#include <vector>
 
 namespace palimora {
 namespace fs = std::filesystem;
@@ -27,17 +25,14 @@ bool MadeFiles::Holds(const fs::path& file) const {
 namespace {
 
 void RemoveUnmade(const fs::path& folder, const MadeFiles& made, bool pagesOnly) {
-    std::error_code error;
-    std::vector<fs::path> unmade;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const std::string name = it->path().filename().string();
-        const bool sitePage = MatchesMask(name, "*.htm") || name == site_layout::kStartPage;
-        if ((pagesOnly && !sitePage) || !it->is_regular_file(error)) continue;
-        if (IsTemporaryName(name) || !made.Holds(it->path())) unmade.push_back(it->path());
-    }
-    for (const fs::path& file : unmade) {
-        fs::permissions(file, fs::perms::owner_write, fs::perm_options::add, error);
-        fs::remove(file, error);
+    try {
+        DeleteDeletableFiles(folder, [&](const fs::path& file) {
+            const std::string name = file.filename().string();
+            const bool sitePage = MatchesMask(name, "*.htm") || name == site_layout::kStartPage;
+            return (!pagesOnly || sitePage) && (IsTemporaryName(name) || !made.Holds(file));
+        });
+    } catch (const PalimoraError&) {
+        // A folder that cannot be listed keeps its files, as one that cannot be removed does.
     }
 }
 

@@ -288,6 +288,7 @@ void Run::DerivePictures(const std::vector<std::string>& names, ConversionSettin
     // behind one large photo; a waiting result is only its encoded files.
     // A picture whose record still holds is not converted again: its files are kept as they are.
     struct Converted {
+        std::uint64_t shape = 0;  // DerivationFingerprint of the picture
         std::optional<DerivedRecord::Entry> kept;
         std::vector<ConvertedFile> files;
         std::vector<std::uint64_t> fileHashes;
@@ -306,8 +307,8 @@ void Run::DerivePictures(const std::vector<std::string>& names, ConversionSettin
         names.size(),
         [&](std::size_t i) {
             Converted converted;
-            const std::uint64_t shape = DerivationFingerprint(conversion, names[i]);
-            converted.kept = previous.Current(project_, names[i], shape);
+            converted.shape = DerivationFingerprint(conversion, names[i]);
+            converted.kept = previous.Current(project_, names[i], converted.shape);
             if (converted.kept) return converted;
             try {
                 converted.files = ConvertPicture(project_, s_.workingPictures, names[i], conversion);
@@ -358,8 +359,7 @@ void Run::DerivePictures(const std::vector<std::string>& names, ConversionSettin
         }
         WriteConversion(converted.files);
         if (converted.source) {
-            Record(names[n - 1], {DerivationFingerprint(conversion, names[n - 1]), *converted.source, {}},
-                   converted.files, converted.fileHashes);
+            Record(names[n - 1], {converted.shape, *converted.source, {}}, converted.files, converted.fileHashes);
         }
     }
 }
@@ -442,20 +442,16 @@ std::optional<fs::path> SiteStartPage(const fs::path& projectFolder, const Proje
 
 void CleanParamFolder(const fs::path& projectFolder, const std::vector<std::string>& keptFiles, const MadeFiles& made) {
     const fs::path param = projectFolder / site_layout::kParamFolder;
-    std::error_code error;
-    if (!fs::is_directory(param, error)) return;
     std::vector<fs::path> kept;
     for (const std::string& setting : keptFiles) {
         if (const auto name = NameInParam(setting, param)) kept.push_back(*name);
     }
-    std::vector<fs::path> files;
-    for (fs::directory_iterator it(param, error), end; !error && it != end; it.increment(error)) {
-        if (it->is_regular_file(error)) files.push_back(it->path());
-    }
-    for (const fs::path& file : files) {
-        if (made.Holds(file) || std::find(kept.begin(), kept.end(), file.filename()) != kept.end()) continue;
-        fs::permissions(file, fs::perms::owner_write, fs::perm_options::add, error);
-        fs::remove(file, error);
+    try {
+        DeleteDeletableFiles(param, [&](const fs::path& file) {
+            return !made.Holds(file) && std::find(kept.begin(), kept.end(), file.filename()) == kept.end();
+        });
+    } catch (const PalimoraError&) {
+        // A param folder that cannot be listed keeps its files.
     }
 }
 
