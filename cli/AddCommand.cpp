@@ -100,7 +100,7 @@ std::optional<AddArguments> Parse(const std::vector<std::string>& arguments, con
 // A gallery name a settings line can hold: one line of Windows-1252 text.
 std::optional<std::string> GalleryNameOf(const std::string& typed) {
     const Utf8Text utf8(typed);
-    if (typed.empty() || typed.size() > kLongestGalleryName || !FitsCp1252(utf8)) return std::nullopt;
+    if (typed.empty() || typed.size() > kLongestGalleryName || !IsStorableText(utf8)) return std::nullopt;
     std::string name = Cp1252FromUtf8(utf8);
     if (std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 32; }))
         return std::nullopt;
@@ -114,7 +114,7 @@ std::optional<fs::path> NewProjectFolder(const ProgramFolder& program, const std
     fs::path folder(project);
     while (folder.has_parent_path() && folder.filename().empty()) folder = folder.parent_path();  // trailing separators
     const Utf8Text name = Utf8OfPath(folder.filename());
-    if (!FitsCp1252(name) || !IsUsableProjectName(Cp1252FromUtf8(name))) {
+    if (!IsStorableText(name) || !IsUsableProjectName(Cp1252FromUtf8(name))) {
         Tell(messages, language.LangText(TextId::UnusableName), project);
         return std::nullopt;
     }

@@ -38,8 +38,13 @@ void AppendUtf8(std::string& out, char32_t cp) {
     } else if (cp < 0x800) {
         out += static_cast<char>(0xC0 | (cp >> 6));
         out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
+    } else if (cp < 0x10000) {
         out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
@@ -60,6 +65,37 @@ std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& pos) {
     return cp;
 }
 
+bool IsScalarValue(char32_t cp) { return cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF); }
+
+// A character Windows-1252 has no byte for, but a reference can stand for.
+bool IsReferable(char32_t cp) { return cp >= 0x100 && IsScalarValue(cp) && !ByteOf(cp); }
+
+enum class Unstorable { NotUtf8, Control };
+
+// UTF-8 to stored text; each character that cannot be stored is given to
+// `unstorable`, which may throw, or answer the byte that stands for it.
+template <typename OnUnstorable>
+std::string Encode(std::string_view utf8, OnUnstorable unstorable) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const std::size_t start = pos;
+        const auto cp = NextCodePoint(utf8, pos);
+        if (!cp || !IsScalarValue(*cp)) {
+            pos = start + 1;
+            out += unstorable(Unstorable::NotUtf8, 0);
+        } else if (const auto byte = ByteOf(*cp)) {
+            out += static_cast<char>(*byte);
+        } else if (IsReferable(*cp)) {
+            out += "&#" + std::to_string(static_cast<unsigned long>(*cp)) + ";";
+        } else {
+            out += unstorable(Unstorable::Control, *cp);
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 Utf8Text Utf8OfPath(const std::filesystem::path& path) {
@@ -70,44 +106,39 @@ Utf8Text Utf8OfPath(const std::filesystem::path& path) {
 Utf8Text Utf8FromCp1252(std::string_view cp1252) {
     std::string out;
     out.reserve(cp1252.size() + cp1252.size() / 4);
-    for (char c : cp1252) AppendUtf8(out, CodePointOf(static_cast<unsigned char>(c)));
+    for (std::size_t pos = 0; pos < cp1252.size();) {
+        if (const auto reference = ReferenceAt(cp1252, pos)) {
+            AppendUtf8(out, reference->codePoint);
+            pos += reference->length;
+        } else {
+            AppendUtf8(out, CodePointOf(static_cast<unsigned char>(cp1252[pos++])));
+        }
+    }
     return Utf8Text(std::move(out));
 }
 
 std::string Cp1252FromUtf8(const Utf8Text& text) {
-    const std::string_view utf8 = text.Bytes();
-    std::string out;
-    out.reserve(utf8.size());
-    std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        const auto cp = NextCodePoint(utf8, pos);
-        if (!cp) {
+    return Encode(text.Bytes(), [&text](Unstorable why, char32_t cp) -> char {
+        if (why == Unstorable::NotUtf8) {
             throw PalimoraError(FailureText(Failure::NotUtf8) + " \"" + Cp1252ForDisplay(text) + "\".");
         }
-        const auto byte = ByteOf(*cp);
-        if (!byte) {
-            // The message itself must be Windows-1252, so the character is named by its code.
-            char code[16];
-            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(*cp));
-            throw PalimoraError(FailureText(Failure::NotStorable) + " " + code + ".");
-        }
-        out += static_cast<char>(*byte);
-    }
-    return out;
+        char code[16];
+        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(cp));
+        throw PalimoraError(FailureText(Failure::NotStorable) + " " + code + ".");
+    });
+}
+
+bool IsStorableText(const Utf8Text& text) {
+    bool storable = true;
+    Encode(text.Bytes(), [&storable](Unstorable, char32_t) {
+        storable = false;
+        return '?';
+    });
+    return storable;
 }
 
 std::string Cp1252ForDisplay(const Utf8Text& text) {
-    const std::string_view utf8 = text.Bytes();
-    std::string out;
-    std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        const std::size_t start = pos;
-        const auto cp = NextCodePoint(utf8, pos);
-        if (!cp) pos = start + 1;
-        const auto byte = cp ? ByteOf(*cp) : std::nullopt;
-        out += byte ? static_cast<char>(*byte) : '?';
-    }
-    return out;
+    return Encode(text.Bytes(), [](Unstorable, char32_t) { return '?'; });
 }
 
 std::string DisplayPath(const std::filesystem::path& path) { return Cp1252ForDisplay(Utf8OfPath(path)); }
@@ -120,6 +151,35 @@ bool FitsCp1252(const Utf8Text& text) {
         if (!cp || !ByteOf(*cp)) return false;
     }
     return true;
+}
+
+std::optional<CharacterReference> ReferenceAt(std::string_view text, std::size_t pos) {
+    if (text.substr(pos, 2) != "&#" || pos + 2 >= text.size() || text[pos + 2] == '0') return std::nullopt;
+    char32_t cp = 0;
+    std::size_t end = pos + 2;
+    for (; end < text.size() && end < pos + 10 && text[end] >= '0' && text[end] <= '9'; ++end) {
+        cp = cp * 10 + static_cast<char32_t>(text[end] - '0');
+    }
+    if (end == pos + 2 || end >= text.size() || text[end] != ';' || !IsReferable(cp)) return std::nullopt;
+    return CharacterReference{cp, end + 1 - pos};
+}
+
+std::size_t CharacterLength(std::string_view text, std::size_t pos) {
+    const auto reference = ReferenceAt(text, pos);
+    return reference ? reference->length : 1;
+}
+
+bool HoldsReferences(std::string_view text) {
+    for (std::size_t pos = text.find("&#"); pos != std::string_view::npos; pos = text.find("&#", pos + 1)) {
+        if (ReferenceAt(text, pos)) return true;
+    }
+    return false;
+}
+
+std::string_view CutToBytes(std::string_view text, std::size_t maxBytes) {
+    std::size_t end = 0;
+    while (end < text.size() && end + CharacterLength(text, end) <= maxBytes) end += CharacterLength(text, end);
+    return text.substr(0, end);
 }
 
 std::filesystem::path PathFromCp1252(std::string_view cp1252) {

@@ -27,7 +27,7 @@ LanguageTexts LanguageTexts::Load(const std::filesystem::path& languageFile) {
     if (!lines.empty() && lines.front().starts_with("\xEF\xBB\xBF")) {
         lines.front().erase(0, 3);
         for (std::string& line : lines) {
-            if (const Utf8Text utf8(line); FitsCp1252(utf8)) line = Cp1252FromUtf8(utf8);
+            if (const Utf8Text utf8(line); IsStorableText(utf8)) line = Cp1252FromUtf8(utf8);
         }
     }
     // Line 0 of every language file holds text 0: an empty file or one of

@@ -17,7 +17,7 @@ namespace {
 // A metadata text as the program keeps it, or nothing when Windows-1252
 // cannot hold one of its characters (a title of question marks helps no one).
 std::optional<std::string> KeptText(const Utf8Text& text) {
-    if (text.empty() || !FitsCp1252(text)) return std::nullopt;
+    if (text.empty() || !IsStorableText(text)) return std::nullopt;
     return Cp1252FromUtf8(text);
 }
 
@@ -25,7 +25,7 @@ std::optional<std::string> KeptText(const Utf8Text& text) {
 std::string CutAtWord(std::string text, std::size_t limit) {
     if (text.size() <= limit) return text;
     const std::size_t blank = text.rfind(' ', limit);
-    text.resize(blank != std::string::npos && blank > limit / 2 ? blank : limit);
+    text.resize(blank != std::string::npos && blank > limit / 2 ? blank : CutToBytes(text, limit).size());
     return text;
 }
 

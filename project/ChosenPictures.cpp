@@ -42,7 +42,7 @@ std::vector<fs::path> AddableChoice(const std::vector<fs::path>& chosen, const f
         return addable;
     }
     for (const fs::path& file : chosen) {
-        if (!FitsCp1252(Utf8OfPath(file.stem()))) {
+        if (!IsStorableText(Utf8OfPath(file.stem()))) {
             dialogs.ShowMessageOk(language.LangText(TextId::NameNotStorable) + " " + DisplayPath(file));
         } else if (PictureFormatOfContent(file) == PictureFormat::Other) {
             dialogs.ShowMessageOk(language.LangText(TextId::NotAPictureToAdd) + " " + DisplayPath(file));
@@ -65,7 +65,7 @@ namespace {
 // A name as compared: Windows-1252 (a name it cannot hold keeps its bytes).
 std::string Comparable(std::string_view name) {
     const Utf8Text utf8{std::string(name)};
-    return FitsCp1252(utf8) ? Cp1252FromUtf8(utf8) : std::string(name);
+    return IsStorableText(utf8) ? Cp1252FromUtf8(utf8) : std::string(name);
 }
 
 // -1, 0 or 1: runs of digits by value, letters by their base letter with

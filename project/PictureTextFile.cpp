@@ -31,7 +31,7 @@ std::string FieldOf(const Record& record, std::size_t offset, std::size_t maxLen
 }
 
 void PutField(Record& record, std::size_t offset, std::size_t maxLength, const std::string& text) {
-    const std::size_t length = std::min(text.size(), maxLength);
+    const std::size_t length = CutToBytes(text, maxLength).size();
     record[offset] = static_cast<char>(length);
     std::copy_n(text.data(), length, record.data() + offset + 1);
 }

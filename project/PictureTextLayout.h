@@ -14,6 +14,12 @@
 //      205     1  comment length (0..249)
 //      206   249  comment lines in comma-list form
 //      455     1  padding
+//
+// Texts are Windows-1252. A character it cannot hold is written as an HTML
+// numeric character reference, "&#321;" for U+0141 (common/Cp1252.h): the
+// record keeps its layout, a reader of plain Windows-1252 shows and keeps
+// the reference as it is, and a page made from it shows the character.
+// Lengths count bytes, so such a character takes the reference's length.
 namespace palimora::picture_text {
 
 inline constexpr const char* kFileName = "images.dat";

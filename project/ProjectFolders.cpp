@@ -45,7 +45,7 @@ std::vector<std::string> ListProjects(const ProgramFolder& folder, std::string_v
     for (fs::directory_iterator it(folder.Projects(), error), end; !error && it != end; it.increment(error)) {
         if (!it->is_directory(error)) continue;
         const Utf8Text name = Utf8OfPath(it->path().filename());
-        if (!FitsCp1252(name)) continue;  // not a folder this program made
+        if (!IsStorableText(name)) continue;  // not a folder this program made
         std::string cp1252 = Cp1252FromUtf8(name);
         if (cp1252 != workingName) names.push_back(std::move(cp1252));
     }

@@ -79,7 +79,14 @@ std::string LinkText(const std::string& text, const std::string& target) {
 std::string HtmlText(const std::string& text) {
     std::string html;
     html.reserve(text.size());
-    for (const char c : text) {
+    for (std::size_t pos = 0; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        // A character beyond Windows-1252 is already the reference a page needs.
+        if (const auto reference = ReferenceAt(text, pos)) {
+            html.append(text, pos, reference->length);
+            pos += reference->length - 1;
+            continue;
+        }
         switch (c) {
             case '&': html += "&amp;"; break;
             case '<': html += "&lt;"; break;

@@ -7,6 +7,7 @@
 #include "lang/LanguageChoice.h"
 #include "project/SiteAddress.h"
 #include "project/SiteLayout.h"
+#include "sitegen/PageEncoding.h"
 #include "styles/ProjectSettings.h"
 
 #include <algorithm>
@@ -104,6 +105,7 @@ bool PageWriter::LoadTemplate(PageLines& page, const char* workingTemplate) cons
 void PageWriter::Finish(PageLines& page, const std::string& fileName, PageKind kind) const {
     if (On(SettingLine::TodaysBrowsers)) WriteHeadForTodaysBrowsers(page, fileName, kind);
     StripMarkers(page);
+    EncodePage(page, On(SettingLine::TodaysBrowsers));
     const fs::path file = ProjectFolder() / PathFromCp1252(fileName);
     page.SaveIfChanged(file);
     if (sources_.madeFiles) sources_.madeFiles->Add(file);

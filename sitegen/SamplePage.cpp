@@ -49,6 +49,8 @@ bool PageWriter::WriteSample(PageKind kind) {
                                    settings::ButtonMode::Pictures);
             break;
     }
+    // The sample is its own template for the next sample, so it stays in the
+    // templates' Windows-1252: a browser shows its references as characters.
     page.Save(sources_.folder.Root() / sample);
     return true;
 }

@@ -1,5 +1,7 @@
 #include "sitegen/TextWidth.h"
 
+#include "common/Cp1252.h"
+
 #include <algorithm>
 #include <array>
 
@@ -51,11 +53,25 @@ constexpr std::array<short, 256> BuildWidths() {
 
 constexpr std::array<short, 256> kWidths = BuildWidths();
 
+// The width of the character at `pos`, and its length in bytes. A character
+// beyond Windows-1252 is as wide as a digit, or as the font's size for the
+// ideographs and syllables of East Asian scripts.
+std::pair<int, std::size_t> CharacterAt(std::string_view text, std::size_t pos) {
+    if (const auto reference = ReferenceAt(text, pos)) {
+        return {reference->codePoint >= 0x2E80 ? 1000 : 556, reference->length};
+    }
+    return {kWidths[static_cast<unsigned char>(text[pos])], 1};
+}
+
 }  // namespace
 
 double TextWidth(std::string_view cp1252) {
     double total = 0;
-    for (char c : cp1252) total += kWidths[static_cast<unsigned char>(c)];
+    for (std::size_t pos = 0; pos < cp1252.size();) {
+        const auto [width, length] = CharacterAt(cp1252, pos);
+        total += width;
+        pos += length;
+    }
     return total * kPixelSize / 1000.0;
 }
 
@@ -64,11 +80,13 @@ std::vector<std::string> WrapLine(std::string_view line, double width) {
     while (TextWidth(line) > width) {
         // The longest start of the line that fits (one character at least).
         std::size_t fits = 0;
-        for (double used = 0; fits < line.size(); ++fits) {
-            used += TextWidth(line.substr(fits, 1));
+        for (double used = 0; fits < line.size();) {
+            const auto [characterWidth, length] = CharacterAt(line, fits);
+            used += characterWidth * kPixelSize / 1000.0;
             if (used > width) break;
+            fits += length;
         }
-        fits = std::max<std::size_t>(fits, 1);
+        fits = std::max(fits, CharacterAt(line, 0).second);
         std::size_t cut = fits, next = fits;
         if (line[fits] == ' ') {
             while (next < line.size() && line[next] == ' ') ++next;  // blanks at the break vanish

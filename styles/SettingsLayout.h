@@ -17,7 +17,10 @@ inline constexpr int kMaxGalleries = 10;
 // 152 lines of Windows-1252 text, CR LF, numbered from 0; each line holds
 // the value of one style control, encoded by the control's kind. The free
 // lines belong to no control and are carried through. The summary title
-// size has a line of its own beside the summary background colour.
+// size has a line of its own beside the summary background colour. A
+// character Windows-1252 cannot hold (in a title, a gallery name, a file's
+// name) is written as its HTML numeric character reference, "&#321;" for
+// U+0141, as in images.dat (common/Cp1252.h).
 //
 // A line is only ever named through this enumeration; its value is the line's
 // number in the file.

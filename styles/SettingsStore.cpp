@@ -1,5 +1,6 @@
 #include "styles/SettingsStore.h"
 
+#include "common/Cp1252.h"
 #include "styles/SettingsLayout.h"
 
 namespace palimora {
@@ -11,7 +12,7 @@ void SettingsStore::Save(const std::filesystem::path& file) const { WriteTextLin
 std::string SettingsStore::Line(SettingLine line) const {
     const int number = LineNumber(line);
     if (number < 0 || static_cast<std::size_t>(number) >= lines_.size()) return {};
-    return lines_[number].substr(0, settings::kMaxLineLength);
+    return std::string(CutToBytes(lines_[number], settings::kMaxLineLength));
 }
 
 void SettingsStore::SetLine(SettingLine line, std::string value) {

@@ -10,6 +10,16 @@ QString ToScreen(const std::string& cp1252) { return QString::fromStdString(Utf8
 
 std::string FromScreen(const QString& text) { return Cp1252FromUtf8(Utf8Text(text.toStdString())); }
 
+std::string StoredForm(const QString& text) { return Cp1252ForDisplay(Utf8Text(text.toStdString())); }
+
+QString CutUntilStored(QString text, const std::function<bool(const std::string&)>& fits) {
+    while (!text.isEmpty() && !fits(StoredForm(text))) {
+        // A character outside the basic plane is two UTF-16 units: both go.
+        text.chop(text.size() >= 2 && text.back().isLowSurrogate() ? 2 : 1);
+    }
+    return text;
+}
+
 QString QtFileFilter(const std::string& cp1252Filter) {
     const QStringList parts = ToScreen(cp1252Filter).split(QLatin1Char('|'));
     QStringList filters;

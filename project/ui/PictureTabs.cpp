@@ -17,17 +17,19 @@
 namespace palimora {
 namespace {
 
-// The bytes a comment takes in images.dat: its lines as a comma list, one
-// byte a character (a character Windows-1252 cannot hold is refused on OK).
-std::size_t StoredCommentSize(const QString& text) {
+// Whether a comment fits images.dat: its lines as a comma list, each
+// character beyond Windows-1252 as its reference.
+bool CommentFits(const std::string& stored) {
     std::vector<std::string> lines;
-    for (const QString& line : text.split(QLatin1Char('\n'))) {
-        std::string bytes;
-        for (const QChar c : line) bytes += c.unicode() < 256 ? static_cast<char>(c.unicode()) : '?';
-        lines.push_back(std::move(bytes));
+    std::size_t start = 0;
+    for (std::size_t end; (end = stored.find('\n', start)) != std::string::npos; start = end + 1) {
+        lines.push_back(stored.substr(start, end - start));
     }
-    return ToCommaList(lines).size();
+    lines.push_back(stored.substr(start));
+    return ToCommaList(lines).size() <= picture_text::kMaxComment;
 }
+
+bool TitleFits(const std::string& stored) { return stored.size() <= picture_text::kMaxTitle; }
 
 }  // namespace
 
@@ -47,7 +49,12 @@ PictureTabs::PictureTabs(UserDialogs& dialogs, const Language& language, QWidget
     TitleLabel->setGeometry(12, 10, 353, 18);
     TitleEdit = new QLineEdit(textsPage);
     TitleEdit->setGeometry(12, 30, 353, 26);
-    TitleEdit->setMaxLength(200);
+    TitleEdit->setMaxLength(static_cast<int>(picture_text::kMaxTitle));
+    // A character beyond Windows-1252 takes several bytes of the title's
+    // field: the field holds no more than fits there.
+    connect(TitleEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (!TitleFits(StoredForm(text))) TitleEdit->setText(CutUntilStored(text, TitleFits));
+    });
     QFont bold = TitleEdit->font();
     bold.setBold(true);
     TitleEdit->setFont(bold);
@@ -61,10 +68,9 @@ PictureTabs::PictureTabs(UserDialogs& dialogs, const Language& language, QWidget
     // comma, a quote or a blank) in 249 bytes: the field holds no more than
     // fits in that form, so nothing is ever cut when it is stored.
     connect(CommentEdit, &QPlainTextEdit::textChanged, this, [this] {
-        QString text = CommentEdit->toPlainText();
-        if (StoredCommentSize(text) <= picture_text::kMaxComment) return;
-        while (!text.isEmpty() && StoredCommentSize(text) > picture_text::kMaxComment) text.chop(1);
-        CommentEdit->setPlainText(text);
+        const QString text = CommentEdit->toPlainText();
+        if (CommentFits(StoredForm(text))) return;
+        CommentEdit->setPlainText(CutUntilStored(text, CommentFits));
         CommentEdit->moveCursor(QTextCursor::End);
     });
     SaveTextsButton = new QPushButton(textsPage);

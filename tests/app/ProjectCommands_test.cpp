@@ -1,5 +1,7 @@
 #include "app/ProjectCommands.h"
 #include "app/Session.h"
+#include "common/Cp1252.h"
+#include "common/TextLines.h"
 #include "imaging/JpegCodec.h"
 #include "lang/TextId.h"
 #include "project/ProjectFolders.h"
@@ -203,6 +205,67 @@ TEST_F(ProjectCommandsTest, ARoundTripBringsEverythingBack) {
     EXPECT_EQ(again.Pictures().Texts().Read(1)->comment, "\"Nice day\",x");
     EXPECT_EQ(again.Settings().Number(SettingLine::CommentSize), 5);
     EXPECT_FALSE(again.ProjectModified());
+}
+
+// A project written before names and texts could go beyond Windows-1252
+// (accents, a euro sign, an ampersand, a typed "&#65;") opens and is saved
+// again byte for byte.
+TEST_F(ProjectCommandsTest, AnOlderProjectOpensAndIsSavedAgainUnchanged) {
+    const std::string name = "F\xEAte \x80 & co";
+    const fs::path old = Project("F\xC3\xAAte \xE2\x82\xAC & co");
+    fs::create_directories(old / "images");
+    EncodeJpeg(Image(6, 4), old / "images" / "000001.jpg");
+    std::string record(456, '\0');
+    record[0] = 1;
+    const std::string title =
+                          "Caf\xE9 &#65; \x93"
+                          "cr\xE8me\x94",
+                      comment = "\"Une, deux\",\xC0 bient\xF4t";
+    record[4] = static_cast<char>(title.size());
+    record.replace(5, title.size(), title);
+    record[205] = static_cast<char>(comment.size());
+    record.replace(206, comment.size(), comment);
+    WriteBytes(old / "textes" / "images.dat", std::string(456, '\0') + record);
+    std::vector<std::string> lines = ReadTextLines(temp.Path() / "runweb.in_");
+    lines[static_cast<int>(SettingLine::SummaryTitle)] = "Mes f\xEAtes & \x80";
+    WriteTextLines(old / (std::string("F\xC3\xAAte \xE2\x82\xAC & co") + ".ini"), lines);
+    const std::string texts = ReadBytes(old / "textes" / "images.dat");
+    const std::string settings = ReadBytes(old / "F\xC3\xAAte \xE2\x82\xAC & co.ini");
+
+    EXPECT_EQ(ListProjects(session.Folder(), Text(TextId::WorkingName)), std::vector<std::string>{name});
+    windows.openChoice = name;
+    ASSERT_TRUE(OpenCommand(session, dialogs, windows));
+    EXPECT_EQ(Utf8FromCp1252(session.Pictures().Texts().Read(1)->title).Bytes(),
+              "Caf\xC3\xA9 &#65; \xE2\x80\x9C"
+              "cr\xC3\xA8me\xE2\x80\x9D");
+    session.SetProjectModified(true);
+    SaveCommand(session, dialogs, windows);
+    EXPECT_EQ(ReadBytes(old / "textes" / "images.dat"), texts);
+    EXPECT_EQ(ReadBytes(old / "F\xC3\xAAte \xE2\x82\xAC & co.ini"), settings);
+}
+
+// A project named and written in any script is saved under that name on
+// disk and comes back whole.
+TEST_F(ProjectCommandsTest, ProjectNamesAndTextsBeyondWindows1252ComeBackWhole) {
+    AddPictures({"a.jpg"});
+    const std::string tokyo = Cp1252FromUtf8(Utf8Text("\xE6\x9D\xB1\xE4\xBA\xAC"));
+    const std::string title =
+        Cp1252FromUtf8(Utf8Text("\xC5\x81\xC3\xB3"
+                                "d\xC5\xBA \xCE\xB1\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1"));
+    const std::string comment = Cp1252FromUtf8(Utf8Text("\"\xD8\xB3\xD9\x84\xD8\xA7\xD9\x85\""));
+    session.Pictures().Texts().Write(1, title, comment);
+    windows.typedNames = {tokyo};
+    SaveCommand(session, dialogs, windows);
+    EXPECT_TRUE(fs::exists(temp.Path() / "Projets" / "\xE6\x9D\xB1\xE4\xBA\xAC" / "\xE6\x9D\xB1\xE4\xBA\xAC.ini"));
+
+    Session again{ProgramFolder(temp.Path())};
+    again.Start();
+    ScriptedWindows openWindow{again, dialogs};
+    openWindow.openChoice = ListProjects(again.Folder(), Text(TextId::WorkingName)).at(0);
+    ASSERT_TRUE(OpenCommand(again, dialogs, openWindow));
+    EXPECT_EQ(again.ProjectName(), tokyo);
+    EXPECT_EQ(again.Pictures().Texts().Read(1)->title, title);
+    EXPECT_EQ(again.Pictures().Texts().Read(1)->comment, comment);
 }
 
 TEST_F(ProjectCommandsTest, OpeningDropsUnsavedSettings) {

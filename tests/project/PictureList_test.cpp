@@ -208,14 +208,12 @@ TEST_F(PictureListTest, WhatCannotBeCopiedIsToldInTheLanguage) {
     }
 }
 
-TEST_F(PictureListTest, NamesBecomeWindows1252TitlesOrAreRefusedBeforeAnyChange) {
-    list.Add({Source("Été à Noël.jpg")}, 0, Convert());
+TEST_F(PictureListTest, NamesBecomeWindows1252TitlesWithReferencesBeyondIt) {
+    list.Add({Source("Été à Noël.jpg"), Source("Łódź.jpg")}, 0, Convert());
     EXPECT_EQ(list.Texts().Read(1)->title, "\xC9t\xE9 \xE0 No\xEBl");
-
-    AddNumbered(0);
-    EXPECT_THROW(list.Add({Source("ok.jpg"), Source("東京.jpg")}, 0, Convert()), PalimoraError);
-    EXPECT_EQ(list.Files(), Names{"000001.jpg"});  // nothing moved, nothing added
-    EXPECT_EQ(list.Texts().Read(1)->title, "\xC9t\xE9 \xE0 No\xEBl");
+    EXPECT_EQ(list.Texts().Read(2)->title,
+              "&#321;\xF3"
+              "d&#378;");
 }
 
 TEST_F(PictureListTest, APhotosOwnTitleAndDescriptionBecomeItsTexts) {
@@ -227,7 +225,7 @@ TEST_F(PictureListTest, APhotosOwnTitleAndDescriptionBecomeItsTexts) {
     EXPECT_EQ(list.Texts().Read(1)->comment, "\"Au soir\",\"Sur la Loire\"");
     EXPECT_EQ(list.Texts().Read(2)->title, "Coucher de soleil");  // a one-line description is a title
     EXPECT_EQ(list.Texts().Read(2)->comment, "");
-    EXPECT_EQ(list.Texts().Read(3)->title, "IMG_3");  // Windows-1252 cannot hold that title
+    EXPECT_EQ(list.Texts().Read(3)->title, "&#26481;&#20140;");
 
     list.Add({both}, 3, Convert(), AddedTexts::FromFileName);
     EXPECT_EQ(list.Texts().Read(4)->title, "IMG_1");

@@ -1,4 +1,5 @@
 #include "sitegen/PageWriter.h"
+#include "common/Cp1252.h"
 #include "common/ProgramFolder.h"
 #include "imaging/JpegCodec.h"
 #include "lang/Language.h"
@@ -544,7 +545,8 @@ TEST_F(PageWriterTest, APicturePageForTodaysBrowsersGivesItsAttributesAsStyle) {
                     "style=\"border:2px solid #FF0000;margin:0px 5px\">"));
     EXPECT_TRUE(Has(page, "<table class=\"frame\">"));
     EXPECT_TRUE(Has(page, "table.frame > * > tr > td { padding: 7px; }"));
-    EXPECT_TRUE(Has(page, "<img src=\"./param/avant.gif\" alt=\"" + Word(TextId::Previous) + "\""));
+    EXPECT_TRUE(
+        Has(page, "<img src=\"./param/avant.gif\" alt=\"" + Utf8FromCp1252(Word(TextId::Previous)).Bytes() + "\""));
     for (const char* designed : {"<DIV", "<font", "<TD", "HSPACE", "bgcolor"}) EXPECT_FALSE(Has(page, designed));
 
     // A home link without a picture is no empty picture, with titles or without.
