@@ -22,6 +22,8 @@ constexpr std::array<const char*, kFailureCount> kBothLanguages{
     "Non connect\xE9 / not connected.",
     "Une liste est d\xE9j\xE0 en cours / a listing is already under way.",
     "Saut de ligne ou caract\xE8re de contr\xF4le dans un nom / line break or control character in a name:",
+    "Nom hors Windows-1252, que ce serveur n'accepte pas / a name beyond Windows-1252, which this server does not "
+    "take:",
 };
 
 std::mutex guard;

@@ -22,8 +22,9 @@ enum class Failure {
     NotConnected,
     ListingBusy,
     ControlInName,
+    NameNeedsUtf8Server,
 };
-inline constexpr int kFailureCount = static_cast<int>(Failure::ControlInName) + 1;
+inline constexpr int kFailureCount = static_cast<int>(Failure::NameNeedsUtf8Server) + 1;
 
 std::string FailureText(Failure failure);
 // The whole message about a file or folder: "<words> <file>.".

@@ -16,7 +16,7 @@ namespace {
 constexpr std::array<TextId, kFailureCount> kFailureTextIds{
     TextId::FileUnreadable,  TextId::NotAnOrdinaryFile, TextId::FileTooLarge,       TextId::FileUnwritable,
     TextId::FileNotReplaced, TextId::FileNotCopied,     TextId::TextNotUtf8,        TextId::CharacterNotStorable,
-    TextId::NotConnected,    TextId::ListingUnderWay,   TextId::RemotePathUnusable,
+    TextId::NotConnected,    TextId::ListingUnderWay,   TextId::RemotePathUnusable, TextId::NameNeedsUtf8Server,
 };
 
 void InstallFailureTexts(const LanguageTexts& texts) {

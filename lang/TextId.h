@@ -263,6 +263,7 @@ enum class TextId {
     CharacterNotStorable = 259,
     NotConnected = 260,
     ListingUnderWay = 261,
+    NameNeedsUtf8Server = 262,
     ConvertPhotoEnd = 280,
     SkippedWithoutConvert = 281,
     PictureAdded = 282,
@@ -343,7 +344,7 @@ enum class TextId {
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 330> kAllTextIds{{
+inline constexpr std::array<TextId, 331> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -597,6 +598,7 @@ inline constexpr std::array<TextId, 330> kAllTextIds{{
     TextId::CharacterNotStorable,
     TextId::NotConnected,
     TextId::ListingUnderWay,
+    TextId::NameNeedsUtf8Server,
     TextId::ConvertPhotoEnd,
     TextId::SkippedWithoutConvert,
     TextId::PictureAdded,

@@ -1,6 +1,8 @@
 #include "publish/FtpTransport.h"
 
 #include "common/Cp1252.h"
+#include "common/Error.h"
+#include "common/FailureTexts.h"
 
 #include <utility>
 
@@ -35,12 +37,15 @@ std::vector<UnixListing::Entry> FtpTransport::List() {
 }
 
 std::string FtpTransport::ToServer(const std::string& name) const {
-    return client_.Utf8Names() ? Utf8FromCp1252(name).Bytes() : name;
+    if (client_.Utf8Names()) return Utf8FromCp1252(name).Bytes();
+    // A server that did not say it takes UTF-8 reads names in its own code
+    // page: a reference would reach it as a name nobody chose.
+    if (HoldsReferences(name)) throw PalimoraError(FailureText(Failure::NameNeedsUtf8Server) + " " + name + ".");
+    return name;
 }
 
 std::string FtpTransport::FromServer(const std::string& name) const {
     if (!client_.Utf8Names()) return name;
-    // A name Windows-1252 cannot hold matches none the program sends.
     return Cp1252ForDisplay(Utf8Text(name));
 }
 

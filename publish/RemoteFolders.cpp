@@ -24,12 +24,14 @@ bool EndsTheRun(const PalimoraError& error, const RemoteTransport& remote) {
 
 std::string WebFolderName(const std::string& cp1252Name) {
     std::string name;
-    for (const char c : cp1252Name) {
-        const char base = Cp1252BaseLetter(c);
+    for (std::size_t pos = 0; pos < cp1252Name.size(); pos += CharacterLength(cp1252Name, pos)) {
+        const char base = CharacterLength(cp1252Name, pos) > 1 ? '_' : Cp1252BaseLetter(cp1252Name[pos]);
         const bool kept =
             std::isalnum(static_cast<unsigned char>(base)) != 0 && static_cast<unsigned char>(base) < 0x80;
         name += kept || base == '-' || base == '_' ? base : '_';
     }
+    // A name in another script leaves nothing of itself.
+    if (name.find_first_not_of('_') == std::string::npos) return "site";
     return name;
 }
 

@@ -14,7 +14,8 @@ class UserDialogs;
 
 // The remote folder offered for a project: its name as a web address keeps
 // it everywhere, letters without accents, digits, "-" and "_" (a blank and
-// anything else becomes "_"). `cp1252Name` is the project's name.
+// anything else becomes "_"), or "site" when nothing but "_" would be left.
+// `cp1252Name` is the project's name.
 std::string WebFolderName(const std::string& cp1252Name);
 
 // The remote side of a publication: moving through the server's folders,

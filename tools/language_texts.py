@@ -267,6 +267,7 @@ NAMES = {
     259: "CharacterNotStorable",
     260: "NotConnected",
     261: "ListingUnderWay",
+    262: "NameNeedsUtf8Server",
     280: "ConvertPhotoEnd",
     281: "SkippedWithoutConvert",
     282: "PictureAdded",

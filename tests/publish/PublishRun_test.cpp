@@ -171,20 +171,23 @@ TEST_F(RealServerRunTest, RepublishingSendsExactlyWhatChangedAndRemovesOnlyWhatI
     EXPECT_EQ(testing::DifferingFiles(project, served.Path() / "Demo", true), std::vector<std::string>{});
 }
 
-// A folder and a page named with accents are made in one run and found in
-// the next: this server offers UTF8 and gets the names in UTF-8.
-TEST_F(RealServerRunTest, AnAccentedFolderIsFoundAgainTheNextTime) {
+// A folder and pages named with accents and in other scripts are made in
+// one run and found in the next: this server offers UTF8 and gets the names
+// in UTF-8.
+TEST_F(RealServerRunTest, AFolderNamedInAnyScriptIsFoundAgainTheNextTime) {
     testing::WriteBytes(project / u8"\u00E9t\u00E9.htm", "<html></html>");
+    testing::WriteBytes(project / u8"\u0141\u00F3d\u017A \u6771\u4EAC.htm", "<html></html>");
     for (int run = 0; run < 2; ++run) {
         progress.statuses.clear();
-        ASSERT_EQ(Publish(server.Port(), ReplacePolicy::Changed, "Vacances \xE9t\xE9 2024"), PublishOutcome::Published)
+        ASSERT_EQ(Publish(server.Port(), ReplacePolicy::Changed, "Vacances \xE9t\xE9 &#26481;&#20140;"),
+                  PublishOutcome::Published)
             << Messages().front();
         EXPECT_EQ(Messages(), std::vector<std::string>{});
     }
     EXPECT_EQ(progress.statuses.back(), Text(TextId::NothingToSend));
-    EXPECT_EQ(testing::DifferingFiles(project, served.Path() / "Vacances \u00E9t\u00E9 2024", true),
-              std::vector<std::string>{});
-    EXPECT_TRUE(fs::exists(served.Path() / "Vacances \u00E9t\u00E9 2024" / u8"\u00E9t\u00E9.htm"));
+    const fs::path remote = served.Path() / u8"Vacances \u00E9t\u00E9 \u6771\u4EAC";
+    EXPECT_EQ(testing::DifferingFiles(project, remote, true), std::vector<std::string>{});
+    EXPECT_TRUE(fs::exists(remote / u8"\u0141\u00F3d\u017A \u6771\u4EAC.htm"));
 }
 
 TEST_F(RealServerRunTest, RefusalsAreToldInTheUsersLanguage) {
@@ -337,6 +340,10 @@ TEST(WebFolderName, AProjectNameBecomesAFolderNameEveryServerAndBrowserKeeps) {
                             "d"),
               "A_la_fete____Said");
     EXPECT_EQ(WebFolderName("Demo-1_b"), "Demo-1_b");
+    EXPECT_EQ(WebFolderName("&#321;\xF3"
+                            "d&#378; 2026"),
+              "_od__2026");
+    EXPECT_EQ(WebFolderName("&#26481;&#20140;"), "site");
 }
 
 TEST_F(ScriptedRunTest, AFolderNameWithALineBreakIsRefusedBeforeAnythingIsSent) {
@@ -346,6 +353,17 @@ TEST_F(ScriptedRunTest, AFolderNameWithALineBreakIsRefusedBeforeAnythingIsSent) 
     EXPECT_TRUE(Sent("DELE").empty());
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages()[0].rfind(Text(TextId::RemotePathUnusable), 0), 0u);
+}
+
+// This server did not offer UTF8: a name beyond Windows-1252 is refused,
+// never sent as the reference the program keeps.
+TEST_F(ScriptedRunTest, ANameBeyondWindows1252GoesOnlyToAServerThatTakesUtf8) {
+    Start({});
+    EXPECT_EQ(Publish(server->Port(), ReplacePolicy::All, "&#26481;&#20140;"), PublishOutcome::Failed);
+    EXPECT_TRUE(Sent("MKD").empty());
+    EXPECT_TRUE(Sent("STOR").empty());
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_NE(Messages()[0].find(Text(TextId::NameNeedsUtf8Server)), std::string::npos) << Messages()[0];
 }
 
 TEST_F(ScriptedRunTest, AListingTheServerCutsShortIsNotAnEmptyFolder) {
