@@ -2,7 +2,8 @@
 """The program's language texts. NAMES gives each text its number (its line
 in the language files) and the name the code reads it by; lang/texts/<code>.toml
 gives each language's texts by name, one file per language. Run it to write
-assets/<code>.asc for every language (Windows-1252, CR LF, line N = "N,text N")
+assets/<code>.asc for every language (Windows-1252, CR LF, line N = "N,text N";
+a character beyond Windows-1252 as its numeric character reference)
 and lang/TextId.h. A text missing from a language, empty, or not in NAMES is
 an error, never a line out of place. With --check it writes nothing and fails
 when one of those files differs from what it would write."""
@@ -370,9 +371,9 @@ def read_table(path):
             problems.append(f"{name}: empty")
             continue
         try:
-            line = f"{number},{text}".encode("cp1252")
+            line = stored(f"{number},{text}")
         except UnicodeEncodeError as error:
-            problems.append(f"{name}: {text[error.start:error.end]!r} is no Windows-1252 character")
+            problems.append(f"{name}: {text[error.start:error.end]!r} is a control character")
             continue
         if len(line) > 249:
             problems.append(f"{name}: longer than a line holds ({len(line)} bytes of 249)")
@@ -383,6 +384,20 @@ def read_table(path):
     return texts
 
 
+def stored(text):
+    """Text as the program keeps it: Windows-1252, each character beyond it
+    (from U+0100 on) as its numeric character reference, "&#321;"."""
+    out = bytearray()
+    for position, character in enumerate(text):
+        try:
+            out += character.encode("cp1252")
+        except UnicodeEncodeError:
+            if ord(character) < 0x100:
+                raise UnicodeEncodeError("cp1252", text, position, position + 1, "a control character")
+            out += f"&#{ord(character)};".encode("ascii")
+    return bytes(out)
+
+
 def read_tables():
     """{code: {name: text}} of every language table."""
     return {path.stem: read_table(path) for path in sorted(LANGUAGE_TABLES.glob("*.toml"))}
@@ -391,7 +406,7 @@ def read_tables():
 def language_file(texts):
     by_number = {number: texts[name] for number, name in NAMES.items()}
     lines = [f"{n},{by_number.get(n, '')}" for n in range(LAST + 1)]
-    return ("\r\n".join(lines) + "\r\n").encode("cp1252")
+    return stored("\r\n".join(lines) + "\r\n")
 
 
 try:

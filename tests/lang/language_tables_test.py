@@ -25,6 +25,11 @@ class LanguageTables(unittest.TestCase):
         for problem in ("SaveHint: missing", "PublishHint: empty", "NoSuchText: not a text of the program"):
             self.assertIn(problem, message)
 
+    def test_a_language_beyond_windows_1252_keeps_its_letters_as_references(self):
+        self.assertEqual(language_texts.stored("Zapisz zdj\u0119cie \u20ac"), b"Zapisz zdj&#281;cie \x80")
+        with self.assertRaises(UnicodeEncodeError):
+            language_texts.stored("a\x85b")
+
 
 if __name__ == "__main__":
     unittest.main()
