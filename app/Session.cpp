@@ -2,6 +2,7 @@
 
 #include "common/Error.h"
 #include "lang/TextId.h"
+#include "project/DemoLanguage.h"
 #include "project/WorkingFolder.h"
 
 namespace palimora {
@@ -23,6 +24,11 @@ std::string Session::WorkingName() const {
 void Session::ChooseLanguage(std::string_view choice) {
     const std::filesystem::path oldWorkingFolder = WorkingFolder();
     language_.Choose(folder_, choice);
+    try {
+        GiveDemoLanguage(folder_, LanguageCode());
+    } catch (const PalimoraError&) {
+        // The demo keeps the words it had: each of its files is replaced whole or not at all.
+    }
     if (WorkingFolder() != oldWorkingFolder) {
         EmptyWorkingFolder(oldWorkingFolder);
         std::error_code ignored;

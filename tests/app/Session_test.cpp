@@ -1,8 +1,11 @@
 #include "app/Session.h"
 #include "app/HelpPages.h"
 #include "common/Error.h"
+#include "common/TextLines.h"
 #include "lang/TextId.h"
+#include "project/PictureTextFile.h"
 #include "project/PictureTextLayout.h"
+#include "styles/SettingsLayout.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
 
@@ -12,6 +15,7 @@ namespace palimora {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ReadBytes;
 using testing::ScriptedDialogs;
 using testing::WriteBytes;
 
@@ -120,6 +124,23 @@ TEST_F(SessionTest, ChoosingEnglishMovesTheWorkingFolderToItsEnglishName) {
     EXPECT_EQ(session.WorkingFolder(), temp.Path() / "Projets" / "New Project");
     EXPECT_TRUE(fs::exists(session.WorkingFolder() / "textes" / "images.dat"));
     EXPECT_FALSE(fs::exists(Working()));
+}
+
+// The demo speaks the language chosen at the first start, unless the user
+// has made it their own.
+TEST_F(SessionTest, TheDemoSpeaksTheChosenLanguageUntilItIsChanged) {
+    const fs::path demo = temp.Path() / "Projets" / "Demo";
+    fs::copy(fs::path(PALIMORA_SOURCE_ASSETS) / "Projets" / "Demo", demo, fs::copy_options::recursive);
+    session.Start();
+    session.ChooseLanguage("Deutsch");
+    EXPECT_EQ(PictureTextFile(demo / "textes" / "images.dat").Read(1)->title, "Morgen in der Bucht");
+    EXPECT_EQ(ReadTextLines(demo / "Demo.ini")[static_cast<int>(SettingLine::SummaryTitle)], "Reisetagebuch");
+    EXPECT_EQ(ReadBytes(demo / "runweb.ini"), ReadBytes(demo / "Demo.ini"));
+
+    PictureTextFile(demo / "textes" / "images.dat").Write(1, "Meine Bucht", "");
+    session.ChooseLanguage("English");
+    EXPECT_EQ(PictureTextFile(demo / "textes" / "images.dat").Read(1)->title, "Meine Bucht");
+    EXPECT_EQ(ReadTextLines(demo / "Demo.ini")[static_cast<int>(SettingLine::SummaryTitle)], "Reisetagebuch");
 }
 
 TEST_F(SessionTest, HelpPagesFollowTheLanguageAndWhatIsShown) {

@@ -1,0 +1,59 @@
+#include "project/DemoLanguage.h"
+
+#include "common/AtomicFiles.h"
+#include "common/Error.h"
+#include "common/TextLines.h"
+#include "project/ProjectLayout.h"
+
+#include <optional>
+#include <system_error>
+
+namespace palimora {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kDemoName = "Demo";
+constexpr const char* kDemoLanguagesFolder = "demo";
+
+struct DemoWords {
+    std::string texts;
+    std::string settings;
+};
+
+std::optional<DemoWords> ReadWords(const fs::path& texts, const fs::path& settings) {
+    std::error_code error;
+    if (!fs::is_regular_file(texts, error) || !fs::is_regular_file(settings, error)) return std::nullopt;
+    try {
+        return DemoWords{ReadFileBytes(texts), ReadFileBytes(settings)};
+    } catch (const PalimoraError&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+void GiveDemoLanguage(const ProgramFolder& folder, const std::string& languageCode) {
+    const fs::path demo = folder.Project(kDemoName);
+    const fs::path languages = folder.Root() / kDemoLanguagesFolder;
+    const fs::path texts = project_layout::PictureTextFile(demo);
+    const fs::path saved = project_layout::SavedSettingsFile(demo, kDemoName);
+    const auto wanted = ReadWords(languages / (languageCode + ".dat"), languages / (languageCode + ".ini"));
+    const auto current = ReadWords(texts, saved);
+    if (!wanted || !current || (wanted->texts == current->texts && wanted->settings == current->settings)) return;
+
+    bool asShipped = false;
+    std::error_code error;
+    for (fs::directory_iterator it(languages, error), end; !error && it != end && !asShipped; it.increment(error)) {
+        if (it->path().extension() != ".dat") continue;
+        fs::path settings = it->path();
+        const auto shipped = ReadWords(it->path(), settings.replace_extension(".ini"));
+        asShipped = shipped && shipped->texts == current->texts && shipped->settings == current->settings;
+    }
+    if (!asShipped) return;
+    WriteFileAtomically(texts, wanted->texts);
+    WriteFileAtomically(saved, wanted->settings);
+    WriteFileAtomically(project_layout::WorkingSettingsFile(demo), wanted->settings);
+}
+
+}  // namespace palimora
