@@ -50,9 +50,9 @@ WORDS = {
         "pictures": [
             ("Morgen in der Bucht", ["Das erste Boot läuft aus,", "wenn die Sonne aufgeht."]),
             ("Segel auf hoher See", ["Ein gleichmäßiger Wind,", "die See spiegelglatt."]),
-            ("Silberne Spiegelungen", ["Am Abend wird die Bucht", "zum Spiegel."]),
+            ("Silbernes Licht", ["Am Abend wird die Bucht", "zum Spiegel."]),
             ("Die drei Gipfel", ["Von der Hütte aus gesehen,", "auf 2100 Metern."]),
-            ("Alpenglühen", ["Das letzte Licht", "auf den Graten."]),
+            ("Abend am Berg", ["Das letzte Licht", "auf den Graten."]),
             ("Firnfeld im Frühling", ["Ein wenig Schnee liegt noch", "am Nordhang."]),
             ("Lichter der Stadt", ["Ein Fenster nach dem anderen."]),
             ("Im Hafenviertel", ["Alte Lagerhäuser,", "neue Werkstätten."]),

@@ -1,6 +1,7 @@
 #include "common/ProgramFolder.h"
 #include "common/ui/ScreenText.h"
 #include "lang/Language.h"
+#include "lang/LanguageChoice.h"
 #include "lang/TextId.h"
 #include "publish/ui/FtpSettingsWindow.h"
 #include "publish/ui/TransferWindow.h"
@@ -98,12 +99,14 @@ private slots:
         QCOMPARE(window->PasswordEdit->displayText(), QStringLiteral("$$$"));
     }
 
-    void noLabelRunsIntoItsFieldOrOutOfTheWindowInEitherLanguage() {
-        Language english;
-        english.Choose(folder_, "English");
-        for (const Language* language : {&language_, &english}) {
+    void noCaptionRunsIntoItsFieldOrOutOfTheWindowInAnyLanguage() {
+        const std::vector<AvailableLanguage> languages = AvailableLanguages(folder_);
+        QCOMPARE(languages.size(), std::size_t{4});
+        for (const AvailableLanguage& available : languages) {
+            Language language;
+            language.Choose(folder_, available.name);
             FtpServer server;
-            TFormFTP window(server, *language, dialogs_, "Vacances", {}, nullptr);
+            TFormFTP window(server, language, dialogs_, "Vacances", {}, nullptr);
             window.show();
             for (QLabel* label : {window.HostLabel, window.UserLabel, window.PasswordLabel}) {
                 QVERIFY2(label->geometry().right() < window.HostEdit->x(), qPrintable(label->text()));
@@ -112,6 +115,11 @@ private slots:
                 QVERIFY2(label->geometry().right() < window.width(), qPrintable(label->text()));
             }
             QVERIFY(window.FolderHint->geometry().bottom() < window.UserEdit->y());
+
+            TFormFTP2 transfer(folder_, "Vacances", server, "index.html", language, dialogs_, {}, nullptr);
+            for (QPushButton* button : {transfer.ResultButton, transfer.CancelButton}) {
+                QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
+            }
         }
     }
 
