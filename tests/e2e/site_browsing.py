@@ -13,7 +13,7 @@ import subprocess
 import sys
 import tempfile
 
-from site_layout import PROJECT, Browser, make_project, serve, write_settings
+from site_layout import PROJECT, Browser, make_project, report, serve, write_settings
 
 KEYS = {"ArrowLeft": 37, "ArrowRight": 39, "ArrowDown": 40, "f": 70}
 
@@ -102,12 +102,7 @@ def main():
         script = site / "param" / "browse.js"
         if not script.is_file() or script.stat().st_size >= 4096:
             failures.append(f"the browsing script is missing or not under 4 KB: {script}")
-    for failure in failures:
-        print("FAIL", failure)
-    if failures:
-        return 1
-    print("1 passed, 0 failed")
-    return 0
+    return report(failures)
 
 
 if __name__ == "__main__":

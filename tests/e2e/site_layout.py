@@ -276,6 +276,17 @@ PROBE = r"""
 """
 
 
+def report(failures):
+    """Prints the failures, or the one test's pass; the exit status."""
+    for failure in failures:
+        print("FAIL", failure)
+    if failures:
+        print(f"{len(failures)} problems")
+        return 1
+    print("1 passed, 0 failed")
+    return 0
+
+
 def main():
     stage = pathlib.Path(sys.argv[1])
     shots = pathlib.Path(sys.argv[2]) if len(sys.argv) > 2 else None
@@ -348,13 +359,7 @@ def main():
         finally:
             server.shutdown()
             browser.close()
-    for failure in failures:
-        print("FAIL", failure)
-    if failures:
-        print(f"{len(failures)} problems")
-        return 1
-    print("1 passed, 0 failed")
-    return 0
+    return report(failures)
 
 
 if __name__ == "__main__":

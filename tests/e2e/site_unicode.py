@@ -13,7 +13,7 @@ import subprocess
 import sys
 import tempfile
 
-from site_layout import Browser, serve
+from site_layout import Browser, report, serve
 from setting_lines import LINE
 
 PROJECT = "旅行の写真"
@@ -109,12 +109,7 @@ def main():
             finally:
                 server.shutdown()
                 browser.close()
-    for failure in failures:
-        print("FAIL", failure)
-    if failures:
-        return 1
-    print("1 passed, 0 failed")
-    return 0
+    return report(failures)
 
 
 if __name__ == "__main__":
