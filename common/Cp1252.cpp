@@ -178,7 +178,7 @@ bool HoldsReferences(std::string_view text) {
 
 std::string_view CutToBytes(std::string_view text, std::size_t maxBytes) {
     std::size_t end = 0;
-    while (end < text.size() && end + CharacterLength(text, end) <= maxBytes) end += CharacterLength(text, end);
+    for (std::size_t next; end < text.size() && (next = end + CharacterLength(text, end)) <= maxBytes;) end = next;
     return text.substr(0, end);
 }
 

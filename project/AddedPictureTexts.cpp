@@ -14,8 +14,8 @@ namespace palimora {
 
 namespace {
 
-// A metadata text as the program keeps it, or nothing when Windows-1252
-// cannot hold one of its characters (a title of question marks helps no one).
+// A metadata text as the program keeps it, or nothing when it is empty or
+// cannot be stored (not UTF-8, or a control character without a byte).
 std::optional<std::string> KeptText(const Utf8Text& text) {
     if (text.empty() || !IsStorableText(text)) return std::nullopt;
     return Cp1252FromUtf8(text);

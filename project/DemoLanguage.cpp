@@ -19,11 +19,11 @@ constexpr const char* kDemoLanguagesFolder = "demo";
 struct DemoWords {
     std::string texts;
     std::string settings;
+    friend bool operator==(const DemoWords&, const DemoWords&) = default;
 };
 
+// Nothing when either file is missing or unreadable.
 std::optional<DemoWords> ReadWords(const fs::path& texts, const fs::path& settings) {
-    std::error_code error;
-    if (!fs::is_regular_file(texts, error) || !fs::is_regular_file(settings, error)) return std::nullopt;
     try {
         return DemoWords{ReadFileBytes(texts), ReadFileBytes(settings)};
     } catch (const PalimoraError&) {
@@ -40,7 +40,7 @@ void GiveDemoLanguage(const ProgramFolder& folder, const std::string& languageCo
     const fs::path saved = project_layout::SavedSettingsFile(demo, kDemoName);
     const auto wanted = ReadWords(languages / (languageCode + ".dat"), languages / (languageCode + ".ini"));
     const auto current = ReadWords(texts, saved);
-    if (!wanted || !current || (wanted->texts == current->texts && wanted->settings == current->settings)) return;
+    if (!wanted || !current || wanted == current) return;
 
     bool asShipped = false;
     std::error_code error;
@@ -48,7 +48,7 @@ void GiveDemoLanguage(const ProgramFolder& folder, const std::string& languageCo
         if (it->path().extension() != ".dat") continue;
         fs::path settings = it->path();
         const auto shipped = ReadWords(it->path(), settings.replace_extension(".ini"));
-        asShipped = shipped && shipped->texts == current->texts && shipped->settings == current->settings;
+        asShipped = shipped == current;
     }
     if (!asShipped) return;
     WriteFileAtomically(texts, wanted->texts);

@@ -24,8 +24,9 @@ bool EndsTheRun(const PalimoraError& error, const RemoteTransport& remote) {
 
 std::string WebFolderName(const std::string& cp1252Name) {
     std::string name;
-    for (std::size_t pos = 0; pos < cp1252Name.size(); pos += CharacterLength(cp1252Name, pos)) {
-        const char base = CharacterLength(cp1252Name, pos) > 1 ? '_' : Cp1252BaseLetter(cp1252Name[pos]);
+    for (std::size_t pos = 0, length = 0; pos < cp1252Name.size(); pos += length) {
+        length = CharacterLength(cp1252Name, pos);
+        const char base = length > 1 ? '_' : Cp1252BaseLetter(cp1252Name[pos]);
         const bool kept =
             std::isalnum(static_cast<unsigned char>(base)) != 0 && static_cast<unsigned char>(base) < 0x80;
         name += kept || base == '-' || base == '_' ? base : '_';

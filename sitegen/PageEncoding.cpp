@@ -4,7 +4,6 @@
 #include "sitegen/PageLines.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <string>
 #include <string_view>
@@ -23,8 +22,9 @@ std::string Lowered(std::string_view text) {
 bool DeclareUtf8(std::string& line) {
     static constexpr std::string_view kDeclaration = "charset=";
     bool declared = false;
-    for (std::size_t at = Lowered(line).find(kDeclaration); at != std::string::npos;
-         at = Lowered(line).find(kDeclaration, at + 1)) {
+    std::string lowered = Lowered(line);  // kept alongside: "utf-8" is the same lowered
+    for (std::size_t at = lowered.find(kDeclaration); at != std::string::npos;
+         at = lowered.find(kDeclaration, at + 1)) {
         std::size_t start = at + kDeclaration.size();
         const bool quoted = start < line.size() && (line[start] == '"' || line[start] == '\'');
         if (quoted) ++start;
@@ -34,6 +34,7 @@ bool DeclareUtf8(std::string& line) {
             ++end;
         }
         line.replace(start, end - start, "utf-8");
+        lowered.replace(start, end - start, "utf-8");
         declared = true;
     }
     return declared;
