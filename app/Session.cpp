@@ -53,6 +53,14 @@ std::filesystem::path Session::WorkingFolder() const { return folder_.Project(Wo
 
 bool Session::IsUnnamedProject() const { return projectName_ == WorkingName(); }
 
+void Session::GalleriesFollowPictures(const std::vector<std::string>& before, const std::vector<std::string>& after,
+                                      const NewPositions& moved, std::optional<InsertedPictures> inserted,
+                                      UserDialogs& dialogs) {
+    if (IsUnnamedProject()) return;  // its one gallery is made over all its pictures at the first save
+    for (const std::string& gallery : settings_.FollowPictures(before, after, moved, inserted))
+        dialogs.ShowMessageOk(LangText(TextId::GalleryWithoutPictures) + " " + gallery);
+}
+
 bool Session::ConfirmClose(UserDialogs& dialogs, const std::function<void()>& save) {
     if (dialogs.AskYesNoCancel(LangText(TextId::QuitQuestion)) != kModalYes) return false;
     if (projectModified_) {

@@ -59,6 +59,12 @@ public:
     bool ProjectModified() const { return projectModified_; }
     void SetProjectModified(bool modified) { projectModified_ = modified; }
 
+    // After pictures were deleted or inserted: the galleries of a named
+    // project follow them (ProjectSettings::FollowPictures), and each gallery
+    // that went for want of pictures is told.
+    void GalleriesFollowPictures(const std::vector<std::string>& before, const std::vector<std::string>& after,
+                                 const NewPositions& moved, std::optional<InsertedPictures> inserted, UserDialogs& dialogs);
+
     // The pictures being edited: those of the working folder.
     PictureList& Pictures() { return pictures_; }
 

@@ -341,10 +341,11 @@ enum class TextId {
     AddTitlesHelp = 398,
     LookForAllPages = 399,
     LookNotEverywhere = 400,
+    GalleryWithoutPictures = 401,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 331> kAllTextIds{{
+inline constexpr std::array<TextId, 332> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -676,9 +677,10 @@ inline constexpr std::array<TextId, 331> kAllTextIds{{
     TextId::AddTitlesHelp,
     TextId::LookForAllPages,
     TextId::LookNotEverywhere,
+    TextId::GalleryWithoutPictures,
 }};
 
-inline constexpr int kLanguageFileLines = 401;
+inline constexpr int kLanguageFileLines = 402;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

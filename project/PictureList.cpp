@@ -114,13 +114,16 @@ void PictureList::Reconcile() const {
     }
 }
 
-void PictureList::Delete(const std::vector<int>& positions) {
+std::vector<int> PictureList::Delete(const std::vector<int>& positions) {
     const std::vector<std::string> before = Files();
+    std::vector<int> deleted;
     for (int position : positions) {
         if (position < 0 || position >= static_cast<int>(before.size())) continue;
-        std::error_code ignored;
-        fs::remove(FileOf(SixDigits(position + 1) + ExtensionOf(before[position])), ignored);
+        std::error_code error;
+        fs::remove(FileOf(before[position]), error);
+        if (error) continue;  // it stays, with its texts
         texts_.Clear(position + 1);
+        deleted.push_back(position);
     }
     // Numbers only fall and the walk goes up, so no file or record is
     // overwritten before it has moved; the backup holds the texts meanwhile.
@@ -136,6 +139,7 @@ void PictureList::Delete(const std::vector<int>& positions) {
         RenameTo(remaining[j], wanted);
     }
     fs::remove(backup.Path(), error);
+    return deleted;
 }
 
 bool PictureList::Move(int current, int direction) { return MoveTo(current, current + direction); }

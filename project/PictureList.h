@@ -49,8 +49,9 @@ public:
     void Reconcile() const;
 
     // Deletes the pictures at the given list positions (0-based) and numbers
-    // the rest 1..n again, their texts following them.
-    void Delete(const std::vector<int>& positions);
+    // the rest 1..n again, their texts following them. Returns the positions
+    // whose pictures are gone (a file that cannot be removed stays listed).
+    std::vector<int> Delete(const std::vector<int>& positions);
 
     // Swaps picture `current` with its neighbour below (+1) or above (-1).
     // False, and nothing changes, when there is no such neighbour. Throws

@@ -113,6 +113,18 @@ void ProjectSettings::Store(SettingLine line, std::string value) {
     store_.Save(workingFile_);
 }
 
+std::vector<std::string> ProjectSettings::FollowPictures(const std::vector<std::string>& before,
+                                                         const std::vector<std::string>& after,
+                                                         const NewPositions& moved,
+                                                         std::optional<InsertedPictures> inserted) {
+    if (workingFile_.empty() || store_.LineCount() == 0) return {};
+    SettingsStore changed = store_;
+    std::vector<std::string> removed = palimora::FollowPictures(changed, before, after, moved, inserted);
+    changed.Save(workingFile_);
+    store_ = std::move(changed);
+    return removed;
+}
+
 bool ProjectSettings::Check(SettingLine line) const { return ReadCheck(store_.Line(line)); }
 int ProjectSettings::Number(SettingLine line) const { return ReadNumber(store_.Line(line), Layout(line)); }
 int ProjectSettings::Colour(SettingLine line) const { return ReadColour(store_.Line(line), Layout(line)); }

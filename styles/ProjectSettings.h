@@ -1,5 +1,6 @@
 #pragma once
 
+#include "styles/GalleryRanges.h"
 #include "styles/SettingValues.h"
 #include "styles/SettingsStore.h"
 
@@ -39,6 +40,13 @@ public:
     // The write-through of one change: the line takes the value and the whole
     // store goes to runweb.ini. The caller marks the project modified.
     void Store(SettingLine line, std::string value);
+
+    // The galleries' ranges rewritten for pictures deleted or inserted
+    // (FollowPictures) and stored, when the project has settings; the names
+    // of the galleries that went for want of pictures.
+    std::vector<std::string> FollowPictures(const std::vector<std::string>& before,
+                                            const std::vector<std::string>& after, const NewPositions& moved,
+                                            std::optional<InsertedPictures> inserted = std::nullopt);
 
     // A line as its control shows it (see SettingValues.h for the rules).
     bool Check(SettingLine line) const;

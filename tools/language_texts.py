@@ -346,9 +346,10 @@ NAMES = {
     398: "AddTitlesHelp",
     399: "LookForAllPages",
     400: "LookNotEverywhere",
+    401: "GalleryWithoutPictures",
 }
 
-LAST = 400  # the language files' last line; numbers not in NAMES are empty lines
+LAST = 401  # the language files' last line; numbers not in NAMES are empty lines
 
 
 class LanguageTableError(Exception):

@@ -172,7 +172,9 @@ void TForm1::ConnectCommands() {
     guard.Connect(tools.RemoveButton, &PictureButton::clicked, this, [&pictures] { pictures.RemoveTickedPictures(); });
     guard.Connect(tools.UpButton, &PictureButton::clicked, this, [&pictures] { pictures.MovePictureUp(); });
     guard.Connect(tools.DownButton, &PictureButton::clicked, this, [&pictures] { pictures.MovePictureDown(); });
-    guard.Connect(pictures.PicturesList, &QListWidget::itemClicked, this, [&pictures] { pictures.PictureChosen(); });
+    guard.Connect(pictures.PicturesList, &QListWidget::itemClicked, this, [&pictures] { pictures.PictureClicked(); });
+    guard.Connect(pictures.PicturesList, &QListWidget::currentRowChanged, this,
+                  [&pictures] { pictures.HighlightMoved(); });
     connect(pictures.PicturesList, &PictureListView::filesDropped, this, [this](const std::vector<fs::path>& dropped) {
         CommandGuard(*dialogs_, session_.CurrentLanguage()).Run([&] { pictureStep_->AddDroppedFiles(dropped); });
     });

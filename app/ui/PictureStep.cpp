@@ -26,6 +26,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QLocale>
+#include <QScopedValueRollback>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -75,6 +76,7 @@ void PictureStep::SetShown(bool shown) {
 
 void PictureStep::RefillPictureList(int select) {
     BusyCursor busy;
+    const QScopedValueRollback refilling(refilling_, true);
     PictureList& pictures = session_.Pictures();
     std::vector<fs::path> files;
     for (const std::string& name : pictures.Files()) files.push_back(pictures.FileOf(name));
@@ -111,6 +113,23 @@ void PictureStep::ShowChosenPicture() {
 void PictureStep::PictureChosen() {
     StoreTypedTexts();
     ShowChosenPicture();
+}
+
+void PictureStep::HighlightMoved() {
+    const int position = PicturesList->CurrentPosition();
+    if (refilling_ || position < 0 || position + 1 == textsPicture_) return;
+    PictureChosen();
+}
+
+void PictureStep::PictureClicked() {
+    const int position = PicturesList->CurrentPosition();
+    if (position >= 0 && position + 1 == textsPicture_ && position + 1 == currentPicture_) {
+        // Already shown (the press made it current): only the display comes forward.
+        PictureTabsView->show();
+        emit pictureShown();
+        return;
+    }
+    PictureChosen();
 }
 
 void PictureStep::SaveTypedTexts() {
@@ -214,6 +233,8 @@ void PictureStep::AddPictures(const std::vector<fs::path>& chosen, AddedTexts te
     PicturesList->clear();
     lastPictureFolder_ = sources.front().parent_path();
     int shown = 0;  // the last picture, unless one was added
+    const std::vector<std::string> before = pictures.Files();
+    const int insertBefore = currentPicture_ < static_cast<int>(before.size()) ? currentPicture_ - 1 : -1;
     try {
         const auto added = pictures.Add(
             sources, currentPicture_,
@@ -223,10 +244,16 @@ void PictureStep::AddPictures(const std::vector<fs::path>& chosen, AddedTexts te
             texts);
         // Only the last added picture is shown: the others would be decoded
         // for a display no one sees (their icons tell unreadable files).
+        if (insertBefore >= 0 && !added.empty()) {
+            const InsertedPictures inserted{insertBefore, static_cast<int>(added.size())};
+            session_.GalleriesFollowPictures(before, pictures.Files(),
+                                             PositionsAfterInsertion(static_cast<int>(before.size()), inserted),
+                                             inserted, dialogs_);
+        }
         if (!added.empty()) {
             PictureTabsView->ShowTexts(added.back().title, FromCommaList(added.back().comment));
             PictureTabsView->PictureView->Show(added.back().file);
-            currentPicture_ = shown = added.back().number;
+            currentPicture_ = textsPicture_ = shown = added.back().number;
         }
         PictureTabsView->show();
     } catch (const PalimoraError& error) {
@@ -261,8 +288,13 @@ void PictureStep::RemoveTickedPictures() {
     BusyCursor busy;
     PressedLook pressed(*toolbar_.RemoveButton);
     session_.SetProjectModified(true);
+    PictureList& pictures = session_.Pictures();
     try {
-        session_.Pictures().Delete(ticked);
+        const std::vector<std::string> before = pictures.Files();
+        const std::vector<int> deleted = pictures.Delete(ticked);
+        session_.GalleriesFollowPictures(before, pictures.Files(),
+                                         PositionsAfterDeletion(static_cast<int>(before.size()), deleted), {},
+                                         dialogs_);
     } catch (const PalimoraError& error) {
         dialogs_.ShowMessageOk(error.UserMessage());
     }

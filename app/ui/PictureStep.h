@@ -57,6 +57,11 @@ public:
     // The user picked another picture: the texts typed for the one shown are
     // kept first.
     void PictureChosen();
+    // The highlight moved, by the mouse, the keys or type-ahead: the
+    // highlighted picture becomes the one shown, edited, moved and deleted.
+    void HighlightMoved();
+    // A click on the list: the picture under it is shown, the shown one again.
+    void PictureClicked();
     void SaveTypedTexts();
     // Stores the title and comment typed for the picture shown when they
     // differ from its stored ones, as OK would; before the selection, the
@@ -103,6 +108,7 @@ private:
     int pictureCount_ = 0;
     int currentPicture_ = 0;
     int textsPicture_ = 0;                     // the picture whose texts the fields show (0: none)
+    bool refilling_ = false;                   // the list is being made again: its highlight moves are ours
     std::filesystem::path lastPictureFolder_;  // where the last pictures were added from; empty at first
 };
 

@@ -53,10 +53,17 @@ private:
         return harness_.Photo(name, width, height);
     }
 
+    // Points the display at a picture as the commands do after their work,
+    // without the highlight move that stores typed texts first.
     void Click(int position) {
-        PicturesList()->MakeCurrent(position);
+        {
+            const QSignalBlocker quiet(PicturesList());
+            PicturesList()->MakeCurrent(position);
+        }
         window_->Pictures().ShowChosenPicture();
     }
+
+    QString ShownTitle() { return window_->Pictures().PictureTabsView->TitleEdit->text(); }
 
     PictureListView* PicturesList() { return window_->Pictures().PicturesList; }
 
@@ -208,6 +215,55 @@ private slots:
         window_->Pictures().PictureChosen();  // nothing typed: nothing written
         QVERIFY(!window_->CurrentSession().ProjectModified());
         QCOMPARE(window_->CurrentSession().Pictures().Texts().Read(2)->title, std::string("b"));
+    }
+
+    // However the highlight moves, the highlighted picture is the one whose
+    // texts are shown and stored, and the one the arrows move.
+    void theHighlightedPictureIsTheOneEditedAndMoved() {
+        std::vector<fs::path> sources;
+        for (int i = 1; i <= 12; ++i) sources.push_back(Source("p" + std::to_string(i) + ".jpg"));
+        window_->Pictures().AddPictures(sources);
+        window_->Pictures().ShowChosenPicture();
+        PictureListView* list = PicturesList();
+        const PictureTextFile& texts = window_->CurrentSession().Pictures().Texts();
+        const auto typeTitle = [&](const QString& title) {
+            window_->Pictures().PictureTabsView->TitleEdit->setText(title);
+            QTest::mouseClick(window_->Pictures().PictureTabsView->SaveTextsButton, Qt::LeftButton);
+        };
+
+        QTest::keyClick(list, Qt::Key_Home);
+        QCOMPARE(list->CurrentPosition(), 0);
+        QCOMPARE(ShownTitle(), QStringLiteral("p1"));
+        typeTitle(QStringLiteral("Prairie alpine"));
+        QCOMPARE(texts.Read(1)->title, std::string("Prairie alpine"));
+        QCOMPARE(texts.Read(12)->title, std::string("p12"));
+
+        for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_PageDown, Qt::Key_End, Qt::Key_Left}) {
+            QTest::keyClick(list, key);
+            const int highlighted = list->CurrentPosition() + 1;
+            QCOMPARE(window_->Pictures().CurrentPicture(), highlighted);
+            QCOMPARE(ShownTitle(), QString::fromStdString(texts.Read(highlighted)->title));
+        }
+        const int highlighted = list->CurrentPosition() + 1;
+        QVERIFY(highlighted != 1 && highlighted != 12);
+        typeTitle(QStringLiteral("Lac"));
+        QCOMPARE(texts.Read(highlighted)->title, std::string("Lac"));
+
+        // A title typed and not stored goes with its picture when the keys move on.
+        window_->Pictures().PictureTabsView->TitleEdit->setText(QStringLiteral("Sommet"));
+        QTest::keyClick(list, Qt::Key_Home);
+        QCOMPARE(texts.Read(highlighted)->title, std::string("Sommet"));
+        QCOMPARE(ShownTitle(), QStringLiteral("Prairie alpine"));
+
+        // The arrows move the highlighted picture, and it stays highlighted.
+        QTest::keyClick(list, Qt::Key_End);
+        QTest::keyClick(list, Qt::Key_Left);
+        const int before = list->CurrentPosition() + 1;
+        const std::string moved = texts.Read(before)->title;
+        QTest::mouseClick(window_->Tools().UpButton, Qt::LeftButton);
+        QCOMPARE(texts.Read(before - 1)->title, moved);
+        QCOMPARE(list->CurrentPosition() + 1, before - 1);
+        QCOMPARE(ShownTitle(), QString::fromStdString(moved));
     }
 
     void picturesAreNumberedInTheOrderAPersonReadsTheirNames() {
