@@ -101,7 +101,7 @@ int main(int argc, char* argv[]) {
     palimora::ConsoleDialogs dialogs(std::cerr);
     palimora::BuildContext context;
     QuietProgress progress;
-    palimora::SiteBuildSources sources{folder, name, language, settings, texts, project / "images", dialogs};
+    palimora::SiteBuildSources sources{folder, name, language, settings, texts, dialogs};
     sources.pictureWorkers = workers;
     const auto timedBuild = [&] {
         const auto start = Clock::now();

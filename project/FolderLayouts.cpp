@@ -1,4 +1,6 @@
 #include "common/Cp1252.h"
+#include "common/FileNames.h"
+#include "imaging/PictureReader.h"
 #include "project/PictureTextLayout.h"
 #include "project/ProjectLayout.h"
 #include "project/SiteLayout.h"
@@ -33,6 +35,10 @@ std::string DoubleSizeName(std::string_view thumbnailName) {
     const std::string name(thumbnailName);
     const std::size_t dot = name.rfind('.');
     return dot == std::string::npos ? name + "-2x" : name.substr(0, dot) + "-2x" + name.substr(dot);
+}
+std::string ShapedName(std::string_view name) {
+    if (!IsJpegName(name)) return std::string(name);
+    return std::string(name.substr(0, name.size() - ExtensionOf(name).size())) + ".jpg";
 }
 std::string StripName(std::string_view pictureBase, int strip) {
     return std::string(pictureBase) + "-" + std::to_string(strip) + ".jpg";

@@ -11,6 +11,10 @@
 //   tn_images/tn-<picture>.jpg     gallery thumbnails
 //   tns_images/tns-<picture>.jpg   summary thumbnails of the galleries' first pictures
 //   morc_images/<picture>-<i>.jpg  the strips a picture is cut into
+//   web_images/<picture>       every picture as the site shows it, when the
+//                              settings shape it (a size limit, a stamp):
+//                              images/ then keeps the user's photos as given,
+//                              and is never published
 //   param/                     the files the settings name (backgrounds, buttons, headers)
 // While pages are designed, the sample pages of the program folder stand in
 // for them (ProgramFolder::kSummarySample and its neighbours).
@@ -23,6 +27,8 @@ inline constexpr const char* kStripFolder = "morc_images";
 inline constexpr const char* kParamFolder = "param";
 // Pictures for phones, beside the size-limited ones (pages for today's browsers).
 inline constexpr const char* kPhoneFolder = "tel_images";
+// The pictures as the site shows them, when a size limit or a stamp shapes them.
+inline constexpr const char* kShapedFolder = "web_images";
 // The browsing script of pages for today's browsers: models/ of the program
 // folder ships it, param/ of a built site holds it.
 inline constexpr const char* kBrowsingScript = "browse.js";
@@ -37,6 +43,10 @@ std::string PicturePage(int gallery, std::string_view pictureBase);
 std::string ThumbnailName(std::string_view pictureBase);
 std::string SummaryThumbnailName(std::string_view pictureBase);
 std::string StripName(std::string_view pictureBase, int strip);
+// The name in kShapedFolder of picture `name`: a JPEG picture is there as
+// "<base>.jpg" (also when its own name ends in ".jpeg"), any other under its
+// own name.
+std::string ShapedName(std::string_view name);
 // A thumbnail's twice-as-sharp copy: "tn-<base>-2x.jpg" beside "tn-<base>.jpg".
 std::string DoubleSizeName(std::string_view thumbnailName);
 

@@ -47,13 +47,21 @@ int CountFiles(const fs::path& folder) {
     return count;
 }
 
-std::string PictureFolderName(int pictureStrips) {
-    return pictureStrips > 1 ? site_layout::kStripFolder : project_layout::kPicturesFolder;
+std::string PictureFolderName(const fs::path& projectFolder, int pictureStrips) {
+    if (pictureStrips > 1) return site_layout::kStripFolder;
+    // The user's own photos go online only when the site shows them as they are.
+    if (CountFiles(projectFolder / site_layout::kShapedFolder) > 0) return site_layout::kShapedFolder;
+    return project_layout::kPicturesFolder;
 }
 
-std::vector<std::string> ExtraFolderNames() {
-    return {site_layout::kParamFolder, site_layout::kThumbnailFolder, site_layout::kSummaryThumbnailFolder,
-            site_layout::kPhoneFolder};
+std::vector<std::string> ExtraFolderNames(const std::string& pictureFolder) {
+    std::vector<std::string> names;
+    for (const char* name : {site_layout::kParamFolder, site_layout::kThumbnailFolder,
+                             site_layout::kSummaryThumbnailFolder, site_layout::kPhoneFolder,
+                             site_layout::kShapedFolder}) {
+        if (name != pictureFolder) names.emplace_back(name);
+    }
+    return names;
 }
 
 }  // namespace palimora::local_site

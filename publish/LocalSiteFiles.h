@@ -22,12 +22,14 @@ std::vector<std::filesystem::path> FolderFiles(const std::filesystem::path& fold
 int CountFiles(const std::filesystem::path& folder);
 
 // The site's picture folder: the strips' folder when pictures are cut into
-// more than one strip, else the pictures' own folder.
-std::string PictureFolderName(int pictureStrips);
+// more than one strip, else the folder of the pictures as the site shows
+// them when the build shaped them (web_images holds files), else the
+// pictures' own folder.
+std::string PictureFolderName(const std::filesystem::path& projectFolder, int pictureStrips);
 
 // The site folders sent after the picture folder, in order, each only when
-// it exists locally.
-std::vector<std::string> ExtraFolderNames();
+// it exists locally; never the picture folder itself.
+std::vector<std::string> ExtraFolderNames(const std::string& pictureFolder);
 
 }  // namespace local_site
 }  // namespace palimora

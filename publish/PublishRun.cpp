@@ -124,8 +124,8 @@ private:
             dialogs_.ShowMessageOk(error.UserMessage());
             throw RunFailed{};
         }
-        pictureFolder_ = local_site::PictureFolderName(settings.Number(SettingLine::PictureStrips));
-        for (const std::string& name : local_site::ExtraFolderNames()) {
+        pictureFolder_ = local_site::PictureFolderName(project_, settings.Number(SettingLine::PictureStrips));
+        for (const std::string& name : local_site::ExtraFolderNames(pictureFolder_)) {
             std::error_code error;
             if (fs::is_directory(project_ / name, error)) extraFolders_.push_back(name);
         }

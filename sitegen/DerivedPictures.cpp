@@ -1,5 +1,6 @@
 #include "sitegen/DerivedPictures.h"
 
+#include "common/AtomicFiles.h"
 #include "common/FileContents.h"
 #include "common/FileNames.h"
 #include "common/TextLines.h"
@@ -31,7 +32,7 @@ PictureSize Fit(const PictureSize& natural, int boxWidth, int boxHeight) {
 
 // Changed whenever a change to the conversion changes the bytes it writes,
 // so that the pictures of an earlier program are derived again.
-constexpr int kConversionRevision = 2;
+constexpr int kConversionRevision = 3;
 
 bool MakesSummaryThumbnail(const ConversionSettings& settings, const std::string& name) {
     return settings.thumbnails && std::find(settings.galleryFirstPictures.begin(), settings.galleryFirstPictures.end(),
@@ -99,7 +100,7 @@ void StampCopyright(Image& picture, const Image& stamp, ConversionSettings::Corn
     }
 }
 
-DerivedSizes SizesDerivedFrom(const std::string& name, PictureSize natural, const ConversionSettings& settings) {
+DerivedSizes SizesDerivedFrom(PictureSize natural, const ConversionSettings& settings) {
     DerivedSizes sizes;
     sizes.thumbnail = Fit(natural, settings.galleryBoxWidth, settings.galleryBoxHeight);
     sizes.summary = Fit(natural, settings.summaryBoxWidth, settings.summaryBoxHeight);
@@ -108,8 +109,7 @@ DerivedSizes SizesDerivedFrom(const std::string& name, PictureSize natural, cons
     // A picture that already fits its limit is left as it is: encoding it
     // again at each build would only lose quality.
     sizes.reduce = limited && (sizes.limited.width != natural.width || sizes.limited.height != natural.height);
-    sizes.reducedIsThePicture = LowerExtensionOf(name) == ".jpg";
-    sizes.shown = sizes.reduce && sizes.reducedIsThePicture ? sizes.limited : natural;
+    sizes.shown = sizes.reduce ? sizes.limited : natural;
     if (settings.todaysBrowsers) {
         const auto sharper = [&](PictureSize plain, int boxWidth, int boxHeight) -> std::optional<PictureSize> {
             const PictureSize twice = Fit(natural, 2 * boxWidth, 2 * boxHeight);
@@ -129,7 +129,7 @@ std::uint64_t DerivationFingerprint(const ConversionSettings& settings, const st
     shape << kConversionRevision << ' ' << settings.thumbnails << ' ' << settings.galleryBoxWidth << 'x'
           << settings.galleryBoxHeight << ' ' << settings.summaryBoxWidth << 'x' << settings.summaryBoxHeight << ' '
           << MakesSummaryThumbnail(settings, name) << ' ' << settings.limitWidth << 'x' << settings.limitHeight << ' '
-          << settings.strips << ' ' << settings.todaysBrowsers << ' ' << settings.stamp;
+          << settings.strips << ' ' << settings.todaysBrowsers << ' ' << settings.stamp << ' ' << settings.shaped;
     if (settings.stamp) {
         shape << ' ' << settings.stampFile.extension() << ' ' << settings.stampFingerprint << ' '
               << static_cast<int>(settings.corner) << ' ' << settings.margin;
@@ -137,11 +137,16 @@ std::uint64_t DerivationFingerprint(const ConversionSettings& settings, const st
     return HashOfBytes(shape.str());
 }
 
-std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const fs::path& workingPictures,
-                                          const std::string& name, const ConversionSettings& settings) {
+std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const std::string& name,
+                                          const ConversionSettings& settings) {
     std::vector<ConvertedFile> files;
-    if (!IsJpegName(name)) return files;
     const fs::path source = project_layout::PicturesFolder(projectFolder) / name;
+    const fs::path shapedFile = projectFolder / site_layout::kShapedFolder / site_layout::ShapedName(name);
+    const auto copied = [&] { files.push_back(ConvertedFile::Copy(shapedFile, source)); };
+    if (!IsJpegName(name)) {
+        if (settings.shaped) copied();
+        return files;
+    }
     // Pictures of older projects still carry what was taken out on add since.
     RemovePrivateData(source);
     const std::string base = name.substr(0, name.size() - ExtensionOf(name).size());
@@ -149,9 +154,9 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const f
 
     // What is made, and so how large the one decode must be.
     const bool summaryThumbnail = MakesSummaryThumbnail(settings, name);
-    const DerivedSizes sizes = SizesDerivedFrom(name, natural, settings);
-    const bool reduce = sizes.reduce;
-    const bool pixelsOfThePicture = settings.strips > 1 || settings.stamp;
+    const DerivedSizes sizes = SizesDerivedFrom(natural, settings);
+    const bool stampThePicture = settings.stamp && settings.strips == 1;
+    const bool pixelsOfThePicture = settings.strips > 1 || stampThePicture;
     PictureSize wanted{0, 0};
     auto need = [&](PictureSize size) {
         wanted.width = std::max(wanted.width, size.width);
@@ -160,9 +165,14 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const f
     if (settings.thumbnails) need(sizes.thumbnail2x.value_or(sizes.thumbnail));
     if (summaryThumbnail) need(sizes.summary2x.value_or(sizes.summary));
     if (sizes.phone) need(*sizes.phone);
-    if (reduce) need(sizes.limited);
+    if (sizes.reduce) need(sizes.limited);
     if (pixelsOfThePicture) need(sizes.shown);
-    if (wanted.width == 0) return files;
+    // A picture shown as it is goes to the site as its own bytes, never encoded again.
+    const bool copiedAsItIs = settings.shaped && !sizes.reduce && !stampThePicture;
+    if (wanted.width == 0) {
+        if (copiedAsItIs) copied();
+        return files;
+    }
     // What the decode may hold: the whole picture's coefficients when it is
     // progressive, and pixels up to twice the wanted size each way.
     const std::size_t estimate = static_cast<std::size_t>(natural.width) * natural.height * 3 +
@@ -193,19 +203,11 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const f
         files.push_back(
             {projectFolder / site_layout::kPhoneFolder / (base + ".jpg"), encoded(decoded.Shown(*sizes.phone))});
     }
-    Image picture;
-    if (reduce) {
-        picture = decoded.Shown(sizes.limited);
-        std::string bytes = encoded(picture);
-        files.push_back({workingPictures / (base + ".jpg"), bytes});
-        files.push_back({project_layout::PicturesFolder(projectFolder) / (base + ".jpg"), std::move(bytes)});
-    }
-    if (!pixelsOfThePicture) return files;
-    if (!(reduce && sizes.reducedIsThePicture)) {
-        // At full size the decode is the picture: no second copy of it.
-        picture = std::move(decoded).Shown(natural);
-    }
-
+    if (copiedAsItIs) copied();
+    if (!sizes.reduce && !pixelsOfThePicture) return files;
+    // At full size the decode is the picture: no second copy of it.
+    Image picture = sizes.reduce ? decoded.Shown(sizes.limited) : std::move(decoded).Shown(natural);
+    if (stampThePicture) StampCopyright(picture, DecodeStamp(settings.stampFile), settings.corner, settings.margin);
     if (settings.strips > 1) {
         // Each strip is encoded from the picture's rows; only a stamped last strip is copied.
         const std::vector<StripRows> bands = StripBands(picture.height, settings.strips);
@@ -221,10 +223,8 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const f
             files.push_back(
                 {projectFolder / site_layout::kStripFolder / site_layout::StripName(base, i + 1), std::move(bytes)});
         }
-    } else if (settings.stamp) {
-        StampCopyright(picture, DecodeStamp(settings.stampFile), settings.corner, settings.margin);
-        files.push_back({source, encoded(picture)});
     }
+    if (sizes.reduce || stampThePicture) files.push_back({shapedFile, encoded(picture)});
     return files;
 }
 
@@ -240,7 +240,11 @@ std::string FaviconOf(const fs::path& picture) {
 void WriteConversion(const std::vector<ConvertedFile>& files) {
     for (const ConvertedFile& converted : files) {
         fs::create_directories(converted.file.parent_path());
-        WriteFileIfChanged(converted.file, converted.bytes);
+        if (converted.copyOf.empty()) {
+            WriteFileIfChanged(converted.file, converted.bytes);
+        } else {
+            CopyFileIfChanged(converted.copyOf, converted.file);
+        }
     }
 }
 

@@ -22,13 +22,16 @@ struct ConversionSettings {
     int galleryBoxWidth = 0, galleryBoxHeight = 0;  // tn_images
     int summaryBoxWidth = 0, summaryBoxHeight = 0;  // tns_images, for gallery first pictures
     std::array<std::string, 10> galleryFirstPictures;
-    int limitWidth = 0, limitHeight = 0;  // both non-zero: the picture itself is reduced
+    int limitWidth = 0, limitHeight = 0;  // both non-zero: the picture shown is reduced
     int strips = 1;                       // more than 1: morc_images/BASE-i.jpg
     bool stamp = false;
     std::filesystem::path stampFile;     // JPEG, or a bitmap
     std::uint64_t stampFingerprint = 0;  // of the stamp file's bytes
     Corner corner = Corner::None;
     int margin = 0;
+    // The site shows every picture from web_images (ShowsShapedPictures);
+    // the project's own pictures are only read.
+    bool shaped = false;
     // For today's browsers: the derived pictures keep the photo's Artist and
     // Copyright, and thumbnails twice as sharp and pictures for phones are made.
     bool todaysBrowsers = false;
@@ -44,37 +47,46 @@ struct DerivedSizes {
     PictureSize thumbnail;  // tn_images
     PictureSize summary;    // tns_images
     PictureSize limited;    // the size-limited picture, when it is made
-    PictureSize shown;      // what the site shows as images/<name>: the limited picture when it replaces the file
+    PictureSize shown;      // what the site shows as the picture: the limited one when it is made
     bool reduce = false;    // the size-limited picture is made
-    bool reducedIsThePicture = false;
     // For today's browsers, each when it is sharper than its plain size.
     std::optional<PictureSize> thumbnail2x, summary2x;
     std::optional<PictureSize> phone;  // tel_images: for screens no wider than kPhonePictureSize
 };
 inline constexpr int kPhonePictureSize = 1080;
-DerivedSizes SizesDerivedFrom(const std::string& name, PictureSize natural, const ConversionSettings& settings);
+DerivedSizes SizesDerivedFrom(PictureSize natural, const ConversionSettings& settings);
 
 // A fingerprint of everything that shapes the files derived from picture
 // `name` under these settings (not the picture's own bytes): equal
 // fingerprints of the same picture give the same files.
 std::uint64_t DerivationFingerprint(const ConversionSettings& settings, const std::string& name);
 
-// One file a conversion writes: the bytes go through a temporary file
-// renamed over the target, so a picture is replaced whole or not at all.
+// One file a conversion writes: the bytes, or a copy of the file `copyOf`,
+// go through a temporary file renamed over the target, so a picture is
+// replaced whole or not at all.
 struct ConvertedFile {
+    ConvertedFile(std::filesystem::path target, std::string encoded) : file(std::move(target)), bytes(std::move(encoded)) {}
+    static ConvertedFile Copy(std::filesystem::path target, std::filesystem::path source) {
+        ConvertedFile copy(std::move(target), {});
+        copy.copyOf = std::move(source);
+        return copy;
+    }
+
     std::filesystem::path file;
     std::string bytes;
+    std::filesystem::path copyOf;
 };
 
 // Derives the files of one picture, in the order they are written:
-// thumbnails, the size-limited picture (project and working folder), the
-// strips, and the stamped strip or picture, upright and in sRGB, without
-// EXIF. Reads the picture once; the one write it makes itself is taking the
-// GPS position and the camera's private notes out of the picture in place
-// (RemovePrivateData), the rest is written by WriteConversion. Non-JPEG pictures give no files. Throws
-// ImageError for a picture or stamp that cannot be read.
-std::vector<ConvertedFile> ConvertPicture(const std::filesystem::path& projectFolder,
-                                          const std::filesystem::path& workingPictures, const std::string& name,
+// thumbnails, the strips, and the picture as the site shows it in
+// web_images (reduced, stamped; a picture the settings leave as it is, or
+// one that is no JPEG, is copied there byte for byte), upright and in sRGB,
+// without EXIF. Reads the picture once and never changes it but for taking
+// the GPS position and the camera's private notes out of it in place
+// (RemovePrivateData); the rest is written by WriteConversion. A picture
+// that is no JPEG gives only its copy. Throws ImageError for a picture or
+// stamp that cannot be read.
+std::vector<ConvertedFile> ConvertPicture(const std::filesystem::path& projectFolder, const std::string& name,
                                           const ConversionSettings& settings);
 
 // Writes the files of a conversion; a file that already holds its bytes is

@@ -123,8 +123,9 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
                                   : context_.buildMode ? PictureTitleOfPage(sources_.texts, GalleryPicturePage(j))
                                                        : Word(TextId::PictureWord) + " " + n;
         std::string link = ProgramFolder::kPictureSample;
-        if (context_.buildMode) link = On(L::MakePicturePages) ? GalleryPicturePage(j) : "./images/" + name;
-        std::string source = On(L::MakeThumbnails) && IsJpegName(name) ? "./tn_images/tn-" + name : "./images/" + name;
+        if (context_.buildMode) link = On(L::MakePicturePages) ? GalleryPicturePage(j) : "./" + SitePicture(name);
+        std::string source =
+            On(L::MakeThumbnails) && IsJpegName(name) ? "./tn_images/tn-" + name : "./" + SitePicture(name);
         if (!context_.buildMode && !SamplePicture(j - 1).empty()) source = SamplePicture(j - 1);
         std::string picture = "<a href=\"" + link + "\">" + imageOpen + "src=\"" + source + "\" alt=\"" +
                               AltText(title, "") + "\"" + SizeAttributes(ShownSize(name, &ShownSizes::thumbnail)) + " ";

@@ -6,8 +6,10 @@
 #include "lang/Language.h"
 #include "lang/LanguageChoice.h"
 #include "project/SiteAddress.h"
+#include "project/ProjectLayout.h"
 #include "project/SiteLayout.h"
 #include "sitegen/PageEncoding.h"
+#include "sitegen/ShapedPictures.h"
 #include "styles/ProjectSettings.h"
 
 #include <algorithm>
@@ -66,6 +68,7 @@ PageWriter::PageWriter(PageSources sources, BuildContext& context, UserDialogs& 
     const std::string site =
         LanguageCodeOfChoice(sources_.folder, sources_.settings.Lines().Line(SettingLine::SiteLanguage));
     if (!site.empty() && site != pageLanguage_.Code()) pageLanguage_.LoadForPages(sources_.folder, site);
+    shapedPictures_ = ShowsShapedPictures(sources_.settings, sources_.language, sources_.projectName);
     if (context.buildMode) {
         webAddress_ = SavedWebAddress(ProjectFolder());
         if (!webAddress_.empty() && webAddress_.back() != '/') webAddress_ += '/';
@@ -111,6 +114,11 @@ void PageWriter::Finish(PageLines& page, const std::string& fileName, PageKind k
     if (sources_.madeFiles) sources_.madeFiles->Add(file);
 }
 
+std::string PageWriter::SitePicture(const std::string& name) const {
+    if (!shapedPictures_) return std::string(project_layout::kPicturesFolder) + "/" + name;
+    return std::string(site_layout::kShapedFolder) + "/" + site_layout::ShapedName(name);
+}
+
 std::vector<std::string> PageWriter::SharingTags(const PageLines& page, const std::string& fileName,
                                                  PageKind kind) const {
     if (webAddress_.empty()) return {};
@@ -132,7 +140,7 @@ std::vector<std::string> PageWriter::SharingTags(const PageLines& page, const st
                                      "<meta property=\"og:title\" content=\"" + title + "\">",
                                      "<meta property=\"og:url\" content=\"" + webAddress_ + fileName + "\">"};
     if (!picture.empty()) {
-        tags.push_back("<meta property=\"og:image\" content=\"" + webAddress_ + "images/" + picture + "\">");
+        tags.push_back("<meta property=\"og:image\" content=\"" + webAddress_ + SitePicture(picture) + "\">");
     }
     return tags;
 }

@@ -132,6 +132,10 @@ private:
     // The preview's picture for entry `index` (0-based) of a sample, its
     // pictures taken in turn; empty when it has none.
     std::string SamplePicture(int index) const;
+    // Where the site's pages find picture `name` of the project, from the
+    // site's folder ("images/<name>", or "web_images/..." when the settings
+    // shape the pictures the site shows).
+    std::string SitePicture(const std::string& name) const;
     // The alt text of a picture: its title for today's browsers, else `otherwise`.
     std::string AltText(const std::string& title, const std::string& otherwise) const;
 
@@ -160,6 +164,7 @@ private:
     Language pageLanguage_;   // the site's: its fixed words and default texts
     std::string webAddress_;  // a build's: where the site is published, ending in "/"; empty when not known
     bool favicon_ = false;    // a build's: param holds the site's icon
+    bool shapedPictures_ = false;  // the site shows its pictures from web_images
     mutable std::unordered_map<std::string, std::string> fileSizes_;  // ShownSizeOfFile's, by reference
     BuildContext& context_;
     UserDialogs& dialogs_;

@@ -77,7 +77,7 @@ void PageWriter::WritePicture(PageLines& page) const {
         Word(TextId::PictureAlt));
     // The preview shows one of the user's pictures.
     const std::string picture =
-        !context_.buildMode && !SamplePicture(0).empty() ? SamplePicture(0) : "./images/" + name;
+        !context_.buildMode && !SamplePicture(0).empty() ? SamplePicture(0) : "./" + SitePicture(name);
 
     if (strips == 1 || (extension != ".JPG" && extension != ".JPEG")) {
         // The size again as style properties: the look's style sheet scales

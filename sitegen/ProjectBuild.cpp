@@ -29,9 +29,7 @@ BuildOutcome BuildProject(const BuildRequest& request, UserDialogs& dialogs, Bui
     const fs::path edited = request.workingFolder.empty() ? project : request.workingFolder;
     const PictureTextFile texts(project_layout::PictureTextFile(edited));
     BuildContext context;
-    const SiteBuildSources sources{
-        request.folder, request.projectName, language, settings, texts, project_layout::PicturesFolder(edited),
-        dialogs};
+    const SiteBuildSources sources{request.folder, request.projectName, language, settings, texts, dialogs};
     return SiteBuild(sources, context, progress);
 }
 

@@ -17,7 +17,7 @@ ShownSizesByName ReadShownSizes(const std::filesystem::path& picturesFolder, con
             sizes.thumbnail = sizes.summary = sizes.picture = natural;
             continue;
         }
-        const DerivedSizes derived = SizesDerivedFrom(name, *natural, conversion);
+        const DerivedSizes derived = SizesDerivedFrom(*natural, conversion);
         sizes.picture = derived.shown;
         sizes.thumbnail = conversion.thumbnails ? derived.thumbnail : derived.shown;
         sizes.summary = conversion.thumbnails ? derived.summary : derived.shown;

@@ -27,6 +27,7 @@
 #include "sitegen/MadeFiles.h"
 #include "sitegen/PageWriter.h"
 #include "sitegen/PicturePages.h"
+#include "sitegen/ShapedPictures.h"
 #include "sitegen/ShownSizes.h"
 #include "styles/ProjectSettings.h"
 #include "styles/SampleTemplates.h"
@@ -102,9 +103,7 @@ private:
     void DerivePictures(const std::vector<std::string>& names, ConversionSettings conversion,
                         const std::vector<bool>& onAPage);
     // Puts what picture `name` was derived into, as written, in the record
-    // beside what it was derived from (`entry`). A picture rewritten in place
-    // (reduced, stamped) is among the files, so that it is derived again from
-    // what it has become, as a build from scratch would.
+    // beside what it was derived from (`entry`).
     void Record(const std::string& name, DerivedRecord::Entry entry, const std::vector<ConvertedFile>& files,
                 const std::vector<std::uint64_t>& fileHashes);
 
@@ -170,16 +169,11 @@ void Run::MakeFavicon(const std::vector<std::string>& names) const {
 void Run::Record(const std::string& name, DerivedRecord::Entry entry, const std::vector<ConvertedFile>& files,
                  const std::vector<std::uint64_t>& fileHashes) {
     for (std::size_t i = 0; i < files.size(); ++i) {
-        const fs::path relative = files[i].file.lexically_relative(project_);
-        // The copy in the working folder is the user's, not the site's.
-        if (relative.empty() || *relative.begin() == "..") continue;
-        const std::string key = relative.generic_string();
-        const bool listed =
-            std::any_of(entry.files.begin(), entry.files.end(), [&](const auto& file) { return file.first == key; });
+        const std::string key = files[i].file.lexically_relative(project_).generic_string();
         const std::optional<FileFingerprint> print = FingerprintOf(files[i].file, fileHashes[i]);
         if (!print) return;  // not there after all: derived again next time
         made_.Add(files[i].file);
-        if (!listed) entry.files.emplace_back(key, *print);
+        entry.files.emplace_back(key, *print);
     }
     record_.Set(name, std::move(entry));
 }
@@ -196,10 +190,9 @@ ConversionSettings Run::Conversion(const Galleries& galleries) const {
     conversion.limitWidth = settings.Number(SettingLine::LargestPictureWidth);
     conversion.limitHeight = settings.Number(SettingLine::LargestPictureHeight);
     conversion.strips = settings.Number(SettingLine::PictureStrips);
-    conversion.stampFile = PathFromCp1252(settings.Text(SettingLine::CopyrightPicture, s_.language, s_.projectName));
+    conversion.stampFile = StampPicture(settings, s_.language, s_.projectName);
     conversion.stampFingerprint = HashOfFile(conversion.stampFile).value_or(0);
-    // Without a stamp picture there is nothing to stamp.
-    conversion.stamp = settings.Check(SettingLine::StampCopyright) && !conversion.stampFile.empty();
+    conversion.stamp = !conversion.stampFile.empty();  // without a stamp picture there is nothing to stamp
     const std::string corner = settings.ChosenItem(SettingLine::CopyrightCorner, s_.folder, s_.language, {});
     // The corners in the order of the list's items.
     for (std::size_t i = 0; i < settings::kCornerTexts.size(); ++i) {
@@ -209,6 +202,7 @@ ConversionSettings Run::Conversion(const Galleries& galleries) const {
     }
     conversion.margin = settings.Number(SettingLine::CopyrightDistance);
     conversion.todaysBrowsers = settings.Check(SettingLine::TodaysBrowsers);
+    conversion.shaped = ShowsShapedPictures(settings, s_.language, s_.projectName);
     return conversion;
 }
 
@@ -311,9 +305,11 @@ void Run::DerivePictures(const std::vector<std::string>& names, ConversionSettin
             converted.kept = previous.Current(project_, names[i], converted.shape);
             if (converted.kept) return converted;
             try {
-                converted.files = ConvertPicture(project_, s_.workingPictures, names[i], conversion);
-                for (const ConvertedFile& file : converted.files)
-                    converted.fileHashes.push_back(HashOfBytes(file.bytes));
+                converted.files = ConvertPicture(project_, names[i], conversion);
+                for (const ConvertedFile& file : converted.files) {
+                    converted.fileHashes.push_back(file.copyOf.empty() ? HashOfBytes(file.bytes)
+                                                                       : HashOfFile(file.copyOf).value_or(0));
+                }
                 const fs::path source = project_layout::PicturesFolder(project_) / names[i];
                 if (const auto hash = HashOfFile(source)) converted.source = FingerprintOf(source, *hash);
             } catch (const ImageError& error) {
@@ -374,7 +370,8 @@ void Run::Execute() {
     Check();
     for (const fs::path& folder :
          {project_, project_ / site_layout::kThumbnailFolder, project_ / site_layout::kSummaryThumbnailFolder,
-          project_ / site_layout::kPhoneFolder, project_ / site_layout::kStripFolder}) {
+          project_ / site_layout::kPhoneFolder, project_ / site_layout::kStripFolder,
+          project_ / site_layout::kShapedFolder}) {
         RemoveTemporaries(folder);  // a killed build's
     }
     Check();

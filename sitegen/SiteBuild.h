@@ -25,8 +25,7 @@ struct SiteBuildSources {
     std::string projectName;
     const Language& language;
     const ProjectSettings& settings;
-    const PictureTextFile& texts;           // titles and comments
-    std::filesystem::path workingPictures;  // where size-limited pictures are also written
+    const PictureTextFile& texts;  // titles and comments
     UserDialogs& dialogs;
     unsigned pictureWorkers = 0;  // threads deriving pictures; 0: one per core
 };

@@ -89,12 +89,13 @@ TEST_F(PublishCommandTest, ArgumentsItCannotUseEndWithStatus2AndAReason) {
 }
 
 TEST_F(PublishCommandTest, TheBuiltSiteIsSentThenOnlyTheChangedPictureAfterAPlan) {
+    // The demo's size limit puts the site's pictures in web_images.
     testing::TempFolder served;
     testing::LocalFtpServer server(served.Path());
     ASSERT_EQ(Run(To(server.Port(), {"--folder", "albums/../Site", "--replace", "all"})), 0) << Printed();
     EXPECT_EQ(testing::DifferingFiles(project, served.Path() / "Site", true), std::vector<std::string>{});
 
-    const fs::path picture = project / "images" / "000003.jpg";
+    const fs::path picture = project / "web_images" / "000003.jpg";
     testing::WriteBytes(picture, testing::ReadBytes(picture) + "changed");
     const std::size_t files = testing::SiteFiles(project).size();
     ASSERT_EQ(Run(To(server.Port(), {"--folder", "Site", "--replace", "changed"})), 0) << Printed();
@@ -102,7 +103,7 @@ TEST_F(PublishCommandTest, TheBuiltSiteIsSentThenOnlyTheChangedPictureAfterAPlan
     const Language language = Spoken();
     const std::string heading = Utf8FromCp1252(language.LangText(TextId::PlanHeading)).Bytes();
     EXPECT_NE(printed.find(heading + "\n" + Utf8FromCp1252(language.LangText(TextId::PlanChanged)).Bytes() +
-                           "  images/000003.jpg  "),
+                           "  web_images/000003.jpg  "),
               std::string::npos)
         << printed;
     EXPECT_NE(printed.find(Utf8FromCp1252(language.LangText(TextId::PlanUnchangedCount)).Bytes() + " " +
@@ -117,7 +118,7 @@ TEST_F(PublishCommandTest, TheBuiltSiteIsSentThenOnlyTheChangedPictureAfterAPlan
         if (file.filename() == "000003.jpg") continue;
         EXPECT_EQ(printed.find(sending + file.filename().string() + "\n"), std::string::npos) << file;
     }
-    EXPECT_EQ(testing::ReadBytes(served.Path() / "Site" / "images" / "000003.jpg"), testing::ReadBytes(picture));
+    EXPECT_EQ(testing::ReadBytes(served.Path() / "Site" / "web_images" / "000003.jpg"), testing::ReadBytes(picture));
 
     // Without --folder, the last folder published to there: nothing left to send.
     ASSERT_EQ(Run(To(server.Port(), {"--replace", "changed"})), 0) << Printed();
@@ -153,14 +154,14 @@ TEST_F(PublishCommandTest, OnATerminalThePlanIsAskedAboutOnceAndAnUnchangedSiteA
     EXPECT_NE(Printed().find(Utf8FromCp1252(Spoken().LangText(TextId::NothingToSend)).Bytes()), std::string::npos)
         << Printed();
 
-    const fs::path picture = project / "images" / "000002.jpg";
+    const fs::path picture = project / "web_images" / "000002.jpg";
     testing::WriteBytes(picture, testing::ReadBytes(picture) + "changed");
     terminal.lines = {"7", ""};  // an answer that is no button, then Enter: the changes
     EXPECT_EQ(Run(To(server.Port(), {})), 0) << Printed();
     EXPECT_EQ(terminal.prompts.size(), 2u);
     EXPECT_NE(terminal.prompts.front().find(Utf8FromCp1252(Spoken().LangText(TextId::ChoiceKeys)).Bytes()),
               std::string::npos);
-    EXPECT_EQ(testing::ReadBytes(served.Path() / "Demo" / "images" / "000002.jpg"), testing::ReadBytes(picture));
+    EXPECT_EQ(testing::ReadBytes(served.Path() / "Demo" / "web_images" / "000002.jpg"), testing::ReadBytes(picture));
     // The end of the input stops the run: not everything was sent.
     testing::WriteBytes(picture, testing::ReadBytes(picture) + "again");
     terminal.prompts.clear();

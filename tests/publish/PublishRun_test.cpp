@@ -89,7 +89,7 @@ TEST_F(RealServerRunTest, ReplacingChangedFilesSendsExactlyTheChangedPicture) {
     for (const auto& entry : fs::recursive_directory_iterator(served.Path() / "Demo")) {
         fs::last_write_time(entry.path(), old);
     }
-    const fs::path picture = project / "images" / "000002.jpg";
+    const fs::path picture = project / "web_images" / "000002.jpg";
     testing::WriteBytes(picture, testing::ReadBytes(picture) + "more");
 
     ASSERT_EQ(Publish(server.Port(), ReplacePolicy::Changed, "Demo"), PublishOutcome::Published);
@@ -99,7 +99,7 @@ TEST_F(RealServerRunTest, ReplacingChangedFilesSendsExactlyTheChangedPicture) {
         if (file.state == PlannedFile::State::Changed) changed.push_back(file.folder + "/" + file.name);
         if (file.state == PlannedFile::State::Unchanged) ++unchanged;
     }
-    EXPECT_EQ(changed, std::vector<std::string>{"images/000002.jpg"});
+    EXPECT_EQ(changed, std::vector<std::string>{"web_images/000002.jpg"});
     EXPECT_EQ(unchanged + 1, testing::SiteFiles(project).size());
     std::vector<std::string> sent;
     for (const auto& entry : fs::recursive_directory_iterator(served.Path() / "Demo")) {
@@ -107,8 +107,8 @@ TEST_F(RealServerRunTest, ReplacingChangedFilesSendsExactlyTheChangedPicture) {
             sent.push_back(fs::relative(entry.path(), served.Path() / "Demo").string());
         }
     }
-    EXPECT_EQ(sent, std::vector<std::string>{"images/000002.jpg"});
-    EXPECT_EQ(testing::ReadBytes(served.Path() / "Demo" / "images" / "000002.jpg"), testing::ReadBytes(picture));
+    EXPECT_EQ(sent, std::vector<std::string>{"web_images/000002.jpg"});
+    EXPECT_EQ(testing::ReadBytes(served.Path() / "Demo" / "web_images" / "000002.jpg"), testing::ReadBytes(picture));
 }
 
 // The site and the server kept in step: an unchanged site sends nothing, a

@@ -22,7 +22,7 @@ protected:
         fs::create_directories(project / "images");
     }
     void Picture(const std::string& name, const Image& image) { EncodeJpeg(image, project / "images" / name); }
-    void Convert(const std::string& name) { WriteConversion(ConvertPicture(project, working, name, settings)); }
+    void Convert(const std::string& name) { WriteConversion(ConvertPicture(project, name, settings)); }
     PictureSize SizeOf(const fs::path& file) { return ReadJpegSize(file); }
 
     testing::TempFolder temp;
@@ -51,20 +51,26 @@ TEST_F(ConversionTest, ThumbnailsFitTheirBoxesAndAreNeverEnlarged) {
     EXPECT_TRUE(Near(PixelAt(thumbnail, 95, 70), {255, 255, 255}, 20));
 }
 
-TEST_F(ConversionTest, TheSizeLimitReplacesThePictureInBothFoldersButLeavesSmallOnesAlone) {
+// The site shows a reduced copy; the user's photo stays as it was given, and
+// one within the limit goes to the site as its own bytes.
+TEST_F(ConversionTest, TheSizeLimitShapesTheSitesCopyAndLeavesTheUsersPhotoAlone) {
     Picture("000001.jpg", testing::Quadrants(2000, 1000));
     Picture("000002.jpg", testing::Quadrants(300, 200));
+    testing::WriteGif(project / "images" / "000003.gif", 50, 50, {{1, 2, 3}});
+    const std::string large = testing::ReadBytes(project / "images" / "000001.jpg");
     const std::string small = testing::ReadBytes(project / "images" / "000002.jpg");
     settings.limitWidth = 1024;
     settings.limitHeight = 768;
-    Convert("000001.jpg");
-    Convert("000002.jpg");
-    EXPECT_EQ(SizeOf(project / "images" / "000001.jpg").width, 1024);
-    EXPECT_EQ(SizeOf(project / "images" / "000001.jpg").height, 512);
-    EXPECT_EQ(testing::ReadBytes(working / "000001.jpg"), testing::ReadBytes(project / "images" / "000001.jpg"));
-    EXPECT_EQ(testing::ReadBytes(project / "images" / "000002.jpg"), small);  // not encoded again
-    EXPECT_FALSE(fs::exists(working / "000002.jpg"));
-    EXPECT_FALSE(fs::exists(project / "images" / "000001.jpg.tmp"));
+    settings.shaped = true;
+    for (const char* name : {"000001.jpg", "000002.jpg", "000003.gif"}) Convert(name);
+    EXPECT_EQ(SizeOf(project / "web_images" / "000001.jpg").width, 1024);
+    EXPECT_EQ(SizeOf(project / "web_images" / "000001.jpg").height, 512);
+    EXPECT_EQ(testing::ReadBytes(project / "images" / "000001.jpg"), large);
+    EXPECT_EQ(testing::ReadBytes(project / "web_images" / "000002.jpg"), small);  // not encoded again
+    EXPECT_EQ(testing::ReadBytes(project / "web_images" / "000003.gif"),
+              testing::ReadBytes(project / "images" / "000003.gif"));
+    EXPECT_TRUE(fs::is_empty(working));
+    EXPECT_FALSE(fs::exists(project / "web_images" / "000001.jpg.tmp"));
 }
 
 TEST_F(ConversionTest, StripsHalveToEvenAndTheLastTakesTheRest) {
@@ -87,7 +93,7 @@ TEST_F(ConversionTest, APictureWithFewerRowsThanStripsStillGivesEveryStrip) {
         EncodeJpeg(testing::Plain(width, height, {90, 120, 150}), project / "images" / "000009.jpg");
         ConversionSettings threeStrips;
         threeStrips.strips = 3;
-        const auto files = ConvertPicture(project, working, "000009.jpg", threeStrips);
+        const auto files = ConvertPicture(project, "000009.jpg", threeStrips);
         ASSERT_EQ(files.size(), 3u) << width << " x " << height;
         for (const ConvertedFile& strip : files) EXPECT_FALSE(strip.bytes.empty());
         WriteConversion(files);
@@ -134,10 +140,10 @@ TEST_F(ConversionTest, OnlyJpegPicturesAreConvertedAndDamageIsReported) {
     testing::WriteGif(project / "images" / "000001.gif", 50, 50, {{1, 2, 3}});
     settings.thumbnails = true;
     settings.galleryBoxWidth = settings.galleryBoxHeight = 10;
-    EXPECT_TRUE(ConvertPicture(project, working, "000001.gif", settings).empty());
+    EXPECT_TRUE(ConvertPicture(project, "000001.gif", settings).empty());
     Picture("000002.jpg", testing::Quadrants(100, 100));
     testing::CutFile(project / "images" / "000002.jpg", 400);
-    EXPECT_THROW(ConvertPicture(project, working, "000002.jpg", settings), ImageError);
+    EXPECT_THROW(ConvertPicture(project, "000002.jpg", settings), ImageError);
 }
 
 }  // namespace

@@ -52,8 +52,7 @@ protected:
         BuildContext otherContext;
         RecordingProgress otherProgress;
         testing::ScriptedDialogs otherDialogs;
-        const SiteBuildSources sources{otherFolder, "Demo",          language,    otherSettings,
-                                       otherTexts,  copy / "images", otherDialogs};
+        const SiteBuildSources sources{otherFolder, "Demo", language, otherSettings, otherTexts, otherDialogs};
         EXPECT_EQ(SiteBuild(sources, otherContext, otherProgress), BuildOutcome::Built);
         return FilesUnder(copy);
     }
@@ -110,6 +109,37 @@ TEST_F(IncrementalBuildTest, ARebuildGivesTheFilesOfABuildFromScratchAndLeavesTh
                 EXPECT_EQ(earlier->second.time, built->second.time) << name << " was written again";
             }
         }
+    }
+}
+
+// A stamped, size-limited site is made from the photos as the user gave
+// them, once: building again and again changes no byte and no time, and
+// leaves the photos alone.
+TEST_F(IncrementalBuildTest, RepeatedStampedBuildsChangeNothingAndLeaveThePhotosAsGiven) {
+    EncodeJpeg(testing::Quadrants(40, 20), temp.Path() / "stamp.jpg");
+    settings.Store(SettingLine::StampCopyright, "1");
+    settings.Store(SettingLine::CopyrightPicture, (temp.Path() / "stamp.jpg").string());
+    std::map<int, std::string> given;
+    for (int n = 1; n <= 5; ++n) given[n] = testing::ReadBytes(Picture(n));
+    ASSERT_EQ(Build(), BuildOutcome::Built);
+    const Files first = FilesUnder(project);
+    EXPECT_EQ(first.count("web_images/000005.jpg"), 1u);
+    for (int build = 2; build <= 25; ++build) {
+        ASSERT_EQ(Build(), BuildOutcome::Built);
+        const Files again = FilesUnder(project);
+        ASSERT_EQ(again.size(), first.size()) << "build " << build;
+        for (const auto& [name, state] : first) {
+            const auto now = again.find(name);
+            ASSERT_NE(now, again.end()) << name;
+            EXPECT_TRUE(now->second.bytes == state.bytes && now->second.time == state.time)
+                << name << " changed at build " << build;
+        }
+    }
+    for (int n = 1; n <= 5; ++n) EXPECT_TRUE(testing::ReadBytes(Picture(n)) == given[n]) << n;
+    const Files scratch = BuiltFromScratch();
+    for (const auto& [name, state] : first) {
+        const auto made = scratch.find(name);
+        EXPECT_TRUE(made != scratch.end() && made->second.bytes == state.bytes) << name;
     }
 }
 

@@ -101,7 +101,7 @@ TEST_F(PageWriterTest, APicturePageLinksItsNeighboursAndShowsItsTexts) {
     EXPECT_TRUE(Has(page, "<title>Demo " + Word(TextId::ImageTab) + " 2</title>"));
     EXPECT_TRUE(
         Has(page,
-            "<a href=\"g3-000003.htm\"><img border=\"2\" bordercolor=\"#FF0000\"  src=\"./images/000002.jpg\" alt=\"" +
+            "<a href=\"g3-000003.htm\"><img border=\"2\" bordercolor=\"#FF0000\"  src=\"./web_images/000002.jpg\" alt=\"" +
                 Word(TextId::PictureAlt) + "\" HSPACE=\"5\" VSPACE=\"0\" ></a>\r\n"));
     EXPECT_TRUE(Has(page, "\r\nPhoto 2\r\n"));
     EXPECT_TRUE(Has(page, "Ligne un <br>Ligne deux <br>"));
@@ -123,7 +123,7 @@ TEST_F(PageWriterTest, PagesForTodaysBrowsersNameTheirPicturesAndLanguage) {
     const std::string page = Page("g1-000002.htm");
     EXPECT_TRUE(Has(page, "<html lang=\"fr\">\r\n"));
     EXPECT_TRUE(Has(page, "<title>Le &quot;pont&quot; - Demo</title>\r\n<meta name=\"description\" content=\"Demo\">"));
-    EXPECT_TRUE(Has(page, "src=\"./images/000002.jpg\" alt=\"Le &quot;pont&quot;\""));
+    EXPECT_TRUE(Has(page, "src=\"./web_images/000002.jpg\" alt=\"Le &quot;pont&quot;\""));
     EXPECT_FALSE(Has(page, "og:"));  // the site's address is not known yet
 
     // Once published, the page names itself and its picture where it is shared.
@@ -132,7 +132,7 @@ TEST_F(PageWriterTest, PagesForTodaysBrowsersNameTheirPicturesAndLanguage) {
     const std::string shared = Page("g1-000002.htm");
     EXPECT_TRUE(Has(shared, "<meta property=\"og:title\" content=\"Le &quot;pont&quot; - Demo\">"));
     EXPECT_TRUE(Has(shared, "<meta property=\"og:url\" content=\"http://www.exemple.fr/demo/g1-000002.htm\">"));
-    EXPECT_TRUE(Has(shared, "<meta property=\"og:image\" content=\"http://www.exemple.fr/demo/images/000002.jpg\">"));
+    EXPECT_TRUE(Has(shared, "<meta property=\"og:image\" content=\"http://www.exemple.fr/demo/web_images/000002.jpg\">"));
 
     // A picture without a title keeps the page's numbered name and the word for its alt text.
     texts.Write(3, "", "");
@@ -191,7 +191,7 @@ TEST_F(PageWriterTest, TheLastPictureIsNoLinkAndStripsFollowTheFormat) {
     context.currentPicture = "000006.gif";
     Writer().WritePicturePage(6);
     EXPECT_TRUE(
-        Has(Page("g1-000006.htm"), "<a href=\"g1-000007.htm\"><img border=\"0\" src=\"./images/000006.gif\" alt=\"" +
+        Has(Page("g1-000006.htm"), "<a href=\"g1-000007.htm\"><img border=\"0\" src=\"./web_images/000006.gif\" alt=\"" +
                                        Word(TextId::PictureAlt) + "\" HSPACE=\"0\" VSPACE=\"10\" ></a>"));
 }
 
@@ -339,7 +339,7 @@ TEST_F(PageWriterTest, GalleryPagesLinkEveryOtherGalleryAndTheSummary) {
     EXPECT_TRUE(Has(page,
                     "<a href=\"g2-000005.htm\"><img border=\"1\" bordercolor=\"#D8D2C4\"  "
                     "src=\"./tn_images/tn-000005.jpg\" alt=\"\" ></a>"));
-    EXPECT_TRUE(Has(page, "src=\"./images/000006.gif\""));  // no thumbnail for a GIF
+    EXPECT_TRUE(Has(page, "src=\"./web_images/000006.gif\""));  // no thumbnail for a GIF
     EXPECT_TRUE(Has(page, "<a href=\"g2-000007.htm\">Photo 7</a>"));
     EXPECT_TRUE(Has(page, "<a href=\"index.html\">" + Word(TextId::SummaryWord) + "</a>"));
     EXPECT_TRUE(Has(page, "<a href=\"Gal1.htm\">Mer</a>"));
@@ -350,7 +350,7 @@ TEST_F(PageWriterTest, GalleryPagesLinkEveryOtherGalleryAndTheSummary) {
 
     settings.Store(SettingLine::MakePicturePages, "0");
     Writer().WriteGalleryPage(2);
-    EXPECT_TRUE(Has(Page("Gal2.htm"), "<a href=\"./images/000005.jpg\">"));
+    EXPECT_TRUE(Has(Page("Gal2.htm"), "<a href=\"./web_images/000005.jpg\">"));
     EXPECT_TRUE(Has(Page("Gal2.htm"), "<a href=\"g2-000005.htm\">Photo 5</a>"));  // titles still lead to the pages
 }
 
@@ -541,7 +541,7 @@ TEST_F(PageWriterTest, APicturePageForTodaysBrowsersGivesItsAttributesAsStyle) {
     ASSERT_TRUE(Writer().WritePicturePage(2));
     const std::string page = Page("g3-000002.htm");
     EXPECT_TRUE(Has(page,
-                    "<img class=\"photo\" src=\"./images/000002.jpg\" alt=\"Photo 2\" "
+                    "<img class=\"photo\" src=\"./web_images/000002.jpg\" alt=\"Photo 2\" "
                     "style=\"border:2px solid #FF0000;margin:0px 5px\">"));
     EXPECT_TRUE(Has(page, "<table class=\"frame\">"));
     EXPECT_TRUE(Has(page, "table.frame > * > tr > td { padding: 7px; }"));

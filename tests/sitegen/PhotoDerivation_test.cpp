@@ -3,6 +3,7 @@
 #include "imaging/Icons.h"
 #include "imaging/JpegCodec.h"
 #include "sitegen/DerivedPictures.h"
+#include "project/SiteLayout.h"
 #include "tests/support/PhotoFixtures.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/TempFolder.h"
@@ -42,7 +43,7 @@ protected:
         fs::create_directories(project / "images");
     }
     std::vector<ConvertedFile> Convert(const std::string& name) {
-        return ConvertPicture(project, working, name, settings);
+        return ConvertPicture(project, name, settings);
     }
 
     static testing::TempFolder* fixtures_;
@@ -96,10 +97,13 @@ TEST_F(PhotoDerivationTest, EveryOrientationIsShownAndDerivedUpright) {
         settings.stamp = true;
         settings.stampFile = temp.Path() / "stamp.jpg";
         settings.corner = ConversionSettings::Corner::BottomRight;
+        const std::string given = testing::ReadBytes(photo);
         WriteConversion(Convert(name));
-        const std::string reduced = testing::ReadBytes(photo);
+        EXPECT_EQ(testing::ReadBytes(photo), given);  // the site's copy is shaped, never the photo
+        const fs::path shown = project / "web_images" / site_layout::ShapedName(name);
+        const std::string reduced = testing::ReadBytes(shown);
         EXPECT_EQ(reduced.find("Exif"), std::string::npos);
-        const Image limited = DecodeJpeg(photo);
+        const Image limited = DecodeJpeg(shown);
         ASSERT_EQ(limited.width, 40);
         ASSERT_EQ(limited.height, 27);
         EXPECT_TRUE(Near(PixelAt(limited, 1, 1), kRed, 40));
@@ -155,7 +159,7 @@ TEST_F(PhotoDerivationTest, ADisplayP3PhotoIsDerivedInSrgbAsLcmsConvertsIt) {
     }
     WriteConversion(files);
     expectSrgb(DecodeJpeg(project / "tn_images" / "tn-000001.jpg"), 0.25, 0);
-    expectSrgb(DecodeJpeg(project / "images" / "000001.jpg"), 0.5, 0);
+    expectSrgb(DecodeJpeg(project / "web_images" / "000001.jpg"), 0.5, 0);
     expectSrgb(DecodeJpeg(project / "morc_images" / "000001-1.jpg"), 0.5, 0);
     expectSrgb(DecodeJpeg(project / "morc_images" / "000001-2.jpg"), 0.5, 100);
 }

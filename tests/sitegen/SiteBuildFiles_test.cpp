@@ -207,7 +207,8 @@ TEST_F(SiteBuildTest, TheStampLandsInEachCornerOfTheSizeLimitedPicture) {
         }
         settings.Store(SettingLine::CopyrightCorner, Word(corner));
         ASSERT_EQ(Build(), BuildOutcome::Built);
-        const Image picture = DecodeJpeg(project / "images" / "000004.jpg");
+        EXPECT_EQ(ReadJpegSize(project / "images" / "000004.jpg").width, 400);  // the photo as given
+        const Image picture = DecodeJpeg(project / "web_images" / "000004.jpg");
         ASSERT_EQ(picture.width, 200);
         ASSERT_EQ(picture.height, 150);
         const auto [x, y] = at;

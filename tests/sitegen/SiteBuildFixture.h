@@ -54,7 +54,7 @@ protected:
     }
 
     BuildOutcome Build(unsigned workers = 0) {
-        SiteBuildSources sources{folder, "Demo", language, settings, texts, project / "images", dialogs};
+        SiteBuildSources sources{folder, "Demo", language, settings, texts, dialogs};
         sources.pictureWorkers = workers;
         return SiteBuild(sources, context, progress);
     }

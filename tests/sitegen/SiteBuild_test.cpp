@@ -307,7 +307,7 @@ TEST_F(SiteBuildTest, SharpScreensAndPhonesGetPicturesOfTheirOwn) {
     EXPECT_NE(testing::ReadBytes(project / "index.html").find("srcset=\"./tns_images/tns-000001-2x.jpg 2x\""),
               std::string::npos);
     EXPECT_NE(testing::ReadBytes(project / "g1-000001.htm")
-                  .find("srcset=\"./tel_images/000001.jpg 1080w, ./images/000001.jpg 2000w\""),
+                  .find("srcset=\"./tel_images/000001.jpg 1080w, ./web_images/000001.jpg 2000w\""),
               std::string::npos);
 
     // A stamped picture has no copy for phones: it would go unstamped.

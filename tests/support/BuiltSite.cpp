@@ -51,11 +51,14 @@ void BuildSite(const fs::path& root, const std::string& name) {
 
 std::vector<fs::path> SiteFiles(const fs::path& projectFolder, const std::string& pictureFolder) {
     std::vector<fs::path> files;
+    const std::string shaped = "web_images";
+    const bool shapedPictures = fs::is_directory(projectFolder / shaped) && !fs::is_empty(projectFolder / shaped);
+    const std::string pictures = !pictureFolder.empty() ? pictureFolder : shapedPictures ? shaped : "images";
     for (const auto& entry : fs::directory_iterator(projectFolder)) {
         if (entry.is_regular_file() && IsPage(entry.path())) files.push_back(entry.path().filename());
     }
     for (const std::string& folder :
-         {pictureFolder, std::string("param"), std::string("tn_images"), std::string("tns_images")}) {
+         {pictures, std::string("param"), std::string("tn_images"), std::string("tns_images")}) {
         if (!fs::is_directory(projectFolder / folder)) continue;
         for (const auto& entry : fs::directory_iterator(projectFolder / folder)) {
             if (entry.is_regular_file()) files.push_back(fs::path(folder) / entry.path().filename());

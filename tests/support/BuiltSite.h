@@ -13,15 +13,17 @@ std::filesystem::path BuildDemoSite(const std::filesystem::path& root, const std
 void BuildSite(const std::filesystem::path& root, const std::string& name);
 
 // The site's files under a project folder that a publication sends, as
-// paths relative to it: the pages, then every file of the site folders.
+// paths relative to it: the pages, then every file of the site folders. The
+// picture folder is by default the one the pages show the pictures from:
+// web_images when the build shaped them there, else images.
 std::vector<std::filesystem::path> SiteFiles(const std::filesystem::path& projectFolder,
-                                             const std::string& pictureFolder = "images");
+                                             const std::string& pictureFolder = {});
 
 // The files of the site that differ between a project folder and the folder
 // the server stored it in (missing ones too). `pagesAsLf`: the server stores
 // ASCII uploads with LF line ends, so pages are compared that way.
 std::vector<std::string> DifferingFiles(const std::filesystem::path& projectFolder,
                                         const std::filesystem::path& remoteFolder, bool pagesAsLf,
-                                        const std::string& pictureFolder = "images");
+                                        const std::string& pictureFolder = {});
 
 }  // namespace palimora::testing
