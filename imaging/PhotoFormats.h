@@ -2,7 +2,9 @@
 
 #include "imaging/Image.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <vector>
 
 namespace palimora {
 
@@ -20,5 +22,12 @@ Image DecodeTiff(const std::filesystem::path& file);  // the first page
 
 // Lays straight (not premultiplied) RGBA pixels, rows of `stride` bytes, on white.
 Image FlattenedOnWhite(const std::uint8_t* rgba, int width, int height, std::size_t stride);
+// The same for packed RGBA rows the decoder wrote into `rgba`, done in their
+// own memory, so that the picture never holds a second copy of itself.
+Image FlattenedOnWhite(std::vector<std::uint8_t> rgba, int width, int height);
+
+// What a decode that writes RGBA pixels into memory of the program's holds at
+// most: those 4 bytes a pixel, flattened where they are.
+inline constexpr int kRgbaDecodeBytesPerPixel = 4;
 
 }  // namespace palimora

@@ -66,7 +66,7 @@ Image DecodePng(const std::filesystem::path& file) {
         throw ImageError(ImageError::Kind::Unreadable, "PNG: " + message);
     }
     png_image_free(&png);
-    Image image = FlattenedOnWhite(rgba.data(), static_cast<int>(png.width), static_cast<int>(png.height), stride);
+    Image image = FlattenedOnWhite(std::move(rgba), static_cast<int>(png.width), static_cast<int>(png.height));
     ConvertToSrgb(image, ProfileOf(file));
     return image;
 }

@@ -2,6 +2,7 @@
 #include "imaging/ImageError.h"
 #include "imaging/PhotoFormats.h"
 
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,20 +45,22 @@ Image DecodeTiff(const std::filesystem::path& file) {
     TIFFGetField(tiff.get(), TIFFTAG_IMAGELENGTH, &height);
     CheckPictureSize(width, height, "TIFF");
     // Every layout (strips or tiles, 1 to 16 bits, palettes, CMYK) comes out
-    // as 8-bit RGBA, top row first, mirrored or flipped as the file says.
-    std::vector<std::uint32_t> raster(static_cast<std::size_t>(width) * height);
-    if (!TIFFReadRGBAImageOriented(tiff.get(), width, height, raster.data(), ORIENTATION_TOPLEFT, 0)) {
+    // as 8-bit RGBA, top row first, mirrored or flipped as the file says, as
+    // one 32-bit word a pixel, in the memory the picture keeps.
+    const std::size_t pixels = static_cast<std::size_t>(width) * height;
+    std::vector<std::uint8_t> rgba(pixels * 4);
+    if (!TIFFReadRGBAImageOriented(tiff.get(), width, height, reinterpret_cast<std::uint32_t*>(rgba.data()),
+                                   ORIENTATION_TOPLEFT, 0)) {
         throw ImageError(ImageError::Kind::Unreadable, "TIFF: damaged or unsupported picture");
     }
-    std::vector<std::uint8_t> rgba(raster.size() * 4);
-    for (std::size_t i = 0; i < raster.size(); ++i) {
-        rgba[i * 4] = static_cast<std::uint8_t>(TIFFGetR(raster[i]));
-        rgba[i * 4 + 1] = static_cast<std::uint8_t>(TIFFGetG(raster[i]));
-        rgba[i * 4 + 2] = static_cast<std::uint8_t>(TIFFGetB(raster[i]));
-        rgba[i * 4 + 3] = static_cast<std::uint8_t>(TIFFGetA(raster[i]));
+    for (std::size_t i = 0; i < pixels; ++i) {
+        std::uint32_t word = 0;
+        std::memcpy(&word, rgba.data() + 4 * i, 4);
+        const std::uint8_t bytes[4] = {static_cast<std::uint8_t>(TIFFGetR(word)), static_cast<std::uint8_t>(TIFFGetG(word)),
+                                       static_cast<std::uint8_t>(TIFFGetB(word)), static_cast<std::uint8_t>(TIFFGetA(word))};
+        std::memcpy(rgba.data() + 4 * i, bytes, 4);
     }
-    Image image = FlattenedOnWhite(rgba.data(), static_cast<int>(width), static_cast<int>(height),
-                                   static_cast<std::size_t>(width) * 4);
+    Image image = FlattenedOnWhite(std::move(rgba), static_cast<int>(width), static_cast<int>(height));
     std::uint16_t photometric = 0;
     if (TIFFGetField(tiff.get(), TIFFTAG_PHOTOMETRIC, &photometric) && photometric == PHOTOMETRIC_RGB) {
         ConvertToSrgb(image, ProfileOf(tiff.get()));

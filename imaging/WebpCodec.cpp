@@ -3,6 +3,7 @@
 #include "imaging/ImageError.h"
 #include "imaging/PhotoFormats.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -38,15 +39,25 @@ Image DecodeWebp(const std::filesystem::path& file) {
         throw ImageError(ImageError::Kind::Unreadable, "cannot open " + file.string());
     }
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
-    int width = 0, height = 0;
-    if (!WebPGetInfo(data, bytes.size(), &width, &height)) {
+    WebPBitstreamFeatures features;
+    if (WebPGetFeatures(data, bytes.size(), &features) != VP8_STATUS_OK) {
         throw ImageError(ImageError::Kind::Unreadable, "WebP: not a WebP picture");
     }
-    CheckPictureSize(width, height, "WebP");
-    std::unique_ptr<std::uint8_t, decltype(&WebPFree)> rgba(WebPDecodeRGBA(data, bytes.size(), &width, &height),
-                                                            &WebPFree);
-    if (!rgba) throw ImageError(ImageError::Kind::Unreadable, "WebP: damaged picture");
-    Image image = FlattenedOnWhite(rgba.get(), width, height, static_cast<std::size_t>(width) * 4);
+    const int width = features.width, height = features.height;
+    // Besides the file and the pixels it writes into ours, the decoder holds
+    // a whole picture of its own for a lossless picture (4 bytes a pixel), and
+    // a plane or two for a lossy picture's transparency.
+    const bool lossy = features.format == 1;
+    const long long ownBytesPerPixel = !lossy ? 4 : features.has_alpha ? 2 : 0;
+    const long long room = static_cast<long long>(kPictureMemoryBudget) - static_cast<long long>(bytes.size());
+    CheckPictureSize(width, height, "WebP",
+                     std::min(kMaxWholePicturePixels, room / (kRgbaDecodeBytesPerPixel + ownBytesPerPixel)));
+    const std::size_t stride = static_cast<std::size_t>(width) * 4;
+    std::vector<std::uint8_t> rgba(stride * static_cast<std::size_t>(height));
+    if (!WebPDecodeRGBAInto(data, bytes.size(), rgba.data(), rgba.size(), static_cast<int>(stride))) {
+        throw ImageError(ImageError::Kind::Unreadable, "WebP: damaged picture");
+    }
+    Image image = FlattenedOnWhite(std::move(rgba), width, height);
     ConvertToSrgb(image, ProfileOf(bytes));
     return image;
 }

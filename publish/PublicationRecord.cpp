@@ -2,6 +2,7 @@
 
 #include "common/AtomicFiles.h"
 #include "common/Error.h"
+#include "common/FileStamp.h"
 #include "common/TextLines.h"
 #include "project/SiteAddress.h"
 #include "publish/Sha256.h"
@@ -42,11 +43,6 @@ bool ParseNumber(std::string_view text, std::uintmax_t& value) {
     return error == std::errc() && end == text.data() + text.size();
 }
 
-bool ParseNumber(std::string_view text, long long& value) {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size();
-}
-
 // The fields of "S<TAB>size<TAB>lfSize<TAB>modified<TAB>sha256<TAB>path";
 // the path is the rest of the line, tabs included.
 bool ParseSent(const std::string& line, std::string& path, SentFile& file) {
@@ -61,16 +57,12 @@ bool ParseSent(const std::string& line, std::string& path, SentFile& file) {
     path = line.substr(start);
     file.sha256 = std::string(fields[4]);
     return fields[0] == "S" && !path.empty() && file.sha256.size() == 64 && ParseNumber(fields[1], file.size) &&
-           ParseNumber(fields[2], file.lfSize) && ParseNumber(fields[3], file.modified);
+           ParseNumber(fields[2], file.lfSize) && ParseNumber(fields[3], file.stamp);
 }
 
 std::string SentLine(const std::string& path, const SentFile& file) {
     return "S\t" + std::to_string(file.size) + "\t" + std::to_string(file.lfSize) + "\t" +
-           std::to_string(file.modified) + "\t" + file.sha256 + "\t" + path;
-}
-
-long long LastWriteTime(const fs::path& file) {
-    return static_cast<long long>(fs::last_write_time(file).time_since_epoch().count());
+           std::to_string(file.stamp) + "\t" + file.sha256 + "\t" + path;
 }
 
 bool Storable(const std::string& text) {
@@ -82,11 +74,12 @@ bool Storable(const std::string& text) {
 fs::path PublicationFolder(const fs::path& projectFolder) { return projectFolder / kPublicationFolderName; }
 
 SentFile DescribeLocalFile(const fs::path& file, bool page, const SentFile* known) {
-    // As a build tool trusts a file's time: one rewritten gets a new one.
-    const long long modified = LastWriteTime(file);
-    if (known && known->modified == modified && known->size == fs::file_size(file)) return *known;
+    // As a build tool trusts a file's stamp: one rewritten gets a new one,
+    // even with its old size and write time.
+    const std::uint64_t stamp = FileStampOf(file).value_or(0);
+    if (known && stamp != 0 && known->stamp == stamp && known->size == fs::file_size(file)) return *known;
     SentFile described;
-    described.modified = modified;
+    described.stamp = stamp;
     const std::string bytes = page ? ReadFileBytes(file) : std::string();
     described.size = page ? bytes.size() : fs::file_size(file);
     described.lfSize = described.size - (page ? std::count(bytes.begin(), bytes.end(), '\r') : 0);

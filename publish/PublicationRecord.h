@@ -12,11 +12,11 @@ struct SentFile {
     std::uintmax_t size = 0;    // bytes of the local file
     std::uintmax_t lfSize = 0;  // a page's size with LF line ends (a server may store it so); else size
     std::string sha256;         // 64 lowercase hexadecimal digits
-    long long modified = 0;     // the local file's last write time when it was described
+    std::uint64_t stamp = 0;    // the local file's FileStampOf when it was described
 };
 
 // Describes a local file as it would be recorded once sent. A file whose
-// size and last write time are those `known` holds is not read again.
+// size and stamp are those `known` holds is not read again.
 SentFile DescribeLocalFile(const std::filesystem::path& file, bool page, const SentFile* known = nullptr);
 
 // What the program sent to one server, user and remote folder, kept in the

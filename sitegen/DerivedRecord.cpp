@@ -3,6 +3,7 @@
 #include "common/AtomicFiles.h"
 #include "common/Error.h"
 #include "common/FileContents.h"
+#include "common/FileStamp.h"
 #include "common/TextLines.h"
 #include "project/ProjectLayout.h"
 
@@ -15,17 +16,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kFirstLine = "palimora derived pictures 1";
+constexpr std::string_view kFirstLine = "palimora derived pictures 2";
 
 // Whether a file still holds what `recorded` fingerprinted: by its size and
-// time when they are unchanged, by its bytes otherwise. `recorded` takes the
-// file's time.
+// stamp when they are unchanged, by its bytes otherwise. `recorded` takes the
+// file's stamp.
 bool StillHolds(const fs::path& file, FileFingerprint& recorded) {
     const std::optional<FileFingerprint> now = FingerprintOf(file, recorded.hash);
     if (!now || now->size != recorded.size) return false;
-    if (now->time == recorded.time) return true;
+    if (now->stamp == recorded.stamp) return true;
     if (HashOfFile(file) != recorded.hash) return false;
-    recorded.time = now->time;
+    recorded.stamp = now->stamp;
     return true;
 }
 
@@ -47,13 +48,13 @@ bool Parse(std::string_view text, Number& value, int base = 10) {
 
 // size, time and hash, from fields[first] on.
 bool ParseFingerprint(const std::vector<std::string_view>& fields, std::size_t first, FileFingerprint& print) {
-    return Parse(fields[first], print.size) && Parse(fields[first + 1], print.time) &&
+    return Parse(fields[first], print.size) && Parse(fields[first + 1], print.stamp) &&
            Parse(fields[first + 2], print.hash, 16);
 }
 
 std::string FingerprintFields(const FileFingerprint& print) {
     std::ostringstream out;
-    out << print.size << '\t' << print.time << '\t' << std::hex << print.hash;
+    out << print.size << '\t' << print.stamp << '\t' << std::hex << print.hash;
     return out.str();
 }
 
@@ -62,10 +63,9 @@ std::string FingerprintFields(const FileFingerprint& print) {
 std::optional<FileFingerprint> FingerprintOf(const fs::path& file, std::uint64_t hash) {
     std::error_code error;
     const std::uintmax_t size = fs::file_size(file, error);
-    if (error) return std::nullopt;
-    const auto time = fs::last_write_time(file, error);
-    if (error) return std::nullopt;
-    return FileFingerprint{size, static_cast<std::int64_t>(time.time_since_epoch().count()), hash};
+    const std::optional<std::uint64_t> stamp = FileStampOf(file);
+    if (error || !stamp) return std::nullopt;
+    return FileFingerprint{size, *stamp, hash};
 }
 
 DerivedRecord DerivedRecord::Load(const fs::path& projectFolder) {

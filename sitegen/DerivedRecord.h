@@ -9,17 +9,17 @@
 
 namespace palimora {
 
-// A file as a build left it: its size and time, which tell cheaply that it
-// is unchanged, and the fingerprint of its bytes, which decides when they
-// do not (a copy, a save that wrote the same bytes again).
+// A file as a build left it: its size and stamp (FileStampOf), which tell
+// cheaply that it is unchanged, and the fingerprint of its bytes, which
+// decides when they do not (a copy, a save that wrote the same bytes again).
 struct FileFingerprint {
     std::uint64_t size = 0;
-    std::int64_t time = 0;  // last write, in the file system's ticks
+    std::uint64_t stamp = 0;
     std::uint64_t hash = 0;
 
     bool operator==(const FileFingerprint&) const = default;
 };
-// The size and time of a file, with `hash`; nothing when it is not there.
+// The size and stamp of a file, with `hash`; nothing when it is not there.
 std::optional<FileFingerprint> FingerprintOf(const std::filesystem::path& file, std::uint64_t hash);
 
 // What the pictures of a project were derived from by the last build: for
@@ -46,7 +46,7 @@ public:
     // Forgets the pictures that are no longer in the list.
     void KeepOnly(const std::vector<std::string>& pictures);
     // The picture's entry when its files are as the entry describes them,
-    // made with `settings` from the picture as it is now (with the times
+    // made with `settings` from the picture as it is now (with the stamps
     // they have now, when only those changed); nothing otherwise.
     std::optional<Entry> Current(const std::filesystem::path& projectFolder, const std::string& picture,
                                  std::uint64_t settings) const;
