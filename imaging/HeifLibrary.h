@@ -12,6 +12,7 @@ namespace palimora {
     X(heif_context_get_primary_image_handle)        \
     X(heif_image_handle_release)                    \
     X(heif_image_handle_get_width)                  \
+    X(heif_image_handle_has_alpha_channel)          \
     X(heif_image_handle_get_height)                 \
     X(heif_image_handle_get_color_profile_type)     \
     X(heif_image_handle_get_raw_color_profile_size) \
