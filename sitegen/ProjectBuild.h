@@ -14,9 +14,8 @@ class UserDialogs;
 struct BuildRequest {
     ProgramFolder folder;     // its Projects() holds the project
     std::string projectName;  // Windows-1252, as the project folder is named
-    // The folder the running program edits the project in, or empty. Titles
-    // and comments are then read from there, and size-limited pictures are
-    // written there too, so that the edited copy keeps in step.
+    // The folder the running program edits the project in, or empty: titles
+    // and comments are then read from there. The build never writes there.
     std::filesystem::path workingFolder;
     // The language spoken before the user has chosen one (the command line's follows the locale).
     std::string languageUntilChosen = "french";

@@ -2,11 +2,19 @@
 #include "app/ProjectCommands.h"
 #include "app/Session.h"
 #include "imaging/JpegCodec.h"
+#include "publish/PublishRun.h"
+#include "sitegen/ProjectBuild.h"
+#include "tests/support/FtpServers.h"
 #include "tests/support/NamingWindows.h"
+#include "tests/support/Pictures.h"
+#include "tests/support/QuietProgress.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <map>
 
 namespace palimora {
 namespace {
@@ -142,6 +150,70 @@ TEST_F(ResultCommandTest, AChangedProjectIsSavedNotPublishedAndAnUnbuiltOneIsRef
     // The save removed the built pages: the next click asks for a build first.
     EXPECT_FALSE(MayPublish(session, dialogs, windows));
     EXPECT_EQ(dialogs.shown.back(), session.LangText(TextId::NotBuiltYet));
+}
+
+// The window's road after one title change: the change saved, the site
+// built with the working folder's texts, then published to a server that
+// holds the last publication. Only the pages that show the title change, and
+// only they are sent again.
+TEST_F(ResultCommandTest, AfterOneTitleChangeOnlyThePagesShowingItAreBuiltAndSentAgain) {
+    std::vector<fs::path> photos;
+    for (int n = 1; n <= 4; ++n) {
+        photos.push_back(temp.Path() / ("photo" + std::to_string(n) + ".jpg"));
+        EncodeJpeg(testing::Quadrants(1600 + 40 * n, 1200), photos.back());  // above the size limit
+    }
+    session.Pictures().Add(photos, 0, {});
+    SaveProject(session, "Vacances");
+    testing::TempFolder served;
+    testing::LocalFtpServer server(served.Path());
+    const auto buildAndPublish = [&](ReplacePolicy replace) {
+        testing::QuietProgress building;
+        ASSERT_EQ(BuildProject({session.Folder(), "Vacances", session.WorkingFolder()}, dialogs, building),
+                  BuildOutcome::Built);
+        struct : PublishProgress {
+            void SetMaximum(int) override {}
+            void Step() override {}
+            void SetStatus(const std::string&) override {}
+            bool CancelRequested() override { return false; }
+        } publishing;
+        dialogs.textAnswers = {std::string("Vacances")};
+        const PublishRequest request{session.Folder(), "Vacances",
+                                     FtpServer{"127.0.0.1", server.Port(), "photo", "secret", 20}, replace};
+        ASSERT_EQ(PublishSite(request, session.CurrentLanguage(), dialogs, publishing), PublishOutcome::Published);
+    };
+    const auto siteFiles = [&] {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : fs::recursive_directory_iterator(Project())) {
+            const std::string name = fs::relative(entry.path(), Project()).generic_string();
+            if (entry.is_regular_file() && name.find('/') == std::string::npos && name.find(".htm") != std::string::npos)
+                files[name] = testing::ReadBytes(entry.path());
+        }
+        return files;
+    };
+    buildAndPublish(ReplacePolicy::All);
+    const auto before = siteFiles();
+    const auto old = fs::file_time_type::clock::now() - std::chrono::hours(24 * 365);
+    for (const auto& entry : fs::recursive_directory_iterator(served.Path()))
+        if (entry.is_regular_file()) fs::last_write_time(entry.path(), old);
+
+    session.Pictures().Texts().Write(2, "Prairie alpine", "");
+    session.SetProjectModified(true);
+    ASSERT_EQ(SeeResult(session, dialogs, windows), ResultStep::Build);
+    buildAndPublish(ReplacePolicy::Changed);
+
+    std::vector<std::string> changed, sent;
+    for (const auto& [name, bytes] : siteFiles()) {
+        if (before.at(name) == bytes) continue;
+        changed.push_back(name);
+        EXPECT_NE(bytes.find("Prairie alpine"), std::string::npos) << name << " changed without the title";
+    }
+    for (const auto& entry : fs::recursive_directory_iterator(served.Path() / "Vacances")) {
+        if (entry.is_regular_file() && fs::last_write_time(entry.path()) > old + std::chrono::hours(1))
+            sent.push_back(fs::relative(entry.path(), served.Path() / "Vacances").generic_string());
+    }
+    std::sort(sent.begin(), sent.end());
+    EXPECT_FALSE(changed.empty());
+    EXPECT_EQ(sent, changed);
 }
 
 }  // namespace
