@@ -133,8 +133,8 @@ Ein Klick auf das Bild führt ebenfalls zum nächsten.</p>
 <li>{PictureBorderLabel}: Stärke und Farbe des Rahmens um das Bild.</li>
 <li>{PictureSpaceLabel}: {HorizontalLabel} der freie Raum links und rechts, {VerticalLabel} der freie Raum oben und unten, in Pixeln.</li>
 <li>{PictureSizeLimitLabel}: Breite und Höhe in Pixeln. {ResizeNote} Sind beide Werte nicht null, wird jedes größere JPEG-Bild
-beim Erstellen der Website ({SeeResult}) passend verkleinert; die Kopie des Bildes im Projekt wird dann durch die verkleinerte ersetzt
-(Ihre Originaldateien bleiben unberührt). Kleinere Bilder behalten ihre Größe.</li>
+beim Erstellen der Website ({SeeResult}) passend verkleinert; die Website zeigt die verkleinerte Kopie, das Projekt behält das Bild
+so, wie Sie es gegeben haben, und schickt es nie ins Netz. Kleinere Bilder behalten ihre Größe.</li>
 <li>{CommentCaption}: der Kommentar des Bildes; {CommentLabel}: Position, Schrift, Stil, Größe und Farbe.</li>
 </ul></div>
 <div class="card"><h2>Reiter {ButtonsTab}</h2><ul>
@@ -154,8 +154,8 @@ das ganze Bild, aber wer es speichert, bekommt nur einen Streifen. 1: das Bild w
 <li>{StampCaption}: ein kleines eigenes JPEG-Bild (Ihr Name, Ihre Unterschrift) wird in eine Ecke jedes JPEG-Bildes geklebt.
 {StampPictureLabel}: die Datei dieses Bildes; dann die Ecke ({CornerBottomRight}, {CornerBottomLeft}, {CornerTopRight}, {CornerTopLeft})
 und der {EdgeDistanceLabel} in Pixeln (0 bis 100). Der Stempel verdeckt das Bild darunter (keine Transparenz).</li></ul>
-<p>{StripsNote} Ohne Streifen wird der Stempel in die Kopie des Bildes im Projekt geklebt, und zwar bei jedem Erstellen der Website erneut;
-mit Streifen kommt er auf den letzten Streifen. Ihre Originaldateien bleiben immer unberührt.</p></div>
+<p>{StripsNote} Ohne Streifen wird der Stempel einmal in die Kopie des Bildes geklebt, die die Website zeigt;
+mit Streifen kommt er auf den letzten Streifen. Das Projekt behält das Bild so, wie Sie es gegeben haben, ohne Stempel, und schickt es nie ins Netz.</p></div>
 {COMMON}
 """),
     "etape4.htm": ("Im Web veröffentlichen", """

@@ -223,8 +223,8 @@ Un clic sur l'image mène aussi à la suivante.</p>
 <li>{PictureBorderLabel} : l'épaisseur et la couleur du cadre autour de l'image.</li>
 <li>{PictureSpaceLabel} : {HorizontalLabel} l'espace vide à gauche et à droite, {VerticalLabel} l'espace vide au-dessus et au-dessous, en pixels.</li>
 <li>{PictureSizeLimitLabel} : largeur et hauteur en pixels. {ResizeNote} Quand les deux valeurs ne sont pas nulles, chaque image JPEG plus grande
-est réduite pour y tenir quand le site est construit ({SeeResult}) ; la copie de l'image dans le projet est alors remplacée par l'image réduite
-(vos fichiers d'origine ne sont pas touchés). Les images plus petites gardent leur taille.</li>
+est réduite pour y tenir quand le site est construit ({SeeResult}) ; le site montre la copie réduite, et le projet garde l'image
+telle que vous l'avez donnée, sans jamais l'envoyer en ligne. Les images plus petites gardent leur taille.</li>
 <li>{CommentCaption} : le commentaire de l'image  ; {CommentLabel} : sa position, sa police, son style, sa taille et sa couleur.</li>
 </ul></div>
 <div class="card"><h2>Onglet {ButtonsTab}</h2><ul>
@@ -244,8 +244,8 @@ l'image entière, mais s'il l'enregistre il n'obtient qu'une bande. 1 : l'image 
 <li>{StampCaption} : une petite image JPEG à vous (votre nom, votre signature) est collée dans un coin de chaque image JPEG.
 {StampPictureLabel} : le fichier de cette image ; puis le coin ({CornerBottomRight}, {CornerBottomLeft}, {CornerTopRight}, {CornerTopLeft})
 et {EdgeDistanceLabel} en pixels (0 à 100). La marque cache l'image en dessous (pas de transparence).</li></ul>
-<p>{StripsNote} Sans découpe, la marque est collée dans la copie de l'image du projet, et de nouveau à chaque construction du site ;
-avec une découpe, elle va sur la dernière bande. Vos fichiers d'origine ne sont jamais touchés.</p></div>
+<p>{StripsNote} Sans découpe, la marque est collée une fois dans la copie de l'image que montre le site ;
+avec une découpe, elle va sur la dernière bande. Le projet garde l'image telle que vous l'avez donnée, sans marque, et ne l'envoie jamais en ligne.</p></div>
 {COMMON}
 """),
         "etape4.htm": ("Publier sur le web", """
@@ -381,8 +381,8 @@ A click on the picture also leads to the next one.</p>
 <li>{PictureBorderLabel}: the width and colour of the frame around the picture.</li>
 <li>{PictureSpaceLabel}: {HorizontalLabel} the empty space left and right, {VerticalLabel} the empty space above and below, in pixels.</li>
 <li>{PictureSizeLimitLabel}: width and height in pixels. {ResizeNote} When both values are not zero, every larger JPEG picture
-is reduced to fit when the site is built ({SeeResult}); the project's copy of the picture is then replaced by the reduced one
-(your original files are not touched). Smaller pictures keep their size.</li>
+is reduced to fit when the site is built ({SeeResult}); the site shows the reduced copy, while the project keeps the picture
+as you gave it, never sent online. Smaller pictures keep their size.</li>
 <li>{CommentCaption}: the picture's comment; {CommentLabel}: its position, font, style, size and colour.</li>
 </ul></div>
 <div class="card"><h2>{ButtonsTab} tab</h2><ul>
@@ -402,8 +402,8 @@ the whole picture, but saving it only gives one strip. 1: the picture is not cut
 <li>{StampCaption}: a small JPEG picture of your own (your name, your signature) is pasted into a corner of every JPEG picture.
 {StampPictureLabel}: the file of that picture; then the corner ({CornerBottomRight}, {CornerBottomLeft}, {CornerTopRight}, {CornerTopLeft})
 and the {EdgeDistanceLabel} in pixels (0 to 100). The stamp hides the picture under it (no transparency).</li></ul>
-<p>{StripsNote} Without strips, the stamp is pasted into the project's copy of the picture, and again at every build of the site;
-with strips, it goes on the last strip. Your original files are never touched.</p></div>
+<p>{StripsNote} Without strips, the stamp is pasted into the copy of the picture the site shows, once;
+with strips, it goes on the last strip. The project keeps the picture as you gave it, without the stamp, and never sends it online.</p></div>
 {COMMON}
 """),
         "etape4.htm": ("Publish on the web", """

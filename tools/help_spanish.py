@@ -133,8 +133,8 @@ Un clic en la imagen lleva también a la siguiente.</p>
 <li>{PictureBorderLabel}: el grosor y el color del marco alrededor de la imagen.</li>
 <li>{PictureSpaceLabel}: {HorizontalLabel} el espacio libre a izquierda y derecha, {VerticalLabel} el espacio libre arriba y abajo, en píxeles.</li>
 <li>{PictureSizeLimitLabel}: ancho y alto en píxeles. {ResizeNote} Cuando ambos valores no son cero, cada imagen JPEG más grande
-se reduce para caber al crear el sitio ({SeeResult}); la copia de la imagen en el proyecto se sustituye entonces por la reducida
-(sus archivos originales no se tocan). Las imágenes más pequeñas conservan su tamaño.</li>
+se reduce para caber al crear el sitio ({SeeResult}); el sitio muestra la copia reducida, y el proyecto conserva la imagen
+tal como usted la dio, sin enviarla nunca a la red. Las imágenes más pequeñas conservan su tamaño.</li>
 <li>{CommentCaption}: el comentario de la imagen; {CommentLabel}: su posición, fuente, estilo, tamaño y color.</li>
 </ul></div>
 <div class="card"><h2>Pestaña {ButtonsTab}</h2><ul>
@@ -154,8 +154,8 @@ la imagen entera, pero al guardarla solo obtiene una franja. 1: la imagen no se 
 <li>{StampCaption}: una pequeña imagen JPEG suya (su nombre, su firma) se pega en una esquina de cada imagen JPEG.
 {StampPictureLabel}: el archivo de esa imagen; luego la esquina ({CornerBottomRight}, {CornerBottomLeft}, {CornerTopRight}, {CornerTopLeft})
 y la {EdgeDistanceLabel} en píxeles (0 a 100). El sello tapa la imagen que hay debajo (sin transparencia).</li></ul>
-<p>{StripsNote} Sin franjas, el sello se pega en la copia de la imagen del proyecto, y de nuevo cada vez que se crea el sitio;
-con franjas, va en la última franja. Sus archivos originales nunca se tocan.</p></div>
+<p>{StripsNote} Sin franjas, el sello se pega una vez en la copia de la imagen que muestra el sitio;
+con franjas, va en la última franja. El proyecto conserva la imagen tal como usted la dio, sin sello, y nunca la envía a la red.</p></div>
 {COMMON}
 """),
     "etape4.htm": ("Publicar en la web", """
