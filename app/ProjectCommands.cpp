@@ -6,6 +6,7 @@
 #include "common/UserDialogs.h"
 #include "lang/Language.h"
 #include "lang/TextId.h"
+#include "project/BuiltSite.h"
 #include "project/PictureList.h"
 #include "project/PictureTextLayout.h"
 #include "project/ProjectFolders.h"
@@ -21,6 +22,7 @@ namespace fs = std::filesystem;
 namespace {
 
 void DeleteBuiltSiteMarkers(const fs::path& projectFolder) {
+    built_site::Forget(projectFolder);
     for (const std::string& page : BuiltSiteMarkers()) {
         std::error_code ignored;
         fs::remove(projectFolder / page, ignored);

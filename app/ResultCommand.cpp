@@ -4,6 +4,7 @@
 #include "app/Session.h"
 #include "common/Error.h"
 #include "common/UserDialogs.h"
+#include "project/BuiltSite.h"
 #include "project/PictureNames.h"
 #include "project/ProjectFolders.h"
 #include "project/SiteLayout.h"
@@ -48,13 +49,9 @@ bool MakesAPageKind(Session& session) {
            settings.Check(SettingLine::MakePicturePages);
 }
 
+// Built by a build that finished, and not changed by a save since.
 bool SiteIsBuilt(Session& session) {
-    const fs::path project = session.ProjectFolder(session.ProjectName());
-    std::error_code error;
-    for (const std::string& page : BuiltSiteMarkers()) {
-        if (fs::exists(project / page, error)) return true;
-    }
-    return false;
+    return built_site::Files(session.ProjectFolder(session.ProjectName())).has_value();
 }
 
 }  // namespace

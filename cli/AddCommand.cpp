@@ -122,7 +122,14 @@ std::optional<fs::path> NewProjectFolder(const ProgramFolder& program, const std
         Tell(messages, language.LangText(TextId::ReservedName), project);
         return std::nullopt;
     }
-    return folder.has_parent_path() ? folder : program.Projects() / folder;
+    folder = folder.has_parent_path() ? folder : program.Projects() / folder;
+    // A folder of the user's is never taken over: its files would go at the next build.
+    std::error_code error;
+    if (fs::exists(folder, error) && !(fs::is_directory(folder, error) && fs::is_empty(folder, error))) {
+        Tell(messages, language.LangText(TextId::FolderNotAProject), project);
+        return std::nullopt;
+    }
+    return folder;
 }
 
 // A new project as the window's first save makes it: empty pictures and

@@ -39,7 +39,17 @@ int RunCommand(CliCommand command, const ProgramFolder& program, const std::vect
     return kExitBadArguments;
 }
 
+bool IsHelpOrVersion(const std::string& argument) {
+    return argument == "--help" || argument == "-h" || argument == "--version" || argument == "-V";
+}
+
 }  // namespace
+
+bool NeedsNoProgramFolder(const std::vector<std::string>& arguments) {
+    if (arguments.size() == 1 && IsHelpOrVersion(arguments.front())) return true;
+    return !arguments.empty() && CommandNamed(arguments.front()) &&
+           AsksForHelp(std::vector<std::string>(arguments.begin() + 1, arguments.end()));
+}
 
 int RunCommandLine(const ProgramFolder& program, const std::vector<std::string>& arguments, std::ostream& out,
                    std::ostream& messages, Terminal& terminal) {

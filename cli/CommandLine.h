@@ -16,4 +16,8 @@ class Terminal;
 int RunCommandLine(const ProgramFolder& program, const std::vector<std::string>& arguments, std::ostream& out,
                    std::ostream& messages, Terminal& terminal);
 
+// True for the calls that only print help or the version: they read the
+// program's data and write nothing, so they run from a read-only copy too.
+bool NeedsNoProgramFolder(const std::vector<std::string>& arguments);
+
 }  // namespace palimora

@@ -11,9 +11,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A pictures folder alone does not make a project: many web sites have one.
 bool IsProjectFolder(const fs::path& folder) {
     std::error_code error;
-    return fs::is_directory(project_layout::PicturesFolder(folder), error);
+    return fs::is_directory(project_layout::PicturesFolder(folder), error) &&
+           (fs::is_directory(project_layout::TextsFolder(folder), error) ||
+            fs::is_regular_file(project_layout::WorkingSettingsFile(folder), error));
 }
 
 }  // namespace

@@ -15,7 +15,8 @@ struct ProjectArgument {
     std::filesystem::path projectFolder;
 };
 
-// nullopt when no project folder (one with a pictures folder) is there.
+// nullopt when no project folder (one with a pictures folder, and a texts
+// folder or working settings) is there.
 std::optional<ProjectArgument> FindProject(const ProgramFolder& program, const std::string& project);
 
 }  // namespace palimora

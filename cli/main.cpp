@@ -1,7 +1,9 @@
 #include "cli/CommandLine.h"
+#include "cli/ExitStatus.h"
 #include "cli/Terminal.h"
 #include "cli/TerminalText.h"
-#include "common/ProgramFolder.h"
+#include "common/Cp1252.h"
+#include "lang/StartFolder.h"
 
 #include <iostream>
 #include <string>
@@ -12,9 +14,14 @@ int main(int argc, char* argv[]) {
     palimora::TerminalTextBuffer messagesBuffer(std::cerr.rdbuf());
     std::ostream messages(&messagesBuffer);
     palimora::SystemTerminal terminal(messages);
-    const int status =
-        palimora::RunCommandLine(palimora::ProgramFolder::OfRunningProgram(),
-                                 std::vector<std::string>(argv + 1, argv + argc), std::cout, messages, terminal);
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const palimora::StartFolder start = palimora::FindStartFolder();
+    int status = palimora::kExitFailed;
+    if (start.problem.empty() || palimora::NeedsNoProgramFolder(arguments)) {
+        status = palimora::RunCommandLine(start.folder, arguments, std::cout, messages, terminal);
+    } else {
+        messages << palimora::Utf8FromCp1252(start.problem).Bytes() << '\n';
+    }
     messages.flush();
     return status;
 }

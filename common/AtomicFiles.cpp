@@ -20,7 +20,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kTemporarySuffix = ".tmp";
+// Distinct enough that a file of the user's ("letter.tmp") is never taken for one of ours.
+constexpr std::string_view kTemporarySuffix = ".palimora.tmp";
 
 // A descriptor closed on every way out.
 class Descriptor {

@@ -16,7 +16,7 @@ public:
     ProgramFolder(std::filesystem::path root, std::filesystem::path projects);
 
     // The program folder of the running executable (see ChooseProgramFolder);
-    // throws PalimoraError when its per-user folder cannot be prepared.
+    // throws ProgramFolderUnusable when its per-user folder cannot be prepared.
     static ProgramFolder OfRunningProgram();
 
     const std::filesystem::path& Root() const { return root_; }

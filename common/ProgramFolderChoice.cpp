@@ -56,9 +56,7 @@ CopiedData ReadCopiedData(const fs::path& list) {
 }
 
 [[noreturn]] void CannotFill(const fs::path& user, const std::error_code& error) {
-    // No language is loaded yet: the message is given in both.
-    throw PalimoraError("Palimora ne peut pas pr\xE9parer son dossier / cannot prepare its folder " + user.string() +
-                        " (" + error.message() + ")");
+    throw ProgramFolderUnusable(user, error.message());
 }
 
 void WriteCopiedData(const fs::path& user, const CopiedData& copied) {
@@ -156,7 +154,12 @@ fs::path ChooseProgramFolder(const fs::path& executableFolder, bool executableFo
     const fs::path data = dataBeside ? executableFolder : installedData;
     if (!HoldsProgramData(data)) return executableFolder;
     const fs::path user = dataHome / "palimora";
-    FillUserProgramFolder(data, user);
+    try {
+        FillUserProgramFolder(data, user);
+    } catch (ProgramFolderUnusable& problem) {
+        problem.SetDataFolder(data);
+        throw;
+    }
     return user;
 }
 

@@ -1,8 +1,29 @@
 #pragma once
 
+#include "common/Error.h"
+
 #include <filesystem>
+#include <string>
 
 namespace palimora {
+
+// The per-user program folder cannot be made or filled: its message names
+// the folder and the system's reason. The read-only data it was to be filled
+// from still hold the language files to tell it in.
+class ProgramFolderUnusable : public PalimoraError {
+public:
+    ProgramFolderUnusable(std::filesystem::path folder, std::string reason)
+        : PalimoraError(folder.string() + " (" + reason + ")"), folder_(std::move(folder)), reason_(std::move(reason)) {}
+    const std::filesystem::path& Folder() const { return folder_; }
+    const std::string& Reason() const { return reason_; }
+    const std::filesystem::path& DataFolder() const { return data_; }
+    void SetDataFolder(std::filesystem::path data) { data_ = std::move(data); }
+
+private:
+    std::filesystem::path folder_;
+    std::string reason_;
+    std::filesystem::path data_;
+};
 
 // Where a copy of the program keeps its data.
 //
@@ -14,7 +35,7 @@ namespace palimora {
 // folder. A copy with no data anywhere keeps the executable's folder, where
 // the start-up then reports what is missing.
 //
-// Throws PalimoraError when the per-user folder cannot be made or filled.
+// Throws ProgramFolderUnusable when the per-user folder cannot be made or filled.
 std::filesystem::path ChooseProgramFolder(const std::filesystem::path& executableFolder, bool executableFolderWritable,
                                           const std::filesystem::path& installedData,
                                           const std::filesystem::path& dataHome);

@@ -342,10 +342,12 @@ enum class TextId {
     LookForAllPages = 399,
     LookNotEverywhere = 400,
     GalleryWithoutPictures = 401,
+    FolderNotAProject = 402,
+    ProgramFolderUnusable = 403,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 332> kAllTextIds{{
+inline constexpr std::array<TextId, 334> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -678,9 +680,11 @@ inline constexpr std::array<TextId, 332> kAllTextIds{{
     TextId::LookForAllPages,
     TextId::LookNotEverywhere,
     TextId::GalleryWithoutPictures,
+    TextId::FolderNotAProject,
+    TextId::ProgramFolderUnusable,
 }};
 
-inline constexpr int kLanguageFileLines = 402;
+inline constexpr int kLanguageFileLines = 404;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

@@ -1,10 +1,13 @@
 #include "publish/PublishRun.h"
 
+#include "project/BuiltSite.h"
+
 #include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/TextLines.h"
 #include "lang/ErrorMessages.h"
 #include "lang/Language.h"
+#include "project/BuiltSite.h"
 #include "publish/FtpTransport.h"
 #include "publish/LocalSiteFiles.h"
 #include "publish/PlanText.h"
@@ -18,6 +21,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <set>
 #include <system_error>
 
 namespace palimora {
@@ -124,14 +128,19 @@ private:
             dialogs_.ShowMessageOk(error.UserMessage());
             throw RunFailed{};
         }
+        // Only a site whose build finished goes out, and only what that build left.
+        builtFiles_ = built_site::Files(project_);
+        if (!builtFiles_) {
+            dialogs_.ShowMessageOk(Text(TextId::NotBuiltYet));
+            throw RunFailed{};
+        }
         pictureFolder_ = local_site::PictureFolderName(project_, settings.Number(SettingLine::PictureStrips));
         for (const std::string& name : local_site::ExtraFolderNames(pictureFolder_)) {
             std::error_code error;
             if (fs::is_directory(project_ / name, error)) extraFolders_.push_back(name);
         }
-        int count = static_cast<int>(local_site::Pages(project_).size());
-        for (const std::string& name : extraFolders_) count += local_site::CountFiles(project_ / name);
-        count += local_site::CountFiles(project_ / pictureFolder_) + 10;
+        int count = 10;
+        for (const std::string& key : SiteFolderKeys()) count += static_cast<int>(FilesOf(key).size());
         maximum_ = count;
         progress_.SetMaximum(count);
         progress_.SetStatus(Text(TextId::ConnectingTo) + " " + request_.server.host);
@@ -259,8 +268,18 @@ private:
         }
     }
 
-    std::vector<fs::path> FilesOf(const fs::path& local, bool pages) const {
-        return pages ? local_site::Pages(local) : local_site::FolderFiles(local);
+    // The files of a site folder ("" for the pages at the top) that the last
+    // finished build left.
+    std::vector<fs::path> FilesOf(const std::string& key) const {
+        const fs::path local = key.empty() ? project_ : project_ / key;
+        std::error_code error;
+        if (!fs::is_directory(local, error)) return {};
+        std::vector<fs::path> files = key.empty() ? local_site::Pages(local) : local_site::FolderFiles(local);
+        std::erase_if(files, [&](const fs::path& file) {
+            const std::string name = file.filename().string();
+            return builtFiles_->count(key.empty() ? name : key + "/" + name) == 0;
+        });
+        return files;
     }
 
     // The site against the server and the record of what was sent there,
@@ -277,7 +296,7 @@ private:
                 if (key != pictureFolder_) continue;
                 throw PalimoraError(Text(TextId::SendFolderError) + " " + Cp1252FromPath(local) + ".");
             }
-            folders.push_back({key, FilesOf(local, key.empty()), key.empty(), remote_.ListingOf(key)});
+            folders.push_back({key, FilesOf(key), key.empty(), remote_.ListingOf(key)});
         }
         plan_ = MakePlan(folders, *record_);
         if (!request_.removeOldFiles) {
@@ -408,6 +427,7 @@ private:
     bool identityRefused_ = false;
     std::string pictureFolder_;
     std::vector<std::string> extraFolders_;
+    std::optional<std::set<std::string>> builtFiles_;  // the site as its last finished build left it
     std::string siteFolder_;
     std::string siteFolderPath_;  // as the server names it
     std::optional<PublicationRecord> record_;

@@ -13,6 +13,7 @@
 #include "imaging/PictureReader.h"
 #include "lang/ErrorMessages.h"
 #include "lang/Language.h"
+#include "project/BuiltSite.h"
 #include "project/PictureMessages.h"
 #include "project/PictureNames.h"
 #include "project/PictureTextFile.h"
@@ -364,6 +365,7 @@ void Run::Execute() {
     const std::vector<std::string> names = ListPictureFiles(project_layout::PicturesFolder(project_));
     const int pictureCount = static_cast<int>(names.size());
     context_.buildMode = true;
+    built_site::Begin(project_);  // until this build has finished, the site is not a built one
     progress_.SetMaximum(2 * pictureCount + 11);
     progress_.Step();
     Status(TextId::RemovingOldSite);
@@ -399,6 +401,7 @@ void Run::Execute() {
     DerivePictures(names, conversion, onAPage);
     record_.KeepOnly(names);
     RemoveFilesNotMade();
+    built_site::Record(project_);
 
     Status(TextId::SiteReady);
     context_.Reset();

@@ -347,9 +347,11 @@ NAMES = {
     399: "LookForAllPages",
     400: "LookNotEverywhere",
     401: "GalleryWithoutPictures",
+    402: "FolderNotAProject",
+    403: "ProgramFolderUnusable",
 }
 
-LAST = 401  # the language files' last line; numbers not in NAMES are empty lines
+LAST = 403  # the language files' last line; numbers not in NAMES are empty lines
 
 
 class LanguageTableError(Exception):

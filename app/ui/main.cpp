@@ -7,6 +7,7 @@
 #include "common/ui/ScreenText.h"
 #include "lang/Language.h"
 #include "lang/LanguageChoice.h"
+#include "lang/StartFolder.h"
 #include "lang/TextId.h"
 #include "lang/ui/QtUserDialogs.h"
 
@@ -21,10 +22,11 @@ int main(int argc, char* argv[]) {
         std::puts("palimora " PALIMORA_VERSION);
         return 0;
     }
+    // A copy whose folder cannot be prepared still answers --help, from its read-only data.
+    const palimora::StartFolder start = palimora::FindStartFolder();
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         palimora::Language language;
-        (void)language.LoadChosen(palimora::ProgramFolder::OfRunningProgram(),
-                                  palimora::LocaleLanguageCode(palimora::ProgramFolder::OfRunningProgram()));
+        (void)language.LoadChosen(start.folder, palimora::LocaleLanguageCode(start.folder));
         std::printf("Usage: palimora [--help | --version]\n%s\n",
                     palimora::Utf8FromCp1252(language.LangText(palimora::TextId::WindowHelp)).Bytes().c_str());
         return 0;
@@ -33,7 +35,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     palimora::UseDesignedPalette();
     try {
-        const palimora::ProgramFolder folder = palimora::ProgramFolder::OfRunningProgram();
+        if (!start.problem.empty()) throw palimora::PalimoraError(start.problem);
+        const palimora::ProgramFolder& folder = start.folder;
         // A second copy on the same program folder would empty the first one's working folder.
         const palimora::InstanceLock lock(folder.LockFile());
         if (!lock.Held()) {
@@ -48,7 +51,7 @@ int main(int argc, char* argv[]) {
         mainWindow.show();
         return application.exec();
     } catch (const palimora::PalimoraError& error) {
-        // A failure the start-up could not get past (a working folder that cannot be made).
+        // A failure the start-up could not get past (a folder that cannot be made).
         QMessageBox::critical(nullptr, QStringLiteral("Palimora"), palimora::ToScreen(error.UserMessage()));
         return 1;
     }

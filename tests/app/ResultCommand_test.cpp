@@ -2,6 +2,7 @@
 #include "app/ProjectCommands.h"
 #include "app/Session.h"
 #include "imaging/JpegCodec.h"
+#include "project/BuiltSite.h"
 #include "publish/PublishRun.h"
 #include "sitegen/ProjectBuild.h"
 #include "tests/support/FtpServers.h"
@@ -80,6 +81,7 @@ TEST_F(ResultCommandTest, AChangedOrUnbuiltProjectIsBuiltABuiltOneOpened) {
     SaveCommand(session, dialogs, windows);
     EXPECT_EQ(SeeResult(session, dialogs, windows), ResultStep::Build);  // nothing built yet
     testing::WriteBytes(Project() / "g1-000001.htm", "built");
+    built_site::Record(Project());  // as a build that finished leaves it
     EXPECT_EQ(SeeResult(session, dialogs, windows), ResultStep::OpenBuilt);
     // A picture added since the save: saved first, so the build shows it.
     const fs::path source = temp.Path() / "b.jpg";
@@ -118,6 +120,7 @@ TEST_F(ResultCommandTest, PublishingIsRefusedForAnEmptyUnnamedOrKindlessProject)
     EXPECT_EQ(session.ProjectName(), "Vacances");
 
     testing::WriteBytes(Project() / "index.html", "built");
+    built_site::Record(Project());
     for (SettingLine kind : {SettingLine::MakeSummary, SettingLine::MakeGalleries, SettingLine::MakePicturePages}) {
         session.Settings().Store(kind, "0");
     }
@@ -133,6 +136,7 @@ TEST_F(ResultCommandTest, AChangedProjectIsSavedNotPublishedAndAnUnbuiltOneIsRef
     EXPECT_FALSE(MayPublish(session, dialogs, windows));  // saved but never built
     EXPECT_EQ(dialogs.shown.back(), session.LangText(TextId::NotBuiltYet));
     testing::WriteBytes(Project() / "Gal1.htm", "built");
+    built_site::Record(Project());
     EXPECT_TRUE(MayPublish(session, dialogs, windows));
 
     session.SetProjectModified(true);

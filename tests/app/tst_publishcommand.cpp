@@ -3,6 +3,7 @@
 #include "app/ui/PictureStep.h"
 #include "app/ui/Toolbar.h"
 #include "common/ui/ScreenText.h"
+#include "project/BuiltSite.h"
 #include "publish/ui/FtpSettingsWindow.h"
 #include "styles/SettingsLayout.h"
 #include "tests/support/MainWindowHarness.h"
@@ -57,6 +58,7 @@ private:
         window_->Pictures().AddPictures({harness_.Photo("plage.jpg")});
         window_->SaveCurrentProject();
         testing::WriteBytes(Project() / "index.html", "built");
+        built_site::Record(Project());  // as a build that finished leaves it
     }
 
 private slots:

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include <libexif/exif-data.h>
 
 #include <sstream>
@@ -160,6 +162,36 @@ TEST_F(AddCommandTest, PicturesFollowTheLastOneInNaturalOrderAndMissingFilesFail
                 NaturalNameLess("\u00C9t\u00E9 10.jpg", "ete2.jpg"));
     EXPECT_TRUE(NaturalNameLess("\u00E9t\u00E9 2.jpg", "ete 10.jpg"));
     EXPECT_EQ(Add({"Trip"}), 2);
+}
+
+// A folder of the user's is never made a project: add refuses it by name and
+// touches nothing; a new or empty folder is made one, and a project grows.
+TEST_F(AddCommandTest, AFolderOfTheUsersIsRefusedAndLeftAsItWas) {
+    const fs::path site = temp.Path() / "site";
+    const std::map<std::string, std::string> own = {{"index.html", "<p>mine</p>"},
+                                                    {"about.htm", "about me"},
+                                                    {"letter.tmp", "draft"},
+                                                    {"images/logo.jpg", "logo"},
+                                                    {"tn_images/holiday.jpg", "holiday"}};
+    for (const auto& [name, bytes] : own) {
+        fs::create_directories((site / name).parent_path());
+        testing::WriteBytes(site / name, bytes);
+    }
+    EXPECT_EQ(Add({site.string(), Fixture("gps.jpg")}), 2);
+    EXPECT_NE(messages.str().find(site.string()), std::string::npos) << messages.str();
+    std::map<std::string, std::string> after;
+    for (const auto& entry : fs::recursive_directory_iterator(site)) {
+        if (entry.is_regular_file()) after[fs::relative(entry.path(), site).generic_string()] = testing::ReadBytes(entry.path());
+    }
+    EXPECT_EQ(after, own);
+
+    const fs::path empty = temp.Path() / "empty";
+    fs::create_directories(empty);
+    EXPECT_EQ(Add({empty.string(), Fixture("gps.jpg")}), 0) << messages.str();
+    testing::WriteBytes(empty / "notes.tmp", "mine");
+    EXPECT_EQ(Add({empty.string(), Fixture("gps.jpg")}), 0) << messages.str();
+    EXPECT_EQ(PictureList(empty).Files().size(), 2u);
+    EXPECT_EQ(testing::ReadBytes(empty / "notes.tmp"), "mine");  // only the program's own temporaries go
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "lang/Language.h"
 #include "tests/support/BuiltSite.h"
 #include "tests/support/FtpServers.h"
+#include "tests/support/Pictures.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -184,6 +185,36 @@ TEST_F(PublishCommandTest, ASilentServerEndsTheRunAtTheTimeOut) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(6));
     EXPECT_NE(Printed().find(Utf8FromCp1252(Spoken().LangText(TextId::ServerTimedOut)).Bytes()), std::string::npos)
         << Printed();
+}
+
+// Only a site whose build finished goes out: a build that failed, or none,
+// leaves the server as it was, its home page included.
+TEST_F(PublishCommandTest, AFailedOrMissingBuildIsNotPublishedAndTheLiveSiteStays) {
+    testing::TempFolder served;
+    testing::LocalFtpServer server(served.Path());
+    ASSERT_EQ(Run(To(server.Port(), {"--replace", "all"})), 0) << Printed();
+    const fs::path live = served.Path() / "Demo";
+    const std::string home = testing::ReadBytes(live / "index.html");
+    const std::string picture = testing::ReadBytes(live / "web_images" / "000002.jpg");
+
+    testing::CutFile(project / "images" / "000002.jpg", 300);  // damaged: the next build fails
+    std::ostringstream built;
+    ASSERT_EQ(BuildCommand(folder, {"Demo"}, built), 1) << built.str();
+    EXPECT_EQ(Run(To(server.Port(), {"--replace", "changed", "--delete"})), 1) << Printed();
+    EXPECT_NE(Printed().find(Utf8FromCp1252(Spoken().LangText(TextId::NotBuiltYet)).Bytes()), std::string::npos)
+        << Printed();
+    EXPECT_EQ(testing::ReadBytes(live / "index.html"), home);
+    EXPECT_EQ(testing::ReadBytes(live / "web_images" / "000002.jpg"), picture);
+    EXPECT_TRUE(fs::exists(live / "Gal1.htm"));
+    EXPECT_TRUE(fs::exists(live / "g1-000001.htm"));
+
+    // A project never built sends nothing either.
+    fs::copy(fs::path(PALIMORA_SOURCE_ASSETS) / "Projets" / "Demo", program.Path() / "Projets" / "Neuf",
+             fs::copy_options::recursive);
+    std::vector<std::string> arguments = To(server.Port(), {"--replace", "all"});
+    arguments.front() = "Neuf";
+    EXPECT_EQ(Run(arguments), 1) << Printed();
+    EXPECT_FALSE(fs::exists(served.Path() / "Neuf"));
 }
 
 }  // namespace

@@ -41,14 +41,14 @@ TEST(TextLines, WritesCrLfAndReplacesTheFileWhole) {
     EXPECT_EQ(ReadTextLines(file), (TextLines{"Fran\xE7"
                                               "ais",
                                               "", "x"}));
-    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "settings.ini.tmp"));
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "settings.ini.palimora.tmp"));
 }
 
 TEST(TextLines, AFailedWriteLeavesTheOldFileAlone) {
     TempFolder folder;
     const auto file = folder.Path() / "keep.ini";
     WriteBytes(file, "precious\r\n");
-    std::filesystem::create_directory(folder.Path() / "keep.ini.tmp");  // the temporary cannot be made
+    std::filesystem::create_directory(folder.Path() / "keep.ini.palimora.tmp");  // the temporary cannot be made
     EXPECT_THROW(WriteTextLines(file, {"new"}), PalimoraError);
     EXPECT_EQ(ReadBytes(file), "precious\r\n");
 }

@@ -43,7 +43,7 @@ TEST_F(CodecTest, JpegRoundTripKeepsSizeAndColours) {
     EXPECT_TRUE(Near(PixelAt(read.image, 60, 4), {0, 255, 0}));
     EXPECT_TRUE(Near(PixelAt(read.image, 4, 44), {0, 0, 255}));
     EXPECT_TRUE(Near(PixelAt(read.image, 60, 44), {255, 255, 255}));
-    EXPECT_FALSE(fs::exists(File("q.jpg.tmp")));
+    EXPECT_FALSE(fs::exists(File("q.jpg.palimora.tmp")));
 }
 
 TEST_F(CodecTest, JpegIsWrittenBaselineAndReducedInTheDctDomain) {

@@ -70,7 +70,7 @@ TEST_F(ConversionTest, TheSizeLimitShapesTheSitesCopyAndLeavesTheUsersPhotoAlone
     EXPECT_EQ(testing::ReadBytes(project / "web_images" / "000003.gif"),
               testing::ReadBytes(project / "images" / "000003.gif"));
     EXPECT_TRUE(fs::is_empty(working));
-    EXPECT_FALSE(fs::exists(project / "web_images" / "000001.jpg.tmp"));
+    EXPECT_FALSE(fs::exists(project / "web_images" / "000001.jpg.palimora.tmp"));
 }
 
 TEST_F(ConversionTest, StripsHalveToEvenAndTheLastTakesTheRest) {
