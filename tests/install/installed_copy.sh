@@ -42,4 +42,21 @@ grep -qx "$user/Projets/Demo/index.html" "$work/build.log" || { cat "$work/build
 unset XDG_DATA_HOME
 "$prefix/bin/palimora-cli" build Demo 2>"$work/build.log" || { cat "$work/build.log"; fail "the build under HOME failed"; }
 [ -f "$HOME/.local/share/palimora/Projets/Demo/index.html" ] || fail "no index.html under ~/.local/share/palimora"
+
+# A data home that cannot be made: --help and --version still answer, and a
+# command says why it cannot run, in the user's language, with status 1.
+touch "$work/a-file"
+for language in C fr_FR.UTF-8; do
+  export XDG_DATA_HOME="$work/a-file/data" LC_ALL=$language LANG=$language
+  for program in palimora palimora-cli; do
+    "$prefix/bin/$program" --version >/dev/null 2>"$work/start.log" || fail "$program --version failed: $(cat "$work/start.log")"
+    "$prefix/bin/$program" --help >/dev/null 2>"$work/start.log" || fail "$program --help failed: $(cat "$work/start.log")"
+  done
+  status=0
+  "$prefix/bin/palimora-cli" build Demo 2>"$work/start.log" || status=$?
+  [ "$status" -eq 1 ] || fail "palimora-cli build with no usable folder ended with $status: $(cat "$work/start.log")"
+  expected="Palimora cannot prepare its folder, so it cannot start: $work/a-file/data/palimora"
+  [ "$language" = C ] || expected="Palimora ne peut pas préparer son dossier et ne peut donc pas démarrer : $work/a-file/data/palimora"
+  grep -qF "$expected (" "$work/start.log" || fail "not told why, in $language: $(cat "$work/start.log")"
+done
 echo "1 passed, 0 failed"
