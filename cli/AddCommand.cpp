@@ -210,7 +210,7 @@ int AddCommand(const ProgramFolder& program, const std::vector<std::string>& arg
     const Language language = TerminalLanguage(program, messages);
     const std::optional<AddArguments> parsed = Parse(arguments, language, messages);
     if (!parsed) {
-        PrintUsageLine(messages, CliCommand::Add);
+        PrintUsageLine(messages, CliCommand::Add, language);
         return kExitBadArguments;
     }
     std::string galleryName;

@@ -21,13 +21,13 @@ int BuildCommand(const ProgramFolder& program, const std::vector<std::string>& a
     for (const std::string& argument : arguments) {
         if (argument.starts_with("-")) {
             Tell(messages, language.LangText(TextId::UnknownOption), argument);
-            PrintUsageLine(messages, CliCommand::Build);
+            PrintUsageLine(messages, CliCommand::Build, language);
             return kExitBadArguments;
         }
         projects.push_back(argument);
     }
     if (projects.size() != 1) {
-        PrintUsageLine(messages, CliCommand::Build);
+        PrintUsageLine(messages, CliCommand::Build, language);
         return kExitBadArguments;
     }
     const std::optional<ProjectArgument> found = FindProject(program, projects.front());

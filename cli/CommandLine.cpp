@@ -23,12 +23,6 @@ bool AsksForHelp(const std::vector<std::string>& arguments) {
                        [](const std::string& argument) { return argument == "--help" || argument == "-h"; });
 }
 
-void PrintShortUsage(std::ostream& out) {
-    for (const CliCommand command : {CliCommand::Add, CliCommand::Build, CliCommand::Publish})
-        PrintUsageLine(out, command);
-    out << "Usage: palimora-cli --help | --version\n";
-}
-
 int RunCommand(CliCommand command, const ProgramFolder& program, const std::vector<std::string>& arguments,
                std::ostream& messages, Terminal& terminal) {
     switch (command) {
@@ -72,8 +66,12 @@ int RunCommandLine(const ProgramFolder& program, const std::vector<std::string>&
     }
     const std::optional<CliCommand> command = CommandNamed(first);
     if (!command) {
-        if (first.starts_with("-")) Tell(messages, spoken().LangText(TextId::UnknownOption), first);
-        PrintShortUsage(messages);
+        if (!first.empty()) {
+            Tell(messages, spoken().LangText(first.starts_with("-") ? TextId::UnknownOption : TextId::UnknownCommand),
+                 first);
+        }
+        for (const CliCommand each : {CliCommand::Add, CliCommand::Build, CliCommand::Publish})
+            PrintUsageLine(messages, each, spoken());
         return kExitBadArguments;
     }
     const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());

@@ -101,7 +101,7 @@ int PublishCommand(const ProgramFolder& program, const std::vector<std::string>&
     const std::optional<PublishOptions> options = ParsePublishOptions(arguments, problem);
     if (!options) {
         Tell(messages, language.LangText(problem.text), problem.argument);
-        PrintUsageLine(messages, CliCommand::Publish);
+        PrintUsageLine(messages, CliCommand::Publish, language);
         return kExitBadArguments;
     }
     if (!options->replace && !terminal.Attached()) {

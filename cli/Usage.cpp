@@ -4,6 +4,7 @@
 #include "lang/Language.h"
 #include "lang/TextId.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <ostream>
 
@@ -41,6 +42,18 @@ void PrintParagraphs(std::ostream& out, std::initializer_list<TextId> texts, con
     for (const TextId text : texts) out << Utf8FromCp1252(language.LangText(text)) << '\n';
 }
 
+// Every command's usage, the lines after the first under it.
+void PrintUsage(std::ostream& out, const Language& language) {
+    const std::string word = Utf8FromCp1252(language.LangText(TextId::UsageWord)).Bytes();
+    // The lines after the first line up under it: as many blanks as the word has characters.
+    const std::size_t characters =
+        static_cast<std::size_t>(std::count_if(word.begin(), word.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+    const std::string indent(characters, ' ');
+    for (const CommandText& text : kCommands)
+        out << (&text == kCommands ? word : indent) << " palimora-cli " << text.usage << '\n';
+    out << indent << " palimora-cli --help | --version\n";
+}
+
 }  // namespace
 
 std::optional<CliCommand> CommandNamed(std::string_view name) {
@@ -50,21 +63,19 @@ std::optional<CliCommand> CommandNamed(std::string_view name) {
     return std::nullopt;
 }
 
-void PrintUsageLine(std::ostream& out, CliCommand command) {
-    out << "Usage: palimora-cli " << TextOf(command).usage << '\n';
+void PrintUsageLine(std::ostream& out, CliCommand command, const Language& language) {
+    out << Utf8FromCp1252(language.LangText(TextId::UsageWord)) << " palimora-cli " << TextOf(command).usage << '\n';
 }
 
 void PrintCommandHelp(std::ostream& out, CliCommand command, const Language& language) {
-    PrintUsageLine(out, command);
+    PrintUsageLine(out, command, language);
     PrintParagraphs(out, {TextId::ProjectHelp}, language);
     PrintParagraphs(out, TextOf(command).help, language);
     PrintParagraphs(out, {TextId::ExitStatusHelp}, language);
 }
 
 void PrintHelp(std::ostream& out, const Language& language) {
-    for (const CommandText& text : kCommands)
-        out << (&text == kCommands ? "Usage: " : "       ") << "palimora-cli " << text.usage << '\n';
-    out << "       palimora-cli --help | --version\n";
+    PrintUsage(out, language);
     PrintParagraphs(out, {TextId::CommandsHelp, TextId::ProjectHelp}, language);
     for (const CommandText& text : kCommands) PrintParagraphs(out, text.help, language);
     PrintParagraphs(out, {TextId::ExitStatusHelp}, language);

@@ -14,7 +14,7 @@ enum class CliCommand { Add, Build, Publish };
 std::optional<CliCommand> CommandNamed(std::string_view name);
 
 // The command's one-line usage ("Usage: palimora-cli build PROJECT").
-void PrintUsageLine(std::ostream& out, CliCommand command);
+void PrintUsageLine(std::ostream& out, CliCommand command, const Language& language);
 // The command's usage and what it does, in the user's language.
 void PrintCommandHelp(std::ostream& out, CliCommand command, const Language& language);
 // Every command's, then the exit statuses.

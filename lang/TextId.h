@@ -344,10 +344,12 @@ enum class TextId {
     GalleryWithoutPictures = 401,
     FolderNotAProject = 402,
     ProgramFolderUnusable = 403,
+    UnknownCommand = 404,
+    UsageWord = 405,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 334> kAllTextIds{{
+inline constexpr std::array<TextId, 336> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -682,9 +684,11 @@ inline constexpr std::array<TextId, 334> kAllTextIds{{
     TextId::GalleryWithoutPictures,
     TextId::FolderNotAProject,
     TextId::ProgramFolderUnusable,
+    TextId::UnknownCommand,
+    TextId::UsageWord,
 }};
 
-inline constexpr int kLanguageFileLines = 404;
+inline constexpr int kLanguageFileLines = 406;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

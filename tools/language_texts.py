@@ -349,9 +349,11 @@ NAMES = {
     401: "GalleryWithoutPictures",
     402: "FolderNotAProject",
     403: "ProgramFolderUnusable",
+    404: "UnknownCommand",
+    405: "UsageWord",
 }
 
-LAST = 403  # the language files' last line; numbers not in NAMES are empty lines
+LAST = 405  # the language files' last line; numbers not in NAMES are empty lines
 
 
 class LanguageTableError(Exception):

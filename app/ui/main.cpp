@@ -24,12 +24,19 @@ int main(int argc, char* argv[]) {
     }
     // A copy whose folder cannot be prepared still answers --help, from its read-only data.
     const palimora::StartFolder start = palimora::FindStartFolder();
-    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    const bool help = argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0);
+    if (help || argc > 1) {
         palimora::Language language;
         (void)language.LoadChosen(start.folder, palimora::LocaleLanguageCode(start.folder));
-        std::printf("Usage: palimora [--help | --version]\n%s\n",
-                    palimora::Utf8FromCp1252(language.LangText(palimora::TextId::WindowHelp)).Bytes().c_str());
-        return 0;
+        const auto text = [&](palimora::TextId id) { return palimora::Utf8FromCp1252(language.LangText(id)).Bytes(); };
+        const std::string usage = text(palimora::TextId::UsageWord) + " palimora [--help | --version]";
+        if (help) {
+            std::printf("%s\n%s\n", usage.c_str(), text(palimora::TextId::WindowHelp).c_str());
+            return 0;
+        }
+        // Anything else is refused, as palimora-cli refuses it, rather than opening the window.
+        std::fprintf(stderr, "%s %s\n%s\n", text(palimora::TextId::UnknownOption).c_str(), argv[1], usage.c_str());
+        return 2;
     }
     palimora::PrepareBrowserEngine();
     QApplication application(argc, argv);

@@ -49,4 +49,13 @@ for args in "build" "build Demo Demo" "bake Demo" ""; do
   run 2 $args && grep -q '^Usage: palimora-cli build PROJECT' "$work/err" || fail "'palimora-cli $args' did not show the usage"
 done
 
+# An unknown command is named; the usage follows the user's language; the
+# window program refuses what it does not know rather than opening.
+run 2 bake Demo && grep -q "Unknown command: bake" "$work/err" || fail "an unknown command was not named"
+LC_ALL=fr_FR.UTF-8 run 2 build && grep -q '^Utilisation : palimora-cli build PROJECT' "$work/err" ||
+  fail "the usage did not follow the language: $(cat "$work/err")"
+status=0
+"$program/palimora" --bogus >/dev/null 2>"$work/err" || status=$?
+[ "$status" -eq 2 ] && grep -q "Unknown option: --bogus" "$work/err" || fail "palimora --bogus ended with $status"
+
 finish

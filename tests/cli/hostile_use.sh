@@ -33,7 +33,8 @@ run 1 add plainfile/Trip photo.jpg && grep -q "could not be used" err || fail "a
 run 1 add /proc/1/x photo.jpg || true
 run 1 add /sys/x photo.jpg || true
 mkdir -p broken/textes && touch broken/images
-run 1 add "$work/broken" photo.jpg && grep -q "broken/images" err || fail "an images file was not named"
+run 2 add "$work/broken" photo.jpg && grep -q "not empty.*: $work/broken" err || fail "a folder with an images file was taken over"
+[ -f broken/images ] && [ -z "$(ls -A broken/textes)" ] || fail "a folder that is no project was touched"
 run 0 add Site photo.jpg
 run 0 build Site
 rm -rf "$program/Projets/Site/tn_images" && touch "$program/Projets/Site/tn_images"
