@@ -117,7 +117,7 @@ std::string FtpClient::PortCommand(const std::string& dottedAddress, std::uint16
 
 const FtpReply& FtpClient::ReadReply() {
     reply_ = {};
-    reply_.firstLine = control_.ReadWholeLine();
+    reply_.firstLine = WithoutTelnetCommands(control_.ReadWholeLine());
     reply_.code = ReplyCodeOf(reply_.firstLine);
     reply_.kind = ReplyClassOf(reply_.code);
     reply_.text = reply_.firstLine;
@@ -133,8 +133,9 @@ const FtpReply& FtpClient::ReadReply() {
             control_.ClearCancel();
             throw AbortError(kReadAbandoned);
         }
-        const std::string line = control_.ReadWholeLine();
-        if (line.empty()) return reply_;  // the connection closed
+        const std::string read = control_.ReadWholeLine();
+        if (read.empty()) return reply_;  // the connection closed
+        const std::string line = WithoutTelnetCommands(read);
         reply_.text += line;
         if (line.compare(0, 4, end) == 0) return reply_;
     }

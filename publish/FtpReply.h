@@ -22,6 +22,11 @@ struct FtpReply {
     bool Failed() const { return kind == ReplyClass::Transient || kind == ReplyClass::Permanent; }
 };
 
+// A reply line as text: the Telnet commands a server may mix in (RFC 854:
+// IAC and its command, with an option's name after WILL, WONT, DO and
+// DONT) taken out, an escaped 255 (IAC IAC) kept as the byte it stands for.
+std::string WithoutTelnetCommands(std::string_view line);
+
 // The reply code of a line: its leading decimal digits (at most 10), or 0.
 long long ReplyCodeOf(std::string_view line);
 ReplyClass ReplyClassOf(long long code);

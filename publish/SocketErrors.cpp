@@ -1,6 +1,7 @@
 #include "publish/SocketErrors.h"
 
 #include <cerrno>
+#include <system_error>
 #include <utility>
 
 namespace palimora {
@@ -89,9 +90,6 @@ std::string SocketErrorText(int winsockCode) {
     return "N\xB0 d'erreur inconnu " + std::to_string(winsockCode);
 }
 
-std::string SystemErrorText(int systemError) {
-    const int code = WinsockCode(systemError);
-    return SocketErrorText(code != 0 ? code : systemError);
-}
+std::string SystemErrorText(int systemError) { return std::generic_category().message(systemError); }
 
 }  // namespace palimora

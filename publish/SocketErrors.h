@@ -51,8 +51,8 @@ int WinsockCode(int systemError);
 // "10061:Connection refused"; an unknown code gives "N° d'erreur inconnu " and the code.
 std::string SocketErrorText(int winsockCode);
 
-// The text of a system error number: its WinSock text, or the unknown-error
-// text with the system's own number when it has no WinSock equivalent.
+// The system's own words for a system error number ("Connection refused"):
+// what the user is told after the program's own message, never a code.
 std::string SystemErrorText(int systemError);
 
 }  // namespace palimora

@@ -44,6 +44,13 @@ TEST(UnixListing, OddLinesAreReadSafely) {
     EXPECT_EQ(listing.Entries()[2].attributes, "");
 }
 
+// A server's Telnet commands never reach a path or a message; an escaped 255 is a byte of the text.
+TEST(FtpProtocol, TelnetCommandsAreTakenOutOfReplies) {
+    EXPECT_EQ(WithoutTelnetCommands("257 \"/\xff\xf1" "Demo\" is current\r\n"), "257 \"/Demo\" is current\r\n");
+    EXPECT_EQ(WithoutTelnetCommands("220 \xff\xfd\x01Hello \xff\xff!"), "220 Hello \xff!");
+    EXPECT_EQ(WithoutTelnetCommands("220 cut\xff"), "220 cut");
+}
+
 TEST(FtpProtocol, ReplyCodesPortCommandsAndErrorTexts) {
     EXPECT_EQ(ReplyCodeOf("230 Logged in"), 230);
     EXPECT_EQ(ReplyCodeOf("Hello"), 0);

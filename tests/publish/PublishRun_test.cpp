@@ -204,7 +204,7 @@ TEST_F(RealServerRunTest, RefusalsAreToldInTheUsersLanguage) {
     EXPECT_EQ(Messages(), std::vector<std::string>{Text(TextId::ConnectionFailed) + "\n530 Authentication failed."});
     dialogs.shown.clear();
     EXPECT_EQ(Publish(1, ReplacePolicy::All, "Demo"), PublishOutcome::Failed);
-    EXPECT_EQ(Messages(), std::vector<std::string>{Text(TextId::ConnectionFailed) + "\n10061:Connection refused"});
+    EXPECT_EQ(Messages(), std::vector<std::string>{Text(TextId::ConnectionFailed) + "\nConnection refused"});
 
     // A remote path longer than the walk takes.
     dialogs.shown.clear();

@@ -335,7 +335,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 30000);
         QCOMPARE(window.Outcome(), PublishOutcome::Failed);
         QCOMPARE(dialogs_.shown,
-                 std::vector<std::string>{language_.LangText(TextId::ConnectionFailed) + "\n10061:Connection refused"});
+                 std::vector<std::string>{language_.LangText(TextId::ConnectionFailed) + "\nConnection refused"});
     }
 
     void cancelDuringARealUploadClosesTheWindow() {
