@@ -14,6 +14,12 @@ Language TerminalLanguage(const ProgramFolder& program, std::ostream& messages) 
     if (const std::string problem = language.LoadChosen(program, LocaleLanguageCode(program)); !problem.empty()) {
         Tell(messages, problem);
     }
+    // A language chosen in the window whose file went missing or was damaged
+    // is no longer offered: the locale's stands in, and the user is told.
+    if (const std::string choice = ReadLanguageChoice(program);
+        !choice.empty() && LanguageCodeOfChoice(program, choice).empty()) {
+        Tell(messages, language.LangText(TextId::ChosenLanguageUnusable), Utf8FromCp1252(choice).Bytes());
+    }
     return language;
 }
 

@@ -346,10 +346,12 @@ enum class TextId {
     ProgramFolderUnusable = 403,
     UnknownCommand = 404,
     UsageWord = 405,
+    ChosenLanguageUnusable = 406,
+    SiteLanguageUnusable = 407,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 336> kAllTextIds{{
+inline constexpr std::array<TextId, 338> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -686,9 +688,11 @@ inline constexpr std::array<TextId, 336> kAllTextIds{{
     TextId::ProgramFolderUnusable,
     TextId::UnknownCommand,
     TextId::UsageWord,
+    TextId::ChosenLanguageUnusable,
+    TextId::SiteLanguageUnusable,
 }};
 
-inline constexpr int kLanguageFileLines = 406;
+inline constexpr int kLanguageFileLines = 408;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

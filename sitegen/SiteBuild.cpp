@@ -13,6 +13,7 @@
 #include "imaging/PictureReader.h"
 #include "lang/ErrorMessages.h"
 #include "lang/Language.h"
+#include "lang/LanguageChoice.h"
 #include "project/BuiltSite.h"
 #include "project/PictureMessages.h"
 #include "project/PictureNames.h"
@@ -91,6 +92,9 @@ private:
     void RemoveFilesNotMade() const;
     void RemoveEntryPages() const;
     void InstallTemplates() const;
+    // A site language setting that names no language of the program: the
+    // pages speak the program's, and the user is told once.
+    void TellUnusableSiteLanguage() const;
     // The script the pages for today's browsers load, into param.
     void InstallBrowsingScript() const;
     // The site's icon from its first JPEG picture, into param; none when it cannot be read.
@@ -130,6 +134,12 @@ void Run::RemoveEntryPages() const {
 
 void Run::InstallTemplates() const {
     for (const SettingLine line : kTemplateLines) InstallChosenTemplate(s_.folder, s_.settings, s_.language, line);
+}
+
+void Run::TellUnusableSiteLanguage() const {
+    const std::string site = Line(SettingLine::SiteLanguage);
+    if (!site.empty() && LanguageCodeOfChoice(s_.folder, site).empty())
+        s_.dialogs.ShowMessageOk(s_.language.LangText(TextId::SiteLanguageUnusable) + " " + site);
 }
 
 void Run::InstallBrowsingScript() const {
@@ -378,6 +388,7 @@ void Run::Execute() {
     }
     Check();
     InstallTemplates();
+    TellUnusableSiteLanguage();
     if (s_.settings.Check(SettingLine::TodaysBrowsers)) InstallBrowsingScript();
     Check();
 

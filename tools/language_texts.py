@@ -351,9 +351,11 @@ NAMES = {
     403: "ProgramFolderUnusable",
     404: "UnknownCommand",
     405: "UsageWord",
+    406: "ChosenLanguageUnusable",
+    407: "SiteLanguageUnusable",
 }
 
-LAST = 405  # the language files' last line; numbers not in NAMES are empty lines
+LAST = 407  # the language files' last line; numbers not in NAMES are empty lines
 
 
 class LanguageTableError(Exception):

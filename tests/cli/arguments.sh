@@ -58,4 +58,18 @@ status=0
 "$program/palimora" --bogus >/dev/null 2>"$work/err" || status=$?
 [ "$status" -eq 2 ] && grep -q "Unknown option: --bogus" "$work/err" || fail "palimora --bogus ended with $status"
 
+# A chosen language whose file was damaged, and a site language that names
+# no language, are said, not passed over in silence.
+printf 'Fran\xe7ais\r\n' >"$program/palimora.ini"
+sed -i '10d' "$program/french.asc"
+python3 - "$site/runweb.ini" <<'PY'
+import sys
+lines = open(sys.argv[1], "rb").read().split(b"\r\n")
+lines[51] = b"Klingon"
+open(sys.argv[1], "wb").write(b"\r\n".join(lines))
+PY
+run 0 build Demo || true
+grep -q "The language chosen in the window cannot be read .*Chosen: Français" "$work/err" || fail "a damaged chosen language was not told"
+grep -q "site language setting names no language .*Setting: Klingon" "$work/err" || fail "an unknown site language was not told"
+
 finish
