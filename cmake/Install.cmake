@@ -14,7 +14,28 @@ foreach(size 48 128 256)
   install(FILES ${PROJECT_SOURCE_DIR}/desktop/icons/palimora-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME ${PALIMORA_APP_ID}.png)
 endforeach()
-install(FILES ${PROJECT_SOURCE_DIR}/desktop/palimora-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The manual pages and the changelog compressed (gzip -n: the same bytes at
+# every build), the copyright file and the package checker's overrides, as
+# Debian's conventions want them.
+set(PALIMORA_DOC_STAGE ${CMAKE_BINARY_DIR}/doc)
+configure_file(${PROJECT_SOURCE_DIR}/desktop/changelog.in ${PALIMORA_DOC_STAGE}/changelog @ONLY)
+set(PALIMORA_COMPRESSED_DOCS)
+foreach(source desktop/palimora.1 desktop/palimora-cli.1 ${PALIMORA_DOC_STAGE}/changelog)
+  get_filename_component(name ${source} NAME)
+  get_filename_component(input ${source} ABSOLUTE BASE_DIR ${PROJECT_SOURCE_DIR})
+  add_custom_command(OUTPUT ${PALIMORA_DOC_STAGE}/${name}.gz
+                     COMMAND sh -c "gzip -9n -c '${input}' > '${PALIMORA_DOC_STAGE}/${name}.gz'"
+                     DEPENDS ${input} VERBATIM)
+  list(APPEND PALIMORA_COMPRESSED_DOCS ${PALIMORA_DOC_STAGE}/${name}.gz)
+endforeach()
+add_custom_target(palimora_docs ALL DEPENDS ${PALIMORA_COMPRESSED_DOCS})
+install(FILES ${PALIMORA_DOC_STAGE}/palimora.1.gz ${PALIMORA_DOC_STAGE}/palimora-cli.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PALIMORA_DOC_STAGE}/changelog.gz ${PROJECT_SOURCE_DIR}/desktop/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/palimora)
+install(FILES ${PROJECT_SOURCE_DIR}/desktop/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME palimora)
 install(FILES ${PROJECT_SOURCE_DIR}/desktop/icons/palimora.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${PALIMORA_APP_ID}.svg)
 

@@ -10,7 +10,8 @@ contents=$(dpkg-deb -c "$deb" | awk '{ print $6 }' | sed 's|^\./|/|')
 for file in /usr/bin/palimora /usr/bin/palimora-cli \
             /usr/share/palimora/runweb.in_ /usr/share/palimora/french.asc /usr/share/palimora/english.asc \
             /usr/share/palimora/interface/fond.jpg /usr/share/palimora/Projets/Demo/Demo.ini \
-            /usr/share/applications/org.palimora.Palimora.desktop /usr/share/man/man1/palimora-cli.1 \
+            /usr/share/applications/org.palimora.Palimora.desktop /usr/share/man/man1/palimora-cli.1.gz \
+            /usr/share/man/man1/palimora.1.gz /usr/share/doc/palimora/copyright /usr/share/doc/palimora/changelog.gz \
             /usr/share/metainfo/org.palimora.Palimora.metainfo.xml \
             /usr/share/icons/hicolor/48x48/apps/org.palimora.Palimora.png \
             /usr/share/icons/hicolor/128x128/apps/org.palimora.Palimora.png \
@@ -30,4 +31,10 @@ for package in libc6 libstdc++6 libqt6core6 libqt6widgets6 libqt6webenginewidget
                libssl3 libssh-4 libqt6webenginecore6-bin qt6-qpa-plugins; do
   grep -qxF "$package" <<<"$names" || fail "does not depend on $package: $depends"
 done
+
+# Debian's own checks: no error (the Windows-1252 language files stay a
+# warning, overridden with the reason).
+report=$(lintian --tag-display-limit 0 "$deb" 2>&1) || true
+errors=$(grep '^E: ' <<<"$report" || true)
+[ -z "$errors" ] || fail "lintian reports errors: $errors"
 echo "1 passed, 0 failed"
