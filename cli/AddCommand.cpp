@@ -111,8 +111,7 @@ std::optional<std::string> GalleryNameOf(const std::string& typed) {
 // cannot be one: the checks the window's save makes, before anything is made.
 std::optional<fs::path> NewProjectFolder(const ProgramFolder& program, const std::string& project,
                                          const Language& language, std::ostream& messages) {
-    fs::path folder(project);
-    while (folder.has_parent_path() && folder.filename().empty()) folder = folder.parent_path();  // trailing separators
+    fs::path folder = ProjectPath(project);
     const Utf8Text name = Utf8OfPath(folder.filename());
     if (!IsStorableText(name) || !IsUsableProjectName(Cp1252FromUtf8(name))) {
         Tell(messages, language.LangText(TextId::UnusableName), project);

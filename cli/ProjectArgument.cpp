@@ -21,8 +21,16 @@ bool IsProjectFolder(const fs::path& folder) {
 
 }  // namespace
 
+fs::path ProjectPath(const std::string& project) {
+    fs::path path(project);
+    while (path.has_parent_path() && path.filename().empty() && path.parent_path() != path) path = path.parent_path();
+    const Utf8Text name = Utf8OfPath(path.filename());
+    if (name.empty() || !IsStorableText(name)) return path;
+    return path.parent_path() / PathFromCp1252(Cp1252FromUtf8(name));
+}
+
 std::optional<ProjectArgument> FindProject(const ProgramFolder& program, const std::string& project) {
-    const fs::path given(project);
+    const fs::path given = ProjectPath(project);
     // A bare name is a project of Projets first, then a folder of the
     // current folder; anything with a separator is a path.
     std::vector<fs::path> candidates;

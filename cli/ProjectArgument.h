@@ -2,6 +2,7 @@
 
 #include "common/ProgramFolder.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -14,6 +15,11 @@ struct ProjectArgument {
     std::string projectName;  // Windows-1252, as the project folder is named
     std::filesystem::path projectFolder;
 };
+
+// The project argument as a path whose last name is written as the program
+// keeps names: a literal reference ("&#26481;x") and the character it stands
+// for ("東x") name one project, in one folder. Trailing separators go.
+std::filesystem::path ProjectPath(const std::string& project);
 
 // nullopt when no project folder (one with a pictures folder, and a texts
 // folder or working settings) is there.

@@ -42,9 +42,8 @@ std::vector<fs::path> AddableChoice(const std::vector<fs::path>& chosen, const f
         return addable;
     }
     for (const fs::path& file : chosen) {
-        if (!IsStorableText(Utf8OfPath(file.stem()))) {
-            dialogs.ShowMessageOk(language.LangText(TextId::NameNotStorable) + " " + DisplayPath(file));
-        } else if (PictureFormatOfContent(file) == PictureFormat::Other) {
+        // Any name gives a title (TitleOfSource): only the bytes decide.
+        if (PictureFormatOfContent(file) == PictureFormat::Other) {
             dialogs.ShowMessageOk(language.LangText(TextId::NotAPictureToAdd) + " " + DisplayPath(file));
         } else {
             addable.push_back(file);

@@ -11,8 +11,8 @@ class UserDialogs;
 
 // The files chosen for adding that can be added, in the order given: none
 // when they come from the project's own pictures folder (the user told so),
-// and without those whose name Windows-1252 cannot hold or whose bytes are
-// no picture a project takes, whatever their name says (each one told).
+// and without those whose bytes are no picture a project takes, whatever
+// their name says (each one told).
 std::vector<std::filesystem::path> AddableChoice(const std::vector<std::filesystem::path>& chosen,
                                                  const std::filesystem::path& picturesFolder, UserDialogs& dialogs,
                                                  const Language& language);

@@ -37,7 +37,19 @@ std::string CopyExtension(const fs::path& source) {
 
 }  // namespace
 
-std::string TitleOfSource(const fs::path& source) { return Cp1252FromPath(source.stem()); }
+std::string TitleOfSource(const fs::path& source) {
+    try {
+        return Cp1252FromPath(source.stem());
+    } catch (const PalimoraError&) {
+        // Not UTF-8: older cameras and archives write names in Windows-1252,
+        // and the name is read as it was written, its control bytes as blanks.
+        std::string title = source.stem().string();
+        for (char& c : title) {
+            if (static_cast<unsigned char>(c) < 32) c = ' ';
+        }
+        return title;
+    }
+}
 
 PictureList::PictureList(fs::path projectFolder)
     : folder_(std::move(projectFolder)), texts_(project_layout::PictureTextFile(folder_)) {}

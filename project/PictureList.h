@@ -72,8 +72,8 @@ private:
 };
 
 // An added picture's title: its source file name without extension, in
-// Windows-1252. Throws PalimoraError when the name holds a character that
-// Windows-1252 cannot.
+// Windows-1252 (characters beyond it as references); a name that is not
+// UTF-8 is taken as the Windows-1252 bytes older cameras and archives write.
 std::string TitleOfSource(const std::filesystem::path& source);
 
 }  // namespace palimora

@@ -194,5 +194,23 @@ TEST_F(AddCommandTest, AFolderOfTheUsersIsRefusedAndLeftAsItWas) {
     EXPECT_EQ(testing::ReadBytes(empty / "notes.tmp"), "mine");  // only the program's own temporaries go
 }
 
+// Names as older cameras and the user write them: a picture whose name is
+// Windows-1252, not UTF-8, is added with that title; a project named with a
+// literal reference is the project of the character, in one folder.
+TEST_F(AddCommandTest, NamesAreTakenAsTheyAreWritten) {
+    const fs::path cafe = temp.Path() / "caf\xe9.jpg";
+    fs::copy_file(Fixture("gps.jpg"), cafe);
+    ASSERT_EQ(Add({"Trip", cafe.string()}), 0) << messages.str();
+    EXPECT_EQ(PictureTextFile(project / "textes" / "images.dat").Read(1)->title, "caf\xe9");
+
+    ASSERT_EQ(Add({"&#26481;x", Fixture("gps.jpg")}), 0) << messages.str();
+    ASSERT_EQ(Add({"\xe6\x9d\xb1x", Fixture("gps.jpg")}), 0) << messages.str();
+    EXPECT_EQ(PictureList(temp.Path() / "Projets" / "\xe6\x9d\xb1x").Files().size(), 2u);
+    EXPECT_FALSE(fs::exists(temp.Path() / "Projets" / "&#26481;x"));
+    std::ostringstream built;
+    EXPECT_EQ(BuildCommand(folder, {"&#26481;x"}, built), 0) << built.str();
+    EXPECT_TRUE(fs::exists(temp.Path() / "Projets" / "\xe6\x9d\xb1x" / "index.html"));
+}
+
 }  // namespace
 }  // namespace palimora
