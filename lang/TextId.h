@@ -348,10 +348,11 @@ enum class TextId {
     UsageWord = 405,
     ChosenLanguageUnusable = 406,
     SiteLanguageUnusable = 407,
+    PrivateDataNotRemoved = 408,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 338> kAllTextIds{{
+inline constexpr std::array<TextId, 339> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -690,9 +691,10 @@ inline constexpr std::array<TextId, 338> kAllTextIds{{
     TextId::UsageWord,
     TextId::ChosenLanguageUnusable,
     TextId::SiteLanguageUnusable,
+    TextId::PrivateDataNotRemoved,
 }};
 
-inline constexpr int kLanguageFileLines = 408;
+inline constexpr int kLanguageFileLines = 409;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

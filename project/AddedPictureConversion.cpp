@@ -34,13 +34,14 @@ fs::path ConvertToJpeg(const fs::path& copy, const Image& picture) {
     return jpeg;
 }
 
-// The copy loses its GPS position and the camera's private notes; a copy
-// that cannot be cleaned is kept, and the user told why.
-void KeepPrivateDataOut(const fs::path& copy, UserDialogs& dialogs) {
+// The copy loses its GPS position and the camera's private notes. A copy
+// that cannot be cleaned (a full disk) is not added: a position never enters
+// the project, and the user is told by the name of the file chosen.
+void KeepPrivateDataOut(const fs::path& copy, const fs::path& source, const Language& language) {
     try {
         RemovePrivateData(copy);
-    } catch (const PalimoraError& error) {
-        dialogs.ShowMessageOk(error.UserMessage());
+    } catch (const PalimoraError&) {
+        throw PalimoraError(language.LangText(TextId::PrivateDataNotRemoved) + " " + DisplayPath(source));
     }
 }
 
@@ -59,7 +60,7 @@ fs::path ConvertAddedPicture(const fs::path& copy, const fs::path& source, UserD
     const std::string extension = UpperExtensionOf(copy.filename().string());
     const PictureFormat format = FormatOf(copy);
     if (format == PictureFormat::Jpeg) {
-        KeepPrivateDataOut(copy, dialogs);
+        KeepPrivateDataOut(copy, source, language);
         if (extension != ".JPEG") return copy;
         std::error_code error;
         fs::rename(copy, AsJpeg(copy), error);

@@ -15,8 +15,9 @@ class UserDialogs;
 // ".jpeg" copy is renamed ".jpg"; a bitmap, GIF, HEIC/HEIF, PNG, WebP or
 // TIFF is turned into a quality-90 JPEG (a GIF's first frame), upright and
 // in sRGB, when the user agrees, the copy then deleted; anything else stays
-// as it is. A picture
-// that cannot be read is kept as copied, and the user told so.
+// as it is. A picture that cannot be read is kept as copied, and the user
+// told so. Throws PalimoraError, naming `source`, when the GPS position
+// cannot be taken out (a full disk): that picture is then not added.
 // The question asked before `source`, a picture of `format`, is turned into
 // a JPEG; `frames` above one tells an animated GIF.
 std::string ConversionQuestion(const std::filesystem::path& source, PictureFormat format, const Language& language,

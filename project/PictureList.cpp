@@ -99,7 +99,13 @@ std::vector<PictureList::Added> PictureList::Add(const std::vector<fs::path>& so
             fs::remove_all(staging, error);
             throw;
         }
-        const fs::path stays = convert ? convert(copy, source) : copy;
+        fs::path stays = copy;
+        try {
+            if (convert) stays = convert(copy, source);
+        } catch (const PalimoraError&) {
+            fs::remove_all(staging, error);  // this picture is not added; those before it are
+            throw;
+        }
         if (stays != copy) FlushFile(stays);
         texts_.Write(number, texts[i].title, texts[i].comment);
         const fs::path placed = FileOf(stays.filename().string());

@@ -353,9 +353,10 @@ NAMES = {
     405: "UsageWord",
     406: "ChosenLanguageUnusable",
     407: "SiteLanguageUnusable",
+    408: "PrivateDataNotRemoved",
 }
 
-LAST = 407  # the language files' last line; numbers not in NAMES are empty lines
+LAST = 408  # the language files' last line; numbers not in NAMES are empty lines
 
 
 class LanguageTableError(Exception):

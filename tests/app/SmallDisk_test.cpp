@@ -138,12 +138,48 @@ TEST_F(SmallDisk, AnAddThatRunsOutOfRoomKeepsEveryPictureWholeWithItsRecord) {
         RestoreProject();
         LeaveRoom(room);
         std::ostringstream messages;
+        const std::size_t before = PictureList(project).Files().size();
         const int status = AddCommand(folder, {"Trip", photos[2].string(), photos[3].string()}, messages);
         fs::remove(filler);
+        // A failure is told only for what was not done: with both pictures added, the add succeeded.
+        const std::size_t added = PictureList(project).Files().size() - before;
+        EXPECT_EQ(status == 0, added == 2) << messages.str();
         if (status != 0) {
             EXPECT_FALSE(messages.str().empty());
         }
         ExpectWholePictures(photos);
+        EXPECT_EQ(LeftOvers(project), std::vector<std::string>{});
+    }
+}
+
+// Photos whose position must come out of the project's copy: when the disk
+// has no room to take it out, the photo is not added and the add says so;
+// whatever is added is whole and holds no position.
+TEST_F(SmallDisk, APhotoWhosePositionCannotBeTakenOutIsNotAdded) {
+    std::vector<fs::path> located;
+    for (std::size_t n = 2; n < 4; ++n) {
+        // The photo with an XMP block telling where it was taken, right after its start.
+        const std::string clean = testing::ReadBytes(photos[n]);
+        const std::string xmp = std::string("http://ns.adobe.com/xap/1.0/\0", 29) +
+                                "<x:xmpmeta><rdf:Description exif:GPSLatitude=\"48,51.0N\"/></x:xmpmeta>";
+        const std::size_t length = xmp.size() + 2;
+        const std::string segment = std::string("\xFF\xE1") + static_cast<char>(length >> 8) +
+                                    static_cast<char>(length & 0xFF) + xmp;
+        located.push_back(temp.Path() / "located" / photos[n].filename());
+        fs::create_directories(located.back().parent_path());
+        testing::WriteBytes(located.back(), clean.substr(0, 2) + segment + clean.substr(2));
+    }
+    for (const std::uintmax_t room : kRoomSteps) {
+        SCOPED_TRACE("room " + std::to_string(room));
+        RestoreProject();
+        LeaveRoom(room);
+        std::ostringstream messages;
+        const std::size_t before = PictureList(project).Files().size();
+        const int status = AddCommand(folder, {"Trip", located[0].string(), located[1].string()}, messages);
+        fs::remove(filler);
+        const std::size_t added = PictureList(project).Files().size() - before;
+        EXPECT_EQ(status == 0, added == 2) << messages.str();
+        ExpectWholePictures(photos);  // the copies are the photos without their block
         EXPECT_EQ(LeftOvers(project), std::vector<std::string>{});
     }
 }
