@@ -124,6 +124,28 @@ protected:
         }
     }
 
+    // Adds the two files with less and less room left: the add succeeds
+    // exactly when both are added, each picture is whole with its record,
+    // and nothing half-made is left.
+    void AddUnderEveryRoom(const fs::path& first, const fs::path& second) {
+        for (const std::uintmax_t room : kRoomSteps) {
+            SCOPED_TRACE("room " + std::to_string(room));
+            RestoreProject();
+            LeaveRoom(room);
+            std::ostringstream messages;
+            const std::size_t before = PictureList(project).Files().size();
+            const int status = AddCommand(folder, {"Trip", first.string(), second.string()}, messages);
+            fs::remove(filler);
+            const std::size_t added = PictureList(project).Files().size() - before;
+            EXPECT_EQ(status == 0, added == 2) << messages.str();  // a failure is told only for what was not done
+            if (status != 0) {
+                EXPECT_FALSE(messages.str().empty());
+            }
+            ExpectWholePictures(photos);
+            EXPECT_EQ(LeftOvers(project), std::vector<std::string>{});
+        }
+    }
+
     testing::TempFolder temp;
     ProgramFolder folder{temp.Path()};
     fs::path project = temp.Path() / "Projets" / "Trip";
@@ -133,23 +155,7 @@ protected:
 };
 
 TEST_F(SmallDisk, AnAddThatRunsOutOfRoomKeepsEveryPictureWholeWithItsRecord) {
-    for (const std::uintmax_t room : kRoomSteps) {
-        SCOPED_TRACE("room " + std::to_string(room));
-        RestoreProject();
-        LeaveRoom(room);
-        std::ostringstream messages;
-        const std::size_t before = PictureList(project).Files().size();
-        const int status = AddCommand(folder, {"Trip", photos[2].string(), photos[3].string()}, messages);
-        fs::remove(filler);
-        // A failure is told only for what was not done: with both pictures added, the add succeeded.
-        const std::size_t added = PictureList(project).Files().size() - before;
-        EXPECT_EQ(status == 0, added == 2) << messages.str();
-        if (status != 0) {
-            EXPECT_FALSE(messages.str().empty());
-        }
-        ExpectWholePictures(photos);
-        EXPECT_EQ(LeftOvers(project), std::vector<std::string>{});
-    }
+    AddUnderEveryRoom(photos[2], photos[3]);
 }
 
 // Photos whose position must come out of the project's copy: when the disk
@@ -169,19 +175,7 @@ TEST_F(SmallDisk, APhotoWhosePositionCannotBeTakenOutIsNotAdded) {
         fs::create_directories(located.back().parent_path());
         testing::WriteBytes(located.back(), clean.substr(0, 2) + segment + clean.substr(2));
     }
-    for (const std::uintmax_t room : kRoomSteps) {
-        SCOPED_TRACE("room " + std::to_string(room));
-        RestoreProject();
-        LeaveRoom(room);
-        std::ostringstream messages;
-        const std::size_t before = PictureList(project).Files().size();
-        const int status = AddCommand(folder, {"Trip", located[0].string(), located[1].string()}, messages);
-        fs::remove(filler);
-        const std::size_t added = PictureList(project).Files().size() - before;
-        EXPECT_EQ(status == 0, added == 2) << messages.str();
-        ExpectWholePictures(photos);  // the copies are the photos without their block
-        EXPECT_EQ(LeftOvers(project), std::vector<std::string>{});
-    }
+    AddUnderEveryRoom(located[0], located[1]);  // the copies are the photos without their block
 }
 
 TEST_F(SmallDisk, ASaveThatRunsOutOfRoomLeavesTheSavedProjectAsItWasAndUnsaved) {
