@@ -261,9 +261,14 @@ bool TForm1::FormActivate() {
 
 bool TForm1::AskLanguage() {
     std::vector<std::string> names;
-    for (const AvailableLanguage& language : AvailableLanguages(session_.Folder())) names.push_back(language.name);
+    std::size_t offered = 0;
+    const std::string localeCode = LocaleLanguageCode(session_.Folder());  // English when the locale names none
+    for (const AvailableLanguage& language : AvailableLanguages(session_.Folder())) {
+        if (language.code == localeCode) offered = names.size();
+        names.push_back(language.name);
+    }
     TFormLang window(
-        names,
+        names, offered,
         [this](std::string_view choice) {
             CommandGuard(*dialogs_, session_.CurrentLanguage()).Run([&] { session_.ChooseLanguage(choice); });
         },

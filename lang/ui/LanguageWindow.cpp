@@ -17,8 +17,8 @@
 
 namespace palimora {
 
-TFormLang::TFormLang(const std::vector<std::string>& names, std::function<void(std::string_view)> choose,
-                     QWidget* parent)
+TFormLang::TFormLang(const std::vector<std::string>& names, std::size_t offered,
+                     std::function<void(std::string_view)> choose, QWidget* parent)
     : QDialog(parent), choose_(std::move(choose)) {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(374, 142);
@@ -38,7 +38,7 @@ TFormLang::TFormLang(const std::vector<std::string>& names, std::function<void(s
     LanguageList = new QComboBox(Frame);
     LanguageList->setGeometry(16, 54, 200, 26);
     for (const std::string& name : names) LanguageList->addItem(ToScreen(name));
-    LanguageList->setCurrentIndex(0);
+    LanguageList->setCurrentIndex(offered < names.size() ? static_cast<int>(offered) : 0);
 
     OkButton = new QPushButton(QStringLiteral("OK"), Frame);
     GiveDesignedNames({{Frame, "Panel1"}, {PromptLabel, "Label1"}, {LanguageList, "Combolang"}, {OkButton, "BitBtn1"}});

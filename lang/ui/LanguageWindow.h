@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -19,9 +20,11 @@ namespace palimora {
 class TFormLang : public QDialog {
     Q_OBJECT
 public:
-    // `names`: the languages as they name themselves (Windows-1252), listed in that order.
-    TFormLang(const std::vector<std::string>& names, std::function<void(std::string_view choice)> choose,
-              QWidget* parent = nullptr);
+    // `names`: the languages as they name themselves (Windows-1252), listed
+    // in that order; `offered`: the one selected at first, so that Enter
+    // takes it (the locale's).
+    TFormLang(const std::vector<std::string>& names, std::size_t offered,
+              std::function<void(std::string_view choice)> choose, QWidget* parent = nullptr);
 
     QWidget* Frame = nullptr;
     QLabel* PromptLabel = nullptr;

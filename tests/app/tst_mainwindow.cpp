@@ -135,6 +135,27 @@ private slots:
         QCOMPARE(dialogs_.shown.size(), size_t(2));
     }
 
+    // Enter at the first start takes the locale's language, else English.
+    void theLanguageWindowOffersTheLocalesLanguage() {
+        const QByteArray saved = qgetenv("LC_ALL");
+        for (const auto& [locale, offered] : {std::pair{"es_ES.UTF-8", "Espa\u00f1ol"}, std::pair{"C", "English"}}) {
+            testing::WriteBytes(temp_->Path() / "palimora.ini", "\r\n");
+            qputenv("LC_ALL", locale);
+            auto window = Start();
+            QString shown;
+            QTimer::singleShot(0, [&shown] {
+                auto* asked = qobject_cast<TFormLang*>(QApplication::activeModalWidget());
+                QVERIFY(asked);
+                shown = asked->LanguageList->currentText();
+                QTest::keyClick(asked, Qt::Key_Return);
+            });
+            QVERIFY(window->FormActivate());
+            QCOMPARE(shown, QString::fromUtf8(offered));
+            window.reset();
+        }
+        qputenv("LC_ALL", saved);
+    }
+
     void firstStartAsksTheLanguageAndAppliesItAtOnce() {
         testing::WriteBytes(temp_->Path() / "palimora.ini", "\r\nother setting\r\n");
         auto window = Start();
