@@ -61,6 +61,9 @@ status=0
 # A chosen language whose file was damaged, and a site language that names
 # no language, are said, not passed over in silence.
 printf 'Fran\xe7ais\r\n' >"$program/palimora.ini"
+# A language file an editor saved with a byte-order mark is still the chosen one.
+{ printf '\xef\xbb\xbf'; iconv -f CP1252 -t UTF-8 "$program/french.asc"; } >"$work/french.asc" && mv "$work/french.asc" "$program/french.asc"
+run 2 build && grep -q '^Utilisation : palimora-cli build PROJECT' "$work/err" || fail "a language file with a byte-order mark was dropped: $(cat "$work/err")"
 sed -i '10d' "$program/french.asc"
 python3 - "$site/runweb.ini" <<'PY'
 import sys
