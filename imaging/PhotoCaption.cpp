@@ -5,8 +5,10 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <system_error>
 
 #include <libexif/exif-data.h>
@@ -25,11 +27,94 @@ std::string Trimmed(std::string_view text) {
     return std::string(text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1));
 }
 
-// Texts cameras write where a person writes a description.
+bool IsUpperCase(std::string_view text) {
+    return std::none_of(text.begin(), text.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+}
+
+// A language tag given as the value rather than as the language of one
+// ("x-default", "en", "en-US", "zh-Hant"), as some photo managers write it.
+bool IsLanguageTag(std::string_view text) {
+    if (text == "x-default") return true;
+    const std::size_t dash = text.find('-');
+    const std::string_view language = text.substr(0, dash);
+    const auto lower = [](std::string_view part) {
+        return std::all_of(part.begin(), part.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    };
+    if (language.size() < 2 || language.size() > 3 || !lower(language)) return false;
+    if (dash == std::string_view::npos) return true;
+    const std::string_view region = text.substr(dash + 1);
+    const bool country = region.size() == 2 && IsUpperCase(region) &&
+                         std::all_of(region.begin(), region.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+    const bool script = region.size() == 4 && region[0] >= 'A' && region[0] <= 'Z' && lower(region.substr(1));
+    return country || script;
+}
+
+// Texts cameras and programs write where a person writes a caption: a
+// placeholder is no caption, and the next source, or the file name, gives it.
 bool IsPlaceholder(const std::string& text) {
     static constexpr std::array<std::string_view, 6> kPlaceholders = {
         "OLYMPUS DIGITAL CAMERA", "SONY DSC", "DIGITAL CAMERA", "default", "Untitled", "KODAK Digital Still Camera"};
-    return text.empty() || std::find(kPlaceholders.begin(), kPlaceholders.end(), text) != kPlaceholders.end();
+    if (text.empty() || IsLanguageTag(text)) return true;
+    if (std::find(kPlaceholders.begin(), kPlaceholders.end(), text) != kPlaceholders.end()) return true;
+    // "KONICA MINOLTA DIGITAL CAMERA", "PENTAX DIGITAL CAMERA": a maker's name and the words.
+    return IsUpperCase(text) && text.ends_with("DIGITAL CAMERA");
+}
+
+void AppendUtf8(std::string& out, std::uint32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// The character a reference's name stands for: XML's five, and numbers in
+// decimal or hexadecimal; nothing for another name or a number that is no
+// character to show.
+std::optional<std::uint32_t> ReferencedCharacter(std::string_view name) {
+    static constexpr std::pair<std::string_view, char> kNamed[] = {
+        {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}};
+    for (const auto& [entity, character] : kNamed) {
+        if (name == entity) return static_cast<std::uint32_t>(character);
+    }
+    if (!name.starts_with('#') || name.size() < 2) return std::nullopt;
+    const bool hexadecimal = name[1] == 'x' || name[1] == 'X';
+    const std::string_view digits = name.substr(hexadecimal ? 2 : 1);
+    std::uint32_t code = 0;
+    const auto [end, error] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), code, hexadecimal ? 16 : 10);
+    if (error != std::errc() || end != digits.data() + digits.size() || digits.empty()) return std::nullopt;
+    if (code < 0x20 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return std::nullopt;
+    return code;
+}
+
+// A caption as the person typed it: the character references that XML and
+// the programs writing HTML leave in it ("d&#39;&#233;t&#233;") decoded.
+std::string Decoded(std::string_view text) {
+    std::string plain;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto end = text[i] == '&' ? text.find(';', i) : std::string_view::npos;
+        const auto character =
+            end != std::string_view::npos && end - i <= 10 ? ReferencedCharacter(text.substr(i + 1, end - i - 1))
+                                                          : std::nullopt;
+        if (!character) {
+            plain += text[i];
+            continue;
+        }
+        AppendUtf8(plain, *character);
+        i = end;
+    }
+    return plain;
 }
 
 std::string Latin1ToUtf8(std::string_view bytes) {
@@ -71,7 +156,7 @@ bool IsUtf8(std::string_view bytes) {
 
 // An IPTC text in UTF-8: as it is when 1:90 says UTF-8 or it reads as such, else from Latin-1.
 std::string IptcText(std::string_view value, bool utf8) {
-    return Trimmed(utf8 || IsUtf8(value) ? std::string(value) : Latin1ToUtf8(value));
+    return Trimmed(Decoded(utf8 || IsUtf8(value) ? std::string(value) : Latin1ToUtf8(value)));
 }
 
 struct ExifDataReleaser {
@@ -86,34 +171,7 @@ std::string ExifDescription(std::string_view exif) {
     const ExifEntry* entry = exif_content_get_entry(data->ifd[EXIF_IFD_0], EXIF_TAG_IMAGE_DESCRIPTION);
     if (!entry || !entry->data || entry->format != EXIF_FORMAT_ASCII) return {};
     const std::string_view text(reinterpret_cast<const char*>(entry->data), entry->size);
-    return Trimmed(text.substr(0, text.find('\0')));
-}
-
-std::string XmlUnescaped(std::string_view text) {
-    std::string plain;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '&') {
-            plain += text[i];
-            continue;
-        }
-        const auto end = text.find(';', i);
-        if (end == std::string_view::npos) return plain + std::string(text.substr(i));
-        const std::string_view name = text.substr(i + 1, end - i - 1);
-        if (name == "amp")
-            plain += '&';
-        else if (name == "lt")
-            plain += '<';
-        else if (name == "gt")
-            plain += '>';
-        else if (name == "quot")
-            plain += '"';
-        else if (name == "apos")
-            plain += '\'';
-        else
-            plain += std::string(text.substr(i, end - i + 1));
-        i = end;
-    }
-    return plain;
+    return Trimmed(Decoded(text.substr(0, text.find('\0'))));
 }
 
 // The first alternative of an XMP property (<dc:title><rdf:Alt><rdf:li ...>text</rdf:li>).
@@ -126,7 +184,8 @@ std::string XmpAlternative(std::string_view xmp, std::string_view property) {
     const auto start = xmp.find('>', item);
     const auto end = xmp.find("</rdf:li>", item);
     if (start == std::string_view::npos || end == std::string_view::npos || end < start) return {};
-    return Trimmed(XmlUnescaped(xmp.substr(start + 1, end - start - 1)));
+    // XML's own references, then those of programs that write HTML into it.
+    return Trimmed(Decoded(Decoded(xmp.substr(start + 1, end - start - 1))));
 }
 
 struct IptcTexts {

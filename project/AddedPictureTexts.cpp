@@ -52,8 +52,28 @@ std::string CommentOf(std::string description) {
     return comment;
 }
 
-bool FitsOneLineTitle(const std::string& text) {
-    return text.size() <= picture_text::kMaxTitle && text.find_first_of("\r\n") == std::string::npos;
+// A caption longer than this gives the title only its start.
+constexpr std::size_t kLongestCaptionTitle = 80;
+
+bool IsShortCaption(const std::string& text) {
+    return text.size() <= kLongestCaptionTitle && text.find_first_of("\r\n") == std::string::npos;
+}
+
+// The title a long caption gives: its first sentence when that is short
+// enough, else its first words; without the sentence's full stop.
+std::string TitleOfCaption(const std::string& caption) {
+    const std::string line = caption.substr(0, caption.find_first_of("\r\n"));
+    std::size_t end = std::string::npos;
+    for (std::size_t at = line.find_first_of(".!?"); at != std::string::npos; at = line.find_first_of(".!?", at + 1)) {
+        if (at + 1 == line.size() || line[at + 1] == ' ') {
+            end = at + (line[at] == '.' ? 0 : 1);
+            break;
+        }
+    }
+    std::string title = end != std::string::npos && end <= kLongestCaptionTitle ? line.substr(0, end)
+                                                                                 : CutAtWord(line, kLongestCaptionTitle);
+    while (!title.empty() && (title.back() == ' ' || title.back() == ',' || title.back() == ';')) title.pop_back();
+    return title;
 }
 
 }  // namespace
@@ -66,9 +86,11 @@ PictureTextFile::Texts TextsOfAddedPicture(const std::filesystem::path& source, 
         std::optional<std::string> description = KeptText(caption.description);
         if (title) {
             texts.title = CutAtWord(*title, picture_text::kMaxTitle);
-        } else if (description && FitsOneLineTitle(*description)) {
+        } else if (description && IsShortCaption(*description)) {
             texts.title = *description;
             description.reset();
+        } else if (description) {
+            texts.title = TitleOfCaption(*description);  // the caption stays whole as the comment
         }
         if (description && *description != texts.title) texts.comment = CommentOf(*description);
     }

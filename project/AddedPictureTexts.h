@@ -11,10 +11,10 @@ namespace palimora {
 enum class AddedTexts { FromPhoto, FromFileName };
 
 // The texts an added picture starts with. From a photo that carries them:
-// its title (or, without one, a description short enough to be one) and its
-// description as the comment, each only when Windows-1252 can hold it. The
-// title is otherwise the file name without extension; see TitleOfSource,
-// whose error this throws when the file name is needed and cannot be kept.
+// its title (or, without one, a description short enough to be one, or the
+// first sentence or words of a longer one) and its description, whole, as
+// the comment. The title is otherwise the file name without extension
+// (TitleOfSource).
 PictureTextFile::Texts TextsOfAddedPicture(const std::filesystem::path& source, AddedTexts from);
 
 }  // namespace palimora

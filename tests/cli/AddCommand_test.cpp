@@ -10,6 +10,8 @@
 #include "tests/support/Pictures.h"
 #include "tests/support/TempFolder.h"
 
+#include "project/CommaList.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -210,6 +212,22 @@ TEST_F(AddCommandTest, NamesAreTakenAsTheyAreWritten) {
     std::ostringstream built;
     EXPECT_EQ(BuildCommand(folder, {"&#26481;x"}, built), 0) << built.str();
     EXPECT_TRUE(fs::exists(temp.Path() / "Projets" / "\xe6\x9d\xb1x" / "index.html"));
+}
+
+// Captions as cameras and photo managers leave them: a placeholder or a
+// language tag is no caption, a long caption gives the title its first
+// sentence and stays whole as the comment, a reference reads as typed.
+TEST_F(AddCommandTest, PhotosGiveTheCaptionsAPersonWrote) {
+    ASSERT_EQ(Add({"Trip", Fixture("caption-camera.jpg"), Fixture("caption-reference.jpg"), Fixture("caption-tag.jpg")}),
+              0)
+        << messages.str();
+    const PictureTextFile texts(project / "textes" / "images.dat");
+    EXPECT_EQ(texts.Read(1)->title, "caption-camera");
+    EXPECT_EQ(texts.Read(2)->title, "Plage d'\xe9t\xe9");
+    EXPECT_EQ(texts.Read(3)->title, "Colorful cups");
+    EXPECT_EQ(FromCommaList(texts.Read(3)->comment),
+              std::vector<std::string>{"Colorful cups. Aarhus, Denmark. A morning at the harbour market, where the "
+                                       "potters set out their stalls before the first ferry comes in."});
 }
 
 }  // namespace

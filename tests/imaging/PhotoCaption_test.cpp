@@ -59,6 +59,15 @@ TEST(PhotoCaption, EachKindOfMetadataGivesTheTextsAPersonWrote) {
     EXPECT_EQ(CaptionOfJpeg(WithBlock(0xE1, Exif("        "))).description.Bytes(), "");
 }
 
+TEST(PhotoCaption, PlaceholdersAndLanguageTagsAreNoCaptionAndReferencesReadAsTyped) {
+    for (const char* placeholder : {"x-default", "en-US", "KONICA MINOLTA DIGITAL CAMERA", "PENTAX DIGITAL CAMERA"})
+        EXPECT_EQ(CaptionOfJpeg(WithBlock(0xE1, Exif(placeholder))).description.Bytes(), "") << placeholder;
+    for (const char* caption : {"Saint-Malo", "Digital camera museum", "en route"})
+        EXPECT_EQ(CaptionOfJpeg(WithBlock(0xE1, Exif(caption))).description.Bytes(), caption);
+    EXPECT_EQ(CaptionOfJpeg(WithBlock(0xE1, Exif("d&#39;&#xE9;t&#233; &amp; &#1; &unknown;"))).description.Bytes(),
+              "d'\xC3\xA9t\xC3\xA9 & &#1; &unknown;");
+}
+
 TEST(PhotoCaption, DamagedBlocksGiveNothingAndReadNothingBeyondTheirEnd) {
     const std::string whole = WithBlock(0xED, Iptc(false, "Plage", "Mer"));
     for (std::size_t cut = 0; cut < whole.size(); ++cut) {

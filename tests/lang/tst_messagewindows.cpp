@@ -181,7 +181,7 @@ private slots:
         const std::vector<std::string> names{"English",
                                              "Fran\xE7"
                                              "ais"};
-        TFormLang window(names, [&](std::string_view choice) { chosen = choice; });
+        TFormLang window(names, 0, [&](std::string_view choice) { chosen = choice; });
         QCOMPARE(window.size(), QSize(374, 142));
         QCOMPARE(window.LanguageList->count(), 2);
         QCOMPARE(window.LanguageList->itemText(0), QStringLiteral("English"));
@@ -195,7 +195,7 @@ private slots:
         QCOMPARE(chosen, std::string("Fran\xE7"
                                      "ais"));
 
-        TFormLang closed(names, [&](std::string_view) { QFAIL("nothing is chosen"); });
+        TFormLang closed(names, 0, [&](std::string_view) { QFAIL("nothing is chosen"); });
         closed.show();
         closed.close();
         QCOMPARE(closed.result(), int(kModalCancel));

@@ -11,7 +11,8 @@ namespace palimora::testing {
 
 // Writes the photos of tests/support/make_photos.py into `folder` (Pillow,
 // exiftool, heif-enc and ImageMagick make them): orientation-1..8.jpg,
-// gps.jpg, photo.heic, alpha.png, photo.webp, photo16.tiff. Fails the test
+// gps.jpg, caption-tag.jpg, caption-camera.jpg, caption-reference.jpg,
+// photo.heic, alpha.png, photo.webp, photo16.tiff. Fails the test
 // run (throws) when the script fails.
 void MakePhotoFixtures(const std::filesystem::path& folder);
 

@@ -46,6 +46,19 @@ def gps_photo(folder):
                     str(target)], check=True)
 
 
+LONG_CAPTION = ("Colorful cups. Aarhus, Denmark. A morning at the harbour market, where the potters "
+                "set out their stalls before the first ferry comes in.")
+
+
+def caption_photos(folder):
+    for name, tags in {"caption-tag.jpg": ["-XMP-dc:Title=x-default", "-XMP-dc:Description=x-default",
+                                           "-EXIF:ImageDescription=" + LONG_CAPTION],
+                       "caption-camera.jpg": ["-EXIF:ImageDescription=KONICA MINOLTA DIGITAL CAMERA"],
+                       "caption-reference.jpg": ["-XMP-dc:Description=Plage d&#39;\u00e9t\u00e9"]}.items():
+        seen_photo().save(folder / name, quality=90)
+        subprocess.run(["exiftool", "-q", "-overwrite_original", *tags, str(folder / name)], check=True)
+
+
 def format_photos(folder):
     seen_photo(120, 80).save(folder / "source.png")
     subprocess.run(["heif-enc", "-q", "90", "-o", str(folder / "photo.heic"), str(folder / "source.png")],
@@ -63,6 +76,7 @@ def main():
     folder.mkdir(parents=True, exist_ok=True)
     orientation_photos(folder)
     gps_photo(folder)
+    caption_photos(folder)
     format_photos(folder)
 
 
