@@ -136,7 +136,9 @@ void PageWriter::WriteComment(PageLines& page) const {
         page.Put(a + 2, markup.TextOpen(Face(L::CommentFont), Num(L::CommentSize), Colour(L::CommentColour),
                                         Item(L::CommentStyle), true));
         if (context_.buildMode) {
-            page.Put(a + 3, NeverAMarker(PictureCommentHtml(sources_.texts, context_.currentPage)));
+            // For today's browsers a comment is text: what the user typed is what visitors read.
+            const CommentAs as = On(L::TodaysBrowsers) ? CommentAs::Text : CommentAs::Html;
+            page.Put(a + 3, NeverAMarker(PictureCommentHtml(sources_.texts, context_.currentPage, as)));
             page.Put(a + 4, {});
             page.Put(a + 5, {});
         } else {
