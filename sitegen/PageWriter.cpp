@@ -88,7 +88,9 @@ std::string PageWriter::Text(SettingLine line) const {
 std::string PageWriter::Item(SettingLine line) const {
     return sources_.settings.ChosenItem(line, sources_.folder, sources_.language, {});
 }
-std::string PageWriter::Face(SettingLine line) const { return sources_.settings.FontFace(line, sources_.language); }
+std::string PageWriter::Face(SettingLine line) const {
+    return sources_.settings.FontFace(line, sources_.language, sources_.folder);
+}
 std::string PageWriter::Word(TextId text) const { return pageLanguage_.LangText(text); }
 
 fs::path PageWriter::FileSetting(SettingLine line) const {

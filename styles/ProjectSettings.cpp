@@ -9,6 +9,7 @@
 #include "lang/Language.h"
 #include "lang/LanguageChoice.h"
 #include "project/ProjectLayout.h"
+#include "styles/StyleWords.h"
 
 #include <algorithm>
 #include <system_error>
@@ -131,9 +132,11 @@ int ProjectSettings::Colour(SettingLine line) const { return ReadColour(store_.L
 
 int ProjectSettings::RgbColour(SettingLine line) const { return ResolveColour(Colour(line)); }
 
-std::string ProjectSettings::FontFace(SettingLine line, const Language& language) const {
+std::string ProjectSettings::FontFace(SettingLine line, const Language& language, const ProgramFolder& folder) const {
     const std::string stored = store_.Line(line);
-    return stored.empty() ? language.LangText(TextId::BrowserFont) : stored;
+    // The browser's font under its name in any language is the browser's font.
+    const bool browsers = stored.empty() || StyleWordIndex(folder, std::array{TextId::BrowserFont}, stored).has_value();
+    return browsers ? language.LangText(TextId::BrowserFont) : stored;
 }
 
 std::string ProjectSettings::Text(SettingLine line, const Language& language, const std::string& projectName) const {
@@ -179,8 +182,20 @@ std::vector<std::string> ProjectSettings::ItemsOf(SettingLine line, const Progra
 std::string ProjectSettings::ChosenItem(SettingLine line, const ProgramFolder& folder, const Language& language,
                                         const std::vector<std::string>& fonts) const {
     const std::vector<std::string> items = ItemsOf(line, folder, language, fonts);
-    const auto choice = Choice(line, items);
-    return choice ? items[*choice] : std::string();
+    std::optional<std::size_t> choice = Choice(line, items);
+    // A style word stored while the program spoke another language.
+    if (!choice) {
+        switch (Layout(line).kind) {
+            case Kind::Style: choice = StyleWordIndex(folder, kStyleTexts, store_.Line(line)); break;
+            case Kind::Position: choice = StyleWordIndex(folder, kPositionTexts, store_.Line(line)); break;
+            case Kind::Corner: choice = StyleWordIndex(folder, kCornerTexts, store_.Line(line)); break;
+            case Kind::Font:
+                if (StyleWordIndex(folder, std::array{TextId::BrowserFont}, store_.Line(line))) choice = 0;
+                break;
+            default: break;
+        }
+    }
+    return choice && *choice < items.size() ? items[*choice] : std::string();
 }
 
 }  // namespace palimora

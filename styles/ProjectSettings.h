@@ -63,10 +63,10 @@ public:
                                      const std::vector<std::string>& fonts) const;
     // A colour line as a plain RGB value (system colours resolved).
     int RgbColour(SettingLine line) const;
-    // A font line as pages name it: the browser's own font for an
-    // empty line, else the stored name, installed on this machine or not, so
-    // that every machine builds the same pages.
-    std::string FontFace(SettingLine line, const Language& language) const;
+    // A font line as pages name it: the browser's own font for an empty
+    // line or its name in any language, else the stored name, installed on
+    // this machine or not, so that every machine builds the same pages.
+    std::string FontFace(SettingLine line, const Language& language, const ProgramFolder& folder) const;
 
     // The text a list line resolves to; empty when nothing is selected.
     std::string ChosenItem(SettingLine line, const ProgramFolder& folder, const Language& language,

@@ -222,5 +222,41 @@ TEST_F(SiteBuildTest, TheStampLandsInEachCornerOfTheSizeLimitedPicture) {
     }
 }
 
+// Style words are kept in the language the program spoke when they were
+// chosen: a French project with a stamp, alignments, a style and the
+// browser's font gives the same pages and pictures whatever language the
+// program speaks when it builds.
+TEST_F(SiteBuildTest, AProjectBuildsTheSameSiteInEveryLanguageOfTheProgram) {
+    testing::WriteBmp(temp.Path() / "stamp.bmp", testing::Plain(20, 10, {255, 255, 0}));
+    settings.Store(SettingLine::SiteLanguage, Word(TextId::LanguageName));
+    settings.Store(SettingLine::StampCopyright, "1");
+    settings.Store(SettingLine::CopyrightPicture, (temp.Path() / "stamp.bmp").string());
+    settings.Store(SettingLine::CopyrightCorner, Word(TextId::CornerBottomLeft));
+    settings.Store(SettingLine::CommentPosition, Word(TextId::PositionLeft));
+    settings.Store(SettingLine::CommentStyle, Word(TextId::StyleBold));
+    settings.Store(SettingLine::CommentFont, Word(TextId::BrowserFont));
+    texts.Write(2, "Photo 2", "Au bord de l'eau");
+    const auto site = [&] {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : fs::recursive_directory_iterator(project)) {
+            const std::string name = fs::relative(entry.path(), project).generic_string();
+            if (entry.is_regular_file() && name != "derived.dat" && !name.ends_with(".ini"))
+                files[name] = testing::ReadBytes(entry.path());
+        }
+        return files;
+    };
+    ASSERT_EQ(Build(), BuildOutcome::Built);
+    const auto french = site();
+    for (const char* code : {"english", "german", "spanish"}) {
+        SCOPED_TRACE(code);
+        fs::remove(project / "derived.dat");  // every picture made again
+        ASSERT_TRUE(language.LoadForPages(folder, code));  // the program speaking that language
+        ASSERT_EQ(Build(), BuildOutcome::Built);
+        const auto built = site();
+        EXPECT_EQ(built.size(), french.size());
+        for (const auto& [name, bytes] : built) EXPECT_TRUE(french.count(name) && french.at(name) == bytes) << name;
+    }
+}
+
 }  // namespace
 }  // namespace palimora
