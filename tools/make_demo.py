@@ -118,7 +118,7 @@ def settings_file(words):
         lines[gallery_line("GalleryFirstPicture1", k)] = f"{first:06d}.jpg"
         lines[gallery_line("GalleryLastPicture1", k)] = f"{last:06d}.jpg"
     lines[LINE["HomeLinkShown"]] = "0"
-    lines[LINE["TodaysBrowsers"]] = ""  # the designed pages, as a project saved before that setting
+    lines[LINE["TodaysBrowsers"]] = "1"  # the first site a user builds is the modern one
     lines[LINE["SummaryTableEntriesPerRow"]] = "3"
     lines[LINE["GalleryTablePicturesPerRow"]] = "3"
     lines[LINE["GalleryThumbnailWidth"]], lines[LINE["GalleryThumbnailHeight"]] = "240", "160"

@@ -1,4 +1,5 @@
 #include "app/Session.h"
+#include "project/BuiltSite.h"
 #include "app/HelpPages.h"
 #include "common/Error.h"
 #include "common/TextLines.h"
@@ -131,8 +132,14 @@ TEST_F(SessionTest, ChoosingEnglishMovesTheWorkingFolderToItsEnglishName) {
 TEST_F(SessionTest, TheDemoSpeaksTheChosenLanguageUntilItIsChanged) {
     const fs::path demo = temp.Path() / "Projets" / "Demo";
     fs::copy(fs::path(PALIMORA_SOURCE_ASSETS) / "Projets" / "Demo", demo, fs::copy_options::recursive);
+    EXPECT_EQ(ReadTextLines(demo / "Demo.ini")[static_cast<int>(SettingLine::TodaysBrowsers)], "1");
+    // A site built with the shipped words is not shown or sent with the new ones.
+    WriteBytes(demo / "index.html", "Carnet de voyage");
+    built_site::Record(demo);
     session.Start();
     session.ChooseLanguage("Deutsch");
+    EXPECT_FALSE(fs::exists(demo / "index.html"));
+    EXPECT_FALSE(built_site::Files(demo));
     EXPECT_EQ(PictureTextFile(demo / "textes" / "images.dat").Read(1)->title, "Morgen in der Bucht");
     EXPECT_EQ(ReadTextLines(demo / "Demo.ini")[static_cast<int>(SettingLine::SummaryTitle)], "Reisetagebuch");
     EXPECT_EQ(ReadBytes(demo / "runweb.ini"), ReadBytes(demo / "Demo.ini"));

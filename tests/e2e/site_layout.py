@@ -183,9 +183,22 @@ class Browser:
     def open(self, url, width, height):
         self.call("Emulation.setDeviceMetricsOverride",
                   {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": width < 600}, session=True)
+        # A load event of the page before (a late one, after an emulation
+        # change) is not this page's: the page being left is marked, and the
+        # wait goes on until a page without the mark has loaded.
+        try:
+            self.evaluate("window.__leaving = true")
+        except RuntimeError:
+            pass
         self.events.clear()
         self.call("Page.navigate", {"url": url}, session=True)
-        self.wait_event("Page.loadEventFired")
+        while True:
+            self.wait_event("Page.loadEventFired")
+            try:
+                if self.evaluate("!window.__leaving && document.readyState === 'complete'"):
+                    return
+            except RuntimeError:
+                pass  # the page was being replaced: its own load event follows
 
     def evaluate(self, expression):
         result = self.call("Runtime.evaluate", {"expression": expression, "returnByValue": True, "awaitPromise": True},

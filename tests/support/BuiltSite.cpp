@@ -3,6 +3,7 @@
 #include "common/ProgramFolder.h"
 #include "common/UserDialogs.h"
 #include "sitegen/ProjectBuild.h"
+#include "styles/SettingsStore.h"
 #include "tests/support/QuietProgress.h"
 #include "tests/support/TempFolder.h"
 
@@ -37,6 +38,13 @@ fs::path BuildDemoSite(const fs::path& root, const std::string& name) {
     const fs::path project = root / "Projets" / name;
     fs::copy(fs::path(PALIMORA_SOURCE_ASSETS) / "Projets" / "Demo", project, fs::copy_options::recursive);
     if (name != "Demo") fs::rename(project / "Demo.ini", project / (name + ".ini"));
+    // The designed pages, whose files the publishing tests count and name.
+    for (const fs::path& file : {project / "runweb.ini", project / (name + ".ini")}) {
+        SettingsStore settings;
+        settings.Load(file);
+        settings.SetLine(SettingLine::TodaysBrowsers, "");
+        settings.Save(file);
+    }
     BuildSite(root, name);
     return project;
 }
@@ -58,7 +66,7 @@ std::vector<fs::path> SiteFiles(const fs::path& projectFolder, const std::string
         if (entry.is_regular_file() && IsPage(entry.path())) files.push_back(entry.path().filename());
     }
     for (const std::string& folder :
-         {pictures, std::string("param"), std::string("tn_images"), std::string("tns_images")}) {
+         {pictures, std::string("param"), std::string("tn_images"), std::string("tns_images"), std::string("tel_images")}) {
         if (!fs::is_directory(projectFolder / folder)) continue;
         for (const auto& entry : fs::directory_iterator(projectFolder / folder)) {
             if (entry.is_regular_file()) files.push_back(fs::path(folder) / entry.path().filename());

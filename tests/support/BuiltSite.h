@@ -7,7 +7,8 @@
 namespace palimora::testing {
 
 // Stages a program folder in `root` with the shipped demo project, named
-// `name`, and builds its site. Returns the project folder.
+// `name`, made for the designed pages, and builds its site. Returns the
+// project folder.
 std::filesystem::path BuildDemoSite(const std::filesystem::path& root, const std::string& name = "Demo");
 // Builds the site of a project of the program folder in `root` again.
 void BuildSite(const std::filesystem::path& root, const std::string& name);
