@@ -19,18 +19,6 @@
 namespace palimora {
 namespace fs = std::filesystem;
 
-namespace {
-
-void DeleteBuiltSiteMarkers(const fs::path& projectFolder) {
-    built_site::Forget(projectFolder);
-    for (const std::string& page : BuiltSiteMarkers()) {
-        std::error_code ignored;
-        fs::remove(projectFolder / page, ignored);
-    }
-}
-
-}  // namespace
-
 void NewProject(Session& session) { session.StartEmptyProject(); }
 
 bool AskSaveChanges(Session& session, UserDialogs& dialogs, ProjectWindows& windows) {
@@ -77,7 +65,7 @@ void SaveCommand(Session& session, UserDialogs& dialogs, ProjectWindows& windows
         if (!session.IsUnnamedProject()) {
             if (session.ProjectModified()) {
                 SaveProject(session, session.ProjectName());
-                DeleteBuiltSiteMarkers(session.ProjectFolder(session.ProjectName()));
+                built_site::Forget(session.ProjectFolder(session.ProjectName()));
                 dialogs.ShowMessageOk(session.LangText(TextId::SavedChanged));
             } else if (const auto name = windows.ShowSaveWindow(TextId::SaveOtherCaption)) {
                 SaveProject(session, *name);

@@ -32,6 +32,8 @@ std::optional<unsigned char> ByteOf(char32_t codePoint) {
     return std::nullopt;
 }
 
+}  // namespace
+
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -49,6 +51,8 @@ void AppendUtf8(std::string& out, char32_t cp) {
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
 }
+
+namespace {
 
 // Decodes one UTF-8 sequence at `pos`, advancing it; nullopt when malformed.
 std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& pos) {

@@ -73,6 +73,9 @@ bool HoldsReferences(std::string_view cp1252);
 // The longest start of the text within `maxBytes` that cuts no reference.
 std::string_view CutToBytes(std::string_view cp1252, std::size_t maxBytes);
 
+// Appends a code point to UTF-8 bytes.
+void AppendUtf8(std::string& out, char32_t codePoint);
+
 // A path's name on disk, as it is there.
 Utf8Text Utf8OfPath(const std::filesystem::path& path);
 // A Windows-1252 name as a path on disk (file names are UTF-8 there).

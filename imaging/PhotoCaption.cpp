@@ -43,8 +43,8 @@ bool IsLanguageTag(std::string_view text) {
     if (language.size() < 2 || language.size() > 3 || !lower(language)) return false;
     if (dash == std::string_view::npos) return true;
     const std::string_view region = text.substr(dash + 1);
-    const bool country = region.size() == 2 && IsUpperCase(region) &&
-                         std::all_of(region.begin(), region.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+    const bool country =
+        region.size() == 2 && std::all_of(region.begin(), region.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
     const bool script = region.size() == 4 && region[0] >= 'A' && region[0] <= 'Z' && lower(region.substr(1));
     return country || script;
 }
@@ -58,24 +58,6 @@ bool IsPlaceholder(const std::string& text) {
     if (std::find(kPlaceholders.begin(), kPlaceholders.end(), text) != kPlaceholders.end()) return true;
     // "KONICA MINOLTA DIGITAL CAMERA", "PENTAX DIGITAL CAMERA": a maker's name and the words.
     return IsUpperCase(text) && text.ends_with("DIGITAL CAMERA");
-}
-
-void AppendUtf8(std::string& out, std::uint32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
 }
 
 // The character a reference's name stands for: XML's five, and numbers in

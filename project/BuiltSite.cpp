@@ -3,8 +3,8 @@
 #include "common/AtomicFiles.h"
 #include "common/Error.h"
 #include "common/FailureTexts.h"
-#include "common/FileNames.h"
 #include "common/TextLines.h"
+#include "project/ProjectFolders.h"
 #include "project/ProjectLayout.h"
 #include "project/SiteLayout.h"
 
@@ -17,11 +17,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kFirstLine = "palimora built site 1";
-
-bool IsPage(const std::string& name) {
-    const std::string extension = LowerExtensionOf(name);
-    return extension == ".htm" || extension == ".html";
-}
 
 // The ordinary files of a folder, by their names, less temporaries.
 std::vector<std::string> FileNames(const fs::path& folder) {
@@ -43,17 +38,16 @@ void Begin(const fs::path& projectFolder) {
 void Forget(const fs::path& projectFolder) {
     std::error_code ignored;
     fs::remove(projectFolder / kBuiltRecord, ignored);
+    for (const std::string& page : BuiltSiteMarkers()) fs::remove(projectFolder / page, ignored);
 }
 
 void Record(const fs::path& projectFolder) {
     std::set<std::string> files;
     for (const std::string& name : FileNames(projectFolder))
-        if (IsPage(name)) files.insert(name);
-    for (const char* folder :
-         {project_layout::kPicturesFolder, site_layout::kParamFolder, site_layout::kThumbnailFolder,
-          site_layout::kSummaryThumbnailFolder, site_layout::kPhoneFolder, site_layout::kStripFolder,
-          site_layout::kShapedFolder}) {
-        for (const std::string& name : FileNames(projectFolder / folder)) files.insert(std::string(folder) + "/" + name);
+        if (site_layout::IsPageName(name)) files.insert(name);
+    for (const std::string folder : kProjectSubfolders) {
+        if (folder == project_layout::kTextsFolder) continue;  // the project's, not the site's
+        for (const std::string& name : FileNames(projectFolder / folder)) files.insert(folder + "/" + name);
     }
     TextLines lines{std::string(kFirstLine)};
     lines.insert(lines.end(), files.begin(), files.end());

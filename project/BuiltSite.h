@@ -20,7 +20,9 @@ inline constexpr const char* kBuildingMark = "building.dat";
 // A build begins: until Record, the site is not a finished one. Throws
 // PalimoraError when the mark cannot be written.
 void Begin(const std::filesystem::path& projectFolder);
-// The site no longer is what the last build made (a save changed the project).
+// The site no longer is what the last build made (a save changed the
+// project): the record goes, and the entry pages with it, so that no page
+// is opened as the built site.
 void Forget(const std::filesystem::path& projectFolder);
 // Records the site as it now stands in the project folder (the pages at its
 // top and the files of the site's folders) and ends the build. Throws

@@ -4,7 +4,6 @@
 #include "common/Error.h"
 #include "common/TextLines.h"
 #include "project/BuiltSite.h"
-#include "project/ProjectFolders.h"
 #include "project/ProjectLayout.h"
 
 #include <optional>
@@ -58,7 +57,6 @@ void GiveDemoLanguage(const ProgramFolder& folder, const std::string& languageCo
     WriteFileAtomically(project_layout::WorkingSettingsFile(demo), wanted->settings);
     // A site built before shows the old words: it is built again before it is shown or sent.
     built_site::Forget(demo);
-    for (const std::string& page : BuiltSiteMarkers()) fs::remove(demo / page, error);
 }
 
 }  // namespace palimora

@@ -36,6 +36,10 @@ std::string DoubleSizeName(std::string_view thumbnailName) {
     const std::size_t dot = name.rfind('.');
     return dot == std::string::npos ? name + "-2x" : name.substr(0, dot) + "-2x" + name.substr(dot);
 }
+bool IsPageName(std::string_view name) {
+    const std::string extension = LowerExtensionOf(name);
+    return extension == ".htm" || extension == ".html";
+}
 std::string ShapedName(std::string_view name) {
     if (!IsJpegName(name)) return std::string(name);
     return std::string(name.substr(0, name.size() - ExtensionOf(name).size())) + ".jpg";

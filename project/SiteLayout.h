@@ -47,6 +47,9 @@ std::string StripName(std::string_view pictureBase, int strip);
 // "<base>.jpg" (also when its own name ends in ".jpeg"), any other under its
 // own name.
 std::string ShapedName(std::string_view name);
+// Whether a file of the site's folder is one of its pages: ".htm" or
+// ".html", in any letter case.
+bool IsPageName(std::string_view name);
 // A thumbnail's twice-as-sharp copy: "tn-<base>-2x.jpg" beside "tn-<base>.jpg".
 std::string DoubleSizeName(std::string_view thumbnailName);
 

@@ -4,28 +4,16 @@
 #include "project/SiteLayout.h"
 
 #include <algorithm>
-#include <cctype>
 #include <system_error>
 
 namespace palimora::local_site {
 namespace fs = std::filesystem;
 namespace {
 
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
-bool IsPage(const fs::path& file) {
-    const std::string extension = Lower(file.extension().string());
-    return extension == ".htm" || extension == ".html";
-}
-
 std::vector<fs::path> Files(const fs::path& folder, bool pagesOnly) {
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(folder)) {
-        if (entry.is_regular_file() && (!pagesOnly || IsPage(entry.path()))) files.push_back(entry.path());
+        if (entry.is_regular_file() && (!pagesOnly || site_layout::IsPageName(entry.path().filename().string()))) files.push_back(entry.path());
     }
     std::sort(files.begin(), files.end());
     return files;
@@ -37,20 +25,12 @@ std::vector<fs::path> Pages(const fs::path& projectFolder) { return Files(projec
 
 std::vector<fs::path> FolderFiles(const fs::path& folder) { return Files(folder, false); }
 
-int CountFiles(const fs::path& folder) {
-    std::error_code error;
-    if (!fs::is_directory(folder, error)) return 0;
-    int count = 0;
-    for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
-        if (entry->is_regular_file(error)) ++count;
-    }
-    return count;
-}
-
-std::string PictureFolderName(const fs::path& projectFolder, int pictureStrips) {
+std::string PictureFolderName(const std::set<std::string>& builtFiles, int pictureStrips) {
     if (pictureStrips > 1) return site_layout::kStripFolder;
     // The user's own photos go online only when the site shows them as they are.
-    if (CountFiles(projectFolder / site_layout::kShapedFolder) > 0) return site_layout::kShapedFolder;
+    const std::string shaped = std::string(site_layout::kShapedFolder) + "/";
+    const auto next = builtFiles.lower_bound(shaped);
+    if (next != builtFiles.end() && next->starts_with(shaped)) return site_layout::kShapedFolder;
     return project_layout::kPicturesFolder;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -18,14 +19,11 @@ std::vector<std::filesystem::path> Pages(const std::filesystem::path& projectFol
 // std::filesystem::filesystem_error when the folder cannot be read.
 std::vector<std::filesystem::path> FolderFiles(const std::filesystem::path& folder);
 
-// The number of ordinary files of a folder; 0 when it is missing.
-int CountFiles(const std::filesystem::path& folder);
-
 // The site's picture folder: the strips' folder when pictures are cut into
 // more than one strip, else the folder of the pictures as the site shows
-// them when the build shaped them (web_images holds files), else the
-// pictures' own folder.
-std::string PictureFolderName(const std::filesystem::path& projectFolder, int pictureStrips);
+// them when the build shaped them (its record names files of web_images),
+// else the pictures' own folder.
+std::string PictureFolderName(const std::set<std::string>& builtFiles, int pictureStrips);
 
 // The site folders sent after the picture folder, in order, each only when
 // it exists locally; never the picture folder itself.

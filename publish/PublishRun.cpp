@@ -1,7 +1,5 @@
 #include "publish/PublishRun.h"
 
-#include "project/BuiltSite.h"
-
 #include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/TextLines.h"
@@ -134,7 +132,7 @@ private:
             dialogs_.ShowMessageOk(Text(TextId::NotBuiltYet));
             throw RunFailed{};
         }
-        pictureFolder_ = local_site::PictureFolderName(project_, settings.Number(SettingLine::PictureStrips));
+        pictureFolder_ = local_site::PictureFolderName(*builtFiles_, settings.Number(SettingLine::PictureStrips));
         for (const std::string& name : local_site::ExtraFolderNames(pictureFolder_)) {
             std::error_code error;
             if (fs::is_directory(project_ / name, error)) extraFolders_.push_back(name);

@@ -168,11 +168,8 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const s
     if (sizes.reduce) need(sizes.limited);
     if (pixelsOfThePicture) need(sizes.shown);
     // A picture shown as it is goes to the site as its own bytes, never encoded again.
-    const bool copiedAsItIs = settings.shaped && !sizes.reduce && !stampThePicture;
-    if (wanted.width == 0) {
-        if (copiedAsItIs) copied();
-        return files;
-    }
+    if (settings.shaped && !sizes.reduce && !stampThePicture) copied();
+    if (wanted.width == 0) return files;
     // What the decode may hold: the whole picture's coefficients when it is
     // progressive, and pixels up to twice the wanted size each way.
     const std::size_t estimate = static_cast<std::size_t>(natural.width) * natural.height * 3 +
@@ -203,7 +200,6 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const s
         files.push_back(
             {projectFolder / site_layout::kPhoneFolder / (base + ".jpg"), encoded(decoded.Shown(*sizes.phone))});
     }
-    if (copiedAsItIs) copied();
     if (!sizes.reduce && !pixelsOfThePicture) return files;
     // At full size the decode is the picture: no second copy of it.
     Image picture = sizes.reduce ? decoded.Shown(sizes.limited) : std::move(decoded).Shown(natural);

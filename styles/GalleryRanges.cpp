@@ -20,15 +20,10 @@ GalleryLines Read(const SettingsStore& settings, int gallery) {
             settings.Line(GalleryLine(SettingLine::GalleryLastPicture1, gallery))};
 }
 
-// Only lines whose value changes are written, so that a settings file the
-// change does not concern keeps its bytes.
 void Write(SettingsStore& settings, int gallery, const GalleryLines& lines) {
-    const auto set = [&](SettingLine line, const std::string& value) {
-        if (settings.Line(line) != value) settings.SetLine(line, value);
-    };
-    set(GalleryLine(SettingLine::GalleryName1, gallery), lines.name);
-    set(GalleryLine(SettingLine::GalleryFirstPicture1, gallery), lines.first);
-    set(GalleryLine(SettingLine::GalleryLastPicture1, gallery), lines.last);
+    settings.SetLine(GalleryLine(SettingLine::GalleryName1, gallery), lines.name);
+    settings.SetLine(GalleryLine(SettingLine::GalleryFirstPicture1, gallery), lines.first);
+    settings.SetLine(GalleryLine(SettingLine::GalleryLastPicture1, gallery), lines.last);
 }
 
 }  // namespace
@@ -86,12 +81,10 @@ std::vector<std::string> FollowPictures(SettingsStore& settings, const std::vect
         lines.last = after[static_cast<std::size_t>(*newLast)];
         kept.push_back(std::move(lines));
     }
-    // Removed galleries leave their places to the ones after them.
+    // Removed galleries leave their places to the ones after them; lines
+    // that keep their values keep their bytes.
     kept.resize(kMaxGalleries);
-    for (int gallery = 1; gallery <= kMaxGalleries; ++gallery) {
-        const GalleryLines& lines = kept[static_cast<std::size_t>(gallery - 1)];
-        if (!removed.empty() || !lines.name.empty()) Write(settings, gallery, lines);
-    }
+    for (int gallery = 1; gallery <= kMaxGalleries; ++gallery) Write(settings, gallery, kept[static_cast<std::size_t>(gallery - 1)]);
     return removed;
 }
 

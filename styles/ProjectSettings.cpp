@@ -12,6 +12,8 @@
 #include "styles/StyleWords.h"
 
 #include <algorithm>
+#include <array>
+#include <span>
 #include <system_error>
 
 namespace palimora {
@@ -31,8 +33,22 @@ std::vector<std::string> SortedFiles(const fs::path& folder, bool (*keep)(const 
     return names;
 }
 
-template <std::size_t N>
-std::vector<std::string> Texts(const Language& language, const std::array<TextId, N>& texts) {
+// The language texts a list of fixed choices offers; none for another kind of list.
+std::span<const TextId> FixedTextsOf(Kind kind) {
+    switch (kind) {
+        case Kind::Style: return kStyleTexts;
+        case Kind::Position: return kPositionTexts;
+        case Kind::Corner: return kCornerTexts;
+        default: return {};
+    }
+}
+
+// The browser's own font, named in any language of the program folder.
+bool NamesBrowserFont(const ProgramFolder& folder, std::string_view stored) {
+    return StyleWordIndex(folder, std::array{TextId::BrowserFont}, stored).has_value();
+}
+
+std::vector<std::string> Texts(const Language& language, std::span<const TextId> texts) {
     std::vector<std::string> items;
     for (const TextId text : texts) items.push_back(language.LangText(text));
     return items;
@@ -134,9 +150,7 @@ int ProjectSettings::RgbColour(SettingLine line) const { return ResolveColour(Co
 
 std::string ProjectSettings::FontFace(SettingLine line, const Language& language, const ProgramFolder& folder) const {
     const std::string stored = store_.Line(line);
-    // The browser's font under its name in any language is the browser's font.
-    const bool browsers = stored.empty() || StyleWordIndex(folder, std::array{TextId::BrowserFont}, stored).has_value();
-    return browsers ? language.LangText(TextId::BrowserFont) : stored;
+    return stored.empty() || NamesBrowserFont(folder, stored) ? language.LangText(TextId::BrowserFont) : stored;
 }
 
 std::string ProjectSettings::Text(SettingLine line, const Language& language, const std::string& projectName) const {
@@ -157,9 +171,9 @@ std::vector<std::string> ProjectSettings::ItemsOf(SettingLine line, const Progra
                                                   const Language& language,
                                                   const std::vector<std::string>& fonts) const {
     switch (Layout(line).kind) {
-        case Kind::Style: return Texts(language, kStyleTexts);
-        case Kind::Position: return Texts(language, kPositionTexts);
-        case Kind::Corner: return Texts(language, kCornerTexts);
+        case Kind::Style:
+        case Kind::Position:
+        case Kind::Corner: return Texts(language, FixedTextsOf(Layout(line).kind));
         case Kind::Language: {
             // An empty line is the first item: the program's own language.
             std::vector<std::string> items{language.LangText(TextId::LanguageName)};
@@ -184,17 +198,9 @@ std::string ProjectSettings::ChosenItem(SettingLine line, const ProgramFolder& f
     const std::vector<std::string> items = ItemsOf(line, folder, language, fonts);
     std::optional<std::size_t> choice = Choice(line, items);
     // A style word stored while the program spoke another language.
-    if (!choice) {
-        switch (Layout(line).kind) {
-            case Kind::Style: choice = StyleWordIndex(folder, kStyleTexts, store_.Line(line)); break;
-            case Kind::Position: choice = StyleWordIndex(folder, kPositionTexts, store_.Line(line)); break;
-            case Kind::Corner: choice = StyleWordIndex(folder, kCornerTexts, store_.Line(line)); break;
-            case Kind::Font:
-                if (StyleWordIndex(folder, std::array{TextId::BrowserFont}, store_.Line(line))) choice = 0;
-                break;
-            default: break;
-        }
-    }
+    const std::string stored = store_.Line(line);
+    if (!choice) choice = StyleWordIndex(folder, FixedTextsOf(Layout(line).kind), stored);
+    if (!choice && Layout(line).kind == Kind::Font && NamesBrowserFont(folder, stored)) choice = 0;
     return choice && *choice < items.size() ? items[*choice] : std::string();
 }
 
