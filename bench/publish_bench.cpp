@@ -5,23 +5,19 @@
 // Usage: publish_bench <program folder> [pictures=120]
 #include "common/ProgramFolder.h"
 #include "common/UserDialogs.h"
-#include "imaging/JpegCodec.h"
 #include "lang/Language.h"
 #include "lang/TextId.h"
-#include "project/PictureNames.h"
-#include "project/PictureTextFile.h"
+#include "project/PictureList.h"
 #include "publish/PublishRun.h"
-#include "sitegen/ProjectBuild.h"
-#include "styles/ProjectSettings.h"
 #include "tests/support/BuiltSite.h"
 #include "tests/support/FtpServers.h"
+#include "tests/support/TempFolder.h"
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
-#include <random>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -58,21 +54,26 @@ public:
     bool CancelRequested() override { return false; }
 };
 
-// A photo-like picture: smooth gradients with noise, so that it compresses
-// as photos do (a few hundred kilobytes).
-palimora::Image Photo(int width, int height, std::mt19937& random) {
-    palimora::Image image(width, height);
-    const int tint = static_cast<int>(random() % 96);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            std::uint8_t* pixel = &image.rgb[(static_cast<std::size_t>(y) * width + x) * 3];
-            const int noise = static_cast<int>(random() % 40);
-            pixel[0] = static_cast<std::uint8_t>((x * 200 / width + tint + noise) % 256);
-            pixel[1] = static_cast<std::uint8_t>((y * 200 / height + noise) % 256);
-            pixel[2] = static_cast<std::uint8_t>((x + y) * 100 / (width + height) + tint + noise);
-        }
+// The bytes of the files under `folder` written since `since` (a rename
+// keeps a file's time).
+std::uintmax_t BytesWrittenSince(const fs::path& folder, fs::file_time_type since) {
+    std::uintmax_t bytes = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        if (entry.is_regular_file() && entry.last_write_time() >= since) bytes += entry.file_size();
     }
-    return image;
+    return bytes;
+}
+
+// Copies the site's files of `project` into `site`, replacing what was there.
+std::uintmax_t CopySite(const fs::path& project, const fs::path& site) {
+    fs::remove_all(site);
+    std::uintmax_t bytes = 0;
+    for (const fs::path& file : palimora::testing::SiteFiles(project)) {
+        fs::create_directories((site / file).parent_path());
+        fs::copy_file(project / file, site / file);
+        bytes += fs::file_size(project / file);
+    }
+    return bytes;
 }
 
 std::size_t CountFiles(const fs::path& folder) {
@@ -91,43 +92,24 @@ int main(int argc, char* argv[]) {
     const palimora::ProgramFolder folder(argv[1]);
     const int count = argc > 2 ? std::max(100, std::atoi(argv[2])) : 120;
     const std::string name = "BenchPublish";
-    const fs::path project = folder.Project(name);
-    fs::remove_all(project);
-    fs::create_directories(project / "textes");
-    fs::create_directories(project / "images");
-    palimora::PictureTextFile texts(project / "textes" / "images.dat");
-    texts.CreateEmpty();
-    std::mt19937 random(11);
-    for (int i = 1; i <= count; ++i) {
-        palimora::EncodeJpeg(Photo(1024, 768, random), project / "images" / (palimora::SixDigits(i) + ".jpg"));
-        texts.Write(i, "Photo " + std::to_string(i), "");
-    }
+    const fs::path project = palimora::testing::MakePhotoProject(folder.Root(), name, count, 1024, 768);
     palimora::Language language;
     language.LoadChosen(folder);
-    palimora::ProjectSettings settings;
-    settings.Commit(folder, name, language);
     QuietDialogs dialogs;
     QuietProgress progress;
-    if (palimora::BuildProject({folder, name, {}}, dialogs, progress) != palimora::BuildOutcome::Built) return 1;
 
     // The same files for lftp: the site without the project's own files.
     const fs::path work = fs::temp_directory_path() / "palimora-publish-bench";
     fs::remove_all(work);
     fs::create_directories(work / "server");
-    fs::create_directories(work / "site");
     const auto files = palimora::testing::SiteFiles(project);
-    std::uintmax_t bytes = 0;
-    for (const fs::path& file : files) {
-        fs::create_directories((work / "site" / file).parent_path());
-        fs::copy_file(project / file, work / "site" / file);
-        bytes += fs::file_size(project / file);
-    }
+    const std::uintmax_t bytes = CopySite(project, work / "site");
     palimora::testing::LocalFtpServer server(work / "server");
     std::printf("site: %d pictures, %zu files, %.1f MB; pyftpdlib on 127.0.0.1:%d\n", count, files.size(),
                 static_cast<double>(bytes) / 1e6, server.Port());
 
     palimora::PublishRequest request{folder, name,
-                                     palimora::FtpServer{"127.0.0.1", server.Port(), "photo", "secret", 60},
+                                     palimora::FtpServer{"ftp://127.0.0.1", server.Port(), "photo", "secret", 60},
                                      palimora::ReplacePolicy::All, true};
     progress.sendingPrefix = language.LangText(palimora::TextId::Sending) + " ";
     const auto ourStart = Clock::now();
@@ -135,9 +117,12 @@ int main(int argc, char* argv[]) {
     const double ours = Seconds(ourStart);
     if (outcome != palimora::PublishOutcome::Published) return 1;
 
-    const std::string mirror = "lftp -u photo,secret -p " + std::to_string(server.Port()) +
-                               " -e 'set ftp:passive-mode on; set net:max-retries 1; mirror -R --no-perms " +
-                               (work / "site").string() + " /lftp; quit' 127.0.0.1 >/dev/null";
+    const auto mirrorCommand = [&](const char* options) {
+        return "lftp -u photo,secret -p " + std::to_string(server.Port()) +
+               " -e 'set ftp:passive-mode on; set net:max-retries 1; mirror -R --no-perms " + options + " " +
+               (work / "site").string() + " /lftp; quit' 127.0.0.1 >/dev/null";
+    };
+    const std::string mirror = mirrorCommand("");
     const auto peerStart = Clock::now();
     if (std::system(mirror.c_str()) != 0) return 1;
     const double peer = Seconds(peerStart);
@@ -162,6 +147,30 @@ int main(int argc, char* argv[]) {
     std::printf("unchanged, again : palimora %7.3f s (%d files sent), lftp %7.3f s\n", again, sentAgain, peerAgain);
     std::printf("ratio second / first publication: %.3f; palimora / lftp, second: %.2f\n", again / ours,
                 again / peerAgain);
+
+    // One photo deleted in the middle: every later picture is renumbered.
+    palimora::PictureList(project).Delete({count / 2});
+    palimora::testing::BuildSite(folder.Root(), name);
+    CopySite(project, work / "site");
+    const fs::path marker = work / "marker";
+    palimora::testing::WriteBytes(marker, "");
+    const auto since = fs::last_write_time(marker);
+    const auto deleteStart = Clock::now();
+    if (palimora::PublishSite(request, language, dialogs, progress) != palimora::PublishOutcome::Published) return 1;
+    const double afterDelete = Seconds(deleteStart);
+    const auto peerDeleteStart = Clock::now();
+    if (std::system(mirrorCommand("--delete").c_str()) != 0) return 1;
+    const double peerAfterDelete = Seconds(peerDeleteStart);
+    const std::uintmax_t oursDeleteBytes = BytesWrittenSince(work / "server" / "palimora", since);
+    const std::uintmax_t peerDeleteBytes = BytesWrittenSince(work / "server" / "lftp", since);
+    const bool exact = palimora::testing::DifferingFiles(project, work / "server" / "palimora", true).empty() &&
+                       CountFiles(work / "server" / "palimora") == palimora::testing::SiteFiles(project).size();
+    std::printf("one photo deleted: palimora %7.3f s, %.2f MB sent; lftp %7.3f s, %.2f MB sent\n", afterDelete,
+                static_cast<double>(oursDeleteBytes) / 1e6, peerAfterDelete, static_cast<double>(peerDeleteBytes) / 1e6);
+    std::printf("ratio after delete / full upload: bytes %.3f, time %.3f; palimora / lftp bytes: %.3f%s\n",
+                static_cast<double>(oursDeleteBytes) / static_cast<double>(bytes), afterDelete / ours,
+                static_cast<double>(oursDeleteBytes) / static_cast<double>(std::max<std::uintmax_t>(1, peerDeleteBytes)),
+                exact ? "" : "  (the server does not hold exactly the site!)");
     fs::remove_all(project);
-    return oursSent == files.size() && peerSent == files.size() ? 0 : 1;
+    return oursSent == files.size() && peerSent == files.size() && exact ? 0 : 1;
 }

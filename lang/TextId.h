@@ -349,10 +349,19 @@ enum class TextId {
     ChosenLanguageUnusable = 406,
     SiteLanguageUnusable = 407,
     PrivateDataNotRemoved = 408,
+    RenamingOnServer = 409,
+    PlainFtpQuestion = 410,
+    PlainFtpRefused = 411,
+    IdentityChanged = 412,
+    AcceptedBeforeLabel = 413,
+    RememberPassword = 414,
+    PasswordNotRemembered = 415,
+    PublishSecurityHelp = 416,
+    PublishKeysHelp = 417,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 339> kAllTextIds{{
+inline constexpr std::array<TextId, 348> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -692,9 +701,18 @@ inline constexpr std::array<TextId, 339> kAllTextIds{{
     TextId::ChosenLanguageUnusable,
     TextId::SiteLanguageUnusable,
     TextId::PrivateDataNotRemoved,
+    TextId::RenamingOnServer,
+    TextId::PlainFtpQuestion,
+    TextId::PlainFtpRefused,
+    TextId::IdentityChanged,
+    TextId::AcceptedBeforeLabel,
+    TextId::RememberPassword,
+    TextId::PasswordNotRemembered,
+    TextId::PublishSecurityHelp,
+    TextId::PublishKeysHelp,
 }};
 
-inline constexpr int kLanguageFileLines = 409;
+inline constexpr int kLanguageFileLines = 418;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

@@ -178,6 +178,14 @@ void FtpClient::EnterFolder(const std::string& name) {
     Expect(ReplyClass::Completion, kChangeFolder);
 }
 
+void FtpClient::RenameFile(const std::string& from, const std::string& to) {
+    control_.RequireConnection();
+    control_.FlushInput();
+    Command("RNFR " + from);
+    Expect(ReplyClass::Intermediate, kOther);
+    SendCommand("RNTO " + to);
+}
+
 std::string FtpClient::CurrentFolder() {
     SendCommand("PWD");
     const std::string reply = WithoutLineEnd(reply_.firstLine);

@@ -76,6 +76,8 @@ public:
     void EnterFolder(const std::string& name);
     void MakeFolder(const std::string& name) { SendCommand("MKD " + name); }
     void DeleteFile(const std::string& name) { SendCommand("DELE " + name); }
+    // RNFR, then RNTO once the server asked for the new name (350).
+    void RenameFile(const std::string& from, const std::string& to);
     std::string CurrentFolder();
     // 1 ASCII, 2 image (binary), 3 local 8 bits.
     void SetTransferType(int kind);

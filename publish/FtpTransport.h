@@ -20,6 +20,9 @@ public:
     void Up() override { client_.EnterFolder(".."); }
     void MakeFolder(const std::string& name) override { client_.MakeFolder(ToServer(name)); }
     void Remove(const std::string& name) override { client_.DeleteFile(ToServer(name)); }
+    void Rename(const std::string& from, const std::string& to) override {
+        client_.RenameFile(ToServer(from), ToServer(to));
+    }
     std::string CurrentFolder() override { return FromServer(client_.CurrentFolder()); }
     void SetTextMode(bool text) override { client_.SetTransferType(text ? 1 : 2); }
     void Upload(const std::filesystem::path& local, const std::string& remoteName) override {

@@ -15,19 +15,15 @@ const UnixListing::Entry* Listed(const std::vector<UnixListing::Entry>& listing,
     return found == listing.end() ? nullptr : &*found;
 }
 
-// A page goes in ASCII mode and a server may store it with its own line
-// ends: either size is the size that was sent.
-bool SameSize(const UnixListing::Entry& listed, const SentFile& file) {
-    return listed.size == std::to_string(file.size) || listed.size == std::to_string(file.lfSize);
-}
-
-PlannedFile::State StateOf(const UnixListing::Entry* listed, const SentFile* recorded, const SentFile& local) {
-    if (!listed) return PlannedFile::State::New;
-    const bool sameContent = recorded && recorded->sha256 == local.sha256;
-    return sameContent && SameSize(*listed, local) ? PlannedFile::State::Unchanged : PlannedFile::State::Changed;
-}
 
 }  // namespace
+
+bool ListedAsSent(const std::vector<UnixListing::Entry>& listing, const std::string& name, const SentFile& file) {
+    // A page goes in ASCII mode and a server may store it with its own line
+    // ends: either size is the size that was sent.
+    const UnixListing::Entry* listed = Listed(listing, name);
+    return listed && (listed->size == std::to_string(file.size) || listed->size == std::to_string(file.lfSize));
+}
 
 std::vector<PlanEntry> MakePlan(const std::vector<SiteFolder>& folders, const PublicationRecord& record) {
     std::vector<PlanEntry> plan;
@@ -41,7 +37,11 @@ std::vector<PlanEntry> MakePlan(const std::vector<SiteFolder>& folders, const Pu
             const SentFile* recorded = record.Find(entry.Path());
             entry.described = DescribeLocalFile(file, folder.pages, recorded);
             entry.file.size = entry.described.size;
-            entry.file.state = StateOf(Listed(folder.listing, entry.file.name), recorded, entry.described);
+            const bool sameContent = recorded && recorded->sha256 == entry.described.sha256;
+            entry.file.state = !Listed(folder.listing, entry.file.name) ? PlannedFile::State::New
+                               : sameContent && ListedAsSent(folder.listing, entry.file.name, entry.described)
+                                   ? PlannedFile::State::Unchanged
+                                   : PlannedFile::State::Changed;
             sitePaths.insert(entry.Path());
             plan.push_back(std::move(entry));
         }
@@ -55,8 +55,7 @@ std::vector<PlanEntry> MakePlan(const std::vector<SiteFolder>& folders, const Pu
             std::find_if(folders.begin(), folders.end(), [&](const SiteFolder& f) { return f.key == key; });
         if (folder == folders.end()) continue;
         // Replaced by someone else since, or gone already: not the program's to remove.
-        const UnixListing::Entry* listed = Listed(folder->listing, name);
-        if (!listed || !SameSize(*listed, sent)) continue;
+        if (!ListedAsSent(folder->listing, name, sent)) continue;
         PlanEntry entry;
         entry.file = {key, name, PlannedFile::State::Removed, sent.size};
         entry.described = sent;

@@ -25,6 +25,7 @@ struct PlanEntry {
     SentFile described;           // as it is recorded once sent
     bool send = false;
     bool remove = false;
+    std::string movedFrom;  // sent by renaming this file of the server's (see PlanServerMoves)
 
     std::string Path() const { return file.folder.empty() ? file.name : file.folder + "/" + file.name; }
 };
@@ -37,6 +38,9 @@ struct PlanEntry {
 // else is ever removed. Throws PalimoraError when a local file cannot be read
 // or its name has a character Windows-1252 cannot hold.
 std::vector<PlanEntry> MakePlan(const std::vector<SiteFolder>& folders, const PublicationRecord& record);
+
+// Whether `listing` holds `name` with the size `file` was sent with.
+bool ListedAsSent(const std::vector<UnixListing::Entry>& listing, const std::string& name, const SentFile& file);
 
 enum class PlanChoice { SendChanges, SendAll, Cancel };
 

@@ -11,6 +11,7 @@
 #include "publish/PlanText.h"
 #include "publish/PublicationPlan.h"
 #include "publish/RemoteFolders.h"
+#include "publish/ServerMoves.h"
 #include "publish/ServerAddress.h"
 #include "publish/SftpTransport.h"
 #include "publish/SocketErrors.h"
@@ -18,6 +19,7 @@
 #include "styles/SettingsLayout.h"
 
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <set>
 #include <system_error>
@@ -221,11 +223,18 @@ private:
             Fail(error, "");
         }
         StepStatus(Text(TextId::SendingFolder) + " " + siteFolder_);
-        // The site's folder is the current one; each sub-folder is entered by
-        // its whole path, so that a failure in one cannot send into another.
-        SendFolder("", [&] {});
-        for (const std::string& name : SiteFolderKeys()) {
-            if (!name.empty()) SendFolder(name, [&] { remote_.EnterExisting(SubFolderPath(name)); });
+        // Pictures first, so that no new page shows one still on its way;
+        // old files go last, once no new page leads to them. Each folder is
+        // entered by its whole path, so that a failure in one cannot send into another.
+        const auto enter = [&](const std::string& key) {
+            remote_.EnterExisting(key.empty() ? siteFolderPath_ : SubFolderPath(key));
+        };
+        for (const std::string& key : SiteFolderKeys()) {
+            if (!key.empty()) SendFolder(key, enter, Phase::Send);
+        }
+        SendFolder("", enter, Phase::SendAndRemove);
+        for (const std::string& key : SiteFolderKeys()) {
+            if (!key.empty()) SendFolder(key, enter, Phase::Remove);
         }
         SaveRecord();
         for (; steps_ < maximum_; ++steps_) progress_.Step();
@@ -297,6 +306,7 @@ private:
             folders.push_back({key, FilesOf(key), key.empty(), remote_.ListingOf(key)});
         }
         plan_ = MakePlan(folders, *record_);
+        siteFolders_ = std::move(folders);
         if (!request_.removeOldFiles) {
             std::erase_if(plan_,
                           [](const PlanEntry& entry) { return entry.file.state == PlannedFile::State::Removed; });
@@ -309,6 +319,12 @@ private:
             if (choice == PlanChoice::Cancel) throw RunCancelled{};
             ChooseInPlan(plan_, choice, request_.removeOldFiles);
         }
+        // What the server holds under another name is renamed rather than sent again.
+        for (const SiteFolder& folder : siteFolders_) {
+            moves_[folder.key] = PlanServerMoves(plan_, folder, *record_, request_.removeOldFiles);
+            maximum_ += static_cast<int>(moves_[folder.key].size());
+        }
+        progress_.SetMaximum(maximum_);
         toDo_ = static_cast<int>(std::count_if(plan_.begin(), plan_.end(),
                                                [](const PlanEntry& entry) { return entry.send || entry.remove; }));
     }
@@ -327,9 +343,11 @@ private:
         return (siteFolderPath_.ends_with("/") ? siteFolderPath_ : siteFolderPath_ + "/") + name;
     }
 
+    // The site's folders in the order they are sent: the pages ("") last.
     std::vector<std::string> SiteFolderKeys() const {
-        std::vector<std::string> keys{"", pictureFolder_};
+        std::vector<std::string> keys{pictureFolder_};
         keys.insert(keys.end(), extraFolders_.begin(), extraFolders_.end());
+        keys.push_back("");
         return keys;
     }
 
@@ -341,19 +359,29 @@ private:
         return answer == 0 ? PlanChoice::SendChanges : answer == 1 ? PlanChoice::SendAll : PlanChoice::Cancel;
     }
 
-    // Sends the planned files of one site folder into the remote folder
-    // that `enter` makes current (pages in ASCII mode, anything else in
-    // image mode), then removes the ones planned for removal. Each is noted
-    // in the record once the server confirmed it.
+    enum class Phase { Send, Remove, SendAndRemove };
+
+    // Carries out the planned work of one site folder in the remote folder
+    // `enter` makes current: renames on the server, then sends (pages in
+    // ASCII mode, anything else in image mode), then removes, as `phase`
+    // says. Each is noted in the record once the server confirmed it.
     template <typename Enter>
-    void SendFolder(const std::string& key, Enter enter) {
+    void SendFolder(const std::string& key, Enter enter, Phase phase) {
+        const bool sending = phase != Phase::Remove;
+        const bool removing = phase != Phase::Send;
+        const auto planned = [&](const PlanEntry& entry) {
+            return entry.file.folder == key && ((sending && entry.send) || (removing && entry.remove));
+        };
+        if (phase == Phase::Remove && std::none_of(plan_.begin(), plan_.end(), planned)) return;
         try {
-            enter();
+            enter(key);
+            if (sending) MoveOnServer(key);
             transport_->SetTextMode(key.empty());
             for (PlanEntry& entry : plan_) {
-                if (entry.file.folder != key || !(entry.send || entry.remove)) continue;
-                StepStatus(Text(entry.send ? TextId::Sending : TextId::Removing) + " " + entry.file.name);
-                if (entry.send) {
+                if (!planned(entry)) continue;
+                const bool send = sending && entry.send;
+                StepStatus(Text(send ? TextId::Sending : TextId::Removing) + " " + entry.file.name);
+                if (send) {
                     transport_->Upload(entry.local, entry.file.name);
                     record_->NoteSent(entry.Path(), entry.described);
                 } else {
@@ -369,6 +397,40 @@ private:
             Fail(error,
                  Text(TextId::SendFolderError) + " " + Cp1252FromPath(key.empty() ? project_ : project_ / key) + ".");
         }
+    }
+
+    // The renames planned in the current folder. A server that refuses one
+    // (no RNFR, a name it will not take) gets the files that are left sent
+    // instead; the record still tells what each name holds.
+    void MoveOnServer(const std::string& key) {
+        const std::string prefix = key.empty() ? "" : key + "/";
+        for (const ServerMove& move : moves_[key]) {
+            StepStatus(Text(TextId::RenamingOnServer) + " " + (move.rename ? move.from + " -> " : "- ") + move.to);
+            try {
+                if (!move.rename) {
+                    transport_->Remove(move.to);
+                    record_->NoteRemoved(prefix + move.to);
+                    continue;
+                }
+                transport_->Rename(move.from, move.to);
+            } catch (const SockError&) {
+                throw;
+            } catch (const PalimoraError&) {
+                break;
+            }
+            record_->NoteRemoved(prefix + move.from);
+            record_->NoteSent(prefix + move.to, move.content);
+            for (PlanEntry& entry : plan_) {
+                if (entry.file.folder != key) continue;
+                // The target is in place; a file the site lost is gone with the rename.
+                const bool placed = move.final && entry.file.name == move.to && entry.send;
+                const bool movedAway = entry.file.name == move.from && entry.remove;
+                if (!placed && !movedAway) continue;
+                entry.send = entry.remove = false;
+                ++done_;
+            }
+        }
+        moves_[key].clear();
     }
 
     void SaveRecord() {
@@ -430,6 +492,8 @@ private:
     std::string siteFolderPath_;  // as the server names it
     std::optional<PublicationRecord> record_;
     std::vector<PlanEntry> plan_;
+    std::vector<SiteFolder> siteFolders_;
+    std::map<std::string, std::vector<ServerMove>> moves_;  // by site folder
     int toDo_ = 0;  // files to send or remove
     int done_ = 0;
     int maximum_ = 0;

@@ -72,8 +72,10 @@ enum class PublishOutcome { Published, Cancelled, Failed };
 // Publishes the built site of a project: connects and logs in, asks the
 // remote folder (UserDialogs::AskText, title text 242, prompt text 243, the
 // project name with blanks as "_" offered), walks and creates it, then sends
-// the pages in ASCII mode and the picture folders, param, tn_images and
-// tns_images in image mode, each file once. Questions and messages go to
+// the picture folders, param, tn_images and tns_images in image mode and
+// after them the pages in ASCII mode, each file once; a file whose content
+// the server holds under another name it no longer needs is renamed there
+// instead (PlanServerMoves). Questions and messages go to
 // `dialogs` in the user's language; progress and the cancel test to
 // `progress`. Only Published means that every file was sent.
 PublishOutcome PublishSite(const PublishRequest& request, const Language& language, UserDialogs& dialogs,

@@ -47,6 +47,8 @@ public:
     virtual void MakeFolder(const std::string& name) = 0;
     // Deletes a file of the current folder.
     virtual void Remove(const std::string& name) = 0;
+    // Renames a file of the current folder; `to` does not exist.
+    virtual void Rename(const std::string& from, const std::string& to) = 0;
     virtual std::string CurrentFolder() = 0;
     // Pages go as text (FTP's ASCII mode), anything else as bytes.
     virtual void SetTextMode(bool text) = 0;

@@ -232,6 +232,13 @@ void SftpTransport::Remove(const std::string& name) {
     if (sftp_unlink(session_->sftp, PathOf(name).c_str()) != SSH_OK) throw PalimoraError("550 " + PathOf(name));
 }
 
+void SftpTransport::Rename(const std::string& from, const std::string& to) {
+    TestCancel();
+    if (sftp_rename(session_->sftp, PathOf(from).c_str(), PathOf(to).c_str()) != SSH_OK) {
+        throw PalimoraError("550 " + PathOf(from));
+    }
+}
+
 void SftpTransport::Upload(const std::filesystem::path& local, const std::string& remoteName) {
     TestCancel();
     std::ifstream in(local, std::ios::binary);

@@ -28,6 +28,7 @@ public:
     void Up() override;
     void MakeFolder(const std::string& name) override;
     void Remove(const std::string& name) override;
+    void Rename(const std::string& from, const std::string& to) override;
     std::string CurrentFolder() override;
     void SetTextMode(bool) override {}
     void Upload(const std::filesystem::path& local, const std::string& remoteName) override;

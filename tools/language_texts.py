@@ -354,9 +354,18 @@ NAMES = {
     406: "ChosenLanguageUnusable",
     407: "SiteLanguageUnusable",
     408: "PrivateDataNotRemoved",
+    409: "RenamingOnServer",
+    410: "PlainFtpQuestion",
+    411: "PlainFtpRefused",
+    412: "IdentityChanged",
+    413: "AcceptedBeforeLabel",
+    414: "RememberPassword",
+    415: "PasswordNotRemembered",
+    416: "PublishSecurityHelp",
+    417: "PublishKeysHelp",
 }
 
-LAST = 408  # the language files' last line; numbers not in NAMES are empty lines
+LAST = 417  # the language files' last line; numbers not in NAMES are empty lines
 
 
 class LanguageTableError(Exception):

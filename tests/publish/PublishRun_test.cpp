@@ -1,6 +1,7 @@
 #include "publish/PublishRun.h"
 #include "common/ProgramFolder.h"
 #include "project/BuiltSite.h"
+#include "project/PictureList.h"
 #include "lang/Language.h"
 #include "publish/RemoteFolders.h"
 #include "styles/ProjectSettings.h"
@@ -177,6 +178,54 @@ TEST_F(RealServerRunTest, RepublishingSendsExactlyWhatChangedAndRemovesOnlyWhatI
     EXPECT_EQ(testing::DifferingFiles(project, served.Path() / "Demo", true), std::vector<std::string>{});
 }
 
+// Deleting or swapping pictures renumbers files the server holds already:
+// they are renamed there (a swap through a temporary name), never sent
+// again, and the server ends holding exactly the site.
+TEST_F(RealServerRunTest, RenumberedPicturesAreRenamedOnTheServerNotSentAgain) {
+    const fs::path photos = testing::MakePhotoProject(program.Path(), "Thirty", 30, 96, 72);
+    const fs::path remote = served.Path() / "Thirty";
+    const auto publish = [&] {
+        dialogs.textAnswers = {"Thirty"};
+        dialogs.choices = {0};
+        progress.statuses.clear();
+        const PublishRequest request{folder, "Thirty", FtpServer{"ftp://127.0.0.1", server.Port(), "photo", "secret", 20},
+                                     ReplacePolicy::Ask, true};
+        EXPECT_EQ(PublishSite(request, language, dialogs, progress), PublishOutcome::Published) << Messages().front();
+        // A picture's own files ("000012.jpg", "tn-000012.jpg"); a strip or the icon changes with its pictures.
+        std::vector<std::string> pictures;
+        const std::string sending = Text(TextId::Sending) + " ";
+        for (const std::string& status : progress.statuses) {
+            std::string name = status.substr(std::min(status.size(), sending.size()));
+            if (name.starts_with("tn-")) name.erase(0, 3);
+            if (status.starts_with(sending) && name.size() == 10 && name.ends_with(".jpg") &&
+                std::all_of(name.begin(), name.begin() + 6, [](char c) { return c >= '0' && c <= '9'; })) {
+                pictures.push_back(name);
+            }
+        }
+        return pictures;
+    };
+    const auto serverHoldsTheSite = [&] {
+        EXPECT_EQ(testing::DifferingFiles(photos, remote, true), std::vector<std::string>{});
+        std::set<fs::path> held;
+        for (const auto& entry : fs::recursive_directory_iterator(remote)) {
+            if (entry.is_regular_file()) held.insert(fs::relative(entry.path(), remote));
+        }
+        const std::vector<fs::path> site = testing::SiteFiles(photos);
+        EXPECT_EQ(held, std::set<fs::path>(site.begin(), site.end()));
+    };
+    EXPECT_EQ(publish().size(), 60u);  // pictures and thumbnails
+
+    PictureList(photos).Delete({1});
+    testing::BuildSite(program.Path(), "Thirty");
+    EXPECT_EQ(publish(), std::vector<std::string>{});
+    serverHoldsTheSite();
+
+    ASSERT_TRUE(PictureList(photos).Move(1, +1));
+    testing::BuildSite(program.Path(), "Thirty");
+    EXPECT_EQ(publish(), std::vector<std::string>{});
+    serverHoldsTheSite();
+}
+
 // A folder and pages named with accents and in other scripts are made in
 // one run and found in the next: this server offers UTF8 and gets the names
 // in UTF-8.
@@ -235,8 +284,9 @@ TEST_F(RealServerRunTest, ACancelBetweenStepsEndsTheRunSayingWhatWasSent) {
     EXPECT_EQ(Publish(server.Port(), ReplacePolicy::All, "Demo"), PublishOutcome::Cancelled);
     ASSERT_EQ(Messages().size(), 1u);
     const std::size_t files = testing::SiteFiles(project).size();
+    // The pictures go first, the pages after them.
     EXPECT_EQ(Messages().front().rfind(Text(TextId::DoneBeforeStop) + " 1 / " + std::to_string(files) + "\n" +
-                                           Text(TextId::NotDoneLabel) + " Gal2.htm, Gal3.htm, ",
+                                           Text(TextId::NotDoneLabel) + " web_images/000002.jpg, web_images/000003.jpg, ",
                                        0),
               0u)
         << Messages().front();
@@ -304,7 +354,7 @@ TEST_F(ScriptedRunTest, AnUploadTheServerCutsShortStopsTheRun) {
     EXPECT_EQ(Publish(server->Port(), ReplacePolicy::All, "Demo"), PublishOutcome::Failed);
     // The server's reply, then what was sent and what was not.
     ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Messages().front().rfind(Text(TextId::SendFolderError) + " " + project.string() + ".\n" +
+    EXPECT_EQ(Messages().front().rfind(Text(TextId::SendFolderError) + " " + (project / "web_images").string() + ".\n" +
                                            "426 Connection closed; transfer aborted.\n" + Text(TextId::DoneBeforeStop) +
                                            " 0 / ",
                                        0),

@@ -2,12 +2,18 @@
 
 #include "common/ProgramFolder.h"
 #include "common/UserDialogs.h"
+#include "imaging/JpegCodec.h"
+#include "lang/Language.h"
+#include "project/PictureNames.h"
+#include "project/PictureTextFile.h"
+#include "styles/ProjectSettings.h"
 #include "sitegen/ProjectBuild.h"
 #include "styles/SettingsStore.h"
 #include "tests/support/QuietProgress.h"
 #include "tests/support/TempFolder.h"
 
 #include <algorithm>
+#include <random>
 #include <stdexcept>
 
 namespace palimora::testing {
@@ -29,6 +35,21 @@ public:
     void Beep() override {}
 };
 
+Image Photo(int width, int height, std::mt19937& random) {
+    Image image(width, height);
+    const int tint = static_cast<int>(random() % 96);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            std::uint8_t* pixel = &image.rgb[(static_cast<std::size_t>(y) * width + x) * 3];
+            const int noise = static_cast<int>(random() % 40);
+            pixel[0] = static_cast<std::uint8_t>((x * 200 / width + tint + noise) % 256);
+            pixel[1] = static_cast<std::uint8_t>((y * 200 / height + noise) % 256);
+            pixel[2] = static_cast<std::uint8_t>((x + y) * 100 / (width + height) + tint + noise);
+        }
+    }
+    return image;
+}
+
 bool IsPage(const fs::path& file) { return file.extension() == ".htm" || file.extension() == ".html"; }
 
 }  // namespace
@@ -45,6 +66,27 @@ fs::path BuildDemoSite(const fs::path& root, const std::string& name) {
         settings.SetLine(SettingLine::TodaysBrowsers, "");
         settings.Save(file);
     }
+    BuildSite(root, name);
+    return project;
+}
+
+fs::path MakePhotoProject(const fs::path& root, const std::string& name, int count, int width, int height) {
+    const ProgramFolder folder(root);
+    const fs::path project = folder.Project(name);
+    fs::remove_all(project);
+    fs::create_directories(project / "textes");
+    fs::create_directories(project / "images");
+    PictureTextFile texts(project / "textes" / "images.dat");
+    texts.CreateEmpty();
+    std::mt19937 random(11);
+    for (int i = 1; i <= count; ++i) {
+        EncodeJpeg(Photo(width, height, random), project / "images" / (SixDigits(i) + ".jpg"));
+        texts.Write(i, "Photo " + std::to_string(i), "");
+    }
+    Language language;
+    language.LoadChosen(folder);
+    ProjectSettings settings;
+    settings.Commit(folder, name, language);
     BuildSite(root, name);
     return project;
 }

@@ -13,6 +13,13 @@ std::filesystem::path BuildDemoSite(const std::filesystem::path& root, const std
 // Builds the site of a project of the program folder in `root` again.
 void BuildSite(const std::filesystem::path& root, const std::string& name);
 
+// Makes project `name` in the program folder of `root` (staged already) with
+// `count` photo-like pictures of `width` x `height` (smooth gradients with
+// noise: a few hundred kilobytes at 1024 x 768), each different, and the
+// default settings; builds its site. Returns the project folder.
+std::filesystem::path MakePhotoProject(const std::filesystem::path& root, const std::string& name, int count,
+                                       int width, int height);
+
 // The site's files under a project folder that a publication sends, as
 // paths relative to it: the pages, then every file of the site folders. The
 // picture folder is by default the one the pages show the pictures from:
