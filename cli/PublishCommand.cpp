@@ -126,7 +126,8 @@ int PublishCommand(const ProgramFolder& program, const std::vector<std::string>&
     PublishDialogs dialogs(messages, language, terminal, folder);
     PublishRequest request{project->folder, project->projectName,
                            FtpServer{options->host, options->port, options->user, *password, options->timeoutSeconds,
-                                     options->trustFingerprint},
+                                     options->trustFingerprint,
+                                     options->allowPlain ? FtpServer::PlainFtp::Allowed : FtpServer::PlainFtp::Refused},
                            options->replace.value_or(ReplacePolicy::Ask), options->removeOldFiles};
     PublishConsoleProgress progress(messages, language);
     const PublishOutcome outcome = PublishSite(request, language, dialogs, progress);

@@ -42,8 +42,8 @@ std::optional<PublishOptions> ParsePublishOptions(const std::vector<std::string>
             problem = {TextId::PasswordNotAnArgument, {}};
             return std::nullopt;
         }
-        if (argument == "--delete") {
-            options.removeOldFiles = true;
+        if (argument == "--delete" || argument == "--allow-plain") {
+            (argument == "--delete" ? options.removeOldFiles : options.allowPlain) = true;
             continue;
         }
         if (i + 1 >= arguments.size()) {

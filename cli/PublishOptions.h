@@ -20,6 +20,7 @@ struct PublishOptions {
     bool removeOldFiles = false;           // --delete
     int timeoutSeconds = 60;
     std::string trustFingerprint;  // a certificate or host key taken though it does not verify
+    bool allowPlain = false;       // --allow-plain: plain FTP to a bare host whose server offers no TLS
 };
 
 // Why arguments cannot be used: a language text and the argument concerned.

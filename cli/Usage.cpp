@@ -27,8 +27,10 @@ const CommandText kCommands[] = {
     {CliCommand::Publish,
      "publish",
      "publish PROJECT --host H --user U [--port N] [--folder PATH]\n"
-     "                    [--replace ask|all|none|changed] [--delete] [--timeout S] [--trust-fingerprint SHA256]",
-     {TextId::PublishHelp, TextId::PublishPasswordHelp, TextId::PublishReplaceHelp, TextId::PublishDeleteHelp}},
+     "                    [--replace ask|all|none|changed] [--delete] [--timeout S] [--trust-fingerprint SHA256]\n"
+     "                    [--allow-plain]",
+     {TextId::PublishHelp, TextId::PublishPasswordHelp, TextId::PublishReplaceHelp, TextId::PublishDeleteHelp,
+      TextId::PublishSecurityHelp, TextId::PublishKeysHelp}},
 };
 
 const CommandText& TextOf(CliCommand command) {

@@ -7,6 +7,7 @@
 #include "lang/Language.h"
 #include "project/BuiltSite.h"
 #include "publish/FtpTransport.h"
+#include "publish/KnownServers.h"
 #include "publish/LocalSiteFiles.h"
 #include "publish/PlanText.h"
 #include "publish/PublicationPlan.h"
@@ -56,6 +57,7 @@ public:
           progress_(progress),
           project_(request.folder.Project(request.projectName)),
           address_(ParseServerAddress(request.server.host, request.server.port)),
+          known_(KnownServersFile(request.folder.Root())),
           transport_(MakeTransport()),
           remote_(*transport_, dialogs, language, request.projectName) {}
 
@@ -153,7 +155,10 @@ private:
         login.user = request_.server.user;
         login.password = request_.server.password;
         login.timeOutMilliseconds = request_.server.timeoutSeconds * 1000;
-        login.loggingIn = [this] { StepStatus(Text(TextId::LoggingIn)); };
+        login.loggingIn = [this] {
+            if (tlsRefused_) ConsentToPlainFtp();
+            StepStatus(Text(TextId::LoggingIn));
+        };
         login.untrustedIdentity = [this](const IdentityCheck& check) { return TrustIdentity(check); };
         login.tlsAnswer = [this](bool accepted) {
             tlsRefused_ = !accepted;
@@ -174,26 +179,66 @@ private:
             tlsRemembered_ ? FtpClient::Encryption::Required : FtpClient::Encryption::WhenOffered);
     }
 
-    // A server whose certificate or host key did not verify: the fingerprint
-    // the command line was given, or one the user accepted in this run, goes
-    // on; else the user is asked, once.
+    // "host:port", as known servers are named.
+    std::string ServerName() const { return address_.host + ":" + std::to_string(address_.port); }
+
+    // A server whose certificate or host key did not verify: one accepted
+    // before for this host and port, the fingerprint the command line was
+    // given, or one the user accepts now goes on, and is remembered. A
+    // fingerprint other than the one accepted before is warned about with both.
     bool TrustIdentity(const IdentityCheck& check) {
-        for (const std::string& trusted : {request_.server.trustedFingerprint, acceptedFingerprint_}) {
-            if (SameFingerprint(trusted, check.fingerprint)) return true;
-        }
-        const TextId what = check.kind == IdentityCheck::Kind::ChangedHostKey   ? TextId::ChangedHostKey
-                            : check.kind == IdentityCheck::Kind::UnknownHostKey ? TextId::UnknownHostKey
-                                                                                : TextId::UntrustedCertificate;
-        std::string question = Text(what) + "\n" + address_.host + ":" + std::to_string(address_.port);
-        if (!check.reason.empty()) question += "\n" + Text(TextId::ReasonLabel) + " " + check.reason;
-        question +=
-            "\n" + Text(TextId::FingerprintLabel) + " " + check.fingerprint + "\n" + Text(TextId::ConnectOnlyIfKnown);
-        if (dialogs_.AskTrust(question) == kModalYes) {
-            acceptedFingerprint_ = check.fingerprint;
+        const KnownServers::Kind kind = check.kind == IdentityCheck::Kind::Certificate ? KnownServers::Kind::Certificate
+                                                                                       : KnownServers::Kind::HostKey;
+        const std::optional<std::string> before = known_.Accepted(ServerName(), kind);
+        if ((before && SameFingerprint(*before, check.fingerprint)) ||
+            SameFingerprint(acceptedFingerprint_, check.fingerprint)) {
             return true;
         }
-        identityRefused_ = true;
-        return false;
+        if (!SameFingerprint(request_.server.trustedFingerprint, check.fingerprint)) {
+            if (dialogs_.AskTrust(TrustQuestion(check, before)) != kModalYes) {
+                identityRefused_ = true;
+                return false;
+            }
+        }
+        acceptedFingerprint_ = check.fingerprint;
+        Remember(kind, check.fingerprint);
+        return true;
+    }
+
+    std::string TrustQuestion(const IdentityCheck& check, const std::optional<std::string>& before) const {
+        const TextId what = before ? TextId::IdentityChanged
+                            : check.kind == IdentityCheck::Kind::ChangedHostKey ? TextId::ChangedHostKey
+                            : check.kind == IdentityCheck::Kind::UnknownHostKey ? TextId::UnknownHostKey
+                                                                                : TextId::UntrustedCertificate;
+        std::string question = Text(what) + "\n" + ServerName();
+        if (!check.reason.empty()) question += "\n" + Text(TextId::ReasonLabel) + " " + check.reason;
+        if (before) question += "\n" + Text(TextId::AcceptedBeforeLabel) + " " + *before;
+        return question + "\n" + Text(TextId::FingerprintLabel) + " " + check.fingerprint + "\n" +
+               Text(TextId::ConnectOnlyIfKnown);
+    }
+
+    // The server refused AUTH TLS: the password goes in clear only when the
+    // caller allows it, or the user did for this server, now or before.
+    void ConsentToPlainFtp() {
+        switch (request_.server.plainFtp) {
+            case FtpServer::PlainFtp::Allowed: return;
+            case FtpServer::PlainFtp::Refused:
+                dialogs_.ShowMessageOk(Text(TextId::PlainFtpRefused) + "\n" + ServerName());
+                throw RunFailed{};
+            case FtpServer::PlainFtp::Ask: break;
+        }
+        if (known_.Accepted(ServerName(), KnownServers::Kind::PlainFtp)) return;
+        if (dialogs_.AskTrust(Text(TextId::PlainFtpQuestion) + "\n" + ServerName()) != kModalYes) throw RunCancelled{};
+        Remember(KnownServers::Kind::PlainFtp, "yes");
+    }
+
+    // A failure to remember is told; this run goes on with what was accepted.
+    void Remember(KnownServers::Kind kind, const std::string& value) {
+        try {
+            known_.Accept(ServerName(), kind, value);
+        } catch (const PalimoraError& error) {
+            dialogs_.ShowMessageOk(error.UserMessage());
+        }
     }
 
     void Connect() {
@@ -478,6 +523,7 @@ private:
     PublishProgress& progress_;
     fs::path project_;
     ServerAddress address_;
+    KnownServers known_;
     // Set while the transport is made and opened, so before it.
     bool tlsRemembered_ = false;  // the host took TLS before
     bool tlsRefused_ = false;     // and refused it now

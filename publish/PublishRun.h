@@ -28,6 +28,10 @@ struct FtpServer {
     // A certificate or host key with this SHA-256 fingerprint is taken
     // without asking, though it does not verify (the command line's way).
     std::string trustedFingerprint = {};
+    // A bare host whose server offers no encryption: the user is asked
+    // (once a server: the answer is remembered), or the caller decided.
+    enum class PlainFtp { Ask, Allowed, Refused };
+    PlainFtp plainFtp = PlainFtp::Ask;
 };
 
 // What to do with a file whose name the remote folder already lists.

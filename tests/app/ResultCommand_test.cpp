@@ -182,7 +182,7 @@ TEST_F(ResultCommandTest, AfterOneTitleChangeOnlyThePagesShowingItAreBuiltAndSen
         } publishing;
         dialogs.textAnswers = {std::string("Vacances")};
         const PublishRequest request{session.Folder(), "Vacances",
-                                     FtpServer{"127.0.0.1", server.Port(), "photo", "secret", 20}, replace};
+                                     FtpServer{"ftp://127.0.0.1", server.Port(), "photo", "secret", 20}, replace};
         ASSERT_EQ(PublishSite(request, session.CurrentLanguage(), dialogs, publishing), PublishOutcome::Published);
     };
     const auto siteFiles = [&] {

@@ -54,7 +54,7 @@ protected:
         return PublishCommand(folder, arguments, messages, terminal);
     }
     std::vector<std::string> To(int port, std::vector<std::string> more) {
-        std::vector<std::string> arguments{"Demo",   "--host", "127.0.0.1", "--port", std::to_string(port),
+        std::vector<std::string> arguments{"Demo",   "--host", "ftp://127.0.0.1", "--port", std::to_string(port),
                                            "--user", "photo"};
         arguments.insert(arguments.end(), more.begin(), more.end());
         return arguments;
@@ -143,6 +143,22 @@ TEST_F(PublishCommandTest, ACertificateThatDoesNotVerifyIsRefusedUnlessItsFinger
     EXPECT_EQ(Run(trusting), 0) << Printed();
     EXPECT_EQ(testing::DifferingFiles(project, served.Path() / "Demo", true), std::vector<std::string>{});
     EXPECT_EQ(Printed().find("secret"), std::string::npos);
+    // Remembered for that host and port: the next run needs no fingerprint.
+    EXPECT_EQ(Run(ftps), 0) << Printed();
+}
+
+TEST_F(PublishCommandTest, PlainFtpToABareHostNeedsToBeAskedFor) {
+    testing::TempFolder served;
+    testing::LocalFtpServer server(served.Path());
+    std::vector<std::string> bare{"Demo", "--host", "127.0.0.1", "--port", std::to_string(server.Port()),
+                                  "--user", "photo", "--replace", "all"};
+    EXPECT_EQ(Run(bare), 1);
+    EXPECT_NE(Printed().find(Utf8FromCp1252(Spoken().LangText(TextId::PlainFtpRefused)).Bytes()), std::string::npos)
+        << Printed();
+    EXPECT_TRUE(fs::is_empty(served.Path()));
+    bare.push_back("--allow-plain");
+    EXPECT_EQ(Run(bare), 0) << Printed();
+    EXPECT_EQ(testing::DifferingFiles(project, served.Path() / "Demo", true), std::vector<std::string>{});
 }
 
 TEST_F(PublishCommandTest, OnATerminalThePlanIsAskedAboutOnceAndAnUnchangedSiteAsksNothing) {

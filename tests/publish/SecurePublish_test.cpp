@@ -3,6 +3,7 @@
 #include "publish/FtpClient.h"
 #include "publish/IdentityCheck.h"
 #include "publish/PublicationRecord.h"
+#include "publish/KnownServers.h"
 #include "publish/PublishRun.h"
 #include "publish/SocketErrors.h"
 #include "tests/publish/PublishTestSupport.h"
@@ -102,6 +103,20 @@ TEST_F(FtpsPublishTest, ABareHostTakesTlsWhenTheServerOffersIt) {
     EXPECT_TRUE(HostOfferedTls(project, "127.0.0.1"));  // remembered with the project
 }
 
+// Plain FTP agreed to once for a server is not asked about again.
+TEST_F(SecurePublishTest, PlainFtpAgreedToIsRememberedForTheServer) {
+    testing::TempFolder served;
+    testing::LocalFtpServer server(served.Path());
+    const std::string address = "127.0.0.1:" + std::to_string(server.Port());
+    dialogs.answers = {kModalYes};
+    ASSERT_EQ(Publish(address, "photo", "secret"), PublishOutcome::Published) << AllItWrote();
+    EXPECT_EQ(Messages().size(), 1u);
+    dialogs.shown.clear();
+    ASSERT_EQ(Publish(address, "photo", "secret"), PublishOutcome::Published) << AllItWrote();
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
+    EXPECT_EQ(testing::DifferingFiles(project, served.Path() / "Demo", true), std::vector<std::string>{});
+}
+
 TEST_F(FtpsPublishTest, ACertificateRefusedEndsTheRunAndOneNamedIsTakenWithoutAsking) {
     dialogs.answers = {kModalCancel};
     EXPECT_EQ(Publish(Address("ftps://"), "photo", "secret"), PublishOutcome::Cancelled);
@@ -109,20 +124,22 @@ TEST_F(FtpsPublishTest, ACertificateRefusedEndsTheRunAndOneNamedIsTakenWithoutAs
     EXPECT_EQ(Messages().size(), 1u);  // the question, and no failure told after it
     EXPECT_TRUE(fs::is_empty(served.Path()));
 
-    // The fingerprint given ahead (any letter case, without colons).
+    // Another fingerprint is no permission.
+    dialogs.shown.clear();
+    EXPECT_EQ(Publish(Address("ftps://"), "photo", "secret", "Demo", 20, std::string(64, 'A')),
+              PublishOutcome::Cancelled);
+    EXPECT_EQ(Questions().size(), 1u);
+
+    // The fingerprint given ahead (any letter case, without colons), then
+    // remembered for this host and port.
     dialogs.shown.clear();
     std::string fingerprint;
     for (const char c : certificate.Fingerprint()) {
         if (c != ':') fingerprint += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
     EXPECT_EQ(Publish(Address("ftps://"), "photo", "secret", "Demo", 20, fingerprint), PublishOutcome::Published);
+    EXPECT_EQ(Publish(Address("ftps://"), "photo", "secret", "Demo", 20), PublishOutcome::Published);
     EXPECT_TRUE(Questions().empty());
-
-    // Another fingerprint is no permission.
-    dialogs.shown.clear();
-    EXPECT_EQ(Publish(Address("ftps://"), "photo", "secret", "Demo", 20, std::string(64, 'A')),
-              PublishOutcome::Cancelled);
-    EXPECT_EQ(Questions().size(), 1u);
 }
 
 TEST_F(FtpsPublishTest, ACancelBetweenStepsEndsATlsRunSayingWhatWasSent) {
@@ -233,12 +250,23 @@ TEST_F(ScriptedTlsTest, WithoutTlsAtTheServerFtpsFailsBeforeTheLoginAndABareHost
     EXPECT_FALSE(Received("USER"));
     EXPECT_FALSE(Received("PASS"));
 
-    dialogs.shown.clear();
-    Start([](const std::string& command) -> std::optional<std::string> {
+    // A bare host: plain FTP only once the user agreed, before the user name
+    // and password go; the answer is remembered for that server.
+    const auto withoutTls = [](const std::string& command) -> std::optional<std::string> {
         if (command == "AUTH TLS") return "534 Policy requires no TLS.\r\n";
         return std::nullopt;
-    });
-    EXPECT_EQ(Publish(Address(""), "photo", "secret"), PublishOutcome::Published);
+    };
+    for (const int answer : {kModalCancel, kModalYes}) {
+        dialogs.shown.clear();
+        dialogs.answers = {answer};
+        Start(withoutTls);
+        EXPECT_EQ(Publish(Address(""), "photo", "secret"),
+                  answer == kModalYes ? PublishOutcome::Published : PublishOutcome::Cancelled);
+        ASSERT_FALSE(dialogs.shown.empty());
+        EXPECT_EQ(dialogs.shown.front().rfind(Text(TextId::PlainFtpQuestion), 0), 0u) << dialogs.shown.front();
+        EXPECT_EQ(Received("PASS"), answer == kModalYes);
+        EXPECT_EQ(Received("USER"), answer == kModalYes);
+    }
     EXPECT_EQ(server->Commands().front(), "AUTH TLS");
     EXPECT_FALSE(Received("PBSZ"));
 
@@ -340,8 +368,33 @@ TEST_F(SftpPublishTest, AnUnknownHostKeyIsAskedAboutWithItsFingerprint) {
     EXPECT_NE(questions[0].find(Text(TextId::UnknownHostKey)), std::string::npos);
     EXPECT_NE(questions[0].find(server->Fingerprint()), std::string::npos) << questions[0];
     EXPECT_TRUE(fs::exists(server->Home() / "www" / "Demo" / "index.html"));
-    // The key is not written to the known hosts.
+    // The key is not written to ssh's known hosts, but remembered by the
+    // program for this host and port: the next publication asks nothing.
     EXPECT_FALSE(fs::exists(home.Path() / ".ssh" / "known_hosts"));
+    dialogs.shown.clear();
+    ASSERT_EQ(PublishBySftp(), PublishOutcome::Published) << AllItWrote();
+    EXPECT_EQ(Questions(), std::vector<std::string>{});
+}
+
+// A key other than the one accepted before: a warning naming both, refused
+// by default with nothing sent; accepted, it replaces the one remembered.
+TEST_F(SftpPublishTest, AKeyOtherThanTheOneAcceptedStopsTheRunUnlessAccepted) {
+    const std::string named = "127.0.0.1:" + std::to_string(server->Port());
+    const std::string before = "SHA256:AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA";
+    testing::WriteBytes(KnownServersFile(program.Path()), named + " ssh-key " + before + "\r\n");
+    for (const int answer : {kModalCancel, kModalYes}) {
+        dialogs.shown.clear();
+        dialogs.answers = {answer};
+        EXPECT_EQ(PublishBySftp(), answer == kModalYes ? PublishOutcome::Published : PublishOutcome::Cancelled);
+        const auto questions = Questions();
+        ASSERT_EQ(questions.size(), 1u);
+        EXPECT_EQ(questions[0].rfind(Text(TextId::IdentityChanged), 0), 0u);
+        EXPECT_NE(questions[0].find(Text(TextId::AcceptedBeforeLabel) + " " + before), std::string::npos);
+        EXPECT_NE(questions[0].find(server->Fingerprint()), std::string::npos) << questions[0];
+        EXPECT_EQ(fs::exists(server->Home() / "www"), answer == kModalYes);
+    }
+    EXPECT_EQ(KnownServers(KnownServersFile(program.Path())).Accepted(named, KnownServers::Kind::HostKey),
+              server->Fingerprint());
 }
 
 TEST_F(SftpPublishTest, AChangedHostKeyIsWarnedAboutAndRefusedOnCancelWithNothingSent) {

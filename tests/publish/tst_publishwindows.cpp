@@ -300,7 +300,7 @@ private slots:
         testing::TempFolder served;
         testing::LocalFtpServer server(served.Path());
         TFormFTP2 window(
-            ProgramFolder(program.Path()), "Demo", {"127.0.0.1", server.Port(), "photo", "secret", 20}, "index.html",
+            ProgramFolder(program.Path()), "Demo", {"ftp://127.0.0.1", server.Port(), "photo", "secret", 20}, "index.html",
             language_, dialogs_, [this](const std::string& address) { opened_.push_back(address); }, nullptr);
         dialogs_.textAnswers = {std::string("albums/../Demo_web"), std::string("photos.example.org/demo")};
         window.show();
@@ -314,7 +314,7 @@ private slots:
         QCOMPARE(dialogs_.shown.back(), language_.LangText(TextId::WebAddressPrompt));
         QCOMPARE(opened_, std::vector<std::string>{"http://photos.example.org/demo/index.html"});
         TFormFTP2 again(
-            ProgramFolder(program.Path()), "Demo", {"127.0.0.1", server.Port(), "photo", "secret", 20}, "index.html",
+            ProgramFolder(program.Path()), "Demo", {"ftp://127.0.0.1", server.Port(), "photo", "secret", 20}, "index.html",
             language_, dialogs_, [this](const std::string& address) { opened_.push_back(address); }, nullptr);
         dialogs_.textAnswers = {std::string("albums/../Demo_web")};
         dialogs_.shown.clear();
@@ -329,7 +329,7 @@ private slots:
         testing::TempFolder program;
         testing::BuildDemoSite(program.Path());
         TFormFTP2 window(ProgramFolder(program.Path()), "Demo",
-                         {"127.0.0.1", testing::ClosedPort(), "photo", "secret", 20}, "index.html", language_, dialogs_,
+                         {"ftp://127.0.0.1", testing::ClosedPort(), "photo", "secret", 20}, "index.html", language_, dialogs_,
                          {}, nullptr);
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 30000);
@@ -343,7 +343,7 @@ private slots:
         const auto project = testing::BuildDemoSite(program.Path());
         testing::TempFolder served;
         testing::LocalFtpServer server(served.Path());
-        TFormFTP2 window(ProgramFolder(program.Path()), "Demo", {"127.0.0.1", server.Port(), "photo", "secret", 20},
+        TFormFTP2 window(ProgramFolder(program.Path()), "Demo", {"ftp://127.0.0.1", server.Port(), "photo", "secret", 20},
                          "index.html", language_, dialogs_, {}, nullptr);
         dialogs_.textAnswers = {std::string("Demo")};
         // Cancel is pressed as the first file goes out.
