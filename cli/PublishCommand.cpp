@@ -11,8 +11,10 @@
 #include "common/Error.h"
 #include "lang/Language.h"
 #include "lang/TextId.h"
+#include "publish/PasswordStore.h"
 #include "publish/PlanText.h"
 #include "publish/PublishRun.h"
+#include "publish/ServerAddress.h"
 
 #include <algorithm>
 #include <cctype>
@@ -86,8 +88,11 @@ private:
     const Language& language_;
 };
 
-std::optional<std::string> Password(Terminal& terminal, const Language& language) {
+// From the environment, else the desktop's keyring, else the terminal.
+std::optional<std::string> Password(const PublishOptions& options, Terminal& terminal, const Language& language) {
     if (const char* password = std::getenv(kPasswordVariable)) return std::string(password);
+    const std::string server = ServerName(ParseServerAddress(options.host, options.port));
+    if (auto remembered = password_store::Find(server, options.user)) return remembered;
     if (!terminal.Attached()) return std::nullopt;
     return terminal.ReadLine(Utf8FromCp1252(language.LangText(TextId::PasswordLabel) + " ").Bytes(), true);
 }
@@ -115,7 +120,7 @@ int PublishCommand(const ProgramFolder& program, const std::vector<std::string>&
     }
     const auto lock = TakeProgramFolder(program, language, messages);
     if (!lock) return kExitFolderInUse;
-    const std::optional<std::string> password = Password(terminal, language);
+    const std::optional<std::string> password = Password(*options, terminal, language);
     if (!password) {
         Tell(messages, language.LangText(TextId::NoPasswordGiven));
         return kExitBadArguments;

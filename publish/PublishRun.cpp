@@ -179,8 +179,7 @@ private:
             tlsRemembered_ ? FtpClient::Encryption::Required : FtpClient::Encryption::WhenOffered);
     }
 
-    // "host:port", as known servers are named.
-    std::string ServerName() const { return address_.host + ":" + std::to_string(address_.port); }
+    std::string ServerName() const { return palimora::ServerName(address_); }
 
     // A server whose certificate or host key did not verify: one accepted
     // before for this host and port, the fingerprint the command line was
@@ -375,7 +374,7 @@ private:
     }
 
     std::string ServerAndUser() const {
-        return address_.host + ":" + std::to_string(address_.port) + " " + request_.server.user;
+        return ServerName() + " " + request_.server.user;
     }
 
     std::vector<PlannedFile> PlannedFiles() const {

@@ -25,4 +25,10 @@ struct ServerAddress {
 // after the host are left out.
 ServerAddress ParseServerAddress(const std::string& typed, int defaultPort = 21);
 
+// "host:port": how a server is named where the program remembers something
+// about it (accepted keys, plain FTP, the password).
+inline std::string ServerName(const ServerAddress& address) {
+    return address.host + ":" + std::to_string(address.port);
+}
+
 }  // namespace palimora

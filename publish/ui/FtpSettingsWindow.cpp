@@ -1,5 +1,6 @@
 #include "publish/ui/FtpSettingsWindow.h"
 
+#include "common/Cp1252.h"
 #include "common/UserDialogs.h"
 #include "common/ui/Colours.h"
 #include "common/ui/DesignedNames.h"
@@ -7,7 +8,11 @@
 #include "lang/Language.h"
 #include "lang/TextId.h"
 #include "lang/ui/CommandGuard.h"
+#include "publish/PasswordStore.h"
 #include "publish/PublishRun.h"
+#include "publish/ServerAddress.h"
+
+#include <QCheckBox>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -78,6 +83,9 @@ TFormFTP::TFormFTP(FtpServer& server, const Language& language, UserDialogs& dia
     PasswordEdit->setStyle(dollars);
     PasswordEdit->setEchoMode(QLineEdit::Password);
 
+    RememberBox = new QCheckBox(text(TextId::RememberPassword), Frame);
+    RememberBox->setGeometry(128, 208, 265, 19);
+
     OkButton = new QPushButton(text(TextId::Ok), Frame);
     OkButton->setGeometry(16, 232, 105, 25);
     OkButton->setEnabled(false);
@@ -99,15 +107,24 @@ TFormFTP::TFormFTP(FtpServer& server, const Language& language, UserDialogs& dia
                        {HostEdit, "Edit1"},
                        {UserEdit, "Edit2"},
                        {PasswordEdit, "MaskEdit1"},
+                       {RememberBox, "RememberPassword"},
                        {OkButton, "BitBtn1"},
                        {CancelButton, "BitBtn2"},
                        {HelpButton, "BitBtn3"}});
-    QWidget* const tabOrder[] = {HostEdit, UserEdit, PasswordEdit, OkButton, HelpButton, CancelButton};
+    QWidget* const tabOrder[] = {HostEdit, UserEdit, PasswordEdit, RememberBox, OkButton, HelpButton, CancelButton};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
-    // Only the address and the user name come back; the password is typed each time.
+    // The address and the user name come back; the password only from the keyring.
     if (!server_.host.empty()) HostEdit->setText(ToScreen(server_.host));
     if (!server_.user.empty()) UserEdit->setText(ToScreen(server_.user));
+    FillRememberedPassword();
+    FieldsChanged();
+    // Typing straight away fills the first empty field: a password never lands in clear in another.
+    QWidget* focus = OkButton;
+    for (QLineEdit* field : {PasswordEdit, UserEdit, HostEdit}) {
+        if (field->text().isEmpty()) focus = field;
+    }
+    focus->setFocus();
 
     for (QLineEdit* field : {HostEdit, UserEdit, PasswordEdit}) {
         connect(field, &QLineEdit::textChanged, this, &TFormFTP::FieldsChanged);
@@ -124,10 +141,40 @@ void TFormFTP::FieldsChanged() {
     OkButton->setEnabled(!HostEdit->text().isEmpty() && !UserEdit->text().isEmpty() && !PasswordEdit->text().isEmpty());
 }
 
+std::string TFormFTP::KeyringServer() const {
+    return ServerName(ParseServerAddress(FromScreen(HostEdit->text()), server_.port));
+}
+
+void TFormFTP::FillRememberedPassword() {
+    if (HostEdit->text().isEmpty() || UserEdit->text().isEmpty()) return;
+    const auto remembered =
+        password_store::Find(KeyringServer(), Utf8FromCp1252(FromScreen(UserEdit->text())).Bytes());
+    // A password this window could not have typed is left for the terminal.
+    if (!remembered || !IsStorableText(Utf8Text(*remembered))) return;
+    const std::string password = Cp1252FromUtf8(Utf8Text(*remembered));
+    if (Utf8FromCp1252(password).Bytes() != *remembered) return;
+    PasswordEdit->setText(ToScreen(password));
+    RememberBox->setChecked(true);
+    passwordWasRemembered_ = true;
+}
+
+void TFormFTP::RememberOrForgetPassword() {
+    const std::string server = KeyringServer();
+    const std::string user = Utf8FromCp1252(server_.user).Bytes();
+    if (!RememberBox->isChecked()) {
+        if (passwordWasRemembered_) password_store::Forget(server, user);
+        return;
+    }
+    if (!password_store::Save(server, user, Utf8FromCp1252(server_.password).Bytes())) {
+        dialogs_.ShowMessageOk(language_.LangText(TextId::PasswordNotRemembered));
+    }
+}
+
 void TFormFTP::ConfirmServer() {
     server_.host = FromScreen(HostEdit->text());
     server_.user = FromScreen(UserEdit->text());
     server_.password = FromScreen(PasswordEdit->text());
+    RememberOrForgetPassword();
     // Cancel keeps what was typed for the next opening but publishes nothing.
     done(dialogs_.AskOkCancel(language_.LangText(TextId::PublishQuestion)) == kModalYes ? kModalYes : kModalCancel);
 }

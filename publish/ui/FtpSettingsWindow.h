@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -17,8 +18,9 @@ struct FtpServer;
 
 // TFormFTP, the FTP settings window: the server address, the user name and
 // the password of this publication. It edits `server` in place: the address
-// and user name typed last are shown again, the password never is. Closes
-// with kModalYes when the user confirmed the publication, else kModalCancel.
+// and user name typed last are shown again; the password only when the user
+// had it remembered in the desktop's keyring (RememberBox). Closes with
+// kModalYes when the user confirmed the publication, else kModalCancel.
 class TFormFTP : public QDialog {
     Q_OBJECT
 public:
@@ -37,6 +39,7 @@ public:
     QLineEdit* HostEdit = nullptr;
     QLineEdit* UserEdit = nullptr;
     QLineEdit* PasswordEdit = nullptr;
+    QCheckBox* RememberBox = nullptr;  // keep the password in the desktop's keyring
     QPushButton* OkButton = nullptr;      // OK
     QPushButton* HelpButton = nullptr;    // help
     QPushButton* CancelButton = nullptr;  // cancel
@@ -47,11 +50,17 @@ public:
 
 private:
     void FieldsChanged();
+    // The password remembered for the server and user shown, if any.
+    void FillRememberedPassword();
+    void RememberOrForgetPassword();
+    // The server as the keyring names it, from the fields.
+    std::string KeyringServer() const;
 
     FtpServer& server_;
     const Language& language_;
     UserDialogs& dialogs_;
     std::function<void()> showHelp_;
+    bool passwordWasRemembered_ = false;
 };
 
 }  // namespace palimora

@@ -8,8 +8,10 @@
 #include "tests/support/BuiltSite.h"
 #include "tests/support/FtpServers.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/Screenshots.h"
 #include "tests/support/TempFolder.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -97,6 +99,8 @@ private slots:
         // The password shows as dollars.
         window->PasswordEdit->setText(QStringLiteral("abc"));
         QCOMPARE(window->PasswordEdit->displayText(), QStringLiteral("$$$"));
+        window->RememberBox->setChecked(true);
+        testing::SaveScreenshot(window.get(), QStringLiteral("ftp-settings"), QStringLiteral("light"));
     }
 
     void noCaptionRunsIntoItsFieldOrOutOfTheWindowInAnyLanguage() {
@@ -115,11 +119,31 @@ private slots:
                 QVERIFY2(label->geometry().right() < window.width(), qPrintable(label->text()));
             }
             QVERIFY(window.FolderHint->geometry().bottom() < window.UserEdit->y());
+            QVERIFY2(window.RememberBox->x() + window.RememberBox->sizeHint().width() < window.width(),
+                     qPrintable(window.RememberBox->text()));
+            QVERIFY(window.RememberBox->geometry().top() > window.PasswordEdit->geometry().bottom());
+            QVERIFY(window.RememberBox->geometry().bottom() < window.OkButton->y());
 
             TFormFTP2 transfer(folder_, "Vacances", server, "index.html", language, dialogs_, {}, nullptr);
             for (QPushButton* button : {transfer.ResultButton, transfer.CancelButton}) {
                 QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
             }
+        }
+    }
+
+    // Typing straight away goes to the first empty field, so that a password
+    // never lands in clear in the server's field.
+    void theFocusGoesToTheFirstEmptyField() {
+        FtpServer server;
+        for (const auto& [host, user, expected] :
+             {std::tuple{"", "", 0}, std::tuple{"ftp.hebergeur.fr", "", 1}, std::tuple{"ftp.hebergeur.fr", "marie", 2}}) {
+            server.host = host;
+            server.user = user;
+            auto window = Settings(server);
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+            QWidget* const fields[] = {window->HostEdit, window->UserEdit, window->PasswordEdit};
+            QCOMPARE(window->focusWidget(), fields[expected]);
         }
     }
 
