@@ -1,9 +1,11 @@
 #include "tests/publish/PublishTestSupport.h"
 
+#include "project/PictureList.h"
 #include "tests/support/BuiltSite.h"
 
 #include <algorithm>
 #include <memory>
+#include <set>
 
 namespace palimora::testing {
 
@@ -15,6 +17,51 @@ std::vector<std::string> DemoSitePublishTest::Messages() const {
         if (text != Text(TextId::PublishFolderLabel)) messages.push_back(text);
     }
     return messages;
+}
+
+void DemoSitePublishTest::ExpectRenumberedPicturesRenamed(const FtpServer& server, const std::string& remotePath,
+                                                          const std::filesystem::path& remote, bool pagesAsLf) {
+    namespace fs = std::filesystem;
+    const fs::path photos = MakePhotoProject(program.Path(), "Thirty", 30, 96, 72);
+    const auto publish = [&] {
+        dialogs.textAnswers = {remotePath};
+        dialogs.choices = {0};
+        progress.statuses.clear();
+        const PublishRequest request{folder, "Thirty", server, ReplacePolicy::Ask, true};
+        EXPECT_EQ(PublishSite(request, language, dialogs, progress), PublishOutcome::Published) << Messages().front();
+        // A picture's own files ("000012.jpg", "tn-000012.jpg"); a strip or the icon changes with its pictures.
+        std::vector<std::string> pictures;
+        const std::string sending = Text(TextId::Sending) + " ";
+        for (const std::string& status : progress.statuses) {
+            std::string name = status.substr(std::min(status.size(), sending.size()));
+            if (name.starts_with("tn-")) name.erase(0, 3);
+            if (status.starts_with(sending) && name.size() == 10 && name.ends_with(".jpg") &&
+                std::all_of(name.begin(), name.begin() + 6, [](char c) { return c >= '0' && c <= '9'; })) {
+                pictures.push_back(name);
+            }
+        }
+        return pictures;
+    };
+    const auto serverHoldsTheSite = [&] {
+        EXPECT_EQ(DifferingFiles(photos, remote, pagesAsLf), std::vector<std::string>{});
+        std::set<fs::path> held;
+        for (const auto& entry : fs::recursive_directory_iterator(remote)) {
+            if (entry.is_regular_file()) held.insert(fs::relative(entry.path(), remote));
+        }
+        const std::vector<fs::path> site = SiteFiles(photos);
+        EXPECT_EQ(held, std::set<fs::path>(site.begin(), site.end()));
+    };
+    EXPECT_EQ(publish().size(), 60u);  // pictures and thumbnails
+
+    PictureList(photos).Delete({1});
+    BuildSite(program.Path(), "Thirty");
+    EXPECT_EQ(publish(), std::vector<std::string>{});
+    serverHoldsTheSite();
+
+    ASSERT_TRUE(PictureList(photos).Move(1, +1));
+    BuildSite(program.Path(), "Thirty");
+    EXPECT_EQ(publish(), std::vector<std::string>{});
+    serverHoldsTheSite();
 }
 
 ScriptedFtpServer::Script SmallSite(ScriptedFtpServer*& server, ScriptHook first) {

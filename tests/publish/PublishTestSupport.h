@@ -56,6 +56,14 @@ protected:
     // Every message shown but the remote-path prompt.
     std::vector<std::string> Messages() const;
 
+    // Publishes a project of 30 photos to `server`'s `remotePath`, then
+    // deletes its second picture and swaps the first two, publishing after
+    // each: no picture's own file may be sent again (the server renames
+    // them), and `remote`, the server's folder on this machine, then holds
+    // exactly the site (pages with LF line ends when `pagesAsLf`).
+    void ExpectRenumberedPicturesRenamed(const FtpServer& server, const std::string& remotePath,
+                                         const std::filesystem::path& remote, bool pagesAsLf);
+
     TempFolder program;
     ProgramFolder folder{program.Path()};
     std::filesystem::path project;

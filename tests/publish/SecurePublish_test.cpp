@@ -407,6 +407,13 @@ TEST_F(SftpPublishTest, AChangedHostKeyIsWarnedAboutAndRefusedOnCancelWithNothin
     EXPECT_FALSE(fs::exists(server->Home() / "www"));
 }
 
+TEST_F(SftpPublishTest, RenumberedPicturesAreRenamedOnTheServerNotSentAgain) {
+    KnowHost(server->KnownHostsLine());
+    ExpectRenumberedPicturesRenamed(FtpServer{"sftp://127.0.0.1:" + std::to_string(server->Port()), 21,
+                                              server->User(), server->Password(), 20},
+                                    "www/Thirty", server->Home() / "www" / "Thirty", false);
+}
+
 TEST_F(SftpPublishTest, AWrongPasswordIsAFailedConnection) {
     KnowHost(server->KnownHostsLine());
     dialogs.textAnswers = {"Demo"};
