@@ -1,6 +1,7 @@
 // Publication of a built site of generated photos to a local FTP server
 // (pyftpdlib on 127.0.0.1), beside `lftp -e "mirror -R"` sending the same
-// site files to the same server in the same run.
+// site files to the same server in the same run: the whole site, again
+// unchanged, and again once one photo in the middle was deleted.
 //
 // Usage: publish_bench <program folder> [pictures=120]
 #include "common/ProgramFolder.h"

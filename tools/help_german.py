@@ -170,7 +170,11 @@ es zu speichern; dann wird nichts gesendet: klicken Sie auf {SeeResult}, um die 
 <li>{Ok} geht erst, wenn alle drei Felder ausgefüllt sind; Palimora fragt dann: {PublishQuestion}</li>
 <li>{HelpButton} (oder die Taste F1) öffnet diese Seite; {Cancel} (oder die Taste Esc) schließt das Fenster, ohne etwas zu senden.</li></ul>
 <p>Adresse und Benutzername werden wieder angeboten, bis Sie Palimora beenden. Das Passwort muss bei jeder Veröffentlichung
-neu getippt werden. Nichts davon wird auf Ihrem Computer gespeichert.</p></div>
+neu getippt werden, außer Sie kreuzen {RememberPassword} an: Dann wird es im Schlüsselbund Ihres Desktops aufbewahrt, nie in einer
+Datei von Palimora, und das Fenster setzt es beim nächsten Mal wieder ein. Entfernen Sie das Kreuz, damit es vergessen wird.</p>
+<p>Bietet der Server keine Verschlüsselung an, sagt Palimora das, bevor das Passwort gesendet wird, und sendet nichts im Klartext ohne Ihre
+Zustimmung; Ihre Antwort wird für diesen Server gemerkt. Ein angenommenes Zertifikat oder ein Serverschlüssel wird ebenso gemerkt; ändert er sich,
+hält Palimora an und zeigt den alten und den neuen Fingerabdruck.</p></div>
 <div class="card"><h2>Verbinden</h2><p>Das Fenster {Publishing} zeigt jeden Schritt: {ConnectingTo} Ihrem Server, {LoggingIn}
 dann {ReadingServerFolders} Scheitert die Verbindung, erscheint die Meldung {ConnectionFailed}, und das Fenster schließt sich.</p>
 <h2>Der Ordner auf dem Server</h2><p>Das Fenster {ServerFolder} fragt unter {PublishFolderLabel} nach dem Ordner auf dem Server, in den die Website kommt. Es bietet den Namen des Projekts an,

@@ -260,7 +260,11 @@ de l'enregistrer ; rien n'est envoyé cette fois-là : cliquez {SeeResult} pour 
 <li>{Ok} ne s'active que lorsque les trois champs sont remplis ; Palimora demande alors {PublishQuestion}</li>
 <li>{HelpButton} (ou la touche F1) ouvre cette page ; {Cancel} (ou la touche Échap) ferme la fenêtre sans rien envoyer.</li></ul>
 <p>L'adresse et l'identifiant restent proposés jusqu'à ce que vous quittiez Palimora. Le mot de passe est à retaper
-à chaque publication. Rien de tout cela n'est enregistré sur votre ordinateur.</p></div>
+à chaque publication, sauf si vous cochez {RememberPassword} : il est alors gardé dans le trousseau de votre bureau, jamais dans un
+fichier de Palimora, et la fenêtre le remet à sa place la fois suivante. Décochez la case pour qu'il soit oublié.</p>
+<p>Si le serveur ne propose aucun chiffrement, Palimora le dit avant d'envoyer le mot de passe, et n'envoie rien en clair sans votre accord ;
+votre réponse est retenue pour ce serveur. Un certificat ou une clé de serveur que vous avez acceptés sont retenus de même ; s'ils changent,
+Palimora s'arrête et montre l'ancienne et la nouvelle empreinte.</p></div>
 <div class="card"><h2>La connexion</h2><p>La fenêtre {Publishing} montre chaque étape : {ConnectingTo} votre serveur, {LoggingIn}
 puis {ReadingServerFolders} Si la connexion échoue, le message {ConnectionFailed} s'affiche et la fenêtre se ferme.</p>
 <h2>Le dossier du serveur</h2><p>La fenêtre {ServerFolder} demande, sous {PublishFolderLabel}, le dossier du serveur où mettre le site. Elle propose le nom du projet,
@@ -418,7 +422,11 @@ to save it; nothing is sent that time: click {SeeResult} to build the site again
 <li>{Ok} only works once the three fields are filled; Palimora then asks {PublishQuestion}</li>
 <li>{HelpButton} (or the F1 key) opens this page; {Cancel} (or the Escape key) closes the window without sending anything.</li></ul>
 <p>The address and the user name are offered again until you quit Palimora. The password must be typed again
-at every publication. None of this is saved on your computer.</p></div>
+at every publication, unless you tick {RememberPassword}: it is then kept in your desktop's keyring, never in a file of Palimora,
+and the window puts it back the next time. Untick the box to have it forgotten.</p>
+<p>When the server offers no encryption, Palimora says so before the password is sent, and sends nothing in clear without your consent;
+your answer is remembered for that server. A certificate or server key you accepted is remembered too; when it changes,
+Palimora stops and shows the old and the new fingerprint.</p></div>
 <div class="card"><h2>Connecting</h2><p>The {Publishing} window shows each step: {ConnectingTo} your server, {LoggingIn}
 then {ReadingServerFolders} When the connection fails, the message {ConnectionFailed} shows and the window closes.</p>
 <h2>The server folder</h2><p>The {ServerFolder} window asks, under {PublishFolderLabel}, for the server folder to put the site in. It offers the project's name,

@@ -170,7 +170,11 @@ guardarlo; esa vez no se envía nada: haga clic en {SeeResult} para volver a cre
 <li>{Ok} solo funciona cuando los tres campos están rellenos; Palimora pregunta entonces: {PublishQuestion}</li>
 <li>{HelpButton} (o la tecla F1) abre esta página; {Cancel} (o la tecla Esc) cierra la ventana sin enviar nada.</li></ul>
 <p>La dirección y el nombre de usuario se vuelven a ofrecer hasta que salga de Palimora. La contraseña debe escribirse de nuevo
-en cada publicación. Nada de esto se guarda en su ordenador.</p></div>
+en cada publicación, salvo si marca {RememberPassword}: entonces se guarda en el llavero de su escritorio, nunca en un archivo
+de Palimora, y la ventana la vuelve a poner la próxima vez. Desmarque la casilla para que se olvide.</p>
+<p>Si el servidor no ofrece cifrado, Palimora lo dice antes de enviar la contraseña y no envía nada en claro sin su acuerdo;
+su respuesta se recuerda para ese servidor. Un certificado o una clave de servidor que aceptó se recuerdan igual; si cambian,
+Palimora se detiene y muestra la huella antigua y la nueva.</p></div>
 <div class="card"><h2>Conexión</h2><p>La ventana {Publishing} muestra cada paso: {ConnectingTo} su servidor, {LoggingIn}
 y luego {ReadingServerFolders} Si la conexión falla, aparece el mensaje {ConnectionFailed} y la ventana se cierra.</p>
 <h2>La carpeta del servidor</h2><p>La ventana {ServerFolder} pide, en {PublishFolderLabel}, la carpeta del servidor donde poner el sitio. Ofrece el nombre del proyecto,
