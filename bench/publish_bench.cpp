@@ -18,7 +18,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -65,13 +67,34 @@ std::uintmax_t BytesWrittenSince(const fs::path& folder, fs::file_time_type sinc
     return bytes;
 }
 
-// Copies the site's files of `project` into `site`, replacing what was there.
+// The bytes of the files under `site` that an lftp log shows were sent.
+std::uintmax_t BytesPut(const fs::path& log, const fs::path& site) {
+    std::ifstream in(log);
+    std::uintmax_t bytes = 0;
+    std::string line;
+    // A reverse mirror logs each upload as "get -e -O <remote folder> file:<local file>".
+    while (std::getline(in, line)) {
+        std::istringstream words(line);
+        std::string word;
+        while (words >> word) {
+            if (word.rfind("file:", 0) == 0) word.erase(0, 5);
+            std::error_code error;
+            if (word.rfind(site.string(), 0) == 0 && fs::is_regular_file(word, error)) bytes += fs::file_size(word);
+        }
+    }
+    return bytes;
+}
+
+// Copies the site's files of `project` into `site`, replacing what was there,
+// with their times.
 std::uintmax_t CopySite(const fs::path& project, const fs::path& site) {
     fs::remove_all(site);
     std::uintmax_t bytes = 0;
     for (const fs::path& file : palimora::testing::SiteFiles(project)) {
         fs::create_directories((site / file).parent_path());
         fs::copy_file(project / file, site / file);
+        // lftp compares times: a file the build left alone keeps its own.
+        fs::last_write_time(site / file, fs::last_write_time(project / file));
         bytes += fs::file_size(project / file);
     }
     return bytes;
@@ -160,10 +183,12 @@ int main(int argc, char* argv[]) {
     if (palimora::PublishSite(request, language, dialogs, progress) != palimora::PublishOutcome::Published) return 1;
     const double afterDelete = Seconds(deleteStart);
     const auto peerDeleteStart = Clock::now();
-    if (std::system(mirrorCommand("--delete").c_str()) != 0) return 1;
+    const fs::path lftpLog = work / "lftp.log";
+    if (std::system(mirrorCommand(("--delete --log=" + lftpLog.string()).c_str()).c_str()) != 0) return 1;
     const double peerAfterDelete = Seconds(peerDeleteStart);
     const std::uintmax_t oursDeleteBytes = BytesWrittenSince(work / "server" / "palimora", since);
-    const std::uintmax_t peerDeleteBytes = BytesWrittenSince(work / "server" / "lftp", since);
+    // lftp sets the times of what it sends: its log names the files it put.
+    const std::uintmax_t peerDeleteBytes = BytesPut(lftpLog, work / "site");
     const bool exact = palimora::testing::DifferingFiles(project, work / "server" / "palimora", true).empty() &&
                        CountFiles(work / "server" / "palimora") == palimora::testing::SiteFiles(project).size();
     std::printf("one photo deleted: palimora %7.3f s, %.2f MB sent; lftp %7.3f s, %.2f MB sent\n", afterDelete,
