@@ -358,10 +358,12 @@ enum class TextId {
     PasswordNotRemembered = 415,
     PublishSecurityHelp = 416,
     PublishKeysHelp = 417,
+    PlanMovedCount = 418,
+    PlanMovedFrom = 419,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 348> kAllTextIds{{
+inline constexpr std::array<TextId, 350> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -710,9 +712,11 @@ inline constexpr std::array<TextId, 348> kAllTextIds{{
     TextId::PasswordNotRemembered,
     TextId::PublishSecurityHelp,
     TextId::PublishKeysHelp,
+    TextId::PlanMovedCount,
+    TextId::PlanMovedFrom,
 }};
 
-inline constexpr int kLanguageFileLines = 418;
+inline constexpr int kLanguageFileLines = 420;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

@@ -42,17 +42,27 @@ std::string SizeText(std::uintmax_t bytes, const Language& language) {
 std::string PlanCounts(const std::vector<PlannedFile>& plan, const Language& language) {
     std::array<int, 4> counts{};
     std::array<std::uintmax_t, 4> sizes{};
+    int moved = 0;  // also counted as new or changed
+    std::uintmax_t movedSize = 0;
     for (const PlannedFile& file : plan) {
         const auto state = static_cast<std::size_t>(file.state);
         ++counts[state];
         sizes[state] += file.size;
+        if (!file.movedFrom.empty()) {
+            ++moved;
+            movedSize += file.size;
+        }
     }
     std::string text;
-    for (std::size_t state = 0; state < kCountTexts.size(); ++state) {
-        if (counts[state] == 0) continue;
-        text += "  " + language.LangText(kCountTexts[state]) + " " + std::to_string(counts[state]) + " (" +
-                SizeText(sizes[state], language) + ")\n";
-    }
+    const auto countLine = [&](TextId label, int count, std::uintmax_t size) {
+        if (count > 0) {
+            text +=
+                "  " + language.LangText(label) + " " + std::to_string(count) + " (" + SizeText(size, language) + ")\n";
+        }
+    };
+    for (std::size_t state = 0; state < kCountTexts.size(); ++state)
+        countLine(kCountTexts[state], counts[state], sizes[state]);
+    countLine(TextId::PlanMovedCount, moved, movedSize);
     return text;
 }
 
@@ -66,9 +76,12 @@ std::string PlanDetails(const std::vector<PlannedFile>& plan, const Language& la
     std::string text;
     for (const PlannedFile& file : plan) {
         if (file.state == PlannedFile::State::Unchanged) continue;
-        text += language.LangText(kStateTexts[static_cast<std::size_t>(file.state)]) + "  " +
-                (file.folder.empty() ? file.name : file.folder + "/" + file.name) + "  " +
-                SizeText(file.size, language) + "\n";
+        text +=
+            language.LangText(kStateTexts[static_cast<std::size_t>(file.state)]) + "  " +
+            (file.folder.empty() ? file.name : file.folder + "/" + file.name) + "  " + SizeText(file.size, language) +
+            (file.movedFrom.empty() ? ""
+                                    : "  (" + language.LangText(TextId::PlanMovedFrom) + " " + file.movedFrom + ")") +
+            "\n";
     }
     return text;
 }

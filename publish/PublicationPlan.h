@@ -25,7 +25,6 @@ struct PlanEntry {
     SentFile described;           // as it is recorded once sent
     bool send = false;
     bool remove = false;
-    std::string movedFrom;  // sent by renaming this file of the server's (see PlanServerMoves)
 
     std::string Path() const { return file.folder.empty() ? file.name : file.folder + "/" + file.name; }
 };

@@ -12,8 +12,8 @@
 #include "publish/PlanText.h"
 #include "publish/PublicationPlan.h"
 #include "publish/RemoteFolders.h"
-#include "publish/ServerMoves.h"
 #include "publish/ServerAddress.h"
+#include "publish/ServerMoves.h"
 #include "publish/SftpTransport.h"
 #include "publish/SocketErrors.h"
 #include "styles/ProjectSettings.h"
@@ -205,7 +205,7 @@ private:
     }
 
     std::string TrustQuestion(const IdentityCheck& check, const std::optional<std::string>& before) const {
-        const TextId what = before ? TextId::IdentityChanged
+        const TextId what = before                                              ? TextId::IdentityChanged
                             : check.kind == IdentityCheck::Kind::ChangedHostKey ? TextId::ChangedHostKey
                             : check.kind == IdentityCheck::Kind::UnknownHostKey ? TextId::UnknownHostKey
                                                                                 : TextId::UntrustedCertificate;
@@ -355,6 +355,7 @@ private:
             std::erase_if(plan_,
                           [](const PlanEntry& entry) { return entry.file.state == PlannedFile::State::Removed; });
         }
+        PreviewMoves();
         progress_.ReportPlan(PlannedFiles());
         if (request_.replace != ReplacePolicy::Ask) {
             ChooseInPlan(plan_, request_.replace, request_.removeOldFiles);
@@ -364,6 +365,7 @@ private:
             ChooseInPlan(plan_, choice, request_.removeOldFiles);
         }
         // What the server holds under another name is renamed rather than sent again.
+        for (PlanEntry& entry : plan_) entry.file.movedFrom.clear();
         for (const SiteFolder& folder : siteFolders_) {
             moves_[folder.key] = PlanServerMoves(plan_, folder, *record_, request_.removeOldFiles);
             maximum_ += static_cast<int>(moves_[folder.key].size());
@@ -373,9 +375,18 @@ private:
                                                [](const PlanEntry& entry) { return entry.send || entry.remove; }));
     }
 
-    std::string ServerAndUser() const {
-        return ServerName() + " " + request_.server.user;
+    // Marks in the plan the files the server would rename rather than get
+    // again, as the policy, or the question's first answer, would choose.
+    void PreviewMoves() {
+        std::vector<PlanEntry> chosen = plan_;
+        ChooseInPlan(chosen, request_.replace == ReplacePolicy::Ask ? ReplacePolicy::Changed : request_.replace,
+                     request_.removeOldFiles);
+        for (const SiteFolder& folder : siteFolders_)
+            PlanServerMoves(chosen, folder, *record_, request_.removeOldFiles);
+        for (std::size_t i = 0; i < plan_.size(); ++i) plan_[i].file.movedFrom = chosen[i].file.movedFrom;
     }
+
+    std::string ServerAndUser() const { return ServerName() + " " + request_.server.user; }
 
     std::vector<PlannedFile> PlannedFiles() const {
         std::vector<PlannedFile> files;
@@ -539,7 +550,7 @@ private:
     std::vector<PlanEntry> plan_;
     std::vector<SiteFolder> siteFolders_;
     std::map<std::string, std::vector<ServerMove>> moves_;  // by site folder
-    int toDo_ = 0;  // files to send or remove
+    int toDo_ = 0;                                          // files to send or remove
     int done_ = 0;
     int maximum_ = 0;
     int steps_ = 0;

@@ -50,6 +50,8 @@ struct PlannedFile {
     std::string name;
     State state = State::New;
     std::uintmax_t size = 0;  // bytes; for a removed file, as it was sent
+    // Not sent: the server holds its content under this name, which it renames (see PlanServerMoves).
+    std::string movedFrom = {};
 };
 
 // How a publication shows itself: the transfer window, or the command line.

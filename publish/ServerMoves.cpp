@@ -49,12 +49,16 @@ std::vector<ServerMove> PlanServerMoves(std::vector<PlanEntry>& plan, const Site
     }
     std::vector<PendingMove> pending;
     for (PlanEntry& entry : plan) {
-        if (entry.file.folder != folder.key || !entry.send || entry.file.state == PlannedFile::State::Removed) continue;
+        // Content already in place (a file sent again because the user asked for everything) stays.
+        if (entry.file.folder != folder.key || !entry.send || entry.file.state == PlannedFile::State::Removed ||
+            entry.file.state == PlannedFile::State::Unchanged) {
+            continue;
+        }
         const auto sources = movable.find(entry.described.sha256);
         if (sources == movable.end() || sources->second.empty()) continue;
         const std::string source = sources->second.back();
         sources->second.pop_back();
-        entry.movedFrom = source;
+        entry.file.movedFrom = source;
         pending.push_back({source, entry.file.name, entry.described});
     }
     // Names whose content is still to be moved away.

@@ -23,7 +23,7 @@ struct ServerMove {
 // holds, as the record says and the listing confirms, under a name whose
 // content is needed there no longer (a file that is sent again, or one the
 // site has lost when `removeOld` allows removing it). Each such file is
-// marked `movedFrom` and the steps are returned in an order that never
+// marked (PlannedFile::movedFrom) and the steps are returned in an order that never
 // overwrites content still to be moved: a name is emptied before it is
 // renamed into, and a temporary name breaks a cycle (two files swapping).
 std::vector<ServerMove> PlanServerMoves(std::vector<PlanEntry>& plan, const SiteFolder& folder,

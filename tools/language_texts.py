@@ -363,9 +363,11 @@ NAMES = {
     415: "PasswordNotRemembered",
     416: "PublishSecurityHelp",
     417: "PublishKeysHelp",
+    418: "PlanMovedCount",
+    419: "PlanMovedFrom",
 }
 
-LAST = 417  # the language files' last line; numbers not in NAMES are empty lines
+LAST = 419  # the language files' last line; numbers not in NAMES are empty lines
 
 
 class LanguageTableError(Exception):

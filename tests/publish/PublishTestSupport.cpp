@@ -57,6 +57,10 @@ void DemoSitePublishTest::ExpectRenumberedPicturesRenamed(const FtpServer& serve
     BuildSite(program.Path(), "Thirty");
     EXPECT_EQ(publish(), std::vector<std::string>{});
     serverHoldsTheSite();
+    // The plan shown beforehand said so: 28 pictures and their thumbnails renamed.
+    EXPECT_EQ(std::count_if(progress.plan.begin(), progress.plan.end(),
+                            [](const PlannedFile& file) { return !file.movedFrom.empty(); }),
+              56);
 
     ASSERT_TRUE(PictureList(photos).Move(1, +1));
     BuildSite(program.Path(), "Thirty");
