@@ -15,7 +15,8 @@
 
 namespace palimora {
 
-int BuildCommand(const ProgramFolder& program, const std::vector<std::string>& arguments, std::ostream& messages) {
+int BuildCommand(const ProgramFolder& program, const std::vector<std::string>& arguments, std::ostream& messages,
+                 const ProgressOutput& progressOutput) {
     const Language language = TerminalLanguage(program, messages);
     std::vector<std::string> projects;
     for (const std::string& argument : arguments) {
@@ -41,8 +42,11 @@ int BuildCommand(const ProgramFolder& program, const std::vector<std::string>& a
     ConsoleDialogs dialogs(messages, &language);
     try {
         const BuildRequest request{found->folder, found->projectName, {}, LocaleLanguageCode(program)};
-        ConsoleProgress progress(messages);
-        if (BuildProject(request, dialogs, progress) != BuildOutcome::Built) return kExitFailed;
+        {
+            // Its last status ends before the start page is told.
+            ConsoleProgress progress(messages, progressOutput);
+            if (BuildProject(request, dialogs, progress) != BuildOutcome::Built) return kExitFailed;
+        }
         // The page see-the-result would open, as the build left the site.
         ProjectSettings settings;
         settings.LoadWorking(found->folder, found->projectName);

@@ -3,7 +3,6 @@
 #include "common/Cp1252.h"
 #include "lang/Language.h"
 
-#include <algorithm>
 #include <ostream>
 
 namespace palimora {
@@ -31,10 +30,6 @@ int ConsoleDialogs::AskOkCancel(const std::string& text) {
 std::optional<std::string> ConsoleDialogs::AskText(const std::string&, const std::string& prompt, const std::string&) {
     TellAnswer(prompt, TextId::Cancel, "Cancel");
     return std::nullopt;
-}
-
-void ConsoleProgress::SetStatus(const std::string& cp1252Text) {
-    out_ << "[" << std::min(position_, maximum_) << "/" << maximum_ << "] " << Utf8FromCp1252(cp1252Text) << '\n';
 }
 
 }  // namespace palimora

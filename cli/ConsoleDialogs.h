@@ -2,8 +2,6 @@
 
 #include "common/UserDialogs.h"
 #include "lang/TextId.h"
-#include "publish/PublishRun.h"
-#include "sitegen/SiteBuild.h"
 
 #include <iosfwd>
 
@@ -31,22 +29,6 @@ protected:
 private:
     std::ostream& out_;
     const Language* language_;
-};
-
-// Progress on the terminal, of a build or a publication: the step count and
-// the status text.
-class ConsoleProgress : public PublishProgress {
-public:
-    explicit ConsoleProgress(std::ostream& out) : out_(out) {}
-    void SetMaximum(int maximum) override { maximum_ = maximum; }
-    void Step() override { ++position_; }
-    void SetStatus(const std::string& cp1252Text) override;
-    bool CancelRequested() override { return false; }
-
-private:
-    std::ostream& out_;
-    int maximum_ = 0;
-    int position_ = 0;
 };
 
 }  // namespace palimora

@@ -75,9 +75,10 @@ private:
 // The terminal's progress, with the plan printed before anything is sent.
 class PublishConsoleProgress : public ConsoleProgress {
 public:
-    PublishConsoleProgress(std::ostream& out, const Language& language)
-        : ConsoleProgress(out), out_(out), language_(language) {}
+    PublishConsoleProgress(std::ostream& out, const Language& language, const ProgressOutput& output)
+        : ConsoleProgress(out, output), out_(out), language_(language) {}
     void ReportPlan(const std::vector<PlannedFile>& plan) override {
+        if (Quiet()) return;
         const std::string details = PlanDetails(plan, language_);
         if (!details.empty()) out_ << Utf8FromCp1252(language_.LangText(TextId::PlanHeading) + "\n" + details);
         out_ << Utf8FromCp1252(PlanCounts(plan, language_));
@@ -100,7 +101,7 @@ std::optional<std::string> Password(const PublishOptions& options, Terminal& ter
 }  // namespace
 
 int PublishCommand(const ProgramFolder& program, const std::vector<std::string>& arguments, std::ostream& messages,
-                   Terminal& terminal) {
+                   Terminal& terminal, const ProgressOutput& progressOutput) {
     const Language language = TerminalLanguage(program, messages);
     ArgumentProblem problem;
     const std::optional<PublishOptions> options = ParsePublishOptions(arguments, problem);
@@ -134,8 +135,11 @@ int PublishCommand(const ProgramFolder& program, const std::vector<std::string>&
                                      options->trustFingerprint,
                                      options->allowPlain ? FtpServer::PlainFtp::Allowed : FtpServer::PlainFtp::Refused},
                            options->replace.value_or(ReplacePolicy::Ask), options->removeOldFiles};
-    PublishConsoleProgress progress(messages, language);
-    const PublishOutcome outcome = PublishSite(request, language, dialogs, progress);
+    PublishOutcome outcome = PublishOutcome::Failed;
+    {
+        PublishConsoleProgress progress(messages, language, progressOutput);
+        outcome = PublishSite(request, language, dialogs, progress);
+    }
     if (outcome == PublishOutcome::Published) return kExitDone;
     Tell(messages,
          language.LangText(outcome == PublishOutcome::Cancelled ? TextId::PublishStopped : TextId::NotPublished));

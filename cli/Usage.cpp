@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <initializer_list>
 #include <ostream>
+#include <vector>
 
 namespace palimora {
 namespace {
@@ -23,14 +24,14 @@ const CommandText kCommands[] = {
      "add",
      "add PROJECT FILE... [--convert] [--gallery NAME] [--titles-from-names]",
      {TextId::AddHelp, TextId::AddGalleryHelp, TextId::AddConvertHelp, TextId::AddTitlesHelp}},
-    {CliCommand::Build, "build", "build PROJECT", {TextId::BuildHelp}},
+    {CliCommand::Build, "build", "build PROJECT [--quiet | --progress=json]", {TextId::BuildHelp, TextId::ProgressHelp}},
     {CliCommand::Publish,
      "publish",
      "publish PROJECT --host H --user U [--port N] [--folder PATH]\n"
      "                    [--replace ask|all|none|changed] [--delete] [--timeout S] [--trust-fingerprint SHA256]\n"
-     "                    [--allow-plain]",
+     "                    [--allow-plain] [--quiet | --progress=json]",
      {TextId::PublishHelp, TextId::PublishPasswordHelp, TextId::PublishReplaceHelp, TextId::PublishDeleteHelp,
-      TextId::PublishSecurityHelp, TextId::PublishKeysHelp}},
+      TextId::PublishSecurityHelp, TextId::PublishKeysHelp, TextId::ProgressHelp}},
 };
 
 const CommandText& TextOf(CliCommand command) {
@@ -79,7 +80,15 @@ void PrintCommandHelp(std::ostream& out, CliCommand command, const Language& lan
 void PrintHelp(std::ostream& out, const Language& language) {
     PrintUsage(out, language);
     PrintParagraphs(out, {TextId::CommandsHelp, TextId::ProjectHelp}, language);
-    for (const CommandText& text : kCommands) PrintParagraphs(out, text.help, language);
+    // A paragraph two commands share (the progress options) is printed once.
+    std::vector<TextId> printed;
+    for (const CommandText& text : kCommands) {
+        for (const TextId help : text.help) {
+            if (std::find(printed.begin(), printed.end(), help) != printed.end()) continue;
+            printed.push_back(help);
+            out << Utf8FromCp1252(language.LangText(help)) << '\n';
+        }
+    }
     PrintParagraphs(out, {TextId::ExitStatusHelp}, language);
 }
 

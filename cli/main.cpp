@@ -18,7 +18,8 @@ int main(int argc, char* argv[]) {
     const palimora::StartFolder start = palimora::FindStartFolder();
     int status = palimora::kExitFailed;
     if (start.problem.empty() || palimora::NeedsNoProgramFolder(arguments)) {
-        status = palimora::RunCommandLine(start.folder, arguments, std::cout, messages, terminal);
+        status = palimora::RunCommandLine(start.folder, arguments, std::cout, messages, terminal,
+                                          palimora::StatusColumns() > 0 ? &messagesBuffer : nullptr);
     } else {
         messages << palimora::Utf8FromCp1252(start.problem).Bytes() << '\n';
     }

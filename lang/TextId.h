@@ -360,10 +360,11 @@ enum class TextId {
     PublishKeysHelp = 417,
     PlanMovedCount = 418,
     PlanMovedFrom = 419,
+    ProgressHelp = 420,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 350> kAllTextIds{{
+inline constexpr std::array<TextId, 351> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -714,9 +715,10 @@ inline constexpr std::array<TextId, 350> kAllTextIds{{
     TextId::PublishKeysHelp,
     TextId::PlanMovedCount,
     TextId::PlanMovedFrom,
+    TextId::ProgressHelp,
 }};
 
-inline constexpr int kLanguageFileLines = 420;
+inline constexpr int kLanguageFileLines = 421;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

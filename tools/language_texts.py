@@ -365,9 +365,10 @@ NAMES = {
     417: "PublishKeysHelp",
     418: "PlanMovedCount",
     419: "PlanMovedFrom",
+    420: "ProgressHelp",
 }
 
-LAST = 419  # the language files' last line; numbers not in NAMES are empty lines
+LAST = 420  # the language files' last line; numbers not in NAMES are empty lines
 
 
 class LanguageTableError(Exception):

@@ -75,4 +75,12 @@ run 0 build Demo || true
 grep -q "The language chosen in the window cannot be read .*Chosen: Français" "$work/err" || fail "a damaged chosen language was not told"
 grep -q "site language setting names no language .*Setting: Klingon" "$work/err" || fail "an unknown site language was not told"
 
+# Progress for scripts (one JSON object a line on standard output) and --quiet (the result only).
+run 0 build Demo --progress=json || fail "build --progress=json failed: $(tail -3 "$work/err")"
+python3 -c 'import json, sys; steps = [json.loads(line) for line in open(sys.argv[1])]; assert steps and steps[-1]["done"] == steps[-1]["total"]' "$work/out" \
+  || fail "--progress=json wrote no JSON steps: $(head -3 "$work/out")"
+run 0 build Demo --quiet && ! grep -q '^\[' "$work/err" && grep -qx "$site/index.html" "$work/err" \
+  || fail "build --quiet printed its steps or no start page: $(head -3 "$work/err")"
+run 2 build Demo --progress=xml
+
 finish
