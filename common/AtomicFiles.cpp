@@ -139,6 +139,19 @@ bool CopyFileIfChanged(const fs::path& source, const fs::path& target) {
     return true;
 }
 
+std::optional<std::uintmax_t> AppendRecords(const fs::path& file, std::string_view bytes, std::size_t unit,
+                                            Durability durability) {
+    Descriptor out(::open(file.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC));
+    struct stat status {};
+    if (out.Get() < 0 || ::fstat(out.Get(), &status) != 0) FailOnFile(Failure::CannotWrite, file);
+    const auto size = static_cast<std::uintmax_t>(status.st_size);
+    if (size % unit != 0) return std::nullopt;
+    bool whole = WriteAll(out.Get(), bytes.data(), bytes.size());
+    if (whole && durability == Durability::Flushed) whole = ::fdatasync(out.Get()) == 0;
+    if (!whole) FailOnFile(Failure::CannotWrite, file);
+    return size;
+}
+
 void FlushFile(const fs::path& file) {
     Descriptor handle(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
     if (handle.Get() >= 0) ::fsync(handle.Get());

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -35,6 +37,15 @@ void CopyFileAtomically(const std::filesystem::path& source, const std::filesyst
 // True when the file was written.
 bool WriteFileIfChanged(const std::filesystem::path& file, std::string_view bytes);
 bool CopyFileIfChanged(const std::filesystem::path& source, const std::filesystem::path& target);
+
+// Adds `bytes` at the end of an existing file in one write, for a file of
+// fixed records whose reader drops a cut last one: a kill or a full disk
+// loses at most what was being added. Returns the file's size before, or
+// nullopt, having added nothing, when it is no whole number of `unit`s
+// (rewrite it whole then). Throws PalimoraError naming the file when it
+// cannot be written.
+std::optional<std::uintmax_t> AppendRecords(const std::filesystem::path& file, std::string_view bytes,
+                                            std::size_t unit, Durability durability);
 
 // Puts a file written elsewhere, or a folder's entries (a file just renamed
 // into it), on the disk.

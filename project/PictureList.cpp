@@ -89,6 +89,9 @@ std::vector<PictureList::Added> PictureList::Add(const std::vector<fs::path>& so
     fs::create_directories(staging, error);
     if (error) FailOnFile(Failure::CannotWrite, staging);
     std::vector<Added> added;
+    // A number without a record gets one added at the end of images.dat,
+    // which is not written whole again for each picture.
+    std::set<int> recorded = texts_.Numbers();
     for (std::size_t i = 0; i < sources.size(); ++i) {
         const fs::path& source = sources[i];
         const int number = next++;
@@ -107,17 +110,23 @@ std::vector<PictureList::Added> PictureList::Add(const std::vector<fs::path>& so
             throw;
         }
         if (stays != copy) FlushFile(stays);
-        texts_.Write(number, texts[i].title, texts[i].comment);
+        if (recorded.insert(number).second) {
+            texts_.Append(number, texts[i]);
+        } else {
+            texts_.Write(number, texts[i].title, texts[i].comment);
+        }
         const fs::path placed = FileOf(stays.filename().string());
         fs::rename(stays, placed, error);
         if (error) {
             fs::remove_all(staging, error);
+            FlushFolder(PicturesFolder());
             FailOnFile(Failure::CannotCopy, source);
         }
-        FlushFolder(PicturesFolder());
         added.push_back({number, texts[i].title, texts[i].comment, placed});
     }
+    // The pictures' names in the list go to the disk once, with the staging folder's removal.
     fs::remove_all(staging, error);
+    FlushFolder(PicturesFolder());
     return added;
 }
 

@@ -36,6 +36,15 @@ void PutField(Record& record, std::size_t offset, std::size_t maxLength, const s
     std::copy_n(text.data(), length, record.data() + offset + 1);
 }
 
+Record RecordOf(int number, const PictureTextFile::Texts& texts) {
+    Record record{};
+    const auto value = static_cast<std::uint32_t>(number);
+    for (int i = 0; i < 4; ++i) record[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    PutField(record, kTitleOffset, kMaxTitle, texts.title);
+    PutField(record, kCommentOffset, kMaxComment, texts.comment);
+    return record;
+}
+
 // The largest images.dat rewritten: records for some 147,000 pictures.
 constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t{64} << 20;
 
@@ -111,11 +120,7 @@ std::optional<PictureTextFile::Texts> PictureTextIndex::Read(int number) const {
 }
 
 void PictureTextFile::WriteSlot(std::size_t slot, int number, const Texts& texts) const {
-    Record record{};
-    const auto value = static_cast<std::uint32_t>(number);
-    for (int i = 0; i < 4; ++i) record[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-    PutField(record, kTitleOffset, kMaxTitle, texts.title);
-    PutField(record, kCommentOffset, kMaxComment, texts.comment);
+    const Record record = RecordOf(number, texts);
 
     // The whole file is written anew for each change, so that a kill or a
     // full disk leaves it as it was before the change or after, never torn.
@@ -135,6 +140,26 @@ void PictureTextFile::WriteSlot(std::size_t slot, int number, const Texts& texts
 void PictureTextFile::Write(int number, const std::string& title, const std::string& comment) const {
     const auto slot = FindSlot(number);
     WriteSlot(slot ? *slot : std::max<std::size_t>(1, SlotCount()), number, {title, comment});
+}
+
+void PictureTextFile::Append(int number, const Texts& texts) const {
+    // The new record alone goes to the disk; a file without its slot 0, or
+    // ending in a cut record, is written whole instead.
+    const Record record = RecordOf(number, texts);
+    if (SlotCount() >= 1 &&
+        AppendRecords(file_, std::string_view(record.data(), record.size()), kRecordSize, Durability::Flushed)) {
+        return;
+    }
+    WriteSlot(std::max<std::size_t>(1, SlotCount()), number, texts);
+}
+
+std::set<int> PictureTextFile::Numbers() const {
+    std::set<int> numbers;
+    Scan(file_, [&](std::size_t, const Record& record) {
+        numbers.insert(NumberOf(record));
+        return false;
+    });
+    return numbers;
 }
 
 void PictureTextFile::Clear(int number) const {

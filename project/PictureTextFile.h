@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -33,6 +34,11 @@ public:
     std::vector<std::string> Titles(int count) const;
     // Overwrites picture n's record, or appends one; texts are cut to their fields.
     void Write(int number, const std::string& title, const std::string& comment) const;
+    // Adds a record for picture n, which has none (see Numbers): only that
+    // record is written, whatever the file's size.
+    void Append(int number, const Texts& texts) const;
+    // The numbers that have a record, read in one pass.
+    std::set<int> Numbers() const;
     // Frees picture n's record (number 0, empty texts); appends a free record when it has none.
     void Clear(int number) const;
     // Writes picture `from`'s texts as picture `to`'s; `from` stays as it was.
