@@ -81,9 +81,12 @@ DerivedRecord DerivedRecord::Load(const fs::path& projectFolder) {
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const std::vector<std::string_view> fields = Fields(lines[i]);
         FileFingerprint print;
-        if (fields.size() == 6 && fields[0] == "picture" && ParseFingerprint(fields, 3, print)) {
+        // A picture line may end with the picture's shown width and height.
+        if ((fields.size() == 6 || fields.size() == 8) && fields[0] == "picture" &&
+            ParseFingerprint(fields, 3, print)) {
             entry = &record.entries_[std::string(fields[1])];
             if (!Parse(fields[2], entry->settings, 16)) return {};
+            if (fields.size() == 8 && !(Parse(fields[6], entry->width) && Parse(fields[7], entry->height))) return {};
             entry->source = print;
         } else if (fields.size() == 5 && fields[0] == "file" && entry && ParseFingerprint(fields, 2, print)) {
             entry->files.emplace_back(std::string(fields[1]), print);
@@ -99,7 +102,11 @@ void DerivedRecord::Save(const fs::path& projectFolder) const {
     for (const auto& [picture, entry] : entries_) {
         std::ostringstream settings;
         settings << std::hex << entry.settings;
-        lines.push_back("picture\t" + picture + '\t' + settings.str() + '\t' + FingerprintFields(entry.source));
+        std::string line = "picture\t" + picture + '\t' + settings.str() + '\t' + FingerprintFields(entry.source);
+        if (entry.width > 0 && entry.height > 0) {
+            line += '\t' + std::to_string(entry.width) + '\t' + std::to_string(entry.height);
+        }
+        lines.push_back(std::move(line));
         for (const auto& [file, print] : entry.files)
             lines.push_back("file\t" + file + '\t' + FingerprintFields(print));
     }
@@ -120,6 +127,15 @@ void DerivedRecord::KeepOnly(const std::vector<std::string>& pictures) {
         if (auto found = entries_.find(picture); found != entries_.end()) kept.insert(std::move(*found));
     }
     entries_ = std::move(kept);
+}
+
+std::optional<std::pair<int, int>> DerivedRecord::ShownSize(const fs::path& projectFolder,
+                                                            const std::string& picture) const {
+    const Entry* recorded = Find(picture);
+    if (!recorded || recorded->width <= 0 || recorded->height <= 0) return std::nullopt;
+    const auto now = FingerprintOf(project_layout::PicturesFolder(projectFolder) / picture, 0);
+    if (!now || now->size != recorded->source.size || now->stamp != recorded->source.stamp) return std::nullopt;
+    return std::pair{recorded->width, recorded->height};
 }
 
 std::optional<DerivedRecord::Entry> DerivedRecord::Current(const fs::path& projectFolder, const std::string& picture,

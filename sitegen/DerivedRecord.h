@@ -35,6 +35,9 @@ public:
         FileFingerprint source;
         // Relative to the project folder, with '/' between folder and name.
         std::vector<std::pair<std::string, FileFingerprint>> files;
+        // The picture's size as shown, from its header; 0 when unknown.
+        int width = 0;
+        int height = 0;
     };
 
     static DerivedRecord Load(const std::filesystem::path& projectFolder);
@@ -50,6 +53,11 @@ public:
     // they have now, when only those changed); nothing otherwise.
     std::optional<Entry> Current(const std::filesystem::path& projectFolder, const std::string& picture,
                                  std::uint64_t settings) const;
+
+    // The shown size recorded for a picture whose file has the size and
+    // stamp it had then (a stat, where reading its header opens and reads it).
+    std::optional<std::pair<int, int>> ShownSize(const std::filesystem::path& projectFolder,
+                                                 const std::string& picture) const;
 
 private:
     std::map<std::string, Entry> entries_;

@@ -5,8 +5,8 @@
 #include "imaging/PictureReader.h"
 #include "lang/Language.h"
 #include "lang/LanguageChoice.h"
-#include "project/SiteAddress.h"
 #include "project/ProjectLayout.h"
+#include "project/SiteAddress.h"
 #include "project/SiteLayout.h"
 #include "sitegen/PageEncoding.h"
 #include "sitegen/ShapedPictures.h"
@@ -100,10 +100,15 @@ fs::path PageWriter::FileSetting(SettingLine line) const {
 
 bool PageWriter::LoadTemplate(PageLines& page, const char* workingTemplate) const {
     page.Clear();
+    if (const auto known = templates_.find(workingTemplate); known != templates_.end()) {
+        page = PageLines(known->second);
+        return true;
+    }
     const fs::path file = sources_.folder.Root() / workingTemplate;
     std::error_code error;
     if (!fs::exists(file, error)) return false;
     page.Load(file);
+    templates_.emplace(workingTemplate, page.Lines());
     return true;
 }
 

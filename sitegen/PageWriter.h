@@ -166,6 +166,8 @@ private:
     bool favicon_ = false;    // a build's: param holds the site's icon
     bool shapedPictures_ = false;  // the site shows its pictures from web_images
     mutable std::unordered_map<std::string, std::string> fileSizes_;  // ShownSizeOfFile's, by reference
+    // The working templates' lines, read once a writer: a build writes them before its pages.
+    mutable std::unordered_map<std::string, std::vector<std::string>> templates_;
     BuildContext& context_;
     UserDialogs& dialogs_;
     Markers markers_;

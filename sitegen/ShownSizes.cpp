@@ -6,10 +6,11 @@
 namespace palimora {
 
 ShownSizesByName ReadShownSizes(const std::filesystem::path& picturesFolder, const std::vector<std::string>& names,
-                                const ConversionSettings& conversion) {
+                                const ConversionSettings& conversion, const KnownShownSize& known) {
     ShownSizesByName shown;
     for (const std::string& name : names) {
-        const std::optional<PictureSize> natural = ReadShownSize(picturesFolder / name);
+        std::optional<PictureSize> natural = known ? known(name) : std::nullopt;
+        if (!natural) natural = ReadShownSize(picturesFolder / name);
         if (!natural) continue;
         ShownSizes& sizes = shown[name];
         if (!IsJpegName(name)) {

@@ -3,6 +3,7 @@
 #include "imaging/JpegCodec.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -25,8 +26,10 @@ struct ShownSizes {
 
 using ShownSizesByName = std::unordered_map<std::string, ShownSizes>;
 
+// `known` gives a picture's shown size when it is known without reading its header.
+using KnownShownSize = std::function<std::optional<PictureSize>(const std::string& name)>;
 ShownSizesByName ReadShownSizes(const std::filesystem::path& picturesFolder, const std::vector<std::string>& names,
-                                const ConversionSettings& conversion);
+                                const ConversionSettings& conversion, const KnownShownSize& known = {});
 
 // ` width="W" height="H"`, or nothing for an unknown size.
 std::string SizeAttributes(const std::optional<PictureSize>& size);

@@ -298,6 +298,7 @@ void Run::DerivePictures(const std::vector<std::string>& names, ConversionSettin
         std::vector<ConvertedFile> files;
         std::vector<std::uint64_t> fileHashes;
         std::optional<FileFingerprint> source;  // as the conversion read it
+        std::optional<PictureSize> shownSize;   // of the picture, as its header says
         std::optional<ImageError> unreadable;
         std::exception_ptr failure;
     };
@@ -314,7 +315,16 @@ void Run::DerivePictures(const std::vector<std::string>& names, ConversionSettin
             Converted converted;
             converted.shape = DerivationFingerprint(conversion, names[i]);
             converted.kept = previous.Current(project_, names[i], converted.shape);
-            if (converted.kept) return converted;
+            if (converted.kept) {
+                // A record of an older build knows no size yet: it learns it once.
+                if (converted.kept->width <= 0) {
+                    const auto shown = ReadShownSize(project_layout::PicturesFolder(project_) / names[i]);
+                    if (shown)
+                        std::tie(converted.kept->width, converted.kept->height) =
+                            std::pair{shown->width, shown->height};
+                }
+                return converted;
+            }
             try {
                 converted.files = ConvertPicture(project_, names[i], conversion);
                 for (const ConvertedFile& file : converted.files) {
@@ -323,6 +333,7 @@ void Run::DerivePictures(const std::vector<std::string>& names, ConversionSettin
                 }
                 const fs::path source = project_layout::PicturesFolder(project_) / names[i];
                 if (const auto hash = HashOfFile(source)) converted.source = FingerprintOf(source, *hash);
+                converted.shownSize = ReadShownSize(source);
             } catch (const ImageError& error) {
                 converted.unreadable = error;
             } catch (const std::bad_alloc&) {
@@ -366,7 +377,9 @@ void Run::DerivePictures(const std::vector<std::string>& names, ConversionSettin
         }
         WriteConversion(converted.files);
         if (converted.source) {
-            Record(names[n - 1], {converted.shape, *converted.source, {}}, converted.files, converted.fileHashes);
+            const PictureSize shown = converted.shownSize.value_or(PictureSize{});
+            Record(names[n - 1], {converted.shape, *converted.source, {}, shown.width, shown.height}, converted.files,
+                   converted.fileHashes);
         }
     }
 }
@@ -405,7 +418,13 @@ void Run::Execute() {
     ConversionSettings conversion = Conversion(galleries);
     ShownSizesByName shownSizes;
     if (s_.settings.Check(SettingLine::TodaysBrowsers)) {
-        shownSizes = ReadShownSizes(project_layout::PicturesFolder(project_), names, conversion);
+        // The last build's record knows them for the pictures that did not change since.
+        shownSizes = ReadShownSizes(project_layout::PicturesFolder(project_), names, conversion,
+                                    [&](const std::string& name) -> std::optional<PictureSize> {
+                                        const auto size = record_.ShownSize(project_, name);
+                                        if (!size) return std::nullopt;
+                                        return PictureSize{size->first, size->second};
+                                    });
     }
     Check();
     const std::vector<bool> onAPage = WritePages(names, galleries, std::move(shownSizes));

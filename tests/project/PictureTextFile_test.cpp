@@ -93,6 +93,15 @@ TEST_F(PictureTextFileTest, DamagedFilesAreReadSafely) {
     EXPECT_EQ(texts.Read(3)->title, "three");
     EXPECT_EQ(fs::file_size(texts.Path()), 3u * 456);
 
+    // An added record lands on a record boundary, even after a cut one.
+    WriteBytes(texts.Path(), ReadBytes(texts.Path()) + std::string(100, 'x'));
+    texts.Append(4, {"four", "a, b"});
+    texts.Append(5, {"five", ""});
+    EXPECT_EQ(fs::file_size(texts.Path()), 5u * 456);
+    EXPECT_EQ(texts.Read(3)->title, "three");
+    EXPECT_EQ(texts.Read(4)->comment, "a, b");
+    EXPECT_EQ(texts.Numbers(), (std::set<int>{1, 3, 4, 5}));
+
     WriteBytes(texts.Path(), std::string(100, 'x'));  // shorter than slot 0
     EXPECT_FALSE(texts.Read(0));
     fs::remove(texts.Path());
