@@ -40,6 +40,17 @@ bool DeclareUtf8(std::string& line) {
     return declared;
 }
 
+// Whether `text` holds `lowerNeedle` in any letter case.
+bool HoldsNoCase(std::string_view text, std::string_view lowerNeedle) {
+    const auto found = std::search(text.begin(), text.end(), lowerNeedle.begin(), lowerNeedle.end(),
+                                   [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+    return found != text.end();
+}
+
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 bool NeedsUtf8(const PageLines& page) {
     return std::any_of(page.Lines().begin(), page.Lines().end(),
                        [](const std::string& line) { return HoldsReferences(line); });
@@ -52,9 +63,15 @@ void EncodePage(PageLines& page, bool todaysBrowsers) {
     bool declared = false;
     int head = -1;
     for (int i = 0; i < page.Count(); ++i) {
-        std::string line = Utf8FromCp1252(page.Get(i)).Bytes();
-        declared = DeclareUtf8(line) || declared;
-        if (head < 0 && Lowered(line).find("<head") != std::string::npos) head = i;
+        // Most lines are ASCII without a declaration: they stay as they are.
+        // UTF-8 adds no ASCII byte, so what is looked for is found alike before or after.
+        const std::string& original = page.Lines()[static_cast<std::size_t>(i)];
+        if (head < 0 && HoldsNoCase(original, "<head")) head = i;
+        const bool ascii = IsAscii(original);
+        const bool declaring = HoldsNoCase(original, "charset=");
+        if (ascii && !declaring) continue;
+        std::string line = ascii ? original : Utf8FromCp1252(original).Bytes();
+        if (declaring) declared = DeclareUtf8(line) || declared;
         page.Put(i, std::move(line));
     }
     // A template that declares no character set would be read as the
