@@ -188,9 +188,11 @@ private:
     bool TrustIdentity(const IdentityCheck& check) {
         const KnownServers::Kind kind = check.kind == IdentityCheck::Kind::Certificate ? KnownServers::Kind::Certificate
                                                                                        : KnownServers::Kind::HostKey;
+        // Every data connection is checked too: what this run took is known without reading the store.
+        if (SameFingerprint(acceptedFingerprint_, check.fingerprint)) return true;
         const std::optional<std::string> before = known_.Accepted(ServerName(), kind);
-        if ((before && SameFingerprint(*before, check.fingerprint)) ||
-            SameFingerprint(acceptedFingerprint_, check.fingerprint)) {
+        if (before && SameFingerprint(*before, check.fingerprint)) {
+            acceptedFingerprint_ = check.fingerprint;
             return true;
         }
         if (!SameFingerprint(request_.server.trustedFingerprint, check.fingerprint)) {
@@ -270,15 +272,12 @@ private:
         // Pictures first, so that no new page shows one still on its way;
         // old files go last, once no new page leads to them. Each folder is
         // entered by its whole path, so that a failure in one cannot send into another.
-        const auto enter = [&](const std::string& key) {
-            remote_.EnterExisting(key.empty() ? siteFolderPath_ : SubFolderPath(key));
-        };
         for (const std::string& key : SiteFolderKeys()) {
-            if (!key.empty()) SendFolder(key, enter, Phase::Send);
+            if (!key.empty()) SendFolder(key, Phase::Send);
         }
-        SendFolder("", enter, Phase::SendAndRemove);
+        SendFolder("", Phase::SendAndRemove);
         for (const std::string& key : SiteFolderKeys()) {
-            if (!key.empty()) SendFolder(key, enter, Phase::Remove);
+            if (!key.empty()) SendFolder(key, Phase::Remove);
         }
         SaveRecord();
         for (; steps_ < maximum_; ++steps_) progress_.Step();
@@ -366,10 +365,8 @@ private:
         }
         // What the server holds under another name is renamed rather than sent again.
         for (PlanEntry& entry : plan_) entry.file.movedFrom.clear();
-        for (const SiteFolder& folder : siteFolders_) {
-            moves_[folder.key] = PlanServerMoves(plan_, folder, *record_, request_.removeOldFiles);
-            maximum_ += static_cast<int>(moves_[folder.key].size());
-        }
+        moves_ = MovesIn(plan_);
+        for (const auto& [key, moves] : moves_) maximum_ += static_cast<int>(moves.size());
         progress_.SetMaximum(maximum_);
         toDo_ = static_cast<int>(std::count_if(plan_.begin(), plan_.end(),
                                                [](const PlanEntry& entry) { return entry.send || entry.remove; }));
@@ -381,9 +378,17 @@ private:
         std::vector<PlanEntry> chosen = plan_;
         ChooseInPlan(chosen, request_.replace == ReplacePolicy::Ask ? ReplacePolicy::Changed : request_.replace,
                      request_.removeOldFiles);
-        for (const SiteFolder& folder : siteFolders_)
-            PlanServerMoves(chosen, folder, *record_, request_.removeOldFiles);
+        MovesIn(chosen);
         for (std::size_t i = 0; i < plan_.size(); ++i) plan_[i].file.movedFrom = chosen[i].file.movedFrom;
+    }
+
+    // The renames of every site folder for `plan`, whose moved files it marks.
+    std::map<std::string, std::vector<ServerMove>> MovesIn(std::vector<PlanEntry>& plan) const {
+        std::map<std::string, std::vector<ServerMove>> moves;
+        for (const SiteFolder& folder : siteFolders_) {
+            moves[folder.key] = PlanServerMoves(plan, folder, *record_, request_.removeOldFiles);
+        }
+        return moves;
     }
 
     std::string ServerAndUser() const { return ServerName() + " " + request_.server.user; }
@@ -416,12 +421,11 @@ private:
 
     enum class Phase { Send, Remove, SendAndRemove };
 
-    // Carries out the planned work of one site folder in the remote folder
-    // `enter` makes current: renames on the server, then sends (pages in
-    // ASCII mode, anything else in image mode), then removes, as `phase`
-    // says. Each is noted in the record once the server confirmed it.
-    template <typename Enter>
-    void SendFolder(const std::string& key, Enter enter, Phase phase) {
+    // Carries out the planned work of one site folder in its remote folder:
+    // renames on the server, then sends (pages in ASCII mode, anything else
+    // in image mode), then removes, as `phase` says. Each is noted in the
+    // record once the server confirmed it.
+    void SendFolder(const std::string& key, Phase phase) {
         const bool sending = phase != Phase::Remove;
         const bool removing = phase != Phase::Send;
         const auto planned = [&](const PlanEntry& entry) {
@@ -429,7 +433,7 @@ private:
         };
         if (phase == Phase::Remove && std::none_of(plan_.begin(), plan_.end(), planned)) return;
         try {
-            enter(key);
+            remote_.EnterExisting(key.empty() ? siteFolderPath_ : SubFolderPath(key));
             if (sending) MoveOnServer(key);
             transport_->SetTextMode(key.empty());
             for (PlanEntry& entry : plan_) {
