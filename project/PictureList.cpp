@@ -135,9 +135,11 @@ void PictureList::Reconcile() const {
     fs::remove_all(PicturesFolder() / kStagingFolder, error);
     for (const fs::path& folder : {folder_, PicturesFolder(), project_layout::TextsFolder(folder_)})
         RemoveTemporaries(folder);
+    // One pass finds the numbers with a record; only a picture without one is written.
+    const std::set<int> recorded = texts_.Numbers();
     for (const std::string& name : Files()) {
         const int number = PictureFileNumber(name);
-        if (number > 0 && !texts_.FindSlot(number)) texts_.Write(number, {}, {});
+        if (number > 0 && !recorded.contains(number)) texts_.Append(number, {});
     }
 }
 
