@@ -152,7 +152,7 @@ int main(int argc, char* argv[]) {
     const double peer = Seconds(peerStart);
 
     // Again, with nothing changed: the window's way (the plan, asked only
-    // when something would be replaced), and lftp's, which compares sizes and times.
+    // when something would be replaced), and lftp's sending only what is newer.
     request.replace = palimora::ReplacePolicy::Ask;
     const int sentFirst = progress.sent;
     const auto againStart = Clock::now();
@@ -160,7 +160,7 @@ int main(int argc, char* argv[]) {
     const double again = Seconds(againStart);
     const int sentAgain = progress.sent - sentFirst;
     const auto peerAgainStart = Clock::now();
-    if (std::system(mirror.c_str()) != 0) return 1;
+    if (std::system(mirrorCommand("--only-newer").c_str()) != 0) return 1;
     const double peerAgain = Seconds(peerAgainStart);
 
     const std::size_t oursSent = CountFiles(work / "server" / "palimora");

@@ -3,7 +3,9 @@
 #include "common/Cp1252.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
+#include <unordered_map>
 
 namespace palimora {
 namespace fs = std::filesystem;
@@ -15,20 +17,40 @@ const UnixListing::Entry* Listed(const std::vector<UnixListing::Entry>& listing,
     return found == listing.end() ? nullptr : &*found;
 }
 
+// A folder's listing by name, for a plan that looks up each of its files.
+class ListingIndex {
+public:
+    explicit ListingIndex(const std::vector<UnixListing::Entry>& listing) {
+        for (const UnixListing::Entry& entry : listing) byName_.try_emplace(entry.name, &entry);
+    }
+    const UnixListing::Entry* Find(const std::string& name) const {
+        const auto found = byName_.find(name);
+        return found == byName_.end() ? nullptr : found->second;
+    }
+
+private:
+    std::unordered_map<std::string, const UnixListing::Entry*> byName_;
+};
+
+bool HasSentSize(const UnixListing::Entry* listed, const SentFile& file) {
+    // A page goes in ASCII mode and a server may store it with its own line
+    // ends: either size is the size that was sent.
+    return listed && (listed->size == std::to_string(file.size) || listed->size == std::to_string(file.lfSize));
+}
 
 }  // namespace
 
 bool ListedAsSent(const std::vector<UnixListing::Entry>& listing, const std::string& name, const SentFile& file) {
-    // A page goes in ASCII mode and a server may store it with its own line
-    // ends: either size is the size that was sent.
-    const UnixListing::Entry* listed = Listed(listing, name);
-    return listed && (listed->size == std::to_string(file.size) || listed->size == std::to_string(file.lfSize));
+    return HasSentSize(Listed(listing, name), file);
 }
 
 std::vector<PlanEntry> MakePlan(const std::vector<SiteFolder>& folders, const PublicationRecord& record) {
     std::vector<PlanEntry> plan;
     std::set<std::string> sitePaths;
+    std::map<std::string, ListingIndex> listings;
+    for (const SiteFolder& folder : folders) listings.try_emplace(folder.key, folder.listing);
     for (const SiteFolder& folder : folders) {
+        const ListingIndex& listing = listings.at(folder.key);
         for (const fs::path& file : folder.files) {
             PlanEntry entry;
             entry.local = file;
@@ -38,10 +60,10 @@ std::vector<PlanEntry> MakePlan(const std::vector<SiteFolder>& folders, const Pu
             entry.described = DescribeLocalFile(file, folder.pages, recorded);
             entry.file.size = entry.described.size;
             const bool sameContent = recorded && recorded->sha256 == entry.described.sha256;
-            entry.file.state = !Listed(folder.listing, entry.file.name) ? PlannedFile::State::New
-                               : sameContent && ListedAsSent(folder.listing, entry.file.name, entry.described)
-                                   ? PlannedFile::State::Unchanged
-                                   : PlannedFile::State::Changed;
+            const UnixListing::Entry* listed = listing.Find(entry.file.name);
+            entry.file.state = !listed                                               ? PlannedFile::State::New
+                               : sameContent && HasSentSize(listed, entry.described) ? PlannedFile::State::Unchanged
+                                                                                     : PlannedFile::State::Changed;
             sitePaths.insert(entry.Path());
             plan.push_back(std::move(entry));
         }
@@ -51,11 +73,10 @@ std::vector<PlanEntry> MakePlan(const std::vector<SiteFolder>& folders, const Pu
         const std::size_t slash = path.rfind('/');
         const std::string key = slash == std::string::npos ? "" : path.substr(0, slash);
         const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-        const auto folder =
-            std::find_if(folders.begin(), folders.end(), [&](const SiteFolder& f) { return f.key == key; });
-        if (folder == folders.end()) continue;
+        const auto listing = listings.find(key);
+        if (listing == listings.end()) continue;
         // Replaced by someone else since, or gone already: not the program's to remove.
-        if (!ListedAsSent(folder->listing, name, sent)) continue;
+        if (!HasSentSize(listing->second.Find(name), sent)) continue;
         PlanEntry entry;
         entry.file = {key, name, PlannedFile::State::Removed, sent.size};
         entry.described = sent;

@@ -10,6 +10,11 @@
 
 namespace palimora {
 
+// A site file's path in the record: "page.htm", "images/000001.jpg".
+inline std::string SitePath(const std::string& folderKey, const std::string& name) {
+    return folderKey.empty() ? name : folderKey + "/" + name;
+}
+
 // One folder of the built site against its remote folder.
 struct SiteFolder {
     std::string key;  // the site's sub-folder, empty for the pages
@@ -26,7 +31,7 @@ struct PlanEntry {
     bool send = false;
     bool remove = false;
 
-    std::string Path() const { return file.folder.empty() ? file.name : file.folder + "/" + file.name; }
+    std::string Path() const { return SitePath(file.folder, file.name); }
 };
 
 // Every file of `folders` against its listing and `record`: new when not

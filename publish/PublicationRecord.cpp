@@ -61,8 +61,8 @@ bool ParseSent(const std::string& line, std::string& path, SentFile& file) {
 }
 
 std::string SentLine(const std::string& path, const SentFile& file) {
-    return "S\t" + std::to_string(file.size) + "\t" + std::to_string(file.lfSize) + "\t" +
-           std::to_string(file.stamp) + "\t" + file.sha256 + "\t" + path;
+    return "S\t" + std::to_string(file.size) + "\t" + std::to_string(file.lfSize) + "\t" + std::to_string(file.stamp) +
+           "\t" + file.sha256 + "\t" + path;
 }
 
 bool Storable(const std::string& text) {
@@ -73,13 +73,18 @@ bool Storable(const std::string& text) {
 
 fs::path PublicationFolder(const fs::path& projectFolder) { return projectFolder / kPublicationFolderName; }
 
+bool StillAsDescribed(const fs::path& file, const SentFile& known) {
+    // The stamp holds the size too.
+    const std::uint64_t stamp = FileStampOf(file).value_or(0);
+    return stamp != 0 && known.stamp == stamp;
+}
+
 SentFile DescribeLocalFile(const fs::path& file, bool page, const SentFile* known) {
     // As a build tool trusts a file's stamp: one rewritten gets a new one,
     // even with its old size and write time.
-    const std::uint64_t stamp = FileStampOf(file).value_or(0);
-    if (known && stamp != 0 && known->stamp == stamp && known->size == fs::file_size(file)) return *known;
+    if (known && StillAsDescribed(file, *known)) return *known;
     SentFile described;
-    described.stamp = stamp;
+    described.stamp = FileStampOf(file).value_or(0);
     const std::string bytes = page ? ReadFileBytes(file) : std::string();
     described.size = page ? bytes.size() : fs::file_size(file);
     described.lfSize = described.size - (page ? std::count(bytes.begin(), bytes.end(), '\r') : 0);
@@ -154,12 +159,22 @@ std::string LastRemoteFolder(const fs::path& projectFolder, const std::string& s
     return lines.empty() ? std::string() : lines.front();
 }
 
-void SaveLastRemoteFolder(const fs::path& projectFolder, const std::string& serverAndUser, const std::string& folder) {
+std::optional<std::string> LastRemoteFolderPath(const fs::path& projectFolder, const std::string& serverAndUser,
+                                                const std::string& typed) {
+    // The folder as typed, then the server's path of it (older files have the first line only).
+    const std::vector<std::string> lines = LinesOf(LastFolderFile(projectFolder, serverAndUser));
+    if (lines.size() < 2 || lines[0] != typed || lines[1].empty()) return std::nullopt;
+    return lines[1];
+}
+
+void SaveLastRemoteFolder(const fs::path& projectFolder, const std::string& serverAndUser, const std::string& folder,
+                          const std::string& serverPath) {
     if (!Storable(folder)) return;
     std::error_code error;
     fs::create_directories(PublicationFolder(projectFolder), error);
     try {
-        WriteFileAtomically(LastFolderFile(projectFolder, serverAndUser), folder + "\n");
+        WriteFileAtomically(LastFolderFile(projectFolder, serverAndUser),
+                            folder + "\n" + (Storable(serverPath) ? serverPath : std::string()) + "\n");
     } catch (const PalimoraError&) {
         // Only a convenience: the next run offers the project's name instead.
     }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 
 namespace palimora {
@@ -18,6 +19,9 @@ struct SentFile {
 // Describes a local file as it would be recorded once sent. A file whose
 // size and stamp are those `known` holds is not read again.
 SentFile DescribeLocalFile(const std::filesystem::path& file, bool page, const SentFile* known = nullptr);
+// Whether `file` still has the size and stamp it was described with, so is
+// known without reading it.
+bool StillAsDescribed(const std::filesystem::path& file, const SentFile& known);
 
 // What the program sent to one server, user and remote folder, kept in the
 // project folder's ".published" folder: each file ("page.htm",
@@ -60,7 +64,11 @@ void NoteHostOffersTls(const std::filesystem::path& projectFolder, const std::st
 // The remote folder last published to on a server as a user ("host:port
 // user"), as the user typed it; empty when none.
 std::string LastRemoteFolder(const std::filesystem::path& projectFolder, const std::string& serverAndUser);
+// The server's own path of that folder, when `typed` is the folder last typed
+// and the server told its path then.
+std::optional<std::string> LastRemoteFolderPath(const std::filesystem::path& projectFolder,
+                                                const std::string& serverAndUser, const std::string& typed);
 void SaveLastRemoteFolder(const std::filesystem::path& projectFolder, const std::string& serverAndUser,
-                          const std::string& folder);
+                          const std::string& folder, const std::string& serverPath);
 
 }  // namespace palimora

@@ -254,8 +254,14 @@ private:
     void Publish() {
         progress_.SetStatus(Text(TextId::PleaseWait));
         StepStatus(Text(TextId::ReadingServerFolders));
+        typedFolder_ = AskSiteFolder();
+        if (!NothingToDoSinceLastTime()) SendTheSite();
+        for (; steps_ < maximum_; ++steps_) progress_.Step();
+    }
+
+    void SendTheSite() {
         try {
-            ChooseSiteFolder();
+            EnterSiteFolder();
             StepStatus(Text(TextId::SendingProject) + " " + request_.projectName);
             PrepareSubFolders();
         } catch (const PalimoraError& error) {
@@ -280,16 +286,12 @@ private:
             if (!key.empty()) SendFolder(key, Phase::Remove);
         }
         SaveRecord();
-        for (; steps_ < maximum_; ++steps_) progress_.Step();
     }
 
-    void ChooseSiteFolder() {
-        remote_.ListSiteFolder();
-        transport_->CurrentFolder();
-        TestCancel();  // a listing cancelled before its first line ends as a success
-        // The folder of the last publication there, else the project's name as a web address keeps it.
-        const std::string where = ServerAndUser();
-        std::string offered = LastRemoteFolder(project_, where);
+    // The remote folder, as the user types it: the folder of the last
+    // publication there, else the project's name as a web address keeps it.
+    std::string AskSiteFolder() {
+        std::string offered = LastRemoteFolder(project_, ServerAndUser());
         if (offered.empty()) offered = WebFolderName(request_.projectName);
         const std::optional<std::string> answer =
             dialogs_.AskText(Text(TextId::ServerFolder), Text(TextId::PublishFolderLabel), offered);
@@ -302,12 +304,56 @@ private:
             dialogs_.ShowMessageOk(Text(TextId::RemotePathUnusable) + " " + *answer);
             throw RunFailed{};
         }
-        if (!answer->empty()) siteFolder_ = remote_.WalkPath(*answer);
-        SaveLastRemoteFolder(project_, where, *answer);
+        return *answer;
+    }
+
+    void EnterSiteFolder() {
+        remote_.ListSiteFolder();
+        transport_->CurrentFolder();
+        TestCancel();  // a listing cancelled before its first line ends as a success
+        if (!typedFolder_.empty()) siteFolder_ = remote_.WalkPath(typedFolder_);
+    }
+
+    // The same folder as last time, and nothing in the site that the record
+    // of that publication does not hold as sent (by its stamp: nothing is
+    // read), nor a file to remove: the plan is told and nothing is listed or
+    // entered. Sending everything always looks at the server.
+    bool NothingToDoSinceLastTime() {
+        if (request_.replace == ReplacePolicy::All) return false;
+        const std::optional<std::string> path = LastRemoteFolderPath(project_, ServerAndUser(), typedFolder_);
+        if (!path) return false;
+        PublicationRecord record(project_, ServerAndUser() + " " + *path);
+        record.Load();
+        std::vector<SiteFolder> folders;
+        for (const std::string& key : SiteFolderKeys()) {
+            SiteFolder folder{key, FilesOf(key), key.empty(), {}};
+            for (const fs::path& file : folder.files) {
+                const SentFile* sent = record.Find(SitePath(key, Cp1252FromPath(file.filename())));
+                if (!sent || !StillAsDescribed(file, *sent)) return false;
+            }
+            // The server is taken to hold what was sent, as it was sent.
+            for (const auto& [sentPath, sent] : record.Files()) {
+                const std::size_t slash = sentPath.rfind('/');
+                if ((slash == std::string::npos ? std::string() : sentPath.substr(0, slash)) != key) continue;
+                folder.listing.push_back({"-", sentPath.substr(slash + 1), "", std::to_string(sent.size)});
+            }
+            folders.push_back(std::move(folder));
+        }
+        std::vector<PlanEntry> plan = MakePlan(folders, record);
+        const bool nothing = std::all_of(plan.begin(), plan.end(), [&](const PlanEntry& entry) {
+            return entry.file.state == PlannedFile::State::Unchanged ||
+                   (entry.file.state == PlannedFile::State::Removed && !request_.removeOldFiles);
+        });
+        if (!nothing) return false;
+        std::erase_if(plan, [](const PlanEntry& entry) { return entry.file.state == PlannedFile::State::Removed; });
+        plan_ = std::move(plan);
+        progress_.ReportPlan(PlannedFiles());
+        return true;
     }
 
     void PrepareSubFolders() {
         siteFolderPath_ = transport_->CurrentFolder();
+        SaveLastRemoteFolder(project_, ServerAndUser(), typedFolder_, siteFolderPath_);
         remote_.EnterOrCreate(pictureFolder_, pictureFolder_);
         StepStatus(Text(TextId::SendingProject) + " " + siteFolder_ + "/" + pictureFolder_);
         remote_.GoUp();
@@ -319,15 +365,17 @@ private:
     }
 
     // The files of a site folder ("" for the pages at the top) that the last
-    // finished build left.
-    std::vector<fs::path> FilesOf(const std::string& key) const {
+    // finished build left; the folder is read once a run.
+    const std::vector<fs::path>& FilesOf(const std::string& key) {
+        const auto [found, first] = localFiles_.try_emplace(key);
+        if (!first) return found->second;
         const fs::path local = key.empty() ? project_ : project_ / key;
         std::error_code error;
-        if (!fs::is_directory(local, error)) return {};
-        std::vector<fs::path> files = key.empty() ? local_site::Pages(local) : local_site::FolderFiles(local);
+        if (!fs::is_directory(local, error)) return found->second;
+        std::vector<fs::path>& files = found->second;
+        files = key.empty() ? local_site::Pages(local) : local_site::FolderFiles(local);
         std::erase_if(files, [&](const fs::path& file) {
-            const std::string name = file.filename().string();
-            return builtFiles_->count(key.empty() ? name : key + "/" + name) == 0;
+            return builtFiles_->count(SitePath(key, file.filename().string())) == 0;
         });
         return files;
     }
@@ -547,7 +595,9 @@ private:
     bool identityRefused_ = false;
     std::string pictureFolder_;
     std::vector<std::string> extraFolders_;
-    std::optional<std::set<std::string>> builtFiles_;  // the site as its last finished build left it
+    std::optional<std::set<std::string>> builtFiles_;          // the site as its last finished build left it
+    std::map<std::string, std::vector<fs::path>> localFiles_;  // by site folder
+    std::string typedFolder_;                                  // the remote folder as the user gave it
     std::string siteFolder_;
     std::string siteFolderPath_;  // as the server names it
     std::optional<PublicationRecord> record_;

@@ -1,7 +1,7 @@
 #include "publish/PublishRun.h"
 #include "common/ProgramFolder.h"
-#include "project/BuiltSite.h"
 #include "lang/Language.h"
+#include "project/BuiltSite.h"
 #include "publish/RemoteFolders.h"
 #include "styles/ProjectSettings.h"
 #include "styles/SettingsLayout.h"
@@ -29,7 +29,8 @@ protected:
     PublishOutcome Publish(int port, ReplacePolicy replace, std::optional<std::string> remotePath,
                            const std::string& password = "secret") {
         dialogs.textAnswers = {std::move(remotePath)};
-        const PublishRequest request{folder, "Demo", FtpServer{"ftp://127.0.0.1", port, "photo", password, 20}, replace};
+        const PublishRequest request{folder, "Demo", FtpServer{"ftp://127.0.0.1", port, "photo", password, 20},
+                                     replace};
         return PublishSite(request, language, dialogs, progress);
     }
 };
@@ -61,16 +62,25 @@ TEST_F(PublishRunTest, AServerWithoutPassiveModeGetsActiveConnections) {
 
 TEST_F(RealServerRunTest, PublishingAgainAsksOnceAndOnlyWhenAFileOnTheServerWouldBeReplaced) {
     ASSERT_EQ(Publish(server.Port(), ReplacePolicy::All, "Demo"), PublishOutcome::Published);
-    // Unchanged: nothing is asked and nothing sent.
+    // Unchanged: nothing is asked, sent, or even looked at on the server.
     dialogs.shown.clear();
+    progress.statuses.clear();
     ASSERT_EQ(Publish(server.Port(), ReplacePolicy::Ask, "Demo"), PublishOutcome::Published);
     EXPECT_EQ(Messages(), std::vector<std::string>{});
     EXPECT_EQ(progress.statuses.back(), Text(TextId::NothingToSend));
+    EXPECT_TRUE(std::none_of(progress.statuses.begin(), progress.statuses.end(), [&](const std::string& status) {
+        return status.starts_with(Text(TextId::SendingProject));
+    }));
 
-    // A file changed on the server: one question, whose default sends it.
+    // A file changed on the server, seen once the site was written again
+    // (a rebuild): one question, whose default sends it.
     const auto files = testing::SiteFiles(project);
     const fs::path stale = served.Path() / "Demo" / files.front();
+    const auto rewriteLocally = [&] {
+        testing::WriteBytes(project / files.front(), testing::ReadBytes(project / files.front()));
+    };
     testing::WriteBytes(stale, "old");
+    rewriteLocally();
     dialogs.choices = {0};
     ASSERT_EQ(Publish(server.Port(), ReplacePolicy::Ask, "Demo"), PublishOutcome::Published);
     ASSERT_EQ(Messages().size(), 1u);
@@ -80,6 +90,7 @@ TEST_F(RealServerRunTest, PublishingAgainAsksOnceAndOnlyWhenAFileOnTheServerWoul
 
     // Cancel to the question ends the run there.
     testing::WriteBytes(stale, "old");
+    rewriteLocally();
     EXPECT_EQ(Publish(server.Port(), ReplacePolicy::Ask, "Demo"), PublishOutcome::Cancelled);
     EXPECT_EQ(testing::ReadBytes(stale), "old");
 }
@@ -248,10 +259,11 @@ TEST_F(RealServerRunTest, ACancelBetweenStepsEndsTheRunSayingWhatWasSent) {
     ASSERT_EQ(Messages().size(), 1u);
     const std::size_t files = testing::SiteFiles(project).size();
     // The pictures go first, the pages after them.
-    EXPECT_EQ(Messages().front().rfind(Text(TextId::DoneBeforeStop) + " 1 / " + std::to_string(files) + "\n" +
-                                           Text(TextId::NotDoneLabel) + " web_images/000002.jpg, web_images/000003.jpg, ",
-                                       0),
-              0u)
+    EXPECT_EQ(
+        Messages().front().rfind(Text(TextId::DoneBeforeStop) + " 1 / " + std::to_string(files) + "\n" +
+                                     Text(TextId::NotDoneLabel) + " web_images/000002.jpg, web_images/000003.jpg, ",
+                                 0),
+        0u)
         << Messages().front();
     EXPECT_LT(testing::DifferingFiles(project, served.Path() / "Demo", true).size(),
               testing::SiteFiles(project).size());
