@@ -11,6 +11,9 @@
  *       DCT-scaled to the smallest scale covering the size-limited copy, an
  *       area resize to that copy and one to the thumbnail, two quality-90
  *       encodes into memory. Prints "floor <seconds>".
+ *   jpeg_floor run <W>x<H>[,<W>x<H>...] <photo>...
+ *       The same for every box given (up to 8): one decode covering the
+ *       largest, a resize and an encode for each.
  */
 #include <math.h>
 #include <stddef.h>
@@ -225,7 +228,11 @@ static Picture Shrink(const Picture* in, int width, int height, uint16_t* rows) 
     return result;
 }
 
-static int Run(int thumbW, int thumbH, int limitW, int limitH, int count, char** files) {
+#define MAX_BOXES 8
+
+/* Each photo fitted into every box: one decode at the smallest DCT scale
+ * covering the largest of them, then an area resize and an encode for each. */
+static int Run(int boxCount, const int boxes[][2], int count, char** files) {
     const double start = Now();
     for (int i = 0; i < count; ++i) {
         FILE* file = fopen(files[i], "rb");
@@ -239,14 +246,17 @@ static int Run(int thumbW, int thumbH, int limitW, int limitH, int count, char**
         jpeg_create_decompress(&info);
         jpeg_stdio_src(&info, file);
         jpeg_read_header(&info, TRUE);
-        int limitedW, limitedH, smallW, smallH;
-        Fit((int)info.image_width, (int)info.image_height, limitW, limitH, &limitedW, &limitedH);
-        Fit((int)info.image_width, (int)info.image_height, thumbW, thumbH, &smallW, &smallH);
+        int sizes[MAX_BOXES][2], largestW = 0, largestH = 0;
+        for (int b = 0; b < boxCount; ++b) {
+            Fit((int)info.image_width, (int)info.image_height, boxes[b][0], boxes[b][1], &sizes[b][0], &sizes[b][1]);
+            if (sizes[b][0] > largestW) largestW = sizes[b][0];
+            if (sizes[b][1] > largestH) largestH = sizes[b][1];
+        }
         info.out_color_space = JCS_RGB;
         info.scale_denom = 8;
         for (info.scale_num = 1; info.scale_num < 8; ++info.scale_num) {
             jpeg_calc_output_dimensions(&info);
-            if ((int)info.output_width >= limitedW && (int)info.output_height >= limitedH) break;
+            if ((int)info.output_width >= largestW && (int)info.output_height >= largestH) break;
         }
         jpeg_start_decompress(&info);
         Picture decoded = {(int)info.output_width, (int)info.output_height, NULL};
@@ -259,11 +269,9 @@ static int Run(int thumbW, int thumbH, int limitW, int limitH, int count, char**
         jpeg_destroy_decompress(&info);
         fclose(file);
 
-        uint16_t* rows =
-            malloc((size_t)decoded.height * (limitedW > smallW ? limitedW : smallW) * 3 * sizeof(uint16_t));
-        const int sizes[2][2] = {{limitedW, limitedH}, {smallW, smallH}};
-        for (int s = 0; s < 2; ++s) {
-            Picture out = Shrink(&decoded, sizes[s][0], sizes[s][1], rows);
+        uint16_t* rows = malloc((size_t)decoded.height * largestW * 3 * sizeof(uint16_t));
+        for (int b = 0; b < boxCount; ++b) {
+            Picture out = Shrink(&decoded, sizes[b][0], sizes[b][1], rows);
             unsigned char* memory = NULL;
             unsigned long size = 0;
             Encode(&out, 0, NULL, &memory, &size);
@@ -277,16 +285,34 @@ static int Run(int thumbW, int thumbH, int limitW, int limitH, int count, char**
     return 0;
 }
 
+/* "160x120,320x240" into boxes; the count, or 0 when it is no such list. */
+static int ParseBoxes(const char* text, int boxes[][2]) {
+    int count = 0;
+    for (const char* at = text; *at && count < MAX_BOXES; ++count) {
+        int used = 0;
+        if (sscanf(at, "%dx%d%n", &boxes[count][0], &boxes[count][1], &used) != 2) return 0;
+        at += used;
+        if (*at == ',') ++at;
+        else if (*at) return 0;
+    }
+    return count;
+}
+
 int main(int argc, char** argv) {
     if (argc >= 4 && strcmp(argv[1], "generate") == 0) {
         return Generate(argv[2], atoi(argv[3]), argc < 5 ? "mixed" : argv[4]);
     }
+    int boxes[MAX_BOXES][2];
+    const int boxCount = argc >= 4 && strcmp(argv[1], "run") == 0 ? ParseBoxes(argv[2], boxes) : 0;
+    if (boxCount > 0) return Run(boxCount, (const int(*)[2])boxes, argc - 3, argv + 3);
     if (argc >= 7 && strcmp(argv[1], "run") == 0) {
-        return Run(atoi(argv[2]), atoi(argv[3]), atoi(argv[4]), atoi(argv[5]), argc - 6, argv + 6);
+        const int two[2][2] = {{atoi(argv[4]), atoi(argv[5])}, {atoi(argv[2]), atoi(argv[3])}};
+        return Run(2, two, argc - 6, argv + 6);
     }
     fprintf(stderr,
             "usage: %s generate <folder> <count> [mixed|12mp|small]\n"
-            "       %s run <thumbW> <thumbH> <limitW> <limitH> <photo>...\n",
-            argv[0], argv[0]);
+            "       %s run <thumbW> <thumbH> <limitW> <limitH> <photo>...\n"
+            "       %s run <W>x<H>[,<W>x<H>...] <photo>...\n",
+            argv[0], argv[0], argv[0]);
     return 2;
 }
