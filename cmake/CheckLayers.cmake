@@ -29,19 +29,45 @@ set(below_app common lang imaging project styles sitegen publish)
 set(below_cli common lang imaging project styles sitegen publish)
 set(layers common lang imaging project styles sitegen publish app cli)
 
+# A path made plain: "./" and "x/../" taken out, and any "../" in front
+# dropped ("../sitegen/x.h", "./sitegen/x.h" and "common/../sitegen/x.h" all
+# become "sitegen/x.h").
+function(plain_path path out)
+  string(REGEX REPLACE "^(\\./)+" "" path "${path}")
+  string(REPLACE "/./" "/" path "${path}")
+  set(before "")
+  while(NOT path STREQUAL before)
+    set(before "${path}")
+    string(REGEX REPLACE "(^|/)[^./][^/]*/\\.\\./" "\\1" path "${path}")
+    string(REGEX REPLACE "^(\\.\\./|\\./)+" "" path "${path}")
+  endwhile()
+  set(${out} "${path}" PARENT_SCOPE)
+endfunction()
+
 set(offences "")
 foreach(layer ${layers})
   set(allowed ${layer} ${below_${layer}})
-  file(GLOB_RECURSE sources RELATIVE ${ROOT} ${ROOT}/${layer}/*.h ${ROOT}/${layer}/*.cpp)
+  # Every file of the folder: headers, sources, inline parts (.inl, .ipp) alike.
+  file(GLOB_RECURSE sources RELATIVE ${ROOT} ${ROOT}/${layer}/*)
   foreach(source ${sources})
+    if(source MATCHES "CMakeLists.txt$")
+      continue()
+    endif()
     string(REGEX MATCH "/ui/" in_ui "${source}")
-    # Quoted or angled, and with any "../" before the folder: "sitegen/x.h",
-    # <sitegen/x.h> and "../sitegen/x.h" all name the site generator.
-    set(include_start "^[ \t]*#[ \t]*include[ \t]*[\"<](\\.\\./)*")
-    file(STRINGS ${ROOT}/${source} includes REGEX "${include_start}[a-z]+/")
+    get_filename_component(source_folder "${source}" DIRECTORY)
+    set(include_start "^[ \t]*#[ \t]*include[ \t]*[\"<]")
+    file(STRINGS ${ROOT}/${source} includes REGEX "${include_start}[^\">]*/")
     foreach(line ${includes})
-      string(REGEX REPLACE "${include_start}([a-z]+)/.*" "\\2" target "${line}")
-      string(REGEX MATCH "${include_start}[a-z]+/ui/" target_is_ui "${line}")
+      string(REGEX REPLACE "${include_start}([^\">]*)[\">].*" "\\1" path "${line}")
+      # As the compiler finds it: beside the including file first, then from the top.
+      plain_path("${source_folder}/${path}" beside)
+      if(EXISTS "${ROOT}/${beside}" AND NOT IS_DIRECTORY "${ROOT}/${beside}")
+        set(path "${beside}")
+      else()
+        plain_path("${path}" path)
+      endif()
+      string(REGEX REPLACE "/.*" "" target "${path}")
+      string(REGEX MATCH "^[a-z]+/ui/" target_is_ui "${path}")
       if(NOT target IN_LIST layers)
         continue()  # a system or third-party header with a folder name
       endif()

@@ -1,3 +1,5 @@
+include(${CMAKE_CURRENT_LIST_DIR}/QtLibraries.cmake)
+
 # palimora_core_library(name SOURCES ...): a Qt-free core library.
 function(palimora_core_library name)
   add_library(${name} STATIC ${ARGN})
@@ -38,7 +40,8 @@ function(palimora_check_core_has_no_qt)
   foreach(target ${ARGN})
     palimora_all_link_libraries(${target} libs)
     foreach(lib ${libs})
-      if(lib MATCHES "^Qt")
+      palimora_is_qt_library("${lib}" is_qt)
+      if(is_qt)
         message(FATAL_ERROR "core target ${target} links ${lib}")
       endif()
     endforeach()

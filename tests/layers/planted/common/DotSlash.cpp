@@ -1,0 +1,2 @@
+// A common file that reaches up through "./".
+#include "./sitegen/PageLines.h"

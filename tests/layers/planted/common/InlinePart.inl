@@ -1,0 +1,2 @@
+// An inline part, neither header nor source, that reaches up.
+#include "sitegen/PageLines.h"
