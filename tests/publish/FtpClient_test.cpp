@@ -2,6 +2,7 @@
 #include "common/UserDialogs.h"
 #include "publish/SocketErrors.h"
 #include "tests/publish/SlowLookup.h"
+#include "tests/support/FailingReads.h"
 #include "tests/support/FtpServers.h"
 #include "tests/support/TempFolder.h"
 
@@ -408,7 +409,7 @@ TEST_F(ScriptedServerTest, ANameCannotAddACommandAndAByte255IsDoubled) {
     EXPECT_EQ(server->Commands().back(), "MKD caf\xFF\xFF");
 }
 
-// A file that cannot be read to its end (a folder here) is not sent cut as if whole.
+// A file whose disk fails in the middle of it is not sent cut as if whole.
 TEST_F(ScriptedServerTest, AFileThatCannotBeReadToItsEndFailsItsUpload) {
     testing::ScriptedFtpServer* self = nullptr;
     Start("220 Hi\r\n", [&self](const std::string& command) -> std::string {
@@ -421,10 +422,19 @@ TEST_F(ScriptedServerTest, AFileThatCannotBeReadToItsEndFailsItsUpload) {
     });
     self = server.get();
     testing::TempFolder local;
-    fs::create_directories(local.Path() / "folder.jpg");
+    const fs::path picture = local.Path() / "cut.jpg";
+    WriteBytes(picture, std::string(300 * 1024, 'x'));
     client.OpenSession();
     client.Passive = true;
-    EXPECT_THROW(client.UploadFile(local.Path() / "folder.jpg"), PalimoraError);
+    const testing::FailingReads reads(picture, 100 * 1024);
+    try {
+        client.UploadFile(picture);
+        FAIL() << "a cut file was sent as whole";
+    } catch (const PalimoraError& error) {
+        EXPECT_NE(error.UserMessage().find("cut.jpg"), std::string::npos) << error.UserMessage();
+    }
+    EXPECT_TRUE(reads.Failed());
+    EXPECT_EQ(server->Commands().back(), "STOR cut.jpg");
 }
 
 TEST_F(ScriptedServerTest, ARefusedStoreIsTheServersReply) {

@@ -2,12 +2,13 @@
 #include "lang/Language.h"
 #include "publish/FtpClient.h"
 #include "publish/IdentityCheck.h"
-#include "publish/PublicationRecord.h"
 #include "publish/KnownServers.h"
+#include "publish/PublicationRecord.h"
 #include "publish/PublishRun.h"
 #include "publish/SocketErrors.h"
 #include "tests/publish/PublishTestSupport.h"
 #include "tests/support/BuiltSite.h"
+#include "tests/support/FailingReads.h"
 #include "tests/support/FtpServers.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
@@ -343,7 +344,7 @@ TEST_F(SftpPublishTest, AKnownHostGetsTheSiteByteForByteWithoutAQuestion) {
     EXPECT_TRUE(Messages().empty()) << Messages().front();
     EXPECT_EQ(testing::DifferingFiles(project, server->Home() / "www" / "D\u00E9mo", false),
               std::vector<std::string>{});
-    // Again: every file is listed with the size it was sent with.
+    // Again: every file is as it was sent.
     dialogs.shown.clear();
     dialogs.textAnswers = {"www/D\xE9mo"};
     const PublishRequest request{
@@ -409,9 +410,30 @@ TEST_F(SftpPublishTest, AChangedHostKeyIsWarnedAboutAndRefusedOnCancelWithNothin
 
 TEST_F(SftpPublishTest, RenumberedPicturesAreRenamedOnTheServerNotSentAgain) {
     KnowHost(server->KnownHostsLine());
-    ExpectRenumberedPicturesRenamed(FtpServer{"sftp://127.0.0.1:" + std::to_string(server->Port()), 21,
-                                              server->User(), server->Password(), 20},
-                                    "www/Thirty", server->Home() / "www" / "Thirty", false);
+    ExpectRenumberedPicturesRenamed(
+        FtpServer{"sftp://127.0.0.1:" + std::to_string(server->Port()), 21, server->User(), server->Password(), 20},
+        "www/Thirty", server->Home() / "www" / "Thirty", false);
+}
+
+// A picture whose disk fails in the middle of it stops the run with its
+// name; it is not recorded as sent, so the next publication sends it whole.
+TEST_F(SftpPublishTest, APictureThatCannotBeReadToItsEndStopsTheRunAndGoesWholeNextTime) {
+    KnowHost(server->KnownHostsLine());
+    fs::path picture;
+    for (const fs::path& file : testing::SiteFiles(project)) {
+        if (file.extension() == ".jpg" &&
+            (picture.empty() || fs::file_size(project / file) > fs::file_size(project / picture)))
+            picture = file;
+    }
+    ASSERT_GT(fs::file_size(project / picture), 4000u);
+    {
+        const testing::FailingReads reads(project / picture, 2000);
+        EXPECT_EQ(PublishBySftp(), PublishOutcome::Failed);
+        EXPECT_TRUE(reads.Failed());
+    }
+    EXPECT_NE(AllItWrote().find(picture.filename().string()), std::string::npos) << AllItWrote();
+    ASSERT_EQ(PublishBySftp(), PublishOutcome::Published) << AllItWrote();
+    EXPECT_EQ(testing::DifferingFiles(project, server->Home() / "www" / "Demo", false), std::vector<std::string>{});
 }
 
 TEST_F(SftpPublishTest, AWrongPasswordIsAFailedConnection) {
