@@ -1,5 +1,6 @@
 #include "common/FileContents.h"
 #include "common/AtomicFiles.h"
+#include "common/Error.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -48,6 +49,17 @@ TEST(FileContents, AFileHoldingTheSameBytesIsLeftWithItsTime) {
     EXPECT_TRUE(WriteFileIfChanged(file, "<p>two</p>"));  // same size, other bytes
     EXPECT_EQ(testing::ReadBytes(file), "<p>two</p>");
     EXPECT_EQ(HashOfFile(temp.Path()), std::nullopt);  // a folder is no file to read
+}
+
+// A temporary that cannot be written (something else in its place) is a
+// failure told, and the file keeps what it held.
+TEST(FileContents, AnAtomicWriteThatCannotWriteItsTemporaryFailsAndKeepsTheFile) {
+    testing::TempFolder temp;
+    const fs::path file = temp.Path() / "images.dat";
+    WriteFileAtomically(file, "before");
+    fs::create_directories(TemporaryFor(file) / "in the way");
+    EXPECT_THROW(WriteFileAtomically(file, "after"), PalimoraError);
+    EXPECT_EQ(testing::ReadBytes(file), "before");
 }
 
 }  // namespace

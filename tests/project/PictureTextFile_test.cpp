@@ -1,4 +1,5 @@
 #include "project/PictureTextFile.h"
+#include "tests/support/FailingReads.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -101,11 +102,27 @@ TEST_F(PictureTextFileTest, DamagedFilesAreReadSafely) {
     EXPECT_EQ(texts.Read(3)->title, "three");
     EXPECT_EQ(texts.Read(4)->comment, "a, b");
     EXPECT_EQ(texts.Numbers(), (std::set<int>{1, 3, 4, 5}));
+    // Rewriting a record drops a cut one at the end too.
+    WriteBytes(texts.Path(), ReadBytes(texts.Path()) + std::string(100, 'x'));
+    texts.Write(1, "one again", "");
+    EXPECT_EQ(fs::file_size(texts.Path()), 5u * 456);
 
     WriteBytes(texts.Path(), std::string(100, 'x'));  // shorter than slot 0
     EXPECT_FALSE(texts.Read(0));
     fs::remove(texts.Path());
     EXPECT_FALSE(texts.Read(1));
+}
+
+// A file whose disk fails while it is read is never written over with only
+// the one record that was being written.
+TEST_F(PictureTextFileTest, AFileThatCannotBeReadIsNotReplaced) {
+    for (int number = 1; number <= 20; ++number) texts.Write(number, "title " + std::to_string(number), "");
+    const std::string before = ReadBytes(texts.Path());
+    {
+        const testing::FailingReads reads(texts.Path(), 456 * 3);
+        EXPECT_ANY_THROW(texts.Write(21, "new", ""));
+    }
+    EXPECT_EQ(ReadBytes(texts.Path()), before);
 }
 
 }  // namespace

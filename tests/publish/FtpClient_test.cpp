@@ -437,6 +437,27 @@ TEST_F(ScriptedServerTest, AFileThatCannotBeReadToItsEndFailsItsUpload) {
     EXPECT_EQ(server->Commands().back(), "STOR cut.jpg");
 }
 
+// A file gone between its size look-up and its sending is no empty file sent.
+TEST_F(ScriptedServerTest, AFileGoneBeforeItIsSentFailsItsUpload) {
+    testing::ScriptedFtpServer* self = nullptr;
+    Start("220 Hi\r\n", [&self](const std::string& command) -> std::string {
+        if (command == "PASV") return self->PassiveReply();
+        if (command.rfind("STOR", 0) == 0) {
+            self->ReplyAfterData("226 Stored\r\n");
+            return "150 Send it\r\n";
+        }
+        return "200 OK\r\n";
+    });
+    self = server.get();
+    testing::TempFolder local;
+    const fs::path picture = local.Path() / "gone.jpg";
+    WriteBytes(picture, "picture");
+    client.OpenSession();
+    client.Passive = true;
+    client.OnTransactionStart = [&] { fs::remove(picture); };
+    EXPECT_THROW(client.UploadFile(picture), PalimoraError);
+}
+
 TEST_F(ScriptedServerTest, ARefusedStoreIsTheServersReply) {
     testing::ScriptedFtpServer* self = nullptr;
     Start("220 Hi\r\n", [&self](const std::string& command) -> std::string {
