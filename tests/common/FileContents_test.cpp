@@ -1,6 +1,7 @@
 #include "common/FileContents.h"
 #include "common/AtomicFiles.h"
 #include "common/Error.h"
+#include "common/FailureTexts.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -58,7 +59,12 @@ TEST(FileContents, AnAtomicWriteThatCannotWriteItsTemporaryFailsAndKeepsTheFile)
     const fs::path file = temp.Path() / "images.dat";
     WriteFileAtomically(file, "before");
     fs::create_directories(TemporaryFor(file) / "in the way");
-    EXPECT_THROW(WriteFileAtomically(file, "after"), PalimoraError);
+    try {
+        WriteFileAtomically(file, "after");
+        ADD_FAILURE() << "no failure told";
+    } catch (const PalimoraError& error) {
+        EXPECT_EQ(error.UserMessage(), FailureAbout(Failure::CannotWrite, file));  // not a later step's
+    }
     EXPECT_EQ(testing::ReadBytes(file), "before");
 }
 
