@@ -63,7 +63,8 @@ public:
     // project follow them (ProjectSettings::FollowPictures), and each gallery
     // that went for want of pictures is told.
     void GalleriesFollowPictures(const std::vector<std::string>& before, const std::vector<std::string>& after,
-                                 const NewPositions& moved, std::optional<InsertedPictures> inserted, UserDialogs& dialogs);
+                                 const NewPositions& moved, std::optional<InsertedPictures> inserted,
+                                 UserDialogs& dialogs);
 
     // The pictures being edited: those of the working folder.
     PictureList& Pictures() { return pictures_; }

@@ -292,8 +292,10 @@ static int ParseBoxes(const char* text, int boxes[][2]) {
         int used = 0;
         if (sscanf(at, "%dx%d%n", &boxes[count][0], &boxes[count][1], &used) != 2) return 0;
         at += used;
-        if (*at == ',') ++at;
-        else if (*at) return 0;
+        if (*at == ',')
+            ++at;
+        else if (*at)
+            return 0;
     }
     return count;
 }

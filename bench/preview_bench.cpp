@@ -82,8 +82,8 @@ int main(int argc, char* argv[]) {
             loaded.push_back(TimeToLoad(browser, [&] { browser.Navigate(harness.Root() / kind.sample); }));
         }
         const double rebuild = Median(rebuilt), load = Median(loaded);
-        std::printf("%-8s rebuilt %6.1f ms (slowest %6.1f)   loaded only %6.1f ms   ratio %.2f\n", kind.name,
-                    rebuild, *std::max_element(rebuilt.begin(), rebuilt.end()), load, rebuild / load);
+        std::printf("%-8s rebuilt %6.1f ms (slowest %6.1f)   loaded only %6.1f ms   ratio %.2f\n", kind.name, rebuild,
+                    *std::max_element(rebuilt.begin(), rebuilt.end()), load, rebuild / load);
     }
     return 0;
 }

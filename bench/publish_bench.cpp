@@ -192,11 +192,13 @@ int main(int argc, char* argv[]) {
     const bool exact = palimora::testing::DifferingFiles(project, work / "server" / "palimora", true).empty() &&
                        CountFiles(work / "server" / "palimora") == palimora::testing::SiteFiles(project).size();
     std::printf("one photo deleted: palimora %7.3f s, %.2f MB sent; lftp %7.3f s, %.2f MB sent\n", afterDelete,
-                static_cast<double>(oursDeleteBytes) / 1e6, peerAfterDelete, static_cast<double>(peerDeleteBytes) / 1e6);
-    std::printf("ratio after delete / full upload: bytes %.3f, time %.3f; palimora / lftp bytes: %.3f%s\n",
-                static_cast<double>(oursDeleteBytes) / static_cast<double>(bytes), afterDelete / ours,
-                static_cast<double>(oursDeleteBytes) / static_cast<double>(std::max<std::uintmax_t>(1, peerDeleteBytes)),
-                exact ? "" : "  (the server does not hold exactly the site!)");
+                static_cast<double>(oursDeleteBytes) / 1e6, peerAfterDelete,
+                static_cast<double>(peerDeleteBytes) / 1e6);
+    std::printf(
+        "ratio after delete / full upload: bytes %.3f, time %.3f; palimora / lftp bytes: %.3f%s\n",
+        static_cast<double>(oursDeleteBytes) / static_cast<double>(bytes), afterDelete / ours,
+        static_cast<double>(oursDeleteBytes) / static_cast<double>(std::max<std::uintmax_t>(1, peerDeleteBytes)),
+        exact ? "" : "  (the server does not hold exactly the site!)");
     fs::remove_all(project);
     return oursSent == files.size() && peerSent == files.size() && exact ? 0 : 1;
 }

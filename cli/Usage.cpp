@@ -24,7 +24,10 @@ const CommandText kCommands[] = {
      "add",
      "add PROJECT FILE... [--convert] [--gallery NAME] [--titles-from-names]",
      {TextId::AddHelp, TextId::AddGalleryHelp, TextId::AddConvertHelp, TextId::AddTitlesHelp}},
-    {CliCommand::Build, "build", "build PROJECT [--quiet | --progress=json]", {TextId::BuildHelp, TextId::ProgressHelp}},
+    {CliCommand::Build,
+     "build",
+     "build PROJECT [--quiet | --progress=json]",
+     {TextId::BuildHelp, TextId::ProgressHelp}},
     {CliCommand::Publish,
      "publish",
      "publish PROJECT --host H --user U [--port N] [--folder PATH]\n"

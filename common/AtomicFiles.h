@@ -44,8 +44,8 @@ bool CopyFileIfChanged(const std::filesystem::path& source, const std::filesyste
 // nullopt, having added nothing, when it is no whole number of `unit`s
 // (rewrite it whole then). Throws PalimoraError naming the file when it
 // cannot be written.
-std::optional<std::uintmax_t> AppendRecords(const std::filesystem::path& file, std::string_view bytes,
-                                            std::size_t unit, Durability durability);
+std::optional<std::uintmax_t> AppendRecords(const std::filesystem::path& file, std::string_view bytes, std::size_t unit,
+                                            Durability durability);
 
 // Puts a file written elsewhere, or a folder's entries (a file just renamed
 // into it), on the disk.

@@ -13,7 +13,9 @@ namespace palimora {
 class ProgramFolderUnusable : public PalimoraError {
 public:
     ProgramFolderUnusable(std::filesystem::path folder, std::string reason)
-        : PalimoraError(folder.string() + " (" + reason + ")"), folder_(std::move(folder)), reason_(std::move(reason)) {}
+        : PalimoraError(folder.string() + " (" + reason + ")"),
+          folder_(std::move(folder)),
+          reason_(std::move(reason)) {}
     const std::filesystem::path& Folder() const { return folder_; }
     const std::string& Reason() const { return reason_; }
     const std::filesystem::path& DataFolder() const { return data_; }

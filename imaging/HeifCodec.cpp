@@ -70,7 +70,8 @@ Image DecodeHeif(const std::filesystem::path& file) {
     } else {
         image = Image(width, height);
         for (int y = 0; y < height; ++y)
-            std::memcpy(image.Row(y), plane + static_cast<std::size_t>(y) * stride, static_cast<std::size_t>(width) * 3);
+            std::memcpy(image.Row(y), plane + static_cast<std::size_t>(y) * stride,
+                        static_cast<std::size_t>(width) * 3);
     }
     pixels.reset();
     ConvertToSrgb(image, ProfileOf(handle.get()));

@@ -86,9 +86,9 @@ std::string Decoded(std::string_view text) {
     std::string plain;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto end = text[i] == '&' ? text.find(';', i) : std::string_view::npos;
-        const auto character =
-            end != std::string_view::npos && end - i <= 10 ? ReferencedCharacter(text.substr(i + 1, end - i - 1))
-                                                          : std::nullopt;
+        const auto character = end != std::string_view::npos && end - i <= 10
+                                   ? ReferencedCharacter(text.substr(i + 1, end - i - 1))
+                                   : std::nullopt;
         if (!character) {
             plain += text[i];
             continue;

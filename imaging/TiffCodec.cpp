@@ -56,8 +56,9 @@ Image DecodeTiff(const std::filesystem::path& file) {
     for (std::size_t i = 0; i < pixels; ++i) {
         std::uint32_t word = 0;
         std::memcpy(&word, rgba.data() + 4 * i, 4);
-        const std::uint8_t bytes[4] = {static_cast<std::uint8_t>(TIFFGetR(word)), static_cast<std::uint8_t>(TIFFGetG(word)),
-                                       static_cast<std::uint8_t>(TIFFGetB(word)), static_cast<std::uint8_t>(TIFFGetA(word))};
+        const std::uint8_t bytes[4] = {
+            static_cast<std::uint8_t>(TIFFGetR(word)), static_cast<std::uint8_t>(TIFFGetG(word)),
+            static_cast<std::uint8_t>(TIFFGetB(word)), static_cast<std::uint8_t>(TIFFGetA(word))};
         std::memcpy(rgba.data() + 4 * i, bytes, 4);
     }
     Image image = FlattenedOnWhite(std::move(rgba), static_cast<int>(width), static_cast<int>(height));

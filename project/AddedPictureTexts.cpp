@@ -71,7 +71,7 @@ std::string TitleOfCaption(const std::string& caption) {
         }
     }
     std::string title = end != std::string::npos && end <= kLongestCaptionTitle ? line.substr(0, end)
-                                                                                 : CutAtWord(line, kLongestCaptionTitle);
+                                                                                : CutAtWord(line, kLongestCaptionTitle);
     while (!title.empty() && (title.back() == ' ' || title.back() == ',' || title.back() == ';')) title.pop_back();
     return title;
 }

@@ -13,7 +13,8 @@ namespace {
 std::vector<fs::path> Files(const fs::path& folder, bool pagesOnly) {
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(folder)) {
-        if (entry.is_regular_file() && (!pagesOnly || site_layout::IsPageName(entry.path().filename().string()))) files.push_back(entry.path());
+        if (entry.is_regular_file() && (!pagesOnly || site_layout::IsPageName(entry.path().filename().string())))
+            files.push_back(entry.path());
     }
     std::sort(files.begin(), files.end());
     return files;
@@ -36,9 +37,9 @@ std::string PictureFolderName(const std::set<std::string>& builtFiles, int pictu
 
 std::vector<std::string> ExtraFolderNames(const std::string& pictureFolder) {
     std::vector<std::string> names;
-    for (const char* name : {site_layout::kParamFolder, site_layout::kThumbnailFolder,
-                             site_layout::kSummaryThumbnailFolder, site_layout::kPhoneFolder,
-                             site_layout::kShapedFolder}) {
+    for (const char* name :
+         {site_layout::kParamFolder, site_layout::kThumbnailFolder, site_layout::kSummaryThumbnailFolder,
+          site_layout::kPhoneFolder, site_layout::kShapedFolder}) {
         if (name != pictureFolder) names.emplace_back(name);
     }
     return names;

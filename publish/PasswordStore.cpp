@@ -16,7 +16,14 @@ const SecretSchema* Schema() {
                                             {"user", SECRET_SCHEMA_ATTRIBUTE_STRING},
                                             {nullptr, SECRET_SCHEMA_ATTRIBUTE_STRING},
                                         },
-                                        0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
+                                        0,
+                                        nullptr,
+                                        nullptr,
+                                        nullptr,
+                                        nullptr,
+                                        nullptr,
+                                        nullptr,
+                                        nullptr};
     return &schema;
 }
 
@@ -41,8 +48,8 @@ bool NoError(GError* error) {
 std::optional<std::string> Find(const std::string& server, const std::string& user) {
     if (!SessionBusThere()) return std::nullopt;
     GError* error = nullptr;
-    gchar* found = secret_password_lookup_sync(Schema(), nullptr, &error, "server", server.c_str(), "user",
-                                               user.c_str(), nullptr);
+    gchar* found =
+        secret_password_lookup_sync(Schema(), nullptr, &error, "server", server.c_str(), "user", user.c_str(), nullptr);
     if (!NoError(error) || !found) return std::nullopt;
     std::string password = found;
     secret_password_free(found);

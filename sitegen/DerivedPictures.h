@@ -65,7 +65,8 @@ std::uint64_t DerivationFingerprint(const ConversionSettings& settings, const st
 // go through a temporary file renamed over the target, so a picture is
 // replaced whole or not at all.
 struct ConvertedFile {
-    ConvertedFile(std::filesystem::path target, std::string encoded) : file(std::move(target)), bytes(std::move(encoded)) {}
+    ConvertedFile(std::filesystem::path target, std::string encoded)
+        : file(std::move(target)), bytes(std::move(encoded)) {}
     static ConvertedFile Copy(std::filesystem::path target, std::filesystem::path source) {
         ConvertedFile copy(std::move(target), {});
         copy.copyOf = std::move(source);

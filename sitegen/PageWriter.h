@@ -161,9 +161,9 @@ private:
     int PaddingCells(SettingLine alignmentLine, int missing, bool pictures, bool titles) const;
 
     PageSources sources_;
-    Language pageLanguage_;   // the site's: its fixed words and default texts
-    std::string webAddress_;  // a build's: where the site is published, ending in "/"; empty when not known
-    bool favicon_ = false;    // a build's: param holds the site's icon
+    Language pageLanguage_;        // the site's: its fixed words and default texts
+    std::string webAddress_;       // a build's: where the site is published, ending in "/"; empty when not known
+    bool favicon_ = false;         // a build's: param holds the site's icon
     bool shapedPictures_ = false;  // the site shows its pictures from web_images
     mutable std::unordered_map<std::string, std::string> fileSizes_;  // ShownSizeOfFile's, by reference
     // The working templates' lines, read once a writer: a build writes them before its pages.

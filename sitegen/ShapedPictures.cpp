@@ -14,8 +14,8 @@ std::filesystem::path StampPicture(const ProjectSettings& settings, const Langua
 bool ShowsShapedPictures(const ProjectSettings& settings, const Language& language, const std::string& projectName) {
     const bool limited = settings.Number(SettingLine::LargestPictureWidth) != 0 &&
                          settings.Number(SettingLine::LargestPictureHeight) != 0;
-    const bool stamped = settings.Number(SettingLine::PictureStrips) <= 1 &&
-                         !StampPicture(settings, language, projectName).empty();
+    const bool stamped =
+        settings.Number(SettingLine::PictureStrips) <= 1 && !StampPicture(settings, language, projectName).empty();
     return limited || stamped;
 }
 

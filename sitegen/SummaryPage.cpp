@@ -93,7 +93,8 @@ void PageWriter::WriteSummaryTable(PageLines& page) const {
                                                  : "./param/" + assets_.CopyIntoParam(picture);
             } else {
                 const std::string& first = context_.firstPicture[e - 1];
-                source = On(L::MakeThumbnails) && IsJpegName(first) ? "./tns_images/tns-" + first : "./" + SitePicture(first);
+                source = On(L::MakeThumbnails) && IsJpegName(first) ? "./tns_images/tns-" + first
+                                                                    : "./" + SitePicture(first);
                 if (!context_.buildMode && !SamplePicture(e - 1).empty()) source = SamplePicture(e - 1);
             }
             std::string element =

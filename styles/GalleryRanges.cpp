@@ -84,7 +84,8 @@ std::vector<std::string> FollowPictures(SettingsStore& settings, const std::vect
     // Removed galleries leave their places to the ones after them; lines
     // that keep their values keep their bytes.
     kept.resize(kMaxGalleries);
-    for (int gallery = 1; gallery <= kMaxGalleries; ++gallery) Write(settings, gallery, kept[static_cast<std::size_t>(gallery - 1)]);
+    for (int gallery = 1; gallery <= kMaxGalleries; ++gallery)
+        Write(settings, gallery, kept[static_cast<std::size_t>(gallery - 1)]);
     return removed;
 }
 

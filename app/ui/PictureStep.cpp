@@ -292,9 +292,8 @@ void PictureStep::RemoveTickedPictures() {
     try {
         const std::vector<std::string> before = pictures.Files();
         const std::vector<int> deleted = pictures.Delete(ticked);
-        session_.GalleriesFollowPictures(before, pictures.Files(),
-                                         PositionsAfterDeletion(static_cast<int>(before.size()), deleted), {},
-                                         dialogs_);
+        session_.GalleriesFollowPictures(
+            before, pictures.Files(), PositionsAfterDeletion(static_cast<int>(before.size()), deleted), {}, dialogs_);
     } catch (const PalimoraError& error) {
         dialogs_.ShowMessageOk(error.UserMessage());
     }

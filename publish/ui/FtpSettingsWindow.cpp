@@ -147,8 +147,7 @@ std::string TFormFTP::KeyringServer() const {
 
 void TFormFTP::FillRememberedPassword() {
     if (HostEdit->text().isEmpty() || UserEdit->text().isEmpty()) return;
-    const auto remembered =
-        password_store::Find(KeyringServer(), Utf8FromCp1252(FromScreen(UserEdit->text())).Bytes());
+    const auto remembered = password_store::Find(KeyringServer(), Utf8FromCp1252(FromScreen(UserEdit->text())).Bytes());
     // A password this window could not have typed is left for the terminal.
     if (!remembered || !IsStorableText(Utf8Text(*remembered))) return;
     const std::string password = Cp1252FromUtf8(Utf8Text(*remembered));

@@ -39,7 +39,7 @@ public:
     QLineEdit* HostEdit = nullptr;
     QLineEdit* UserEdit = nullptr;
     QLineEdit* PasswordEdit = nullptr;
-    QCheckBox* RememberBox = nullptr;  // keep the password in the desktop's keyring
+    QCheckBox* RememberBox = nullptr;     // keep the password in the desktop's keyring
     QPushButton* OkButton = nullptr;      // OK
     QPushButton* HelpButton = nullptr;    // help
     QPushButton* CancelButton = nullptr;  // cancel

@@ -189,7 +189,8 @@ TEST_F(ResultCommandTest, AfterOneTitleChangeOnlyThePagesShowingItAreBuiltAndSen
         std::map<std::string, std::string> files;
         for (const auto& entry : fs::recursive_directory_iterator(Project())) {
             const std::string name = fs::relative(entry.path(), Project()).generic_string();
-            if (entry.is_regular_file() && name.find('/') == std::string::npos && name.find(".htm") != std::string::npos)
+            if (entry.is_regular_file() && name.find('/') == std::string::npos &&
+                name.find(".htm") != std::string::npos)
                 files[name] = testing::ReadBytes(entry.path());
         }
         return files;

@@ -169,8 +169,8 @@ TEST_F(SmallDisk, APhotoWhosePositionCannotBeTakenOutIsNotAdded) {
         const std::string xmp = std::string("http://ns.adobe.com/xap/1.0/\0", 29) +
                                 "<x:xmpmeta><rdf:Description exif:GPSLatitude=\"48,51.0N\"/></x:xmpmeta>";
         const std::size_t length = xmp.size() + 2;
-        const std::string segment = std::string("\xFF\xE1") + static_cast<char>(length >> 8) +
-                                    static_cast<char>(length & 0xFF) + xmp;
+        const std::string segment =
+            std::string("\xFF\xE1") + static_cast<char>(length >> 8) + static_cast<char>(length & 0xFF) + xmp;
         located.push_back(temp.Path() / "located" / photos[n].filename());
         fs::create_directories(located.back().parent_path());
         testing::WriteBytes(located.back(), clean.substr(0, 2) + segment + clean.substr(2));

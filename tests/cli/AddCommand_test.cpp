@@ -183,7 +183,8 @@ TEST_F(AddCommandTest, AFolderOfTheUsersIsRefusedAndLeftAsItWas) {
     EXPECT_NE(messages.str().find(site.string()), std::string::npos) << messages.str();
     std::map<std::string, std::string> after;
     for (const auto& entry : fs::recursive_directory_iterator(site)) {
-        if (entry.is_regular_file()) after[fs::relative(entry.path(), site).generic_string()] = testing::ReadBytes(entry.path());
+        if (entry.is_regular_file())
+            after[fs::relative(entry.path(), site).generic_string()] = testing::ReadBytes(entry.path());
     }
     EXPECT_EQ(after, own);
 
@@ -218,8 +219,8 @@ TEST_F(AddCommandTest, NamesAreTakenAsTheyAreWritten) {
 // language tag is no caption, a long caption gives the title its first
 // sentence and stays whole as the comment, a reference reads as typed.
 TEST_F(AddCommandTest, PhotosGiveTheCaptionsAPersonWrote) {
-    ASSERT_EQ(Add({"Trip", Fixture("caption-camera.jpg"), Fixture("caption-reference.jpg"), Fixture("caption-tag.jpg")}),
-              0)
+    ASSERT_EQ(
+        Add({"Trip", Fixture("caption-camera.jpg"), Fixture("caption-reference.jpg"), Fixture("caption-tag.jpg")}), 0)
         << messages.str();
     const PictureTextFile texts(project / "textes" / "images.dat");
     EXPECT_EQ(texts.Read(1)->title, "caption-camera");

@@ -150,8 +150,8 @@ TEST_F(PublishCommandTest, ACertificateThatDoesNotVerifyIsRefusedUnlessItsFinger
 TEST_F(PublishCommandTest, PlainFtpToABareHostNeedsToBeAskedFor) {
     testing::TempFolder served;
     testing::LocalFtpServer server(served.Path());
-    std::vector<std::string> bare{"Demo", "--host", "127.0.0.1", "--port", std::to_string(server.Port()),
-                                  "--user", "photo", "--replace", "all"};
+    std::vector<std::string> bare{"Demo",   "--host", "127.0.0.1", "--port", std::to_string(server.Port()),
+                                  "--user", "photo",  "--replace", "all"};
     EXPECT_EQ(Run(bare), 1);
     EXPECT_NE(Printed().find(Utf8FromCp1252(Spoken().LangText(TextId::PlainFtpRefused)).Bytes()), std::string::npos)
         << Printed();

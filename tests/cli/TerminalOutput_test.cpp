@@ -29,7 +29,8 @@ TEST(TerminalOutput, EachLineGoesOutWholeItsControlsEscapedAndTheStatusLineMakes
     {
         TerminalTextBuffer buffer(&log);
         std::ostream out(&buffer);
-        out << "[1/3] " << 'S' << "ending \x1b]0;x\x07 \xC2\x9B" << "31m.jpg\n";
+        out << "[1/3] " << 'S' << "ending \x1b]0;x\x07 \xC2\x9B"
+            << "31m.jpg\n";
         EXPECT_EQ(log.writes, std::vector<std::string>{"[1/3] Sending \\x1b]0;x\\x07 \\u009b31m.jpg\n"});
         out << "a prompt: " << std::flush;
         EXPECT_EQ(log.writes.back(), "a prompt: ");
@@ -61,8 +62,9 @@ TEST(TerminalOutput, ProgressShowsAsItsStyleSays) {
     };
     EXPECT_EQ(run(ProgressStyle::Lines), "[1/2] Page \"\xC3\xA9t\xC3\xA9\"\n[2/2] Done\n");
     EXPECT_EQ(run(ProgressStyle::Quiet), "Done\n");
-    EXPECT_EQ(run(ProgressStyle::Json), "{\"step\":\"Page \\\"\xC3\xA9t\xC3\xA9\\\"\",\"done\":1,\"total\":2}\n"
-                                        "{\"step\":\"Done\",\"done\":2,\"total\":2}\n");
+    EXPECT_EQ(run(ProgressStyle::Json),
+              "{\"step\":\"Page \\\"\xC3\xA9t\xC3\xA9\\\"\",\"done\":1,\"total\":2}\n"
+              "{\"step\":\"Done\",\"done\":2,\"total\":2}\n");
     // Without a terminal to rewrite a line on, one line a step.
     EXPECT_EQ(run(ProgressStyle::StatusLine), run(ProgressStyle::Lines));
 }

@@ -36,10 +36,13 @@ class Visitor(Browser):
         return self.evaluate("location.pathname.split('/').pop()")
 
     def lands_on(self, act):
-        self.events.clear()
+        self.leave()
         act()
-        self.wait_event("Page.loadEventFired")
+        self.arrive()
         return self.page()
+
+    def script_ready(self):
+        return self.evaluate("document.documentElement.dataset.browse")
 
     def focused(self):
         return self.evaluate("document.activeElement.getAttribute('href')")
@@ -75,13 +78,16 @@ def main():
             browser.call("Emulation.setTouchEmulationEnabled", {"enabled": False}, session=True)
 
             browser.open(address + "g1-000002.htm", 1280, 800)
+            expect("the browsing script on picture 2", browser.script_ready(), "ready")
             expect("ArrowRight on picture 2", browser.lands_on(lambda: browser.press("ArrowRight")), "g1-000003.htm")
             expect("ArrowLeft on picture 3", browser.lands_on(lambda: browser.press("ArrowLeft")), "g1-000002.htm")
             browser.press("f")
             expect("f on picture 2 shows it full screen",
-                   browser.evaluate("new Promise(r => setTimeout(() => r(!!document.fullscreenElement), 300))"), True)
+                   browser.evaluate("document.fullscreenElement ? true : new Promise(r => document.addEventListener("
+                                    "'fullscreenchange', () => r(!!document.fullscreenElement)))"), True)
 
             browser.open(address + "Gal1.htm", 1280, 800)
+            expect("the browsing script on gallery 1", browser.script_ready(), "ready")
             browser.press("ArrowRight")
             expect("the first ArrowRight on gallery 1", browser.focused(), "g1-000001.htm")
             browser.press("ArrowRight")

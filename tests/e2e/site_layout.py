@@ -26,6 +26,7 @@ import http.server
 import json
 import os
 import pathlib
+import select
 import shutil
 import subprocess
 import sys
@@ -172,33 +173,44 @@ class Browser:
                 return reply.get("result", {})
             self.events.append(reply)
 
-    def wait_event(self, method):
+    def wait_event(self, method, limit=120):
+        """The next event `method`; a browser that sends none within `limit` seconds fails the test."""
+        deadline = time.monotonic() + limit
         while True:
             for i, event in enumerate(self.events):
                 if event.get("method") == method:
                     del self.events[: i + 1]
                     return event
+            if b"\0" not in self.buffer and not select.select([self.from_child], [], [], max(0, deadline - time.monotonic()))[0]:
+                raise RuntimeError(f"no {method} within {limit} s")
             self.events.append(self.read_message())
 
-    def open(self, url, width, height):
-        self.call("Emulation.setDeviceMetricsOverride",
-                  {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": width < 600}, session=True)
-        # A load event of the page before (a late one, after an emulation
-        # change) is not this page's: the page being left is marked, and the
-        # wait goes on until a page without the mark has loaded.
+    def leave(self):
+        """Marks the page being left, so that a late load event of it is not taken for the next page's."""
         try:
             self.evaluate("window.__leaving = true")
         except RuntimeError:
             pass
         self.events.clear()
-        self.call("Page.navigate", {"url": url}, session=True)
+
+    def arrive(self):
+        """Waits until a page that was not marked has loaded (its deferred scripts have run by then)."""
         while True:
             self.wait_event("Page.loadEventFired")
             try:
                 if self.evaluate("!window.__leaving && document.readyState === 'complete'"):
-                    return
+                    break
             except RuntimeError:
                 pass  # the page was being replaced: its own load event follows
+
+    def open(self, url, width, height):
+        self.call("Emulation.setDeviceMetricsOverride",
+                  {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": width < 600}, session=True)
+        # A load event of the page before (a late one, after an emulation
+        # change) is not this page's.
+        self.leave()
+        self.call("Page.navigate", {"url": url}, session=True)
+        self.arrive()
 
     def evaluate(self, expression):
         result = self.call("Runtime.evaluate", {"expression": expression, "returnByValue": True, "awaitPromise": True},

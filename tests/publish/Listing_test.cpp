@@ -46,7 +46,9 @@ TEST(UnixListing, OddLinesAreReadSafely) {
 
 // A server's Telnet commands never reach a path or a message; an escaped 255 is a byte of the text.
 TEST(FtpProtocol, TelnetCommandsAreTakenOutOfReplies) {
-    EXPECT_EQ(WithoutTelnetCommands("257 \"/\xff\xf1" "Demo\" is current\r\n"), "257 \"/Demo\" is current\r\n");
+    EXPECT_EQ(WithoutTelnetCommands("257 \"/\xff\xf1"
+                                    "Demo\" is current\r\n"),
+              "257 \"/Demo\" is current\r\n");
     EXPECT_EQ(WithoutTelnetCommands("220 \xff\xfd\x01Hello \xff\xff!"), "220 Hello \xff!");
     EXPECT_EQ(WithoutTelnetCommands("220 cut\xff"), "220 cut");
 }

@@ -7,8 +7,8 @@
 #include "publish/ui/TransferWindow.h"
 #include "tests/support/BuiltSite.h"
 #include "tests/support/FtpServers.h"
-#include "tests/support/ScriptedDialogs.h"
 #include "tests/support/Screenshots.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
 
 #include <QCheckBox>
@@ -135,8 +135,8 @@ private slots:
     // never lands in clear in the server's field.
     void theFocusGoesToTheFirstEmptyField() {
         FtpServer server;
-        for (const auto& [host, user, expected] :
-             {std::tuple{"", "", 0}, std::tuple{"ftp.hebergeur.fr", "", 1}, std::tuple{"ftp.hebergeur.fr", "marie", 2}}) {
+        for (const auto& [host, user, expected] : {std::tuple{"", "", 0}, std::tuple{"ftp.hebergeur.fr", "", 1},
+                                                   std::tuple{"ftp.hebergeur.fr", "marie", 2}}) {
             server.host = host;
             server.user = user;
             auto window = Settings(server);
@@ -324,8 +324,9 @@ private slots:
         testing::TempFolder served;
         testing::LocalFtpServer server(served.Path());
         TFormFTP2 window(
-            ProgramFolder(program.Path()), "Demo", {"ftp://127.0.0.1", server.Port(), "photo", "secret", 20}, "index.html",
-            language_, dialogs_, [this](const std::string& address) { opened_.push_back(address); }, nullptr);
+            ProgramFolder(program.Path()), "Demo", {"ftp://127.0.0.1", server.Port(), "photo", "secret", 20},
+            "index.html", language_, dialogs_, [this](const std::string& address) { opened_.push_back(address); },
+            nullptr);
         dialogs_.textAnswers = {std::string("albums/../Demo_web"), std::string("photos.example.org/demo")};
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(window.ResultButton->isEnabled() || !window.isVisible(), 60000);
@@ -338,8 +339,9 @@ private slots:
         QCOMPARE(dialogs_.shown.back(), language_.LangText(TextId::WebAddressPrompt));
         QCOMPARE(opened_, std::vector<std::string>{"http://photos.example.org/demo/index.html"});
         TFormFTP2 again(
-            ProgramFolder(program.Path()), "Demo", {"ftp://127.0.0.1", server.Port(), "photo", "secret", 20}, "index.html",
-            language_, dialogs_, [this](const std::string& address) { opened_.push_back(address); }, nullptr);
+            ProgramFolder(program.Path()), "Demo", {"ftp://127.0.0.1", server.Port(), "photo", "secret", 20},
+            "index.html", language_, dialogs_, [this](const std::string& address) { opened_.push_back(address); },
+            nullptr);
         dialogs_.textAnswers = {std::string("albums/../Demo_web")};
         dialogs_.shown.clear();
         again.show();
@@ -353,8 +355,8 @@ private slots:
         testing::TempFolder program;
         testing::BuildDemoSite(program.Path());
         TFormFTP2 window(ProgramFolder(program.Path()), "Demo",
-                         {"ftp://127.0.0.1", testing::ClosedPort(), "photo", "secret", 20}, "index.html", language_, dialogs_,
-                         {}, nullptr);
+                         {"ftp://127.0.0.1", testing::ClosedPort(), "photo", "secret", 20}, "index.html", language_,
+                         dialogs_, {}, nullptr);
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 30000);
         QCOMPARE(window.Outcome(), PublishOutcome::Failed);
@@ -367,8 +369,9 @@ private slots:
         const auto project = testing::BuildDemoSite(program.Path());
         testing::TempFolder served;
         testing::LocalFtpServer server(served.Path());
-        TFormFTP2 window(ProgramFolder(program.Path()), "Demo", {"ftp://127.0.0.1", server.Port(), "photo", "secret", 20},
-                         "index.html", language_, dialogs_, {}, nullptr);
+        TFormFTP2 window(ProgramFolder(program.Path()), "Demo",
+                         {"ftp://127.0.0.1", server.Port(), "photo", "secret", 20}, "index.html", language_, dialogs_,
+                         {}, nullptr);
         dialogs_.textAnswers = {std::string("Demo")};
         // Cancel is pressed as the first file goes out.
         const QString sending = Text(TextId::Sending);

@@ -47,8 +47,9 @@ TEST(CommentWrap, ACommentAsTextReadsAsTypedWithItsAddressesLinked) {
     testing::TempFolder temp;
     PictureTextFile texts(temp.Path() / "images.dat");
     texts.CreateEmpty();
-    texts.Write(2, "Plage", ToCommaList({"Le sable & la mer <bient\xF4t>", "Voir https://example.org/a?b=1&c=2.",
-                                         "mailto:moi@example.org, ou http://"}));
+    texts.Write(2, "Plage",
+                ToCommaList({"Le sable & la mer <bient\xF4t>", "Voir https://example.org/a?b=1&c=2.",
+                             "mailto:moi@example.org, ou http://"}));
     const PictureTextIndex index(texts);
     EXPECT_EQ(PictureCommentHtml(index, "g1-000002.htm", CommentAs::Text),
               "Le sable &amp; la mer &lt;bient\xF4t&gt; <br>"

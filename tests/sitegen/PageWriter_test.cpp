@@ -99,10 +99,10 @@ TEST_F(PageWriterTest, APicturePageLinksItsNeighboursAndShowsItsTexts) {
     ASSERT_TRUE(Writer().WritePicturePage(2));
     const std::string page = Page("g3-000002.htm");
     EXPECT_TRUE(Has(page, "<title>Demo " + Word(TextId::ImageTab) + " 2</title>"));
-    EXPECT_TRUE(
-        Has(page,
-            "<a href=\"g3-000003.htm\"><img border=\"2\" bordercolor=\"#FF0000\"  src=\"./web_images/000002.jpg\" alt=\"" +
-                Word(TextId::PictureAlt) + "\" HSPACE=\"5\" VSPACE=\"0\" ></a>\r\n"));
+    EXPECT_TRUE(Has(
+        page,
+        "<a href=\"g3-000003.htm\"><img border=\"2\" bordercolor=\"#FF0000\"  src=\"./web_images/000002.jpg\" alt=\"" +
+            Word(TextId::PictureAlt) + "\" HSPACE=\"5\" VSPACE=\"0\" ></a>\r\n"));
     EXPECT_TRUE(Has(page, "\r\nPhoto 2\r\n"));
     EXPECT_TRUE(Has(page, "Ligne un <br>Ligne deux <br>"));
     EXPECT_TRUE(Has(page, "<a href=\"g3-000001.htm\">" + Word(TextId::Previous) + "</a>"));
@@ -132,7 +132,8 @@ TEST_F(PageWriterTest, PagesForTodaysBrowsersNameTheirPicturesAndLanguage) {
     const std::string shared = Page("g1-000002.htm");
     EXPECT_TRUE(Has(shared, "<meta property=\"og:title\" content=\"Le &quot;pont&quot; - Demo\">"));
     EXPECT_TRUE(Has(shared, "<meta property=\"og:url\" content=\"http://www.exemple.fr/demo/g1-000002.htm\">"));
-    EXPECT_TRUE(Has(shared, "<meta property=\"og:image\" content=\"http://www.exemple.fr/demo/web_images/000002.jpg\">"));
+    EXPECT_TRUE(
+        Has(shared, "<meta property=\"og:image\" content=\"http://www.exemple.fr/demo/web_images/000002.jpg\">"));
 
     // A picture without a title keeps the page's numbered name and the word for its alt text.
     texts.Write(3, "", "");
@@ -190,9 +191,9 @@ TEST_F(PageWriterTest, TheLastPictureIsNoLinkAndStripsFollowTheFormat) {
     context.nextPage = "g1-000007.htm";
     context.currentPicture = "000006.gif";
     Writer().WritePicturePage(6);
-    EXPECT_TRUE(
-        Has(Page("g1-000006.htm"), "<a href=\"g1-000007.htm\"><img border=\"0\" src=\"./web_images/000006.gif\" alt=\"" +
-                                       Word(TextId::PictureAlt) + "\" HSPACE=\"0\" VSPACE=\"10\" ></a>"));
+    EXPECT_TRUE(Has(Page("g1-000006.htm"),
+                    "<a href=\"g1-000007.htm\"><img border=\"0\" src=\"./web_images/000006.gif\" alt=\"" +
+                        Word(TextId::PictureAlt) + "\" HSPACE=\"0\" VSPACE=\"10\" ></a>"));
 }
 
 TEST_F(PageWriterTest, WithoutGalleriesThereIsNoGalleryButton) {

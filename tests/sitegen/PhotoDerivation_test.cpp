@@ -2,8 +2,8 @@
 #include "imaging/Fitting.h"
 #include "imaging/Icons.h"
 #include "imaging/JpegCodec.h"
-#include "sitegen/DerivedPictures.h"
 #include "project/SiteLayout.h"
+#include "sitegen/DerivedPictures.h"
 #include "tests/support/PhotoFixtures.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/TempFolder.h"
@@ -42,9 +42,7 @@ protected:
         fs::create_directories(working);
         fs::create_directories(project / "images");
     }
-    std::vector<ConvertedFile> Convert(const std::string& name) {
-        return ConvertPicture(project, name, settings);
-    }
+    std::vector<ConvertedFile> Convert(const std::string& name) { return ConvertPicture(project, name, settings); }
 
     static testing::TempFolder* fixtures_;
     testing::TempFolder temp;

@@ -249,7 +249,7 @@ TEST_F(SiteBuildTest, AProjectBuildsTheSameSiteInEveryLanguageOfTheProgram) {
     const auto french = site();
     for (const char* code : {"english", "german", "spanish"}) {
         SCOPED_TRACE(code);
-        fs::remove(project / "derived.dat");  // every picture made again
+        fs::remove(project / "derived.dat");               // every picture made again
         ASSERT_TRUE(language.LoadForPages(folder, code));  // the program speaking that language
         ASSERT_EQ(Build(), BuildOutcome::Built);
         const auto built = site();

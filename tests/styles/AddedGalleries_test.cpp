@@ -1,7 +1,7 @@
 #include "styles/AddedGalleries.h"
-#include "styles/GalleryRanges.h"
 #include "lang/Language.h"
 #include "project/PictureNames.h"
+#include "styles/GalleryRanges.h"
 #include "styles/SettingsLayout.h"
 #include "styles/SettingsStore.h"
 #include "tests/support/TempFolder.h"

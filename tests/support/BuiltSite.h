@@ -17,8 +17,8 @@ void BuildSite(const std::filesystem::path& root, const std::string& name);
 // `count` photo-like pictures of `width` x `height` (smooth gradients with
 // noise: a few hundred kilobytes at 1024 x 768), each different, and the
 // default settings; builds its site. Returns the project folder.
-std::filesystem::path MakePhotoProject(const std::filesystem::path& root, const std::string& name, int count,
-                                       int width, int height);
+std::filesystem::path MakePhotoProject(const std::filesystem::path& root, const std::string& name, int count, int width,
+                                       int height);
 
 // The site's files under a project folder that a publication sends, as
 // paths relative to it: the pages, then every file of the site folders. The
