@@ -42,7 +42,7 @@ public:
 
 // Drops `folder` on the window's picture list as a file manager does, and
 // waits until the list shows `count` pictures.
-void DropFolder(palimora::TForm1& window, const fs::path& folder, int count) {
+void DropFolder(palimora::MainWindow& window, const fs::path& folder, int count) {
     QWidget* target = window.Pictures().PicturesList->viewport();
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QString::fromStdString(folder.string()))});
@@ -66,7 +66,7 @@ int main(int argc, char* argv[]) {
     const fs::path program = palimora::bench::ProgramFolderCopy(
         fs::path(argv[0]).parent_path().parent_path() / "palimora", "palimora-window-bench");
     SilentDialogs dialogs;
-    palimora::TForm1 window(palimora::ProgramFolder(program), {false, &dialogs, nullptr, {}, {}});
+    palimora::MainWindow window(palimora::ProgramFolder(program), {false, &dialogs, nullptr, {}, {}});
     window.FormActivate();
 
     std::vector<fs::path> photos;
@@ -87,7 +87,7 @@ int main(int argc, char* argv[]) {
 
     const fs::path dropProgram = palimora::bench::ProgramFolderCopy(
         fs::path(argv[0]).parent_path().parent_path() / "palimora", "palimora-drop-bench");
-    palimora::TForm1 dropWindow(palimora::ProgramFolder(dropProgram), {false, &dialogs, nullptr, {}, {}});
+    palimora::MainWindow dropWindow(palimora::ProgramFolder(dropProgram), {false, &dialogs, nullptr, {}, {}});
     dropWindow.FormActivate();
     start = Clock::now();
     DropFolder(dropWindow, argv[1], static_cast<int>(photos.size()));

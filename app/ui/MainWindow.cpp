@@ -61,7 +61,8 @@ QFont LabelFont(int pixelSize) {
 
 }  // namespace
 
-TForm1::TForm1(ProgramFolder folder, Options options) : session_(std::move(folder)) {
+MainWindow::MainWindow(ProgramFolder folder, Options options) : session_(std::move(folder)) {
+    setObjectName(QStringLiteral("TForm1"));  // its designed name
     if (options.dialogs) {
         dialogs_ = options.dialogs;
     } else {
@@ -81,16 +82,16 @@ TForm1::TForm1(ProgramFolder folder, Options options) : session_(std::move(folde
     FormCreate(options.showIntro);
 }
 
-TForm1::~TForm1() = default;
+MainWindow::~MainWindow() = default;
 
-void TForm1::FormCreate(bool showIntro) {
+void MainWindow::FormCreate(bool showIntro) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientSize);
     PaintBackground(this, kWindowColour);
 
     if (showIntro) {
-        Tformintro intro(session_.Folder().LogoGif());
+        IntroWindow intro(session_.Folder().LogoGif());
         intro.exec();
     }
     // A working folder that cannot be made is told; the program goes on.
@@ -133,7 +134,7 @@ void TForm1::FormCreate(bool showIntro) {
     BlinkTimer = new QTimer(this);
     BlinkTimer->setObjectName(QStringLiteral("Timer1"));
     BlinkTimer->setInterval(1000);
-    connect(BlinkTimer, &QTimer::timeout, this, &TForm1::BlinkStepLabel);
+    connect(BlinkTimer, &QTimer::timeout, this, &MainWindow::BlinkStepLabel);
 
     toolbar_ = std::make_unique<Toolbar>(session_.Folder(), this);
     pictureStep_ = new PictureStep(session_, *dialogs_, *toolbar_, this);
@@ -148,7 +149,7 @@ void TForm1::FormCreate(bool showIntro) {
     firstActivation_ = true;
 }
 
-void TForm1::ConnectCommands() {
+void MainWindow::ConnectCommands() {
     const CommandGuard guard(*dialogs_, session_.CurrentLanguage());
     Toolbar& tools = *toolbar_;
     PictureStep& pictures = *pictureStep_;
@@ -198,7 +199,7 @@ void TForm1::ConnectCommands() {
     guard.Connect(help, &QShortcut::activated, this, [this] { ShowHelp(); });
 }
 
-void TForm1::ShowStartWarnings() {
+void MainWindow::ShowStartWarnings() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     if (screen->availableGeometry().width() < kNarrowestScreen) {
@@ -206,7 +207,7 @@ void TForm1::ShowStartWarnings() {
     }
 }
 
-void TForm1::ApplyLanguage() {
+void MainWindow::ApplyLanguage() {
     qtOwnTexts_.Follow(session_.LangText(TextId::LanguageTag));
     setWindowTitle(ToScreen(session_.LangText(TextId::ProgramTitle)));
     for (ClickableLabel* logo : {LogoMark, LogoName})
@@ -219,7 +220,7 @@ void TForm1::ApplyLanguage() {
     pageDesign_->Notebooks->ApplyLanguage();
 }
 
-bool TForm1::event(QEvent* event) {
+bool MainWindow::event(QEvent* event) {
     // The embedded browser makes the window replace its native window once it
     // is up, which would bury a question already shown; bring it back on top.
     if (event->type() == QEvent::WinIdChange) {
@@ -228,7 +229,7 @@ bool TForm1::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void TForm1::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (firstActivation_) {
         QTimer::singleShot(0, this, [this] {
@@ -241,7 +242,7 @@ void TForm1::showEvent(QShowEvent* event) {
     }
 }
 
-bool TForm1::FormActivate() {
+bool MainWindow::FormActivate() {
     if (!firstActivation_) return true;
     firstActivation_ = false;
     pictureStep_->RefillPictureList();
@@ -259,7 +260,7 @@ bool TForm1::FormActivate() {
     return true;
 }
 
-bool TForm1::AskLanguage() {
+bool MainWindow::AskLanguage() {
     std::vector<std::string> names;
     std::size_t offered = 0;
     const std::string localeCode = LocaleLanguageCode(session_.Folder());  // English when the locale names none
@@ -267,7 +268,7 @@ bool TForm1::AskLanguage() {
         if (language.code == localeCode) offered = names.size();
         names.push_back(language.name);
     }
-    TFormLang window(
+    LanguageWindow window(
         names, offered,
         [this](std::string_view choice) {
             CommandGuard(*dialogs_, session_.CurrentLanguage()).Run([&] { session_.ChooseLanguage(choice); });
@@ -278,7 +279,7 @@ bool TForm1::AskLanguage() {
     return true;
 }
 
-void TForm1::PlaceOnScreen() {
+void MainWindow::PlaceOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect usable = screen->availableGeometry();
@@ -296,12 +297,12 @@ void TForm1::PlaceOnScreen() {
     move(placement->left, placement->top);
 }
 
-void TForm1::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (resizable_) LayOutForSize(event->size());
 }
 
-void TForm1::LayOutForSize(QSize size) {
+void MainWindow::LayOutForSize(QSize size) {
     const QSize designed(kDesignedWidth, kDesignedHeight);
     const QSize extra = size.expandedTo(designed) - designed;
     const QPixmap background = StretchedBackground(designedBackground_, extra);
@@ -314,23 +315,23 @@ void TForm1::LayOutForSize(QSize size) {
     pageDesign_->Stretch(extra);
 }
 
-void TForm1::BlinkStepLabel() {
+void MainWindow::BlinkStepLabel() {
     const bool shownInLabelColour = StepLabel->palette().color(QPalette::WindowText) == kLabelColour;
     PaintText(StepLabel, shownInLabelColour ? kBlinkColour : kLabelColour);
 }
 
-void TForm1::Quit() {
+void MainWindow::Quit() {
     ToggleLook(*toolbar_->QuitButton);
     if (!close()) ToggleLook(*toolbar_->QuitButton);
 }
 
-void TForm1::ShowHelp() {
+void MainWindow::ShowHelp() {
     PressedLook pressed(*toolbar_->HelpButton);
     const auto page = HelpPageFor(session_.Folder(), session_.LanguageCode(), step_.HelpPanel());
     if (page) openFile_(*page);
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     bool mayClose = endWithoutQuestions_;
     if (!mayClose) {
         CommandGuard(*dialogs_, session_.CurrentLanguage()).Run([&] {
@@ -354,14 +355,14 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void TForm1::ShowStep() {
+void MainWindow::ShowStep() {
     toolbar_->ShowStep(step_);
     pictureStep_->SetShown(step_.IsPictureList());
     pageDesign_->Show(step_);
     ShowStepLabel(step_.LabelText());
 }
 
-void TForm1::ShowStepLabel(TextId text) {
+void MainWindow::ShowStepLabel(TextId text) {
     // The longer step texts ("Étape n°2 : sommaire") take a smaller font rather than lose letters.
     const QString caption = ToScreen(session_.LangText(text));
     int pixelSize = kStepLabelPixelSize;

@@ -28,7 +28,7 @@ class UserDialogs;
 // name and step labels, and its rooms: the toolbar (Toolbar.h), the picture
 // list of step 1 (PictureStep.h) and the page design of step 2
 // (PageDesignStep.h). The project commands are in ProjectCommandsUi.cpp.
-class TForm1 : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
     struct Options {
@@ -41,8 +41,8 @@ public:
         std::function<void(const std::string&)> openAddress;
     };
 
-    TForm1(ProgramFolder folder, Options options);
-    ~TForm1() override;
+    MainWindow(ProgramFolder folder, Options options);
+    ~MainWindow() override;
 
     Session& CurrentSession() { return session_; }
     UserDialogs& Dialogs() { return *dialogs_; }

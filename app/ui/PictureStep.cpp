@@ -41,8 +41,8 @@ PictureStep::PictureStep(Session& session, UserDialogs& dialogs, Toolbar& toolba
     PicturesList = new PictureListView(window);
     PicturesList->setGeometry(407, 96, 377, 329);
     GiveDesignedNames({{PictureTabsView, "TabbedImg"}, {PicturesList, "ListView1"}});
-    Form2 = new TForm2(session.CurrentLanguage(), window);
-    Form2->setWindowFlag(Qt::Window);
+    Waiting = new WaitWindow(session.CurrentLanguage(), window);
+    Waiting->setWindowFlag(Qt::Window);
 }
 
 PictureStep::~PictureStep() = default;
@@ -80,8 +80,8 @@ void PictureStep::RefillPictureList(int select) {
     PictureList& pictures = session_.Pictures();
     std::vector<fs::path> files;
     for (const std::string& name : pictures.Files()) files.push_back(pictures.FileOf(name));
-    const PictureListView::Rebuilt rebuilt =
-        PicturesList->Rebuild(files, pictures.Texts().Titles(static_cast<int>(files.size())), *Form2, icons_, dialogs_);
+    const PictureListView::Rebuilt rebuilt = PicturesList->Rebuild(
+        files, pictures.Texts().Titles(static_cast<int>(files.size())), *Waiting, icons_, dialogs_);
     if (rebuilt.cancelled) {
         // A list left half made starts the project afresh (a save is offered first).
         emit listCancelled();

@@ -18,7 +18,7 @@ class PictureButton;
 class PictureListView;
 class PictureTabs;
 class Session;
-class TForm2;
+class WaitWindow;
 class Toolbar;
 class UserDialogs;
 
@@ -33,7 +33,7 @@ public:
 
     PictureTabs* PictureTabsView = nullptr;
     PictureListView* PicturesList = nullptr;
-    TForm2* Form2 = nullptr;  // the wait window, made once and shown without blocking
+    WaitWindow* Waiting = nullptr;  // Form2, the wait window: made once and shown without blocking
 
     // How many pictures are listed, and which one is current (1-based, 0 for none).
     int PictureCount() const { return pictureCount_; }

@@ -22,12 +22,12 @@
 namespace palimora {
 namespace fs = std::filesystem;
 
-void TForm1::ShowSavedProject() {
+void MainWindow::ShowSavedProject() {
     ProjectNameLabel->setText(ToScreen(session_.ProjectName()));
     pageDesign_->LoadSettings();
 }
 
-void TForm1::ShowProject() {
+void MainWindow::ShowProject() {
     ShowSavedProject();
     pictureStep_->ShowNewProject();
     step_.EnterPictureList();
@@ -36,7 +36,7 @@ void TForm1::ShowProject() {
     pictureStep_->ShowChosenPicture();
 }
 
-void TForm1::StartNewProject() {
+void MainWindow::StartNewProject() {
     PressedLook pressed(*toolbar_->NewButton);
     pictureStep_->StoreTypedTexts();
     if (!NewCommand(session_, *dialogs_, *projectWindows_)) return;
@@ -44,14 +44,14 @@ void TForm1::StartNewProject() {
     pictureStep_->PictureTabsView->hide();  // until a picture is added: nothing to show or title
 }
 
-void TForm1::OpenSavedProject() {
+void MainWindow::OpenSavedProject() {
     PressedLook pressed(*toolbar_->OpenButton);
     pictureStep_->StoreTypedTexts();
     OpenCommand(session_, *dialogs_, *projectWindows_);
     ShowProject();
 }
 
-void TForm1::SaveCurrentProject() {
+void MainWindow::SaveCurrentProject() {
     PressedLook pressed(*toolbar_->SaveButton);
     pictureStep_->StoreTypedTexts();
     BusyCursor busy;
@@ -59,16 +59,16 @@ void TForm1::SaveCurrentProject() {
     ShowSavedProject();
 }
 
-bool TForm1::RunBuildWindow() {
+bool MainWindow::RunBuildWindow() {
     ShowStepLabel(TextId::SeeResult);
-    TFCreaHTML window({session_.Folder(), session_.ProjectName(), session_.WorkingFolder()}, session_.CurrentLanguage(),
-                      *dialogs_, this);
+    BuildWindow window({session_.Folder(), session_.ProjectName(), session_.WorkingFolder()},
+                       session_.CurrentLanguage(), *dialogs_, this);
     const bool built = window.exec() == kModalYes;
     ShowStepLabel(step_.IsPictureList() ? step_.LabelText() : TextId::DesignPages);
     return built;
 }
 
-void TForm1::ShowResult() {
+void MainWindow::ShowResult() {
     PressedLook pressed(*toolbar_->ResultButton);
     pictureStep_->StoreTypedTexts();
     const ResultStep step = SeeResult(session_, *dialogs_, *projectWindows_);
@@ -80,30 +80,31 @@ void TForm1::ShowResult() {
     }
 }
 
-void TForm1::ShowStepLabelAfterPublishing() {
+void MainWindow::ShowStepLabelAfterPublishing() {
     ShowStepLabel(step_.IsPictureList() ? TextId::StepOne : TextId::DesignPages);
 }
 
-bool TForm1::RunFtpSettingsWindow() {
+bool MainWindow::RunFtpSettingsWindow() {
     ShowStepLabel(TextId::PublishHint);
     const fs::path help = PublishHelpPage(session_.Folder(), session_.LanguageCode());
-    TFormFTP window(
+    FtpSettingsWindow window(
         ftp_, session_.CurrentLanguage(), *dialogs_, session_.ProjectName(), [this, help] { openFile_(help); }, this);
     const bool confirmed = window.exec() == kModalYes;
     ShowStepLabelAfterPublishing();
     return confirmed;
 }
 
-void TForm1::RunTransferWindow() {
+void MainWindow::RunTransferWindow() {
     ShowStepLabel(TextId::PublishHint);
     const auto page = StartPage(session_, false);
-    TFormFTP2 window(session_.Folder(), session_.ProjectName(), ftp_, page ? page->filename().string() : std::string(),
-                     session_.CurrentLanguage(), *dialogs_, openAddress_, this);
+    TransferWindow window(session_.Folder(), session_.ProjectName(), ftp_,
+                          page ? page->filename().string() : std::string(), session_.CurrentLanguage(), *dialogs_,
+                          openAddress_, this);
     window.exec();
     ShowStepLabelAfterPublishing();
 }
 
-void TForm1::PublishOnline() {
+void MainWindow::PublishOnline() {
     PressedLook pressed(*toolbar_->PublishButton);
     const bool mayPublish = MayPublish(session_, *dialogs_, *projectWindows_);
     ShowSavedProject();

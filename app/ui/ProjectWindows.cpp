@@ -30,8 +30,9 @@ QWidget* FillingPanel(QDialog* window) {
 
 }  // namespace
 
-TFEnrPro::TFEnrPro(Session& session, UserDialogs& dialogs, TextId caption, QWidget* parent)
+SaveProjectWindow::SaveProjectWindow(Session& session, UserDialogs& dialogs, TextId caption, QWidget* parent)
     : QDialog(parent), session_(session), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("TFEnrPro"));  // its designed name
     setWindowTitle(ToScreen(session.LangText(caption)));
     setFixedSize(409, 107);
     Frame = FillingPanel(this);
@@ -54,10 +55,10 @@ TFEnrPro::TFEnrPro(Session& session, UserDialogs& dialogs, TextId caption, QWidg
             [this](const QString& name) { OkButton->setEnabled(!name.isEmpty()); });
     const CommandGuard guard(dialogs, session.CurrentLanguage());
     guard.Connect(OkButton, &QPushButton::clicked, this, [this] { ConfirmName(); });
-    connect(CancelButton, &QPushButton::clicked, this, &TFEnrPro::reject);
+    connect(CancelButton, &QPushButton::clicked, this, &SaveProjectWindow::reject);
 }
 
-void TFEnrPro::ConfirmName() {
+void SaveProjectWindow::ConfirmName() {
     std::string name;
     try {
         name = FromScreen(NameEdit->text());
@@ -70,10 +71,11 @@ void TFEnrPro::ConfirmName() {
     done(kModalYes);
 }
 
-void TFEnrPro::reject() { done(kModalCancel); }
+void SaveProjectWindow::reject() { done(kModalCancel); }
 
-TFOpPr::TFOpPr(Session& session, UserDialogs& dialogs, QWidget* parent)
+OpenProjectWindow::OpenProjectWindow(Session& session, UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent), session_(session), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("TFOpPr"));  // its designed name
     setWindowTitle(ToScreen(session.LangText(TextId::OpenTitle)));
     resize(502, 265);
     Frame = FillingPanel(this);
@@ -98,15 +100,15 @@ TFOpPr::TFOpPr(Session& session, UserDialogs& dialogs, QWidget* parent)
     for (QPushButton* button : {OpenButton, CancelButton, DeleteButton}) button->setMinimumWidth(89);
     OpenButton->setDefault(true);  // Enter opens; deleting takes a click and a confirmation
     FillList();
-    connect(ProjectList, &QListWidget::itemClicked, this, &TFOpPr::ProjectChosen);
+    connect(ProjectList, &QListWidget::itemClicked, this, &OpenProjectWindow::ProjectChosen);
     const CommandGuard guard(dialogs, session.CurrentLanguage());
     guard.Connect(ProjectList, &QListWidget::itemDoubleClicked, this, [this] { OpenChosen(); });
     guard.Connect(OpenButton, &QPushButton::clicked, this, [this] { OpenChosen(); });
-    connect(CancelButton, &QPushButton::clicked, this, &TFOpPr::reject);
+    connect(CancelButton, &QPushButton::clicked, this, &OpenProjectWindow::reject);
     guard.Connect(DeleteButton, &QPushButton::clicked, this, [this] { DeleteChosen(); });
 }
 
-void TFOpPr::FillList() {
+void OpenProjectWindow::FillList() {
     ProjectList->clear();
     for (const std::string& name : ListProjects(session_.Folder(), session_.WorkingName())) {
         ProjectList->addItem(ToScreen(name));
@@ -116,36 +118,36 @@ void TFOpPr::FillList() {
     DeleteButton->setEnabled(false);
 }
 
-void TFOpPr::ProjectChosen() {
+void OpenProjectWindow::ProjectChosen() {
     const QListWidgetItem* item = ProjectList->currentItem();
     openChoice_ = item ? FromScreen(item->text()) : std::string();
     OpenButton->setEnabled(!openChoice_.empty());
     DeleteButton->setEnabled(!openChoice_.empty());
 }
 
-void TFOpPr::OpenChosen() {
+void OpenProjectWindow::OpenChosen() {
     ProjectChosen();
     if (openChoice_.empty()) return;
     done(kModalYes);
 }
 
-void TFOpPr::DeleteChosen() {
+void OpenProjectWindow::DeleteChosen() {
     if (openChoice_.empty()) return;
     DeleteProject(session_, openChoice_, dialogs_);
     FillList();
     CancelButton->setFocus();
 }
 
-void TFOpPr::reject() { done(kModalCancel); }
+void OpenProjectWindow::reject() { done(kModalCancel); }
 
 std::optional<std::string> QtProjectWindows::ShowSaveWindow(TextId caption) {
-    TFEnrPro window(session_, dialogs_, caption, parent_);
+    SaveProjectWindow window(session_, dialogs_, caption, parent_);
     if (window.exec() != kModalYes) return std::nullopt;
     return window.ChosenName();
 }
 
 std::optional<std::string> QtProjectWindows::ShowOpenWindow() {
-    TFOpPr window(session_, dialogs_, parent_);
+    OpenProjectWindow window(session_, dialogs_, parent_);
     if (window.exec() != kModalYes) return std::nullopt;
     return window.OpenChoice();
 }

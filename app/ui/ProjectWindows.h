@@ -18,10 +18,10 @@ class UserDialogs;
 
 // TFEnrPro, the save window: asks the name to save the project under. OK
 // runs the save confirmation and closes only when it agrees.
-class TFEnrPro : public QDialog {
+class SaveProjectWindow : public QDialog {
     Q_OBJECT
 public:
-    TFEnrPro(Session& session, UserDialogs& dialogs, TextId caption, QWidget* parent);
+    SaveProjectWindow(Session& session, UserDialogs& dialogs, TextId caption, QWidget* parent);
 
     QWidget* Frame = nullptr;
     QLabel* NameLabel = nullptr;
@@ -42,10 +42,10 @@ private:
 };
 
 // TFOpPr, the open window: lists the projects to open one, or delete one.
-class TFOpPr : public QDialog {
+class OpenProjectWindow : public QDialog {
     Q_OBJECT
 public:
-    TFOpPr(Session& session, UserDialogs& dialogs, QWidget* parent);
+    OpenProjectWindow(Session& session, UserDialogs& dialogs, QWidget* parent);
 
     QWidget* Frame = nullptr;
     QListWidget* ProjectList = nullptr;

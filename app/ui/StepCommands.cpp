@@ -16,7 +16,7 @@
 
 namespace palimora {
 
-void TForm1::ShowPictureList() {
+void MainWindow::ShowPictureList() {
     if (step_.IsPictureList()) {
         dialogs_->Beep();
         return;
@@ -25,17 +25,17 @@ void TForm1::ShowPictureList() {
     ShowStep();
 }
 
-void TForm1::ShowSummaryDesign() { ChoosePageKind(PageKind::Summary, false); }
-void TForm1::ShowGalleryDesign() { ChoosePageKind(PageKind::Gallery, false); }
-void TForm1::ShowPictureDesign() { ChoosePageKind(PageKind::Picture, false); }
+void MainWindow::ShowSummaryDesign() { ChoosePageKind(PageKind::Summary, false); }
+void MainWindow::ShowGalleryDesign() { ChoosePageKind(PageKind::Gallery, false); }
+void MainWindow::ShowPictureDesign() { ChoosePageKind(PageKind::Picture, false); }
 
-void TForm1::RefreshShownSample() {
+void MainWindow::RefreshShownSample() {
     if (!pageDesign_->Notebooks->SettingsLoaded()) return;
     PressedLook pressed(*toolbar_->RefreshButton);
     pageDesign_->RefreshSample(step_.Notebook(), true);
 }
 
-void TForm1::ShowPageDesign() {
+void MainWindow::ShowPageDesign() {
     if (step_.IsPageDesign()) {
         dialogs_->Beep();
         return;
@@ -51,7 +51,7 @@ void TForm1::ShowPageDesign() {
     pageDesign_->RefreshSample(PageKind::Summary, false);
 }
 
-void TForm1::ChoosePageKind(PageKind kind, bool panelOnly) {
+void MainWindow::ChoosePageKind(PageKind kind, bool panelOnly) {
     if (!step_.IsPageDesign()) return;
     BusyCursor busy;
     step_.ShowNotebook(kind);

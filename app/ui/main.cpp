@@ -52,8 +52,8 @@ int main(int argc, char* argv[]) {
             palimora::QtUserDialogs(language).ShowMessageOk(language.LangText(palimora::TextId::AlreadyRunning));
             return 0;
         }
-        palimora::TForm1 mainWindow(folder, {});
-        QObject::connect(&mainWindow, &palimora::TForm1::languageRefused, &application, &QApplication::quit,
+        palimora::MainWindow mainWindow(folder, {});
+        QObject::connect(&mainWindow, &palimora::MainWindow::languageRefused, &application, &QApplication::quit,
                          Qt::QueuedConnection);
         mainWindow.show();
         return application.exec();

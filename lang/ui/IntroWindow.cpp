@@ -9,7 +9,8 @@
 
 namespace palimora {
 
-Tformintro::Tformintro(const std::filesystem::path& logoGif, QWidget* parent) : QDialog(parent) {
+IntroWindow::IntroWindow(const std::filesystem::path& logoGif, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("Tformintro"));  // its designed name
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(543, 280);
     PaintBackground(this, Qt::white);
@@ -24,7 +25,7 @@ Tformintro::Tformintro(const std::filesystem::path& logoGif, QWidget* parent) : 
     movie_ = new QMovie(QString::fromStdString(logoGif.string()), QByteArray(), this);
     if (movie_->isValid()) {
         Animation->setMovie(movie_);
-        connect(movie_, &QMovie::frameChanged, this, &Tformintro::FrameShown);
+        connect(movie_, &QMovie::frameChanged, this, &IntroWindow::FrameShown);
         connect(movie_, &QMovie::finished, this, &QDialog::accept);
         movie_->start();
         Animation->resize(movie_->currentPixmap().size());
@@ -32,7 +33,7 @@ Tformintro::Tformintro(const std::filesystem::path& logoGif, QWidget* parent) : 
     // A missing logo leaves the window to a click or Escape.
 }
 
-void Tformintro::FrameShown(int frame) {
+void IntroWindow::FrameShown(int frame) {
     if (frame != 0) {
         leftFirstFrame_ = true;
     } else if (leftFirstFrame_) {
@@ -41,9 +42,9 @@ void Tformintro::FrameShown(int frame) {
     }
 }
 
-void Tformintro::mousePressEvent(QMouseEvent*) { accept(); }
+void IntroWindow::mousePressEvent(QMouseEvent*) { accept(); }
 
-void Tformintro::keyPressEvent(QKeyEvent* event) {
+void IntroWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) accept();
 }
 

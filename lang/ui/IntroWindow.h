@@ -11,10 +11,10 @@ namespace palimora {
 
 // Tformintro: plays logo.gif once at start-up. A click or Escape closes it
 // early; it closes by itself when the animation has run once.
-class Tformintro : public QDialog {
+class IntroWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit Tformintro(const std::filesystem::path& logoGif, QWidget* parent = nullptr);
+    explicit IntroWindow(const std::filesystem::path& logoGif, QWidget* parent = nullptr);
 
     QWidget* Frame = nullptr;
     QLabel* Animation = nullptr;

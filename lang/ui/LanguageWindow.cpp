@@ -17,9 +17,10 @@
 
 namespace palimora {
 
-TFormLang::TFormLang(const std::vector<std::string>& names, std::size_t offered,
-                     std::function<void(std::string_view)> choose, QWidget* parent)
+LanguageWindow::LanguageWindow(const std::vector<std::string>& names, std::size_t offered,
+                               std::function<void(std::string_view)> choose, QWidget* parent)
     : QDialog(parent), choose_(std::move(choose)) {
+    setObjectName(QStringLiteral("TFormLang"));  // its designed name
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(374, 142);
 
@@ -44,10 +45,10 @@ TFormLang::TFormLang(const std::vector<std::string>& names, std::size_t offered,
     GiveDesignedNames({{Frame, "Panel1"}, {PromptLabel, "Label1"}, {LanguageList, "Combolang"}, {OkButton, "BitBtn1"}});
     OkButton->setGeometry(269, 100, 89, 25);
     OkButton->setDefault(true);
-    connect(OkButton, &QPushButton::clicked, this, &TFormLang::ChooseLanguage);
+    connect(OkButton, &QPushButton::clicked, this, &LanguageWindow::ChooseLanguage);
 }
 
-void TFormLang::ChooseLanguage() {
+void LanguageWindow::ChooseLanguage() {
     try {
         choose_(FromScreen(LanguageList->currentText()));
         done(kModalYes);
@@ -57,9 +58,9 @@ void TFormLang::ChooseLanguage() {
     }
 }
 
-void TFormLang::reject() { done(kModalCancel); }
+void LanguageWindow::reject() { done(kModalCancel); }
 
-void TFormLang::keyPressEvent(QKeyEvent* event) {
+void LanguageWindow::keyPressEvent(QKeyEvent* event) {
     // There is no cancel button: Escape must not end the program by accident.
     if (event->key() == Qt::Key_Escape) return;
     QDialog::keyPressEvent(event);

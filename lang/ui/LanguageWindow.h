@@ -17,14 +17,14 @@ namespace palimora {
 // TFormLang: asks for the language on the program's first start. OK hands
 // the chosen name ("English" or "Français") to `choose` and answers 6;
 // closing it any other way answers 2.
-class TFormLang : public QDialog {
+class LanguageWindow : public QDialog {
     Q_OBJECT
 public:
     // `names`: the languages as they name themselves (Windows-1252), listed
     // in that order; `offered`: the one selected at first, so that Enter
     // takes it (the locale's).
-    TFormLang(const std::vector<std::string>& names, std::size_t offered,
-              std::function<void(std::string_view choice)> choose, QWidget* parent = nullptr);
+    LanguageWindow(const std::vector<std::string>& names, std::size_t offered,
+                   std::function<void(std::string_view choice)> choose, QWidget* parent = nullptr);
 
     QWidget* Frame = nullptr;
     QLabel* PromptLabel = nullptr;

@@ -58,15 +58,18 @@ void MessageWindow::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-TMessOk::TMessOk(const Language& language, const std::string& message)
+OkMessageWindow::OkMessageWindow(const Language& language, const std::string& message)
     : MessageWindow(language, message, QSize(325, 172)) {
+    setObjectName(QStringLiteral("TMessOk"));  // its designed name
     AcceptButton = AddButton(104, TextId::Ok, kModalOk);
     GiveDesignedNames({{AcceptButton, "BitBtn1"}});
     AcceptButton->setDefault(true);
     AcceptButton->setFocus();
 }
 
-TFYNC::TFYNC(const Language& language, const std::string& message) : MessageWindow(language, message, QSize(329, 170)) {
+YesNoCancelWindow::YesNoCancelWindow(const Language& language, const std::string& message)
+    : MessageWindow(language, message, QSize(329, 170)) {
+    setObjectName(QStringLiteral("TFYNC"));  // its designed name
     setWindowFlag(Qt::WindowStaysOnTopHint);
     AcceptButton = AddButton(8, TextId::Yes, kModalYes);
     NoButton = AddButton(112, TextId::No, kModalNo);
@@ -76,9 +79,11 @@ TFYNC::TFYNC(const Language& language, const std::string& message) : MessageWind
     AcceptButton->setFocus();
 }
 
-int TFYNC::EscapeResult() const { return kModalNo; }
+int YesNoCancelWindow::EscapeResult() const { return kModalNo; }
 
-TFOC::TFOC(const Language& language, const std::string& message) : MessageWindow(language, message, QSize(328, 171)) {
+OkCancelWindow::OkCancelWindow(const Language& language, const std::string& message)
+    : MessageWindow(language, message, QSize(328, 171)) {
+    setObjectName(QStringLiteral("TFOC"));  // its designed name
     AcceptButton = AddButton(8, TextId::Yes, kModalYes);
     CancelButton = AddButton(224, TextId::Cancel, kModalCancel);
     GiveDesignedNames({{AcceptButton, "BitBtn1"}, {CancelButton, "BitBtn3"}});
@@ -86,6 +91,6 @@ TFOC::TFOC(const Language& language, const std::string& message) : MessageWindow
     AcceptButton->setFocus();
 }
 
-int TFOC::EscapeResult() const { return kModalCancel; }
+int OkCancelWindow::EscapeResult() const { return kModalCancel; }
 
 }  // namespace palimora

@@ -35,19 +35,21 @@ protected:
     const Language& language_;
 };
 
-class TMessOk : public MessageWindow {
+// TMessOk: a message and OK.
+class OkMessageWindow : public MessageWindow {
     Q_OBJECT
 public:
-    TMessOk(const Language& language, const std::string& message);
+    OkMessageWindow(const Language& language, const std::string& message);
 
 protected:
     int EscapeResult() const override { return 0; }
 };
 
-class TFYNC : public MessageWindow {
+// TFYNC: a question answered Yes, No or Cancel.
+class YesNoCancelWindow : public MessageWindow {
     Q_OBJECT
 public:
-    TFYNC(const Language& language, const std::string& message);
+    YesNoCancelWindow(const Language& language, const std::string& message);
     QPushButton* NoButton = nullptr;
     QPushButton* CancelButton = nullptr;
 
@@ -55,10 +57,11 @@ protected:
     int EscapeResult() const override;
 };
 
-class TFOC : public MessageWindow {
+// TFOC: a question answered OK or Cancel.
+class OkCancelWindow : public MessageWindow {
     Q_OBJECT
 public:
-    TFOC(const Language& language, const std::string& message);
+    OkCancelWindow(const Language& language, const std::string& message);
     QPushButton* CancelButton = nullptr;
 
 protected:

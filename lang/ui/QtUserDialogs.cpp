@@ -26,9 +26,9 @@ int ShowModal(const Language& language, const std::string& text) {
 
 }  // namespace
 
-int QtUserDialogs::ShowMessageOk(const std::string& text) { return ShowModal<TMessOk>(language_, text); }
-int QtUserDialogs::AskYesNoCancel(const std::string& text) { return ShowModal<TFYNC>(language_, text); }
-int QtUserDialogs::AskOkCancel(const std::string& text) { return ShowModal<TFOC>(language_, text); }
+int QtUserDialogs::ShowMessageOk(const std::string& text) { return ShowModal<OkMessageWindow>(language_, text); }
+int QtUserDialogs::AskYesNoCancel(const std::string& text) { return ShowModal<YesNoCancelWindow>(language_, text); }
+int QtUserDialogs::AskOkCancel(const std::string& text) { return ShowModal<OkCancelWindow>(language_, text); }
 
 int QtUserDialogs::AskTrust(const std::string& text) {
     // Sized to the whole text (the fingerprint's last line and the closing

@@ -12,7 +12,8 @@
 
 namespace palimora {
 
-TForm2::TForm2(const Language& language, QWidget* parent) : QDialog(parent), language_(language) {
+WaitWindow::WaitWindow(const Language& language, QWidget* parent) : QDialog(parent), language_(language) {
+    setObjectName(QStringLiteral("TForm2"));  // its designed name
     resize(302, 127);
     PaintBackground(this, kLabelColour);
 
@@ -32,12 +33,12 @@ TForm2::TForm2(const Language& language, QWidget* parent) : QDialog(parent), lan
     connect(CancelButton, &QPushButton::clicked, this, [this] { loadingCancelled_ = true; });
 }
 
-bool TForm2::CancelRequested() {
+bool WaitWindow::CancelRequested() {
     QApplication::processEvents();
     return loadingCancelled_;
 }
 
-void TForm2::Begin(int pictureCount) {
+void WaitWindow::Begin(int pictureCount) {
     setWindowTitle(ToScreen(language_.LangText(TextId::WaitTitle)));
     CancelButton->setText(ToScreen(language_.LangText(TextId::Cancel)));
     loadingCancelled_ = false;
@@ -47,9 +48,9 @@ void TForm2::Begin(int pictureCount) {
     Bar->setMaximum(pictureCount);
 }
 
-void TForm2::SetPosition(int position) { Bar->setValue(position); }
+void WaitWindow::SetPosition(int position) { Bar->setValue(position); }
 
-void TForm2::Finish() {
+void WaitWindow::Finish() {
     close();
     Bar->hide();
 }

@@ -14,10 +14,10 @@ class Language;
 // TForm2, the wait window: shown without blocking while pictures are loaded
 // into the list. The caller drives it: Begin, then per picture
 // CancelRequested (which keeps the window alive) and SetPosition, then Finish.
-class TForm2 : public QDialog, public KeepAlive {
+class WaitWindow : public QDialog, public KeepAlive {
     Q_OBJECT
 public:
-    explicit TForm2(const Language& language, QWidget* parent = nullptr);
+    explicit WaitWindow(const Language& language, QWidget* parent = nullptr);
 
     QProgressBar* Bar = nullptr;
     QPushButton* CancelButton = nullptr;

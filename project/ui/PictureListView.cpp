@@ -42,7 +42,7 @@ PictureListView::PictureListView(QWidget* parent) : QListWidget(parent) {
 }
 
 PictureListView::Rebuilt PictureListView::Rebuild(const std::vector<std::filesystem::path>& files,
-                                                  const std::vector<std::string>& titles, TForm2& wait,
+                                                  const std::vector<std::string>& titles, WaitWindow& wait,
                                                   IconCache& cache, UserDialogs& dialogs) {
     clear();
     Rebuilt rebuilt;

@@ -9,7 +9,7 @@ namespace palimora {
 
 class IconCache;
 class KeepAlive;
-class TForm2;
+class WaitWindow;
 class UserDialogs;
 
 // ListView1: one item per picture, its title under its 50 x 50 icon, with a
@@ -33,7 +33,7 @@ public:
     // Cancel stops before the next picture. A picture without an icon
     // beeps through `dialogs`.
     Rebuilt Rebuild(const std::vector<std::filesystem::path>& files, const std::vector<std::string>& titles,
-                    TForm2& wait, IconCache& cache, UserDialogs& dialogs);
+                    WaitWindow& wait, IconCache& cache, UserDialogs& dialogs);
 
     // The file name of the picture at `position`.
     std::string FileNameAt(int position) const;

@@ -50,9 +50,10 @@ QLineEdit* EditAt(int left, int top, QWidget* parent) {
 
 }  // namespace
 
-TFormFTP::TFormFTP(FtpServer& server, const Language& language, UserDialogs& dialogs, const std::string& projectName,
-                   std::function<void()> showHelp, QWidget* parent)
+FtpSettingsWindow::FtpSettingsWindow(FtpServer& server, const Language& language, UserDialogs& dialogs,
+                                     const std::string& projectName, std::function<void()> showHelp, QWidget* parent)
     : QDialog(parent), server_(server), language_(language), dialogs_(dialogs), showHelp_(std::move(showHelp)) {
+    setObjectName(QStringLiteral("TFormFTP"));  // its designed name
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setWindowTitle(ToScreen(language.LangText(TextId::PublishTitle)));
@@ -127,25 +128,25 @@ TFormFTP::TFormFTP(FtpServer& server, const Language& language, UserDialogs& dia
     focus->setFocus();
 
     for (QLineEdit* field : {HostEdit, UserEdit, PasswordEdit}) {
-        connect(field, &QLineEdit::textChanged, this, &TFormFTP::FieldsChanged);
+        connect(field, &QLineEdit::textChanged, this, &FtpSettingsWindow::FieldsChanged);
     }
     const CommandGuard guard(dialogs_, language_);
     guard.Connect(OkButton, &QPushButton::clicked, this, [this] { ConfirmServer(); });
     guard.Connect(HelpButton, &QPushButton::clicked, this, [this] { OpenHelp(); });
-    connect(CancelButton, &QPushButton::clicked, this, &TFormFTP::reject);
+    connect(CancelButton, &QPushButton::clicked, this, &FtpSettingsWindow::reject);
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     guard.Connect(help, &QShortcut::activated, this, [this] { OpenHelp(); });
 }
 
-void TFormFTP::FieldsChanged() {
+void FtpSettingsWindow::FieldsChanged() {
     OkButton->setEnabled(!HostEdit->text().isEmpty() && !UserEdit->text().isEmpty() && !PasswordEdit->text().isEmpty());
 }
 
-std::string TFormFTP::KeyringServer() const {
+std::string FtpSettingsWindow::KeyringServer() const {
     return ServerName(ParseServerAddress(FromScreen(HostEdit->text()), server_.port));
 }
 
-void TFormFTP::FillRememberedPassword() {
+void FtpSettingsWindow::FillRememberedPassword() {
     if (HostEdit->text().isEmpty() || UserEdit->text().isEmpty()) return;
     const auto remembered = password_store::Find(KeyringServer(), Utf8FromCp1252(FromScreen(UserEdit->text())).Bytes());
     // A password this window could not have typed is left for the terminal.
@@ -157,7 +158,7 @@ void TFormFTP::FillRememberedPassword() {
     passwordWasRemembered_ = true;
 }
 
-void TFormFTP::RememberOrForgetPassword() {
+void FtpSettingsWindow::RememberOrForgetPassword() {
     const std::string server = KeyringServer();
     const std::string user = Utf8FromCp1252(server_.user).Bytes();
     if (!RememberBox->isChecked()) {
@@ -169,7 +170,7 @@ void TFormFTP::RememberOrForgetPassword() {
     }
 }
 
-void TFormFTP::ConfirmServer() {
+void FtpSettingsWindow::ConfirmServer() {
     server_.host = FromScreen(HostEdit->text());
     server_.user = FromScreen(UserEdit->text());
     server_.password = FromScreen(PasswordEdit->text());
@@ -178,10 +179,10 @@ void TFormFTP::ConfirmServer() {
     done(dialogs_.AskOkCancel(language_.LangText(TextId::PublishQuestion)) == kModalYes ? kModalYes : kModalCancel);
 }
 
-void TFormFTP::OpenHelp() {
+void FtpSettingsWindow::OpenHelp() {
     if (showHelp_) showHelp_();
 }
 
-void TFormFTP::reject() { done(kModalCancel); }
+void FtpSettingsWindow::reject() { done(kModalCancel); }
 
 }  // namespace palimora

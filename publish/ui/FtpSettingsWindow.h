@@ -21,12 +21,12 @@ struct FtpServer;
 // and user name typed last are shown again; the password only when the user
 // had it remembered in the desktop's keyring (RememberBox). Closes with
 // kModalYes when the user confirmed the publication, else kModalCancel.
-class TFormFTP : public QDialog {
+class FtpSettingsWindow : public QDialog {
     Q_OBJECT
 public:
     // `projectName` (Windows-1252) is told in the window; `showHelp` opens its help page.
-    TFormFTP(FtpServer& server, const Language& language, UserDialogs& dialogs, const std::string& projectName,
-             std::function<void()> showHelp, QWidget* parent);
+    FtpSettingsWindow(FtpServer& server, const Language& language, UserDialogs& dialogs, const std::string& projectName,
+                      std::function<void()> showHelp, QWidget* parent);
 
     QWidget* Frame = nullptr;
     QLabel* HostLabel = nullptr;

@@ -41,7 +41,7 @@ std::string WebAddressAnswered(std::string answer) {
 
 // Passes every question on to the user and keeps the remote path the run
 // was given: its last part is the folder "see online" looks in.
-class TFormFTP2::RemotePathAnswers : public UserDialogs {
+class TransferWindow::RemotePathAnswers : public UserDialogs {
 public:
     RemotePathAnswers(UserDialogs& user, std::string folderTitle, std::string& remoteFolder)
         : user_(user), folderTitle_(std::move(folderTitle)), remoteFolder_(remoteFolder) {}
@@ -83,9 +83,9 @@ ProgressWindow::Texts TextsOf(const Language& language) {
 
 }  // namespace
 
-TFormFTP2::TFormFTP2(ProgramFolder folder, std::string projectName, FtpServer server, std::string startPage,
-                     const Language& language, UserDialogs& dialogs,
-                     std::function<void(const std::string&)> openAddress, QWidget* parent, Run run)
+TransferWindow::TransferWindow(ProgramFolder folder, std::string projectName, FtpServer server, std::string startPage,
+                               const Language& language, UserDialogs& dialogs,
+                               std::function<void(const std::string&)> openAddress, QWidget* parent, Run run)
     : ProgressWindow(kLayout, TextsOf(language), parent),
       request_{std::move(folder), std::move(projectName), std::move(server), ReplacePolicy::Ask, true},
       startPage_(std::move(startPage)),
@@ -93,13 +93,14 @@ TFormFTP2::TFormFTP2(ProgramFolder folder, std::string projectName, FtpServer se
       dialogs_(dialogs),
       openAddress_(std::move(openAddress)),
       run_(std::move(run)) {
+    setObjectName(QStringLiteral("TFormFTP2"));  // its designed name
     // No time-out: the user is there to press Cancel.
     request_.server.timeoutSeconds = 0;
     const CommandGuard guard(dialogs_, language_);
     guard.Connect(ResultButton, &QPushButton::clicked, this, [this] { OpenSiteOnline(); });
 }
 
-void TFormFTP2::RunWork() {
+void TransferWindow::RunWork() {
     RemotePathAnswers answers(dialogs_, language_.LangText(TextId::ServerFolder), remoteFolder_);
     CommandGuard(dialogs_, language_).Run([&] { outcome_ = run_(request_, language_, answers, *this); });
     if (outcome_ == PublishOutcome::Published) {
@@ -111,7 +112,7 @@ void TFormFTP2::RunWork() {
     }
 }
 
-void TFormFTP2::OpenSiteOnline() {
+void TransferWindow::OpenSiteOnline() {
     std::optional<std::string> address =
         PublishedPageAddress(request_.server.host, request_.server.user, remoteFolder_, startPage_);
     if (!address) {
@@ -122,7 +123,7 @@ void TFormFTP2::OpenSiteOnline() {
     done(kModalOk);
 }
 
-std::string TFormFTP2::SiteWebAddress() {
+std::string TransferWindow::SiteWebAddress() {
     // Asked once, then kept with the project.
     const std::filesystem::path project = request_.folder.Project(request_.projectName);
     std::string site = SavedWebAddress(project);

@@ -29,7 +29,7 @@ std::string WebAddressAnswered(std::string answer);
 // failed run. Once every file is sent, "see online" opens the published
 // start page and closes the window; where the host does not tell the site's
 // address, the user is asked for it once and it is kept with the project.
-class TFormFTP2 : public ProgressWindow, public PublishProgress {
+class TransferWindow : public ProgressWindow, public PublishProgress {
     Q_OBJECT
 public:
     using Run = std::function<PublishOutcome(const PublishRequest&, const Language&, UserDialogs&, PublishProgress&)>;
@@ -37,9 +37,9 @@ public:
     // `startPage` is the page "see online" opens; `openAddress` opens a web
     // address in the user's browser; `run` is the publication (PublishSite
     // unless a test gives its own).
-    TFormFTP2(ProgramFolder folder, std::string projectName, FtpServer server, std::string startPage,
-              const Language& language, UserDialogs& dialogs, std::function<void(const std::string&)> openAddress,
-              QWidget* parent, Run run = PublishSite);
+    TransferWindow(ProgramFolder folder, std::string projectName, FtpServer server, std::string startPage,
+                   const Language& language, UserDialogs& dialogs, std::function<void(const std::string&)> openAddress,
+                   QWidget* parent, Run run = PublishSite);
 
     PublishOutcome Outcome() const { return outcome_; }
     // The last part of the remote path the user chose ("" for the login folder).

@@ -22,15 +22,16 @@ ProgressWindow::Texts TextsOf(const Language& language) {
 
 }  // namespace
 
-TFCreaHTML::TFCreaHTML(BuildRequest request, const Language& language, UserDialogs& dialogs, QWidget* parent)
+BuildWindow::BuildWindow(BuildRequest request, const Language& language, UserDialogs& dialogs, QWidget* parent)
     : ProgressWindow(kLayout, TextsOf(language), parent),
       request_(std::move(request)),
       language_(language),
       dialogs_(dialogs) {
+    setObjectName(QStringLiteral("TFCreaHTML"));  // its designed name
     connect(ResultButton, &QPushButton::clicked, this, [this] { done(kModalYes); });
 }
 
-void TFCreaHTML::RunWork() {
+void BuildWindow::RunWork() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     CommandGuard(dialogs_, language_).Run([this] { outcome_ = BuildProject(request_, dialogs_, *this); });
     QApplication::restoreOverrideCursor();
@@ -41,7 +42,7 @@ void TFCreaHTML::RunWork() {
     }
 }
 
-void TFCreaHTML::CloseAfterWork() {
+void BuildWindow::CloseAfterWork() {
     // After a run that ended with an error the working templates are still
     // there: Cancel removes them as a cancelled run does.
     request_.folder.DeleteSamplePages();

@@ -10,11 +10,11 @@ class UserDialogs;
 
 // TFCreaHTML, the build window: builds the site when it is shown. OK (enabled once the site
 // is built) closes with Yes; Cancel stops the run at its next check.
-class TFCreaHTML : public ProgressWindow {
+class BuildWindow : public ProgressWindow {
     Q_OBJECT
 public:
     // `language` gives the window's texts; the build loads its own.
-    TFCreaHTML(BuildRequest request, const Language& language, UserDialogs& dialogs, QWidget* parent);
+    BuildWindow(BuildRequest request, const Language& language, UserDialogs& dialogs, QWidget* parent);
 
     BuildOutcome Outcome() const { return outcome_; }
 

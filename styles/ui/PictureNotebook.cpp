@@ -35,7 +35,7 @@ void PictureNotebook::MakePagesTab() {
     page.Row({page.Label(TextId::FontLabel), TitleFont = page.List("ComboBox2")});
     page.Row({page.Label(TextId::StyleLabel), TitleStyle = page.List("ComboBox3")});
     page.Row({page.Label(TextId::SizeLabel), TitleSize = page.Spin("SpinEdit2"), page.Label(TextId::ColourLabel),
-              PaintBox4 = page.Colour("PaintBox4")});
+              PictureTitleColourBox = page.Colour("PaintBox4")});
 
     page.Heading(TextId::TableFrameLabel);
     page.Row({page.Label(TextId::BorderLabel), PaintTabBor = page.Colour("PaintTabBor"),

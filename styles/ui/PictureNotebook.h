@@ -35,7 +35,7 @@ public:
     QComboBox* TitleFont = nullptr;
     QComboBox* TitleStyle = nullptr;
     QSpinBox* TitleSize = nullptr;
-    ColourBox* PaintBox4 = nullptr;
+    ColourBox* PictureTitleColourBox = nullptr;  // PaintBox4
     ColourBox* PaintTabBor = nullptr;
     QSpinBox* SpinTabBor = nullptr;
     QComboBox* ComboTabPos = nullptr;

@@ -56,7 +56,7 @@ void SummaryNotebook::MakePageTab() {
     CheckESom = page.Check("CheckESom", TextId::MakeSummaryCaption);
     page.Row({page.Label(TextId::TemplateLabel), ComboESom = page.List("ComboESom")});
     page.Row({nullptr, page.Beside({LookForAllPages = page.Button("LookForAllS", TextId::LookForAllPages)})});
-    page.Row({page.Label(TextId::BackgroundColourLabel), PaintBox5 = page.Colour("PaintBox5")});
+    page.Row({page.Label(TextId::BackgroundColourLabel), SummaryBackgroundColourBox = page.Colour("PaintBox5")});
     page.Row({page.Label(TextId::PatternLabel),
               page.Beside({PatternEdit = page.Edit("Edit8"), PatternChooser = page.Chooser("BitBtn7")})});
     CheckImagette = page.Check("CheckImagette", TextId::MakeThumbnailsCaption);

@@ -24,8 +24,8 @@ public:
     // The page.
     QCheckBox* CheckESom = nullptr;
     QComboBox* ComboESom = nullptr;
-    QPushButton* LookForAllPages = nullptr;  // gives the other kinds of page this look
-    ColourBox* PaintBox5 = nullptr;
+    QPushButton* LookForAllPages = nullptr;           // gives the other kinds of page this look
+    ColourBox* SummaryBackgroundColourBox = nullptr;  // PaintBox5
     QLineEdit* PatternEdit = nullptr;
     QPushButton* PatternChooser = nullptr;
     QCheckBox* CheckImagette = nullptr;

@@ -32,15 +32,15 @@ private:
 
     fs::path Working() const { return temp_->Path() / "Projets" / "Nouveau Projet"; }
 
-    std::unique_ptr<TForm1> Start() {
-        return std::make_unique<TForm1>(ProgramFolder(temp_->Path()),
-                                        TForm1::Options{false, &dialogs_, nullptr, {}, {}});
+    std::unique_ptr<MainWindow> Start() {
+        return std::make_unique<MainWindow>(ProgramFolder(temp_->Path()),
+                                            MainWindow::Options{false, &dialogs_, nullptr, {}, {}});
     }
 
     // Answers the next modal language window with `choice`, or closes it.
     void AnswerLanguageWindow(const QString& choice) {
         QTimer::singleShot(0, [choice] {
-            auto* window = qobject_cast<TFormLang*>(QApplication::activeModalWidget());
+            auto* window = qobject_cast<LanguageWindow*>(QApplication::activeModalWidget());
             QVERIFY(window);
             if (choice.isEmpty()) {
                 window->close();
@@ -144,7 +144,7 @@ private slots:
             auto window = Start();
             QString shown;
             QTimer::singleShot(0, [&shown] {
-                auto* asked = qobject_cast<TFormLang*>(QApplication::activeModalWidget());
+                auto* asked = qobject_cast<LanguageWindow*>(QApplication::activeModalWidget());
                 QVERIFY(asked);
                 shown = asked->LanguageList->currentText();
                 QTest::keyClick(asked, Qt::Key_Return);
@@ -176,7 +176,7 @@ private slots:
         std::optional<Qt::CursorShape> whileAsked;
         QTimer::singleShot(0, [&whileAsked] {  // the language window comes half-way through the activation
             if (const QCursor* cursor = QApplication::overrideCursor()) whileAsked = cursor->shape();
-            auto* languages = qobject_cast<TFormLang*>(QApplication::activeModalWidget());
+            auto* languages = qobject_cast<LanguageWindow*>(QApplication::activeModalWidget());
             QVERIFY(languages);
             QTest::mouseClick(languages->OkButton, Qt::LeftButton);
         });
@@ -224,7 +224,7 @@ private slots:
 
     void refusingTheLanguageOnFirstStartEndsTheProgram() {
         auto window = Start();
-        QSignalSpy refused(window.get(), &TForm1::languageRefused);
+        QSignalSpy refused(window.get(), &MainWindow::languageRefused);
         window->show();  // the first activation asks the language
         AnswerLanguageWindow(QString());
         QVERIFY(refused.wait(20000));

@@ -45,7 +45,7 @@ class TestPictureStep : public QObject {
 private:
     testing::MainWindowHarness harness_;
     testing::ScriptedDialogs& dialogs_ = harness_.dialogs;
-    std::unique_ptr<TForm1> window_;
+    std::unique_ptr<MainWindow> window_;
 
     fs::path Images() const { return harness_.Root() / "Projets" / "Nouveau Projet" / "images"; }
 
@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(window_->Pictures().CurrentPicture(), 2);
         QCOMPARE(PicturesList()->CurrentPosition(), 1);
         QVERIFY(window_->CurrentSession().ProjectModified());
-        QVERIFY(!window_->Pictures().Form2->isVisible());
+        QVERIFY(!window_->Pictures().Waiting->isVisible());
 
         Click(1);  // numbered in name order: Montagne, then Plage
         PictureDisplay* panel = window_->Pictures().PictureTabsView->PictureView;

@@ -32,7 +32,7 @@ class TestPreview : public QObject {
 private:
     testing::MainWindowHarness harness_;
     testing::NamingWindows windows_;
-    std::unique_ptr<TForm1> window_;
+    std::unique_ptr<MainWindow> window_;
 
     WebBrowser& Browser() { return *window_->PageDesign().PreviewBrowser; }
     StyleNotebooks& Notebooks() { return *window_->PageDesign().Notebooks; }

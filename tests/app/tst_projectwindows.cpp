@@ -32,7 +32,7 @@ private:
     testing::MainWindowHarness harness_;
     testing::ScriptedDialogs& dialogs_ = harness_.dialogs;
 
-    std::unique_ptr<TForm1> Start() { return harness_.Start(); }
+    std::unique_ptr<MainWindow> Start() { return harness_.Start(); }
     fs::path Root() const { return harness_.Root(); }
 
     // Acts on the next modal window of type W once it shows.
@@ -53,7 +53,7 @@ private slots:
     void theSaveWindowOnlyClosesOnAUsableName() {
         Session session{ProgramFolder(Root())};
         session.Start();
-        TFEnrPro window(session, dialogs_, TextId::SaveNewCaption, nullptr);
+        SaveProjectWindow window(session, dialogs_, TextId::SaveNewCaption, nullptr);
         QCOMPARE(window.size(), QSize(409, 107));
         QCOMPARE(window.windowTitle(), QStringLiteral("Enregistrer le nouveau projet"));
         QVERIFY(!window.OkButton->isEnabled());
@@ -78,7 +78,7 @@ private slots:
         }
         Session session{ProgramFolder(Root())};
         session.Start();
-        TFOpPr window(session, dialogs_, nullptr);
+        OpenProjectWindow window(session, dialogs_, nullptr);
         QCOMPARE(window.ProjectList->count(), 2);
         QCOMPARE(window.ProjectList->item(0)->text(), QStringLiteral("Alpes"));
         QVERIFY(!window.OpenButton->isEnabled());
@@ -116,7 +116,7 @@ private slots:
             window->Pictures().PictureTabsView->CommentEdit->setPlainText(QStringLiteral("Un beau jour\nsans nuages"));
             QTest::mouseClick(window->Pictures().PictureTabsView->SaveTextsButton, Qt::LeftButton);
 
-            WhenShown<TFEnrPro>([](TFEnrPro& save) {
+            WhenShown<SaveProjectWindow>([](SaveProjectWindow& save) {
                 save.NameEdit->setText(QStringLiteral("Vacances"));
                 QTest::mouseClick(save.OkButton, Qt::LeftButton);
             });
@@ -131,7 +131,7 @@ private slots:
         QVERIFY(fs::is_empty(Root() / "Projets" / "Nouveau Projet" / "images"));
         auto window = Start();
         QCOMPARE(window->Pictures().PicturesList->count(), 0);
-        WhenShown<TFOpPr>([](TFOpPr& open) {
+        WhenShown<OpenProjectWindow>([](OpenProjectWindow& open) {
             open.ProjectList->setCurrentRow(0);
             QTest::mouseClick(open.ProjectList->viewport(), Qt::LeftButton, {},
                               open.ProjectList->visualItemRect(open.ProjectList->item(0)).center());
@@ -153,7 +153,7 @@ private slots:
     void quittingAChangedProjectCanSaveIt() {
         auto window = Start();
         window->Pictures().AddPictures({Photo("a.jpg")});
-        WhenShown<TFEnrPro>([](TFEnrPro& save) {
+        WhenShown<SaveProjectWindow>([](SaveProjectWindow& save) {
             save.NameEdit->setText(QStringLiteral("Parti"));
             QTest::mouseClick(save.OkButton, Qt::LeftButton);
         });

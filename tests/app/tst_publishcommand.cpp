@@ -29,18 +29,18 @@ private:
     testing::MainWindowHarness harness_;
     testing::ScriptedDialogs& dialogs_ = harness_.dialogs;
     testing::NamingWindows windows_;
-    std::unique_ptr<TForm1> window_;
+    std::unique_ptr<MainWindow> window_;
 
     Toolbar& Tools() { return window_->Tools(); }
     std::string Text(TextId id) { return window_->CurrentSession().LangText(id); }
     fs::path Project() const { return harness_.Root() / "Projets" / "Vacances"; }
 
     // Clicks the globe; `answer` deals with the FTP settings window when it shows.
-    void Publish(std::function<void(TFormFTP&)> answer = {}) {
+    void Publish(std::function<void(FtpSettingsWindow&)> answer = {}) {
         bool shown = false;
         if (answer) {
             QTimer::singleShot(0, this, [&] {
-                auto* settings = qobject_cast<TFormFTP*>(QApplication::activeModalWidget());
+                auto* settings = qobject_cast<FtpSettingsWindow*>(QApplication::activeModalWidget());
                 QVERIFY(settings);
                 shown = true;
                 QCOMPARE(window_->StepLabel->text(), ToScreen(Text(TextId::PublishHint)));
@@ -108,7 +108,7 @@ private slots:
     void cancelAtTheQuestionKeepsTheServerAndPublishesNothing() {
         SavedBuiltProject();
         const std::size_t before = dialogs_.shown.size();
-        Publish([this](TFormFTP& settings) {
+        Publish([this](FtpSettingsWindow& settings) {
             settings.HostEdit->setText(QStringLiteral("ftp.hebergeur.fr"));
             settings.UserEdit->setText(QStringLiteral("marie"));
             settings.PasswordEdit->setText(QStringLiteral("s3cret"));
@@ -121,7 +121,7 @@ private slots:
         QCOMPARE(window_->FtpSettings().host, std::string("ftp.hebergeur.fr"));
         QCOMPARE(window_->StepLabel->text(), ToScreen(Text(TextId::StepOne)));
 
-        Publish([this](TFormFTP& settings) {
+        Publish([this](FtpSettingsWindow& settings) {
             QCOMPARE(settings.HostEdit->text(), QStringLiteral("ftp.hebergeur.fr"));
             QCOMPARE(settings.UserEdit->text(), QStringLiteral("marie"));
             QVERIFY(settings.PasswordEdit->text().isEmpty());
@@ -135,7 +135,7 @@ private slots:
 
     void thePasswordIsWrittenToNoFile() {
         SavedBuiltProject();
-        Publish([this](TFormFTP& settings) {
+        Publish([this](FtpSettingsWindow& settings) {
             settings.HostEdit->setText(QStringLiteral("ftp.hebergeur.fr"));
             settings.UserEdit->setText(QStringLiteral("marie"));
             settings.PasswordEdit->setText(QStringLiteral("Zq7-unique-pw"));

@@ -38,7 +38,7 @@ private:
     testing::MainWindowHarness harness_;
     testing::ScriptedDialogs& dialogs_ = harness_.dialogs;
     testing::NamingWindows windows_;
-    std::unique_ptr<TForm1> window_;
+    std::unique_ptr<MainWindow> window_;
 
     Toolbar& Tools() { return window_->Tools(); }
     std::string Text(TextId id) { return window_->CurrentSession().LangText(id); }

@@ -64,7 +64,7 @@ private slots:
         // OK once the build window says the site is ready.
         QTimer poll;
         connect(&poll, &QTimer::timeout, [] {
-            auto* build = qobject_cast<TFCreaHTML*>(QApplication::activeModalWidget());
+            auto* build = qobject_cast<BuildWindow*>(QApplication::activeModalWidget());
             if (build && build->ResultButton->isEnabled()) build->ResultButton->click();
         });
         poll.start(50);

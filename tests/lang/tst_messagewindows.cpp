@@ -61,7 +61,7 @@ private slots:
     }
 
     void layoutAndTextsFollowTheDesign() {
-        TFYNC question(language_, "Question ?");
+        YesNoCancelWindow question(language_, "Question ?");
         QCOMPARE(question.size(), QSize(329, 170));
         QCOMPARE(question.windowTitle(), ToScreen(language_.LangText(TextId::MessageTitle)));
         QCOMPARE(question.AcceptButton->text(), QStringLiteral("Oui"));
@@ -69,18 +69,18 @@ private slots:
         QCOMPARE(question.CancelButton->text(), QStringLiteral("Annuler"));
         QCOMPARE(question.NoButton->geometry(), QRect(112, 136, 89, 25));
         QCOMPARE(question.MessageLabel->geometry(), QRect(64, 16, 249, 105));
-        QCOMPARE(TMessOk(language_, "").size(), QSize(325, 172));
-        QCOMPARE(TFOC(language_, "").size(), QSize(328, 171));
+        QCOMPARE(OkMessageWindow(language_, "").size(), QSize(325, 172));
+        QCOMPARE(OkCancelWindow(language_, "").size(), QSize(328, 171));
     }
 
     void enterAnswersTheFocusedButton() {
-        TMessOk ok(language_, "Message");
+        OkMessageWindow ok(language_, "Message");
         QCOMPARE(Answer(ok, [&] { QTest::keyClick(&ok, Qt::Key_Return); }), int(kModalOk));
-        TFYNC yes(language_, "Question");
+        YesNoCancelWindow yes(language_, "Question");
         QCOMPARE(Answer(yes, [&] { QTest::keyClick(&yes, Qt::Key_Return); }), int(kModalYes));
-        TFOC first(language_, "Question");
+        OkCancelWindow first(language_, "Question");
         QCOMPARE(Answer(first, [&] { QTest::keyClick(&first, Qt::Key_Enter); }), int(kModalYes));
-        TFYNC no(language_, "Question");
+        YesNoCancelWindow no(language_, "Question");
         QCOMPARE(Answer(no,
                         [&] {
                             no.NoButton->setFocus();
@@ -125,38 +125,38 @@ private slots:
     }
 
     void escapeAnswersLikeTheFirstCancelButton() {
-        TFYNC question(language_, "Question");
+        YesNoCancelWindow question(language_, "Question");
         QCOMPARE(Answer(question, [&] { QTest::keyClick(&question, Qt::Key_Escape); }), int(kModalNo));
-        TFOC okCancel(language_, "Question");
+        OkCancelWindow okCancel(language_, "Question");
         QCOMPARE(Answer(okCancel, [&] { QTest::keyClick(&okCancel, Qt::Key_Escape); }), int(kModalCancel));
-        TMessOk message(language_, "Message");
+        OkMessageWindow message(language_, "Message");
         QCOMPARE(Answer(message, [&] { QTest::keyClick(&message, Qt::Key_Escape); }), 0);  // still open
     }
 
     void eachButtonAnswersItsResult() {
-        const std::pair<std::function<QPushButton*(TFYNC&)>, int> cases[] = {
-            {[](TFYNC& w) { return w.AcceptButton; }, kModalYes},
-            {[](TFYNC& w) { return w.NoButton; }, kModalNo},
-            {[](TFYNC& w) { return w.CancelButton; }, kModalCancel},
+        const std::pair<std::function<QPushButton*(YesNoCancelWindow&)>, int> cases[] = {
+            {[](YesNoCancelWindow& w) { return w.AcceptButton; }, kModalYes},
+            {[](YesNoCancelWindow& w) { return w.NoButton; }, kModalNo},
+            {[](YesNoCancelWindow& w) { return w.CancelButton; }, kModalCancel},
         };
         for (const auto& each : cases) {
-            TFYNC window(language_, "Question");
+            YesNoCancelWindow window(language_, "Question");
             QCOMPARE(Answer(window, [&] { QTest::mouseClick(each.first(window), Qt::LeftButton); }), each.second);
         }
-        TFOC okCancel(language_, "Question");
+        OkCancelWindow okCancel(language_, "Question");
         QCOMPARE(Answer(okCancel, [&] { QTest::mouseClick(okCancel.CancelButton, Qt::LeftButton); }),
                  int(kModalCancel));
-        TMessOk ok(language_, "Message");
+        OkMessageWindow ok(language_, "Message");
         QCOMPARE(Answer(ok, [&] { QTest::mouseClick(ok.AcceptButton, Qt::LeftButton); }), int(kModalOk));
     }
 
     void closingBySystemAnswersCancel() {
-        TMessOk message(language_, "Message");
+        OkMessageWindow message(language_, "Message");
         QCOMPARE(Answer(message, [&] { message.close(); }), int(kModalCancel));
     }
 
     void aLongMessageWrapsInsideTheFixedLabel() {
-        TMessOk message(language_, std::string(2000, 'w') + " end");
+        OkMessageWindow message(language_, std::string(2000, 'w') + " end");
         message.show();
         QVERIFY(message.MessageLabel->wordWrap());
         QCOMPARE(message.MessageLabel->size(), QSize(249, 105));
@@ -166,12 +166,12 @@ private slots:
     void aLanguageChangeReachesTheNextQuestion() {
         Language language;
         language.LoadChosen(folder_);
-        TFYNC before(language, "?");
+        YesNoCancelWindow before(language, "?");
         QCOMPARE(before.AcceptButton->text(), QStringLiteral("Oui"));
         testing::TempFolder other;
         testing::StageProgramFolder(other.Path());
         language.Choose(ProgramFolder(other.Path()), "English");
-        TFYNC after(language, "?");
+        YesNoCancelWindow after(language, "?");
         QCOMPARE(after.AcceptButton->text(), QStringLiteral("Yes"));
         QCOMPARE(after.CancelButton->text(), QStringLiteral("Cancel"));
     }
@@ -181,7 +181,7 @@ private slots:
         const std::vector<std::string> names{"English",
                                              "Fran\xE7"
                                              "ais"};
-        TFormLang window(names, 0, [&](std::string_view choice) { chosen = choice; });
+        LanguageWindow window(names, 0, [&](std::string_view choice) { chosen = choice; });
         QCOMPARE(window.size(), QSize(374, 142));
         QCOMPARE(window.LanguageList->count(), 2);
         QCOMPARE(window.LanguageList->itemText(0), QStringLiteral("English"));
@@ -195,14 +195,14 @@ private slots:
         QCOMPARE(chosen, std::string("Fran\xE7"
                                      "ais"));
 
-        TFormLang closed(names, 0, [&](std::string_view) { QFAIL("nothing is chosen"); });
+        LanguageWindow closed(names, 0, [&](std::string_view) { QFAIL("nothing is chosen"); });
         closed.show();
         closed.close();
         QCOMPARE(closed.result(), int(kModalCancel));
     }
 
     void theWaitWindowCountsAndOnlyFlagsACancel() {
-        TForm2 wait(language_);
+        WaitWindow wait(language_);
         wait.Begin(12);
         QVERIFY(wait.isVisible());
         QVERIFY(wait.Bar->isVisible());
@@ -222,7 +222,7 @@ private slots:
     }
 
     void theIntroClosesOnEscapeAClickOrAfterOneRun() {
-        Tformintro byKey(folder_.LogoGif());
+        IntroWindow byKey(folder_.LogoGif());
         QCOMPARE(byKey.size(), QSize(543, 280));
         QCOMPARE(byKey.Animation->size(), QSize(543, 280));
         byKey.show();
@@ -231,17 +231,17 @@ private slots:
         QTest::keyClick(&byKey, Qt::Key_Escape);
         QVERIFY(!byKey.isVisible());
 
-        Tformintro byClick(folder_.LogoGif());
+        IntroWindow byClick(folder_.LogoGif());
         byClick.show();
         QTest::mouseClick(byClick.Animation, Qt::LeftButton);
         QVERIFY(!byClick.isVisible());
 
-        Tformintro played(folder_.LogoGif());
+        IntroWindow played(folder_.LogoGif());
         QSignalSpy closed(&played, &QDialog::accepted);
         played.show();
         QVERIFY(closed.wait(15000));
 
-        Tformintro noLogo(folder_.Root() / "missing.gif");  // waits for the user instead
+        IntroWindow noLogo(folder_.Root() / "missing.gif");  // waits for the user instead
         noLogo.show();
         QTest::mouseClick(&noLogo, Qt::LeftButton);
         QVERIFY(!noLogo.isVisible());

@@ -33,27 +33,28 @@ private:
 
     QString Text(TextId id) const { return ToScreen(language_.LangText(id)); }
 
-    std::unique_ptr<TFormFTP> Settings(FtpServer& server) {
-        return std::make_unique<TFormFTP>(
+    std::unique_ptr<FtpSettingsWindow> Settings(FtpServer& server) {
+        return std::make_unique<FtpSettingsWindow>(
             server, language_, dialogs_, "Vacances d'\xE9t\xE9", [this] { ++helpShown_; }, nullptr);
     }
 
-    static void Fill(TFormFTP& window, const char* host, const char* user, const char* password) {
+    static void Fill(FtpSettingsWindow& window, const char* host, const char* user, const char* password) {
         window.HostEdit->setText(QString::fromUtf8(host));
         window.UserEdit->setText(QString::fromUtf8(user));
         window.PasswordEdit->setText(QString::fromUtf8(password));
     }
 
     // A transfer window whose run is `run`; the page "see online" opens is index.html.
-    std::unique_ptr<TFormFTP2> Transfer(FtpServer server, TFormFTP2::Run run, std::string page = "index.html") {
-        return std::make_unique<TFormFTP2>(
+    std::unique_ptr<TransferWindow> Transfer(FtpServer server, TransferWindow::Run run,
+                                             std::string page = "index.html") {
+        return std::make_unique<TransferWindow>(
             folder_, "Vacances", std::move(server), std::move(page), language_, dialogs_,
             [this](const std::string& address) { opened_.push_back(address); }, nullptr, std::move(run));
     }
 
     // A run that asks the remote path as the publishing run does, counts
     // three steps and sends everything.
-    TFormFTP2::Run PublishingRun(PublishRequest* seen = nullptr) {
+    TransferWindow::Run PublishingRun(PublishRequest* seen = nullptr) {
         return [this, seen](const PublishRequest& request, const Language&, UserDialogs& dialogs,
                             PublishProgress& progress) {
             if (seen) *seen = request;
@@ -110,7 +111,7 @@ private slots:
             Language language;
             language.Choose(folder_, available.name);
             FtpServer server;
-            TFormFTP window(server, language, dialogs_, "Vacances", {}, nullptr);
+            FtpSettingsWindow window(server, language, dialogs_, "Vacances", {}, nullptr);
             window.show();
             for (QLabel* label : {window.HostLabel, window.UserLabel, window.PasswordLabel}) {
                 QVERIFY2(label->geometry().right() < window.HostEdit->x(), qPrintable(label->text()));
@@ -124,7 +125,7 @@ private slots:
             QVERIFY(window.RememberBox->geometry().top() > window.PasswordEdit->geometry().bottom());
             QVERIFY(window.RememberBox->geometry().bottom() < window.OkButton->y());
 
-            TFormFTP2 transfer(folder_, "Vacances", server, "index.html", language, dialogs_, {}, nullptr);
+            TransferWindow transfer(folder_, "Vacances", server, "index.html", language, dialogs_, {}, nullptr);
             for (QPushButton* button : {transfer.ResultButton, transfer.CancelButton}) {
                 QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
             }
@@ -323,7 +324,7 @@ private slots:
         const auto project = testing::BuildDemoSite(program.Path());
         testing::TempFolder served;
         testing::LocalFtpServer server(served.Path());
-        TFormFTP2 window(
+        TransferWindow window(
             ProgramFolder(program.Path()), "Demo", {"ftp://127.0.0.1", server.Port(), "photo", "secret", 20},
             "index.html", language_, dialogs_, [this](const std::string& address) { opened_.push_back(address); },
             nullptr);
@@ -338,7 +339,7 @@ private slots:
         QTest::mouseClick(window.ResultButton, Qt::LeftButton);
         QCOMPARE(dialogs_.shown.back(), language_.LangText(TextId::WebAddressPrompt));
         QCOMPARE(opened_, std::vector<std::string>{"http://photos.example.org/demo/index.html"});
-        TFormFTP2 again(
+        TransferWindow again(
             ProgramFolder(program.Path()), "Demo", {"ftp://127.0.0.1", server.Port(), "photo", "secret", 20},
             "index.html", language_, dialogs_, [this](const std::string& address) { opened_.push_back(address); },
             nullptr);
@@ -354,9 +355,9 @@ private slots:
     void aServerThatIsNotThereIsToldAndTheWindowCloses() {
         testing::TempFolder program;
         testing::BuildDemoSite(program.Path());
-        TFormFTP2 window(ProgramFolder(program.Path()), "Demo",
-                         {"ftp://127.0.0.1", testing::ClosedPort(), "photo", "secret", 20}, "index.html", language_,
-                         dialogs_, {}, nullptr);
+        TransferWindow window(ProgramFolder(program.Path()), "Demo",
+                              {"ftp://127.0.0.1", testing::ClosedPort(), "photo", "secret", 20}, "index.html",
+                              language_, dialogs_, {}, nullptr);
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 30000);
         QCOMPARE(window.Outcome(), PublishOutcome::Failed);
@@ -369,9 +370,9 @@ private slots:
         const auto project = testing::BuildDemoSite(program.Path());
         testing::TempFolder served;
         testing::LocalFtpServer server(served.Path());
-        TFormFTP2 window(ProgramFolder(program.Path()), "Demo",
-                         {"ftp://127.0.0.1", server.Port(), "photo", "secret", 20}, "index.html", language_, dialogs_,
-                         {}, nullptr);
+        TransferWindow window(ProgramFolder(program.Path()), "Demo",
+                              {"ftp://127.0.0.1", server.Port(), "photo", "secret", 20}, "index.html", language_,
+                              dialogs_, {}, nullptr);
         dialogs_.textAnswers = {std::string("Demo")};
         // Cancel is pressed as the first file goes out.
         const QString sending = Text(TextId::Sending);

@@ -31,7 +31,7 @@ private:
     testing::ScriptedDialogs dialogs_;
 
     // Confirms the window as the user would: OK, then yes to publishing.
-    void Confirm(TFormFTP& window) {
+    void Confirm(FtpSettingsWindow& window) {
         dialogs_.answers = {kModalYes};
         window.ConfirmServer();
         QCOMPARE(window.result(), int(kModalYes));
@@ -50,7 +50,7 @@ private slots:
         const std::string keyringServer = "127.0.0.1:" + std::to_string(server.Port());
         FtpServer typed;
         {
-            TFormFTP window(typed, language_, dialogs_, "Demo", {}, nullptr);
+            FtpSettingsWindow window(typed, language_, dialogs_, "Demo", {}, nullptr);
             window.HostEdit->setText(QString::fromStdString(host));
             window.UserEdit->setText(QStringLiteral("photo"));
             window.PasswordEdit->setText(QStringLiteral("secret"));
@@ -61,7 +61,7 @@ private slots:
         QCOMPARE(password_store::Find(keyringServer, "photo"), std::optional<std::string>("secret"));
         {
             // Opened again: the password is there, and typing goes to no field.
-            TFormFTP window(typed, language_, dialogs_, "Demo", {}, nullptr);
+            FtpSettingsWindow window(typed, language_, dialogs_, "Demo", {}, nullptr);
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             QCOMPARE(window.PasswordEdit->text(), QStringLiteral("secret"));
@@ -82,7 +82,7 @@ private slots:
         QVERIFY(std::filesystem::exists(served_.Path() / "Demo" / "index.html"));
 
         {
-            TFormFTP window(typed, language_, dialogs_, "Demo", {}, nullptr);
+            FtpSettingsWindow window(typed, language_, dialogs_, "Demo", {}, nullptr);
             window.RememberBox->setChecked(false);
             Confirm(window);
         }
@@ -97,7 +97,7 @@ private slots:
         qunsetenv("DBUS_SESSION_BUS_ADDRESS");
         qunsetenv("XDG_RUNTIME_DIR");
         FtpServer typed;
-        TFormFTP window(typed, language_, dialogs_, "Demo", {}, nullptr);
+        FtpSettingsWindow window(typed, language_, dialogs_, "Demo", {}, nullptr);
         window.HostEdit->setText(QStringLiteral("ftp.example.org"));
         window.UserEdit->setText(QStringLiteral("photo"));
         window.PasswordEdit->setText(QStringLiteral("pw"));

@@ -41,7 +41,7 @@ private slots:
     }
 
     void theRunStartsWhenShownAndOkClosesWithYes() {
-        TFCreaHTML window({folder_, "Demo", {}}, language_, dialogs_, nullptr);
+        BuildWindow window({folder_, "Demo", {}}, language_, dialogs_, nullptr);
         QCOMPARE(window.size(), QSize(536, 116));
         QCOMPARE(window.windowTitle(), QStringLiteral("Construction du site"));
         QVERIFY(!window.ResultButton->isEnabled());
@@ -56,7 +56,7 @@ private slots:
     }
 
     void cancelStopsTheRunAtItsNextCheck() {
-        TFCreaHTML window({folder_, "Demo", {}}, language_, dialogs_, nullptr);
+        BuildWindow window({folder_, "Demo", {}}, language_, dialogs_, nullptr);
         // Cancel is pressed as the run reports its first step.
         connect(window.Bar, &QProgressBar::valueChanged, &window, [&window] {
             if (window.Bar->value() == 1) QTest::mouseClick(window.CancelButton, Qt::LeftButton);
@@ -79,7 +79,7 @@ private slots:
         ProjectSettings().Commit(folder_, "Broken", language_);
         testing::CutFile(broken / "images" / "000002.jpg", 300);
         dialogs_ = {};
-        TFCreaHTML window({folder_, "Broken", {}}, language_, dialogs_, nullptr);
+        BuildWindow window({folder_, "Broken", {}}, language_, dialogs_, nullptr);
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(!dialogs_.shown.empty(), 20000);  // the run ends once the error is told
         QCOMPARE(window.Outcome(), BuildOutcome::Failed);

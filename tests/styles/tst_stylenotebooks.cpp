@@ -278,11 +278,11 @@ private slots:
     }
 
     void colourBoxesStayBlankUntilLoaded() {
-        QVERIFY(!notebooks_->Tabbedhtml->PaintBox5->IsFilled());
+        QVERIFY(!notebooks_->Tabbedhtml->SummaryBackgroundColourBox->IsFilled());
         notebooks_->LoadSettings("Demo");
-        QVERIFY(notebooks_->Tabbedhtml->PaintBox5->IsFilled());
-        QCOMPARE(notebooks_->Tabbedhtml->PaintBox5->size(), QSize(25, 25));
-        QCOMPARE(notebooks_->Tabbedhtml->PaintBox5->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(notebooks_->Tabbedhtml->SummaryBackgroundColourBox->IsFilled());
+        QCOMPARE(notebooks_->Tabbedhtml->SummaryBackgroundColourBox->size(), QSize(25, 25));
+        QCOMPARE(notebooks_->Tabbedhtml->SummaryBackgroundColourBox->cursor().shape(), Qt::PointingHandCursor);
     }
 
     void aChosenColourIsWrittenAsRgbAndACancelKeepsTheColour() {

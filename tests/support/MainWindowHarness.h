@@ -28,11 +28,11 @@ public:
         openedAddresses.clear();
     }
 
-    std::unique_ptr<TForm1> Start() {
+    std::unique_ptr<MainWindow> Start() {
         const auto record = [this](const std::filesystem::path& file) { opened.push_back(file); };
         const auto recordAddress = [this](const std::string& address) { openedAddresses.push_back(address); };
-        auto window = std::make_unique<TForm1>(ProgramFolder(temp->Path()),
-                                               TForm1::Options{false, &dialogs, projectWindows, record, recordAddress});
+        auto window = std::make_unique<MainWindow>(
+            ProgramFolder(temp->Path()), MainWindow::Options{false, &dialogs, projectWindows, record, recordAddress});
         window->show();
         window->FormActivate();
         return window;
