@@ -60,7 +60,12 @@ bool WriteTemporary(const fs::path& file, Durability durability, Fill fill) {
     const fs::path temporary = TemporaryFor(file);
     Descriptor out(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
     bool whole = out.Get() >= 0 && fill(out.Get());
-    if (whole && durability == Durability::Flushed) whole = ::fsync(out.Get()) == 0;
+    if (whole && durability == Durability::Flushed) {
+        whole = ::fsync(out.Get()) == 0;
+        // On the disk now: its pages need not crowd the memory (a copy of
+        // thousands of photos would otherwise push out everything else).
+        if (whole) ::posix_fadvise(out.Get(), 0, 0, POSIX_FADV_DONTNEED);
+    }
     if (out.Get() >= 0) whole = out.Close() && whole;
     if (!whole) ::unlink(temporary.c_str());
     return whole;
@@ -86,7 +91,10 @@ bool CopyInto(const fs::path& source, int out) {
     while (true) {
         const ssize_t copied = ::copy_file_range(in.Get(), nullptr, out, nullptr, 1 << 30, 0);
         if (copied < 0 && errno == EINTR) continue;
-        if (copied == 0) return true;
+        if (copied == 0) {
+            ::posix_fadvise(in.Get(), 0, 0, POSIX_FADV_DONTNEED);  // read once, not needed again
+            return true;
+        }
         if (copied > 0) continue;
         if (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP) return false;
         break;
@@ -96,7 +104,10 @@ bool CopyInto(const fs::path& source, int out) {
         const ssize_t read = ::read(in.Get(), block.data(), block.size());
         if (read < 0 && errno == EINTR) continue;
         if (read < 0) return false;  // a file that cannot be read to its end is no copy
-        if (read == 0) return true;
+        if (read == 0) {
+            ::posix_fadvise(in.Get(), 0, 0, POSIX_FADV_DONTNEED);  // read once, not needed again
+            return true;
+        }
         if (!WriteAll(out, block.data(), static_cast<std::size_t>(read))) return false;
     }
 }

@@ -152,13 +152,13 @@ const FtpReply& FtpClient::Command(const std::string& command) {
 }
 
 void FtpClient::Fail(int kind) {
-    if (reply_.code >= 500 && reply_.code <= 502 && OnUnSupportedFunction) OnUnSupportedFunction(kind);
+    if (reply_.code >= 500 && reply_.code <= 502) Unsupported(kind);
     throw FtpError(WithoutLineEnd(reply_.firstLine), reply_.code);
 }
 
 void FtpClient::Expect(ReplyClass expected, int kind) {
     if (!reply_.Is(expected)) Fail(kind);
-    if (OnSuccess) OnSuccess(kind);
+    Succeeded(kind);
 }
 
 void FtpClient::SendCommand(const std::string& command) {
@@ -168,7 +168,7 @@ void FtpClient::SendCommand(const std::string& command) {
     Command(command);
     // A reply without a three-digit code is no answer, and so no success.
     if (reply_.Failed() || reply_.Is(ReplyClass::Invalid)) Fail(kind);
-    if (OnSuccess) OnSuccess(kind);
+    Succeeded(kind);
 }
 
 void FtpClient::EnterFolder(const std::string& name) {
@@ -216,7 +216,7 @@ void FtpClient::OpenSession() {
         } while (reply_.Is(ReplyClass::Preliminary));
         if (reply_.firstLine.empty()) throw PalimoraError(FailureText(Failure::NotConnected));
         if (reply_.Failed()) {
-            if (OnConnectionFailed) OnConnectionFailed();
+            ConnectionFailed();
             throw FtpError(WithoutLineEnd(reply_.firstLine), reply_.code);
         }
         NegotiateTls();
@@ -229,7 +229,7 @@ void FtpClient::OpenSession() {
             }
         }
         AskFeatures();
-        if (OnLoggedIn) OnLoggedIn();
+        LoggedIn();
     } catch (...) {
         // A cancel stays known past the clean-up, so the caller tells it
         // from a failed connection.
@@ -256,7 +256,7 @@ void FtpClient::Login() {
         Command("PASS " + Password);
     }
     if (!reply_.Is(ReplyClass::Completion)) {
-        if (OnConnectionFailed) OnConnectionFailed();
+        ConnectionFailed();
         throw FtpError(WithoutLineEnd(reply_.firstLine), reply_.code);
     }
 }
@@ -294,7 +294,7 @@ void FtpClient::NegotiateTls() {
     // Servers without TLS answer 500 to 504 or 534, some 530: plain FTP then,
     // unless TLS is required.
     if (Security == Encryption::Required) {
-        if (OnConnectionFailed) OnConnectionFailed();
+        ConnectionFailed();
         throw FtpError(WithoutLineEnd(reply_.firstLine), reply_.code);
     }
 }
@@ -422,7 +422,7 @@ void FtpClient::ListFolder() {
         const bool answered = reply_.Is(ReplyClass::Completion);
         AcceptData(*data);
         SecureData(*data);
-        if (OnTransactionStart) OnTransactionStart();
+        TransactionStarted();
         // Cancelled before a line was read: the listing ends there as
         // a success, and ABOR tells the server to stop sending.
         cancelledBeforeReading = cancelled();
@@ -432,7 +432,7 @@ void FtpClient::ListFolder() {
             if (line.empty()) break;
             const std::string item = WithoutLineEnd(line);
             listing_->Parse(item);
-            if (OnListItem) OnListItem(item);
+            ListItemRead(item);
         }
         data->Disconnect();
         // A listing the server cut short (426, 451) is not an empty folder.
@@ -448,7 +448,7 @@ void FtpClient::ListFolder() {
         SendAbort();
         if (!cancelledBeforeReading) throw AbortError(kReadAbandoned);
     }
-    if (OnSuccess) OnSuccess(kList);
+    Succeeded(kList);
 }
 
 void FtpClient::ReadFinalReply(int kind) {
@@ -482,7 +482,7 @@ void FtpClient::UploadFile(const fs::path& local, const std::string& remoteName)
         if (!reply_.Is(ReplyClass::Preliminary) && !reply_.Is(ReplyClass::Completion)) Fail(kUpload);
         AcceptData(*data);
         SecureData(*data);
-        if (OnTransactionStart) OnTransactionStart();
+        TransactionStarted();
         bool aborted = control_.Cancelled();
         bool timedOut = false;
         if (!aborted) {
@@ -513,7 +513,7 @@ void FtpClient::UploadFile(const fs::path& local, const std::string& remoteName)
             throw AbortError(kSendAbandoned, timedOut);
         }
         ReadFinalReply(kUpload);
-        if (OnSuccess) OnSuccess(kUpload);
+        Succeeded(kUpload);
     } catch (...) {
         data_ = nullptr;
         throw;

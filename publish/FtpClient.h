@@ -40,7 +40,7 @@ public:
     enum class Encryption { Plain, WhenOffered, Required };
 
     explicit FtpClient(KeepAlive* keepAlive = nullptr);
-    ~FtpClient();
+    virtual ~FtpClient();
     FtpClient(const FtpClient&) = delete;
     FtpClient& operator=(const FtpClient&) = delete;
 
@@ -58,16 +58,6 @@ public:
     std::function<void(bool accepted)> OnTlsAnswer;
     // Just before the login, when UserID or Password is empty: may set them.
     std::function<void()> OnAuthenticationNeeded;
-    // The login succeeded.
-    std::function<void()> OnLoggedIn;
-    // The greeting or the login was refused.
-    std::function<void()> OnConnectionFailed;
-    // A listing or an upload has its data connection and begins.
-    std::function<void()> OnTransactionStart;
-    std::function<void(const std::string&)> OnListItem;
-    std::function<void(int kind)> OnSuccess;
-    // The server does not know the command (500 to 502).
-    std::function<void(int kind)> OnUnSupportedFunction;
 
     void OpenSession();
     void CloseSession();
@@ -106,6 +96,19 @@ public:
     // "PORT h1,h2,h3,h4,p1,p2" for a local IPv4 address and port.
     static std::string PortCommand(const std::string& dottedAddress, std::uint16_t port);
     static int KindOf(const std::string& command);
+
+protected:
+    // What a client that watches the session (a test's) is told; nothing
+    // here. The login succeeded; the greeting or the login was refused; a
+    // listing or an upload has its data connection and begins; a listing
+    // line arrived; a command of `kind` succeeded; the server does not know
+    // the command (500 to 502).
+    virtual void LoggedIn() {}
+    virtual void ConnectionFailed() {}
+    virtual void TransactionStarted() {}
+    virtual void ListItemRead(const std::string& item) { (void)item; }
+    virtual void Succeeded(int kind) { (void)kind; }
+    virtual void Unsupported(int kind) { (void)kind; }
 
 private:
     // One reply: its first line, then, for "ddd-", every line up to the one

@@ -2,6 +2,7 @@
 
 #include "common/MemoryGate.h"
 #include "imaging/JpegCodec.h"
+#include "styles/SettingsLayout.h"
 
 #include <array>
 #include <cstdint>
@@ -21,7 +22,7 @@ struct ConversionSettings {
     bool thumbnails = false;
     int galleryBoxWidth = 0, galleryBoxHeight = 0;  // tn_images
     int summaryBoxWidth = 0, summaryBoxHeight = 0;  // tns_images, for gallery first pictures
-    std::array<std::string, 10> galleryFirstPictures;
+    std::array<std::string, kMaxGalleries> galleryFirstPictures;
     int limitWidth = 0, limitHeight = 0;  // both non-zero: the picture shown is reduced
     int strips = 1;                       // more than 1: morc_images/BASE-i.jpg
     bool stamp = false;

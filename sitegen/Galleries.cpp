@@ -12,7 +12,7 @@ namespace palimora {
 Galleries ReadGalleries(const ProjectSettings& settings, const Language& language,
                         const std::vector<std::string>& pictureNames) {
     Galleries galleries;
-    for (int k = 0; k < 10; ++k) {
+    for (int k = 0; k < kMaxGalleries; ++k) {
         Gallery& gallery = galleries[k];
         gallery.name = settings.Text(GalleryLine(SettingLine::GalleryName1, k + 1), language, {});
         const auto first = settings.Choice(GalleryLine(SettingLine::GalleryFirstPicture1, k + 1), pictureNames);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "styles/SettingsLayout.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -21,7 +23,7 @@ struct Gallery {
     int Count() const { return name.empty() ? 0 : std::max(0, last - first + 1); }
 };
 
-using Galleries = std::array<Gallery, 10>;
+using Galleries = std::array<Gallery, kMaxGalleries>;
 
 Galleries ReadGalleries(const ProjectSettings& settings, const Language& language,
                         const std::vector<std::string>& pictureNames);

@@ -67,9 +67,7 @@ bool PageWriter::WriteGalleryPage(int gallery) {
 }
 
 void PageWriter::WriteGalleryTitleBlock(PageLines& page, const std::string& title) const {
-    WriteTitleBlock(page, On(L::GalleryTitleShown), Face(L::GalleryTitleFont), 'g', title,
-                    Item(L::GalleryTitlePosition), Num(L::GalleryTitleSize), Colour(L::GalleryTitleColour),
-                    Item(L::GalleryTitleStyle));
+    WriteTitleBlock(page, PageKind::Gallery, title);
 }
 
 std::string PageWriter::ThumbnailTitleOpen(const PageMarkup& markup) const {
@@ -77,110 +75,132 @@ std::string PageWriter::ThumbnailTitleOpen(const PageMarkup& markup) const {
                            Colour(L::GalleryThumbnailTitleColour), Item(L::GalleryThumbnailTitleStyle));
 }
 
+// A gallery page's grid as the settings lay it out.
+struct PageWriter::GalleryGrid {
+    int count = 0;  // entries on this page
+    int perRow = 1;
+    int rows = 0;
+    bool titles = false;
+    int rowSpan = 0;
+};
+
 void PageWriter::WriteGalleryTable(PageLines& page) const {
-    const PageMarkup markup = Markup();
+    const PageMarkup& markup = Markup();
+    GalleryGrid grid;
     // A template holds 50 entries: a larger gallery shows its first 50, or,
     // when it continues, the next 50 on each further page (each picture still
     // has its page, chained to its neighbours).
-    const int count = context_.buildMode
-                          ? std::min(context_.galleryCount[context_.currentGallery - 1] - FirstEntryOfPart(),
-                                     BuildContext::kGalleryCapacity)
-                          : BuildContext::kGalleryCapacity;
-    const int perRow = std::max(1, Num(L::GalleryTablePicturesPerRow));
-    const int rows = RoundUp(count, perRow);
-    const bool titles = On(L::GalleryThumbnailTitlesShown);
-    const int rowSpan = titles ? 2 * perRow : perRow;
+    grid.count = context_.buildMode ? std::min(context_.galleryCount[context_.currentGallery - 1] - FirstEntryOfPart(),
+                                               BuildContext::kGalleryCapacity)
+                                    : BuildContext::kGalleryCapacity;
+    grid.perRow = std::max(1, Num(L::GalleryTablePicturesPerRow));
+    grid.rows = RoundUp(grid.count, grid.perRow);
+    grid.titles = On(L::GalleryThumbnailTitlesShown);
+    grid.rowSpan = grid.titles ? 2 * grid.perRow : grid.perRow;
 
-    if (context_.buildMode) {
-        for (int j = count + 1; j <= BuildContext::kGalleryCapacity; ++j) {
-            const std::string n = std::to_string(j);
-            const int r = Find(page, "SOMMAIRE" + n, 0) + 1;
-            const int p = Find(page, "IMAGE" + n, r) + 1;
-            const int pe = Find(page, "FINIMAGE" + n, p) - 1;
-            const int t = Find(page, "TITRE" + n, r) + 1;
-            const int te = Find(page, "FINTITRE" + n, t);
-            const int s = Find(page, "FINSOMMAIRE" + n, te - 1) - 1;
-            ClearLines(page, p, pe);
-            ClearLines(page, t, te - 1);
-            page.Put(r, {});
-            page.Put(s, {});
-        }
-    }
+    if (context_.buildMode) ClearGalleryEntriesFrom(page, grid.count + 1);
     markers_.InsertHeaderFooter(page, FileSetting(L::GalleryTopHtml), FileSetting(L::GalleryBottomHtml));
     const int table = Find(page, "TABLEAU", 0) + 1;
     page.Put(table, markup.AlignOpen(Item(L::GalleryTablePosition)));
     page.Put(table + 1, TableOpen(PageKind::Gallery));
+    int end = 0;
+    for (int j = 1; j <= grid.count; ++j) end = WriteGalleryEntry(page, grid, j);
+    WriteGalleryLinks(page, grid, end);
+    markers_.ClearSignature(page);
+}
 
-    const std::string imageOpen =
-        markup.ImageOpen(Num(L::GalleryThumbnailBorderWidth), Colour(L::GalleryThumbnailBorderColour));
-    int s = 0;
-    for (int j = 1; j <= count; ++j) {
+void PageWriter::ClearGalleryEntriesFrom(PageLines& page, int first) const {
+    for (int j = first; j <= BuildContext::kGalleryCapacity; ++j) {
         const std::string n = std::to_string(j);
         const int r = Find(page, "SOMMAIRE" + n, 0) + 1;
         const int p = Find(page, "IMAGE" + n, r) + 1;
-        const std::string name = GalleryPictureName(j);
-        const std::string title = !(titles || On(L::TodaysBrowsers)) ? std::string()
-                                  : context_.buildMode ? PictureTitleOfPage(sources_.texts, GalleryPicturePage(j))
-                                                       : Word(TextId::PictureWord) + " " + n;
-        std::string link = ProgramFolder::kPictureSample;
-        if (context_.buildMode) link = On(L::MakePicturePages) ? GalleryPicturePage(j) : "./" + SitePicture(name);
-        std::string source =
-            On(L::MakeThumbnails) && IsJpegName(name) ? "./tn_images/tn-" + name : "./" + SitePicture(name);
-        if (!context_.buildMode && !SamplePicture(j - 1).empty()) source = SamplePicture(j - 1);
-        std::string picture = "<a href=\"" + link + "\">" + imageOpen + "src=\"" + source + "\" alt=\"" +
-                              AltText(title, "") + "\"" + SizeAttributes(ShownSize(name, &ShownSizes::thumbnail)) + " ";
-        if (ShownSize(name, &ShownSizes::thumbnail2x)) {
-            picture += "srcset=\"" + source.substr(0, source.rfind('/') + 1) +
-                       site_layout::DoubleSizeName(site_layout::ThumbnailName(BaseName(name))) + " 2x\" ";
-        }
-        // Past the first rows, below the first screen, thumbnails load as the visitor scrolls to them.
-        if (context_.buildMode && On(L::TodaysBrowsers) && j > kEagerRows * perRow) picture += "loading=\"lazy\" ";
-        if (!context_.buildMode) {
-            picture += "WIDTH=\"" + std::to_string(Num(L::GalleryThumbnailWidth)) + "\" HEIGHT=\"" +
-                       std::to_string(Num(L::GalleryThumbnailHeight)) + "\" ";
-        }
-        picture += "></a>";
-        page.Put(p, markup.CellOpen(1));
-        page.Put(p + 1, markup.AlignOpen(Item(L::GalleryThumbnailPosition)));
-        page.Put(p + 2, picture);
-        page.Put(p + 3, markup.BlockClose());
-        page.Put(p + 4, markup.CellClose());
-
+        const int pe = Find(page, "FINIMAGE" + n, p) - 1;
         const int t = Find(page, "TITRE" + n, r) + 1;
-        if (titles) {
-            const std::string titleLink =
-                context_.buildMode ? LinkText(HtmlText(title), GalleryPicturePage(j))
-                                   : LinkText(Word(TextId::PictureWord) + " " + n, ProgramFolder::kPictureSample);
-            page.Put(t, markup.CellOpen(1));
-            page.Put(t + 1, markup.AlignOpen(Item(L::GalleryThumbnailTitlePosition)));
-            page.Put(t + 2, ThumbnailTitleOpen(markup));
-            page.Put(t + 3, titleLink);
-            page.Put(t + 4, markup.TextClose(Item(L::GalleryThumbnailTitleStyle)));
-            page.Put(t + 5, markup.BlockClose());
-            page.Put(t + 6, markup.CellClose());
-        } else {
-            ClearLines(page, t, t + 6);
-        }
-        s = Find(page, "FINSOMMAIRE" + n, t) - 1;
-
-        if (j == 1 || (j - 1) % perRow != 0) {
-            page.Put(r, {});
-            page.Put(s, {});
-            continue;
-        }
-        int padding = 0;
-        const int remaining = count - j + 1;
-        if (RoundUp(j, perRow) == rows && remaining != perRow) {
-            padding = PaddingCells(L::GalleryTablePosition, perRow - remaining, true, titles);
-        }
-        page.Put(r, markup.RowBreak(rowSpan, padding, 1));
+        const int te = Find(page, "FINTITRE" + n, t);
+        const int s = Find(page, "FINSOMMAIRE" + n, te - 1) - 1;
+        ClearLines(page, p, pe);
+        ClearLines(page, t, te - 1);
+        page.Put(r, {});
         page.Put(s, {});
     }
+}
 
+std::string PageWriter::GalleryThumbnail(int j, const std::string& title) const {
+    const std::string name = GalleryPictureName(j);
+    std::string link = ProgramFolder::kPictureSample;
+    if (context_.buildMode) link = On(L::MakePicturePages) ? GalleryPicturePage(j) : "./" + SitePicture(name);
+    std::string source =
+        On(L::MakeThumbnails) && IsJpegName(name) ? "./tn_images/tn-" + name : "./" + SitePicture(name);
+    if (!context_.buildMode && !SamplePicture(j - 1).empty()) source = SamplePicture(j - 1);
+    const std::string imageOpen =
+        Markup().ImageOpen(Num(L::GalleryThumbnailBorderWidth), Colour(L::GalleryThumbnailBorderColour));
+    std::string picture = "<a href=\"" + link + "\">" + imageOpen + "src=\"" + source + "\" alt=\"" +
+                          AltText(title, "") + "\"" + SizeAttributes(ShownSize(name, &ShownSizes::thumbnail)) + " ";
+    if (ShownSize(name, &ShownSizes::thumbnail2x)) {
+        picture += "srcset=\"" + source.substr(0, source.rfind('/') + 1) +
+                   site_layout::DoubleSizeName(site_layout::ThumbnailName(BaseName(name))) + " 2x\" ";
+    }
+    // Past the first rows, below the first screen, thumbnails load as the visitor scrolls to them.
+    const int perRow = std::max(1, Num(L::GalleryTablePicturesPerRow));
+    if (context_.buildMode && On(L::TodaysBrowsers) && j > kEagerRows * perRow) picture += "loading=\"lazy\" ";
+    if (!context_.buildMode) {
+        picture += "WIDTH=\"" + std::to_string(Num(L::GalleryThumbnailWidth)) + "\" HEIGHT=\"" +
+                   std::to_string(Num(L::GalleryThumbnailHeight)) + "\" ";
+    }
+    return picture + "></a>";
+}
+
+int PageWriter::WriteGalleryEntry(PageLines& page, const GalleryGrid& grid, int j) const {
+    const PageMarkup& markup = Markup();
+    const std::string n = std::to_string(j);
+    const int r = Find(page, "SOMMAIRE" + n, 0) + 1;
+    const int p = Find(page, "IMAGE" + n, r) + 1;
+    const std::string title = !(grid.titles || On(L::TodaysBrowsers)) ? std::string()
+                              : context_.buildMode ? PictureTitleOfPage(sources_.texts, GalleryPicturePage(j))
+                                                   : Word(TextId::PictureWord) + " " + n;
+    page.Put(p, markup.CellOpen(1));
+    page.Put(p + 1, markup.AlignOpen(Item(L::GalleryThumbnailPosition)));
+    page.Put(p + 2, GalleryThumbnail(j, title));
+    page.Put(p + 3, markup.BlockClose());
+    page.Put(p + 4, markup.CellClose());
+
+    const int t = Find(page, "TITRE" + n, r) + 1;
+    if (grid.titles) {
+        const std::string titleLink =
+            context_.buildMode ? LinkText(HtmlText(title), GalleryPicturePage(j))
+                               : LinkText(Word(TextId::PictureWord) + " " + n, ProgramFolder::kPictureSample);
+        page.Put(t, markup.CellOpen(1));
+        page.Put(t + 1, markup.AlignOpen(Item(L::GalleryThumbnailTitlePosition)));
+        page.Put(t + 2, ThumbnailTitleOpen(markup));
+        page.Put(t + 3, titleLink);
+        page.Put(t + 4, markup.TextClose(Item(L::GalleryThumbnailTitleStyle)));
+        page.Put(t + 5, markup.BlockClose());
+        page.Put(t + 6, markup.CellClose());
+    } else {
+        ClearLines(page, t, t + 6);
+    }
+    const int s = Find(page, "FINSOMMAIRE" + n, t) - 1;
+    if (j == 1 || (j - 1) % grid.perRow != 0) {
+        page.Put(r, {});
+        page.Put(s, {});
+        return s;
+    }
+    int padding = 0;
+    const int remaining = grid.count - j + 1;
+    if (RoundUp(j, grid.perRow) == grid.rows && remaining != grid.perRow) {
+        padding = PaddingCells(L::GalleryTablePosition, grid.perRow - remaining, true, grid.titles);
+    }
+    page.Put(r, markup.RowBreak(grid.rowSpan, padding, 1));
+    page.Put(s, {});
+    return s;
+}
+
+void PageWriter::WriteGalleryLinks(PageLines& page, const GalleryGrid& grid, int from) const {
     // The row of links under the grid: the summary, then the other galleries.
-    int p = Find(page, "TITRESOMMAIRE", s) + 1;
-    page.Put(p - 5, markup.RowBreak(rowSpan, 0, 1));
-    page.Put(p - 4, markup.CellOpen(rowSpan));
+    const PageMarkup& markup = Markup();
+    int p = Find(page, "TITRESOMMAIRE", from) + 1;
+    page.Put(p - 5, markup.RowBreak(grid.rowSpan, 0, 1));
+    page.Put(p - 4, markup.CellOpen(grid.rowSpan));
     page.Put(p - 3, markup.AlignOpen(Item(L::GalleryTablePosition)));
     page.Put(p - 2, ThumbnailTitleOpen(markup));
     page.Put(p, GalleryPartLinks() + (On(L::MakeSummary) ? LinkText(Word(TextId::SummaryWord),
@@ -204,7 +224,6 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
     if (markup.ForTodaysBrowsers() && SameLetters(page.Get(p + 1), designedEnd)) page.Put(p + 1, todaysEnd);
     if (!markup.ForTodaysBrowsers() && page.Get(p + 1) == todaysEnd) page.Put(p + 1, designedEnd);
     page.Put(Find(page, "FINTABLEAU", p) + 1, markup.BlockClose());
-    markers_.ClearSignature(page);
 }
 
 }  // namespace palimora

@@ -22,49 +22,91 @@ struct PageAppearance {
     std::string tableBackgroundPicture;
 };
 
-// The tags the page writers open and close around what they write: the
-// designed fragments (upper-case tags with presentational attributes, spelt
-// exactly as pages have always held them) or, for pages for today's
-// browsers, lower-case HTML that a validator accepts, the same look given by
-// style properties and one style sheet in the head (SettingsStyleSheet).
+// The tags the page writers open and close around what they write, in one
+// of two dialects: the designed fragments (DesignedMarkup) or the HTML of
+// pages for today's browsers (TodaysMarkup).
 class PageMarkup {
 public:
-    PageMarkup(bool todaysBrowsers, const Language& language) : today_(todaysBrowsers), language_(language) {}
+    virtual ~PageMarkup() = default;
 
-    bool ForTodaysBrowsers() const { return today_; }
+    virtual bool ForTodaysBrowsers() const = 0;
 
-    // A block aligned by an item of the alignment list. For today's
-    // browsers it is a block whatever the item, so that BlockClose always
-    // closes one.
-    std::string AlignOpen(const std::string& alignment) const;
-    std::string BlockClose() const;
+    // A block aligned by an item of the alignment list, and its end.
+    virtual std::string AlignOpen(const std::string& alignment) const = 0;
+    virtual std::string BlockClose() const = 0;
 
     // Text in a face, size (1 to 7), colour and style (an item of the style
     // list). `block` for text that may hold paragraphs of its own, as a
     // comment may.
-    std::string TextOpen(const std::string& face, int size, int colour, const std::string& style,
-                         bool block = false) const;
-    std::string TextClose(const std::string& style, bool block = false) const;
+    virtual std::string TextOpen(const std::string& face, int size, int colour, const std::string& style,
+                                 bool block) const = 0;
+    virtual std::string TextClose(const std::string& style, bool block) const = 0;
+    std::string TextOpen(const std::string& face, int size, int colour, const std::string& style) const {
+        return TextOpen(face, size, colour, style, false);
+    }
+    std::string TextClose(const std::string& style) const { return TextClose(style, false); }
 
-    std::string RowOpen(int span) const;
-    std::string CellOpen(int span) const;
-    std::string CellClose() const;
+    virtual std::string RowOpen(int span) const = 0;
+    virtual std::string RowClose() const = 0;
+    virtual std::string CellOpen(int span) const = 0;
+    virtual std::string CellClose() const = 0;
     // Ends a row and starts the next with `paddingCells` empty cells.
     std::string RowBreak(int rowSpan, int paddingCells, int cellSpan) const;
 
     // The start of an <img> tag with its border, ready for its src.
-    std::string ImageOpen(int border, int borderColour) const;
+    virtual std::string ImageOpen(int border, int borderColour) const = 0;
+};
 
-    // For today's browsers: the class of the page's own table, and the
-    // style sheet that gives the page, its links and that table what the
-    // designed pages give with attributes, as one line.
-    static constexpr const char* kTableClass = "frame";
-    static std::string SettingsStyleSheet(const PageAppearance& appearance, const Language& language);
-    // The line of a page that holds that style sheet, once written.
-    static bool IsSettingsStyleSheet(const std::string& line);
+// The designed fragments: upper-case tags with presentational attributes,
+// spelt exactly as pages have always held them.
+class DesignedMarkup final : public PageMarkup {
+public:
+    explicit DesignedMarkup(const Language& language) : language_(language) {}
+    using PageMarkup::TextClose;
+    using PageMarkup::TextOpen;
+
+    bool ForTodaysBrowsers() const override { return false; }
+    std::string AlignOpen(const std::string& alignment) const override;
+    std::string BlockClose() const override { return "</DIV>"; }
+    std::string TextOpen(const std::string& face, int size, int colour, const std::string& style,
+                         bool block) const override;
+    std::string TextClose(const std::string& style, bool block) const override;
+    std::string RowOpen(int span) const override { return "<TR colspan=" + std::to_string(span) + ">"; }
+    std::string RowClose() const override { return "</TR>"; }
+    std::string CellOpen(int span) const override { return "<TD colspan=" + std::to_string(span) + ">"; }
+    std::string CellClose() const override { return "</TD>"; }
+    std::string ImageOpen(int border, int borderColour) const override;
 
 private:
-    bool today_;
+    const Language& language_;
+};
+
+// Pages for today's browsers: lower-case HTML that a validator accepts, the
+// same look given by style properties and by one style sheet in the head
+// (TodaysPageHead). A block is a block whatever its alignment, so that
+// BlockClose always closes one.
+class TodaysMarkup final : public PageMarkup {
+public:
+    explicit TodaysMarkup(const Language& language) : language_(language) {}
+    using PageMarkup::TextClose;
+    using PageMarkup::TextOpen;
+
+    // The class of the page's own table, which that style sheet styles.
+    static constexpr const char* kTableClass = "frame";
+
+    bool ForTodaysBrowsers() const override { return true; }
+    std::string AlignOpen(const std::string& alignment) const override;
+    std::string BlockClose() const override { return "</div>"; }
+    std::string TextOpen(const std::string& face, int size, int colour, const std::string& style,
+                         bool block) const override;
+    std::string TextClose(const std::string& style, bool block) const override;
+    std::string RowOpen(int span) const override;
+    std::string RowClose() const override { return "</tr>"; }
+    std::string CellOpen(int span) const override;
+    std::string CellClose() const override { return "</td>"; }
+    std::string ImageOpen(int border, int borderColour) const override;
+
+private:
     const Language& language_;
 };
 

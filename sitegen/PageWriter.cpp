@@ -10,6 +10,7 @@
 #include "project/SiteLayout.h"
 #include "sitegen/PageEncoding.h"
 #include "sitegen/ShapedPictures.h"
+#include "sitegen/TodaysPageHead.h"
 #include "styles/ProjectSettings.h"
 
 #include <algorithm>
@@ -58,6 +59,8 @@ AppearanceLines LinesOf(PageKind kind) {
 PageWriter::PageWriter(PageSources sources, BuildContext& context, UserDialogs& dialogs)
     : sources_(std::move(sources)),
       pageLanguage_(sources_.language),
+      designedMarkup_(sources_.language),
+      todaysMarkup_(sources_.language),
       context_(context),
       dialogs_(dialogs),
       markers_(dialogs, sources_.language),
@@ -113,7 +116,9 @@ bool PageWriter::LoadTemplate(PageLines& page, const char* workingTemplate) cons
 }
 
 void PageWriter::Finish(PageLines& page, const std::string& fileName, PageKind kind) const {
-    if (On(SettingLine::TodaysBrowsers)) WriteHeadForTodaysBrowsers(page, fileName, kind);
+    if (On(SettingLine::TodaysBrowsers)) {
+        TodaysPageHead::Write(page, Find(page, "TITRE", 0) + 1, HeadFactsOf(fileName, kind));
+    }
     StripMarkers(page);
     EncodePage(page, On(SettingLine::TodaysBrowsers));
     const fs::path file = ProjectFolder() / PathFromCp1252(fileName);
@@ -126,11 +131,18 @@ std::string PageWriter::SitePicture(const std::string& name) const {
     return std::string(site_layout::kShapedFolder) + "/" + site_layout::ShapedName(name);
 }
 
-std::vector<std::string> PageWriter::SharingTags(const PageLines& page, const std::string& fileName,
-                                                 PageKind kind) const {
-    if (webAddress_.empty()) return {};
-    std::string title = page.Get(Find(page, "TITRE", 0) + 1);
-    if (title.rfind("<title>", 0) == 0 && title.size() >= 15) title = title.substr(7, title.size() - 15);
+HeadFacts PageWriter::HeadFactsOf(const std::string& fileName, PageKind kind) const {
+    HeadFacts facts;
+    facts.languageTag = pageLanguage_.LangText(TextId::LanguageTag);
+    facts.description = Text(SettingLine::SummaryTitle);
+    facts.built = context_.buildMode;
+    if (kind == PageKind::Picture) {
+        facts.previousPage = context_.previousPage;
+        facts.nextPage = context_.nextPage;
+    }
+    facts.favicon = favicon_;
+    facts.webAddress = webAddress_;
+    facts.fileName = fileName;
     std::string picture;
     switch (kind) {
         case PageKind::Picture: picture = context_.currentPicture; break;
@@ -143,42 +155,8 @@ std::vector<std::string> PageWriter::SharingTags(const PageLines& page, const st
             break;
         }
     }
-    std::vector<std::string> tags = {"<meta property=\"og:type\" content=\"website\">",
-                                     "<meta property=\"og:title\" content=\"" + title + "\">",
-                                     "<meta property=\"og:url\" content=\"" + webAddress_ + fileName + "\">"};
-    if (!picture.empty()) {
-        tags.push_back("<meta property=\"og:image\" content=\"" + webAddress_ + SitePicture(picture) + "\">");
-    }
-    return tags;
-}
-
-void PageWriter::WriteHeadForTodaysBrowsers(PageLines& page, const std::string& fileName, PageKind kind) const {
-    for (int i = 0; i < page.Count(); ++i) {
-        if (!SameLetters(page.Get(i), "<html>")) continue;
-        page.Put(i, "<html lang=\"" + pageLanguage_.LangText(TextId::LanguageTag) + "\">");
-        break;
-    }
-    const int title = Find(page, "TITRE", 0) + 1;
-    if (title <= 0) return;
-    std::vector<std::string> head;
-    if (!Text(SettingLine::SummaryTitle).empty()) {
-        head.push_back("<meta name=\"description\" content=\"" + HtmlText(Text(SettingLine::SummaryTitle)) + "\">");
-    }
-    if (context_.buildMode) {
-        if (kind == PageKind::Picture) {
-            if (!context_.previousPage.empty())
-                head.push_back("<link rel=\"prev\" href=\"" + context_.previousPage + "\">");
-            if (!context_.nextPage.empty()) head.push_back("<link rel=\"next\" href=\"" + context_.nextPage + "\">");
-        }
-        if (favicon_) {
-            head.push_back(std::string("<link rel=\"icon\" href=\"./") + site_layout::kParamFolder + "/" +
-                           site_layout::kFavicon + "\" type=\"image/jpeg\">");
-        }
-        for (std::string& tag : SharingTags(page, fileName, kind)) head.push_back(std::move(tag));
-        head.push_back(std::string("<script src=\"./") + site_layout::kParamFolder + "/" +
-                       site_layout::kBrowsingScript + "\" defer></script>");
-    }
-    page.InsertLines(title + 1, head);
+    if (!picture.empty()) facts.sharedPicture = SitePicture(picture);
+    return facts;
 }
 
 std::optional<PictureSize> PageWriter::ShownSize(const std::string& name,
@@ -209,7 +187,10 @@ void PageWriter::WriteTitle(PageLines& page, const std::string& text) const {
     page.Put(Find(page, "TITRE", 0) + 1, "<title>" + HtmlText(text) + "</title>");
 }
 
-PageMarkup PageWriter::Markup() const { return PageMarkup(On(L::TodaysBrowsers), sources_.language); }
+const PageMarkup& PageWriter::Markup() const {
+    if (On(L::TodaysBrowsers)) return todaysMarkup_;
+    return designedMarkup_;
+}
 
 PageAppearance PageWriter::AppearanceOf(PageKind kind) const {
     const AppearanceLines lines = LinesOf(kind);
@@ -240,39 +221,49 @@ void PageWriter::WriteBody(PageLines& page, PageKind kind) const {
 }
 
 void PageWriter::WriteSettingsStyleSheet(PageLines& page, PageKind kind, int body) const {
-    // A preview sample is written again in place, and a build reads that
-    // sample: the style sheet of an earlier writing is found and replaced,
-    // or removed when the page is now written as designed.
-    int written = -1, headEnd = -1;
-    for (int i = 0; i < body; ++i) {
-        const std::string line = page.Get(i);
-        if (PageMarkup::IsSettingsStyleSheet(line)) written = i;
-        if (SameLetters(line, "</head>")) headEnd = i;
-    }
-    if (!Markup().ForTodaysBrowsers()) {
-        if (written >= 0) page.Delete(written);
-        return;
-    }
-    const std::string sheet = PageMarkup::SettingsStyleSheet(AppearanceOf(kind), sources_.language);
-    if (written >= 0) {
-        page.Put(written, sheet);
-    } else if (body >= 0) {
-        page.Insert(headEnd >= 0 ? headEnd : body, sheet);
-    }
+    // Written as designed, a page has none (a sample written for today's browsers before loses it).
+    TodaysPageHead::PutSettingsStyleSheet(
+        page, body,
+        Markup().ForTodaysBrowsers() ? TodaysPageHead::SettingsStyleSheet(AppearanceOf(kind), sources_.language)
+                                     : std::string());
 }
 
 std::string PageWriter::TableOpen(PageKind kind) const {
-    if (Markup().ForTodaysBrowsers()) return std::string("<table class=\"") + PageMarkup::kTableClass + "\">";
+    if (Markup().ForTodaysBrowsers()) return std::string("<table class=\"") + TodaysMarkup::kTableClass + "\">";
     const AppearanceLines lines = LinesOf(kind);
     return assets_.TableOpen(Num(lines.tableBorder), Text(lines.tableBackgroundPicture),
                              Colour(lines.tableBorderColour), Num(lines.tableCellSpacing), Num(lines.tableCellPadding),
                              Colour(lines.tableBackgroundColour));
 }
 
-void PageWriter::WriteTitleBlock(PageLines& page, bool show, const std::string& font, char kind,
-                                 const std::string& text, const std::string& alignment, int size, int colour,
-                                 const std::string& style) const {
-    if (!show) {
+PageWriter::TitleBlock PageWriter::TitleBlockOf(PageKind kind) const {
+    struct Lines {
+        SettingLine shown, font, position, size, colour, style;
+    };
+    const Lines lines =
+        kind == PageKind::Summary   ? Lines{L::SummaryTitleShown, L::SummaryTitleFont,   L::SummaryTitlePosition,
+                                          L::SummaryTitleSize,  L::SummaryTitleColour, L::SummaryTitleStyle}
+        : kind == PageKind::Gallery ? Lines{L::GalleryTitleShown, L::GalleryTitleFont,   L::GalleryTitlePosition,
+                                            L::GalleryTitleSize,  L::GalleryTitleColour, L::GalleryTitleStyle}
+                                    : Lines{L::PictureTitleShown, L::PictureTitleFont,   L::PictureTitlePosition,
+                                            L::PictureTitleSize,  L::PictureTitleColour, L::PictureTitleStyle};
+    return {On(lines.shown), Face(lines.font),     Item(lines.position),
+            Num(lines.size), Colour(lines.colour), Item(lines.style)};
+}
+
+int PageWriter::TitleRowSpan(PageKind kind) const {
+    if (kind == PageKind::Summary) {
+        const int perRow = Num(L::SummaryTableEntriesPerRow);
+        const bool pictures = On(L::SummaryGalleryPicturesShown), titles = On(L::SummaryGalleryTitlesShown);
+        return pictures && titles ? 2 * perRow : (!pictures && !titles ? 0 : perRow);
+    }
+    const int perRow = Num(L::GalleryTablePicturesPerRow);
+    return On(L::GalleryThumbnailTitlesShown) ? 2 * perRow : perRow;
+}
+
+void PageWriter::WriteTitleBlock(PageLines& page, PageKind kind, const std::string& text) const {
+    const TitleBlock block = TitleBlockOf(kind);
+    if (!block.shown) {
         const int t = Find(page, "TITREIMAGE", 0);
         ClearLines(page, t + 1, Find(page, "FINTITREIMAGE", t + 1) - 1);
         return;
@@ -280,32 +271,23 @@ void PageWriter::WriteTitleBlock(PageLines& page, bool show, const std::string& 
     const int a = Find(page, "TABLEAU", 0);
     const int t = Find(page, "TITREIMAGE", 0);
     const int f = Find(page, "FINTITREIMAGE", 0) - 1;
-    const PageMarkup markup = Markup();
+    const PageMarkup& markup = Markup();
     if (a < t) {
         // The block stands inside the page's table: it takes a row of its own.
-        if (kind == 'i') {
+        if (kind == PageKind::Picture) {
             page.Put(f + 2, markup.CellClose());
         } else {
-            int span = 0;
-            if (kind == 's') {
-                const int perRow = Num(L::SummaryTableEntriesPerRow);
-                span = On(L::SummaryGalleryPicturesShown) && On(L::SummaryGalleryTitlesShown)
-                           ? 2 * perRow
-                           : (!On(L::SummaryGalleryPicturesShown) && !On(L::SummaryGalleryTitlesShown) ? 0 : perRow);
-            } else {
-                span = On(L::GalleryThumbnailTitlesShown) ? 2 * Num(L::GalleryTablePicturesPerRow)
-                                                          : Num(L::GalleryTablePicturesPerRow);
-            }
+            const int span = TitleRowSpan(kind);
             page.Put(t - 2, markup.RowOpen(span));
             page.Put(t - 1, markup.CellOpen(span));
             page.Put(f + 2, markup.CellClose());
             page.Put(f + 3, markup.RowBreak(span, 0, 1));
         }
     }
-    page.Put(t + 1, markup.AlignOpen(alignment));
-    page.Put(t + 2, markup.TextOpen(font, size, colour, style));
+    page.Put(t + 1, markup.AlignOpen(block.alignment));
+    page.Put(t + 2, markup.TextOpen(block.font, block.size, block.colour, block.style));
     page.Put(t + 3, HtmlText(text));
-    page.Put(t + 4, markup.TextClose(style));
+    page.Put(t + 4, markup.TextClose(block.style));
     page.Put(t + 5, markup.BlockClose());
 }
 

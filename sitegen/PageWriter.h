@@ -8,6 +8,7 @@
 #include "sitegen/PageLines.h"
 #include "sitegen/PageMarkup.h"
 #include "sitegen/ShownSizes.h"
+#include "sitegen/TodaysPageHead.h"
 #include "styles/PageKind.h"
 #include "styles/SettingsLayout.h"
 
@@ -82,8 +83,8 @@ public:
     // The writers the pages are made of, also run by the preview on a sample.
     void WriteTitle(PageLines& page, const std::string& text) const;
     void WriteBody(PageLines& page, PageKind kind) const;
-    void WriteTitleBlock(PageLines& page, bool show, const std::string& font, char kind, const std::string& text,
-                         const std::string& alignment, int size, int colour, const std::string& style) const;
+    // The title block of a page of `kind`, saying `text`, as the settings show it.
+    void WriteTitleBlock(PageLines& page, PageKind kind, const std::string& text) const;
     void WritePictureTable(PageLines& page) const;
     void WritePicture(PageLines& page) const;
     void WriteComment(PageLines& page) const;
@@ -100,6 +101,19 @@ public:
     std::filesystem::path ProjectFolder() const;
 
 private:
+    // A title block as the settings show it.
+    struct TitleBlock {
+        bool shown = false;
+        std::string font;
+        std::string alignment;
+        int size = 0;
+        int colour = 0;
+        std::string style;
+    };
+    TitleBlock TitleBlockOf(PageKind kind) const;
+    // The cells a title block's own row spans in the table of a summary or gallery page.
+    int TitleRowSpan(PageKind kind) const;
+
     // Settings lines as their controls show them.
     bool On(SettingLine line) const;
     int Num(SettingLine line) const;
@@ -115,13 +129,8 @@ private:
     }
     bool LoadTemplate(PageLines& page, const char* workingTemplate) const;
     void Finish(PageLines& page, const std::string& fileName, PageKind kind) const;
-    // Pages for today's browsers: the language on <html>; in the head a
-    // description, the browsing script and, on picture pages, the previous
-    // and next pages.
-    void WriteHeadForTodaysBrowsers(PageLines& page, const std::string& fileName, PageKind kind) const;
-    // The tags that name the page and its picture where it is shared, for a
-    // site whose address on the web is known.
-    std::vector<std::string> SharingTags(const PageLines& page, const std::string& fileName, PageKind kind) const;
+    // What the head of a page for today's browsers tells (TodaysPageHead).
+    HeadFacts HeadFactsOf(const std::string& fileName, PageKind kind) const;
     // The size at which the built site shows a picture of the project
     // (which: one of ShownSizes' members), for today's browsers; nothing
     // for other pages and for a size not known.
@@ -140,13 +149,38 @@ private:
     std::string AltText(const std::string& title, const std::string& otherwise) const;
 
     // The tags the pages are written with: the designed ones, or today's.
-    PageMarkup Markup() const;
+    const PageMarkup& Markup() const;
     PageAppearance AppearanceOf(PageKind kind) const;
     // For today's browsers, the page's colours and table as a style sheet in
-    // its head (`body`: the BODY marker's line).
+    // its head (`body`: the BODY marker's line); none for the designed pages.
     void WriteSettingsStyleSheet(PageLines& page, PageKind kind, int body) const;
     std::string TableOpen(PageKind kind) const;
     std::string ThumbnailTitleOpen(const PageMarkup& markup) const;
+
+    // The summary's table: its entries are the galleries and the home link.
+    static constexpr int kEntries = kMaxGalleries + 1;
+    static constexpr int kHomeEntry = kEntries;
+    struct SummaryTable;
+    struct SummaryEntryLines;
+    SummaryTable SummaryTableOf() const;
+    void WriteSummaryEntry(PageLines& page, const SummaryTable& table, int entry) const;
+    void WriteSummaryEntryPicture(PageLines& page, const SummaryTable& table, int entry, int line) const;
+    void WriteSummaryEntryTitle(PageLines& page, const SummaryTable& table, int entry, int line) const;
+    void PutSummaryRowBreak(PageLines& page, const SummaryTable& table, int entry, const SummaryEntryLines& at) const;
+    std::string SummaryEntryLink(int entry) const;
+
+    // A gallery page's grid of thumbnails and the row of links under it.
+    struct GalleryGrid;
+    void ClearGalleryEntriesFrom(PageLines& page, int first) const;
+    // Writes entry j; returns the line its template lines end on.
+    int WriteGalleryEntry(PageLines& page, const GalleryGrid& grid, int j) const;
+    std::string GalleryThumbnail(int j, const std::string& title) const;
+    void WriteGalleryLinks(PageLines& page, const GalleryGrid& grid, int from) const;
+
+    // A picture page's picture: whole, or in strips (the JPEG pictures cut in several).
+    struct ShownPicture;
+    std::string WholePicture(const ShownPicture& shown) const;
+    std::string PictureStrips(const ShownPicture& shown, int strips, const std::string& align) const;
 
     void WriteButtons(PageLines& page, bool pictures) const;
     // Where the gallery page being written starts in its gallery (0 for its first page).
@@ -161,7 +195,9 @@ private:
     int PaddingCells(SettingLine alignmentLine, int missing, bool pictures, bool titles) const;
 
     PageSources sources_;
-    Language pageLanguage_;        // the site's: its fixed words and default texts
+    Language pageLanguage_;  // the site's: its fixed words and default texts
+    DesignedMarkup designedMarkup_;
+    TodaysMarkup todaysMarkup_;
     std::string webAddress_;       // a build's: where the site is published, ending in "/"; empty when not known
     bool favicon_ = false;         // a build's: param holds the site's icon
     bool shapedPictures_ = false;  // the site shows its pictures from web_images

@@ -35,9 +35,7 @@ bool PageWriter::WritePicturePage(int pictureNumber) {
 }
 
 void PageWriter::WritePictureTitleBlock(PageLines& page, const std::string& title) const {
-    WriteTitleBlock(page, On(L::PictureTitleShown), Face(L::PictureTitleFont), 'i', title,
-                    Item(L::PictureTitlePosition), Num(L::PictureTitleSize), Colour(L::PictureTitleColour),
-                    Item(L::PictureTitleStyle));
+    WriteTitleBlock(page, PageKind::Picture, title);
 }
 
 void PageWriter::WritePictureTable(PageLines& page) const {
@@ -51,86 +49,103 @@ void PageWriter::WritePictureTable(PageLines& page) const {
     page.Put(c + 3, designed ? "</DIV>" : std::string());
 }
 
+// The page's picture as one <img> (or its strips), linked to the next page when there is one.
+struct PageWriter::ShownPicture {
+    std::string prefix;  // the link's start and the tag's start, up to its attributes
+    std::string close;   // the link's end
+    std::string alt;
+    std::string source;  // the whole picture's reference
+    int border = 0;
+};
+
 void PageWriter::WritePicture(PageLines& page) const {
     const int strips = Num(L::PictureStrips);
     const int p = Find(page, "IMAGE", 0) + 1;
-    const PageMarkup markup = Markup();
-    const bool today = markup.ForTodaysBrowsers();
+    const PageMarkup& markup = Markup();
     const std::string align = markup.AlignOpen(Item(L::PicturePosition));
     page.Put(p, align);
 
+    ShownPicture shown;
     const bool linked = !context_.nextPage.empty();
-    const int border = strips == 1 ? Num(L::PictureBorderWidth) : 0;
-    std::string prefix = linked ? "<a href=\"" + context_.nextPage + "\">" : std::string();
-    if (today) {
-        prefix += "<img";
+    shown.border = strips == 1 ? Num(L::PictureBorderWidth) : 0;
+    shown.prefix = linked ? "<a href=\"" + context_.nextPage + "\">" : std::string();
+    if (markup.ForTodaysBrowsers()) {
+        shown.prefix += "<img";
     } else {
-        prefix += strips == 1 ? "<img border=\"" + std::to_string(border) + "\" bordercolor=\"" +
-                                    HtmlColour(Colour(L::PictureBorderColour)) + "\" "
-                              : std::string("<img border=\"0\"");
+        shown.prefix += strips == 1 ? "<img border=\"" + std::to_string(shown.border) + "\" bordercolor=\"" +
+                                          HtmlColour(Colour(L::PictureBorderColour)) + "\" "
+                                    : std::string("<img border=\"0\"");
     }
-    const std::string close = linked ? "</a>" : "";
+    shown.close = linked ? "</a>" : "";
     const std::string& name = context_.currentPicture;
     const std::string extension = UpperExtensionOf(name);
-    const std::string alt = AltText(
+    shown.alt = AltText(
         context_.buildMode ? PictureTitleOfPage(sources_.texts, context_.currentPage) : Word(TextId::SampleTitle),
         Word(TextId::PictureAlt));
     // The preview shows one of the user's pictures.
-    const std::string picture =
-        !context_.buildMode && !SamplePicture(0).empty() ? SamplePicture(0) : "./" + SitePicture(name);
+    shown.source = !context_.buildMode && !SamplePicture(0).empty() ? SamplePicture(0) : "./" + SitePicture(name);
 
     if (strips == 1 || (extension != ".JPG" && extension != ".JPEG")) {
-        // The size again as style properties: the look's style sheet scales
-        // the picture to the window from them before the picture arrives.
-        const std::optional<PictureSize> size = ShownSize(name, &ShownSizes::picture);
-        std::string properties =
-            size ? "--w:" + std::to_string(size->width) + ";--h:" + std::to_string(size->height) : "";
-        // Phones take the smaller copy made for them.
-        std::string choices;
-        if (const std::optional<PictureSize> phone = ShownSize(name, &ShownSizes::phone); phone && size) {
-            const std::string width = std::to_string(size->width);
-            choices = " srcset=\"./" + std::string(site_layout::kPhoneFolder) + "/" + BaseName(name) + ".jpg " +
-                      std::to_string(phone->width) + "w, " + picture + " " + width +
-                      "w\" sizes=\"(max-width: " + width + "px) 100vw, " + width + "px\"";
-        }
-        const std::string horizontal = std::to_string(Num(L::PictureSpaceHorizontal));
-        const std::string vertical = std::to_string(Num(L::PictureSpaceVertical));
-        if (today) {
-            // The designed attributes as style properties; the class tells
-            // the look's style sheet that this is the page's whole picture.
-            if (!properties.empty()) properties += ";";
-            if (border > 0) properties += "border:" + CssBorder(border, Colour(L::PictureBorderColour)) + ";";
-            properties += "margin:" + vertical + "px " + horizontal + "px";
-            page.Put(p + 1, prefix + " class=\"photo\" src=\"" + picture + "\" alt=\"" + alt + "\"" +
-                                SizeAttributes(size) + " style=\"" + properties + "\"" + choices + ">" + close);
-        } else {
-            if (!properties.empty()) properties = " style=\"" + properties + "\"";
-            page.Put(p + 1, prefix + " src=\"" + picture + "\" alt=\"" + alt + "\"" + SizeAttributes(size) +
-                                properties + choices + " HSPACE=\"" + horizontal + "\" VSPACE=\"" + vertical + "\" >" +
-                                close);
-        }
+        page.Put(p + 1, WholePicture(shown));
     } else {
-        const std::string base = name.substr(0, name.size() - ExtensionOf(name).size());
-        std::string line;
-        const std::optional<PictureSize> whole = ShownSize(name, &ShownSizes::picture);
-        const std::vector<StripRows> bands = whole ? StripBands(whole->height, strips) : std::vector<StripRows>();
-        for (int i = 1; i <= strips; ++i) {
-            if (i > 1) line += "</div>" + align;
-            const std::string source =
-                context_.buildMode ? "./morc_images/" + base + "-" + std::to_string(i) + ExtensionOf(name) : picture;
-            const std::string size =
-                whole ? SizeAttributes(PictureSize{whole->width, bands[i - 1].bottom - bands[i - 1].top}) : "";
-            line += prefix + " src=\"" + source + "\" alt=\"" + alt + "\"" + size + (today ? ">" : " >") + close;
-        }
-        page.Put(p + 1, line);
+        page.Put(p + 1, PictureStrips(shown, strips, align));
     }
     page.Put(p + 2, markup.BlockClose());
+}
+
+std::string PageWriter::WholePicture(const ShownPicture& shown) const {
+    const std::string& name = context_.currentPicture;
+    // The size again as style properties: the look's style sheet scales
+    // the picture to the window from them before the picture arrives.
+    const std::optional<PictureSize> size = ShownSize(name, &ShownSizes::picture);
+    std::string properties = size ? "--w:" + std::to_string(size->width) + ";--h:" + std::to_string(size->height) : "";
+    // Phones take the smaller copy made for them.
+    std::string choices;
+    if (const std::optional<PictureSize> phone = ShownSize(name, &ShownSizes::phone); phone && size) {
+        const std::string width = std::to_string(size->width);
+        choices = " srcset=\"./" + std::string(site_layout::kPhoneFolder) + "/" + BaseName(name) + ".jpg " +
+                  std::to_string(phone->width) + "w, " + shown.source + " " + width +
+                  "w\" sizes=\"(max-width: " + width + "px) 100vw, " + width + "px\"";
+    }
+    const std::string horizontal = std::to_string(Num(L::PictureSpaceHorizontal));
+    const std::string vertical = std::to_string(Num(L::PictureSpaceVertical));
+    if (Markup().ForTodaysBrowsers()) {
+        // The designed attributes as style properties; the class tells
+        // the look's style sheet that this is the page's whole picture.
+        if (!properties.empty()) properties += ";";
+        if (shown.border > 0) properties += "border:" + CssBorder(shown.border, Colour(L::PictureBorderColour)) + ";";
+        properties += "margin:" + vertical + "px " + horizontal + "px";
+        return shown.prefix + " class=\"photo\" src=\"" + shown.source + "\" alt=\"" + shown.alt + "\"" +
+               SizeAttributes(size) + " style=\"" + properties + "\"" + choices + ">" + shown.close;
+    }
+    if (!properties.empty()) properties = " style=\"" + properties + "\"";
+    return shown.prefix + " src=\"" + shown.source + "\" alt=\"" + shown.alt + "\"" + SizeAttributes(size) +
+           properties + choices + " HSPACE=\"" + horizontal + "\" VSPACE=\"" + vertical + "\" >" + shown.close;
+}
+
+std::string PageWriter::PictureStrips(const ShownPicture& shown, int strips, const std::string& align) const {
+    const std::string& name = context_.currentPicture;
+    const std::string base = name.substr(0, name.size() - ExtensionOf(name).size());
+    const bool today = Markup().ForTodaysBrowsers();
+    std::string line;
+    const std::optional<PictureSize> whole = ShownSize(name, &ShownSizes::picture);
+    const std::vector<StripRows> bands = whole ? StripBands(whole->height, strips) : std::vector<StripRows>();
+    for (int i = 1; i <= strips; ++i) {
+        if (i > 1) line += "</div>" + align;
+        const std::string source =
+            context_.buildMode ? "./morc_images/" + base + "-" + std::to_string(i) + ExtensionOf(name) : shown.source;
+        const std::string size =
+            whole ? SizeAttributes(PictureSize{whole->width, bands[i - 1].bottom - bands[i - 1].top}) : "";
+        line += shown.prefix + " src=\"" + source + "\" alt=\"" + shown.alt + "\"" + size + (today ? ">" : " >") +
+                shown.close;
+    }
+    return line;
 }
 
 void PageWriter::WriteComment(PageLines& page) const {
     const int a = Find(page, "COMMENTAIRE", 0);
     if (On(L::CommentShown)) {
-        const PageMarkup markup = Markup();
+        const PageMarkup& markup = Markup();
         page.Put(a + 1, markup.AlignOpen(Item(L::CommentPosition)));
         // A comment may hold paragraphs of its own.
         page.Put(a + 2, markup.TextOpen(Face(L::CommentFont), Num(L::CommentSize), Colour(L::CommentColour),
@@ -159,7 +174,7 @@ void PageWriter::WriteTextButtons(PageLines& page) const { WriteButtons(page, fa
 void PageWriter::WritePictureButtons(PageLines& page) const { WriteButtons(page, true); }
 
 void PageWriter::WriteButtons(PageLines& page, bool pictures) const {
-    const PageMarkup markup = Markup();
+    const PageMarkup& markup = Markup();
     const std::string& previous = context_.previousPage;
     const std::string& next = context_.nextPage;
     const std::string gallery = On(L::MakeGalleries) ? context_.galleryPage : std::string();

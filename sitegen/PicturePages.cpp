@@ -1,4 +1,5 @@
 #include "sitegen/PicturePages.h"
+#include "styles/SettingsLayout.h"
 
 namespace palimora {
 
@@ -44,7 +45,7 @@ PicturePages::Written PicturePages::Write(int n) {
         writer = Take();
         BuildContext& context = writer->context;
         const int pictureCount = static_cast<int>(sources_.pictureNames.size());
-        for (int k = 1; k <= (galleriesOn_ ? 10 : 1); ++k) {
+        for (int k = 1; k <= (galleriesOn_ ? kMaxGalleries : 1); ++k) {
             context.currentGallery = k;
             if (galleriesOn_ && context.galleryCount[k - 1] == 0) continue;
             const GalleryMembership membership =

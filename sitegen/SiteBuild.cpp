@@ -197,7 +197,7 @@ ConversionSettings Run::Conversion(const Galleries& galleries) const {
     conversion.galleryBoxHeight = settings.Number(SettingLine::GalleryThumbnailHeight);
     conversion.summaryBoxWidth = settings.Number(SettingLine::SummaryGalleryPictureWidth);
     conversion.summaryBoxHeight = settings.Number(SettingLine::SummaryGalleryPictureHeight);
-    for (int k = 0; k < 10; ++k) conversion.galleryFirstPictures[k] = galleries[k].firstPicture;
+    for (int k = 0; k < kMaxGalleries; ++k) conversion.galleryFirstPictures[k] = galleries[k].firstPicture;
     conversion.limitWidth = settings.Number(SettingLine::LargestPictureWidth);
     conversion.limitHeight = settings.Number(SettingLine::LargestPictureHeight);
     conversion.strips = settings.Number(SettingLine::PictureStrips);
@@ -231,7 +231,7 @@ std::vector<bool> Run::WritePages(const std::vector<std::string>& names, const G
     const bool galleriesOn = s_.settings.Check(SettingLine::MakeGalleries);
     // For today's browsers a gallery past a page's capacity goes on over further pages.
     context_.galleryContinues = s_.settings.Check(SettingLine::TodaysBrowsers);
-    for (int k = 1; k <= 10; ++k) {
+    for (int k = 1; k <= kMaxGalleries; ++k) {
         progress_.Step();
         Check();
         if (!galleriesOn) continue;
@@ -407,7 +407,7 @@ void Run::Execute() {
 
     if (s_.settings.Check(SettingLine::TodaysBrowsers)) MakeFavicon(names);
     const Galleries galleries = ReadGalleries(s_.settings, s_.language, names);
-    for (int k = 0; k < 10; ++k) {
+    for (int k = 0; k < kMaxGalleries; ++k) {
         context_.galleryCount[k] = galleries[k].Count();
         if (!galleries[k].name.empty()) context_.firstPicture[k] = galleries[k].firstPicture;
         context_.firstPosition[k] = galleries[k].first;

@@ -12,13 +12,6 @@ namespace palimora {
 
 using L = SettingLine;
 
-namespace {
-
-constexpr int kEntries = 11;  // ten galleries and the home link
-constexpr int kHomeEntry = 11;
-
-}  // namespace
-
 bool PageWriter::WriteSummaryPage() {
     PageLines page;
     if (!LoadTemplate(page, ProgramFolder::kSummarySample)) return false;
@@ -31,148 +24,184 @@ bool PageWriter::WriteSummaryPage() {
 }
 
 void PageWriter::WriteSummaryTitleBlock(PageLines& page) const {
-    WriteTitleBlock(page, On(L::SummaryTitleShown), Face(L::SummaryTitleFont), 's', Text(L::SummaryTitle),
-                    Item(L::SummaryTitlePosition), Num(L::SummaryTitleSize), Colour(L::SummaryTitleColour),
-                    Item(L::SummaryTitleStyle));
+    WriteTitleBlock(page, PageKind::Summary, Text(L::SummaryTitle));
 }
 
-void PageWriter::WriteSummaryTable(PageLines& page) const {
-    const PageMarkup markup = Markup();
-    const bool pictures = On(L::SummaryGalleryPicturesShown), titles = On(L::SummaryGalleryTitlesShown),
-               homeOn = On(L::HomeLinkShown);
-    const int perRow = std::max(1, Num(L::SummaryTableEntriesPerRow));
-    const int rowSpan = pictures && titles ? 2 * perRow : (!pictures && !titles ? 0 : perRow);
-    const int cellSpan = !pictures && !titles ? 0 : 1;
-    const std::string cell = markup.CellOpen(cellSpan);
+// The summary's table as the settings lay it out: which entries it shows,
+// under which names, and how many to a row.
+struct PageWriter::SummaryTable {
+    bool pictures = false, titles = false, homeOn = false;
+    int perRow = 1;
+    int rowSpan = 0, cellSpan = 0;
+    std::string names[kEntries];  // empty for an entry not shown
+    int count = 0;                // entries with a name
+    int rows = 0;
+};
 
-    std::string names[kEntries];
-    int count = 0;
+// Where an entry's lines are in the template: its row, its picture and its title.
+struct PageWriter::SummaryEntryLines {
+    int row = 0;
+    int imageMarker = 0, picture = 0, imageEnd = 0;
+    int titleMarker = 0, title = 0, titleEnd = 0;
+    int rowEnd = 0;
+};
+
+PageWriter::SummaryTable PageWriter::SummaryTableOf() const {
+    SummaryTable table;
+    table.pictures = On(L::SummaryGalleryPicturesShown);
+    table.titles = On(L::SummaryGalleryTitlesShown);
+    table.homeOn = On(L::HomeLinkShown);
+    table.perRow = std::max(1, Num(L::SummaryTableEntriesPerRow));
+    table.rowSpan =
+        table.pictures && table.titles ? 2 * table.perRow : (!table.pictures && !table.titles ? 0 : table.perRow);
+    table.cellSpan = !table.pictures && !table.titles ? 0 : 1;
     // In a build, a gallery that gets no page (galleries off, or an empty or
     // reversed range) is left out like an unnamed one: no link to a page
     // that is never written.
     const bool galleryPages = On(L::MakeGalleries);
     for (int e = 1; e <= kEntries; ++e) {
-        names[e - 1] = Text(e == kHomeEntry ? L::HomeTitle : GalleryLine(L::GalleryName1, e));
-        if (context_.buildMode && e != kHomeEntry && (!galleryPages || context_.galleryCount[e - 1] == 0))
-            names[e - 1].clear();
-        if (!names[e - 1].empty()) ++count;
+        std::string& name = table.names[e - 1];
+        name = Text(e == kHomeEntry ? L::HomeTitle : GalleryLine(L::GalleryName1, e));
+        if (context_.buildMode && e != kHomeEntry && (!galleryPages || context_.galleryCount[e - 1] == 0)) name.clear();
+        if (!name.empty()) ++table.count;
     }
-    const int rows = (count + perRow - 1) / perRow;
+    table.rows = (table.count + table.perRow - 1) / table.perRow;
+    return table;
+}
 
+void PageWriter::WriteSummaryTable(PageLines& page) const {
+    const PageMarkup& markup = Markup();
+    const SummaryTable table = SummaryTableOf();
     const int a = Find(page, "TABLEAU", 0);
     const int z = Find(page, "FINTABLEAU", a + 1);
     page.Put(a + 1, markup.AlignOpen(Item(L::SummaryTablePosition)));
     page.Put(a + 2, TableOpen(PageKind::Summary));
     page.Put(z + 1, markup.BlockClose());
     markers_.InsertHeaderFooter(page, FileSetting(L::SummaryTopHtml), FileSetting(L::SummaryBottomHtml));
+    for (int e = 1; e <= kEntries; ++e) WriteSummaryEntry(page, table, e);
+    markers_.ClearSignature(page);
+}
 
+void PageWriter::WriteSummaryEntry(PageLines& page, const SummaryTable& table, int e) const {
+    const std::string n = std::to_string(e);
+    SummaryEntryLines at;
+    at.row = Find(page, "SOMMAIRE" + n, 0) + 1;
+    at.imageMarker = Find(page, "IMAGE" + n, at.row);
+    at.picture = at.imageMarker + 1;
+    at.imageEnd = Find(page, "FINIMAGE" + n, at.picture);
+    at.titleMarker = Find(page, "TITRE" + n, at.row);
+    at.title = at.titleMarker + 1;
+    const bool home = e == kHomeEntry;
+    const bool hidden = table.names[e - 1].empty() || (home && !table.homeOn);
+
+    if (hidden) {
+        if (at.picture < at.title) page.Put(at.picture - 2, {});
+        ClearLines(page, at.picture, at.imageEnd - 1);
+    } else if (table.pictures) {
+        WriteSummaryEntryPicture(page, table, e, at.picture);
+    } else {
+        ClearLines(page, at.picture, at.imageEnd - 1);
+    }
+
+    at.titleEnd = Find(page, "FINTITRE" + n, at.title);
+    if (hidden) {
+        if (at.title < at.picture) page.Put(at.title - 2, {});
+        ClearLines(page, at.title, at.titleEnd - 1);
+    } else if (table.titles) {
+        WriteSummaryEntryTitle(page, table, e, at.title);
+    } else {
+        ClearLines(page, at.title, at.titleEnd - 1);
+    }
+
+    at.rowEnd = Find(page, "FINSOMMAIRE" + n, at.row) - 1;
+    if (hidden) {
+        if (at.imageMarker < at.titleMarker) {
+            ClearLines(page, at.row, at.imageMarker - 1);
+            ClearLines(page, at.titleEnd + 1, at.rowEnd);
+        } else {
+            ClearLines(page, at.row, at.titleMarker - 1);
+            ClearLines(page, at.imageEnd + 1, at.rowEnd);
+        }
+        return;
+    }
+    PutSummaryRowBreak(page, table, e, at);
+}
+
+std::string PageWriter::SummaryEntryLink(int e) const {
+    return e == kHomeEntry ? Text(L::HomeLink) : GalleryPageName(context_, e);
+}
+
+void PageWriter::WriteSummaryEntryPicture(PageLines& page, const SummaryTable& table, int e, int p) const {
+    const PageMarkup& markup = Markup();
+    const bool home = e == kHomeEntry;
+    const std::string& name = table.names[e - 1];
+    const std::string link = SummaryEntryLink(e);
+    std::string source;
+    const std::string& first = home ? std::string() : context_.firstPicture[e - 1];
+    if (home) {
+        const std::string picture = Text(L::HomePicture);
+        source = picture.empty()         ? std::string()
+                 : IsWebAddress(picture) ? WebAddress(picture)
+                                         : "./param/" + assets_.CopyIntoParam(picture);
+    } else {
+        source = On(L::MakeThumbnails) && IsJpegName(first) ? "./tns_images/tns-" + first : "./" + SitePicture(first);
+        if (!context_.buildMode && !SamplePicture(e - 1).empty()) source = SamplePicture(e - 1);
+    }
     const std::string imageOpen =
         markup.ImageOpen(Num(L::SummaryGalleryPictureBorderWidth), Colour(L::SummaryGalleryPictureBorderColour));
-    for (int e = 1; e <= kEntries; ++e) {
-        const std::string n = std::to_string(e);
-        const bool home = e == kHomeEntry;
-        const bool hidden = names[e - 1].empty() || (home && !homeOn);
-        const int r = Find(page, "SOMMAIRE" + n, 0) + 1;
-        const int imageMarker = Find(page, "IMAGE" + n, r);
-        const int p = imageMarker + 1;
-        const int finImage = Find(page, "FINIMAGE" + n, p);
-        const int pe = finImage - 1;
-        const int titleMarker = Find(page, "TITRE" + n, r);
-        const int t = titleMarker + 1;
-        const std::string link = home ? Text(L::HomeLink) : GalleryPageName(context_, e);
-
-        if (hidden) {
-            if (p < t) page.Put(p - 2, {});
-            ClearLines(page, p, pe);
-        } else if (pictures) {
-            std::string source;
-            if (home) {
-                const std::string picture = Text(L::HomePicture);
-                source = picture.empty()         ? std::string()
-                         : IsWebAddress(picture) ? WebAddress(picture)
-                                                 : "./param/" + assets_.CopyIntoParam(picture);
-            } else {
-                const std::string& first = context_.firstPicture[e - 1];
-                source = On(L::MakeThumbnails) && IsJpegName(first) ? "./tns_images/tns-" + first
-                                                                    : "./" + SitePicture(first);
-                if (!context_.buildMode && !SamplePicture(e - 1).empty()) source = SamplePicture(e - 1);
-            }
-            std::string element =
-                "<a href=\"" + link + "\">" + imageOpen + "src=\"" + source + "\" alt=\"" + AltText(names[e - 1], "") +
-                "\"" +
-                (home ? ShownSizeOfFile(source)
-                      : SizeAttributes(ShownSize(context_.firstPicture[e - 1], &ShownSizes::summary))) +
-                " ";
-            if (!home && ShownSize(context_.firstPicture[e - 1], &ShownSizes::summary2x)) {
-                element += "srcset=\"./" + std::string(site_layout::kSummaryThumbnailFolder) + "/" +
-                           site_layout::DoubleSizeName(
-                               site_layout::SummaryThumbnailName(BaseName(context_.firstPicture[e - 1]))) +
-                           " 2x\" ";
-            }
-            if (!context_.buildMode) {
-                element += "WIDTH=\"" + std::to_string(Num(L::SummaryGalleryPictureWidth)) + "\" HEIGHT=\"" +
-                           std::to_string(Num(L::SummaryGalleryPictureHeight)) + "\" ";
-            }
-            element += "></a>";
-            // A home link without a picture of its own shows no empty
-            // picture for today's browsers: its title is the link, in the
-            // title cell, or here when titles are not shown.
-            if (home && source.empty() && markup.ForTodaysBrowsers()) {
-                element = titles ? std::string() : LinkText(HtmlText(names[e - 1]), link);
-            }
-            page.Put(p, cell);
-            page.Put(p + 1, markup.AlignOpen(Item(L::SummaryGalleryPicturePosition)));
-            page.Put(p + 2, element);
-            page.Put(p + 3, markup.BlockClose());
-            page.Put(p + 4, markup.CellClose());
-        } else {
-            ClearLines(page, p, pe);
-        }
-
-        const int finTitle = Find(page, "FINTITRE" + n, t);
-        const int te = finTitle - 1;
-        if (hidden) {
-            if (t < p) page.Put(t - 2, {});
-            ClearLines(page, t, te);
-        } else if (titles) {
-            page.Put(t, cell);
-            page.Put(t + 1, markup.AlignOpen(Item(L::SummaryGalleryTitlePosition)));
-            page.Put(t + 2, markup.TextOpen(Face(L::SummaryGalleryTitleFont), Num(L::SummaryGalleryTitleSize),
-                                            Colour(L::SummaryGalleryTitleColour), Item(L::SummaryGalleryTitleStyle)));
-            page.Put(t + 3, LinkText(HtmlText(names[e - 1]), link));
-            page.Put(t + 4, markup.TextClose(Item(L::SummaryGalleryTitleStyle)));
-            page.Put(t + 5, markup.BlockClose());
-            page.Put(t + 6, markup.CellClose());
-        } else {
-            ClearLines(page, t, te);
-        }
-
-        const int f = Find(page, "FINSOMMAIRE" + n, r) - 1;
-        if (hidden) {
-            if (imageMarker < titleMarker) {
-                ClearLines(page, r, imageMarker - 1);
-                ClearLines(page, finTitle + 1, f);
-            } else {
-                ClearLines(page, r, titleMarker - 1);
-                ClearLines(page, finImage + 1, f);
-            }
-            continue;
-        }
-        const int position = home ? count - 1 : e - 1;
-        if (e == 1 || position % perRow != 0) {
-            page.Put(r, {});
-            page.Put(f, {});
-            continue;
-        }
-        int padding = 0;
-        const int remaining = count - e + (homeOn ? 1 : 0);
-        if ((e + perRow - 1) / perRow == rows && remaining != perRow) {
-            padding = PaddingCells(L::SummaryTablePosition, perRow - remaining, pictures, titles);
-        }
-        page.Put(r, markup.RowBreak(rowSpan, padding, cellSpan));
-        page.Put(f, {});
+    std::string element =
+        "<a href=\"" + link + "\">" + imageOpen + "src=\"" + source + "\" alt=\"" + AltText(name, "") + "\"" +
+        (home ? ShownSizeOfFile(source) : SizeAttributes(ShownSize(first, &ShownSizes::summary))) + " ";
+    if (!home && ShownSize(first, &ShownSizes::summary2x)) {
+        element += "srcset=\"./" + std::string(site_layout::kSummaryThumbnailFolder) + "/" +
+                   site_layout::DoubleSizeName(site_layout::SummaryThumbnailName(BaseName(first))) + " 2x\" ";
     }
-    markers_.ClearSignature(page);
+    if (!context_.buildMode) {
+        element += "WIDTH=\"" + std::to_string(Num(L::SummaryGalleryPictureWidth)) + "\" HEIGHT=\"" +
+                   std::to_string(Num(L::SummaryGalleryPictureHeight)) + "\" ";
+    }
+    element += "></a>";
+    // A home link without a picture of its own shows no empty picture for
+    // today's browsers: its title is the link, in the title cell, or here
+    // when titles are not shown.
+    if (home && source.empty() && markup.ForTodaysBrowsers()) {
+        element = table.titles ? std::string() : LinkText(HtmlText(name), link);
+    }
+    page.Put(p, markup.CellOpen(table.cellSpan));
+    page.Put(p + 1, markup.AlignOpen(Item(L::SummaryGalleryPicturePosition)));
+    page.Put(p + 2, element);
+    page.Put(p + 3, markup.BlockClose());
+    page.Put(p + 4, markup.CellClose());
+}
+
+void PageWriter::WriteSummaryEntryTitle(PageLines& page, const SummaryTable& table, int e, int t) const {
+    const PageMarkup& markup = Markup();
+    page.Put(t, markup.CellOpen(table.cellSpan));
+    page.Put(t + 1, markup.AlignOpen(Item(L::SummaryGalleryTitlePosition)));
+    page.Put(t + 2, markup.TextOpen(Face(L::SummaryGalleryTitleFont), Num(L::SummaryGalleryTitleSize),
+                                    Colour(L::SummaryGalleryTitleColour), Item(L::SummaryGalleryTitleStyle)));
+    page.Put(t + 3, LinkText(HtmlText(table.names[e - 1]), SummaryEntryLink(e)));
+    page.Put(t + 4, markup.TextClose(Item(L::SummaryGalleryTitleStyle)));
+    page.Put(t + 5, markup.BlockClose());
+    page.Put(t + 6, markup.CellClose());
+}
+
+void PageWriter::PutSummaryRowBreak(PageLines& page, const SummaryTable& table, int e,
+                                    const SummaryEntryLines& at) const {
+    const bool home = e == kHomeEntry;
+    const int position = home ? table.count - 1 : e - 1;
+    if (e == 1 || position % table.perRow != 0) {
+        page.Put(at.row, {});
+        page.Put(at.rowEnd, {});
+        return;
+    }
+    int padding = 0;
+    const int remaining = table.count - e + (table.homeOn ? 1 : 0);
+    if ((e + table.perRow - 1) / table.perRow == table.rows && remaining != table.perRow) {
+        padding = PaddingCells(L::SummaryTablePosition, table.perRow - remaining, table.pictures, table.titles);
+    }
+    page.Put(at.row, Markup().RowBreak(table.rowSpan, padding, table.cellSpan));
+    page.Put(at.rowEnd, {});
 }
 
 }  // namespace palimora

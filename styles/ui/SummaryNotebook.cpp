@@ -14,25 +14,7 @@
 namespace palimora {
 namespace {
 
-// The members of the gallery rows, gallery 1 first.
-using Edit = QLineEdit* SummaryNotebook::*;
-using List = QComboBox* SummaryNotebook::*;
-constexpr Edit kNames[] = {&SummaryNotebook::EditNGal1, &SummaryNotebook::EditNGal2, &SummaryNotebook::EditNGal3,
-                           &SummaryNotebook::EditNGal4, &SummaryNotebook::EditNGal5, &SummaryNotebook::EditNGal6,
-                           &SummaryNotebook::EditNGal7, &SummaryNotebook::EditNGal8, &SummaryNotebook::EditNGal9,
-                           &SummaryNotebook::EditNGal10};
-constexpr List kFirsts[] = {&SummaryNotebook::ComboFImgGal1, &SummaryNotebook::ComboFImgGal2,
-                            &SummaryNotebook::ComboFImgGal3, &SummaryNotebook::ComboFImgGal4,
-                            &SummaryNotebook::ComboFImgGal5, &SummaryNotebook::ComboFImgGal6,
-                            &SummaryNotebook::ComboFImgGal7, &SummaryNotebook::ComboFImgGal8,
-                            &SummaryNotebook::ComboFImgGal9, &SummaryNotebook::ComboFImgGal10};
-constexpr List kLasts[] = {&SummaryNotebook::ComboLImgGal1, &SummaryNotebook::ComboLImgGal2,
-                           &SummaryNotebook::ComboLImgGal3, &SummaryNotebook::ComboLImgGal4,
-                           &SummaryNotebook::ComboLImgGal5, &SummaryNotebook::ComboLImgGal6,
-                           &SummaryNotebook::ComboLImgGal7, &SummaryNotebook::ComboLImgGal8,
-                           &SummaryNotebook::ComboLImgGal9, &SummaryNotebook::ComboLImgGal10};
-
-// Ten rows of name, first and last picture fit the notebook's width and height.
+// The galleries' rows of name, first and last picture fit the notebook's width and height.
 constexpr int kNameWidth = 70;
 constexpr int kPictureCharacters = 4;  // beside the picture's icon
 
@@ -44,11 +26,6 @@ SummaryNotebook::SummaryNotebook(QWidget* parent) : StyleNotebook(parent) {
     MakeMoreTab();
     MakeGalleriesTab();
     MakeExtrasTab();
-}
-
-SummaryNotebook::GalleryRow SummaryNotebook::Gallery(int gallery) const {
-    const auto row = static_cast<std::size_t>(gallery - 1);
-    return {this->*kNames[row], this->*kFirsts[row], this->*kLasts[row]};
 }
 
 void SummaryNotebook::MakePageTab() {
@@ -105,11 +82,8 @@ void SummaryNotebook::MakeGalleriesTab() {
     page.Row({nullptr, page.Label(TextId::NamesLabel), page.Label(TextId::FirstPictureLabel),
               page.Label(TextId::LastPictureLabel)});
     for (int gallery = 1; gallery <= kMaxGalleries; ++gallery) {
-        const auto row = static_cast<std::size_t>(gallery - 1);
         const std::string number = std::to_string(gallery);
-        QLineEdit*& name = this->*kNames[row];
-        QComboBox*& first = this->*kFirsts[row];
-        QComboBox*& last = this->*kLasts[row];
+        auto& [name, first, last] = GalleryRows[static_cast<std::size_t>(gallery - 1)];
         name = page.Edit(("EditNGal" + number).c_str());
         first = page.List(("ComboFImgGal" + number).c_str());
         last = page.List(("ComboLImgGal" + number).c_str());

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "styles/SettingsLayout.h"
 #include "styles/ui/StyleNotebook.h"
+
+#include <array>
 
 class QCheckBox;
 class QComboBox;
@@ -60,37 +63,14 @@ public:
     QSpinBox* SpinSTitGalSiz = nullptr;
     ColourBox* PaintSTitGalCou = nullptr;
 
-    // Galleries 1 to 10: name, first picture, last picture.
-    QLineEdit* EditNGal1 = nullptr;
-    QComboBox* ComboFImgGal1 = nullptr;
-    QComboBox* ComboLImgGal1 = nullptr;
-    QLineEdit* EditNGal2 = nullptr;
-    QComboBox* ComboFImgGal2 = nullptr;
-    QComboBox* ComboLImgGal2 = nullptr;
-    QLineEdit* EditNGal3 = nullptr;
-    QComboBox* ComboFImgGal3 = nullptr;
-    QComboBox* ComboLImgGal3 = nullptr;
-    QLineEdit* EditNGal4 = nullptr;
-    QComboBox* ComboFImgGal4 = nullptr;
-    QComboBox* ComboLImgGal4 = nullptr;
-    QLineEdit* EditNGal5 = nullptr;
-    QComboBox* ComboFImgGal5 = nullptr;
-    QComboBox* ComboLImgGal5 = nullptr;
-    QLineEdit* EditNGal6 = nullptr;
-    QComboBox* ComboFImgGal6 = nullptr;
-    QComboBox* ComboLImgGal6 = nullptr;
-    QLineEdit* EditNGal7 = nullptr;
-    QComboBox* ComboFImgGal7 = nullptr;
-    QComboBox* ComboLImgGal7 = nullptr;
-    QLineEdit* EditNGal8 = nullptr;
-    QComboBox* ComboFImgGal8 = nullptr;
-    QComboBox* ComboLImgGal8 = nullptr;
-    QLineEdit* EditNGal9 = nullptr;
-    QComboBox* ComboFImgGal9 = nullptr;
-    QComboBox* ComboLImgGal9 = nullptr;
-    QLineEdit* EditNGal10 = nullptr;
-    QComboBox* ComboFImgGal10 = nullptr;
-    QComboBox* ComboLImgGal10 = nullptr;
+    // The galleries' rows, gallery 1 first: name (EditNGal<n>), first
+    // picture (ComboFImgGal<n>) and last picture (ComboLImgGal<n>).
+    struct GalleryRow {
+        QLineEdit* name = nullptr;
+        QComboBox* first = nullptr;
+        QComboBox* last = nullptr;
+    };
+    std::array<GalleryRow, kMaxGalleries> GalleryRows{};
 
     // Extras: the home link and the inserted HTML.
     QCheckBox* CheckSAcc = nullptr;
@@ -105,13 +85,8 @@ public:
     QLineEdit* EditSTempBas = nullptr;
     QPushButton* BitSTempB = nullptr;
 
-    // The row of gallery `gallery` (1 to 10).
-    struct GalleryRow {
-        QLineEdit* name;
-        QComboBox* first;
-        QComboBox* last;
-    };
-    GalleryRow Gallery(int gallery) const;
+    // The row of gallery `gallery` (1 to kMaxGalleries).
+    GalleryRow Gallery(int gallery) const { return GalleryRows[static_cast<std::size_t>(gallery - 1)]; }
 
 private:
     void MakePageTab();

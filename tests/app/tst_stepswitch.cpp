@@ -136,7 +136,7 @@ private slots:
         PictureNotebook& picture = *Notebooks().TabbedIHTML;
         summary.EditSTit->setText(QStringLiteral("Mes vacances au soleil"));
         summary.SpinSTabLig->setValue(2);
-        summary.EditNGal1->setText(QStringLiteral("Plages"));
+        summary.GalleryRows[0].name->setText(QStringLiteral("Plages"));
         summary.EditSAccTit->setText(QStringLiteral("Retour"));
         gallery.SpinGTabLig->setValue(4);
         gallery.SpinGTitSiz->setValue(5);
@@ -159,7 +159,7 @@ private slots:
         Click(Tools().DesignStepButton);
         QCOMPARE(Notebooks().Tabbedhtml->EditSTit->text(), QStringLiteral("Mes vacances au soleil"));
         QCOMPARE(Notebooks().Tabbedhtml->SpinSTabLig->value(), 2);
-        QCOMPARE(Notebooks().Tabbedhtml->EditNGal1->text(), QStringLiteral("Plages"));
+        QCOMPARE(Notebooks().Tabbedhtml->GalleryRows[0].name->text(), QStringLiteral("Plages"));
         QCOMPARE(Notebooks().Tabbedhtml->EditSAccTit->text(), QStringLiteral("Retour"));
         QCOMPARE(Notebooks().TabbedGHTML->SpinGTabLig->value(), 4);
         QCOMPARE(Notebooks().TabbedGHTML->SpinGTitSiz->value(), 5);
@@ -183,7 +183,7 @@ private slots:
 
     void theGalleriesPicturesAreChosenByIconAndTitle() {
         EnterPageDesignOnASavedProject();
-        const QComboBox* first = window_->PageDesign().Notebooks->Tabbedhtml->ComboFImgGal1;
+        const QComboBox* first = window_->PageDesign().Notebooks->Tabbedhtml->GalleryRows[0].first;
         QCOMPARE(first->count(), 2);
         QCOMPARE(first->itemText(1), QStringLiteral("2  port"));
         QVERIFY(!first->itemIcon(1).isNull());

@@ -1,6 +1,7 @@
 #include "publish/FtpClient.h"
 #include "common/UserDialogs.h"
 #include "publish/SocketErrors.h"
+#include "tests/publish/ObservedFtpClient.h"
 #include "tests/publish/SlowLookup.h"
 #include "tests/support/FailingReads.h"
 #include "tests/support/FtpServers.h"
@@ -63,7 +64,7 @@ protected:
     testing::TempFolder local;
     testing::LocalFtpServer server;
     CountingKeepAlive keepAlive;
-    FtpClient client{&keepAlive};
+    testing::ObservedFtpClient client{&keepAlive};
 };
 
 TEST_F(RealServerTest, LogsInMakesFoldersAndUploadsInBothModes) {
@@ -137,7 +138,7 @@ TEST_F(RealServerTest, ACancelledUploadStopsAndTheSessionGoesOn) {
 }
 
 TEST(FtpConnection, ARefusedConnectionIsAClearError) {
-    FtpClient client;
+    testing::ObservedFtpClient client;
     client.Host = "127.0.0.1";
     client.Port = testing::ClosedPort();
     client.UserID = "a";
@@ -171,7 +172,7 @@ TEST(FtpReplies, MultiLineRepliesEndAtTheirOwnCodeFollowedByABlank) {
                 return "500 Unknown\r\n";
             });
         });
-    FtpClient client;
+    testing::ObservedFtpClient client;
     client.Host = "127.0.0.1";
     client.Port = server.Port();
     client.UserID = "u";
@@ -202,7 +203,7 @@ TEST(FtpReplies, AnEndlessReplyOrASilentServerCanBeCancelled) {
     });
     serverPointer = &server;
     CountingKeepAlive keepAlive;
-    FtpClient client(&keepAlive);
+    testing::ObservedFtpClient client(&keepAlive);
     client.Host = "127.0.0.1";
     client.Port = server.Port();
     client.UserID = "u";
@@ -246,7 +247,7 @@ protected:
 
     std::unique_ptr<testing::ScriptedFtpServer> server;
     CountingKeepAlive keepAlive;
-    FtpClient client{&keepAlive};
+    testing::ObservedFtpClient client{&keepAlive};
 };
 
 TEST_F(ScriptedServerTest, AFailureGreetingOrLoginEndsTheSessionWithTheReply) {
@@ -739,7 +740,7 @@ TEST(FtpConnection, AHangingHostLookupEndsAtCancelOrTimeOut) {
     const std::string host = std::string("ftp") + testing::kSlowLookupSuffix;
     {
         CountingKeepAlive keepAlive;
-        FtpClient client(&keepAlive);
+        testing::ObservedFtpClient client(&keepAlive);
         client.Host = host;
         keepAlive.actAt = 20;
         keepAlive.act = [&] { client.Cancel(); };
@@ -755,7 +756,7 @@ TEST(FtpConnection, AHangingHostLookupEndsAtCancelOrTimeOut) {
         }
         EXPECT_LT(Clock::now() - start, std::chrono::seconds(testing::kSlowLookupSeconds / 2));
     }
-    FtpClient client;
+    testing::ObservedFtpClient client;
     client.Host = host;
     client.TimeOut = 300;
     const auto start = Clock::now();

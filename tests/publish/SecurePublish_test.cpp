@@ -6,6 +6,7 @@
 #include "publish/PublicationRecord.h"
 #include "publish/PublishRun.h"
 #include "publish/SocketErrors.h"
+#include "tests/publish/ObservedFtpClient.h"
 #include "tests/publish/PublishTestSupport.h"
 #include "tests/support/BuiltSite.h"
 #include "tests/support/FailingReads.h"
@@ -191,7 +192,7 @@ TEST(FtpsClient, AnUploadCancelledOverTlsLeavesTheSessionForTheNextTransfers) {
     testing::WriteBytes(local.Path() / "big.bin", bytes);
 
     CancellingKeepAlive keepAlive;
-    FtpClient client(&keepAlive);
+    testing::ObservedFtpClient client(&keepAlive);
     keepAlive.client = &client;
     client.Host = "127.0.0.1";
     client.Port = server.Port();

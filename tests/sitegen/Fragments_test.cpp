@@ -2,6 +2,7 @@
 #include "common/ProgramFolder.h"
 #include "lang/Language.h"
 #include "sitegen/PageMarkup.h"
+#include "sitegen/TodaysPageHead.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -44,7 +45,7 @@ TEST_F(FragmentsTest, AlignmentStyleAndFontAreSpeltExactly) {
 // Today's markup says with style properties what the designed tags say, and
 // a face or a file name cannot leave the value it is written into.
 TEST_F(FragmentsTest, TodaysMarkupGivesTheSameLookInStyleThatCannotBeBrokenOutOf) {
-    const PageMarkup today(true, language);
+    const TodaysMarkup today(language);
     EXPECT_EQ(today.AlignOpen("Right") + today.BlockClose(), "<div></div>");  // always a block to close
     EXPECT_EQ(today.TextOpen("Jane's \"Serif\"", 9, 0x800000, language.LangText(TextId::StyleBold)),
               "<span style=\"font-family:'Jane\\'s &quot;Serif&quot;',Arial,Helvetica;font-size:xxx-large;"
@@ -56,8 +57,8 @@ TEST_F(FragmentsTest, TodaysMarkupGivesTheSameLookInStyleThatCannotBeBrokenOutOf
     look.backgroundPicture = "./param/a\"b</style>.jpg";
     look.tableBorder = 2;
     look.tableAlignment = language.LangText(TextId::PositionCentred);
-    const std::string sheet = PageMarkup::SettingsStyleSheet(look, language);
-    EXPECT_TRUE(PageMarkup::IsSettingsStyleSheet(sheet));
+    const std::string sheet = TodaysPageHead::SettingsStyleSheet(look, language);
+    EXPECT_TRUE(TodaysPageHead::IsSettingsStyleSheet(sheet));
     EXPECT_NE(sheet.find("url(\"./param/a\\\"b\\3C /style>.jpg\")"), std::string::npos) << sheet;
     EXPECT_EQ(sheet.find("</style>"), sheet.size() - 8) << "one end, its own";
     EXPECT_NE(sheet.find("margin-left: auto; margin-right: auto;"), std::string::npos);

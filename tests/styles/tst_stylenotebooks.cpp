@@ -385,15 +385,15 @@ private slots:
     void galleryRowsGiveTheBuildItsRanges() {
         notebooks_->LoadSettings("Demo");
         SummaryNotebook& summary = *notebooks_->Tabbedhtml;
-        summary.EditNGal2->setText(QStringLiteral("À rebours"));
-        summary.ComboFImgGal2->setCurrentIndex(2);  // c.jpg
-        summary.ComboLImgGal2->setCurrentIndex(0);  // a.jpg
-        summary.EditNGal3->setText(QStringLiteral("Tout"));
-        summary.ComboFImgGal3->setCurrentIndex(0);
-        summary.ComboLImgGal3->setCurrentIndex(2);
-        summary.EditNGal4->setText(QString());
-        summary.ComboFImgGal4->setCurrentIndex(0);
-        summary.ComboLImgGal4->setCurrentIndex(2);
+        summary.GalleryRows[1].name->setText(QStringLiteral("À rebours"));
+        summary.GalleryRows[1].first->setCurrentIndex(2);  // c.jpg
+        summary.GalleryRows[1].last->setCurrentIndex(0);   // a.jpg
+        summary.GalleryRows[2].name->setText(QStringLiteral("Tout"));
+        summary.GalleryRows[2].first->setCurrentIndex(0);
+        summary.GalleryRows[2].last->setCurrentIndex(2);
+        summary.GalleryRows[3].name->setText(QString());
+        summary.GalleryRows[3].first->setCurrentIndex(0);
+        summary.GalleryRows[3].last->setCurrentIndex(2);
         QCOMPARE(FileLine(SettingLine::GalleryFirstPicture2), std::string("c.jpg"));
 
         ProjectSettings saved;
@@ -418,10 +418,10 @@ private slots:
         notebooks_->RefreshGalleryLists();
         fs::remove(project_ / "images" / "d.jpg");
         SummaryNotebook& summary = *notebooks_->Tabbedhtml;
-        QCOMPARE(summary.ComboLImgGal10->count(), 4);
-        QCOMPARE(summary.ComboFImgGal1->currentText(), QStringLiteral("b.jpg"));
-        QCOMPARE(summary.ComboFImgGal2->currentIndex(), 0);
-        QCOMPARE(summary.ComboFImgGal3->currentText(), QStringLiteral("d.jpg"));
+        QCOMPARE(summary.GalleryRows[9].last->count(), 4);
+        QCOMPARE(summary.GalleryRows[0].first->currentText(), QStringLiteral("b.jpg"));
+        QCOMPARE(summary.GalleryRows[1].first->currentIndex(), 0);
+        QCOMPARE(summary.GalleryRows[2].first->currentText(), QStringLiteral("d.jpg"));
         QCOMPARE(FileBytes(), bytes);
         QCOMPARE(modified.count(), 0);
     }
