@@ -39,11 +39,11 @@ int main(int argc, char* argv[]) {
     for (int round = 0; round < 2; ++round) {
         for (int mode = 0; mode < 2; ++mode) {
             palimora::FtpClient client;
-            client.Host = "127.0.0.1";
-            client.Port = port;
-            client.UserID = "photo";
-            client.Password = "secret";
-            client.Passive = mode == 1;
+            client.settings.host = "127.0.0.1";
+            client.settings.port = port;
+            client.settings.user = "photo";
+            client.settings.password = "secret";
+            client.settings.passive = mode == 1;
             client.OpenSession();
             client.SetTransferType(2);
             const auto start = Clock::now();

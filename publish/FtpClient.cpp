@@ -204,9 +204,9 @@ void FtpClient::OpenSession() {
         control_.ForgetCancel();
         passiveRefused_ = extendedRefused_ = false;
         features_.clear();
-        control_.Host = Host;
-        control_.Port = Port;
-        control_.TimeOut = TimeOut;
+        control_.Host = settings.host;
+        control_.Port = settings.port;
+        control_.TimeOut = settings.timeOut;
         control_.OnUntrustedCertificate = OnUntrustedCertificate;
         control_.Connect();
         // A server may say "120 ready in n minutes" before its greeting: the
@@ -245,15 +245,15 @@ void FtpClient::OpenSession() {
 }
 
 void FtpClient::Login() {
-    if ((UserID.empty() || Password.empty()) && OnAuthenticationNeeded) OnAuthenticationNeeded();
+    if ((settings.user.empty() || settings.password.empty()) && OnAuthenticationNeeded) OnAuthenticationNeeded();
     // A greeting's extra line is no answer to USER.
     control_.FlushInput();
-    Command("USER " + UserID);
+    Command("USER " + settings.user);
     if (reply_.Is(ReplyClass::Intermediate)) {
         control_.FlushInput();
         // After PASS, a 332 asks for an account, which this client has none
         // of: the login failed as surely as with a 530.
-        Command("PASS " + Password);
+        Command("PASS " + settings.password);
     }
     if (!reply_.Is(ReplyClass::Completion)) {
         ConnectionFailed();
@@ -283,17 +283,17 @@ void FtpClient::AskFeatures() {
 }
 
 void FtpClient::NegotiateTls() {
-    if (Security == Encryption::Plain) return;
+    if (settings.security == Encryption::Plain) return;
     control_.FlushInput();
     const bool accepted = Command("AUTH TLS").code == 234;
     if (OnTlsAnswer) OnTlsAnswer(accepted);
     if (accepted) {
-        control_.StartTls(Host);
+        control_.StartTls(settings.host);
         return;
     }
     // Servers without TLS answer 500 to 504 or 534, some 530: plain FTP then,
     // unless TLS is required.
-    if (Security == Encryption::Required) {
+    if (settings.security == Encryption::Required) {
         ConnectionFailed();
         throw FtpError(WithoutLineEnd(reply_.firstLine), reply_.code);
     }
@@ -303,7 +303,7 @@ void FtpClient::SecureData(SockLink& data) {
     if (!Secure()) return;
     data.OnUntrustedCertificate = OnUntrustedCertificate;
     try {
-        data.StartTls(Host, &control_);
+        data.StartTls(settings.host, &control_);
     } catch (...) {
         if (data.CancelSeen()) NoteCancelSeen();
         throw;
@@ -367,14 +367,14 @@ int FtpClient::ExtendedPassivePort() const { return PortOfExtendedReply(WithoutL
 
 std::unique_ptr<SockLink> FtpClient::OpenDataConnection(int kind) {
     auto data = std::make_unique<SockLink>(keepAlive_);
-    data->TimeOut = TimeOut;
+    data->TimeOut = settings.timeOut;
     int port = 0;
-    if (Passive && !passiveRefused_ && !extendedRefused_ && features_.count("EPSV") > 0) {
+    if (settings.passive && !passiveRefused_ && !extendedRefused_ && features_.count("EPSV") > 0) {
         // EPSV where offered (RFC 2428); any refusal, PASV for the rest of the session.
         if (Command("EPSV").Is(ReplyClass::Completion)) port = ExtendedPassivePort();
         if (port <= 0) extendedRefused_ = true;
     }
-    if (Passive && !passiveRefused_ && port <= 0) {
+    if (settings.passive && !passiveRefused_ && port <= 0) {
         Command("PASV");
         // A server that refuses passive mode for good (5xx: not offered,
         // switched off) gets PORT for the rest of the session.
@@ -389,7 +389,7 @@ std::unique_ptr<SockLink> FtpClient::OpenDataConnection(int kind) {
     if (!ActiveMode()) {
         // The data connection goes where the control connection goes: the
         // address in the reply may be a private one, or someone else's.
-        data->Host = Host;
+        data->Host = settings.host;
         data->Port = port;
         data->Connect();
         return data;

@@ -44,19 +44,24 @@ public:
     FtpClient(const FtpClient&) = delete;
     FtpClient& operator=(const FtpClient&) = delete;
 
-    std::string Host;
-    int Port = 21;
-    int TimeOut = 0;  // milliseconds for every wait, 0 = no bound
-    std::string UserID;
-    std::string Password;
-    bool Passive = false;
-    Encryption Security = Encryption::Plain;
+    // Where the client connects and how; read by each command, so set
+    // before OpenSession (a test may turn passive mode off in between).
+    struct Settings {
+        std::string host;
+        int port = 21;
+        int timeOut = 0;  // milliseconds for every wait, 0 = no bound
+        std::string user;
+        std::string password;
+        bool passive = false;
+        Encryption security = Encryption::Plain;
+    };
+    Settings settings;
 
     // Asked when the server's certificate does not verify: true goes on.
     std::function<bool(const IdentityCheck&)> OnUntrustedCertificate;
     // The server's answer to AUTH TLS: true when it accepted it.
     std::function<void(bool accepted)> OnTlsAnswer;
-    // Just before the login, when UserID or Password is empty: may set them.
+    // Just before the login, when the user or the password is empty: may set them.
     std::function<void()> OnAuthenticationNeeded;
 
     void OpenSession();
@@ -135,7 +140,7 @@ private:
     void SecureData(SockLink& data);
     // Waits for the server's connection after PORT; nothing after EPSV or PASV.
     void AcceptData(SockLink& data);
-    bool ActiveMode() const { return !Passive || passiveRefused_; }
+    bool ActiveMode() const { return !settings.passive || passiveRefused_; }
     // After a cancelled listing: tells the server to stop the transfer.
     void SendAbort();
 

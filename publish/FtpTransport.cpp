@@ -10,17 +10,17 @@ namespace palimora {
 
 FtpTransport::FtpTransport(KeepAlive* keepAlive, TransportLogin login, FtpClient::Encryption security)
     : login_(std::move(login)), client_(keepAlive) {
-    client_.Host = login_.host;
-    client_.Port = login_.port;
-    client_.TimeOut = login_.timeOutMilliseconds;
-    client_.Passive = true;  // PORT only when the server refuses PASV
-    client_.Security = security;
+    client_.settings.host = login_.host;
+    client_.settings.port = login_.port;
+    client_.settings.timeOut = login_.timeOutMilliseconds;
+    client_.settings.passive = true;  // PORT only when the server refuses PASV
+    client_.settings.security = security;
     client_.OnUntrustedCertificate = login_.untrustedIdentity;
     client_.OnTlsAnswer = login_.tlsAnswer;
     client_.OnAuthenticationNeeded = [this] {
         if (login_.loggingIn) login_.loggingIn();
-        client_.UserID = login_.user;
-        client_.Password = login_.password;
+        client_.settings.user = login_.user;
+        client_.settings.password = login_.password;
     };
 }
 

@@ -48,10 +48,10 @@ std::string RandomBytes(std::size_t size) {
 class RealServerTest : public ::testing::Test {
 protected:
     RealServerTest() : server(root.Path()) {
-        client.Host = "127.0.0.1";
-        client.Port = server.Port();
-        client.UserID = "photo";
-        client.Password = "secret";
+        client.settings.host = "127.0.0.1";
+        client.settings.port = server.Port();
+        client.settings.user = "photo";
+        client.settings.password = "secret";
     }
     ~RealServerTest() override {
         try {
@@ -83,13 +83,13 @@ TEST_F(RealServerTest, LogsInMakesFoldersAndUploadsInBothModes) {
     const std::string picture = RandomBytes(300'000);
     WriteBytes(local.Path() / "photo.jpg", picture);
     client.SetTransferType(2);
-    client.Passive = true;
+    client.settings.passive = true;
     client.UploadFile(local.Path() / "photo.jpg", "my photo.jpg");
     EXPECT_EQ(ReadBytes(root.Path() / "Vacances" / "my photo.jpg"), picture);
     // In ASCII mode the server keeps text with its own line ends.
     EXPECT_EQ(ReadBytes(root.Path() / "Vacances" / "index.html"), "<html>\n\xE9t\xE9\n</html>\n");
 
-    client.Passive = false;
+    client.settings.passive = false;
     std::vector<std::string> items;
     client.OnListItem = [&](const std::string& item) { items.push_back(item); };
     client.ListFolder();
@@ -105,7 +105,7 @@ TEST_F(RealServerTest, LogsInMakesFoldersAndUploadsInBothModes) {
 }
 
 TEST_F(RealServerTest, AWrongPasswordFailsAndClosesTheConnection) {
-    client.Password = "wrong";
+    client.settings.password = "wrong";
     int failures = 0;
     client.OnConnectionFailed = [&] { ++failures; };
     EXPECT_THROW(client.OpenSession(), FtpError);
@@ -114,11 +114,11 @@ TEST_F(RealServerTest, AWrongPasswordFailsAndClosesTheConnection) {
 }
 
 TEST_F(RealServerTest, ANeededLoginIsAskedForBeforeUse) {
-    client.UserID.clear();
-    client.Password.clear();
+    client.settings.user.clear();
+    client.settings.password.clear();
     client.OnAuthenticationNeeded = [&] {
-        client.UserID = "photo";
-        client.Password = "secret";
+        client.settings.user = "photo";
+        client.settings.password = "secret";
         return true;
     };
     client.OpenSession();
@@ -139,10 +139,10 @@ TEST_F(RealServerTest, ACancelledUploadStopsAndTheSessionGoesOn) {
 
 TEST(FtpConnection, ARefusedConnectionIsAClearError) {
     testing::ObservedFtpClient client;
-    client.Host = "127.0.0.1";
-    client.Port = testing::ClosedPort();
-    client.UserID = "a";
-    client.Password = "b";
+    client.settings.host = "127.0.0.1";
+    client.settings.port = testing::ClosedPort();
+    client.settings.user = "a";
+    client.settings.password = "b";
     try {
         client.OpenSession();
         FAIL();
@@ -173,10 +173,10 @@ TEST(FtpReplies, MultiLineRepliesEndAtTheirOwnCodeFollowedByABlank) {
             });
         });
     testing::ObservedFtpClient client;
-    client.Host = "127.0.0.1";
-    client.Port = server.Port();
-    client.UserID = "u";
-    client.Password = "p";
+    client.settings.host = "127.0.0.1";
+    client.settings.port = server.Port();
+    client.settings.user = "u";
+    client.settings.password = "p";
     client.OpenSession();
     EXPECT_EQ(client.CurrentFolder(), std::string("/a\0b", 4));  // a NUL byte is carried, not a crash
     client.SendCommand("NOOP");                                  // longer than the buffer
@@ -204,10 +204,10 @@ TEST(FtpReplies, AnEndlessReplyOrASilentServerCanBeCancelled) {
     serverPointer = &server;
     CountingKeepAlive keepAlive;
     testing::ObservedFtpClient client(&keepAlive);
-    client.Host = "127.0.0.1";
-    client.Port = server.Port();
-    client.UserID = "u";
-    client.Password = "p";
+    client.settings.host = "127.0.0.1";
+    client.settings.port = server.Port();
+    client.settings.user = "u";
+    client.settings.password = "p";
     client.OpenSession();
 
     keepAlive.actAt = keepAlive.calls + 50;
@@ -234,10 +234,10 @@ protected:
     // Without the login replies of LoginScript: the script answers everything.
     void StartRaw(const std::string& greeting, testing::ScriptedFtpServer::Script script) {
         server = std::make_unique<testing::ScriptedFtpServer>(greeting, std::move(script));
-        client.Host = "127.0.0.1";
-        client.Port = server->Port();
-        client.UserID = "u";
-        client.Password = "p";
+        client.settings.host = "127.0.0.1";
+        client.settings.port = server->Port();
+        client.settings.user = "u";
+        client.settings.password = "p";
     }
 
     std::string Sent(std::size_t index) const {
@@ -271,10 +271,10 @@ TEST_F(ScriptedServerTest, ARefusedPasswordIsAnFtpError) {
         if (command.rfind("PASS", 0) == 0) return "530 Login incorrect.\r\n";
         return "221 Bye\r\n";
     });
-    client.Host = "127.0.0.1";
-    client.Port = server->Port();
-    client.UserID = "u";
-    client.Password = "p";
+    client.settings.host = "127.0.0.1";
+    client.settings.port = server->Port();
+    client.settings.user = "u";
+    client.settings.password = "p";
     EXPECT_THROW(client.OpenSession(), FtpError);
     EXPECT_EQ(Sent(0), "USER u");
     EXPECT_EQ(Sent(1), "PASS p");
@@ -361,7 +361,7 @@ TEST_F(ScriptedServerTest, OfferedFeaturesAreUsedAndARefusedEpsvGivesWayToPasv) 
         }
         return "200 OK\r\n";
     });
-    client.Passive = true;
+    client.settings.passive = true;
     client.OpenSession();
     EXPECT_TRUE(client.Utf8Names());
     client.ListFolder();
@@ -426,7 +426,7 @@ TEST_F(ScriptedServerTest, AFileThatCannotBeReadToItsEndFailsItsUpload) {
     const fs::path picture = local.Path() / "cut.jpg";
     WriteBytes(picture, std::string(300 * 1024, 'x'));
     client.OpenSession();
-    client.Passive = true;
+    client.settings.passive = true;
     const testing::FailingReads reads(picture, 100 * 1024);
     try {
         client.UploadFile(picture);
@@ -454,7 +454,7 @@ TEST_F(ScriptedServerTest, AFileGoneBeforeItIsSentFailsItsUpload) {
     const fs::path picture = local.Path() / "gone.jpg";
     WriteBytes(picture, "picture");
     client.OpenSession();
-    client.Passive = true;
+    client.settings.passive = true;
     client.OnTransactionStart = [&] { fs::remove(picture); };
     EXPECT_THROW(client.UploadFile(picture), PalimoraError);
 }
@@ -470,7 +470,7 @@ TEST_F(ScriptedServerTest, ARefusedStoreIsTheServersReply) {
     testing::TempFolder local;
     WriteBytes(local.Path() / "a.jpg", "picture");
     client.OpenSession();
-    client.Passive = true;
+    client.settings.passive = true;
     try {
         client.UploadFile(local.Path() / "a.jpg");
         FAIL();
@@ -492,7 +492,7 @@ TEST_F(ScriptedServerTest, AConnectionClosedMidTransferIsASocketError) {
     testing::TempFolder local;
     WriteBytes(local.Path() / "big.bin", RandomBytes(20'000'000));
     client.OpenSession();
-    client.Passive = true;
+    client.settings.passive = true;
     EXPECT_THROW(client.UploadFile(local.Path() / "big.bin"), PalimoraError);
     EXPECT_LT(server->DataBytes(), 20'000'000u);
 }
@@ -516,7 +516,7 @@ TEST_F(ScriptedServerTest, TransfersTheServerCutShortFailAndTheSessionGoesOn) {
     self = server.get();
     testing::TempFolder local;
     WriteBytes(local.Path() / "a.jpg", "picture");
-    client.Passive = true;
+    client.settings.passive = true;
     client.OpenSession();
     bool succeeded = false;
     client.OnSuccess = [&](int kind) {
@@ -566,7 +566,7 @@ TEST_F(ScriptedServerTest, RepliesBelongToTheirOwnCommand) {
         return "215 UNIX\r\n";
     });
     self = server.get();
-    client.Passive = true;
+    client.settings.passive = true;
     client.OpenSession();
     EXPECT_EQ(Sent(0), "USER u");
     client.SendCommand("SITE LONG");
@@ -607,7 +607,7 @@ TEST_F(ScriptedServerTest, ARefusedPassiveModeGivesWayToPortForTheRestOfTheSessi
         return "215 UNIX\r\n";
     });
     self = server.get();
-    client.Passive = true;
+    client.settings.passive = true;
     int unsupported = 0;
     client.OnUnSupportedFunction = [&](int) { ++unsupported; };
     client.OpenSession();
@@ -655,7 +655,7 @@ TEST_F(ScriptedServerTest, ATimeOutEndsAWaitAndSaysSo) {
     Start("220 Hi\r\n", [](const std::string& command) -> std::string {
         return command == "NOOP" ? testing::ScriptedFtpServer::kNoReply : "200 OK\r\n";
     });
-    client.TimeOut = 300;
+    client.settings.timeOut = 300;
     client.OpenSession();
     try {
         client.SendCommand("NOOP");
@@ -697,7 +697,7 @@ TEST_F(ScriptedServerTest, AListingCancelledBeforeItsFirstLineSucceedsAndIsAbort
         return command == "ABOR" ? "226 Aborted\r\n" : "215 UNIX\r\n";
     });
     self = server.get();
-    client.Passive = true;
+    client.settings.passive = true;
     client.OpenSession();
     std::vector<int> successes;
     client.OnSuccess = [&](int kind) { successes.push_back(kind); };
@@ -726,7 +726,7 @@ TEST_F(ScriptedServerTest, ACancelledUploadSendsNoAbor) {
     self = server.get();
     testing::TempFolder local;
     WriteBytes(local.Path() / "big.bin", RandomBytes(8'000'000));
-    client.Passive = true;
+    client.settings.passive = true;
     client.OpenSession();
     client.OnTransactionStart = [&] { client.AbortTransfer(); };
     EXPECT_THROW(client.UploadFile(local.Path() / "big.bin"), AbortError);
@@ -741,7 +741,7 @@ TEST(FtpConnection, AHangingHostLookupEndsAtCancelOrTimeOut) {
     {
         CountingKeepAlive keepAlive;
         testing::ObservedFtpClient client(&keepAlive);
-        client.Host = host;
+        client.settings.host = host;
         keepAlive.actAt = 20;
         keepAlive.act = [&] { client.Cancel(); };
         const auto start = Clock::now();
@@ -757,8 +757,8 @@ TEST(FtpConnection, AHangingHostLookupEndsAtCancelOrTimeOut) {
         EXPECT_LT(Clock::now() - start, std::chrono::seconds(testing::kSlowLookupSeconds / 2));
     }
     testing::ObservedFtpClient client;
-    client.Host = host;
-    client.TimeOut = 300;
+    client.settings.host = host;
+    client.settings.timeOut = 300;
     const auto start = Clock::now();
     try {
         client.OpenSession();

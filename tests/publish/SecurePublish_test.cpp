@@ -194,12 +194,12 @@ TEST(FtpsClient, AnUploadCancelledOverTlsLeavesTheSessionForTheNextTransfers) {
     CancellingKeepAlive keepAlive;
     testing::ObservedFtpClient client(&keepAlive);
     keepAlive.client = &client;
-    client.Host = "127.0.0.1";
-    client.Port = server.Port();
-    client.UserID = server.User();
-    client.Password = server.Password();
-    client.Passive = true;
-    client.Security = FtpClient::Encryption::Required;
+    client.settings.host = "127.0.0.1";
+    client.settings.port = server.Port();
+    client.settings.user = server.User();
+    client.settings.password = server.Password();
+    client.settings.passive = true;
+    client.settings.security = FtpClient::Encryption::Required;
     int asked = 0;
     client.OnUntrustedCertificate = [&](const IdentityCheck& check) {
         ++asked;
