@@ -240,6 +240,18 @@ protected:
         client.settings.password = "p";
     }
 
+    // A server in passive mode that takes every file it is sent.
+    void StartStoring() {
+        Start("220 Hi\r\n", [this](const std::string& command) -> std::string {
+            if (command == "PASV") return server->PassiveReply();
+            if (command.rfind("STOR", 0) == 0) {
+                server->ReplyAfterData("226 Stored\r\n");
+                return "150 Send it\r\n";
+            }
+            return "200 OK\r\n";
+        });
+    }
+
     std::string Sent(std::size_t index) const {
         const auto commands = server->Commands();
         return index < commands.size() ? commands[index] : std::string();
@@ -412,16 +424,7 @@ TEST_F(ScriptedServerTest, ANameCannotAddACommandAndAByte255IsDoubled) {
 
 // A file whose disk fails in the middle of it is not sent cut as if whole.
 TEST_F(ScriptedServerTest, AFileThatCannotBeReadToItsEndFailsItsUpload) {
-    testing::ScriptedFtpServer* self = nullptr;
-    Start("220 Hi\r\n", [&self](const std::string& command) -> std::string {
-        if (command == "PASV") return self->PassiveReply();
-        if (command.rfind("STOR", 0) == 0) {
-            self->ReplyAfterData("226 Stored\r\n");
-            return "150 Send it\r\n";
-        }
-        return "200 OK\r\n";
-    });
-    self = server.get();
+    StartStoring();
     testing::TempFolder local;
     const fs::path picture = local.Path() / "cut.jpg";
     WriteBytes(picture, std::string(300 * 1024, 'x'));
@@ -440,16 +443,7 @@ TEST_F(ScriptedServerTest, AFileThatCannotBeReadToItsEndFailsItsUpload) {
 
 // A file gone between its size look-up and its sending is no empty file sent.
 TEST_F(ScriptedServerTest, AFileGoneBeforeItIsSentFailsItsUpload) {
-    testing::ScriptedFtpServer* self = nullptr;
-    Start("220 Hi\r\n", [&self](const std::string& command) -> std::string {
-        if (command == "PASV") return self->PassiveReply();
-        if (command.rfind("STOR", 0) == 0) {
-            self->ReplyAfterData("226 Stored\r\n");
-            return "150 Send it\r\n";
-        }
-        return "200 OK\r\n";
-    });
-    self = server.get();
+    StartStoring();
     testing::TempFolder local;
     const fs::path picture = local.Path() / "gone.jpg";
     WriteBytes(picture, "picture");
