@@ -17,6 +17,7 @@
 #include "project/SiteLayout.h"
 
 #include <algorithm>
+#include <fstream>
 #include <optional>
 #include <sstream>
 
@@ -224,13 +225,37 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const s
     return files;
 }
 
-std::string FaviconOf(const fs::path& picture) {
+namespace {
+
+// A JPEG comment segment (FF FE, its length, the text) that names the picture
+// an icon was made from.
+std::string FaviconSourceMark(const fs::path& picture, std::uint64_t contents) {
+    std::ostringstream text;
+    text << "palimora icon " << std::hex << HashOfBytes(picture.filename().string() + " " + std::to_string(contents));
+    const std::string words = text.str();
+    const std::size_t length = words.size() + 2;
+    return std::string("\xFF\xFE") + static_cast<char>(length >> 8) + static_cast<char>(length & 0xFF) + words;
+}
+
+}  // namespace
+
+std::string FaviconOf(const fs::path& picture, std::uint64_t contents) {
+    const std::string mark = FaviconSourceMark(picture, contents);
     const Image decoded = DecodeJpeg(picture, kFaviconSize, kFaviconSize);
     const int side = std::min(decoded.width, decoded.height);
     Image square(side, side);
     const int left = (decoded.width - side) / 2, top = (decoded.height - side) / 2;
     for (int y = 0; y < side; ++y) std::copy_n(decoded.Row(top + y) + 3 * left, 3 * side, square.Row(y));
-    return EncodeJpegToMemory(side == kFaviconSize ? square : Resize(square, kFaviconSize, kFaviconSize));
+    std::string bytes = EncodeJpegToMemory(side == kFaviconSize ? square : Resize(square, kFaviconSize, kFaviconSize));
+    return bytes.insert(2, mark);  // right after the start of image
+}
+
+bool IsFaviconOf(const fs::path& favicon, const fs::path& picture, std::uint64_t contents) {
+    const std::string mark = FaviconSourceMark(picture, contents);
+    std::ifstream in(favicon, std::ios::binary);
+    std::string start(2 + mark.size(), '\0');
+    return in.read(start.data(), static_cast<std::streamsize>(start.size())) &&
+           start.compare(2, mark.size(), mark) == 0;
 }
 
 void WriteConversion(const std::vector<ConvertedFile>& files) {

@@ -97,7 +97,11 @@ void WriteConversion(const std::vector<ConvertedFile>& files);
 
 // The site's icon: the middle square of a JPEG picture, kFaviconSize pixels a
 // side, as JPEG bytes. Throws ImageError for a picture that cannot be read.
-std::string FaviconOf(const std::filesystem::path& picture);
+// The bytes begin with a comment that marks the picture they were made from
+// (a fingerprint of its name and `contents`, HashOfFile's), so that
+// IsFaviconOf knows an icon still current without decoding the picture again.
+std::string FaviconOf(const std::filesystem::path& picture, std::uint64_t contents);
+bool IsFaviconOf(const std::filesystem::path& favicon, const std::filesystem::path& picture, std::uint64_t contents);
 inline constexpr int kFaviconSize = 64;
 
 // Rows top .. bottom - 1 of a picture.

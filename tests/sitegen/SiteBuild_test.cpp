@@ -213,8 +213,10 @@ TEST_F(SiteBuildTest, EveryTemplateGivesPagesWhoseLinksAndPicturesAllExist) {
     settings.Store(SettingLine::LargestPictureWidth, "100");
     settings.Store(SettingLine::LargestPictureHeight, "100");
     settings.Store(SettingLine::TodaysBrowsers, "1");
+    int round = 0;
     for (const char* look : {"clair.htm", "moderne.htm", "carnet.htm", "ecrin.htm"}) {
         SCOPED_TRACE(look);
+        ++round;
         for (const SettingLine line :
              {SettingLine::PictureTemplate, SettingLine::SummaryTemplate, SettingLine::GalleryTemplate}) {
             settings.Store(line, look);
@@ -235,8 +237,17 @@ TEST_F(SiteBuildTest, EveryTemplateGivesPagesWhoseLinksAndPicturesAllExist) {
         }
         EXPECT_GT(links, 60);
         EXPECT_GT(pictures, 40);
-        // The site's icon, from its first picture.
-        EXPECT_EQ(ReadShownSize(project / "param" / "favicon.jpg")->width, 64);
+        // The site's icon, from its first picture; made again only once that picture changes.
+        const fs::path icon = project / "param" / "favicon.jpg";
+        EXPECT_EQ(ReadShownSize(icon)->width, 64);
+        const std::string iconBytes = testing::ReadBytes(icon) + "x";  // a byte after the end that decoders pass over
+        testing::WriteBytes(icon, iconBytes);
+        ASSERT_EQ(Build(), BuildOutcome::Built);
+        EXPECT_EQ(testing::ReadBytes(icon), iconBytes) << "made again from a picture that did not change";
+        EncodeJpeg(testing::Quadrants(80 + round, 120), project / "images" / "000001.jpg");  // another picture
+        ASSERT_EQ(Build(), BuildOutcome::Built);
+        EXPECT_NE(testing::ReadBytes(icon).back(), 'x');
+        EXPECT_EQ(ReadShownSize(icon)->width, 64);
         EXPECT_NE(testing::ReadBytes(project / "index.html").find("<link rel=\"icon\" href=\"./param/favicon.jpg\""),
                   std::string::npos);
         for (const auto& [page, tag] : PictureTags(project)) {
