@@ -87,16 +87,22 @@ bool CopyInto(const fs::path& source, int out) {
     struct stat status {};
     if (in.Get() < 0 || ::fstat(in.Get(), &status) != 0 || !S_ISREG(status.st_mode)) return false;
     // The kernel copies the bytes itself where it can (one copy instead of
-    // two through this process); elsewhere they are read and written here.
-    while (true) {
+    // two through this process); elsewhere they are read and written here,
+    // from where it stopped. A file system that copies nothing of a file
+    // that has bytes (some do not support it and say so by copying nothing)
+    // gets the same.
+    for (off_t total = 0;;) {
         const ssize_t copied = ::copy_file_range(in.Get(), nullptr, out, nullptr, 1 << 30, 0);
         if (copied < 0 && errno == EINTR) continue;
-        if (copied == 0) {
+        if (copied == 0 && (total > 0 || status.st_size == 0)) {
             ::posix_fadvise(in.Get(), 0, 0, POSIX_FADV_DONTNEED);  // read once, not needed again
             return true;
         }
-        if (copied > 0) continue;
-        if (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP) return false;
+        if (copied > 0) {
+            total += copied;
+            continue;
+        }
+        if (copied < 0 && errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP) return false;
         break;
     }
     std::array<char, 1 << 16> block;
