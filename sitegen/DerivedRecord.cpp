@@ -129,13 +129,25 @@ void DerivedRecord::KeepOnly(const std::vector<std::string>& pictures) {
     entries_ = std::move(kept);
 }
 
+const DerivedRecord::Entry* DerivedRecord::Unchanged(const fs::path& projectFolder, const std::string& picture) const {
+    const Entry* recorded = Find(picture);
+    if (!recorded) return nullptr;
+    const auto now = FingerprintOf(project_layout::PicturesFolder(projectFolder) / picture, 0);
+    if (!now || now->size != recorded->source.size || now->stamp != recorded->source.stamp) return nullptr;
+    return recorded;
+}
+
 std::optional<std::pair<int, int>> DerivedRecord::ShownSize(const fs::path& projectFolder,
                                                             const std::string& picture) const {
     const Entry* recorded = Find(picture);
     if (!recorded || recorded->width <= 0 || recorded->height <= 0) return std::nullopt;
-    const auto now = FingerprintOf(project_layout::PicturesFolder(projectFolder) / picture, 0);
-    if (!now || now->size != recorded->source.size || now->stamp != recorded->source.stamp) return std::nullopt;
+    if (!Unchanged(projectFolder, picture)) return std::nullopt;
     return std::pair{recorded->width, recorded->height};
+}
+
+std::optional<std::uint64_t> DerivedRecord::Contents(const fs::path& projectFolder, const std::string& picture) const {
+    if (const Entry* recorded = Unchanged(projectFolder, picture)) return recorded->source.hash;
+    return HashOfFile(project_layout::PicturesFolder(projectFolder) / picture);
 }
 
 std::optional<DerivedRecord::Entry> DerivedRecord::Current(const fs::path& projectFolder, const std::string& picture,

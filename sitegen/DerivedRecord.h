@@ -58,8 +58,14 @@ public:
     // stamp it had then (a stat, where reading its header opens and reads it).
     std::optional<std::pair<int, int>> ShownSize(const std::filesystem::path& projectFolder,
                                                  const std::string& picture) const;
+    // The picture's contents (HashOfFile's): as recorded when its file has
+    // the size and stamp it had then, else read now; nothing when unreadable.
+    std::optional<std::uint64_t> Contents(const std::filesystem::path& projectFolder, const std::string& picture) const;
 
 private:
+    // The entry of a picture whose file has the size and stamp it had then.
+    const Entry* Unchanged(const std::filesystem::path& projectFolder, const std::string& picture) const;
+
     std::map<std::string, Entry> entries_;
 };
 

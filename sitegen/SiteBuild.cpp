@@ -164,11 +164,7 @@ void Run::MakeFavicon(const std::vector<std::string>& names) const {
     try {
         if (first != names.end()) {
             const fs::path picture = project_layout::PicturesFolder(project_) / *first;
-            // The picture's contents as the last build recorded them, when it is as it was then.
-            const DerivedRecord::Entry* recorded = record_.Find(*first);
-            const auto now = FingerprintOf(picture, recorded ? recorded->source.hash : 0);
-            const std::uint64_t contents =
-                recorded && now && *now == recorded->source ? recorded->source.hash : HashOfFile(picture).value_or(0);
+            const std::uint64_t contents = record_.Contents(project_, *first).value_or(0);
             // Made from the same picture before: nothing to decode again.
             if (!IsFaviconOf(favicon, picture, contents)) WriteFileIfChanged(favicon, FaviconOf(picture, contents));
             made_.Add(favicon);
