@@ -143,6 +143,11 @@ std::vector<std::string> ProjectSettings::FollowPictures(const std::vector<std::
 }
 
 bool ProjectSettings::Check(SettingLine line) const { return ReadCheck(store_.Line(line)); }
+VisitorExtras ProjectSettings::Extras() const {
+    if (!Check(SettingLine::TodaysBrowsers)) return {};
+    return VisitorExtras::Read(store_.Line(SettingLine::VisitorExtras));
+}
+
 int ProjectSettings::Number(SettingLine line) const { return ReadNumber(store_.Line(line), Layout(line)); }
 int ProjectSettings::Colour(SettingLine line) const { return ReadColour(store_.Line(line), Layout(line)); }
 

@@ -3,6 +3,7 @@
 #include "styles/GalleryRanges.h"
 #include "styles/SettingValues.h"
 #include "styles/SettingsStore.h"
+#include "styles/VisitorExtras.h"
 
 #include <filesystem>
 #include <optional>
@@ -55,6 +56,9 @@ public:
     // `projectName` is the summary title's default.
     std::string Text(SettingLine line, const Language& language, const std::string& projectName) const;
     std::optional<std::size_t> Choice(SettingLine line, const std::vector<std::string>& items) const;
+    // What the pages offer visitors: as the line holds it, every extra off
+    // for pages not written for today's browsers.
+    VisitorExtras Extras() const;
 
     // The items of a list line: fixed language texts for styles, positions
     // and corners; the browser's font then `fonts` for fonts; the project's pictures;

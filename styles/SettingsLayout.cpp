@@ -103,7 +103,7 @@ constexpr std::array<LineLayout, kLineCount> kLayout = {{
     Width(L::SummaryTableBorderWidth, "SpinSTabBor", 3),
     Width(L::SummaryTableCellPadding, "SpinSTabEcaBor", 3),
     Width(L::SummaryTableCellSpacing, "SpinSTabEcaCel", 3),
-    Free(L::Unused74),
+    Free(L::VisitorExtras),
     Text(L::SummaryTableBackgroundPicture, "EditSTabFon"),
     Of(L::SummaryGalleryTitlesShown, "CheckSTitGal", Kind::Check),
     Of(L::SummaryGalleryTitleFont, "ComboSTitGalFon", Kind::Font),
@@ -198,7 +198,7 @@ const std::array<LineLayout, kLineCount>& AllLines() { return kLayout; }
 const LineLayout& Layout(SettingLine line) {
     const int n = LineNumber(line);
     // A value outside the file (a gallery past the tenth) reads as a free line.
-    if (n < 0 || n >= kLineCount) return kLayout[static_cast<std::size_t>(LineNumber(SettingLine::Unused74))];
+    if (n < 0 || n >= kLineCount) return kLayout[static_cast<std::size_t>(LineNumber(SettingLine::Unused99))];
     return kLayout[static_cast<std::size_t>(n)];
 }
 

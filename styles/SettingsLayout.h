@@ -99,7 +99,7 @@ enum class SettingLine {
     SummaryTableBorderWidth = 71,
     SummaryTableCellPadding = 72,
     SummaryTableCellSpacing = 73,
-    Unused74 = 74,
+    VisitorExtras = 74,  // what today's pages offer visitors (VisitorExtras.h): no control of its own
     SummaryTableBackgroundPicture = 75,
     SummaryGalleryTitlesShown = 76,
     SummaryGalleryTitleFont = 77,

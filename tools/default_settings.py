@@ -88,6 +88,8 @@ VALUES = {
     "PictureStrips": "1",
     "StampCopyright": "0",
     "CopyrightDistance": "10",
+    # What the pages offer visitors; the photo's facts wait to be asked for.
+    "VisitorExtras": "download=1 zip=1 slideshow=1 seconds=5 scheme=follow facts=0 feed=1",
 }
 
 def settings_bytes():

@@ -366,9 +366,40 @@ NAMES = {
     418: "PlanMovedCount",
     419: "PlanMovedFrom",
     420: "ProgressHelp",
+    421: "SchemeLabel",
+    422: "SchemeLight",
+    423: "SchemeDark",
+    424: "SchemeFollow",
+    425: "FeedCaption",
+    426: "ArchiveCaption",
+    427: "DownloadCaption",
+    428: "SlideshowCaption",
+    429: "SlideSecondsLabel",
+    430: "PhotoFactsCaption",
+    431: "ExtrasNeedTodaysPages",
+    432: "DownloadWord",
+    433: "DownloadGalleryWord",
+    434: "PlayWord",
+    435: "PauseWord",
+    436: "CameraWord",
+    437: "LensWord",
+    438: "FocalLengthWord",
+    439: "ApertureWord",
+    440: "ExposureWord",
+    441: "IsoWord",
+    442: "DateTakenWord",
+    443: "FeedWord",
+    444: "SortByDateCommand",
+    445: "SortedCount",
+    446: "NoDatesFound",
+    447: "WebAddressHelp",
+    448: "MegabytesUnit",
+    449: "KilobytesUnit",
+    450: "SortHelp",
+    451: "PictureFactsWord",
 }
 
-LAST = 420  # the language files' last line; numbers not in NAMES are empty lines
+LAST = 451  # the language files' last line; numbers not in NAMES are empty lines
 
 
 class LanguageTableError(Exception):

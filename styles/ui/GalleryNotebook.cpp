@@ -74,6 +74,9 @@ void GalleryNotebook::MakeExtrasTab() {
     page.Row({page.Label(TextId::BottomHtmlLabel),
               page.Beside({EditGTempBas = page.Edit("EditGTempBas"), BitGTempB = page.Chooser("BitGTempB")})});
     page.Note(TextId::HtmlPathNote);
+
+    CheckGArchive = page.Check("CheckGArchive", TextId::ArchiveCaption);
+    page.Note(TextId::ExtrasNeedTodaysPages);
 }
 
 }  // namespace palimora

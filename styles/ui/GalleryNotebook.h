@@ -61,6 +61,7 @@ public:
     QPushButton* BitGTempH = nullptr;
     QLineEdit* EditGTempBas = nullptr;
     QPushButton* BitGTempB = nullptr;
+    QCheckBox* CheckGArchive = nullptr;  // the gallery as one ZIP (the visitor extras line)
 
 private:
     void MakePagesTab();

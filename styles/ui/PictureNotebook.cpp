@@ -111,6 +111,13 @@ void PictureNotebook::MakeExtrasTab() {
                                                                   BitCopyRight = page.Chooser("BitCopyRight")})});
     page.Row({page.Label(TextId::PositionLabel), ComboIPosCopyRight = page.List("ComboIPosCopyRight")});
     page.Row({page.Label(TextId::EdgeDistanceLabel), SpinICopyRight = page.Spin("SpinICopyRight")});
+
+    CheckIDownload = page.Check("CheckIDownload", TextId::DownloadCaption);
+    CheckISlideshow = page.Check("CheckISlideshow", TextId::SlideshowCaption);
+    page.Row(
+        {page.Beside({page.Label(TextId::SlideSecondsLabel), SpinISlideSeconds = page.Spin("SpinISlideSeconds")})});
+    CheckIFacts = page.Check("CheckIFacts", TextId::PhotoFactsCaption);
+    page.Note(TextId::ExtrasNeedTodaysPages);
 }
 
 }  // namespace palimora

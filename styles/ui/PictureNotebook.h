@@ -91,6 +91,11 @@ public:
     QPushButton* BitCopyRight = nullptr;
     QComboBox* ComboIPosCopyRight = nullptr;
     QSpinBox* SpinICopyRight = nullptr;
+    // What today's pages offer visitors (the visitor extras line).
+    QCheckBox* CheckIDownload = nullptr;
+    QCheckBox* CheckISlideshow = nullptr;
+    QSpinBox* SpinISlideSeconds = nullptr;
+    QCheckBox* CheckIFacts = nullptr;
 
 private:
     void MakePagesTab();

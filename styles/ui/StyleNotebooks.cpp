@@ -11,6 +11,7 @@
 #include "styles/ProjectSettings.h"
 #include "styles/ui/BindingContext.h"
 #include "styles/ui/ColourBox.h"
+#include "styles/ui/ExtrasBinder.h"
 #include "styles/ui/FileChoosers.h"
 #include "styles/ui/GalleryNotebook.h"
 #include "styles/ui/PictureNotebook.h"
@@ -100,6 +101,12 @@ void StyleNotebooks::Bind() {
         if (layout.kind == Kind::Free) continue;
         binders_.push_back(MakeBinder(LineNumber(layout.line)));
     }
+    auto extras = std::make_unique<ExtrasBinder>(
+        *context_, ExtrasBinder::Controls{TabbedIHTML->CheckIDownload, TabbedGHTML->CheckGArchive,
+                                          TabbedIHTML->CheckISlideshow, TabbedIHTML->SpinISlideSeconds,
+                                          Tabbedhtml->ComboSScheme, TabbedIHTML->CheckIFacts, Tabbedhtml->CheckSFeed});
+    extras_ = extras.get();
+    binders_.push_back(std::move(extras));
     for (const TemplateList& list : kTemplateLists) {
         TemplateBinderOf(list.page).OnChosen(
             [this, page = list.page](const std::string& item) { CopyTemplate(page, item); });
@@ -233,6 +240,7 @@ void StyleNotebooks::ApplyLanguage() {
     TabbedGHTML->ApplyLanguage(language_);
     TabbedIHTML->ApplyLanguage(language_);
     mode_->Show(mode_->Mode());
+    extras_->ApplyLanguage();
 }
 
 void StyleNotebooks::CopyTemplate(PageKind page, const std::string& item) {

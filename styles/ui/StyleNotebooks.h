@@ -18,6 +18,7 @@ class GalleryNotebook;
 class Language;
 class ListBinder;
 class ModeBinder;
+class ExtrasBinder;
 class PictureNotebook;
 class ProgramFolder;
 class PictureTextIndex;
@@ -99,6 +100,7 @@ private:
     std::unique_ptr<BindingContext> context_;
     std::vector<std::unique_ptr<SettingBinder>> binders_;
     ModeBinder* mode_ = nullptr;
+    ExtrasBinder* extras_ = nullptr;
     std::unique_ptr<FileChoosers> fileChoosers_;
 };
 

@@ -109,6 +109,8 @@ void SummaryNotebook::MakeExtrasTab() {
     page.Note(TextId::HtmlPathNote);
     CheckSModern = page.Check("CheckSModern", TextId::TodaysBrowsersCaption);
     page.Row({page.Label(TextId::SiteLanguageLabel), ComboSLangue = page.List("ComboSLangue")});
+    page.Row({page.Label(TextId::SchemeLabel), ComboSScheme = page.List("ComboSScheme")});
+    CheckSFeed = page.Check("CheckSFeed", TextId::FeedCaption);
 }
 
 }  // namespace palimora

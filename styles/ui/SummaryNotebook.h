@@ -76,6 +76,8 @@ public:
     QCheckBox* CheckSAcc = nullptr;
     QCheckBox* CheckSModern = nullptr;  // pages for today's browsers
     QComboBox* ComboSLangue = nullptr;  // the site's language
+    QComboBox* ComboSScheme = nullptr;  // light, dark or the visitor's choice (the visitor extras line)
+    QCheckBox* CheckSFeed = nullptr;
     QLineEdit* EditSAccTit = nullptr;
     QLineEdit* EditSAccLie = nullptr;
     QLineEdit* EditSAccImg = nullptr;

@@ -185,5 +185,25 @@ TEST_F(ProjectSettingsTest, ShippedDefaultsHoldAValueOfTheRightKindOnEveryLine) 
     }
 }
 
+TEST(VisitorExtras, AnOldProjectHasEveryExtraOffAndANewOneTheMarkedOnes) {
+    EXPECT_EQ(VisitorExtras::Read(""), VisitorExtras());
+    const VisitorExtras fresh = VisitorExtras::ForNewProjects();
+    EXPECT_EQ(VisitorExtras::Read(fresh.Write()), fresh);
+    EXPECT_TRUE(fresh.originalDownload && fresh.galleryArchive && fresh.slideshow && fresh.feed);
+    EXPECT_FALSE(fresh.photoFacts);
+    EXPECT_EQ(fresh.scheme, ColourScheme::FollowVisitor);
+}
+
+TEST(VisitorExtras, OddWordsLeaveTheirExtraAsAnEmptyLineHasIt) {
+    const VisitorExtras read = VisitorExtras::Read("download=yes zip=1 seconds=999 scheme=purple facts feed=1 x=1");
+    EXPECT_FALSE(read.originalDownload);
+    EXPECT_TRUE(read.galleryArchive);
+    EXPECT_EQ(read.slideSeconds, VisitorExtras::kSlideSecondsMaximum);
+    EXPECT_EQ(read.scheme, ColourScheme::Light);
+    EXPECT_FALSE(read.photoFacts);
+    EXPECT_TRUE(read.feed);
+    EXPECT_EQ(VisitorExtras::Read("seconds=abc").slideSeconds, VisitorExtras::kSlideSecondsDefault);
+}
+
 }  // namespace
 }  // namespace palimora
