@@ -232,8 +232,9 @@ std::vector<bool> Run::WritePages(const std::vector<std::string>& names, const G
     Check();
 
     const bool galleriesOn = s_.settings.Check(SettingLine::MakeGalleries);
-    // For today's browsers a gallery past a page's capacity goes on over further pages.
-    context_.galleryContinues = s_.settings.Check(SettingLine::TodaysBrowsers);
+    // A gallery past a page's capacity goes on over further pages, so that
+    // every picture has its thumbnail on one of them.
+    context_.galleryContinues = true;
     for (int k = 1; k <= kMaxGalleries; ++k) {
         progress_.Step();
         Check();
