@@ -224,7 +224,8 @@ void PageWriter::WriteSettingsStyleSheet(PageLines& page, PageKind kind, int bod
     // Written as designed, a page has none (a sample written for today's browsers before loses it).
     TodaysPageHead::PutSettingsStyleSheet(
         page, body,
-        Markup().ForTodaysBrowsers() ? TodaysPageHead::SettingsStyleSheet(AppearanceOf(kind), sources_.language)
+        Markup().ForTodaysBrowsers() ? TodaysPageHead::SettingsStyleSheet(AppearanceOf(kind), sources_.language,
+                                                                             sources_.settings.Extras().scheme)
                                      : std::string());
 }
 

@@ -47,6 +47,21 @@ std::vector<std::string> SharingTags(const std::string& titleLine, const HeadFac
     return tags;
 }
 
+std::string DarkVariant(ColourScheme scheme) {
+    if (scheme == ColourScheme::Light) return {};
+    // Text, links and frames light on a dark ground, at least 7 : 1 each;
+    // every colour the settings give (the background pictures too) gives way.
+    const std::string rules =
+        ":root { color-scheme: dark; } "
+        "body, table.frame { background: #16181d !important; color: #e8e6e3 !important; } "
+        "body [style*=\"color\"] { color: #e8e6e3 !important; } "
+        "a:link, a:visited, a:active, a [style*=\"color\"] { color: #9cc7ff !important; } "
+        "table.frame, table.frame > * > tr > td, td img { border-color: #454b57 !important; } "
+        ".head, .nav a { border-color: rgba(255,255,255,.22) !important; } "
+        ".foot { opacity: .85 !important; }";
+    return scheme == ColourScheme::Dark ? " " + rules : " @media (prefers-color-scheme: dark) { " + rules + " }";
+}
+
 }  // namespace
 
 void TodaysPageHead::Write(PageLines& page, int title, const HeadFacts& facts) {
@@ -74,7 +89,9 @@ void TodaysPageHead::Write(PageLines& page, int title, const HeadFacts& facts) {
     page.InsertLines(title + 1, head);
 }
 
-std::string TodaysPageHead::SettingsStyleSheet(const PageAppearance& look, const Language& language) {
+
+std::string TodaysPageHead::SettingsStyleSheet(const PageAppearance& look, const Language& language,
+                                               ColourScheme scheme) {
     std::string css = kStyleSheetStart;
     css += "body { " + CssBackground(look.backgroundColour, look.backgroundPicture) + " } ";
     css += "a:link, a:visited, a:active { color: " + HtmlColour(look.linkColour) + "; } ";
@@ -88,7 +105,7 @@ std::string TodaysPageHead::SettingsStyleSheet(const PageAppearance& look, const
     if (alignment == "right") css += " margin-left: auto;";
     css += " } " + table + " > * > tr > td { padding: " + CssPixels(look.tableCellPadding) + ";";
     if (look.tableBorder > 0) css += " border: " + CssBorder(1, look.tableBorderColour) + ";";
-    return css + " }</style>";
+    return css + " }" + DarkVariant(scheme) + "</style>";
 }
 
 bool TodaysPageHead::IsSettingsStyleSheet(const std::string& line) { return line.rfind(kStyleSheetStart, 0) == 0; }

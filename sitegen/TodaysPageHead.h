@@ -2,6 +2,7 @@
 
 #include "sitegen/PageLines.h"
 #include "sitegen/PageMarkup.h"
+#include "styles/VisitorExtras.h"
 
 #include <string>
 
@@ -31,7 +32,11 @@ public:
     // `title`: the line of the page's <title>.
     static void Write(PageLines& page, int title, const HeadFacts& facts);
 
-    static std::string SettingsStyleSheet(const PageAppearance& appearance, const Language& language);
+    // With the dark variant of the look: unless `scheme` keeps the page
+    // light, the settings' colours give way to dark ones, always or when the
+    // visitor's system asks for them.
+    static std::string SettingsStyleSheet(const PageAppearance& appearance, const Language& language,
+                                          ColourScheme scheme);
     static bool IsSettingsStyleSheet(const std::string& line);
     // Puts `sheet` at the end of the head, in place of one written before
     // (a preview sample is written again in place); an empty `sheet` takes
