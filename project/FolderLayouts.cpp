@@ -29,6 +29,10 @@ std::string GalleryPage(int gallery, int part) {
 std::string PicturePage(int gallery, std::string_view pictureBase) {
     return "g" + std::to_string(gallery) + "-" + std::string(pictureBase) + ".htm";
 }
+std::string GalleryArchiveName(int gallery) { return "Gal" + std::to_string(gallery) + ".zip"; }
+std::string OriginalPicture(std::string_view name, bool shownAsGiven) {
+    return std::string(shownAsGiven ? project_layout::kPicturesFolder : kDownloadFolder) + "/" + std::string(name);
+}
 std::string ThumbnailName(std::string_view pictureBase) { return "tn-" + std::string(pictureBase) + ".jpg"; }
 std::string SummaryThumbnailName(std::string_view pictureBase) { return "tns-" + std::string(pictureBase) + ".jpg"; }
 std::string DoubleSizeName(std::string_view thumbnailName) {

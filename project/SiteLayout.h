@@ -16,6 +16,7 @@
 //                              images/ then keeps the user's photos as given,
 //                              and is never published
 //   param/                     the files the settings name (backgrounds, buttons, headers)
+//   orig_images/               what visitors download: pictures as given, galleries as ZIPs
 // While pages are designed, the sample pages of the program folder stand in
 // for them (ProgramFolder::kSummarySample and its neighbours).
 namespace palimora::site_layout {
@@ -32,6 +33,10 @@ inline constexpr const char* kShapedFolder = "web_images";
 // The browsing script of pages for today's browsers: models/ of the program
 // folder ships it, param/ of a built site holds it.
 inline constexpr const char* kBrowsingScript = "browse.js";
+// What visitors download from pages for today's browsers: the pictures as
+// the user gave them, when the site does not show them so, and each
+// gallery as one ZIP.
+inline constexpr const char* kDownloadFolder = "orig_images";
 // The site's icon, in param/, made from its first picture.
 inline constexpr const char* kFavicon = "favicon.jpg";
 
@@ -52,5 +57,11 @@ std::string ShapedName(std::string_view name);
 bool IsPageName(std::string_view name);
 // A thumbnail's twice-as-sharp copy: "tn-<base>-2x.jpg" beside "tn-<base>.jpg".
 std::string DoubleSizeName(std::string_view thumbnailName);
+// Gallery k's ZIP in kDownloadFolder: "Gal<k>.zip".
+std::string GalleryArchiveName(int gallery);
+// Where a page links picture `name` as the user gave it: its own file when
+// the site shows the pictures as they are (`shownAsGiven`), else its copy
+// in kDownloadFolder.
+std::string OriginalPicture(std::string_view name, bool shownAsGiven);
 
 }  // namespace palimora::site_layout

@@ -39,7 +39,7 @@ std::vector<std::string> ExtraFolderNames(const std::string& pictureFolder) {
     std::vector<std::string> names;
     for (const char* name :
          {site_layout::kParamFolder, site_layout::kThumbnailFolder, site_layout::kSummaryThumbnailFolder,
-          site_layout::kPhoneFolder, site_layout::kShapedFolder}) {
+          site_layout::kPhoneFolder, site_layout::kShapedFolder, site_layout::kDownloadFolder}) {
         if (name != pictureFolder) names.emplace_back(name);
     }
     return names;

@@ -60,6 +60,10 @@ public:
                                                  const std::string& picture) const;
     // The picture's contents (HashOfFile's): as recorded when its file has
     // the size and stamp it had then, else read now; nothing when unreadable.
+    // Whether the picture was derived as its file now stands (so its private data is gone).
+    bool DerivedAsItStands(const std::filesystem::path& projectFolder, const std::string& picture) const {
+        return Unchanged(projectFolder, picture) != nullptr;
+    }
     std::optional<std::uint64_t> Contents(const std::filesystem::path& projectFolder, const std::string& picture) const;
 
 private:

@@ -3,6 +3,7 @@
 #include "styles/SettingsLayout.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,8 @@ struct Gallery {
 };
 
 using Galleries = std::array<Gallery, kMaxGalleries>;
+// The bytes of each gallery's ZIP for visitors, 0 for a gallery without one.
+using GalleryArchiveSizes = std::array<std::uintmax_t, kMaxGalleries>;
 
 Galleries ReadGalleries(const ProjectSettings& settings, const Language& language,
                         const std::vector<std::string>& pictureNames);

@@ -203,10 +203,11 @@ void PageWriter::WriteGalleryLinks(PageLines& page, const GalleryGrid& grid, int
     page.Put(p - 4, markup.CellOpen(grid.rowSpan));
     page.Put(p - 3, markup.AlignOpen(Item(L::GalleryTablePosition)));
     page.Put(p - 2, ThumbnailTitleOpen(markup));
-    page.Put(p, GalleryPartLinks() + (On(L::MakeSummary) ? LinkText(Word(TextId::SummaryWord),
-                                                                    context_.buildMode ? site_layout::kStartPage
-                                                                                       : ProgramFolder::kSummarySample)
-                                                         : std::string()));
+    page.Put(p, GalleryArchiveLink() + GalleryPartLinks() +
+                    (On(L::MakeSummary)
+                         ? LinkText(Word(TextId::SummaryWord),
+                                    context_.buildMode ? site_layout::kStartPage : ProgramFolder::kSummarySample)
+                         : std::string()));
     for (int g = 1; g <= kMaxGalleries; ++g) {
         const int y = Find(page, "TITREGALERIE" + std::to_string(g), p);
         p = y + 1;

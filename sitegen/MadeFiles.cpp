@@ -40,8 +40,9 @@ void RemoveUnmade(const fs::path& folder, const MadeFiles& made, bool pagesOnly)
 
 void RemoveFilesNotMade(const fs::path& projectFolder, const MadeFiles& made) {
     RemoveUnmade(projectFolder, made, true);
-    for (const char* folder : {site_layout::kThumbnailFolder, site_layout::kSummaryThumbnailFolder,
-                               site_layout::kPhoneFolder, site_layout::kStripFolder, site_layout::kShapedFolder}) {
+    for (const char* folder :
+         {site_layout::kThumbnailFolder, site_layout::kSummaryThumbnailFolder, site_layout::kPhoneFolder,
+          site_layout::kStripFolder, site_layout::kShapedFolder, site_layout::kDownloadFolder}) {
         RemoveUnmade(projectFolder / folder, made, false);
     }
 }

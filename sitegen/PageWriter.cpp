@@ -72,6 +72,7 @@ PageWriter::PageWriter(PageSources sources, BuildContext& context, UserDialogs& 
         LanguageCodeOfChoice(sources_.folder, sources_.settings.Lines().Line(SettingLine::SiteLanguage));
     if (!site.empty() && site != pageLanguage_.Code()) pageLanguage_.LoadForPages(sources_.folder, site);
     shapedPictures_ = ShowsShapedPictures(sources_.settings, sources_.language, sources_.projectName);
+    shownAsGiven_ = !shapedPictures_ && Num(SettingLine::PictureStrips) == 1;
     if (context.buildMode) {
         webAddress_ = SavedWebAddress(ProjectFolder());
         if (!webAddress_.empty() && webAddress_.back() != '/') webAddress_ += '/';
@@ -224,9 +225,9 @@ void PageWriter::WriteSettingsStyleSheet(PageLines& page, PageKind kind, int bod
     // Written as designed, a page has none (a sample written for today's browsers before loses it).
     TodaysPageHead::PutSettingsStyleSheet(
         page, body,
-        Markup().ForTodaysBrowsers() ? TodaysPageHead::SettingsStyleSheet(AppearanceOf(kind), sources_.language,
-                                                                             sources_.settings.Extras().scheme)
-                                     : std::string());
+        Markup().ForTodaysBrowsers()
+            ? TodaysPageHead::SettingsStyleSheet(AppearanceOf(kind), sources_.language, sources_.settings.Extras())
+            : std::string());
 }
 
 std::string PageWriter::TableOpen(PageKind kind) const {

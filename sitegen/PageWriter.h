@@ -3,6 +3,7 @@
 #include "lang/Language.h"
 #include "sitegen/BuildContext.h"
 #include "sitegen/Fragments.h"
+#include "sitegen/Galleries.h"
 #include "sitegen/MadeFiles.h"
 #include "sitegen/Markers.h"
 #include "sitegen/PageLines.h"
@@ -36,11 +37,14 @@ struct PageSources {
     ShownSizesByName shownSizes;              // a build's: the sizes its pages show the pictures at
     std::vector<std::string> samplePictures;  // the preview's: what its samples show (PreparePreviewPictures)
     MadeFiles* madeFiles = nullptr;           // a build's: told of every file the pages make
+    GalleryArchiveSizes archiveSizes{};       // a build's: the bytes of each gallery's ZIP, 0 for none
 };
 
 // Writes the three kinds of page from the working templates (blanksom.htm,
 // blankgal.htm, blankimg.htm in the program folder): the same writers make
 // the real site (context.buildMode) and the preview samples.
+struct PhotoFacts;
+
 class PageWriter {
 public:
     PageWriter(PageSources sources, BuildContext& context, UserDialogs& dialogs);
@@ -187,6 +191,13 @@ private:
     int FirstEntryOfPart() const;
     // The links to the other pages of a gallery that continues, current page unlinked.
     std::string GalleryPartLinks() const;
+    // What today's pages of a build offer visitors (VisitorExtrasMarkup.cpp):
+    // under a picture its facts, the play button and its download; on a
+    // gallery page the link to its ZIP. Empty where nothing is offered.
+    bool OffersExtras() const;
+    std::string PictureExtras() const;
+    std::string FactsList(const PhotoFacts& facts) const;
+    std::string GalleryArchiveLink() const;
     std::string GalleryPictureName(int j) const;
     std::string GalleryPicturePage(int j) const;
     // The empty cells in front of a last row that is `missing` entries
@@ -201,6 +212,7 @@ private:
     std::string webAddress_;       // a build's: where the site is published, ending in "/"; empty when not known
     bool favicon_ = false;         // a build's: param holds the site's icon
     bool shapedPictures_ = false;  // the site shows its pictures from web_images
+    bool shownAsGiven_ = false;    // the site shows its pictures as the user gave them (images/)
     mutable std::unordered_map<std::string, std::string> fileSizes_;  // ShownSizeOfFile's, by reference
     // The working templates' lines, read once a writer: a build writes them before its pages.
     mutable std::unordered_map<std::string, std::vector<std::string>> templates_;

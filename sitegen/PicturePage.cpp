@@ -163,9 +163,10 @@ void PageWriter::WriteComment(PageLines& page) const {
             }
         }
         page.Put(a + 6, markup.TextClose(Item(L::CommentStyle), true));
-        page.Put(a + 7, markup.BlockClose());
+        page.Put(a + 7, markup.BlockClose() + PictureExtras());
     } else {
         ClearLines(page, a + 1, Find(page, "FINCOMMENTAIRE", a + 1) - 1);
+        page.Put(a + 1, PictureExtras());
     }
     markers_.ClearSignature(page);
 }

@@ -8,9 +8,11 @@
 #include "common/FolderFiles.h"
 #include "common/OrderedWork.h"
 #include "common/ProgramFolder.h"
+#include "common/TextLines.h"
 #include "common/UserDialogs.h"
 #include "imaging/ImageError.h"
 #include "imaging/PictureReader.h"
+#include "imaging/PrivateMetadata.h"
 #include "lang/ErrorMessages.h"
 #include "lang/Language.h"
 #include "lang/LanguageChoice.h"
@@ -31,6 +33,7 @@
 #include "sitegen/PicturePages.h"
 #include "sitegen/ShapedPictures.h"
 #include "sitegen/ShownSizes.h"
+#include "sitegen/SiteDownloads.h"
 #include "styles/ProjectSettings.h"
 #include "styles/SampleTemplates.h"
 #include "styles/SettingsLayout.h"
@@ -58,6 +61,18 @@ constexpr SettingLine kFileSettings[] = {SettingLine::PicturePageBackgroundPictu
                                          SettingLine::HomePicture};
 
 struct Cancelled {};
+
+// The browsing script as visitors download it: without its comment lines
+// and indentation, which are for whoever reads the source.
+std::string ScriptForVisitors(const std::string& source) {
+    std::string script;
+    for (const std::string& line : SplitLines(source)) {
+        const std::size_t first = line.find_first_not_of(" \t");
+        if (first == std::string::npos || line.compare(first, 2, "//") == 0) continue;
+        script += line.substr(first) + "\n";
+    }
+    return script;
+}
 
 constexpr std::size_t kPicturesAhead = 32;
 constexpr std::size_t kPagesAhead = 64;
@@ -102,7 +117,10 @@ private:
     ConversionSettings Conversion(const Galleries& galleries) const;
     // The summary, gallery and picture pages; which pictures are on a page.
     std::vector<bool> WritePages(const std::vector<std::string>& names, const Galleries& galleries,
-                                 ShownSizesByName shownSizes);
+                                 ShownSizesByName shownSizes, const GalleryArchiveSizes& archiveSizes);
+    // What visitors download: the pictures as given and the galleries' ZIPs.
+    GalleryArchiveSizes MakeDownloads(const std::vector<std::string>& names, const Galleries& galleries,
+                                      const ConversionSettings& conversion) const;
     // The pictures' derived files, on every core, written in list order; a
     // picture whose files are as the record describes them is left as it is.
     void DerivePictures(const std::vector<std::string>& names, ConversionSettings conversion,
@@ -149,7 +167,7 @@ void Run::InstallBrowsingScript() const {
     fs::create_directories(target.parent_path(), error);
     try {
         if (error) FailOnFile(Failure::CannotWrite, target.parent_path());
-        CopyFileIfChanged(source, target);
+        WriteFileIfChanged(target, ScriptForVisitors(ReadFileBytes(source)));
         made_.Add(target);
     } catch (const PalimoraError&) {
         // The pages work without it: the keys and swipes are all it adds.
@@ -220,12 +238,36 @@ ConversionSettings Run::Conversion(const Galleries& galleries) const {
     return conversion;
 }
 
+GalleryArchiveSizes Run::MakeDownloads(const std::vector<std::string>& names, const Galleries& galleries,
+                                       const ConversionSettings& conversion) const {
+    const VisitorExtras extras = s_.settings.Extras();
+    if (!extras.originalDownload && !extras.galleryArchive) return {};
+    // What visitors download must be as clean as what the site shows: a
+    // picture not derived since it changed loses its private data first
+    // (its conversion would, after the downloads are made).
+    for (const std::string& name : names) {
+        if (!IsJpegName(name) || record_.DerivedAsItStands(project_, name)) continue;
+        try {
+            RemovePrivateData(project_layout::PicturesFolder(project_) / name);
+        } catch (const ImageError&) {
+            // Its conversion tells the user of a picture that cannot be read.
+        }
+    }
+    SiteDownloads downloads{project_,
+                            names,
+                            extras.originalDownload,
+                            extras.galleryArchive,
+                            !conversion.shaped && conversion.strips == 1,
+                            [this](const std::string& name) { return record_.Contents(project_, name).value_or(0); }};
+    return downloads.Make(galleries, made_);
+}
+
 std::vector<bool> Run::WritePages(const std::vector<std::string>& names, const Galleries& galleries,
-                                  ShownSizesByName shownSizes) {
+                                  ShownSizesByName shownSizes, const GalleryArchiveSizes& archiveSizes) {
     const int pictureCount = static_cast<int>(names.size());
     const PictureTextIndex texts(s_.texts);  // every page's titles and comments, from one reading
     const PageSources pageSources{s_.folder, s_.projectName,        s_.language, s_.settings, texts,
-                                  names,     std::move(shownSizes), {},          &made_};
+                                  names,     std::move(shownSizes), {},          &made_,      archiveSizes};
     PageWriter writer(pageSources, context_, s_.dialogs);
     if (s_.settings.Check(SettingLine::MakeSummary)) writer.WriteSummaryPage();
     progress_.Step();
@@ -400,7 +442,7 @@ void Run::Execute() {
     for (const fs::path& folder :
          {project_, project_ / site_layout::kThumbnailFolder, project_ / site_layout::kSummaryThumbnailFolder,
           project_ / site_layout::kPhoneFolder, project_ / site_layout::kStripFolder,
-          project_ / site_layout::kShapedFolder}) {
+          project_ / site_layout::kShapedFolder, project_ / site_layout::kDownloadFolder}) {
         RemoveTemporaries(folder);  // a killed build's
     }
     Check();
@@ -431,7 +473,9 @@ void Run::Execute() {
                                     });
     }
     Check();
-    const std::vector<bool> onAPage = WritePages(names, galleries, std::move(shownSizes));
+    const GalleryArchiveSizes archiveSizes = MakeDownloads(names, galleries, conversion);
+    Check();
+    const std::vector<bool> onAPage = WritePages(names, galleries, std::move(shownSizes), archiveSizes);
     DerivePictures(names, conversion, onAPage);
     record_.KeepOnly(names);
     RemoveFilesNotMade();

@@ -62,6 +62,14 @@ std::string DarkVariant(ColourScheme scheme) {
     return scheme == ColourScheme::Dark ? " " + rules : " @media (prefers-color-scheme: dark) { " + rules + " }";
 }
 
+std::string ExtrasLayout(const VisitorExtras& extras) {
+    if (!extras.photoFacts && !extras.slideshow && !extras.originalDownload && !extras.galleryArchive) return {};
+    return " .facts { display: flex; flex-wrap: wrap; justify-content: center; gap: 2px 14px; margin: 10px 0 0;"
+           " font-size: .9em; } .facts div { display: flex; gap: 5px; } .facts dt { font-weight: bold; }"
+           " .facts dd { margin: 0; } .extras { margin: 10px 0 0; } .extras > * { margin: 0 6px; }"
+           " .play { font: inherit; padding: 3px 12px; cursor: pointer; }";
+}
+
 }  // namespace
 
 void TodaysPageHead::Write(PageLines& page, int title, const HeadFacts& facts) {
@@ -89,9 +97,8 @@ void TodaysPageHead::Write(PageLines& page, int title, const HeadFacts& facts) {
     page.InsertLines(title + 1, head);
 }
 
-
 std::string TodaysPageHead::SettingsStyleSheet(const PageAppearance& look, const Language& language,
-                                               ColourScheme scheme) {
+                                               const VisitorExtras& extras) {
     std::string css = kStyleSheetStart;
     css += "body { " + CssBackground(look.backgroundColour, look.backgroundPicture) + " } ";
     css += "a:link, a:visited, a:active { color: " + HtmlColour(look.linkColour) + "; } ";
@@ -105,7 +112,7 @@ std::string TodaysPageHead::SettingsStyleSheet(const PageAppearance& look, const
     if (alignment == "right") css += " margin-left: auto;";
     css += " } " + table + " > * > tr > td { padding: " + CssPixels(look.tableCellPadding) + ";";
     if (look.tableBorder > 0) css += " border: " + CssBorder(1, look.tableBorderColour) + ";";
-    return css + " }" + DarkVariant(scheme) + "</style>";
+    return css + " }" + ExtrasLayout(extras) + DarkVariant(extras.scheme) + "</style>";
 }
 
 bool TodaysPageHead::IsSettingsStyleSheet(const std::string& line) { return line.rfind(kStyleSheetStart, 0) == 0; }

@@ -32,11 +32,12 @@ public:
     // `title`: the line of the page's <title>.
     static void Write(PageLines& page, int title, const HeadFacts& facts);
 
-    // With the dark variant of the look: unless `scheme` keeps the page
-    // light, the settings' colours give way to dark ones, always or when the
-    // visitor's system asks for them.
+    // With what the extras need: unless their scheme keeps the page light,
+    // the dark variant of the look, where the settings' colours give way to
+    // dark ones, always or when the visitor's system asks for them; the
+    // layout of the photo's facts, the play button and the downloads.
     static std::string SettingsStyleSheet(const PageAppearance& appearance, const Language& language,
-                                          ColourScheme scheme);
+                                          const VisitorExtras& extras);
     static bool IsSettingsStyleSheet(const std::string& line);
     // Puts `sheet` at the end of the head, in place of one written before
     // (a preview sample is written again in place); an empty `sheet` takes

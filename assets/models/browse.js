@@ -23,8 +23,70 @@
       if (doc.fullscreenElement) return doc.exitFullscreen();
       if (shot && shot.requestFullscreen) shot.requestFullscreen().catch(function () {});
     }
+    // The next page is fetched ahead, with its picture, so that it shows at once.
+    function load(url) {
+      var p = fetch(url).then(function (r) { return r.text(); }).then(function (html) {
+        var page = new DOMParser().parseFromString(html, "text/html"), img = page.querySelector(".shot img, img[hspace]");
+        if (img) new Image().src = new URL(img.getAttribute("src"), url).href;
+        return page;
+      });
+      p.catch(function () {});
+      return p;
+    }
+    var ahead = next && window.fetch && load(next);
+    // The slideshow: the play button or the space bar goes on every few
+    // seconds, from page to page (in full screen, in place) until the last
+    // picture, another key, a tap or a click.
+    var play = doc.querySelector("button.play"), timer = 0, swapped = false, store = window.sessionStorage;
+    function stop() {
+      clearTimeout(timer);
+      timer = 0;
+      store.removeItem("slideshow");
+      if (play) play.textContent = play.dataset.play, play.setAttribute("aria-pressed", false);
+    }
+    function start() {
+      store.setItem("slideshow", 1);
+      play.textContent = play.dataset.stop;
+      play.setAttribute("aria-pressed", true);
+      timer = setTimeout(advance, play.dataset.seconds * 1000);
+    }
+    function advance() {
+      if (!next) return stop();
+      if (!doc.fullscreenElement || !ahead) return go(next);
+      ahead.then(function (page) {
+        var img = page.querySelector(".shot img"), mine = doc.querySelector(".shot img"), at = next;
+        if (!img || !mine || !timer) return;
+        mine.replaceWith(img);
+        if (img.animate && !matchMedia("(prefers-reduced-motion: reduce)").matches)
+          img.animate([{ opacity: 0 }, { opacity: 1 }], 400);
+        history.replaceState(null, "", at);
+        swapped = true;
+        var link = function (n) { var l = page.querySelector("link[rel=" + n + "]"); return l && new URL(l.getAttribute("href"), at).href; };
+        prev = link("prev");
+        next = link("next");
+        ahead = next && load(next);
+        timer = setTimeout(advance, play.dataset.seconds * 1000);
+      }, function () { go(next); });
+    }
+    if (play) {
+      play.dataset.play = play.textContent;
+      play.hidden = false;
+      play.onclick = function () { if (timer) stop(); else start(); };
+      if (store.getItem("slideshow")) start();
+    }
+    // Out of full screen, a page changed in place shows all of itself again.
+    doc.addEventListener("fullscreenchange", function () {
+      if (!doc.fullscreenElement && swapped) location.replace(location.href);
+    });
+    doc.addEventListener("pointerdown", function (e) { if (timer && e.target !== play) stop(); });
     doc.addEventListener("keydown", function (e) {
       if (typing(e)) return;
+      if (play && e.key === " ") {
+        e.preventDefault();
+        if (timer) stop(); else start();
+        return;
+      }
+      if (timer) stop();
       if (e.key === "ArrowLeft") go(prev);
       else if (e.key === "ArrowRight") go(next);
       else if (e.key === "f" || e.key === "F") fullScreen();
@@ -51,14 +113,6 @@
       swiped = true;
       go(dx < 0 ? next : prev);
     });
-    // The next picture is fetched ahead, so that it shows at once.
-    if (next && window.fetch && window.DOMParser) {
-      fetch(next).then(function (r) { return r.ok ? r.text() : ""; }).then(function (html) {
-        var page = new DOMParser().parseFromString(html, "text/html");
-        var img = page.querySelector(".shot img, img[hspace]");
-        if (img) new Image().src = new URL(img.getAttribute("src"), next).href;
-      }).catch(function () {});
-    }
     return;
   }
 

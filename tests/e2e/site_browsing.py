@@ -106,8 +106,8 @@ def main():
             server.shutdown()
             browser.close()
         script = site / "param" / "browse.js"
-        if not script.is_file() or script.stat().st_size >= 4096:
-            failures.append(f"the browsing script is missing or not under 4 KB: {script}")
+        if not script.is_file() or script.stat().st_size >= 6144:
+            failures.append(f"the browsing script is missing or not under 6 KB: {script}")
     return report(failures)
 
 

@@ -51,16 +51,16 @@ void DemoSitePublishTest::ExpectRenumberedPicturesRenamed(const FtpServer& serve
         const std::vector<fs::path> site = SiteFiles(photos);
         EXPECT_EQ(held, std::set<fs::path>(site.begin(), site.end()));
     };
-    EXPECT_EQ(publish().size(), 60u);  // pictures and thumbnails
+    EXPECT_EQ(publish().size(), 90u);  // pictures, thumbnails and the originals offered for download
 
     PictureList(photos).Delete({1});
     BuildSite(program.Path(), "Thirty");
     EXPECT_EQ(publish(), std::vector<std::string>{});
     serverHoldsTheSite();
-    // The plan shown beforehand said so: 28 pictures and their thumbnails renamed.
+    // The plan shown beforehand said so: 28 pictures, their thumbnails and originals renamed.
     EXPECT_EQ(std::count_if(progress.plan.begin(), progress.plan.end(),
                             [](const PlannedFile& file) { return !file.movedFrom.empty(); }),
-              56);
+              84);
 
     ASSERT_TRUE(PictureList(photos).Move(1, +1));
     BuildSite(program.Path(), "Thirty");

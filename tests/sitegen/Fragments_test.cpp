@@ -57,7 +57,7 @@ TEST_F(FragmentsTest, TodaysMarkupGivesTheSameLookInStyleThatCannotBeBrokenOutOf
     look.backgroundPicture = "./param/a\"b</style>.jpg";
     look.tableBorder = 2;
     look.tableAlignment = language.LangText(TextId::PositionCentred);
-    const std::string sheet = TodaysPageHead::SettingsStyleSheet(look, language, ColourScheme::Light);
+    const std::string sheet = TodaysPageHead::SettingsStyleSheet(look, language, VisitorExtras());
     EXPECT_TRUE(TodaysPageHead::IsSettingsStyleSheet(sheet));
     EXPECT_NE(sheet.find("url(\"./param/a\\\"b\\3C /style>.jpg\")"), std::string::npos) << sheet;
     EXPECT_EQ(sheet.find("</style>"), sheet.size() - 8) << "one end, its own";

@@ -179,6 +179,8 @@ TEST_F(ProjectSettingsTest, ShippedDefaultsHoldAValueOfTheRightKindOnEveryLine) 
             EXPECT_EQ(std::to_string(ReadNumber(defaults[line], layout)), defaults[line]) << line;
         } else if (layout.kind == Kind::Colour) {
             EXPECT_EQ(std::to_string(ReadColour(defaults[line], layout)), defaults[line]) << line;
+        } else if (layout.line == SettingLine::VisitorExtras) {
+            EXPECT_EQ(VisitorExtras::Read(defaults[line]), VisitorExtras::ForNewProjects());
         } else if (layout.kind == Kind::Free) {
             EXPECT_EQ(defaults[line], "") << line;
         }

@@ -107,8 +107,9 @@ std::vector<fs::path> SiteFiles(const fs::path& projectFolder, const std::string
     for (const auto& entry : fs::directory_iterator(projectFolder)) {
         if (entry.is_regular_file() && IsPage(entry.path())) files.push_back(entry.path().filename());
     }
-    for (const std::string& folder : {pictures, std::string("param"), std::string("tn_images"),
-                                      std::string("tns_images"), std::string("tel_images")}) {
+    for (const std::string& folder :
+         {pictures, std::string("param"), std::string("tn_images"), std::string("tns_images"),
+          std::string("tel_images"), std::string("orig_images")}) {
         if (!fs::is_directory(projectFolder / folder)) continue;
         for (const auto& entry : fs::directory_iterator(projectFolder / folder)) {
             if (entry.is_regular_file()) files.push_back(fs::path(folder) / entry.path().filename());
