@@ -192,10 +192,12 @@ private:
     // The links to the other pages of a gallery that continues, current page unlinked.
     std::string GalleryPartLinks() const;
     // What today's pages of a build offer visitors (VisitorExtrasMarkup.cpp):
-    // under a picture its facts, the play button and its download; on a
+    // under a picture its facts and its download, beside its buttons the
+    // slideshow's play button; on a
     // gallery page the link to its ZIP. Empty where nothing is offered.
     bool OffersExtras() const;
     std::string PictureExtras() const;
+    std::string PlayButton() const;
     std::string FactsList(const PhotoFacts& facts) const;
     std::string GalleryArchiveLink() const;
     std::string GalleryPictureName(int j) const;

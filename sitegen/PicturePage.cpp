@@ -30,6 +30,8 @@ bool PageWriter::WritePicturePage(int pictureNumber) {
     WriteComment(page);
     WriteButtons(page,
                  settings::ReadMode(sources_.settings.Lines().Line(L::ButtonMode)) == settings::ButtonMode::Pictures);
+    // Under the page's own content, so that the picture and its buttons still fit the window.
+    if (const std::string extras = PictureExtras(); !extras.empty()) page.Insert(Find(page, "TEMPLATEBAS", 0), extras);
     Finish(page, context_.currentPage, PageKind::Picture);
     return true;
 }
@@ -163,10 +165,9 @@ void PageWriter::WriteComment(PageLines& page) const {
             }
         }
         page.Put(a + 6, markup.TextClose(Item(L::CommentStyle), true));
-        page.Put(a + 7, markup.BlockClose() + PictureExtras());
+        page.Put(a + 7, markup.BlockClose());
     } else {
         ClearLines(page, a + 1, Find(page, "FINCOMMENTAIRE", a + 1) - 1);
-        page.Put(a + 1, PictureExtras());
     }
     markers_.ClearSignature(page);
 }
@@ -190,6 +191,7 @@ void PageWriter::WriteButtons(PageLines& page, bool pictures) const {
         return "<a href=\"" + target + "\"><img src=\"" + picture + "\"" + alt + ShownSizeOfFile(picture) + "></a>";
     };
     int searchFrom = 0;
+    std::string play = PlayButton();  // in the first row of buttons shown
     for (const auto& [marker, shownLine] :
          {std::pair{"BOUTHAUT", L::ButtonsAtTop}, std::pair{"BOUTBAS", L::ButtonsAtBottom}}) {
         const int d = Find(page, marker, searchFrom);
@@ -202,7 +204,8 @@ void PageWriter::WriteButtons(PageLines& page, bool pictures) const {
             page.Put(d + 4, button(L::ContentsButton, TextId::ContentsButton, gallery));
             page.Put(d + 5, button(L::NextButton, TextId::Next, next));
             page.Put(d + 6, pictures ? std::string() : markup.TextClose(Item(L::ButtonsStyle)));
-            page.Put(d + 7, markup.BlockClose());
+            page.Put(d + 7, play + markup.BlockClose());
+            play.clear();
         } else {
             const int e = Find(page, std::string("FIN") + marker, d + 1);
             ClearLines(page, d + 1, e - 1);

@@ -66,8 +66,10 @@ std::string ExtrasLayout(const VisitorExtras& extras) {
     if (!extras.photoFacts && !extras.slideshow && !extras.originalDownload && !extras.galleryArchive) return {};
     return " .facts { display: flex; flex-wrap: wrap; justify-content: center; gap: 2px 14px; margin: 10px 0 0;"
            " font-size: .9em; } .facts div { display: flex; gap: 5px; } .facts dt { font-weight: bold; }"
-           " .facts dd { margin: 0; } .extras { margin: 10px 0 0; } .extras > * { margin: 0 6px; }"
-           " .play { font: inherit; padding: 3px 12px; cursor: pointer; }";
+           " .facts dd { margin: 0; } .extras { margin: 10px 0 0; text-align: center; }"
+           " .play { font: inherit; color: inherit; background: none; border: 1px solid; border-radius: 4px;"
+           " padding: 1px 10px; margin: 0 4px; cursor: pointer; }"
+           " html:not([data-browse]) .play { visibility: hidden; }";
 }
 
 }  // namespace

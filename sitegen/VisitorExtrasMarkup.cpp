@@ -45,23 +45,25 @@ std::string PageWriter::PictureExtras() const {
     const fs::path original = project_layout::PicturesFolder(ProjectFolder()) / name;
     std::string html;
     if (extras.photoFacts) html += FactsList(FactsOf(original));
-    std::string actions;
-    if (extras.slideshow && !context_.nextPage.empty()) {
-        // Shown by the browsing script, which plays it; without scripts there is nothing to press.
-        actions += "<button type=\"button\" class=\"play\" hidden data-seconds=\"" +
-                   std::to_string(extras.slideSeconds) + "\" data-stop=\"" + HtmlText(Word(TextId::PauseWord)) + "\">" +
-                   HtmlText(Word(TextId::PlayWord)) + "</button>";
-    }
     std::error_code error;
     const std::uintmax_t bytes = fs::file_size(original, error);
     if (extras.originalDownload && !error) {
-        if (!actions.empty()) actions += " ";
-        actions += "<a class=\"download\" href=\"./" + site_layout::OriginalPicture(name, shownAsGiven_) +
-                   "\" download>" + HtmlText(Word(TextId::DownloadWord)) + " (" + SizeText(bytes, pageLanguage_) +
-                   ")</a>";
+        html += "<p><a class=\"download\" href=\"./" + site_layout::OriginalPicture(name, shownAsGiven_) +
+                "\" download>" + HtmlText(Word(TextId::DownloadWord)) + " (" + SizeText(bytes, pageLanguage_) +
+                ")</a></p>";
     }
-    if (!actions.empty()) html += "<p class=\"extras\">" + actions + "</p>";
-    return html;
+    return html.empty() ? html : "<div class=\"extras\">" + html + "</div>";
+}
+
+std::string PageWriter::PlayButton() const {
+    if (!OffersExtras() || context_.nextPage.empty()) return {};
+    const VisitorExtras extras = sources_.settings.Extras();
+    if (!extras.slideshow) return {};
+    // The browsing script plays it and makes it seen; until then it keeps its room, so nothing moves.
+    const std::string play = HtmlText(Word(TextId::PlayWord));
+    return " <button type=\"button\" class=\"play\" aria-pressed=\"false\" data-seconds=\"" +
+           std::to_string(extras.slideSeconds) + "\" data-play=\"" + play + "\" data-stop=\"" +
+           HtmlText(Word(TextId::PauseWord)) + "\" title=\"" + play + "\" aria-label=\"" + play + "\">&#9654;</button>";
 }
 
 std::string PageWriter::FactsList(const PhotoFacts& facts) const {

@@ -42,12 +42,16 @@
       clearTimeout(timer);
       timer = 0;
       store.removeItem("slideshow");
-      if (play) play.textContent = play.dataset.play, play.setAttribute("aria-pressed", false);
+      if (play) show(false);
+    }
+    function show(on) {
+      play.title = play.ariaLabel = play.dataset[on ? "stop" : "play"];
+      play.textContent = on ? "\u275A\u275A" : "\u25B6";
+      play.setAttribute("aria-pressed", on);
     }
     function start() {
       store.setItem("slideshow", 1);
-      play.textContent = play.dataset.stop;
-      play.setAttribute("aria-pressed", true);
+      show(true);
       timer = setTimeout(advance, play.dataset.seconds * 1000);
     }
     function advance() {
@@ -69,8 +73,6 @@
       }, function () { go(next); });
     }
     if (play) {
-      play.dataset.play = play.textContent;
-      play.hidden = false;
       play.onclick = function () { if (timer) stop(); else start(); };
       if (store.getItem("slideshow")) start();
     }
