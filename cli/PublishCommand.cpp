@@ -11,6 +11,7 @@
 #include "common/Error.h"
 #include "lang/Language.h"
 #include "lang/TextId.h"
+#include "project/SiteAddress.h"
 #include "publish/PasswordStore.h"
 #include "publish/PlanText.h"
 #include "publish/PublishRun.h"
@@ -98,6 +99,21 @@ std::optional<std::string> Password(const PublishOptions& options, Terminal& ter
     return terminal.ReadLine(Utf8FromCp1252(language.LangText(TextId::PasswordLabel) + " ").Bytes(), true);
 }
 
+// Keeps the site's web address with the project, as the window does; the
+// pages name it from their next build on. False when it cannot be written.
+bool KeepWebAddress(const std::filesystem::path& projectFolder, const std::string& address, const Language& language,
+                    std::ostream& messages) {
+    if (SavedWebAddress(projectFolder) == address) return true;
+    try {
+        SaveWebAddress(projectFolder, address);
+    } catch (const PalimoraError& error) {
+        Tell(messages, error.UserMessage());
+        return false;
+    }
+    Tell(messages, language.LangText(TextId::WebAddressKept), address);
+    return true;
+}
+
 }  // namespace
 
 int PublishCommand(const ProgramFolder& program, const std::vector<std::string>& arguments, std::ostream& messages,
@@ -121,6 +137,10 @@ int PublishCommand(const ProgramFolder& program, const std::vector<std::string>&
     }
     const auto lock = TakeProgramFolder(program, language, messages);
     if (!lock) return kExitFolderInUse;
+    if (!options->webAddress.empty() && !KeepWebAddress(project->folder.Project(project->projectName),
+                                                         options->webAddress, language, messages)) {
+        return kExitFailed;
+    }
     const std::optional<std::string> password = Password(*options, terminal, language);
     if (!password) {
         Tell(messages, language.LangText(TextId::NoPasswordGiven));

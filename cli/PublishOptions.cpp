@@ -1,5 +1,7 @@
 #include "cli/PublishOptions.h"
 
+#include "project/SiteAddress.h"
+
 #include <charconv>
 
 namespace palimora {
@@ -73,6 +75,12 @@ std::optional<PublishOptions> ParsePublishOptions(const std::vector<std::string>
                 return std::nullopt;
             }
             options.timeoutSeconds = *seconds;
+        } else if (argument == "--web-address") {
+            options.webAddress = WebAddressAnswered(value);
+            if (options.webAddress.empty()) {
+                problem = {TextId::WebAddressInvalid, value};
+                return std::nullopt;
+            }
         } else if (argument == "--trust-fingerprint") {
             options.trustFingerprint = value;
         } else if (argument == "--replace") {

@@ -21,6 +21,7 @@ struct PublishOptions {
     int timeoutSeconds = 60;
     std::string trustFingerprint;  // a certificate or host key taken though it does not verify
     bool allowPlain = false;       // --allow-plain: plain FTP to a bare host whose server offers no TLS
+    std::string webAddress;        // --web-address: where the site is seen, made whole; empty when not given
 };
 
 // Why arguments cannot be used: a language text and the argument concerned.

@@ -32,9 +32,9 @@ const CommandText kCommands[] = {
      "publish",
      "publish PROJECT --host H --user U [--port N] [--folder PATH]\n"
      "                    [--replace ask|all|none|changed] [--delete] [--timeout S] [--trust-fingerprint SHA256]\n"
-     "                    [--allow-plain] [--quiet | --progress=json]",
+     "                    [--allow-plain] [--web-address URL] [--quiet | --progress=json]",
      {TextId::PublishHelp, TextId::PublishPasswordHelp, TextId::PublishReplaceHelp, TextId::PublishDeleteHelp,
-      TextId::PublishSecurityHelp, TextId::PublishKeysHelp, TextId::ProgressHelp}},
+      TextId::PublishSecurityHelp, TextId::PublishKeysHelp, TextId::WebAddressHelp, TextId::ProgressHelp}},
 };
 
 const CommandText& TextOf(CliCommand command) {

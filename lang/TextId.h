@@ -392,10 +392,12 @@ enum class TextId {
     KilobytesUnit = 449,
     SortHelp = 450,
     PictureFactsWord = 451,
+    WebAddressInvalid = 452,
+    WebAddressKept = 453,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 382> kAllTextIds{{
+inline constexpr std::array<TextId, 384> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -778,9 +780,11 @@ inline constexpr std::array<TextId, 382> kAllTextIds{{
     TextId::KilobytesUnit,
     TextId::SortHelp,
     TextId::PictureFactsWord,
+    TextId::WebAddressInvalid,
+    TextId::WebAddressKept,
 }};
 
-inline constexpr int kLanguageFileLines = 452;
+inline constexpr int kLanguageFileLines = 454;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

@@ -44,7 +44,7 @@ void Forget(const fs::path& projectFolder) {
 void Record(const fs::path& projectFolder) {
     std::set<std::string> files;
     for (const std::string& name : FileNames(projectFolder))
-        if (site_layout::IsPageName(name)) files.insert(name);
+        if (site_layout::IsSiteFileAtTop(name)) files.insert(name);
     for (const std::string folder : kProjectSubfolders) {
         if (folder == project_layout::kTextsFolder) continue;  // the project's, not the site's
         for (const std::string& name : FileNames(projectFolder / folder)) files.insert(folder + "/" + name);

@@ -44,6 +44,7 @@ bool IsPageName(std::string_view name) {
     const std::string extension = LowerExtensionOf(name);
     return extension == ".htm" || extension == ".html";
 }
+bool IsSiteFileAtTop(std::string_view name) { return IsPageName(name) || name == kFeed; }
 std::string ShapedName(std::string_view name) {
     if (!IsJpegName(name)) return std::string(name);
     return std::string(name.substr(0, name.size() - ExtensionOf(name).size())) + ".jpg";

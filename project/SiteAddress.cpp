@@ -37,4 +37,14 @@ void SaveWebAddress(const fs::path& projectFolder, const std::string& address) {
     WriteFileAtomically(WebAddressFile(projectFolder), address + "\n", Durability::Flushed);
 }
 
+std::string WebAddressAnswered(std::string answer) {
+    while (!answer.empty() && answer.back() == ' ') answer.pop_back();
+    while (!answer.empty() && answer.front() == ' ') answer.erase(0, 1);
+    if (answer.find_first_of(" \t\r\n\"'<>") != std::string::npos) return {};
+    if (answer.empty()) return answer;
+    if (!answer.starts_with("http://") && !answer.starts_with("https://")) answer = "http://" + answer;
+    if (!answer.ends_with("/")) answer += "/";
+    return answer;
+}
+
 }  // namespace palimora

@@ -13,4 +13,9 @@ inline constexpr const char* kPublicationFolderName = ".published";
 std::string SavedWebAddress(const std::filesystem::path& projectFolder);
 void SaveWebAddress(const std::filesystem::path& projectFolder, const std::string& address);
 
+// A web address as the user typed it, made whole: blanks around it dropped,
+// "http://" before a bare host, "/" at its end. Empty for an empty answer,
+// or one with blanks, quotes or angle brackets inside, which no address holds.
+std::string WebAddressAnswered(std::string answer);
+
 }  // namespace palimora

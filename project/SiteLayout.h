@@ -6,6 +6,7 @@
 
 // The files of a site built into a project folder:
 //   index.html                 the summary page
+//   feed.xml                   the galleries as an Atom feed, when the site's web address is known
 //   Gal<k>.htm                 the page of gallery k (1 to 10)
 //   g<k>-<picture>.htm         the page of a picture in gallery k, named after its file
 //   tn_images/tn-<picture>.jpg     gallery thumbnails
@@ -37,6 +38,8 @@ inline constexpr const char* kBrowsingScript = "browse.js";
 // the user gave them, when the site does not show them so, and each
 // gallery as one ZIP.
 inline constexpr const char* kDownloadFolder = "orig_images";
+// The site's Atom feed, beside its pages.
+inline constexpr const char* kFeed = "feed.xml";
 // The site's icon, in param/, made from its first picture.
 inline constexpr const char* kFavicon = "favicon.jpg";
 
@@ -55,6 +58,8 @@ std::string ShapedName(std::string_view name);
 // Whether a file of the site's folder is one of its pages: ".htm" or
 // ".html", in any letter case.
 bool IsPageName(std::string_view name);
+// Whether a file at the top of the site's folder is one of the site's: a page or the feed.
+bool IsSiteFileAtTop(std::string_view name);
 // A thumbnail's twice-as-sharp copy: "tn-<base>-2x.jpg" beside "tn-<base>.jpg".
 std::string DoubleSizeName(std::string_view thumbnailName);
 // Gallery k's ZIP in kDownloadFolder: "Gal<k>.zip".

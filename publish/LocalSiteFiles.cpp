@@ -13,7 +13,7 @@ namespace {
 std::vector<fs::path> Files(const fs::path& folder, bool pagesOnly) {
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(folder)) {
-        if (entry.is_regular_file() && (!pagesOnly || site_layout::IsPageName(entry.path().filename().string())))
+        if (entry.is_regular_file() && (!pagesOnly || site_layout::IsSiteFileAtTop(entry.path().filename().string())))
             files.push_back(entry.path());
     }
     std::sort(files.begin(), files.end());

@@ -11,8 +11,8 @@ namespace palimora {
 // sent, and which picture folder holds the pictures.
 namespace local_site {
 
-// The pages of a project folder: its ordinary files ending in ".htm" or
-// ".html" (in any letter case), by name.
+// The pages of a project folder (its ordinary files ending in ".htm" or
+// ".html", in any letter case) and its feed, by name.
 std::vector<std::filesystem::path> Pages(const std::filesystem::path& projectFolder);
 
 // Every ordinary file of a folder, by name. Throws

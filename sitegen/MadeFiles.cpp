@@ -28,7 +28,8 @@ void RemoveUnmade(const fs::path& folder, const MadeFiles& made, bool pagesOnly)
     try {
         DeleteDeletableFiles(folder, [&](const fs::path& file) {
             const std::string name = file.filename().string();
-            const bool sitePage = MatchesMask(name, "*.htm") || name == site_layout::kStartPage;
+            const bool sitePage =
+                MatchesMask(name, "*.htm") || name == site_layout::kStartPage || name == site_layout::kFeed;
             return (!pagesOnly || sitePage) && (IsTemporaryName(name) || !made.Holds(file));
         });
     } catch (const PalimoraError&) {

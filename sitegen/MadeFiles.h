@@ -24,7 +24,7 @@ private:
 };
 
 // Removes from a project folder the site's files the build did not make: the
-// pages at its top ("*.htm" and the start page) and the files of tn_images,
+// pages at its top ("*.htm", the start page and the feed) and the files of tn_images,
 // tns_images, tel_images, morc_images and web_images, with a killed build's temporaries.
 // A file that cannot be removed stays, silently.
 void RemoveFilesNotMade(const std::filesystem::path& projectFolder, const MadeFiles& made);

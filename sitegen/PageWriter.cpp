@@ -142,6 +142,7 @@ HeadFacts PageWriter::HeadFactsOf(const std::string& fileName, PageKind kind) co
         facts.nextPage = context_.nextPage;
     }
     facts.favicon = favicon_;
+    facts.feed = !webAddress_.empty() && sources_.settings.Extras().feed;
     facts.webAddress = webAddress_;
     facts.fileName = fileName;
     std::string picture;

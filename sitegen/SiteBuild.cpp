@@ -4,6 +4,7 @@
 #include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/FailureTexts.h"
+#include "common/FileNames.h"
 #include "common/FileContents.h"
 #include "common/FolderFiles.h"
 #include "common/OrderedWork.h"
@@ -22,6 +23,7 @@
 #include "project/PictureTextFile.h"
 #include "project/ProjectFolders.h"
 #include "project/ProjectLayout.h"
+#include "project/SiteAddress.h"
 #include "project/SiteLayout.h"
 #include "sitegen/BuildContext.h"
 #include "sitegen/DerivedPictures.h"
@@ -34,6 +36,7 @@
 #include "sitegen/ShapedPictures.h"
 #include "sitegen/ShownSizes.h"
 #include "sitegen/SiteDownloads.h"
+#include "sitegen/SiteFeed.h"
 #include "styles/ProjectSettings.h"
 #include "styles/SampleTemplates.h"
 #include "styles/SettingsLayout.h"
@@ -118,6 +121,9 @@ private:
     // The summary, gallery and picture pages; which pictures are on a page.
     std::vector<bool> WritePages(const std::vector<std::string>& names, const Galleries& galleries,
                                  ShownSizesByName shownSizes, const GalleryArchiveSizes& archiveSizes);
+    // feed.xml, when the extras ask for it and the site's web address is known.
+    void WriteFeed(const std::vector<std::string>& names, const Galleries& galleries,
+                   const ConversionSettings& conversion) const;
     // What visitors download: the pictures as given and the galleries' ZIPs.
     GalleryArchiveSizes MakeDownloads(const std::vector<std::string>& names, const Galleries& galleries,
                                       const ConversionSettings& conversion) const;
@@ -260,6 +266,40 @@ GalleryArchiveSizes Run::MakeDownloads(const std::vector<std::string>& names, co
                             !conversion.shaped && conversion.strips == 1,
                             [this](const std::string& name) { return record_.Contents(project_, name).value_or(0); }};
     return downloads.Make(galleries, made_);
+}
+
+void Run::WriteFeed(const std::vector<std::string>& names, const Galleries& galleries,
+                    const ConversionSettings& conversion) const {
+    SiteFeed feed{SavedWebAddress(project_), {}, {}};
+    if (!s_.settings.Extras().feed || feed.webAddress.empty()) return;  // an earlier build's goes as not made
+    if (feed.webAddress.back() != '/') feed.webAddress += '/';
+    feed.title = Utf8FromCp1252(s_.settings.Text(SettingLine::SummaryTitle, s_.language, s_.projectName)).Bytes();
+    for (int k = 1; k <= kMaxGalleries; ++k) {
+        const Gallery& gallery = galleries[static_cast<std::size_t>(k - 1)];
+        if (gallery.Count() == 0) continue;
+        std::vector<fs::path> pictures;
+        for (int i = gallery.first; i <= gallery.last && i < static_cast<int>(names.size()); ++i)
+            pictures.push_back(project_layout::PicturesFolder(project_) / names[static_cast<std::size_t>(i)]);
+        const std::string& first = names[static_cast<std::size_t>(gallery.first)];
+        const std::string base = BaseName(first);
+        std::string cover;
+        for (const std::string& candidate :
+             {std::string(site_layout::kSummaryThumbnailFolder) + "/" + site_layout::SummaryThumbnailName(base),
+              std::string(site_layout::kThumbnailFolder) + "/" + site_layout::ThumbnailName(base),
+              conversion.shaped ? std::string(site_layout::kShapedFolder) + "/" + site_layout::ShapedName(first)
+                                : std::string()}) {
+            std::error_code error;
+            if (cover.empty() && !candidate.empty() && fs::is_regular_file(project_ / candidate, error))
+                cover = candidate;
+        }
+        if (cover.empty() && conversion.strips == 1 && IsJpegName(first))
+            cover = std::string(project_layout::kPicturesFolder) + "/" + first;
+        feed.entries.push_back({Utf8FromCp1252(gallery.name).Bytes(), site_layout::GalleryPage(k), cover,
+                                NewestPictureDate(pictures)});
+    }
+    const fs::path file = project_ / site_layout::kFeed;
+    WriteFileIfChanged(file, feed.Xml());
+    made_.Add(file);
 }
 
 std::vector<bool> Run::WritePages(const std::vector<std::string>& names, const Galleries& galleries,
@@ -477,6 +517,7 @@ void Run::Execute() {
     Check();
     const std::vector<bool> onAPage = WritePages(names, galleries, std::move(shownSizes), archiveSizes);
     DerivePictures(names, conversion, onAPage);
+    WriteFeed(names, galleries, conversion);
     record_.KeepOnly(names);
     RemoveFilesNotMade();
     built_site::Record(project_);

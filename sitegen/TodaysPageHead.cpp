@@ -92,6 +92,10 @@ void TodaysPageHead::Write(PageLines& page, int title, const HeadFacts& facts) {
             head.push_back(std::string("<link rel=\"icon\" href=\"./") + site_layout::kParamFolder + "/" +
                            site_layout::kFavicon + "\" type=\"image/jpeg\">");
         }
+        if (facts.feed) {
+            head.push_back(std::string("<link rel=\"alternate\" type=\"application/atom+xml\" href=\"./") +
+                           site_layout::kFeed + "\" title=\"" + HtmlText(facts.description) + "\">");
+        }
         for (std::string& tag : SharingTags(page.Get(title), facts)) head.push_back(std::move(tag));
         head.push_back(std::string("<script src=\"./") + site_layout::kParamFolder + "/" +
                        site_layout::kBrowsingScript + "\" defer></script>");

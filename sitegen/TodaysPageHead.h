@@ -17,6 +17,7 @@ struct HeadFacts {
     bool built = false;                  // a page of the site, not a preview sample: the links below
     std::string previousPage, nextPage;  // a picture page's neighbours; empty for none
     bool favicon = false;                // param holds the site's icon
+    bool feed = false;                   // the site has its feed
     std::string webAddress;              // where the site is published, ending in "/"; empty when not known
     std::string fileName;                // the page's own
     std::string sharedPicture;           // the picture the page is shared with, from the site's folder

@@ -397,9 +397,11 @@ NAMES = {
     449: "KilobytesUnit",
     450: "SortHelp",
     451: "PictureFactsWord",
+    452: "WebAddressInvalid",
+    453: "WebAddressKept",
 }
 
-LAST = 451  # the language files' last line; numbers not in NAMES are empty lines
+LAST = 453  # the language files' last line; numbers not in NAMES are empty lines
 
 
 class LanguageTableError(Exception):

@@ -30,15 +30,6 @@ std::optional<std::string> PublishedPageAddress(const std::string& typedHost, co
     return address + page;
 }
 
-std::string WebAddressAnswered(std::string answer) {
-    while (!answer.empty() && answer.back() == ' ') answer.pop_back();
-    while (!answer.empty() && answer.front() == ' ') answer.erase(0, 1);
-    if (answer.empty()) return answer;
-    if (!answer.starts_with("http://") && !answer.starts_with("https://")) answer = "http://" + answer;
-    if (!answer.ends_with("/")) answer += "/";
-    return answer;
-}
-
 // Passes every question on to the user and keeps the remote path the run
 // was given: its last part is the folder "see online" looks in.
 class TransferWindow::RemotePathAnswers : public UserDialogs {

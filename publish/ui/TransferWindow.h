@@ -19,9 +19,6 @@ class Language;
 // out. All texts are Windows-1252.
 std::optional<std::string> PublishedPageAddress(const std::string& host, const std::string& user,
                                                 const std::string& remoteFolder, const std::string& page);
-// The site's web address as the user typed it: blanks trimmed, "http://"
-// put first when no scheme is there, ending in "/"; empty stays empty.
-std::string WebAddressAnswered(std::string answer);
 
 // TFormFTP2, the transfer window: publishes the built site when it is shown,
 // with no time-out (Cancel is there) and asking before it replaces a file.

@@ -4,6 +4,7 @@
 #include "lang/LanguageChoice.h"
 #include "lang/TextId.h"
 #include "publish/ui/FtpSettingsWindow.h"
+#include "project/SiteAddress.h"
 #include "publish/ui/TransferWindow.h"
 #include "tests/support/BuiltSite.h"
 #include "tests/support/FtpServers.h"
@@ -273,6 +274,7 @@ private slots:
         QCOMPARE(PublishedPageAddress("monhebergeur.fr", "paul", "x", "index.html"), std::optional<std::string>());
         QCOMPARE(WebAddressAnswered(" photos.example.org/ete "), std::string("http://photos.example.org/ete/"));
         QCOMPARE(WebAddressAnswered("https://example.org/"), std::string("https://example.org/"));
+        QCOMPARE(WebAddressAnswered("example.org/\"><script>"), std::string());  // never into a page's tags
     }
 
     void cancelDuringTheUploadClosesTheWindow() {
