@@ -6,6 +6,7 @@
 #include "cli/ConsoleProgress.h"
 #include "cli/ExitStatus.h"
 #include "cli/PublishCommand.h"
+#include "cli/SortCommand.h"
 #include "cli/Usage.h"
 #include "common/ProgramFolder.h"
 #include "lang/ErrorMessages.h"
@@ -30,6 +31,7 @@ int RunCommand(CliCommand command, const ProgramFolder& program, const std::vect
         case CliCommand::Add: return AddCommand(program, arguments, messages);
         case CliCommand::Build: return BuildCommand(program, arguments, messages, progress);
         case CliCommand::Publish: return PublishCommand(program, arguments, messages, terminal, progress);
+        case CliCommand::Sort: return SortCommand(program, arguments, messages);
     }
     return kExitBadArguments;
 }
@@ -99,7 +101,7 @@ int RunCommandLine(const ProgramFolder& program, const std::vector<std::string>&
             Tell(messages, spoken().LangText(first.starts_with("-") ? TextId::UnknownOption : TextId::UnknownCommand),
                  first);
         }
-        for (const CliCommand each : {CliCommand::Add, CliCommand::Build, CliCommand::Publish})
+        for (const CliCommand each : {CliCommand::Add, CliCommand::Build, CliCommand::Publish, CliCommand::Sort})
             PrintUsageLine(messages, each, spoken());
         return kExitBadArguments;
     }

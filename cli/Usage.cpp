@@ -35,6 +35,7 @@ const CommandText kCommands[] = {
      "                    [--allow-plain] [--web-address URL] [--quiet | --progress=json]",
      {TextId::PublishHelp, TextId::PublishPasswordHelp, TextId::PublishReplaceHelp, TextId::PublishDeleteHelp,
       TextId::PublishSecurityHelp, TextId::PublishKeysHelp, TextId::WebAddressHelp, TextId::ProgressHelp}},
+    {CliCommand::Sort, "sort", "sort PROJECT --by date|name [--gallery NAME]", {TextId::SortHelp}},
 };
 
 const CommandText& TextOf(CliCommand command) {

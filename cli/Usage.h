@@ -8,7 +8,7 @@ namespace palimora {
 
 class Language;
 
-enum class CliCommand { Add, Build, Publish };
+enum class CliCommand { Add, Build, Publish, Sort };
 
 // The command a name calls, if any.
 std::optional<CliCommand> CommandNamed(std::string_view name);

@@ -394,10 +394,12 @@ enum class TextId {
     PictureFactsWord = 451,
     WebAddressInvalid = 452,
     WebAddressKept = 453,
+    NoSuchGallery = 454,
+    SortAllByDate = 455,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 384> kAllTextIds{{
+inline constexpr std::array<TextId, 386> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -782,9 +784,11 @@ inline constexpr std::array<TextId, 384> kAllTextIds{{
     TextId::PictureFactsWord,
     TextId::WebAddressInvalid,
     TextId::WebAddressKept,
+    TextId::NoSuchGallery,
+    TextId::SortAllByDate,
 }};
 
-inline constexpr int kLanguageFileLines = 454;
+inline constexpr int kLanguageFileLines = 456;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

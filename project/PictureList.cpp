@@ -208,4 +208,57 @@ bool PictureList::MoveTo(int from, int to) {
     return true;
 }
 
+bool PictureList::Reorder(const std::vector<int>& order) {
+    const std::vector<std::string> files = Files();
+    const int count = static_cast<int>(files.size());
+    if (static_cast<int>(order.size()) != count) return false;
+    std::vector<int> sorted = order;
+    std::sort(sorted.begin(), sorted.end());
+    for (int i = 0; i < count; ++i) {
+        if (sorted[static_cast<std::size_t>(i)] != i + 1) return false;
+    }
+    std::vector<int> newNumber(static_cast<std::size_t>(count) + 1);
+    for (int i = 0; i < count; ++i) newNumber[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])] = i + 1;
+    const auto nameOf = [&](int number, int as) {
+        const std::string& name = files[static_cast<std::size_t>(number - 1)];
+        return FileOf(SixDigits(as) + ExtensionOf(name));
+    };
+    // Each cycle of the new order moves as MoveTo moves: its last picture is
+    // parked, the others step into the places just freed, the parked one
+    // takes the first.
+    std::vector<std::pair<fs::path, fs::path>> renames;
+    std::map<int, int> renumbering;
+    std::vector<bool> done(static_cast<std::size_t>(count) + 1, false);
+    for (int start = 1; start <= count; ++start) {
+        if (done[static_cast<std::size_t>(start)] || newNumber[static_cast<std::size_t>(start)] == start) continue;
+        std::vector<int> cycle;  // each picture, then the one whose place it takes
+        for (int n = start; !done[static_cast<std::size_t>(n)]; n = newNumber[static_cast<std::size_t>(n)]) {
+            done[static_cast<std::size_t>(n)] = true;
+            cycle.push_back(n);
+        }
+        const int last = cycle.back();
+        const fs::path parked =
+            FileOf(std::to_string(kSwapNumber) + ExtensionOf(files[static_cast<std::size_t>(last - 1)]));
+        renames.emplace_back(nameOf(last, last), parked);
+        for (std::size_t i = cycle.size() - 1; i-- > 0;) {
+            const int n = cycle[i];
+            renames.emplace_back(nameOf(n, n), nameOf(n, newNumber[static_cast<std::size_t>(n)]));
+        }
+        renames.emplace_back(parked, nameOf(last, newNumber[static_cast<std::size_t>(last)]));
+        for (const int n : cycle) renumbering[n] = newNumber[static_cast<std::size_t>(n)];
+    }
+    for (std::size_t step = 0; step < renames.size(); ++step) {
+        std::error_code error;
+        fs::rename(renames[step].first, renames[step].second, error);
+        if (!error) continue;
+        for (std::size_t back = step; back-- > 0;) {
+            std::error_code ignored;  // what cannot be put back shows in the next listing
+            fs::rename(renames[back].second, renames[back].first, ignored);
+        }
+        throw fs::filesystem_error("rename", renames[step].first, renames[step].second, error);
+    }
+    if (!renumbering.empty()) texts_.RenumberAll(renumbering);
+    return true;
+}
+
 }  // namespace palimora

@@ -64,6 +64,12 @@ public:
     // picture's number. Fails as Move does.
     bool MoveTo(int from, int to);
 
+    // Puts the pictures in a new order: `order[i]` is the number of the
+    // picture that takes number i + 1. False, and nothing changes, when
+    // `order` is not an order of every picture. Fails as Move does, putting
+    // every picture back.
+    bool Reorder(const std::vector<int>& order);
+
 private:
     void RenameTo(const std::string& name, int number) const;
 

@@ -399,9 +399,11 @@ NAMES = {
     451: "PictureFactsWord",
     452: "WebAddressInvalid",
     453: "WebAddressKept",
+    454: "NoSuchGallery",
+    455: "SortAllByDate",
 }
 
-LAST = 453  # the language files' last line; numbers not in NAMES are empty lines
+LAST = 455  # the language files' last line; numbers not in NAMES are empty lines
 
 
 class LanguageTableError(Exception):

@@ -41,6 +41,8 @@ PictureStep::PictureStep(Session& session, UserDialogs& dialogs, Toolbar& toolba
     PicturesList = new PictureListView(window);
     PicturesList->setGeometry(407, 96, 377, 329);
     GiveDesignedNames({{PictureTabsView, "TabbedImg"}, {PicturesList, "ListView1"}});
+    PicturesList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(PicturesList, &QWidget::customContextMenuRequested, this, &PictureStep::ShowListMenu);
     Waiting = new WaitWindow(session.CurrentLanguage(), window);
     Waiting->setWindowFlag(Qt::Window);
 }

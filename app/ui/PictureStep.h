@@ -81,6 +81,9 @@ public:
     void MovePictureUp();
     void MovePictureDown();
     void OpenPictureElsewhere();
+    // Puts the pictures of the selected picture's gallery (of every gallery
+    // when `everyGallery`) in the order they were taken, and says how many moved.
+    void SortByDateTaken(bool everyGallery);
 
 signals:
     // The user cancelled the rebuild of the list: the project starts afresh.
@@ -90,6 +93,8 @@ signals:
 
 private:
     void MovePicture(PictureButton& button, int direction);
+    // The list's menu: its sorting commands.
+    void ShowListMenu(const QPoint& at);
     // Moves picture number `from` to number `to` and shows the list with it
     // selected there; false when there is no such place.
     bool MoveAndShow(int from, int to);

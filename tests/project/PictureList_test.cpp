@@ -130,6 +130,14 @@ TEST_F(PictureListTest, MovingSwapsFilesAndTextsEachKeepingItsExtension) {
     EXPECT_EQ(Titles(), (Names{"p5", "p1", "p3", "p4", "anim"}));
     EXPECT_FALSE(list.MoveTo(2, 6));
     EXPECT_FALSE(list.MoveTo(3, 3));
+
+    // A sort puts every picture in its new place at once, through cycles of renames.
+    EXPECT_TRUE(list.Reorder({5, 3, 4, 1, 2}));
+    EXPECT_EQ(Titles(), (Names{"anim", "p3", "p4", "p5", "p1"}));
+    EXPECT_EQ(list.Files().front(), "000001.gif");
+    EXPECT_FALSE(list.Reorder({1, 1, 2, 3, 4}));
+    EXPECT_FALSE(list.Reorder({1, 2, 3, 4}));
+    EXPECT_EQ(Titles(), (Names{"anim", "p3", "p4", "p5", "p1"}));
 }
 
 // A rename that fails half-way through a swap (here a folder stands where
