@@ -33,7 +33,13 @@ PictureSize Fit(const PictureSize& natural, int boxWidth, int boxHeight) {
 
 // Changed whenever a change to the conversion changes the bytes it writes,
 // so that the pictures of an earlier program are derived again.
-constexpr int kConversionRevision = 3;
+constexpr int kConversionRevision = 4;
+
+// The qualities of what is drawn on screens of more pixels than the page's
+// own (sharper thumbnails, shown at half their size) and of the copies for
+// phones: their artefacts are too small to see there, and they cost phones less.
+constexpr int kSharperQuality = 50;
+constexpr int kPhoneQuality = 80;
 
 bool MakesSummaryThumbnail(const ConversionSettings& settings, const std::string& name) {
     return settings.thumbnails && std::find(settings.galleryFirstPictures.begin(), settings.galleryFirstPictures.end(),
@@ -120,10 +126,16 @@ DerivedSizes SizesDerivedFrom(PictureSize natural, const ConversionSettings& set
         sizes.summary2x = sharper(sizes.summary, settings.summaryBoxWidth, settings.summaryBoxHeight);
         const PictureSize phone = Fit(sizes.shown, kPhonePictureSize, kPhonePictureSize);
         // A stamped picture has no copy for phones, which would go without the stamp.
-        if (settings.strips == 1 && !settings.stamp && phone.width < sizes.shown.width) sizes.phone = phone;
+        if (settings.strips == 1 && !settings.stamp && phone.width < sizes.shown.width) {
+            sizes.phone = phone;
+            const PictureSize small = Fit(sizes.shown, kSmallPhonePictureSize, kSmallPhonePictureSize);
+            if (small.width < phone.width) sizes.smallPhone = small;
+        }
     }
     return sizes;
 }
+
+std::string SmallPhonePictureName(const std::string& base) { return base + "-640.jpg"; }
 
 std::uint64_t DerivationFingerprint(const ConversionSettings& settings, const std::string& name) {
     std::ostringstream shape;
@@ -180,13 +192,15 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const s
     // Turned and converted to sRGB only once made smaller, where it costs less.
     StoredJpeg decoded = DecodeStoredJpeg(source, wanted.width, wanted.height);
     const std::string rights = settings.todaysBrowsers ? RightsExifOf(source) : std::string();
-    const auto encoded = [&rights](const Image& image) { return WithExif(EncodeJpegToMemory(image), rights); };
+    const auto encoded = [&rights](const Image& image, int quality = 90) {
+        return WithExif(EncodeJpegToMemory(image, quality), rights);
+    };
 
     const auto thumbnails = [&](const fs::path& file, PictureSize size, const std::optional<PictureSize>& sharper) {
         files.push_back({file, encoded(decoded.Shown(size))});
         if (sharper) {
             files.push_back({file.parent_path() / site_layout::DoubleSizeName(file.filename().string()),
-                             encoded(decoded.Shown(*sharper))});
+                             encoded(decoded.Shown(*sharper), kSharperQuality)});
         }
     };
     if (settings.thumbnails) {
@@ -198,8 +212,12 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const s
                    sizes.summary, sizes.summary2x);
     }
     if (sizes.phone) {
-        files.push_back(
-            {projectFolder / site_layout::kPhoneFolder / (base + ".jpg"), encoded(decoded.Shown(*sizes.phone))});
+        files.push_back({projectFolder / site_layout::kPhoneFolder / (base + ".jpg"),
+                         encoded(decoded.Shown(*sizes.phone), kPhoneQuality)});
+    }
+    if (sizes.smallPhone) {
+        files.push_back({projectFolder / site_layout::kPhoneFolder / SmallPhonePictureName(base),
+                         encoded(decoded.Shown(*sizes.smallPhone), kPhoneQuality)});
     }
     if (!sizes.reduce && !pixelsOfThePicture) return files;
     // At full size the decode is the picture: no second copy of it.

@@ -52,9 +52,13 @@ struct DerivedSizes {
     bool reduce = false;    // the size-limited picture is made
     // For today's browsers, each when it is sharper than its plain size.
     std::optional<PictureSize> thumbnail2x, summary2x;
-    std::optional<PictureSize> phone;  // tel_images: for screens no wider than kPhonePictureSize
+    std::optional<PictureSize> phone;       // tel_images: for screens no wider than kPhonePictureSize
+    std::optional<PictureSize> smallPhone;  // tel_images too, "-640": for phones of fewer pixels
 };
 inline constexpr int kPhonePictureSize = 1080;
+inline constexpr int kSmallPhonePictureSize = 640;
+// The name in tel_images of the smaller copy for phones of the picture named `base`.
+std::string SmallPhonePictureName(const std::string& base);
 DerivedSizes SizesDerivedFrom(PictureSize natural, const ConversionSettings& settings);
 
 // A fingerprint of everything that shapes the files derived from picture

@@ -13,6 +13,14 @@ namespace palimora {
 
 using L = SettingLine;
 
+namespace {
+
+// What the looks leave around the picture across the window: the page's
+// padding, the cell's and the picture's margins.
+constexpr int kPageMargins = 48;
+
+}  // namespace
+
 bool PageWriter::WritePicturePage(int pictureNumber) {
     PageLines page;
     if (!LoadTemplate(page, ProgramFolder::kPictureSample)) return false;
@@ -101,13 +109,18 @@ std::string PageWriter::WholePicture(const ShownPicture& shown) const {
     // the picture to the window from them before the picture arrives.
     const std::optional<PictureSize> size = ShownSize(name, &ShownSizes::picture);
     std::string properties = size ? "--w:" + std::to_string(size->width) + ";--h:" + std::to_string(size->height) : "";
-    // Phones take the smaller copy made for them.
+    // Phones take the smaller copies made for them. The picture is drawn
+    // the window's width less the page's margins, at most its own width.
     std::string choices;
     if (const std::optional<PictureSize> phone = ShownSize(name, &ShownSizes::phone); phone && size) {
         const std::string width = std::to_string(size->width);
-        choices = " srcset=\"./" + std::string(site_layout::kPhoneFolder) + "/" + BaseName(name) + ".jpg " +
-                  std::to_string(phone->width) + "w, " + shown.source + " " + width +
-                  "w\" sizes=\"(max-width: " + width + "px) 100vw, " + width + "px\"";
+        const std::string phones = "./" + std::string(site_layout::kPhoneFolder) + "/";
+        choices = " srcset=\"";
+        if (const std::optional<PictureSize> small = ShownSize(name, &ShownSizes::smallPhone))
+            choices += phones + SmallPhonePictureName(BaseName(name)) + " " + std::to_string(small->width) + "w, ";
+        choices += phones + BaseName(name) + ".jpg " + std::to_string(phone->width) + "w, " + shown.source + " " +
+                   width + "w\" sizes=\"(max-width: " + std::to_string(size->width + kPageMargins) +
+                   "px) calc(100vw - " + std::to_string(kPageMargins) + "px), " + width + "px\"";
     }
     const std::string horizontal = std::to_string(Num(L::PictureSpaceHorizontal));
     const std::string vertical = std::to_string(Num(L::PictureSpaceVertical));

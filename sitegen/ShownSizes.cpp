@@ -27,6 +27,7 @@ ShownSizesByName ReadShownSizes(const std::filesystem::path& picturesFolder, con
             sizes.summary2x = derived.summary2x;
         }
         sizes.phone = derived.phone;
+        sizes.smallPhone = derived.smallPhone;
     }
     return shown;
 }

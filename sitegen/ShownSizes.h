@@ -21,7 +21,7 @@ struct ShownSizes {
     std::optional<PictureSize> summary;    // what the summary shows for its gallery
     std::optional<PictureSize> picture;    // what the picture page shows
     // For today's browsers, where made: the sharper thumbnails and the picture for phones.
-    std::optional<PictureSize> thumbnail2x, summary2x, phone;
+    std::optional<PictureSize> thumbnail2x, summary2x, phone, smallPhone;
 };
 
 using ShownSizesByName = std::unordered_map<std::string, ShownSizes>;

@@ -318,8 +318,10 @@ TEST_F(SiteBuildTest, SharpScreensAndPhonesGetPicturesOfTheirOwn) {
               std::string::npos);
     EXPECT_NE(testing::ReadBytes(project / "index.html").find("srcset=\"./tns_images/tns-000001-2x.jpg 2x\""),
               std::string::npos);
+    EXPECT_EQ(ReadJpegSize(project / "tel_images" / "000001-640.jpg").width, kSmallPhonePictureSize);
     EXPECT_NE(testing::ReadBytes(project / "g1-000001.htm")
-                  .find("srcset=\"./tel_images/000001.jpg 1080w, ./web_images/000001.jpg 2000w\""),
+                  .find("srcset=\"./tel_images/000001-640.jpg 640w, ./tel_images/000001.jpg 1080w, "
+                        "./web_images/000001.jpg 2000w\" sizes=\"(max-width: 2048px) calc(100vw - 48px), 2000px\""),
               std::string::npos);
 
     // A stamped picture has no copy for phones: it would go unstamped.
