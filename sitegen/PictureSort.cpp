@@ -98,9 +98,11 @@ SortOutcome SortPictures(PictureList& pictures, const ProjectSettings& settings,
         return outcome;
     }
     outcome.before = before;
+    // Each gallery keeps its places, whatever picture now stands in them:
+    // its range is written again only for the names of those places (a
+    // place may now hold a picture of another kind, "000004.gif").
     outcome.positions.resize(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i)
-        outcome.positions[static_cast<std::size_t>(order[static_cast<std::size_t>(i)] - 1)] = i;
+    for (int i = 0; i < count; ++i) outcome.positions[static_cast<std::size_t>(i)] = i;
     return outcome;
 }
 

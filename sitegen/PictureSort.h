@@ -20,8 +20,8 @@ enum class SortKey {
 struct SortOutcome {
     int moved = 0;  // pictures that changed places
     int dated = 0;  // pictures that carry the date they were taken (sorting by date)
-    // For the galleries' ranges to follow the pictures (FollowPictures): the
-    // list before and where each of its pictures went.
+    // For the galleries' ranges to be written for the sorted list
+    // (FollowPictures): the list before, and each place kept as it was.
     std::vector<std::string> before;
     NewPositions positions;
 };

@@ -16,7 +16,8 @@ DevTools protocol (over --remote-debugging-pipe):
   start page;
 - with pages for today's browsers (the default of new projects), nothing
   shifts while the page loads, even with its pictures held back by the
-  network, axe-core finds nothing serious or critical on any page, and
+  network, axe-core finds nothing serious or critical on any page, in the
+  light colours and in the dark ones a visitor's system may ask for, and
   html-validate finds no error in any page.
 
 Usage: site_layout.py <program folder> [screenshot folder]"""
@@ -97,6 +98,9 @@ SHIFT_VIEWPORTS = {(390, 844), (1280, 800)}  # where pictures arrive late and la
 AXE_VIEWPORT = (1280, 800)
 
 
+DARK_GROUND = "getComputedStyle(document.body).backgroundColor"
+
+
 class SlowPictures(http.server.SimpleHTTPRequestHandler):
     """Serves the site; pictures come late while `delay` is set, as over a slow network."""
     delay = 0.0
@@ -112,6 +116,8 @@ class SlowPictures(http.server.SimpleHTTPRequestHandler):
 
 def serve(folder):
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(SlowPictures, directory=str(folder)))
+    # A page left while its next one was still being fetched ahead cuts that download: no failure.
+    server.handle_error = lambda request, address: None
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
 
@@ -358,6 +364,13 @@ def main():
                         if (width, height) == AXE_VIEWPORT:
                             browser.evaluate(axe)
                             failures += [f"{where}: axe: {f}" for f in browser.evaluate(AXE_RUN)]
+                            # The dark variant, as a visitor whose system asks for it sees the page.
+                            browser.call("Emulation.setEmulatedMedia",
+                                         {"features": [{"name": "prefers-color-scheme", "value": "dark"}]}, session=True)
+                            if browser.evaluate(DARK_GROUND) != "rgb(22, 24, 29)":
+                                failures.append(f"{where}: no dark ground in the dark scheme")
+                            failures += [f"{where} dark: axe: {f}" for f in browser.evaluate(AXE_RUN)]
+                            browser.call("Emulation.setEmulatedMedia", {"features": []}, session=True)
                         titles += seen["titlesChecked"]
                         for reference in seen["links"] + seen["sources"]:
                             if reference.startswith(("http:", "https:", "mailto:")):
