@@ -130,7 +130,7 @@ PhotoFacts FactsOfExif(std::string_view exif) {
     if (const auto f = reader.Rational(EXIF_IFD_EXIF, EXIF_TAG_FNUMBER)) facts.aperture = "f/" + Number(*f, 1);
     if (const auto time = reader.Rational(EXIF_IFD_EXIF, EXIF_TAG_EXPOSURE_TIME)) facts.exposure = Exposure(*time);
     if (const auto iso = reader.Short(EXIF_IFD_EXIF, EXIF_TAG_ISO_SPEED_RATINGS); iso && *iso > 0)
-        facts.iso = "ISO " + std::to_string(*iso);
+        facts.iso = std::to_string(*iso);
     facts.taken = Taken(reader.Text(EXIF_IFD_EXIF, EXIF_TAG_DATE_TIME_ORIGINAL));
     return facts;
 }

@@ -7,7 +7,7 @@
 namespace palimora {
 
 // What a photo's EXIF says of how it was taken, each written as visitors
-// read it ("50 mm", "f/2.8", "1/250 s", "ISO 200", "2024-05-01 14:03") and
+// read it ("50 mm", "f/2.8", "1/250 s", "200", "2024-05-01 14:03") and
 // empty when the photo does not say. Never where it was taken.
 struct PhotoFacts {
     std::string camera;  // the maker and model, "Canon EOS R6"

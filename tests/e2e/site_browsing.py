@@ -152,7 +152,7 @@ def main():
             facts = browser.evaluate("[...document.querySelectorAll('.facts div')].map(d => d.textContent)")
             expect("the facts under picture 2 (the second taken)", facts,
                    ["CameraFujifilm X-T5", "LensXF23mmF1.4 R", "Focal length23 mm", "Aperturef/2.8",
-                    "Exposure1/250 s", "ISOISO 400", "Taken2024-06-01 18:30"])
+                    "Exposure1/250 s", "ISO400", "Taken2024-06-01 18:30"])
             for link in browser.evaluate("[...document.querySelectorAll('a.download')].map(a => a.href)"):
                 expect(f"the download {link}", urllib.request.urlopen(link).status, 200)
 
