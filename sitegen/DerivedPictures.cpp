@@ -38,7 +38,7 @@ constexpr int kConversionRevision = 4;
 // The qualities of what is drawn on screens of more pixels than the page's
 // own (sharper thumbnails, shown at half their size) and of the copies for
 // phones: their artefacts are too small to see there, and they cost phones less.
-constexpr int kSharperQuality = 50;
+constexpr int kSharperQuality = 40;
 constexpr int kPhoneQuality = 80;
 
 bool MakesSummaryThumbnail(const ConversionSettings& settings, const std::string& name) {
