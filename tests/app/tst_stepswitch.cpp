@@ -8,6 +8,7 @@
 #include "common/ui/ScreenText.h"
 #include "project/ui/PictureListView.h"
 #include "project/ui/PictureTabs.h"
+#include "styles/VisitorExtras.h"
 #include "styles/ui/GalleryNotebook.h"
 #include "styles/ui/PictureNotebook.h"
 #include "styles/ui/StyleNotebooks.h"
@@ -22,6 +23,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QtTest>
 
@@ -146,6 +149,11 @@ private slots:
         picture.SpinImg->setValue(2);
         picture.EditBouRet->setText(QStringLiteral("Avant"));
         picture.SpinICopyRight->setValue(7);
+        // The visitor extras, spread over three notebooks, share one line.
+        picture.CheckIFacts->click();
+        picture.SpinISlideSeconds->setValue(9);
+        gallery.CheckGArchive->setChecked(false);
+        summary.ComboSScheme->setCurrentIndex(static_cast<int>(ColourScheme::Dark));
         window_->SaveCurrentProject();
         QVERIFY(!window_->CurrentSession().ProjectModified());
 
@@ -168,6 +176,17 @@ private slots:
         QCOMPARE(Notebooks().TabbedIHTML->SpinImg->value(), 2);
         QCOMPARE(Notebooks().TabbedIHTML->EditBouRet->text(), QStringLiteral("Avant"));
         QCOMPARE(Notebooks().TabbedIHTML->SpinICopyRight->value(), 7);
+        QVERIFY(Notebooks().TabbedIHTML->CheckIFacts->isChecked());
+        QCOMPARE(Notebooks().TabbedIHTML->SpinISlideSeconds->value(), 9);
+        QVERIFY(!Notebooks().TabbedGHTML->CheckGArchive->isChecked());
+        QVERIFY(Notebooks().TabbedIHTML->CheckIDownload->isChecked());
+        QCOMPARE(Notebooks().Tabbedhtml->ComboSScheme->currentIndex(), static_cast<int>(ColourScheme::Dark));
+        Click(Tools().PicturePageButton);
+        Notebooks().TabbedIHTML->setCurrentIndex(3);
+        auto* extras = qobject_cast<QScrollArea*>(Notebooks().TabbedIHTML->widget(3));
+        QVERIFY(extras);
+        extras->verticalScrollBar()->setValue(extras->verticalScrollBar()->maximum());
+        testing::SaveScreenshotsOnBothDesktops(window_.get(), QStringLiteral("picture-extras"));
         QVERIFY(!window_->CurrentSession().ProjectModified());
 
         std::ostringstream messages;
@@ -179,6 +198,8 @@ private slots:
         QVERIFY(testing::ReadBytes(project / "Gal1.htm").find("Bandeau du haut") != std::string::npos);
         QVERIFY(testing::ReadBytes(project / "g1-000002.htm").find("Avant") !=
                 std::string::npos);  // the first has no Back
+        QVERIFY(testing::ReadBytes(project / "g1-000001.htm").find("data-seconds=\"9\"") != std::string::npos);
+        QVERIFY(!fs::exists(project / "orig_images" / "Gal1.zip"));
     }
 
     void theGalleriesPicturesAreChosenByIconAndTitle() {
