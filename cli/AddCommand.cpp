@@ -148,15 +148,7 @@ std::optional<ProjectArgument> CreateProject(const ProgramFolder& program, const
 void PlaceInGalleries(const ProjectArgument& project, const AddedGalleries& galleries,
                       const std::vector<std::string>& before, const std::vector<std::string>& after) {
     if (after.size() <= before.size()) return;
-    for (const fs::path& file : {project_layout::WorkingSettingsFile(project.projectFolder),
-                                 project_layout::SavedSettingsFile(project.projectFolder, project.projectName)}) {
-        std::error_code error;
-        if (!fs::exists(file, error)) continue;
-        SettingsStore settings;
-        settings.Load(file);
-        galleries.Place(settings, before, after);
-        settings.Save(file);
-    }
+    ChangeBothSettingsFiles(project, [&](SettingsStore& settings) { galleries.Place(settings, before, after); });
 }
 
 // Which gallery the pictures being added go to, written before they are

@@ -31,11 +31,8 @@ int BuildCommand(const ProgramFolder& program, const std::vector<std::string>& a
         PrintUsageLine(messages, CliCommand::Build, language);
         return kExitBadArguments;
     }
-    const std::optional<ProjectArgument> found = FindProject(program, projects.front());
-    if (!found) {
-        Tell(messages, language.LangText(TextId::NoProjectAt), projects.front());
-        return kExitBadArguments;
-    }
+    const std::optional<ProjectArgument> found = FindProjectTelling(program, projects.front(), language, messages);
+    if (!found) return kExitBadArguments;
     const auto lock = TakeProgramFolder(program, language, messages);
     if (!lock) return kExitFolderInUse;
 

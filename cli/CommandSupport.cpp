@@ -4,8 +4,12 @@
 #include "common/ProgramFolder.h"
 #include "lang/LanguageChoice.h"
 #include "lang/TextId.h"
+#include "project/ProjectLayout.h"
+#include "styles/SettingsStore.h"
 
+#include <filesystem>
 #include <ostream>
+#include <system_error>
 
 namespace palimora {
 
@@ -35,6 +39,26 @@ std::unique_ptr<InstanceLock> TakeProgramFolder(const ProgramFolder& program, co
     if (!lock->HeldByAnother()) return lock;
     Tell(messages, language.LangText(TextId::ProgramFolderInUse));
     return nullptr;
+}
+
+std::optional<ProjectArgument> FindProjectTelling(const ProgramFolder& program, const std::string& project,
+                                                  const Language& language, std::ostream& messages) {
+    std::optional<ProjectArgument> found = FindProject(program, project);
+    if (!found) Tell(messages, language.LangText(TextId::NoProjectAt), project);
+    return found;
+}
+
+void ChangeBothSettingsFiles(const ProjectArgument& project, const std::function<void(SettingsStore&)>& change) {
+    for (const std::filesystem::path& file :
+         {project_layout::WorkingSettingsFile(project.projectFolder),
+          project_layout::SavedSettingsFile(project.projectFolder, project.projectName)}) {
+        std::error_code error;
+        if (!std::filesystem::exists(file, error)) continue;
+        SettingsStore settings;
+        settings.Load(file);
+        change(settings);
+        settings.Save(file);
+    }
 }
 
 }  // namespace palimora

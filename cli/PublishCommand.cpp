@@ -130,15 +130,12 @@ int PublishCommand(const ProgramFolder& program, const std::vector<std::string>&
         Tell(messages, language.LangText(TextId::NoTerminalToAsk));
         return kExitBadArguments;
     }
-    const std::optional<ProjectArgument> project = FindProject(program, options->project);
-    if (!project) {
-        Tell(messages, language.LangText(TextId::NoProjectAt), options->project);
-        return kExitBadArguments;
-    }
+    const std::optional<ProjectArgument> project = FindProjectTelling(program, options->project, language, messages);
+    if (!project) return kExitBadArguments;
     const auto lock = TakeProgramFolder(program, language, messages);
     if (!lock) return kExitFolderInUse;
-    if (!options->webAddress.empty() && !KeepWebAddress(project->folder.Project(project->projectName),
-                                                         options->webAddress, language, messages)) {
+    if (!options->webAddress.empty() &&
+        !KeepWebAddress(project->folder.Project(project->projectName), options->webAddress, language, messages)) {
         return kExitFailed;
     }
     const std::optional<std::string> password = Password(*options, terminal, language);

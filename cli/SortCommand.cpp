@@ -8,14 +8,12 @@
 #include "common/Error.h"
 #include "lang/TextId.h"
 #include "project/PictureList.h"
-#include "project/ProjectLayout.h"
 #include "sitegen/PictureSort.h"
 #include "styles/ProjectSettings.h"
 #include "styles/SettingsStore.h"
 
 #include <filesystem>
 #include <optional>
-#include <system_error>
 
 namespace palimora {
 namespace fs = std::filesystem;
@@ -60,19 +58,6 @@ std::optional<int> GalleryNamed(const ProjectSettings& settings, const Language&
     return std::nullopt;
 }
 
-// Both settings files (the working one and the saved copy) follow the pictures alike.
-void GalleriesFollow(const ProjectArgument& project, const SortOutcome& sorted, const std::vector<std::string>& after) {
-    for (const fs::path& file : {project_layout::WorkingSettingsFile(project.projectFolder),
-                                 project_layout::SavedSettingsFile(project.projectFolder, project.projectName)}) {
-        std::error_code error;
-        if (!fs::exists(file, error)) continue;
-        SettingsStore settings;
-        settings.Load(file);
-        FollowPictures(settings, sorted.before, after, sorted.positions);
-        settings.Save(file);
-    }
-}
-
 }  // namespace
 
 int SortCommand(const ProgramFolder& program, const std::vector<std::string>& arguments, std::ostream& messages) {
@@ -84,11 +69,8 @@ int SortCommand(const ProgramFolder& program, const std::vector<std::string>& ar
         PrintUsageLine(messages, CliCommand::Sort, language);
         return kExitBadArguments;
     }
-    const std::optional<ProjectArgument> project = FindProject(program, options->project);
-    if (!project) {
-        Tell(messages, language.LangText(TextId::NoProjectAt), options->project);
-        return kExitBadArguments;
-    }
+    const std::optional<ProjectArgument> project = FindProjectTelling(program, options->project, language, messages);
+    if (!project) return kExitBadArguments;
     const auto lock = TakeProgramFolder(program, language, messages);
     if (!lock) return kExitFolderInUse;
     try {
@@ -105,7 +87,11 @@ int SortCommand(const ProgramFolder& program, const std::vector<std::string>& ar
         PictureList pictures(project->projectFolder);
         pictures.Reconcile();
         const SortOutcome sorted = SortPictures(pictures, settings, language, *options->key, gallery);
-        if (sorted.moved > 0) GalleriesFollow(*project, sorted, pictures.Files());
+        if (sorted.moved > 0) {
+            const std::vector<std::string> after = pictures.Files();
+            ChangeBothSettingsFiles(
+                *project, [&](SettingsStore& lines) { FollowPictures(lines, sorted.before, after, sorted.positions); });
+        }
         if (*options->key == SortKey::DateTaken && sorted.dated == 0) {
             Tell(messages, language.LangText(TextId::NoDatesFound));
         } else {

@@ -23,6 +23,22 @@ namespace {
 // A number picture files never reach, used while two pictures swap places.
 constexpr int kSwapNumber = 9999;
 
+// Renames each file in turn. When a rename fails, those done are undone
+// backwards, so every picture keeps its number (and so its texts), and the
+// failure is thrown.
+void RenameAllOrNone(const std::vector<std::pair<fs::path, fs::path>>& renames) {
+    for (std::size_t done = 0; done < renames.size(); ++done) {
+        std::error_code error;
+        fs::rename(renames[done].first, renames[done].second, error);
+        if (!error) continue;
+        for (std::size_t back = done; back-- > 0;) {
+            std::error_code ignored;  // what cannot be put back shows in the next listing
+            fs::rename(renames[back].second, renames[back].first, ignored);
+        }
+        throw fs::filesystem_error("rename", renames[done].first, renames[done].second, error);
+    }
+}
+
 // Where added pictures are made whole before they join the list.
 constexpr const char* kStagingFolder = ".adding";
 
@@ -192,18 +208,7 @@ bool PictureList::MoveTo(int from, int to) {
         renumbering[number] = number - step;
     }
     renames.emplace_back(parked, numbered(from, to).second);
-    // When a rename fails, those done are undone backwards, so every picture
-    // keeps its number and its texts.
-    for (std::size_t done = 0; done < renames.size(); ++done) {
-        std::error_code error;
-        fs::rename(renames[done].first, renames[done].second, error);
-        if (!error) continue;
-        for (std::size_t back = done; back-- > 0;) {
-            std::error_code ignored;  // what cannot be put back shows in the next listing
-            fs::rename(renames[back].second, renames[back].first, ignored);
-        }
-        throw fs::filesystem_error("rename", renames[done].first, renames[done].second, error);
-    }
+    RenameAllOrNone(renames);
     texts_.RenumberAll(renumbering);
     return true;
 }
@@ -247,16 +252,7 @@ bool PictureList::Reorder(const std::vector<int>& order) {
         renames.emplace_back(parked, nameOf(last, newNumber[static_cast<std::size_t>(last)]));
         for (const int n : cycle) renumbering[n] = newNumber[static_cast<std::size_t>(n)];
     }
-    for (std::size_t step = 0; step < renames.size(); ++step) {
-        std::error_code error;
-        fs::rename(renames[step].first, renames[step].second, error);
-        if (!error) continue;
-        for (std::size_t back = step; back-- > 0;) {
-            std::error_code ignored;  // what cannot be put back shows in the next listing
-            fs::rename(renames[back].second, renames[back].first, ignored);
-        }
-        throw fs::filesystem_error("rename", renames[step].first, renames[step].second, error);
-    }
+    RenameAllOrNone(renames);
     if (!renumbering.empty()) texts_.RenumberAll(renumbering);
     return true;
 }

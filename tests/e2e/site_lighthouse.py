@@ -12,7 +12,7 @@ import subprocess
 import sys
 import tempfile
 
-from site_layout import PROJECT, ROOT, make_project, report, serve, write_settings
+from site_layout import PROJECT, ROOT, report, serve, stage_sample_project, write_settings
 
 LIGHTHOUSE = ROOT / "tests" / "e2e" / "node_modules" / ".bin" / "lighthouse"
 PAGES = ["index.html", "Gal1.htm", "g1-000002.htm"]
@@ -35,10 +35,7 @@ def main():
     failures = []
     with tempfile.TemporaryDirectory() as work:
         work = pathlib.Path(work)
-        programs = work / "palimora"
-        subprocess.run(["cp", "-r", str(stage), str(programs)], check=True)
-        make_project(programs)
-        site = programs / "Projets" / PROJECT
+        programs, site = stage_sample_project(stage, work)
         server = serve(site)
         address = f"http://127.0.0.1:{server.server_address[1]}/"
         try:
