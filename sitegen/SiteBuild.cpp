@@ -4,8 +4,8 @@
 #include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/FailureTexts.h"
-#include "common/FileNames.h"
 #include "common/FileContents.h"
+#include "common/FileNames.h"
 #include "common/FolderFiles.h"
 #include "common/OrderedWork.h"
 #include "common/ProgramFolder.h"
@@ -44,6 +44,7 @@
 #include <algorithm>
 #include <new>
 #include <optional>
+#include <set>
 #include <system_error>
 
 namespace palimora {
@@ -250,17 +251,20 @@ GalleryArchiveSizes Run::MakeDownloads(const std::vector<std::string>& names, co
     if (!extras.originalDownload && !extras.galleryArchive) return {};
     // What visitors download must be as clean as what the site shows: a
     // picture not derived since it changed loses its private data first
-    // (its conversion would, after the downloads are made).
+    // (its conversion would, after the downloads are made). One that cannot
+    // be read for it is offered to no one.
+    std::set<std::string> withheld;
     for (const std::string& name : names) {
         if (!IsJpegName(name) || record_.DerivedAsItStands(project_, name)) continue;
         try {
             RemovePrivateData(project_layout::PicturesFolder(project_) / name);
         } catch (const ImageError&) {
-            // Its conversion tells the user of a picture that cannot be read.
+            withheld.insert(name);  // its conversion tells the user of a picture that cannot be read
         }
     }
     SiteDownloads downloads{project_,
                             names,
+                            std::move(withheld),
                             extras.originalDownload,
                             extras.galleryArchive,
                             !conversion.shaped && conversion.strips == 1,
@@ -294,8 +298,8 @@ void Run::WriteFeed(const std::vector<std::string>& names, const Galleries& gall
         }
         if (cover.empty() && conversion.strips == 1 && IsJpegName(first))
             cover = std::string(project_layout::kPicturesFolder) + "/" + first;
-        feed.entries.push_back({Utf8FromCp1252(gallery.name).Bytes(), site_layout::GalleryPage(k), cover,
-                                NewestPictureDate(pictures)});
+        feed.entries.push_back(
+            {Utf8FromCp1252(gallery.name).Bytes(), site_layout::GalleryPage(k), cover, NewestPictureDate(pictures)});
     }
     const fs::path file = project_ / site_layout::kFeed;
     WriteFileIfChanged(file, feed.Xml());

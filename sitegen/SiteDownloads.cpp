@@ -20,7 +20,9 @@ GalleryArchiveSizes SiteDownloads::Make(const Galleries& galleries, MadeFiles& m
     fs::create_directories(projectFolder / site_layout::kDownloadFolder, error);
     if (error) FailOnFile(Failure::CannotWrite, projectFolder / site_layout::kDownloadFolder);
     if (originals && !shownAsGiven) {
-        for (const std::string& name : pictureNames) LinkOriginal(name, made);
+        for (const std::string& name : pictureNames) {
+            if (!withheld.contains(name)) LinkOriginal(name, made);
+        }
     }
     if (archives) {
         for (int k = 1; k <= kMaxGalleries; ++k) {
@@ -61,6 +63,7 @@ std::uintmax_t SiteDownloads::MakeArchive(int gallery, const Gallery& pictures, 
     for (int position = pictures.first; position <= pictures.last; ++position) {
         if (position < 0 || position >= static_cast<int>(pictureNames.size())) continue;
         const std::string& name = pictureNames[static_cast<std::size_t>(position)];
+        if (withheld.contains(name)) continue;
         entries.push_back({ArchiveEntryName(position - pictures.first + 1, ExtensionOf(name)),
                            project_layout::PicturesFolder(projectFolder) / name});
         contents.push_back(contentsOf(name));

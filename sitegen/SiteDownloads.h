@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@ class MadeFiles;
 struct SiteDownloads {
     std::filesystem::path projectFolder;
     std::vector<std::string> pictureNames;  // in list order
+    std::set<std::string> withheld;         // pictures offered to no one (their private data may be in them)
     bool originals = false;                 // each picture as given
     bool archives = false;                  // each gallery as a ZIP
     bool shownAsGiven = false;              // the site shows the pictures as they are: nothing to link

@@ -46,11 +46,12 @@ std::string PageWriter::PictureExtras() const {
     std::string html;
     if (extras.photoFacts) html += FactsList(FactsOf(original));
     std::error_code error;
-    const std::uintmax_t bytes = fs::file_size(original, error);
+    // The file offered, as the build left it: none for a picture withheld from downloads.
+    const std::string offered = site_layout::OriginalPicture(name, shownAsGiven_);
+    const std::uintmax_t bytes = fs::file_size(ProjectFolder() / offered, error);
     if (extras.originalDownload && !error) {
-        html += "<p><a class=\"download\" href=\"./" + site_layout::OriginalPicture(name, shownAsGiven_) +
-                "\" download>" + HtmlText(Word(TextId::DownloadWord)) + " (" + SizeText(bytes, pageLanguage_) +
-                ")</a></p>";
+        html += "<p><a class=\"download\" href=\"./" + offered + "\" download>" + HtmlText(Word(TextId::DownloadWord)) +
+                " (" + SizeText(bytes, pageLanguage_) + ")</a></p>";
     }
     return html.empty() ? html : "<div class=\"extras\">" + html + "</div>";
 }
