@@ -81,8 +81,9 @@ std::string SiteFeed::Xml() const {
         if (!entry.cover.empty()) {
             const std::string cover = site + XmlText(entry.cover);
             xml += "    <link rel=\"enclosure\" type=\"image/jpeg\" href=\"" + cover + "\"/>\n";
-            xml += "    <content type=\"html\">" + XmlText("<p><a href=\"" + page + "\"><img src=\"" + cover +
-                                                        "\" alt=\"" + XmlText(entry.name) + "\"></a></p>") +
+            xml += "    <content type=\"html\">" +
+                   XmlText("<p><a href=\"" + page + "\"><img src=\"" + cover + "\" alt=\"" + XmlText(entry.name) +
+                           "\"></a></p>") +
                    "</content>\n";
         }
         xml += "  </entry>\n";
