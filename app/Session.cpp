@@ -62,7 +62,7 @@ void Session::GalleriesFollowPictures(const std::vector<std::string>& before, co
 }
 
 bool Session::ConfirmClose(UserDialogs& dialogs, const std::function<void()>& save) {
-    if (dialogs.AskYesNoCancel(LangText(TextId::QuitQuestion)) != kModalYes) return false;
+    if (dialogs.AskYesNoCancelSafely(LangText(TextId::QuitQuestion)) != kModalYes) return false;
     if (projectModified_) {
         const int answer = dialogs.AskYesNoCancel(LangText(TextId::SaveChangesQuestion));
         if (answer == kModalCancel) return false;

@@ -26,6 +26,9 @@ public:
     virtual int ShowMessageOk(const std::string& text) = 0;
     // Yes / No / Cancel; returns kModalYes, kModalNo or kModalCancel.
     virtual int AskYesNoCancel(const std::string& text) = 0;
+    // Yes / No / Cancel for a Yes that cannot be undone (quitting): Enter
+    // answers No, so that a key pressed by mistake loses nothing.
+    virtual int AskYesNoCancelSafely(const std::string& text) { return AskYesNoCancel(text); }
     // OK / Cancel; returns kModalYes for OK, kModalCancel otherwise.
     virtual int AskOkCancel(const std::string& text) = 0;
     // A one-line input; nullopt when the user cancels.

@@ -81,6 +81,11 @@ YesNoCancelWindow::YesNoCancelWindow(const Language& language, const std::string
 
 int YesNoCancelWindow::EscapeResult() const { return kModalNo; }
 
+void YesNoCancelWindow::MakeNoTheDefault() {
+    NoButton->setDefault(true);
+    NoButton->setFocus();
+}
+
 OkCancelWindow::OkCancelWindow(const Language& language, const std::string& message)
     : MessageWindow(language, message, QSize(328, 171)) {
     setObjectName(QStringLiteral("TFOC"));  // its designed name

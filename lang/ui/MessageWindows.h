@@ -50,6 +50,8 @@ class YesNoCancelWindow : public MessageWindow {
     Q_OBJECT
 public:
     YesNoCancelWindow(const Language& language, const std::string& message);
+    // Enter answers No rather than Yes: for a question whose Yes cannot be undone.
+    void MakeNoTheDefault();
     QPushButton* NoButton = nullptr;
     QPushButton* CancelButton = nullptr;
 

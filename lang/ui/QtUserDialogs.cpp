@@ -28,6 +28,11 @@ int ShowModal(const Language& language, const std::string& text) {
 
 int QtUserDialogs::ShowMessageOk(const std::string& text) { return ShowModal<OkMessageWindow>(language_, text); }
 int QtUserDialogs::AskYesNoCancel(const std::string& text) { return ShowModal<YesNoCancelWindow>(language_, text); }
+int QtUserDialogs::AskYesNoCancelSafely(const std::string& text) {
+    YesNoCancelWindow window(language_, text);
+    window.MakeNoTheDefault();
+    return window.exec();
+}
 int QtUserDialogs::AskOkCancel(const std::string& text) { return ShowModal<OkCancelWindow>(language_, text); }
 
 int QtUserDialogs::AskTrust(const std::string& text) {

@@ -13,6 +13,7 @@ public:
 
     int ShowMessageOk(const std::string& text) override;
     int AskYesNoCancel(const std::string& text) override;
+    int AskYesNoCancelSafely(const std::string& text) override;
     int AskOkCancel(const std::string& text) override;
     std::optional<std::string> AskText(const std::string& title, const std::string& prompt,
                                        const std::string& initial) override;

@@ -144,7 +144,9 @@ class Browser:
         self.process = subprocess.Popen(
             ["chromium", "--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
              "--disable-background-networking", "--disable-component-update", "--disable-sync",
-             "--hide-scrollbars", "--remote-debugging-pipe", f"--user-data-dir={profile}", "about:blank"],
+             "--hide-scrollbars", "--remote-debugging-pipe", f"--user-data-dir={profile}",
+             # A swipe is the page's to handle: the browser's own going back on it would race the page's link.
+             "--overscroll-history-navigation=0", "about:blank"],
             pass_fds=(3, 4), preexec_fn=pipes,
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(to_child_r)

@@ -87,6 +87,10 @@ private slots:
                             QTest::keyClick(&no, Qt::Key_Return);
                         }),
                  int(kModalNo));
+        // The quit question: Escape then Enter in the window must not quit.
+        YesNoCancelWindow quit(language_, "Quit?");
+        quit.MakeNoTheDefault();
+        QCOMPARE(Answer(quit, [&] { QTest::keyClick(&quit, Qt::Key_Return); }), int(kModalNo));
     }
 
     // The trust question shows its whole text (the fingerprint and the closing
