@@ -73,6 +73,7 @@ PageWriter::PageWriter(PageSources sources, BuildContext& context, UserDialogs& 
     if (!site.empty() && site != pageLanguage_.Code()) pageLanguage_.LoadForPages(sources_.folder, site);
     shapedPictures_ = ShowsShapedPictures(sources_.settings, sources_.language, sources_.projectName);
     shownAsGiven_ = !shapedPictures_ && Num(SettingLine::PictureStrips) == 1;
+    extras_ = sources_.settings.Extras();
     if (context.buildMode) {
         webAddress_ = SavedWebAddress(ProjectFolder());
         if (!webAddress_.empty() && webAddress_.back() != '/') webAddress_ += '/';
@@ -142,7 +143,7 @@ HeadFacts PageWriter::HeadFactsOf(const std::string& fileName, PageKind kind) co
         facts.nextPage = context_.nextPage;
     }
     facts.favicon = favicon_;
-    facts.feed = !webAddress_.empty() && sources_.settings.Extras().feed;
+    facts.feed = !webAddress_.empty() && extras_.feed;
     facts.webAddress = webAddress_;
     facts.fileName = fileName;
     std::string picture;
@@ -227,7 +228,7 @@ void PageWriter::WriteSettingsStyleSheet(PageLines& page, PageKind kind, int bod
     TodaysPageHead::PutSettingsStyleSheet(
         page, body,
         Markup().ForTodaysBrowsers()
-            ? TodaysPageHead::SettingsStyleSheet(AppearanceOf(kind), sources_.language, sources_.settings.Extras())
+            ? TodaysPageHead::SettingsStyleSheet(AppearanceOf(kind), sources_.language, extras_)
             : std::string());
 }
 

@@ -215,6 +215,7 @@ private:
     bool favicon_ = false;         // a build's: param holds the site's icon
     bool shapedPictures_ = false;  // the site shows its pictures from web_images
     bool shownAsGiven_ = false;    // the site shows its pictures as the user gave them (images/)
+    VisitorExtras extras_;         // what the pages offer visitors, read once from its settings line
     mutable std::unordered_map<std::string, std::string> fileSizes_;  // ShownSizeOfFile's, by reference
     // The working templates' lines, read once a writer: a build writes them before its pages.
     mutable std::unordered_map<std::string, std::vector<std::string>> templates_;

@@ -40,7 +40,7 @@ bool PageWriter::OffersExtras() const { return context_.buildMode && Markup().Fo
 
 std::string PageWriter::PictureExtras() const {
     if (!OffersExtras()) return {};
-    const VisitorExtras extras = sources_.settings.Extras();
+    const VisitorExtras& extras = extras_;
     const std::string& name = context_.currentPicture;
     const fs::path original = project_layout::PicturesFolder(ProjectFolder()) / name;
     std::string html;
@@ -58,7 +58,7 @@ std::string PageWriter::PictureExtras() const {
 
 std::string PageWriter::PlayButton() const {
     if (!OffersExtras() || context_.nextPage.empty()) return {};
-    const VisitorExtras extras = sources_.settings.Extras();
+    const VisitorExtras& extras = extras_;
     if (!extras.slideshow) return {};
     // The browsing script plays it and makes it seen; until then it keeps its room, so nothing moves.
     const std::string play = HtmlText(Word(TextId::PlayWord));
