@@ -92,13 +92,13 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
     // has its page, chained to its neighbours).
     grid.count = context_.buildMode ? std::min(context_.galleryCount[context_.currentGallery - 1] - FirstEntryOfPart(),
                                                BuildContext::kGalleryCapacity)
-                                    : BuildContext::kGalleryCapacity;
+                                    : SampleGalleryEntries();
     grid.perRow = std::max(1, Num(L::GalleryTablePicturesPerRow));
     grid.rows = RoundUp(grid.count, grid.perRow);
     grid.titles = On(L::GalleryThumbnailTitlesShown);
     grid.rowSpan = grid.titles ? 2 * grid.perRow : grid.perRow;
 
-    if (context_.buildMode) ClearGalleryEntriesFrom(page, grid.count + 1);
+    ClearGalleryEntriesFrom(page, grid.count + 1);
     markers_.InsertHeaderFooter(page, FileSetting(L::GalleryTopHtml), FileSetting(L::GalleryBottomHtml));
     const int table = Find(page, "TABLEAU", 0) + 1;
     page.Put(table, markup.AlignOpen(Item(L::GalleryTablePosition)));
@@ -157,7 +157,7 @@ int PageWriter::WriteGalleryEntry(PageLines& page, const GalleryGrid& grid, int 
     const int p = Find(page, "IMAGE" + n, r) + 1;
     const std::string title = !(grid.titles || On(L::TodaysBrowsers)) ? std::string()
                               : context_.buildMode ? PictureTitleOfPage(sources_.texts, GalleryPicturePage(j))
-                                                   : Word(TextId::PictureWord) + " " + n;
+                                                   : SampleTitle(j - 1, Word(TextId::PictureWord) + " " + n);
     page.Put(p, markup.CellOpen(1));
     page.Put(p + 1, markup.AlignOpen(Item(L::GalleryThumbnailPosition)));
     page.Put(p + 2, GalleryThumbnail(j, title));
@@ -166,9 +166,8 @@ int PageWriter::WriteGalleryEntry(PageLines& page, const GalleryGrid& grid, int 
 
     const int t = Find(page, "TITRE" + n, r) + 1;
     if (grid.titles) {
-        const std::string titleLink =
-            context_.buildMode ? LinkText(HtmlText(title), GalleryPicturePage(j))
-                               : LinkText(Word(TextId::PictureWord) + " " + n, ProgramFolder::kPictureSample);
+        const std::string titleLink = context_.buildMode ? LinkText(HtmlText(title), GalleryPicturePage(j))
+                                                         : LinkText(HtmlText(title), ProgramFolder::kPictureSample);
         page.Put(t, markup.CellOpen(1));
         page.Put(t + 1, markup.AlignOpen(Item(L::GalleryThumbnailTitlePosition)));
         page.Put(t + 2, ThumbnailTitleOpen(markup));

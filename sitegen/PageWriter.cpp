@@ -9,6 +9,7 @@
 #include "project/SiteAddress.h"
 #include "project/SiteLayout.h"
 #include "sitegen/PageEncoding.h"
+#include "sitegen/PageTexts.h"
 #include "sitegen/ShapedPictures.h"
 #include "sitegen/TodaysPageHead.h"
 #include "styles/ProjectSettings.h"
@@ -178,8 +179,37 @@ std::string PageWriter::ShownSizeOfFile(const std::string& reference) const {
 }
 
 std::string PageWriter::SamplePicture(int index) const {
-    const auto& pictures = sources_.samplePictures;
-    return pictures.empty() ? std::string() : "./" + pictures[static_cast<std::size_t>(index) % pictures.size()];
+    const auto& pictures = sources_.samplePictures.gallery;
+    return pictures.empty() ? std::string()
+                            : "./" + pictures[static_cast<std::size_t>(index) % pictures.size()].preview;
+}
+
+std::string PageWriter::SampleCover(int index) const {
+    const auto& covers = sources_.samplePictures.covers;
+    const auto k = static_cast<std::size_t>(index);
+    return k < covers.size() && !covers[k].preview.empty() ? "./" + covers[k].preview : SamplePicture(index);
+}
+
+std::string PageWriter::SampleTitle(int index, const std::string& otherwise) const {
+    const auto& pictures = sources_.samplePictures.gallery;
+    const auto k = static_cast<std::size_t>(index);
+    std::string title;
+    if (k < pictures.size() && pictures[k].number > 0) {
+        title = PictureTitleOfPage(sources_.texts, PicturePageName(1, pictures[k].number));
+    }
+    return !title.empty() ? title : otherwise;
+}
+
+std::string PageWriter::SampleCommentHtml() const {
+    const auto& pictures = sources_.samplePictures.gallery;
+    if (pictures.empty() || pictures.front().number == 0) return {};
+    const CommentAs as = On(L::TodaysBrowsers) ? CommentAs::Text : CommentAs::Html;
+    return PictureCommentHtml(sources_.texts, PicturePageName(1, pictures.front().number), as);
+}
+
+int PageWriter::SampleGalleryEntries() const {
+    const SamplePictures& samples = sources_.samplePictures;
+    return samples.UsersOwn() ? static_cast<int>(samples.gallery.size()) : BuildContext::kGalleryCapacity;
 }
 
 std::string PageWriter::AltText(const std::string& title, const std::string& otherwise) const {

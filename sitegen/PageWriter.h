@@ -8,6 +8,7 @@
 #include "sitegen/Markers.h"
 #include "sitegen/PageLines.h"
 #include "sitegen/PageMarkup.h"
+#include "sitegen/PreviewPictures.h"
 #include "sitegen/ShownSizes.h"
 #include "sitegen/TodaysPageHead.h"
 #include "styles/PageKind.h"
@@ -32,12 +33,12 @@ struct PageSources {
     std::string projectName;
     const Language& language;
     const ProjectSettings& settings;
-    const PictureTextIndex& texts;            // titles and comments, read once from images.dat
-    std::vector<std::string> pictureNames;    // the project's pictures, in list order
-    ShownSizesByName shownSizes;              // a build's: the sizes its pages show the pictures at
-    std::vector<std::string> samplePictures;  // the preview's: what its samples show (PreparePreviewPictures)
-    MadeFiles* madeFiles = nullptr;           // a build's: told of every file the pages make
-    GalleryArchiveSizes archiveSizes{};       // a build's: the bytes of each gallery's ZIP, 0 for none
+    const PictureTextIndex& texts;          // titles and comments, read once from images.dat
+    std::vector<std::string> pictureNames;  // the project's pictures, in list order
+    ShownSizesByName shownSizes;            // a build's: the sizes its pages show the pictures at
+    SamplePictures samplePictures;          // the preview's: what its samples show (PrepareSamplePictures)
+    MadeFiles* madeFiles = nullptr;         // a build's: told of every file the pages make
+    GalleryArchiveSizes archiveSizes{};     // a build's: the bytes of each gallery's ZIP, 0 for none
 };
 
 // Writes the three kinds of page from the working templates (blanksom.htm,
@@ -142,9 +143,17 @@ private:
     // ` width="W" height="H"` of a file of the site referenced as
     // "./param/<name>", for today's browsers.
     std::string ShownSizeOfFile(const std::string& reference) const;
-    // The preview's picture for entry `index` (0-based) of a sample, its
-    // pictures taken in turn; empty when it has none.
+    // The preview's picture for entry `index` (0-based) of the gallery and
+    // picture samples, its pictures taken in turn, and for gallery `index`
+    // of the summary sample; empty when it has none.
     std::string SamplePicture(int index) const;
+    std::string SampleCover(int index) const;
+    // The user's title of the sample's entry `index` (`otherwise` for none)
+    // and the first picture's comment (empty for none).
+    std::string SampleTitle(int index, const std::string& otherwise) const;
+    std::string SampleCommentHtml() const;
+    // The entries of the gallery sample: the first gallery's, or 50 placeholders.
+    int SampleGalleryEntries() const;
     // Where the site's pages find picture `name` of the project, from the
     // site's folder ("images/<name>", or "web_images/..." when the settings
     // shape the pictures the site shows).

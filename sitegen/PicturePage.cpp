@@ -89,9 +89,9 @@ void PageWriter::WritePicture(PageLines& page) const {
     shown.close = linked ? "</a>" : "";
     const std::string& name = context_.currentPicture;
     const std::string extension = UpperExtensionOf(name);
-    shown.alt = AltText(
-        context_.buildMode ? PictureTitleOfPage(sources_.texts, context_.currentPage) : Word(TextId::SampleTitle),
-        Word(TextId::PictureAlt));
+    shown.alt = AltText(context_.buildMode ? PictureTitleOfPage(sources_.texts, context_.currentPage)
+                                           : SampleTitle(0, Word(TextId::SampleTitle)),
+                        Word(TextId::PictureAlt));
     // The preview shows one of the user's pictures.
     shown.source = !context_.buildMode && !SamplePicture(0).empty() ? SamplePicture(0) : "./" + SitePicture(name);
 
@@ -165,10 +165,12 @@ void PageWriter::WriteComment(PageLines& page) const {
         // A comment may hold paragraphs of its own.
         page.Put(a + 2, markup.TextOpen(Face(L::CommentFont), Num(L::CommentSize), Colour(L::CommentColour),
                                         Item(L::CommentStyle), true));
-        if (context_.buildMode) {
-            // For today's browsers a comment is text: what the user typed is what visitors read.
-            const CommentAs as = On(L::TodaysBrowsers) ? CommentAs::Text : CommentAs::Html;
-            page.Put(a + 3, NeverAMarker(PictureCommentHtml(sources_.texts, context_.currentPage, as)));
+        // For today's browsers a comment is text: what the user typed is what visitors read.
+        const CommentAs as = On(L::TodaysBrowsers) ? CommentAs::Text : CommentAs::Html;
+        const std::string comment =
+            context_.buildMode ? PictureCommentHtml(sources_.texts, context_.currentPage, as) : SampleCommentHtml();
+        if (context_.buildMode || !comment.empty()) {
+            page.Put(a + 3, NeverAMarker(comment));
             page.Put(a + 4, {});
             page.Put(a + 5, {});
         } else {

@@ -8,6 +8,7 @@
 #include "imaging/PictureReader.h"
 #include "imaging/Resize.h"
 #include "project/ProjectLayout.h"
+#include "sitegen/BuildContext.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -50,17 +51,6 @@ bool MakePreview(const fs::path& picture, const fs::path& preview) {
     return false;
 }
 
-// Up to `count` previews of the JPEG pictures of `names` from `first` on,
-// made when missing; their names are added to `made`.
-void MakePreviews(const fs::path& folder, const std::vector<std::string>& names, std::size_t first, std::size_t count,
-                  const fs::path& previews, std::vector<std::string>& made) {
-    for (std::size_t i = first; i < names.size() && made.size() < count; ++i) {
-        if (!IsJpegName(names[i])) continue;
-        const std::string name = PreviewName(folder / names[i]);
-        if (MakePreview(folder / names[i], previews / name)) made.push_back(name);
-    }
-}
-
 std::vector<std::string> SortedNames(const fs::path& folder) {
     std::vector<std::string> names;
     std::error_code error;
@@ -71,26 +61,80 @@ std::vector<std::string> SortedNames(const fs::path& folder) {
     return names;
 }
 
+// Makes the previews the samples show, remembering which it made.
+class PreviewMaker {
+public:
+    explicit PreviewMaker(fs::path previews) : previews_(std::move(previews)) {
+        std::error_code error;
+        fs::create_directories(previews_, error);
+    }
+
+    // The preview of `picture`, empty when it is no JPEG or cannot be read.
+    std::string Make(const fs::path& picture) {
+        if (!IsJpegName(picture.filename().string())) return {};
+        const std::string name = PreviewName(picture);
+        if (!MakePreview(picture, previews_ / name)) return {};
+        made_.push_back(name);
+        return std::string(kPreviewFolder) + "/" + name;
+    }
+
+    // Copies of pictures no longer shown, or since changed, go.
+    void RemoveOthers() const {
+        std::error_code error;
+        for (const std::string& name : SortedNames(previews_)) {
+            if (std::find(made_.begin(), made_.end(), name) == made_.end()) fs::remove(previews_ / name, error);
+        }
+    }
+
+private:
+    fs::path previews_;
+    std::vector<std::string> made_;
+};
+
+// The first picture of positions [first, last] that has a preview.
+SamplePicture FirstShown(PreviewMaker& maker, const fs::path& folder, const std::vector<std::string>& names, int first,
+                         int last) {
+    for (int i = std::max(0, first); i <= last && i < static_cast<int>(names.size()); ++i) {
+        if (std::string preview = maker.Make(folder / names[static_cast<std::size_t>(i)]); !preview.empty()) {
+            return {std::move(preview), i + 1};
+        }
+    }
+    return {};
+}
+
+// The demo project's pictures, standing for every gallery's.
+void ShowDemoPictures(PreviewMaker& maker, const fs::path& demo, SamplePictures& shown) {
+    for (const std::string& name : SortedNames(demo)) {
+        if (shown.gallery.size() == kMaxGalleries) break;
+        if (std::string preview = maker.Make(demo / name); !preview.empty()) shown.gallery.push_back({preview, 0});
+    }
+    shown.covers.clear();
+    for (std::size_t k = 0; k < kMaxGalleries && !shown.gallery.empty(); ++k) {
+        shown.covers.push_back(shown.gallery[k % shown.gallery.size()]);
+    }
+}
+
 }  // namespace
 
-std::vector<std::string> PreparePreviewPictures(const ProgramFolder& folder, const fs::path& picturesFolder,
-                                                const std::vector<std::string>& names, std::size_t first,
-                                                std::size_t count) {
-    const fs::path previews = folder.Root() / kPreviewFolder;
-    std::error_code error;
-    fs::create_directories(previews, error);
-    std::vector<std::string> kept;
-    MakePreviews(picturesFolder, names, first, count, previews, kept);
-    if (kept.empty()) {
-        const fs::path demo = project_layout::PicturesFolder(folder.Project("Demo"));
-        MakePreviews(demo, SortedNames(demo), 0, count, previews, kept);
+SamplePictures PrepareSamplePictures(const ProgramFolder& folder, const fs::path& picturesFolder,
+                                     const std::vector<std::string>& names, const Galleries& galleries) {
+    PreviewMaker maker(folder.Root() / kPreviewFolder);
+    SamplePictures shown;
+    for (const Gallery& gallery : galleries) {
+        shown.covers.push_back(gallery.Count() > 0
+                                   ? FirstShown(maker, picturesFolder, names, gallery.first, gallery.last)
+                                   : SamplePicture{});
     }
-    std::vector<std::string> shown;
-    for (const std::string& name : kept) shown.push_back(std::string(kPreviewFolder) + "/" + name);
-    // Copies of pictures no longer shown, or since changed, go.
-    for (const std::string& name : SortedNames(previews)) {
-        if (std::find(kept.begin(), kept.end(), name) == kept.end()) fs::remove(previews / name, error);
+    // Pictures not yet in a gallery are shown as the first gallery's.
+    const Gallery& first = galleries[0];
+    int from = 0, to = static_cast<int>(names.size()) - 1;
+    if (first.Count() > 0) from = first.first, to = first.last;
+    for (int i = from; i <= to && shown.gallery.size() < BuildContext::kGalleryCapacity; ++i) {
+        SamplePicture picture = FirstShown(maker, picturesFolder, names, i, i);
+        if (!picture.preview.empty()) shown.gallery.push_back(std::move(picture));
     }
+    if (shown.gallery.empty()) ShowDemoPictures(maker, project_layout::PicturesFolder(folder.Project("Demo")), shown);
+    maker.RemoveOthers();
     return shown;
 }
 

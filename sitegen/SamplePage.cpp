@@ -42,7 +42,7 @@ bool PageWriter::WriteSample(PageKind kind) {
         case PageKind::Picture:
             WriteBody(page, PageKind::Picture);
             WritePictureTable(page);
-            WritePictureTitleBlock(page, Word(TextId::SampleTitle));
+            WritePictureTitleBlock(page, SampleTitle(0, Word(TextId::SampleTitle)));
             WritePicture(page);
             WriteComment(page);
             WriteButtons(page, settings::ReadMode(sources_.settings.Lines().Line(L::ButtonMode)) ==

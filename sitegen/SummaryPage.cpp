@@ -145,7 +145,7 @@ void PageWriter::WriteSummaryEntryPicture(PageLines& page, const SummaryTable& t
                                          : "./param/" + assets_.CopyIntoParam(picture);
     } else {
         source = On(L::MakeThumbnails) && IsJpegName(first) ? "./tns_images/tns-" + first : "./" + SitePicture(first);
-        if (!context_.buildMode && !SamplePicture(e - 1).empty()) source = SamplePicture(e - 1);
+        if (!context_.buildMode && !SampleCover(e - 1).empty()) source = SampleCover(e - 1);
     }
     const std::string imageOpen =
         markup.ImageOpen(Num(L::SummaryGalleryPictureBorderWidth), Colour(L::SummaryGalleryPictureBorderColour));

@@ -150,12 +150,11 @@ void PageDesignStep::Enter() {
 
 void PageDesignStep::PrepareSamplePictures() {
     BusyCursor busy;
-    // The first pictures of the first gallery, as many as a summary has galleries.
+    // Each gallery's own cover on the summary, the first gallery's pictures on the others.
     const std::vector<std::string> names = session_.Pictures().Files();
-    const Galleries galleries = ReadGalleries(session_.Settings(), session_.CurrentLanguage(), names);
-    const std::size_t first = galleries[0].first > 0 ? static_cast<std::size_t>(galleries[0].first) : 0;
     samplePictures_ =
-        PreparePreviewPictures(session_.Folder(), session_.Pictures().PicturesFolder(), names, first, kMaxGalleries);
+        palimora::PrepareSamplePictures(session_.Folder(), session_.Pictures().PicturesFolder(), names,
+                                        ReadGalleries(session_.Settings(), session_.CurrentLanguage(), names));
 }
 
 void PageDesignStep::RebuildSample(PageKind kind) {

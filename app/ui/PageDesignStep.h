@@ -2,6 +2,7 @@
 
 #include "app/Step.h"
 #include "sitegen/BuildContext.h"
+#include "sitegen/PreviewPictures.h"
 
 #include <QObject>
 #include <QSize>
@@ -92,7 +93,7 @@ private:
     BuildContext preview_;
     std::optional<PageKind> shownKind_;  // the sample shown, in page design
     QTimer* rebuildTimer_ = nullptr;
-    std::vector<std::string> samplePictures_;
+    SamplePictures samplePictures_;
     bool phoneWidth_ = false;
 };
 

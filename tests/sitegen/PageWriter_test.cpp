@@ -500,6 +500,32 @@ TEST_F(PageWriterTest, EveryTemplateMakesSamplesThatLinkOnlyToSamplesAndRebuildI
     EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front();
 }
 
+// The samples show the user's own site: each gallery its own cover, the
+// first gallery's pictures with their titles, its first picture's comment.
+TEST_F(PageWriterTest, SamplesShowTheUsersCoversTitlesAndComment) {
+    settings.Store(SettingLine::GalleryThumbnailTitlesShown, "1");
+    settings.Store(SettingLine::GalleryName2, "Hills");
+    SamplePictures samples;
+    samples.gallery = {{"preview/p1.jpg", 1}, {"preview/p2.jpg", 2}};
+    samples.covers = {{"preview/p1.jpg", 1}, {"preview/p5.jpg", 5}};
+    index = PictureTextIndex(texts);
+    PageWriter writer({folder, "Demo", language, settings, index, names, {}, samples}, context, dialogs);
+    ASSERT_TRUE(writer.WriteSample(PageKind::Gallery));
+    ASSERT_TRUE(writer.WriteSample(PageKind::Summary));
+    ASSERT_TRUE(writer.WriteSample(PageKind::Picture));
+
+    const std::string gallery = testing::ReadBytes(temp.Path() / "blankgal.htm");
+    EXPECT_NE(gallery.find(">Photo 2<"), std::string::npos);
+    EXPECT_EQ(gallery.find("preview/p1.jpg", gallery.find("preview/p2.jpg")), std::string::npos)  // two entries, not 50
+        << gallery;
+    const std::string summary = testing::ReadBytes(temp.Path() / "blanksom.htm");
+    EXPECT_NE(summary.find("src=\"./preview/p5.jpg\""), std::string::npos);
+    const std::string picture = testing::ReadBytes(temp.Path() / "blankimg.htm");
+    EXPECT_NE(picture.find("Photo 1"), std::string::npos);
+    EXPECT_NE(picture.find("Ligne deux"), std::string::npos);
+    EXPECT_EQ(picture.find(Word(TextId::SampleComment1)), std::string::npos);
+}
+
 // A sample is written again in place, and the build reads it: the style
 // sheet of pages for today's browsers is written once however often, and
 // goes when the setting is turned off, leaving the designed bytes.

@@ -18,8 +18,15 @@ protected:
         testing::StageProgramFolder(temp.Path());
         fs::create_directories(pictures);
     }
-    std::vector<std::string> Prepare(const std::vector<std::string>& names, std::size_t first = 0) {
-        return PreparePreviewPictures(folder, pictures, names, first, 3);
+    // The pictures of one gallery from position `first`, or of none.
+    std::vector<std::string> Prepare(const std::vector<std::string>& names, int first = 0) {
+        Galleries galleries{};
+        if (!names.empty()) galleries[0] = {"One", first, static_cast<int>(names.size()) - 1, {}};
+        std::vector<std::string> shown;
+        for (const SamplePicture& picture : PrepareSamplePictures(folder, pictures, names, galleries).gallery) {
+            shown.push_back(picture.preview);
+        }
+        return shown;
     }
 
     testing::TempFolder temp;
@@ -56,8 +63,27 @@ TEST_F(PreviewPicturesTest, LargePicturesAreShownSmallAndMadeOnceWhileUnchanged)
 TEST_F(PreviewPicturesTest, AProjectWithoutPicturesShowsTheDemoProjects) {
     fs::copy(fs::path(PALIMORA_SOURCE_ASSETS) / "Projets", temp.Path() / "Projets", fs::copy_options::recursive);
     const std::vector<std::string> shown = Prepare({});
-    ASSERT_EQ(shown.size(), 3u);
+    ASSERT_GE(shown.size(), 3u);
     for (const std::string& file : shown) EXPECT_TRUE(fs::exists(temp.Path() / file)) << file;
+}
+
+TEST_F(PreviewPicturesTest, EachGalleryIsShownWithItsOwnCover) {
+    for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"})
+        EncodeJpeg(testing::Quadrants(64, 48), pictures / name);
+    testing::WriteBytes(pictures / "c.jpg", "damaged");
+    const std::vector<std::string> names = {"a.jpg", "b.jpg", "c.jpg", "d.jpg"};
+    Galleries galleries{};
+    galleries[0] = {"Sea", 0, 1, {}};
+    galleries[1] = {"Hills", 2, 3, {}};  // its first picture is damaged: the next one is its cover
+
+    const SamplePictures shown = PrepareSamplePictures(folder, pictures, names, galleries);
+    ASSERT_EQ(shown.gallery.size(), 2u);
+    EXPECT_EQ(shown.gallery[1].number, 2);
+    EXPECT_TRUE(shown.UsersOwn());
+    EXPECT_EQ(shown.covers[0].number, 1);
+    EXPECT_EQ(shown.covers[1].number, 4);
+    EXPECT_TRUE(shown.covers[2].preview.empty());
+    EXPECT_TRUE(fs::exists(temp.Path() / shown.covers[1].preview));
 }
 
 }  // namespace
