@@ -102,7 +102,7 @@ void PageWriter::WriteGalleryTable(PageLines& page) const {
     markers_.InsertHeaderFooter(page, FileSetting(L::GalleryTopHtml), FileSetting(L::GalleryBottomHtml));
     const int table = Find(page, "TABLEAU", 0) + 1;
     page.Put(table, markup.AlignOpen(Item(L::GalleryTablePosition)));
-    page.Put(table + 1, TableOpen(PageKind::Gallery));
+    page.Put(table + 1, TableOpen(PageKind::Gallery, grid.titles));
     int end = 0;
     for (int j = 1; j <= grid.count; ++j) end = WriteGalleryEntry(page, grid, j);
     WriteGalleryLinks(page, grid, end);

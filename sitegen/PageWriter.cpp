@@ -262,8 +262,10 @@ void PageWriter::WriteSettingsStyleSheet(PageLines& page, PageKind kind, int bod
             : std::string());
 }
 
-std::string PageWriter::TableOpen(PageKind kind) const {
-    if (Markup().ForTodaysBrowsers()) return std::string("<table class=\"") + TodaysMarkup::kTableClass + "\">";
+std::string PageWriter::TableOpen(PageKind kind, bool paired) const {
+    if (Markup().ForTodaysBrowsers()) {
+        return std::string("<table class=\"") + TodaysMarkup::kTableClass + (paired ? " paired" : "") + "\">";
+    }
     const AppearanceLines lines = LinesOf(kind);
     return assets_.TableOpen(Num(lines.tableBorder), Text(lines.tableBackgroundPicture),
                              Colour(lines.tableBorderColour), Num(lines.tableCellSpacing), Num(lines.tableCellPadding),

@@ -167,7 +167,9 @@ private:
     // For today's browsers, the page's colours and table as a style sheet in
     // its head (`body`: the BODY marker's line); none for the designed pages.
     void WriteSettingsStyleSheet(PageLines& page, PageKind kind, int body) const;
-    std::string TableOpen(PageKind kind) const;
+    // The page's table; `paired` when its cells alternate picture and title,
+    // which the style sheet of today's pages tells an older engine by class.
+    std::string TableOpen(PageKind kind, bool paired = false) const;
     std::string ThumbnailTitleOpen(const PageMarkup& markup) const;
 
     // The summary's table: its entries are the galleries and the home link.

@@ -75,7 +75,7 @@ void PageWriter::WriteSummaryTable(PageLines& page) const {
     const int a = Find(page, "TABLEAU", 0);
     const int z = Find(page, "FINTABLEAU", a + 1);
     page.Put(a + 1, markup.AlignOpen(Item(L::SummaryTablePosition)));
-    page.Put(a + 2, TableOpen(PageKind::Summary));
+    page.Put(a + 2, TableOpen(PageKind::Summary, table.pictures && table.titles));
     page.Put(z + 1, markup.BlockClose());
     markers_.InsertHeaderFooter(page, FileSetting(L::SummaryTopHtml), FileSetting(L::SummaryBottomHtml));
     for (int e = 1; e <= kEntries; ++e) WriteSummaryEntry(page, table, e);

@@ -76,6 +76,39 @@ def between(first, last):
     return f"td:nth-child(n+{first} {of}):nth-child(-n+{last} {of})"
 
 
+# The page's side margins on a phone, around the table.
+PHONE_GUTTER = 16
+MODERN = "(container-type: inline-size) and selector(:has(a)) and selector(:nth-child(1 of a))"
+
+
+def older_phone_css(cell):
+    """An older engine (the program's preview among them) on a phone lays a
+    table row out in the columns a newer one would: as many as the screen's
+    width holds cells of `cell` pixels. Without :has() it tells a table whose
+    cells alternate picture and title by the writer's class "paired"; a row's
+    cells are counted from its first (the writers put no padding cells in
+    today's pages). Placed by column only, each cell takes the first free grid
+    line of its column, so a title falls under its picture; the row of links
+    (one cell spanning the row) takes the whole width."""
+    css = [f"@supports not ({MODERN}) {{"]
+    columns = 1
+    while columns * cell + PHONE_GUTTER <= 640:
+        low = columns * cell + PHONE_GUTTER
+        high = min(640, (columns + 1) * cell + PHONE_GUTTER - 1)
+        query = f"(max-width: {high}px)" if columns == 1 else f"(min-width: {low}px) and (max-width: {high}px)"
+        rules = [f"tr {{ grid-auto-flow: row dense; grid-template-rows: none; "
+                 f"grid-template-columns: repeat({columns}, minmax(0, 1fr)); }}"]
+        for column in range(1, columns + 1 if columns > 1 else 1):
+            rules.append(f"td:nth-child({columns}n+{column}) {{ grid-column: {column}; }}")
+            pair = f".paired td:nth-child({2 * columns}n+{2 * column - 1}), .paired td:nth-child({2 * columns}n+{2 * column})"
+            rules.append(f"{pair} {{ grid-column: {column}; }}")
+        rules.append("td[colspan], .paired td[colspan] { grid-column: 1 / -1; }")
+        css += [f"@media {query} {{", *("  " + r for r in rules), "}"]
+        columns += 1
+    css.append("}")
+    return css
+
+
 def grid_css(cell, most_per_row):
     """The writers' table as a grid. Each table row becomes a grid whose
     entries stand in columns of at least `cell` pixels, as many as the table's
@@ -104,7 +137,8 @@ def grid_css(cell, most_per_row):
         # An older engine on a phone: a table row's columns share the screen's
         # width, each picture scaled to its column, rather than run past it.
         "@media (max-width: 640px) { tr { grid-auto-columns: minmax(0, 1fr); } }",
-        "@supports (container-type: inline-size) and selector(:has(a)) and selector(:nth-child(1 of a)) {",
+        *older_phone_css(cell),
+        f"@supports {MODERN} {{",
         "table { container-type: inline-size; }",
         "tr { grid-auto-flow: row; grid-template-rows: none; grid-auto-columns: var(--col, 100%); }",
         "td:has(img) { align-self: end; }",

@@ -16,6 +16,7 @@
 #include "styles/ui/SummaryNotebook.h"
 
 #include <QHBoxLayout>
+#include <QRect>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
@@ -44,8 +45,20 @@ const SampleOfKind& SampleOf(PageKind kind) {
     return kSamples[1];
 }
 
-// The browser area's width in CSS pixels: a small desktop window, or a phone.
-constexpr double kDesktopWidth = 760, kPhoneWidth = 390;
+// The browser area's width in CSS pixels: a small desktop window, or a phone
+// (whose screen is shown at its proportions).
+constexpr double kDesktopWidth = 760, kPhoneWidth = 390, kPhoneHeight = 844;
+
+// The browser area's place in the window at the designed size.
+constexpr QRect kDesignedArea(407, 96, 377, 329);
+
+// A phone's screen as large as fits `area`, centred in it.
+QRect PhoneScreenIn(const QRect& area) {
+    QSize screen(qRound(area.height() * kPhoneWidth / kPhoneHeight), area.height());
+    if (screen.width() > area.width()) screen = QSize(area.width(), qRound(area.width() * kPhoneHeight / kPhoneWidth));
+    return QRect(area.x() + (area.width() - screen.width()) / 2, area.y() + (area.height() - screen.height()) / 2,
+                 screen.width(), screen.height());
+}
 
 // How long the controls rest before the sample is rebuilt with their changes.
 constexpr int kRebuildPause = 250;  // ms
@@ -55,7 +68,7 @@ constexpr int kRebuildPause = 250;  // ms
 PageDesignStep::PageDesignStep(Session& session, UserDialogs& dialogs, QWidget* window)
     : QObject(window), session_(session), dialogs_(dialogs) {
     PreviewBrowser = new WebBrowser(window);
-    PreviewBrowser->setGeometry(407, 96, 377, 329);
+    PreviewBrowser->setGeometry(kDesignedArea);
     GiveDesignedNames({{PreviewBrowser, "WebBrowser1"}});
     PreviewBrowser->hide();  // nothing to show until the welcome page
     PreviewBrowser->Page().SetBeforeNavigate(
@@ -86,7 +99,7 @@ PageDesignStep::PageDesignStep(Session& session, UserDialogs& dialogs, QWidget* 
 }
 
 void PageDesignStep::Stretch(QSize extra) {
-    PreviewBrowser->setGeometry(407, 96, 377 + extra.width(), 329 + extra.height());
+    area_ = kDesignedArea.adjusted(0, 0, extra.width(), extra.height());
     WidthSwitch->move(544 + extra.width(), 428 + extra.height());
     ApplyZoom();
 }
@@ -115,6 +128,8 @@ void PageDesignStep::MakeWidthSwitch(QWidget* window) {
 
 void PageDesignStep::ShowPage(const std::filesystem::path& page) {
     PreviewBrowser->Navigate(page);
+    sampleShown_ = false;
+    PreviewBrowser->setGeometry(area_);
     PreviewBrowser->setZoomFactor(1.0);  // a help page reads at its own size
     SetBrowserShown(true);
 }
@@ -178,6 +193,7 @@ void PageDesignStep::RebuildSample(PageKind kind) {
         return;
     }
     PreviewBrowser->Navigate(session_.Folder().Root() / SamplePageOf(sample.templateLine));
+    sampleShown_ = true;
     ApplyZoom();
 }
 
@@ -206,6 +222,11 @@ void PageDesignStep::SetPhoneWidth(bool phone) {
 }
 
 void PageDesignStep::ApplyZoom() {
+    if (!sampleShown_) {
+        PreviewBrowser->setGeometry(area_);
+        return;
+    }
+    PreviewBrowser->setGeometry(phoneWidth_ ? PhoneScreenIn(area_) : area_);
     PreviewBrowser->setZoomFactor(PreviewBrowser->width() / (phoneWidth_ ? kPhoneWidth : kDesktopWidth));
 }
 

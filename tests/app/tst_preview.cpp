@@ -17,6 +17,7 @@
 
 #include <QDeadlineTimer>
 #include <QLineEdit>
+#include <QSet>
 #include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
@@ -60,19 +61,38 @@ private:
 
     void RunJavaScript(const QString& script) { Browser().page()->runJavaScript(script); }
 
+    // The result of `script`, once the page has given it.
+    QVariant Evaluate(const QString& script) {
+        QVariant result;
+        bool done = false;
+        Browser().page()->runJavaScript(script, [&](const QVariant& value) {
+            result = value;
+            done = true;
+        });
+        QDeadlineTimer deadline(20000);
+        while (!done && !deadline.hasExpired()) QTest::qWait(20);
+        return result;
+    }
+
     void Click(PictureButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-private slots:
-    void init() {
+    // A saved project of photos of `size` named `names`, shown in page design.
+    void StartWith(const std::vector<std::string>& names, QSize size = {120, 90}) {
+        window_.reset();
         harness_.Reset();
         harness_.projectWindows = &windows_;
         window_ = harness_.Start();
         window_->show();
-        window_->Pictures().AddPictures({harness_.Photo("plage.jpg"), harness_.Photo("port.jpg")});
+        std::vector<fs::path> photos;
+        for (const std::string& name : names) photos.push_back(harness_.Photo(name, size.width(), size.height()));
+        window_->Pictures().AddPictures(photos);
         window_->SaveCurrentProject();
         AndWaitForLoad([this] { Click(window_->Tools().DesignStepButton); });
         QCOMPARE(Shown(), QStringLiteral("blanksom.htm"));
     }
+
+private slots:
+    void init() { StartWith({"plage.jpg", "port.jpg"}); }
 
     void cleanup() { window_.reset(); }
 
@@ -156,11 +176,51 @@ private slots:
         QVERIFY(!QApplication::overrideCursor());
     }
 
+    // As a phone at 390 CSS pixels shows the built site (site_layout.py
+    // measures the same in a current browser): two gallery columns, each
+    // title under its picture, and the picture across the screen.
+    void thePhoneViewLaysTheSampleOutAsAPhoneDoes() {
+        StartWith({"a.jpg", "b.jpg", "c.jpg"}, {1600, 1200});
+        window_->resize(1920, 1050);
+        window_->CurrentSession().Settings().Store(SettingLine::TodaysBrowsers, "1");
+        window_->CurrentSession().Settings().Store(SettingLine::GalleryThumbnailTitlesShown, "1");
+        QTest::mouseClick(window_->PageDesign().PhoneViewButton, Qt::LeftButton);
+        const QRect screen = Browser().geometry();
+        QCOMPARE(qRound(screen.width() / Browser().zoomFactor()), 390);
+        QVERIFY(screen.height() > 2 * screen.width());                // upright, at a phone's proportions
+        const int areaWidth = 377 + qMax(0, window_->width() - 800);  // the browser area, stretched with the window
+        QVERIFY2(
+            qAbs(screen.center().x() - (407 + areaWidth / 2)) <= 1,
+            qPrintable(QStringLiteral("%1 %2 %3").arg(screen.center().x()).arg(window_->width()).arg(screen.width())));
+
+        AndWaitForLoad([this] { Click(window_->Tools().GalleryButton); });
+        const QVariantList cells = Evaluate(QStringLiteral(R"(
+            [...document.querySelectorAll('td')].filter(td => td.offsetWidth > 0 && td.colSpan <= 1)
+                .map(td => { const r = td.getBoundingClientRect(); return [Math.round(r.left), Math.round(r.top), !!td.querySelector('img')]; }))"))
+                                       .toList();
+        QVERIFY(cells.size() >= 4);
+        QSet<int> columns;
+        for (int i = 0; i + 1 < cells.size(); i += 2) {
+            const QVariantList picture = cells[i].toList(), title = cells[i + 1].toList();
+            QVERIFY(picture[2].toBool() && !title[2].toBool());
+            QCOMPARE(title[0].toInt(), picture[0].toInt());  // under its own picture
+            QVERIFY(title[1].toInt() > picture[1].toInt());
+            columns.insert(picture[0].toInt());
+        }
+        QCOMPARE(columns.size(), 2);
+
+        AndWaitForLoad([this] { Click(window_->Tools().PicturePageButton); });
+        const double shown =
+            Evaluate(QStringLiteral("document.querySelector('.shot img').getBoundingClientRect().width / innerWidth"))
+                .toDouble();
+        QVERIFY2(shown > 0.8, qPrintable(QString::number(shown)));
+    }
+
     void theRightClickShowsThePageAtAPhonesWidth() {
         const double desktop = Browser().zoomFactor();
         emit Browser().customContextMenuRequested(QPoint(10, 10));
         QVERIFY(window_->PageDesign().PhoneWidth());
-        QVERIFY(Browser().zoomFactor() > desktop);
+        QVERIFY(Browser().width() < 377);  // a phone's screen in the browser area
         QCOMPARE(qRound(Browser().width() / Browser().zoomFactor()), 390);
         emit Browser().customContextMenuRequested(QPoint(10, 10));
         QCOMPARE(Browser().zoomFactor(), desktop);

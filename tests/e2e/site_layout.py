@@ -300,7 +300,12 @@ PROBE = r"""
       .observe({type: 'layout-shift', buffered: true});
     setTimeout(() => done(sum), 200);
   });
-  return {problems, titlesChecked, shift, cells: cells.length, vw, vh,
+  // What the program's phone preview is held to as well (tst_preview): the gallery's
+  // columns, and how much of the screen's width a large enough picture takes.
+  const columns = new Set(cells.filter(td => td.querySelector('img')).map(td => Math.round(box(td).left))).size;
+  const shot = document.querySelector('.shot img');
+  const share = shot && shot.naturalWidth >= vw ? box(shot).width / vw : null;
+  return {problems, titlesChecked, shift, cells: cells.length, vw, vh, columns, share,
           whole: whole.map(([n, r]) => [n, r.left, r.top, r.right, r.bottom]),
           links: [...document.querySelectorAll('a[href]')].map(a => a.getAttribute('href')),
           sources: [...document.images].map(i => i.getAttribute('src')),
@@ -387,6 +392,10 @@ def main():
                                 if left < 0 or top < 0 or right > seen["vw"] + 0.5 or bottom > seen["vh"] + 0.5:
                                     failures.append(f"{where}: {what} is not inside the window "
                                                     f"({left:.0f},{top:.0f})-({right:.0f},{bottom:.0f})")
+                        if width == 390 and page.startswith("Gal") and seen["columns"] != 2:
+                            failures.append(f"{where}: {seen['columns']} columns of pictures on a phone, not 2")
+                        if width == 390 and seen["share"] is not None and seen["share"] < 0.8:
+                            failures.append(f"{where}: the picture takes {seen['share']:.0%} of a phone's width")
                         if page == "Gal1.htm" and TYPED_TITLE not in seen["texts"]:
                             failures.append(f"{where}: the title {TYPED_TITLE!r} does not read as typed")
                         if shots and width in (390, 1280) and page in ("Gal1.htm", "g1-000002.htm"):
