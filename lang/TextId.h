@@ -396,10 +396,12 @@ enum class TextId {
     WebAddressKept = 453,
     NoSuchGallery = 454,
     SortAllByDate = 455,
+    DropPhotosHere = 456,
+    IconSizeWord = 457,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 386> kAllTextIds{{
+inline constexpr std::array<TextId, 388> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -786,9 +788,11 @@ inline constexpr std::array<TextId, 386> kAllTextIds{{
     TextId::WebAddressKept,
     TextId::NoSuchGallery,
     TextId::SortAllByDate,
+    TextId::DropPhotosHere,
+    TextId::IconSizeWord,
 }};
 
-inline constexpr int kLanguageFileLines = 456;
+inline constexpr int kLanguageFileLines = 458;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

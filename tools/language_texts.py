@@ -401,9 +401,11 @@ NAMES = {
     453: "WebAddressKept",
     454: "NoSuchGallery",
     455: "SortAllByDate",
+    456: "DropPhotosHere",
+    457: "IconSizeWord",
 }
 
-LAST = 455  # the language files' last line; numbers not in NAMES are empty lines
+LAST = 457  # the language files' last line; numbers not in NAMES are empty lines
 
 
 class LanguageTableError(Exception):

@@ -179,6 +179,13 @@ void MainWindow::ConnectCommands() {
     connect(pictures.PicturesList, &PictureListView::filesDropped, this, [this](const std::vector<fs::path>& dropped) {
         CommandGuard(*dialogs_, session_.CurrentLanguage()).Run([&] { pictureStep_->AddDroppedFiles(dropped); });
     });
+    connect(pageDesign_->PreviewBrowser, &WebBrowser::filesDropped, this, [this](const std::vector<fs::path>& dropped) {
+        CommandGuard(*dialogs_, session_.CurrentLanguage()).Run([&] {
+            if (!step_.IsPictureList()) ShowPictureList();
+            pageDesign_->SetBrowserShown(false);
+            pictureStep_->AddDroppedFiles(dropped);
+        });
+    });
     connect(pictures.PicturesList, &PictureListView::pictureDragged, this, [this](int from, int to) {
         CommandGuard(*dialogs_, session_.CurrentLanguage()).Run([&] { pictureStep_->MovePictureTo(from, to); });
     });
@@ -217,6 +224,7 @@ void MainWindow::ApplyLanguage() {
     ShowStepLabel(step_.LabelText());
     toolbar_->ApplyLanguage(session_.CurrentLanguage());
     pictureStep_->PictureTabsView->ApplyLanguage();
+    pictureStep_->PicturesList->SetEmptyHint(ToScreen(session_.LangText(TextId::DropPhotosHere)));
     pageDesign_->Notebooks->ApplyLanguage();
 }
 

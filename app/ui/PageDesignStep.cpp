@@ -129,6 +129,7 @@ void PageDesignStep::MakeWidthSwitch(QWidget* window) {
 void PageDesignStep::ShowPage(const std::filesystem::path& page) {
     PreviewBrowser->Navigate(page);
     sampleShown_ = false;
+    PreviewBrowser->SetTakesFileDrops(true);  // photos dropped on the welcome page are added
     PreviewBrowser->setGeometry(area_);
     PreviewBrowser->setZoomFactor(1.0);  // a help page reads at its own size
     SetBrowserShown(true);
@@ -194,6 +195,7 @@ void PageDesignStep::RebuildSample(PageKind kind) {
     }
     PreviewBrowser->Navigate(session_.Folder().Root() / SamplePageOf(sample.templateLine));
     sampleShown_ = true;
+    PreviewBrowser->SetTakesFileDrops(false);
     ApplyZoom();
 }
 

@@ -1,6 +1,11 @@
 #include "app/ui/WebBrowser.h"
 
+#include "common/ui/DroppedFiles.h"
+
 #include <QCoreApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTimer>
 #include <QUrl>
 
 #include <unistd.h>
@@ -19,6 +24,34 @@ WebBrowser::WebBrowser(QWidget* parent) : QWebEngineView(parent), page_(new Brow
 
 void WebBrowser::Navigate(const std::filesystem::path& localFile) {
     load(QUrl::fromLocalFile(QString::fromStdString(localFile.string())));
+}
+
+void WebBrowser::dragEnterEvent(QDragEnterEvent* event) {
+    if (takesFileDrops_ && !LocalFilesOf(event->mimeData()).empty()) {
+        event->acceptProposedAction();
+        return;
+    }
+    QWebEngineView::dragEnterEvent(event);
+}
+
+void WebBrowser::dragMoveEvent(QDragMoveEvent* event) {
+    if (takesFileDrops_ && !LocalFilesOf(event->mimeData()).empty()) {
+        event->acceptProposedAction();
+        return;
+    }
+    QWebEngineView::dragMoveEvent(event);
+}
+
+void WebBrowser::dropEvent(QDropEvent* event) {
+    const std::vector<std::filesystem::path> dropped = LocalFilesOf(event->mimeData());
+    if (!takesFileDrops_ || dropped.empty()) {
+        QWebEngineView::dropEvent(event);
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    // Told once the drag has ended: adding may ask questions.
+    QTimer::singleShot(0, this, [this, dropped] { emit filesDropped(dropped); });
 }
 
 void PrepareBrowserEngine() {

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <vector>
 
 namespace palimora {
 
@@ -34,9 +35,21 @@ public:
 
     BrowserPage& Page() { return *page_; }
     void Navigate(const std::filesystem::path& localFile);
+    // Local files dropped on the page are told by filesDropped rather than
+    // opened by the page (the welcome page takes pictures so).
+    void SetTakesFileDrops(bool takes) { takesFileDrops_ = takes; }
+
+signals:
+    void filesDropped(const std::vector<std::filesystem::path>& dropped);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     BrowserPage* page_ = nullptr;
+    bool takesFileDrops_ = false;
 };
 
 // Call before the QApplication is made: the browser engine shares the

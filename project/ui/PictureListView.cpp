@@ -2,6 +2,7 @@
 
 #include "common/UserDialogs.h"
 #include "common/ui/Colours.h"
+#include "common/ui/DroppedFiles.h"
 #include "common/ui/ScreenText.h"
 #include "imaging/Icons.h"
 #include "imaging/ui/QtImages.h"
@@ -10,6 +11,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QPainter>
 #include <QTimer>
 
 namespace palimora {
@@ -97,18 +99,22 @@ int PictureListView::CurrentPosition() const { return currentRow(); }
 
 bool PictureListView::IsOwnDrag(const QDropEvent* event) const { return event->source() == this; }
 
-namespace {
-
-std::vector<std::filesystem::path> LocalFilesOf(const QMimeData* data) {
-    std::vector<std::filesystem::path> files;
-    if (!data || !data->hasUrls()) return files;
-    for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile()) files.emplace_back(url.toLocalFile().toStdString());
-    }
-    return files;
+void PictureListView::SetEmptyHint(const QString& hint) {
+    emptyHint_ = hint;
+    viewport()->update();
 }
 
-}  // namespace
+void PictureListView::paintEvent(QPaintEvent* event) {
+    QListWidget::paintEvent(event);
+    if (count() > 0 || emptyHint_.isEmpty()) return;
+    // An empty list says how pictures get into it.
+    QPainter painter(viewport());
+    QFont hintFont = font();
+    hintFont.setPointSize(11);
+    painter.setFont(hintFont);
+    painter.setPen(QColor(90, 50, 20));
+    painter.drawText(viewport()->rect().adjusted(16, 16, -16, -16), Qt::AlignCenter | Qt::TextWordWrap, emptyHint_);
+}
 
 void PictureListView::dragEnterEvent(QDragEnterEvent* event) {
     if (IsOwnDrag(event) || !LocalFilesOf(event->mimeData()).empty()) {

@@ -44,6 +44,8 @@ public:
     // The current item's position, or -1.
     int CurrentPosition() const;
     void MakeCurrent(int position);
+    // What an empty list shows in its middle.
+    void SetEmptyHint(const QString& hint);
 
 signals:
     // Local files or folders dropped from elsewhere, in the order given.
@@ -53,11 +55,13 @@ signals:
     void pictureDragged(int from, int to);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
+    QString emptyHint_;
     bool IsOwnDrag(const QDropEvent* event) const;
 };
 

@@ -458,6 +458,24 @@ private slots:
         QCOMPARE(PicturesList()->item(0)->text(), QStringLiteral("img3"));
         delete data;
     }
+
+    // Photos dropped on the welcome page start the new project with them.
+    void photosDroppedOnTheWelcomePageAreAdded() {
+        window_->show();
+        WebBrowser* welcome = window_->PageDesign().PreviewBrowser;
+        QTRY_VERIFY(welcome->isVisible());
+        auto* data = new QMimeData;
+        data->setUrls({QUrl::fromLocalFile(QString::fromStdString(Source("Plage.jpg").string()))});
+        const QPoint middle = welcome->rect().center();
+        QDragEnterEvent enter(middle, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(welcome, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(middle, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(welcome, &drop);
+        QTRY_COMPARE(PicturesList()->count(), 1);
+        QVERIFY(!welcome->isVisible());  // the list has its place back
+        delete data;
+    }
 };
 
 PALIMORA_QTEST_MAIN(TestPictureStep)
