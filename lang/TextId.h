@@ -398,10 +398,14 @@ enum class TextId {
     SortAllByDate = 455,
     DropPhotosHere = 456,
     IconSizeWord = 457,
+    LookCarnet = 458,
+    LookClair = 459,
+    LookEcrin = 460,
+    LookModerne = 461,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 388> kAllTextIds{{
+inline constexpr std::array<TextId, 392> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -790,9 +794,13 @@ inline constexpr std::array<TextId, 388> kAllTextIds{{
     TextId::SortAllByDate,
     TextId::DropPhotosHere,
     TextId::IconSizeWord,
+    TextId::LookCarnet,
+    TextId::LookClair,
+    TextId::LookEcrin,
+    TextId::LookModerne,
 }};
 
-inline constexpr int kLanguageFileLines = 458;
+inline constexpr int kLanguageFileLines = 462;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

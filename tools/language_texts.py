@@ -403,9 +403,13 @@ NAMES = {
     455: "SortAllByDate",
     456: "DropPhotosHere",
     457: "IconSizeWord",
+    458: "LookCarnet",
+    459: "LookClair",
+    460: "LookEcrin",
+    461: "LookModerne",
 }
 
-LAST = 457  # the language files' last line; numbers not in NAMES are empty lines
+LAST = 461  # the language files' last line; numbers not in NAMES are empty lines
 
 
 class LanguageTableError(Exception):

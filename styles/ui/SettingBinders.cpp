@@ -122,6 +122,24 @@ TemplateListBinder::TemplateListBinder(BindingContext& context, SettingLine line
     list->view()->setMinimumWidth(kPictureListWidth);  // whole names beside the pictures
 }
 
+namespace {
+
+// A look by its name in the user's language: the shipped looks by theirs,
+// a template of the user's own by its file's name without ".htm".
+std::string LookName(const std::string& file, const Language& language) {
+    constexpr std::pair<const char*, TextId> kShippedLooks[] = {{"carnet.htm", TextId::LookCarnet},
+                                                                {"clair.htm", TextId::LookClair},
+                                                                {"ecrin.htm", TextId::LookEcrin},
+                                                                {"moderne.htm", TextId::LookModerne}};
+    for (const auto& [shipped, name] : kShippedLooks) {
+        if (file == shipped) return language.LangText(name);
+    }
+    const std::size_t dot = file.rfind('.');
+    return dot == std::string::npos || dot == 0 ? file : file.substr(0, dot);
+}
+
+}  // namespace
+
 void TemplateListBinder::ShowItems(QComboBox& list, const std::vector<std::string>& items,
                                    const ShownProject& project) const {
     const std::optional<std::string_view> templates = TemplateFolderOf(line_);
@@ -131,7 +149,8 @@ void TemplateListBinder::ShowItems(QComboBox& list, const std::vector<std::strin
         const fs::path look = folder / PathFromCp1252(item).replace_extension(".png");
         std::error_code error;
         list.addItem(fs::is_regular_file(look, error) ? QIcon(QString::fromStdString(look.string())) : QIcon(),
-                     ToScreen(item));
+                     ToScreen(LookName(item, context_.language)));
+        list.setItemData(list.count() - 1, ToScreen(item), Qt::ToolTipRole);  // the template's file
     }
 }
 

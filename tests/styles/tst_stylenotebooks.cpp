@@ -145,7 +145,9 @@ private:
             default: {
                 auto* list = qobject_cast<QComboBox*>(control);
                 list->setCurrentIndex(list->currentIndex() == 0 ? 1 : 0);
-                return FromScreen(list->currentText());
+                // A look is shown by its name, its file in its tip.
+                const QVariant file = list->currentData(Qt::ToolTipRole);
+                return FromScreen(file.isValid() ? file.toString() : list->currentText());
             }
         }
     }
@@ -221,7 +223,8 @@ private slots:
                 default: {
                     auto* list = ControlAs<QComboBox>(layout.line);
                     QVERIFY2(list && list->count() >= 2, layout.control.data());
-                    stored = FromScreen(list->itemText(list->count() - 1));
+                    const QVariant file = list->itemData(list->count() - 1, Qt::ToolTipRole);  // a look's file
+                    stored = FromScreen(file.isValid() ? file.toString() : list->itemText(list->count() - 1));
                 }
             }
             settings_.Store(layout.line, stored);
@@ -432,7 +435,8 @@ private slots:
         QSignalSpy rebuild(notebooks_, &StyleNotebooks::previewRebuildRequested);
         QComboBox* list = notebooks_->TabbedGHTML->ComboEGal;
         list->setCurrentIndex(list->currentIndex() == 0 ? 1 : 0);
-        const fs::path chosen = temp_.Path() / "models" / "galeries" / list->currentText().toStdString();
+        const fs::path chosen =
+            temp_.Path() / "models" / "galeries" / list->currentData(Qt::ToolTipRole).toString().toStdString();
         QCOMPARE(testing::ReadBytes(temp_.Path() / ProgramFolder::kGallerySample), testing::ReadBytes(chosen));
         QCOMPARE(rebuild.count(), 1);
         QCOMPARE(rebuild.at(0).at(0).value<PageKind>(), PageKind::Gallery);
@@ -449,9 +453,12 @@ private slots:
         testing::WriteBytes(galleries / "seule.htm", testing::ReadBytes(galleries / "ecrin.htm"));
         notebooks_->LoadSettings("Demo");
         QComboBox* list = notebooks_->TabbedGHTML->ComboEGal;
-        const int ecrin = list->findText(QStringLiteral("ecrin.htm"));
+        const int ecrin = list->findData(QStringLiteral("ecrin.htm"), Qt::ToolTipRole);
         QVERIFY(!list->itemIcon(ecrin).isNull());
-        QVERIFY(list->itemIcon(list->findText(QStringLiteral("seule.htm"))).isNull());  // a look without its picture
+        QCOMPARE(FromScreen(list->itemText(ecrin)), language_.LangText(TextId::LookEcrin));  // by its name
+        const int own = list->findData(QStringLiteral("seule.htm"), Qt::ToolTipRole);
+        QVERIFY(list->itemIcon(own).isNull());  // a look without its picture
+        QCOMPARE(list->itemText(own), QStringLiteral("seule"));
 
         list->setCurrentIndex(ecrin);
         QTest::mouseClick(notebooks_->TabbedGHTML->LookForAllPages, Qt::LeftButton);
@@ -462,7 +469,7 @@ private slots:
                  testing::ReadBytes(temp_.Path() / "models" / "sommaires" / "ecrin.htm"));
         QVERIFY(dialogs_.shown.empty());
 
-        list->setCurrentIndex(list->findText(QStringLiteral("seule.htm")));
+        list->setCurrentIndex(own);
         QTest::mouseClick(notebooks_->TabbedGHTML->LookForAllPages, Qt::LeftButton);
         QCOMPARE(FileLine(SettingLine::SummaryTemplate), std::string("ecrin.htm"));
         QCOMPARE(dialogs_.shown.back(), language_.LangText(TextId::LookNotEverywhere));
