@@ -402,10 +402,11 @@ enum class TextId {
     LookClair = 459,
     LookEcrin = 460,
     LookModerne = 461,
+    ChooseFileWord = 462,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 392> kAllTextIds{{
+inline constexpr std::array<TextId, 393> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -798,9 +799,10 @@ inline constexpr std::array<TextId, 392> kAllTextIds{{
     TextId::LookClair,
     TextId::LookEcrin,
     TextId::LookModerne,
+    TextId::ChooseFileWord,
 }};
 
-inline constexpr int kLanguageFileLines = 462;
+inline constexpr int kLanguageFileLines = 463;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

@@ -407,9 +407,10 @@ NAMES = {
     459: "LookClair",
     460: "LookEcrin",
     461: "LookModerne",
+    462: "ChooseFileWord",
 }
 
-LAST = 461  # the language files' last line; numbers not in NAMES are empty lines
+LAST = 462  # the language files' last line; numbers not in NAMES are empty lines
 
 
 class LanguageTableError(Exception):

@@ -13,6 +13,7 @@
 #include "app/ui/WebBrowser.h"
 #include "common/Error.h"
 #include "common/ProgramPreferences.h"
+#include "common/ui/AccessibleNames.h"
 #include "common/ui/BusyCursor.h"
 #include "common/ui/ClickableLabel.h"
 #include "common/ui/Colours.h"
@@ -225,7 +226,9 @@ void MainWindow::ApplyLanguage() {
     toolbar_->ApplyLanguage(session_.CurrentLanguage());
     pictureStep_->PictureTabsView->ApplyLanguage();
     pictureStep_->PicturesList->SetEmptyHint(ToScreen(session_.LangText(TextId::DropPhotosHere)));
+    pictureStep_->PicturesList->setAccessibleName(ToScreen(session_.LangText(TextId::PicturesStepHint)));
     pageDesign_->Notebooks->ApplyLanguage();
+    NameControlsFromLabels(this);
 }
 
 bool MainWindow::event(QEvent* event) {

@@ -12,6 +12,7 @@ PictureButton::PictureButton(const ProgramFolder& folder, std::string pictureNam
     : ClickableLabel(parent), folder_(folder), pictureName_(std::move(pictureName)), tag_(layoutTag) {
     move(position);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);  // every command by keyboard: Tab to it, Space to press it
 }
 
 void PictureButton::ShowLook(bool pressed) {

@@ -6,6 +6,9 @@
 #include "lang/Language.h"
 #include "lang/TextId.h"
 
+#include <QKeySequence>
+#include <QShortcut>
+
 namespace palimora {
 namespace {
 
@@ -18,28 +21,47 @@ struct ButtonLayout {
     TextId hint;
     QPoint position;
     ShownIn shownIn;
+    const char* keys;  // the button's shortcut, "" for none
 };
 
 // The toolbar as designed: designed name, picture, hint text, position and the step it
 // belongs to.
 constexpr ButtonLayout kButtons[] = {
-    {&Toolbar::NewButton, "BoutNou", "boutnou", TextId::NewProjectHint, {65, 480}, ShownIn::Always},
-    {&Toolbar::OpenButton, "BoutOuv", "boutouv", TextId::OpenProjectHint, {130, 471}, ShownIn::Always},
-    {&Toolbar::SaveButton, "BoutEnr", "boutenr", TextId::SaveHint, {198, 480}, ShownIn::Always},
-    {&Toolbar::PicturesStepButton, "BoutImg2", "boutdep", TextId::PicturesStepHint, {275, 460}, ShownIn::Always},
-    {&Toolbar::DesignStepButton, "BoutVid", "boutvid", TextId::DesignPages, {444, 460}, ShownIn::Always},
-    {&Toolbar::AddButton, "BoutImg", "boutplu", TextId::AddPicturesHint, {338, 493}, ShownIn::PictureList},
-    {&Toolbar::UpButton, "BoutMon", "bouthau", TextId::MoveUpHint, {379, 480}, ShownIn::PictureList},
-    {&Toolbar::DownButton, "BoutDes", "boutbas", TextId::MoveDownHint, {378, 514}, ShownIn::PictureList},
-    {&Toolbar::RemoveButton, "BoutSup", "boutmoi", TextId::DeleteTickedHint, {420, 504}, ShownIn::PictureList},
-    {&Toolbar::SummaryButton, "BoutS", "boutsom", TextId::SummaryDesignHint, {320, 509}, ShownIn::PageDesign},
-    {&Toolbar::GalleryButton, "BoutG", "boutgal", TextId::GalleryDesignHint, {374, 514}, ShownIn::PageDesign},
-    {&Toolbar::PicturePageButton, "BoutI", "bouthti", TextId::PictureDesignHint, {432, 509}, ShownIn::PageDesign},
-    {&Toolbar::RefreshButton, "BoutLoupe", "boutlou", TextId::RefreshPreviewHint, {365, 458}, ShownIn::PageDesign},
-    {&Toolbar::ResultButton, "BoutPro", "boutvoi", TextId::SeeResult, {534, 480}, ShownIn::Always},
-    {&Toolbar::PublishButton, "BoutDif", "boutweb", TextId::PublishHint, {600, 471}, ShownIn::Always},
-    {&Toolbar::QuitButton, "BoutQui", "boutqui", TextId::QuitHint, {662, 480}, ShownIn::Always},
-    {&Toolbar::HelpButton, "BoutAid", "boutaid", TextId::HelpHint, {137, 514}, ShownIn::Always},
+    {&Toolbar::NewButton, "BoutNou", "boutnou", TextId::NewProjectHint, {65, 480}, ShownIn::Always, "Ctrl+N"},
+    {&Toolbar::OpenButton, "BoutOuv", "boutouv", TextId::OpenProjectHint, {130, 471}, ShownIn::Always, "Ctrl+O"},
+    {&Toolbar::SaveButton, "BoutEnr", "boutenr", TextId::SaveHint, {198, 480}, ShownIn::Always, "Ctrl+S"},
+    {&Toolbar::PicturesStepButton,
+     "BoutImg2",
+     "boutdep",
+     TextId::PicturesStepHint,
+     {275, 460},
+     ShownIn::Always,
+     "Ctrl+1"},
+    {&Toolbar::DesignStepButton, "BoutVid", "boutvid", TextId::DesignPages, {444, 460}, ShownIn::Always, "Ctrl+2"},
+    {&Toolbar::AddButton, "BoutImg", "boutplu", TextId::AddPicturesHint, {338, 493}, ShownIn::PictureList, "Ctrl+I"},
+    {&Toolbar::UpButton, "BoutMon", "bouthau", TextId::MoveUpHint, {379, 480}, ShownIn::PictureList, "Alt+Up"},
+    {&Toolbar::DownButton, "BoutDes", "boutbas", TextId::MoveDownHint, {378, 514}, ShownIn::PictureList, "Alt+Down"},
+    {&Toolbar::RemoveButton, "BoutSup", "boutmoi", TextId::DeleteTickedHint, {420, 504}, ShownIn::PictureList, "Del"},
+    {&Toolbar::SummaryButton, "BoutS", "boutsom", TextId::SummaryDesignHint, {320, 509}, ShownIn::PageDesign, "Ctrl+3"},
+    {&Toolbar::GalleryButton, "BoutG", "boutgal", TextId::GalleryDesignHint, {374, 514}, ShownIn::PageDesign, "Ctrl+4"},
+    {&Toolbar::PicturePageButton,
+     "BoutI",
+     "bouthti",
+     TextId::PictureDesignHint,
+     {432, 509},
+     ShownIn::PageDesign,
+     "Ctrl+5"},
+    {&Toolbar::RefreshButton,
+     "BoutLoupe",
+     "boutlou",
+     TextId::RefreshPreviewHint,
+     {365, 458},
+     ShownIn::PageDesign,
+     "F5"},
+    {&Toolbar::ResultButton, "BoutPro", "boutvoi", TextId::SeeResult, {534, 480}, ShownIn::Always, "Ctrl+R"},
+    {&Toolbar::PublishButton, "BoutDif", "boutweb", TextId::PublishHint, {600, 471}, ShownIn::Always, "Ctrl+P"},
+    {&Toolbar::QuitButton, "BoutQui", "boutqui", TextId::QuitHint, {662, 480}, ShownIn::Always, "Ctrl+Q"},
+    {&Toolbar::HelpButton, "BoutAid", "boutaid", TextId::HelpHint, {137, 514}, ShownIn::Always, "F1"},
 };
 
 }  // namespace
@@ -54,6 +76,13 @@ Toolbar::Toolbar(const ProgramFolder& folder, QWidget* window) {
         button->setObjectName(QString::fromLatin1(layout.designedName));
         button->setVisible(layout.shownIn != ShownIn::PageDesign);
         this->*layout.member = button;
+        // F1 has its own shortcut in the window, for the screen shown.
+        if (*layout.keys && layout.member != &Toolbar::HelpButton) {
+            auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(layout.keys)), window);
+            QObject::connect(shortcut, &QShortcut::activated, button, [button] {
+                if (button->isVisible()) emit button->clicked();  // only the step's own commands
+            });
+        }
     }
 }
 
@@ -73,7 +102,11 @@ void Toolbar::MoveBy(QPoint offset) {
 
 void Toolbar::ApplyLanguage(const Language& language) {
     for (const auto& layout : kButtons) {
-        (this->*layout.member)->setToolTip(ToScreen(language.LangText(layout.hint)));
+        PictureButton* button = this->*layout.member;
+        const QString hint = ToScreen(language.LangText(layout.hint));
+        button->setAccessibleName(hint);
+        const QString keys = QKeySequence(QString::fromLatin1(layout.keys)).toString(QKeySequence::NativeText);
+        button->setToolTip(keys.isEmpty() ? hint : hint + QStringLiteral(" (") + keys + QLatin1Char(')'));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "project/ui/PictureTabs.h"
 
+#include "common/ui/ClickableLabel.h"
 #include "common/ui/Colours.h"
 #include "common/ui/DesignedNames.h"
 #include "common/ui/ScreenText.h"
@@ -90,6 +91,8 @@ void PictureTabs::ApplyLanguage() {
     TitleLabel->setText(ToScreen(language_.LangText(TextId::TitleLabel)));
     CommentLabel->setText(ToScreen(language_.LangText(TextId::CommentLabel)));
     SaveTextsButton->setText(ToScreen(language_.LangText(TextId::Ok)));
+    for (ClickableLabel* shown : {PictureView->StillView, PictureView->MovieView})
+        shown->setAccessibleName(ToScreen(language_.LangText(TextId::ImageTab)));
 }
 
 std::string PictureTabs::Title() const { return FromScreen(TitleEdit->text()); }

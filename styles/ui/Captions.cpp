@@ -10,7 +10,15 @@
 namespace palimora {
 
 void Captions::Add(QLabel* label, TextId text, std::optional<TextId> then) {
-    captions_.push_back({[label](const QString& caption) { label->setText(caption); }, text, then});
+    captions_.push_back({[label](const QString& caption) {
+                             label->setText(caption);
+                             // A screen reader finds a label's buddy among its siblings only:
+                             // a control in a group of its own is given the name itself.
+                             QWidget* buddy = label->buddy();
+                             if (buddy && buddy->parentWidget() != label->parentWidget())
+                                 buddy->setAccessibleName(caption);
+                         },
+                         text, then});
 }
 
 void Captions::Add(QAbstractButton* button, TextId text) {
@@ -20,6 +28,14 @@ void Captions::Add(QAbstractButton* button, TextId text) {
 void Captions::AddTab(QTabWidget* notebook, int tab, TextId text) {
     captions_.push_back(
         {[notebook, tab](const QString& caption) { notebook->setTabText(tab, caption); }, text, std::nullopt});
+}
+
+void Captions::AddTip(QWidget* control, TextId text) {
+    captions_.push_back({[control](const QString& caption) {
+                             control->setToolTip(caption);
+                             control->setAccessibleName(caption);
+                         },
+                         text, std::nullopt});
 }
 
 void Captions::Apply(const Language& language) const {

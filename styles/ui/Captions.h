@@ -11,6 +11,7 @@
 class QAbstractButton;
 class QLabel;
 class QTabWidget;
+class QWidget;
 
 namespace palimora {
 
@@ -23,6 +24,8 @@ public:
     void Add(QLabel* label, TextId text, std::optional<TextId> then = std::nullopt);
     void Add(QAbstractButton* button, TextId text);
     void AddTab(QTabWidget* notebook, int tab, TextId text);
+    // A control showing only a picture: its tip and the name a screen reader reads.
+    void AddTip(QWidget* control, TextId text);
 
     void Apply(const Language& language) const;
 

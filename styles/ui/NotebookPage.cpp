@@ -82,6 +82,7 @@ QPushButton* NotebookPage::Chooser(const char* name) {
     button->setIcon(button->style()->standardIcon(QStyle::SP_DirOpenIcon));
     button->setFixedSize(28, 24);
     button->setFocusPolicy(Qt::TabFocus);
+    captions_.AddTip(button, TextId::ChooseFileWord);
     return button;
 }
 
@@ -100,7 +101,31 @@ QLabel* NotebookPage::Label(TextId text, std::optional<TextId> then) {
 
 QLabel* NotebookPage::PlainLabel(const char* name) { return Named<QLabel>(name); }
 
+namespace {
+
+// What a label names: the control beside it, or the first of a group's that takes input.
+QWidget* NamedBy(QWidget* cell) {
+    if (!cell || cell->focusPolicy() != Qt::NoFocus) return cell;
+    for (QWidget* child : cell->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->focusPolicy() != Qt::NoFocus) return child;
+    }
+    return nullptr;
+}
+
+// Each label is the buddy of the control after it: a screen reader reads it as that control's name.
+void LinkLabels(std::initializer_list<QWidget*> cells) {
+    for (auto cell = cells.begin(); cell != cells.end() && cell + 1 != cells.end(); ++cell) {
+        auto* label = qobject_cast<QLabel*>(*cell);
+        if (QWidget* control = NamedBy(*(cell + 1)); label && control && !qobject_cast<QLabel*>(control)) {
+            label->setBuddy(control);
+        }
+    }
+}
+
+}  // namespace
+
 QWidget* NotebookPage::Beside(std::initializer_list<QWidget*> widgets) {
+    LinkLabels(widgets);
     auto* field = new QWidget;
     auto* layout = new QHBoxLayout(field);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -150,6 +175,7 @@ void NotebookPage::Row(std::initializer_list<QWidget*> cells) {
     QGridLayout* grid = Grid();
     const int row = nextRow_++;
     int column = 0;
+    LinkLabels(cells);
     for (QWidget* cell : cells) {
         const bool last = column + 1 == static_cast<int>(cells.size());
         if (cell) {

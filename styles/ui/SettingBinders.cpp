@@ -247,6 +247,9 @@ void ModeBinder::Show(ButtonMode mode) {
     notebook_.ContentsCaptionLabel->setText(
         caption(pictures ? TextId::ContentsPictureLabel : TextId::ContentsTextLabel));
     notebook_.NextCaptionLabel->setText(caption(pictures ? TextId::NextPictureLabel : TextId::NextTextLabel));
+    notebook_.EditBouRet->setAccessibleName(notebook_.BackCaptionLabel->text());
+    notebook_.EditBouSom->setAccessibleName(notebook_.ContentsCaptionLabel->text());
+    notebook_.EditBouSui->setAccessibleName(notebook_.NextCaptionLabel->text());
     for (QPushButton* chooser : {notebook_.BitBouRet, notebook_.BitBouSom, notebook_.BitBouSui}) {
         chooser->setVisible(pictures);
     }

@@ -75,7 +75,9 @@ private slots:
         }
         QCOMPARE(window->Tools().NewButton->pos(), QPoint(65, 480));
         QCOMPARE(window->Tools().HelpButton->pos(), QPoint(137, 514));
-        QCOMPARE(window->Tools().QuitButton->toolTip(), QStringLiteral("Quitter le logiciel"));
+        // The hint as designed, then the button's key.
+        QCOMPARE(window->Tools().QuitButton->toolTip(), QStringLiteral("Quitter le logiciel (Ctrl+Q)"));
+        QCOMPARE(window->Tools().QuitButton->accessibleName(), QStringLiteral("Quitter le logiciel"));
         QCOMPARE(window->Tools().NewButton->cursor().shape(), Qt::PointingHandCursor);
         window->show();
         QVERIFY(window->Tools().AddButton->isVisible());
@@ -164,7 +166,7 @@ private slots:
         QCOMPARE(testing::ReadBytes(temp_->Path() / "palimora.ini"), std::string("English\r\nother setting\r\n"));
         QCOMPARE(window->StepLabel->text(), QStringLiteral("Step 1"));
         QCOMPARE(window->ProjectNameLabel->text(), QStringLiteral("New Project"));
-        QCOMPARE(window->Tools().NewButton->toolTip(), QStringLiteral("Create a new project"));
+        QCOMPARE(window->Tools().NewButton->toolTip(), QStringLiteral("Create a new project (Ctrl+N)"));
         QCOMPARE(window->LogoName->toolTip(), QStringLiteral("Palimora: your photo site without writing any HTML"));
         QVERIFY(fs::exists(temp_->Path() / "Projets" / "New Project" / "textes" / "images.dat"));
         QVERIFY(window->BlinkTimer->isActive());
