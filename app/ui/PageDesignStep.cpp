@@ -100,6 +100,7 @@ PageDesignStep::PageDesignStep(Session& session, UserDialogs& dialogs, QWidget* 
 
 void PageDesignStep::Stretch(QSize extra) {
     area_ = kDesignedArea.adjusted(0, 0, extra.width(), extra.height());
+    Notebooks->Stretch(extra.height());
     WidthSwitch->move(544 + extra.width(), 428 + extra.height());
     ApplyZoom();
 }

@@ -62,6 +62,8 @@ QIcon PictureStep::IconOf(const fs::path& picture) const {
 
 void PictureStep::Stretch(QSize extra) {
     PicturesList->setGeometry(407, 96, 377 + extra.width(), 329 + extra.height());
+    PictureTabsView->setGeometry(8, 96, 385, 329 + extra.height());
+    PictureTabsView->Stretch(extra.height());
 }
 
 void PictureStep::ShowNewProject() {

@@ -30,7 +30,10 @@ QPixmap StretchedBackground(const QPixmap& designed, QSize extra) {
             QRectF(target), designed,
             QRectF(source.x() * ratio, source.y() * ratio, source.width() * ratio, source.height() * ratio));
     };
-    piece(QRect(0, 0, kLeftEnd, kBandTop), QRect(0, 0, kLeftEnd, kBandTop));
+    // The left panel, its row at kRow stretched as the right one's is.
+    piece(QRect(0, 0, kLeftEnd, kRow), QRect(0, 0, kLeftEnd, kRow));
+    piece(QRect(0, kRow, kLeftEnd, 1), QRect(0, kRow, kLeftEnd, 1 + dy));
+    piece(QRect(0, kRow + 1, kLeftEnd, kBandTop - kRow - 1), QRect(0, kRow + 1 + dy, kLeftEnd, kBandTop - kRow - 1));
     // The right part, three columns by three rows, the middle ones stretched.
     const int columnSource[] = {kLeftEnd, kColumn, kColumn + 1, base.width()};
     const int columnTarget[] = {kLeftEnd, kColumn, kColumn + 1 + dx, base.width() + dx};
@@ -44,8 +47,7 @@ QPixmap StretchedBackground(const QPixmap& designed, QSize extra) {
                         QPoint(columnTarget[column + 1] - 1, rowTarget[row + 1] - 1)));
         }
     }
-    // Below the left panel, the row above the band; beside the band, its own edges.
-    piece(QRect(0, kBandTop - 1, kLeftEnd, 1), QRect(0, kBandTop, kLeftEnd, dy));
+    // Beside the band, its own edges.
     const QRect band(0, kBandTop, base.width(), base.height() - kBandTop);
     const QRect movedBand = band.translated(ToolbarOffset(extra));
     piece(QRect(band.topLeft(), QSize(1, band.height())), QRect(0, movedBand.top(), movedBand.left(), band.height()));

@@ -65,6 +65,13 @@ void PictureDisplay::Place(QWidget* control) {
     control->show();
 }
 
+void PictureDisplay::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (PictureWidth <= 0 || PictureHeight <= 0) return;
+    if (StillView->isVisible()) Place(StillView);
+    if (MovieView->isVisible()) Place(MovieView);
+}
+
 bool PictureDisplay::ShowPictureInPanel(const std::filesystem::path& file) {
     BusyCursor busy;
     repaint();

@@ -39,6 +39,10 @@ signals:
     // A click on the picture shown.
     void pictureClicked();
 
+protected:
+    // The picture shown stays fitted and centred in the panel's new size.
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     bool ReportMissing(const std::filesystem::path& file);
     void Place(QWidget* control);

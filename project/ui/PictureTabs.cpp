@@ -95,6 +95,12 @@ void PictureTabs::ApplyLanguage() {
         shown->setAccessibleName(ToScreen(language_.LangText(TextId::ImageTab)));
 }
 
+void PictureTabs::Stretch(int extraHeight) {
+    PictureView->setGeometry(4, 4, 377, 305 + extraHeight);
+    CommentEdit->setGeometry(12, 86, 353, 176 + extraHeight);
+    SaveTextsButton->move(276, 270 + extraHeight);
+}
+
 std::string PictureTabs::Title() const { return FromScreen(TitleEdit->text()); }
 
 std::vector<std::string> PictureTabs::CommentLines() const {

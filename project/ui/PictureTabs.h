@@ -31,6 +31,8 @@ public:
     QPushButton* SaveTextsButton = nullptr;
 
     void ApplyLanguage();
+    // Taller by `extraHeight` than designed, as the window is: a larger picture, a longer comment.
+    void Stretch(int extraHeight);
 
     // Windows-1252 texts of the two fields. Throw PalimoraError when a
     // character cannot be stored.

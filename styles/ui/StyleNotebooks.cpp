@@ -185,6 +185,13 @@ void StyleNotebooks::MoveTo(int left, int top) {
     }
 }
 
+void StyleNotebooks::Stretch(int extraHeight) {
+    for (QWidget* notebook :
+         {static_cast<QWidget*>(Tabbedhtml), static_cast<QWidget*>(TabbedGHTML), static_cast<QWidget*>(TabbedIHTML)}) {
+        notebook->resize(StyleNotebook::kWidth, StyleNotebook::kHeight + extraHeight);
+    }
+}
+
 PictureTextIndex StyleNotebooks::PictureTexts() const {
     const fs::path projectFolder = context_->settings.WorkingFile().parent_path();
     return PictureTextIndex(PictureTextFile(project_layout::PictureTextFile(projectFolder)));

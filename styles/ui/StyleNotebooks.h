@@ -52,6 +52,8 @@ public:
     PictureNotebook* TabbedIHTML = nullptr;
 
     // Places the three notebooks with their top left corner at `left`, `top`.
+    // Taller by `extraHeight` than designed, as the window is: fewer settings scroll.
+    void Stretch(int extraHeight);
     void MoveTo(int left, int top);
 
     // Shows the open project's lines in every control (`projectName` is the

@@ -49,7 +49,7 @@ private slots:
                 QCoreApplication::processEvents();
                 QCOMPARE(window->Pictures().PicturesList->geometry(), QRect(407, 96, 577, 476));
                 QCOMPARE(window->PageDesign().PreviewBrowser->geometry(), QRect(407, 96, 577, 476));
-                QCOMPARE(window->Pictures().PictureTabsView->geometry(), QRect(8, 96, 385, 329));
+                QCOMPARE(window->Pictures().PictureTabsView->geometry(), QRect(8, 96, 385, 476));  // taller, as wide
                 QCOMPARE(window->Tools().QuitButton->pos(), QPoint(662 + 100, 480 + 147));
                 QCOMPARE(window->LogoName->pos(), QPoint(624 + 200, 22));
                 QCOMPARE(window->Background->size(), QSize(992, 700));
