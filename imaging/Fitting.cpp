@@ -56,19 +56,19 @@ Placement FitInBox(int width, int height, int boxWidth, int boxHeight) {
     return placement;
 }
 
-Placement FitInIcon(int width, int height) {
+Placement FitInIcon(int width, int height, int side) {
     Placement placement{0, 0, width, height};
-    if (width > kIconSize || height > kIconSize) {
+    if (width > side || height > side) {
         if (height < width) {
-            placement.width = kIconSize;
-            placement.height = RoundHalfEven(static_cast<double>(height) * kIconSize / width);
+            placement.width = side;
+            placement.height = RoundHalfEven(static_cast<double>(height) * side / width);
         } else {
-            placement.width = RoundHalfEven(static_cast<double>(width) * kIconSize / height);
-            placement.height = kIconSize;
+            placement.width = RoundHalfEven(static_cast<double>(width) * side / height);
+            placement.height = side;
         }
     }
-    placement.left = (kIconSize - placement.width) / 2;
-    placement.top = (kIconSize - placement.height) / 2;
+    placement.left = (side - placement.width) / 2;
+    placement.top = (side - placement.height) / 2;
     return placement;
 }
 

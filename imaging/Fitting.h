@@ -22,9 +22,9 @@ Placement FitInPanel(int width, int height, int panelWidth, int panelHeight);
 // step until the other side fits too.
 Placement FitInBox(int width, int height, int boxWidth, int boxHeight);
 
-// The size of a picture's icon in the 50 x 50 box, keeping proportions.
-Placement FitInIcon(int width, int height);
+inline constexpr int kIconSize = 50;  // the list's icons as designed
 
-inline constexpr int kIconSize = 50;
+// The size of a picture's icon in its square box (50 x 50 as designed), keeping proportions.
+Placement FitInIcon(int width, int height, int side = kIconSize);
 
 }  // namespace palimora

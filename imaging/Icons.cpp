@@ -14,18 +14,18 @@
 
 namespace palimora {
 
-Image EmptyIcon() {
-    Image icon(kIconSize, kIconSize);
+Image EmptyIcon(int side) {
+    Image icon(side, side);
     icon.Fill(245, 158, 73);
     return icon;
 }
 
-Image MakeIcon(const std::filesystem::path& file) {
+Image MakeIcon(const std::filesystem::path& file, int side) {
     // A GIF's icon shows its first frame; a JPEG is decoded reduced.
     const Image frame =
-        FormatOf(file) == PictureFormat::Gif ? ReadFirstFrame(file) : ReadPictureFile(file, kIconSize, kIconSize).image;
-    const Placement fit = FitInIcon(frame.width, frame.height);
-    Image icon = EmptyIcon();
+        FormatOf(file) == PictureFormat::Gif ? ReadFirstFrame(file) : ReadPictureFile(file, side, side).image;
+    const Placement fit = FitInIcon(frame.width, frame.height, side);
+    Image icon = EmptyIcon(side);
     icon.Paste(Resize(frame, std::max(1, fit.width), std::max(1, fit.height)), fit.left, fit.top);
     return icon;
 }
@@ -43,10 +43,10 @@ std::optional<IconCache::Key> IconCache::KeyOf(const std::filesystem::path& file
                static_cast<long long>(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec};
 }
 
-std::optional<Image> IconCache::Find(const Key& key) const {
+std::optional<Image> IconCache::Find(const Key& key, int side) const {
     std::lock_guard lock(mutex_);
     const auto found = icons_.find(key);
-    if (found == icons_.end()) return std::nullopt;
+    if (found == icons_.end() || found->second.width != side) return std::nullopt;
     return found->second;
 }
 
@@ -69,23 +69,24 @@ std::size_t IconCache::Size() const {
     return icons_.size();
 }
 
-IconBatch::IconBatch(std::vector<std::filesystem::path> files, IconCache& cache, unsigned workers)
+IconBatch::IconBatch(std::vector<std::filesystem::path> files, IconCache& cache, int side, unsigned workers)
     : files_(std::move(files)),
       cache_(cache),
+      side_(side),
       work_(
           files_.size(), [this](std::size_t index) { return Make(index); }, 0, workers) {}
 
 IconBatch::Result IconBatch::Make(std::size_t index) const {
     const auto key = IconCache::KeyOf(files_[index]);
-    if (auto cached = key ? cache_.Find(*key) : std::nullopt) return {std::move(*cached), true, {}};
+    if (auto cached = key ? cache_.Find(*key, side_) : std::nullopt) return {std::move(*cached), true, {}};
     try {
-        Result result{MakeIcon(files_[index]), true, {}};
+        Result result{MakeIcon(files_[index], side_), true, {}};
         if (key) cache_.Store(*key, result.icon);
         return result;
     } catch (const PalimoraError& error) {
-        return {EmptyIcon(), false, error.UserMessage()};
+        return {EmptyIcon(side_), false, error.UserMessage()};
     } catch (const std::bad_alloc&) {
-        return {EmptyIcon(), false, "out of memory"};
+        return {EmptyIcon(side_), false, "out of memory"};
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/OrderedWork.h"
+#include "imaging/Fitting.h"
 #include "imaging/Image.h"
 
 #include <cstdint>
@@ -13,13 +14,13 @@
 
 namespace palimora {
 
-// The 50 x 50 icon of a picture of the list: the picture fitted keeping its
-// proportions, centred on the window colour. Throws ImageError when the
-// picture cannot be read.
-Image MakeIcon(const std::filesystem::path& file);
+// The icon of a picture of the list, `side` pixels square (50 as designed,
+// larger as the user chooses): the picture fitted keeping its proportions,
+// centred on the window colour. Throws ImageError when the picture cannot be read.
+Image MakeIcon(const std::filesystem::path& file, int side = kIconSize);
 
 // The icon drawn for a file that cannot be read: the window colour alone.
-Image EmptyIcon();
+Image EmptyIcon(int side = kIconSize);
 
 // Icons already made, by file identity: the file itself (device and inode,
 // which a rename keeps), its size and modification time, so a picture that
@@ -36,7 +37,8 @@ public:
     };
 
     static std::optional<Key> KeyOf(const std::filesystem::path& file);
-    std::optional<Image> Find(const Key& key) const;
+    // The icon of `key` made at `side`, if there is one.
+    std::optional<Image> Find(const Key& key, int side = kIconSize) const;
     void Store(const Key& key, const Image& icon);
     // Forgets icons of files that are not in `kept` (the list as it now is).
     void KeepOnly(const std::vector<std::filesystem::path>& kept);
@@ -57,7 +59,7 @@ public:
         std::string detail;  // why the picture could not be read
     };
 
-    IconBatch(std::vector<std::filesystem::path> files, IconCache& cache, unsigned workers = 0);
+    IconBatch(std::vector<std::filesystem::path> files, IconCache& cache, int side = kIconSize, unsigned workers = 0);
 
     // Waits for the icon of file `index`; not to be called after Stop.
     Result Take(std::size_t index) { return work_.Take(index); }
@@ -69,6 +71,7 @@ private:
 
     std::vector<std::filesystem::path> files_;
     IconCache& cache_;
+    int side_;
     OrderedWork<Result> work_;
 };
 

@@ -41,6 +41,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShortcut>
+#include <QSlider>
 #include <QTimer>
 #include <QUrl>
 
@@ -227,6 +228,8 @@ void MainWindow::ApplyLanguage() {
     pictureStep_->PictureTabsView->ApplyLanguage();
     pictureStep_->PicturesList->SetEmptyHint(ToScreen(session_.LangText(TextId::DropPhotosHere)));
     pictureStep_->PicturesList->setAccessibleName(ToScreen(session_.LangText(TextId::PicturesStepHint)));
+    pictureStep_->IconSizeSlider->setAccessibleName(ToScreen(session_.LangText(TextId::IconSizeWord)));
+    pictureStep_->IconSizeSlider->setToolTip(pictureStep_->IconSizeSlider->accessibleName());
     pageDesign_->Notebooks->ApplyLanguage();
     NameControlsFromLabels(this);
 }

@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QScopedValueRollback>
+#include <QSlider>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -45,6 +46,28 @@ PictureStep::PictureStep(Session& session, UserDialogs& dialogs, Toolbar& toolba
     connect(PicturesList, &QWidget::customContextMenuRequested, this, &PictureStep::ShowListMenu);
     Waiting = new WaitWindow(session.CurrentLanguage(), window);
     Waiting->setWindowFlag(Qt::Window);
+    MakeIconSizeSlider(window);
+}
+
+namespace {
+
+// The icons' sides the slider steps through: as designed, then larger for a larger screen.
+constexpr int kIconSides[] = {50, 100, 150};
+
+}  // namespace
+
+void PictureStep::MakeIconSizeSlider(QWidget* window) {
+    IconSizeSlider = new QSlider(Qt::Horizontal, window);
+    IconSizeSlider->setObjectName(QStringLiteral("IconSizeSlider"));
+    IconSizeSlider->setGeometry(664, 430, 120, 20);
+    IconSizeSlider->setRange(0, static_cast<int>(std::size(kIconSides)) - 1);
+    IconSizeSlider->setPageStep(1);
+    IconSizeSlider->setTickPosition(QSlider::TicksBelow);
+    IconSizeSlider->setFocusPolicy(Qt::TabFocus);
+    connect(IconSizeSlider, &QSlider::valueChanged, this, [this](int step) {
+        PicturesList->SetIconSide(kIconSides[std::clamp(step, 0, static_cast<int>(std::size(kIconSides)) - 1)]);
+        RefillPictureList(PicturesList->CurrentPosition() + 1);  // the chosen picture stays chosen
+    });
 }
 
 PictureStep::~PictureStep() = default;
@@ -56,13 +79,14 @@ QIcon PictureStep::IconOf(const fs::path& picture) const {
     std::error_code error;
     if (fs::file_size(listed, error) != fs::file_size(picture, error) || error) return {};
     const auto key = IconCache::KeyOf(listed);
-    const auto icon = key ? icons_.Find(*key) : std::nullopt;
+    const auto icon = key ? icons_.Find(*key, PicturesList->IconSide()) : std::nullopt;
     return icon ? QIcon(QPixmap::fromImage(ToQImage(*icon))) : QIcon();
 }
 
 void PictureStep::Stretch(QSize extra) {
     PicturesList->setGeometry(407, 96, 377 + extra.width(), 329 + extra.height());
     PictureTabsView->setGeometry(8, 96, 385, 329 + extra.height());
+    IconSizeSlider->move(664 + extra.width(), 430 + extra.height());
     PictureTabsView->Stretch(extra.height());
 }
 
@@ -75,6 +99,7 @@ void PictureStep::ShowNewProject() {
 void PictureStep::SetShown(bool shown) {
     PictureTabsView->setVisible(shown);
     PicturesList->setVisible(shown);
+    IconSizeSlider->setVisible(shown);
     if (shown) PictureTabsView->setCurrentIndex(0);
 }
 

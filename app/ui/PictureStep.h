@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <vector>
 
+class QSlider;
 class QWidget;
 
 namespace palimora {
@@ -33,6 +34,8 @@ public:
 
     PictureTabs* PictureTabsView = nullptr;
     PictureListView* PicturesList = nullptr;
+    // Under the list: its icons at 50, 100 or 150 pixels.
+    QSlider* IconSizeSlider = nullptr;
     WaitWindow* Waiting = nullptr;  // Form2, the wait window: made once and shown without blocking
 
     // How many pictures are listed, and which one is current (1-based, 0 for none).
@@ -92,6 +95,7 @@ signals:
     void pictureShown();
 
 private:
+    void MakeIconSizeSlider(QWidget* window);
     void MovePicture(PictureButton& button, int direction);
     // The list's menu: its sorting commands.
     void ShowListMenu(const QPoint& at);

@@ -4,6 +4,7 @@
 #include "common/ui/Colours.h"
 #include "common/ui/DroppedFiles.h"
 #include "common/ui/ScreenText.h"
+#include "imaging/Fitting.h"
 #include "imaging/Icons.h"
 #include "imaging/ui/QtImages.h"
 #include "lang/ui/WaitWindow.h"
@@ -24,8 +25,7 @@ constexpr int kFileNameRole = Qt::UserRole;
 
 PictureListView::PictureListView(QWidget* parent) : QListWidget(parent) {
     setViewMode(QListView::IconMode);
-    setIconSize(QSize(50, 50));
-    setGridSize(QSize(86, 82));
+    SetIconSide(kIconSize);
     setResizeMode(QListView::Adjust);
     setMovement(QListView::Static);
     setWordWrap(true);
@@ -50,7 +50,7 @@ PictureListView::Rebuilt PictureListView::Rebuild(const std::vector<std::filesys
     Rebuilt rebuilt;
     if (files.empty()) return rebuilt;
     wait.Begin(static_cast<int>(files.size()));
-    IconBatch batch(files, cache);
+    IconBatch batch(files, cache, iconSide_);
     for (std::size_t i = 0; i < files.size(); ++i) {
         if (wait.CancelRequested()) {
             batch.Stop();
@@ -98,6 +98,13 @@ std::vector<int> PictureListView::TickedPositions() const {
 int PictureListView::CurrentPosition() const { return currentRow(); }
 
 bool PictureListView::IsOwnDrag(const QDropEvent* event) const { return event->source() == this; }
+
+void PictureListView::SetIconSide(int side) {
+    iconSide_ = side;
+    setIconSize(QSize(side, side));
+    // As designed at 50: room for the check box beside the icon and two lines of title under it.
+    setGridSize(QSize(side + 36, side + 32));
+}
 
 void PictureListView::SetEmptyHint(const QString& hint) {
     emptyHint_ = hint;

@@ -44,6 +44,9 @@ public:
     // The current item's position, or -1.
     int CurrentPosition() const;
     void MakeCurrent(int position);
+    // The icons' side in pixels (50 as designed); the next Rebuild makes them so.
+    void SetIconSide(int side);
+    int IconSide() const { return iconSide_; }
     // What an empty list shows in its middle.
     void SetEmptyHint(const QString& hint);
 
@@ -62,6 +65,7 @@ protected:
 
 private:
     QString emptyHint_;
+    int iconSide_ = 50;
     bool IsOwnDrag(const QDropEvent* event) const;
 };
 

@@ -29,6 +29,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSlider>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QTreeView>
@@ -457,6 +458,17 @@ private slots:
         QCOMPARE(PicturesList()->CurrentPosition(), 2);
         QCOMPARE(PicturesList()->item(0)->text(), QStringLiteral("img3"));
         delete data;
+    }
+
+    // Larger icons for a larger screen: made again at their new size, the chosen picture kept.
+    void theIconSliderMakesTheIconsLarger() {
+        window_->Pictures().AddPictures({Source("Plage.jpg", 1000, 900), Source("Montagne.jpg")});
+        PicturesList()->MakeCurrent(0);
+        window_->Pictures().IconSizeSlider->setValue(2);
+        QCOMPARE(PicturesList()->iconSize(), QSize(150, 150));
+        QCOMPARE(PicturesList()->item(1)->icon().availableSizes().value(0), QSize(150, 150));
+        QCOMPARE(PicturesList()->CurrentPosition(), 0);
+        QVERIFY(PicturesList()->gridSize().width() > 150);
     }
 
     // Photos dropped on the welcome page start the new project with them.

@@ -139,7 +139,7 @@ void Run(Operation operation, const HostileFile& hostile, const ProgramFolder& f
             case Operation::Display: Display(hostile.file, dialogs, language); break;
             case Operation::Icon: {
                 IconCache cache;
-                IconBatch batch({hostile.file}, cache, 1);
+                IconBatch batch({hostile.file}, cache, kIconSize, 1);
                 batch.Take(0);  // an unreadable picture gets the empty icon and a beep
                 break;
             }

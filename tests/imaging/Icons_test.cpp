@@ -66,7 +66,7 @@ TEST(Icons, ABatchDeliversInOrderReportsDamageAndReusesTheCache) {
     testing::WriteBytes(files[5], "damaged");
     IconCache cache;
     {
-        IconBatch batch(files, cache, 3);
+        IconBatch batch(files, cache, kIconSize, 3);
         for (std::size_t i = 0; i < files.size(); ++i) {
             const auto result = batch.Take(i);
             EXPECT_EQ(result.readable, i != 5) << i;
