@@ -9,7 +9,8 @@ PAGES = {
 <li><b>Schritt 2</b>: wählen Sie das Aussehen der Übersichts-, Galerie- und Bildseiten; die Vorschau folgt jeder Änderung.</li>
 <li><b>Ergebnis ansehen</b> erstellt die Seite und öffnet sie in Ihrem Browser.</li>
 <li><b>Im Web veröffentlichen</b> sendet die Seite per FTP zu Ihrem Webhoster.</li></ol></div>
-<p>Taste F1 oder Schaltfläche <b>?</b>: Hilfe zum gezeigten Bildschirm. Esc: beenden.</p>"""),
+<p>Taste F1 oder Schaltfläche <b>?</b>: Hilfe zum gezeigten Bildschirm. Esc: beenden.</p>
+<p>Tasten: Strg+N neu, Strg+O öffnen, Strg+S speichern, Strg+1 und Strg+2 die Schritte, Strg+3 bis Strg+5 Inhalts-, Galerie- und Bildseite, F5 die Vorschau neu, Strg+I hinzufügen, Alt+Up und Alt+Down verschieben, Entf die angekreuzten Bilder entfernen, Strg+R Ergebnis ansehen, Strg+P veröffentlichen, Strg+Q beenden. Tab wechselt von Element zu Element, die Leertaste drückt die gewählte Schaltfläche.</p>"""),
     "sommairewebs.htm": ("Schritt 1: die Bilder des Projekts", """
 <div class="card"><h2>Bilder hinzufügen</h2><p>Die Schaltfläche <b>+</b> fügt ein JPEG-, GIF- oder BMP-Bild hinzu. Es wird ins Projekt kopiert:
 das Original bleibt immer unverändert. BMP- und GIF-Bilder können in JPEG umgewandelt werden, das Browser besser zeigen.</p></div>

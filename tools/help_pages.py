@@ -47,7 +47,8 @@ PAGES = {
 <li><b>Étape 2</b> : choisissez l'allure des pages sommaire, galeries et images ; l'aperçu se met à jour à chaque réglage.</li>
 <li><b>Voir le résultat</b> construit le site et l'ouvre dans votre navigateur.</li>
 <li><b>Publier sur le web</b> envoie le site sur votre hébergement par FTP.</li></ol></div>
-<p>Touche F1 ou bouton <b>?</b> : l'aide de l'écran affiché. Échap : quitter.</p>"""),
+<p>Touche F1 ou bouton <b>?</b> : l'aide de l'écran affiché. Échap : quitter.</p>
+<p>Raccourcis : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+1 et Ctrl+2 les étapes, Ctrl+3 à Ctrl+5 les pages sommaire, galerie et image, F5 l'aperçu, Ctrl+I ajouter, Alt+Up et Alt+Down déplacer, Suppr retirer les images cochées, Ctrl+R voir le résultat, Ctrl+P publier, Ctrl+Q quitter. Tab passe d'un contrôle à l'autre, Espace appuie sur le bouton choisi.</p>"""),
         "sommairewebs.htm": ("Étape 1 : les images du projet", """
 <div class="card"><h2>Ajouter des images</h2><p>Le bouton <b>+</b> ajoute une image JPEG, GIF ou BMP. Elle est copiée dans le projet :
 l'original n'est jamais modifié. Les BMP et les GIF peuvent être convertis en JPEG, mieux affichés par les navigateurs.</p></div>
@@ -63,7 +64,8 @@ l'original n'est jamais modifié. Les BMP et les GIF peuvent être convertis en 
 <li><b>Step 2</b>: choose how the contents, gallery and picture pages look; the preview follows every change.</li>
 <li><b>See the result</b> builds the site and opens it in your web browser.</li>
 <li><b>Publish on the web</b> sends the site to your web host by FTP.</li></ol></div>
-<p>F1 key or the <b>?</b> button: help for the screen shown. Escape: quit.</p>"""),
+<p>F1 key or the <b>?</b> button: help for the screen shown. Escape: quit.</p>
+<p>Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+1 and Ctrl+2 the steps, Ctrl+3 to Ctrl+5 the contents, gallery and picture pages, F5 the preview again, Ctrl+I add, Alt+Up and Alt+Down move, Del remove the ticked pictures, Ctrl+R see the result, Ctrl+P publish, Ctrl+Q quit. Tab goes from control to control, Space presses the button chosen.</p>"""),
         "sommairewebs.htm": ("Step 1: the project's pictures", """
 <div class="card"><h2>Adding pictures</h2><p>The <b>+</b> button adds a JPEG, GIF or BMP picture. It is copied into the project:
 the original is never changed. BMP and GIF pictures can be converted to JPEG, which browsers show better.</p></div>

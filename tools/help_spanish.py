@@ -9,7 +9,8 @@ PAGES = {
 <li><b>Paso 2</b>: elija el aspecto de las páginas índice, de galería y de imagen; la vista previa sigue cada cambio.</li>
 <li><b>Ver el resultado</b> crea el sitio y lo abre en su navegador.</li>
 <li><b>Publicar en la web</b> envía el sitio a su alojamiento por FTP.</li></ol></div>
-<p>Tecla F1 o botón <b>?</b>: ayuda de la pantalla mostrada. Esc: salir.</p>"""),
+<p>Tecla F1 o botón <b>?</b>: ayuda de la pantalla mostrada. Esc: salir.</p>
+<p>Teclas: Ctrl+N nuevo, Ctrl+O abrir, Ctrl+S guardar, Ctrl+1 y Ctrl+2 los pasos, Ctrl+3 a Ctrl+5 las páginas de índice, galería e imagen, F5 la vista previa de nuevo, Ctrl+I añadir, Alt+Up y Alt+Down mover, Supr quitar las imágenes marcadas, Ctrl+R ver el resultado, Ctrl+P publicar, Ctrl+Q salir. Tab pasa de un control a otro, Espacio pulsa el botón elegido.</p>"""),
     "sommairewebs.htm": ("Paso 1: las imágenes del proyecto", """
 <div class="card"><h2>Añadir imágenes</h2><p>El botón <b>+</b> añade una imagen JPEG, GIF o BMP. Se copia en el proyecto:
 el original nunca se modifica. Las imágenes BMP y GIF pueden convertirse a JPEG, que los navegadores muestran mejor.</p></div>

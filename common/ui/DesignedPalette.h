@@ -11,7 +11,10 @@ namespace palimora {
 QPalette DesignedPalette();
 
 // Gives the running application that palette (after the application
-// object exists, before any window is made).
+// object exists, before any window is made), and the designed font: the
+// desktop's face at the size the panels were laid out for, in pixels, so
+// that a larger desktop font cuts no word in a panel of fixed size (a
+// scaled screen still scales it, sharp).
 void UseDesignedPalette();
 
 }  // namespace palimora

@@ -36,7 +36,7 @@ PictureListView::PictureListView(QWidget* parent) : QListWidget(parent) {
     setDragDropMode(QAbstractItemView::DragDrop);
     viewport()->setAcceptDrops(true);  // drops reach the view through its viewport
     QFont font(QStringLiteral("Arial"));
-    font.setPointSize(8);
+    font.setPixelSize(11);  // 8 points at 96 dpi, whatever the desktop's font size
     setFont(font);
     setStyleSheet(
         QStringLiteral("QListWidget { background: rgb(245,158,73); color: black; border: 1px solid rgb(200,120,50); }"
