@@ -68,7 +68,8 @@ constexpr int kRebuildPause = 250;  // ms
 PageDesignStep::PageDesignStep(Session& session, UserDialogs& dialogs, QWidget* window)
     : QObject(window), session_(session), dialogs_(dialogs) {
     PreviewBrowser = new WebBrowser(window);
-    PreviewBrowser->setGeometry(kDesignedArea);
+    area_ = kDesignedArea;
+    PreviewBrowser->setGeometry(area_);
     GiveDesignedNames({{PreviewBrowser, "WebBrowser1"}});
     PreviewBrowser->hide();  // nothing to show until the welcome page
     PreviewBrowser->Page().SetBeforeNavigate(

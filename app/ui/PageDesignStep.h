@@ -96,8 +96,8 @@ private:
     QTimer* rebuildTimer_ = nullptr;
     SamplePictures samplePictures_;
     bool phoneWidth_ = false;
-    bool sampleShown_ = false;       // a sample, not a help page, is in the browser area
-    QRect area_{407, 96, 377, 329};  // the browser area: the whole of it shows a computer's page
+    bool sampleShown_ = false;  // a sample, not a help page, is in the browser area
+    QRect area_;                // the browser area: the whole of it shows a computer's page
 };
 
 }  // namespace palimora

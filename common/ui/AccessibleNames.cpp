@@ -39,9 +39,7 @@ void NameControlsFromLabels(QWidget* root) {
     for (QLabel* label : root->findChildren<QLabel*>()) {
         if (label->buddy() || label->text().isEmpty() || !label->pixmap().isNull() || !label->parentWidget()) continue;
         if (QWidget* control = ControlRightOf(label); control && control->accessibleName().isEmpty()) {
-            const bool named = std::any_of(root->findChildren<QLabel*>().cbegin(), root->findChildren<QLabel*>().cend(),
-                                           [control](const QLabel* other) { return other->buddy() == control; });
-            if (!named) label->setBuddy(control);
+            label->setBuddy(control);
         }
     }
     for (QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
