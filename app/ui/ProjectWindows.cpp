@@ -101,6 +101,8 @@ OpenProjectWindow::OpenProjectWindow(Session& session, UserDialogs& dialogs, QWi
     OpenButton->setDefault(true);  // Enter opens; deleting takes a click and a confirmation
     FillList();
     connect(ProjectList, &QListWidget::itemClicked, this, &OpenProjectWindow::ProjectChosen);
+    // Chosen by the arrow keys too, so that Enter opens it.
+    connect(ProjectList, &QListWidget::currentRowChanged, this, &OpenProjectWindow::ProjectChosen);
     const CommandGuard guard(dialogs, session.CurrentLanguage());
     guard.Connect(ProjectList, &QListWidget::itemDoubleClicked, this, [this] { OpenChosen(); });
     guard.Connect(OpenButton, &QPushButton::clicked, this, [this] { OpenChosen(); });

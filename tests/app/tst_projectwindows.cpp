@@ -83,6 +83,9 @@ private slots:
         QCOMPARE(window.ProjectList->item(0)->text(), QStringLiteral("Alpes"));
         QVERIFY(!window.OpenButton->isEnabled());
         window.show();
+        QTest::keyClick(window.ProjectList, Qt::Key_Down);  // by the keyboard: Enter then opens it
+        QVERIFY(window.OpenButton->isEnabled());
+        QCOMPARE(window.OpenChoice(), std::string("Alpes"));
         window.ProjectList->setCurrentRow(1);
         QTest::mouseClick(window.ProjectList->viewport(), Qt::LeftButton, {},
                           window.ProjectList->visualItemRect(window.ProjectList->item(1)).center());
