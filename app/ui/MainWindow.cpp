@@ -231,7 +231,7 @@ void MainWindow::ApplyLanguage() {
     pictureStep_->IconSizeSlider->setAccessibleName(ToScreen(session_.LangText(TextId::IconSizeWord)));
     pictureStep_->IconSizeSlider->setToolTip(pictureStep_->IconSizeSlider->accessibleName());
     pageDesign_->Notebooks->ApplyLanguage();
-    NameControlsFromLabels(this);
+    NamePictureButtonsByTips(this);
 }
 
 bool MainWindow::event(QEvent* event) {

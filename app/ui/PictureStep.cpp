@@ -65,7 +65,7 @@ void PictureStep::MakeIconSizeSlider(QWidget* window) {
     IconSizeSlider->setTickPosition(QSlider::TicksBelow);
     IconSizeSlider->setFocusPolicy(Qt::TabFocus);
     connect(IconSizeSlider, &QSlider::valueChanged, this, [this](int step) {
-        PicturesList->SetIconSide(kIconSides[std::clamp(step, 0, static_cast<int>(std::size(kIconSides)) - 1)]);
+        PicturesList->SetIconSide(kIconSides[step]);             // the slider's range is the steps
         RefillPictureList(PicturesList->CurrentPosition() + 1);  // the chosen picture stays chosen
     });
 }

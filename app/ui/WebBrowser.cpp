@@ -26,28 +26,23 @@ void WebBrowser::Navigate(const std::filesystem::path& localFile) {
     load(QUrl::fromLocalFile(QString::fromStdString(localFile.string())));
 }
 
+bool WebBrowser::TakesDropOf(const QDropEvent* event) const {
+    return takesFileDrops_ && !LocalFilesOf(event->mimeData()).empty();
+}
+
 void WebBrowser::dragEnterEvent(QDragEnterEvent* event) {
-    if (takesFileDrops_ && !LocalFilesOf(event->mimeData()).empty()) {
-        event->acceptProposedAction();
-        return;
-    }
-    QWebEngineView::dragEnterEvent(event);
+    if (!TakesDropOf(event)) return QWebEngineView::dragEnterEvent(event);
+    event->acceptProposedAction();
 }
 
 void WebBrowser::dragMoveEvent(QDragMoveEvent* event) {
-    if (takesFileDrops_ && !LocalFilesOf(event->mimeData()).empty()) {
-        event->acceptProposedAction();
-        return;
-    }
-    QWebEngineView::dragMoveEvent(event);
+    if (!TakesDropOf(event)) return QWebEngineView::dragMoveEvent(event);
+    event->acceptProposedAction();
 }
 
 void WebBrowser::dropEvent(QDropEvent* event) {
+    if (!TakesDropOf(event)) return QWebEngineView::dropEvent(event);
     const std::vector<std::filesystem::path> dropped = LocalFilesOf(event->mimeData());
-    if (!takesFileDrops_ || dropped.empty()) {
-        QWebEngineView::dropEvent(event);
-        return;
-    }
     event->setDropAction(Qt::CopyAction);
     event->accept();
     // Told once the drag has ended: adding may ask questions.

@@ -48,6 +48,9 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // Local files dropped while the page takes them.
+    bool TakesDropOf(const QDropEvent* event) const;
+
     BrowserPage* page_ = nullptr;
     bool takesFileDrops_ = false;
 };

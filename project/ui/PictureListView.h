@@ -65,7 +65,7 @@ protected:
 
 private:
     QString emptyHint_;
-    int iconSide_ = 50;
+    int iconSide_ = 0;  // set by the constructor
     bool IsOwnDrag(const QDropEvent* event) const;
 };
 

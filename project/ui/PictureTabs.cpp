@@ -62,6 +62,9 @@ PictureTabs::PictureTabs(UserDialogs& dialogs, const Language& language, QWidget
     CommentLabel = new QLabel(textsPage);
     CommentLabel->setGeometry(12, 66, 353, 18);
     CommentEdit = new QPlainTextEdit(textsPage);
+    // A screen reader names each field by its label.
+    TitleLabel->setBuddy(TitleEdit);
+    CommentLabel->setBuddy(CommentEdit);
     CommentEdit->setGeometry(12, 86, 353, 176);
     CommentEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
     CommentEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
