@@ -84,18 +84,26 @@ bool MayPublish(Session& session, UserDialogs& dialogs, ProjectWindows& windows)
     return true;
 }
 
-ResultStep SeeResult(Session& session, UserDialogs& dialogs, ProjectWindows& windows) {
+namespace {
+
+// The refusals of a command that builds what it needs first.
+struct RefusalTexts {
+    TextId unnamed;
+    TextId noKindOfPage;
+};
+
+ResultStep PrepareBuiltSite(Session& session, UserDialogs& dialogs, ProjectWindows& windows, RefusalTexts texts) {
     if (!session.HasPictures()) {
         dialogs.ShowMessageOk(session.LangText(TextId::NoPictures));
         return ResultStep::Refused;
     }
     if (session.IsUnnamedProject()) {
-        dialogs.ShowMessageOk(session.LangText(TextId::SaveFirst));
+        dialogs.ShowMessageOk(session.LangText(texts.unnamed));
         SaveCommand(session, dialogs, windows);
         return ResultStep::Refused;
     }
     if (!MakesAPageKind(session)) {
-        dialogs.ShowMessageOk(session.LangText(TextId::NoKindOfPage));
+        dialogs.ShowMessageOk(session.LangText(texts.noKindOfPage));
         return ResultStep::Refused;
     }
     if (session.ProjectModified()) {
@@ -109,6 +117,16 @@ ResultStep SeeResult(Session& session, UserDialogs& dialogs, ProjectWindows& win
         return ResultStep::Build;
     }
     return SiteIsBuilt(session) ? ResultStep::OpenBuilt : ResultStep::Build;
+}
+
+}  // namespace
+
+ResultStep SeeResult(Session& session, UserDialogs& dialogs, ProjectWindows& windows) {
+    return PrepareBuiltSite(session, dialogs, windows, {TextId::SaveFirst, TextId::NoKindOfPage});
+}
+
+ResultStep PrepareToPublish(Session& session, UserDialogs& dialogs, ProjectWindows& windows) {
+    return PrepareBuiltSite(session, dialogs, windows, {TextId::SaveFirstToPublish, TextId::NoKindOfPageToPublish});
 }
 
 }  // namespace palimora

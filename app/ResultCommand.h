@@ -34,6 +34,11 @@ bool MayEnterPageDesign(Session& session, UserDialogs& dialogs, ProjectWindows& 
 // the result first.
 bool MayPublish(Session& session, UserDialogs& dialogs, ProjectWindows& windows);
 
+// Publishing in one step (a server kept with its password): as SeeResult,
+// with the publishing command's refusals. OpenBuilt: the built site is
+// there to publish; Build: it must be built first.
+ResultStep PrepareToPublish(Session& session, UserDialogs& dialogs, ProjectWindows& windows);
+
 // The page to open: index.html when the summary is made, else Gal1.htm when
 // galleries are, else g1-000001.htm; with `existingOnly`, only a page that
 // is there (nullopt when none is).

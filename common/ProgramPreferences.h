@@ -10,9 +10,10 @@ namespace palimora {
 // palimora.ini keeps the language chosen at the first start on its first
 // line and the program's own preferences on the lines after it, one a line.
 enum class Preference {
-    Language = 0,        // the language's name as its choice reads (LanguageChoice.h)
-    WindowSize = 1,      // "<width>x<height>" of the main window as last left
-    TextsFromPhotos = 2  // "0" when added pictures take their titles from file names only
+    Language = 0,         // the language's name as its choice reads (LanguageChoice.h)
+    WindowSize = 1,       // "<width>x<height>" of the main window as last left
+    TextsFromPhotos = 2,  // "0" when added pictures take their titles from file names only
+    PublishServer = 3     // the publishing server kept with its password (RememberedServer.h)
 };
 
 // A preference's line, empty when it was never saved or the file cannot be read.

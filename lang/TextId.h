@@ -403,10 +403,13 @@ enum class TextId {
     LookEcrin = 460,
     LookModerne = 461,
     ChooseFileWord = 462,
+    CloseButton = 463,
+    FilesSentWord = 464,
+    FilesRemovedWord = 465,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 393> kAllTextIds{{
+inline constexpr std::array<TextId, 396> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -800,9 +803,12 @@ inline constexpr std::array<TextId, 393> kAllTextIds{{
     TextId::LookEcrin,
     TextId::LookModerne,
     TextId::ChooseFileWord,
+    TextId::CloseButton,
+    TextId::FilesSentWord,
+    TextId::FilesRemovedWord,
 }};
 
-inline constexpr int kLanguageFileLines = 463;
+inline constexpr int kLanguageFileLines = 466;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

@@ -78,13 +78,22 @@ public:
         }
         Close();
         if (outcome == PublishOutcome::Published) {
-            progress_.SetStatus(Text(done_ == 0 ? TextId::NothingToSend : TextId::PublishingFinished));
+            progress_.SetStatus(done_ == 0 ? Text(TextId::NothingToSend)
+                                           : Text(TextId::PublishingFinished) + " " + WhatWasDone());
         }
         return outcome;
     }
 
 private:
     std::string Text(TextId text) const { return language_.LangText(text); }
+
+    // "12 files sent (1.4 MB), 3 removed."
+    std::string WhatWasDone() const {
+        std::string text =
+            std::to_string(sent_) + " " + Text(TextId::FilesSentWord) + " (" + SizeText(sentBytes_, language_) + ")";
+        if (removed_ > 0) text += ", " + std::to_string(removed_) + " " + Text(TextId::FilesRemovedWord);
+        return text + ".";
+    }
 
     bool CancelNoted() { return transport_->CancelSeen() || progress_.CancelRequested(); }
 
@@ -292,6 +301,7 @@ private:
     // publication there, else the project's name as a web address keeps it.
     std::string AskSiteFolder() {
         std::string offered = LastRemoteFolder(project_, ServerAndUser());
+        if (request_.reuseLastFolder && !offered.empty()) return offered;
         if (offered.empty()) offered = WebFolderName(request_.projectName);
         const std::optional<std::string> answer =
             dialogs_.AskText(Text(TextId::ServerFolder), Text(TextId::PublishFolderLabel), offered);
@@ -491,9 +501,12 @@ private:
                 if (send) {
                     transport_->Upload(entry.local, entry.file.name);
                     record_->NoteSent(entry.Path(), entry.described);
+                    ++sent_;
+                    sentBytes_ += entry.file.size;
                 } else {
                     transport_->Remove(entry.file.name);
                     record_->NoteRemoved(entry.Path());
+                    ++removed_;
                 }
                 entry.send = entry.remove = false;
                 ++done_;
@@ -606,11 +619,19 @@ private:
     std::map<std::string, std::vector<ServerMove>> moves_;  // by site folder
     int toDo_ = 0;                                          // files to send or remove
     int done_ = 0;
+    int sent_ = 0;
+    std::uintmax_t sentBytes_ = 0;
+    int removed_ = 0;
     int maximum_ = 0;
     int steps_ = 0;
 };
 
 }  // namespace
+
+std::string LastPublishedFolder(const PublishRequest& request) {
+    const std::string server = ServerName(ParseServerAddress(request.server.host, request.server.port));
+    return LastRemoteFolder(request.folder.Project(request.projectName), server + " " + request.server.user);
+}
 
 PublishOutcome PublishSite(const PublishRequest& request, const Language& language, UserDialogs& dialogs,
                            PublishProgress& progress) {

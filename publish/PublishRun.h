@@ -71,13 +71,21 @@ struct PublishRequest {
     // Files the program sent there and the site no longer has are deleted
     // from the server; a file it did not send is never deleted.
     bool removeOldFiles = false;
+    // The folder last published to on this server as this user is taken
+    // without asking; it is asked when there is none.
+    bool reuseLastFolder = false;
 };
+
+// The remote folder last published to on the request's server as its user,
+// as it was typed; empty when none.
+std::string LastPublishedFolder(const PublishRequest& request);
 
 enum class PublishOutcome { Published, Cancelled, Failed };
 
 // Publishes the built site of a project: connects and logs in, asks the
 // remote folder (UserDialogs::AskText, title text 242, prompt text 243, the
-// project name with blanks as "_" offered), walks and creates it, then sends
+// project name with blanks as "_" offered; not asked again where the request
+// reuses the last folder), walks and creates it, then sends
 // the picture folders, param, tn_images and tns_images in image mode and
 // after them the pages in ASCII mode, each file once; a file whose content
 // the server holds under another name it no longer needs is renamed there

@@ -408,9 +408,12 @@ NAMES = {
     460: "LookEcrin",
     461: "LookModerne",
     462: "ChooseFileWord",
+    463: "CloseButton",
+    464: "FilesSentWord",
+    465: "FilesRemovedWord",
 }
 
-LAST = 462  # the language files' last line; numbers not in NAMES are empty lines
+LAST = 465  # the language files' last line; numbers not in NAMES are empty lines
 
 
 class LanguageTableError(Exception):

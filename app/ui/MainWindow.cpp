@@ -204,6 +204,9 @@ void MainWindow::ConnectCommands() {
 
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
+    auto* publishElsewhere = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")), this);
+    guard.Connect(publishElsewhere, &QShortcut::activated, this,
+                  [this] { PublishOnline(ServerChoice::SettingsWindow); });
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     guard.Connect(help, &QShortcut::activated, this, [this] { ShowHelp(); });
 }

@@ -77,10 +77,16 @@ public:
     void SaveCurrentProject();
     // See the result: builds the site when needed and opens its start page.
     void ShowResult();
-    // Runs the build window; true when the site was built and OK pressed.
-    bool RunBuildWindow();
-    // Publish: checks the project, then the FTP settings and transfer windows.
-    void PublishOnline();
+    // Runs the build window; true when the site was built and OK pressed
+    // (or, for a command that goes on with the site, as soon as it is built).
+    enum class AfterBuild { WaitForOk, GoOn };
+    bool RunBuildWindow(AfterBuild after = AfterBuild::WaitForOk);
+    // Publish: checks the project, then the FTP settings and transfer
+    // windows. To a server kept with its password it saves, builds and
+    // publishes in one go, unless the settings window is asked for (Shift,
+    // Ctrl+Shift+P) or the last such run failed.
+    enum class ServerChoice { KeptServer, SettingsWindow };
+    void PublishOnline(ServerChoice choice = ServerChoice::KeptServer);
     // The server typed in the FTP settings window, kept for this run of the
     // program only (the password too, though the window never shows it again).
     const FtpServer& FtpSettings() const { return ftp_; }
@@ -127,7 +133,11 @@ private:
     // The step label once a publishing window closes.
     void ShowStepLabelAfterPublishing();
     bool RunFtpSettingsWindow();
-    void RunTransferWindow();
+    // Keeps the server for one-step publishing when its password is remembered, else forgets it.
+    void KeepOrForgetServer(bool passwordRemembered);
+    void PublishToKeptServer(const FtpServer& server);
+    enum class RemoteFolder { Ask, LastUsed };
+    PublishOutcome RunTransferWindow(RemoteFolder folder = RemoteFolder::Ask);
 
     Session session_;
     Step step_;
@@ -146,6 +156,7 @@ private:
     std::function<void(const std::filesystem::path&)> openFile_;
     std::function<void(const std::string&)> openAddress_;
     FtpServer ftp_;
+    bool askServerAgain_ = false;  // a publication to the kept server failed
 };
 
 }  // namespace palimora

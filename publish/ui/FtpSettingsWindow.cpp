@@ -10,6 +10,7 @@
 #include "lang/ui/CommandGuard.h"
 #include "publish/PasswordStore.h"
 #include "publish/PublishRun.h"
+#include "publish/RememberedServer.h"
 #include "publish/ServerAddress.h"
 
 #include <QCheckBox>
@@ -148,12 +149,10 @@ std::string FtpSettingsWindow::KeyringServer() const {
 
 void FtpSettingsWindow::FillRememberedPassword() {
     if (HostEdit->text().isEmpty() || UserEdit->text().isEmpty()) return;
-    const auto remembered = password_store::Find(KeyringServer(), Utf8FromCp1252(FromScreen(UserEdit->text())).Bytes());
     // A password this window could not have typed is left for the terminal.
-    if (!remembered || !IsStorableText(Utf8Text(*remembered))) return;
-    const std::string password = Cp1252FromUtf8(Utf8Text(*remembered));
-    if (Utf8FromCp1252(password).Bytes() != *remembered) return;
-    PasswordEdit->setText(ToScreen(password));
+    const auto password = RememberedPassword(FromScreen(HostEdit->text()), server_.port, FromScreen(UserEdit->text()));
+    if (!password) return;
+    PasswordEdit->setText(ToScreen(*password));
     RememberBox->setChecked(true);
     passwordWasRemembered_ = true;
 }
@@ -175,6 +174,7 @@ void FtpSettingsWindow::ConfirmServer() {
     server_.user = FromScreen(UserEdit->text());
     server_.password = FromScreen(PasswordEdit->text());
     RememberOrForgetPassword();
+    confirmed_ = true;
     // Cancel keeps what was typed for the next opening but publishes nothing.
     done(dialogs_.AskOkCancel(language_.LangText(TextId::PublishQuestion)) == kModalYes ? kModalYes : kModalCancel);
 }

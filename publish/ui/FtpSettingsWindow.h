@@ -45,6 +45,8 @@ public:
     QPushButton* CancelButton = nullptr;  // cancel
 
     void ConfirmServer();
+    // Whether OK stored the fields in the server (whatever the publishing question's answer).
+    bool ServerConfirmed() const { return confirmed_; }
     void OpenHelp();
     void reject() override;
 
@@ -61,6 +63,7 @@ private:
     UserDialogs& dialogs_;
     std::function<void()> showHelp_;
     bool passwordWasRemembered_ = false;
+    bool confirmed_ = false;
 };
 
 }  // namespace palimora

@@ -30,6 +30,13 @@ std::optional<std::string> PublishedPageAddress(const std::string& typedHost, co
     return address + page;
 }
 
+namespace {
+
+// The last part of a remote path: the folder the site is in.
+std::string LastPart(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+
+}  // namespace
+
 // Passes every question on to the user and keeps the remote path the run
 // was given: its last part is the folder "see online" looks in.
 class TransferWindow::RemotePathAnswers : public UserDialogs {
@@ -48,10 +55,7 @@ public:
     std::optional<std::string> AskText(const std::string& title, const std::string& prompt,
                                        const std::string& initial) override {
         auto answer = user_.AskText(title, prompt, initial);
-        if (answer && title == folderTitle_) {
-            const std::size_t slash = answer->rfind('/');
-            remoteFolder_ = slash == std::string::npos ? *answer : answer->substr(slash + 1);
-        }
+        if (answer && title == folderTitle_) remoteFolder_ = LastPart(*answer);
         return answer;
     }
     void Beep() override { user_.Beep(); }
@@ -95,12 +99,18 @@ void TransferWindow::RunWork() {
     RemotePathAnswers answers(dialogs_, language_.LangText(TextId::ServerFolder), remoteFolder_);
     CommandGuard(dialogs_, language_).Run([&] { outcome_ = run_(request_, language_, answers, *this); });
     if (outcome_ == PublishOutcome::Published) {
-        // The run's last words stay: finished, or nothing needed sending.
+        // The run's last words stay: what was sent, or that nothing needed sending.
         ShowSucceeded();
+        CancelButton->setText(ToScreen(language_.LangText(TextId::CloseButton)));
     } else {
         // Cancelled, or failed after telling the user why: nothing more to show.
         done(kModalCancel);
     }
+}
+
+void TransferWindow::ReuseLastFolder() {
+    request_.reuseLastFolder = true;
+    remoteFolder_ = LastPart(LastPublishedFolder(request_));
 }
 
 void TransferWindow::OpenSiteOnline() {

@@ -23,7 +23,7 @@ std::optional<std::string> PublishedPageAddress(const std::string& host, const s
 // TFormFTP2, the transfer window: publishes the built site when it is shown,
 // with no time-out (Cancel is there) and asking before it replaces a file.
 // Cancel stops the run at its next test and the window closes; so does a
-// failed run. Once every file is sent, "see online" opens the published
+// failed run. Once every file is sent, Cancel says "Close" and "see online" opens the published
 // start page and closes the window; where the host does not tell the site's
 // address, the user is asked for it once and it is kept with the project.
 class TransferWindow : public ProgressWindow, public PublishProgress {
@@ -37,6 +37,9 @@ public:
     TransferWindow(ProgramFolder folder, std::string projectName, FtpServer server, std::string startPage,
                    const Language& language, UserDialogs& dialogs, std::function<void(const std::string&)> openAddress,
                    QWidget* parent, Run run = PublishSite);
+
+    // Publishes to the folder last published to on this server, without asking (asked when there is none).
+    void ReuseLastFolder();
 
     PublishOutcome Outcome() const { return outcome_; }
     // The last part of the remote path the user chose ("" for the login folder).

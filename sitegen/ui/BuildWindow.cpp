@@ -35,7 +35,9 @@ void BuildWindow::RunWork() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     CommandGuard(dialogs_, language_).Run([this] { outcome_ = BuildProject(request_, dialogs_, *this); });
     QApplication::restoreOverrideCursor();
-    if (outcome_ == BuildOutcome::Built) {
+    if (outcome_ == BuildOutcome::Built && closeOnceBuilt_) {
+        done(kModalYes);
+    } else if (outcome_ == BuildOutcome::Built) {
         ShowSucceeded();
     } else if (outcome_ == BuildOutcome::Cancelled) {
         done(kModalCancel);

@@ -16,6 +16,9 @@ public:
     // `language` gives the window's texts; the build loads its own.
     BuildWindow(BuildRequest request, const Language& language, UserDialogs& dialogs, QWidget* parent);
 
+    // Closes with Yes as soon as the site is built, for a command that goes on with it.
+    void CloseOnceBuilt() { closeOnceBuilt_ = true; }
+
     BuildOutcome Outcome() const { return outcome_; }
 
 private:
@@ -26,6 +29,7 @@ private:
     const Language& language_;
     UserDialogs& dialogs_;
     BuildOutcome outcome_ = BuildOutcome::Failed;
+    bool closeOnceBuilt_ = false;
 };
 
 }  // namespace palimora

@@ -2,6 +2,7 @@
 #include "common/ProgramFolder.h"
 #include "lang/Language.h"
 #include "project/BuiltSite.h"
+#include "publish/PlanText.h"
 #include "publish/RemoteFolders.h"
 #include "styles/ProjectSettings.h"
 #include "styles/SettingsLayout.h"
@@ -50,7 +51,11 @@ TEST_F(RealServerRunTest, TheSiteArrivesWholeThroughAPathThatGoesUpInTheMiddle) 
     EXPECT_EQ(testing::DifferingFiles(project, served.Path() / "Demo_web", true), std::vector<std::string>{});
     EXPECT_GT(testing::SiteFiles(project).size(), 20u);
     EXPECT_EQ(progress.steps, progress.maximum);
-    EXPECT_EQ(progress.statuses.back(), Text(TextId::PublishingFinished));
+    std::uintmax_t bytes = 0;
+    for (const fs::path& file : testing::SiteFiles(project)) bytes += fs::file_size(project / file);
+    EXPECT_EQ(progress.statuses.back(), Text(TextId::PublishingFinished) + " " +
+                                            std::to_string(testing::SiteFiles(project).size()) + " " +
+                                            Text(TextId::FilesSentWord) + " (" + SizeText(bytes, language) + ").");
 }
 
 TEST_F(PublishRunTest, AServerWithoutPassiveModeGetsActiveConnections) {
@@ -183,6 +188,9 @@ TEST_F(RealServerRunTest, RepublishingSendsExactlyWhatChangedAndRemovesOnlyWhatI
     EXPECT_EQ(publish(false), std::set<std::string>{});
     for (const fs::path& file : removed) EXPECT_TRUE(fs::exists(served.Path() / "Demo" / file)) << file;
     EXPECT_EQ(publish(true), std::set<std::string>{});
+    EXPECT_TRUE(progress.statuses.back().ends_with(", " + std::to_string(removed.size()) + " " +
+                                                   Text(TextId::FilesRemovedWord) + "."))
+        << progress.statuses.back();
     for (const fs::path& file : removed) EXPECT_FALSE(fs::exists(served.Path() / "Demo" / file)) << file;
     EXPECT_TRUE(fs::exists(served.Path() / "Demo" / "mine.htm"));
     EXPECT_EQ(testing::DifferingFiles(project, served.Path() / "Demo", true), std::vector<std::string>{});
