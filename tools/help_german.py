@@ -10,7 +10,7 @@ PAGES = {
 <li><b>Ergebnis ansehen</b> erstellt die Seite und öffnet sie in Ihrem Browser.</li>
 <li><b>Im Web veröffentlichen</b> sendet die Seite per FTP zu Ihrem Webhoster.</li></ol></div>
 <p>Taste F1 oder Schaltfläche <b>?</b>: Hilfe zum gezeigten Bildschirm. Esc: beenden.</p>
-<p>Tasten: Strg+N neu, Strg+O öffnen, Strg+S speichern, Strg+1 und Strg+2 die Schritte, Strg+3 bis Strg+5 Inhalts-, Galerie- und Bildseite, F5 die Vorschau neu, Strg+I hinzufügen, Alt+Up und Alt+Down verschieben, Entf die angekreuzten Bilder entfernen, Strg+R Ergebnis ansehen, Strg+P veröffentlichen, Strg+Q beenden. Tab wechselt von Element zu Element, die Leertaste drückt die gewählte Schaltfläche.</p>"""),
+<p>Tasten: Strg+N neu, Strg+O öffnen, Strg+S speichern, Strg+1 und Strg+2 die Schritte, Strg+3 bis Strg+5 Inhalts-, Galerie- und Bildseite, F5 die Vorschau neu, Strg+I hinzufügen, Alt+Up und Alt+Down verschieben, Entf die angekreuzten Bilder entfernen, Strg+R Ergebnis ansehen, Strg+P veröffentlichen, Strg+Umschalt+P anderswo veröffentlichen, Strg+Q beenden. Tab wechselt von Element zu Element, die Leertaste drückt die gewählte Schaltfläche.</p>"""),
     "sommairewebs.htm": ("Schritt 1: die Bilder des Projekts", """
 <div class="card"><h2>Bilder hinzufügen</h2><p>Die Schaltfläche <b>+</b> fügt ein JPEG-, GIF- oder BMP-Bild hinzu. Es wird ins Projekt kopiert:
 das Original bleibt immer unverändert. BMP- und GIF-Bilder können in JPEG umgewandelt werden, das Browser besser zeigen.</p></div>
@@ -173,6 +173,9 @@ es zu speichern; dann wird nichts gesendet: klicken Sie auf {SeeResult}, um die 
 <p>Adresse und Benutzername werden wieder angeboten, bis Sie Palimora beenden. Das Passwort muss bei jeder Veröffentlichung
 neu getippt werden, außer Sie kreuzen {RememberPassword} an: Dann wird es im Schlüsselbund Ihres Desktops aufbewahrt, nie in einer
 Datei von Palimora, und das Fenster setzt es beim nächsten Mal wieder ein. Entfernen Sie das Kreuz, damit es vergessen wird.</p>
+<p>Mit aufbewahrtem Passwort geht die nächste Veröffentlichung mit einem Klick, auch nach einem Neustart von Palimora: Das Projekt wird gespeichert, die Website
+wenn nötig erstellt und an denselben Server in denselben Ordner gesendet, ohne dieses Fenster. Nur der Plan der Änderungen wird erfragt. Zurück zu diesem
+Fenster (anderer Server, anderes Passwort) kommen Sie mit Strg+Umschalt+P oder mit gedrückter Umschalttaste beim Klick auf die Schaltfläche Veröffentlichen.</p>
 <p>Bietet der Server keine Verschlüsselung an, sagt Palimora das, bevor das Passwort gesendet wird, und sendet nichts im Klartext ohne Ihre
 Zustimmung; Ihre Antwort wird für diesen Server gemerkt. Ein angenommenes Zertifikat oder ein Serverschlüssel wird ebenso gemerkt; ändert er sich,
 hält Palimora an und zeigt den alten und den neuen Fingerabdruck.</p></div>

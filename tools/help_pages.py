@@ -48,7 +48,7 @@ PAGES = {
 <li><b>Voir le résultat</b> construit le site et l'ouvre dans votre navigateur.</li>
 <li><b>Publier sur le web</b> envoie le site sur votre hébergement par FTP.</li></ol></div>
 <p>Touche F1 ou bouton <b>?</b> : l'aide de l'écran affiché. Échap : quitter.</p>
-<p>Raccourcis : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+1 et Ctrl+2 les étapes, Ctrl+3 à Ctrl+5 les pages sommaire, galerie et image, F5 l'aperçu, Ctrl+I ajouter, Alt+Up et Alt+Down déplacer, Suppr retirer les images cochées, Ctrl+R voir le résultat, Ctrl+P publier, Ctrl+Q quitter. Tab passe d'un contrôle à l'autre, Espace appuie sur le bouton choisi.</p>"""),
+<p>Raccourcis : Ctrl+N nouveau, Ctrl+O ouvrir, Ctrl+S enregistrer, Ctrl+1 et Ctrl+2 les étapes, Ctrl+3 à Ctrl+5 les pages sommaire, galerie et image, F5 l'aperçu, Ctrl+I ajouter, Alt+Up et Alt+Down déplacer, Suppr retirer les images cochées, Ctrl+R voir le résultat, Ctrl+P publier, Ctrl+Maj+P publier ailleurs, Ctrl+Q quitter. Tab passe d'un contrôle à l'autre, Espace appuie sur le bouton choisi.</p>"""),
         "sommairewebs.htm": ("Étape 1 : les images du projet", """
 <div class="card"><h2>Ajouter des images</h2><p>Le bouton <b>+</b> ajoute une image JPEG, GIF ou BMP. Elle est copiée dans le projet :
 l'original n'est jamais modifié. Les BMP et les GIF peuvent être convertis en JPEG, mieux affichés par les navigateurs.</p></div>
@@ -65,7 +65,7 @@ l'original n'est jamais modifié. Les BMP et les GIF peuvent être convertis en 
 <li><b>See the result</b> builds the site and opens it in your web browser.</li>
 <li><b>Publish on the web</b> sends the site to your web host by FTP.</li></ol></div>
 <p>F1 key or the <b>?</b> button: help for the screen shown. Escape: quit.</p>
-<p>Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+1 and Ctrl+2 the steps, Ctrl+3 to Ctrl+5 the contents, gallery and picture pages, F5 the preview again, Ctrl+I add, Alt+Up and Alt+Down move, Del remove the ticked pictures, Ctrl+R see the result, Ctrl+P publish, Ctrl+Q quit. Tab goes from control to control, Space presses the button chosen.</p>"""),
+<p>Keys: Ctrl+N new, Ctrl+O open, Ctrl+S save, Ctrl+1 and Ctrl+2 the steps, Ctrl+3 to Ctrl+5 the contents, gallery and picture pages, F5 the preview again, Ctrl+I add, Alt+Up and Alt+Down move, Del remove the ticked pictures, Ctrl+R see the result, Ctrl+P publish, Ctrl+Shift+P publish elsewhere, Ctrl+Q quit. Tab goes from control to control, Space presses the button chosen.</p>"""),
         "sommairewebs.htm": ("Step 1: the project's pictures", """
 <div class="card"><h2>Adding pictures</h2><p>The <b>+</b> button adds a JPEG, GIF or BMP picture. It is copied into the project:
 the original is never changed. BMP and GIF pictures can be converted to JPEG, which browsers show better.</p></div>
@@ -264,6 +264,9 @@ de l'enregistrer ; rien n'est envoyé cette fois-là : cliquez {SeeResult} pour 
 <p>L'adresse et l'identifiant restent proposés jusqu'à ce que vous quittiez Palimora. Le mot de passe est à retaper
 à chaque publication, sauf si vous cochez {RememberPassword} : il est alors gardé dans le trousseau de votre bureau, jamais dans un
 fichier de Palimora, et la fenêtre le remet à sa place la fois suivante. Décochez la case pour qu'il soit oublié.</p>
+<p>Avec le mot de passe gardé, la publication suivante se fait d'un clic, même après avoir quitté Palimora : le projet est enregistré, le site construit s'il le faut,
+puis envoyé au même serveur et dans le même dossier, sans cette fenêtre. Seul le plan des changements est demandé. Pour revenir à cette fenêtre
+(autre serveur, autre mot de passe), appuyez sur Ctrl+Maj+P ou gardez Maj enfoncée en cliquant sur le bouton de publication.</p>
 <p>Si le serveur ne propose aucun chiffrement, Palimora le dit avant d'envoyer le mot de passe, et n'envoie rien en clair sans votre accord ;
 votre réponse est retenue pour ce serveur. Un certificat ou une clé de serveur que vous avez acceptés sont retenus de même ; s'ils changent,
 Palimora s'arrête et montre l'ancienne et la nouvelle empreinte.</p></div>
@@ -426,6 +429,9 @@ to save it; nothing is sent that time: click {SeeResult} to build the site again
 <p>The address and the user name are offered again until you quit Palimora. The password must be typed again
 at every publication, unless you tick {RememberPassword}: it is then kept in your desktop's keyring, never in a file of Palimora,
 and the window puts it back the next time. Untick the box to have it forgotten.</p>
+<p>With the password kept, the next publication takes one click, even after you quit Palimora: the project is saved, the site built when needed,
+then sent to the same server and folder, without this window. Only the plan of the changes is asked. To come back to this window
+(another server, another password), press Ctrl+Shift+P or hold Shift while clicking the publish button.</p>
 <p>When the server offers no encryption, Palimora says so before the password is sent, and sends nothing in clear without your consent;
 your answer is remembered for that server. A certificate or server key you accepted is remembered too; when it changes,
 Palimora stops and shows the old and the new fingerprint.</p></div>

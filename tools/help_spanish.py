@@ -10,7 +10,7 @@ PAGES = {
 <li><b>Ver el resultado</b> crea el sitio y lo abre en su navegador.</li>
 <li><b>Publicar en la web</b> envía el sitio a su alojamiento por FTP.</li></ol></div>
 <p>Tecla F1 o botón <b>?</b>: ayuda de la pantalla mostrada. Esc: salir.</p>
-<p>Teclas: Ctrl+N nuevo, Ctrl+O abrir, Ctrl+S guardar, Ctrl+1 y Ctrl+2 los pasos, Ctrl+3 a Ctrl+5 las páginas de índice, galería e imagen, F5 la vista previa de nuevo, Ctrl+I añadir, Alt+Up y Alt+Down mover, Supr quitar las imágenes marcadas, Ctrl+R ver el resultado, Ctrl+P publicar, Ctrl+Q salir. Tab pasa de un control a otro, Espacio pulsa el botón elegido.</p>"""),
+<p>Teclas: Ctrl+N nuevo, Ctrl+O abrir, Ctrl+S guardar, Ctrl+1 y Ctrl+2 los pasos, Ctrl+3 a Ctrl+5 las páginas de índice, galería e imagen, F5 la vista previa de nuevo, Ctrl+I añadir, Alt+Up y Alt+Down mover, Supr quitar las imágenes marcadas, Ctrl+R ver el resultado, Ctrl+P publicar, Ctrl+Mayús+P publicar en otro sitio, Ctrl+Q salir. Tab pasa de un control a otro, Espacio pulsa el botón elegido.</p>"""),
     "sommairewebs.htm": ("Paso 1: las imágenes del proyecto", """
 <div class="card"><h2>Añadir imágenes</h2><p>El botón <b>+</b> añade una imagen JPEG, GIF o BMP. Se copia en el proyecto:
 el original nunca se modifica. Las imágenes BMP y GIF pueden convertirse a JPEG, que los navegadores muestran mejor.</p></div>
@@ -173,6 +173,9 @@ guardarlo; esa vez no se envía nada: haga clic en {SeeResult} para volver a cre
 <p>La dirección y el nombre de usuario se vuelven a ofrecer hasta que salga de Palimora. La contraseña debe escribirse de nuevo
 en cada publicación, salvo si marca {RememberPassword}: entonces se guarda en el llavero de su escritorio, nunca en un archivo
 de Palimora, y la ventana la vuelve a poner la próxima vez. Desmarque la casilla para que se olvide.</p>
+<p>Con la contraseña guardada, la publicación siguiente se hace con un clic, incluso tras salir de Palimora: el proyecto se guarda, el sitio se construye
+si hace falta y se envía al mismo servidor y a la misma carpeta, sin esta ventana. Solo se pregunta el plan de los cambios. Para volver a esta ventana
+(otro servidor, otra contraseña), pulse Ctrl+Mayús+P o mantenga Mayús pulsada al hacer clic en el botón de publicar.</p>
 <p>Si el servidor no ofrece cifrado, Palimora lo dice antes de enviar la contraseña y no envía nada en claro sin su acuerdo;
 su respuesta se recuerda para ese servidor. Un certificado o una clave de servidor que aceptó se recuerdan igual; si cambian,
 Palimora se detiene y muestra la huella antigua y la nueva.</p></div>
