@@ -91,6 +91,7 @@ void MainWindow::FormCreate(bool showIntro) {
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientSize);
     PaintBackground(this, kWindowColour);
+    qApp->installEventFilter(new ScrollBarNames(this));
 
     if (showIntro) {
         IntroWindow intro(session_.Folder().LogoGif());

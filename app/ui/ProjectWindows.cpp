@@ -80,6 +80,7 @@ OpenProjectWindow::OpenProjectWindow(Session& session, UserDialogs& dialogs, QWi
     resize(502, 265);
     Frame = FillingPanel(this);
     ProjectList = new QListWidget(Frame);
+    ProjectList->setAccessibleName(windowTitle());
     auto* layout = new QVBoxLayout(Frame);
     layout->setContentsMargins(12, 12, 12, 12);
     layout->addWidget(ProjectList);

@@ -25,6 +25,7 @@ ProgressWindow::ProgressWindow(const Layout& layout, const Texts& texts, QWidget
     Bar = new QProgressBar(Frame);
     Bar->setGeometry(layout.bar);
     Bar->setTextVisible(false);
+    Bar->setAccessibleName(texts.title);
     ResultButton = new QPushButton(texts.result, Frame);
     ResultButton->setGeometry(layout.result);
     ResultButton->setEnabled(false);

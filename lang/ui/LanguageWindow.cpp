@@ -40,6 +40,9 @@ LanguageWindow::LanguageWindow(const std::vector<std::string>& names, std::size_
     LanguageList->setGeometry(16, 54, 200, 26);
     for (const std::string& name : names) LanguageList->addItem(ToScreen(name));
     LanguageList->setCurrentIndex(offered < names.size() ? static_cast<int>(offered) : 0);
+    // The window has no caption: a screen reader names it, and the list, by the question.
+    PromptLabel->setBuddy(LanguageList);
+    setAccessibleName(PromptLabel->text());
 
     OkButton = new QPushButton(QStringLiteral("OK"), Frame);
     GiveDesignedNames({{Frame, "Panel1"}, {PromptLabel, "Label1"}, {LanguageList, "Combolang"}, {OkButton, "BitBtn1"}});

@@ -84,6 +84,9 @@ FtpSettingsWindow::FtpSettingsWindow(FtpServer& server, const Language& language
     dollars->setParent(this);
     PasswordEdit->setStyle(dollars);
     PasswordEdit->setEchoMode(QLineEdit::Password);
+    HostLabel->setBuddy(HostEdit);
+    UserLabel->setBuddy(UserEdit);
+    PasswordLabel->setBuddy(PasswordEdit);
 
     RememberBox = new QCheckBox(text(TextId::RememberPassword), Frame);
     RememberBox->setGeometry(128, 208, 265, 19);
