@@ -7,11 +7,11 @@
 #include "lang/ui/MessageWindows.h"
 
 #include <QApplication>
-
+#include <QFontMetrics>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <algorithm>
 
 #include <algorithm>
 
@@ -22,6 +22,18 @@ template <typename Window>
 int ShowModal(const Language& language, const std::string& text) {
     Window window(language, text);
     return window.exec();
+}
+
+constexpr int kLeastTextQuestionWidth = 420;
+
+// The width a title bar needs to show `title` whole: its text, a little
+// larger and bolder than the body's, and the icon and buttons around it.
+int TitleBarRoom(const QString& title) {
+    QFont font = QApplication::font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() > 0 ? font.pointSizeF() * 1.25 : 12);
+    constexpr int kIconAndButtons = 160;
+    return QFontMetrics(font).horizontalAdvance(title) + kIconAndButtons;
 }
 
 }  // namespace
@@ -80,6 +92,11 @@ std::optional<std::string> QtUserDialogs::AskText(const std::string& title, cons
         dialog.setTextValue(ToScreen(initial));
         dialog.setOkButtonText(ToScreen(language_.LangText(TextId::Ok)));
         dialog.setCancelButtonText(ToScreen(language_.LangText(TextId::Cancel)));
+        // Wide enough for a long path, and for its title beside the title bar's icon and buttons.
+        // (The dialog's layout sets its size from the field's.)
+        if (auto* field = dialog.findChild<QLineEdit*>()) {
+            field->setMinimumWidth(std::max(kLeastTextQuestionWidth, TitleBarRoom(dialog.windowTitle())));
+        }
         if (dialog.exec() != QDialog::Accepted) return std::nullopt;
         try {
             return FromScreen(dialog.textValue());

@@ -151,6 +151,10 @@ class Walk:
         self.checked = []
 
     def check(self, where, window):
+        shots = os.environ.get("PALIMORA_SCREENSHOTS")
+        if shots:
+            name = "".join(c if c.isalnum() else "-" for c in where)
+            subprocess.run(["import", "-window", "root", os.path.join(shots, f"a11y-{name}.png")])
         names = unnamed(window)
         self.checked.append(f"{where}: {named_controls(window)} named controls")
         self.problems += [f"{where}: {name}" for name in names]

@@ -11,6 +11,7 @@
 #include "tests/support/TempFolder.h"
 
 #include <QComboBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -126,6 +127,24 @@ private slots:
             if (box) box->buttons().front()->click();  // OK, the first button
         });
         QCOMPARE(dialogs.AskTrust(text), int(kModalYes));
+    }
+
+    // The text question is wide enough for its title whole beside the title
+    // bar's buttons, and Enter gives the text as typed.
+    void theTextQuestionShowsItsTitleWhole() {
+        QtUserDialogs dialogs(language_);
+        const std::string title = "Ordner auf dem Server, in dem die Seiten liegen";
+        int width = 0;
+        QTimer::singleShot(0, [&] {
+            auto* question = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            if (!question) return;
+            width = question->width();
+            question->setTextValue(QStringLiteral("albums/\u00e9t\u00e9"));
+            QTest::keyClick(question, Qt::Key_Return);
+        });
+        QCOMPARE(dialogs.AskText(title, "Dossier :", "Vacances"), std::optional<std::string>("albums/\xE9t\xE9"));
+        QVERIFY2(width > QFontMetrics(QApplication::font()).horizontalAdvance(QString::fromStdString(title)) + 100,
+                 qPrintable(QString::number(width)));
     }
 
     void escapeAnswersLikeTheFirstCancelButton() {
