@@ -12,9 +12,10 @@ int TopOf(int height, int usableWidth) { return ((usableWidth * 480 / 640) - hei
 
 }  // namespace
 
-std::optional<WindowPlacement> PlacementForScreenWidth(int usableWidth) {
+std::optional<WindowPlacement> PlacementForScreen(int usableWidth, int usableHeight) {
     if (usableWidth > kNarrowestScreen) {
-        return WindowPlacement{(usableWidth - kDesignedWidth) / 2, TopOf(kDesignedHeight, usableWidth), true, {}};
+        const int top = std::min(TopOf(kDesignedHeight, usableWidth), usableHeight - kDesignedHeight);
+        return WindowPlacement{(usableWidth - kDesignedWidth) / 2, std::max(0, top), true, {}};
     }
     if (usableWidth == kNarrowestScreen) return WindowPlacement{0, 0, false, {}};
     return std::nullopt;

@@ -19,7 +19,8 @@ struct WindowSize {
 // Where the main window goes at its first activation, by the usable screen
 // width: centred at 800 x 553 on a wider screen, where it may then be made
 // larger; at the top-left corner on an 800-pixel screen, left alone on a
-// narrower one.
+// narrower one. A screen lower than 4:3 (a wide one, or one scaled up) gets
+// the window higher, whole on the screen where it is tall enough.
 struct WindowPlacement {
     int left = 0;
     int top = 0;
@@ -27,7 +28,7 @@ struct WindowPlacement {
     WindowSize size;
 };
 
-std::optional<WindowPlacement> PlacementForScreenWidth(int usableWidth);
+std::optional<WindowPlacement> PlacementForScreen(int usableWidth, int usableHeight);
 
 // The placement of a resizable window at the size it was last left: no
 // larger than the usable screen, centred as the designed size is.

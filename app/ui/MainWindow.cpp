@@ -301,7 +301,7 @@ void MainWindow::PlaceOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect usable = screen->availableGeometry();
-    auto placement = PlacementForScreenWidth(usable.width());
+    auto placement = PlacementForScreen(usable.width(), usable.height());
     if (!placement) return;
     if (placement->resizable) {
         if (const auto remembered = WindowSizeOfLine(ReadPreference(session_.Folder(), Preference::WindowSize)))

@@ -6,23 +6,28 @@ namespace palimora {
 namespace {
 
 TEST(WindowPlacement, WideScreensCentreThe800x553Window) {
-    const auto placement = PlacementForScreenWidth(1024);
+    const auto placement = PlacementForScreen(1024, 740);
     ASSERT_TRUE(placement);
     EXPECT_EQ(placement->left, 112);
     EXPECT_EQ(placement->top, 107);
     EXPECT_TRUE(placement->resizable);
 
-    const auto fullHd = PlacementForScreenWidth(1920);
+    const auto fullHd = PlacementForScreen(1920, 1050);
     EXPECT_EQ(fullHd->left, 560);
     EXPECT_EQ(fullHd->top, 443);  // a 4:3 screen's height, 1440, less the window's, halved
 
-    const auto odd = PlacementForScreenWidth(801);  // halves round down
+    const auto odd = PlacementForScreen(801, 600);  // halves round down
     EXPECT_EQ(odd->left, 0);
     EXPECT_EQ(odd->top, 23);
+
+    // 1920 x 1050 at 150 %: the window is whole, as low as the screen lets it be.
+    const auto scaled = PlacementForScreen(1280, 700);
+    EXPECT_EQ(scaled->top, 700 - 553);
+    EXPECT_EQ(PlacementForScreen(1280, 500)->top, 0);  // too low for it: the title bar stays on the screen
 }
 
 TEST(WindowPlacement, An800PixelScreenTakesTheTopLeftCorner) {
-    const auto placement = PlacementForScreenWidth(800);
+    const auto placement = PlacementForScreen(800, 570);
     ASSERT_TRUE(placement);
     EXPECT_EQ(placement->left, 0);
     EXPECT_EQ(placement->top, 0);
@@ -30,8 +35,8 @@ TEST(WindowPlacement, An800PixelScreenTakesTheTopLeftCorner) {
 }
 
 TEST(WindowPlacement, NarrowerScreensMoveNothing) {
-    EXPECT_FALSE(PlacementForScreenWidth(799));
-    EXPECT_FALSE(PlacementForScreenWidth(640));
+    EXPECT_FALSE(PlacementForScreen(799, 600));
+    EXPECT_FALSE(PlacementForScreen(640, 480));
 }
 
 TEST(WindowPlacement, ARememberedSizeComesBackWithinTheScreen) {
