@@ -13,6 +13,11 @@ void MakePhotoFixtures(const std::filesystem::path& folder) {
     if (std::system(command.c_str()) != 0) throw std::runtime_error("make_photos.py failed: " + command);
 }
 
+void MakeClipFixtures(const std::filesystem::path& folder) {
+    const std::string command = std::string("bash '") + PALIMORA_CLIP_MAKER + "' '" + folder.string() + "'";
+    if (std::system(command.c_str()) != 0) throw std::runtime_error("make_clips.sh failed: " + command);
+}
+
 std::vector<std::uint8_t> DisplayP3Profile() {
     const cmsCIExyY white{0.3127, 0.3290, 1.0};
     const cmsCIExyYTRIPLE primaries{{0.680, 0.320, 1.0}, {0.265, 0.690, 1.0}, {0.150, 0.060, 1.0}};

@@ -16,6 +16,11 @@ namespace palimora::testing {
 // run (throws) when the script fails.
 void MakePhotoFixtures(const std::filesystem::path& folder);
 
+// Writes the clips of tests/support/make_clips.sh into `folder` (ffmpeg and
+// exiftool make them): located.mp4, located.mov, rotated.mov, clip.webm,
+// half.mp4, text.mp4. Throws when the script fails.
+void MakeClipFixtures(const std::filesystem::path& folder);
+
 // An ICC profile with Display P3's primaries and white, and sRGB's tone curve.
 std::vector<std::uint8_t> DisplayP3Profile();
 
