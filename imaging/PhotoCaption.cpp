@@ -2,6 +2,8 @@
 
 #include "imaging/ImageError.h"
 #include "imaging/JpegBlocks.h"
+#include "imaging/PictureReader.h"
+#include "imaging/VideoClip.h"
 
 #include <algorithm>
 #include <array>
@@ -239,6 +241,7 @@ PhotoCaption CaptionOf(const std::filesystem::path& photo) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(photo, error)) return {};  // a pipe or a device would never end
     try {
+        if (FormatOf(photo) == PictureFormat::Clip) return {Utf8Text(ReadClipFacts(photo).title), {}};
         return CaptionOfJpeg(JpegHead(photo));
     } catch (const ImageError&) {
         return {};  // unreadable: the file's name will do

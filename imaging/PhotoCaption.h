@@ -16,8 +16,8 @@ struct PhotoCaption {
     Utf8Text description;
 };
 
-// Reads the caption of a JPEG file's metadata blocks; nothing for another
-// kind of file or one that cannot be read.
+// Reads the caption of a JPEG file's metadata blocks, or a clip's own title;
+// nothing for another kind of file or one that cannot be read.
 PhotoCaption CaptionOf(const std::filesystem::path& photo);
 // The same from a JPEG file's bytes (its blocks up to the picture data).
 PhotoCaption CaptionOfJpeg(std::string_view jpeg);

@@ -1,5 +1,7 @@
 #include "imaging/PictureContent.h"
 
+#include "imaging/VideoClip.h"
+
 #include <array>
 #include <fstream>
 #include <system_error>
@@ -35,6 +37,7 @@ PictureFormat PictureFormatOfBytes(std::string_view bytes) {
     if (StartsWith(bytes, "RIFF"sv) && bytes.size() >= 12 && bytes.substr(8, 4) == "WEBP"sv) return PictureFormat::Webp;
     if (StartsWith(bytes, "II*\0"sv) || StartsWith(bytes, "MM\0*"sv)) return PictureFormat::Tiff;
     if (IsHeif(bytes)) return PictureFormat::Heif;
+    if (IsClipBytes(bytes)) return PictureFormat::Clip;
     return PictureFormat::Other;
 }
 
@@ -56,6 +59,7 @@ std::string ProjectExtensionOf(PictureFormat format) {
         case PictureFormat::Png: return ".png";
         case PictureFormat::Webp: return ".webp";
         case PictureFormat::Tiff: return ".tif";
+        case PictureFormat::Clip: return ".mp4";
         case PictureFormat::Icon:
         case PictureFormat::Metafile:
         case PictureFormat::Other: return {};

@@ -6,6 +6,7 @@
 #include "imaging/ImageError.h"
 #include "imaging/JpegCodec.h"
 #include "imaging/PhotoFormats.h"
+#include "imaging/VideoClip.h"
 
 #include <new>
 #include <string>
@@ -23,6 +24,10 @@ PictureFormat FormatOfName(std::string_view fileName) {
     if (extension == ".PNG") return PictureFormat::Png;
     if (extension == ".WEBP") return PictureFormat::Webp;
     if (extension == ".TIF" || extension == ".TIFF") return PictureFormat::Tiff;
+    if (extension == ".MP4" || extension == ".MOV" || extension == ".M4V" || extension == ".3GP" ||
+        extension == ".WEBM" || extension == ".MKV") {
+        return PictureFormat::Clip;
+    }
     return PictureFormat::Other;
 }
 
@@ -37,6 +42,7 @@ bool IsConvertibleFormat(PictureFormat format) {
         case PictureFormat::Webp:
         case PictureFormat::Tiff: return true;
         case PictureFormat::Jpeg:
+        case PictureFormat::Clip:
         case PictureFormat::Icon:
         case PictureFormat::Metafile:
         case PictureFormat::Other: return false;
@@ -67,6 +73,15 @@ ReadPicture Read(const std::filesystem::path& file, int wantedWidth, int wantedH
             read.image = std::move(gif.image);
             read.naturalWidth = gif.width * gif.frames;  // the strip at full size
             read.naturalHeight = gif.height;
+            return read;
+        }
+        case PictureFormat::Clip: {
+            // A clip is seen as its poster, with the play mark.
+            const ClipFacts facts = ReadClipFacts(file);
+            read.image = ClipPoster(file, wantedWidth, wantedHeight);
+            DrawPlayMark(read.image);
+            read.naturalWidth = facts.width;
+            read.naturalHeight = facts.height;
             return read;
         }
         case PictureFormat::Metafile:

@@ -10,7 +10,8 @@
 namespace palimora {
 
 // Formats by file-name extension, compared without regard to letter case.
-enum class PictureFormat { Jpeg, Bmp, Icon, Metafile, Gif, Heif, Png, Webp, Tiff, Other };
+// Clip: a video clip (MP4, MOV, M4V, 3GP, WebM, MKV), a kind of picture of its own (VideoClip.h).
+enum class PictureFormat { Jpeg, Bmp, Icon, Metafile, Gif, Heif, Png, Webp, Tiff, Clip, Other };
 PictureFormat FormatOfName(std::string_view fileName);
 PictureFormat FormatOf(const std::filesystem::path& file);
 inline bool IsJpegName(std::string_view fileName) { return FormatOfName(fileName) == PictureFormat::Jpeg; }

@@ -406,10 +406,11 @@ enum class TextId {
     CloseButton = 463,
     FilesSentWord = 464,
     FilesRemovedWord = 465,
+    ClipNotAdded = 466,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 396> kAllTextIds{{
+inline constexpr std::array<TextId, 397> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -806,9 +807,10 @@ inline constexpr std::array<TextId, 396> kAllTextIds{{
     TextId::CloseButton,
     TextId::FilesSentWord,
     TextId::FilesRemovedWord,
+    TextId::ClipNotAdded,
 }};
 
-inline constexpr int kLanguageFileLines = 466;
+inline constexpr int kLanguageFileLines = 467;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

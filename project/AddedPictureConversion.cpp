@@ -3,6 +3,7 @@
 #include "common/Cp1252.h"
 #include "common/FileNames.h"
 #include "common/UserDialogs.h"
+#include "imaging/ClipCopy.h"
 #include "imaging/GifCodec.h"
 #include "imaging/ImageError.h"
 #include "imaging/JpegCodec.h"
@@ -45,6 +46,24 @@ void KeepPrivateDataOut(const fs::path& copy, const fs::path& source, const Lang
     }
 }
 
+// The copy of a clip remuxed without its metadata (where it was shot, on
+// what), in place of the copy. A clip the libraries cannot read is refused.
+fs::path ClipWithoutMetadata(const fs::path& copy, const fs::path& source, const Language& language) {
+    const fs::path clean = copy.parent_path() / (copy.stem().string() + "-clean" + copy.extension().string());
+    try {
+        CopyClipWithoutMetadata(copy, clean);
+    } catch (const ImageError&) {
+        throw PalimoraError(language.LangText(TextId::ClipNotAdded) + " " + DisplayPath(source));
+    }
+    std::error_code error;
+    fs::rename(clean, copy, error);
+    if (error) {
+        fs::remove(clean, error);
+        throw PalimoraError(language.LangText(TextId::ClipNotAdded) + " " + DisplayPath(source));
+    }
+    return copy;
+}
+
 }  // namespace
 
 std::string ConversionQuestion(const fs::path& source, PictureFormat format, const Language& language, int frames) {
@@ -66,6 +85,7 @@ fs::path ConvertAddedPicture(const fs::path& copy, const fs::path& source, UserD
         fs::rename(copy, AsJpeg(copy), error);
         return error ? copy : AsJpeg(copy);
     }
+    if (format == PictureFormat::Clip) return ClipWithoutMetadata(copy, source, language);
     if (!IsConvertibleFormat(format)) return copy;
 
     try {

@@ -2,7 +2,9 @@
 
 #include "common/Cp1252.h"
 #include "common/UserDialogs.h"
+#include "imaging/ImageError.h"
 #include "imaging/PictureContent.h"
+#include "imaging/VideoClip.h"
 #include "lang/Language.h"
 #include "lang/TextId.h"
 
@@ -32,6 +34,20 @@ std::vector<fs::path> FilesOfDropped(const std::vector<fs::path>& dropped) {
     return files;
 }
 
+namespace {
+
+// A clip the libraries can open and decode a frame of.
+bool IsReadableClip(const fs::path& file) {
+    try {
+        ClipPoster(file, 16, 16);
+        return true;
+    } catch (const ImageError&) {
+        return false;
+    }
+}
+
+}  // namespace
+
 std::vector<fs::path> AddableChoice(const std::vector<fs::path>& chosen, const fs::path& picturesFolder,
                                     UserDialogs& dialogs, const Language& language) {
     std::vector<fs::path> addable;
@@ -43,8 +59,11 @@ std::vector<fs::path> AddableChoice(const std::vector<fs::path>& chosen, const f
     }
     for (const fs::path& file : chosen) {
         // Any name gives a title (TitleOfSource): only the bytes decide.
-        if (PictureFormatOfContent(file) == PictureFormat::Other) {
+        const PictureFormat content = PictureFormatOfContent(file);
+        if (content == PictureFormat::Other) {
             dialogs.ShowMessageOk(language.LangText(TextId::NotAPictureToAdd) + " " + DisplayPath(file));
+        } else if (content == PictureFormat::Clip && !IsReadableClip(file)) {
+            dialogs.ShowMessageOk(language.LangText(TextId::ClipNotAdded) + " " + DisplayPath(file));
         } else {
             addable.push_back(file);
         }

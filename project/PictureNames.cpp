@@ -53,9 +53,9 @@ int PictureNumberOfPage(std::string_view pageName) {
 
 bool IsListedPicture(std::string_view fileName) {
     // A photo format the user chose not to convert stays in the list, as a bitmap does.
-    static const std::array<std::string_view, 19> kExtensions = {
-        ".BMP", ".ICO", ".JPG", ".JPEG", ".WMF",  ".MOV", ".AVI",  ".MPG", ".MPEG", ".GIF",
-        ".WAV", ".MID", ".MP3", ".HEIC", ".HEIF", ".PNG", ".WEBP", ".TIF", ".TIFF"};
+    static const std::array<std::string_view, 24> kExtensions = {
+        ".BMP", ".ICO",  ".JPG",  ".JPEG", ".WMF",  ".MOV", ".AVI",  ".MPG", ".MPEG", ".GIF", ".WAV",  ".MID",
+        ".MP3", ".HEIC", ".HEIF", ".PNG",  ".WEBP", ".TIF", ".TIFF", ".MP4", ".M4V",  ".3GP", ".WEBM", ".MKV"};
     const std::string extension = UpperExtensionOf(fileName);
     return std::find(kExtensions.begin(), kExtensions.end(), extension) != kExtensions.end();
 }

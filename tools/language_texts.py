@@ -411,9 +411,10 @@ NAMES = {
     463: "CloseButton",
     464: "FilesSentWord",
     465: "FilesRemovedWord",
+    466: "ClipNotAdded",
 }
 
-LAST = 465  # the language files' last line; numbers not in NAMES are empty lines
+LAST = 466  # the language files' last line; numbers not in NAMES are empty lines
 
 
 class LanguageTableError(Exception):

@@ -141,6 +141,24 @@ TEST_F(AddCommandTest, PhotosOfOtherFormatsAreConvertedWithConvertAndSkippedWith
     EXPECT_TRUE(fs::exists(project / "index.html"));
 }
 
+// Clips join the list as pictures do, numbered, titled by their own title,
+// without where they were shot; a clip the libraries cannot read is refused
+// by name and the others are added all the same.
+TEST_F(AddCommandTest, ClipsAreAddedWithoutTheirLocationAndUnreadableOnesRefused) {
+    testing::TempFolder clips;
+    testing::MakeClipFixtures(clips.Path());
+    const auto clip = [&](const char* name) { return (clips.Path() / name).string(); };
+    EXPECT_EQ(Add({"Trip", clip("half.mp4"), clip("located.mp4"), clip("rotated.mov"), clip("text.mp4")}), 1);
+    EXPECT_NE(messages.str().find("half.mp4"), std::string::npos) << messages.str();
+    EXPECT_NE(messages.str().find("text.mp4"), std::string::npos) << messages.str();
+    ASSERT_EQ(PictureList(project).Files(), (std::vector<std::string>{"000001.mp4", "000002.mov"}));
+    EXPECT_EQ(PictureList(project).Texts().Read(1)->title, "Au port");
+    const std::string copy = testing::ReadBytes(project / "images" / "000001.mp4");
+    EXPECT_EQ(copy.find("48.8584"), std::string::npos);
+    EXPECT_EQ(copy.find("Au port"), std::string::npos);                                     // no metadata at all
+    EXPECT_NE(testing::ReadBytes(clip("located.mp4")).find("Au port"), std::string::npos);  // the user's file as it was
+}
+
 TEST_F(AddCommandTest, PicturesFollowTheLastOneInNaturalOrderAndMissingFilesFailTheRun) {
     testing::TempFolder sources;
     for (const char* name : {"IMG10.jpg", "img2.jpg"}) EncodeJpeg(testing::Quadrants(40, 30), sources.Path() / name);
