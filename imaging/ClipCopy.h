@@ -12,5 +12,7 @@ namespace palimora {
 // the source cannot be read, PalimoraError naming the target when it cannot
 // be written (nothing is left of it then).
 void CopyClipWithoutMetadata(const std::filesystem::path& source, const std::filesystem::path& target);
+// The same into an MP4 `target` with its index at the front, for browsers.
+void RemuxForWeb(const std::filesystem::path& source, const std::filesystem::path& target);
 
 }  // namespace palimora

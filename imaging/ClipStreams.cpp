@@ -1,5 +1,7 @@
 #include "imaging/ClipStreams.h"
 
+#include "common/Cp1252.h"
+#include "common/Error.h"
 #include "imaging/ImageError.h"
 
 extern "C" {
@@ -7,6 +9,8 @@ extern "C" {
 }
 
 #include <cmath>
+#include <cstring>
+#include <system_error>
 
 namespace palimora {
 
@@ -92,5 +96,60 @@ double VideoDecoder::FrameSeconds(const AVFrame& frame) const {
     const std::int64_t when = frame.best_effort_timestamp == AV_NOPTS_VALUE ? start : frame.best_effort_timestamp;
     return static_cast<double>(when - start) * av_q2d(video.time_base);
 }
+
+ClipOutput::ClipOutput(const std::filesystem::path& target) : target_(target) {
+    const int made = avformat_alloc_output_context2(&context_, nullptr, nullptr, target.c_str());
+    if (made < 0 || !context_) Fail(made < 0 ? made : AVERROR_MUXER_NOT_FOUND);
+}
+
+ClipOutput::~ClipOutput() {
+    if (context_ && !(context_->oformat->flags & AVFMT_NOFILE)) avio_closep(&context_->pb);
+    avformat_free_context(context_);
+    if (!finished_) {
+        std::error_code ignored;
+        std::filesystem::remove(target_, ignored);
+    }
+}
+
+AVStream* ClipOutput::CopyOf(const AVStream& source) {
+    AVStream* stream = avformat_new_stream(context_, nullptr);
+    if (!stream) Fail(AVERROR(ENOMEM));
+    Check(avcodec_parameters_copy(stream->codecpar, source.codecpar));
+    stream->codecpar->codec_tag = 0;  // the container chooses its own
+    stream->time_base = source.time_base;
+    std::size_t size = 0;
+    if (const std::uint8_t* matrix = av_stream_get_side_data(&source, AV_PKT_DATA_DISPLAYMATRIX, &size)) {
+        std::uint8_t* kept = av_stream_new_side_data(stream, AV_PKT_DATA_DISPLAYMATRIX, size);
+        if (kept) std::memcpy(kept, matrix, size);
+    }
+    return stream;
+}
+
+AVStream* ClipOutput::StreamOf(const AVCodecContext& encoder) {
+    AVStream* stream = avformat_new_stream(context_, nullptr);
+    if (!stream) Fail(AVERROR(ENOMEM));
+    Check(avcodec_parameters_from_context(stream->codecpar, &encoder));
+    stream->time_base = encoder.time_base;
+    return stream;
+}
+
+void ClipOutput::Begin(AVDictionary** options) {
+    if (!(context_->oformat->flags & AVFMT_NOFILE)) Check(avio_open(&context_->pb, target_.c_str(), AVIO_FLAG_WRITE));
+    Check(avformat_write_header(context_, options));
+}
+
+void ClipOutput::Write(AVPacket* packet) { Check(av_interleaved_write_frame(context_, packet)); }
+
+void ClipOutput::Finish() {
+    Check(av_write_trailer(context_));
+    Check(avio_closep(&context_->pb));
+    finished_ = true;
+}
+
+void ClipOutput::Check(int result) const {
+    if (result < 0) Fail(result);
+}
+
+void ClipOutput::Fail(int result) const { throw PalimoraError(Cp1252FromPath(target_) + ": " + ClipErrorText(result)); }
 
 }  // namespace palimora

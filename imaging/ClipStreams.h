@@ -65,4 +65,31 @@ private:
     bool flushing_ = false;
 };
 
+// An output container being written to `target` (its extension names the
+// container); the file is removed unless Finish is reached. Failures throw
+// PalimoraError naming the target.
+class ClipOutput {
+public:
+    explicit ClipOutput(const std::filesystem::path& target);
+    ~ClipOutput();
+    ClipOutput(const ClipOutput&) = delete;
+    ClipOutput& operator=(const ClipOutput&) = delete;
+
+    AVFormatContext* Context() const { return context_; }
+    // A stream whose packets are those of `source`, as they are (its rotation kept).
+    AVStream* CopyOf(const AVStream& source);
+    // A stream for packets of `encoder`.
+    AVStream* StreamOf(const AVCodecContext& encoder);
+    void Begin(AVDictionary** options = nullptr);
+    void Write(AVPacket* packet);
+    void Finish();
+    void Check(int result) const;
+    [[noreturn]] void Fail(int result) const;
+
+private:
+    std::filesystem::path target_;
+    AVFormatContext* context_ = nullptr;
+    bool finished_ = false;
+};
+
 }  // namespace palimora

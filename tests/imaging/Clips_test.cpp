@@ -2,6 +2,7 @@
 #include "imaging/ClipStreams.h"
 #include "imaging/ImageError.h"
 #include "imaging/VideoClip.h"
+#include "imaging/WebClip.h"
 #include "tests/support/PhotoFixtures.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/TempFolder.h"
@@ -106,6 +107,55 @@ TEST_F(ClipsTest, TheProjectsCopyLosesTheLocationAndKeepsTheRotation) {
     EXPECT_FALSE(fs::exists(out.Path() / "text.mp4"));
     EXPECT_THROW(CopyClipWithoutMetadata(Clip("located.mp4"), out.Path() / "missing" / "copy.mp4"), PalimoraError);
     EXPECT_FALSE(fs::exists(out.Path() / "missing" / "copy.mp4"));
+}
+
+// The index (moov) before the frames (mdat): a browser plays the clip as it loads.
+bool StartsFast(const fs::path& mp4) {
+    const std::string bytes = testing::ReadBytes(mp4);
+    const std::size_t moov = bytes.find("moov"), mdat = bytes.find("mdat");
+    return moov != std::string::npos && mdat != std::string::npos && moov < mdat;
+}
+
+TEST_F(ClipsTest, TheWebClipIsH264AndAacWithFastStartRemuxedWhenItCanBe) {
+    testing::TempFolder out;
+    bool finished = false;
+    const WebClipResult remuxed = MakeWebClip(Clip("located.mp4"), out.Path() / "a.mp4", 1080, {}, finished);
+    EXPECT_TRUE(finished);
+    EXPECT_FALSE(remuxed.encoded);
+    EXPECT_TRUE(StartsFast(out.Path() / "a.mp4"));
+    EXPECT_FALSE(HasLocation(out.Path() / "a.mp4"));
+
+    // HEVC turned a quarter, limited to 200 pixels: encoded once, upright.
+    double lastShare = 0;
+    const WebClipResult encoded = MakeWebClip(
+        Clip("rotated.mov"), out.Path() / "b.mp4", 200,
+        [&](double share) {
+            EXPECT_GE(share, lastShare);
+            lastShare = share;
+            return true;
+        },
+        finished);
+    EXPECT_TRUE(encoded.encoded);
+    EXPECT_TRUE(StartsFast(out.Path() / "b.mp4"));
+    const ClipFacts facts = ReadClipFacts(out.Path() / "b.mp4");
+    EXPECT_EQ(facts.videoCodec, "h264");
+    EXPECT_EQ(facts.rotation, 0);
+    EXPECT_EQ(facts.width, 150);
+    EXPECT_EQ(facts.height, 200);
+    EXPECT_GT(lastShare, 0.5);
+
+    const WebClipResult webm = MakeWebClip(Clip("clip.webm"), out.Path() / "c.mp4", 1080, {}, finished);
+    EXPECT_TRUE(webm.encoded);
+    const ClipFacts sound = ReadClipFacts(out.Path() / "c.mp4");
+    EXPECT_EQ(sound.audioCodec, "aac");
+    EXPECT_NEAR(sound.seconds, 1.0, 0.15);
+
+    // Stopped: nothing is left, not even the part written.
+    MakeWebClip(
+        Clip("clip.webm"), out.Path() / "d.mp4", 1080, [](double) { return false; }, finished);
+    EXPECT_FALSE(finished);
+    EXPECT_TRUE(fs::is_empty(out.Path()) || !fs::exists(out.Path() / "d.mp4"));
+    EXPECT_FALSE(fs::exists(out.Path() / "d.part.mp4"));
 }
 
 }  // namespace
