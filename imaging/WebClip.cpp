@@ -62,6 +62,15 @@ void Encode(AVCodecContext* encoder, const AVFrame* frame, AVStream* stream, Cli
     }
 }
 
+ClipSize EncodedSize(const ClipFacts& facts, int longestSide) {
+    int width = facts.width, height = facts.height;
+    if (longestSide > 0 && std::max(width, height) > longestSide) {
+        const Placement fitted = FitInBox(width, height, longestSide, longestSide);
+        width = fitted.width, height = fitted.height;
+    }
+    return {std::max(2, width & ~1), std::max(2, height & ~1)};  // 4:2:0 wants even sides
+}
+
 class ClipEncoder {
 public:
     ClipEncoder(const fs::path& source, const fs::path& target, int longestSide)
@@ -69,14 +78,11 @@ public:
         rotation_ = input_.Rotation();
         const AVCodecContext& stored = *decoder_.Codec();
         const bool swapped = rotation_ == 90 || rotation_ == 270;
-        const int shownWidth = swapped ? stored.height : stored.width;
-        const int shownHeight = swapped ? stored.width : stored.height;
-        int width = shownWidth, height = shownHeight;
-        if (longestSide > 0 && std::max(width, height) > longestSide) {
-            const Placement fitted = FitInBox(width, height, longestSide, longestSide);
-            width = fitted.width, height = fitted.height;
-        }
-        width_ = width & ~1, height_ = height & ~1;  // 4:2:0 wants even sides
+        ClipFacts shown;
+        shown.width = swapped ? stored.height : stored.width;
+        shown.height = swapped ? stored.width : stored.height;
+        const ClipSize size = EncodedSize(shown, longestSide);
+        width_ = size.width, height_ = size.height;
         OpenVideo(stored);
         if (input_.Audio()) OpenAudio(*input_.Audio());
         AVDictionary* options = nullptr;
@@ -272,6 +278,10 @@ bool PlaysAsItIs(const ClipFacts& facts, int longestSide) {
 }
 
 }  // namespace
+
+ClipSize WebClipSize(const ClipFacts& facts, int longestSide) {
+    return PlaysAsItIs(facts, longestSide) ? ClipSize{facts.width, facts.height} : EncodedSize(facts, longestSide);
+}
 
 WebClipResult MakeWebClip(const fs::path& source, const fs::path& target, int longestSide, const ClipProgress& progress,
                           bool& finished) {

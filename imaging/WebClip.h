@@ -14,6 +14,16 @@ struct WebClipResult {
     int height = 0;
 };
 
+struct ClipFacts;
+
+// The size the web copy of a clip of these facts has, shown: its own when it
+// is remuxed, else fitted within `longestSide` with even sides.
+struct ClipSize {
+    int width = 0;
+    int height = 0;
+};
+ClipSize WebClipSize(const ClipFacts& facts, int longestSide);
+
 // Told the share of the clip done (0 to 1); answers false to stop.
 using ClipProgress = std::function<bool(double done)>;
 

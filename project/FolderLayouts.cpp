@@ -35,6 +35,8 @@ std::string OriginalPicture(std::string_view name, bool shownAsGiven) {
 }
 std::string ThumbnailName(std::string_view pictureBase) { return "tn-" + std::string(pictureBase) + ".jpg"; }
 std::string SummaryThumbnailName(std::string_view pictureBase) { return "tns-" + std::string(pictureBase) + ".jpg"; }
+std::string ClipName(std::string_view pictureBase) { return std::string(pictureBase) + ".mp4"; }
+std::string PosterName(std::string_view pictureBase) { return std::string(pictureBase) + ".jpg"; }
 std::string DoubleSizeName(std::string_view thumbnailName) {
     const std::string name(thumbnailName);
     const std::size_t dot = name.rfind('.');

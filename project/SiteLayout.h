@@ -40,6 +40,8 @@ inline constexpr const char* kBrowsingScript = "browse.js";
 inline constexpr const char* kDownloadFolder = "orig_images";
 // The site's Atom feed, beside its pages.
 inline constexpr const char* kFeed = "feed.xml";
+// The clips as browsers play them (ClipName) and their posters (PosterName).
+inline constexpr const char* kClipFolder = "clips";
 // The site's icon, in param/, made from its first picture.
 inline constexpr const char* kFavicon = "favicon.jpg";
 
@@ -62,6 +64,9 @@ bool IsPageName(std::string_view name);
 bool IsSiteFileAtTop(std::string_view name);
 // A thumbnail's twice-as-sharp copy: "tn-<base>-2x.jpg" beside "tn-<base>.jpg".
 std::string DoubleSizeName(std::string_view thumbnailName);
+// A clip's web copy and its poster in kClipFolder: "<base>.mp4" and "<base>.jpg".
+std::string ClipName(std::string_view pictureBase);
+std::string PosterName(std::string_view pictureBase);
 // Gallery k's ZIP in kDownloadFolder: "Gal<k>.zip".
 std::string GalleryArchiveName(int gallery);
 // Where a page links picture `name` as the user gave it: its own file when

@@ -37,9 +37,9 @@ std::string PictureFolderName(const std::set<std::string>& builtFiles, int pictu
 
 std::vector<std::string> ExtraFolderNames(const std::string& pictureFolder) {
     std::vector<std::string> names;
-    for (const char* name :
-         {site_layout::kParamFolder, site_layout::kThumbnailFolder, site_layout::kSummaryThumbnailFolder,
-          site_layout::kPhoneFolder, site_layout::kShapedFolder, site_layout::kDownloadFolder}) {
+    for (const char* name : {site_layout::kParamFolder, site_layout::kThumbnailFolder,
+                             site_layout::kSummaryThumbnailFolder, site_layout::kPhoneFolder,
+                             site_layout::kShapedFolder, site_layout::kDownloadFolder, site_layout::kClipFolder}) {
         if (name != pictureFolder) names.emplace_back(name);
     }
     return names;

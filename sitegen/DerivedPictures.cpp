@@ -15,6 +15,7 @@
 #include "imaging/RightsMetadata.h"
 #include "project/ProjectLayout.h"
 #include "project/SiteLayout.h"
+#include "sitegen/DerivedClips.h"
 
 #include <algorithm>
 #include <fstream>
@@ -40,11 +41,6 @@ constexpr int kConversionRevision = 4;
 // phones: their artefacts are too small to see there, and they cost phones less.
 constexpr int kSharperQuality = 40;
 constexpr int kPhoneQuality = 80;
-
-bool MakesSummaryThumbnail(const ConversionSettings& settings, const std::string& name) {
-    return settings.thumbnails && std::find(settings.galleryFirstPictures.begin(), settings.galleryFirstPictures.end(),
-                                            name) != settings.galleryFirstPictures.end();
-}
 
 // A stamp that cannot be read is told by its own name, not the photo's.
 Image DecodeStamp(const fs::path& file) {
@@ -137,6 +133,11 @@ DerivedSizes SizesDerivedFrom(PictureSize natural, const ConversionSettings& set
 
 std::string SmallPhonePictureName(const std::string& base) { return base + "-640.jpg"; }
 
+bool MakesSummaryThumbnail(const ConversionSettings& settings, const std::string& name) {
+    return settings.thumbnails && std::find(settings.galleryFirstPictures.begin(), settings.galleryFirstPictures.end(),
+                                            name) != settings.galleryFirstPictures.end();
+}
+
 std::uint64_t DerivationFingerprint(const ConversionSettings& settings, const std::string& name) {
     std::ostringstream shape;
     shape << kConversionRevision << ' ' << settings.thumbnails << ' ' << settings.galleryBoxWidth << 'x'
@@ -156,6 +157,7 @@ std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const s
     const fs::path source = project_layout::PicturesFolder(projectFolder) / name;
     const fs::path shapedFile = projectFolder / site_layout::kShapedFolder / site_layout::ShapedName(name);
     const auto copied = [&] { files.push_back(ConvertedFile::Copy(shapedFile, source)); };
+    if (FormatOfName(name) == PictureFormat::Clip) return ConvertClip(projectFolder, name, settings);
     if (!IsJpegName(name)) {
         if (settings.shaped) copied();
         return files;

@@ -5,6 +5,7 @@
 #include "styles/SettingsLayout.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -36,6 +37,8 @@ struct ConversionSettings {
     // For today's browsers: the derived pictures keep the photo's Artist and
     // Copyright, and thumbnails twice as sharp and pictures for phones are made.
     bool todaysBrowsers = false;
+    // Set when the build is to stop: a clip being encoded stops at once.
+    const std::atomic<bool>* stopped = nullptr;
     // Shared by the build's workers, so that their decodes together stay
     // within two pictures' budget; none: no bound beyond each picture's.
     MemoryGate* memory = nullptr;
@@ -60,6 +63,9 @@ inline constexpr int kSmallPhonePictureSize = 640;
 // The name in tel_images of the smaller copy for phones of the picture named `base`.
 std::string SmallPhonePictureName(const std::string& base);
 DerivedSizes SizesDerivedFrom(PictureSize natural, const ConversionSettings& settings);
+
+// Whether the picture `name` opens a gallery and so gets its contents thumbnail too.
+bool MakesSummaryThumbnail(const ConversionSettings& settings, const std::string& name);
 
 // A fingerprint of everything that shapes the files derived from picture
 // `name` under these settings (not the picture's own bytes): equal
@@ -89,8 +95,8 @@ struct ConvertedFile {
 // one that is no JPEG, is copied there byte for byte), upright and in sRGB,
 // without EXIF. Reads the picture once and never changes it but for taking
 // the GPS position and the camera's private notes out of it in place
-// (RemovePrivateData); the rest is written by WriteConversion. A picture
-// that is no JPEG gives only its copy. Throws ImageError for a picture or
+// (RemovePrivateData); the rest is written by WriteConversion. A clip gives
+// what ConvertClip makes; any other picture that is no JPEG only its copy. Throws ImageError for a picture or
 // stamp that cannot be read.
 std::vector<ConvertedFile> ConvertPicture(const std::filesystem::path& projectFolder, const std::string& name,
                                           const ConversionSettings& settings);

@@ -130,7 +130,11 @@ std::string PageWriter::GalleryThumbnail(int j, const std::string& title) const 
     std::string link = ProgramFolder::kPictureSample;
     if (context_.buildMode) link = On(L::MakePicturePages) ? GalleryPicturePage(j) : "./" + SitePicture(name);
     std::string source =
-        On(L::MakeThumbnails) && IsJpegName(name) ? "./tn_images/tn-" + name : "./" + SitePicture(name);
+        !On(L::MakeThumbnails) ? "./" + SitePicture(name)
+        : IsJpegName(name)     ? "./tn_images/tn-" + name
+        : FormatOfName(name) == PictureFormat::Clip
+            ? "./" + std::string(site_layout::kThumbnailFolder) + "/" + site_layout::ThumbnailName(BaseName(name))
+            : "./" + SitePicture(name);
     if (!context_.buildMode && !SamplePicture(j - 1).empty()) source = SamplePicture(j - 1);
     const std::string imageOpen =
         Markup().ImageOpen(Num(L::GalleryThumbnailBorderWidth), Colour(L::GalleryThumbnailBorderColour));

@@ -41,9 +41,9 @@ void RemoveUnmade(const fs::path& folder, const MadeFiles& made, bool pagesOnly)
 
 void RemoveFilesNotMade(const fs::path& projectFolder, const MadeFiles& made) {
     RemoveUnmade(projectFolder, made, true);
-    for (const char* folder :
-         {site_layout::kThumbnailFolder, site_layout::kSummaryThumbnailFolder, site_layout::kPhoneFolder,
-          site_layout::kStripFolder, site_layout::kShapedFolder, site_layout::kDownloadFolder}) {
+    for (const char* folder : {site_layout::kThumbnailFolder, site_layout::kSummaryThumbnailFolder,
+                               site_layout::kPhoneFolder, site_layout::kStripFolder, site_layout::kShapedFolder,
+                               site_layout::kDownloadFolder, site_layout::kClipFolder}) {
         RemoveUnmade(projectFolder / folder, made, false);
     }
 }

@@ -1,6 +1,7 @@
 #include "sitegen/PageWriter.h"
 
 #include "common/Cp1252.h"
+#include "common/FileNames.h"
 #include "common/ProgramFolder.h"
 #include "imaging/PictureReader.h"
 #include "lang/Language.h"
@@ -130,6 +131,9 @@ void PageWriter::Finish(PageLines& page, const std::string& fileName, PageKind k
 }
 
 std::string PageWriter::SitePicture(const std::string& name) const {
+    // A clip is shown as its poster where a page shows a picture.
+    if (FormatOfName(name) == PictureFormat::Clip)
+        return std::string(site_layout::kClipFolder) + "/" + site_layout::PosterName(BaseName(name));
     if (!shapedPictures_) return std::string(project_layout::kPicturesFolder) + "/" + name;
     return std::string(site_layout::kShapedFolder) + "/" + site_layout::ShapedName(name);
 }

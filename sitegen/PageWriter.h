@@ -195,6 +195,8 @@ private:
     // A picture page's picture: whole, or in strips (the JPEG pictures cut in several).
     struct ShownPicture;
     std::string WholePicture(const ShownPicture& shown) const;
+    // A clip's page: its video for today's browsers, else its poster linked to it.
+    std::string Clip(const ShownPicture& shown) const;
     std::string PictureStrips(const ShownPicture& shown, int strips, const std::string& align) const;
 
     void WriteButtons(PageLines& page, bool pictures) const;

@@ -2,6 +2,7 @@
 
 #include "common/FileNames.h"
 #include "common/ProgramFolder.h"
+#include "imaging/PictureReader.h"
 #include "lang/Language.h"
 #include "project/SiteLayout.h"
 #include "sitegen/DerivedPictures.h"
@@ -95,7 +96,9 @@ void PageWriter::WritePicture(PageLines& page) const {
     // The preview shows one of the user's pictures.
     shown.source = !context_.buildMode && !SamplePicture(0).empty() ? SamplePicture(0) : "./" + SitePicture(name);
 
-    if (strips == 1 || (extension != ".JPG" && extension != ".JPEG")) {
+    if (context_.buildMode && FormatOfName(name) == PictureFormat::Clip) {
+        page.Put(p + 1, Clip(shown));
+    } else if (strips == 1 || (extension != ".JPG" && extension != ".JPEG")) {
         page.Put(p + 1, WholePicture(shown));
     } else {
         page.Put(p + 1, PictureStrips(shown, strips, align));
@@ -136,6 +139,25 @@ std::string PageWriter::WholePicture(const ShownPicture& shown) const {
     if (!properties.empty()) properties = " style=\"" + properties + "\"";
     return shown.prefix + " src=\"" + shown.source + "\" alt=\"" + shown.alt + "\"" + SizeAttributes(size) +
            properties + choices + " HSPACE=\"" + horizontal + "\" VSPACE=\"" + vertical + "\" >" + shown.close;
+}
+
+std::string PageWriter::Clip(const ShownPicture& shown) const {
+    const std::string& name = context_.currentPicture;
+    const std::string clip = "./" + std::string(site_layout::kClipFolder) + "/" + site_layout::ClipName(BaseName(name));
+    const std::optional<PictureSize> size = ShownSize(name, &ShownSizes::picture);
+    if (!Markup().ForTodaysBrowsers()) {
+        // Older browsers get the poster, which leads to the clip.
+        return "<a href=\"" + clip + "\"><img src=\"" + shown.source + "\" alt=\"" + shown.alt + "\"" +
+               SizeAttributes(size) + " border=\"0\" ></a>";
+    }
+    std::string properties =
+        size ? "--w:" + std::to_string(size->width) + ";--h:" + std::to_string(size->height) + ";" : std::string();
+    properties += "margin:" + std::to_string(Num(L::PictureSpaceVertical)) + "px " +
+                  std::to_string(Num(L::PictureSpaceHorizontal)) + "px";
+    // Not inside the link to the next page: a click there plays or pauses.
+    return "<video class=\"photo\" controls playsinline preload=\"metadata\" poster=\"" + shown.source + "\" src=\"" +
+           clip + "\" aria-label=\"" + shown.alt + "\"" + SizeAttributes(size) + " style=\"" + properties +
+           "\"></video>";
 }
 
 std::string PageWriter::PictureStrips(const ShownPicture& shown, int strips, const std::string& align) const {

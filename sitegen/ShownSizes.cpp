@@ -1,6 +1,7 @@
 #include "sitegen/ShownSizes.h"
 
 #include "imaging/PictureReader.h"
+#include "sitegen/DerivedClips.h"
 #include "sitegen/DerivedPictures.h"
 
 namespace palimora {
@@ -9,6 +10,17 @@ ShownSizesByName ReadShownSizes(const std::filesystem::path& picturesFolder, con
                                 const ConversionSettings& conversion, const KnownShownSize& known) {
     ShownSizesByName shown;
     for (const std::string& name : names) {
+        if (FormatOfName(name) == PictureFormat::Clip) {
+            const std::optional<PictureSize> clip = ShownClipSize(picturesFolder / name, conversion);
+            if (!clip) continue;
+            // Its poster is as large as the clip; the thumbnails are made from it.
+            const DerivedSizes derived = SizesDerivedFrom(*clip, conversion);
+            ShownSizes& sizes = shown[name];
+            sizes.picture = clip;
+            sizes.thumbnail = conversion.thumbnails ? derived.thumbnail : *clip;
+            sizes.summary = conversion.thumbnails ? derived.summary : *clip;
+            continue;
+        }
         std::optional<PictureSize> natural = known ? known(name) : std::nullopt;
         if (!natural) natural = ReadShownSize(picturesFolder / name);
         if (!natural) continue;

@@ -42,6 +42,7 @@
 #include "styles/SettingsLayout.h"
 
 #include <algorithm>
+#include <atomic>
 #include <new>
 #include <optional>
 #include <set>
@@ -373,6 +374,8 @@ void Run::DerivePictures(const std::vector<std::string>& names, ConversionSettin
     // The workers' decodes together hold at most two pictures' budget.
     MemoryGate memory(2 * kPictureMemoryBudget);
     conversion.memory = &memory;
+    std::atomic<bool> stopped{false};
+    conversion.stopped = &stopped;
     if (conversion.thumbnails) {
         fs::create_directories(project_ / site_layout::kThumbnailFolder);
         fs::create_directories(project_ / site_layout::kSummaryThumbnailFolder);
@@ -439,6 +442,7 @@ void Run::DerivePictures(const std::vector<std::string>& names, ConversionSettin
         progress_.Step();
         Status(TextId::PreparingPicture, n);
         if (progress_.CancelRequested()) {
+            stopped = true;
             work.Stop();
             throw Cancelled{};
         }
@@ -486,7 +490,8 @@ void Run::Execute() {
     for (const fs::path& folder :
          {project_, project_ / site_layout::kThumbnailFolder, project_ / site_layout::kSummaryThumbnailFolder,
           project_ / site_layout::kPhoneFolder, project_ / site_layout::kStripFolder,
-          project_ / site_layout::kShapedFolder, project_ / site_layout::kDownloadFolder}) {
+          project_ / site_layout::kShapedFolder, project_ / site_layout::kDownloadFolder,
+          project_ / site_layout::kClipFolder}) {
         RemoveTemporaries(folder);  // a killed build's
     }
     Check();

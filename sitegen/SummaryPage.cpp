@@ -144,7 +144,12 @@ void PageWriter::WriteSummaryEntryPicture(PageLines& page, const SummaryTable& t
                  : IsWebAddress(picture) ? WebAddress(picture)
                                          : "./param/" + assets_.CopyIntoParam(picture);
     } else {
-        source = On(L::MakeThumbnails) && IsJpegName(first) ? "./tns_images/tns-" + first : "./" + SitePicture(first);
+        source = !On(L::MakeThumbnails) ? "./" + SitePicture(first)
+                 : IsJpegName(first)    ? "./tns_images/tns-" + first
+                 : FormatOfName(first) == PictureFormat::Clip
+                     ? "./" + std::string(site_layout::kSummaryThumbnailFolder) + "/" +
+                           site_layout::SummaryThumbnailName(BaseName(first))
+                     : "./" + SitePicture(first);
         if (!context_.buildMode && !SampleCover(e - 1).empty()) source = SampleCover(e - 1);
     }
     const std::string imageOpen =
