@@ -175,6 +175,9 @@ table { margin: 0 auto; }
   width: min(calc(100% - 24px), calc(var(--w) * 1px), calc((100vh - var(--around, 250px)) * var(--w) / var(--h))); }
 @supports (height: 100svh) { .shot img[hspace][style], .shot img.photo[style*="--w"] {
   width: min(calc(100% - 24px), calc(var(--w) * 1px), calc((100svh - var(--around, 250px)) * var(--w) / var(--h))); } }
+/* A clip takes a picture's place, scaled the same way. */
+.shot video.photo { max-width: calc(100% - 24px); height: auto; vertical-align: bottom; box-sizing: border-box;
+  width: min(calc(100% - 24px), calc(var(--w) * 1px), calc((100vh - var(--around, 250px)) * var(--w) / var(--h))); }
 .note { max-width: 46em; margin: 4px auto 0; }
 .nav { margin: 6px 0; }
 .nav:empty { display: none; }

@@ -36,7 +36,7 @@
     var ahead = next && window.fetch && load(next);
     // The slideshow: the play button or the space bar goes on every few
     // seconds, from page to page (in full screen, in place) until the last
-    // picture, another key, a tap or a click.
+    // picture, another key, a tap or a click. A clip plays to its end first.
     var play = doc.querySelector("button.play"), timer = 0, swapped = false, store = window.sessionStorage;
     function stop() {
       clearTimeout(timer);
@@ -52,13 +52,25 @@
     function start() {
       store.setItem("slideshow", 1);
       show(true);
-      timer = setTimeout(advance, play.dataset.seconds * 1000);
+      wait();
+    }
+    function wait() {
+      var clip = doc.querySelector(".shot video");
+      if (!clip) { timer = setTimeout(advance, play.dataset.seconds * 1000); return; }
+      timer = -1;
+      clip.onended = function () { if (timer) advance(); };
+      // Sound needs the visitor's own gesture on a new page: then the clip plays muted.
+      clip.play().catch(function () {
+        clip.muted = true;
+        clip.play().catch(function () { if (timer) timer = setTimeout(advance, play.dataset.seconds * 1000); });
+      });
     }
     function advance() {
       if (!next) return stop();
       if (!doc.fullscreenElement || !ahead) return go(next);
       ahead.then(function (page) {
-        var img = page.querySelector(".shot img"), mine = doc.querySelector(".shot img"), at = next;
+        var img = page.querySelector(".shot img.photo, .shot video, .shot img"),
+          mine = doc.querySelector(".shot img.photo, .shot video, .shot img"), at = next;
         if (!img || !mine || !timer) return;
         mine.replaceWith(img);
         if (img.animate && !matchMedia("(prefers-reduced-motion: reduce)").matches)
@@ -69,7 +81,7 @@
         prev = link("prev");
         next = link("next");
         ahead = next && load(next);
-        timer = setTimeout(advance, play.dataset.seconds * 1000);
+        wait();
       }, function () { go(next); });
     }
     if (play) {
@@ -83,6 +95,7 @@
     doc.addEventListener("pointerdown", function (e) { if (timer && e.target !== play) stop(); });
     doc.addEventListener("keydown", function (e) {
       if (typing(e)) return;
+      if (e.target && e.target.tagName === "VIDEO" && e.key === " ") return;  // plays or pauses the clip
       if (play && e.key === " ") {
         e.preventDefault();
         if (timer) stop(); else start();
@@ -97,6 +110,7 @@
     });
     if (shot && shot.requestFullscreen && doc.fullscreenEnabled) {
       shot.addEventListener("click", function (e) {
+        if (e.target.tagName === "VIDEO") return;  // its own controls
         e.preventDefault();
         if (!swiped) fullScreen();
       });
