@@ -150,6 +150,7 @@ private:
         video_->framerate = rate;
         video_->time_base = input_.Video().time_base;
         video_->sample_aspect_ratio = {1, 1};
+        video_->thread_count = 0;  // as many as the cores it may use
         if (output_.Context()->oformat->flags & AVFMT_GLOBALHEADER) video_->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
         av_opt_set(video_->priv_data, "preset", "medium", 0);
         av_opt_set(video_->priv_data, "crf", "23", 0);
