@@ -35,10 +35,12 @@ int main(int argc, char** argv) {
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
     const fs::path out = fs::temp_directory_path() / "palimora-clip-bench";
     fs::create_directories(out);
-    const std::string ffmpeg = "ffmpeg -v error -y -i '" + clip.string() +
-                               "' -map 0:v:0 -map 0:a:0? -map_metadata -1 -vf scale=1080:-2 -c:v libx264 -preset medium -crf 23 "
-                               "-profile:v high -pix_fmt yuv420p -c:a aac -b:a 128k -ar 48000 -ac 2 "
-                               "-movflags +faststart '" + (out / "ffmpeg.mp4").string() + "'";
+    const std::string ffmpeg =
+        "ffmpeg -v error -y -i '" + clip.string() +
+        "' -map 0:v:0 -map 0:a:0? -map_metadata -1 -vf scale=1080:-2 -c:v libx264 -preset medium -crf 23 "
+        "-profile:v high -pix_fmt yuv420p -c:a aac -b:a 128k -ar 48000 -ac 2 "
+        "-movflags +faststart '" +
+        (out / "ffmpeg.mp4").string() + "'";
     double ours = 1e9, theirs = 1e9;
     for (int run = 0; run < runs; ++run) {
         auto start = std::chrono::steady_clock::now();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
@@ -46,11 +47,15 @@ public:
     Result Take(std::size_t index) {
         std::unique_lock lock(mutex_);
         ready_.wait(lock, [&] { return results_[index].has_value(); });
-        Result result = std::move(*results_[index]);
-        results_[index].reset();
-        taken_ = index + 1;
-        room_.notify_all();
-        return result;
+        return TakeLocked(index);
+    }
+
+    // The same, waiting at most `wait`: nothing when the result is not ready
+    // by then, so that the caller can show how far the work is and look for a cancel.
+    std::optional<Result> TakeWithin(std::size_t index, std::chrono::milliseconds wait) {
+        std::unique_lock lock(mutex_);
+        if (!ready_.wait_for(lock, wait, [&] { return results_[index].has_value(); })) return std::nullopt;
+        return TakeLocked(index);
     }
 
     // Lets the workers end after the item each one is working on.
@@ -64,6 +69,14 @@ public:
 
 private:
     static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+    Result TakeLocked(std::size_t index) {
+        Result result = std::move(*results_[index]);
+        results_[index].reset();
+        taken_ = index + 1;
+        room_.notify_all();
+        return result;
+    }
 
     // The item to start next inside the window, or kNone; called locked.
     std::size_t NextInWindow() {

@@ -12,6 +12,7 @@ extern "C" {
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 namespace palimora {
 namespace {
@@ -20,6 +21,7 @@ namespace {
 // dark first frames many phones record before the picture comes.
 constexpr int kBlackLevel = 24;
 constexpr double kPosterSearchSeconds = 1.0;
+constexpr int kRowAlignment = 64;
 
 int Brightness(const Image& image) {
     if (image.rgb.empty()) return 0;
@@ -52,11 +54,18 @@ Image ToRgb(const AVFrame& frame, int wantedWidth, int wantedHeight, int rotatio
     SwsContext* scaler = sws_getContext(frame.width, frame.height, static_cast<AVPixelFormat>(frame.format), width,
                                         height, AV_PIX_FMT_RGB24, SWS_AREA, nullptr, nullptr, nullptr);
     if (!scaler) throw ImageError(ImageError::Kind::Unreadable, "no conversion of the clip's frames to RGB");
-    Image image(width, height);
-    std::uint8_t* planes[4] = {image.rgb.data(), nullptr, nullptr, nullptr};
-    const int strides[4] = {width * 3, 0, 0, 0};
+    // The scaler writes whole vectors, past the end of a row: it gets rows
+    // of an aligned length with room after the last, copied out after.
+    const int stride = (width * 3 + kRowAlignment - 1) / kRowAlignment * kRowAlignment;
+    std::vector<std::uint8_t> rows(static_cast<std::size_t>(stride) * height + kRowAlignment);
+    std::uint8_t* planes[4] = {rows.data(), nullptr, nullptr, nullptr};
+    const int strides[4] = {stride, 0, 0, 0};
     sws_scale(scaler, frame.data, frame.linesize, 0, frame.height, planes, strides);
     sws_freeContext(scaler);
+    Image image(width, height);
+    for (int y = 0; y < height; ++y)
+        std::memcpy(image.Row(y), rows.data() + static_cast<std::size_t>(y) * stride,
+                    static_cast<std::size_t>(width) * 3);
     return image;
 }
 

@@ -43,7 +43,7 @@ std::optional<PictureSize> ShownClipSize(const fs::path& clip, const ConversionS
 }
 
 std::vector<ConvertedFile> ConvertClip(const fs::path& projectFolder, const std::string& name,
-                                       const ConversionSettings& settings) {
+                                       const ConversionSettings& settings, std::size_t position) {
     const fs::path source = project_layout::PicturesFolder(projectFolder) / name;
     const std::string base = name.substr(0, name.size() - ExtensionOf(name).size());
     const fs::path folder = projectFolder / site_layout::kClipFolder;
@@ -52,8 +52,12 @@ std::vector<ConvertedFile> ConvertClip(const fs::path& projectFolder, const std:
     const int longest = LongestClipSide(settings);
     const fs::path clip = folder / site_layout::ClipName(base);
     bool finished = false;
-    MakeWebClip(
-        source, clip, longest, [&settings](double) { return !settings.stopped || !*settings.stopped; }, finished);
+    const auto progress = [&](double share) {
+        if (settings.clipShares && position < settings.clipShares->size())
+            (*settings.clipShares)[position] = static_cast<int>(share * 1000);
+        return !settings.stopped || !*settings.stopped;
+    };
+    MakeWebClip(source, clip, longest, progress, finished);
     if (!finished) return {};
 
     std::vector<ConvertedFile> files{ConvertedFile::Copy(clip, clip)};  // already in place

@@ -23,7 +23,9 @@ std::optional<PictureSize> ShownClipSize(const std::filesystem::path& clip, cons
 // The MP4 is written here, in place; the rest by WriteConversion. Throws
 // ImageError for a clip that cannot be read. A build told to stop
 // (settings.stopped) leaves no MP4 and returns nothing.
+// `position` is the clip's place in the list, where its share done is told
+// (settings.clipShares).
 std::vector<ConvertedFile> ConvertClip(const std::filesystem::path& projectFolder, const std::string& name,
-                                       const ConversionSettings& settings);
+                                       const ConversionSettings& settings, std::size_t position = 0);
 
 }  // namespace palimora

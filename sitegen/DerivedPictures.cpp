@@ -152,12 +152,12 @@ std::uint64_t DerivationFingerprint(const ConversionSettings& settings, const st
 }
 
 std::vector<ConvertedFile> ConvertPicture(const fs::path& projectFolder, const std::string& name,
-                                          const ConversionSettings& settings) {
+                                          const ConversionSettings& settings, std::size_t position) {
     std::vector<ConvertedFile> files;
     const fs::path source = project_layout::PicturesFolder(projectFolder) / name;
     const fs::path shapedFile = projectFolder / site_layout::kShapedFolder / site_layout::ShapedName(name);
     const auto copied = [&] { files.push_back(ConvertedFile::Copy(shapedFile, source)); };
-    if (FormatOfName(name) == PictureFormat::Clip) return ConvertClip(projectFolder, name, settings);
+    if (FormatOfName(name) == PictureFormat::Clip) return ConvertClip(projectFolder, name, settings, position);
     if (!IsJpegName(name)) {
         if (settings.shaped) copied();
         return files;

@@ -39,6 +39,9 @@ struct ConversionSettings {
     bool todaysBrowsers = false;
     // Set when the build is to stop: a clip being encoded stops at once.
     const std::atomic<bool>* stopped = nullptr;
+    // The share done of each clip being encoded, in thousandths, by its
+    // position in the list; none: not told.
+    std::vector<std::atomic<int>>* clipShares = nullptr;
     // Shared by the build's workers, so that their decodes together stay
     // within two pictures' budget; none: no bound beyond each picture's.
     MemoryGate* memory = nullptr;
@@ -98,8 +101,9 @@ struct ConvertedFile {
 // (RemovePrivateData); the rest is written by WriteConversion. A clip gives
 // what ConvertClip makes; any other picture that is no JPEG only its copy. Throws ImageError for a picture or
 // stamp that cannot be read.
+// `position`, the picture's place in the list, tells a clip's share done (ConvertClip).
 std::vector<ConvertedFile> ConvertPicture(const std::filesystem::path& projectFolder, const std::string& name,
-                                          const ConversionSettings& settings);
+                                          const ConversionSettings& settings, std::size_t position = 0);
 
 // Writes the files of a conversion; a file that already holds its bytes is
 // left as it is, its time included.

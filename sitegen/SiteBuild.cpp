@@ -43,6 +43,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <new>
 #include <optional>
 #include <set>
@@ -80,6 +81,8 @@ std::string ScriptForVisitors(const std::string& source) {
 }
 
 constexpr std::size_t kPicturesAhead = 32;
+// How often the window hears from a build waiting for a picture (a clip being encoded).
+constexpr std::chrono::milliseconds kProgressInterval{200};
 constexpr std::size_t kPagesAhead = 64;
 
 class Run {
@@ -376,6 +379,8 @@ void Run::DerivePictures(const std::vector<std::string>& names, ConversionSettin
     conversion.memory = &memory;
     std::atomic<bool> stopped{false};
     conversion.stopped = &stopped;
+    std::vector<std::atomic<int>> clipShares(names.size());
+    conversion.clipShares = &clipShares;
     if (conversion.thumbnails) {
         fs::create_directories(project_ / site_layout::kThumbnailFolder);
         fs::create_directories(project_ / site_layout::kSummaryThumbnailFolder);
@@ -419,7 +424,7 @@ void Run::DerivePictures(const std::vector<std::string>& names, ConversionSettin
                 return converted;
             }
             try {
-                converted.files = ConvertPicture(project_, names[i], conversion);
+                converted.files = ConvertPicture(project_, names[i], conversion, i);
                 for (const ConvertedFile& file : converted.files) {
                     converted.fileHashes.push_back(file.copyOf.empty() ? HashOfBytes(file.bytes)
                                                                        : HashOfFile(file.copyOf).value_or(0));
@@ -441,12 +446,24 @@ void Run::DerivePictures(const std::vector<std::string>& names, ConversionSettin
     for (int n = 1; n <= pictureCount; ++n) {
         progress_.Step();
         Status(TextId::PreparingPicture, n);
-        if (progress_.CancelRequested()) {
+        const auto cancelled = [&] {
+            if (!progress_.CancelRequested()) return;
             stopped = true;
             work.Stop();
             throw Cancelled{};
+        };
+        cancelled();
+        // A clip takes a while: its share done shows, and Cancel is heard, while it is made.
+        std::optional<Converted> ready;
+        while (!(ready = work.TakeWithin(static_cast<std::size_t>(n - 1), kProgressInterval))) {
+            if (FormatOfName(names[n - 1]) == PictureFormat::Clip) {
+                const int share = clipShares[static_cast<std::size_t>(n - 1)];
+                progress_.SetStatus(s_.language.LangText(TextId::PreparingPicture) + " " + std::to_string(n) + " (" +
+                                    std::to_string(share / 10) + " %)");
+            }
+            cancelled();
         }
-        Converted converted = work.Take(static_cast<std::size_t>(n - 1));
+        Converted converted = std::move(*ready);
         if (converted.unreadable) {
             const fs::path file = converted.unreadable->File().empty()
                                       ? project_layout::PicturesFolder(project_) / names[n - 1]
