@@ -407,10 +407,11 @@ enum class TextId {
     FilesSentWord = 464,
     FilesRemovedWord = 465,
     ClipNotAdded = 466,
+    ResumedAfter = 467,
 };
 
 // Every text the language files hold, in line order.
-inline constexpr std::array<TextId, 397> kAllTextIds{{
+inline constexpr std::array<TextId, 398> kAllTextIds{{
     TextId::ProgramTitle,
     TextId::PublishHint,
     TextId::SaveHint,
@@ -808,9 +809,10 @@ inline constexpr std::array<TextId, 397> kAllTextIds{{
     TextId::FilesSentWord,
     TextId::FilesRemovedWord,
     TextId::ClipNotAdded,
+    TextId::ResumedAfter,
 }};
 
-inline constexpr int kLanguageFileLines = 467;
+inline constexpr int kLanguageFileLines = 468;
 
 // The default name of gallery `gallery` (1 to 10).
 constexpr TextId GalleryText(int gallery) {

@@ -15,10 +15,11 @@
 namespace palimora {
 
 // The sub-folders a project folder may hold: pictures, texts and the built site.
-inline constexpr std::array<const char*, 9> kProjectSubfolders = {
+inline constexpr std::array<const char*, 10> kProjectSubfolders = {
     project_layout::kPicturesFolder, project_layout::kTextsFolder,  site_layout::kParamFolder,
     site_layout::kStripFolder,       site_layout::kThumbnailFolder, site_layout::kSummaryThumbnailFolder,
-    site_layout::kPhoneFolder,       site_layout::kShapedFolder,    site_layout::kDownloadFolder};
+    site_layout::kPhoneFolder,       site_layout::kShapedFolder,    site_layout::kDownloadFolder,
+    site_layout::kClipFolder};
 // The pages whose presence tells that a project's site has been built.
 std::array<std::string, 3> BuiltSiteMarkers();
 

@@ -466,6 +466,20 @@ void FtpClient::SendAbort() {
     }
 }
 
+bool FtpClient::UploadRest(const fs::path& local, const std::string& remoteName, std::uintmax_t from) {
+    control_.RequireConnection();
+    if (features_.count("REST") == 0) return false;
+    restFrom_ = from;
+    try {
+        UploadFile(local, remoteName);
+    } catch (const RestRefused&) {
+        restFrom_ = 0;
+        return false;
+    }
+    restFrom_ = 0;
+    return true;
+}
+
 void FtpClient::UploadFile(const fs::path& local, const std::string& remoteName) {
     control_.RequireConnection();
     if (transferring_) throw SockError(SocketErrorText(10037), 10037);  // "Operation already in progress"
@@ -474,10 +488,15 @@ void FtpClient::UploadFile(const fs::path& local, const std::string& remoteName)
     std::error_code error;
     const auto size = fs::file_size(local, error);
     if (error) throw SockError(SystemErrorText(error.value()));
+    if (restFrom_ > size) throw RestRefused{};
     std::unique_ptr<SockLink> data = OpenDataConnection(kUpload);
     data_ = data.get();
     try {
-        data->SetBytesTotal(size);
+        data->SetBytesTotal(size - restFrom_);
+        // The restart point goes right before the STOR it is for.
+        if (restFrom_ > 0 && !Command("REST " + std::to_string(restFrom_)).Is(ReplyClass::Intermediate)) {
+            throw RestRefused{};
+        }
         Command("STOR " + (remoteName.empty() ? local.filename().string() : remoteName));
         if (!reply_.Is(ReplyClass::Preliminary) && !reply_.Is(ReplyClass::Completion)) Fail(kUpload);
         AcceptData(*data);
@@ -487,7 +506,7 @@ void FtpClient::UploadFile(const fs::path& local, const std::string& remoteName)
         bool timedOut = false;
         if (!aborted) {
             try {
-                data->SendFile(local);
+                data->SendFile(local, restFrom_);
             } catch (const AbortError& stopped) {
                 aborted = true;
                 timedOut = stopped.TimedOut();

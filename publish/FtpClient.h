@@ -78,6 +78,10 @@ public:
     void SetTransferType(int kind);
     void ListFolder();
     void UploadFile(const std::filesystem::path& local, const std::string& remoteName = {});
+    // Sends `local` from byte `from` on after the part the server holds
+    // (REST then STOR); false, having sent nothing, when the server does
+    // not offer REST STREAM or refuses the restart point.
+    bool UploadRest(const std::filesystem::path& local, const std::string& remoteName, std::uintmax_t from);
     // Stops the running listing or upload at its next step; outside a
     // transfer it does nothing.
     void AbortTransfer();
@@ -154,6 +158,8 @@ private:
     SockLink* data_ = nullptr;      // the data connection while a transfer runs
     bool listing_in_progress_ = false;
     bool transferring_ = false;
+    std::uintmax_t restFrom_ = 0;  // the next upload starts there (UploadRest)
+    struct RestRefused {};
 };
 
 }  // namespace palimora

@@ -28,6 +28,9 @@ public:
     void Upload(const std::filesystem::path& local, const std::string& remoteName) override {
         client_.UploadFile(local, ToServer(remoteName));
     }
+    bool UploadRest(const std::filesystem::path& local, const std::string& remoteName, std::uintmax_t from) override {
+        return client_.UploadRest(local, ToServer(remoteName), from);
+    }
     bool CancelSeen() const override { return client_.CancelSeen(); }
     void NoteCancelSeen() override { client_.NoteCancelSeen(); }
 

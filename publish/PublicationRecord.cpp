@@ -98,13 +98,17 @@ PublicationRecord::PublicationRecord(const fs::path& projectFolder, std::string 
 
 void PublicationRecord::Load() {
     files_.clear();
+    started_.clear();
     for (const std::string& line : LinesOf(file_)) {
         std::string path;
         SentFile file;
         if (ParseSent(line, path, file)) {
             files_[path] = file;
+            started_.erase(path);
         } else if (line.starts_with("R\t")) {
             files_.erase(line.substr(2));
+        } else if (line.starts_with("P\t") && ParseSent("S" + line.substr(1), path, file)) {
+            started_[path] = file;
         }
     }
 }
@@ -124,7 +128,19 @@ void PublicationRecord::Append(const std::string& line) {
 void PublicationRecord::NoteSent(const std::string& path, const SentFile& file) {
     if (!Storable(path)) return;
     files_[path] = file;
+    started_.erase(path);
     Append(SentLine(path, file));
+}
+
+void PublicationRecord::NoteStarted(const std::string& path, const SentFile& file) {
+    if (!Storable(path)) return;
+    started_[path] = file;
+    Append("P" + SentLine(path, file).substr(1));
+}
+
+const SentFile* PublicationRecord::Started(const std::string& path) const {
+    const auto found = started_.find(path);
+    return found == started_.end() ? nullptr : &found->second;
 }
 
 void PublicationRecord::NoteRemoved(const std::string& path) {
@@ -134,6 +150,7 @@ void PublicationRecord::NoteRemoved(const std::string& path) {
 void PublicationRecord::Save() const {
     std::string text = "# Files sent by Palimora to " + (Storable(where_) ? where_ : std::string("?")) + "\n";
     for (const auto& [path, file] : files_) text += SentLine(path, file) + "\n";
+    for (const auto& [path, file] : started_) text += "P" + SentLine(path, file).substr(1) + "\n";
     fs::create_directories(file_.parent_path());
     WriteFileAtomically(file_, text, Durability::Flushed);
 }

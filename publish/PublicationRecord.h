@@ -40,6 +40,11 @@ public:
     // A failure to note is not the publication's: the file is sent again next time.
     void NoteSent(const std::string& path, const SentFile& file);
     void NoteRemoved(const std::string& path);
+    // A large file whose sending begins: should the run be cut off, the
+    // next one may send only the rest of it, when the local file is still
+    // the one described.
+    void NoteStarted(const std::string& path, const SentFile& file);
+    const SentFile* Started(const std::string& path) const;
     // Throws PalimoraError naming the record when it cannot be written.
     void Save() const;
 
@@ -51,6 +56,7 @@ private:
     std::filesystem::path file_;
     std::string where_;
     std::map<std::string, SentFile> files_;
+    std::map<std::string, SentFile> started_;  // begun, not known to be whole
 };
 
 // The folder of a project where its publications are recorded.

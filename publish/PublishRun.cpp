@@ -20,6 +20,7 @@
 #include "styles/SettingsLayout.h"
 
 #include <algorithm>
+#include <charconv>
 #include <map>
 #include <optional>
 #include <set>
@@ -28,6 +29,10 @@
 namespace palimora {
 namespace fs = std::filesystem;
 namespace {
+
+// Files from this size on are noted when their sending begins, so that a
+// run cut off while sending one takes it up where it stopped, next time.
+constexpr std::uintmax_t kResumableSize = 1024 * 1024;
 
 // How a run ends early: the user cancelled, or a failure was told already.
 struct RunCancelled {};
@@ -477,6 +482,27 @@ private:
         return answer == 0 ? PlanChoice::SendChanges : answer == 1 ? PlanChoice::SendAll : PlanChoice::Cancel;
     }
 
+    // The bytes of `entry` the server already holds from a run cut off while
+    // sending this very content (the record's note of it, the listed size
+    // below the whole); 0 when it is to be sent whole.
+    std::uintmax_t RestartPoint(const PlanEntry& entry) const {
+        if (entry.file.folder.empty()) return 0;  // pages go as text: their sizes on the server differ
+        const SentFile* started = record_->Started(entry.Path());
+        if (!started || started->sha256 != entry.described.sha256) return 0;
+        for (const SiteFolder& folder : siteFolders_) {
+            if (folder.key != entry.file.folder) continue;
+            for (const UnixListing::Entry& listed : folder.listing) {
+                if (listed.name != entry.file.name) continue;
+                std::uintmax_t held = 0;
+                const auto [end, error] =
+                    std::from_chars(listed.size.data(), listed.size.data() + listed.size.size(), held);
+                if (error != std::errc() || end != listed.size.data() + listed.size.size()) return 0;
+                return held > 0 && held < entry.described.size ? held : 0;
+            }
+        }
+        return 0;
+    }
+
     enum class Phase { Send, Remove, SendAndRemove };
 
     // Carries out the planned work of one site folder in its remote folder:
@@ -497,9 +523,14 @@ private:
             for (PlanEntry& entry : plan_) {
                 if (!planned(entry)) continue;
                 const bool send = sending && entry.send;
-                StepStatus(Text(send ? TextId::Sending : TextId::Removing) + " " + entry.file.name);
+                const std::uintmax_t rest = send ? RestartPoint(entry) : 0;
+                StepStatus(Text(send ? TextId::Sending : TextId::Removing) + " " + entry.file.name +
+                           (rest > 0 ? ", " + Text(TextId::ResumedAfter) + " " + SizeText(rest, language_) : ""));
                 if (send) {
-                    transport_->Upload(entry.local, entry.file.name);
+                    // A large file cut off on its way is taken up where it stopped, next time.
+                    if (entry.described.size >= kResumableSize) record_->NoteStarted(entry.Path(), entry.described);
+                    if (rest == 0 || !transport_->UploadRest(entry.local, entry.file.name, rest))
+                        transport_->Upload(entry.local, entry.file.name);
                     record_->NoteSent(entry.Path(), entry.described);
                     ++sent_;
                     sentBytes_ += entry.file.size;

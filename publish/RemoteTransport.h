@@ -3,6 +3,7 @@
 #include "publish/IdentityCheck.h"
 #include "publish/UnixListing.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -53,6 +54,12 @@ public:
     // Pages go as text (FTP's ASCII mode), anything else as bytes.
     virtual void SetTextMode(bool text) = 0;
     virtual void Upload(const std::filesystem::path& local, const std::string& remoteName) = 0;
+    // Sends the rest of `local` from byte `from` after the part the server
+    // holds; false, having sent nothing, when the server cannot take a rest.
+    virtual bool UploadRest(const std::filesystem::path& local, const std::string& remoteName, std::uintmax_t from) {
+        (void)local, (void)remoteName, (void)from;
+        return false;
+    }
 
     virtual bool CancelSeen() const = 0;
     virtual void NoteCancelSeen() = 0;

@@ -240,12 +240,27 @@ void SftpTransport::Rename(const std::string& from, const std::string& to) {
 }
 
 void SftpTransport::Upload(const std::filesystem::path& local, const std::string& remoteName) {
+    Send(local, remoteName, 0);
+}
+
+bool SftpTransport::UploadRest(const std::filesystem::path& local, const std::string& remoteName, std::uintmax_t from) {
+    Send(local, remoteName, from);
+    return true;
+}
+
+void SftpTransport::Send(const std::filesystem::path& local, const std::string& remoteName, std::uintmax_t from) {
     TestCancel();
     std::ifstream in(local, std::ios::binary);
+    if (in && from > 0) in.seekg(static_cast<std::streamoff>(from));
     if (!in) throw SockError(FailureAbout(Failure::CannotRead, local));
     const std::string path = remoteName.empty() ? folder_ + "/" + local.filename().string() : PathOf(remoteName);
-    sftp_file file = sftp_open(session_->sftp, path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    // The rest of a file goes after the part the server holds, which stays.
+    sftp_file file = sftp_open(session_->sftp, path.c_str(), from > 0 ? O_WRONLY : O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (!file) Fail("Envoi de " + path);
+    if (from > 0 && sftp_seek64(file, from) != 0) {
+        sftp_close(file);
+        Fail("Envoi de " + path);
+    }
     std::string block(kBlockSize, '\0');
     try {
         while (in) {

@@ -32,10 +32,13 @@ public:
     std::string CurrentFolder() override;
     void SetTextMode(bool) override {}
     void Upload(const std::filesystem::path& local, const std::string& remoteName) override;
+    bool UploadRest(const std::filesystem::path& local, const std::string& remoteName, std::uintmax_t from) override;
     bool CancelSeen() const override { return cancelSeen_; }
     void NoteCancelSeen() override { cancelSeen_ = true; }
 
 private:
+    // Sends `local` from byte `from` on (0: the whole file, the remote one replaced).
+    void Send(const std::filesystem::path& local, const std::string& remoteName, std::uintmax_t from);
     struct Session;
 
     // Runs a non-blocking step of the SSH library until it stops asking

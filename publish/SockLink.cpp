@@ -377,9 +377,10 @@ std::string SockLink::ReadWholeLine() {
     return line;
 }
 
-void SockLink::SendFile(const std::filesystem::path& file) {
+void SockLink::SendFile(const std::filesystem::path& file, std::uintmax_t from) {
     RequireConnection();
     std::ifstream in(file, std::ios::binary);
+    if (in && from > 0) in.seekg(static_cast<std::streamoff>(from));
     if (!in) throw SockError(FailureAbout(Failure::CannotRead, file));
     std::string block(kBufferSize, '\0');
     StartDeadline();

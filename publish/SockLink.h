@@ -45,7 +45,8 @@ public:
     // count 0: what is waiting (at most 65,536 bytes); else exactly count
     // bytes, fewer only when the connection closes. Empty: closed.
     std::string Read(std::size_t count);
-    void SendFile(const std::filesystem::path& file);
+    // Sends the file's bytes from `from` on.
+    void SendFile(const std::filesystem::path& file, std::uintmax_t from = 0);
     // Binds to a free port of `localAddress` (dotted IPv4) and listens;
     // returns the port.
     std::uint16_t Listen(const std::string& localAddress);

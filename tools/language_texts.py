@@ -412,9 +412,10 @@ NAMES = {
     464: "FilesSentWord",
     465: "FilesRemovedWord",
     466: "ClipNotAdded",
+    467: "ResumedAfter",
 }
 
-LAST = 466  # the language files' last line; numbers not in NAMES are empty lines
+LAST = 467  # the language files' last line; numbers not in NAMES are empty lines
 
 
 class LanguageTableError(Exception):

@@ -196,6 +196,23 @@ TEST_F(RealServerRunTest, RepublishingSendsExactlyWhatChangedAndRemovesOnlyWhatI
     EXPECT_EQ(testing::DifferingFiles(project, served.Path() / "Demo", true), std::vector<std::string>{});
 }
 
+// A large file cut off on its way (the run cancelled mid-send) is taken up
+// where it stopped by the next publication, and arrives whole.
+TEST_F(RealServerRunTest, ALargeFileCutOffIsSentOnFromWhereItStopped) {
+    const fs::path arriving = served.Path() / "Demo" / "clips" / "000001.mp4";
+    const std::string bytes = AddLargeClipCutOffOnItsWay(arriving);
+    EXPECT_EQ(Publish(server.Port(), ReplacePolicy::Ask, "Demo"), PublishOutcome::Cancelled);
+    ASSERT_GT(fs::file_size(arriving), 0u);
+    ASSERT_LT(fs::file_size(arriving), bytes.size());
+
+    progress = {};
+    dialogs.choices = {0};
+    ASSERT_EQ(Publish(server.Port(), ReplacePolicy::Ask, "Demo"), PublishOutcome::Published) << Messages().front();
+    EXPECT_TRUE(ResumedTheClip());
+    EXPECT_EQ(testing::ReadBytes(arriving), bytes);
+    EXPECT_EQ(testing::DifferingFiles(project, served.Path() / "Demo", true), std::vector<std::string>{});
+}
+
 TEST_F(RealServerRunTest, RenumberedPicturesAreRenamedOnTheServerNotSentAgain) {
     ExpectRenumberedPicturesRenamed(FtpServer{"ftp://127.0.0.1", server.Port(), "photo", "secret", 20}, "Thirty",
                                     served.Path() / "Thirty", true);

@@ -1,5 +1,7 @@
 #include "tests/publish/PublishTestSupport.h"
 
+#include "project/BuiltSite.h"
+
 #include "project/PictureList.h"
 #include "tests/support/BuiltSite.h"
 
@@ -10,6 +12,28 @@
 namespace palimora::testing {
 
 DemoSitePublishTest::DemoSitePublishTest() : project(BuildDemoSite(program.Path())) { language.LoadChosen(folder); }
+
+std::string DemoSitePublishTest::AddLargeClipCutOffOnItsWay(const std::filesystem::path& arriving) {
+    const std::filesystem::path clip = project / "clips" / "000001.mp4";
+    std::filesystem::create_directories(clip.parent_path());
+    std::string bytes(24 << 20, '\0');
+    std::uint32_t seed = 12345;
+    for (char& byte : bytes) byte = static_cast<char>((seed = seed * 1664525 + 1013904223) >> 24);
+    WriteBytes(clip, bytes);
+    built_site::Record(project);
+    progress.cancelWhen = [this, arriving] {
+        std::error_code error;
+        return progress.statuses.back() == Text(TextId::Sending) + " 000001.mp4" &&
+               std::filesystem::file_size(arriving, error) > 0 && !error;
+    };
+    return bytes;
+}
+
+bool DemoSitePublishTest::ResumedTheClip() const {
+    const std::string resumed = Text(TextId::Sending) + " 000001.mp4, " + Text(TextId::ResumedAfter);
+    return std::any_of(progress.statuses.begin(), progress.statuses.end(),
+                       [&](const std::string& status) { return status.starts_with(resumed); });
+}
 
 std::vector<std::string> DemoSitePublishTest::Messages() const {
     std::vector<std::string> messages;

@@ -53,6 +53,12 @@ protected:
     DemoSitePublishTest();
 
     std::string Text(TextId text) const { return language.LangText(text); }
+    // Puts a large clip into the built site (24 MB of noise, clips/000001.mp4)
+    // and returns its bytes; Cancel is then pressed while it is being sent,
+    // once the server's copy, `arriving`, holds some of it.
+    std::string AddLargeClipCutOffOnItsWay(const std::filesystem::path& arriving);
+    // Whether the run said it sent the rest of the clip only.
+    bool ResumedTheClip() const;
     // Every message shown but the remote-path prompt.
     std::vector<std::string> Messages() const;
 

@@ -362,6 +362,22 @@ TEST_F(SftpPublishTest, AKnownHostGetsTheSiteByteForByteWithoutAQuestion) {
     EXPECT_FALSE(AnyFileHolds(home.Path(), server->Password()));
 }
 
+// A large file cut off on its way is sent on from where it stopped.
+TEST_F(SftpPublishTest, ALargeFileCutOffIsSentOnFromWhereItStopped) {
+    KnowHost(server->KnownHostsLine());
+    const fs::path arriving = server->Home() / "www" / "Demo" / "clips" / "000001.mp4";
+    const std::string bytes = AddLargeClipCutOffOnItsWay(arriving);
+    EXPECT_EQ(PublishBySftp(), PublishOutcome::Cancelled);
+    ASSERT_GT(fs::file_size(arriving), 0u);
+    ASSERT_LT(fs::file_size(arriving), bytes.size());
+
+    progress = {};
+    ASSERT_EQ(PublishBySftp(), PublishOutcome::Published) << AllItWrote();
+    EXPECT_TRUE(ResumedTheClip());
+    EXPECT_EQ(testing::ReadBytes(arriving), bytes);
+    EXPECT_EQ(testing::DifferingFiles(project, server->Home() / "www" / "Demo", false), std::vector<std::string>{});
+}
+
 TEST_F(SftpPublishTest, AnUnknownHostKeyIsAskedAboutWithItsFingerprint) {
     dialogs.answers = {kModalYes};
     ASSERT_EQ(PublishBySftp(), PublishOutcome::Published) << AllItWrote();
