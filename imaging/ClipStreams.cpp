@@ -8,11 +8,18 @@ extern "C" {
 #include <libavutil/display.h>
 }
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <system_error>
+#include <thread>
 
 namespace palimora {
+namespace {
+
+constexpr int kMostDecoderThreads = 4;
+
+}  // namespace
 
 std::string ClipErrorText(int code) {
     char text[AV_ERROR_MAX_STRING_SIZE] = {};
@@ -57,7 +64,10 @@ VideoDecoder::VideoDecoder(ClipInput& input) : input_(input) {
     frame_ = av_frame_alloc();
     if (!codec_ || !packet_ || !frame_) throw ImageError(ImageError::Kind::TooLarge, "out of memory");
     int result = avcodec_parameters_to_context(codec_, input.Video().codecpar);
-    codec_->thread_count = 0;  // as many as the machine has
+    // Frame threads each hold frames of their own: a few keep a 4K clip's
+    // decoding fast and its memory bounded on a machine of many cores.
+    codec_->thread_count =
+        std::min(kMostDecoderThreads, std::max(1, static_cast<int>(std::thread::hardware_concurrency())));
     if (result >= 0) result = avcodec_open2(codec_, &input.VideoCodec(), nullptr);
     if (result < 0) {
         avcodec_free_context(&codec_);
