@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -61,6 +62,8 @@ class KeepAlive {
 public:
     virtual ~KeepAlive() = default;
     virtual bool CancelRequested() = 0;
+    // A file on its way: `done` of its `total` bytes are sent.
+    virtual void BytesSent(std::uint64_t done, std::uint64_t total) { (void)done, (void)total; }
 };
 
 // How long work shows itself (a window with a progress bar and a status

@@ -262,12 +262,17 @@ void SftpTransport::Send(const std::filesystem::path& local, const std::string& 
         Fail("Envoi de " + path);
     }
     std::string block(kBlockSize, '\0');
+    std::error_code unknown;
+    const std::uint64_t total = std::filesystem::file_size(local, unknown) - from;
+    std::uint64_t sent = 0;
     try {
         while (in) {
             in.read(block.data(), static_cast<std::streamsize>(block.size()));
             const auto count = static_cast<std::size_t>(in.gcount());
             if (count == 0) break;
             if (sftp_write(file, block.data(), count) != static_cast<ssize_t>(count)) Fail("Envoi de " + path);
+            sent += count;
+            if (keepAlive_) keepAlive_->BytesSent(sent, total);
             TestCancel();
         }
         // A file that could not be read to its end was sent cut: it is not sent.

@@ -272,6 +272,7 @@ void SockLink::SendAll(std::string_view bytes, bool counted) {
         bytes.remove_prefix(sent);
         if (!counted) continue;
         bytesSent_ += static_cast<std::uint64_t>(sent);
+        if (keepAlive_) keepAlive_->BytesSent(bytesSent_, bytesTotal_);
         KeepAliveStep();
     }
 }

@@ -11,6 +11,8 @@
 
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace palimora {
 
 std::optional<std::string> PublishedPageAddress(const std::string& typedHost, const std::string& user,
@@ -106,6 +108,21 @@ void TransferWindow::RunWork() {
         // Cancelled, or failed after telling the user why: nothing more to show.
         done(kModalCancel);
     }
+}
+
+void TransferWindow::SetStatus(const std::string& cp1252Text) {
+    status_ = cp1252Text;
+    shownShare_ = -1;
+    ProgressWindow::SetStatus(cp1252Text);
+}
+
+void TransferWindow::BytesSent(std::uint64_t done, std::uint64_t total) {
+    constexpr std::uint64_t kShownFrom = 1024 * 1024;
+    if (total < kShownFrom) return;
+    const int share = static_cast<int>(std::min<std::uint64_t>(done, total) * 100 / total);
+    if (share == shownShare_) return;
+    shownShare_ = share;
+    ProgressWindow::SetStatus(status_ + " (" + std::to_string(share) + " %)");
 }
 
 void TransferWindow::ReuseLastFolder() {

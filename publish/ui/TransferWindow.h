@@ -47,6 +47,10 @@ public:
 
     void OpenSiteOnline();
 
+    void SetStatus(const std::string& cp1252Text) override;
+    // A large file on its way shows its share sent beside its name.
+    void BytesSent(std::uint64_t done, std::uint64_t total) override;
+
 private:
     class RemotePathAnswers;
 
@@ -62,6 +66,8 @@ private:
     Run run_;
     std::string remoteFolder_;
     PublishOutcome outcome_ = PublishOutcome::Failed;
+    std::string status_;   // the run's last status, without the share sent
+    int shownShare_ = -1;  // the percentage shown beside it
 };
 
 }  // namespace palimora

@@ -277,6 +277,27 @@ private slots:
         QCOMPARE(WebAddressAnswered("example.org/\"><script>"), std::string());  // never into a page's tags
     }
 
+    // A large file shows its share sent beside its name; a small one only its name.
+    void aLargeFileShowsItsShareSent() {
+        QString large, small;
+        std::unique_ptr<TransferWindow> window;
+        window = Transfer({"ftp.hebergeur.fr", 21, "marie", "pw", 0},
+                          [&](const PublishRequest&, const Language&, UserDialogs&, PublishProgress& progress) {
+                              progress.SetStatus("Envoi de 000001.mp4");
+                              progress.BytesSent(3 << 20, 8 << 20);
+                              large = window->StatusLabel->text();
+                              progress.SetStatus("Envoi de index.html");
+                              progress.BytesSent(100, 200);
+                              small = window->StatusLabel->text();
+                              return PublishOutcome::Published;
+                          });
+        window->show();
+        QTRY_VERIFY(window->ResultButton->isEnabled());
+        QCOMPARE(large, QStringLiteral("Envoi de 000001.mp4 (37 %)"));
+        QCOMPARE(small, QStringLiteral("Envoi de index.html"));
+        QCOMPARE(window->CancelButton->text(), Text(TextId::CloseButton));
+    }
+
     void cancelDuringTheUploadClosesTheWindow() {
         int tests = 0;
         auto window =
