@@ -3,9 +3,11 @@
 #include "common/Cp1252.h"
 #include "common/Error.h"
 #include "common/TextLines.h"
+#include "imaging/PictureReader.h"
 #include "lang/ErrorMessages.h"
 #include "lang/Language.h"
 #include "project/BuiltSite.h"
+#include "project/ProjectLayout.h"
 #include "publish/FtpTransport.h"
 #include "publish/KnownServers.h"
 #include "publish/LocalSiteFiles.h"
@@ -389,8 +391,12 @@ private:
         if (!fs::is_directory(local, error)) return found->second;
         std::vector<fs::path>& files = found->second;
         files = key.empty() ? local_site::Pages(local) : local_site::FolderFiles(local);
+        // The site shows clips from their web copies: the project's own stay at home.
+        const bool pictures = key == project_layout::kPicturesFolder;
         std::erase_if(files, [&](const fs::path& file) {
-            return builtFiles_->count(SitePath(key, file.filename().string())) == 0;
+            const std::string name = file.filename().string();
+            return builtFiles_->count(SitePath(key, name)) == 0 ||
+                   (pictures && FormatOfName(name) == PictureFormat::Clip);
         });
         return files;
     }
