@@ -33,6 +33,13 @@ struct Freed {
 using FramePtr = std::unique_ptr<AVFrame, Freed<AVFrame, av_frame_free>>;
 using PacketPtr = std::unique_ptr<AVPacket, Freed<AVPacket, av_packet_free>>;
 using CodecPtr = std::unique_ptr<AVCodecContext, Freed<AVCodecContext, avcodec_free_context>>;
+using ResamplerPtr = std::unique_ptr<SwrContext, Freed<SwrContext, swr_free>>;
+struct FreeScaler {
+    void operator()(SwsContext* scaler) const { sws_freeContext(scaler); }
+};
+struct FreeFifo {
+    void operator()(AVAudioFifo* fifo) const { av_audio_fifo_free(fifo); }
+};
 
 void Check(int result, const char* what) {
     if (result < 0) throw PalimoraError(std::string(what) + ": " + ClipErrorText(result));
@@ -96,12 +103,6 @@ public:
         av_dict_free(&options);
     }
 
-    ~ClipEncoder() {
-        sws_freeContext(scaler_);
-        swr_free(&resampler_);
-        if (fifo_) av_audio_fifo_free(fifo_);
-    }
-
     WebClipResult Run(const ClipProgress& progress, bool& finished) {
         const double seconds = std::max(0.001, input_.Seconds());
         PacketPtr packet(av_packet_alloc());
@@ -160,8 +161,8 @@ private:
         const bool swapped = rotation_ == 90 || rotation_ == 270;
         scaledWidth_ = swapped ? height_ : width_;
         scaledHeight_ = swapped ? width_ : height_;
-        scaler_ = sws_getContext(stored.width, stored.height, stored.pix_fmt, scaledWidth_, scaledHeight_,
-                                 AV_PIX_FMT_YUV420P, SWS_BICUBIC, nullptr, nullptr, nullptr);
+        scaler_.reset(sws_getContext(stored.width, stored.height, stored.pix_fmt, scaledWidth_, scaledHeight_,
+                                     AV_PIX_FMT_YUV420P, SWS_BICUBIC, nullptr, nullptr, nullptr));
         if (!scaler_) throw PalimoraError("no scaling of the clip's frames");
         scaled_.reset(av_frame_alloc());
         upright_.reset(av_frame_alloc());
@@ -192,19 +193,21 @@ private:
         if (output_.Context()->oformat->flags & AVFMT_GLOBALHEADER) audio_->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
         Check(avcodec_open2(audio_.get(), aac, nullptr), "AAC encoder");
         audioStream_ = output_.StreamOf(*audio_);
-        Check(swr_alloc_set_opts2(&resampler_, &audio_->ch_layout, audio_->sample_fmt, kAudioRate,
+        SwrContext* resampler = nullptr;
+        Check(swr_alloc_set_opts2(&resampler, &audio_->ch_layout, audio_->sample_fmt, kAudioRate,
                                   &audioDecoder_->ch_layout, audioDecoder_->sample_fmt, audioDecoder_->sample_rate, 0,
                                   nullptr),
               "resampler");
-        Check(swr_init(resampler_), "resampler");
-        fifo_ = av_audio_fifo_alloc(audio_->sample_fmt, 2, audio_->frame_size * 4);
+        resampler_.reset(resampler);
+        Check(swr_init(resampler_.get()), "resampler");
+        fifo_.reset(av_audio_fifo_alloc(audio_->sample_fmt, 2, audio_->frame_size * 4));
         if (!fifo_) throw ImageError(ImageError::Kind::TooLarge, "out of memory");
     }
 
     void DrainVideo(AVFrame* frame) {
         while (avcodec_receive_frame(decoder_.Codec(), frame) >= 0) {
             Check(av_frame_make_writable(scaled_.get()), "frame");
-            sws_scale(scaler_, frame->data, frame->linesize, 0, frame->height, scaled_->data, scaled_->linesize);
+            sws_scale(scaler_.get(), frame->data, frame->linesize, 0, frame->height, scaled_->data, scaled_->linesize);
             AVFrame* out = scaled_.get();
             if (rotation_ != 0) {
                 Check(av_frame_make_writable(upright_.get()), "frame");
@@ -223,16 +226,16 @@ private:
 
     void DrainAudio(AVFrame* frame) {
         while (avcodec_receive_frame(audioDecoder_.get(), frame) >= 0) {
-            const int room = swr_get_out_samples(resampler_, frame->nb_samples);
+            const int room = swr_get_out_samples(resampler_.get(), frame->nb_samples);
             FramePtr converted(av_frame_alloc());
             converted->format = audio_->sample_fmt;
             converted->sample_rate = kAudioRate;
             Check(av_channel_layout_copy(&converted->ch_layout, &audio_->ch_layout), "audio");
             converted->nb_samples = std::max(room, 1);
             Check(av_frame_get_buffer(converted.get(), 0), "audio");
-            const int made = swr_convert(resampler_, converted->data, room,
+            const int made = swr_convert(resampler_.get(), converted->data, room,
                                          const_cast<const std::uint8_t**>(frame->extended_data), frame->nb_samples);
-            if (made > 0) av_audio_fifo_write(fifo_, reinterpret_cast<void**>(converted->data), made);
+            if (made > 0) av_audio_fifo_write(fifo_.get(), reinterpret_cast<void**>(converted->data), made);
             av_frame_unref(frame);
             SendAudio(false);
         }
@@ -241,14 +244,14 @@ private:
     // Cuts the sound waiting into the encoder's frames; at the end, the last short one too.
     void SendAudio(bool last) {
         const int size = audio_->frame_size > 0 ? audio_->frame_size : 1024;
-        while (av_audio_fifo_size(fifo_) >= size || (last && av_audio_fifo_size(fifo_) > 0)) {
+        while (av_audio_fifo_size(fifo_.get()) >= size || (last && av_audio_fifo_size(fifo_.get()) > 0)) {
             FramePtr frame(av_frame_alloc());
-            frame->nb_samples = std::min(size, av_audio_fifo_size(fifo_));
+            frame->nb_samples = std::min(size, av_audio_fifo_size(fifo_.get()));
             frame->format = audio_->sample_fmt;
             frame->sample_rate = kAudioRate;
             Check(av_channel_layout_copy(&frame->ch_layout, &audio_->ch_layout), "audio");
             Check(av_frame_get_buffer(frame.get(), 0), "audio");
-            av_audio_fifo_read(fifo_, reinterpret_cast<void**>(frame->data), frame->nb_samples);
+            av_audio_fifo_read(fifo_.get(), reinterpret_cast<void**>(frame->data), frame->nb_samples);
             frame->pts = audioSamples_;
             audioSamples_ += frame->nb_samples;
             Encode(audio_.get(), frame.get(), audioStream_, output_, packet_.get());
@@ -264,9 +267,9 @@ private:
     CodecPtr video_, audio_, audioDecoder_;
     AVStream* videoStream_ = nullptr;
     AVStream* audioStream_ = nullptr;
-    SwsContext* scaler_ = nullptr;
-    SwrContext* resampler_ = nullptr;
-    AVAudioFifo* fifo_ = nullptr;
+    std::unique_ptr<SwsContext, FreeScaler> scaler_;
+    ResamplerPtr resampler_;
+    std::unique_ptr<AVAudioFifo, FreeFifo> fifo_;
     FramePtr scaled_, upright_;
     PacketPtr packet_;
     std::int64_t audioSamples_ = 0;

@@ -78,7 +78,7 @@ public:
     void SetTransferType(int kind);
     void ListFolder();
     void UploadFile(const std::filesystem::path& local, const std::string& remoteName = {});
-    // Sends `local` from byte `from` on after the part the server holds
+    // Sends `local` from byte `from` on, after the bytes the server holds
     // (REST then STOR); false, having sent nothing, when the server does
     // not offer REST STREAM or refuses the restart point.
     bool UploadRest(const std::filesystem::path& local, const std::string& remoteName, std::uintmax_t from);

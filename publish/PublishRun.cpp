@@ -36,6 +36,11 @@ namespace {
 // run cut off while sending one takes it up where it stopped, next time.
 constexpr std::uintmax_t kResumableSize = 1024 * 1024;
 
+// How the project's records name a server and user: "host:port user".
+std::string ServerAndUserOf(const FtpServer& server) {
+    return ServerName(ParseServerAddress(server.host, server.port)) + " " + server.user;
+}
+
 // How a run ends early: the user cancelled, or a failure was told already.
 struct RunCancelled {};
 struct RunFailed {};
@@ -460,7 +465,7 @@ private:
         return moves;
     }
 
-    std::string ServerAndUser() const { return ServerName() + " " + request_.server.user; }
+    std::string ServerAndUser() const { return ServerAndUserOf(request_.server); }
 
     std::vector<PlannedFile> PlannedFiles() const {
         std::vector<PlannedFile> files;
@@ -666,8 +671,7 @@ private:
 }  // namespace
 
 std::string LastPublishedFolder(const PublishRequest& request) {
-    const std::string server = ServerName(ParseServerAddress(request.server.host, request.server.port));
-    return LastRemoteFolder(request.folder.Project(request.projectName), server + " " + request.server.user);
+    return LastRemoteFolder(request.folder.Project(request.projectName), ServerAndUserOf(request.server));
 }
 
 PublishOutcome PublishSite(const PublishRequest& request, const Language& language, UserDialogs& dialogs,

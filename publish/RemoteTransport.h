@@ -54,8 +54,8 @@ public:
     // Pages go as text (FTP's ASCII mode), anything else as bytes.
     virtual void SetTextMode(bool text) = 0;
     virtual void Upload(const std::filesystem::path& local, const std::string& remoteName) = 0;
-    // Sends the rest of `local` from byte `from` after the part the server
-    // holds; false, having sent nothing, when the server cannot take a rest.
+    // Sends `local` from byte `from` on, after the bytes the server already
+    // holds; false, having sent nothing, when the server cannot take the rest.
     virtual bool UploadRest(const std::filesystem::path& local, const std::string& remoteName, std::uintmax_t from) {
         (void)local, (void)remoteName, (void)from;
         return false;

@@ -254,7 +254,7 @@ void SftpTransport::Send(const std::filesystem::path& local, const std::string& 
     if (in && from > 0) in.seekg(static_cast<std::streamoff>(from));
     if (!in) throw SockError(FailureAbout(Failure::CannotRead, local));
     const std::string path = remoteName.empty() ? folder_ + "/" + local.filename().string() : PathOf(remoteName);
-    // The rest of a file goes after the part the server holds, which stays.
+    // The rest of a file goes after the bytes the server holds, which stay.
     sftp_file file = sftp_open(session_->sftp, path.c_str(), from > 0 ? O_WRONLY : O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (!file) Fail("Envoi de " + path);
     if (from > 0 && sftp_seek64(file, from) != 0) {

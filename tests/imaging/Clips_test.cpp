@@ -150,7 +150,7 @@ TEST_F(ClipsTest, TheWebClipIsH264AndAacWithFastStartRemuxedWhenItCanBe) {
     EXPECT_EQ(sound.audioCodec, "aac");
     EXPECT_NEAR(sound.seconds, 1.0, 0.15);
 
-    // Stopped: nothing is left, not even the part written.
+    // Stopped: nothing is left, not even the unfinished file.
     MakeWebClip(
         Clip("clip.webm"), out.Path() / "d.mp4", 1080, [](double) { return false; }, finished);
     EXPECT_FALSE(finished);
